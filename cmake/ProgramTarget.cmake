@@ -1,0 +1,13 @@
+# Compiler settings shared by every target of our own code: warnings on and
+# treated as errors.
+function(program_target_defaults target)
+    target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Werror)
+    target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR})
+endfunction()
+
+# A test executable: GoogleTest or Qt Test, registered with CTest. Tests run
+# with the offscreen platform so that no display is needed.
+function(program_test target)
+    set_target_properties(${target} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+    program_target_defaults(${target})
+endfunction()

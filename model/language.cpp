@@ -1,0 +1,3 @@
+#include "model/language.h"
+
+unsigned char g_bChinese = 0;
