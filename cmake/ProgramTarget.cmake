@@ -5,11 +5,16 @@ function(program_target_defaults target)
     target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR})
 endfunction()
 
-# A static library made of every .cpp in the calling folder (and below it),
-# so that adding a file needs no edit here. LIBS are linked publicly.
+# A static library made of every .cpp in the calling folder (and, with
+# RECURSE, below it), so that adding a file needs no edit here. LIBS are
+# linked publicly.
 function(program_folder_library target)
-    cmake_parse_arguments(ARG "" "" "LIBS" ${ARGN})
-    file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+    cmake_parse_arguments(ARG "RECURSE" "" "LIBS" ${ARGN})
+    if(ARG_RECURSE)
+        file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+    else()
+        file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+    endif()
     add_library(${target} STATIC ${sources})
     program_target_defaults(${target})
     target_link_libraries(${target} PUBLIC ${ARG_LIBS})

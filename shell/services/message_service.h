@@ -1,0 +1,38 @@
+#pragma once
+// Every message box of the program goes through this one service, so that
+// tests can observe what the user would be shown and answer it, without a
+// modal box on screen.
+
+#include <QString>
+#include <functional>
+
+class QWidget;
+
+enum class MessageIcon { None, Information, Exclamation, Stop, Question };
+enum class MessageButtons { Ok, OkCancel, RetryCancel, SaveDiscardCancel };
+enum class MessageAnswer { Ok, Cancel, Retry, Save, Discard };
+
+struct MessageRequest {
+    QString text;
+    QString caption;
+    MessageButtons buttons = MessageButtons::Ok;
+    MessageIcon icon = MessageIcon::None;
+};
+
+class MessageService {
+public:
+    using Handler = std::function<MessageAnswer(const MessageRequest&)>;
+
+    // Shows a message box and returns the answer. An empty caption stands for
+    // the application's display name.
+    static MessageAnswer Show(QWidget* parent, const QString& text,
+                              MessageButtons buttons = MessageButtons::Ok,
+                              MessageIcon icon = MessageIcon::None, const QString& caption = {});
+
+    // The caption of every message box that names none: the "Company" text.
+    static void SetDisplayName(const QString& name);
+    static QString DisplayName();
+
+    // Replaces the real message box (tests); an empty handler restores it.
+    static void SetHandler(Handler handler);
+};
