@@ -1,0 +1,39 @@
+#pragma once
+// Command ids of the menus, the toolbar, the accelerators and the navigation
+// tree. Every action carries its id as data and as object name, so that any
+// menu that offers an id reaches the same action.
+
+enum CommandId : int {
+    ID_CONTROL_BAR = 32772,
+    ID_PROGRAM_READ = 32773,
+    ID_PROGRAM_WRITE = 32774,
+    ID_COM_SETUP = 32777,
+    ID_PRODUCT_INFORMATION = 32786,
+    ID_CHANNEL_INFORMATION = 32787,
+    ID_OPTIONAL_FEATURES = 32788,
+    ID_DTMF = 32789,
+    ID_MSK = 32790,
+    ID_TWO_TONE = 32791,
+    ID_HELP_TOPICS = 32793,
+    ID_LANGUAGE = 32799,
+    ID_KEY_ASSIGNMENT = 32800,
+    ID_SQUELCH_TUNING = 32801,
+
+    ID_FILE_NEW = 57600,
+    ID_FILE_OPEN = 57601,
+    ID_FILE_CLOSE = 57602,
+    ID_FILE_SAVE = 57603,
+    ID_FILE_SAVE_AS = 57604,
+    ID_FILE_PRINT_SETUP = 57606,
+    ID_FILE_PRINT = 57607,
+    ID_FILE_PRINT_PREVIEW = 57609,
+    ID_APP_ABOUT = 57664,
+    ID_APP_EXIT = 57665,
+    ID_HELP = 57670,
+    ID_VIEW_TOOLBAR = 59392,
+    ID_VIEW_STATUS_BAR = 59393,
+
+    ID_INDICATOR_CAPS = 59137,
+    ID_INDICATOR_NUM = 59138,
+    ID_INDICATOR_SCRL = 59139,
+};
