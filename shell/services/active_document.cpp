@@ -7,23 +7,8 @@ std::function<RadioImage*()>& provider() {
     return p;
 }
 
-std::function<void()>& changedHandler() {
-    static std::function<void()> h;
-    return h;
-}
-
 } // namespace
 
 RadioImage* ActiveImage() { return provider() ? provider()() : nullptr; }
 
 void SetActiveImageProvider(std::function<RadioImage*()> p) { provider() = std::move(p); }
-
-void NotifyActiveImageChanged() {
-    if (changedHandler()) {
-        changedHandler()();
-    }
-}
-
-void SetActiveImageChangedHandler(std::function<void()> handler) {
-    changedHandler() = std::move(handler);
-}

@@ -14,9 +14,3 @@ RadioImage* ActiveImage();
 // Installed by the main window (tests may install their own); an empty
 // function means "no document".
 void SetActiveImageProvider(std::function<RadioImage*()> provider);
-
-// Tells the active document that a dialog changed its image, so that quitting
-// asks whether to save. Does nothing without a document.
-void NotifyActiveImageChanged();
-
-void SetActiveImageChangedHandler(std::function<void()> handler);
