@@ -1,0 +1,34 @@
+#pragma once
+// The document file: exactly the 6144 bytes of the image, no header.
+
+#include "model/radio_image.h"
+
+#include <string>
+
+enum class FileError {
+    None,
+    NotFound,
+    IsDirectory,
+    Unreadable,
+    TooShort,
+    CannotWrite,
+};
+
+struct FileResult {
+    FileError error = FileError::None;
+    std::string message; // one line, language in use; empty on success
+    bool Ok() const { return error == FileError::None; }
+};
+
+// Reads the first 6144 bytes of path into image. A shorter file, a directory
+// or an unreadable path is an error and leaves image untouched; bytes after
+// the first 6144 are ignored.
+FileResult ReadDatFile(const std::string& path, RadioImage& image);
+
+// Writes the 6144 bytes to path atomically: a temporary file beside the target
+// is written, flushed to disk and renamed over it. On failure the temporary
+// file is removed and any old file at path is left intact.
+FileResult WriteDatFile(const std::string& path, const RadioImage& image);
+
+// Writes bytes to path atomically as above (shared with other file writers).
+FileResult WriteFileAtomically(const std::string& path, const void* bytes, std::size_t size);

@@ -1,0 +1,59 @@
+#pragma once
+// The data side of the document: its image, title and path, the new-document
+// defaults, and opening and saving the .dat file. The window layer provides
+// the hooks that move the channel grid in and out of the image.
+
+#include "model/dat_file.h"
+#include "model/radio_image.h"
+
+#include <functional>
+#include <string>
+
+// Fills rows 0..254 with 0xFF and stores the default bytes of a new document;
+// normalises g_bandCode and copies it to the band code; stores the squelch
+// levels. Bytes 0x17F2..0x17FF become 0xFF.
+void FillNewDocumentImage(RadioImage& image);
+
+// Title of the channel window ("Channel Information" / "信道信息").
+const char* ChannelWindowTitle();
+
+class CProgramDoc {
+public:
+    using ImageHook = std::function<void(RadioImage&)>;
+
+    RadioImage& Image() { return m_image; }
+    const RadioImage& Image() const { return m_image; }
+
+    const std::string& Title() const { return m_title; }
+    void SetTitle(const std::string& title) { m_title = title; }
+    const std::string& Path() const { return m_path; }
+    void SetPath(const std::string& path) { m_path = path; }
+
+    // Never set by the document itself; the window layer decides.
+    bool IsModified() const { return m_modified; }
+    void SetModified(bool modified) { m_modified = modified; }
+
+    // Runs after a file has been read into the image (the view decodes there).
+    void SetOpenHook(ImageHook hook) { m_openHook = std::move(hook); }
+    // Runs before the image is written (the view encodes its grid there).
+    void SetSaveHook(ImageHook hook) { m_saveHook = std::move(hook); }
+
+    // New document: the image of FillNewDocumentImage, the channel window
+    // title of the language in use, the path appName ([Setup] AppName),
+    // not modified.
+    void OnNewDocument(const std::string& appName);
+    // Reads path into the image; on failure nothing changes. On success the
+    // path and the title (file name) follow the file and the open hook runs.
+    FileResult OnOpenDocument(const std::string& path);
+    // Runs the save hook, then writes the image to path atomically. On success
+    // the path and title follow the file.
+    FileResult OnSaveDocument(const std::string& path);
+
+private:
+    RadioImage m_image;
+    std::string m_title;
+    std::string m_path;
+    bool m_modified = false;
+    ImageHook m_openHook;
+    ImageHook m_saveHook;
+};
