@@ -1,0 +1,35 @@
+#pragma once
+// The squelch tuning transfers: the four levels at radio 0x0FF6..0x0FF9
+// (image 0x17EE..0x17F1) read from or written to the radio on their own.
+// Same port setup and programming-mode entry as the clone transfer, except:
+// no pump passes and no status text, no clear between the request bytes, no
+// second clear before the ACK read after the identification, no band check,
+// one entry. The result message on success is "Read Successfully" / "Write
+// Successfully", shown through the observer after the port is closed.
+
+#include "link/serial_link.h"
+#include "link/transfer_observer.h"
+#include "link/transfer_result.h"
+#include "model/radio_image.h"
+
+#include <functional>
+#include <string>
+
+class SquelchEngine {
+public:
+    SquelchEngine(SerialLink& link, TransferObserver& observer);
+
+    // Reads the four levels into image 0x17EE..0x17F1 (only on success; the
+    // image keeps its old levels otherwise). The caller shows the levels.
+    TransferResult Read(const std::string& portName, RadioImage& image);
+
+    // Writes image 0x17EE..0x17F1 to the radio. storeLevels, when given, is
+    // called once programming mode was entered, before the bytes are taken
+    // from the image (the dialog stores its lists there at that point).
+    TransferResult Write(const std::string& portName, RadioImage& image,
+                         const std::function<void(RadioImage&)>& storeLevels = {});
+
+private:
+    SerialLink& m_link;
+    TransferObserver& m_observer;
+};

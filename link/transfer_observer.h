@@ -1,0 +1,33 @@
+#pragma once
+// How a transfer talks to whoever runs it: progress, status text, the
+// "Communication Error" prompt, the final message, and the pump points where
+// the caller may process its events. The calls come from the thread that runs
+// the transfer; a window running it on a worker thread marshals them.
+
+#include "link/link_messages.h"
+
+#include <string>
+
+enum class PromptAnswer { Retry, Cancel };
+
+class TransferObserver {
+public:
+    virtual ~TransferObserver() = default;
+
+    // The progress position after a row step (1..191).
+    virtual void OnProgress(int position) { (void)position; }
+    // The status line (UTF-8): "Waiting the response from radio...." or the
+    // progress position as a decimal number.
+    virtual void OnStatus(const std::string& text) { (void)text; }
+    // The "Communication Error" prompt with Retry and Cancel; the transfer
+    // waits for the answer.
+    virtual PromptAnswer OnCommunicationError(const LinkMessage& message) = 0;
+    // A message with an OK button: a failure that ends the transfer, or the
+    // success message of a squelch transfer. The transfer waits until it
+    // returns.
+    virtual void OnMessage(const LinkMessage& message) = 0;
+    // One pump pass: the caller may handle one waiting event (a window
+    // running the transfer on its own thread processes its events here). The
+    // cancel flag is tested right after every pump pass, and only there.
+    virtual void Pump() {}
+};

@@ -1,0 +1,36 @@
+#pragma once
+// SerialLink over Qt SerialPort. Opens system serial ports and
+// pseudo-terminals: a device path is used as it stands, a COM name goes
+// through the platform rule of port_name.h.
+//
+// The port object is created by Open and destroyed by Close, on the calling
+// thread, so a transfer may run on any thread (with or without an event
+// loop): every call waits synchronously.
+
+#include "link/serial_link.h"
+
+#include <memory>
+
+class QSerialPort;
+
+class QtSerialLink : public SerialLink {
+public:
+    QtSerialLink();
+    ~QtSerialLink() override;
+
+    bool Open(const std::string& portName) override;
+    void SetQueues(int inputBytes, int outputBytes) override;
+    void SetTimeouts(const LinkTimeouts& timeouts) override;
+    bool SetLine9600_8N1() override;
+    void PurgeAll() override;
+    void Clear() override;
+    bool Write(const std::uint8_t* data, std::size_t size) override;
+    ReadResult Read(std::uint8_t* buffer, std::size_t size) override;
+    void Sleep(int milliseconds) override;
+    void Close() override;
+    bool IsOpen() const override;
+
+private:
+    std::unique_ptr<QSerialPort> m_port;
+    LinkTimeouts m_timeouts;
+};
