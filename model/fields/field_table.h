@@ -1,0 +1,119 @@
+#pragma once
+// A settings dialog described as a table of fields: for each control, its
+// name (the key of the command line's show and set), its control id, its
+// kind, its items in both languages, the rules of its edit, and the two
+// functions that load it from the image and store it back. The dialogs bind
+// their controls through such a table with one loop each way, and the command
+// line shows and sets the same fields through it, so both see exactly what
+// the dialog's controls would.
+//
+// A page is a set of fields that load together and store together (a whole
+// dialog that stores on OK, or one tab page that stores when it is hidden).
+
+#include "model/fields/field_codec.h"
+#include "model/radio_image.h"
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace fields {
+
+enum class FieldKind {
+    List,     // drop-down list without edit field: value.index
+    Edit,     // text edit: value.text
+    Check,    // check box: value.checked
+    Choice,   // group of radio buttons: value.index (button position)
+    Cell,     // text cell of a grid (row, column of the grid id): value.text
+    PickEdit, // edit whose text is chosen from a drop-down list: value.text
+};
+
+// An item of a list or a radio button in both languages (UTF-8).
+struct ItemText {
+    std::string english;
+    std::string chinese;
+};
+
+// What one control shows.
+struct FieldValue {
+    int index = -1; // List, Choice: selected position, -1 none
+    bool checked = false;
+    std::string text; // Edit, Cell, PickEdit
+
+    bool operator==(const FieldValue&) const = default;
+};
+
+// The rules of a text control.
+struct EditRule {
+    int maxLength = 0;      // 0: no limit
+    std::string allowed;    // characters the key filter lets in; empty: any printable
+    bool upperCase = false; // the control turns letters into capitals
+    // Leaving the edit: the text it is rewritten to; empty function keeps it.
+    std::function<std::string(std::string_view)> normalise;
+    // One spin button notification (delta +1 up, -1 down): the new text.
+    std::function<std::string(std::string_view, int)> spin;
+};
+
+struct FieldSpec {
+    std::string name;
+    int id = 0;       // the control's id (Cell: the grid's id)
+    int pairedId = 0; // Edit: its spin button; PickEdit: its drop-down list
+    FieldKind kind = FieldKind::Edit;
+    std::vector<ItemText> items; // List, Choice, PickEdit
+    std::vector<int> itemIds;    // Choice: the id of each button
+    int row = 0;                 // Cell
+    int column = 0;              // Cell
+    EditRule edit;               // Edit, Cell
+    std::function<FieldValue(const RadioImage&)> load;
+    std::function<void(const FieldValue&, RadioImage&)> store;
+};
+
+using FieldTable = std::vector<FieldSpec>;
+using FieldValues = std::vector<FieldValue>;
+
+struct FieldPage {
+    std::string name;
+    FieldTable fields;
+};
+
+FieldValues LoadFields(const FieldTable& table, const RadioImage& image);
+// Stores every field; values holds one value per field of the table.
+void StoreFields(const FieldTable& table, const FieldValues& values, RadioImage& image);
+
+const FieldSpec* FindField(const FieldTable& table, std::string_view name);
+
+// Text of an item in the language in use (g_bChinese).
+const std::string& ItemInLanguage(const ItemText& item);
+// Position of the item whose English or Chinese text is exactly text; -1 none.
+int ItemIndex(const std::vector<ItemText>& items, std::string_view text);
+// "Off", "1" ... "9": a first item followed by numbers (step apart, from first).
+std::vector<ItemText> NumberedItems(ItemText head, int first, int count, int step = 1);
+
+// The English text a control shows: a list's or button group's selected item
+// ("" with no selection), an edit's text, "true"/"false" for a check box.
+std::string ShownText(const FieldSpec& spec, const FieldValue& value);
+
+// The value a control ends up with when the user sets it to input: a list
+// or button group takes one of its items in either language, a check box
+// "true"/"false" (or "1"/"0"), an edit the text as its key filter, text limit
+// and capitals make it, then normalised as leaving the edit does. Nothing
+// when no control would accept the input.
+std::optional<FieldValue> AcceptInput(const FieldSpec& spec, std::string_view input);
+// What the control accepts, for a message to the user.
+std::string AllowedText(const FieldSpec& spec);
+
+// Helpers that build the usual kinds of field.
+
+// A list whose position is stored as a whole byte; a byte beyond the last
+// item shows the first item; no selection stores 0.
+FieldSpec ListOnByte(std::string name, int id, std::vector<ItemText> items, std::size_t offset);
+// A list stored as a code in a group of bits: codes[i] is the code of item i;
+// a code no item stores shows item shows[code] (shows has one entry per code).
+FieldSpec ListOnBits(std::string name, int id, std::vector<ItemText> items, BitField bits,
+                     std::vector<int> codes, std::vector<int> shows);
+// A check box on one bit; inverted: a clear bit is checked.
+FieldSpec CheckOnBit(std::string name, int id, std::size_t offset, int bit, bool inverted = false);
+
+} // namespace fields
