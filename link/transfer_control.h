@@ -15,11 +15,12 @@ public:
     // to stop after its current row.
     bool Cancel();
 
-    bool Started() const { return m_started.load(); }
+    bool Started() const { return m_state.load() == kRunning; }
     // The flag the engines poll.
     const std::atomic<bool>& CancelFlag() const { return m_cancel; }
 
 private:
-    std::atomic<bool> m_started{false};
+    enum State : int { kWaiting, kRunning, kClosed };
+    std::atomic<int> m_state{kWaiting};
     std::atomic<bool> m_cancel{false};
 };

@@ -1,0 +1,188 @@
+#include "link/clone_engine.h"
+
+#include "link/address_map.h"
+#include "link/transfer_steps.h"
+
+#include <array>
+#include <string>
+
+namespace {
+
+constexpr int kLinearRows = 130;       // rows 0..129, three blocks each
+constexpr int kBandRow = 253;          // the band-type block: never written
+constexpr int kLastReadRow = 255;
+constexpr int kLastWriteRow = 254;
+constexpr std::array<std::uint8_t, 4> kClosingBandHeader{kWriteCommand, 0x0F, 0xD1, 0x01};
+constexpr std::uint8_t kClosingBandValue = 0x03;
+
+bool IsRefusedBandType(std::uint8_t bandType) {
+    return bandType == 1 || bandType == 2 || bandType == 4 || bandType == 5;
+}
+
+// One run of the transfer: the shared steps plus the progress position.
+class CloneRun {
+public:
+    CloneRun(SerialLink& link, TransferObserver& observer, const std::atomic<bool>& cancel,
+             RadioImage& image)
+        : m_steps(link, observer, &cancel), m_image(image) {}
+
+    void Run(TransferDirection direction, const std::string& portName) {
+        m_steps.OpenAndConfigure(portName);
+        m_steps.EnterProgramMode(kCloneEntry);
+        CheckBandType();
+        m_steps.EnterProgramMode(kCloneEntry);
+        if (direction == TransferDirection::Write) {
+            WriteAll();
+        } else {
+            ReadAll();
+        }
+        m_steps.Link().Close();
+    }
+
+    int Progress() const { return m_progress; }
+
+private:
+    using Reply = std::array<std::uint8_t, kReplyHeaderBytes + kBlockBytes>;
+
+    // Requests the block at address and returns its reply. clearFirst: the
+    // password check sends its request without a clear.
+    Reply RequestBlock(int address, bool clearFirst) {
+        if (clearFirst) {
+            m_steps.Link().Clear();
+        }
+        m_steps.SendRequest(kReadCommand, address, kBlockBytes);
+        Reply reply{};
+        m_steps.ReceiveReply(reply.data(), reply.size(), address);
+        return reply;
+    }
+
+    // Sends the ACK for a received block and expects the radio's ACK.
+    void AcknowledgeBlock(int address, bool waitFirst, bool clearFirst) {
+        if (waitFirst) {
+            m_steps.Link().Sleep(1);
+        }
+        if (clearFirst) {
+            m_steps.Link().Clear();
+        }
+        m_steps.Send(&kAck, 1);
+        m_steps.ExpectAck(address);
+    }
+
+    void CheckBandType() {
+        const Reply first = RequestBlock(kBandBlockAddress, true);
+        AcknowledgeBlock(kBandBlockAddress, true, true);
+        RequestBlock(kBandBlockAddress + kBlockBytes, true);
+        AcknowledgeBlock(kBandBlockAddress + kBlockBytes, true, true);
+        if (IsRefusedBandType(first[kReplyHeaderBytes + 1])) {
+            throw TransferStop{LinkFault::BandType, kMsgBandTypeError, kBandBlockAddress};
+        }
+    }
+
+    void RowStep() {
+        if (m_progress < kProgressRange) {
+            ++m_progress;
+            m_steps.Observer().OnProgress(m_progress);
+            m_steps.Observer().OnStatus(std::to_string(m_progress));
+        }
+        for (int pass = 0; pass < 5; ++pass) {
+            m_steps.PumpPass();
+        }
+    }
+
+    void ReadBlockInto(int address, std::size_t imageOffset, bool withWaits) {
+        if (withWaits && address % static_cast<int>(kRowSize) != 0) {
+            m_steps.Link().Sleep(1);
+        }
+        const Reply reply = RequestBlock(address, true);
+        for (int i = 0; i < kBlockBytes; ++i) {
+            m_image[imageOffset + static_cast<std::size_t>(i)] = reply[kReplyHeaderBytes + i];
+        }
+        AcknowledgeBlock(address, withWaits, true);
+    }
+
+    void ReadAll() {
+        const Reply password = RequestBlock(kPasswordBlockAddress, false);
+        const int passwordAt = kReplyHeaderBytes + (kPasswordAddress - kPasswordBlockAddress);
+        for (int i = 0; i < kPasswordLength; ++i) {
+            if (password[static_cast<std::size_t>(passwordAt + i)] !=
+                m_image[kImagePassword + static_cast<std::size_t>(i)]) {
+                throw TransferStop{LinkFault::Password, kMsgPasswordError, kPasswordBlockAddress};
+            }
+        }
+        AcknowledgeBlock(kPasswordBlockAddress, false, false);
+
+        int address = 0;
+        for (int row = 0; row < kLinearRows; ++row) {
+            for (int block = 0; block < 3; ++block, address += kBlockBytes) {
+                ReadBlockInto(address, static_cast<std::size_t>(address), true);
+            }
+            RowStep();
+        }
+        for (int row = kFirstUpperRow; row <= kLastReadRow; ++row) {
+            for (int block = 0; block < 2; ++block, address += kBlockBytes) {
+                ReadBlockInto(address, ImageOffsetOfRadioAddress(address), false);
+            }
+            RowStep();
+        }
+    }
+
+    void WriteBlockFrom(int address, std::size_t imageOffset) {
+        m_steps.Link().Clear();
+        m_steps.SendRequest(kWriteCommand, address, kBlockBytes);
+        m_steps.Link().Sleep(1);
+        m_steps.Send(&m_image[imageOffset], kBlockBytes);
+        m_steps.ExpectAck(address);
+    }
+
+    void WriteAll() {
+        int address = 0;
+        for (int row = 0; row < kLinearRows; ++row) {
+            for (int block = 0; block < 3; ++block, address += kBlockBytes) {
+                WriteBlockFrom(address, static_cast<std::size_t>(address));
+            }
+            RowStep();
+        }
+        for (int row = kFirstUpperRow; row <= kLastWriteRow; ++row) {
+            if (row == kBandRow) {
+                address += kUpperRowBytes;
+                continue;
+            }
+            for (int block = 0; block < 2; ++block, address += kBlockBytes) {
+                WriteBlockFrom(address, ImageOffsetOfRadioAddress(address));
+            }
+            RowStep();
+        }
+
+        m_steps.Link().Clear();
+        m_steps.Send(kClosingBandHeader.data(), kClosingBandHeader.size());
+        m_steps.Link().Sleep(1);
+        m_steps.Send(&kClosingBandValue, 1);
+        m_steps.ExpectAck(kBandTypeAddress);
+    }
+
+    TransferSteps m_steps;
+    RadioImage& m_image;
+    int m_progress = 0;
+};
+
+} // namespace
+
+CloneEngine::CloneEngine(SerialLink& link, TransferObserver& observer,
+                         const std::atomic<bool>& cancel)
+    : m_link(link), m_observer(observer), m_cancel(cancel) {}
+
+TransferResult CloneEngine::Run(TransferDirection direction, const std::string& portName,
+                                RadioImage& image) {
+    CloneRun run(m_link, m_observer, m_cancel, image);
+    try {
+        run.Run(direction, portName);
+    } catch (const TransferStop& stop) {
+        TransferResult result = FinishStopped(m_link, m_observer, stop);
+        result.progress = run.Progress();
+        return result;
+    }
+    TransferResult result;
+    result.outcome = TransferOutcome::Completed;
+    result.progress = run.Progress();
+    return result;
+}

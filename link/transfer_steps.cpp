@@ -1,0 +1,167 @@
+#include "link/transfer_steps.h"
+
+#include <array>
+
+namespace {
+
+constexpr std::array<std::uint8_t, 7> kProgramRequest{0x02, 0x50, 0x52, 0x4F, 0x47, 0x52, 0x41};
+constexpr std::array<std::uint8_t, 2> kIdentificationRequest{0x4D, 0x02};
+constexpr std::size_t kIdentificationBytes = 8;
+
+} // namespace
+
+TransferSteps::TransferSteps(SerialLink& link, TransferObserver& observer,
+                             const std::atomic<bool>* cancel)
+    : m_link(link), m_observer(observer), m_cancel(cancel) {}
+
+void TransferSteps::OpenAndConfigure(const std::string& portName) {
+    if (!m_link.Open(portName)) {
+        throw TransferStop{LinkFault::OpenFailed, kMsgCouldNotOpenPort};
+    }
+    m_link.SetQueues(kInputQueueBytes, kOutputQueueBytes);
+    m_link.SetTimeouts(kTransferTimeouts);
+    m_link.SetLine9600_8N1();
+    m_failureCount = 1;
+}
+
+void TransferSteps::PumpPass() {
+    m_observer.Pump();
+    if (m_cancel != nullptr && m_cancel->load()) {
+        throw TransferStop{LinkFault::UserCancel, std::nullopt};
+    }
+}
+
+void TransferSteps::Prompt() {
+    if (m_observer.OnCommunicationError(kMsgCommunicationError) == PromptAnswer::Cancel) {
+        throw TransferStop{LinkFault::PromptCancel, kMsgCommunicationError};
+    }
+    m_failureCount = 1;
+}
+
+bool TransferSteps::ReadAck(bool* readError) {
+    std::uint8_t byte = 0;
+    const ReadResult result = m_link.Read(&byte, 1);
+    *readError = result.error;
+    return !result.error && result.count == 1 && byte == kAck;
+}
+
+void TransferSteps::EnterProgramMode(const EntryStyle& style) {
+    for (;;) {
+        if (style.pumpAndStatus) {
+            for (int pass = 0; pass < 6; ++pass) {
+                PumpPass();
+                m_link.Sleep(1);
+            }
+            m_observer.OnStatus(WaitingForRadioText());
+        }
+        m_link.PurgeAll();
+        for (const std::uint8_t byte : kProgramRequest) {
+            m_link.Sleep(2);
+            if (style.clearBeforeEachRequestByte) {
+                m_link.Clear();
+            }
+            m_link.Write(&byte, 1);
+        }
+
+        bool readError = false;
+        bool acknowledged = ReadAck(&readError);
+        if (!acknowledged && !readError) {
+            acknowledged = ReadAck(&readError);
+        }
+        if (!acknowledged) {
+            m_link.Sleep(2);
+            if (++m_failureCount > kAttemptLimit) {
+                Prompt();
+            }
+            continue;
+        }
+
+        m_link.Sleep(1);
+        m_link.Clear();
+        m_link.Write(kIdentificationRequest.data(), kIdentificationRequest.size());
+        std::array<std::uint8_t, kIdentificationBytes> identification{};
+        if (m_link.Read(identification.data(), identification.size()).error) {
+            Prompt();
+            continue;
+        }
+
+        m_link.Clear();
+        m_link.Write(&kAck, 1);
+        if (style.clearAfterClosingAck) {
+            m_link.Clear();
+        }
+        m_link.Sleep(1);
+        if (!ReadAck(&readError)) {
+            if (m_failureCount > kLateAckLimit) {
+                throw ProgramInterrupt(readError ? LinkFault::Io : LinkFault::NoAck, -1);
+            }
+            ++m_failureCount;
+            Prompt();
+            continue;
+        }
+        return;
+    }
+}
+
+void TransferSteps::Send(const std::uint8_t* data, std::size_t size) {
+    if (!m_link.Write(data, size)) {
+        throw ProgramInterrupt(LinkFault::Io, -1);
+    }
+}
+
+void TransferSteps::SendRequest(std::uint8_t command, int address, int length) {
+    const std::array<std::uint8_t, 4> request{command, static_cast<std::uint8_t>(address >> 8),
+                                              static_cast<std::uint8_t>(address & 0xFF),
+                                              static_cast<std::uint8_t>(length)};
+    if (!m_link.Write(request.data(), request.size())) {
+        throw ProgramInterrupt(LinkFault::Io, address);
+    }
+}
+
+void TransferSteps::ReceiveReply(std::uint8_t* buffer, std::size_t size, int address) {
+    const ReadResult result = m_link.Read(buffer, size);
+    if (result.error) {
+        throw ProgramInterrupt(LinkFault::Io, address);
+    }
+    if (result.count < size) {
+        throw ProgramInterrupt(result.count == 0 ? LinkFault::Timeout : LinkFault::ShortReply,
+                               address);
+    }
+}
+
+void TransferSteps::ExpectAck(int address) {
+    std::uint8_t byte = 0;
+    const ReadResult result = m_link.Read(&byte, 1);
+    if (result.error) {
+        throw ProgramInterrupt(LinkFault::Io, address);
+    }
+    if (result.count == 0) {
+        throw ProgramInterrupt(LinkFault::Timeout, address);
+    }
+    if (byte != kAck) {
+        throw ProgramInterrupt(LinkFault::NoAck, address);
+    }
+}
+
+TransferStop ProgramInterrupt(LinkFault fault, int address) {
+    return TransferStop{fault, kMsgProgramInterrupt, address};
+}
+
+TransferResult FinishStopped(SerialLink& link, TransferObserver& observer, const TransferStop& stop) {
+    link.Close();
+    TransferResult result;
+    result.fault = stop.fault;
+    result.message = stop.message;
+    result.faultAddress = stop.address;
+    switch (stop.fault) {
+    case LinkFault::UserCancel:
+    case LinkFault::PromptCancel:
+        result.outcome = TransferOutcome::Cancelled;
+        break;
+    default:
+        result.outcome = TransferOutcome::Failed;
+        observer.OnMessage(*stop.message);
+        break;
+    }
+    return result;
+}

@@ -1,0 +1,89 @@
+#pragma once
+// The steps the clone and the squelch transfers share: port setup, the
+// programming-mode entry with its failure count and prompt, and the checked
+// reads. A fault stops the transfer by throwing TransferStop, which the
+// engines turn into the message and result at their edge.
+
+#include "link/serial_link.h"
+#include "link/transfer_observer.h"
+#include "link/transfer_result.h"
+
+#include <atomic>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+inline constexpr std::uint8_t kAck = 0x06;
+inline constexpr std::uint8_t kReadCommand = 0x52;  // "R"
+inline constexpr std::uint8_t kWriteCommand = 0x57; // "W"
+inline constexpr int kReplyHeaderBytes = 4;
+inline constexpr int kBlockBytes = 8;
+// Consecutive failed attempts before the "Communication Error" prompt.
+inline constexpr int kAttemptLimit = 15;
+// Above this failure count a missing ACK after the identification ends the
+// transfer instead of prompting.
+inline constexpr int kLateAckLimit = 5;
+
+// Thrown to end a transfer; message is what the user is shown (none for a
+// user cancel; for a prompt cancel the prompt already showed it).
+struct TransferStop {
+    LinkFault fault;
+    std::optional<LinkMessage> message;
+    int address = -1;
+};
+
+// How a programming-mode entry behaves: the clone transfer pumps, shows the
+// status text and clears around every byte; the squelch transfer does not.
+struct EntryStyle {
+    bool pumpAndStatus = true;
+    bool clearBeforeEachRequestByte = true;
+    bool clearAfterClosingAck = true;
+};
+
+inline constexpr EntryStyle kCloneEntry{true, true, true};
+inline constexpr EntryStyle kSquelchEntry{false, false, false};
+
+class TransferSteps {
+public:
+    // cancel may be null (no pump passes, nothing to poll).
+    TransferSteps(SerialLink& link, TransferObserver& observer, const std::atomic<bool>* cancel);
+
+    // Opens the port and sets queues, timeouts and line settings; throws
+    // OpenFailed with "Could not Open the Port..." when it cannot be opened.
+    void OpenAndConfigure(const std::string& portName);
+    // Puts the radio into programming mode, attempt after attempt, with the
+    // prompt after kAttemptLimit failures. The failure count lives across
+    // entries of one transfer.
+    void EnterProgramMode(const EntryStyle& style);
+
+    // One pump pass, then the cancel test.
+    void PumpPass();
+    void Send(const std::uint8_t* data, std::size_t size);
+    // Sends a 4-byte request: command, address high, address low, length.
+    void SendRequest(std::uint8_t command, int address, int length);
+    // Reads exactly size bytes; fewer is a Program Interrupt stop.
+    void ReceiveReply(std::uint8_t* buffer, std::size_t size, int address);
+    // Reads one byte that must be the ACK; anything else is a Program
+    // Interrupt stop.
+    void ExpectAck(int address);
+
+    SerialLink& Link() { return m_link; }
+    TransferObserver& Observer() { return m_observer; }
+
+private:
+    // The "Communication Error" prompt: Retry resets the failure count,
+    // Cancel ends the transfer.
+    void Prompt();
+    bool ReadAck(bool* readError);
+
+    SerialLink& m_link;
+    TransferObserver& m_observer;
+    const std::atomic<bool>* m_cancel;
+    int m_failureCount = 1;
+};
+
+// Closes the port and turns a stop into the result, showing its message.
+TransferResult FinishStopped(SerialLink& link, TransferObserver& observer, const TransferStop& stop);
+
+// A Program Interrupt stop for a fault at a radio address.
+TransferStop ProgramInterrupt(LinkFault fault, int address);

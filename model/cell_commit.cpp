@@ -1,0 +1,242 @@
+#include "model/cell_commit.h"
+
+#include "model/band.h"
+#include "model/channel_codec.h"
+#include "model/display_words.h"
+#include "model/gbk.h"
+#include "model/language.h"
+#include "model/string_table.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace {
+
+char LowerAscii(char c) {
+    return static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+}
+
+bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return LowerAscii(x) == LowerAscii(y);
+           });
+}
+
+bool BeginsIgnoringCase(std::string_view text, std::string_view prefix) {
+    return text.size() >= prefix.size() &&
+           EqualsIgnoringCase(text.substr(0, prefix.size()), prefix);
+}
+
+std::vector<std::string> WordItems(std::initializer_list<Word> words, bool chinese) {
+    std::vector<std::string> items;
+    for (Word w : words) {
+        items.emplace_back(WordText(w, chinese));
+    }
+    return items;
+}
+
+std::vector<std::string> ListItems(CellEditor editor, bool chinese) {
+    switch (editor) {
+    case CellEditor::PowerList:
+        return WordItems({Word::Low, Word::High}, chinese);
+    case CellEditor::WidthList:
+        return WordItems({Word::Wide, Word::Narrow}, chinese);
+    case CellEditor::ScanList:
+        return WordItems({Word::Yes, Word::No}, chinese);
+    case CellEditor::BusyList:
+        return WordItems({Word::Off, Word::Carrier, Word::ToneLock}, chinese);
+    default:
+        return {};
+    }
+}
+
+void ClearRow(ChannelTexts& row) {
+    for (std::string& cell : row) {
+        cell.clear();
+    }
+}
+
+CommitResult Message(int id, MessageIcon icon) {
+    CommitResult r;
+    r.messageId = id;
+    r.captionId = IDS_CAUTION;
+    r.icon = icon;
+    return r;
+}
+
+CommitResult CommitRx(ChannelTexts& row, std::string_view editorText, CommitTrigger trigger) {
+    CommitResult r;
+    if (editorText.empty()) {
+        ClearRow(row);
+        r.effect = CommitEffect::RowCleared;
+        return r;
+    }
+    const std::string t = NormalizeFrequencyText(editorText);
+    const std::int32_t v = FrequencyToUnits(t);
+    if (v < 6700000 || v > 60000000) {
+        r = Message(IDS_ERROR_DATA_FORMAT, MessageIcon::Stop);
+    } else if (v % 500 != 0 && v % 625 != 0) {
+        r = Message(IDS_ERROR_STEP_VALUE, MessageIcon::Exclamation);
+        if (trigger == CommitTrigger::LeaveCell) {
+            ClearRow(row);
+            r.effect = CommitEffect::RowCleared;
+            return r;
+        }
+    } else if (!InBands(v)) {
+        r = Message(IDS_OUT_OF_RANGE, MessageIcon::Exclamation);
+    } else if (!row[kColRx - 1].empty()) {
+        row[kColRx - 1] = t;
+        r.effect = CommitEffect::CellSet;
+        return r;
+    } else {
+        row = NewChannelDefaults(t);
+        r.effect = CommitEffect::NewChannel;
+        return r;
+    }
+    // Refused: the editor stays; Enter also clears the edit's text.
+    r.editorVisible = true;
+    r.clearEditText = trigger == CommitTrigger::Enter;
+    return r;
+}
+
+CommitResult CommitTx(ChannelTexts& row, std::string_view editorText) {
+    std::string t = NormalizeFrequencyText(editorText);
+    if (!InBands(FrequencyToUnits(t))) {
+        t = FormatMhz(static_cast<double>(g_band1Low) / kUnitsPerMhz);
+    }
+    if (row[kColRx - 1].empty()) {
+        t.clear();
+    }
+    row[kColTx - 1] = t;
+    CommitResult r;
+    r.effect = CommitEffect::CellSet;
+    return r;
+}
+
+} // namespace
+
+CellEditor EditorOfColumn(int col) {
+    switch (col) {
+    case kColDecodeTone:
+    case kColEncodeTone:
+        return CellEditor::ToneList;
+    case kColName:
+        return CellEditor::Name;
+    case kColPower:
+        return CellEditor::PowerList;
+    case kColWidth:
+        return CellEditor::WidthList;
+    case kColScan:
+        return CellEditor::ScanList;
+    case kColBusy:
+        return CellEditor::BusyList;
+    default:
+        return CellEditor::Frequency;
+    }
+}
+
+bool IsListEditor(CellEditor editor) {
+    return editor != CellEditor::Frequency && editor != CellEditor::Name;
+}
+
+std::vector<std::string> EditorListItems(CellEditor editor) {
+    if (editor == CellEditor::ToneList) {
+        return ToneList();
+    }
+    return ListItems(editor, g_bChinese != 0);
+}
+
+int ListSelectionForText(const std::vector<std::string>& items, std::string_view text) {
+    const auto it = std::find_if(items.begin(), items.end(), [text](const std::string& item) {
+        return BeginsIgnoringCase(item, text);
+    });
+    return it == items.end() ? 0 : static_cast<int>(it - items.begin());
+}
+
+bool FrequencyEditAcceptsChar(char c) {
+    return (c >= '0' && c <= '9') || c == '.';
+}
+
+EditorInput EditorInputFor(int col, std::string_view typed) {
+    EditorInput in;
+    const CellEditor editor = EditorOfColumn(col);
+    if (editor == CellEditor::Frequency) {
+        if (!std::all_of(typed.begin(), typed.end(), FrequencyEditAcceptsChar)) {
+            in.reason = Tr2("a frequency holds only digits and \".\"", "频率只能包含数字和\".\"");
+        } else if (typed.size() > kFrequencyEditMaxChars) {
+            in.reason = Tr2("a frequency holds at most 9 characters", "频率最多9个字符");
+        } else {
+            in.ok = true;
+            in.text = typed;
+        }
+        return in;
+    }
+    if (editor == CellEditor::Name) {
+        const std::optional<std::string> gbk = Utf8ToGbkExact(typed);
+        if (!gbk) {
+            in.reason = Tr2("a channel name holds only characters of the GBK character set",
+                            "信道名字只能包含GBK字符");
+        } else if (gbk->size() > kNameEditMaxBytes) {
+            in.reason = Tr2("a channel name holds at most 7 bytes (a Chinese character counts two)",
+                            "信道名字最多7个字节(一个汉字占两个字节)");
+        } else {
+            in.ok = true;
+            in.text = typed;
+        }
+        return in;
+    }
+    // A list: an item of the language in use, or the same item in the other
+    // language, case ignored.
+    const std::vector<std::string> items = EditorListItems(editor);
+    const std::vector<std::string> other =
+        editor == CellEditor::ToneList
+            ? std::vector<std::string>{WordText(Word::NoTone, g_bChinese == 0)}
+            : ListItems(editor, g_bChinese == 0);
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        const bool sameItem = EqualsIgnoringCase(items[i], typed) ||
+                              (i < other.size() && EqualsIgnoringCase(other[i], typed));
+        if (sameItem) {
+            in.ok = true;
+            in.text = items[i];
+            return in;
+        }
+    }
+    in.reason = Tr2("not an item of the column's list", "不是该列列表中的选项");
+    return in;
+}
+
+std::string NormalizeFrequencyText(std::string_view text) {
+    return FormatMhz(ParseAtof(text));
+}
+
+ChannelTexts NewChannelDefaults(const std::string& freq) {
+    return {freq,
+            freq,
+            CurrentWord(Word::NoTone),
+            CurrentWord(Word::NoTone),
+            "",
+            CurrentWord(Word::High),
+            CurrentWord(Word::Wide),
+            CurrentWord(Word::Yes),
+            CurrentWord(Word::Off)};
+}
+
+CommitResult CommitCellEdit(ChannelTable& table, int row, int col, std::string_view editorText,
+                            CommitTrigger trigger) {
+    if (row < 1 || row > kChannelRows || col < 1 || col > kChannelColumns) {
+        return {};
+    }
+    ChannelTexts& texts = table[static_cast<std::size_t>(row - 1)];
+    if (col == kColRx) {
+        return CommitRx(texts, editorText, trigger);
+    }
+    if (col == kColTx) {
+        return CommitTx(texts, editorText);
+    }
+    std::string& cell = texts[static_cast<std::size_t>(col - 1)];
+    const bool noFrequencies = texts[kColRx - 1].empty() && texts[kColTx - 1].empty();
+    cell = noFrequencies ? std::string() : std::string(editorText);
+    CommitResult r;
+    r.effect = CommitEffect::CellSet;
+    return r;
+}

@@ -1,0 +1,175 @@
+#include "model/dat_file.h"
+
+#include "model/language.h"
+
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <string>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+FileResult Failure(FileError error, const std::string& path, const char* english,
+                   const char* chinese, int err = 0) {
+    FileResult r;
+    r.error = error;
+    r.message = std::string(Tr2(english, chinese)) + ": " + path;
+    if (err != 0) {
+        r.message += " (" + std::string(std::strerror(err)) + ")";
+    }
+    return r;
+}
+
+FileResult WriteFailure(const std::string& path, int err) {
+    return Failure(FileError::CannotWrite, path, "Cannot write the file", "无法写入文件", err);
+}
+
+// Closes fd when it goes out of scope.
+class FdGuard {
+public:
+    explicit FdGuard(int fd) : m_fd(fd) {}
+    ~FdGuard() { Close(); }
+    FdGuard(const FdGuard&) = delete;
+    FdGuard& operator=(const FdGuard&) = delete;
+    int Close() {
+        const int rc = m_fd >= 0 ? ::close(m_fd) : 0;
+        m_fd = -1;
+        return rc;
+    }
+
+private:
+    int m_fd;
+};
+
+bool WriteAll(int fd, const unsigned char* p, std::size_t size) {
+    while (size > 0) {
+        const ssize_t n = ::write(fd, p, size);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            if (n == 0) {
+                errno = EIO;
+            }
+            return false;
+        }
+        p += n;
+        size -= static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+// The file a save replaces: the target of a symbolic link, so that the link stays.
+std::string ResolveTarget(const std::string& path) {
+    char resolved[PATH_MAX];
+    struct stat st {};
+    if (::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode) &&
+        ::realpath(path.c_str(), resolved) != nullptr) {
+        return resolved;
+    }
+    return path;
+}
+
+std::string DirectoryOf(const std::string& path) {
+    const std::size_t slash = path.find_last_of('/');
+    if (slash == std::string::npos) {
+        return ".";
+    }
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// Creates a new temporary file beside target; returns its descriptor.
+int CreateTemporary(const std::string& target, std::string& tempPath) {
+    for (unsigned attempt = 0; attempt < 100; ++attempt) {
+        tempPath = target + ".tmp" + std::to_string(::getpid()) + "." + std::to_string(attempt);
+        const int fd = ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST) {
+            return fd;
+        }
+    }
+    errno = EEXIST;
+    return -1;
+}
+
+} // namespace
+
+FileResult ReadDatFile(const std::string& path, RadioImage& image) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        const int err = errno;
+        if (err == ENOENT) {
+            return Failure(FileError::NotFound, path, "File not found", "文件不存在");
+        }
+        return Failure(FileError::Unreadable, path, "Cannot read the file", "无法读取文件", err);
+    }
+    FdGuard guard(fd);
+    struct stat st {};
+    if (::fstat(fd, &st) != 0) {
+        return Failure(FileError::Unreadable, path, "Cannot read the file", "无法读取文件", errno);
+    }
+    if (S_ISDIR(st.st_mode)) {
+        return Failure(FileError::IsDirectory, path, "Is a folder, not a file",
+                       "是文件夹而不是文件");
+    }
+    RadioImage::Bytes bytes{};
+    std::size_t got = 0;
+    while (got < bytes.size()) {
+        const ssize_t n = ::read(fd, bytes.data() + got, bytes.size() - got);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n < 0) {
+            return Failure(FileError::Unreadable, path, "Cannot read the file", "无法读取文件",
+                           errno);
+        }
+        if (n == 0) {
+            break;
+        }
+        got += static_cast<std::size_t>(n);
+    }
+    if (got < bytes.size()) {
+        return Failure(FileError::TooShort, path,
+                       "File too short: a document file holds 6144 bytes",
+                       "文件太短:文档文件应有6144字节");
+    }
+    image.bytes() = bytes;
+    return {};
+}
+
+FileResult WriteFileAtomically(const std::string& path, const void* bytes, std::size_t size) {
+    const std::string target = ResolveTarget(path);
+    std::string tempPath;
+    const int fd = CreateTemporary(target, tempPath);
+    if (fd < 0) {
+        return WriteFailure(path, errno);
+    }
+    FdGuard guard(fd);
+    struct stat old {};
+    const bool replacing = ::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode);
+    // A replaced file keeps its permissions.
+    const bool ok = (!replacing || ::fchmod(fd, old.st_mode & 07777) == 0) &&
+                    WriteAll(fd, static_cast<const unsigned char*>(bytes), size) &&
+                    ::fsync(fd) == 0 && guard.Close() == 0 &&
+                    ::rename(tempPath.c_str(), target.c_str()) == 0;
+    if (!ok) {
+        const int err = errno;
+        guard.Close();
+        ::unlink(tempPath.c_str());
+        return WriteFailure(path, err);
+    }
+    // Make the rename itself durable.
+    const int dirFd = ::open(DirectoryOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dirFd >= 0) {
+        ::fsync(dirFd);
+        ::close(dirFd);
+    }
+    return {};
+}
+
+FileResult WriteDatFile(const std::string& path, const RadioImage& image) {
+    return WriteFileAtomically(path, image.data(), image.size());
+}

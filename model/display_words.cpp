@@ -1,0 +1,31 @@
+#include "model/display_words.h"
+
+#include "model/language.h"
+
+namespace {
+
+struct WordPair {
+    const char* english;
+    const char* chinese;
+};
+
+// Indexed by Word.
+constexpr WordPair kWords[] = {
+    {"None", "无"}, {"High", "高"}, {"Low", "低"}, {"Wide", "宽"},      {"Narrow", "窄"},
+    {"Yes", "是"},  {"No", "否"},   {"Off", "关"}, {"Carrier", "载波"}, {"QT/DQT", "QT/DQT"},
+};
+
+} // namespace
+
+const char* WordText(Word word, bool chinese) {
+    const WordPair& pair = kWords[static_cast<int>(word)];
+    return chinese ? pair.chinese : pair.english;
+}
+
+const char* CurrentWord(Word word) {
+    return WordText(word, g_bChinese != 0);
+}
+
+bool IsWord(std::string_view text, Word word) {
+    return text == WordText(word, false) || text == WordText(word, true);
+}
