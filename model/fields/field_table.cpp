@@ -1,5 +1,6 @@
 #include "model/fields/field_table.h"
 
+#include "model/gbk.h"
 #include "model/language.h"
 
 #include <cctype>
@@ -75,8 +76,17 @@ std::string ShownText(const FieldSpec& spec, const FieldValue& value) {
 
 namespace {
 
+std::size_t CharacterCount(std::string_view utf8) {
+    std::size_t count = 0;
+    for (const char c : utf8) {
+        count += (static_cast<unsigned char>(c) & 0xC0) != 0x80 ? 1 : 0;
+    }
+    return count;
+}
+
 std::optional<std::string> AcceptText(const EditRule& rule, std::string_view input) {
-    if (rule.maxLength > 0 && input.size() > static_cast<std::size_t>(rule.maxLength)) {
+    if (!IsValidUtf8(input) ||
+        (rule.maxLength > 0 && CharacterCount(input) > static_cast<std::size_t>(rule.maxLength))) {
         return std::nullopt;
     }
     std::string text;
@@ -84,7 +94,8 @@ std::optional<std::string> AcceptText(const EditRule& rule, std::string_view inp
         const auto code = static_cast<unsigned char>(raw);
         const char c =
             rule.upperCase ? static_cast<char>(std::toupper(code)) : static_cast<char>(code);
-        const bool allowed = rule.allowed.empty() ? (code >= 0x20 && code < 0x7F)
+        // Without a filter any character but the control characters is typed.
+        const bool allowed = rule.allowed.empty() ? (code >= 0x20 && code != 0x7F)
                                                   : rule.allowed.find(c) != std::string::npos;
         if (!allowed) {
             return std::nullopt;
@@ -160,7 +171,7 @@ std::string AllowedText(const FieldSpec& spec) {
     std::string text = spec.edit.maxLength > 0
                            ? "up to " + std::to_string(spec.edit.maxLength) + " characters"
                            : "any number of characters";
-    text += spec.edit.allowed.empty() ? " (printable ASCII)" : " of \"" + spec.edit.allowed + "\"";
+    text += spec.edit.allowed.empty() ? "" : " of \"" + spec.edit.allowed + "\"";
     if (spec.edit.upperCase) {
         text += ", letters made capitals";
     }
@@ -201,6 +212,23 @@ FieldSpec ListOnBits(std::string name, int id, std::vector<ItemText> items, BitF
         // No selection stores the first item's code.
         const auto index = static_cast<std::size_t>(value.index);
         WriteBits(image, bits, index < codes.size() ? codes[index] : codes.front());
+    };
+    return spec;
+}
+
+FieldSpec TextOnField(std::string name, int id, TextField field, EditRule rule) {
+    FieldSpec spec;
+    spec.name = std::move(name);
+    spec.id = id;
+    spec.kind = FieldKind::Edit;
+    spec.edit = std::move(rule);
+    spec.load = [field](const RadioImage& image) {
+        FieldValue value;
+        value.text = GbkToUtf8(ReadText(image, field));
+        return value;
+    };
+    spec.store = [field](const FieldValue& value, RadioImage& image) {
+        WriteText(image, field, Utf8ToGbk(TruncateToGbkBytes(value.text, field.length)));
     };
     return spec;
 }

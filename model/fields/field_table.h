@@ -48,7 +48,7 @@ struct FieldValue {
 // The rules of a text control.
 struct EditRule {
     int maxLength = 0;      // 0: no limit
-    std::string allowed;    // characters the key filter lets in; empty: any printable
+    std::string allowed;    // characters the key filter lets in; empty: any but controls
     bool upperCase = false; // the control turns letters into capitals
     // Leaving the edit: the text it is rewritten to; empty function keeps it.
     std::function<std::string(std::string_view)> normalise;
@@ -113,6 +113,9 @@ FieldSpec ListOnByte(std::string name, int id, std::vector<ItemText> items, std:
 // a code no item stores shows item shows[code] (shows has one entry per code).
 FieldSpec ListOnBits(std::string name, int id, std::vector<ItemText> items, BitField bits,
                      std::vector<int> codes, std::vector<int> shows);
+// A text edit on a character field. The interface's UTF-8 text is stored as
+// GBK character codes, cut between characters to the field's length.
+FieldSpec TextOnField(std::string name, int id, TextField field, EditRule rule);
 // A check box on one bit; inverted: a clear bit is checked.
 FieldSpec CheckOnBit(std::string name, int id, std::size_t offset, int bit, bool inverted = false);
 

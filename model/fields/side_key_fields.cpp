@@ -1,0 +1,37 @@
+#include "model/fields/side_key_fields.h"
+
+namespace side_key {
+namespace {
+
+constexpr fields::BitField kCode{kSideKey, 0, 2};
+constexpr int kLastPosition = 3;
+
+fields::FieldTable MakeFields() {
+    fields::FieldSpec spec;
+    spec.name = "side_key";
+    spec.id = kGroupId;
+    spec.kind = fields::FieldKind::Choice;
+    spec.items = {{"Option Singalling Call", "选择信令呼叫"},
+                  {"Emergency Call", "紧急呼叫"},
+                  {"Send 1750Hz Singal", "发射1750Hz信号"},
+                  {"Squelch Off Momentary", "瞬间静噪关闭"}};
+    spec.itemIds = {1076, 1077, 1078, 1079};
+    spec.load = [](const RadioImage& image) {
+        fields::FieldValue value;
+        value.index = kLastPosition - fields::ReadBits(image, kCode);
+        return value;
+    };
+    spec.store = [](const fields::FieldValue& value, RadioImage& image) {
+        fields::WriteBits(image, kCode, kLastPosition - (value.index < 0 ? 0 : value.index));
+    };
+    return {spec};
+}
+
+} // namespace
+
+const fields::FieldTable& Fields() {
+    static const fields::FieldTable table = MakeFields();
+    return table;
+}
+
+} // namespace side_key
