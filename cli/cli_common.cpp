@@ -1,0 +1,47 @@
+#include "cli/cli_common.h"
+
+#include "model/channel_codec.h"
+#include "model/language.h"
+
+#include <iostream>
+
+int Fail(ExitCode code, const std::string& message) {
+    std::cerr << "program-cli: " << message << '\n';
+    return code;
+}
+
+int UsageFail(const std::string& message, const char* usage) {
+    std::cerr << "program-cli: " << message << '\n' << "usage: program-cli " << usage << '\n';
+    return kExitUsage;
+}
+
+bool SetLanguageOption(const std::string& value) {
+    if (value == "en") {
+        g_bChinese = 0;
+    } else if (value == "zh") {
+        g_bChinese = 1;
+    } else {
+        return false;
+    }
+    return true;
+}
+
+CliDocument::CliDocument() {
+    m_doc.SetOpenHook([this](RadioImage& image) { DecodeChannels(image, m_table); });
+    m_doc.SetSaveHook([this](RadioImage& image) { EncodeChannels(m_table, image); });
+}
+
+void CliDocument::New() {
+    m_doc.OnNewDocument("");
+    DecodeChannels(m_doc.Image(), m_table);
+}
+
+int CliDocument::Open(const std::string& path) {
+    const FileResult r = m_doc.OnOpenDocument(path);
+    return r.Ok() ? kExitOk : Fail(kExitFile, r.message);
+}
+
+int CliDocument::Save(const std::string& path) {
+    const FileResult r = m_doc.OnSaveDocument(path);
+    return r.Ok() ? kExitOk : Fail(kExitFile, r.message);
+}

@@ -1,0 +1,45 @@
+#pragma once
+// What the commands of program-cli share: exit codes, error lines, and a
+// document opened and saved the way the window does it (decode after
+// opening, encode before saving).
+
+#include "model/channel_table.h"
+#include "model/program_document.h"
+
+#include <optional>
+#include <string>
+
+enum ExitCode : int {
+    kExitOk = 0,
+    kExitUsage = 1,
+    kExitFile = 2,
+    kExitRefused = 3,
+};
+
+// Prints "program-cli: <message>" as one line on stderr and returns code.
+int Fail(ExitCode code, const std::string& message);
+// A usage error about the command: prints the message and the command's usage.
+int UsageFail(const std::string& message, const char* usage);
+
+// Sets the language flag from "en" or "zh"; false for anything else.
+bool SetLanguageOption(const std::string& value);
+
+// A document with the channel table its window would show.
+class CliDocument {
+public:
+    CliDocument();
+    // New document, then the view's decode.
+    void New();
+    // Reads path and decodes it. On failure prints the error and returns
+    // kExitFile; else kExitOk.
+    int Open(const std::string& path);
+    // Encodes the table and writes the file atomically; kExitFile on failure.
+    int Save(const std::string& path);
+
+    CProgramDoc& Doc() { return m_doc; }
+    ChannelTable& Table() { return m_table; }
+
+private:
+    CProgramDoc m_doc;
+    ChannelTable m_table;
+};

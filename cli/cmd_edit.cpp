@@ -1,0 +1,89 @@
+// program-cli edit FILE.dat [-o OUT.dat] ROW:COL=TEXT ...: types each TEXT into
+// its grid cell and leaves the cell, with the grid's commit rules, in order,
+// then saves. A refused entry saves nothing.
+
+#include "cli/cli_common.h"
+#include "cli/commands.h"
+#include "model/cell_commit.h"
+#include "model/string_table.h"
+
+#include <charconv>
+#include <iostream>
+
+namespace {
+
+constexpr const char* kUsage = "edit FILE.dat [-o OUT.dat] ROW:COL=TEXT ...";
+
+struct CellEntry {
+    int row = 0;
+    int col = 0;
+    std::string text; // what the cell's editor holds
+};
+
+bool ParseNumber(std::string_view s, int low, int high, int& value) {
+    const auto res = std::from_chars(s.data(), s.data() + s.size(), value);
+    return res.ec == std::errc() && res.ptr == s.data() + s.size() && value >= low && value <= high;
+}
+
+// "ROW:COL=TEXT" with ROW 1..129, COL 1..9, TEXT something the editor holds.
+bool ParseEntry(const std::string& arg, CellEntry& entry, std::string& error) {
+    const std::size_t colon = arg.find(':');
+    const std::size_t equals = arg.find('=');
+    if (colon == std::string::npos || equals == std::string::npos || equals < colon) {
+        error = "\"" + arg + "\" is not ROW:COL=TEXT";
+        return false;
+    }
+    const std::string_view view(arg);
+    if (!ParseNumber(view.substr(0, colon), 1, kChannelRows, entry.row) ||
+        !ParseNumber(view.substr(colon + 1, equals - colon - 1), 1, kChannelColumns, entry.col)) {
+        error = "\"" + arg + "\": ROW must be 1..129 and COL 1..9";
+        return false;
+    }
+    const EditorInput input = EditorInputFor(entry.col, view.substr(equals + 1));
+    if (!input.ok) {
+        error = "\"" + arg + "\": " + input.reason;
+        return false;
+    }
+    entry.text = input.text;
+    return true;
+}
+
+} // namespace
+
+int CmdEdit(const CommandArgs& args) {
+    std::string file;
+    std::string out;
+    std::vector<CellEntry> entries;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "-o") {
+            if (i + 1 >= args.size() || !out.empty()) {
+                return UsageFail("-o needs one output file", kUsage);
+            }
+            out = args[++i];
+        } else if (file.empty()) {
+            file = args[i];
+        } else {
+            CellEntry entry;
+            std::string error;
+            if (!ParseEntry(args[i], entry, error)) {
+                return UsageFail(error, kUsage);
+            }
+            entries.push_back(std::move(entry));
+        }
+    }
+    if (file.empty()) {
+        return UsageFail("no file given", kUsage);
+    }
+    CliDocument doc;
+    if (const int rc = doc.Open(file); rc != kExitOk) {
+        return rc;
+    }
+    for (const CellEntry& e : entries) {
+        const CommitResult r = CommitCellEdit(doc.Table(), e.row, e.col, e.text);
+        if (r.Refused()) {
+            std::cerr << StringTableText(r.messageId) << '\n';
+            return kExitRefused;
+        }
+    }
+    return doc.Save(out.empty() ? file : out);
+}

@@ -1,0 +1,134 @@
+// program-cli show FILE.dat [--json] [--lang en|zh]: opens the file and prints
+// what the editors would show.
+
+#include "cli/cli_common.h"
+#include "cli/commands.h"
+#include "cli/show_sections.h"
+#include "model/gbk.h"
+#include "model/language.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <algorithm>
+#include <iostream>
+
+namespace {
+
+constexpr const char* kUsage = "show FILE.dat [--json] [--lang en|zh]";
+
+constexpr const char* kJsonKeys[kChannelColumns] = {"rx",    "tx",    "dec",  "enc", "name",
+                                                    "power", "width", "scan", "busy"};
+
+std::string RowLabel(int row) {
+    return row == kChannelRows ? "Fr" : std::to_string(row);
+}
+
+QJsonArray ChannelsJson(const ChannelTable& table) {
+    QJsonArray rows;
+    for (int row = 1; row <= kChannelRows; ++row) {
+        QJsonObject o;
+        o.insert("row", QString::fromStdString(RowLabel(row)));
+        for (int col = 1; col <= kChannelColumns; ++col) {
+            o.insert(kJsonKeys[col - 1], QString::fromStdString(Cell(table, row, col)));
+        }
+        rows.append(o);
+    }
+    return rows;
+}
+
+QJsonObject SectionsJson(const RadioImage& image) {
+    QJsonObject out;
+    for (ShowSection section : ShowSections()) {
+        section(image, out);
+    }
+    return out;
+}
+
+// Pads text to width display columns (a double-byte character takes two).
+std::string Pad(const std::string& text, std::size_t width) {
+    const std::size_t used = GbkByteLength(text);
+    return text + std::string(width > used ? width - used : 0, ' ');
+}
+
+void PrintTable(const ChannelTable& table, const QJsonObject& sections) {
+    const char* headers[kChannelColumns + 1] = {Tr2("CH", "信道"),
+                                                Tr2("Rx Frequency", "接收频率"),
+                                                Tr2("Tx Frequency", "发射频率"),
+                                                Tr2("QT/DQT Dec", "QT/DQT解码"),
+                                                Tr2("QT/DQT Enc", "QT/DQT编码"),
+                                                Tr2("Chnnel Name", "信道名字"),
+                                                Tr2("Power", "功率"),
+                                                Tr2("W/N", "宽/窄"),
+                                                Tr2("Scan Add", "扫描添加"),
+                                                Tr2("Busy Lock", "繁忙锁定")};
+    std::size_t widths[kChannelColumns + 1];
+    for (int c = 0; c <= kChannelColumns; ++c) {
+        widths[c] = GbkByteLength(headers[c]);
+        for (int row = 1; row <= kChannelRows; ++row) {
+            const std::string text = c == 0 ? RowLabel(row) : Cell(table, row, c);
+            widths[c] = std::max(widths[c], GbkByteLength(text));
+        }
+    }
+    const auto printLine = [&widths](const auto& cellText) {
+        std::string line;
+        for (int c = 0; c <= kChannelColumns; ++c) {
+            line += Pad(cellText(c), widths[c] + 2);
+        }
+        line.erase(line.find_last_not_of(' ') + 1);
+        std::cout << line << '\n';
+    };
+    printLine([&headers](int c) { return std::string(headers[c]); });
+    for (int row = 1; row <= kChannelRows; ++row) {
+        const ChannelTexts& texts = table[static_cast<std::size_t>(row - 1)];
+        if (std::all_of(texts.begin(), texts.end(),
+                        [](const std::string& t) { return t.empty(); })) {
+            continue;
+        }
+        printLine([&](int c) { return c == 0 ? RowLabel(row) : Cell(table, row, c); });
+    }
+    std::cout << '\n';
+    for (auto it = sections.begin(); it != sections.end(); ++it) {
+        // The value's compact JSON: written inside an array, brackets dropped.
+        const QByteArray text =
+            QJsonDocument(QJsonArray{it.value()}).toJson(QJsonDocument::Compact).chopped(1).mid(1);
+        std::cout << it.key().toStdString() << ": " << text.toStdString() << '\n';
+    }
+}
+
+} // namespace
+
+int CmdShow(const CommandArgs& args) {
+    std::string path;
+    bool json = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "--json") {
+            json = true;
+        } else if (args[i] == "--lang") {
+            if (i + 1 >= args.size() || !SetLanguageOption(args[i + 1])) {
+                return UsageFail("--lang needs en or zh", kUsage);
+            }
+            ++i;
+        } else if (path.empty() && !args[i].starts_with("-")) {
+            path = args[i];
+        } else {
+            return UsageFail("unexpected argument \"" + args[i] + "\"", kUsage);
+        }
+    }
+    if (path.empty()) {
+        return UsageFail("no file given", kUsage);
+    }
+    CliDocument doc;
+    if (const int rc = doc.Open(path); rc != kExitOk) {
+        return rc;
+    }
+    QJsonObject sections = SectionsJson(doc.Doc().Image());
+    if (json) {
+        sections.insert("channels", ChannelsJson(doc.Table()));
+        const QByteArray text = QJsonDocument(sections).toJson(QJsonDocument::Indented);
+        std::cout.write(text.constData(), text.size());
+    } else {
+        PrintTable(doc.Table(), sections);
+    }
+    std::cout.flush();
+    return std::cout ? kExitOk : Fail(kExitFile, "cannot write the output");
+}

@@ -1,0 +1,53 @@
+// program-cli: the command-line front end over the same libraries as the
+// window, for scripts, batch work and acceptance checks.
+
+#include "cli/cli_common.h"
+#include "cli/commands.h"
+
+#include <iostream>
+#include <string_view>
+
+namespace {
+
+struct Command {
+    const char* name;
+    CommandFunction run;
+    const char* usage;
+};
+
+const Command kCommands[] = {
+    {"new", CmdNew, "new OUT.dat [--band-code HEX12]"},
+    {"recode", CmdRecode, "recode IN.dat OUT.dat"},
+    {"show", CmdShow, "show FILE.dat [--json] [--lang en|zh]"},
+    {"edit", CmdEdit, "edit FILE.dat [-o OUT.dat] ROW:COL=TEXT ..."},
+};
+
+void PrintUsage(std::ostream& out) {
+    out << "usage:\n";
+    for (const Command& c : kCommands) {
+        out << "  program-cli " << c.usage << '\n';
+    }
+    out << "exit codes: 0 success, 1 usage error, 2 file error, 3 refused input\n";
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2) {
+        PrintUsage(std::cerr);
+        return kExitUsage;
+    }
+    const std::string_view name = argv[1];
+    if (name == "help" || name == "--help" || name == "-h") {
+        PrintUsage(std::cout);
+        return kExitOk;
+    }
+    for (const Command& c : kCommands) {
+        if (name == c.name) {
+            return c.run(CommandArgs(argv + 2, argv + argc));
+        }
+    }
+    std::cerr << "program-cli: unknown command \"" << name << "\"\n";
+    PrintUsage(std::cerr);
+    return kExitUsage;
+}

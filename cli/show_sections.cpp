@@ -1,0 +1,8 @@
+#include "cli/show_sections.h"
+
+const std::vector<ShowSection>& ShowSections() {
+    static const std::vector<ShowSection> sections = {
+        ShowBandSection,
+    };
+    return sections;
+}

@@ -1,0 +1,19 @@
+#pragma once
+// The settings groups that "program-cli show" prints besides the channel table.
+// Each section adds its keys to the JSON object from the image as decoded at
+// opening. A new group is one function declared here and one entry in the
+// list of show_sections.cpp.
+
+#include "model/radio_image.h"
+
+#include <QJsonObject>
+#include <vector>
+
+using ShowSection = void (*)(const RadioImage& image, QJsonObject& out);
+
+// "band_code": g_bandCode as 12 upper-case hex digits; "band_limits_mhz": the
+// four band limits; "model_index": the image's model index byte.
+void ShowBandSection(const RadioImage& image, QJsonObject& out);
+
+// Every section, in output order.
+const std::vector<ShowSection>& ShowSections();
