@@ -1,5 +1,6 @@
 #include "settings/profile_file.h"
 
+#include "model/dat_file.h"
 #include "settings/profile_io.h"
 #include "settings/profile_text.h"
 
@@ -163,7 +164,8 @@ std::string CProfileFile::Save(bool makeBackup) {
         }
         CopyFileReplacing(m_path, m_backupName);
     }
-    if (!ReplaceFileAtomically(m_path, Serialize())) {
+    const std::string text = Serialize();
+    if (!WriteFileAtomically(m_path, text.data(), text.size()).Ok()) {
         return std::string();
     }
     return m_backupName;

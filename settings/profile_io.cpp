@@ -8,10 +8,6 @@
 #include <memory>
 #include <vector>
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 namespace fs = std::filesystem;
 
 namespace {
@@ -35,46 +31,6 @@ FilePtr openOrCreate(const std::string& path) {
         }
     }
     return file;
-}
-
-bool writeAll(int fd, std::string_view data) {
-    while (!data.empty()) {
-        const ssize_t n = ::write(fd, data.data(), data.size());
-        if (n < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            return false;
-        }
-        data.remove_prefix(static_cast<std::size_t>(n));
-    }
-    return true;
-}
-
-// Creates a new file beside `target` that nobody else uses; returns its
-// descriptor and name, or -1.
-int createTemporaryBeside(const std::string& target, std::string& tempName) {
-    static unsigned counter = 0;
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        tempName = target + ".tmp" + std::to_string(::getpid()) + "_" + std::to_string(counter++);
-        const int fd = ::open(tempName.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0 || errno != EEXIST) {
-            return fd;
-        }
-    }
-    return -1;
-}
-
-void syncDirectoryOf(const std::string& path) {
-    fs::path dir = fs::path(path).parent_path();
-    if (dir.empty()) {
-        dir = ".";
-    }
-    const int fd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd >= 0) {
-        ::fsync(fd);
-        ::close(fd);
-    }
 }
 
 } // namespace
@@ -116,45 +72,6 @@ ReadLinesResult ReadFileLines(const std::string& path,
         onLine(pending);
     }
     return ReadLinesResult::Done;
-}
-
-bool ReplaceFileAtomically(const std::string& path, std::string_view data) {
-    if (path.empty()) {
-        return false;
-    }
-    std::error_code ec;
-    std::string target = path;
-    if (fs::is_symlink(path, ec)) {
-        const fs::path resolved = fs::weakly_canonical(path, ec);
-        if (ec) {
-            return false;
-        }
-        target = resolved.string();
-    }
-    struct stat old {};
-    const bool exists = ::stat(target.c_str(), &old) == 0;
-    if (exists && !S_ISREG(old.st_mode)) {
-        return false;
-    }
-
-    std::string tempName;
-    const int fd = createTemporaryBeside(target, tempName);
-    if (fd < 0) {
-        return false;
-    }
-    bool ok = writeAll(fd, data);
-    if (ok && exists) {
-        ok = ::fchmod(fd, old.st_mode & 07777) == 0;
-    }
-    ok = ok && ::fsync(fd) == 0;
-    ok = (::close(fd) == 0) && ok;
-    ok = ok && ::rename(tempName.c_str(), target.c_str()) == 0;
-    if (!ok) {
-        ::unlink(tempName.c_str());
-        return false;
-    }
-    syncDirectoryOf(target);
-    return true;
 }
 
 bool CopyFileReplacing(const std::string& from, const std::string& to) {

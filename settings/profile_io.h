@@ -1,6 +1,6 @@
 #pragma once
 // File operations of the settings store: reading a file line by line,
-// replacing a file atomically, and the number that ends a backup file name.
+// copying it, and the number that ends a backup file name.
 
 #include <functional>
 #include <string>
@@ -14,13 +14,6 @@ enum class ReadLinesResult { Done, CannotOpen, ReadError };
 // cannot be opened.
 ReadLinesResult ReadFileLines(const std::string& path,
                               const std::function<void(std::string_view)>& onLine);
-
-// Replaces the file at `path` with `data`: the data goes to a temporary file
-// beside it, is flushed to disk and renamed over the target, so the file is
-// either the old one or the new one, never a part. A symbolic link is
-// followed and its target replaced; an existing file keeps its permissions.
-// Returns false (and leaves the old file alone) on any failure.
-bool ReplaceFileAtomically(const std::string& path, std::string_view data);
 
 // Copies `from` to `to`, replacing `to`. Returns false on failure.
 bool CopyFileReplacing(const std::string& from, const std::string& to);

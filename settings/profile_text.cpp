@@ -1,5 +1,7 @@
 #include "settings/profile_text.h"
 
+#include "model/gbk.h"
+
 namespace {
 
 bool isProfileSpace(char c) {
@@ -62,45 +64,6 @@ std::string CutProfileComment(std::string value) {
         }
     }
     return value;
-}
-
-bool IsValidUtf8(std::string_view text) {
-    std::size_t i = 0;
-    while (i < text.size()) {
-        const auto c = static_cast<unsigned char>(text[i]);
-        std::size_t extra = 0;
-        unsigned char low = 0x80;
-        unsigned char high = 0xBF;
-        if (c < 0x80) {
-            ++i;
-            continue;
-        } else if (c >= 0xC2 && c <= 0xDF) {
-            extra = 1;
-        } else if (c >= 0xE0 && c <= 0xEF) {
-            extra = 2;
-            low = c == 0xE0 ? 0xA0 : 0x80;  // no overlong forms
-            high = c == 0xED ? 0x9F : 0xBF; // no surrogates
-        } else if (c >= 0xF0 && c <= 0xF4) {
-            extra = 3;
-            low = c == 0xF0 ? 0x90 : 0x80;
-            high = c == 0xF4 ? 0x8F : 0xBF; // nothing above U+10FFFF
-        } else {
-            return false;
-        }
-        if (i + extra >= text.size()) {
-            return false;
-        }
-        for (std::size_t k = 1; k <= extra; ++k) {
-            const auto t = static_cast<unsigned char>(text[i + k]);
-            const unsigned char lo = k == 1 ? low : 0x80;
-            const unsigned char hi = k == 1 ? high : 0xBF;
-            if (t < lo || t > hi) {
-                return false;
-            }
-        }
-        i += extra + 1;
-    }
-    return true;
 }
 
 bool ProfileNamesEqual(std::string_view a, std::string_view b, bool ignoreCase) {

@@ -25,9 +25,6 @@ ProfileLine ParseProfileLine(std::string_view line);
 // first "/*", each with everything behind it.
 std::string CutProfileComment(std::string value);
 
-// True when the bytes form valid UTF-8 (plain ASCII included).
-bool IsValidUtf8(std::string_view text);
-
 // Compares two names. With ignoreCase, ASCII letters match either case; the
 // bytes of a GBK double-byte character (text that is not UTF-8) are compared
 // exactly, so a trail byte that looks like a letter is never case-folded.
