@@ -1,48 +1,34 @@
 #pragma once
-// The MSK signalling identities: the radio's own four-character ID code and
-// a call list of nine IDs, as the MSK dialog shows them. The ten fields form
-// one run of 40 bytes laid over bytes 0..15 of three image rows from 0x12C0;
-// bytes 16..23 of those rows belong to nobody here.
+// The MSK signalling identities as the MSK dialog shows them: the radio's own
+// four-character ID code ("id_code") and a call list of nine IDs
+// ("call_list.1" ... "call_list.9"), hexadecimal digits, letters in capitals.
+// The ten fields form one run of 40 bytes laid over bytes 0..15 of three
+// image rows from 0x12C0; bytes 16..23 of those rows belong to nobody here.
+// The dialog loads when it opens and stores on OK.
 
-#include "model/radio_image.h"
+#include "model/fields/field_table.h"
 
-#include <array>
 #include <cstddef>
-#include <optional>
-#include <string>
-#include <string_view>
 
 namespace msk {
 
 inline constexpr std::size_t kRunAt = 0x12C0;
-inline constexpr int kIdLength = 4;
+inline constexpr std::size_t kIdLength = 4;
 inline constexpr int kCallListEntries = 9;
-inline constexpr int kRunLength = kIdLength * (1 + kCallListEntries);
 
 inline constexpr int kIdCodeEditId = 1048;
 inline constexpr int kCallListGridId = 1349;
 inline constexpr int kCellEditId = 1123;
 
-// Image offset of byte i (0..39) of the run.
-std::size_t RunOffset(int index);
+// What the ID edits and the key filter take.
+inline constexpr const char* kHexCharacters = "0123456789ABCDEF";
+
 // Image offset of call list entry r (1..9).
-std::size_t CallListEntryOffset(int entry);
+constexpr std::size_t CallListEntryOffset(int entry) {
+    return fields::RowRunOffset(kRunAt, kIdLength * static_cast<std::size_t>(entry));
+}
 
-struct Values {
-    std::string idCode;
-    std::array<std::string, kCallListEntries> callList;
-
-    bool operator==(const Values&) const = default;
-};
-
-// A text reads up to its first 0xFF or 0x00 byte.
-Values Load(const RadioImage& image);
-// Each field gets at most four characters, the rest of it 0xFF.
-void Store(const Values& values, RadioImage& image);
-
-// The text an ID edit ends up with when the text is typed into it (up to
-// four hexadecimal digits, letters made upper-case); nothing when the edit
-// would not take it.
-std::optional<std::string> AcceptIdText(std::string_view text);
+// The dialog's one page, "msk".
+const fields::FieldPage& Page();
 
 } // namespace msk

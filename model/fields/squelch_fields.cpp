@@ -1,46 +1,51 @@
 #include "model/fields/squelch_fields.h"
 
-#include <algorithm>
-
 namespace squelch {
+namespace {
 
-const std::vector<std::string>& LevelItems() {
-    static const std::vector<std::string> items = [] {
-        std::vector<std::string> texts;
-        for (int shown = kLowestStored - kShownOffset; shown < kHighestStored - kShownOffset;
-             ++shown) {
-            texts.push_back(std::to_string(shown));
-        }
-        return texts;
-    }();
-    return items;
-}
+struct Level {
+    const char* name;
+    int listId;
+};
+constexpr Level kLevels[kLevelCount] = {
+    {"v_wide", 1136}, {"v_narrow", 1137}, {"u_wide", 1138}, {"u_narrow", 1139}};
 
-int ItemIndex(std::string_view text) {
-    const auto& items = LevelItems();
-    const auto found = std::find(items.begin(), items.end(), text);
-    return found == items.end() ? -1 : static_cast<int>(found - items.begin());
-}
-
-Levels Load(const RadioImage& image) {
-    Levels levels;
-    for (int i = 0; i < kLevelCount; ++i) {
-        int stored = image[kLevelsAt + i];
+fields::FieldSpec LevelField(int level) {
+    const std::size_t at = kLevelsAt + static_cast<std::size_t>(level);
+    const std::uint8_t fallback = kDefaults[level];
+    fields::FieldSpec spec;
+    spec.name = kLevels[level].name;
+    spec.id = kLevels[level].listId;
+    spec.kind = fields::FieldKind::List;
+    spec.items = fields::NumberedItems({}, kLowestStored - kShownOffset, kItemCount);
+    spec.load = [at, fallback](const RadioImage& image) {
+        int stored = image[at];
         if (stored < kLowestStored || stored > kHighestStored) {
-            stored = kDefaults[i];
+            stored = fallback;
         }
-        const std::string text = std::to_string(stored - kShownOffset);
-        levels[i] = ItemIndex(text) < 0 ? std::string() : text;
-    }
-    return levels;
+        // Item i shows stored value 9 + i; stored 119 has no item.
+        fields::FieldValue value;
+        value.index = stored < kLowestStored + kItemCount ? stored - kLowestStored : -1;
+        return value;
+    };
+    spec.store = [at, fallback](const fields::FieldValue& value, RadioImage& image) {
+        image[at] =
+            value.index < 0 ? fallback : static_cast<std::uint8_t>(value.index + kLowestStored);
+    };
+    return spec;
 }
 
-void Store(const Levels& levels, RadioImage& image) {
-    for (int i = 0; i < kLevelCount; ++i) {
-        const int index = ItemIndex(levels[i]);
-        image[kLevelsAt + i] =
-            index < 0 ? kDefaults[i] : static_cast<std::uint8_t>(index + kLowestStored);
-    }
+} // namespace
+
+const fields::FieldPage& Page() {
+    static const fields::FieldPage page = [] {
+        fields::FieldPage built{"squelch", {}};
+        for (int level = 0; level < kLevelCount; ++level) {
+            built.fields.push_back(LevelField(level));
+        }
+        return built;
+    }();
+    return page;
 }
 
 } // namespace squelch

@@ -5,16 +5,20 @@
 namespace two_tone {
 namespace {
 
+using fields::FieldKind;
+using fields::FieldSpec;
+using fields::FieldValue;
+
 constexpr ValueRule kToneRule{288.5, 3106.0, 0.1, 1, 4};
 constexpr ValueRule kDurationRule{0.5, 10.0, 0.1, 1, 2};
 constexpr ValueRule kIntervalRule{0.0, 2.0, 0.1, 1, 2};
 constexpr ValueRule kRiseDelayRule{0.10, 1.00, 0.05, 2, 3};
 
-constexpr int kDurationCount = 3;
 constexpr std::size_t kToneIntervalAt = 3;
 constexpr std::size_t kRiseDelayAt = 5;
 constexpr std::size_t kShortBeepAt = 7;
-constexpr std::uint8_t kEmptyShown = 0xFF;
+// What the edits take: digits and the keypad's decimal point.
+constexpr const char* kNumberCharacters = "0123456789.";
 
 // Range tests allow for the last bit of binary arithmetic, so that a step
 // landing on a range end stays in the range.
@@ -34,14 +38,6 @@ double RiseDelayGridSteps(double value) {
     return static_cast<double>(CutToInteger(value / kRiseDelayRule.step));
 }
 
-unsigned ReadBE16(const RadioImage& image, std::size_t offset) {
-    return static_cast<unsigned>(image[offset]) * 256u + image[offset + 1];
-}
-void WriteBE16(RadioImage& image, std::size_t offset, long value) {
-    image[offset] = static_cast<std::uint8_t>(value / 256);
-    image[offset + 1] = static_cast<std::uint8_t>(value % 256);
-}
-
 std::uint16_t Divisor(double dividend, double frequency) {
     if (!(frequency > 0.0)) {
         return 0;
@@ -49,13 +45,165 @@ std::uint16_t Divisor(double dividend, double frequency) {
     return static_cast<std::uint16_t>(CutToInteger(dividend / frequency + 0.5) & 0xFFFF);
 }
 
-// Stored x 10 in the shown form and x 20 (as value x 1000 / 50 on the decode
-// side) in the radio form.
-long Tenths(std::string_view text) {
-    return CutToInteger(ParseLeadingNumber(text) * 10.0);
+double Number(const FieldValue& value) {
+    return ParseLeadingNumber(value.text);
 }
-std::string FromTenths(ValueKind kind, unsigned tenths) {
-    return FormatValue(kind, tenths / 10.0);
+std::uint8_t ByteOf(double value) {
+    return static_cast<std::uint8_t>(CutToInteger(value));
+}
+FieldValue TextValue(std::string text) {
+    FieldValue value;
+    value.text = std::move(text);
+    return value;
+}
+
+FieldSpec NumberEdit(std::string name, int id, int spinId, int limit, ValueKind kind) {
+    FieldSpec spec;
+    spec.name = std::move(name);
+    spec.id = id;
+    spec.pairedId = spinId;
+    spec.kind = FieldKind::Edit;
+    spec.edit.maxLength = limit;
+    spec.edit.allowed = kNumberCharacters;
+    spec.edit.normalise = [kind](std::string_view text) { return NormaliseText(kind, text); };
+    spec.edit.spin = [kind](std::string_view text, int delta) {
+        return SpinText(kind, text, delta);
+    };
+    return spec;
+}
+
+// A duration of the encode timing: shown byte x 10, radio byte x 20.
+FieldSpec EncodeDuration(std::string name, int id, int spinId, std::size_t at) {
+    FieldSpec spec = NumberEdit(std::move(name), id, spinId, 4, ValueKind::Duration);
+    spec.load = [at](const RadioImage& image) {
+        return TextValue(FormatValue(ValueKind::Duration, image[kTimingShown + at] / 10.0));
+    };
+    spec.store = [at](const FieldValue& value, RadioImage& image) {
+        image[kTimingShown + at] = ByteOf(Number(value) * 10.0);
+        image[kTimingRadio + at] = ByteOf(Number(value) * 20.0);
+    };
+    return spec;
+}
+
+// Tone interval and rise delay: BE16 of value x 20 in both forms.
+FieldSpec EncodeTwentieths(std::string name, int id, int spinId, int limit, ValueKind kind,
+                           std::size_t at) {
+    FieldSpec spec = NumberEdit(std::move(name), id, spinId, limit, kind);
+    spec.load = [kind, at](const RadioImage& image) {
+        return TextValue(FormatValue(kind, fields::ReadBE16(image, kTimingShown + at) / 20.0));
+    };
+    spec.store = [at](const FieldValue& value, RadioImage& image) {
+        const long n = CutToInteger(Number(value) * 20.0);
+        fields::WriteBE16(image, kTimingShown + at, n);
+        fields::WriteBE16(image, kTimingRadio + at, n);
+    };
+    return spec;
+}
+
+FieldSpec ShortBeep() {
+    FieldSpec spec;
+    spec.name = "short_beep";
+    spec.id = kShortBeepId;
+    spec.kind = FieldKind::Check;
+    spec.load = [](const RadioImage& image) {
+        FieldValue value;
+        value.checked = image[kTimingShown + kShortBeepAt] != 0;
+        return value;
+    };
+    spec.store = [](const FieldValue& value, RadioImage& image) {
+        image[kTimingShown + kShortBeepAt] = value.checked ? 1 : 0;
+    };
+    return spec;
+}
+
+// One tone of the encode list: shown BE16 x 10 (0xFFFF empty), radio the
+// rounded encode divisor (0x0000 empty).
+FieldSpec EncodeTone(int entry, int tone) {
+    const std::size_t at = EncodeEntryOffset(entry) + 2 * static_cast<std::size_t>(tone);
+    FieldSpec spec;
+    spec.name = EncodeCellName(entry + 1, tone + 1);
+    spec.id = kEncodeGridId;
+    spec.kind = FieldKind::Cell;
+    spec.row = entry + 1;
+    spec.column = tone + 1;
+    spec.edit.maxLength = 6;
+    spec.edit.allowed = kNumberCharacters;
+    spec.edit.normalise = CommitToneCell;
+    spec.load = [at](const RadioImage& image) {
+        const bool empty = image[at] == fields::kUnset && image[at + 1] == fields::kUnset;
+        return TextValue(empty ? std::string()
+                               : FormatValue(ValueKind::Tone, fields::ReadBE16(image, at) / 10.0));
+    };
+    spec.store = [at](const FieldValue& value, RadioImage& image) {
+        if (value.text.empty()) {
+            fields::WriteBE16(image, at, 0xFFFF);
+            fields::WriteBE16(image, at + kRadioFormDistance, 0);
+            return;
+        }
+        fields::WriteBE16(image, at, CutToInteger(Number(value) * 10.0));
+        fields::WriteBE16(image, at + kRadioFormDistance, EncodeDivisor(Number(value)));
+    };
+    return spec;
+}
+
+// A tone of a decode set: shown BE16 x 10, radio the rounded decode divisor.
+FieldSpec DecodeTone(int set, int index, int id, int spinId) {
+    const std::size_t at = DecodeSetOffset(set) + 2 * static_cast<std::size_t>(index);
+    FieldSpec spec =
+        NumberEdit(DecodeFieldName(set, kDecodeFieldNames[index]), id, spinId, 6, ValueKind::Tone);
+    spec.load = [at](const RadioImage& image) {
+        return TextValue(FormatValue(ValueKind::Tone, fields::ReadBE16(image, at) / 10.0));
+    };
+    spec.store = [at](const FieldValue& value, RadioImage& image) {
+        fields::WriteBE16(image, at, CutToInteger(Number(value) * 10.0));
+        fields::WriteBE16(image, at + kRadioFormDistance, DecodeDivisor(Number(value)));
+    };
+    return spec;
+}
+
+// A time of a decode set (byte 4 + index): shown x 10, radio x 1000 / 50.
+FieldSpec DecodeTime(int set, int index, int id, int spinId, int limit, ValueKind kind) {
+    const std::size_t at = DecodeSetOffset(set) + 4 + static_cast<std::size_t>(index);
+    FieldSpec spec =
+        NumberEdit(DecodeFieldName(set, kDecodeFieldNames[2 + index]), id, spinId, limit, kind);
+    spec.load = [kind, at](const RadioImage& image) {
+        return TextValue(FormatValue(kind, image[at] / 10.0));
+    };
+    spec.store = [at](const FieldValue& value, RadioImage& image) {
+        image[at] = ByteOf(Number(value) * 10.0);
+        image[at + kRadioFormDistance] = ByteOf(Number(value) * 1000.0 / 50.0);
+    };
+    return spec;
+}
+
+fields::FieldPage BuildEncodePage() {
+    fields::FieldPage page{"encode", {}};
+    page.fields = {
+        EncodeDuration("first_delay", 1250, 1055, 0),
+        EncodeDuration("second_delay", 1251, 1056, 1),
+        EncodeDuration("long_tone_delay", 1252, 1057, 2),
+        EncodeTwentieths("tone_interval", 1253, 1058, 3, ValueKind::Interval, kToneIntervalAt),
+        EncodeTwentieths("tx_rise_delay", 1054, 1059, 4, ValueKind::RiseDelay, kRiseDelayAt),
+        ShortBeep(),
+    };
+    for (int w = 0; w < kEncodeEntries; ++w) {
+        page.fields.push_back(EncodeTone(w, 0));
+        page.fields.push_back(EncodeTone(w, 1));
+    }
+    return page;
+}
+
+fields::FieldPage BuildDecodePage(int set) {
+    fields::FieldPage page{"decode." + std::to_string(set), {}};
+    page.fields = {
+        DecodeTone(set, 0, 1037, 1068),
+        DecodeTone(set, 1, 1038, 1069),
+        DecodeTime(set, 0, 1039, 1070, 4, ValueKind::Duration),
+        DecodeTime(set, 1, 1040, 1071, 4, ValueKind::Duration),
+        DecodeTime(set, 2, 1041, 1072, 3, ValueKind::Interval),
+        DecodeTime(set, 3, 1042, 1073, 4, ValueKind::Duration),
+    };
+    return page;
 }
 
 } // namespace
@@ -142,86 +290,31 @@ std::uint16_t DecodeDivisor(double frequency) {
     return Divisor(kDecodeDividend, frequency);
 }
 
-EncodePage LoadEncode(const RadioImage& image) {
-    EncodePage page;
-    std::string* durations[kDurationCount] = {&page.firstDelay, &page.secondDelay,
-                                              &page.longToneDelay};
-    for (int i = 0; i < kDurationCount; ++i) {
-        *durations[i] = FromTenths(ValueKind::Duration, image[kTimingShown + i]);
-    }
-    page.toneInterval =
-        FormatValue(ValueKind::Interval, ReadBE16(image, kTimingShown + kToneIntervalAt) / 20.0);
-    page.riseDelay =
-        FormatValue(ValueKind::RiseDelay, ReadBE16(image, kTimingShown + kRiseDelayAt) / 20.0);
-    page.shortBeep = image[kTimingShown + kShortBeepAt] != 0;
-    for (int w = 0; w < kEncodeEntries; ++w) {
-        for (std::size_t t = 0; t < 2; ++t) {
-            const std::size_t at = EncodeEntryOffset(w) + 2 * t;
-            const bool empty = image[at] == kEmptyShown && image[at + 1] == kEmptyShown;
-            page.tones[w][t] =
-                empty ? std::string() : FromTenths(ValueKind::Tone, ReadBE16(image, at));
+std::string EncodeCellName(int entry, int tone) {
+    return "encode." + std::to_string(entry) + ".tone" + std::to_string(tone);
+}
+
+std::string DecodeFieldName(int set, std::string_view field) {
+    return "decode." + std::to_string(set) + "." + std::string(field);
+}
+
+const std::vector<fields::FieldPage>& Pages() {
+    static const std::vector<fields::FieldPage> pages = [] {
+        std::vector<fields::FieldPage> all{BuildEncodePage()};
+        for (int k = 1; k <= kDecodeSets; ++k) {
+            all.push_back(BuildDecodePage(k));
         }
-    }
-    return page;
+        return all;
+    }();
+    return pages;
 }
 
-void StoreEncode(const EncodePage& page, RadioImage& image) {
-    const std::string* durations[kDurationCount] = {&page.firstDelay, &page.secondDelay,
-                                                    &page.longToneDelay};
-    for (int i = 0; i < kDurationCount; ++i) {
-        const double value = ParseLeadingNumber(*durations[i]);
-        image[kTimingShown + i] = static_cast<std::uint8_t>(CutToInteger(value * 10.0));
-        image[kTimingRadio + i] = static_cast<std::uint8_t>(CutToInteger(value * 20.0));
-    }
-    const long interval = CutToInteger(ParseLeadingNumber(page.toneInterval) * 20.0);
-    WriteBE16(image, kTimingShown + kToneIntervalAt, interval);
-    WriteBE16(image, kTimingRadio + kToneIntervalAt, interval);
-    const long riseDelay = CutToInteger(ParseLeadingNumber(page.riseDelay) * 20.0);
-    WriteBE16(image, kTimingShown + kRiseDelayAt, riseDelay);
-    WriteBE16(image, kTimingRadio + kRiseDelayAt, riseDelay);
-    image[kTimingShown + kShortBeepAt] = page.shortBeep ? 1 : 0;
-    for (int w = 0; w < kEncodeEntries; ++w) {
-        for (std::size_t t = 0; t < 2; ++t) {
-            const std::size_t at = EncodeEntryOffset(w) + 2 * t;
-            const std::string& text = page.tones[w][t];
-            if (text.empty()) {
-                WriteBE16(image, at, 0xFFFF);
-                WriteBE16(image, at + kRadioFormDistance, 0);
-                continue;
-            }
-            WriteBE16(image, at, Tenths(text));
-            WriteBE16(image, at + kRadioFormDistance, EncodeDivisor(ParseLeadingNumber(text)));
-        }
-    }
+const fields::FieldPage& EncodePage() {
+    return Pages().front();
 }
 
-DecodeSet LoadDecode(const RadioImage& image, int set) {
-    const std::size_t at = DecodeSetOffset(set);
-    DecodeSet values;
-    values.a = FromTenths(ValueKind::Tone, ReadBE16(image, at));
-    values.b = FromTenths(ValueKind::Tone, ReadBE16(image, at + 2));
-    values.first = FromTenths(ValueKind::Duration, image[at + 4]);
-    values.second = FromTenths(ValueKind::Duration, image[at + 5]);
-    values.interval = FromTenths(ValueKind::Interval, image[at + 6]);
-    values.longTone = FromTenths(ValueKind::Duration, image[at + 7]);
-    return values;
-}
-
-void StoreDecode(const DecodeSet& values, int set, RadioImage& image) {
-    const std::size_t at = DecodeSetOffset(set);
-    const std::size_t radio = at + kRadioFormDistance;
-    const std::string* tones[2] = {&values.a, &values.b};
-    for (std::size_t t = 0; t < 2; ++t) {
-        WriteBE16(image, at + 2 * t, Tenths(*tones[t]));
-        WriteBE16(image, radio + 2 * t, DecodeDivisor(ParseLeadingNumber(*tones[t])));
-    }
-    const std::string* times[4] = {&values.first, &values.second, &values.interval,
-                                   &values.longTone};
-    for (std::size_t i = 0; i < 4; ++i) {
-        const double value = ParseLeadingNumber(*times[i]);
-        image[at + 4 + i] = static_cast<std::uint8_t>(Tenths(*times[i]));
-        image[radio + 4 + i] = static_cast<std::uint8_t>(CutToInteger(value * 1000.0 / 50.0));
-    }
+const fields::FieldPage& DecodePage(int set) {
+    return Pages()[static_cast<std::size_t>(set)];
 }
 
 } // namespace two_tone

@@ -1,6 +1,7 @@
 #include "model/fields/msk_fields.h"
 
 #include "tests/model/changed_offsets.h"
+#include "tests/model/page_values.h"
 
 #include <gtest/gtest.h>
 
@@ -15,15 +16,19 @@ std::set<std::size_t> MskOwned() {
     return owned;
 }
 
+std::string Entry(int r) {
+    return "call_list." + std::to_string(r);
+}
+
 TEST(MskFields, NewDocumentIsEmptyAndStoresAllPadding) {
-    RadioImage image;
-    const msk::Values values = msk::Load(image);
-    EXPECT_EQ(values.idCode, "");
-    for (const std::string& entry : values.callList) {
-        EXPECT_EQ(entry, "");
+    const RadioImage image;
+    const PageValues values(msk::Page(), image);
+    EXPECT_EQ(values.Shown("id_code"), "");
+    for (int r = 1; r <= msk::kCallListEntries; ++r) {
+        EXPECT_EQ(values.Shown(Entry(r)), "");
     }
     RadioImage written = RandomImage(7);
-    msk::Store(values, written);
+    values.Store(written);
     for (const std::size_t at : MskOwned()) {
         EXPECT_EQ(written[at], 0xFF) << at;
     }
@@ -35,12 +40,12 @@ TEST(MskFields, EntriesSkipTheLastEightBytesOfEachRow) {
     for (int r = 1; r <= msk::kCallListEntries; ++r) {
         EXPECT_EQ(msk::CallListEntryOffset(r), expected[r - 1]) << "entry " << r;
         RadioImage image;
-        msk::Values values;
-        values.callList[r - 1] = "AB12";
-        msk::Store(values, image);
+        PageValues values(msk::Page(), image);
+        values.SetText(Entry(r), "AB12");
+        values.Store(image);
         EXPECT_EQ(image[expected[r - 1]], 'A');
         EXPECT_EQ(image[expected[r - 1] + 3], '2');
-        EXPECT_EQ(msk::Load(image).callList[r - 1], "AB12");
+        EXPECT_EQ(PageValues(msk::Page(), image).Shown(Entry(r)), "AB12");
     }
 }
 
@@ -60,46 +65,50 @@ TEST(MskFields, TextsArePaddedAndReadUpToTheEnd) {
         for (std::size_t i = 0; i < 4; ++i) {
             image[0x12C0 + i] = c.bytes[i];
         }
-        EXPECT_EQ(msk::Load(image).idCode, c.text);
+        EXPECT_EQ(PageValues(msk::Page(), image).Shown("id_code"), c.text);
     }
     RadioImage image;
-    msk::Values values;
-    values.idCode = "12";
-    values.callList[8] = "ABCDE"; // only four characters fit
-    msk::Store(values, image);
+    PageValues values(msk::Page(), image);
+    values.SetText("id_code", "12");
+    values.Store(image);
     EXPECT_EQ(image[0x12C0], '1');
     EXPECT_EQ(image[0x12C1], '2');
     EXPECT_EQ(image[0x12C2], 0xFF);
     EXPECT_EQ(image[0x12C3], 0xFF);
-    EXPECT_EQ(msk::Load(image).callList[8], "ABCD");
 }
 
 TEST(MskFields, StoreWritesExactlyItsBytes) {
-    msk::Values values;
-    values.idCode = "1A";
-    for (int r = 0; r < msk::kCallListEntries; ++r) {
-        values.callList[r] = std::string(static_cast<std::size_t>(r % 5), 'C');
-    }
     RadioImage first = RandomImage(3);
     RadioImage second = RandomImage(4);
     const RadioImage firstBefore = first;
-    msk::Store(values, first);
-    msk::Store(values, second);
+    PageValues values(msk::Page(), RadioImage());
+    values.SetText("id_code", "1A");
+    for (int r = 1; r <= msk::kCallListEntries; ++r) {
+        values.SetText(Entry(r), std::string(static_cast<std::size_t>(r % 5), 'C'));
+    }
+    values.Store(first);
+    values.Store(second);
     EXPECT_TRUE(ChangesOnlyWithin(firstBefore, first, MskOwned()));
     for (const std::size_t at : MskOwned()) {
         EXPECT_EQ(first[at], second[at]) << at;
     }
-    EXPECT_EQ(msk::Load(first), values);
+    EXPECT_EQ(PageValues(msk::Page(), first).Shown(Entry(4)), "CCCC");
 }
 
-TEST(MskFields, IdEditTakesUpToFourHexDigits) {
+TEST(MskFields, IdsTakeUpToFourHexDigitsInCapitals) {
     const std::pair<const char*, const char*> accepted[] = {
-        {"", ""}, {"1a2B", "1A2B"}, {"0", "0"}, {"FFFF", "FFFF"}};
-    for (const auto& [text, result] : accepted) {
-        EXPECT_EQ(msk::AcceptIdText(text), std::optional<std::string>(result)) << text;
-    }
-    for (const char* text : {"12345", "G1", "1 2", "-1", "1.5"}) {
-        EXPECT_EQ(msk::AcceptIdText(text), std::nullopt) << text;
+        {"", ""}, {"1a2B", "1A2B"}, {"0", "0"}, {"ffff", "FFFF"}};
+    for (const char* name : {"id_code", "call_list.9"}) {
+        const fields::FieldSpec* spec = fields::FindField(msk::Page().fields, name);
+        ASSERT_NE(spec, nullptr);
+        for (const auto& [text, result] : accepted) {
+            const auto value = fields::AcceptInput(*spec, text);
+            ASSERT_TRUE(value.has_value()) << text;
+            EXPECT_EQ(value->text, result) << text;
+        }
+        for (const char* text : {"12345", "G1", "1 2", "-1", "1.5"}) {
+            EXPECT_FALSE(fields::AcceptInput(*spec, text).has_value()) << text;
+        }
     }
 }
 

@@ -1,6 +1,7 @@
 #include "model/fields/two_tone_fields.h"
 
 #include "tests/model/changed_offsets.h"
+#include "tests/model/page_values.h"
 
 #include <gtest/gtest.h>
 
@@ -57,21 +58,24 @@ std::set<std::size_t> EncodeOwned() {
 
 TEST(TwoToneFields, NewDocumentShowsItsDefaults) {
     const RadioImage image = NewDocumentTwoTone();
-    const two_tone::EncodePage page = two_tone::LoadEncode(image);
-    EXPECT_EQ(page.firstDelay, "0.5");
-    EXPECT_EQ(page.secondDelay, "0.5");
-    EXPECT_EQ(page.longToneDelay, "1.0");
-    EXPECT_EQ(page.toneInterval, "1.0");
-    EXPECT_EQ(page.riseDelay, "0.10");
-    EXPECT_FALSE(page.shortBeep);
-    for (const auto& entry : page.tones) {
-        EXPECT_EQ(entry[0], "2000.0");
-        EXPECT_EQ(entry[1], "1000.0");
+    const PageValues page(two_tone::EncodePage(), image);
+    EXPECT_EQ(page.Shown("first_delay"), "0.5");
+    EXPECT_EQ(page.Shown("second_delay"), "0.5");
+    EXPECT_EQ(page.Shown("long_tone_delay"), "1.0");
+    EXPECT_EQ(page.Shown("tone_interval"), "1.0");
+    EXPECT_EQ(page.Shown("tx_rise_delay"), "0.10");
+    EXPECT_EQ(page.Shown("short_beep"), "false");
+    for (int n = 1; n <= two_tone::kEncodeEntries; ++n) {
+        EXPECT_EQ(page.Shown(two_tone::EncodeCellName(n, 1)), "2000.0");
+        EXPECT_EQ(page.Shown(two_tone::EncodeCellName(n, 2)), "1000.0");
     }
+    const char* expected[] = {"2000.0", "1000.0", "0.5", "0.5", "1.0", "0.5"};
     for (int k = 1; k <= two_tone::kDecodeSets; ++k) {
-        const two_tone::DecodeSet set = two_tone::LoadDecode(image, k);
-        EXPECT_EQ(set, (two_tone::DecodeSet{"2000.0", "1000.0", "0.5", "0.5", "1.0", "0.5"}))
-            << "set " << k;
+        const PageValues set(two_tone::DecodePage(k), image);
+        for (std::size_t i = 0; i < 6; ++i) {
+            const std::string name = two_tone::DecodeFieldName(k, two_tone::kDecodeFieldNames[i]);
+            EXPECT_EQ(set.Shown(name), expected[i]) << name;
+        }
     }
 }
 
@@ -93,15 +97,15 @@ TEST(TwoToneFields, TonesStoreBothForms) {
     };
     for (const ToneCase& c : cases) {
         RadioImage image = NewDocumentTwoTone();
-        two_tone::DecodeSet set = two_tone::LoadDecode(image, 3);
-        set.a = c.text;
-        two_tone::StoreDecode(set, 3, image);
+        PageValues set(two_tone::DecodePage(3), image);
+        set.SetText("decode.3.a", c.text);
+        set.Store(image);
         EXPECT_EQ(BE16(image, 0x15D8), c.shown) << c.text;
         EXPECT_EQ(BE16(image, 0x1758), c.decodeDivisor) << c.text;
 
-        two_tone::EncodePage page = two_tone::LoadEncode(image);
-        page.tones[5][1] = c.text;
-        two_tone::StoreEncode(page, image);
+        PageValues page(two_tone::EncodePage(), image);
+        page.SetText("encode.6.tone2", c.text);
+        page.Store(image);
         EXPECT_EQ(BE16(image, 0x151C + 2), c.shown) << c.text;
         EXPECT_EQ(BE16(image, 0x169C + 2), c.encodeDivisor) << c.text;
     }
@@ -113,7 +117,7 @@ TEST(TwoToneFields, ToneThatIsNotPositiveGivesNoDivisor) {
     RadioImage image;
     image[0x15C0] = 0x00;
     image[0x15C1] = 0x00;
-    two_tone::StoreDecode(two_tone::LoadDecode(image, 1), 1, image);
+    PageValues(two_tone::DecodePage(1), image).Store(image);
     EXPECT_EQ(BE16(image, 0x1740), 0u);
 }
 
@@ -187,26 +191,27 @@ TEST(TwoToneFields, GridCellCommitClampsButKeepsEmpty) {
 
 TEST(TwoToneFields, EmptyEncodeToneStoresNoValueInBothForms) {
     RadioImage image = NewDocumentTwoTone();
-    two_tone::EncodePage page = two_tone::LoadEncode(image);
-    page.tones[31][0] = "";
-    two_tone::StoreEncode(page, image);
+    PageValues page(two_tone::EncodePage(), image);
+    page.SetText("encode.32.tone1", "");
+    page.Store(image);
     const std::size_t at = 0x1500 + 24 * 7 + 12;
     EXPECT_EQ(BE16(image, at), 0xFFFFu);
     EXPECT_EQ(BE16(image, at + 0x180), 0u);
-    EXPECT_EQ(two_tone::LoadEncode(image).tones[31][0], "");
-    EXPECT_EQ(two_tone::LoadEncode(image).tones[31][1], "1000.0");
+    const PageValues reloaded(two_tone::EncodePage(), image);
+    EXPECT_EQ(reloaded.Shown("encode.32.tone1"), "");
+    EXPECT_EQ(reloaded.Shown("encode.32.tone2"), "1000.0");
 }
 
 TEST(TwoToneFields, EncodeTimingStoresShownAndRadioForms) {
     RadioImage image = NewDocumentTwoTone();
-    two_tone::EncodePage page = two_tone::LoadEncode(image);
-    page.firstDelay = "10.0";
-    page.secondDelay = "0.5";
-    page.longToneDelay = "2.3";
-    page.toneInterval = "2.0";
-    page.riseDelay = "0.35";
-    page.shortBeep = true;
-    two_tone::StoreEncode(page, image);
+    PageValues page(two_tone::EncodePage(), image);
+    page.SetText("first_delay", "10.0");
+    page.SetText("second_delay", "0.5");
+    page.SetText("long_tone_delay", "2.3");
+    page.SetText("tone_interval", "2.0");
+    page.SetText("tx_rise_delay", "0.35");
+    page["short_beep"].checked = true;
+    page.Store(image);
     const std::uint8_t shown[] = {100, 5, 23, 0x00, 0x28, 0x00, 0x07, 1};
     const std::uint8_t radio[] = {200, 10, 46, 0x00, 0x28, 0x00, 0x07};
     for (std::size_t i = 0; i < 8; ++i) {
@@ -215,7 +220,11 @@ TEST(TwoToneFields, EncodeTimingStoresShownAndRadioForms) {
     for (std::size_t i = 0; i < 7; ++i) {
         EXPECT_EQ(image[0x17A0 + i], radio[i]) << i;
     }
-    EXPECT_EQ(two_tone::LoadEncode(image), page);
+    const PageValues reloaded(two_tone::EncodePage(), image);
+    for (const char* name : {"first_delay", "second_delay", "long_tone_delay", "tone_interval"}) {
+        EXPECT_EQ(reloaded.Shown(name), page.Shown(name)) << name;
+    }
+    EXPECT_EQ(reloaded.Shown("short_beep"), "true");
 }
 
 TEST(TwoToneFields, DecodeSetsLieTwoToARow) {
@@ -224,7 +233,12 @@ TEST(TwoToneFields, DecodeSetsLieTwoToARow) {
         EXPECT_EQ(two_tone::DecodeSetOffset(k), shown[k - 1]);
         RadioImage image = NewDocumentTwoTone();
         const RadioImage before = image;
-        two_tone::StoreDecode({"300.0", "400.0", "10.0", "0.7", "2.0", "1.5"}, k, image);
+        PageValues set(two_tone::DecodePage(k), image);
+        const char* texts[] = {"300.0", "400.0", "10.0", "0.7", "2.0", "1.5"};
+        for (std::size_t i = 0; i < 6; ++i) {
+            set.SetText(two_tone::DecodeFieldName(k, two_tone::kDecodeFieldNames[i]), texts[i]);
+        }
+        set.Store(image);
         std::set<std::size_t> owned;
         for (std::size_t i = 0; i < 8; ++i) {
             owned.insert(shown[k - 1] + i);
@@ -244,28 +258,34 @@ TEST(TwoToneFields, DecodeSetsLieTwoToARow) {
 
 TEST(TwoToneFields, UnprogrammedImageGoesBackAsRead) {
     RadioImage image; // all 0xFF
-    const two_tone::DecodeSet set = two_tone::LoadDecode(image, 8);
-    EXPECT_EQ(set, (two_tone::DecodeSet{"6553.5", "6553.5", "25.5", "25.5", "25.5", "25.5"}));
-    const two_tone::EncodePage page = two_tone::LoadEncode(image);
-    EXPECT_EQ(page.tones[0][0], "");
-    EXPECT_EQ(page.firstDelay, "25.5");
-    EXPECT_EQ(page.toneInterval, "3276.8"); // 0xFFFF / 20
-    two_tone::StoreDecode(set, 8, image);
+    const PageValues set(two_tone::DecodePage(8), image);
+    const char* expected[] = {"6553.5", "6553.5", "25.5", "25.5", "25.5", "25.5"};
+    for (std::size_t i = 0; i < 6; ++i) {
+        EXPECT_EQ(set.Shown(two_tone::DecodeFieldName(8, two_tone::kDecodeFieldNames[i])),
+                  expected[i]);
+    }
+    const PageValues page(two_tone::EncodePage(), image);
+    EXPECT_EQ(page.Shown("encode.1.tone1"), "");
+    EXPECT_EQ(page.Shown("first_delay"), "25.5");
+    EXPECT_EQ(page.Shown("tone_interval"), "3276.8"); // 0xFFFF / 20
+    set.Store(image);
     EXPECT_EQ(BE16(image, 0x1610), 0xFFFFu);
     EXPECT_EQ(image[0x1617], 0xFF);
     EXPECT_EQ(BE16(image, 0x1790), 137u);
 }
 
 TEST(TwoToneFields, EncodeStoreWritesExactlyItsBytes) {
-    two_tone::EncodePage page = two_tone::LoadEncode(NewDocumentTwoTone());
-    page.tones[3] = {"", "450.5"};
-    page.tones[4] = {"3106.0", ""};
+    PageValues page(two_tone::EncodePage(), NewDocumentTwoTone());
+    page.SetText("encode.4.tone1", "");
+    page.SetText("encode.4.tone2", "450.5");
+    page.SetText("encode.5.tone1", "3106.0");
+    page.SetText("encode.5.tone2", "");
     RadioImage first = RandomImage(1);
     RadioImage second = RandomImage(2);
     const RadioImage firstBefore = first;
     const RadioImage secondBefore = second;
-    two_tone::StoreEncode(page, first);
-    two_tone::StoreEncode(page, second);
+    page.Store(first);
+    page.Store(second);
     const std::set<std::size_t> owned = EncodeOwned();
     EXPECT_TRUE(ChangesOnlyWithin(firstBefore, first, owned));
     EXPECT_TRUE(ChangesOnlyWithin(secondBefore, second, owned));
@@ -276,6 +296,44 @@ TEST(TwoToneFields, EncodeStoreWritesExactlyItsBytes) {
     EXPECT_EQ(two_tone::EncodeEntryOffset(4), 0x1518u);
     EXPECT_EQ(BE16(first, 0x1518), 0x7954u);
     EXPECT_EQ(BE16(first, 0x1698), 36u);
+}
+
+} // namespace
+
+namespace {
+
+TEST(TwoToneFields, FieldsTakeInputAsTheirEditsDo) {
+    struct Case {
+        int page;
+        const char* field;
+        const char* input;
+        std::optional<std::string> result;
+    };
+    const Case cases[] = {
+        {0, "tx_rise_delay", "0.37", "0.35"},
+        {0, "first_delay", "12", "10.0"},
+        {0, "tone_interval", "1.5", "1.5"},
+        {0, "tone_interval", "1.55", std::nullopt}, // longer than 3 characters
+        {0, "encode.7.tone1", "5000", "3106.0"},
+        {0, "encode.7.tone1", "", ""},
+        {0, "encode.7.tone2", "-5", std::nullopt},
+        {2, "decode.2.a", "100", "288.5"},
+        {2, "decode.2.long", "1,5", std::nullopt},
+    };
+    for (const Case& c : cases) {
+        const fields::FieldSpec* spec =
+            fields::FindField(two_tone::Pages()[static_cast<std::size_t>(c.page)].fields, c.field);
+        ASSERT_NE(spec, nullptr) << c.field;
+        const auto value = fields::AcceptInput(*spec, c.input);
+        EXPECT_EQ(value ? std::optional<std::string>(value->text) : std::nullopt, c.result)
+            << c.field << "=" << c.input;
+    }
+    const fields::FieldSpec* beep = fields::FindField(two_tone::EncodePage().fields, "short_beep");
+    ASSERT_NE(beep, nullptr);
+    EXPECT_TRUE(fields::AcceptInput(*beep, "true")->checked);
+    const fields::FieldSpec* duration =
+        fields::FindField(two_tone::EncodePage().fields, "first_delay");
+    EXPECT_EQ(duration->edit.spin("10.0", 1), "0.5");
 }
 
 } // namespace
