@@ -14,3 +14,4 @@ int CmdNew(const CommandArgs& args);
 int CmdRecode(const CommandArgs& args);
 int CmdShow(const CommandArgs& args);
 int CmdEdit(const CommandArgs& args);
+int CmdSet(const CommandArgs& args);

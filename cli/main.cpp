@@ -20,6 +20,7 @@ const Command kCommands[] = {
     {"recode", CmdRecode, "recode IN.dat OUT.dat"},
     {"show", CmdShow, "show FILE.dat [--json] [--lang en|zh]"},
     {"edit", CmdEdit, "edit FILE.dat [-o OUT.dat] ROW:COL=TEXT ..."},
+    {"set", CmdSet, "set FILE.dat [-o OUT.dat] GROUP.FIELD=VALUE ..."},
 };
 
 void PrintUsage(std::ostream& out) {

@@ -3,6 +3,9 @@
 const std::vector<ShowSection>& ShowSections() {
     static const std::vector<ShowSection> sections = {
         ShowBandSection,
+        ShowOptionalSection,
+        ShowDtmfSection,
+        ShowSideKeySection,
     };
     return sections;
 }

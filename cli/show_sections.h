@@ -15,5 +15,11 @@ using ShowSection = void (*)(const RadioImage& image, QJsonObject& out);
 // four band limits; "model_index": the image's model index byte.
 void ShowBandSection(const RadioImage& image, QJsonObject& out);
 
+// "optional", "dtmf", "side_key": what the Optional Features, DTMF and Key
+// Assignment dialogs show right after loading the image.
+void ShowOptionalSection(const RadioImage& image, QJsonObject& out);
+void ShowDtmfSection(const RadioImage& image, QJsonObject& out);
+void ShowSideKeySection(const RadioImage& image, QJsonObject& out);
+
 // Every section, in output order.
 const std::vector<ShowSection>& ShowSections();

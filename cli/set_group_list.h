@@ -1,0 +1,5 @@
+// The groups of "program-cli set", one line each (no include guard: this
+// list is expanded with different meanings of SET_GROUP, see set_groups.h).
+SET_GROUP(optional)
+SET_GROUP(dtmf)
+SET_GROUP(side_key)
