@@ -1,0 +1,142 @@
+#include "model/band.h"
+#include "model/image_layout.h"
+#include "model/radio_image.h"
+#include "tests/model/model_globals.h"
+
+#include <map>
+
+namespace {
+
+using BandTest = ModelGlobalsTest;
+
+TEST_F(BandTest, BandCodeEncodesAndDecodesTheFourLimits) {
+    struct Case {
+        BandLimitsMhz mhz;
+        BandCodeBytes code;
+    };
+    const Case cases[] = {
+        {{136, 174, 400, 480}, {0x13, 0x17, 0x64, 0x40, 0x48, 0x00}},
+        {{136, 174, 400, 520}, {0x13, 0x17, 0x64, 0x40, 0x52, 0x00}},
+        {{0, 0, 0, 0}, {0, 0, 0, 0, 0, 0}},
+        {{999, 999, 999, 999}, {0x99, 0x99, 0x99, 0x99, 0x99, 0x99}},
+        {{150, 150, 450, 450}, {0x15, 0x15, 0x00, 0x45, 0x45, 0x00}},
+        {{137, 173, 401, 479}, {0x13, 0x17, 0x73, 0x40, 0x47, 0x19}},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(BandCode(c.mhz.band1Low, c.mhz.band1High, c.mhz.band2Low, c.mhz.band2High),
+                  c.code);
+        EXPECT_EQ(DecodeBandCode(c.code), c.mhz);
+    }
+}
+
+TEST_F(BandTest, BandCodeNibblesAboveNineDecodeDigitByDigit) {
+    const BandLimitsMhz limits = DecodeBandCode({0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF});
+    EXPECT_EQ(limits, (BandLimitsMhz{1665, 1665, 1665, 1665}));
+}
+
+TEST_F(BandTest, NormalizeReplacesOnlyAllZeroAndAllFf) {
+    const std::map<BandCodeBytes, BandCodeBytes> cases = {
+        {{0, 0, 0, 0, 0, 0}, kDefaultBandCode},
+        {{0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}, kDefaultBandCode},
+        {{0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x00}, {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x00}},
+        {{0, 0, 0, 0, 0, 1}, {0, 0, 0, 0, 0, 1}},
+        {kDecodedBandCode, kDecodedBandCode},
+    };
+    for (const auto& [in, expected] : cases) {
+        BandCodeBytes code = in;
+        NormalizeBandCode(code);
+        EXPECT_EQ(code, expected);
+    }
+}
+
+TEST_F(BandTest, InBandsIncludesBothEndsOfBothBands) {
+    struct Case {
+        std::int32_t f;
+        bool initial;
+        bool afterDecode;
+    };
+    const Case cases[] = {
+        {13599999, false, false}, {13600000, true, true},   {17400000, true, true},
+        {17400001, false, false}, {39999999, false, false}, {40000000, true, true},
+        {48000000, true, true},   {48000001, false, true},  {51000000, false, true},
+        {52000000, false, true},  {52000625, false, false}, {0, false, false},
+    };
+    for (const Case& c : cases) {
+        ResetBandValues();
+        EXPECT_EQ(InBands(c.f), c.initial) << c.f;
+        SetDecodedLimits();
+        EXPECT_EQ(InBands(c.f), c.afterDecode) << c.f;
+    }
+}
+
+TEST_F(BandTest, RefreshAfterDecodeKeepsTheCodeReadAndWidensTheLimits) {
+    struct Case {
+        BandCodeBytes inImage;
+        BandCodeBytes expectedGlobal;
+    };
+    const Case cases[] = {
+        {{0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}, kDefaultBandCode},
+        {{0, 0, 0, 0, 0, 0}, kDefaultBandCode},
+        {kDefaultBandCode, kDefaultBandCode},
+        {{0x14, 0x17, 0x44, 0x43, 0x47, 0x00}, {0x14, 0x17, 0x44, 0x43, 0x47, 0x00}},
+    };
+    for (const Case& c : cases) {
+        ResetBandValues();
+        RadioImage image;
+        SetImageBandCode(image, c.inImage);
+        RefreshBandAfterDecode(image);
+        EXPECT_EQ(g_bandCode, c.expectedGlobal);
+        EXPECT_EQ(ImageBandCode(image), kDecodedBandCode);
+        EXPECT_EQ(CurrentBandLimitsMhz(), (BandLimitsMhz{136, 174, 400, 520}));
+        EXPECT_EQ(g_band2High, 52000000);
+    }
+}
+
+TEST_F(BandTest, WriteBeforeEncodeUsesWholeMegahertzOfTheLimits) {
+    RadioImage image;
+    EXPECT_EQ((ImageBandCode(image)), (BandCodeBytes{0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}));
+    WriteBandBeforeEncode(image); // initial limits 136/174/400/480
+    EXPECT_EQ(ImageBandCode(image), kDefaultBandCode);
+    g_band1Low = 13699999; // 136.99999 MHz counts as 136
+    g_band2High = 52099999;
+    WriteBandBeforeEncode(image);
+    EXPECT_EQ(ImageBandCode(image), kDecodedBandCode);
+    // Only the band code bytes change.
+    for (std::size_t i = 0; i < RadioImage::size(); ++i) {
+        if (i < layout::kBandCode || i >= layout::kBandCode + layout::kBandCodeSize) {
+            ASSERT_EQ(image[i], 0xFF) << i;
+        }
+    }
+}
+
+TEST_F(BandTest, ModelListStopsAtTheFirstMissingOrEmptyNameAndAtNineteen) {
+    struct Case {
+        std::map<std::string, std::string> setup;
+        std::vector<std::string> expected;
+    };
+    std::map<std::string, std::string> twenty;
+    std::vector<std::string> nineteen;
+    for (int i = 1; i <= 20; ++i) {
+        twenty["Type" + std::to_string(i)] = "M" + std::to_string(i);
+        if (i <= 19) {
+            nineteen.push_back("M" + std::to_string(i));
+        }
+    }
+    const Case cases[] = {
+        {{}, {}},
+        {{{"Type2", "B"}}, {}},
+        {{{"Type1", "A"}, {"Type2", "B"}, {"Type3", "C"}}, {"A", "B", "C"}},
+        {{{"Type1", "A"}, {"Type2", ""}, {"Type3", "C"}}, {"A"}},
+        {{{"Type1", "A"}, {"Type3", "C"}}, {"A"}},
+        {twenty, nineteen},
+    };
+    for (const Case& c : cases) {
+        const auto lookup = [&c](const std::string& key) {
+            const auto it = c.setup.find(key);
+            return it == c.setup.end() ? std::string() : it->second;
+        };
+        EXPECT_EQ(ModelList(lookup), c.expected);
+    }
+}
+
+} // namespace

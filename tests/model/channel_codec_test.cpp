@@ -1,0 +1,402 @@
+#include "model/channel_codec.h"
+#include "model/image_layout.h"
+#include "tests/model/model_globals.h"
+
+#include <array>
+#include <clocale>
+#include <limits>
+#include <vector>
+
+namespace {
+
+using Record = std::array<std::uint8_t, 24>;
+
+Record EmptyRecord() {
+    Record r;
+    r.fill(0xFF);
+    return r;
+}
+
+ChannelTexts Decode(const Record& r) {
+    return DecodeRecord(r.data());
+}
+
+Record Encode(const ChannelTexts& texts, Record r) {
+    EncodeRecord(texts, r.data());
+    return r;
+}
+
+using CodecTest = ModelGlobalsTest;
+
+TEST(FrequencyToUnits, ReadsTextLikeAtofAndScalesExactly) {
+    struct Case {
+        const char* text;
+        std::int32_t units;
+    };
+    const Case cases[] = {
+        {"438.00625", 43800625},
+        {"145.125", 14512500},
+        {"145.12500", 14512500},
+        {"137.00625", 13700625},
+        {"137.0025", 13700250},
+        {"  145.125xyz", 14512500},
+        {"+67", 6700000},
+        {"-145.125", -14512500},
+        {"145,125", 14500000},
+        {"", 0},
+        {"abc", 0},
+        {".", 0},
+        {"0.00001", 1},
+        {"0.000009", 0},
+        {"600", 60000000},
+        {"1e2", 10000000},
+        {"1e30", std::numeric_limits<std::int32_t>::max()},
+        {"-1e30", std::numeric_limits<std::int32_t>::min()},
+        {"21474.83647", 2147483647},
+        {"21474.83648", std::numeric_limits<std::int32_t>::max()},
+        {"nan", 0},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(FrequencyToUnits(c.text), c.units) << c.text;
+    }
+}
+
+TEST(FrequencyToUnits, IgnoresTheProcessLocale) {
+    const char* locales[] = {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8", "C.UTF-8"};
+    std::string previous = std::setlocale(LC_ALL, nullptr);
+    for (const char* name : locales) {
+        if (std::setlocale(LC_ALL, name) != nullptr) {
+            EXPECT_EQ(FrequencyToUnits("438.00625"), 43800625) << name;
+            EXPECT_EQ(FormatMhz(145.125), "145.12500") << name;
+        }
+    }
+    std::setlocale(LC_ALL, previous.c_str());
+}
+
+TEST(FrequencyBytes, TextToPackedBcdAndBack) {
+    struct Case {
+        const char* text;
+        FrequencyBytes bytes;
+        const char* decoded;
+    };
+    const Case cases[] = {
+        {"438.00625", {0x25, 0x06, 0x80, 0x43}, "438.00625"},
+        {"145.125", {0x00, 0x25, 0x51, 0x14}, "145.12500"},
+        {"520", {0x00, 0x00, 0x00, 0x52}, "520.00000"},
+        {"67", {0x00, 0x00, 0x70, 0x06}, "67.00000"},
+        {"0.00001", {0x01, 0x00, 0x00, 0x00}, ""}, // top byte 0x00 reads as not set
+        {"", {0xFF, 0xFF, 0xFF, 0xFF}, ""},
+        {"0", {0xFF, 0xFF, 0xFF, 0xFF}, ""},
+        {"None", {0xFF, 0xFF, 0xFF, 0xFF}, ""},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(FrequencyTextToBytes(c.text), c.bytes) << c.text;
+        EXPECT_EQ(FrequencyBytesToText(c.bytes), c.decoded) << c.text;
+    }
+}
+
+TEST(FrequencyBytes, InvalidBcdDecodesDigitByDigit) {
+    EXPECT_EQ(FrequencyBytesToText({0x00, 0x00, 0x00, 0x1A}), "200.00000"); // 1·10 + 10
+    EXPECT_EQ(FrequencyBytesToText({0xFF, 0xFF, 0xFF, 0xFE}), "1656.66665");
+    EXPECT_EQ(FrequencyBytesToText({0x12, 0x34, 0x56, 0x00}), "");
+}
+
+TEST_F(CodecTest, ToneTextsEncodeToTheirCodes) {
+    struct Case {
+        const char* text;
+        ToneCode code; // low, high
+    };
+    const Case cases[] = {
+        {"67.0", {0x70, 0x06}},  {"254.1", {0x41, 0x25}}, {"100.0", {0x00, 0x10}},
+        {"D023N", {0x23, 0x80}}, {"D754I", {0x54, 0xC7}}, {"D754N", {0x54, 0x87}},
+        {"D023I", {0x23, 0xC0}}, {"D05N", {0x05, 0x80}},  {"None", {0xFF, 0xFF}},
+        {"无", {0xFF, 0xFF}},    {"", {0xFF, 0xFF}},      {"0.01", {0x01, 0x00}},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(ToneTextToCode(c.text), c.code) << c.text;
+    }
+}
+
+TEST_F(CodecTest, ToneCodesDecodeToTheirTexts) {
+    struct Case {
+        ToneCode code;
+        const char* english;
+        const char* chinese;
+        const char* emptyChannel;
+    };
+    const Case cases[] = {
+        {{0x70, 0x06}, "67.0", "67.0", "67.0"},    {{0x41, 0x25}, "254.1", "254.1", "254.1"},
+        {{0x23, 0xC0}, "D023I", "D023I", "D023I"}, {{0x54, 0xC7}, "D754I", "D754I", "D754I"},
+        {{0x54, 0x87}, "D754N", "D754N", "D754N"}, {{0x05, 0x80}, "D05N", "D05N", "D05N"},
+        {{0x00, 0x81}, "D100N", "D100N", "D100N"}, {{0x12, 0xFF}, "None", "无", ""},
+        {{0x12, 0x00}, "None", "无", ""},          {{0x00, 0x01}, "10.0", "10.0", "10.0"},
+    };
+    for (const Case& c : cases) {
+        g_bChinese = 0;
+        EXPECT_EQ(ToneCodeToText(c.code), c.english);
+        EXPECT_EQ(ToneCodeToText(c.code, true), c.emptyChannel);
+        g_bChinese = 1;
+        EXPECT_EQ(ToneCodeToText(c.code), c.chinese);
+    }
+}
+
+TEST_F(CodecTest, ToneListHasEveryTextOnceAndEachRoundTrips) {
+    for (unsigned char chinese : {0, 1}) {
+        g_bChinese = chinese;
+        const std::vector<std::string> list = ToneList();
+        ASSERT_EQ(list.size(), 261u);
+        EXPECT_EQ(list[0], chinese ? "无" : "None");
+        EXPECT_EQ(list[1], "67.0");
+        EXPECT_EQ(list[50], "254.1");
+        EXPECT_EQ(list[51], "D023N");
+        EXPECT_EQ(list[155], "D754N");
+        EXPECT_EQ(list[156], "D023I");
+        EXPECT_EQ(list[260], "D754I");
+        for (std::size_t i = 0; i < list.size(); ++i) {
+            EXPECT_EQ(ToneCodeToText(ToneTextToCode(list[i])), list[i]) << i;
+            for (std::size_t j = 0; j < i; ++j) {
+                ASSERT_NE(list[i], list[j]);
+            }
+        }
+    }
+}
+
+TEST_F(CodecTest, EmptyRecordDecodesEmptyAndEncodesWithBusyLockBitsOnly) {
+    Record r = EmptyRecord();
+    EXPECT_EQ(Decode(r), ChannelTexts{});
+    const Record out = Encode(Decode(r), r);
+    Record expected = EmptyRecord();
+    expected[13] = 0x05;
+    EXPECT_EQ(out, expected);
+
+    // Bytes 12, 14, 15 and bit 0 of byte 13 are carried.
+    r[12] = 0x12;
+    r[13] = 0xFE;
+    r[14] = 0x34;
+    r[15] = 0x56;
+    const Record kept = Encode(Decode(r), r);
+    EXPECT_EQ(kept[12], 0x12);
+    EXPECT_EQ(kept[13], 0x04);
+    EXPECT_EQ(kept[14], 0x34);
+    EXPECT_EQ(kept[15], 0x56);
+}
+
+TEST_F(CodecTest, RecordWithOnlyRxShowsOnlyRxAndEncodesTxBelowRx) {
+    Record r = EmptyRecord();
+    r[0] = 0x00;
+    r[1] = 0x25;
+    r[2] = 0x51;
+    r[3] = 0x14;
+    r[13] = 0x3C; // power, wide, scan set: not shown for an empty channel
+    const ChannelTexts texts = Decode(r);
+    EXPECT_EQ(texts, (ChannelTexts{"145.12500", "", "", "", "", "", "", "", ""}));
+    const Record out = Encode(texts, r);
+    for (int i : {4, 5, 6, 7, 8, 9, 10, 11, 16, 17, 18, 19, 20, 21, 22, 23}) {
+        EXPECT_EQ(out[i], 0xFF) << i;
+    }
+    EXPECT_EQ(out[13], 0x44); // bits 7..6 = 01, busy lock 10, the rest clear
+}
+
+TEST_F(CodecTest, TonesOfAnEmptyChannelShowAndAreStoredBack) {
+    Record r = EmptyRecord();
+    r[3] = 0x14; // Rx set, Tx not set
+    r[8] = 0x70;
+    r[9] = 0x06;
+    r[10] = 0x23;
+    r[11] = 0xC0;
+    const ChannelTexts texts = Decode(r);
+    EXPECT_EQ(texts[kColDecodeTone - 1], "67.0");
+    EXPECT_EQ(texts[kColEncodeTone - 1], "D023I");
+    EXPECT_EQ(texts[kColName - 1], "");
+    const Record out = Encode(texts, r);
+    EXPECT_EQ(out[8], 0x70);
+    EXPECT_EQ(out[9], 0x06);
+    EXPECT_EQ(out[10], 0x23);
+    EXPECT_EQ(out[11], 0xC0);
+}
+
+// A set channel at 145.125 MHz both ways with the given name bytes and flags.
+Record SetRecord(const std::vector<std::uint8_t>& name, std::uint8_t flags) {
+    Record r = EmptyRecord();
+    const std::uint8_t freq[] = {0x00, 0x25, 0x51, 0x14};
+    for (int i = 0; i < 4; ++i) {
+        r[i] = freq[i];
+        r[4 + i] = freq[i];
+    }
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        r[16 + i] = name[i];
+    }
+    r[13] = flags;
+    return r;
+}
+
+TEST_F(CodecTest, NamesDecodeUpToTheFirstFfOrZeroAndEncodeFfPadded) {
+    struct Case {
+        std::vector<std::uint8_t> bytes;
+        const char* text;
+        std::vector<std::uint8_t> encoded; // bytes 16..23
+    };
+    const Case cases[] = {
+        {{'A', 'B', 'C', 'D', 'E', 'F', 'G', 'H'},
+         "ABCDEFGH",
+         {'A', 'B', 'C', 'D', 'E', 'F', 'G', 'H'}},
+        {{'A', 'B', 'C'}, "ABC", {'A', 'B', 'C', 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}},
+        {{0xFF, 'A', 'B'}, "", {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}},
+        {{'A', 0x00, 'B'}, "A", {'A', 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}},
+        {{0xD6, 0xD0, 0xCE, 0xC4, 'X'}, "中文X", {0xD6, 0xD0, 0xCE, 0xC4, 'X', 0xFF, 0xFF, 0xFF}},
+        // Bytes that are no GBK character survive the round trip.
+        {{'A', 'B', 'C', 'D', 'E', 'F', 'G', 0xB0},
+         nullptr,
+         {'A', 'B', 'C', 'D', 'E', 'F', 'G', 0xB0}},
+    };
+    for (const Case& c : cases) {
+        const Record r = SetRecord(c.bytes, 0x28);
+        const ChannelTexts texts = Decode(r);
+        if (c.text != nullptr) {
+            EXPECT_EQ(texts[kColName - 1], c.text);
+        }
+        const Record out = Encode(texts, r);
+        EXPECT_EQ(std::vector<std::uint8_t>(out.begin() + 16, out.end()), c.encoded);
+    }
+}
+
+TEST_F(CodecTest, LongNamesAreCutBetweenCharactersAtEightBytes) {
+    ChannelTexts texts = Decode(SetRecord({}, 0));
+    texts[kColName - 1] = "ABCDEFG中"; // 9 GBK bytes: the double-byte character does not fit
+    const Record out = Encode(texts, EmptyRecord());
+    EXPECT_EQ(std::vector<std::uint8_t>(out.begin() + 16, out.end()),
+              (std::vector<std::uint8_t>{'A', 'B', 'C', 'D', 'E', 'F', 'G', 0xFF}));
+    texts[kColName - 1] = "ABCDEFGHIJ";
+    const Record ascii = Encode(texts, EmptyRecord());
+    EXPECT_EQ(std::vector<std::uint8_t>(ascii.begin() + 16, ascii.end()),
+              (std::vector<std::uint8_t>{'A', 'B', 'C', 'D', 'E', 'F', 'G', 'H'}));
+}
+
+TEST_F(CodecTest, FlagBitsDecodeToTheWordsOfTheLanguageInUse) {
+    struct Case {
+        std::uint8_t flags;
+        std::array<const char*, 4> english; // power, width, scan, busy
+        std::array<const char*, 4> chinese;
+    };
+    const Case cases[] = {
+        {0x00, {"Low", "Narrow", "No", "Off"}, {"低", "窄", "否", "关"}},
+        {0x3A, {"High", "Wide", "Yes", "Carrier"}, {"高", "宽", "是", "载波"}},
+        {0x04, {"Low", "Narrow", "No", "QT/DQT"}, {"低", "窄", "否", "QT/DQT"}},
+        {0x06, {"Low", "Narrow", "No", "QT/DQT"}, {"低", "窄", "否", "QT/DQT"}},
+        {0xC1, {"Low", "Narrow", "No", "Off"}, {"低", "窄", "否", "关"}},
+    };
+    for (const Case& c : cases) {
+        for (unsigned char chinese : {0, 1}) {
+            g_bChinese = chinese;
+            const ChannelTexts texts = Decode(SetRecord({}, c.flags));
+            const auto& words = chinese ? c.chinese : c.english;
+            for (int i = 0; i < 4; ++i) {
+                EXPECT_EQ(texts[kColPower - 1 + i], words[i]) << int(c.flags) << ' ' << i;
+            }
+        }
+    }
+}
+
+TEST_F(CodecTest, FlagWordsOfEitherLanguageEncodeAndAreMatchedExactly) {
+    struct Case {
+        std::array<const char*, 4> words; // power, width, scan, busy
+        std::uint8_t flags;               // bits 5..1 of byte 13
+    };
+    const Case cases[] = {
+        {{"High", "Wide", "Yes", "Off"}, 0x38},
+        {{"高", "宽", "是", "关"}, 0x38},
+        {{"Low", "Narrow", "No", "Carrier"}, 0x02},
+        {{"低", "窄", "否", "载波"}, 0x02},
+        {{"high", "wide", "yes", "off"}, 0x04},
+        {{"", "", "", "QT/DQT"}, 0x04},
+        {{"", "", "", ""}, 0x04},
+        {{"High ", "Wide", "Yes", "carrier"}, 0x1C},
+    };
+    for (const Case& c : cases) {
+        ChannelTexts texts = Decode(SetRecord({}, 0));
+        for (int i = 0; i < 4; ++i) {
+            texts[kColPower - 1 + i] = c.words[i];
+        }
+        const Record out = Encode(texts, EmptyRecord());
+        EXPECT_EQ(out[13] & 0x3E, c.flags) << c.words[0] << c.words[3];
+    }
+}
+
+TEST_F(CodecTest, ShiftDirectionComesFromTxAgainstRx) {
+    struct Case {
+        const char* rx;
+        const char* tx;
+        std::uint8_t bits;
+    };
+    const Case cases[] = {
+        {"145.00000", "145.60000", 0x80}, {"145.60000", "145.00000", 0x40},
+        {"145.00000", "145.00000", 0x00}, {"", "", 0x00},
+        {"145.00000", "", 0x40},          {"", "145.00000", 0x80},
+    };
+    for (const Case& c : cases) {
+        ChannelTexts texts{};
+        texts[0] = c.rx;
+        texts[1] = c.tx;
+        EXPECT_EQ(Encode(texts, EmptyRecord())[13] & 0xC0, c.bits) << c.rx << '/' << c.tx;
+    }
+}
+
+TEST_F(CodecTest, DecodeRefreshesTheBandAndKeepsTheCodeRead) {
+    RadioImage image;
+    SetImageBandCode(image, kDefaultBandCode); // 136..174, 400..480
+    ChannelTable table;
+    DecodeChannels(image, table);
+    EXPECT_EQ(g_bandCode, kDefaultBandCode);
+    EXPECT_EQ(ImageBandCode(image), kDecodedBandCode);
+    EXPECT_TRUE(InBands(51000000));
+    EXPECT_TRUE(InBands(52000000));
+    EXPECT_FALSE(InBands(52000625));
+}
+
+TEST_F(CodecTest, WholeTableRoundTripsAndLeavesOtherBytesAlone) {
+    RadioImage image;
+    for (std::size_t i = 0; i < RadioImage::size(); ++i) {
+        image[i] = static_cast<std::uint8_t>(i * 7 + 3);
+    }
+    // A valid channel in record 5 and record 128 ("Fr").
+    for (std::size_t n : {5u, 128u}) {
+        std::uint8_t* rec = image.data() + layout::ChannelRecord(n);
+        const std::uint8_t bytes[] = {0x25, 0x06, 0x80, 0x43, 0x00, 0x25, 0x51, 0x14,
+                                      0x70, 0x06, 0x54, 0xC7, 0x01, 0x2B, 0x02, 0x03,
+                                      0xD6, 0xD0, 'A',  0xFF, 0xFF, 0xFF, 0xFF, 0xFF};
+        std::copy(std::begin(bytes), std::end(bytes), rec);
+    }
+    const RadioImage original = image;
+    ChannelTable table;
+    DecodeChannels(image, table);
+    EXPECT_EQ(table[5], (ChannelTexts{"438.00625", "145.12500", "67.0", "D754I", "中A", "High",
+                                      "Narrow", "Yes", "Carrier"}));
+    EXPECT_EQ(table[128], table[5]);
+    EncodeChannels(table, image);
+    for (std::size_t n : {5u, 128u}) {
+        const std::size_t at = layout::ChannelRecord(n);
+        for (std::size_t i = 0; i < 24; ++i) {
+            const std::uint8_t expected = i == 13 ? 0x6B : original[at + i]; // Tx below Rx
+            EXPECT_EQ(image[at + i], expected) << n << ':' << i;
+        }
+    }
+    for (std::size_t i = layout::kChannelEnd + 1; i < RadioImage::size(); ++i) {
+        if (i < layout::kBandCode || i >= layout::kBandCode + 6) {
+            ASSERT_EQ(image[i], original[i]) << i;
+        }
+    }
+}
+
+TEST_F(CodecTest, DecodeWritesChineseWordsWhenChinese) {
+    g_bChinese = 1;
+    RadioImage image;
+    const std::uint8_t bytes[] = {0x00, 0x25, 0x51, 0x14, 0x00, 0x25, 0x51, 0x14};
+    std::copy(std::begin(bytes), std::end(bytes), image.data());
+    image[13] = 0x38;
+    ChannelTable table;
+    DecodeChannels(image, table);
+    EXPECT_EQ(table[0],
+              (ChannelTexts{"145.12500", "145.12500", "无", "无", "", "高", "宽", "是", "关"}));
+}
+
+} // namespace

@@ -1,0 +1,158 @@
+#include "model/dat_file.h"
+#include "tests/settings/temp_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <filesystem>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+RadioImage PatternImage() {
+    RadioImage image;
+    for (std::size_t i = 0; i < RadioImage::size(); ++i) {
+        image[i] = static_cast<std::uint8_t>(i * 13 + 5);
+    }
+    return image;
+}
+
+std::string ImageBytes(const RadioImage& image) {
+    return std::string(reinterpret_cast<const char*>(image.data()), RadioImage::size());
+}
+
+// Names in dir other than the expected ones (left-over temporary files).
+std::vector<std::string> OtherEntries(const TempDir& dir,
+                                      const std::vector<std::string>& expected) {
+    std::vector<std::string> others;
+    for (const auto& entry : fs::directory_iterator(dir.Path())) {
+        const std::string name = entry.path().filename().string();
+        if (std::find(expected.begin(), expected.end(), name) == expected.end()) {
+            others.push_back(name);
+        }
+    }
+    return others;
+}
+
+TEST(DatFile, ShortFilesAreRefusedAndLeaveTheImageAlone) {
+    TempDir dir;
+    for (std::size_t size : {0u, 1u, 6143u}) {
+        const std::string path = dir.File("short.dat");
+        WriteFile(path, std::string(size, '\x11'));
+        RadioImage image = PatternImage();
+        const FileResult r = ReadDatFile(path, image);
+        EXPECT_EQ(r.error, FileError::TooShort) << size;
+        EXPECT_NE(r.message.find(path), std::string::npos);
+        EXPECT_EQ(r.message.find('\n'), std::string::npos);
+        EXPECT_EQ(image, PatternImage());
+    }
+}
+
+TEST(DatFile, OnlyTheFirst6144BytesAreUsed) {
+    TempDir dir;
+    const std::string bytes = ImageBytes(PatternImage());
+    for (const std::string& tail : {std::string(), std::string("x"), std::string(10000, 'y')}) {
+        const std::string path = dir.File("file.dat");
+        WriteFile(path, bytes + tail);
+        RadioImage image;
+        EXPECT_TRUE(ReadDatFile(path, image).Ok()) << tail.size();
+        EXPECT_EQ(image, PatternImage());
+    }
+}
+
+TEST(DatFile, PathsThatAreNoReadableFileAreRefused) {
+    TempDir dir;
+    WriteFile(dir.File("plain.dat"), ImageBytes(PatternImage()));
+    fs::create_directory(dir.File("folder.dat"));
+    struct Case {
+        std::string path;
+        FileError error;
+    };
+    const Case cases[] = {
+        {dir.File("missing.dat"), FileError::NotFound},
+        {dir.File("folder.dat"), FileError::IsDirectory},
+        {dir.File("plain.dat/inside.dat"), FileError::Unreadable},
+        {dir.File(std::string(5000, 'n')), FileError::Unreadable},
+        {"", FileError::NotFound},
+    };
+    for (const Case& c : cases) {
+        RadioImage image;
+        const FileResult r = ReadDatFile(c.path, image);
+        EXPECT_EQ(r.error, c.error) << c.path;
+        EXPECT_FALSE(r.message.empty());
+        EXPECT_EQ(image, RadioImage());
+    }
+}
+
+TEST(DatFile, UnreadableFileIsRefused) {
+    if (::geteuid() == 0) {
+        GTEST_SKIP() << "permissions do not bind the super-user";
+    }
+    TempDir dir;
+    const std::string path = dir.File("locked.dat");
+    WriteFile(path, ImageBytes(PatternImage()));
+    fs::permissions(path, fs::perms::none);
+    RadioImage image;
+    EXPECT_EQ(ReadDatFile(path, image).error, FileError::Unreadable);
+}
+
+TEST(DatFile, SaveWritesExactlyTheImageAndReplacesLongerFiles) {
+    TempDir dir;
+    const std::string path = dir.File("out.dat");
+    WriteFile(path, std::string(7000, 'z'));
+    ASSERT_TRUE(WriteDatFile(path, PatternImage()).Ok());
+    EXPECT_EQ(ReadFile(path), ImageBytes(PatternImage()));
+    EXPECT_TRUE(OtherEntries(dir, {"out.dat"}).empty());
+}
+
+TEST(DatFile, SaveKeepsPermissionsAndSymbolicLinks) {
+    TempDir dir;
+    const std::string target = dir.File("target.dat");
+    const std::string link = dir.File("link.dat");
+    WriteFile(target, "old");
+    fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    fs::create_symlink(target, link);
+    ASSERT_TRUE(WriteDatFile(link, PatternImage()).Ok());
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(ReadFile(target), ImageBytes(PatternImage()));
+    EXPECT_EQ(fs::status(target).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+}
+
+TEST(DatFile, FailedSaveReportsAndLeavesNothingBehind) {
+    TempDir dir;
+    fs::create_directory(dir.File("folder.dat"));
+    const std::string cases[] = {dir.File("no/such/dir/out.dat"), dir.File("folder.dat"), ""};
+    for (const std::string& path : cases) {
+        const FileResult r = WriteDatFile(path, PatternImage());
+        EXPECT_EQ(r.error, FileError::CannotWrite) << path;
+        EXPECT_FALSE(r.message.empty());
+    }
+    EXPECT_TRUE(fs::is_directory(dir.File("folder.dat")));
+    EXPECT_TRUE(OtherEntries(dir, {"folder.dat"}).empty());
+}
+
+// A full disk, played by a file-size limit: the write fails half-way and the
+// old file must stay as it was.
+TEST(DatFile, SaveThatRunsOutOfSpaceKeepsTheOldFile) {
+    TempDir dir;
+    const std::string path = dir.File("keep.dat");
+    WriteFile(path, "old contents");
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit saved{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+    rlimit small = saved;
+    small.rlim_cur = 1000;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    const FileResult r = WriteDatFile(path, PatternImage());
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldHandler);
+    EXPECT_EQ(r.error, FileError::CannotWrite);
+    EXPECT_EQ(ReadFile(path), "old contents");
+    EXPECT_TRUE(OtherEntries(dir, {"keep.dat"}).empty());
+}
+
+} // namespace

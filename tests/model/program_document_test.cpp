@@ -1,0 +1,160 @@
+#include "model/channel_codec.h"
+#include "model/image_layout.h"
+#include "model/program_document.h"
+#include "tests/model/model_globals.h"
+#include "tests/settings/temp_dir.h"
+
+#include <vector>
+
+namespace {
+
+struct Bytes {
+    std::size_t offset;
+    std::vector<std::uint8_t> values;
+};
+
+// The default bytes of a new document, as listed for the image (band code apart).
+std::vector<Bytes> DefaultBytes() {
+    std::vector<Bytes> d = {
+        {0x1260, {0x01, 0x04, 0x00, 0x00, 0x00, 0xBE, 0x13, 0x7A}},
+        {0x1268, {0x00, 0x00}},
+        {0x12A8, {0xFD, 0x00}},
+        {0x12AB, {0x01}},
+        {0x1308, {0x00, 0x04, 0x00, 0x00}},
+        {0x130D, {0x01}},
+        {0x132F, {0x41}},
+        {0x1347, {0x00}},
+        {0x1620, {0x05, 0x05, 0x0A, 0x00, 0x14, 0x00, 0x02, 0x00}},
+        {0x17D1, {0x00}},
+        {0x17EE, {0x29, 0x27, 0x22, 0x1E}},
+    };
+    for (std::size_t i = 0; i < 32; ++i) {
+        d.push_back({0x1500 + 24 * (i / 4) + 4 * (i % 4), {0x4E, 0x20, 0x27, 0x10}});
+    }
+    for (std::size_t i = 0; i < 8; ++i) {
+        d.push_back({0x15C0 + 24 * (i / 2) + 8 * (i % 2),
+                     {0x4E, 0x20, 0x27, 0x10, 0x05, 0x05, 0x0A, 0x05}});
+    }
+    return d;
+}
+
+// The image a new document must hold with the given band code bytes.
+RadioImage ExpectedNewImage(const BandCodeBytes& band) {
+    RadioImage image; // all 0xFF
+    for (const Bytes& b : DefaultBytes()) {
+        std::copy(b.values.begin(), b.values.end(), image.data() + b.offset);
+    }
+    std::copy(band.begin(), band.end(), image.data() + 0x17E8);
+    return image;
+}
+
+using DocumentTest = ModelGlobalsTest;
+
+TEST_F(DocumentTest, NewDocumentHoldsEveryDefaultByte) {
+    struct Case {
+        BandCodeBytes global;
+        BandCodeBytes expected;
+    };
+    const Case cases[] = {
+        {{0, 0, 0, 0, 0, 0}, kDefaultBandCode},
+        {{0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}, kDefaultBandCode},
+        {{0x14, 0x17, 0x44, 0x43, 0x47, 0x00}, {0x14, 0x17, 0x44, 0x43, 0x47, 0x00}},
+    };
+    for (const Case& c : cases) {
+        g_bandCode = c.global;
+        CProgramDoc doc;
+        doc.Image().bytes().fill(0x00); // whatever was there before
+        doc.SetModified(true);
+        doc.OnNewDocument("Radio Programmer");
+        EXPECT_EQ(doc.Image(), ExpectedNewImage(c.expected));
+        EXPECT_EQ(g_bandCode, c.expected);
+        EXPECT_EQ(doc.Path(), "Radio Programmer");
+        EXPECT_EQ(doc.Title(), "Channel Information");
+        EXPECT_FALSE(doc.IsModified());
+    }
+    g_bChinese = 1;
+    CProgramDoc chinese;
+    chinese.OnNewDocument("");
+    EXPECT_EQ(chinese.Title(), "信道信息");
+    EXPECT_EQ(chinese.Path(), "");
+}
+
+// A document wired as the window wires it: decode after opening, encode before saving.
+class WiredDocument {
+public:
+    WiredDocument() {
+        doc.SetOpenHook([this](RadioImage& image) { DecodeChannels(image, table); });
+        doc.SetSaveHook([this](RadioImage& image) { EncodeChannels(table, image); });
+    }
+    CProgramDoc doc;
+    ChannelTable table{};
+};
+
+TEST_F(DocumentTest, SavingANewDocumentWithoutEditsGivesTheDefaultsAndTheDecodedBand) {
+    TempDir dir;
+    WiredDocument w;
+    w.doc.OnNewDocument("");
+    DecodeChannels(w.doc.Image(), w.table); // the view's first display
+    ASSERT_TRUE(w.doc.OnSaveDocument(dir.File("new.dat")).Ok());
+    RadioImage expected = ExpectedNewImage(kDecodedBandCode);
+    for (std::size_t n = 0; n < 129; ++n) {
+        expected[24 * n + 13] = 0x05;
+    }
+    const std::string bytes = ReadFile(dir.File("new.dat"));
+    ASSERT_EQ(bytes.size(), 6144u);
+    EXPECT_EQ(bytes, std::string(reinterpret_cast<const char*>(expected.data()), 6144));
+    EXPECT_EQ(w.doc.Path(), dir.File("new.dat"));
+    EXPECT_EQ(w.doc.Title(), "new.dat");
+}
+
+TEST_F(DocumentTest, OpenAndSaveKeepEveryByteOutsideChannelsAndBandCode) {
+    TempDir dir;
+    std::string bytes(6144 + 100, '\0');
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        bytes[i] = static_cast<char>(i * 31 + 7);
+    }
+    WriteFile(dir.File("in.dat"), bytes);
+    WiredDocument w;
+    ASSERT_TRUE(w.doc.OnOpenDocument(dir.File("in.dat")).Ok());
+    EXPECT_EQ(w.doc.Title(), "in.dat");
+    EXPECT_EQ(ImageBandCode(w.doc.Image()), kDecodedBandCode); // the open hook decoded
+    ASSERT_TRUE(w.doc.OnSaveDocument(dir.File("out.dat")).Ok());
+    const std::string out = ReadFile(dir.File("out.dat"));
+    ASSERT_EQ(out.size(), 6144u);
+    for (std::size_t i = layout::kChannelEnd + 1; i < 6144; ++i) {
+        if (i < layout::kBandCode || i >= layout::kBandCode + layout::kBandCodeSize) {
+            ASSERT_EQ(out[i], bytes[i]) << i;
+        }
+    }
+    EXPECT_EQ(out.substr(layout::kBandCode, 6), std::string("\x13\x17\x64\x40\x52\x00", 6));
+}
+
+TEST_F(DocumentTest, FailedOpenChangesNothingAndRunsNoHook) {
+    TempDir dir;
+    WriteFile(dir.File("short.dat"), std::string(6143, 'a'));
+    CProgramDoc doc;
+    doc.OnNewDocument("App");
+    const RadioImage before = doc.Image();
+    bool hookRan = false;
+    doc.SetOpenHook([&hookRan](RadioImage&) { hookRan = true; });
+    for (const char* name : {"short.dat", "missing.dat", ""}) {
+        EXPECT_FALSE(doc.OnOpenDocument(dir.File(name)).Ok()) << name;
+    }
+    EXPECT_FALSE(hookRan);
+    EXPECT_EQ(doc.Image(), before);
+    EXPECT_EQ(doc.Path(), "App");
+    EXPECT_EQ(doc.Title(), "Channel Information");
+}
+
+TEST_F(DocumentTest, FailedSaveKeepsThePathAndTheEncodedImage) {
+    TempDir dir;
+    WiredDocument w;
+    w.doc.OnNewDocument("App");
+    DecodeChannels(w.doc.Image(), w.table);
+    w.table[0] = {"145.12500", "145.12500", "None", "None", "", "High", "Wide", "Yes", "Off"};
+    EXPECT_EQ(w.doc.OnSaveDocument(dir.File("no/dir/x.dat")).error, FileError::CannotWrite);
+    EXPECT_EQ(w.doc.Path(), "App");
+    EXPECT_EQ(w.doc.Image()[3], 0x14); // the encode ran before the write
+}
+
+} // namespace
