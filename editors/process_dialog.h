@@ -1,0 +1,73 @@
+#pragma once
+// The small modeless window that runs a transfer with the radio: "Start"
+// starts it (once), "Cancel" closes the window before Start or asks a running
+// transfer to stop, and the bar and the status line follow its progress.
+// The object lives as long as its view; its window is opened for each Read or
+// Write and closed when the transfer ends.
+
+#include "link/transfer_control.h"
+
+#include <QDialog>
+#include <memory>
+
+class QLabel;
+class QProgressBar;
+class QPushButton;
+
+// Control ids of the window (help contexts, object properties).
+enum ProcessDialogId : int {
+    IDD_PROCESS = 146,
+    IDC_PROCESS_PROGRESS = 1245,
+    IDC_PROCESS_STATUS = 1062,
+};
+
+class CProcessDlg : public QDialog {
+    Q_OBJECT
+public:
+    explicit CProcessDlg(QWidget* owner);
+
+    // The title the next opening of the window shows.
+    void SetTitle(const QString& title) { m_strTitle = title; }
+    QString Title() const { return m_strTitle; }
+
+    // Opens the window: progress 0 of 0..191, "Not start yet", Start enabled,
+    // a fresh Start/Cancel state; shown centred over the owner.
+    void Open();
+    // Closes the window (the object stays for the next opening).
+    void Close();
+    // True while the window exists (waiting for Start or running).
+    bool IsOpen() const { return m_open; }
+
+    // The Start/Cancel state of the current opening; a running transfer
+    // polls its cancel flag.
+    std::shared_ptr<TransferControl> Control() const { return m_control; }
+
+    void SetProgress(int position);
+    void SetStatus(const QString& text);
+
+    QPushButton* StartButton() const { return m_start; }
+    QPushButton* CancelButton() const { return m_cancel; }
+    QProgressBar* ProgressBar() const { return m_progress; }
+    QLabel* StatusLabel() const { return m_status; }
+
+    void reject() override;
+
+signals:
+    // Start was pressed; delivered queued, after the button's handler returned.
+    void StartRequested();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void onStart();
+    void onCancel();
+
+    QString m_strTitle;
+    std::shared_ptr<TransferControl> m_control;
+    bool m_open = false;
+    QPushButton* m_start;
+    QPushButton* m_cancel;
+    QProgressBar* m_progress;
+    QLabel* m_status;
+};
