@@ -65,8 +65,13 @@ bool QtSerialLink::SetLine9600_8N1() {
 void QtSerialLink::PurgeAll() { Clear(); }
 
 void QtSerialLink::Clear() {
+    // Write has already handed every byte to the driver and nothing of ours
+    // waits in Qt's buffer, so only the input side holds anything to discard.
+    // Bytes handed to the driver are left to go out: a synchronous write on a
+    // serial port has completed once it returns, and a pseudo-terminal would
+    // otherwise drop bytes the other end has not read yet.
     if (m_port) {
-        m_port->clear(QSerialPort::AllDirections);
+        m_port->clear(QSerialPort::Input);
     }
 }
 

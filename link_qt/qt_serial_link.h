@@ -6,6 +6,11 @@
 // The port object is created by Open and destroyed by Close, on the calling
 // thread, so a transfer may run on any thread (with or without an event
 // loop): every call waits synchronously.
+//
+// Purge and clear discard the received bytes not read yet. Bytes already
+// written are not taken back: Write returns only once they were handed to the
+// driver, as a synchronous write on a serial port has completed when it
+// returns.
 
 #include "link/serial_link.h"
 

@@ -15,7 +15,7 @@ constexpr int kLastBlock = kRadioMemorySize - kBlock;
 constexpr int kLastWriteBlock = 0x0FE8;
 // The radio takes this long to answer the ACK that completes the entry (it
 // has to receive the byte first).
-constexpr int kEntryAckTurnaroundMs = 2;
+constexpr int kEntryAckTurnaroundMs = 5;
 
 std::string Hex(int address) {
     char text[8];
@@ -137,6 +137,11 @@ std::optional<RadioAnswer> RadioProtocol::Feed(std::uint8_t byte) {
             return Violation("expected the ACK after the identification");
         }
         m_requests.push_back({'A', -1, 1});
+        if (m_entryAcksLeftOut < m_options.missingEntryAcks) {
+            ++m_entryAcksLeftOut;
+            m_phase = Phase::Idle;
+            return std::nullopt;
+        }
         ++m_stats.entries;
         m_phase = Phase::Command;
         m_sessionKind = 0;
@@ -195,9 +200,8 @@ std::optional<RadioAnswer> RadioProtocol::OnProgramRequestByte(std::uint8_t byte
     if (m_options.fault.kind == SimFaultKind::Silent) {
         return std::nullopt;
     }
-    if (m_options.fault.kind == SimFaultKind::IgnoreEntries &&
-        m_entriesIgnored < m_options.fault.count) {
-        ++m_entriesIgnored;
+    if (m_requestsIgnored < m_options.ignoredProgramRequests) {
+        ++m_requestsIgnored;
         return std::nullopt;
     }
     m_phase = Phase::Identification;
@@ -210,7 +214,7 @@ std::optional<RadioAnswer> RadioProtocol::OnRequest() {
     const int length = m_pending[3];
     m_pending.clear();
     m_requests.push_back({command, address, length});
-    if (m_options.fault.kind == SimFaultKind::Disconnect && FaultHits(SimFaultKind::Disconnect, address)) {
+    if (FaultHits(SimFaultKind::Disconnect, address)) {
         RadioAnswer hangUp;
         hangUp.disconnect = true;
         return hangUp;
@@ -254,9 +258,15 @@ std::optional<RadioAnswer> RadioProtocol::OnRead(int address, int length) {
     } else if (address != m_nextBlock) {
         return Violation("read out of order: " + Hex(address) + " instead of " + Hex(m_nextBlock));
     }
+    const bool first = m_sessionKind == 0;
+    if (first) {
+        m_sessionStart = address;
+    }
     m_sessionKind = 'R';
-    m_nextBlock = address == kPasswordBlockAddress && m_nextBlock < 0 ? 0 : address + kBlock;
-    if (address == kBandBlockAddress + kBlock) {
+    m_nextBlock = address + kBlock;
+    if (first && address == kPasswordBlockAddress) {
+        m_nextBlock = 0; // the password check, then the blocks from 0x0000
+    } else if (address == kBandBlockAddress + kBlock && m_sessionStart == kBandBlockAddress) {
         m_nextBlock = -2; // the band check ends the session: a new entry must follow
     }
     ++m_stats.blocksRead;

@@ -62,7 +62,8 @@ private:
     std::mt19937 m_random;
     int m_faultAddress = -1;
     bool m_faultSpent = false;
-    int m_entriesIgnored = 0;
+    int m_requestsIgnored = 0;
+    int m_entryAcksLeftOut = 0;
 
     Phase m_phase = Phase::Idle;
     std::size_t m_programIndex = 0;
@@ -74,6 +75,7 @@ private:
     // Order of the blocks in the current programming session.
     char m_sessionKind = 0; // 0 none yet, 'R' reads, 'W' writes, 'S' squelch
     int m_nextBlock = -1;   // address the next block request must have
+    int m_sessionStart = -1; // address of the session's first block
     bool m_closed = false;  // the closing band write happened
 
     std::vector<std::string> m_violations;

@@ -35,7 +35,6 @@
 enum class SimFaultKind {
     None,
     Silent,        // never answers anything
-    IgnoreEntries, // ignores the first `count` program-mode requests, then answers
     NoAck,         // answers a request at `address` with 0x15 instead of the ACK
     ShortReply,    // sends only `shortLength` bytes of the reply at `address`
     Garbage,       // replaces the reply at `address` with seeded random bytes
@@ -50,7 +49,6 @@ struct SimFault {
     int address = -1;
     int shortLength = 11;
     int delayMs = 0;
-    int count = 0;
     std::uint32_t seed = 1;
 };
 
@@ -65,6 +63,11 @@ struct SimOptions {
     // Emulates the wire at 9600 baud, 8N1: a byte takes 10/9600 s to arrive
     // and to leave.
     bool wireTime = false;
+    // Ignores this many program-mode requests before answering one (a radio
+    // switched on late).
+    int ignoredProgramRequests = 0;
+    // Leaves out the ACK that completes the entry this many times.
+    int missingEntryAcks = 0;
     SimFault fault;
 };
 

@@ -1,0 +1,69 @@
+#include "link_test_support.h"
+
+#include <gtest/gtest.h>
+#include <random>
+
+void RecordingObserver::OnProgress(int position) {
+    progress.push_back(position);
+    if (onProgress) {
+        onProgress(position);
+    }
+}
+
+void RecordingObserver::OnStatus(const std::string& text) { statuses.push_back(text); }
+
+PromptAnswer RecordingObserver::OnCommunicationError(const LinkMessage& message) {
+    ++prompts;
+    messages.push_back(message);
+    if (onPrompt) {
+        onPrompt();
+    }
+    if (answers.empty()) {
+        return PromptAnswer::Cancel;
+    }
+    const PromptAnswer answer = answers.front();
+    answers.pop_front();
+    return answer;
+}
+
+void RecordingObserver::OnMessage(const LinkMessage& message) { messages.push_back(message); }
+
+void RecordingObserver::Pump() { ++pumps; }
+
+std::unique_ptr<SimulatedRadio> StartRadio(const SimOptions& options) {
+    auto radio = std::make_unique<SimulatedRadio>(options);
+    std::string error;
+    EXPECT_TRUE(radio->Start(&error)) << error;
+    return radio;
+}
+
+RadioMemory PatternMemory(std::uint32_t seed) {
+    std::mt19937 random(seed);
+    std::uniform_int_distribution<int> value(0, 255);
+    RadioMemory memory;
+    for (std::uint8_t& byte : memory) {
+        byte = static_cast<std::uint8_t>(value(random));
+    }
+    memory[kBandTypeAddress] = 0x03;
+    for (int i = 0; i < kPasswordLength; ++i) {
+        memory[static_cast<std::size_t>(kPasswordAddress + i)] = 0xFF;
+    }
+    return memory;
+}
+
+ByteVector EntryBytes() { return {0x02, 0x50, 0x52, 0x4F, 0x47, 0x52, 0x41, 0x4D, 0x02, 0x06}; }
+
+ByteVector ReadRequestBytes(int address, int length) {
+    return {0x52, static_cast<std::uint8_t>(address >> 8), static_cast<std::uint8_t>(address & 0xFF),
+            static_cast<std::uint8_t>(length)};
+}
+
+void Append(ByteVector& to, const ByteVector& more) { to.insert(to.end(), more.begin(), more.end()); }
+
+ByteVector Concat(std::initializer_list<ByteVector> parts) {
+    ByteVector all;
+    for (const ByteVector& part : parts) {
+        Append(all, part);
+    }
+    return all;
+}
