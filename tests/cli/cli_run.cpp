@@ -1,0 +1,61 @@
+#include "tests/cli/cli_run.h"
+
+#include "tests/settings/temp_dir.h"
+
+#include <algorithm>
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+
+extern char** environ;
+
+CliRun RunCli(const std::vector<std::string>& args, const std::string& scratch) {
+    const std::string outPath = scratch + "/cli.out";
+    const std::string errPath = scratch + "/cli.err";
+    std::vector<std::string> all{PROGRAM_CLI_PATH};
+    all.insert(all.end(), args.begin(), args.end());
+    std::vector<char*> argv;
+    for (std::string& a : all) {
+        argv.push_back(a.data());
+    }
+    argv.push_back(nullptr);
+
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                     0644);
+    posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                     0644);
+    CliRun run;
+    pid_t pid = 0;
+    if (posix_spawn(&pid, PROGRAM_CLI_PATH, &actions, nullptr, argv.data(), environ) == 0) {
+        int status = 0;
+        ::waitpid(pid, &status, 0);
+        run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+    }
+    posix_spawn_file_actions_destroy(&actions);
+    run.out = ReadFile(outPath);
+    run.err = ReadFile(errPath);
+    return run;
+}
+
+RadioImage SampleImage() {
+    RadioImage image;
+    for (std::size_t i = 0; i < RadioImage::size(); ++i) {
+        image[i] = static_cast<std::uint8_t>(i * 11 + 1);
+    }
+    const std::uint8_t channel[] = {0x00, 0x25, 0x51, 0x14, 0x00, 0x00, 0x60, 0x14,
+                                    0x70, 0x06, 0x23, 0x80, 0x00, 0x3A, 0x00, 0x00,
+                                    0xD6, 0xD0, 'A',  0xFF, 0xFF, 0xFF, 0xFF, 0xFF};
+    for (std::size_t record : {0u, 128u}) {
+        std::copy(std::begin(channel), std::end(channel), image.data() + 24 * record);
+    }
+    const std::uint8_t band[] = {0x13, 0x17, 0x64, 0x40, 0x48, 0x00};
+    std::copy(std::begin(band), std::end(band), image.data() + 0x17E8);
+    image[0x17D1] = 3;
+    return image;
+}
+
+std::string ImageBytes(const RadioImage& image) {
+    return std::string(reinterpret_cast<const char*>(image.data()), RadioImage::size());
+}

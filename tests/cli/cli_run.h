@@ -1,0 +1,21 @@
+#pragma once
+// Runs program-cli as a child process and collects what it printed.
+
+#include "model/radio_image.h"
+
+#include <string>
+#include <vector>
+
+struct CliRun {
+    int exitCode = -1;
+    std::string out;
+    std::string err;
+};
+
+// Runs program-cli with args; scratch is a directory for the captured output.
+CliRun RunCli(const std::vector<std::string>& args, const std::string& scratch);
+
+// A 6144-byte image whose bytes follow a pattern, with valid channels in
+// records 0 and 128 and the band code 13 17 64 40 48 00.
+RadioImage SampleImage();
+std::string ImageBytes(const RadioImage& image);
