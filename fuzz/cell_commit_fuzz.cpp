@@ -1,0 +1,54 @@
+// Commits arbitrary editor texts into arbitrary cells of a table with a few
+// channels, then encodes it. Invariants: a refused entry leaves the row
+// unchanged unless it emptied it, and only a refusal keeps the editor; an
+// accepted receive frequency is on a step and inside the bands; the table
+// always encodes.
+
+#include "fuzz/fuzz_check.h"
+#include "model/band.h"
+#include "model/cell_commit.h"
+#include "model/channel_codec.h"
+#include "model/language.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    if (size < 3) {
+        return 0;
+    }
+    g_bChinese = data[2] & 1;
+    ResetBandValues();
+    SetBandLimitsMhz({136, 174, 400, 520});
+    ChannelTable table;
+    table[0] = NewChannelDefaults("145.12500");
+    table[1] = NewChannelDefaults("438.00625");
+    table[1][kColTx - 1] = "";
+
+    const int row = data[0] % 131; // 0 and 130 lie outside the grid
+    const int col = data[1] % 11;  // 0 and 10 likewise
+    const auto trigger = (data[2] & 2) ? CommitTrigger::Enter : CommitTrigger::LeaveCell;
+    const std::string text(reinterpret_cast<const char*>(data + 3), size - 3);
+
+    const ChannelTable before = table;
+    const CommitResult r = CommitCellEdit(table, row, col, text, trigger);
+    FUZZ_CHECK(r.editorVisible == (r.Refused() && r.effect == CommitEffect::None));
+    if (r.Refused()) {
+        FUZZ_CHECK(col == kColRx);
+        FUZZ_CHECK(table == before || r.effect == CommitEffect::RowCleared);
+        FUZZ_CHECK(r.clearEditText == (trigger == CommitTrigger::Enter));
+    }
+    if (r.effect == CommitEffect::None) {
+        FUZZ_CHECK(table == before);
+    }
+    if (col == kColRx && r.effect != CommitEffect::None && r.effect != CommitEffect::RowCleared) {
+        const std::int32_t v = FrequencyToUnits(table[row - 1][0]);
+        FUZZ_CHECK(InBands(v) && (v % 500 == 0 || v % 625 == 0));
+    }
+    RadioImage image;
+    EncodeChannels(table, image);
+    ChannelTable decoded;
+    DecodeChannels(image, decoded);
+    return 0;
+}
