@@ -15,3 +15,8 @@ int CmdRecode(const CommandArgs& args);
 int CmdShow(const CommandArgs& args);
 int CmdEdit(const CommandArgs& args);
 int CmdSet(const CommandArgs& args);
+int CmdRead(const CommandArgs& args);
+int CmdWrite(const CommandArgs& args);
+int CmdSquelchRead(const CommandArgs& args);
+int CmdSquelchWrite(const CommandArgs& args);
+int CmdSimulate(const CommandArgs& args);

@@ -21,6 +21,15 @@ const Command kCommands[] = {
     {"show", CmdShow, "show FILE.dat [--json] [--lang en|zh]"},
     {"edit", CmdEdit, "edit FILE.dat [-o OUT.dat] ROW:COL=TEXT ..."},
     {"set", CmdSet, "set FILE.dat [-o OUT.dat] GROUP.FIELD=VALUE ..."},
+    {"read", CmdRead,
+     "read --port DEVICE [--template FILE.dat] -o OUT.dat [--retry N] [--wire-log FILE]"},
+    {"write", CmdWrite, "write --port DEVICE FILE.dat [--retry N] [--wire-log FILE]"},
+    {"squelch-read", CmdSquelchRead,
+     "squelch-read --port DEVICE FILE.dat [-o OUT.dat] [--retry N] [--wire-log FILE]"},
+    {"squelch-write", CmdSquelchWrite,
+     "squelch-write --port DEVICE FILE.dat [--retry N] [--wire-log FILE]"},
+    {"simulate", CmdSimulate,
+     "simulate [--dat FILE.dat] [--band N] [--password TEXT] [--fault KIND --at ADDRESS] ..."},
 };
 
 void PrintUsage(std::ostream& out) {
@@ -28,7 +37,8 @@ void PrintUsage(std::ostream& out) {
     for (const Command& c : kCommands) {
         out << "  program-cli " << c.usage << '\n';
     }
-    out << "exit codes: 0 success, 1 usage error, 2 file error, 3 refused input\n";
+    out << "exit codes: 0 success, 1 usage error, 2 file error, 3 refused input, 4 transfer "
+           "failed\n";
 }
 
 } // namespace

@@ -11,15 +11,15 @@
 #include <cstdint>
 
 inline constexpr int kRadioMemorySize = 0x1000;
-inline constexpr int kLinearEnd = 0x0C30;      // end of the one-to-one part
-inline constexpr int kFirstUpperRow = 195;     // image row of radio 0x0C30
-inline constexpr int kUpperRowBytes = 16;      // bytes of an upper row that travel
+inline constexpr int kLinearEnd = 0x0C30;        // end of the one-to-one part
+inline constexpr int kFirstUpperRow = 195;       // image row of radio 0x0C30
+inline constexpr int kUpperRowBytes = 16;        // bytes of an upper row that travel
 inline constexpr int kBandBlockAddress = 0x0FD0; // band-type block, 16 bytes
 inline constexpr int kBandTypeAddress = 0x0FD1;
 inline constexpr int kPasswordBlockAddress = 0x0FE0;
-inline constexpr int kPasswordAddress = 0x0FE2; // 6 bytes
+inline constexpr int kPasswordAddress = 0x0FE2;      // 6 bytes
 inline constexpr int kBandCodeBlockAddress = 0x0FF0; // row 255, never written
-inline constexpr int kSquelchAddress = 0x0FF6;  // 4 squelch tuning levels
+inline constexpr int kSquelchAddress = 0x0FF6;       // 4 squelch tuning levels
 inline constexpr std::size_t kImagePassword = 0x17D2;
 inline constexpr std::size_t kImageSquelch = 0x17EE;
 inline constexpr int kPasswordLength = 6;

@@ -8,8 +8,8 @@
 
 namespace {
 
-constexpr int kLinearRows = 130;       // rows 0..129, three blocks each
-constexpr int kBandRow = 253;          // the band-type block: never written
+constexpr int kLinearRows = 130; // rows 0..129, three blocks each
+constexpr int kBandRow = 253;    // the band-type block: never written
 constexpr int kLastReadRow = 255;
 constexpr int kLastWriteRow = 254;
 constexpr std::array<std::uint8_t, 4> kClosingBandHeader{kWriteCommand, 0x0F, 0xD1, 0x01};

@@ -33,8 +33,7 @@ public:
     // Runs the whole transfer on the named port and returns how it ended. The
     // port is closed on every way out. A read copies each block into the
     // image as soon as it arrives (a failed read leaves the rows it got).
-    TransferResult Run(TransferDirection direction, const std::string& portName,
-                       RadioImage& image);
+    TransferResult Run(TransferDirection direction, const std::string& portName, RadioImage& image);
 
 private:
     SerialLink& m_link;

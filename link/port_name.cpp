@@ -22,7 +22,9 @@ std::optional<int> PortNumberFromName(const std::string& name) {
     return std::nullopt;
 }
 
-bool IsDevicePath(const std::string& name) { return !name.empty() && name.front() == '/'; }
+bool IsDevicePath(const std::string& name) {
+    return !name.empty() && name.front() == '/';
+}
 
 namespace {
 

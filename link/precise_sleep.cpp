@@ -9,6 +9,7 @@ void PreciseSleep(int milliseconds) {
     }
     // A high-resolution deadline: the wait ends within a fraction of a
     // millisecond of it, never early.
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
+    const auto deadline =
+        std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
     std::this_thread::sleep_until(deadline);
 }

@@ -12,8 +12,8 @@ constexpr std::size_t kSquelchReplyBytes = kReplyHeaderBytes + kSquelchLength;
 // Runs one squelch transfer body between the entry and the close, turning a
 // stop into the result; on success shows the success message after closing.
 template <typename Body>
-TransferResult RunSquelch(SerialLink& link, TransferObserver& observer,
-                          const std::string& portName, const LinkMessage& success, Body body) {
+TransferResult RunSquelch(SerialLink& link, TransferObserver& observer, const std::string& portName,
+                          const LinkMessage& success, Body body) {
     TransferSteps steps(link, observer, nullptr);
     try {
         steps.OpenAndConfigure(portName);
@@ -35,29 +35,31 @@ SquelchEngine::SquelchEngine(SerialLink& link, TransferObserver& observer)
     : m_link(link), m_observer(observer) {}
 
 TransferResult SquelchEngine::Read(const std::string& portName, RadioImage& image) {
-    return RunSquelch(m_link, m_observer, portName, kMsgReadSuccessfully, [&](TransferSteps& steps) {
-        steps.Link().Clear();
-        steps.SendRequest(kReadCommand, kSquelchAddress, kSquelchLength);
-        steps.Link().Sleep(1);
-        std::array<std::uint8_t, kSquelchReplyBytes> reply{};
-        steps.ReceiveReply(reply.data(), reply.size(), kSquelchAddress);
-        for (int i = 0; i < kSquelchLength; ++i) {
-            image[kImageSquelch + static_cast<std::size_t>(i)] =
-                reply[static_cast<std::size_t>(kReplyHeaderBytes + i)];
-        }
-    });
+    return RunSquelch(m_link, m_observer, portName, kMsgReadSuccessfully,
+                      [&](TransferSteps& steps) {
+                          steps.Link().Clear();
+                          steps.SendRequest(kReadCommand, kSquelchAddress, kSquelchLength);
+                          steps.Link().Sleep(1);
+                          std::array<std::uint8_t, kSquelchReplyBytes> reply{};
+                          steps.ReceiveReply(reply.data(), reply.size(), kSquelchAddress);
+                          for (int i = 0; i < kSquelchLength; ++i) {
+                              image[kImageSquelch + static_cast<std::size_t>(i)] =
+                                  reply[static_cast<std::size_t>(kReplyHeaderBytes + i)];
+                          }
+                      });
 }
 
 TransferResult SquelchEngine::Write(const std::string& portName, RadioImage& image,
                                     const std::function<void(RadioImage&)>& storeLevels) {
-    return RunSquelch(m_link, m_observer, portName, kMsgWriteSuccessfully, [&](TransferSteps& steps) {
-        if (storeLevels) {
-            storeLevels(image);
-        }
-        steps.Link().Clear();
-        steps.SendRequest(kWriteCommand, kSquelchAddress, kSquelchLength);
-        steps.Link().Sleep(1);
-        steps.Send(&image[kImageSquelch], kSquelchLength);
-        steps.ExpectAck(kSquelchAddress);
-    });
+    return RunSquelch(m_link, m_observer, portName, kMsgWriteSuccessfully,
+                      [&](TransferSteps& steps) {
+                          if (storeLevels) {
+                              storeLevels(image);
+                          }
+                          steps.Link().Clear();
+                          steps.SendRequest(kWriteCommand, kSquelchAddress, kSquelchLength);
+                          steps.Link().Sleep(1);
+                          steps.Send(&image[kImageSquelch], kSquelchLength);
+                          steps.ExpectAck(kSquelchAddress);
+                      });
 }

@@ -147,7 +147,8 @@ TransferStop ProgramInterrupt(LinkFault fault, int address) {
     return TransferStop{fault, kMsgProgramInterrupt, address};
 }
 
-TransferResult FinishStopped(SerialLink& link, TransferObserver& observer, const TransferStop& stop) {
+TransferResult FinishStopped(SerialLink& link, TransferObserver& observer,
+                             const TransferStop& stop) {
     link.Close();
     TransferResult result;
     result.fault = stop.fault;

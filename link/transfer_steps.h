@@ -83,7 +83,8 @@ private:
 };
 
 // Closes the port and turns a stop into the result, showing its message.
-TransferResult FinishStopped(SerialLink& link, TransferObserver& observer, const TransferStop& stop);
+TransferResult FinishStopped(SerialLink& link, TransferObserver& observer,
+                             const TransferStop& stop);
 
 // A Program Interrupt stop for a fault at a radio address.
 TransferStop ProgramInterrupt(LinkFault fault, int address);

@@ -40,7 +40,9 @@ void WireLogLink::SetQueues(int inputBytes, int outputBytes) {
     m_inner.SetQueues(inputBytes, outputBytes);
 }
 
-void WireLogLink::SetTimeouts(const LinkTimeouts& timeouts) { m_inner.SetTimeouts(timeouts); }
+void WireLogLink::SetTimeouts(const LinkTimeouts& timeouts) {
+    m_inner.SetTimeouts(timeouts);
+}
 
 bool WireLogLink::SetLine9600_8N1() {
     const bool ok = m_inner.SetLine9600_8N1();
@@ -76,7 +78,9 @@ ReadResult WireLogLink::Read(std::uint8_t* buffer, std::size_t size) {
     return result;
 }
 
-void WireLogLink::Sleep(int milliseconds) { m_inner.Sleep(milliseconds); }
+void WireLogLink::Sleep(int milliseconds) {
+    m_inner.Sleep(milliseconds);
+}
 
 void WireLogLink::Close() {
     if (m_inner.IsOpen()) {
@@ -85,4 +89,6 @@ void WireLogLink::Close() {
     m_inner.Close();
 }
 
-bool WireLogLink::IsOpen() const { return m_inner.IsOpen(); }
+bool WireLogLink::IsOpen() const {
+    return m_inner.IsOpen();
+}

@@ -31,8 +31,7 @@ public:
 
 private:
     void Line(const std::string& text);
-    void Bytes(char direction, const std::uint8_t* data, std::size_t size,
-               const char* suffix);
+    void Bytes(char direction, const std::uint8_t* data, std::size_t size, const char* suffix);
 
     SerialLink& m_inner;
     std::ostream& m_out;

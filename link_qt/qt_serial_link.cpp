@@ -25,7 +25,9 @@ bool IsLineError(QSerialPort::SerialPortError error) {
 
 QtSerialLink::QtSerialLink() = default;
 
-QtSerialLink::~QtSerialLink() { Close(); }
+QtSerialLink::~QtSerialLink() {
+    Close();
+}
 
 bool QtSerialLink::Open(const std::string& portName) {
     Close();
@@ -49,7 +51,9 @@ void QtSerialLink::SetQueues(int inputBytes, int outputBytes) {
     (void)outputBytes;
 }
 
-void QtSerialLink::SetTimeouts(const LinkTimeouts& timeouts) { m_timeouts = timeouts; }
+void QtSerialLink::SetTimeouts(const LinkTimeouts& timeouts) {
+    m_timeouts = timeouts;
+}
 
 bool QtSerialLink::SetLine9600_8N1() {
     if (!m_port) {
@@ -62,7 +66,9 @@ bool QtSerialLink::SetLine9600_8N1() {
            m_port->setFlowControl(QSerialPort::NoFlowControl);
 }
 
-void QtSerialLink::PurgeAll() { Clear(); }
+void QtSerialLink::PurgeAll() {
+    Clear();
+}
 
 void QtSerialLink::Clear() {
     // Write has already handed every byte to the driver and nothing of ours
@@ -82,8 +88,8 @@ bool QtSerialLink::Write(const std::uint8_t* data, std::size_t size) {
     const auto deadline = Clock::now() + std::chrono::milliseconds(m_timeouts.writePerByteMs *
                                                                        static_cast<int>(size) +
                                                                    m_timeouts.writeTotalMs);
-    const qint64 queued = m_port->write(reinterpret_cast<const char*>(data),
-                                        static_cast<qint64>(size));
+    const qint64 queued =
+        m_port->write(reinterpret_cast<const char*>(data), static_cast<qint64>(size));
     if (queued != static_cast<qint64>(size)) {
         return false;
     }
@@ -103,9 +109,9 @@ ReadResult QtSerialLink::Read(std::uint8_t* buffer, std::size_t size) {
         return result;
     }
     const auto start = Clock::now();
-    const auto total = start + std::chrono::milliseconds(m_timeouts.readPerByteMs *
-                                                             static_cast<int>(size) +
-                                                         m_timeouts.readTotalMs);
+    const auto total =
+        start + std::chrono::milliseconds(m_timeouts.readPerByteMs * static_cast<int>(size) +
+                                          m_timeouts.readTotalMs);
     auto lastByte = start;
     while (result.count < size) {
         const qint64 got = m_port->read(reinterpret_cast<char*>(buffer + result.count),
@@ -121,7 +127,8 @@ ReadResult QtSerialLink::Read(std::uint8_t* buffer, std::size_t size) {
         }
         auto deadline = total;
         if (result.count > 0) {
-            deadline = std::min(deadline, lastByte + std::chrono::milliseconds(m_timeouts.readGapMs));
+            deadline =
+                std::min(deadline, lastByte + std::chrono::milliseconds(m_timeouts.readGapMs));
         }
         const int wait = MillisecondsUntil(deadline);
         if (wait == 0) {
@@ -135,7 +142,9 @@ ReadResult QtSerialLink::Read(std::uint8_t* buffer, std::size_t size) {
     return result;
 }
 
-void QtSerialLink::Sleep(int milliseconds) { PreciseSleep(milliseconds); }
+void QtSerialLink::Sleep(int milliseconds) {
+    PreciseSleep(milliseconds);
+}
 
 void QtSerialLink::Close() {
     if (m_port) {
@@ -144,4 +153,6 @@ void QtSerialLink::Close() {
     }
 }
 
-bool QtSerialLink::IsOpen() const { return m_port != nullptr; }
+bool QtSerialLink::IsOpen() const {
+    return m_port != nullptr;
+}

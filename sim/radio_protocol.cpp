@@ -44,8 +44,9 @@ void RadioProtocol::ApplyOptions() {
         for (int i = 0; i < kPasswordLength; ++i) {
             const std::size_t at = static_cast<std::size_t>(i);
             m_memory[static_cast<std::size_t>(kPasswordAddress + i)] =
-                at < m_options.password->size() ? static_cast<std::uint8_t>((*m_options.password)[at])
-                                                : 0xFF;
+                at < m_options.password->size()
+                    ? static_cast<std::uint8_t>((*m_options.password)[at])
+                    : 0xFF;
         }
     }
 }
@@ -83,8 +84,8 @@ std::optional<RadioAnswer> RadioProtocol::Answer(std::vector<std::uint8_t> bytes
         if (FaultHits(SimFaultKind::Delay, address)) {
             answer.delayMs += m_options.fault.delayMs;
         } else if (FaultHits(SimFaultKind::ShortReply, address)) {
-            bytes.resize(std::min(bytes.size(), static_cast<std::size_t>(std::max(
-                                                    0, m_options.fault.shortLength))));
+            bytes.resize(std::min(
+                bytes.size(), static_cast<std::size_t>(std::max(0, m_options.fault.shortLength))));
         } else if (FaultHits(SimFaultKind::Garbage, address)) {
             std::uniform_int_distribution<int> value(0, 255);
             for (std::uint8_t& byte : bytes) {
@@ -299,10 +300,12 @@ std::optional<RadioAnswer> RadioProtocol::OnWrite(int address, int length) {
         }
         const int expected = m_sessionKind == 0 ? 0 : m_nextBlock;
         if (address != expected) {
-            return Violation("write out of order: " + Hex(address) + " instead of " + Hex(expected));
+            return Violation("write out of order: " + Hex(address) + " instead of " +
+                             Hex(expected));
         }
         m_sessionKind = 'W';
-        m_nextBlock = address + kBlock == kBandBlockAddress ? kPasswordBlockAddress : address + kBlock;
+        m_nextBlock =
+            address + kBlock == kBandBlockAddress ? kPasswordBlockAddress : address + kBlock;
     }
     m_writeAddress = address;
     m_writeLength = length;
@@ -312,7 +315,8 @@ std::optional<RadioAnswer> RadioProtocol::OnWrite(int address, int length) {
 
 std::optional<RadioAnswer> RadioProtocol::OnWriteData() {
     for (int i = 0; i < m_writeLength; ++i) {
-        m_memory[static_cast<std::size_t>(m_writeAddress + i)] = m_pending[static_cast<std::size_t>(i)];
+        m_memory[static_cast<std::size_t>(m_writeAddress + i)] =
+            m_pending[static_cast<std::size_t>(i)];
     }
     m_pending.clear();
     m_phase = Phase::Command;

@@ -37,13 +37,13 @@ public:
 
 private:
     enum class Phase {
-        Idle,          // waiting for 0x02 "PROGRA"
+        Idle,           // waiting for 0x02 "PROGRA"
         Identification, // waiting for "M" 0x02
-        EntryAck,      // waiting for the ACK that completes the entry
-        Command,       // programming mode: waiting for a request
-        BlockAck,      // waiting for the ACK after a data reply
-        WriteData,     // collecting the data bytes of a write
-        Dead,          // a protocol violation happened: answers nothing
+        EntryAck,       // waiting for the ACK that completes the entry
+        Command,        // programming mode: waiting for a request
+        BlockAck,       // waiting for the ACK after a data reply
+        WriteData,      // collecting the data bytes of a write
+        Dead,           // a protocol violation happened: answers nothing
     };
 
     std::optional<RadioAnswer> Violation(const std::string& what);
@@ -73,10 +73,10 @@ private:
     int m_ackAddress = -1;
 
     // Order of the blocks in the current programming session.
-    char m_sessionKind = 0; // 0 none yet, 'R' reads, 'W' writes, 'S' squelch
-    int m_nextBlock = -1;   // address the next block request must have
+    char m_sessionKind = 0;  // 0 none yet, 'R' reads, 'W' writes, 'S' squelch
+    int m_nextBlock = -1;    // address the next block request must have
     int m_sessionStart = -1; // address of the session's first block
-    bool m_closed = false;  // the closing band write happened
+    bool m_closed = false;   // the closing band write happened
 
     std::vector<std::string> m_violations;
     std::vector<SimRequest> m_requests;

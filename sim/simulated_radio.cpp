@@ -1,5 +1,6 @@
 #include "sim/simulated_radio.h"
 
+#include "model/dat_file.h"
 #include "sim/radio_protocol.h"
 
 #include <atomic>
@@ -7,7 +8,6 @@
 #include <chrono>
 #include <cstring>
 #include <fcntl.h>
-#include <fstream>
 #include <mutex>
 #include <poll.h>
 #include <termios.h>
@@ -151,9 +151,13 @@ void SimulatedRadio::State::CloseFds() {
 
 SimulatedRadio::SimulatedRadio(SimOptions options) : m_state(std::make_unique<State>(options)) {}
 
-SimulatedRadio::~SimulatedRadio() { Stop(); }
+SimulatedRadio::~SimulatedRadio() {
+    Stop();
+}
 
-void SimulatedRadio::LoadImage(const RadioImage& image) { SetMemory(RadioMemoryFromImage(image)); }
+void SimulatedRadio::LoadImage(const RadioImage& image) {
+    SetMemory(RadioMemoryFromImage(image));
+}
 
 void SimulatedRadio::SetMemory(const RadioMemory& memory) {
     std::lock_guard<std::mutex> lock(m_state->mutex);
@@ -227,7 +231,9 @@ void SimulatedRadio::Stop() {
     s.CloseFds();
 }
 
-std::string SimulatedRadio::DevicePath() const { return m_state->devicePath; }
+std::string SimulatedRadio::DevicePath() const {
+    return m_state->devicePath;
+}
 
 RadioMemory SimulatedRadio::Memory() const {
     std::lock_guard<std::mutex> lock(m_state->mutex);
@@ -241,10 +247,7 @@ RadioImage SimulatedRadio::MemoryAsImage() const {
 }
 
 bool SimulatedRadio::DumpToFile(const std::string& path) const {
-    const RadioImage image = MemoryAsImage();
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(image.data()), static_cast<std::streamsize>(image.size()));
-    return static_cast<bool>(out);
+    return WriteDatFile(path, MemoryAsImage()).Ok();
 }
 
 std::vector<std::string> SimulatedRadio::Violations() const {

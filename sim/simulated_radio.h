@@ -34,12 +34,12 @@
 
 enum class SimFaultKind {
     None,
-    Silent,        // never answers anything
-    NoAck,         // answers a request at `address` with 0x15 instead of the ACK
-    ShortReply,    // sends only `shortLength` bytes of the reply at `address`
-    Garbage,       // replaces the reply at `address` with seeded random bytes
-    Disconnect,    // hangs up the line when the request at `address` arrives
-    Delay,         // answers the request at `address` only after `delayMs`
+    Silent,     // never answers anything
+    NoAck,      // answers a request at `address` with 0x15 instead of the ACK
+    ShortReply, // sends only `shortLength` bytes of the reply at `address`
+    Garbage,    // replaces the reply at `address` with seeded random bytes
+    Disconnect, // hangs up the line when the request at `address` arrives
+    Delay,      // answers the request at `address` only after `delayMs`
 };
 
 struct SimFault {

@@ -30,8 +30,12 @@ struct CloneRig {
 
 // The radio receives: entry, band check, entry again.
 ByteVector EntryAndBandCheck() {
-    return Concat({EntryBytes(), ReadRequestBytes(0x0FD0), {kAckByte}, ReadRequestBytes(0x0FD8),
-                   {kAckByte}, EntryBytes()});
+    return Concat({EntryBytes(),
+                   ReadRequestBytes(0x0FD0),
+                   {kAckByte},
+                   ReadRequestBytes(0x0FD8),
+                   {kAckByte},
+                   EntryBytes()});
 }
 
 std::vector<int> Range(int first, int last) {
@@ -266,27 +270,26 @@ TEST_P(InjectedFaults, EndWithProgramInterrupt) {
 
 INSTANTIATE_TEST_SUITE_P(
     CloneTransfer, InjectedFaults,
-    ::testing::Values(
-        FaultCase{"ElevenByteReply", TransferDirection::Read, SimFaultKind::ShortReply, 0x0100, 11,
-                  LinkFault::ShortReply},
-        FaultCase{"ShortBandReply", TransferDirection::Read, SimFaultKind::ShortReply, 0x0FD0, 11,
-                  LinkFault::ShortReply},
-        FaultCase{"ShortPasswordReply", TransferDirection::Read, SimFaultKind::ShortReply, 0x0FE0,
-                  5, LinkFault::ShortReply},
-        FaultCase{"NoAckAfterReadBlock", TransferDirection::Read, SimFaultKind::NoAck, 0x0100, 0,
-                  LinkFault::NoAck},
-        FaultCase{"NoAckAfterBandBlock", TransferDirection::Write, SimFaultKind::NoAck, 0x0FD8, 0,
-                  LinkFault::NoAck},
-        FaultCase{"NoAckAfterWriteBlock", TransferDirection::Write, SimFaultKind::NoAck, 0x0C30, 0,
-                  LinkFault::NoAck},
-        FaultCase{"NoAckAfterClosingBandWrite", TransferDirection::Write, SimFaultKind::NoAck,
-                  0x0FD1, 0, LinkFault::NoAck},
-        FaultCase{"SilentAfterWriteBlock", TransferDirection::Write, SimFaultKind::ShortReply,
-                  0x0008, 0, LinkFault::Timeout},
-        FaultCase{"GarbageInsteadOfAck", TransferDirection::Write, SimFaultKind::Garbage, 0x0C30, 0,
-                  LinkFault::NoAck},
-        FaultCase{"Disconnect", TransferDirection::Read, SimFaultKind::Disconnect, 0x0200, 0,
-                  LinkFault::Io}),
+    ::testing::Values(FaultCase{"ElevenByteReply", TransferDirection::Read,
+                                SimFaultKind::ShortReply, 0x0100, 11, LinkFault::ShortReply},
+                      FaultCase{"ShortBandReply", TransferDirection::Read, SimFaultKind::ShortReply,
+                                0x0FD0, 11, LinkFault::ShortReply},
+                      FaultCase{"ShortPasswordReply", TransferDirection::Read,
+                                SimFaultKind::ShortReply, 0x0FE0, 5, LinkFault::ShortReply},
+                      FaultCase{"NoAckAfterReadBlock", TransferDirection::Read, SimFaultKind::NoAck,
+                                0x0100, 0, LinkFault::NoAck},
+                      FaultCase{"NoAckAfterBandBlock", TransferDirection::Write,
+                                SimFaultKind::NoAck, 0x0FD8, 0, LinkFault::NoAck},
+                      FaultCase{"NoAckAfterWriteBlock", TransferDirection::Write,
+                                SimFaultKind::NoAck, 0x0C30, 0, LinkFault::NoAck},
+                      FaultCase{"NoAckAfterClosingBandWrite", TransferDirection::Write,
+                                SimFaultKind::NoAck, 0x0FD1, 0, LinkFault::NoAck},
+                      FaultCase{"SilentAfterWriteBlock", TransferDirection::Write,
+                                SimFaultKind::ShortReply, 0x0008, 0, LinkFault::Timeout},
+                      FaultCase{"GarbageInsteadOfAck", TransferDirection::Write,
+                                SimFaultKind::Garbage, 0x0C30, 0, LinkFault::NoAck},
+                      FaultCase{"Disconnect", TransferDirection::Read, SimFaultKind::Disconnect,
+                                0x0200, 0, LinkFault::Io}),
     [](const ::testing::TestParamInfo<FaultCase>& info) { return std::string(info.param.name); });
 
 TEST(CloneTransfer, DelayedAnswerWithinTheDeadlineIsAccepted) {

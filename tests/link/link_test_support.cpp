@@ -10,7 +10,9 @@ void RecordingObserver::OnProgress(int position) {
     }
 }
 
-void RecordingObserver::OnStatus(const std::string& text) { statuses.push_back(text); }
+void RecordingObserver::OnStatus(const std::string& text) {
+    statuses.push_back(text);
+}
 
 PromptAnswer RecordingObserver::OnCommunicationError(const LinkMessage& message) {
     ++prompts;
@@ -26,9 +28,13 @@ PromptAnswer RecordingObserver::OnCommunicationError(const LinkMessage& message)
     return answer;
 }
 
-void RecordingObserver::OnMessage(const LinkMessage& message) { messages.push_back(message); }
+void RecordingObserver::OnMessage(const LinkMessage& message) {
+    messages.push_back(message);
+}
 
-void RecordingObserver::Pump() { ++pumps; }
+void RecordingObserver::Pump() {
+    ++pumps;
+}
 
 std::unique_ptr<SimulatedRadio> StartRadio(const SimOptions& options) {
     auto radio = std::make_unique<SimulatedRadio>(options);
@@ -51,14 +57,18 @@ RadioMemory PatternMemory(std::uint32_t seed) {
     return memory;
 }
 
-ByteVector EntryBytes() { return {0x02, 0x50, 0x52, 0x4F, 0x47, 0x52, 0x41, 0x4D, 0x02, 0x06}; }
-
-ByteVector ReadRequestBytes(int address, int length) {
-    return {0x52, static_cast<std::uint8_t>(address >> 8), static_cast<std::uint8_t>(address & 0xFF),
-            static_cast<std::uint8_t>(length)};
+ByteVector EntryBytes() {
+    return {0x02, 0x50, 0x52, 0x4F, 0x47, 0x52, 0x41, 0x4D, 0x02, 0x06};
 }
 
-void Append(ByteVector& to, const ByteVector& more) { to.insert(to.end(), more.begin(), more.end()); }
+ByteVector ReadRequestBytes(int address, int length) {
+    return {0x52, static_cast<std::uint8_t>(address >> 8),
+            static_cast<std::uint8_t>(address & 0xFF), static_cast<std::uint8_t>(length)};
+}
+
+void Append(ByteVector& to, const ByteVector& more) {
+    to.insert(to.end(), more.begin(), more.end());
+}
 
 ByteVector Concat(std::initializer_list<ByteVector> parts) {
     ByteVector all;

@@ -21,9 +21,9 @@ TEST(PortName, FromNumberTakesThePrefixFromTen) {
 
 TEST(PortName, NumberParseFollowsTheFirstM) {
     const std::pair<const char*, std::optional<int>> cases[] = {
-        {"COM3", 3},          {"COM", std::nullopt}, {"COMx", std::nullopt},
-        {"", std::nullopt},   {"M7", std::nullopt},  {"/dev/ttyS0", std::nullopt},
-        {"/dev/ttyACM2", 2},  {"xM05", 5},
+        {"COM3", 3},         {"COM", std::nullopt}, {"COMx", std::nullopt},
+        {"", std::nullopt},  {"M7", std::nullopt},  {"/dev/ttyS0", std::nullopt},
+        {"/dev/ttyACM2", 2}, {"xM05", 5},
     };
     for (const auto& [name, number] : cases) {
         EXPECT_EQ(PortNumberFromName(name), number) << name;
@@ -31,20 +31,19 @@ TEST(PortName, NumberParseFollowsTheFirstM) {
 }
 
 TEST(PortName, DevicesInStableOrder) {
-    const std::vector<std::string> ordered = OrderSerialDevices(
-        {"/dev/ttyUSB1", "/dev/rfcomm0", "/dev/ttyS10", "/dev/ttyACM0", "/dev/ttyS2", "/dev/ttyUSB0",
-         "/dev/ttyAMA0"});
-    EXPECT_EQ(ordered, (std::vector<std::string>{"/dev/ttyS2", "/dev/ttyS10", "/dev/ttyUSB0",
-                                                 "/dev/ttyUSB1", "/dev/ttyACM0", "/dev/rfcomm0",
-                                                 "/dev/ttyAMA0"}));
+    const std::vector<std::string> ordered =
+        OrderSerialDevices({"/dev/ttyUSB1", "/dev/rfcomm0", "/dev/ttyS10", "/dev/ttyACM0",
+                            "/dev/ttyS2", "/dev/ttyUSB0", "/dev/ttyAMA0"});
+    EXPECT_EQ(ordered,
+              (std::vector<std::string>{"/dev/ttyS2", "/dev/ttyS10", "/dev/ttyUSB0", "/dev/ttyUSB1",
+                                        "/dev/ttyACM0", "/dev/rfcomm0", "/dev/ttyAMA0"}));
 
     const struct {
         const char* name;
         std::optional<std::string> device;
     } cases[] = {
-        {"COM1", "/dev/ttyS2"},          {"COM3", "/dev/ttyUSB0"},
-        {"\\\\.\\COM10", std::nullopt},  {"COM8", std::nullopt},
-        {"COM0", std::nullopt},          {"/dev/pts/7", "/dev/pts/7"},
+        {"COM1", "/dev/ttyS2"},    {"COM3", "/dev/ttyUSB0"}, {"\\\\.\\COM10", std::nullopt},
+        {"COM8", std::nullopt},    {"COM0", std::nullopt},   {"/dev/pts/7", "/dev/pts/7"},
         {"garbage", std::nullopt},
     };
     for (const auto& c : cases) {

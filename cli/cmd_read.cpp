@@ -1,0 +1,52 @@
+// program-cli read --port DEVICE [--template FILE.dat] -o OUT.dat: reads the
+// radio into a document (new, or the template's image, whose password must
+// match the radio's), decodes it and saves OUT. OUT is written only after a
+// completed read.
+
+#include "cli/cli_common.h"
+#include "cli/transfer_cli.h"
+#include "link/clone_engine.h"
+#include "model/channel_codec.h"
+
+namespace {
+
+constexpr const char* kUsage =
+    "read --port DEVICE [--template FILE.dat] -o OUT.dat [--retry N] [--wire-log FILE]";
+
+} // namespace
+
+int CmdRead(const CommandArgs& args) {
+    const std::optional<TransferOptions> options =
+        ParseTransferOptions(args, kUsage, true, true, false);
+    if (!options) {
+        return kExitUsage;
+    }
+    if (options->output.empty()) {
+        return UsageFail("no output file given (-o OUT.dat)", kUsage);
+    }
+    CliDocument doc;
+    if (options->templ.empty()) {
+        doc.New();
+    } else if (const int opened = doc.Open(options->templ); opened != kExitOk) {
+        return opened;
+    }
+
+    EnsureCoreApplication();
+    CliLink link(options->wireLog);
+    if (!link.LogOpen()) {
+        return Fail(kExitFile, "cannot write the wire log " + options->wireLog);
+    }
+    CancelOnInterrupt cancel;
+    CliTransferObserver observer(kProgressRange, options->retries);
+    RadioImage& image = doc.Doc().Image();
+    EncodeChannels(doc.Table(), image);
+    CloneEngine engine(link.Link(), observer, cancel.Flag());
+    const TransferResult result =
+        engine.Run(TransferDirection::Read, PortFromArgument(options->port), image);
+    const int code = observer.Finish(result);
+    if (code != kExitOk) {
+        return code;
+    }
+    DecodeChannels(image, doc.Table());
+    return doc.Save(options->output);
+}

@@ -1,0 +1,199 @@
+#include "cli/transfer_cli.h"
+
+#include "cli/cli_common.h"
+#include "link/port_name.h"
+#include "link/wire_log_link.h"
+#include "link_qt/qt_serial_link.h"
+
+#include <QCoreApplication>
+
+#include <algorithm>
+#include <atomic>
+#include <cctype>
+#include <csignal>
+#include <iostream>
+#include <unistd.h>
+
+namespace {
+
+std::atomic<bool> g_interrupted{false};
+
+extern "C" void OnInterrupt(int) {
+    g_interrupted.store(true);
+}
+
+bool IsNumber(const std::string& text) {
+    return !text.empty() &&
+           std::all_of(text.begin(), text.end(), [](unsigned char c) { return std::isdigit(c); });
+}
+
+} // namespace
+
+std::optional<TransferOptions> ParseTransferOptions(const CommandArgs& args, const char* usage,
+                                                    bool allowTemplate, bool allowOutput,
+                                                    bool wantFile) {
+    TransferOptions options;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        const bool hasValue = i + 1 < args.size();
+        std::string* target = nullptr;
+        if (arg == "--port") {
+            target = &options.port;
+        } else if (arg == "--wire-log") {
+            target = &options.wireLog;
+        } else if (arg == "-o" && allowOutput) {
+            target = &options.output;
+        } else if (arg == "--template" && allowTemplate) {
+            target = &options.templ;
+        } else if (arg == "--retry") {
+            if (!hasValue || !IsNumber(args[i + 1])) {
+                UsageFail("--retry needs a number", usage);
+                return std::nullopt;
+            }
+            options.retries = std::stoi(args[++i]);
+            continue;
+        } else if (wantFile && options.file.empty() && !arg.starts_with("-")) {
+            options.file = arg;
+            continue;
+        } else {
+            UsageFail("unexpected argument \"" + arg + "\"", usage);
+            return std::nullopt;
+        }
+        if (!hasValue) {
+            UsageFail(arg + " needs a value", usage);
+            return std::nullopt;
+        }
+        *target = args[++i];
+    }
+    if (options.port.empty()) {
+        UsageFail("no port given (--port DEVICE)", usage);
+        return std::nullopt;
+    }
+    if (wantFile && options.file.empty()) {
+        UsageFail("no file given", usage);
+        return std::nullopt;
+    }
+    return options;
+}
+
+std::string PortFromArgument(const std::string& argument) {
+    if (IsNumber(argument) && argument.size() <= 3) {
+        return PortNameFromNumber(std::stoi(argument));
+    }
+    return argument;
+}
+
+void EnsureCoreApplication() {
+    if (QCoreApplication::instance() == nullptr) {
+        static int argc = 1;
+        static char name[] = "program-cli";
+        static char* argv[] = {name, nullptr};
+        static QCoreApplication app(argc, argv);
+    }
+}
+
+struct CliLink::Parts {
+    QtSerialLink serial;
+    std::ofstream log;
+    std::unique_ptr<WireLogLink> logged;
+};
+
+CliLink::CliLink(const std::string& wireLogPath) : m_parts(std::make_unique<Parts>()) {
+    if (!wireLogPath.empty()) {
+        m_parts->log.open(wireLogPath, std::ios::trunc);
+        m_parts->logged = std::make_unique<WireLogLink>(m_parts->serial, m_parts->log);
+    }
+}
+
+CliLink::~CliLink() = default;
+
+SerialLink& CliLink::Link() {
+    if (m_parts->logged) {
+        return *m_parts->logged;
+    }
+    return m_parts->serial;
+}
+
+bool CliLink::LogOpen() const {
+    return !m_parts->logged || m_parts->log.is_open();
+}
+
+CliTransferObserver::CliTransferObserver(int progressTotal, int retries)
+    : m_total(progressTotal), m_retriesLeft(retries), m_terminal(::isatty(2) == 1) {}
+
+void CliTransferObserver::EndBar() {
+    if (m_barShown) {
+        std::cerr << '\n';
+        m_barShown = false;
+    }
+}
+
+void CliTransferObserver::OnProgress(int position) {
+    if (!m_terminal) {
+        std::cerr << "progress " << position << '/' << m_total << '\n';
+        return;
+    }
+    constexpr int kWidth = 40;
+    const int filled = std::min(kWidth, position * kWidth / std::max(1, m_total));
+    std::cerr << "\r[" << std::string(static_cast<std::size_t>(filled), '#')
+              << std::string(static_cast<std::size_t>(kWidth - filled), ' ') << "] " << position
+              << '/' << m_total << std::flush;
+    m_barShown = true;
+}
+
+void CliTransferObserver::OnStatus(const std::string& text) {
+    // Progress numbers are shown by OnProgress; other texts once each.
+    if (IsNumber(text) || text == m_lastStatus) {
+        return;
+    }
+    m_lastStatus = text;
+    EndBar();
+    std::cerr << text << '\n';
+}
+
+PromptAnswer CliTransferObserver::OnCommunicationError(const LinkMessage& message) {
+    EndBar();
+    std::cerr << LinkMessageText(message) << '\n';
+    if (m_retriesLeft > 0) {
+        --m_retriesLeft;
+        std::cerr << "Retry\n";
+        m_lastStatus.clear();
+        return PromptAnswer::Retry;
+    }
+    m_message = message;
+    return PromptAnswer::Cancel;
+}
+
+void CliTransferObserver::OnMessage(const LinkMessage& message) {
+    m_message = message;
+}
+
+int CliTransferObserver::Finish(const TransferResult& result) {
+    EndBar();
+    if (result.outcome == TransferOutcome::Completed) {
+        if (m_message) {
+            std::cout << LinkMessageText(*m_message) << '\n';
+        }
+        return kExitOk;
+    }
+    if (result.fault == LinkFault::UserCancel) {
+        std::cerr << "program-cli: transfer cancelled\n";
+    } else if (result.fault != LinkFault::PromptCancel && m_message) {
+        // The prompt's text was printed when it was asked.
+        std::cerr << LinkMessageText(*m_message) << '\n';
+    }
+    return kExitTransfer;
+}
+
+CancelOnInterrupt::CancelOnInterrupt() {
+    g_interrupted.store(false);
+    std::signal(SIGINT, OnInterrupt);
+}
+
+CancelOnInterrupt::~CancelOnInterrupt() {
+    std::signal(SIGINT, SIG_DFL);
+}
+
+const std::atomic<bool>& CancelOnInterrupt::Flag() const {
+    return g_interrupted;
+}
