@@ -1,0 +1,216 @@
+// The transfer commands as a user runs them, against the simulated radio.
+
+#include "link/address_map.h"
+#include "model/dat_file.h"
+#include "sim/simulated_radio.h"
+#include "tests/cli/cli_run.h"
+#include "tests/settings/temp_dir.h"
+
+#include <csignal>
+#include <cstdio>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+extern char** environ;
+
+namespace {
+
+std::unique_ptr<SimulatedRadio> Radio(const SimOptions& options, const RadioImage* image) {
+    auto radio = std::make_unique<SimulatedRadio>(options);
+    if (image != nullptr) {
+        radio->LoadImage(*image);
+    }
+    std::string error;
+    EXPECT_TRUE(radio->Start(&error)) << error;
+    return radio;
+}
+
+void WriteImage(const std::string& path, const RadioImage& image) {
+    ASSERT_TRUE(WriteDatFile(path, image).Ok());
+}
+
+RadioImage ReadImage(const std::string& path) {
+    RadioImage image;
+    EXPECT_TRUE(ReadDatFile(path, image).Ok()) << path;
+    return image;
+}
+
+// Radio addresses outside the channel records and the band code, which the
+// document's decode and encode rewrite.
+bool KeptAsIs(int address) {
+    return address >= 0x0C18 && !(address >= 0x0FF0 && address < 0x0FF6);
+}
+
+TEST(CliTransfer, ReadThenWriteCopiesOneRadioIntoAnother) {
+    TempDir dir;
+    RadioImage sample = SampleImage();
+    for (std::size_t i = 0x17D2; i < 0x17D8; ++i) {
+        sample[i] = 0xFF; // no password: a new document can read it
+    }
+    auto source = Radio({}, &sample);
+    const std::string out = dir.File("read.dat");
+    const std::string log = dir.File("wire.log");
+
+    const CliRun read =
+        RunCli({"read", "--port", source->DevicePath(), "-o", out, "--wire-log", log},
+               dir.Path().string());
+    ASSERT_EQ(read.exitCode, 0) << read.err;
+    EXPECT_NE(read.err.find("progress 191/191"), std::string::npos);
+    EXPECT_TRUE(source->Violations().empty());
+    const RadioImage got = ReadImage(out);
+    const RadioMemory sourceMemory = source->Memory();
+    for (int address = 0; address < kRadioMemorySize; ++address) {
+        if (KeptAsIs(address)) {
+            ASSERT_EQ(got[ImageOffsetOfRadioAddress(address)], sourceMemory[address]) << address;
+        }
+    }
+    EXPECT_EQ(ReadFile(log).find("open " + source->DevicePath() + " ok"), 11u);
+
+    auto target = Radio({}, nullptr);
+    const CliRun write =
+        RunCli({"write", "--port", target->DevicePath(), out}, dir.Path().string());
+    ASSERT_EQ(write.exitCode, 0) << write.err;
+    EXPECT_NE(write.err.find("progress 189/189"), std::string::npos);
+    EXPECT_TRUE(target->Violations().empty());
+    const RadioMemory written = target->Memory();
+    for (int address = 0; address < 0x0FD0; ++address) {
+        if (KeptAsIs(address)) {
+            ASSERT_EQ(written[address], sourceMemory[address]) << address;
+        }
+    }
+    // The channel records travel as the document encodes them.
+    EXPECT_EQ(written[0x0000], got[0x0000]);
+    EXPECT_EQ(written[0x0BFF], got[0x0BFF]);
+}
+
+TEST(CliTransfer, FailuresPrintTheMessageExitFourAndWriteNothing) {
+    TempDir dir;
+    const std::string templ = dir.File("template.dat");
+    RadioImage withPassword = SampleImage();
+    const char password[] = "123457";
+    std::copy(password, password + 6, withPassword.data() + 0x17D2);
+    WriteImage(templ, withPassword);
+
+    struct Case {
+        const char* name;
+        SimOptions options;
+        bool useTemplate;
+        const char* message;
+    };
+    SimOptions band5;
+    band5.bandType = 5;
+    SimOptions passwordRadio;
+    passwordRadio.password = "123456";
+    SimOptions shortReply;
+    shortReply.fault = {SimFaultKind::ShortReply, 0x0200, 11, 0, 1};
+    const Case cases[] = {
+        {"band type", band5, false, "Band type error"},
+        {"password", passwordRadio, true, "Password Error!"},
+        {"short reply", shortReply, false,
+         "Program Interrupt, Please reset the radio and try again"},
+    };
+    for (const Case& c : cases) {
+        auto radio = Radio(c.options, nullptr);
+        const std::string out = dir.File("out.dat");
+        std::vector<std::string> args{"read", "--port", radio->DevicePath(), "-o", out};
+        if (c.useTemplate) {
+            args.insert(args.end(), {"--template", templ});
+        }
+        const CliRun run = RunCli(args, dir.Path().string());
+        EXPECT_EQ(run.exitCode, 4) << c.name;
+        EXPECT_NE(run.err.find(c.message), std::string::npos) << c.name << ": " << run.err;
+        EXPECT_FALSE(std::filesystem::exists(out)) << c.name;
+    }
+
+    const CliRun noPort =
+        RunCli({"write", "--port", "/dev/no-such-port", templ}, dir.Path().string());
+    EXPECT_EQ(noPort.exitCode, 4);
+    EXPECT_NE(noPort.err.find("Could not Open the Port"), std::string::npos);
+    EXPECT_EQ(RunCli({"read", "-o", dir.File("x.dat")}, dir.Path().string()).exitCode, 1);
+}
+
+TEST(CliTransfer, SquelchReadAndWrite) {
+    TempDir dir;
+    const std::string file = dir.File("doc.dat");
+    ASSERT_EQ(RunCli({"new", file}, dir.Path().string()).exitCode, 0);
+    RadioMemory memory = DefaultRadioMemory();
+    memory[0x0FF6] = 9;
+    memory[0x0FF9] = 118;
+    SimulatedRadio radio;
+    radio.SetMemory(memory);
+    ASSERT_TRUE(radio.Start());
+
+    const std::string out = dir.File("levels.dat");
+    const CliRun read = RunCli({"squelch-read", "--port", radio.DevicePath(), file, "-o", out},
+                               dir.Path().string());
+    ASSERT_EQ(read.exitCode, 0) << read.err;
+    EXPECT_EQ(read.out, "Read Successfully\n");
+    const RadioImage levels = ReadImage(out);
+    EXPECT_EQ(levels[0x17EE], 9);
+    EXPECT_EQ(levels[0x17F1], 118);
+
+    RadioImage edited = levels;
+    edited[0x17EF] = 50;
+    WriteImage(file, edited);
+    const CliRun write =
+        RunCli({"squelch-write", "--port", radio.DevicePath(), file}, dir.Path().string());
+    ASSERT_EQ(write.exitCode, 0) << write.err;
+    EXPECT_EQ(write.out, "Write Successfully\n");
+    EXPECT_EQ(radio.Memory()[0x0FF7], 50);
+    EXPECT_TRUE(radio.Violations().empty());
+}
+
+TEST(CliTransfer, SimulateCommandServesAReadAndDumpsItsMemory) {
+    TempDir dir;
+    const std::string dat = dir.File("radio.dat");
+    const std::string dump = dir.File("dump.dat");
+    RadioImage sample = SampleImage();
+    for (std::size_t i = 0x17D2; i < 0x17D8; ++i) {
+        sample[i] = 0xFF;
+    }
+    WriteImage(dat, sample);
+
+    int pipeFds[2];
+    ASSERT_EQ(::pipe(pipeFds), 0);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, pipeFds[1], 1);
+    posix_spawn_file_actions_addclose(&actions, pipeFds[0]);
+    std::vector<std::string> all{PROGRAM_CLI_PATH, "simulate", "--dat", dat, "--dump", dump};
+    std::vector<char*> argv;
+    for (std::string& a : all) {
+        argv.push_back(a.data());
+    }
+    argv.push_back(nullptr);
+    pid_t pid = 0;
+    ASSERT_EQ(posix_spawn(&pid, PROGRAM_CLI_PATH, &actions, nullptr, argv.data(), environ), 0);
+    posix_spawn_file_actions_destroy(&actions);
+    ::close(pipeFds[1]);
+    FILE* out = ::fdopen(pipeFds[0], "r");
+    char line[256] = {};
+    ASSERT_NE(std::fgets(line, sizeof line, out), nullptr);
+    std::string device(line);
+    device.erase(device.find_last_not_of("\n") + 1);
+    EXPECT_EQ(device.rfind("/dev/", 0), 0u) << device;
+
+    const std::string read = dir.File("read.dat");
+    const CliRun run = RunCli({"read", "--port", device, "-o", read}, dir.Path().string());
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    const CliRun squelch = RunCli({"squelch-write", "--port", device, read}, dir.Path().string());
+    EXPECT_EQ(squelch.exitCode, 0) << squelch.err;
+
+    ::kill(pid, SIGTERM);
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    std::fclose(out);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    const RadioImage dumped = ReadImage(dump);
+    EXPECT_EQ(dumped[0x0C18], sample[0x0C18]);
+    EXPECT_EQ(dumped[0x17EE], sample[0x17EE]);
+    EXPECT_EQ(dumped[0x0C30], 0xFF); // a spare row is not radio memory
+}
+
+} // namespace
