@@ -1,0 +1,125 @@
+// bench/transfer: a full read and a full write against the simulated radio,
+// (a) with instant replies and (b) with 9600-baud wire time, each timed
+// against its floor: the waits the protocol mandates (every Sleep the
+// transfer asks for), plus in case (b) the wire time of every byte sent and
+// received. Also how long the 1 and 2 ms waits really take. Prints figures;
+// never fails.
+
+#include "link/clone_engine.h"
+#include "link_qt/qt_serial_link.h"
+#include "sim/simulated_radio.h"
+
+#include <QCoreApplication>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+constexpr double kByteSeconds = 10.0 / 9600.0;
+
+// Passes every call on and adds up the mandated waits and the bytes moved.
+class MeasuringLink : public SerialLink {
+public:
+    explicit MeasuringLink(SerialLink& inner) : m_inner(inner) {}
+
+    bool Open(const std::string& portName) override { return m_inner.Open(portName); }
+    void SetQueues(int in, int out) override { m_inner.SetQueues(in, out); }
+    void SetTimeouts(const LinkTimeouts& timeouts) override { m_inner.SetTimeouts(timeouts); }
+    bool SetLine9600_8N1() override { return m_inner.SetLine9600_8N1(); }
+    void PurgeAll() override { m_inner.PurgeAll(); }
+    void Clear() override { m_inner.Clear(); }
+    bool Write(const std::uint8_t* data, std::size_t size) override {
+        bytes += size;
+        return m_inner.Write(data, size);
+    }
+    ReadResult Read(std::uint8_t* buffer, std::size_t size) override {
+        const ReadResult result = m_inner.Read(buffer, size);
+        bytes += result.count;
+        return result;
+    }
+    void Sleep(int milliseconds) override {
+        waitMs += milliseconds;
+        m_inner.Sleep(milliseconds);
+    }
+    void Close() override { m_inner.Close(); }
+    bool IsOpen() const override { return m_inner.IsOpen(); }
+
+    long waitMs = 0;
+    std::size_t bytes = 0;
+
+private:
+    SerialLink& m_inner;
+};
+
+class QuietObserver : public TransferObserver {
+public:
+    PromptAnswer OnCommunicationError(const LinkMessage&) override { return PromptAnswer::Cancel; }
+    void OnMessage(const LinkMessage& message) override {
+        std::printf("  unexpected message: %s\n", message.english);
+    }
+};
+
+void MeasureSleeps() {
+    for (const int ms : {1, 2}) {
+        std::vector<double> taken;
+        for (int i = 0; i < 200; ++i) {
+            const auto start = Clock::now();
+            PreciseSleep(ms);
+            taken.push_back(
+                std::chrono::duration<double, std::milli>(Clock::now() - start).count());
+        }
+        std::sort(taken.begin(), taken.end());
+        double sum = 0;
+        for (const double t : taken) {
+            sum += t;
+        }
+        std::printf("Sleep(%d): mean %.3f ms, median %.3f ms, max %.3f ms (200 waits)\n", ms,
+                    sum / static_cast<double>(taken.size()), taken[taken.size() / 2], taken.back());
+    }
+}
+
+void MeasureTransfer(const char* label, bool wireTime, TransferDirection direction) {
+    SimOptions options;
+    options.wireTime = wireTime;
+    SimulatedRadio radio(options);
+    if (!radio.Start()) {
+        std::printf("%s: no pseudo-terminal\n", label);
+        return;
+    }
+    QtSerialLink serial;
+    MeasuringLink link(serial);
+    QuietObserver observer;
+    std::atomic<bool> cancel{false};
+    RadioImage image;
+    CloneEngine engine(link, observer, cancel);
+
+    const auto start = Clock::now();
+    const TransferResult result = engine.Run(direction, radio.DevicePath(), image);
+    const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
+
+    double floor = static_cast<double>(link.waitMs) / 1000.0;
+    if (wireTime) {
+        floor += static_cast<double>(link.bytes) * kByteSeconds;
+    }
+    std::printf("%-28s %s  %.3f s  floor %.3f s  ratio %.3f  (waits %ld ms, %zu bytes)%s\n", label,
+                direction == TransferDirection::Read ? "read " : "write", seconds, floor,
+                seconds / floor, link.waitMs, link.bytes,
+                result.outcome == TransferOutcome::Completed ? "" : "  NOT COMPLETED");
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    MeasureSleeps();
+    for (const bool wireTime : {false, true}) {
+        const char* label = wireTime ? "(b) 9600-baud wire time" : "(a) instant replies";
+        MeasureTransfer(label, wireTime, TransferDirection::Read);
+        MeasureTransfer(label, wireTime, TransferDirection::Write);
+    }
+    return 0;
+}
