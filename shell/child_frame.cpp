@@ -1,0 +1,27 @@
+#include "shell/child_frame.h"
+
+#include "editors/program_view.h"
+#include "model/program_document.h"
+
+#include <QCloseEvent>
+
+CChildFrame::CChildFrame(std::unique_ptr<CProgramDoc> doc, QWidget* parent)
+    : QMdiSubWindow(parent), m_doc(std::move(doc)) {
+    m_view = new CProgramView(m_doc->Image(), this);
+    setWidget(m_view);
+    // Saving moves what the grid shows into the image first.
+    m_doc->SetSaveHook([this](RadioImage&) { m_view->EncodeChannels(); });
+    setWindowTitle(QString::fromUtf8(ChannelWindowTitle()));
+}
+
+CChildFrame::~CChildFrame() {
+    // The view works on the document: it goes first.
+    delete m_view;
+}
+
+void CChildFrame::closeEvent(QCloseEvent* event) {
+    // Closing a document window only hides it; its document stays open and
+    // Channel Information shows it again.
+    event->ignore();
+    hide();
+}

@@ -1,0 +1,35 @@
+#pragma once
+// CChildFrame: the window of one document inside the main window. It owns the
+// document and its channel view. A close request hides the window instead of
+// closing it; the document goes away only when the window is destroyed (File
+// New, or the end of the program).
+
+#include <QMdiSubWindow>
+#include <memory>
+
+class CProgramDoc;
+class CProgramView;
+
+class CChildFrame : public QMdiSubWindow {
+    Q_OBJECT
+public:
+    // Takes ownership of the document and builds its view.
+    explicit CChildFrame(std::unique_ptr<CProgramDoc> doc, QWidget* parent = nullptr);
+    ~CChildFrame() override;
+
+    CProgramDoc& Document() const { return *m_doc; }
+    CProgramView& View() const { return *m_view; }
+
+    // Place and size of every document window inside the main window.
+    static constexpr int kLeft = 0;
+    static constexpr int kTop = 0;
+    static constexpr int kWidth = 1095;
+    static constexpr int kHeight = 650;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    std::unique_ptr<CProgramDoc> m_doc;
+    CProgramView* m_view = nullptr;
+};

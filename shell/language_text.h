@@ -1,0 +1,17 @@
+#pragma once
+// Texts of the settings file as the windows show them.
+
+#include <QString>
+#include <string>
+
+// A stored settings value as text: UTF-8 as it stands, anything else read as
+// GBK (older settings files keep Chinese texts in GBK).
+QString ProfileBytesToText(const std::string& bytes);
+
+// The value of `key` in the section of the language in use (g_strLanguage),
+// empty when missing: "Company", "Title", "About Title" ...
+QString LanguageText(const std::string& key);
+
+// A [Setup] value read as a decimal integer by its leading digits, the way
+// "ShowLang" is read: missing, empty or letters count as 0.
+int SetupInteger(const std::string& key);

@@ -1,0 +1,138 @@
+#pragma once
+// CMainFrame: the main window. It carries the menus, the toolbar, the status
+// bar and the navigation panel with its tree, holds the document windows in
+// its client area, owns the reused settings dialogs and routes every command
+// by its id.
+
+#include "shell/child_frame.h"
+
+#include <QMainWindow>
+#include <QPointer>
+#include <functional>
+#include <map>
+#include <memory>
+#include <vector>
+
+class CProductInfoDlg;
+class CProgramDoc;
+class QAction;
+class QDialog;
+class QMdiArea;
+class QMenu;
+class QTreeWidget;
+class QTreeWidgetItem;
+class QWidget;
+
+class CMainFrame : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit CMainFrame(QWidget* parent = nullptr);
+    ~CMainFrame() override;
+
+    // Runs the command `id` as if its menu item, toolbar button, accelerator
+    // or tree item had been chosen.
+    void OnCommand(int id);
+
+    // The first action of the frame that carries `id`: the accelerator's when
+    // there is one, else the first menu item's. Null when none carries it.
+    QAction* CommandAction(int id) const;
+    // The pop-up menus of menu 128 (no document) and 129 (a document open).
+    const std::vector<QMenu*>& MenusWithoutDocument() const { return m_menusNoDoc; }
+    const std::vector<QMenu*>& MenusWithDocument() const { return m_menusDoc; }
+    // The menu bar's current pop-ups (one of the two sets above).
+    std::vector<QMenu*> CurrentMenus() const;
+
+    QTreeWidget* NavigationTree() const { return m_tree; }
+    QWidget* NavigationPanel() const { return m_navigation; }
+    QMdiArea* MdiArea() const { return m_mdi; }
+
+    // Start-up's menu pruning: removes Language from the Setup menu.
+    void RemoveLanguageCommand();
+    // Start-up's menu pruning of the Edit menu: Key Assignment, DTMF, then the
+    // item at position 4.
+    void PruneEditMenu();
+    // Offers every signalling editor in the Edit menu and the tree instead of
+    // pruning them.
+    void AddSignallingCommands();
+
+    // Documents. The active document window is the one last activated, also
+    // while it is hidden; null when there is none.
+    CChildFrame* ActiveChild() const { return m_activeChild; }
+    CProgramDoc* ActiveDocument() const;
+    std::vector<CChildFrame*> Children() const;
+    // Shows a new document window for the document and decodes it.
+    CChildFrame* AddDocumentWindow(std::unique_ptr<CProgramDoc> doc);
+    // Destroys a document window and with it its document.
+    void DestroyChild(CChildFrame* child);
+    // Hides the active document window; the main window itself is never hidden.
+    void HideActiveChild();
+
+    // Runs the dialogs of the editor commands (tests observe them here). The
+    // factory of a reused dialog is called once; the dialog is kept.
+    using DialogFactory = std::function<QDialog*(QWidget* parent)>;
+    void SetEditorDialog(int id, DialogFactory factory, bool reused);
+
+    // A document's transfer is running: nothing may start another one or
+    // close a document until it ends.
+    bool TransferRunning() const;
+
+    // Asks for the file name of Save As (tests answer here instead of a file
+    // dialog); an empty answer cancels.
+    void SetSaveFileNameProvider(std::function<QString(const QString& suggested)> provider) {
+        m_askSaveFileName = std::move(provider);
+    }
+
+    // Message pane of the status bar.
+    void SetStatusMessage(const QString& text);
+    QString StatusMessage() const;
+
+signals:
+    // Emitted for the commands the application object handles (New, Open,
+    // About, Print Setup).
+    void applicationCommand(int id);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    struct EditorDialog {
+        DialogFactory factory;
+        bool reused = false;
+        QPointer<QDialog> instance;
+    };
+
+    void CreateMenus();
+    void CreateToolBar();
+    void CreateStatusBar();
+    void CreateNavigation();
+    QAction* MakeAction(int id, const QString& text);
+    QMenu* MakeMenu(const QString& title, const std::vector<std::pair<int, const char*>>& items);
+    void ShowMenuSet(bool withDocument);
+    void UpdateCommandUI();
+    void AddTreeChild(const QString& text);
+    void OnTreeSelectionChanged();
+    void OnChildActivated(QWidget* window);
+    void RunEditor(int id);
+    void ShowActiveFrame();
+    void ToggleNavigation();
+    void SaveDocument(bool askName);
+    bool SaveDocumentOf(CChildFrame* child, bool askName);
+    bool ConfirmDiscardChanges();
+    QString AskSaveFileName(const QString& suggested);
+
+    QMdiArea* m_mdi = nullptr;
+    QWidget* m_navigation = nullptr;
+    QTreeWidget* m_tree = nullptr;
+    QTreeWidgetItem* m_root = nullptr;
+    QMenu* m_editMenu = nullptr;
+    QMenu* m_setupMenu = nullptr;
+    std::vector<QMenu*> m_menusNoDoc;
+    std::vector<QMenu*> m_menusDoc;
+    std::multimap<int, QAction*> m_actions;
+    std::map<int, QAction*> m_accelerators;
+    std::map<int, EditorDialog> m_editors;
+    QPointer<CChildFrame> m_activeChild;
+    bool m_showingDocumentMenus = false;
+    std::function<QString(const QString&)> m_askSaveFileName;
+};
