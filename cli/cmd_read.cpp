@@ -3,9 +3,7 @@
 // match the radio's), decodes it and saves OUT. OUT is written only after a
 // completed read.
 
-#include "cli/cli_common.h"
 #include "cli/transfer_cli.h"
-#include "link/clone_engine.h"
 #include "model/channel_codec.h"
 
 namespace {
@@ -30,23 +28,9 @@ int CmdRead(const CommandArgs& args) {
     } else if (const int opened = doc.Open(options->templ); opened != kExitOk) {
         return opened;
     }
-
-    EnsureCoreApplication();
-    CliLink link(options->wireLog);
-    if (!link.LogOpen()) {
-        return Fail(kExitFile, "cannot write the wire log " + options->wireLog);
-    }
-    CancelOnInterrupt cancel;
-    CliTransferObserver observer(kProgressRange, options->retries);
-    RadioImage& image = doc.Doc().Image();
-    EncodeChannels(doc.Table(), image);
-    CloneEngine engine(link.Link(), observer, cancel.Flag());
-    const TransferResult result =
-        engine.Run(TransferDirection::Read, PortFromArgument(options->port), image);
-    const int code = observer.Finish(result);
-    if (code != kExitOk) {
+    if (const int code = RunCloneCommand(TransferDirection::Read, *options, doc); code != kExitOk) {
         return code;
     }
-    DecodeChannels(image, doc.Table());
+    DecodeChannels(doc.Doc().Image(), doc.Table());
     return doc.Save(options->output);
 }

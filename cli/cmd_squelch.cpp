@@ -3,9 +3,7 @@
 // FILE). program-cli squelch-write --port DEVICE FILE.dat: writes the
 // document's four levels to the radio.
 
-#include "cli/cli_common.h"
 #include "cli/transfer_cli.h"
-#include "link/squelch_engine.h"
 
 namespace {
 
@@ -15,9 +13,8 @@ constexpr const char* kWriteUsage =
     "squelch-write --port DEVICE FILE.dat [--retry N] [--wire-log FILE]";
 
 int RunSquelch(const CommandArgs& args, bool write) {
-    const char* usage = write ? kWriteUsage : kReadUsage;
     const std::optional<TransferOptions> options =
-        ParseTransferOptions(args, usage, false, !write, true);
+        ParseTransferOptions(args, write ? kWriteUsage : kReadUsage, false, !write, true);
     if (!options) {
         return kExitUsage;
     }
@@ -25,17 +22,7 @@ int RunSquelch(const CommandArgs& args, bool write) {
     if (const int opened = doc.Open(options->file); opened != kExitOk) {
         return opened;
     }
-
-    EnsureCoreApplication();
-    CliLink link(options->wireLog);
-    if (!link.LogOpen()) {
-        return Fail(kExitFile, "cannot write the wire log " + options->wireLog);
-    }
-    CliTransferObserver observer(0, options->retries);
-    SquelchEngine engine(link.Link(), observer);
-    const std::string port = PortFromArgument(options->port);
-    RadioImage& image = doc.Doc().Image();
-    const int code = observer.Finish(write ? engine.Write(port, image) : engine.Read(port, image));
+    const int code = RunSquelchCommand(write, *options, doc);
     if (code != kExitOk || write) {
         return code;
     }

@@ -1,10 +1,7 @@
 // program-cli write --port DEVICE FILE.dat: opens FILE (decoding it as the
 // window does) and writes it to the radio, encoding the channel table first.
 
-#include "cli/cli_common.h"
 #include "cli/transfer_cli.h"
-#include "link/clone_engine.h"
-#include "model/channel_codec.h"
 
 namespace {
 
@@ -22,17 +19,5 @@ int CmdWrite(const CommandArgs& args) {
     if (const int opened = doc.Open(options->file); opened != kExitOk) {
         return opened;
     }
-
-    EnsureCoreApplication();
-    CliLink link(options->wireLog);
-    if (!link.LogOpen()) {
-        return Fail(kExitFile, "cannot write the wire log " + options->wireLog);
-    }
-    CancelOnInterrupt cancel;
-    CliTransferObserver observer(kWriteRows, options->retries);
-    RadioImage& image = doc.Doc().Image();
-    EncodeChannels(doc.Table(), image);
-    CloneEngine engine(link.Link(), observer, cancel.Flag());
-    return observer.Finish(
-        engine.Run(TransferDirection::Write, PortFromArgument(options->port), image));
+    return RunCloneCommand(TransferDirection::Write, *options, doc);
 }

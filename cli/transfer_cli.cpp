@@ -1,9 +1,12 @@
 #include "cli/transfer_cli.h"
 
 #include "cli/cli_common.h"
+#include "link/clone_engine.h"
 #include "link/port_name.h"
+#include "link/squelch_engine.h"
 #include "link/wire_log_link.h"
 #include "link_qt/qt_serial_link.h"
+#include "model/channel_codec.h"
 
 #include <QCoreApplication>
 
@@ -12,13 +15,14 @@
 #include <cctype>
 #include <csignal>
 #include <iostream>
+#include <memory>
 #include <unistd.h>
 
 namespace {
 
 std::atomic<bool> g_interrupted{false};
 
-extern "C" void OnInterrupt(int) {
+void OnInterrupt(int) {
     g_interrupted.store(true);
 }
 
@@ -81,41 +85,6 @@ std::string PortFromArgument(const std::string& argument) {
         return PortNameFromNumber(std::stoi(argument));
     }
     return argument;
-}
-
-void EnsureCoreApplication() {
-    if (QCoreApplication::instance() == nullptr) {
-        static int argc = 1;
-        static char name[] = "program-cli";
-        static char* argv[] = {name, nullptr};
-        static QCoreApplication app(argc, argv);
-    }
-}
-
-struct CliLink::Parts {
-    QtSerialLink serial;
-    std::ofstream log;
-    std::unique_ptr<WireLogLink> logged;
-};
-
-CliLink::CliLink(const std::string& wireLogPath) : m_parts(std::make_unique<Parts>()) {
-    if (!wireLogPath.empty()) {
-        m_parts->log.open(wireLogPath, std::ios::trunc);
-        m_parts->logged = std::make_unique<WireLogLink>(m_parts->serial, m_parts->log);
-    }
-}
-
-CliLink::~CliLink() = default;
-
-SerialLink& CliLink::Link() {
-    if (m_parts->logged) {
-        return *m_parts->logged;
-    }
-    return m_parts->serial;
-}
-
-bool CliLink::LogOpen() const {
-    return !m_parts->logged || m_parts->log.is_open();
 }
 
 CliTransferObserver::CliTransferObserver(int progressTotal, int retries)
@@ -185,15 +154,61 @@ int CliTransferObserver::Finish(const TransferResult& result) {
     return kExitTransfer;
 }
 
-CancelOnInterrupt::CancelOnInterrupt() {
-    g_interrupted.store(false);
-    std::signal(SIGINT, OnInterrupt);
+namespace {
+
+// The Qt serial backend needs a core application object; makes one once.
+void EnsureCoreApplication() {
+    if (QCoreApplication::instance() == nullptr) {
+        static int argc = 1;
+        static char name[] = "program-cli";
+        static char* argv[] = {name, nullptr};
+        static QCoreApplication app(argc, argv);
+    }
 }
 
-CancelOnInterrupt::~CancelOnInterrupt() {
-    std::signal(SIGINT, SIG_DFL);
+// Runs body with the serial port of the options (logging to the wire log when
+// asked) and an observer; returns the exit code.
+template <typename Body>
+int WithLink(const TransferOptions& options, int progressTotal, Body body) {
+    EnsureCoreApplication();
+    QtSerialLink serial;
+    std::ofstream log;
+    std::unique_ptr<WireLogLink> logged;
+    if (!options.wireLog.empty()) {
+        log.open(options.wireLog, std::ios::trunc);
+        if (!log.is_open()) {
+            return Fail(kExitFile, "cannot write the wire log " + options.wireLog);
+        }
+        logged = std::make_unique<WireLogLink>(serial, log);
+    }
+    SerialLink& link = logged ? static_cast<SerialLink&>(*logged) : serial;
+    CliTransferObserver observer(progressTotal, options.retries);
+    return observer.Finish(body(link, observer, PortFromArgument(options.port)));
 }
 
-const std::atomic<bool>& CancelOnInterrupt::Flag() const {
-    return g_interrupted;
+} // namespace
+
+int RunCloneCommand(TransferDirection direction, const TransferOptions& options, CliDocument& doc) {
+    const int total = direction == TransferDirection::Read ? kReadRows : kWriteRows;
+    return WithLink(options, total,
+                    [&](SerialLink& link, TransferObserver& observer, const std::string& port) {
+                        // Ctrl+C is the Cancel button: the transfer stops after its row.
+                        g_interrupted.store(false);
+                        std::signal(SIGINT, OnInterrupt);
+                        RadioImage& image = doc.Doc().Image();
+                        EncodeChannels(doc.Table(), image);
+                        CloneEngine engine(link, observer, g_interrupted);
+                        const TransferResult result = engine.Run(direction, port, image);
+                        std::signal(SIGINT, SIG_DFL);
+                        return result;
+                    });
+}
+
+int RunSquelchCommand(bool write, const TransferOptions& options, CliDocument& doc) {
+    return WithLink(options, 0,
+                    [&](SerialLink& link, TransferObserver& observer, const std::string& port) {
+                        SquelchEngine engine(link, observer);
+                        RadioImage& image = doc.Doc().Image();
+                        return write ? engine.Write(port, image) : engine.Read(port, image);
+                    });
 }

@@ -4,17 +4,15 @@
 // on stderr when it is a terminal, plain lines otherwise, the answers to the
 // "Communication Error" prompt, and Ctrl+C as the Cancel button.
 
+#include "cli/cli_common.h"
 #include "cli/commands.h"
 #include "link/transfer_observer.h"
 #include "link/transfer_result.h"
 
 #include <atomic>
 #include <fstream>
-#include <memory>
 #include <optional>
 #include <string>
-
-class SerialLink;
 
 // A transfer that did not complete.
 inline constexpr int kExitTransfer = 4;
@@ -38,21 +36,13 @@ std::optional<TransferOptions> ParseTransferOptions(const CommandArgs& args, con
 // ("COM3", "\\.\COM12"); anything else is used as it stands.
 std::string PortFromArgument(const std::string& argument);
 
-// The Qt serial backend needs a core application object; makes one once.
-void EnsureCoreApplication();
+// Encodes the document's channel table into its image and runs the clone
+// transfer on the port of the options (Ctrl+C cancels after the current row).
+// Returns the exit code; the caller decodes and saves after a completed read.
+int RunCloneCommand(TransferDirection direction, const TransferOptions& options, CliDocument& doc);
 
-// The serial port of one transfer, logging to the wire log when asked.
-class CliLink {
-public:
-    explicit CliLink(const std::string& wireLogPath);
-    ~CliLink();
-    SerialLink& Link();
-    bool LogOpen() const;
-
-private:
-    struct Parts;
-    std::unique_ptr<Parts> m_parts;
-};
+// Runs the squelch read or write on the document's image; returns the exit code.
+int RunSquelchCommand(bool write, const TransferOptions& options, CliDocument& doc);
 
 class CliTransferObserver : public TransferObserver {
 public:
@@ -77,13 +67,4 @@ private:
     bool m_barShown = false;
     std::string m_lastStatus;
     std::optional<LinkMessage> m_message;
-};
-
-// Ctrl+C sets the returned flag (the Cancel button of the transfer) for as
-// long as the guard lives.
-class CancelOnInterrupt {
-public:
-    CancelOnInterrupt();
-    ~CancelOnInterrupt();
-    const std::atomic<bool>& Flag() const;
 };
