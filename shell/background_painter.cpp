@@ -1,0 +1,63 @@
+#include "shell/background_painter.h"
+
+#include "shell/services/app_globals.h"
+
+#include <QEvent>
+#include <QMdiArea>
+#include <QPainter>
+
+TileGrid TilesFor(QSize area, QSize picture) {
+    if (picture.width() <= 0 || picture.height() <= 0 || area.isEmpty()) {
+        return {};
+    }
+    return {area.width() / picture.width() + 1, area.height() / picture.height() + 1};
+}
+
+CBackgroundPainter* CBackgroundPainter::Attach(QMdiArea* area) {
+    return new CBackgroundPainter(area);
+}
+
+CBackgroundPainter::CBackgroundPainter(QMdiArea* area) : QObject(area), m_area(area) {
+    m_area->viewport()->installEventFilter(this);
+    m_area->viewport()->update();
+}
+
+QImage CBackgroundPainter::BuiltInPicture() {
+    // A quiet two-tone check, the size of the picture it stands in for.
+    QImage picture(238, 157, QImage::Format_RGB32);
+    picture.fill(QColor(0xe8, 0xee, 0xf4));
+    QPainter painter(&picture);
+    const QColor shade(0xdd, 0xe6, 0xee);
+    painter.fillRect(0, 0, 119, 79, shade);
+    painter.fillRect(119, 79, 119, 78, shade);
+    return picture;
+}
+
+QImage CBackgroundPainter::CurrentPicture() {
+    const QImage file(QString::fromStdString(g_strAppDir) + QStringLiteral("background.bmp"));
+    return file.isNull() ? BuiltInPicture() : file;
+}
+
+bool CBackgroundPainter::eventFilter(QObject* watched, QEvent* event) {
+    QWidget* viewport = m_area->viewport();
+    if (watched != viewport) {
+        return false;
+    }
+    if (event->type() == QEvent::Resize) {
+        // Redraw everything, so the tiling starts from the corner again.
+        viewport->update();
+        return false;
+    }
+    if (event->type() != QEvent::Paint) {
+        return false;
+    }
+    const QImage picture = CurrentPicture();
+    const TileGrid grid = TilesFor(viewport->size(), picture.size());
+    QPainter painter(viewport);
+    for (int row = 0; row < grid.rows; ++row) {
+        for (int column = 0; column < grid.columns; ++column) {
+            painter.drawImage(column * picture.width(), row * picture.height(), picture);
+        }
+    }
+    return true;
+}
