@@ -13,6 +13,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolTip>
+#include <QTranslator>
 #include <QTreeWidget>
 
 #include <fstream>
@@ -181,6 +182,17 @@ private slots:
         QHelpEvent elsewhere(QEvent::ToolTip, QPoint(60, 300), m_bar->mapToGlobal(QPoint(60, 300)));
         QApplication::sendEvent(m_bar, &elsewhere);
         QTRY_VERIFY_WITH_TIMEOUT(!QToolTip::isVisible(), 5000);
+    }
+
+    void chineseTooltip() {
+        QTranslator chinese;
+        QVERIFY(chinese.load(QStringLiteral(CHINESE_QM)));
+        QCoreApplication::installTranslator(&chinese);
+        const QPoint c = m_bar->CloseButtonRect().center();
+        QHelpEvent over(QEvent::ToolTip, c, m_bar->mapToGlobal(c));
+        QApplication::sendEvent(m_bar, &over);
+        QCoreApplication::removeTranslator(&chinese);
+        QCOMPARE(QToolTip::text(), QStringLiteral("关闭"));
     }
 
     void doubleClickNeitherFloatsNorMoves() {
