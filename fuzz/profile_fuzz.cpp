@@ -1,11 +1,11 @@
 // Feeds arbitrary bytes to the settings-file reader as a file, then checks
 // that saving and reading again gives the same sections, keys and values.
 
+#include "fuzz/fuzz_check.h"
 #include "settings/profile_file.h"
 
 #include <cstdint>
 #include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <unistd.h>
@@ -30,12 +30,8 @@ const std::string& workFile() {
 
 void writeBytes(const std::string& path, const uint8_t* data, size_t size) {
     std::FILE* f = std::fopen(path.c_str(), "wb");
-    if (!f) {
-        std::abort();
-    }
-    if (size > 0 && std::fwrite(data, 1, size, f) != size) {
-        std::abort();
-    }
+    FUZZ_CHECK(f != nullptr);
+    FUZZ_CHECK(size == 0 || std::fwrite(data, 1, size, f) == size);
     std::fclose(f);
 }
 
@@ -63,9 +59,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     writeBytes(path, data, size);
 
     CProfileFile first(4);
-    if (!first.Load(path, false, true, false)) {
-        std::abort();
-    }
+    FUZZ_CHECK(first.Load(path, false, true, false));
     const std::vector<std::string> before = snapshot(first);
     // A value read from a file is trimmed, so " " comes back only as the
     // default for an absent section: then the marker section is ours alone.
@@ -78,15 +72,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     first.Save(false);
 
     CProfileFile second(4);
-    if (!second.Load(path, false, true, false)) {
-        std::abort();
-    }
-    if (!second.DeleteSection("fuzz-marker")) {
-        std::abort();
-    }
-    if (snapshot(second) != before) {
-        std::abort();
-    }
+    FUZZ_CHECK(second.Load(path, false, true, false));
+    FUZZ_CHECK(second.DeleteSection("fuzz-marker"));
+    FUZZ_CHECK(snapshot(second) == before);
     std::remove(path.c_str());
     return 0;
 }
