@@ -15,6 +15,31 @@ int UsageFail(const std::string& message, const char* usage) {
     return kExitUsage;
 }
 
+bool ParseFileEditArgs(const CommandArgs& args, const char* usage, FileEditArgs& parsed) {
+    parsed = {};
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "-o") {
+            if (i + 1 >= args.size() || !parsed.out.empty()) {
+                UsageFail("-o needs one output file", usage);
+                return false;
+            }
+            parsed.out = args[++i];
+        } else if (parsed.file.empty()) {
+            parsed.file = args[i];
+        } else {
+            parsed.items.push_back(args[i]);
+        }
+    }
+    if (parsed.file.empty()) {
+        UsageFail("no file given", usage);
+        return false;
+    }
+    if (parsed.out.empty()) {
+        parsed.out = parsed.file;
+    }
+    return true;
+}
+
 bool SetLanguageOption(const std::string& value) {
     if (value == "en") {
         g_bChinese = 0;

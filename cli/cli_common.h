@@ -3,6 +3,7 @@
 // document opened and saved the way the window does it (decode after
 // opening, encode before saving).
 
+#include "cli/commands.h"
 #include "model/channel_table.h"
 #include "model/program_document.h"
 
@@ -20,6 +21,15 @@ enum ExitCode : int {
 int Fail(ExitCode code, const std::string& message);
 // A usage error about the command: prints the message and the command's usage.
 int UsageFail(const std::string& message, const char* usage);
+
+// The arguments of a command of the form "FILE [-o OUT] ITEM ...".
+struct FileEditArgs {
+    std::string file;
+    std::string out; // FILE when no -o was given
+    std::vector<std::string> items;
+};
+// Splits args as above; on a usage error prints it with usage and returns false.
+bool ParseFileEditArgs(const CommandArgs& args, const char* usage, FileEditArgs& parsed);
 
 // Sets the language flag from "en" or "zh"; false for anything else.
 bool SetLanguageOption(const std::string& value);

@@ -51,31 +51,21 @@ bool ParseEntry(const std::string& arg, CellEntry& entry, std::string& error) {
 } // namespace
 
 int CmdEdit(const CommandArgs& args) {
-    std::string file;
-    std::string out;
-    std::vector<CellEntry> entries;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        if (args[i] == "-o") {
-            if (i + 1 >= args.size() || !out.empty()) {
-                return UsageFail("-o needs one output file", kUsage);
-            }
-            out = args[++i];
-        } else if (file.empty()) {
-            file = args[i];
-        } else {
-            CellEntry entry;
-            std::string error;
-            if (!ParseEntry(args[i], entry, error)) {
-                return UsageFail(error, kUsage);
-            }
-            entries.push_back(std::move(entry));
-        }
+    FileEditArgs parsed;
+    if (!ParseFileEditArgs(args, kUsage, parsed)) {
+        return kExitUsage;
     }
-    if (file.empty()) {
-        return UsageFail("no file given", kUsage);
+    std::vector<CellEntry> entries;
+    for (const std::string& item : parsed.items) {
+        CellEntry entry;
+        std::string error;
+        if (!ParseEntry(item, entry, error)) {
+            return UsageFail(error, kUsage);
+        }
+        entries.push_back(std::move(entry));
     }
     CliDocument doc;
-    if (const int rc = doc.Open(file); rc != kExitOk) {
+    if (const int rc = doc.Open(parsed.file); rc != kExitOk) {
         return rc;
     }
     for (const CellEntry& e : entries) {
@@ -85,5 +75,5 @@ int CmdEdit(const CommandArgs& args) {
             return kExitRefused;
         }
     }
-    return doc.Save(out.empty() ? file : out);
+    return doc.Save(parsed.out);
 }
