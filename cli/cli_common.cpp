@@ -11,7 +11,7 @@ int Fail(ExitCode code, const std::string& message) {
 }
 
 int UsageFail(const std::string& message, const char* usage) {
-    std::cerr << "program-cli: " << message << '\n' << "usage: program-cli " << usage << '\n';
+    std::cerr << "program-cli: " << message << "; usage: program-cli " << usage << '\n';
     return kExitUsage;
 }
 

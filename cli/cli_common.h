@@ -19,7 +19,7 @@ enum ExitCode : int {
 
 // Prints "program-cli: <message>" as one line on stderr and returns code.
 int Fail(ExitCode code, const std::string& message);
-// A usage error about the command: prints the message and the command's usage.
+// A usage error: prints the message and the command's usage as one line.
 int UsageFail(const std::string& message, const char* usage);
 
 // The arguments of a command of the form "FILE [-o OUT] ITEM ...".

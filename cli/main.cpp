@@ -5,6 +5,7 @@
 #include "cli/commands.h"
 
 #include <iostream>
+#include <string>
 #include <string_view>
 
 namespace {
@@ -41,12 +42,20 @@ void PrintUsage(std::ostream& out) {
            "failed\n";
 }
 
+// One line naming the commands, for a call without a known command.
+std::string CommandList() {
+    std::string names;
+    for (const Command& c : kCommands) {
+        names += (names.empty() ? "" : ", ") + std::string(c.name);
+    }
+    return "commands: " + names + " (\"program-cli help\" shows their usage)";
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     if (argc < 2) {
-        PrintUsage(std::cerr);
-        return kExitUsage;
+        return Fail(kExitUsage, "no command given; " + CommandList());
     }
     const std::string_view name = argv[1];
     if (name == "help" || name == "--help" || name == "-h") {
@@ -58,7 +67,5 @@ int main(int argc, char** argv) {
             return c.run(CommandArgs(argv + 2, argv + argc));
         }
     }
-    std::cerr << "program-cli: unknown command \"" << name << "\"\n";
-    PrintUsage(std::cerr);
-    return kExitUsage;
+    return Fail(kExitUsage, "unknown command \"" + std::string(name) + "\"; " + CommandList());
 }

@@ -138,7 +138,7 @@ TEST(CliUsage, WrongCallsGiveExitOneAndWriteNothing) {
     for (const auto& args : cases) {
         const CliRun run = RunCli(args, dir.Path().string());
         EXPECT_EQ(run.exitCode, 1) << (args.empty() ? "" : args.back());
-        EXPECT_FALSE(run.err.empty());
+        EXPECT_EQ(Lines(run.err), 1) << run.err;
         EXPECT_FALSE(fs::exists(out));
     }
     EXPECT_EQ(ReadFile(dir.File("in.dat")), ImageBytes(SampleImage()));
