@@ -2,9 +2,11 @@
 
 #include "editors/program_view.h"
 #include "model/program_document.h"
+#include "shell/background_painter.h"
 #include "shell/child_frame.h"
 #include "shell/command_ids.h"
 #include "shell/language_text.h"
+#include "shell/navigation_bar.h"
 #include "shell/services/active_document.h"
 #include "shell/services/help_service.h"
 #include "shell/services/message_service.h"
@@ -50,6 +52,7 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent) {
     m_mdi->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_mdi->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(m_mdi);
+    CBackgroundPainter::Attach(m_mdi);
     connect(m_mdi, &QMdiArea::subWindowActivated, this,
             [this](QMdiSubWindow* window) { OnChildActivated(window); });
 
@@ -74,18 +77,21 @@ CMainFrame::~CMainFrame() {
 }
 
 void CMainFrame::CreateNavigation() {
-    auto* dock = new QDockWidget(LanguageText("company"), this);
+    // The bar stays at the left edge: a dock without a title bar of its own,
+    // so that it can be neither dragged away nor floated.
+    auto* dock = new QDockWidget(this);
     dock->setObjectName(QStringLiteral("100"));
-    dock->setFeatures(QDockWidget::DockWidgetClosable);
+    dock->setFeatures(QDockWidget::NoDockWidgetFeatures);
     dock->setAllowedAreas(Qt::LeftDockWidgetArea);
-    m_tree = new QTreeWidget(dock);
-    m_tree->setObjectName(QStringLiteral("1030"));
-    m_tree->setHeaderHidden(true);
-    m_tree->setRootIsDecorated(true);
-    dock->setWidget(m_tree);
+    dock->setTitleBarWidget(new QWidget(dock));
+    auto* bar = new CNavigationBar(dock);
+    dock->setWidget(bar);
     addDockWidget(Qt::LeftDockWidgetArea, dock);
     m_navigation = dock;
-    connect(dock, &QDockWidget::visibilityChanged, this, [this] { UpdateCommandUI(); });
+    connect(bar, &CNavigationBar::closeRequested, this, [this] { OnCommand(ID_CONTROL_BAR); });
+
+    m_tree = bar->Tree();
+    m_tree->setRootIsDecorated(true);
 
     m_root = new QTreeWidgetItem(m_tree, QStringList(LanguageText("Company")));
     AddTreeChild(tr("Product Information"));

@@ -1,0 +1,214 @@
+#include "shell/program_app.h"
+
+#include "model/band.h"
+#include "model/language.h"
+#include "model/program_document.h"
+#include "model/string_table.h"
+#include "settings/profile_file.h"
+#include "shell/about_dlg.h"
+#include "shell/child_frame.h"
+#include "shell/command_ids.h"
+#include "shell/demo_radio.h"
+#include "shell/editor_dialogs.h"
+#include "shell/language_text.h"
+#include "shell/main_frame.h"
+#include "shell/services/app_globals.h"
+#include "shell/services/message_service.h"
+#include "shell/services/user_store.h"
+#include "shell/splash_wnd.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QEventLoop>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QIcon>
+#include <QTimer>
+#include <QTranslator>
+
+namespace {
+
+constexpr int kSplashWaitMs = 1000;
+
+// The name of the file of a command-line or dropped path: one leading double
+// quote stripped, cut at the last double quote, made absolute.
+QString CleanDocumentPath(QString path) {
+    if (path.startsWith(QLatin1Char('"'))) {
+        path.remove(0, 1);
+    }
+    if (const qsizetype quote = path.lastIndexOf(QLatin1Char('"')); quote >= 0) {
+        path.truncate(quote);
+    }
+    return QFileInfo(path).absoluteFilePath();
+}
+
+} // namespace
+
+CProgramApp::CProgramApp() = default;
+
+CProgramApp::~CProgramApp() = default;
+
+bool CProgramApp::InitInstance(const StartupOptions& options) {
+    const QString dir = QDir(options.programDir).absolutePath() + QLatin1Char('/');
+    g_strAppDir = dir.toStdString();
+
+    g_Profile.LoadFromProgramDir(g_strAppDir + "Program", "Program.ini", true, true, false);
+    g_strLanguage = g_Profile.GetValue("Setup", "Language", "");
+    g_bChinese = g_strLanguage == "Chinese" ? 1 : 0;
+    g_strHelpFile = g_bChinese ? "chHelp.chm" : "enHelp.chm";
+
+    // The band bytes of the last run; missing ones leave g_bandCode all zero.
+    if (const auto field = UserStore::ReadField(UserStore::CurrentAppName())) {
+        g_bandCode = *field;
+        NormalizeBandCode(g_bandCode);
+    }
+
+    if (!LoadLanguage(dir)) {
+        MessageService::Show(nullptr, QString::fromUtf8(Tr2("Load language DLL fail",
+                                                            "加载语言链接库失败")));
+        return false;
+    }
+
+    if (options.splash) {
+        CSplashWnd::EnableSplash(true);
+        if (CSplashWnd::ShowSplash(dir)) {
+            QEventLoop wait;
+            QTimer::singleShot(kSplashWaitMs, &wait, &QEventLoop::quit);
+            wait.exec();
+        }
+    }
+
+    m_mainFrame = std::make_unique<CMainFrame>();
+    connect(m_mainFrame.get(), &CMainFrame::applicationCommand, this,
+            &CProgramApp::OnApplicationCommand);
+    RegisterEditorDialogs(*m_mainFrame);
+
+    const bool opened = options.arguments.isEmpty() ? OnFileNew()
+                                                    : OpenDocumentFile(options.arguments.first());
+    if (!opened) {
+        return false;
+    }
+
+    if (options.showWindow) {
+        m_mainFrame->showMaximized();
+    }
+    if (const QIcon icon(dir + QStringLiteral("title.ico")); !icon.isNull()) {
+        m_mainFrame->setWindowIcon(icon);
+    }
+    MessageService::SetDisplayName(LanguageText("Company"));
+    ApplyMenuPruning();
+    if (options.demoRadio) {
+        StartDemoRadio();
+    }
+    return true;
+}
+
+bool CProgramApp::LoadLanguage(const QString& programDir) {
+    auto translator = std::make_unique<QTranslator>();
+    const QString file = programDir + QString::fromStdString(g_strLanguage) + QStringLiteral(".qm");
+    if (!QFileInfo::exists(file) || !translator->load(file)) {
+        return false;
+    }
+    QCoreApplication::installTranslator(translator.get());
+    m_translator = std::move(translator);
+    return true;
+}
+
+void CProgramApp::ApplyMenuPruning() {
+    if (SetupInteger("ShowLang") == 0) {
+        m_mainFrame->RemoveLanguageCommand();
+    }
+    // [Setup] "ShowSignalling" = 1 offers the signalling editors instead of
+    // pruning them from the Edit menu.
+    if (SetupInteger("ShowSignalling") == 1) {
+        m_mainFrame->AddSignallingCommands();
+    } else {
+        m_mainFrame->PruneEditMenu();
+    }
+}
+
+void CProgramApp::StartDemoRadio() {
+    if (UserStore::ReadPortNumber(UserStore::CurrentAppName()).has_value()) {
+        return;
+    }
+    auto demo = std::make_unique<CDemoRadio>();
+    if (demo->Start()) {
+        m_mainFrame->SetStatusMessage(
+            tr("No radio is set up: a simulated radio answers on %1. Choose Program > Read.")
+                .arg(QString::fromStdString(demo->DevicePath())));
+        m_demo = std::move(demo);
+    }
+}
+
+void CProgramApp::ExitInstance() {
+    m_demo.reset();
+    m_mainFrame.reset();
+    if (m_translator) {
+        QCoreApplication::removeTranslator(m_translator.get());
+        m_translator.reset();
+    }
+    UserStore::WriteField(UserStore::CurrentAppName(), g_bandCode);
+}
+
+void CProgramApp::OnApplicationCommand(int id) {
+    switch (id) {
+    case ID_FILE_NEW:
+        OnFileNew();
+        break;
+    case ID_FILE_OPEN:
+        OnFileOpen();
+        break;
+    case ID_APP_ABOUT:
+        OnAppAbout();
+        break;
+    default:
+        break;
+    }
+}
+
+bool CProgramApp::OnFileNew() {
+    if (CChildFrame* active = m_mainFrame->ActiveChild()) {
+        if (MessageService::Show(m_mainFrame.get(),
+                                 QCoreApplication::translate("StringTable", StringTableText(IDS_DATA_WILL_BE_CLEARED)),
+                                 MessageButtons::OkCancel, MessageIcon::Exclamation) !=
+            MessageAnswer::Ok) {
+            return false;
+        }
+        m_mainFrame->DestroyChild(active);
+    }
+    auto doc = std::make_unique<CProgramDoc>();
+    doc->OnNewDocument(g_Profile.GetValue("Setup", "AppName", ""));
+    m_mainFrame->AddDocumentWindow(std::move(doc));
+    return true;
+}
+
+void CProgramApp::OnFileOpen() {
+    const QString path = m_askOpenFileName
+                             ? m_askOpenFileName()
+                             : QFileDialog::getOpenFileName(m_mainFrame.get(), tr("Open"), {},
+                                                            tr("*.dat (*.dat)"));
+    if (!path.isEmpty()) {
+        OpenDocumentFile(path);
+    }
+}
+
+bool CProgramApp::OpenDocumentFile(const QString& path) {
+    // A file that is open already is read again as a further document.
+    auto doc = std::make_unique<CProgramDoc>();
+    const FileResult result = doc->OnOpenDocument(CleanDocumentPath(path).toStdString());
+    if (!result.Ok()) {
+        MessageService::Show(m_mainFrame.get(), QString::fromStdString(result.message),
+                             MessageButtons::Ok, MessageIcon::Exclamation);
+        return false;
+    }
+    // The window of the document that was active is hidden (only a document
+    // window, never the main window).
+    m_mainFrame->HideActiveChild();
+    m_mainFrame->AddDocumentWindow(std::move(doc));
+    return true;
+}
+
+void CProgramApp::OnAppAbout() {
+    CAboutDlg dialog(m_mainFrame.get());
+    dialog.exec();
+}

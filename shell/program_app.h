@@ -1,0 +1,75 @@
+#pragma once
+// CProgramApp: start-up and shut-down of the window program, and the commands
+// the application handles itself (File New, File Open, About). The start-up
+// takes the program directory and the command line as arguments, so that it
+// runs the same in a test as in the real process.
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <memory>
+
+class CChildFrame;
+class CDemoRadio;
+class CMainFrame;
+class QTranslator;
+
+struct StartupOptions {
+    // Directory of the program: "Program.ini", the translation files and the
+    // branding pictures are read from here.
+    QString programDir;
+    // Command-line arguments after the program name; a file name opens it.
+    QStringList arguments;
+    // Shows the splash window (and waits while it is up).
+    bool splash = true;
+    // Shows the main window maximized (tests leave it hidden).
+    bool showWindow = true;
+    // Starts the simulated radio when no serial port is configured.
+    bool demoRadio = true;
+};
+
+class CProgramApp : public QObject {
+    Q_OBJECT
+public:
+    CProgramApp();
+    ~CProgramApp() override;
+
+    // The start-up sequence; false ends the program.
+    bool InitInstance(const StartupOptions& options);
+    // The shut-down sequence, after the main window is gone.
+    void ExitInstance();
+
+    CMainFrame* MainFrame() const { return m_mainFrame.get(); }
+
+    // File New: with a document window active, asks "All data will be
+    // Cleared!" and on OK destroys that window and its document first.
+    bool OnFileNew();
+    // File Open: asks for a .dat file and opens it.
+    void OnFileOpen();
+    // Opens a file as a further document, also when it is open already; the
+    // previously active document window is hidden. False when it cannot be
+    // read (reported to the user; nothing changes).
+    bool OpenDocumentFile(const QString& path);
+    void OnAppAbout();
+
+    // Asks for the file of File Open (tests answer here instead of a file
+    // dialog); an empty answer cancels.
+    void SetOpenFileNameProvider(std::function<QString()> provider) {
+        m_askOpenFileName = std::move(provider);
+    }
+
+    // The in-process simulated radio of the demo; null when a port is set up.
+    CDemoRadio* DemoRadio() const { return m_demo.get(); }
+
+private:
+    bool LoadLanguage(const QString& programDir);
+    void ApplyMenuPruning();
+    void StartDemoRadio();
+    void OnApplicationCommand(int id);
+
+    std::unique_ptr<QTranslator> m_translator;
+    std::unique_ptr<CMainFrame> m_mainFrame;
+    std::unique_ptr<CDemoRadio> m_demo;
+    std::function<QString()> m_askOpenFileName;
+};
