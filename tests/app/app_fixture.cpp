@@ -1,0 +1,68 @@
+#include "tests/app/app_fixture.h"
+
+#include "shell/services/user_store.h"
+
+#include <QDir>
+#include <QFile>
+#include <fstream>
+
+ProgramDirFixture::ProgramDirFixture() {
+    UserStore::SetBaseDirectory(m_dir.filePath(QStringLiteral("user")));
+    MessageService::SetHandler([this](const MessageRequest& request) {
+        m_messages.push_back(request);
+        if (m_answers.empty()) {
+            return MessageAnswer::Ok;
+        }
+        const MessageAnswer answer = m_answers.front();
+        m_answers.pop_front();
+        return answer;
+    });
+}
+
+ProgramDirFixture::~ProgramDirFixture() { MessageService::SetHandler({}); }
+
+void ProgramDirFixture::WriteSettings(const std::string& text) const {
+    std::ofstream(FilePath(QStringLiteral("Program.ini")).toStdString(),
+                  std::ios::binary | std::ios::trunc)
+        << text;
+}
+
+void ProgramDirFixture::CopyTranslations() const {
+    for (const char* name : {"English.qm", "Chinese.qm"}) {
+        QFile::copy(QDir(QStringLiteral(PROGRAM_BIN_DIR)).filePath(QString::fromLatin1(name)),
+                    FilePath(QString::fromLatin1(name)));
+    }
+}
+
+void ProgramDirFixture::RemoveFile(const QString& name) const { QFile::remove(FilePath(name)); }
+
+QStringList ProgramDirFixture::MessageTexts() const {
+    QStringList texts;
+    for (const MessageRequest& request : m_messages) {
+        texts << request.text;
+    }
+    return texts;
+}
+
+namespace {
+
+const char* const kEnglishSection = "[English]\r\n"
+                                    "Company=Acme Radio\r\n"
+                                    "Title=Acme Programmer\r\n";
+const char* const kChineseSection = "[Chinese]\r\n"
+                                    "Company=中文公司\r\n"
+                                    "Title=中文标题\r\n";
+
+} // namespace
+
+std::string EnglishSettings(const std::string& setupLines) {
+    return "[Setup]\r\nLanguage=English\r\nAppName=TestProgram\r\n"
+           "Type1=VHF\r\nType2=UHF\r\nType3=UHF2\r\n" +
+           setupLines + kEnglishSection + kChineseSection;
+}
+
+std::string ChineseSettings(const std::string& setupLines) {
+    return "[Setup]\r\nLanguage=Chinese\r\nAppName=TestProgram\r\n"
+           "Type1=VHF\r\nType2=UHF\r\nType3=UHF2\r\n" +
+           setupLines + kEnglishSection + kChineseSection;
+}

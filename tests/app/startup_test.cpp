@@ -1,0 +1,329 @@
+// The start-up and shut-down of the window program, run in-process against a
+// program directory in a temporary folder: language files, settings, menu
+// pruning, the band bytes of the per-user store and the command line.
+
+#include "model/band.h"
+#include "model/language.h"
+#include "model/program_document.h"
+#include "settings/profile_file.h"
+#include "shell/command_ids.h"
+#include "shell/main_frame.h"
+#include "shell/program_app.h"
+#include "shell/services/app_globals.h"
+#include "shell/services/user_store.h"
+#include "tests/app/app_fixture.h"
+
+#include <QAction>
+#include <QFile>
+#include <QMenu>
+#include <QTest>
+#include <QTreeWidget>
+#include <fstream>
+
+namespace {
+
+StartupOptions TestOptions(const ProgramDirFixture& dir) {
+    StartupOptions options;
+    options.programDir = dir.Dir();
+    options.splash = false;
+    options.showWindow = false;
+    options.demoRadio = false;
+    return options;
+}
+
+// The texts of a menu's items; a separator is "-".
+QStringList ItemTexts(const QMenu* menu) {
+    QStringList texts;
+    for (const QAction* action : menu->actions()) {
+        texts << (action->isSeparator() ? QStringLiteral("-") : action->text());
+    }
+    return texts;
+}
+
+QList<int> ItemIds(const QMenu* menu) {
+    QList<int> ids;
+    for (const QAction* action : menu->actions()) {
+        ids << (action->isSeparator() ? 0 : action->data().toInt());
+    }
+    return ids;
+}
+
+QStringList TreeChildren(const QTreeWidget* tree) {
+    QStringList texts;
+    const QTreeWidgetItem* root = tree->topLevelItem(0);
+    for (int i = 0; i < root->childCount(); ++i) {
+        texts << root->child(i)->text(0);
+    }
+    return texts;
+}
+
+QByteArray ReadFile(const QString& path) {
+    QFile file(path);
+    file.open(QIODevice::ReadOnly);
+    return file.readAll();
+}
+
+} // namespace
+
+class StartupTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() {
+        ResetBandValues();
+        g_bChinese = 0;
+    }
+
+    void missingLanguageFileEndsTheProgram_data() {
+        QTest::addColumn<bool>("chinese");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("English") << false << QStringLiteral("Load language DLL fail");
+        QTest::newRow("Chinese") << true << QStringLiteral("加载语言链接库失败");
+    }
+    void missingLanguageFileEndsTheProgram() {
+        QFETCH(bool, chinese);
+        QFETCH(QString, message);
+        ProgramDirFixture dir;
+        dir.WriteSettings(chinese ? ChineseSettings("") : EnglishSettings(""));
+        CProgramApp app;
+        QVERIFY(!app.InitInstance(TestOptions(dir)));
+        QCOMPARE(dir.MessageTexts(), QStringList{message});
+        QCOMPARE(dir.Messages().front().buttons, MessageButtons::Ok);
+        QVERIFY(app.MainFrame() == nullptr);
+    }
+
+    void missingSettingsFileIsCreatedAndTheProgramEnds() {
+        ProgramDirFixture dir;
+        dir.CopyTranslations();
+        CProgramApp app;
+        QVERIFY(!app.InitInstance(TestOptions(dir)));
+        QCOMPARE(dir.MessageTexts(), QStringList{QStringLiteral("Load language DLL fail")});
+        QVERIFY(QFile::exists(dir.FilePath(QStringLiteral("Program.ini"))));
+        QCOMPARE(g_bChinese, 0);
+        QCOMPARE(g_strHelpFile, std::string("enHelp.chm"));
+    }
+
+    void languageNameDecidesFlagFileAndSection() {
+        // Lower case "chinese": English wording and help, but the file of that
+        // name is loaded and the [Chinese] section is found.
+        ProgramDirFixture dir;
+        dir.WriteSettings("[Setup]\r\nLanguage=chinese\r\nAppName=TestProgram\r\n"
+                          "[Chinese]\r\nCompany=中文公司\r\nTitle=中文标题\r\n");
+        dir.CopyTranslations();
+        QFile::copy(dir.FilePath(QStringLiteral("Chinese.qm")),
+                    dir.FilePath(QStringLiteral("chinese.qm")));
+        CProgramApp app;
+        QVERIFY(app.InitInstance(TestOptions(dir)));
+        QCOMPARE(g_bChinese, 0);
+        QCOMPARE(g_strHelpFile, std::string("enHelp.chm"));
+        QCOMPARE(MessageService::DisplayName(), QStringLiteral("中文公司"));
+        QCOMPARE(app.MainFrame()->windowTitle(), QStringLiteral("中文标题"));
+        app.ExitInstance();
+    }
+
+    void textsFollowTheLanguage_data() {
+        QTest::addColumn<bool>("chinese");
+        QTest::addColumn<QString>("company");
+        QTest::addColumn<QStringList>("children");
+        QTest::addColumn<QString>("documentTitle");
+        QTest::newRow("English")
+            << false << QStringLiteral("Acme Radio")
+            << QStringList{"Product Information", "Channel Information", "Optional Features"}
+            << QStringLiteral("Channel Information");
+        QTest::newRow("Chinese") << true << QStringLiteral("中文公司")
+                                 << QStringList{"机型设置", "信道信息", "可选功能"}
+                                 << QStringLiteral("信道信息");
+    }
+    void textsFollowTheLanguage() {
+        QFETCH(bool, chinese);
+        QFETCH(QString, company);
+        QFETCH(QStringList, children);
+        QFETCH(QString, documentTitle);
+        ProgramDirFixture dir;
+        dir.WriteSettings(chinese ? ChineseSettings("") : EnglishSettings(""));
+        dir.CopyTranslations();
+        CProgramApp app;
+        QVERIFY(app.InitInstance(TestOptions(dir)));
+        QCOMPARE(g_bChinese, chinese ? 1 : 0);
+        QCOMPARE(g_strHelpFile, std::string(chinese ? "chHelp.chm" : "enHelp.chm"));
+        QCOMPARE(MessageService::DisplayName(), company);
+        const QTreeWidget* tree = app.MainFrame()->NavigationTree();
+        QCOMPARE(tree->topLevelItemCount(), 1);
+        QCOMPARE(tree->topLevelItem(0)->text(0), company);
+        QVERIFY(tree->topLevelItem(0)->isExpanded());
+        QCOMPARE(TreeChildren(tree), children);
+        CChildFrame* child = app.MainFrame()->ActiveChild();
+        QVERIFY(child != nullptr);
+        QCOMPARE(QString::fromStdString(child->Document().Title()), documentTitle);
+        QCOMPARE(child->windowTitle(), documentTitle);
+        app.ExitInstance();
+    }
+
+    void showLangKeepsOrRemovesLanguage_data() {
+        QTest::addColumn<QString>("setupLine");
+        QTest::addColumn<bool>("kept");
+        QTest::newRow("missing") << QString() << false;
+        QTest::newRow("1") << QStringLiteral("ShowLang=1\r\n") << true;
+        QTest::newRow("0") << QStringLiteral("ShowLang=0\r\n") << false;
+        QTest::newRow("letters") << QStringLiteral("ShowLang=yes\r\n") << false;
+        QTest::newRow("leading digits") << QStringLiteral("ShowLang=1abc\r\n") << true;
+        QTest::newRow("empty") << QStringLiteral("ShowLang=\r\n") << false;
+    }
+    void showLangKeepsOrRemovesLanguage() {
+        QFETCH(QString, setupLine);
+        QFETCH(bool, kept);
+        ProgramDirFixture dir;
+        dir.WriteSettings(EnglishSettings(setupLine.toStdString()));
+        dir.CopyTranslations();
+        CProgramApp app;
+        QVERIFY(app.InitInstance(TestOptions(dir)));
+        const QMenu* setup = app.MainFrame()->MenusWithDocument()[3];
+        const QList<int> expected = kept ? QList<int>{ID_COM_SETUP, ID_LANGUAGE}
+                                         : QList<int>{ID_COM_SETUP};
+        QCOMPARE(ItemIds(setup), expected);
+        app.ExitInstance();
+    }
+
+    void editMenuAfterStartUp_data() {
+        QTest::addColumn<QString>("setupLine");
+        QTest::addColumn<QStringList>("texts");
+        QTest::addColumn<QList<int>>("ids");
+        const QStringList pruned{"Product Information", "Channel Information", "-",
+                                 "Optional Features"};
+        const QList<int> prunedIds{ID_PRODUCT_INFORMATION, ID_CHANNEL_INFORMATION, 0,
+                                   ID_OPTIONAL_FEATURES};
+        QTest::newRow("no ShowSignalling") << QString() << pruned << prunedIds;
+        QTest::newRow("ShowSignalling=0")
+            << QStringLiteral("ShowSignalling=0\r\n") << pruned << prunedIds;
+        QTest::newRow("ShowSignalling=letters")
+            << QStringLiteral("ShowSignalling=on\r\n") << pruned << prunedIds;
+        QTest::newRow("ShowSignalling=2")
+            << QStringLiteral("ShowSignalling=2\r\n") << pruned << prunedIds;
+        QTest::newRow("ShowSignalling=1")
+            << QStringLiteral("ShowSignalling=1\r\n")
+            << QStringList{"Product Information", "Channel Information", "-",
+                           "Optional Features", "-", "DTMF", "2-Tone", "MSK", "Key Assignment",
+                           "Squelch Tuning"}
+            << QList<int>{ID_PRODUCT_INFORMATION,
+                          ID_CHANNEL_INFORMATION,
+                          0,
+                          ID_OPTIONAL_FEATURES,
+                          0,
+                          ID_DTMF,
+                          ID_TWO_TONE,
+                          ID_MSK,
+                          ID_KEY_ASSIGNMENT,
+                          ID_SQUELCH_TUNING};
+    }
+    void editMenuAfterStartUp() {
+        QFETCH(QString, setupLine);
+        QFETCH(QStringList, texts);
+        QFETCH(QList<int>, ids);
+        ProgramDirFixture dir;
+        dir.WriteSettings(EnglishSettings(setupLine.toStdString()));
+        dir.CopyTranslations();
+        CProgramApp app;
+        QVERIFY(app.InitInstance(TestOptions(dir)));
+        const CMainFrame* frame = app.MainFrame();
+        // The document menu is the current one and holds the pruned Edit menu.
+        QCOMPARE(frame->CurrentMenus().size(), std::size_t{6});
+        const QMenu* edit = frame->CurrentMenus()[1];
+        QCOMPARE(ItemTexts(edit), texts);
+        QCOMPARE(ItemIds(edit), ids);
+        // The tree offers the same editors as the menu.
+        QCOMPARE(TreeChildren(frame->NavigationTree()).size(), ids.size() > 4 ? 8 : 3);
+        app.ExitInstance();
+    }
+
+    void signallingItemsInChinese() {
+        ProgramDirFixture dir;
+        dir.WriteSettings(ChineseSettings("ShowSignalling=1\r\n"));
+        dir.CopyTranslations();
+        CProgramApp app;
+        QVERIFY(app.InitInstance(TestOptions(dir)));
+        QCOMPARE(TreeChildren(app.MainFrame()->NavigationTree()),
+                 (QStringList{"机型设置", "信道信息", "可选功能", "DTMF", "2-Tone", "MSK",
+                              "按键设置", "静噪调整"}));
+        const QStringList edit = ItemTexts(app.MainFrame()->CurrentMenus()[1]);
+        QCOMPARE(edit.mid(5), (QStringList{"DTMF", "2-Tone", "MSK", "按键设置", "静噪调整"}));
+        app.ExitInstance();
+    }
+
+    void bandBytesSurviveTheRun() {
+        // Six 0xFF bytes come back as the default pattern and are written in
+        // that form at exit.
+        ProgramDirFixture dir;
+        dir.WriteSettings(EnglishSettings(""));
+        dir.CopyTranslations();
+        UserStore::WriteField("TestProgram", {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF});
+        CProgramApp app;
+        QVERIFY(app.InitInstance(TestOptions(dir)));
+        QCOMPARE(g_bandCode, kDefaultBandCode);
+        app.ExitInstance();
+        QCOMPARE(UserStore::ReadField("TestProgram"), std::optional(kDefaultBandCode));
+
+        // A stored code other than the two fill patterns is taken as it is and
+        // a new document carries it.
+        ResetBandValues();
+        const BandCodeBytes stored{0x14, 0x15, 0x48, 0x43, 0x44, 0x00};
+        UserStore::WriteField("TestProgram", stored);
+        CProgramApp second;
+        QVERIFY(second.InitInstance(TestOptions(dir)));
+        QCOMPARE(g_bandCode, stored);
+        second.ExitInstance();
+        QCOMPARE(UserStore::ReadField("TestProgram"), std::optional(stored));
+    }
+
+    void settingsFileKeptWhenNothingChanged() {
+        ProgramDirFixture dir;
+        const std::string text = EnglishSettings("ShowLang=1\r\n");
+        dir.WriteSettings(text);
+        dir.CopyTranslations();
+        CProgramApp app;
+        QVERIFY(app.InitInstance(TestOptions(dir)));
+        app.ExitInstance();
+        QVERIFY(!g_Profile.IsModified());
+        QVERIFY(g_Profile.Save(false).empty());
+        QCOMPARE(ReadFile(dir.FilePath(QStringLiteral("Program.ini"))),
+                 QByteArray::fromStdString(text));
+    }
+
+    void commandLineOpensTheNamedFile() {
+        ProgramDirFixture dir;
+        dir.WriteSettings(EnglishSettings(""));
+        dir.CopyTranslations();
+        RadioImage image;
+        FillNewDocumentImage(image);
+        image[0x1261] = 0x07;
+        const QString path = dir.FilePath(QStringLiteral("saved.dat"));
+        std::ofstream(path.toStdString(), std::ios::binary)
+            .write(reinterpret_cast<const char*>(image.data()),
+                   static_cast<std::streamsize>(image.size()));
+
+        StartupOptions options = TestOptions(dir);
+        options.arguments = {QLatin1Char('"') + path + QLatin1Char('"')};
+        CProgramApp app;
+        QVERIFY(app.InitInstance(options));
+        const CProgramDoc& doc = app.MainFrame()->ActiveChild()->Document();
+        QCOMPARE(QString::fromStdString(doc.Path()), path);
+        QCOMPARE(doc.Image()[0x1261], 0x07);
+        QCOMPARE(app.MainFrame()->Children().size(), std::size_t{1});
+        app.ExitInstance();
+    }
+
+    void commandLineFileThatCannotBeReadEndsStartUp() {
+        ProgramDirFixture dir;
+        dir.WriteSettings(EnglishSettings(""));
+        dir.CopyTranslations();
+        const QString path = dir.FilePath(QStringLiteral("short.dat"));
+        std::ofstream(path.toStdString(), std::ios::binary) << "too short";
+        StartupOptions options = TestOptions(dir);
+        options.arguments = {path};
+        CProgramApp app;
+        QVERIFY(!app.InitInstance(options));
+        QCOMPARE(dir.Messages().size(), std::size_t{1});
+    }
+};
+
+QTEST_MAIN(StartupTest)
+#include "startup_test.moc"
