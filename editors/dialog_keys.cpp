@@ -1,6 +1,7 @@
 #include "editors/dialog_keys.h"
 
 #include "editors/field_binding.h"
+#include "shell/services/app_globals.h"
 #include "shell/services/help_service.h"
 
 #include <QApplication>
@@ -24,18 +25,27 @@ bool DialogKeyHook::eventFilter(QObject* watched, QEvent* event) {
         return false;
     }
     auto* target = static_cast<QWidget*>(watched);
-    // A key the control left unhandled travels on to its parents: it was
-    // filtered once, at the first widget that received it.
-    if (event == m_lastEvent && m_lastTarget && target->isAncestorOf(m_lastTarget)) {
+    const auto& key = static_cast<const QKeyEvent&>(*event);
+    // A key the control left unhandled travels on to its parents as the same
+    // event: it was filtered once, at the first widget that received it.
+    if (event == m_lastEvent && target != m_lastTarget && m_lastTarget &&
+        target->isAncestorOf(m_lastTarget) && key.key() == m_lastKey &&
+        key.timestamp() == m_lastTimestamp) {
         return m_lastSwallowed;
     }
     m_lastEvent = event;
     m_lastTarget = target;
-    const auto& key = static_cast<const QKeyEvent&>(*event);
+    m_lastKey = key.key();
+    m_lastTimestamp = key.timestamp();
     if (key.key() == Qt::Key_F1) {
         QWidget* focus = QApplication::focusWidget();
         const int id = binding::ControlIdOf(focus && m_root->isAncestorOf(focus) ? focus : target);
+        const std::string languageHelp = g_strHelpFile;
+        if (!m_helpFile.empty()) {
+            g_strHelpFile = m_helpFile;
+        }
         HelpService::ShowContext(m_root->window(), m_remap ? m_remap(id) : id);
+        g_strHelpFile = languageHelp;
         m_lastSwallowed = false;
         return false;
     }

@@ -8,6 +8,7 @@
 #include <QObject>
 
 #include <functional>
+#include <string>
 
 class QKeyEvent;
 class QWidget;
@@ -21,6 +22,9 @@ public:
 
     DialogKeyHook(QWidget* root, Filter filter, Remap remap = {});
 
+    // F1 opens this help file instead of the language's (empty: the language's).
+    void SetHelpFile(std::string file) { m_helpFile = std::move(file); }
+
     // Watches widget and every widget below it; call again for controls
     // created later.
     void Watch(QWidget* widget);
@@ -32,9 +36,12 @@ private:
     QWidget* m_root;
     Filter m_filter;
     Remap m_remap;
+    std::string m_helpFile;
     // The key press being passed on from a control to its parents.
     const QEvent* m_lastEvent = nullptr;
     const QWidget* m_lastTarget = nullptr;
+    int m_lastKey = 0;
+    quint64 m_lastTimestamp = 0;
     bool m_lastSwallowed = false;
 };
 

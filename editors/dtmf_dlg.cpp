@@ -1,0 +1,68 @@
+#include "editors/dtmf_dlg.h"
+
+#include "editors/dtmf_call_list_page.h"
+#include "editors/dtmf_decode_page.h"
+#include "editors/dtmf_encode_page.h"
+#include "editors/field_binding.h"
+#include "model/fields/dtmf_fields.h"
+#include "shell/services/active_document.h"
+
+#include <QCloseEvent>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+CDtmfDlg::CDtmfDlg(QWidget* parent) : QDialog(parent) {
+    setWindowTitle(tr("DTMF"));
+    binding::SetControlId(this, kDialogId);
+    new QVBoxLayout(this);
+}
+
+CDtmfDlg::~CDtmfDlg() = default;
+
+int CDtmfDlg::exec() {
+    RadioImage* image = ActiveImage();
+    return image ? DoModal(*image) : QDialog::Rejected;
+}
+
+int CDtmfDlg::DoModal(RadioImage& image) {
+    OnInitDialog(image);
+    const int result = QDialog::exec();
+    DestroyPages();
+    return result;
+}
+
+void CDtmfDlg::OnInitDialog(RadioImage& image) {
+    m_tabs = new QTabWidget(this);
+    binding::SetControlId(m_tabs, dtmf::kTabId);
+    m_encode = new CDtmfEncodePage(image, m_tabs);
+    m_decode = new CDtmfDecodePage(image, m_tabs);
+    m_callList = new CDtmfCallListPage(image, m_tabs);
+    // The pages start hidden, so that only the page of the chosen tab
+    // becomes visible (and loads) when the dialog shows.
+    for (QWidget* page : {static_cast<QWidget*>(m_encode), static_cast<QWidget*>(m_decode),
+                          static_cast<QWidget*>(m_callList)}) {
+        page->hide();
+    }
+    m_tabs->addTab(m_encode, tr("Encode"));
+    m_tabs->addTab(m_decode, tr("Decode"));
+    m_tabs->addTab(m_callList, tr("CallList"));
+    m_tabs->setCurrentIndex(0);
+    layout()->addWidget(m_tabs);
+}
+
+void CDtmfDlg::DestroyPages() {
+    delete m_tabs;
+    m_tabs = nullptr;
+    m_encode = nullptr;
+    m_decode = nullptr;
+    m_callList = nullptr;
+}
+
+void CDtmfDlg::closeEvent(QCloseEvent* event) {
+    if (m_tabs) {
+        m_encode->hide();
+        m_decode->hide();
+        m_callList->hide();
+    }
+    QDialog::closeEvent(event);
+}

@@ -1,0 +1,37 @@
+#pragma once
+// COptionalFeaturesDlg: the Optional Features dialog. It edits the radio-wide
+// features of the image (model/fields/optional_fields.h) through two columns
+// of drop-down lists and the password edit. Every opening refills the lists
+// and loads the image; OK stores every control, Cancel stores nothing. The
+// "MSK Type" list and the "Keypad Lock" and "Repeater Msk Invert" check
+// boxes are loaded and stored like the others but never shown, so their bits
+// pass through unchanged. F1 opens help at the focused control's id.
+//
+// The main window keeps one object and runs exec() for each request.
+
+#include <QDialog>
+
+class RadioImage;
+
+class COptionalFeaturesDlg : public QDialog {
+    Q_OBJECT
+public:
+    static constexpr int kDialogId = 133;
+
+    explicit COptionalFeaturesDlg(QWidget* parent = nullptr);
+
+    // Runs the dialog on the active document's image; with no document open
+    // it does nothing and returns Rejected.
+    int exec() override;
+    // Loads image into the controls and runs the dialog modally; OK stores
+    // the controls into image. Returns Accepted or Rejected.
+    int DoModal(RadioImage& image);
+
+    // Refills the lists in the language in use and loads the image.
+    void OnInitDialog();
+    // Stores every control into the image and closes with Accepted.
+    void OnOK();
+
+private:
+    RadioImage* m_image = nullptr;
+};
