@@ -41,7 +41,8 @@ public:
 private:
     void selectCurrent() {
         if (currentIndex().isValid() && !isSelected(currentIndex())) {
-            QItemSelectionModel::select(currentIndex(), ClearAndSelect);
+            QItemSelectionModel::select(QItemSelection(currentIndex(), currentIndex()),
+                                        ClearAndSelect);
         }
     }
 

@@ -210,7 +210,9 @@ bool CProgramView::eventFilter(QObject* watched, QEvent* event) {
         return QWidget::eventFilter(watched, event);
     }
     auto* key = static_cast<QKeyEvent*>(event);
-    if (key->key() == Qt::Key_F1) {
+    // An unhandled key travels up through the parents: ask for help once,
+    // where the key arrived.
+    if (key->key() == Qt::Key_F1 && watched == QApplication::focusWidget()) {
         HelpService::ShowContext(this, helpContext());
     }
     if (watched == m_editors->FrequencyEdit()) {
@@ -235,8 +237,12 @@ bool CProgramView::filterFrequencyKey(QKeyEvent* event) {
     default:
         break;
     }
-    // Digits and the point, from the main keys or the keypad; everything
-    // else (letters, shifted symbols, shortcuts) is swallowed.
+    // Digits and the point, from the keypad or from the main keys without
+    // Shift; everything else (letters, symbols, shortcuts) is swallowed.
+    const Qt::KeyboardModifiers modifiers = event->modifiers();
+    if (modifiers.testFlag(Qt::ShiftModifier) && !modifiers.testFlag(Qt::KeypadModifier)) {
+        return true;
+    }
     const QString text = event->text();
     const bool accepted = text.size() == 1 && text[0].unicode() < 0x80 &&
                           FrequencyEditAcceptsChar(static_cast<char>(text[0].unicode()));
