@@ -83,7 +83,9 @@ void CMainFrame::CreateNavigation() {
     dock->setObjectName(QStringLiteral("100"));
     dock->setFeatures(QDockWidget::NoDockWidgetFeatures);
     dock->setAllowedAreas(Qt::LeftDockWidgetArea);
-    dock->setTitleBarWidget(new QWidget(dock));
+    auto* noTitle = new QWidget(dock);
+    noTitle->setFixedSize(0, 0);
+    dock->setTitleBarWidget(noTitle);
     auto* bar = new CNavigationBar(dock);
     dock->setWidget(bar);
     addDockWidget(Qt::LeftDockWidgetArea, dock);

@@ -1,5 +1,6 @@
 #include "tests/app/app_fixture.h"
 
+#include "shell/program_app.h"
 #include "shell/services/user_store.h"
 
 #include <QDir>
@@ -65,4 +66,15 @@ std::string ChineseSettings(const std::string& setupLines) {
     return "[Setup]\r\nLanguage=Chinese\r\nAppName=TestProgram\r\n"
            "Type1=VHF\r\nType2=UHF\r\nType3=UHF2\r\n" +
            setupLines + kEnglishSection + kChineseSection;
+}
+
+bool StartProgram(CProgramApp& app, const ProgramDirFixture& dir, const std::string& setupLines) {
+    dir.WriteSettings(EnglishSettings(setupLines));
+    dir.CopyTranslations();
+    StartupOptions options;
+    options.programDir = dir.Dir();
+    options.splash = false;
+    options.showWindow = false;
+    options.demoRadio = false;
+    return app.InitInstance(options);
 }

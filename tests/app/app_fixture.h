@@ -38,6 +38,14 @@ private:
     std::deque<MessageAnswer> m_answers;
 };
 
+class CProgramApp;
+class CMainFrame;
+
+// Starts the program in-process on the fixture's directory with the given
+// [Setup] lines: no splash, window not shown, no simulated radio.
+bool StartProgram(CProgramApp& app, const ProgramDirFixture& dir,
+                  const std::string& setupLines = {});
+
 // A settings file of English texts with the given [Setup] lines added.
 std::string EnglishSettings(const std::string& setupLines);
 // The same with Language=Chinese and the Chinese section.

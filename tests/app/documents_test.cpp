@@ -1,0 +1,327 @@
+// Documents in their windows: New with its question, Open hiding the window
+// that was active, Close hiding and Channel Information showing again, Save
+// and Save As, and the question about unsaved changes when quitting.
+
+#include "editors/program_view.h"
+#include "model/program_document.h"
+#include "model/string_table.h"
+#include "shell/command_ids.h"
+#include "shell/main_frame.h"
+#include "shell/program_app.h"
+#include "shell/services/active_document.h"
+#include "tests/app/app_fixture.h"
+
+#include <QDialog>
+#include <QFile>
+#include <QPointer>
+#include <QTest>
+#include <fstream>
+#include <memory>
+
+namespace {
+
+QString WriteDat(const ProgramDirFixture& dir, const QString& name, std::uint8_t marker) {
+    RadioImage image;
+    FillNewDocumentImage(image);
+    image[0x1262] = marker;
+    const QString path = dir.FilePath(name);
+    std::ofstream(path.toStdString(), std::ios::binary)
+        .write(reinterpret_cast<const char*>(image.data()),
+               static_cast<std::streamsize>(image.size()));
+    return path;
+}
+
+QByteArray ReadFile(const QString& path) {
+    QFile file(path);
+    file.open(QIODevice::ReadOnly);
+    return file.readAll();
+}
+
+// A settings dialog stand-in: "running" it applies a change to the active
+// document's image.
+class ChangingDialog : public QDialog {
+public:
+    ChangingDialog(QWidget* parent, std::uint8_t value) : QDialog(parent), m_value(value) {}
+    int exec() override {
+        if (RadioImage* image = ActiveImage()) {
+            (*image)[0x1263] = m_value;
+        }
+        return Accepted;
+    }
+
+private:
+    std::uint8_t m_value;
+};
+
+} // namespace
+
+class DocumentsTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<ProgramDirFixture> m_dir;
+    std::unique_ptr<CProgramApp> m_app;
+
+    CMainFrame& Frame() { return *m_app->MainFrame(); }
+
+private slots:
+    void init() {
+        m_dir = std::make_unique<ProgramDirFixture>();
+        m_app = std::make_unique<CProgramApp>();
+        QVERIFY(StartProgram(*m_app, *m_dir));
+        QCOMPARE(m_dir->Messages().size(), std::size_t{0});
+    }
+    void cleanup() {
+        m_app->ExitInstance();
+        m_app.reset();
+        m_dir.reset();
+    }
+
+    void newAsksBeforeReplacingTheDocument_data() {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("replaced");
+        QTest::newRow("OK") << int(MessageAnswer::Ok) << true;
+        QTest::newRow("Cancel") << int(MessageAnswer::Cancel) << false;
+    }
+    void newAsksBeforeReplacingTheDocument() {
+        QFETCH(int, answer);
+        QFETCH(bool, replaced);
+        QPointer<CChildFrame> first = Frame().ActiveChild();
+        first->Document().Image()[0x1262] = 0x05;
+        m_dir->QueueAnswer(MessageAnswer(answer));
+        QCOMPARE(m_app->OnFileNew(), replaced);
+        QCOMPARE(m_dir->MessageTexts(), QStringList{QStringLiteral("All data will be Cleared!")});
+        QCOMPARE(m_dir->Messages()[0].buttons, MessageButtons::OkCancel);
+        QCOMPARE(first.isNull(), replaced);
+        QCOMPARE(Frame().Children().size(), std::size_t{1});
+        // A new document starts from the new-document bytes.
+        QCOMPARE(Frame().ActiveDocument()->Image()[0x1262], replaced ? 0x00 : 0x05);
+    }
+
+    void newWithoutDocumentWindowAsksNothing() {
+        Frame().DestroyChild(Frame().ActiveChild());
+        QVERIFY(Frame().ActiveChild() == nullptr);
+        QVERIFY(m_app->OnFileNew());
+        QCOMPARE(m_dir->Messages().size(), std::size_t{0});
+        QCOMPARE(Frame().Children().size(), std::size_t{1});
+    }
+
+    void openHidesThePreviouslyActiveWindow() {
+        QPointer<CChildFrame> first = Frame().ActiveChild();
+        QVERIFY(!first->isHidden());
+        const QString path = WriteDat(*m_dir, QStringLiteral("a.dat"), 0x11);
+        QVERIFY(m_app->OpenDocumentFile(path));
+        CChildFrame* second = Frame().ActiveChild();
+        QVERIFY(second != first);
+        QVERIFY(!first.isNull());
+        QVERIFY(first->isHidden());
+        QVERIFY(!second->isHidden());
+        QCOMPARE(second->Document().Image()[0x1262], 0x11);
+        QCOMPARE(QString::fromStdString(second->Document().Title()), QStringLiteral("a.dat"));
+        QVERIFY(!second->Document().IsModified());
+    }
+
+    void openingAnOpenFileGivesAFurtherCopy() {
+        const QString path = WriteDat(*m_dir, QStringLiteral("a.dat"), 0x22);
+        QVERIFY(m_app->OpenDocumentFile(path));
+        CChildFrame* firstCopy = Frame().ActiveChild();
+        QVERIFY(m_app->OpenDocumentFile(path));
+        CChildFrame* secondCopy = Frame().ActiveChild();
+        QVERIFY(secondCopy != firstCopy);
+        QVERIFY(firstCopy->isHidden());
+        QCOMPARE(Frame().Children().size(), std::size_t{3});
+        // Each copy has its own image.
+        secondCopy->Document().Image()[0x1262] = 0x33;
+        QCOMPARE(firstCopy->Document().Image()[0x1262], 0x22);
+    }
+
+    void openThatFailsChangesNothing_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("content");
+        QTest::newRow("short") << QStringLiteral("short.dat") << QByteArray(6143, '\xFF');
+        QTest::newRow("missing") << QStringLiteral("missing.dat") << QByteArray();
+    }
+    void openThatFailsChangesNothing() {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, content);
+        const QString path = m_dir->FilePath(name);
+        if (!content.isEmpty()) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(content);
+        }
+        CChildFrame* before = Frame().ActiveChild();
+        QVERIFY(!m_app->OpenDocumentFile(path));
+        QCOMPARE(m_dir->Messages().size(), std::size_t{1});
+        QVERIFY(!m_dir->Messages()[0].text.isEmpty());
+        QCOMPARE(Frame().ActiveChild(), before);
+        QVERIFY(!before->isHidden());
+        QCOMPARE(Frame().Children().size(), std::size_t{1});
+    }
+
+    void openWithoutDocumentWindowLeavesTheMainWindowOpen() {
+        Frame().show();
+        Frame().DestroyChild(Frame().ActiveChild());
+        const QString path = WriteDat(*m_dir, QStringLiteral("a.dat"), 0x44);
+        QVERIFY(m_app->OpenDocumentFile(path));
+        QVERIFY(Frame().isVisible());
+        QCOMPARE(Frame().Children().size(), std::size_t{1});
+        QVERIFY(!Frame().ActiveChild()->isHidden());
+    }
+
+    void closeHidesAndChannelInformationShowsAgain_data() {
+        QTest::addColumn<bool>("byCommand");
+        QTest::newRow("File Close") << true;
+        QTest::newRow("window close") << false;
+    }
+    void closeHidesAndChannelInformationShowsAgain() {
+        QFETCH(bool, byCommand);
+        Frame().show();
+        QPointer<CChildFrame> child = Frame().ActiveChild();
+        child->Document().Image()[0x1262] = 0x66;
+        if (byCommand) {
+            Frame().OnCommand(ID_FILE_CLOSE);
+        } else {
+            child->close();
+        }
+        QVERIFY(!child.isNull());
+        QVERIFY(child->isHidden());
+        QCOMPARE(Frame().ActiveChild(), child.data());
+        Frame().OnCommand(ID_CHANNEL_INFORMATION);
+        QVERIFY(!child->isHidden());
+        QCOMPARE(child->Document().Image()[0x1262], 0x66);
+        QCOMPARE(Frame().Children().size(), std::size_t{1});
+    }
+
+    void channelInformationWithoutDocumentRestoresTheMainWindow() {
+        Frame().DestroyChild(Frame().ActiveChild());
+        Frame().showMaximized();
+        QVERIFY(Frame().isMaximized());
+        Frame().OnCommand(ID_CHANNEL_INFORMATION);
+        QVERIFY(!Frame().isMaximized());
+    }
+
+    void documentWindowGeometry() {
+        const CChildFrame* child = Frame().ActiveChild();
+        QCOMPARE(child->geometry().topLeft(), QPoint(0, 0));
+        QCOMPARE(child->width(), 1095);
+    }
+
+    void saveWritesToTheDocumentsFile() {
+        const QString path = WriteDat(*m_dir, QStringLiteral("a.dat"), 0x10);
+        QVERIFY(m_app->OpenDocumentFile(path));
+        int asked = 0;
+        Frame().SetSaveFileNameProvider([&asked](const QString&) {
+            ++asked;
+            return QString();
+        });
+        Frame().ActiveDocument()->Image()[0x1262] = 0x77;
+        Frame().ActiveDocument()->SetModified(true);
+        Frame().OnCommand(ID_FILE_SAVE);
+        QCOMPARE(asked, 0);
+        const QByteArray saved = ReadFile(path);
+        QCOMPARE(saved.size(), 6144);
+        QCOMPARE(static_cast<std::uint8_t>(saved[0x1262]), 0x77);
+        QVERIFY(!Frame().ActiveDocument()->IsModified());
+    }
+
+    void saveAsAsksForTheName() {
+        const QString target = m_dir->FilePath(QStringLiteral("copy"));
+        QStringList suggested;
+        Frame().SetSaveFileNameProvider([&](const QString& name) {
+            suggested << name;
+            return target;
+        });
+        Frame().OnCommand(ID_FILE_SAVE_AS);
+        QCOMPARE(suggested.size(), 1);
+        // The default extension is added.
+        QCOMPARE(ReadFile(target + QStringLiteral(".dat")).size(), 6144);
+        QCOMPARE(QString::fromStdString(Frame().ActiveDocument()->Path()),
+                 target + QStringLiteral(".dat"));
+
+        // A cancelled name writes nothing.
+        Frame().SetSaveFileNameProvider([](const QString&) { return QString(); });
+        const QString other = m_dir->FilePath(QStringLiteral("other.dat"));
+        Frame().OnCommand(ID_FILE_SAVE_AS);
+        QVERIFY(!QFile::exists(other));
+    }
+
+    void quittingAsksAboutUnsavedChanges_data() {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("closes");
+        QTest::addColumn<bool>("saved");
+        for (const char* change : {"grid edit", "read", "dialog"}) {
+            QTest::addRow("%s, Cancel", change) << change << int(MessageAnswer::Cancel) << false
+                                                << false;
+            QTest::addRow("%s, Discard", change) << change << int(MessageAnswer::Discard) << true
+                                                 << false;
+            QTest::addRow("%s, Save", change) << change << int(MessageAnswer::Save) << true << true;
+        }
+    }
+    void quittingAsksAboutUnsavedChanges() {
+        QFETCH(QString, change);
+        QFETCH(int, answer);
+        QFETCH(bool, closes);
+        QFETCH(bool, saved);
+        const QString path = WriteDat(*m_dir, QStringLiteral("a.dat"), 0x10);
+        QVERIFY(m_app->OpenDocumentFile(path));
+        CChildFrame* child = Frame().ActiveChild();
+        QVERIFY(!child->Document().IsModified());
+        if (change == QLatin1String("grid edit")) {
+            emit child->View().ChannelsEdited();
+        } else if (change == QLatin1String("read")) {
+            emit child->View().ChannelsRead();
+        } else {
+            Frame().SetEditorDialog(
+                ID_OPTIONAL_FEATURES,
+                [](QWidget* parent) -> QDialog* { return new ChangingDialog(parent, 0x5A); },
+                true);
+            Frame().OnCommand(ID_OPTIONAL_FEATURES);
+        }
+        QVERIFY(child->Document().IsModified());
+        m_dir->QueueAnswer(MessageAnswer(answer));
+        QCOMPARE(Frame().close(), closes);
+        QCOMPARE(m_dir->MessageTexts(), QStringList{QStringLiteral("Save changes to a.dat?")});
+        QCOMPARE(m_dir->Messages()[0].buttons, MessageButtons::SaveDiscardCancel);
+        QCOMPARE(!child->Document().IsModified(), saved);
+        QCOMPARE(ReadFile(path).size(), 6144);
+    }
+
+    void quittingWithoutChangesAsksNothing() {
+        // A dialog that leaves the image as it was does not count as a change.
+        Frame().SetEditorDialog(
+            ID_OPTIONAL_FEATURES,
+            [](QWidget* parent) -> QDialog* { return new ChangingDialog(parent, 0x00); }, true);
+        Frame().OnCommand(ID_OPTIONAL_FEATURES);
+        QVERIFY(!Frame().ActiveDocument()->IsModified());
+        QVERIFY(Frame().close());
+        QCOMPARE(m_dir->Messages().size(), std::size_t{0});
+    }
+
+    void newKeepsItsOwnQuestion() {
+        emit Frame().ActiveChild()->View().ChannelsEdited();
+        QVERIFY(m_app->OnFileNew());
+        QCOMPARE(m_dir->MessageTexts(), QStringList{QStringLiteral("All data will be Cleared!")});
+        QVERIFY(!Frame().ActiveDocument()->IsModified());
+    }
+
+    void savingANewDocumentAsksForAName() {
+        emit Frame().ActiveChild()->View().ChannelsEdited();
+        const QString target = m_dir->FilePath(QStringLiteral("new.dat"));
+        QStringList suggested;
+        Frame().SetSaveFileNameProvider([&](const QString& name) {
+            suggested << name;
+            return target;
+        });
+        m_dir->QueueAnswer(MessageAnswer::Save);
+        QVERIFY(Frame().close());
+        // The name offered is the AppName of the settings file.
+        QCOMPARE(suggested.size(), 1);
+        QVERIFY(suggested[0].endsWith(QStringLiteral("TestProgram")));
+        QCOMPARE(ReadFile(target).size(), 6144);
+    }
+};
+
+QTEST_MAIN(DocumentsTest)
+#include "documents_test.moc"
