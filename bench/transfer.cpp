@@ -85,6 +85,8 @@ void MeasureSleeps() {
 void MeasureTransfer(const char* label, bool wireTime, TransferDirection direction) {
     SimOptions options;
     options.wireTime = wireTime;
+    // A quick radio: the turnaround after the entry is not a protocol wait.
+    options.entryAckTurnaroundMs = 2;
     SimulatedRadio radio(options);
     if (!radio.Start()) {
         std::printf("%s: no pseudo-terminal\n", label);

@@ -13,9 +13,6 @@ constexpr std::array<std::uint8_t, 8> kIdentification{0x53, 0x49, 0x4D, 0x2D,
 constexpr int kBlock = 8;
 constexpr int kLastBlock = kRadioMemorySize - kBlock;
 constexpr int kLastWriteBlock = 0x0FE8;
-// The radio takes this long to answer the ACK that completes the entry (it
-// has to receive the byte first).
-constexpr int kEntryAckTurnaroundMs = 5;
 
 std::string Hex(int address) {
     char text[8];
@@ -149,7 +146,7 @@ std::optional<RadioAnswer> RadioProtocol::Feed(std::uint8_t byte) {
         m_nextBlock = -1;
         m_closed = false;
         std::optional<RadioAnswer> answer = Answer({kAck}, -1);
-        answer->delayMs = std::max(answer->delayMs, kEntryAckTurnaroundMs);
+        answer->delayMs = std::max(answer->delayMs, m_options.entryAckTurnaroundMs);
         return answer;
     }
     if (m_phase == Phase::BlockAck) {

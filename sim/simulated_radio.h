@@ -68,6 +68,10 @@ struct SimOptions {
     int ignoredProgramRequests = 0;
     // Leaves out the ACK that completes the entry this many times.
     int missingEntryAcks = 0;
+    // The radio answers the ACK that completes the entry only this long after
+    // it arrived. The program clears its input right after sending that ACK,
+    // so an answer faster than the program's next step would be discarded.
+    int entryAckTurnaroundMs = 20;
     SimFault fault;
 };
 
