@@ -1,0 +1,29 @@
+#include "editors/bound_page.h"
+
+#include "editors/field_binding.h"
+
+#include <QShowEvent>
+
+BoundPage::BoundPage(const fields::FieldTable& table, RadioImage& image, QWidget* parent)
+    : QWidget(parent), m_table(table), m_image(image) {}
+
+void BoundPage::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (event->spontaneous()) {
+        return;
+    }
+    binding::ShowFieldValues(m_table, fields::LoadFields(m_table, m_image), this);
+    m_loaded = true;
+}
+
+void BoundPage::hideEvent(QHideEvent* event) {
+    QWidget::hideEvent(event);
+    if (event->spontaneous() || !m_loaded) {
+        return;
+    }
+    if (m_beforeStore) {
+        m_beforeStore();
+    }
+    fields::StoreFields(m_table, binding::ReadFieldValues(m_table, this), m_image);
+    m_loaded = false;
+}

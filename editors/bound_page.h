@@ -1,0 +1,35 @@
+#pragma once
+// A tab page of a settings dialog bound to a field table: each time it
+// becomes visible it loads its controls from the image, and each time it is
+// hidden (by its tab control or with its dialog) it stores what its controls
+// hold, without normalising. Minimising and restoring the window does
+// neither.
+
+#include "model/fields/field_table.h"
+
+#include <QWidget>
+
+#include <functional>
+
+class BoundPage : public QWidget {
+    Q_OBJECT
+public:
+    BoundPage(const fields::FieldTable& table, RadioImage& image, QWidget* parent = nullptr);
+
+    // Runs before the controls are read for a store (commits an in-place
+    // edit).
+    void SetBeforeStore(std::function<void()> hook) { m_beforeStore = std::move(hook); }
+
+    const fields::FieldTable& Table() const { return m_table; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
+private:
+    const fields::FieldTable& m_table;
+    RadioImage& m_image;
+    std::function<void()> m_beforeStore;
+    // Loaded since the last store: only such a page stores.
+    bool m_loaded = false;
+};

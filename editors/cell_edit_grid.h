@@ -1,0 +1,52 @@
+#pragma once
+// A list grid of the settings dialogs: one fixed header row, one fixed column
+// numbering the rows "1", "2", ..., text cells elsewhere, and one in-place
+// edit laid over the current cell. Entering a cell (or a mouse press) opens
+// the edit on it with the cell's text selected; leaving the cell commits the
+// edit's text to the cell through the commit rule; scrolling hides the edit
+// and discards what was typed. Field bindings address cells as
+// (row, column) with the fixed row and column counted, so data starts at
+// (1, 1).
+
+#include <QTableWidget>
+
+#include <functional>
+
+class QLineEdit;
+
+class CellEditGrid : public QTableWidget {
+    Q_OBJECT
+public:
+    // gridId and editId are the control ids of the grid and its in-place
+    // edit; headers are the texts of row 0, column 0 first; maxLength limits
+    // the edit (0: no limit).
+    CellEditGrid(int gridId, int rows, const QStringList& headers, int editId, int maxLength,
+                 QWidget* parent = nullptr);
+
+    QLineEdit* CellEdit() const { return m_edit; }
+
+    // The text a cell gets when the edit is committed; none keeps the text.
+    void SetCommitRule(std::function<QString(const QString&)> rule) { m_rule = std::move(rule); }
+    // Colour of the fixed row's and column's texts.
+    void SetFixedTextColor(const QColor& color);
+
+    // Opens the in-place edit over the current cell (a data cell only).
+    void OpenEditor();
+    // While the edit is shown: puts its text, through the commit rule, into
+    // the cell it was opened on and hides it.
+    void CommitEditor();
+    // Hides the edit without committing.
+    void DiscardEditor();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void scrollContentsBy(int dx, int dy) override;
+
+private:
+    void HideEditor();
+
+    QLineEdit* m_edit;
+    std::function<QString(const QString&)> m_rule;
+    int m_editRow = -1;
+    int m_editColumn = -1;
+};

@@ -1,0 +1,42 @@
+#pragma once
+// CMskDlg: the MSK dialog. It shows the radio's own ID code and the nine
+// entries of the MSK call list (four hexadecimal digits each, in capitals),
+// loaded from the image at each opening; OK commits the in-place edit of the
+// call list and stores everything; Cancel stores nothing. Keys other than
+// digits, "A".."F", Backspace, Delete and the arrows are swallowed (Enter,
+// Escape, Tab and Space do nothing); F1 asks for help on the focused
+// control's id.
+//
+// The main window keeps one object and opens it for each request:
+//     dialog.Run(image);     // or dialog.exec() on the active document
+
+#include <QDialog>
+
+class CellEditGrid;
+class QLineEdit;
+class RadioImage;
+
+class CMskDlg : public QDialog {
+    Q_OBJECT
+public:
+    explicit CMskDlg(QWidget* parent = nullptr);
+
+    // Loads the controls from image and runs the dialog modally on it.
+    int Run(RadioImage& image);
+    // Runs on the active document's image; with no document open it does
+    // nothing and returns Rejected.
+    int exec() override;
+
+    void accept() override;
+
+    QLineEdit* IdCodeEdit() const { return m_idCode; }
+    CellEditGrid* CallList() const { return m_callList; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QLineEdit* m_idCode;
+    CellEditGrid* m_callList;
+    RadioImage* m_image = nullptr;
+};
