@@ -3,6 +3,7 @@
 #include "editors/dialog_keys.h"
 #include "editors/field_binding.h"
 #include "model/fields/dtmf_fields.h"
+#include "model/language.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -44,8 +45,8 @@ CDtmfCallListPage::CDtmfCallListPage(RadioImage& image, QWidget* parent)
     m_grid->verticalHeader()->hide();
     m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_grid->setSelectionMode(QAbstractItemView::NoSelection);
-    m_grid->setItem(0, 0, FixedCell(tr("Num")));
-    m_grid->setItem(0, 1, FixedCell(tr("Fast Call List")));
+    m_grid->setItem(0, 0, FixedCell(QString::fromUtf8(Tr2("Num", "编号"))));
+    m_grid->setItem(0, 1, FixedCell(QString::fromUtf8(Tr2("Fast Call List", "快速呼叫列表"))));
     for (int r = 1; r < kRows; ++r) {
         m_grid->setItem(r, 0, FixedCell(QString::number(r)));
         auto* entry = new QTableWidgetItem;

@@ -5,6 +5,7 @@
 #include "editors/dtmf_encode_page.h"
 #include "editors/field_binding.h"
 #include "model/fields/dtmf_fields.h"
+#include "model/language.h"
 #include "shell/services/active_document.h"
 
 #include <QCloseEvent>
@@ -43,9 +44,9 @@ void CDtmfDlg::OnInitDialog(RadioImage& image) {
                           static_cast<QWidget*>(m_callList)}) {
         page->hide();
     }
-    m_tabs->addTab(m_encode, tr("Encode"));
-    m_tabs->addTab(m_decode, tr("Decode"));
-    m_tabs->addTab(m_callList, tr("CallList"));
+    m_tabs->addTab(m_encode, QString::fromUtf8(Tr2("Encode", "编码")));
+    m_tabs->addTab(m_decode, QString::fromUtf8(Tr2("Decode", "解码")));
+    m_tabs->addTab(m_callList, QString::fromUtf8(Tr2("CallList", "呼叫列表")));
     m_tabs->setCurrentIndex(0);
     layout()->addWidget(m_tabs);
 }

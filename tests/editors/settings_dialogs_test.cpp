@@ -11,6 +11,7 @@
 #include "editors/key_assignment_dlg.h"
 #include "editors/optional_features_dlg.h"
 #include "editors/spin_buttons.h"
+#include "model/language.h"
 #include "model/program_document.h"
 #include "shell/services/active_document.h"
 #include "shell/services/app_globals.h"
@@ -136,6 +137,7 @@ private slots:
     void dtmfCallListInPlaceEdit();
     void keyAssignmentOkAndCancel();
     void keyAssignmentHelpUsesTheEnglishSet();
+    void chineseItemsAreStoredAsTheirCodes();
 };
 
 void SettingsDialogsTest::optionalOkStoresAndHiddenBitsPassThrough() {
@@ -477,6 +479,40 @@ void SettingsDialogsTest::keyAssignmentHelpUsesTheEnglishSet() {
     QCOMPARE(help.contexts, (std::vector<int>{32800, 1}));
     QCOMPARE(help.files, (std::vector<std::string>{"enHelp.chm", "enHelp.chm"}));
     QCOMPARE(g_strHelpFile, std::string("chHelp.chm"));
+}
+
+void SettingsDialogsTest::chineseItemsAreStoredAsTheirCodes() {
+    g_bChinese = 1;
+    const auto english = qScopeGuard([] { g_bChinese = 0; });
+    RadioImage image = NewImage();
+    image[0x132F] = 0xFF;
+    image[0x12A8] = 0xDD; // stun type bit 5 clear: transceiver inhibit
+    const RadioImage before = image;
+    CDtmfDlg dtmf;
+    RunWith(dtmf, image, [&] {
+        QCOMPARE(dtmf.Tabs()->tabText(2), QStringLiteral("呼叫列表"));
+        dtmf.Tabs()->setCurrentIndex(1);
+        QWidget* page = dtmf.DecodePage();
+        QCOMPARE(Control<QLineEdit>(page, 1081)->text(), QStringLiteral("关"));
+        QCOMPARE(Control<QLineEdit>(page, 1083)->text(), QStringLiteral("禁止收发"));
+        auto* stunType = Control<QLineEdit>(page, 1083);
+        stunType->setFocus();
+        auto* stunList = Control<QComboBox>(page, 1136);
+        QCOMPARE(stunList->currentText(), QStringLiteral("禁止收发"));
+        stunList->setCurrentIndex(0);
+        dtmf.close();
+    });
+    RadioImage expected = before;
+    expected[0x12A8] = 0xFD;
+    QVERIFY(image == expected);
+
+    COptionalFeaturesDlg optional;
+    RunWith(optional, image, [&] {
+        QCOMPARE(Control<QComboBox>(&optional, 1125)->itemText(0), QStringLiteral("关闭"));
+        QCOMPARE(Control<QComboBox>(&optional, 1117)->currentText(), QStringLiteral("频率信道"));
+        ClickOk(optional);
+    });
+    QVERIFY(image == expected);
 }
 
 QTEST_MAIN(SettingsDialogsTest)
