@@ -3,3 +3,6 @@
 SET_GROUP(optional)
 SET_GROUP(dtmf)
 SET_GROUP(side_key)
+SET_GROUP(two_tone)
+SET_GROUP(msk)
+SET_GROUP(squelch)

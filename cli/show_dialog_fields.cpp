@@ -10,8 +10,6 @@
 
 #include <QJsonArray>
 
-namespace {
-
 QJsonValue FieldJson(const fields::FieldSpec& spec, const fields::FieldValue& value) {
     if (spec.kind == fields::FieldKind::Check) {
         return value.checked;
@@ -34,8 +32,6 @@ void AddFields(const fields::FieldTable& table, const RadioImage& image, QJsonOb
         out.insert(list, entries);
     }
 }
-
-} // namespace
 
 void ShowOptionalSection(const RadioImage& image, QJsonObject& out) {
     QJsonObject section;

@@ -6,6 +6,9 @@ const std::vector<ShowSection>& ShowSections() {
         ShowOptionalSection,
         ShowDtmfSection,
         ShowSideKeySection,
+        ShowTwoToneSection,
+        ShowMskSection,
+        ShowSquelchSection,
     };
     return sections;
 }

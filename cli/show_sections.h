@@ -4,6 +4,7 @@
 // opening. A new group is one function declared here and one entry in the
 // list of show_sections.cpp.
 
+#include "model/fields/field_table.h"
 #include "model/radio_image.h"
 
 #include <QJsonObject>
@@ -20,6 +21,18 @@ void ShowBandSection(const RadioImage& image, QJsonObject& out);
 void ShowOptionalSection(const RadioImage& image, QJsonObject& out);
 void ShowDtmfSection(const RadioImage& image, QJsonObject& out);
 void ShowSideKeySection(const RadioImage& image, QJsonObject& out);
+
+// "two_tone", "msk", "squelch": what the 2-Tone pages, the MSK dialog and
+// the Squelch Tuning dialog show right after loading the image.
+void ShowTwoToneSection(const RadioImage& image, QJsonObject& out);
+void ShowMskSection(const RadioImage& image, QJsonObject& out);
+void ShowSquelchSection(const RadioImage& image, QJsonObject& out);
+
+// What one control shows: true/false for a check box, otherwise its text.
+QJsonValue FieldJson(const fields::FieldSpec& spec, const fields::FieldValue& value);
+// Every field of the table as loaded from the image; fields named "NAME.N"
+// form the array NAME.
+void AddFields(const fields::FieldTable& table, const RadioImage& image, QJsonObject& out);
 
 // Every section, in output order.
 const std::vector<ShowSection>& ShowSections();
