@@ -132,6 +132,28 @@ TEST(CliTransfer, FailuresPrintTheMessageExitFourAndWriteNothing) {
     EXPECT_EQ(RunCli({"read", "-o", dir.File("x.dat")}, dir.Path().string()).exitCode, 1);
 }
 
+TEST(CliTransfer, RetryAnswersTheCommunicationErrorPrompt) {
+    TempDir dir;
+    const std::string file = dir.File("doc.dat");
+    ASSERT_EQ(RunCli({"new", file}, dir.Path().string()).exitCode, 0);
+    SimOptions options;
+    options.missingEntryAcks = 1; // the first entry ends without its ACK: one prompt
+    for (const bool retry : {false, true}) {
+        auto radio = Radio(options, nullptr);
+        std::vector<std::string> args{"squelch-read", "--port", radio->DevicePath(), file};
+        if (retry) {
+            args.insert(args.end(), {"--retry", "1"});
+        }
+        const CliRun run = RunCli(args, dir.Path().string());
+        EXPECT_NE(run.err.find("Communication Error, Please check all the connections and the "
+                               "radio power"),
+                  std::string::npos)
+            << run.err;
+        EXPECT_EQ(run.exitCode, retry ? 0 : 4) << run.err;
+        EXPECT_EQ(radio->Stats().squelchReads, retry ? 1 : 0);
+    }
+}
+
 TEST(CliTransfer, SquelchReadAndWrite) {
     TempDir dir;
     const std::string file = dir.File("doc.dat");
