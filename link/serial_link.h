@@ -51,9 +51,12 @@ public:
     // parity, 1 stop bit, raw bytes without character translation, parity
     // checking off. False when the port refuses the settings.
     virtual bool SetLine9600_8N1() = 0;
-    // Aborts pending transfers and discards both driver buffers.
+    // Aborts pending transfers and discards both buffers: every byte received
+    // and not read yet, and every byte of ours not yet handed to the driver.
+    // (Write returns only after handing its bytes over, as a synchronous write
+    // on a serial port has completed when it returns.)
     virtual void PurgeAll() = 0;
-    // Discards both driver buffers.
+    // Discards both buffers, as PurgeAll.
     virtual void Clear() = 0;
     // Writes all bytes synchronously within the write deadline. False on an
     // error or when not every byte left within the deadline.
