@@ -252,3 +252,11 @@ void CNavigationBar::mouseDoubleClickEvent(QMouseEvent* event) {
     // Taken and dropped: a double click never floats or moves the bar.
     event->accept();
 }
+
+void CNavigationBar::leaveEvent(QEvent* event) {
+    // The pointer left the bar straight from the close button: no longer hot.
+    if (!m_mouseDown) {
+        SetCloseLook(false, false);
+    }
+    QWidget::leaveEvent(event);
+}

@@ -158,6 +158,11 @@ private slots:
         QVERIFY(!m_bar->IsClosePressed());
         hover(m_bar, away);
         QVERIFY(!m_bar->IsCloseHot());
+        // Leaving the bar straight from the button clears its look too.
+        hover(m_bar, c);
+        QEvent leave(QEvent::Leave);
+        QApplication::sendEvent(m_bar, &leave);
+        QVERIFY(!m_bar->IsCloseHot());
 
         // Pressed on the button, moved off and released elsewhere: still there.
         press(m_bar, c);
