@@ -52,6 +52,21 @@ TEST(SquelchTransfer, ReadSendsOneRequestAndNoAck) {
     EXPECT_TRUE(rig.radio->Violations().empty());
 }
 
+TEST(SquelchTransfer, ReadWorksWithWireTimeAndSlowReplies) {
+    SimOptions wire;
+    wire.wireTime = true;
+    SimOptions slow;
+    slow.replyLatencyMs = 60;
+    for (const SimOptions& options : {wire, slow}) {
+        SquelchRig rig(options);
+        SquelchEngine engine(rig.link, rig.observer);
+        EXPECT_EQ(engine.Read(rig.radio->DevicePath(), rig.image).outcome,
+                  TransferOutcome::Completed);
+        EXPECT_EQ(Levels(rig.image), (ByteVector{0x29, 0x27, 0x22, 0x1E}));
+        EXPECT_EQ(rig.observer.prompts, 0);
+    }
+}
+
 TEST(SquelchTransfer, WriteSendsFourPlusFourBytesAfterStoringTheLevels) {
     SquelchRig rig;
     SetLevels(rig.image, {1, 2, 3, 4});
