@@ -5,6 +5,8 @@
 #include "editors/channel_grid.h"
 #include "editors/channel_grid_model.h"
 #include "editors/grid_layout.h"
+#include "editors/port_setting_dialog.h"
+#include "editors/process_dialog.h"
 #include "editors/program_view.h"
 #include "message_recorder.h"
 #include "model/language.h"
@@ -14,11 +16,14 @@
 
 #include <QComboBox>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QTranslator>
 #include <QtTest>
 
 #include <memory>
@@ -59,6 +64,7 @@ private slots:
     void screenScaling();
     void displayChangeScalesWidths();
     void chineseTexts();
+    void chineseMessagesAndWindows();
 
 private:
     void makeView();
@@ -501,6 +507,32 @@ void GridViewTest::chineseTexts() {
     addChannel(1, "145.12500");
     QCOMPARE(rowTexts(1),
              QStringList({"145.12500", "145.12500", "无", "无", "", "高", "宽", "是", "关"}));
+}
+
+void GridViewTest::chineseMessagesAndWindows() {
+    QTranslator chinese;
+    QVERIFY(chinese.load(QStringLiteral(CHINESE_QM)));
+    QCoreApplication::installTranslator(&chinese);
+    g_bChinese = 1;
+    makeView();
+    MessageRecorder messages;
+    typeFrequency(1, 1, "50");
+    click(1, 2);
+    QCOMPARE(messages.seen.size(), std::size_t{1});
+    QCOMPARE(messages.seen[0].text, QString::fromUtf8("数据格式错误，请重新输入。"));
+    QCOMPARE(messages.seen[0].caption, QString::fromUtf8("注意"));
+    m_view->OnProgramWrite();
+    CProcessDlg* process = m_view->ProcessDialog();
+    QCOMPARE(process->windowTitle(), QString::fromUtf8("写数据"));
+    QCOMPARE(process->StatusLabel()->text(), QString::fromUtf8("尚未开始"));
+    QCOMPARE(process->StartButton()->text(), QString::fromUtf8("开始"));
+    process->reject();
+    QCOMPARE(m_view->windowTitle(), QString::fromUtf8("信道信息"));
+    CPortSettingDlg ports(
+        nullptr, PortAccess{[](const std::string&) { return false; },
+                            [](const std::string&) { return std::optional<std::string>(); }});
+    QCOMPARE(ports.windowTitle(), QString::fromUtf8("端口设置"));
+    QCoreApplication::removeTranslator(&chinese);
 }
 
 QTEST_MAIN(GridViewTest)
