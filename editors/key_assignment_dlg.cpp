@@ -3,12 +3,10 @@
 #include "editors/dialog_keys.h"
 #include "editors/field_binding.h"
 #include "model/fields/side_key_fields.h"
-#include "shell/services/active_document.h"
 
 #include <QButtonGroup>
 #include <QDialogButtonBox>
 #include <QGroupBox>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -24,7 +22,7 @@ constexpr const char* kHelpFile = "enHelp.chm";
 
 } // namespace
 
-CKeyAssignDlg::CKeyAssignDlg(QWidget* parent) : QDialog(parent) {
+CKeyAssignDlg::CKeyAssignDlg(QWidget* parent) : CFieldTableDlg(side_key::Fields(), parent) {
     setWindowTitle(tr("Key Assignment"));
     binding::SetControlId(this, kDialogId);
     auto* group = new QGroupBox(tr("Side Key"), this);
@@ -37,16 +35,9 @@ CKeyAssignDlg::CKeyAssignDlg(QWidget* parent) : QDialog(parent) {
         buttonGroup->addButton(button, static_cast<int>(i));
         groupLayout->addWidget(button);
     }
-    auto* buttons = new QDialogButtonBox(this);
-    QPushButton* ok = buttons->addButton(tr("OK"), QDialogButtonBox::AcceptRole);
-    binding::SetControlId(ok, 1);
-    ok->setDefault(true);
-    binding::SetControlId(buttons->addButton(tr("Cancel"), QDialogButtonBox::RejectRole), 2);
-    connect(buttons, &QDialogButtonBox::accepted, this, &CKeyAssignDlg::OnOK);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(group);
-    layout->addWidget(buttons);
+    layout->addWidget(CreateOkCancel());
 
     const std::vector<int> buttonIds = SideKey().itemIds;
     auto* keys = new DialogKeyHook(this, {}, [buttonIds](int id) {
@@ -54,30 +45,4 @@ CKeyAssignDlg::CKeyAssignDlg(QWidget* parent) : QDialog(parent) {
                                                                                     : id;
     });
     keys->SetHelpFile(kHelpFile);
-}
-
-int CKeyAssignDlg::exec() {
-    RadioImage* image = ActiveImage();
-    return image ? DoModal(*image) : QDialog::Rejected;
-}
-
-int CKeyAssignDlg::DoModal(RadioImage& image) {
-    m_image = &image;
-    OnInitDialog();
-    const int result = QDialog::exec();
-    m_image = nullptr;
-    return result;
-}
-
-void CKeyAssignDlg::OnInitDialog() {
-    binding::ShowFieldValues(side_key::Fields(), fields::LoadFields(side_key::Fields(), *m_image),
-                             this);
-}
-
-void CKeyAssignDlg::OnOK() {
-    if (m_image) {
-        fields::StoreFields(side_key::Fields(), binding::ReadFieldValues(side_key::Fields(), this),
-                            *m_image);
-    }
-    accept();
 }

@@ -8,27 +8,13 @@
 //
 // The main window builds a new object for each request and runs exec().
 
-#include <QDialog>
+#include "editors/field_table_dialog.h"
 
-class RadioImage;
-
-class CKeyAssignDlg : public QDialog {
+class CKeyAssignDlg : public CFieldTableDlg {
     Q_OBJECT
 public:
     static constexpr int kDialogId = 202;
     static constexpr int kCommandId = 32800;
 
     explicit CKeyAssignDlg(QWidget* parent = nullptr);
-
-    // Runs the dialog on the active document's image; with no document open
-    // it does nothing and returns Rejected.
-    int exec() override;
-    // Loads the choice from image and runs the dialog modally; OK stores it.
-    int DoModal(RadioImage& image);
-
-    void OnInitDialog();
-    void OnOK();
-
-private:
-    RadioImage* m_image = nullptr;
 };

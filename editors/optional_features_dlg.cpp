@@ -3,13 +3,11 @@
 #include "editors/dialog_keys.h"
 #include "editors/field_binding.h"
 #include "model/fields/optional_fields.h"
-#include "shell/services/active_document.h"
 
 #include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QLabel>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace {
@@ -65,7 +63,8 @@ const fields::FieldSpec& FieldWithId(int id) {
 
 } // namespace
 
-COptionalFeaturesDlg::COptionalFeaturesDlg(QWidget* parent) : QDialog(parent) {
+COptionalFeaturesDlg::COptionalFeaturesDlg(QWidget* parent)
+    : CFieldTableDlg(optional_features::Fields(), parent) {
     setWindowTitle(tr("Optional Features"));
     binding::SetControlId(this, kDialogId);
     auto* grid = new QGridLayout;
@@ -83,45 +82,9 @@ COptionalFeaturesDlg::COptionalFeaturesDlg(QWidget* parent) : QDialog(parent) {
         }
         ++index;
     }
-    auto* buttons = new QDialogButtonBox(this);
-    QPushButton* ok = buttons->addButton(tr("OK"), QDialogButtonBox::AcceptRole);
-    binding::SetControlId(ok, 1);
-    ok->setDefault(true);
-    binding::SetControlId(buttons->addButton(tr("Cancel"), QDialogButtonBox::RejectRole), 2);
-    connect(buttons, &QDialogButtonBox::accepted, this, &COptionalFeaturesDlg::OnOK);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
-    layout->addWidget(buttons);
+    layout->addWidget(CreateOkCancel());
     // No key filter: F1 help only.
     new DialogKeyHook(this, {});
-}
-
-int COptionalFeaturesDlg::exec() {
-    RadioImage* image = ActiveImage();
-    return image ? DoModal(*image) : QDialog::Rejected;
-}
-
-int COptionalFeaturesDlg::DoModal(RadioImage& image) {
-    m_image = &image;
-    OnInitDialog();
-    const int result = QDialog::exec();
-    m_image = nullptr;
-    return result;
-}
-
-void COptionalFeaturesDlg::OnInitDialog() {
-    for (const fields::FieldSpec& spec : optional_features::Fields()) {
-        binding::FillItems(spec, this);
-    }
-    binding::ShowFieldValues(optional_features::Fields(),
-                             fields::LoadFields(optional_features::Fields(), *m_image), this);
-}
-
-void COptionalFeaturesDlg::OnOK() {
-    if (m_image) {
-        fields::StoreFields(optional_features::Fields(),
-                            binding::ReadFieldValues(optional_features::Fields(), this), *m_image);
-    }
-    accept();
 }

@@ -9,29 +9,12 @@
 //
 // The main window keeps one object and runs exec() for each request.
 
-#include <QDialog>
+#include "editors/field_table_dialog.h"
 
-class RadioImage;
-
-class COptionalFeaturesDlg : public QDialog {
+class COptionalFeaturesDlg : public CFieldTableDlg {
     Q_OBJECT
 public:
     static constexpr int kDialogId = 133;
 
     explicit COptionalFeaturesDlg(QWidget* parent = nullptr);
-
-    // Runs the dialog on the active document's image; with no document open
-    // it does nothing and returns Rejected.
-    int exec() override;
-    // Loads image into the controls and runs the dialog modally; OK stores
-    // the controls into image. Returns Accepted or Rejected.
-    int DoModal(RadioImage& image);
-
-    // Refills the lists in the language in use and loads the image.
-    void OnInitDialog();
-    // Stores every control into the image and closes with Accepted.
-    void OnOK();
-
-private:
-    RadioImage* m_image = nullptr;
 };

@@ -8,14 +8,6 @@
         <translation>可选功能</translation>
     </message>
     <message>
-        <source>OK</source>
-        <translation>确定</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>取消</translation>
-    </message>
-    <message>
         <source>Back Light</source>
         <translation>背光</translation>
     </message>
@@ -118,14 +110,6 @@
         <source>Side Key</source>
         <translation>侧键</translation>
     </message>
-    <message>
-        <source>OK</source>
-        <translation>确定</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>取消</translation>
-    </message>
 </context>
 <context>
     <name>CDtmfDlg</name>
@@ -182,6 +166,17 @@
     <message>
         <source>Stun Type</source>
         <translation>遥毙类型</translation>
+    </message>
+</context>
+<context>
+    <name>CFieldTableDlg</name>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
     </message>
 </context>
 </TS>
