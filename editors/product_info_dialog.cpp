@@ -1,5 +1,7 @@
 #include "editors/product_info_dialog.h"
 
+#include "editors/dialog_keys.h"
+#include "editors/field_binding.h"
 #include "model/band.h"
 #include "model/channel_codec.h"
 #include "model/image_layout.h"
@@ -7,7 +9,6 @@
 #include "model/radio_image.h"
 #include "settings/profile_file.h"
 #include "shell/services/active_document.h"
-#include "shell/services/help_service.h"
 #include "shell/services/message_service.h"
 #include "shell/services/user_store.h"
 
@@ -15,7 +16,6 @@
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -32,14 +32,14 @@ CProductInfoDlg::CProductInfoDlg(QWidget* parent) : QDialog(parent) {
     auto* group = new QGroupBox(tr("Model Info"), this);
     auto* grid = new QGridLayout(group);
     m_model = new QComboBox(group);
-    m_model->setObjectName(QString::number(IDC_MODEL_LIST));
+    binding::SetControlId(m_model, IDC_MODEL_LIST);
     m_model->setEditable(false);
     grid->addWidget(new QLabel(tr("Model"), group), 0, 0);
     grid->addWidget(m_model, 0, 1, 1, 3);
     grid->addWidget(new QLabel(tr("Field"), group), 1, 0);
     for (int i = 0; i < 4; ++i) {
         m_band[i] = new QLineEdit(group);
-        m_band[i]->setObjectName(QString::number(kBandIds[i]));
+        binding::SetControlId(m_band[i], kBandIds[i]);
         const int row = 1 + i / 2;
         grid->addWidget(m_band[i], row, i % 2 == 0 ? 1 : 3);
         if (i % 2 == 0) {
@@ -48,15 +48,16 @@ CProductInfoDlg::CProductInfoDlg(QWidget* parent) : QDialog(parent) {
     }
     auto* buttons = new QDialogButtonBox(this);
     QPushButton* ok = buttons->addButton(tr("OK"), QDialogButtonBox::AcceptRole);
-    ok->setObjectName(QStringLiteral("1"));
+    binding::SetControlId(ok, 1);
     ok->setDefault(true);
-    buttons->addButton(tr("Cancel"), QDialogButtonBox::RejectRole)
-        ->setObjectName(QStringLiteral("2"));
+    binding::SetControlId(buttons->addButton(tr("Cancel"), QDialogButtonBox::RejectRole), 2);
     connect(buttons, &QDialogButtonBox::accepted, this, &CProductInfoDlg::OnOK);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(group);
     layout->addWidget(buttons);
+    // No key filter: F1 help only.
+    new DialogKeyHook(this, {});
 }
 
 QLineEdit* CProductInfoDlg::BandEdit(int id) const {
@@ -123,10 +124,3 @@ void CProductInfoDlg::OnOK() {
     accept();
 }
 
-void CProductInfoDlg::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_F1) {
-        const QWidget* focus = focusWidget();
-        HelpService::ShowContext(this, focus ? focus->objectName().toInt() : 0);
-    }
-    QDialog::keyPressEvent(event);
-}

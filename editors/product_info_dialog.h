@@ -34,9 +34,6 @@ public:
     QComboBox* ModelCombo() const { return m_model; }
     QLineEdit* BandEdit(int id) const;
 
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
-
 private:
     QComboBox* m_model;
     QLineEdit* m_band[4];
