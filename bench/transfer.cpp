@@ -6,6 +6,7 @@
 // never fails.
 
 #include "link/clone_engine.h"
+#include "link/forwarding_link.h"
 #include "link_qt/qt_serial_link.h"
 #include "sim/simulated_radio.h"
 
@@ -23,37 +24,26 @@ using Clock = std::chrono::steady_clock;
 constexpr double kByteSeconds = 10.0 / 9600.0;
 
 // Passes every call on and adds up the mandated waits and the bytes moved.
-class MeasuringLink : public SerialLink {
+class MeasuringLink : public ForwardingLink {
 public:
-    explicit MeasuringLink(SerialLink& inner) : m_inner(inner) {}
+    using ForwardingLink::ForwardingLink;
 
-    bool Open(const std::string& portName) override { return m_inner.Open(portName); }
-    void SetQueues(int in, int out) override { m_inner.SetQueues(in, out); }
-    void SetTimeouts(const LinkTimeouts& timeouts) override { m_inner.SetTimeouts(timeouts); }
-    bool SetLine9600_8N1() override { return m_inner.SetLine9600_8N1(); }
-    void PurgeAll() override { m_inner.PurgeAll(); }
-    void Clear() override { m_inner.Clear(); }
     bool Write(const std::uint8_t* data, std::size_t size) override {
         bytes += size;
-        return m_inner.Write(data, size);
+        return ForwardingLink::Write(data, size);
     }
     ReadResult Read(std::uint8_t* buffer, std::size_t size) override {
-        const ReadResult result = m_inner.Read(buffer, size);
+        const ReadResult result = ForwardingLink::Read(buffer, size);
         bytes += result.count;
         return result;
     }
     void Sleep(int milliseconds) override {
         waitMs += milliseconds;
-        m_inner.Sleep(milliseconds);
+        ForwardingLink::Sleep(milliseconds);
     }
-    void Close() override { m_inner.Close(); }
-    bool IsOpen() const override { return m_inner.IsOpen(); }
 
     long waitMs = 0;
     std::size_t bytes = 0;
-
-private:
-    SerialLink& m_inner;
 };
 
 class QuietObserver : public TransferObserver {

@@ -3,7 +3,7 @@
 #include <cstdio>
 
 WireLogLink::WireLogLink(SerialLink& inner, std::ostream& out)
-    : m_inner(inner), m_out(out), m_start(std::chrono::steady_clock::now()) {}
+    : ForwardingLink(inner), m_out(out), m_start(std::chrono::steady_clock::now()) {}
 
 void WireLogLink::Line(const std::string& text) {
     const double ms =
@@ -31,43 +31,35 @@ void WireLogLink::Bytes(char direction, const std::uint8_t* data, std::size_t si
 }
 
 bool WireLogLink::Open(const std::string& portName) {
-    const bool ok = m_inner.Open(portName);
+    const bool ok = ForwardingLink::Open(portName);
     Line("open " + portName + (ok ? " ok" : " failed"));
     return ok;
 }
 
-void WireLogLink::SetQueues(int inputBytes, int outputBytes) {
-    m_inner.SetQueues(inputBytes, outputBytes);
-}
-
-void WireLogLink::SetTimeouts(const LinkTimeouts& timeouts) {
-    m_inner.SetTimeouts(timeouts);
-}
-
 bool WireLogLink::SetLine9600_8N1() {
-    const bool ok = m_inner.SetLine9600_8N1();
+    const bool ok = ForwardingLink::SetLine9600_8N1();
     Line(ok ? "line 9600 8N1" : "line 9600 8N1 refused");
     return ok;
 }
 
 void WireLogLink::PurgeAll() {
-    m_inner.PurgeAll();
+    ForwardingLink::PurgeAll();
     Line("purge");
 }
 
 void WireLogLink::Clear() {
-    m_inner.Clear();
+    ForwardingLink::Clear();
     Line("clear");
 }
 
 bool WireLogLink::Write(const std::uint8_t* data, std::size_t size) {
-    const bool ok = m_inner.Write(data, size);
+    const bool ok = ForwardingLink::Write(data, size);
     Bytes('>', data, size, ok ? "" : " (write error)");
     return ok;
 }
 
 ReadResult WireLogLink::Read(std::uint8_t* buffer, std::size_t size) {
-    const ReadResult result = m_inner.Read(buffer, size);
+    const ReadResult result = ForwardingLink::Read(buffer, size);
     std::string suffix;
     if (result.error) {
         suffix = " (read error)";
@@ -78,17 +70,9 @@ ReadResult WireLogLink::Read(std::uint8_t* buffer, std::size_t size) {
     return result;
 }
 
-void WireLogLink::Sleep(int milliseconds) {
-    m_inner.Sleep(milliseconds);
-}
-
 void WireLogLink::Close() {
-    if (m_inner.IsOpen()) {
+    if (IsOpen()) {
         Line("close");
     }
-    m_inner.Close();
-}
-
-bool WireLogLink::IsOpen() const {
-    return m_inner.IsOpen();
+    ForwardingLink::Close();
 }

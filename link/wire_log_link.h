@@ -5,35 +5,30 @@
 //     12.345 open /dev/pts/3 ok
 //     14.101 > 02                       (bytes sent)
 //    205.880 < 06                       (bytes received; "(none)" on timeout)
-//    205.990 clear | purge | close | error
+//    205.990 clear | purge | close
 // A user's log is a capture of the whole dialogue.
 
-#include "link/serial_link.h"
+#include "link/forwarding_link.h"
 
 #include <chrono>
 #include <ostream>
 
-class WireLogLink : public SerialLink {
+class WireLogLink : public ForwardingLink {
 public:
     WireLogLink(SerialLink& inner, std::ostream& out);
 
     bool Open(const std::string& portName) override;
-    void SetQueues(int inputBytes, int outputBytes) override;
-    void SetTimeouts(const LinkTimeouts& timeouts) override;
     bool SetLine9600_8N1() override;
     void PurgeAll() override;
     void Clear() override;
     bool Write(const std::uint8_t* data, std::size_t size) override;
     ReadResult Read(std::uint8_t* buffer, std::size_t size) override;
-    void Sleep(int milliseconds) override;
     void Close() override;
-    bool IsOpen() const override;
 
 private:
     void Line(const std::string& text);
     void Bytes(char direction, const std::uint8_t* data, std::size_t size, const char* suffix);
 
-    SerialLink& m_inner;
     std::ostream& m_out;
     std::chrono::steady_clock::time_point m_start;
 };
