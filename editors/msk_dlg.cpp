@@ -84,7 +84,7 @@ CMskDlg::CMskDlg(QWidget* parent) : QDialog(parent) {
     new DialogKeyHook(this, SwallowKey);
 }
 
-int CMskDlg::Run(RadioImage& image) {
+int CMskDlg::DoModal(RadioImage& image) {
     m_image = &image;
     const fields::FieldTable& table = msk::Page().fields;
     binding::ShowFieldValues(table, fields::LoadFields(table, image), this);
@@ -96,7 +96,7 @@ int CMskDlg::Run(RadioImage& image) {
 
 int CMskDlg::exec() {
     RadioImage* image = ActiveImage();
-    return image ? Run(*image) : Rejected;
+    return image ? DoModal(*image) : Rejected;
 }
 
 void CMskDlg::accept() {

@@ -8,7 +8,7 @@
 // control's id.
 //
 // The main window keeps one object and opens it for each request:
-//     dialog.Run(image);     // or dialog.exec() on the active document
+//     dialog.DoModal(image);     // or dialog.exec() on the active document
 
 #include <QDialog>
 
@@ -22,7 +22,7 @@ public:
     explicit CMskDlg(QWidget* parent = nullptr);
 
     // Loads the controls from image and runs the dialog modally on it.
-    int Run(RadioImage& image);
+    int DoModal(RadioImage& image);
     // Runs on the active document's image; with no document open it does
     // nothing and returns Rejected.
     int exec() override;

@@ -63,7 +63,7 @@ CSquelchTuningDlg::CSquelchTuningDlg(QWidget* parent) : QDialog(parent) {
     layout->addLayout(buttons, 1, 0);
 }
 
-int CSquelchTuningDlg::Run(RadioImage& image) {
+int CSquelchTuningDlg::DoModal(RadioImage& image) {
     m_image = &image;
     for (const fields::FieldSpec& spec : squelch::Page().fields) {
         binding::FillItems(spec, this);
@@ -76,7 +76,7 @@ int CSquelchTuningDlg::Run(RadioImage& image) {
 
 int CSquelchTuningDlg::exec() {
     RadioImage* image = ActiveImage();
-    return image ? Run(*image) : Rejected;
+    return image ? DoModal(*image) : Rejected;
 }
 
 void CSquelchTuningDlg::accept() {

@@ -8,7 +8,7 @@
 //
 // Built anew for each request by the main window:
 //     CSquelchTuningDlg dialog(mainWindow);
-//     dialog.Run(image);     // or dialog.exec() on the active document
+//     dialog.DoModal(image);     // or dialog.exec() on the active document
 
 #include <QDialog>
 
@@ -22,7 +22,7 @@ public:
     explicit CSquelchTuningDlg(QWidget* parent = nullptr);
 
     // Fills the lists from image and runs the dialog modally on it.
-    int Run(RadioImage& image);
+    int DoModal(RadioImage& image);
     // Runs on the active document's image; with no document open it does
     // nothing and returns Rejected.
     int exec() override;

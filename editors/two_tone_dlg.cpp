@@ -81,14 +81,14 @@ BoundPage* CTwoToneDlg::DecodePage(int set) const {
     return m_decodeTabs ? static_cast<BoundPage*>(m_decodeTabs->widget(set - 1)) : nullptr;
 }
 
-int CTwoToneDlg::Run(RadioImage& image) {
+int CTwoToneDlg::DoModal(RadioImage& image) {
     BuildPages(image);
     return QDialog::exec();
 }
 
 int CTwoToneDlg::exec() {
     RadioImage* image = ActiveImage();
-    return image ? Run(*image) : Rejected;
+    return image ? DoModal(*image) : Rejected;
 }
 
 void CTwoToneDlg::BuildPages(RadioImage& image) {

@@ -4,6 +4,7 @@
 // call list's in-place edit, tab switching, OK, Cancel and the close box.
 // Each run compares the whole image before and after.
 
+#include "dialog_test_support.h"
 #include "editors/dtmf_call_list_page.h"
 #include "editors/dtmf_decode_page.h"
 #include "editors/dtmf_dlg.h"
@@ -12,7 +13,6 @@
 #include "editors/optional_features_dlg.h"
 #include "editors/spin_buttons.h"
 #include "model/language.h"
-#include "model/program_document.h"
 #include "shell/services/active_document.h"
 #include "shell/services/app_globals.h"
 #include "shell/services/help_service.h"
@@ -37,35 +37,6 @@
 
 namespace {
 
-RadioImage NewImage() {
-    RadioImage image;
-    FillNewDocumentImage(image);
-    return image;
-}
-
-// Offset -> bits a dialog may change.
-using Owned = std::map<std::size_t, std::uint8_t>;
-
-void OwnRange(Owned& owned, std::size_t first, std::size_t count) {
-    for (std::size_t i = 0; i < count; ++i) {
-        owned[first + i] = 0xFF;
-    }
-}
-
-// True when nothing outside the owned bits changed; names the first offset
-// that did.
-bool OnlyOwnedChanged(const RadioImage& before, const RadioImage& after, const Owned& owned) {
-    for (std::size_t i = 0; i < RadioImage::size(); ++i) {
-        const auto it = owned.find(i);
-        const std::uint8_t mask = it == owned.end() ? 0 : it->second;
-        if (((before[i] ^ after[i]) & ~mask) != 0) {
-            qWarning("offset 0x%zx changed from 0x%02x to 0x%02x", i, before[i], after[i]);
-            return false;
-        }
-    }
-    return true;
-}
-
 Owned DtmfOwned() {
     Owned owned{{0x1308, 0x03}, {0x12A8, 0x70}, {0x132F, 0xFF}};
     OwnRange(owned, 0x1309, 3);
@@ -76,49 +47,6 @@ Owned DtmfOwned() {
     }
     return owned;
 }
-
-// Runs the dialog modally; actions run inside its event loop. The dialog is
-// ended (rejected) after them if they did not end it, also when a check in
-// them failed.
-template <typename Dialog>
-int RunWith(Dialog& dialog, RadioImage& image, std::function<void()> actions) {
-    QTimer::singleShot(0, &dialog, [&dialog, actions = std::move(actions)] {
-        const auto end = qScopeGuard([&dialog] {
-            if (dialog.isVisible()) {
-                dialog.reject();
-            }
-        });
-        dialog.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&dialog));
-        actions();
-    });
-    return dialog.DoModal(image);
-}
-
-template <typename T> T* Control(const QWidget* root, int id) {
-    return root->findChild<T*>(QString::number(id));
-}
-
-void ClickOk(QDialog& dialog) {
-    QTest::mouseClick(Control<QPushButton>(&dialog, 1), Qt::LeftButton);
-}
-void ClickCancel(QDialog& dialog) {
-    QTest::mouseClick(Control<QPushButton>(&dialog, 2), Qt::LeftButton);
-}
-
-// Records the help requests.
-struct HelpRecorder {
-    HelpRecorder() {
-        HelpService::SetHandler([this](HelpCommand command, int data) {
-            QCOMPARE(command, HelpCommand::HelpContext);
-            contexts.push_back(data);
-            files.push_back(g_strHelpFile);
-        });
-    }
-    ~HelpRecorder() { HelpService::SetHandler({}); }
-    std::vector<int> contexts;
-    std::vector<std::string> files;
-};
 
 } // namespace
 

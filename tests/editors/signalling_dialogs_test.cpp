@@ -4,6 +4,7 @@
 // simulated radio over a pseudo-terminal. Each test compares the whole image
 // before and after, so a dialog that touches a byte it does not own fails.
 
+#include "dialog_test_support.h"
 #include "editors/bound_page.h"
 #include "editors/cell_edit_grid.h"
 #include "editors/msk_dlg.h"
@@ -12,8 +13,6 @@
 #include "editors/two_tone_dlg.h"
 #include "link/port_name.h"
 #include "message_recorder.h"
-#include "model/program_document.h"
-#include "shell/services/help_service.h"
 #include "sim/simulated_radio.h"
 
 #include <QComboBox>
@@ -25,16 +24,10 @@
 #include <QToolButton>
 #include <QtTest>
 
-#include <functional>
+#include <memory>
 #include <set>
 
 namespace {
-
-RadioImage NewImage() {
-    RadioImage image;
-    FillNewDocumentImage(image);
-    return image;
-}
 
 std::set<std::size_t> Changed(const RadioImage& before, const RadioImage& after) {
     std::set<std::size_t> changed;
@@ -54,60 +47,37 @@ std::set<std::size_t> Range(std::size_t first, std::size_t count) {
     return offsets;
 }
 
-// Bytes 0..15 of `rows` rows from start.
-std::set<std::size_t> RowFronts(std::size_t start, std::size_t rows) {
-    std::set<std::size_t> offsets;
-    for (std::size_t row = 0; row < rows; ++row) {
-        const auto front = Range(start + 24 * row, 16);
-        offsets.insert(front.begin(), front.end());
-    }
-    return offsets;
-}
-
-std::set<std::size_t> TwoToneOwned() {
-    std::set<std::size_t> owned = RowFronts(0x1500, 8);
-    for (const auto& part : {RowFronts(0x1680, 8), RowFronts(0x15C0, 4), RowFronts(0x1740, 4),
-                             Range(0x1620, 8), Range(0x17A0, 7)}) {
-        owned.insert(part.begin(), part.end());
-    }
-    return owned;
-}
-
-bool Within(const std::set<std::size_t>& changed, const std::set<std::size_t>& owned) {
-    for (const std::size_t at : changed) {
-        if (owned.count(at) == 0) {
-            qWarning("offset 0x%zx changed", at);
-            return false;
+// Both forms of the encode list and the decode sets (bytes 0..15 of their
+// rows) and of the timing.
+Owned TwoToneOwned() {
+    Owned owned;
+    for (const auto& [start, rows] :
+         {std::pair<std::size_t, std::size_t>{0x1500, 8}, {0x1680, 8}, {0x15C0, 4}, {0x1740, 4}}) {
+        for (std::size_t row = 0; row < rows; ++row) {
+            OwnRange(owned, start + 24 * row, 16);
         }
     }
-    return true;
+    OwnRange(owned, 0x1620, 8);
+    OwnRange(owned, 0x17A0, 7);
+    return owned;
 }
 
 unsigned BE16(const RadioImage& image, std::size_t at) {
     return image[at] * 256u + image[at + 1];
 }
 
-// Runs the dialog modally; `actions` run inside its event loop and end it.
-// A failed check returns early from the actions; the dialog is then closed
-// here so that the test goes on.
-template <typename Dialog>
-int RunWith(Dialog& dialog, RadioImage& image, std::function<void()> actions) {
-    QTimer::singleShot(0, &dialog, [&dialog, actions = std::move(actions)] {
-        // Focus moves, and with it the leaving of edits, in the active window.
-        dialog.activateWindow();
-        if (!QTest::qWaitForWindowActive(&dialog)) {
-            qWarning("dialog did not become active");
-        }
-        actions();
-        if (dialog.isVisible()) {
-            dialog.reject();
-        }
-    });
-    return dialog.Run(image);
-}
-
-template <typename T> T* Control(const QWidget* root, int id) {
-    return root->findChild<T*>(QString::number(id));
+// The simulated radio with this memory, answering on a pseudo-terminal that
+// g_portName names; null when no pseudo-terminal could be made.
+std::unique_ptr<SimulatedRadio> StartRadio(const RadioMemory& memory, SimOptions options = {}) {
+    auto radio = std::make_unique<SimulatedRadio>(options);
+    radio->SetMemory(memory);
+    std::string error;
+    if (!radio->Start(&error)) {
+        qWarning("no simulated radio: %s", error.c_str());
+        return nullptr;
+    }
+    g_portName = radio->DevicePath();
+    return radio;
 }
 
 void TypeKeypadNumber(QWidget* edit, const QString& text) {
@@ -207,7 +177,7 @@ void SignallingDialogsTest::twoToneRiseDelaySnapsAndStoresOnClose() {
     QCOMPARE(BE16(image, 0x17A5), 7u);
     QCOMPARE(BE16(image, 0x1623), 0x28u);
     QCOMPARE(BE16(image, 0x17A3), 0x28u);
-    QVERIFY(Within(Changed(before, image), TwoToneOwned()));
+    QVERIFY(OnlyOwnedChanged(before, image, TwoToneOwned()));
 
     // The next opening shows what was stored.
     RunWith(dialog, image, [&] {
@@ -272,7 +242,7 @@ void SignallingDialogsTest::twoToneDecodeSetStoresWhenItsTabChanges() {
         QCOMPARE(image[0x1778 + 7], 30);
         dialog.close();
     });
-    QVERIFY(Within(Changed(before, image), TwoToneOwned()));
+    QVERIFY(OnlyOwnedChanged(before, image, TwoToneOwned()));
     // Only the pages that were shown stored: set 8 was never visible, and
     // a new document has no radio form.
     QCOMPARE(image[0x1790], 0xFF);
@@ -281,8 +251,7 @@ void SignallingDialogsTest::twoToneDecodeSetStoresWhenItsTabChanges() {
 
 void SignallingDialogsTest::twoToneKeysAndHelp() {
     RadioImage image = NewImage();
-    std::vector<int> contexts;
-    HelpService::SetHandler([&](HelpCommand, int data) { contexts.push_back(data); });
+    HelpRecorder help;
     CTwoToneDlg dialog;
     RunWith(dialog, image, [&] {
         auto* edit = Control<QLineEdit>(dialog.EncodePage(), 1251);
@@ -294,8 +263,7 @@ void SignallingDialogsTest::twoToneKeysAndHelp() {
         QTest::keyClick(edit, Qt::Key_F1);
         dialog.close();
     });
-    HelpService::SetHandler({});
-    QCOMPARE(contexts, std::vector<int>{1251});
+    QCOMPARE(help.contexts, std::vector<int>{1251});
 }
 
 void SignallingDialogsTest::mskEntryFourLandsAfterTheRowGap() {
@@ -310,7 +278,7 @@ void SignallingDialogsTest::mskEntryFourLandsAfterTheRowGap() {
         QTest::keyClicks(grid->CellEdit(), QStringLiteral("ab12"));
         QCOMPARE(grid->CellEdit()->text(), QStringLiteral("AB12"));
         // OK without leaving the cell.
-        QTest::mouseClick(Control<QPushButton>(&dialog, 1), Qt::LeftButton);
+        ClickOk(dialog);
     });
     QCOMPARE(Changed(before, image), Range(0x12D8, 4));
     QCOMPARE(image[0x12D8], 'A');
@@ -327,7 +295,7 @@ void SignallingDialogsTest::mskCancelLeavesTheImageUnchanged() {
         dialog.IdCodeEdit()->setText(QStringLiteral("1234"));
         ClickCell(dialog.CallList(), 9, 1);
         QTest::keyClicks(dialog.CallList()->CellEdit(), QStringLiteral("F"));
-        QTest::mouseClick(Control<QPushButton>(&dialog, 2), Qt::LeftButton);
+        ClickCancel(dialog);
     });
     QCOMPARE(result, int(QDialog::Rejected));
     QVERIFY(image == before);
@@ -344,8 +312,7 @@ void SignallingDialogsTest::mskCancelLeavesTheImageUnchanged() {
 
 void SignallingDialogsTest::mskKeysAndHelp() {
     RadioImage image = NewImage();
-    std::vector<int> contexts;
-    HelpService::SetHandler([&](HelpCommand, int data) { contexts.push_back(data); });
+    HelpRecorder help;
     CMskDlg dialog;
     RunWith(dialog, image, [&] {
         QLineEdit* edit = dialog.IdCodeEdit();
@@ -360,8 +327,7 @@ void SignallingDialogsTest::mskKeysAndHelp() {
         QTest::keyClick(edit, Qt::Key_F1);
         dialog.reject();
     });
-    HelpService::SetHandler({});
-    QCOMPARE(contexts, std::vector<int>{1048});
+    QCOMPARE(help.contexts, std::vector<int>{1048});
 }
 
 void SignallingDialogsTest::squelchListsAndOk() {
@@ -380,7 +346,7 @@ void SignallingDialogsTest::squelchListsAndOk() {
         QCOMPARE(dialog.LevelList(2)->currentText(), QStringLiteral("-30"));
         vWide->setCurrentIndex(0);
         dialog.LevelList(3)->setCurrentIndex(109);
-        QTest::mouseClick(Control<QPushButton>(&dialog, 1), Qt::LeftButton);
+        ClickOk(dialog);
     });
     QCOMPARE(Changed(before, image), Range(0x17EE, 4));
     QCOMPARE(image[0x17EE], 9);
@@ -395,22 +361,19 @@ void SignallingDialogsTest::squelchCancelKeepsNothingButReads() {
     CSquelchTuningDlg dialog;
     RunWith(dialog, image, [&] {
         dialog.LevelList(0)->setCurrentIndex(3);
-        QTest::mouseClick(Control<QPushButton>(&dialog, 2), Qt::LeftButton);
+        ClickCancel(dialog);
     });
     QVERIFY(image == before);
 }
 
 void SignallingDialogsTest::squelchReadAndWriteAgainstTheRadio() {
-    SimulatedRadio radio;
     RadioMemory memory = DefaultRadioMemory();
     memory[0x0FF6] = 9;
     memory[0x0FF7] = 118;
     memory[0x0FF8] = 64;
     memory[0x0FF9] = 0xFF;
-    radio.SetMemory(memory);
-    std::string error;
-    QVERIFY2(radio.Start(&error), error.c_str());
-    g_portName = radio.DevicePath();
+    const auto radio = StartRadio(memory);
+    QVERIFY(radio);
     MessageRecorder messages;
 
     RadioImage image = NewImage();
@@ -422,7 +385,7 @@ void SignallingDialogsTest::squelchReadAndWriteAgainstTheRadio() {
         QCOMPARE(dialog.LevelList(1)->currentText(), QStringLiteral("54"));
         QCOMPARE(dialog.LevelList(2)->currentText(), QStringLiteral("0"));
         QCOMPARE(dialog.LevelList(3)->currentText(), QStringLiteral("-34"));
-        QTest::mouseClick(Control<QPushButton>(&dialog, 2), Qt::LeftButton);
+        ClickCancel(dialog);
     });
     QCOMPARE(int(messages.seen.size()), 1);
     QCOMPARE(messages.seen[0].text, QStringLiteral("Read Successfully"));
@@ -431,7 +394,7 @@ void SignallingDialogsTest::squelchReadAndWriteAgainstTheRadio() {
     QCOMPARE(image[0x17EE], 9);
     QCOMPARE(image[0x17F1], 0xFF);
 
-    radio.ResetProtocolState();
+    radio->ResetProtocolState();
     RunWith(dialog, image, [&] {
         dialog.LevelList(2)->setCurrentText(QStringLiteral("-1"));
         QTest::mouseClick(dialog.WriteButton(), Qt::LeftButton);
@@ -440,17 +403,17 @@ void SignallingDialogsTest::squelchReadAndWriteAgainstTheRadio() {
     QCOMPARE(int(messages.seen.size()), 2);
     QCOMPARE(messages.seen[1].text, QStringLiteral("Write Successfully"));
     // Write stored the lists first: U narrow's 0xFF showed its default.
-    const RadioMemory written = radio.Memory();
+    const RadioMemory written = radio->Memory();
     QCOMPARE(written[0x0FF6], 9);
     QCOMPARE(written[0x0FF7], 118);
     QCOMPARE(written[0x0FF8], 63);
     QCOMPARE(written[0x0FF9], 30);
     QCOMPARE(image[0x17F0], 63);
-    const std::vector<std::uint8_t> received = radio.ReceivedBytes();
+    const std::vector<std::uint8_t> received = radio->ReceivedBytes();
     const std::vector<std::uint8_t> tail{0x57, 0x0F, 0xF6, 0x04, 9, 118, 63, 30};
     QVERIFY(received.size() >= tail.size());
     QVERIFY(std::equal(tail.begin(), tail.end(), received.end() - 8));
-    QVERIFY(radio.Violations().empty());
+    QVERIFY(radio->Violations().empty());
 }
 
 void SignallingDialogsTest::squelchShortReplyKeepsTheLevels() {
@@ -458,10 +421,8 @@ void SignallingDialogsTest::squelchShortReplyKeepsTheLevels() {
     options.fault.kind = SimFaultKind::ShortReply;
     options.fault.address = 0x0FF6;
     options.fault.shortLength = 6;
-    SimulatedRadio radio(options);
-    std::string error;
-    QVERIFY2(radio.Start(&error), error.c_str());
-    g_portName = radio.DevicePath();
+    const auto radio = StartRadio(DefaultRadioMemory(), options);
+    QVERIFY(radio);
     MessageRecorder messages;
 
     RadioImage image = NewImage();
