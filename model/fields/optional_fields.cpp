@@ -41,8 +41,13 @@ FieldSpec PasswordField() {
         value.text = LoadPassword(image);
         return value;
     };
+    // The edit shows only the leading digits of the stored password; left
+    // as it was shown, it keeps the stored bytes, so that opening and OK do
+    // not cut a password with other characters (the radio compares all six).
     spec.store = [](const FieldValue& value, RadioImage& image) {
-        StorePassword(value.text, image);
+        if (value.text != LoadPassword(image)) {
+            StorePassword(value.text, image);
+        }
     };
     return spec;
 }
@@ -86,8 +91,7 @@ FieldTable MakeFields() {
     table.push_back(
         ListOnByte("tot_pre_alert", 1126, NumberedItems({"Off", "关闭"}, 1, 9), kTotPreAlert));
     table.push_back(PasswordField());
-    table.push_back(
-        ListOnBits("stopwatch", 1129, kOnOff, Bit(kKeys, 4), kFirstIsSet, kFirstIsSet));
+    table.push_back(ListOnBits("stopwatch", 1129, kOnOff, Bit(kKeys, 4), kFirstIsSet, kFirstIsSet));
     table.push_back(ListOnBits(
         "short_press_orange_key", 1131,
         {{"Send 1750 Singal", "发射1750信号"}, {"Emergency Call", "发射报警信号"}, {"Off", "关闭"}},
@@ -124,7 +128,7 @@ std::string LoadPassword(const RadioImage& image) {
 
 void StorePassword(std::string_view text, RadioImage& image) {
     fields::WriteText(image, {kPassword, kPasswordLength},
-                     Utf8ToGbk(TruncateToGbkBytes(text, kPasswordLength)));
+                      Utf8ToGbk(TruncateToGbkBytes(text, kPasswordLength)));
 }
 
 } // namespace optional_features

@@ -28,6 +28,7 @@ const fields::FieldTable& Fields();
 // bytes, at most six.
 std::string LoadPassword(const RadioImage& image);
 // Fills the six bytes with 0xFF, then copies at most six characters of text.
+// (The password field stores only a text that differs from LoadPassword.)
 void StorePassword(std::string_view text, RadioImage& image);
 
 } // namespace optional_features

@@ -139,6 +139,7 @@ TEST(OptionalFields, PasswordStoresTypedCharactersAndShowsLeadingDigits) {
     const fields::FieldSpec& password = *fields::FindField(Fields(), "password");
     for (const Case& c : cases) {
         RadioImage image = field_test::PatternImage(3);
+        optional_features::StorePassword("98ZZ65", image); // shows "98"
         const auto value = fields::AcceptInput(password, c.typed);
         ASSERT_TRUE(value.has_value()) << c.typed;
         password.store(*value, image);
@@ -146,6 +147,19 @@ TEST(OptionalFields, PasswordStoresTypedCharactersAndShowsLeadingDigits) {
             EXPECT_EQ(image[0x17D2 + i], c.stored[i]) << c.typed << " byte " << i;
         }
         EXPECT_EQ(password.load(image).text, c.nextOpening) << c.typed;
+    }
+}
+
+TEST(OptionalFields, PasswordLeftAsShownKeepsAllSixBytes) {
+    // The edit shows "98" of "98ZZ65"; OK without typing must not cut the
+    // password the radio compares in full.
+    const fields::FieldSpec& password = *fields::FindField(Fields(), "password");
+    for (const std::string stored : {"98ZZ65", "A1", "", "123456"}) {
+        RadioImage image = field_test::PatternImage(4);
+        optional_features::StorePassword(stored, image);
+        const RadioImage before = image;
+        password.store(password.load(image), image);
+        EXPECT_EQ(image, before) << stored;
     }
 }
 
