@@ -1,5 +1,6 @@
 #include "shell/program_app.h"
 
+#include "link/port_name.h"
 #include "model/band.h"
 #include "model/language.h"
 #include "model/program_document.h"
@@ -140,6 +141,14 @@ void CProgramApp::StartDemoRadio() {
     }
 }
 
+void CProgramApp::KeepDemoPort() {
+    // A new channel view loads the stored port choice; while none is stored
+    // the transfers keep going to the simulated radio.
+    if (m_demo && !UserStore::ReadPortNumber(UserStore::CurrentAppName()).has_value()) {
+        g_portName = m_demo->DevicePath();
+    }
+}
+
 void CProgramApp::ExitInstance() {
     m_demo.reset();
     m_mainFrame.reset();
@@ -179,6 +188,7 @@ bool CProgramApp::OnFileNew() {
     auto doc = std::make_unique<CProgramDoc>();
     doc->OnNewDocument(g_Profile.GetValue("Setup", "AppName", ""));
     m_mainFrame->AddDocumentWindow(std::move(doc));
+    KeepDemoPort();
     return true;
 }
 
@@ -205,6 +215,7 @@ bool CProgramApp::OpenDocumentFile(const QString& path) {
     // window, never the main window).
     m_mainFrame->HideActiveChild();
     m_mainFrame->AddDocumentWindow(std::move(doc));
+    KeepDemoPort();
     return true;
 }
 

@@ -66,6 +66,7 @@ private:
     bool LoadLanguage(const QString& programDir);
     void ApplyMenuPruning();
     void StartDemoRadio();
+    void KeepDemoPort();
     void OnApplicationCommand(int id);
 
     std::unique_ptr<QTranslator> m_translator;

@@ -2,11 +2,15 @@
 // program directory in a temporary folder: language files, settings, menu
 // pruning, the band bytes of the per-user store and the command line.
 
+#include "editors/process_dialog.h"
+#include "editors/program_view.h"
+#include "link/port_name.h"
 #include "model/band.h"
 #include "model/language.h"
 #include "model/program_document.h"
 #include "settings/profile_file.h"
 #include "shell/command_ids.h"
+#include "shell/demo_radio.h"
 #include "shell/main_frame.h"
 #include "shell/program_app.h"
 #include "shell/services/app_globals.h"
@@ -16,6 +20,8 @@
 #include <QAction>
 #include <QFile>
 #include <QMenu>
+#include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTreeWidget>
 #include <fstream>
@@ -308,6 +314,51 @@ private slots:
         QCOMPARE(QString::fromStdString(doc.Path()), path);
         QCOMPARE(doc.Image()[0x1261], 0x07);
         QCOMPARE(app.MainFrame()->Children().size(), std::size_t{1});
+        app.ExitInstance();
+    }
+
+    void demoRadioAnswersWhenNoPortIsSetUp() {
+        ProgramDirFixture dir;
+        dir.WriteSettings(EnglishSettings(""));
+        dir.CopyTranslations();
+        StartupOptions options = TestOptions(dir);
+        options.demoRadio = true;
+        CProgramApp app;
+        QVERIFY(app.InitInstance(options));
+        QVERIFY(app.DemoRadio() != nullptr);
+        const QString device = QString::fromStdString(app.DemoRadio()->DevicePath());
+        QVERIFY(device.startsWith(QStringLiteral("/dev/")));
+        QCOMPARE(QString::fromStdString(g_portName), device);
+        QVERIFY(app.MainFrame()->StatusMessage().contains(device));
+
+        // A new document window keeps the port on the simulated radio, and
+        // Program > Read brings its channels into the grid.
+        QVERIFY(app.OnFileNew());
+        QCOMPARE(QString::fromStdString(g_portName), device);
+        CProgramView& view = app.MainFrame()->ActiveChild()->View();
+        QSignalSpy read(&view, &CProgramView::ChannelsRead);
+        app.MainFrame()->OnCommand(ID_PROGRAM_READ);
+        QVERIFY(view.ProcessDialog()->IsOpen());
+        view.ProcessDialog()->StartButton()->click();
+        QVERIFY(read.wait(30000));
+        QCOMPARE(Cell(view.Channels(), 1, kColRx), std::string("145.12500"));
+        QCOMPARE(Cell(view.Channels(), 2, kColName), std::string("RPT1"));
+        QVERIFY(app.MainFrame()->ActiveDocument()->IsModified());
+        QCOMPARE(dir.Messages().size(), std::size_t{1}); // New's question only
+        app.ExitInstance();
+    }
+
+    void noDemoRadioWhenAPortIsStored() {
+        ProgramDirFixture dir;
+        dir.WriteSettings(EnglishSettings(""));
+        dir.CopyTranslations();
+        UserStore::WritePortNumber("TestProgram", 2);
+        StartupOptions options = TestOptions(dir);
+        options.demoRadio = true;
+        CProgramApp app;
+        QVERIFY(app.InitInstance(options));
+        QVERIFY(app.DemoRadio() == nullptr);
+        QCOMPARE(g_portName, std::string("COM2"));
         app.ExitInstance();
     }
 
