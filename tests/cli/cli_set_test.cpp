@@ -1,7 +1,7 @@
 // "program-cli set" and the dialog sections of "show --json", run as real
 // processes on real files.
 
-#include "tests/cli/cli_run.h"
+#include "tests/cli/cli_set_fixture.h"
 #include "tests/settings/temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -14,7 +14,7 @@
 
 namespace {
 
-class CliSetTest : public ::testing::Test {
+class CliSetTest : public CliSetFixture {
 protected:
     void SetUp() override {
         RadioImage image = SampleImage();
@@ -22,38 +22,8 @@ protected:
         image[0x132F] = 0x23; // group code "#"
         image[0x12AA] = 0x80; // side key: Squelch Off Momentary
         image[0x1265] = 0xBF; // orange key code 3: Emergency Call
-        WriteFile(File(), ImageBytes(image));
-        original = ReadFile(File());
+        WriteDocument(image);
     }
-    std::string File() const { return dir.File("doc.dat"); }
-    std::string Scratch() const { return dir.Path().string(); }
-    CliRun Set(std::vector<std::string> values, const std::string& out = "") {
-        std::vector<std::string> args{"set", File()};
-        if (!out.empty()) {
-            args.insert(args.end(), {"-o", out});
-        }
-        args.insert(args.end(), values.begin(), values.end());
-        return RunCli(args, Scratch());
-    }
-    QJsonObject Show(const std::string& file) {
-        const CliRun run = RunCli({"show", file, "--json"}, Scratch());
-        EXPECT_EQ(run.exitCode, 0) << run.err;
-        return QJsonDocument::fromJson(QByteArray::fromStdString(run.out)).object();
-    }
-    // Offsets where the file differs from the original, with the new byte.
-    std::map<std::size_t, int> Changes(const std::string& path) {
-        const std::string now = ReadFile(path);
-        EXPECT_EQ(now.size(), original.size());
-        std::map<std::size_t, int> changes;
-        for (std::size_t i = 0; i < now.size() && i < original.size(); ++i) {
-            if (now[i] != original[i]) {
-                changes[i] = static_cast<unsigned char>(now[i]);
-            }
-        }
-        return changes;
-    }
-    TempDir dir;
-    std::string original;
 };
 
 TEST_F(CliSetTest, ShowGivesWhatTheDialogsShowAfterLoading) {

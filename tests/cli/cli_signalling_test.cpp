@@ -2,20 +2,16 @@
 // "program-cli set", run as real processes on real files.
 
 #include "model/program_document.h"
-#include "tests/cli/cli_run.h"
-#include "tests/settings/temp_dir.h"
+#include "tests/cli/cli_set_fixture.h"
 
 #include <gtest/gtest.h>
 
 #include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonObject>
-
-#include <map>
 
 namespace {
 
-class CliSignallingTest : public ::testing::Test {
+class CliSignallingTest : public CliSetFixture {
 protected:
     void SetUp() override {
         RadioImage image;
@@ -25,30 +21,8 @@ protected:
         image[0x12C0] = '1';
         image[0x12C1] = 'A';
         image[0x12DC] = 'F'; // call list entry 5
-        WriteFile(File(), ImageBytes(image));
-        original = ReadFile(File());
+        WriteDocument(image);
     }
-    std::string File() const { return dir.File("doc.dat"); }
-    CliRun Run(std::vector<std::string> args) { return RunCli(args, dir.Path().string()); }
-    QJsonObject Show(const std::string& file) {
-        const CliRun run = Run({"show", file, "--json"});
-        EXPECT_EQ(run.exitCode, 0) << run.err;
-        return QJsonDocument::fromJson(QByteArray::fromStdString(run.out)).object();
-    }
-    // Offsets where the file differs from the original, with the new byte.
-    std::map<std::size_t, int> Changes(const std::string& path) {
-        const std::string now = ReadFile(path);
-        EXPECT_EQ(now.size(), original.size());
-        std::map<std::size_t, int> changes;
-        for (std::size_t i = 0; i < now.size() && i < original.size(); ++i) {
-            if (now[i] != original[i]) {
-                changes[i] = static_cast<unsigned char>(now[i]);
-            }
-        }
-        return changes;
-    }
-    TempDir dir;
-    std::string original;
 };
 
 TEST_F(CliSignallingTest, ShowGivesWhatTheDialogsShowAfterLoading) {
@@ -86,10 +60,10 @@ TEST_F(CliSignallingTest, ShowGivesWhatTheDialogsShowAfterLoading) {
 
 TEST_F(CliSignallingTest, SetStoresExactlyWhatTheDialogsStore) {
     const std::string out = dir.File("out.dat");
-    const CliRun run =
-        Run({"set", File(), "-o", out, "two_tone.tx_rise_delay=0.37",
-             "two_tone.encode.5.tone1=5000", "two_tone.encode.5.tone2=", "two_tone.decode.8.a=100",
-             "msk.call_list.4=ab12", "squelch.v_wide=-55"});
+    const CliRun run = Set({"two_tone.tx_rise_delay=0.37", "two_tone.encode.5.tone1=5000",
+                            "two_tone.encode.5.tone2=", "two_tone.decode.8.a=100",
+                            "msk.call_list.4=ab12", "squelch.v_wide=-55"},
+                           out);
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(ReadFile(File()), original);
 
@@ -146,7 +120,7 @@ TEST_F(CliSignallingTest, RefusedValuesSayWhatIsAllowedAndWriteNothing) {
         {"msk.call_list.10=1", 1, "call_list.9"},
     };
     for (const Case& c : cases) {
-        const CliRun run = Run({"set", File(), "msk.id_code=2", c.assignment});
+        const CliRun run = Set({"msk.id_code=2", c.assignment});
         EXPECT_EQ(run.exitCode, c.exitCode) << c.assignment;
         EXPECT_NE(run.err.find(c.says), std::string::npos) << c.assignment << ": " << run.err;
         EXPECT_EQ(ReadFile(File()), original) << c.assignment;
