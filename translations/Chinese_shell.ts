@@ -270,4 +270,11 @@
         <translation>*.dat (*.dat)</translation>
     </message>
 </context>
+<context>
+    <name>StringTable</name>
+    <message>
+        <source>All data will be Cleared!</source>
+        <translation>所有数据将被清除!</translation>
+    </message>
+</context>
 </TS>
