@@ -31,9 +31,13 @@ void CFieldTableDlg::OnInitDialog() {
 
 void CFieldTableDlg::OnOK() {
     if (m_image) {
-        fields::StoreFields(m_table, binding::ReadFieldValues(m_table, this), *m_image);
+        StoreControls(*m_image);
     }
     accept();
+}
+
+void CFieldTableDlg::StoreControls(RadioImage& image) const {
+    fields::StoreFields(m_table, binding::ReadFieldValues(m_table, this), image);
 }
 
 QDialogButtonBox* CFieldTableDlg::CreateOkCancel() {

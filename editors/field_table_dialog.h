@@ -26,11 +26,15 @@ public:
     // Refills the lists and loads the image into the controls.
     void OnInitDialog();
     // Stores every control into the image and closes with Accepted.
-    void OnOK();
+    virtual void OnOK();
 
 protected:
     // The OK (id 1) and Cancel (id 2) buttons, connected.
     QDialogButtonBox* CreateOkCancel();
+    // The image of the current opening; null between openings.
+    RadioImage* Image() const { return m_image; }
+    // Reads every control and stores it into image.
+    void StoreControls(RadioImage& image) const;
 
 private:
     const fields::FieldTable& m_table;

@@ -5,15 +5,14 @@
 #include "editors/field_binding.h"
 #include "model/fields/msk_fields.h"
 #include "model/language.h"
-#include "shell/services/active_document.h"
 
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
 
@@ -41,7 +40,7 @@ void SetColumnWidths(CellEditGrid* grid) {
 
 } // namespace
 
-CMskDlg::CMskDlg(QWidget* parent) : QDialog(parent) {
+CMskDlg::CMskDlg(QWidget* parent) : CFieldTableDlg(msk::Page().fields, parent) {
     setWindowTitle(tr("MSK"));
     binding::SetControlId(this, kDialogId);
     const fields::FieldTable& table = msk::Page().fields;
@@ -63,47 +62,25 @@ CMskDlg::CMskDlg(QWidget* parent) : QDialog(parent) {
     auto* groupLayout = new QVBoxLayout(group);
     groupLayout->addWidget(m_callList);
 
-    auto* ok = new QPushButton(tr("OK"), this);
-    binding::SetControlId(ok, 1);
-    auto* cancel = new QPushButton(tr("Cancel"), this);
-    binding::SetControlId(cancel, 2);
-    connect(ok, &QPushButton::clicked, this, &CMskDlg::accept);
-    connect(cancel, &QPushButton::clicked, this, &CMskDlg::reject);
-
     auto* idRow = new QHBoxLayout;
     idRow->addWidget(new QLabel(tr("ID Code"), this));
     idRow->addWidget(m_idCode);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(idRow);
     layout->addWidget(group);
-    layout->addLayout(buttons);
+    layout->addWidget(CreateOkCancel());
 
     new DialogKeyHook(this, SwallowKey);
 }
 
-int CMskDlg::DoModal(RadioImage& image) {
-    m_image = &image;
-    const fields::FieldTable& table = msk::Page().fields;
-    binding::ShowFieldValues(table, fields::LoadFields(table, image), this);
-    m_callList->DiscardEditor();
-    const int result = QDialog::exec();
-    m_image = nullptr;
-    return result;
-}
-
-int CMskDlg::exec() {
-    RadioImage* image = ActiveImage();
-    return image ? DoModal(*image) : Rejected;
-}
-
-void CMskDlg::accept() {
+void CMskDlg::OnOK() {
     m_callList->CommitEditor();
-    const fields::FieldTable& table = msk::Page().fields;
-    fields::StoreFields(table, binding::ReadFieldValues(table, this), *m_image);
-    QDialog::accept();
+    CFieldTableDlg::OnOK();
+}
+
+void CMskDlg::done(int result) {
+    m_callList->DiscardEditor();
+    CFieldTableDlg::done(result);
 }
 
 bool CMskDlg::eventFilter(QObject* watched, QEvent* event) {
@@ -111,5 +88,5 @@ bool CMskDlg::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_idCode && event->type() == QEvent::FocusIn) {
         m_callList->CommitEditor();
     }
-    return QDialog::eventFilter(watched, event);
+    return CFieldTableDlg::eventFilter(watched, event);
 }

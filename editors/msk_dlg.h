@@ -10,24 +10,19 @@
 // The main window keeps one object and opens it for each request:
 //     dialog.DoModal(image);     // or dialog.exec() on the active document
 
-#include <QDialog>
+#include "editors/field_table_dialog.h"
 
 class CellEditGrid;
 class QLineEdit;
-class RadioImage;
 
-class CMskDlg : public QDialog {
+class CMskDlg : public CFieldTableDlg {
     Q_OBJECT
 public:
     explicit CMskDlg(QWidget* parent = nullptr);
 
-    // Loads the controls from image and runs the dialog modally on it.
-    int DoModal(RadioImage& image);
-    // Runs on the active document's image; with no document open it does
-    // nothing and returns Rejected.
-    int exec() override;
-
-    void accept() override;
+    void OnOK() override;
+    // Closing hides the in-place edit, so the next opening starts without it.
+    void done(int result) override;
 
     QLineEdit* IdCodeEdit() const { return m_idCode; }
     CellEditGrid* CallList() const { return m_callList; }
@@ -38,5 +33,4 @@ protected:
 private:
     QLineEdit* m_idCode;
     CellEditGrid* m_callList;
-    RadioImage* m_image = nullptr;
 };

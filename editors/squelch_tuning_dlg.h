@@ -10,24 +10,15 @@
 //     CSquelchTuningDlg dialog(mainWindow);
 //     dialog.DoModal(image);     // or dialog.exec() on the active document
 
-#include <QDialog>
+#include "editors/field_table_dialog.h"
 
 class QComboBox;
 class QPushButton;
-class RadioImage;
 
-class CSquelchTuningDlg : public QDialog {
+class CSquelchTuningDlg : public CFieldTableDlg {
     Q_OBJECT
 public:
     explicit CSquelchTuningDlg(QWidget* parent = nullptr);
-
-    // Fills the lists from image and runs the dialog modally on it.
-    int DoModal(RadioImage& image);
-    // Runs on the active document's image; with no document open it does
-    // nothing and returns Rejected.
-    int exec() override;
-
-    void accept() override;
 
     // The squelch read and write of the Read and Write buttons.
     void OnRead();
@@ -38,11 +29,7 @@ public:
     QPushButton* WriteButton() const { return m_write; }
 
 private:
-    void ShowLevels();
-    void StoreLevels(RadioImage& image) const;
-
     QComboBox* m_lists[4];
     QPushButton* m_read;
     QPushButton* m_write;
-    RadioImage* m_image = nullptr;
 };

@@ -31,14 +31,6 @@
         <source>Read</source>
         <translation>读</translation>
     </message>
-    <message>
-        <source>OK</source>
-        <translation>确定</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>取消</translation>
-    </message>
 </context>
 <context>
     <name>CMskDlg</name>
@@ -53,14 +45,6 @@
     <message>
         <source>Call List</source>
         <translation>呼叫列表</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>确定</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>取消</translation>
     </message>
 </context>
 <context>

@@ -304,7 +304,7 @@ void SignallingDialogsTest::mskCancelLeavesTheImageUnchanged() {
         QCOMPARE(dialog.CallList()->item(9, 1)->text(), QString());
         // OK with the ID code of two characters.
         dialog.IdCodeEdit()->setText(QStringLiteral("12"));
-        dialog.accept();
+        ClickOk(dialog);
     });
     QCOMPARE(Changed(before, image), Range(0x12C0, 2));
     QCOMPARE(image[0x12C2], 0xFF);
