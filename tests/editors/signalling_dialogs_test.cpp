@@ -13,8 +13,10 @@
 #include "editors/two_tone_dlg.h"
 #include "link/port_name.h"
 #include "message_recorder.h"
+#include "shell/services/active_document.h"
 #include "sim/simulated_radio.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -106,6 +108,7 @@ private slots:
     void twoToneGridCellsAndScroll();
     void twoToneDecodeSetStoresWhenItsTabChanges();
     void twoToneKeysAndHelp();
+    void twoToneNeedsADocument();
     void mskEntryFourLandsAfterTheRowGap();
     void mskCancelLeavesTheImageUnchanged();
     void mskKeysAndHelp();
@@ -264,6 +267,24 @@ void SignallingDialogsTest::twoToneKeysAndHelp() {
         dialog.close();
     });
     QCOMPARE(help.contexts, std::vector<int>{1251});
+}
+
+void SignallingDialogsTest::twoToneNeedsADocument() {
+    SetActiveImageProvider({});
+    CTwoToneDlg dialog;
+    QCOMPARE(dialog.exec(), int(QDialog::Rejected));
+    QVERIFY(dialog.Tabs() == nullptr);
+
+    // With a document, exec() edits the active document's image.
+    RadioImage image = NewImage();
+    SetActiveImageProvider([&image] { return &image; });
+    QTimer::singleShot(0, &dialog, [&dialog] {
+        Control<QCheckBox>(dialog.EncodePage(), 1061)->setChecked(true);
+        dialog.close();
+    });
+    dialog.exec();
+    SetActiveImageProvider({});
+    QCOMPARE(image[0x1627], 1);
 }
 
 void SignallingDialogsTest::mskEntryFourLandsAfterTheRowGap() {
