@@ -125,6 +125,8 @@ void CProgramView::EncodeChannels() {
 }
 
 void CProgramView::DecodeChannels() {
+    // An edit begun on the old texts must not be committed over the new ones.
+    m_editors->HideAll();
     ::DecodeChannels(m_image, m_model->Table());
     m_model->TableReplaced();
 }

@@ -52,6 +52,7 @@ private slots:
     void transmitFrequencyRules_data();
     void transmitFrequencyRules();
     void emptyingReceiveFrequencyDeletesChannel();
+    void decodeDropsEditInProgress();
     void settingsNeedFrequencies();
     void listSelectsCellTextOnBegin();
     void scrollingDropsOpenList();
@@ -301,6 +302,19 @@ void GridViewTest::emptyingReceiveFrequencyDeletesChannel() {
         QCOMPARE(int(m_image[record + b]), 0xFF);
     }
     QCOMPARE(int(m_image[record + 13]) & 0xFE, 0x04);
+}
+
+void GridViewTest::decodeDropsEditInProgress() {
+    addChannel(12, "145.12500");
+    // The image holds the channel with high power, as a read would bring it.
+    m_view->EncodeChannels();
+    click(12, 6);
+    QComboBox* power = list("powerList");
+    power->setCurrentIndex(power->findText("Low"));
+    m_view->DecodeChannels();
+    QVERIFY(power->isHidden());
+    click(12, 7);
+    QCOMPARE(cell(12, 6), QString("High"));
 }
 
 void GridViewTest::settingsNeedFrequencies() {
