@@ -161,7 +161,7 @@ bool CProgramView::commit(CommitTrigger trigger) {
         m_model->RowChanged(row);
     }
     if (result.Refused()) {
-        ShowCellMessage(this, result.messageId, result.captionId, result.icon == MessageIcon::Stop);
+        ShowCellMessage(this, result.messageId, result.captionId, result.icon == CellMessageIcon::Stop);
     }
     if (result.clearEditText) {
         m_editors->FrequencyEdit()->clear();

@@ -56,7 +56,7 @@ void ClearRow(ChannelTexts& row) {
     }
 }
 
-CommitResult Message(int id, MessageIcon icon) {
+CommitResult Message(int id, CellMessageIcon icon) {
     CommitResult r;
     r.messageId = id;
     r.captionId = IDS_CAUTION;
@@ -74,16 +74,16 @@ CommitResult CommitRx(ChannelTexts& row, std::string_view editorText, CommitTrig
     const std::string t = NormalizeFrequencyText(editorText);
     const std::int32_t v = FrequencyToUnits(t);
     if (v < 6700000 || v > 60000000) {
-        r = Message(IDS_ERROR_DATA_FORMAT, MessageIcon::Stop);
+        r = Message(IDS_ERROR_DATA_FORMAT, CellMessageIcon::Stop);
     } else if (v % 500 != 0 && v % 625 != 0) {
-        r = Message(IDS_ERROR_STEP_VALUE, MessageIcon::Exclamation);
+        r = Message(IDS_ERROR_STEP_VALUE, CellMessageIcon::Exclamation);
         if (trigger == CommitTrigger::LeaveCell) {
             ClearRow(row);
             r.effect = CommitEffect::RowCleared;
             return r;
         }
     } else if (!InBands(v)) {
-        r = Message(IDS_OUT_OF_RANGE, MessageIcon::Exclamation);
+        r = Message(IDS_OUT_OF_RANGE, CellMessageIcon::Exclamation);
     } else if (!row[kColRx - 1].empty()) {
         row[kColRx - 1] = t;
         r.effect = CommitEffect::CellSet;

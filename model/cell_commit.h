@@ -57,7 +57,7 @@ enum class CommitTrigger {
     Enter,     // Enter in the frequency edit
 };
 
-enum class MessageIcon { None, Stop, Exclamation };
+enum class CellMessageIcon { None, Stop, Exclamation };
 
 enum class CommitEffect {
     None,       // the table is unchanged
@@ -70,7 +70,7 @@ struct CommitResult {
     CommitEffect effect = CommitEffect::None;
     int messageId = 0; // string-table id of the message to show, 0 for none
     int captionId = 0; // caption id of that message
-    MessageIcon icon = MessageIcon::None;
+    CellMessageIcon icon = CellMessageIcon::None;
     bool editorVisible = false; // the editor stays visible (else hide it)
     bool clearEditText = false; // the edit's text is to be cleared
     // True when the entry was refused with a message.

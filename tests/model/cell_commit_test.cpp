@@ -45,19 +45,19 @@ TEST_F(CellCommitTest, RxRefusalsOnLeavingTheCell) {
     struct Case {
         const char* text;
         int message;
-        MessageIcon icon;
+        CellMessageIcon icon;
         bool rowCleared; // else the row is unchanged and the editor stays
     };
     const Case cases[] = {
-        {"66.99375", IDS_ERROR_DATA_FORMAT, MessageIcon::Stop, false},
-        {"600.00625", IDS_ERROR_DATA_FORMAT, MessageIcon::Stop, false},
-        {"abc", IDS_ERROR_DATA_FORMAT, MessageIcon::Stop, false},
-        {"145.0031", IDS_ERROR_STEP_VALUE, MessageIcon::Exclamation, true},
-        {"137.0025", IDS_ERROR_STEP_VALUE, MessageIcon::Exclamation, true},
-        {"600", IDS_OUT_OF_RANGE, MessageIcon::Exclamation, false},
-        {"67", IDS_OUT_OF_RANGE, MessageIcon::Exclamation, false},
-        {"520.00625", IDS_OUT_OF_RANGE, MessageIcon::Exclamation, false},
-        {"300", IDS_OUT_OF_RANGE, MessageIcon::Exclamation, false},
+        {"66.99375", IDS_ERROR_DATA_FORMAT, CellMessageIcon::Stop, false},
+        {"600.00625", IDS_ERROR_DATA_FORMAT, CellMessageIcon::Stop, false},
+        {"abc", IDS_ERROR_DATA_FORMAT, CellMessageIcon::Stop, false},
+        {"145.0031", IDS_ERROR_STEP_VALUE, CellMessageIcon::Exclamation, true},
+        {"137.0025", IDS_ERROR_STEP_VALUE, CellMessageIcon::Exclamation, true},
+        {"600", IDS_OUT_OF_RANGE, CellMessageIcon::Exclamation, false},
+        {"67", IDS_OUT_OF_RANGE, CellMessageIcon::Exclamation, false},
+        {"520.00625", IDS_OUT_OF_RANGE, CellMessageIcon::Exclamation, false},
+        {"300", IDS_OUT_OF_RANGE, CellMessageIcon::Exclamation, false},
     };
     for (const Case& c : cases) {
         table[9] = kFilled;
