@@ -16,11 +16,13 @@
 #include <QCursor>
 #include <QDialog>
 #include <QDockWidget>
+#include <QDropEvent>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QMdiArea>
 #include <QMenu>
+#include <QMimeData>
 #include <QSignalBlocker>
 #include <QStatusBar>
 #include <QToolBar>
@@ -56,6 +58,7 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent) {
     connect(m_mdi, &QMdiArea::subWindowActivated, this,
             [this](QMdiSubWindow* window) { OnChildActivated(window); });
 
+    setAcceptDrops(true);
     CreateMenus();
     CreateToolBar();
     CreateStatusBar();
@@ -445,4 +448,22 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
         return;
     }
     event->accept();
+}
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
+    if (event->mimeData()->hasUrls()) {
+        event->acceptProposedAction();
+    }
+}
+
+void CMainFrame::dropEvent(QDropEvent* event) {
+    if (TransferRunning()) {
+        return;
+    }
+    for (const QUrl& url : event->mimeData()->urls()) {
+        if (url.isLocalFile()) {
+            emit fileDropped(url.toLocalFile());
+        }
+    }
+    event->acceptProposedAction();
 }

@@ -90,9 +90,13 @@ signals:
     // Emitted for the commands the application object handles (New, Open,
     // About, Print Setup).
     void applicationCommand(int id);
+    // A file was dropped onto the window: the application opens it.
+    void fileDropped(const QString& path);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

@@ -82,6 +82,8 @@ bool CProgramApp::InitInstance(const StartupOptions& options) {
     m_mainFrame = std::make_unique<CMainFrame>();
     connect(m_mainFrame.get(), &CMainFrame::applicationCommand, this,
             &CProgramApp::OnApplicationCommand);
+    connect(m_mainFrame.get(), &CMainFrame::fileDropped, this,
+            [this](const QString& path) { OpenDocumentFile(path); });
     RegisterEditorDialogs(*m_mainFrame);
 
     const bool opened = options.arguments.isEmpty() ? OnFileNew()

@@ -2,16 +2,25 @@
 // that was active, Close hiding and Channel Information showing again, Save
 // and Save As, and the question about unsaved changes when quitting.
 
+#include "editors/process_dialog.h"
 #include "editors/program_view.h"
+#include "link/port_name.h"
 #include "model/program_document.h"
 #include "model/string_table.h"
 #include "shell/command_ids.h"
 #include "shell/main_frame.h"
 #include "shell/program_app.h"
 #include "shell/services/active_document.h"
+#include "sim/simulated_radio.h"
 #include "tests/app/app_fixture.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QDialog>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QPushButton>
+#include <QSignalSpy>
 #include <QFile>
 #include <QPointer>
 #include <QTest>
@@ -167,6 +176,48 @@ private slots:
         QVERIFY(Frame().isVisible());
         QCOMPARE(Frame().Children().size(), std::size_t{1});
         QVERIFY(!Frame().ActiveChild()->isHidden());
+    }
+
+    void droppedFileOpensLikeFileOpen() {
+        const QString path = WriteDat(*m_dir, QStringLiteral("dropped.dat"), 0x55);
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(path)});
+        QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        // Straight to the window, as the platform's drag and drop delivers it.
+        static_cast<QObject&>(Frame()).event(&drop);
+        QCOMPARE(Frame().Children().size(), std::size_t{2});
+        QCOMPARE(Frame().ActiveDocument()->Image()[0x1262], 0x55);
+    }
+
+    void nothingClosesADocumentWhileATransferRuns() {
+        // A radio that never answers keeps the transfer in its entry attempts
+        // until it is cancelled; the attempts end only through the window, so
+        // the checks below run while it is certainly running.
+        SimOptions options;
+        options.fault.kind = SimFaultKind::Silent;
+        SimulatedRadio radio(options);
+        QVERIFY(radio.Start());
+        g_portName = radio.DevicePath();
+        CChildFrame* child = Frame().ActiveChild();
+        CProgramView& view = child->View();
+        QSignalSpy running(&view, &CProgramView::TransferRunningChanged);
+        Frame().OnCommand(ID_PROGRAM_READ);
+        view.ProcessDialog()->StartButton()->click();
+        QVERIFY(running.count() > 0 || running.wait(10000));
+        QVERIFY(view.IsTransferRunning());
+
+        QVERIFY(!Frame().close());
+        Frame().OnCommand(ID_FILE_NEW);
+        Frame().OnCommand(ID_FILE_CLOSE);
+        QVERIFY(!Frame().CommandAction(ID_FILE_NEW)->isEnabled());
+        QVERIFY(!Frame().CommandAction(ID_PROGRAM_WRITE)->isEnabled());
+        QCOMPARE(Frame().ActiveChild(), child);
+        QVERIFY(!child->isHidden());
+        QCOMPARE(m_dir->Messages().size(), std::size_t{0});
+
+        view.ProcessDialog()->CancelButton()->click();
+        QTRY_VERIFY_WITH_TIMEOUT(!view.IsTransferRunning(), 30000);
+        QVERIFY(Frame().CommandAction(ID_FILE_NEW)->isEnabled());
     }
 
     void closeHidesAndChannelInformationShowsAgain_data() {
