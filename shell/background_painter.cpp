@@ -14,12 +14,13 @@ TileGrid TilesFor(QSize area, QSize picture) {
 }
 
 CBackgroundPainter* CBackgroundPainter::Attach(QMdiArea* area) {
-    return new CBackgroundPainter(area);
+    return new CBackgroundPainter(area->viewport());
 }
 
-CBackgroundPainter::CBackgroundPainter(QMdiArea* area) : QObject(area), m_area(area) {
-    m_area->viewport()->installEventFilter(this);
-    m_area->viewport()->update();
+CBackgroundPainter::CBackgroundPainter(QWidget* viewport)
+    : QObject(viewport), m_viewport(viewport) {
+    m_viewport->installEventFilter(this);
+    m_viewport->update();
 }
 
 QImage CBackgroundPainter::BuiltInPicture() {
@@ -39,21 +40,20 @@ QImage CBackgroundPainter::CurrentPicture() {
 }
 
 bool CBackgroundPainter::eventFilter(QObject* watched, QEvent* event) {
-    QWidget* viewport = m_area->viewport();
-    if (watched != viewport) {
+    // Only the type and the pointer are looked at first: the filter also sees
+    // the events of a viewport that is being destroyed.
+    const QEvent::Type type = event->type();
+    if ((type != QEvent::Resize && type != QEvent::Paint) || watched != m_viewport) {
         return false;
     }
-    if (event->type() == QEvent::Resize) {
+    if (type == QEvent::Resize) {
         // Redraw everything, so the tiling starts from the corner again.
-        viewport->update();
-        return false;
-    }
-    if (event->type() != QEvent::Paint) {
+        m_viewport->update();
         return false;
     }
     const QImage picture = CurrentPicture();
-    const TileGrid grid = TilesFor(viewport->size(), picture.size());
-    QPainter painter(viewport);
+    const TileGrid grid = TilesFor(m_viewport->size(), picture.size());
+    QPainter painter(m_viewport);
     for (int row = 0; row < grid.rows; ++row) {
         for (int column = 0; column < grid.columns; ++column) {
             painter.drawImage(column * picture.width(), row * picture.height(), picture);

@@ -24,7 +24,8 @@ class CBackgroundPainter : public QObject {
     Q_OBJECT
 
 public:
-    // Takes over the background of `area` for the area's lifetime.
+    // Takes over the background of `area` for the area's lifetime (the painter
+    // belongs to the area's viewport).
     static CBackgroundPainter* Attach(QMdiArea* area);
 
     // The picture the next paint uses: "background.bmp" of the program
@@ -37,7 +38,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    explicit CBackgroundPainter(QMdiArea* area);
+    explicit CBackgroundPainter(QWidget* viewport);
 
-    QMdiArea* m_area;
+    QWidget* m_viewport;
 };
