@@ -1,6 +1,6 @@
 #include "editors/transfer_runner.h"
 
-#include "editors/cell_message.h"
+#include "editors/message_observer.h"
 #include "link_qt/qt_serial_link.h"
 #include "shell/services/message_service.h"
 
@@ -9,17 +9,6 @@
 #include <QPointer>
 #include <QThread>
 #include <QWidget>
-
-namespace {
-
-QString messageText(const LinkMessage& message) {
-    if (message.stringId != 0) {
-        return StringTableString(message.stringId);
-    }
-    return QString::fromStdString(LinkMessageText(message));
-}
-
-} // namespace
 
 // Called on the worker thread: forwards progress and status to the window
 // thread, and blocks on the window thread for prompts and messages.
@@ -49,8 +38,8 @@ public:
         QMetaObject::invokeMethod(
             m_runner,
             [this, message] {
-                const MessageAnswer choice = MessageService::Show(m_parent, messageText(message),
-                                                                  MessageButtons::RetryCancel);
+                const MessageAnswer choice = MessageService::Show(
+                    m_parent, LinkMessageString(message), MessageButtons::RetryCancel);
                 return choice == MessageAnswer::Retry ? PromptAnswer::Retry : PromptAnswer::Cancel;
             },
             Qt::BlockingQueuedConnection, &answer);
@@ -61,7 +50,7 @@ public:
         QMetaObject::invokeMethod(
             m_runner,
             [this, message] {
-                MessageService::Show(m_parent, messageText(message), MessageButtons::Ok);
+                MessageService::Show(m_parent, LinkMessageString(message), MessageButtons::Ok);
             },
             Qt::BlockingQueuedConnection);
     }
