@@ -80,9 +80,8 @@ void CProductInfoDlg::OnInitDialog() {
         edit->setEnabled(false);
     }
     m_model->clear();
-    for (const std::string& name : ::ModelList([](const std::string& key) {
-             return g_Profile.GetValue("Setup", key, "");
-         })) {
+    for (const std::string& name :
+         ::ModelList([](const std::string& key) { return g_Profile.GetValue("Setup", key, ""); })) {
         m_model->addItem(QString::fromStdString(name));
     }
     if (const RadioImage* image = ActiveImage()) {
@@ -113,9 +112,9 @@ void CProductInfoDlg::OnOK() {
         mhz[i] = ParseAtoi(m_band[i]->text().toStdString());
     }
     if (mhz[0] > mhz[1] || mhz[2] > mhz[3]) {
-        MessageService::Show(this, QString::fromUtf8(Tr2("Frequency input error",
-                                                          "起始频率应小于结束频率")),
-                             MessageButtons::Ok, MessageIcon::Exclamation);
+        MessageService::Show(
+            this, QString::fromUtf8(Tr2("Frequency input error", "起始频率应小于结束频率")),
+            MessageButtons::Ok, MessageIcon::Exclamation);
         return;
     }
     SetBandLimitsMhz({mhz[0], mhz[1], mhz[2], mhz[3]});
@@ -123,4 +122,3 @@ void CProductInfoDlg::OnOK() {
     SetImageBandCode(*image, g_bandCode);
     accept();
 }
-

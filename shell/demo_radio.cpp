@@ -51,4 +51,6 @@ bool CDemoRadio::Start() {
     return true;
 }
 
-std::string CDemoRadio::DevicePath() const { return m_radio ? m_radio->DevicePath() : std::string(); }
+std::string CDemoRadio::DevicePath() const {
+    return m_radio ? m_radio->DevicePath() : std::string();
+}

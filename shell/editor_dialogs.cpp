@@ -12,8 +12,7 @@
 
 namespace {
 
-template <typename Dialog>
-void Register(CMainFrame& frame, int id, bool reused) {
+template <typename Dialog> void Register(CMainFrame& frame, int id, bool reused) {
     frame.SetEditorDialog(
         id, [](QWidget* parent) -> QDialog* { return new Dialog(parent); }, reused);
 }

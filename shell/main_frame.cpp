@@ -260,8 +260,7 @@ void CMainFrame::UpdateCommandUI() {
 }
 
 bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress &&
-        static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1) {
+    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1) {
         if (auto* menu = qobject_cast<QMenu*>(watched); menu && menu->activeAction()) {
             HelpService::ShowContext(this, menu->activeAction()->data().toInt());
             return true;
@@ -295,7 +294,8 @@ CChildFrame* CMainFrame::AddDocumentWindow(std::unique_ptr<CProgramDoc> doc) {
     connect(&view, &CProgramView::TransferRunningChanged, this, [this] { UpdateCommandUI(); });
     // The document differs from its file after an edit or a read.
     CProgramDoc& document = child->Document();
-    connect(&view, &CProgramView::ChannelsEdited, this, [&document] { document.SetModified(true); });
+    connect(&view, &CProgramView::ChannelsEdited, this,
+            [&document] { document.SetModified(true); });
     connect(&view, &CProgramView::ChannelsRead, this, [&document] { document.SetModified(true); });
     ShowMenuSet(true);
     child->show();
@@ -333,7 +333,9 @@ void CMainFrame::ShowActiveFrame() {
     }
 }
 
-void CMainFrame::ToggleNavigation() { m_navigation->setVisible(m_navigation->isHidden()); }
+void CMainFrame::ToggleNavigation() {
+    m_navigation->setVisible(m_navigation->isHidden());
+}
 
 bool CMainFrame::TransferRunning() const {
     for (const CChildFrame* child : Children()) {
@@ -392,8 +394,8 @@ bool CMainFrame::SaveDocumentOf(CChildFrame* child, bool askName) {
     // Save writes straight to the document's file when it exists and can be
     // written; otherwise it asks for a name, as Save As always does.
     if (askName || path.isEmpty() || !info.exists() || !info.isWritable()) {
-        path = AskSaveFileName(info.isRelative() && !path.isEmpty() ? info.absoluteFilePath()
-                                                                    : path);
+        path =
+            AskSaveFileName(info.isRelative() && !path.isEmpty() ? info.absoluteFilePath() : path);
         if (path.isEmpty()) {
             return false;
         }
@@ -424,8 +426,7 @@ bool CMainFrame::ConfirmDiscardChanges() {
         if (!doc.IsModified()) {
             continue;
         }
-        const QString text =
-            tr("Save changes to %1?").arg(QString::fromStdString(doc.Title()));
+        const QString text = tr("Save changes to %1?").arg(QString::fromStdString(doc.Title()));
         switch (MessageService::Show(this, text, MessageButtons::SaveDiscardCancel,
                                      MessageIcon::Exclamation)) {
         case MessageAnswer::Save:

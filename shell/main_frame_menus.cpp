@@ -17,16 +17,16 @@ namespace {
 
 constexpr int kSeparator = 0;
 
-
 using MenuItems = std::vector<std::pair<int, const char*>>;
 
 // Menu 128: no document open.
-const MenuItems kFileNoDoc{{ID_FILE_NEW, QT_TRANSLATE_NOOP("CMainFrame", "&New\tCtrl+N")},
-                           {ID_FILE_OPEN, QT_TRANSLATE_NOOP("CMainFrame", "&Open...\tCtrl+O")},
-                           {kSeparator, nullptr},
-                           {ID_FILE_PRINT_SETUP, QT_TRANSLATE_NOOP("CMainFrame", "P&rint Setup...")},
-                           {kSeparator, nullptr},
-                           {ID_APP_EXIT, QT_TRANSLATE_NOOP("CMainFrame", "E&xit")}};
+const MenuItems kFileNoDoc{
+    {ID_FILE_NEW, QT_TRANSLATE_NOOP("CMainFrame", "&New\tCtrl+N")},
+    {ID_FILE_OPEN, QT_TRANSLATE_NOOP("CMainFrame", "&Open...\tCtrl+O")},
+    {kSeparator, nullptr},
+    {ID_FILE_PRINT_SETUP, QT_TRANSLATE_NOOP("CMainFrame", "P&rint Setup...")},
+    {kSeparator, nullptr},
+    {ID_APP_EXIT, QT_TRANSLATE_NOOP("CMainFrame", "E&xit")}};
 const MenuItems kViewNoDoc{{ID_VIEW_TOOLBAR, QT_TRANSLATE_NOOP("CMainFrame", "&Toolbar")},
                            {ID_VIEW_STATUS_BAR, QT_TRANSLATE_NOOP("CMainFrame", "&Status Bar")}};
 const MenuItems kHelpNoDoc{{ID_APP_ABOUT, QT_TRANSLATE_NOOP("CMainFrame", "&About ...")}};
@@ -43,21 +43,23 @@ const MenuItems kFileDoc{{ID_FILE_NEW, QT_TRANSLATE_NOOP("CMainFrame", "&New\tCt
                          {ID_FILE_PRINT_SETUP, QT_TRANSLATE_NOOP("CMainFrame", "Print Setup...")},
                          {kSeparator, nullptr},
                          {ID_APP_EXIT, QT_TRANSLATE_NOOP("CMainFrame", "&Exit")}};
-const MenuItems kEditDoc{{ID_PRODUCT_INFORMATION, QT_TRANSLATE_NOOP("CMainFrame", "Product Information")},
-                         {ID_CHANNEL_INFORMATION, QT_TRANSLATE_NOOP("CMainFrame", "Channel Information")},
-                         {kSeparator, nullptr},
-                         {ID_OPTIONAL_FEATURES, QT_TRANSLATE_NOOP("CMainFrame", "Optional Features")},
-                         {kSeparator, nullptr},
-                         {ID_DTMF, QT_TRANSLATE_NOOP("CMainFrame", "DTMF")},
-                         {ID_KEY_ASSIGNMENT, QT_TRANSLATE_NOOP("CMainFrame", "Key Assignment")}};
+const MenuItems kEditDoc{
+    {ID_PRODUCT_INFORMATION, QT_TRANSLATE_NOOP("CMainFrame", "Product Information")},
+    {ID_CHANNEL_INFORMATION, QT_TRANSLATE_NOOP("CMainFrame", "Channel Information")},
+    {kSeparator, nullptr},
+    {ID_OPTIONAL_FEATURES, QT_TRANSLATE_NOOP("CMainFrame", "Optional Features")},
+    {kSeparator, nullptr},
+    {ID_DTMF, QT_TRANSLATE_NOOP("CMainFrame", "DTMF")},
+    {ID_KEY_ASSIGNMENT, QT_TRANSLATE_NOOP("CMainFrame", "Key Assignment")}};
 const MenuItems kProgramDoc{{ID_PROGRAM_READ, QT_TRANSLATE_NOOP("CMainFrame", "&Read    Ctrl+R")},
                             {ID_PROGRAM_WRITE, QT_TRANSLATE_NOOP("CMainFrame", "&Write   Ctrl+W")}};
 const MenuItems kSetupDoc{{ID_COM_SETUP, QT_TRANSLATE_NOOP("CMainFrame", "Com Setup")},
                           {ID_LANGUAGE, QT_TRANSLATE_NOOP("CMainFrame", "Language")}};
-const MenuItems kViewDoc{{ID_VIEW_TOOLBAR, QT_TRANSLATE_NOOP("CMainFrame", "&Toolbar")},
-                         {ID_VIEW_STATUS_BAR, QT_TRANSLATE_NOOP("CMainFrame", "&Status Bar")},
-                         {kSeparator, nullptr},
-                         {ID_CONTROL_BAR, QT_TRANSLATE_NOOP("CMainFrame", "Control &Bar   Ctrl+B")}};
+const MenuItems kViewDoc{
+    {ID_VIEW_TOOLBAR, QT_TRANSLATE_NOOP("CMainFrame", "&Toolbar")},
+    {ID_VIEW_STATUS_BAR, QT_TRANSLATE_NOOP("CMainFrame", "&Status Bar")},
+    {kSeparator, nullptr},
+    {ID_CONTROL_BAR, QT_TRANSLATE_NOOP("CMainFrame", "Control &Bar   Ctrl+B")}};
 const MenuItems kHelpDoc{{ID_HELP_TOPICS, QT_TRANSLATE_NOOP("CMainFrame", "&Help Topics")},
                          {kSeparator, nullptr},
                          {ID_APP_ABOUT, QT_TRANSLATE_NOOP("CMainFrame", "&About ...")}};
@@ -110,9 +112,9 @@ void CMainFrame::CreateMenus() {
                     MakeMenu(tr("&Help"), kHelpNoDoc)};
     m_editMenu = MakeMenu(tr("&Edit"), kEditDoc);
     m_setupMenu = MakeMenu(tr("&Setup"), kSetupDoc);
-    m_menusDoc = {MakeMenu(tr("&File"), kFileDoc), m_editMenu,
+    m_menusDoc = {MakeMenu(tr("&File"), kFileDoc),       m_editMenu,
                   MakeMenu(tr("&Program"), kProgramDoc), m_setupMenu,
-                  MakeMenu(tr("&View"), kViewDoc), MakeMenu(tr("&Help"), kHelpDoc)};
+                  MakeMenu(tr("&View"), kViewDoc),       MakeMenu(tr("&Help"), kHelpDoc)};
     for (const auto& [id, keys] : kAccelerators) {
         QAction* action = MakeAction(id, {});
         action->setShortcut(keys);

@@ -65,8 +65,8 @@ bool CProgramApp::InitInstance(const StartupOptions& options) {
     }
 
     if (!LoadLanguage(dir)) {
-        MessageService::Show(nullptr, QString::fromUtf8(Tr2("Load language DLL fail",
-                                                            "加载语言链接库失败")));
+        MessageService::Show(
+            nullptr, QString::fromUtf8(Tr2("Load language DLL fail", "加载语言链接库失败")));
         return false;
     }
 
@@ -86,8 +86,8 @@ bool CProgramApp::InitInstance(const StartupOptions& options) {
             [this](const QString& path) { OpenDocumentFile(path); });
     RegisterEditorDialogs(*m_mainFrame);
 
-    const bool opened = options.arguments.isEmpty() ? OnFileNew()
-                                                    : OpenDocumentFile(options.arguments.first());
+    const bool opened =
+        options.arguments.isEmpty() ? OnFileNew() : OpenDocumentFile(options.arguments.first());
     if (!opened) {
         return false;
     }
@@ -180,9 +180,10 @@ void CProgramApp::OnApplicationCommand(int id) {
 bool CProgramApp::OnFileNew() {
     if (CChildFrame* active = m_mainFrame->ActiveChild()) {
         if (MessageService::Show(m_mainFrame.get(),
-                                 QCoreApplication::translate("StringTable", StringTableText(IDS_DATA_WILL_BE_CLEARED)),
-                                 MessageButtons::OkCancel, MessageIcon::Exclamation) !=
-            MessageAnswer::Ok) {
+                                 QCoreApplication::translate(
+                                     "StringTable", StringTableText(IDS_DATA_WILL_BE_CLEARED)),
+                                 MessageButtons::OkCancel,
+                                 MessageIcon::Exclamation) != MessageAnswer::Ok) {
             return false;
         }
         m_mainFrame->DestroyChild(active);
@@ -195,10 +196,10 @@ bool CProgramApp::OnFileNew() {
 }
 
 void CProgramApp::OnFileOpen() {
-    const QString path = m_askOpenFileName
-                             ? m_askOpenFileName()
-                             : QFileDialog::getOpenFileName(m_mainFrame.get(), tr("Open"), {},
-                                                            tr("*.dat (*.dat)"));
+    const QString path =
+        m_askOpenFileName
+            ? m_askOpenFileName()
+            : QFileDialog::getOpenFileName(m_mainFrame.get(), tr("Open"), {}, tr("*.dat (*.dat)"));
     if (!path.isEmpty()) {
         OpenDocumentFile(path);
     }

@@ -9,6 +9,10 @@ std::function<RadioImage*()>& provider() {
 
 } // namespace
 
-RadioImage* ActiveImage() { return provider() ? provider()() : nullptr; }
+RadioImage* ActiveImage() {
+    return provider() ? provider()() : nullptr;
+}
 
-void SetActiveImageProvider(std::function<RadioImage*()> p) { provider() = std::move(p); }
+void SetActiveImageProvider(std::function<RadioImage*()> p) {
+    provider() = std::move(p);
+}

@@ -20,7 +20,9 @@ ProgramDirFixture::ProgramDirFixture() {
     });
 }
 
-ProgramDirFixture::~ProgramDirFixture() { MessageService::SetHandler({}); }
+ProgramDirFixture::~ProgramDirFixture() {
+    MessageService::SetHandler({});
+}
 
 void ProgramDirFixture::WriteSettings(const std::string& text) const {
     std::ofstream(FilePath(QStringLiteral("Program.ini")).toStdString(),
@@ -35,7 +37,9 @@ void ProgramDirFixture::CopyTranslations() const {
     }
 }
 
-void ProgramDirFixture::RemoveFile(const QString& name) const { QFile::remove(FilePath(name)); }
+void ProgramDirFixture::RemoveFile(const QString& name) const {
+    QFile::remove(FilePath(name));
+}
 
 QStringList ProgramDirFixture::MessageTexts() const {
     QStringList texts;

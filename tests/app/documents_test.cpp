@@ -18,11 +18,11 @@
 #include <QApplication>
 #include <QDialog>
 #include <QDropEvent>
+#include <QFile>
 #include <QMimeData>
+#include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
-#include <QFile>
-#include <QPointer>
 #include <QTest>
 #include <fstream>
 #include <memory>
@@ -303,10 +303,10 @@ private slots:
         QTest::addColumn<bool>("closes");
         QTest::addColumn<bool>("saved");
         for (const char* change : {"grid edit", "read", "dialog"}) {
-            QTest::addRow("%s, Cancel", change) << change << int(MessageAnswer::Cancel) << false
-                                                << false;
-            QTest::addRow("%s, Discard", change) << change << int(MessageAnswer::Discard) << true
-                                                 << false;
+            QTest::addRow("%s, Cancel", change)
+                << change << int(MessageAnswer::Cancel) << false << false;
+            QTest::addRow("%s, Discard", change)
+                << change << int(MessageAnswer::Discard) << true << false;
             QTest::addRow("%s, Save", change) << change << int(MessageAnswer::Save) << true << true;
         }
     }
@@ -326,8 +326,7 @@ private slots:
         } else {
             Frame().SetEditorDialog(
                 ID_OPTIONAL_FEATURES,
-                [](QWidget* parent) -> QDialog* { return new ChangingDialog(parent, 0x5A); },
-                true);
+                [](QWidget* parent) -> QDialog* { return new ChangingDialog(parent, 0x5A); }, true);
             Frame().OnCommand(ID_OPTIONAL_FEATURES);
         }
         QVERIFY(child->Document().IsModified());

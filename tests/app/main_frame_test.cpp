@@ -29,7 +29,8 @@ struct EditorLog {
 
 class CountingDialog : public QDialog {
 public:
-    CountingDialog(QWidget* parent, EditorLog& log, int id) : QDialog(parent), m_log(log), m_id(id) {
+    CountingDialog(QWidget* parent, EditorLog& log, int id)
+        : QDialog(parent), m_log(log), m_id(id) {
         ++m_log.built[m_id];
     }
     int exec() override {
@@ -61,7 +62,8 @@ private:
         m_app = std::make_unique<CProgramApp>();
         QVERIFY(StartProgram(*m_app, *m_dir, setupLines));
         m_log = {};
-        for (int id : {ID_PRODUCT_INFORMATION, ID_OPTIONAL_FEATURES, ID_DTMF, ID_TWO_TONE, ID_MSK}) {
+        for (int id :
+             {ID_PRODUCT_INFORMATION, ID_OPTIONAL_FEATURES, ID_DTMF, ID_TWO_TONE, ID_MSK}) {
             Frame().SetEditorDialog(
                 id, [this, id](QWidget* p) -> QDialog* { return new CountingDialog(p, m_log, id); },
                 true);
@@ -119,10 +121,10 @@ private slots:
         QTest::newRow("DTMF") << QStringLiteral("DTMF") << int(ID_DTMF);
         QTest::newRow("2-Tone") << QStringLiteral("2-Tone") << int(ID_TWO_TONE);
         QTest::newRow("MSK") << QStringLiteral("MSK") << int(ID_MSK);
-        QTest::newRow("Key Assignment") << QStringLiteral("Key Assignment")
-                                        << int(ID_KEY_ASSIGNMENT);
-        QTest::newRow("Squelch Tuning") << QStringLiteral("Squelch Tuning")
-                                        << int(ID_SQUELCH_TUNING);
+        QTest::newRow("Key Assignment")
+            << QStringLiteral("Key Assignment") << int(ID_KEY_ASSIGNMENT);
+        QTest::newRow("Squelch Tuning")
+            << QStringLiteral("Squelch Tuning") << int(ID_SQUELCH_TUNING);
     }
     void treeChoiceOpensTheEditorEveryTime() {
         QFETCH(QString, item);
@@ -241,8 +243,8 @@ private slots:
         for (const QAction* action : Frame().findChild<QToolBar*>()->actions()) {
             buttons << (action->isSeparator() ? 0 : action->data().toInt());
         }
-        QCOMPARE(buttons, (QList<int>{ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, 0, ID_PROGRAM_READ, 0,
-                                      ID_PROGRAM_WRITE, 0, ID_FILE_PRINT, ID_APP_ABOUT}));
+        QCOMPARE(buttons, (QList<int>{ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, 0, ID_PROGRAM_READ,
+                                      0, ID_PROGRAM_WRITE, 0, ID_FILE_PRINT, ID_APP_ABOUT}));
     }
 
     void helpRequests() {

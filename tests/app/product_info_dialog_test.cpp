@@ -73,8 +73,7 @@ private slots:
         QTest::addColumn<int>("selected");
         QTest::addColumn<int>("storedByOk");
         const QString three = QStringLiteral("Type1=A\r\nType2=B\r\nType3=C\r\n");
-        QTest::newRow("no Type: first model, not the document's")
-            << three << 2 << -1 << 0 << 0x00;
+        QTest::newRow("no Type: first model, not the document's") << three << 2 << -1 << 0 << 0x00;
         QTest::newRow("Type 1") << three << 0 << 1 << 1 << 0x01;
         QTest::newRow("Type beyond the list") << three << 1 << 7 << -1 << 0xFF;
         QTest::newRow("negative Type") << three << 1 << -3 << -1 << 0xFF;

@@ -132,10 +132,10 @@ private slots:
         QTest::addColumn<QString>("company");
         QTest::addColumn<QStringList>("children");
         QTest::addColumn<QString>("documentTitle");
-        QTest::newRow("English")
-            << false << QStringLiteral("Acme Radio")
-            << QStringList{"Product Information", "Channel Information", "Optional Features"}
-            << QStringLiteral("Channel Information");
+        QTest::newRow("English") << false << QStringLiteral("Acme Radio")
+                                 << QStringList{"Product Information", "Channel Information",
+                                                "Optional Features"}
+                                 << QStringLiteral("Channel Information");
         QTest::newRow("Chinese") << true << QStringLiteral("中文公司")
                                  << QStringList{"机型设置", "信道信息", "可选功能"}
                                  << QStringLiteral("信道信息");
@@ -184,8 +184,8 @@ private slots:
         CProgramApp app;
         QVERIFY(app.InitInstance(TestOptions(dir)));
         const QMenu* setup = app.MainFrame()->MenusWithDocument()[3];
-        const QList<int> expected = kept ? QList<int>{ID_COM_SETUP, ID_LANGUAGE}
-                                         : QList<int>{ID_COM_SETUP};
+        const QList<int> expected =
+            kept ? QList<int>{ID_COM_SETUP, ID_LANGUAGE} : QList<int>{ID_COM_SETUP};
         QCOMPARE(ItemIds(setup), expected);
         app.ExitInstance();
     }
@@ -205,21 +205,27 @@ private slots:
             << QStringLiteral("ShowSignalling=on\r\n") << pruned << prunedIds;
         QTest::newRow("ShowSignalling=2")
             << QStringLiteral("ShowSignalling=2\r\n") << pruned << prunedIds;
-        QTest::newRow("ShowSignalling=1")
-            << QStringLiteral("ShowSignalling=1\r\n")
-            << QStringList{"Product Information", "Channel Information", "-",
-                           "Optional Features", "-", "DTMF", "2-Tone", "MSK", "Key Assignment",
-                           "Squelch Tuning"}
-            << QList<int>{ID_PRODUCT_INFORMATION,
-                          ID_CHANNEL_INFORMATION,
-                          0,
-                          ID_OPTIONAL_FEATURES,
-                          0,
-                          ID_DTMF,
-                          ID_TWO_TONE,
-                          ID_MSK,
-                          ID_KEY_ASSIGNMENT,
-                          ID_SQUELCH_TUNING};
+        QTest::newRow("ShowSignalling=1") << QStringLiteral("ShowSignalling=1\r\n")
+                                          << QStringList{"Product Information",
+                                                         "Channel Information",
+                                                         "-",
+                                                         "Optional Features",
+                                                         "-",
+                                                         "DTMF",
+                                                         "2-Tone",
+                                                         "MSK",
+                                                         "Key Assignment",
+                                                         "Squelch Tuning"}
+                                          << QList<int>{ID_PRODUCT_INFORMATION,
+                                                        ID_CHANNEL_INFORMATION,
+                                                        0,
+                                                        ID_OPTIONAL_FEATURES,
+                                                        0,
+                                                        ID_DTMF,
+                                                        ID_TWO_TONE,
+                                                        ID_MSK,
+                                                        ID_KEY_ASSIGNMENT,
+                                                        ID_SQUELCH_TUNING};
     }
     void editMenuAfterStartUp() {
         QFETCH(QString, setupLine);
