@@ -5,7 +5,6 @@
 #include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QRubberBand>
 #include <QToolTip>
 #include <QTreeWidget>
 
@@ -52,7 +51,6 @@ CNavigationBar::CNavigationBar(QWidget* parent)
     m_tree->setObjectName(QString::number(kTreeId));
     m_tree->setHeaderHidden(true);
 
-    m_trackingLine = new QRubberBand(QRubberBand::Line, this);
     setFixedWidth(m_barWidth);
     UpdateGeometry();
 }
@@ -173,7 +171,9 @@ void CNavigationBar::ShowTrackingLine(int x) {
     // Two thin lines, 2 pixels apart, from the top of the bar to 43 pixels
     // above its bottom, over whatever lies beside the bar.
     QWidget* host = window();
-    if (m_trackingLine->parentWidget() != host) {
+    if (!m_trackingLine) {
+        m_trackingLine = new QRubberBand(QRubberBand::Line, host);
+    } else if (m_trackingLine->parentWidget() != host) {
         m_trackingLine->setParent(host);
     }
     const QPoint top = mapTo(host, QPoint(x, 0));
@@ -184,7 +184,9 @@ void CNavigationBar::ShowTrackingLine(int x) {
 }
 
 void CNavigationBar::HideTrackingLine() {
-    m_trackingLine->hide();
+    if (m_trackingLine) {
+        m_trackingLine->hide();
+    }
     m_trackingX.reset();
 }
 

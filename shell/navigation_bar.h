@@ -11,12 +11,13 @@
 // QDockWidget without a title bar), fill Tree(), and connect closeRequested()
 // to the command that hides the panel. The bar keeps its width while hidden.
 
+#include <QPointer>
 #include <QRect>
+#include <QRubberBand>
 #include <QWidget>
 
 #include <optional>
 
-class QRubberBand;
 class QTreeWidget;
 
 class CNavigationBar : public QWidget {
@@ -76,7 +77,8 @@ private:
     void SetCloseLook(bool hot, bool pressed);
 
     QTreeWidget* m_tree = nullptr;
-    QRubberBand* m_trackingLine = nullptr;
+    // Lives in the main window while a drag draws it there.
+    QPointer<QRubberBand> m_trackingLine;
     QString m_caption;
     QRect m_frameRect;
     QRect m_closeRect;
