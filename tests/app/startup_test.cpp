@@ -132,19 +132,23 @@ private slots:
         QTest::addColumn<QString>("company");
         QTest::addColumn<QStringList>("children");
         QTest::addColumn<QString>("documentTitle");
+        QTest::addColumn<QString>("newQuestion");
         QTest::newRow("English") << false << QStringLiteral("Acme Radio")
                                  << QStringList{"Product Information", "Channel Information",
                                                 "Optional Features"}
-                                 << QStringLiteral("Channel Information");
+                                 << QStringLiteral("Channel Information")
+                                 << QStringLiteral("All data will be Cleared!");
         QTest::newRow("Chinese") << true << QStringLiteral("中文公司")
                                  << QStringList{"机型设置", "信道信息", "可选功能"}
-                                 << QStringLiteral("信道信息");
+                                 << QStringLiteral("信道信息")
+                                 << QStringLiteral("所有数据将被清除!");
     }
     void textsFollowTheLanguage() {
         QFETCH(bool, chinese);
         QFETCH(QString, company);
         QFETCH(QStringList, children);
         QFETCH(QString, documentTitle);
+        QFETCH(QString, newQuestion);
         ProgramDirFixture dir;
         dir.WriteSettings(chinese ? ChineseSettings("") : EnglishSettings(""));
         dir.CopyTranslations();
@@ -162,6 +166,8 @@ private slots:
         QVERIFY(child != nullptr);
         QCOMPARE(QString::fromStdString(child->Document().Title()), documentTitle);
         QCOMPARE(child->windowTitle(), documentTitle);
+        QVERIFY(app.OnFileNew());
+        QCOMPARE(dir.MessageTexts(), QStringList{newQuestion});
         app.ExitInstance();
     }
 
