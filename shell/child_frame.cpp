@@ -9,8 +9,13 @@ CChildFrame::CChildFrame(std::unique_ptr<CProgramDoc> doc, QWidget* parent)
     : QMdiSubWindow(parent), m_doc(std::move(doc)) {
     m_view = new CProgramView(m_doc->Image(), this);
     setWidget(m_view);
-    // Saving moves what the grid shows into the image first.
-    m_doc->SetSaveHook([this](RadioImage&) { m_view->EncodeChannels(); });
+    // Saving moves what the grid shows into the image first, including an
+    // entry still open in a cell editor (Ctrl+S and the toolbar leave the
+    // editor open, and its text would otherwise be missing from the file).
+    m_doc->SetSaveHook([this](RadioImage&) {
+        m_view->CommitCellEdit();
+        m_view->EncodeChannels();
+    });
     setWindowTitle(QString::fromUtf8(ChannelWindowTitle()));
 }
 

@@ -422,6 +422,8 @@ QString CMainFrame::AskSaveFileName(const QString& suggested) {
 
 bool CMainFrame::ConfirmDiscardChanges() {
     for (CChildFrame* child : Children()) {
+        // An entry still open in a cell editor counts as a change.
+        child->View().CommitCellEdit();
         CProgramDoc& doc = child->Document();
         if (!doc.IsModified()) {
             continue;

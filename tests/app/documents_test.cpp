@@ -2,9 +2,11 @@
 // that was active, Close hiding and Channel Information showing again, Save
 // and Save As, and the question about unsaved changes when quitting.
 
+#include "editors/channel_grid.h"
 #include "editors/process_dialog.h"
 #include "editors/program_view.h"
 #include "link/port_name.h"
+#include "model/channel_codec.h"
 #include "model/program_document.h"
 #include "model/string_table.h"
 #include "shell/command_ids.h"
@@ -19,11 +21,13 @@
 #include <QDialog>
 #include <QDropEvent>
 #include <QFile>
+#include <QLineEdit>
 #include <QMimeData>
 #include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <algorithm>
 #include <fstream>
 #include <memory>
 
@@ -347,6 +351,42 @@ private slots:
         QVERIFY(!Frame().ActiveDocument()->IsModified());
         QVERIFY(Frame().close());
         QCOMPARE(m_dir->Messages().size(), std::size_t{0});
+    }
+
+    void entryLeftOpenInACellIsSavedAndCountsAsAChange_data() {
+        QTest::addColumn<bool>("quit");
+        QTest::newRow("File Save") << false;
+        QTest::newRow("quit, Save") << true;
+    }
+    void entryLeftOpenInACellIsSavedAndCountsAsAChange() {
+        QFETCH(bool, quit);
+        const QString path = WriteDat(*m_dir, QStringLiteral("a.dat"), 0x10);
+        QVERIFY(m_app->OpenDocumentFile(path));
+        Frame().show();
+        QVERIFY(QTest::qWaitForWindowExposed(&Frame()));
+        CProgramView& view = Frame().ActiveChild()->View();
+        view.Grid()->setCurrentIndex(view.Grid()->model()->index(0, 0));
+        view.BeginCellEdit();
+        auto* edit = view.findChild<QLineEdit*>(QStringLiteral("frequencyEdit"));
+        QVERIFY(edit && edit->isVisible());
+        edit->setText(QStringLiteral("145.12500"));
+        QVERIFY(!Frame().ActiveDocument()->IsModified());
+
+        if (quit) {
+            m_dir->QueueAnswer(MessageAnswer::Save);
+            QVERIFY(Frame().close());
+            QCOMPARE(m_dir->MessageTexts(), QStringList{QStringLiteral("Save changes to a.dat?")});
+        } else {
+            Frame().OnCommand(ID_FILE_SAVE);
+        }
+        const QByteArray saved = ReadFile(path);
+        QCOMPARE(saved.size(), 6144);
+        RadioImage image;
+        std::copy(saved.begin(), saved.end(), image.data());
+        ChannelTable table;
+        DecodeChannels(image, table);
+        QCOMPARE(Cell(table, 1, kColRx), std::string("145.12500"));
+        QCOMPARE(Cell(table, 1, kColTx), std::string("145.12500"));
     }
 
     void newKeepsItsOwnQuestion() {
