@@ -19,6 +19,7 @@
 #include <QDropEvent>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QMdiArea>
 #include <QMenu>
@@ -88,6 +89,9 @@ void CMainFrame::CreateNavigation() {
     dock->setAllowedAreas(Qt::LeftDockWidgetArea);
     auto* noTitle = new QWidget(dock);
     noTitle->setFixedSize(0, 0);
+    // An empty layout gives the stand-in title a size hint of 0 x 0 rather
+    // than the invalid one that would make the dock's minimum height -1.
+    (new QHBoxLayout(noTitle))->setContentsMargins(0, 0, 0, 0);
     dock->setTitleBarWidget(noTitle);
     auto* bar = new CNavigationBar(dock);
     dock->setWidget(bar);
