@@ -18,7 +18,7 @@ void BoundPage::showEvent(QShowEvent* event) {
 
 void BoundPage::hideEvent(QHideEvent* event) {
     QWidget::hideEvent(event);
-    if (event->spontaneous() || !m_loaded) {
+    if (event->spontaneous() || !m_loaded || (!m_storesWithDialog && !isHidden())) {
         return;
     }
     if (m_beforeStore) {

@@ -2,8 +2,10 @@
 // A tab page of a settings dialog bound to a field table: each time it
 // becomes visible it loads its controls from the image, and each time it is
 // hidden (by its tab control or with its dialog) it stores what its controls
-// hold, without normalising. Minimising and restoring the window does
-// neither.
+// hold, without normalising. A page told not to store with its dialog stores
+// only when it is hidden itself (its tab control, or the dialog's close box
+// hiding it), not when Escape ends the dialog. Minimising and restoring the
+// window does neither.
 
 #include "model/fields/field_table.h"
 
@@ -20,6 +22,9 @@ public:
     // edit).
     void SetBeforeStore(std::function<void()> hook) { m_beforeStore = std::move(hook); }
 
+    // False: hiding the dialog (Escape) leaves the image as it was.
+    void SetStoresWithDialog(bool stores) { m_storesWithDialog = stores; }
+
     const fields::FieldTable& Table() const { return m_table; }
 
 protected:
@@ -32,4 +37,5 @@ private:
     std::function<void()> m_beforeStore;
     // Loaded since the last store: only such a page stores.
     bool m_loaded = false;
+    bool m_storesWithDialog = true;
 };

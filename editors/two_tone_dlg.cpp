@@ -10,6 +10,7 @@
 #include "shell/services/active_document.h"
 
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -111,6 +112,13 @@ void CTwoToneDlg::BuildPages(RadioImage& image) {
     layout()->addWidget(m_tabs);
 }
 
+void CTwoToneDlg::closeEvent(QCloseEvent* event) {
+    if (m_encode) {
+        m_encode->hide();
+    }
+    QDialog::closeEvent(event);
+}
+
 BoundPage* CTwoToneDlg::BuildEncodePage(RadioImage& image) {
     const fields::FieldTable& table = two_tone::EncodePage().fields;
     auto* page = new BoundPage(table, image);
@@ -135,6 +143,7 @@ BoundPage* CTwoToneDlg::BuildEncodePage(RadioImage& image) {
     });
     SetEncodeColumnWidths(m_grid);
     page->SetBeforeStore([grid = m_grid] { grid->CommitEditor(); });
+    page->SetStoresWithDialog(false);
     auto* layout = new QGridLayout(page);
     layout->addLayout(form, 0, 0);
     layout->addWidget(m_grid, 0, 1);

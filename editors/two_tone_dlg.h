@@ -4,7 +4,8 @@
 // tab control of the eight decode sets "2-Tone1" .. "2-Tone8". There is no
 // OK or Cancel: each page loads from the image when it becomes visible and
 // stores into it when it is hidden, by its tab control or when the dialog
-// closes. The pages are made anew at each opening. On every page only
+// closes. Escape ends the dialog without storing the encode page; the decode
+// set in view stores all the same. The pages are made anew at each opening. On every page only
 // digits, the keypad's decimal point, Backspace, Delete and the arrows reach
 // the controls (not with Shift); F1 asks for help on the focused control's
 // id.
@@ -37,6 +38,10 @@ public:
     // Decode set 1..8.
     BoundPage* DecodePage(int set) const;
     CellEditGrid* EncodeGrid() const { return m_grid; }
+
+protected:
+    // The close box hides the encode page itself, so that it stores.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void BuildPages(RadioImage& image);

@@ -21,6 +21,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolButton>
@@ -107,6 +108,7 @@ private slots:
     void twoToneRiseDelaySnapsAndStoresOnClose();
     void twoToneGridCellsAndScroll();
     void twoToneDecodeSetStoresWhenItsTabChanges();
+    void twoToneEscapeStoresOnlyTheDecodeSetInView();
     void twoToneKeysAndHelp();
     void twoToneNeedsADocument();
     void mskEntryFourLandsAfterTheRowGap();
@@ -250,6 +252,33 @@ void SignallingDialogsTest::twoToneDecodeSetStoresWhenItsTabChanges() {
     // a new document has no radio form.
     QCOMPARE(image[0x1790], 0xFF);
     QCOMPARE(image[0x1740], 0x01); // set 1, shown first: divisor 448
+}
+
+void SignallingDialogsTest::twoToneEscapeStoresOnlyTheDecodeSetInView() {
+    RadioImage image = NewImage();
+    const RadioImage before = image;
+    CTwoToneDlg dialog;
+    // Escape on the encode page: nothing is stored.
+    RunWith(dialog, image, [&] {
+        Control<QLineEdit>(dialog.EncodePage(), 1250)->setText(QStringLiteral("2.0"));
+        QTabBar* bar = dialog.Tabs()->tabBar();
+        bar->setFocus();
+        QTest::keyClick(bar, Qt::Key_Escape);
+        QVERIFY(!dialog.isVisible());
+    });
+    QVERIFY(image == before);
+
+    // Escape with a decode set in view: that set stores.
+    RunWith(dialog, image, [&] {
+        dialog.Tabs()->setCurrentIndex(1);
+        Control<QLineEdit>(dialog.DecodePage(1), 1039)->setText(QStringLiteral("10.0"));
+        QTabBar* bar = dialog.Tabs()->tabBar();
+        bar->setFocus();
+        QTest::keyClick(bar, Qt::Key_Escape);
+        QVERIFY(!dialog.isVisible());
+    });
+    QCOMPARE(image[0x15C0 + 4], 100);
+    QVERIFY(OnlyOwnedChanged(before, image, TwoToneOwned()));
 }
 
 void SignallingDialogsTest::twoToneKeysAndHelp() {
