@@ -25,27 +25,31 @@ bool ParseNumber(std::string_view s, int low, int high, int& value) {
     return res.ec == std::errc() && res.ptr == s.data() + s.size() && value >= low && value <= high;
 }
 
+enum class EntryParse { Ok, BadForm, NotHeld };
+
 // "ROW:COL=TEXT" with ROW 1..129, COL 1..9, TEXT something the editor holds.
-bool ParseEntry(const std::string& arg, CellEntry& entry, std::string& error) {
+// Text that the cell's editor cannot hold is refused input, like a value
+// the commit rules refuse; a malformed entry is a usage error.
+EntryParse ParseEntry(const std::string& arg, CellEntry& entry, std::string& error) {
     const std::size_t colon = arg.find(':');
     const std::size_t equals = arg.find('=');
     if (colon == std::string::npos || equals == std::string::npos || equals < colon) {
         error = "\"" + arg + "\" is not ROW:COL=TEXT";
-        return false;
+        return EntryParse::BadForm;
     }
     const std::string_view view(arg);
     if (!ParseNumber(view.substr(0, colon), 1, kChannelRows, entry.row) ||
         !ParseNumber(view.substr(colon + 1, equals - colon - 1), 1, kChannelColumns, entry.col)) {
         error = "\"" + arg + "\": ROW must be 1..129 and COL 1..9";
-        return false;
+        return EntryParse::BadForm;
     }
     const EditorInput input = EditorInputFor(entry.col, view.substr(equals + 1));
     if (!input.ok) {
         error = "\"" + arg + "\": " + input.reason;
-        return false;
+        return EntryParse::NotHeld;
     }
     entry.text = input.text;
-    return true;
+    return EntryParse::Ok;
 }
 
 } // namespace
@@ -59,8 +63,14 @@ int CmdEdit(const CommandArgs& args) {
     for (const std::string& item : parsed.items) {
         CellEntry entry;
         std::string error;
-        if (!ParseEntry(item, entry, error)) {
+        switch (ParseEntry(item, entry, error)) {
+        case EntryParse::BadForm:
             return UsageFail(error, kUsage);
+        case EntryParse::NotHeld:
+            std::cerr << error << '\n';
+            return kExitRefused;
+        case EntryParse::Ok:
+            break;
         }
         entries.push_back(std::move(entry));
     }

@@ -103,7 +103,7 @@ TEST(CliFiles, UnwritableOutputGivesExitTwoAndKeepsTheOldFile) {
     EXPECT_EQ(names, (std::vector<std::string>{"cli.err", "cli.out", "folder.dat", "in.dat"}));
 }
 
-TEST(CliUsage, WrongCallsGiveExitOneAndWriteNothing) {
+TEST(CliUsage, WrongCallsGiveExitOneAndTextNoEditorHoldsExitThree) {
     TempDir dir;
     WriteFile(dir.File("in.dat"), ImageBytes(SampleImage()));
     const std::string out = dir.File("out.dat");
@@ -127,17 +127,26 @@ TEST(CliUsage, WrongCallsGiveExitOneAndWriteNothing) {
         {"edit", dir.File("in.dat"), "-o", out, "0:1=145.125"},
         {"edit", dir.File("in.dat"), "-o", out, "1:1"},
         {"edit", dir.File("in.dat"), "-o", out, "a:b=c"},
-        {"edit", dir.File("in.dat"), "-o", out, "1:1=14a"},
-        {"edit", dir.File("in.dat"), "-o", out, "1:1=1234567890"},
-        {"edit", dir.File("in.dat"), "-o", out, "1:5=ABCDEFGH"},
-        {"edit", dir.File("in.dat"), "-o", out, "1:5=\xFF\xFE"},
-        {"edit", dir.File("in.dat"), "-o", out, "1:6=Hihg"},
         {"edit", dir.File("in.dat"), "-o", out, "1:1=145.125", "-o", out},
         {"edit", dir.File("in.dat"), "-o"},
     };
     for (const auto& args : cases) {
         const CliRun run = RunCli(args, dir.Path().string());
         EXPECT_EQ(run.exitCode, 1) << (args.empty() ? "" : args.back());
+        EXPECT_EQ(Lines(run.err), 1) << run.err;
+        EXPECT_FALSE(fs::exists(out));
+    }
+    // Text that the cell's editor cannot hold is refused input.
+    const std::vector<std::vector<std::string>> refused = {
+        {"edit", dir.File("in.dat"), "-o", out, "1:1=14a"},
+        {"edit", dir.File("in.dat"), "-o", out, "1:1=1234567890"},
+        {"edit", dir.File("in.dat"), "-o", out, "1:5=ABCDEFGH"},
+        {"edit", dir.File("in.dat"), "-o", out, "1:5=\xFF\xFE"},
+        {"edit", dir.File("in.dat"), "-o", out, "1:6=Hihg"},
+    };
+    for (const auto& args : refused) {
+        const CliRun run = RunCli(args, dir.Path().string());
+        EXPECT_EQ(run.exitCode, 3) << args.back();
         EXPECT_EQ(Lines(run.err), 1) << run.err;
         EXPECT_FALSE(fs::exists(out));
     }
