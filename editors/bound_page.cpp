@@ -7,12 +7,23 @@
 BoundPage::BoundPage(const fields::FieldTable& table, RadioImage& image, QWidget* parent)
     : QWidget(parent), m_table(table), m_image(image) {}
 
+void BoundPage::Load() {
+    binding::ShowFieldValues(m_table, fields::LoadFields(m_table, m_image), this);
+}
+
+void BoundPage::Store() {
+    if (m_beforeStore) {
+        m_beforeStore();
+    }
+    fields::StoreFields(m_table, binding::ReadFieldValues(m_table, this), m_image);
+}
+
 void BoundPage::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (event->spontaneous()) {
         return;
     }
-    binding::ShowFieldValues(m_table, fields::LoadFields(m_table, m_image), this);
+    Load();
     m_loaded = true;
 }
 
@@ -21,9 +32,6 @@ void BoundPage::hideEvent(QHideEvent* event) {
     if (event->spontaneous() || !m_loaded || (!m_storesWithDialog && !isHidden())) {
         return;
     }
-    if (m_beforeStore) {
-        m_beforeStore();
-    }
-    fields::StoreFields(m_table, binding::ReadFieldValues(m_table, this), m_image);
+    Store();
     m_loaded = false;
 }

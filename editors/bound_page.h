@@ -4,8 +4,8 @@
 // hidden (by its tab control or with its dialog) it stores what its controls
 // hold, without normalising. A page told not to store with its dialog stores
 // only when it is hidden itself (its tab control, or the dialog's close box
-// hiding it), not when Escape ends the dialog. Minimising and restoring the
-// window does neither.
+// hiding it), not when Escape ends the dialog. A page that never became
+// visible stores nothing. Minimising and restoring the window does neither.
 
 #include "model/fields/field_table.h"
 
@@ -26,6 +26,11 @@ public:
     void SetStoresWithDialog(bool stores) { m_storesWithDialog = stores; }
 
     const fields::FieldTable& Table() const { return m_table; }
+
+    // Reads the image into the controls.
+    virtual void Load();
+    // Writes the controls into the image.
+    virtual void Store();
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -77,7 +77,7 @@ CDtmfCallListPage::CDtmfCallListPage(RadioImage& image, QWidget* parent)
 }
 
 void CDtmfCallListPage::Load() {
-    CDtmfPage::Load();
+    BoundPage::Load();
     QFont courier(QStringLiteral("Courier"));
     for (int r = kRows - 1; r >= 1; --r) {
         m_grid->item(r, 1)->setFont(courier);
@@ -87,7 +87,7 @@ void CDtmfCallListPage::Load() {
 
 void CDtmfCallListPage::Store() {
     CommitCellEdit(m_grid->currentRow(), m_grid->currentColumn());
-    CDtmfPage::Store();
+    BoundPage::Store();
 }
 
 void CDtmfCallListPage::OpenCellEdit() {

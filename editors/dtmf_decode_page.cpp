@@ -95,7 +95,7 @@ CDtmfDecodePage::CDtmfDecodePage(RadioImage& image, QWidget* parent)
 }
 
 void CDtmfDecodePage::Load() {
-    CDtmfPage::Load();
+    BoundPage::Load();
     UpdateStunControls();
 }
 
@@ -105,7 +105,7 @@ void CDtmfDecodePage::Store() {
             CloseList(pick);
         }
     }
-    CDtmfPage::Store();
+    BoundPage::Store();
 }
 
 void CDtmfDecodePage::UpdateStunControls() {
