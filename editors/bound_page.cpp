@@ -18,20 +18,29 @@ void BoundPage::Store() {
     fields::StoreFields(m_table, binding::ReadFieldValues(m_table, this), m_image);
 }
 
-void BoundPage::showEvent(QShowEvent* event) {
-    QWidget::showEvent(event);
-    if (event->spontaneous()) {
-        return;
-    }
+void BoundPage::LoadNow() {
     Load();
     m_loaded = true;
 }
 
+void BoundPage::StorePending() {
+    if (m_loaded) {
+        Store();
+        m_loaded = false;
+    }
+}
+
+void BoundPage::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!event->spontaneous() && !m_loaded) {
+        LoadNow();
+    }
+}
+
 void BoundPage::hideEvent(QHideEvent* event) {
     QWidget::hideEvent(event);
-    if (event->spontaneous() || !m_loaded || (!m_storesWithDialog && !isHidden())) {
+    if (event->spontaneous() || (!m_storesWithDialog && !isHidden())) {
         return;
     }
-    Store();
-    m_loaded = false;
+    StorePending();
 }

@@ -9,6 +9,7 @@
 #include "shell/services/active_document.h"
 
 #include <QCloseEvent>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -48,6 +49,9 @@ void CDtmfDlg::OnInitDialog(RadioImage& image) {
     m_tabs->addTab(m_decode, QString::fromUtf8(Tr2("Decode", "解码")));
     m_tabs->addTab(m_callList, QString::fromUtf8(Tr2("CallList", "呼叫列表")));
     m_tabs->setCurrentIndex(0);
+    // A click on a tab takes the focus, so that the edit being left
+    // normalises its text before its page stores.
+    m_tabs->tabBar()->setFocusPolicy(Qt::StrongFocus);
     layout()->addWidget(m_tabs);
 }
 

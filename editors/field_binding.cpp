@@ -10,6 +10,8 @@
 #include <QTableWidget>
 #include <QVariant>
 
+#include <algorithm>
+
 namespace binding {
 namespace {
 
@@ -38,6 +40,17 @@ QTableWidgetItem* CellItem(const FieldSpec& spec, const QWidget* root, bool crea
     return item;
 }
 
+// Puts text into the edit of a field. The field's text limit stops typing
+// only: text the dialog puts there itself (a value read from the image, a
+// normalised or stepped value) is shown in full, so the limit is raised to
+// fit it until the user's typing makes the text short enough again.
+void SetEditText(QLineEdit* edit, int typingLimit, const QString& text) {
+    if (typingLimit > 0) {
+        edit->setMaxLength(std::max(typingLimit, static_cast<int>(text.size())));
+    }
+    edit->setText(text);
+}
+
 void ShowValue(const FieldSpec& spec, const FieldValue& value, QWidget* root) {
     switch (spec.kind) {
     case FieldKind::List:
@@ -48,7 +61,7 @@ void ShowValue(const FieldSpec& spec, const FieldValue& value, QWidget* root) {
     case FieldKind::Edit:
     case FieldKind::PickEdit:
         if (auto* edit = FindControlAs<QLineEdit>(root, spec.id)) {
-            edit->setText(ToQString(value.text));
+            SetEditText(edit, spec.edit.maxLength, ToQString(value.text));
         }
         return;
     case FieldKind::Check:
@@ -158,8 +171,14 @@ QWidget* CreateFieldControl(const FieldSpec& spec, QWidget* parent, const QStrin
     case FieldKind::Edit:
     case FieldKind::PickEdit: {
         auto* edit = new QLineEdit(parent);
-        if (spec.edit.maxLength > 0) {
-            edit->setMaxLength(spec.edit.maxLength);
+        if (const int limit = spec.edit.maxLength; limit > 0) {
+            edit->setMaxLength(limit);
+            QObject::connect(edit, &QLineEdit::textEdited, edit,
+                             [edit, limit](const QString& text) {
+                                 if (text.size() <= limit) {
+                                     edit->setMaxLength(limit);
+                                 }
+                             });
         }
         if (spec.edit.upperCase) {
             edit->setValidator(new UpperCaseValidator(edit));
@@ -203,15 +222,16 @@ void ConnectEditRules(const fields::FieldTable& table, QWidget* root) {
         if (!edit) {
             continue;
         }
+        const int limit = spec.edit.maxLength;
         if (const auto normalise = spec.edit.normalise) {
-            QObject::connect(edit, &QLineEdit::editingFinished, edit, [edit, normalise] {
-                edit->setText(ToQString(normalise(ToStdString(edit->text()))));
+            QObject::connect(edit, &QLineEdit::editingFinished, edit, [edit, limit, normalise] {
+                SetEditText(edit, limit, ToQString(normalise(ToStdString(edit->text()))));
             });
         }
         auto* spin = FindControlAs<SpinButtons>(root, spec.pairedId);
         if (const auto rule = spec.edit.spin; spin && rule) {
-            QObject::connect(spin, &SpinButtons::Stepped, edit, [edit, rule](int delta) {
-                edit->setText(ToQString(rule(ToStdString(edit->text()), delta)));
+            QObject::connect(spin, &SpinButtons::Stepped, edit, [edit, limit, rule](int delta) {
+                SetEditText(edit, limit, ToQString(rule(ToStdString(edit->text()), delta)));
             });
         }
     }

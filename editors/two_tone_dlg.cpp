@@ -15,6 +15,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -84,7 +85,10 @@ BoundPage* CTwoToneDlg::DecodePage(int set) const {
 
 int CTwoToneDlg::DoModal(RadioImage& image) {
     BuildPages(image);
-    return QDialog::exec();
+    const int result = QDialog::exec();
+    // The decode set in view stores however the dialog ended.
+    DecodePage(m_decodeTabs->currentIndex() + 1)->StorePending();
+    return result;
 }
 
 int CTwoToneDlg::exec() {
@@ -109,6 +113,13 @@ void CTwoToneDlg::BuildPages(RadioImage& image) {
     m_tabs->addTab(decode, QString::fromUtf8(Tr2("Decode", "解码")));
     m_tabs->setCurrentIndex(0);
     m_decodeTabs->setCurrentIndex(0);
+    // Set 1 is the decode set in view from the start, even behind the
+    // encode page.
+    DecodePage(1)->LoadNow();
+    // A click on a tab takes the focus, so that the edit being left
+    // normalises its text before its page stores.
+    m_tabs->tabBar()->setFocusPolicy(Qt::StrongFocus);
+    m_decodeTabs->tabBar()->setFocusPolicy(Qt::StrongFocus);
     layout()->addWidget(m_tabs);
 }
 
@@ -155,6 +166,9 @@ BoundPage* CTwoToneDlg::BuildEncodePage(RadioImage& image) {
 BoundPage* CTwoToneDlg::BuildDecodePage(int set, RadioImage& image) {
     const fields::FieldTable& table = two_tone::DecodePage(set).fields;
     auto* page = new BoundPage(table, image);
+    // Hiding the decode tabs page (the outer tab) does not store the set in
+    // view; changing the inner tab or ending the dialog does.
+    page->SetStoresWithDialog(false);
     auto* form = new QGridLayout(page);
     for (std::size_t i = 0; i < table.size(); ++i) {
         AddEditRow(form, static_cast<int>(i), Translated(kDecodeLabels[i]), table[i], page);

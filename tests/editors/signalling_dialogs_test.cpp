@@ -13,6 +13,7 @@
 #include "editors/two_tone_dlg.h"
 #include "link/port_name.h"
 #include "message_recorder.h"
+#include "model/fields/two_tone_fields.h"
 #include "shell/services/active_document.h"
 #include "sim/simulated_radio.h"
 
@@ -109,6 +110,9 @@ private slots:
     void twoToneGridCellsAndScroll();
     void twoToneDecodeSetStoresWhenItsTabChanges();
     void twoToneEscapeStoresOnlyTheDecodeSetInView();
+    void twoToneOuterTabKeepsTheDecodeSetAsTyped();
+    void twoToneTabClickStoresTheNormalisedText();
+    void twoToneUnprogrammedValuesShownInFullAndStoredAsRead();
     void twoToneKeysAndHelp();
     void twoToneNeedsADocument();
     void mskEntryFourLandsAfterTheRowGap();
@@ -258,7 +262,9 @@ void SignallingDialogsTest::twoToneEscapeStoresOnlyTheDecodeSetInView() {
     RadioImage image = NewImage();
     const RadioImage before = image;
     CTwoToneDlg dialog;
-    // Escape on the encode page: nothing is stored.
+    // Escape on the encode page: the encode page stores nothing, but decode
+    // set 1, in view behind it since the opening, stores both its forms (a
+    // new document has no radio form).
     RunWith(dialog, image, [&] {
         Control<QLineEdit>(dialog.EncodePage(), 1250)->setText(QStringLiteral("2.0"));
         QTabBar* bar = dialog.Tabs()->tabBar();
@@ -266,9 +272,16 @@ void SignallingDialogsTest::twoToneEscapeStoresOnlyTheDecodeSetInView() {
         QTest::keyClick(bar, Qt::Key_Escape);
         QVERIFY(!dialog.isVisible());
     });
-    QVERIFY(image == before);
+    const std::set<std::size_t> setOneRadioForm = Range(0x1740, 8);
+    const std::set<std::size_t> firstChanges = Changed(before, image);
+    QVERIFY(!firstChanges.empty());
+    for (const std::size_t at : firstChanges) {
+        QVERIFY2(setOneRadioForm.count(at) == 1, qPrintable(QString::number(at, 16)));
+    }
+    QCOMPARE(BE16(image, 0x1740), 448u);
+    QCOMPARE(image[0x1620], before[0x1620]);
 
-    // Escape with a decode set in view: that set stores.
+    // Escape with a decode set in view: that set stores what was typed.
     RunWith(dialog, image, [&] {
         dialog.Tabs()->setCurrentIndex(1);
         Control<QLineEdit>(dialog.DecodePage(1), 1039)->setText(QStringLiteral("10.0"));
@@ -278,7 +291,79 @@ void SignallingDialogsTest::twoToneEscapeStoresOnlyTheDecodeSetInView() {
         QVERIFY(!dialog.isVisible());
     });
     QCOMPARE(image[0x15C0 + 4], 100);
+    QCOMPARE(image[0x1740 + 4], 200);
     QVERIFY(OnlyOwnedChanged(before, image, TwoToneOwned()));
+}
+
+void SignallingDialogsTest::twoToneOuterTabKeepsTheDecodeSetAsTyped() {
+    RadioImage image = NewImage();
+    CTwoToneDlg dialog;
+    RunWith(dialog, image, [&] {
+        dialog.Tabs()->setCurrentIndex(1);
+        auto* first = Control<QLineEdit>(dialog.DecodePage(1), 1039);
+        first->setText(QStringLiteral("3.0"));
+        // Away to the encode page and back: the set neither stored nor
+        // re-read the image.
+        dialog.Tabs()->setCurrentIndex(0);
+        QCOMPARE(image[0x15C0 + 4], 5);
+        dialog.Tabs()->setCurrentIndex(1);
+        QCOMPARE(first->text(), QStringLiteral("3.0"));
+        dialog.close();
+    });
+    QCOMPARE(image[0x15C0 + 4], 30);
+}
+
+void SignallingDialogsTest::twoToneTabClickStoresTheNormalisedText() {
+    RadioImage image = NewImage();
+    CTwoToneDlg dialog;
+    RunWith(dialog, image, [&] {
+        dialog.Tabs()->setCurrentIndex(1);
+        auto* toneA = Control<QLineEdit>(dialog.DecodePage(1), 1037);
+        toneA->setFocus();
+        toneA->selectAll();
+        QTest::keyClicks(toneA, QStringLiteral("5000"));
+        QTabBar* inner = dialog.DecodeTabs()->tabBar();
+        QTest::mouseClick(inner, Qt::LeftButton, {}, inner->tabRect(1).center());
+        QCOMPARE(dialog.DecodeTabs()->currentIndex(), 1);
+        // Leaving the edit made 5000 into 3106.0 before set 1 stored.
+        QCOMPARE(BE16(image, 0x15C0), 0x7954u);
+        QCOMPARE(BE16(image, 0x1740), 288u);
+        dialog.close();
+    });
+}
+
+void SignallingDialogsTest::twoToneUnprogrammedValuesShownInFullAndStoredAsRead() {
+    RadioImage image; // every byte 0xFF
+    const RadioImage before = image;
+    CTwoToneDlg dialog;
+    RunWith(dialog, image, [&] {
+        QCOMPARE(Control<QLineEdit>(dialog.EncodePage(), 1253)->text(), QStringLiteral("3276.8"));
+        QCOMPARE(Control<QLineEdit>(dialog.EncodePage(), 1054)->text(), QStringLiteral("3276.75"));
+        dialog.Tabs()->setCurrentIndex(1);
+        QCOMPARE(Control<QLineEdit>(dialog.DecodePage(1), 1041)->text(), QStringLiteral("25.5"));
+        dialog.close();
+    });
+    // What the dialog stored is what the fields store from the same image.
+    RadioImage expected = before;
+    for (const fields::FieldPage* page : {&two_tone::EncodePage(), &two_tone::DecodePage(1)}) {
+        fields::StoreFields(page->fields, fields::LoadFields(page->fields, before), expected);
+    }
+    QVERIFY(image == expected);
+    QCOMPARE(BE16(image, 0x1625), 0xFFFFu);
+    QCOMPARE(image[0x15C0 + 6], 0xFF);
+
+    // The text limit stops typing only: once the text is short enough for
+    // the limit of 3, no fourth character is taken.
+    RunWith(dialog, image, [&] {
+        dialog.Tabs()->setCurrentIndex(1);
+        auto* interval = Control<QLineEdit>(dialog.DecodePage(1), 1041);
+        interval->setFocus();
+        interval->setCursorPosition(4);
+        QTest::keyClick(interval, Qt::Key_Backspace);
+        QTest::keyClicks(interval, QStringLiteral("55"));
+        QCOMPARE(interval->text(), QStringLiteral("25."));
+        dialog.close();
+    });
 }
 
 void SignallingDialogsTest::twoToneKeysAndHelp() {
