@@ -161,7 +161,8 @@ bool CProgramView::commit(CommitTrigger trigger) {
         m_model->RowChanged(row);
     }
     if (result.Refused()) {
-        ShowCellMessage(this, result.messageId, result.captionId, result.icon == CellMessageIcon::Stop);
+        ShowCellMessage(this, result.messageId, result.captionId,
+                        result.icon == CellMessageIcon::Stop);
     }
     if (result.clearEditText) {
         m_editors->FrequencyEdit()->clear();
@@ -208,27 +209,37 @@ bool CProgramView::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress || event->type() == QEvent::MouseButtonPress) {
         keepCaption();
     }
-    if (event->type() != QEvent::KeyPress) {
+    if (event->type() == QEvent::ShortcutOverride) {
+        // The view sees every key before the main window's shortcuts do.
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_F1 && watched == QApplication::focusWidget()) {
+            HelpService::ShowContext(this, helpContext());
+        }
+        // A key the frequency edit swallows reaches no shortcut either.
+        if (watched == m_editors->FrequencyEdit() && frequencyEditSwallows(*key)) {
+            event->accept();
+            return true;
+        }
         return QWidget::eventFilter(watched, event);
     }
-    auto* key = static_cast<QKeyEvent*>(event);
-    // An unhandled key travels up through the parents: ask for help once,
-    // where the key arrived.
-    if (key->key() == Qt::Key_F1 && watched == QApplication::focusWidget()) {
-        HelpService::ShowContext(this, helpContext());
-    }
-    if (watched == m_editors->FrequencyEdit()) {
-        return filterFrequencyKey(key);
+    if (event->type() == QEvent::KeyPress && watched == m_editors->FrequencyEdit()) {
+        return filterFrequencyKey(static_cast<QKeyEvent*>(event));
     }
     return QWidget::eventFilter(watched, event);
 }
 
 bool CProgramView::filterFrequencyKey(QKeyEvent* event) {
-    switch (event->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         commit(CommitTrigger::Enter);
         return true;
+    }
+    return frequencyEditSwallows(*event);
+}
+
+bool CProgramView::frequencyEditSwallows(const QKeyEvent& event) {
+    switch (event.key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
     case Qt::Key_Backspace:
     case Qt::Key_Delete:
     case Qt::Key_Left:
@@ -241,11 +252,11 @@ bool CProgramView::filterFrequencyKey(QKeyEvent* event) {
     }
     // Digits and the point, from the keypad or from the main keys without
     // Shift; everything else (letters, symbols, shortcuts) is swallowed.
-    const Qt::KeyboardModifiers modifiers = event->modifiers();
+    const Qt::KeyboardModifiers modifiers = event.modifiers();
     if (modifiers.testFlag(Qt::ShiftModifier) && !modifiers.testFlag(Qt::KeypadModifier)) {
         return true;
     }
-    const QString text = event->text();
+    const QString text = event.text();
     const bool accepted = text.size() == 1 && text[0].unicode() < 0x80 &&
                           FrequencyEditAcceptsChar(static_cast<char>(text[0].unicode()));
     return !accepted;

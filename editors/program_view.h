@@ -98,6 +98,7 @@ private:
     void hideEditorsOnScroll();
     bool commit(CommitTrigger trigger);
     bool filterFrequencyKey(QKeyEvent* event);
+    static bool frequencyEditSwallows(const QKeyEvent& event);
     int helpContext() const;
     void keepCaption();
     void scaleLayout(double scale);

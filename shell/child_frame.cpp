@@ -3,7 +3,9 @@
 #include "editors/program_view.h"
 #include "model/program_document.h"
 
+#include <QAction>
 #include <QCloseEvent>
+#include <QMenu>
 
 CChildFrame::CChildFrame(std::unique_ptr<CProgramDoc> doc, QWidget* parent)
     : QMdiSubWindow(parent), m_doc(std::move(doc)) {
@@ -17,6 +19,15 @@ CChildFrame::CChildFrame(std::unique_ptr<CProgramDoc> doc, QWidget* parent)
         m_view->EncodeChannels();
     });
     setWindowTitle(QString::fromUtf8(ChannelWindowTitle()));
+    // Ctrl+W belongs to Program > Write: the window menu's Close keeps only
+    // Ctrl+F4.
+    if (QMenu* menu = systemMenu()) {
+        for (QAction* action : menu->actions()) {
+            if (action->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::Key_W))) {
+                action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F4));
+            }
+        }
+    }
 }
 
 CChildFrame::~CChildFrame() {

@@ -3,6 +3,10 @@
 // dialogs, editor commands without a document, the control bar toggle and
 // the accelerators.
 
+#include "editors/channel_grid.h"
+#include "editors/process_dialog.h"
+#include "editors/program_view.h"
+#include "shell/child_frame.h"
 #include "shell/command_ids.h"
 #include "shell/main_frame.h"
 #include "shell/program_app.h"
@@ -12,12 +16,14 @@
 #include <QAction>
 #include <QCursor>
 #include <QDialog>
+#include <QLineEdit>
 #include <QMenu>
 #include <QTest>
 #include <QToolBar>
 #include <QTreeWidget>
 #include <map>
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -245,6 +251,44 @@ private slots:
         }
         QCOMPARE(buttons, (QList<int>{ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, 0, ID_PROGRAM_READ,
                                       0, ID_PROGRAM_WRITE, 0, ID_FILE_PRINT, ID_APP_ABOUT}));
+    }
+
+    void keysInTheChannelWindow() {
+        Start("");
+        std::vector<int> contexts;
+        HelpService::SetHandler([&contexts](HelpCommand command, int data) {
+            if (command == HelpCommand::HelpContext) {
+                contexts.push_back(data);
+            }
+        });
+        CProgramView& view = Frame().ActiveChild()->View();
+        Frame().activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&Frame()));
+
+        // In the frequency edit, F1 asks for the edit's own help and the
+        // main window's shortcuts get no key the edit swallows.
+        view.Grid()->setCurrentIndex(view.Grid()->model()->index(0, 0));
+        view.BeginCellEdit();
+        auto* edit = view.findChild<QLineEdit*>(QStringLiteral("frequencyEdit"));
+        QVERIFY(edit && edit->isVisible());
+        edit->setFocus();
+        QTest::keyClick(edit, Qt::Key_F1);
+        QCOMPARE(contexts, std::vector<int>{kHelpRxFrequency});
+        QTest::keyClick(edit, Qt::Key_R, Qt::ControlModifier);
+        QTest::keyClick(edit, Qt::Key_W, Qt::ControlModifier);
+        QVERIFY(!view.ProcessDialog()->IsOpen());
+        QVERIFY(Frame().ActiveChild()->isVisible());
+        HelpService::SetHandler({});
+
+        // Elsewhere Ctrl+W is Write, not the document window's Close.
+        edit->clear();
+        view.Grid()->setFocus();
+        QTest::keyClick(view.Grid(), Qt::Key_Escape);
+        QTest::keyClick(view.Grid(), Qt::Key_W, Qt::ControlModifier);
+        QVERIFY(view.ProcessDialog()->IsOpen());
+        QCOMPARE(view.ProcessDialog()->Title(), QStringLiteral("Write Data"));
+        QVERIFY(Frame().ActiveChild()->isVisible());
+        view.ProcessDialog()->Close();
     }
 
     void helpRequests() {
