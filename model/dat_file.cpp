@@ -95,6 +95,22 @@ int CreateTemporary(const std::string& target, std::string& tempPath) {
     return -1;
 }
 
+// Rewrites the existing regular file target in place: written from its start,
+// cut to size and flushed. Not atomic, so only for a folder that allows no
+// temporary file beside the file while the file itself may be written.
+bool RewriteInPlace(const std::string& target, const void* bytes, std::size_t size) {
+    const int fd = ::open(target.c_str(), O_WRONLY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0) {
+        return false;
+    }
+    FdGuard guard(fd);
+    struct stat st {};
+    return ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) &&
+           WriteAll(fd, static_cast<const unsigned char*>(bytes), size) &&
+           ::ftruncate(fd, static_cast<off_t>(size)) == 0 && ::fsync(fd) == 0 &&
+           guard.Close() == 0;
+}
+
 } // namespace
 
 FileResult ReadDatFile(const std::string& path, RadioImage& image) {
@@ -144,12 +160,17 @@ FileResult WriteFileAtomically(const std::string& path, const void* bytes, std::
     const std::string target = ResolveTarget(path);
     std::string tempPath;
     const int fd = CreateTemporary(target, tempPath);
-    if (fd < 0) {
-        return WriteFailure(path, errno);
-    }
-    FdGuard guard(fd);
     struct stat old {};
     const bool replacing = ::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode);
+    if (fd < 0) {
+        const int err = errno;
+        // A folder the user may not write can still hold a file they may.
+        if ((err == EACCES || err == EPERM) && replacing) {
+            return RewriteInPlace(target, bytes, size) ? FileResult{} : WriteFailure(path, errno);
+        }
+        return WriteFailure(path, err);
+    }
+    FdGuard guard(fd);
     // A replaced file keeps its permissions.
     const bool ok = (!replacing || ::fchmod(fd, old.st_mode & 07777) == 0) &&
                     WriteAll(fd, static_cast<const unsigned char*>(bytes), size) &&

@@ -27,7 +27,9 @@ FileResult ReadDatFile(const std::string& path, RadioImage& image);
 
 // Writes the 6144 bytes to path atomically: a temporary file beside the target
 // is written, flushed to disk and renamed over it. On failure the temporary
-// file is removed and any old file at path is left intact.
+// file is removed and any old file at path is left intact. When the folder
+// allows no temporary file (no permission) but the target is an existing
+// regular file, that file is rewritten in place instead.
 FileResult WriteDatFile(const std::string& path, const RadioImage& image);
 
 // Writes bytes to path atomically as above (shared with other file writers).

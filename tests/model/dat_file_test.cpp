@@ -1,5 +1,6 @@
 #include "model/dat_file.h"
 #include "tests/settings/temp_dir.h"
+#include "tests/settings/unprivileged.h"
 
 #include <gtest/gtest.h>
 
@@ -155,6 +156,42 @@ TEST(DatFile, SaveThatRunsOutOfSpaceKeepsTheOldFile) {
     EXPECT_EQ(r.error, FileError::CannotWrite);
     EXPECT_EQ(ReadFile(path), "old contents");
     EXPECT_TRUE(OtherEntries(dir, {"keep.dat"}).empty());
+}
+
+// A folder the user cannot write: no temporary file can be made beside the
+// target. An existing writable file is then rewritten in place; anything else
+// still fails and leaves the old file as it was.
+TEST(DatFile, SaveIntoAFolderThatCannotBeWritten) {
+    TempDir dir;
+    const std::string writable = dir.File("writable.dat");
+    const std::string locked = dir.File("locked.dat");
+    const std::string missing = dir.File("missing.dat");
+    WriteFile(writable, std::string(7000, 'z'));
+    WriteFile(locked, "old contents");
+    ASSERT_EQ(::chmod(writable.c_str(), 0666), 0);
+    ASSERT_EQ(::chmod(locked.c_str(), 0444), 0);
+    const ReadOnlyFolder folder(dir.Path().string());
+    const int failedStep = RunUnprivileged([&] {
+        if (!WriteDatFile(writable, PatternImage()).Ok()) {
+            return 1;
+        }
+        if (ReadFile(writable) != ImageBytes(PatternImage())) {
+            return 2; // the longer old file is cut to the image's size
+        }
+        if (WriteDatFile(locked, PatternImage()).error != FileError::CannotWrite ||
+            ReadFile(locked) != "old contents") {
+            return 3;
+        }
+        if (WriteDatFile(missing, PatternImage()).error != FileError::CannotWrite) {
+            return 4;
+        }
+        return 0;
+    });
+    EXPECT_EQ(failedStep, 0);
+    EXPECT_TRUE(OtherEntries(dir, {"writable.dat", "locked.dat"}).empty());
+    EXPECT_EQ(fs::status(writable).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
+                  fs::perms::group_write | fs::perms::others_read | fs::perms::others_write);
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 
 #include "settings/profile_file.h"
 #include "tests/settings/temp_dir.h"
+#include "tests/settings/unprivileged.h"
 
 #include <gtest/gtest.h>
 
@@ -224,6 +225,26 @@ TEST(ProfileAtomicSave, FailedSaveWritesNothingAndReportsEmpty) {
     }
     EXPECT_EQ(entries, 1);
     profile.Clear(); // nothing left to save on destroy
+}
+
+// A settings file that may be written in a folder that may not: the change is
+// saved into the file itself.
+TEST(ProfileAtomicSave, WritableFileInAFolderThatCannotBeWritten) {
+    TempDir dir;
+    const std::string path = dir.File("Program.ini");
+    WriteFile(path, "[Setup]\nLanguage=English\n; a long comment the saved text no longer holds\n");
+    ASSERT_EQ(::chmod(path.c_str(), 0666), 0);
+    const ReadOnlyFolder folder(dir.Path().string());
+    const int failedStep = RunUnprivileged([&] {
+        CProfileFile profile(4);
+        if (!profile.Load(path, false, true, false)) {
+            return 1;
+        }
+        profile.SetValue("Setup", "Language", "Chinese");
+        profile.Save(false);
+        return ReadFile(path) == "[Setup]\r\nLanguage=Chinese\r\n" ? 0 : 2;
+    });
+    EXPECT_EQ(failedStep, 0);
 }
 
 } // namespace
