@@ -43,9 +43,14 @@ ReadLinesResult ReadFileLines(const std::string& path,
     }
     std::vector<char> chunk(64 * 1024);
     std::string pending;
-    for (;;) {
+    for (bool first = true;; first = false) {
         const std::size_t n = std::fread(chunk.data(), 1, chunk.size(), file.get());
         std::string_view data(chunk.data(), n);
+        // A file saved with a UTF-8 byte-order mark: the mark is no part of its
+        // first line.
+        if (first && data.starts_with("\xEF\xBB\xBF")) {
+            data.remove_prefix(3);
+        }
         while (!data.empty()) {
             const auto lf = data.find('\n');
             if (lf == std::string_view::npos) {

@@ -10,8 +10,8 @@ enum class ReadLinesResult { Done, CannotOpen, ReadError };
 
 // Opens `path` for reading, creating it empty when it does not exist, and
 // hands each line (split at LF; a CR before it stays for the caller's trim)
-// to `onLine`. A read error stops at the last complete line. A directory
-// cannot be opened.
+// to `onLine`. A leading UTF-8 byte-order mark is skipped. A read error stops
+// at the last complete line. A directory cannot be opened.
 ReadLinesResult ReadFileLines(const std::string& path,
                               const std::function<void(std::string_view)>& onLine);
 

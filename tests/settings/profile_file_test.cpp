@@ -248,6 +248,32 @@ TEST(ProfileLoad, FromProgramDirectory) {
     EXPECT_EQ(bare.GetValue("Setup", "Language", ""), "Chinese");
 }
 
+// A file saved with a UTF-8 byte-order mark keeps its first header; saving
+// writes the text without the mark.
+TEST(ProfileLoad, LeadingUtf8ByteOrderMarkIsSkipped) {
+    struct Case {
+        std::string text;
+        const char* language; // Setup/Language as read
+    };
+    const Case cases[] = {
+        {"\xEF\xBB\xBF[Setup]\nLanguage=Chinese\n", "Chinese"},
+        {"\xEF\xBB\xBF[Setup]\r\nLanguage=Chinese", "Chinese"},
+        {"\xEF\xBB\xBF\n[Setup]\nLanguage=Chinese\n", "Chinese"},
+        {"\xEF\xBB\xBF", "none"},
+        // Only a whole mark at the very start is one.
+        {"\xEF\xBB[Setup]\nLanguage=Chinese\n", "none"},
+        {"[A]\n\xEF\xBB\xBF[Setup]\nLanguage=Chinese\n", "none"},
+    };
+    for (const Case& c : cases) {
+        LoadedProfile p(c.text);
+        EXPECT_EQ(p.profile.GetValue("Setup", "Language", "none"), c.language) << c.text;
+    }
+    LoadedProfile p("\xEF\xBB\xBF[Setup]\nLanguage=Chinese\n");
+    p.profile.SetValue("Setup", "Language", "English");
+    p.profile.Save(false);
+    EXPECT_EQ(ReadFile(p.path), "[Setup]\r\nLanguage=English\r\n");
+}
+
 TEST(ProfileBadInput, BinaryGarbageLoads) {
     std::string garbage;
     std::uint32_t state = 12345;
