@@ -107,8 +107,7 @@ bool RewriteInPlace(const std::string& target, const void* bytes, std::size_t si
     struct stat st {};
     return ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) &&
            WriteAll(fd, static_cast<const unsigned char*>(bytes), size) &&
-           ::ftruncate(fd, static_cast<off_t>(size)) == 0 && ::fsync(fd) == 0 &&
-           guard.Close() == 0;
+           ::ftruncate(fd, static_cast<off_t>(size)) == 0 && ::fsync(fd) == 0 && guard.Close() == 0;
 }
 
 } // namespace
