@@ -87,6 +87,28 @@ FieldSpec PickEdit(std::string name, int id, int listId,
     return spec;
 }
 
+// The group code byte as text: the character of the same code point, UTF-8
+// encoded, so that every byte has a text of its own and comes back unchanged.
+std::string GroupCodeText(std::uint8_t code) {
+    if (code < 0x80) {
+        return std::string(1, static_cast<char>(code));
+    }
+    return {static_cast<char>(0xC0 | (code >> 6)), static_cast<char>(0x80 | (code & 0x3F))};
+}
+
+// The byte of a group code text: its first character when that is U+0000..U+00FF,
+// otherwise its first byte.
+std::uint8_t GroupCodeByte(std::string_view text) {
+    const auto lead = static_cast<std::uint8_t>(text.front());
+    if ((lead == 0xC2 || lead == 0xC3) && text.size() > 1) {
+        const auto trail = static_cast<std::uint8_t>(text[1]);
+        if ((trail & 0xC0) == 0x80) {
+            return static_cast<std::uint8_t>(((lead & 0x03) << 6) | (trail & 0x3F));
+        }
+    }
+    return lead;
+}
+
 FieldSpec GroupCodeField() {
     FieldSpec spec = PickEdit("group_code", kGroupCodeEditId, kGroupCodeListId, GroupCodeItems());
     spec.load = [](const RadioImage& image) {
@@ -95,7 +117,7 @@ FieldSpec GroupCodeField() {
         if (code == fields::kUnset) {
             value.text = fields::ItemInLanguage(GroupCodeItems().front());
         } else if (code != 0x00) {
-            value.text = std::string(1, static_cast<char>(code));
+            value.text = GroupCodeText(code);
         }
         return value;
     };
@@ -103,7 +125,7 @@ FieldSpec GroupCodeField() {
         const bool off = fields::ItemIndex({GroupCodeItems().front()}, value.text) == 0;
         image[kGroupCode] = off                  ? fields::kUnset
                             : value.text.empty() ? 0x00
-                                                 : static_cast<std::uint8_t>(value.text.front());
+                                                 : GroupCodeByte(value.text);
     };
     return spec;
 }

@@ -3,6 +3,7 @@
 // page's store may change.
 
 #include "model/fields/dtmf_fields.h"
+#include "model/gbk.h"
 #include "model/program_document.h"
 #include "tests/model/field_test_support.h"
 
@@ -185,8 +186,10 @@ TEST(DtmfFields, GroupCodeAndStunType) {
         std::uint8_t groupByte;
         std::string shows;
     };
-    const Case cases[] = {{0x23, "#"}, {0xFF, "Off"}, {0x41, "A"},
-                          {0x2A, "*"}, {0x31, "1"},   {0x00, ""}};
+    // A byte above 0x7F shows as the character of the same code point.
+    const Case cases[] = {{0x23, "#"},      {0xFF, "Off"},    {0x41, "A"},     {0x2A, "*"},
+                          {0x31, "1"},      {0x00, ""},       {0x7F, "\x7F"},  {0x80, "\u0080"},
+                          {0xC3, "\u00C3"}, {0xEF, "\u00EF"}, {0xFE, "\u00FE"}};
     for (const Case& c : cases) {
         RadioImage image = NewImage();
         image[0x132F] = c.groupByte;
@@ -194,6 +197,15 @@ TEST(DtmfFields, GroupCodeAndStunType) {
         // Storing what was shown keeps the byte, also for codes no item offers.
         SetAndHide(image, "decode", "stun_code", "1");
         EXPECT_EQ(image[0x132F], c.groupByte);
+    }
+    // Viewing the page and leaving it keeps every byte: the text shown is
+    // UTF-8, as the edit holds it, and stores back as the same byte.
+    for (int byte = 0x00; byte <= 0xFF; ++byte) {
+        RadioImage image = NewImage();
+        image[0x132F] = static_cast<std::uint8_t>(byte);
+        EXPECT_TRUE(IsValidUtf8(Shown(image)["group_code"])) << byte;
+        SetAndHide(image, "decode", "stun_code", "1");
+        EXPECT_EQ(image[0x132F], byte);
     }
     struct Choice {
         std::string input;
