@@ -26,6 +26,7 @@
 #include <QMimeData>
 #include <QSignalBlocker>
 #include <QStatusBar>
+#include <QTimer>
 #include <QToolBar>
 #include <QTreeWidget>
 
@@ -154,9 +155,15 @@ void CMainFrame::OnTreeSelectionChanged() {
             }
         }
     }
-    // The root is selected again so that the same item can be chosen twice.
+    // The root is selected again so that the same item can be chosen twice;
+    // once more after a click is handled, since the tree then selects the
+    // clicked item.
     const QSignalBlocker blocker(m_tree);
     m_tree->setCurrentItem(m_root);
+    QTimer::singleShot(0, m_tree, [tree = m_tree] {
+        const QSignalBlocker again(tree);
+        tree->setCurrentItem(tree->topLevelItem(0));
+    });
 }
 
 void CMainFrame::OnCommand(int id) {
@@ -252,10 +259,13 @@ void CMainFrame::UpdateCommandUI() {
             }
         }
     }
-    // While a transfer runs nothing may start another one or close a document.
+    // While a transfer runs nothing may start another one, close a document
+    // or change the image the transfer works on.
     const bool idle = !TransferRunning();
     for (int id : {ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_CLOSE, ID_FILE_SAVE, ID_FILE_SAVE_AS,
-                   ID_APP_EXIT, ID_PROGRAM_READ, ID_PROGRAM_WRITE, ID_COM_SETUP}) {
+                   ID_APP_EXIT, ID_PROGRAM_READ, ID_PROGRAM_WRITE, ID_COM_SETUP,
+                   ID_PRODUCT_INFORMATION, ID_OPTIONAL_FEATURES, ID_DTMF, ID_TWO_TONE, ID_MSK,
+                   ID_KEY_ASSIGNMENT, ID_SQUELCH_TUNING}) {
         const auto [first, last] = m_actions.equal_range(id);
         for (auto it = first; it != last; ++it) {
             it->second->setEnabled(idle);
@@ -361,7 +371,8 @@ void CMainFrame::SetEditorDialog(int id, DialogFactory factory, bool reused) {
 void CMainFrame::RunEditor(int id) {
     const auto it = m_editors.find(id);
     CChildFrame* child = m_activeChild;
-    if (it == m_editors.end() || !child) {
+    // A running read would overwrite what a dialog changes in the image.
+    if (it == m_editors.end() || !child || TransferRunning()) {
         return;
     }
     EditorDialog& editor = it->second;

@@ -215,6 +215,19 @@ private slots:
         Frame().OnCommand(ID_FILE_CLOSE);
         QVERIFY(!Frame().CommandAction(ID_FILE_NEW)->isEnabled());
         QVERIFY(!Frame().CommandAction(ID_PROGRAM_WRITE)->isEnabled());
+        // No settings dialog edits the image while the read would overwrite
+        // it.
+        bool ran = false;
+        Frame().SetEditorDialog(
+            ID_OPTIONAL_FEATURES,
+            [&ran](QWidget* parent) -> QDialog* {
+                ran = true;
+                return new ChangingDialog(parent, 0x5A);
+            },
+            true);
+        Frame().OnCommand(ID_OPTIONAL_FEATURES);
+        QVERIFY(!ran);
+        QVERIFY(!Frame().CommandAction(ID_OPTIONAL_FEATURES)->isEnabled());
         QCOMPARE(Frame().ActiveChild(), child);
         QVERIFY(!child->isHidden());
         QCOMPARE(m_dir->Messages().size(), std::size_t{0});

@@ -151,6 +151,20 @@ private slots:
         QCOMPARE(m_log.built[id], reused ? 1 : 2);
     }
 
+    void clickOnATreeItemLeavesTheRootSelected() {
+        Start("");
+        QTreeWidgetItem* child = Child(QStringLiteral("Optional Features"));
+        QVERIFY(child != nullptr);
+        for (int click = 1; click <= 2; ++click) {
+            const QPoint at = Tree()->visualItemRect(child).center();
+            QCursor::setPos(Tree()->viewport()->mapToGlobal(at));
+            QTest::mouseClick(Tree()->viewport(), Qt::LeftButton, {}, at);
+            QTRY_COMPARE(Tree()->currentItem(), Root());
+            QCOMPARE(Tree()->selectedItems(), QList<QTreeWidgetItem*>{Root()});
+            QCOMPARE(m_log.runs[ID_OPTIONAL_FEATURES], click);
+        }
+    }
+
     void arrowKeysOpenWhatLiesUnderThePointer_data() {
         QTest::addColumn<QString>("underPointer");
         QTest::addColumn<int>("opened");
