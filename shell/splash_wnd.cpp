@@ -6,6 +6,8 @@
 #include <QScreen>
 #include <QTimerEvent>
 
+#include <algorithm>
+
 namespace {
 
 bool s_enabled = false;
@@ -96,6 +98,16 @@ void CSplashWnd::paintEvent(QPaintEvent*) {
 
 void CSplashWnd::timerEvent(QTimerEvent* event) {
     if (event->timerId() == m_timerId) {
+        // Start-up waits with the splash on screen before it builds the
+        // main window: the splash stays until its time has passed once more
+        // with a window of the program shown beside it.
+        const auto windows = QApplication::topLevelWidgets();
+        const bool otherShown = std::any_of(windows.begin(), windows.end(), [this](QWidget* w) {
+            return w != this && w->isVisible() && w->windowType() != Qt::ToolTip;
+        });
+        if (!otherShown) {
+            return;
+        }
         killTimer(m_timerId);
         m_timerId = 0;
         HideSplash();

@@ -1,7 +1,8 @@
 #pragma once
 // CSplashWnd: the start-up splash, the picture "startup.bmp" of the program
 // directory in a borderless popup centred on the screen. It hides itself
-// after 1000 ms, or at once on any key press or mouse button press anywhere
+// after 1000 ms (counting on until another window of the program is shown,
+// so that it is still up when the main window appears), or at once on any key press or mouse button press anywhere
 // in the application; that key or button press is consumed and has no other
 // effect. At most one splash exists at a time.
 

@@ -67,6 +67,9 @@ private slots:
         // A second request while one is shown keeps the first.
         QVERIFY(CSplashWnd::ShowSplash(programDir()));
         QCOMPARE(CSplashWnd::Instance(), splash);
+        // Its time runs out once a window of the program is shown beside it.
+        QWidget mainWindow;
+        mainWindow.show();
         QTRY_COMPARE_WITH_TIMEOUT(CSplashWnd::Instance(), nullptr, 10000);
     }
 
