@@ -8,7 +8,11 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     StartupOptions options;
     options.programDir = QCoreApplication::applicationDirPath();
-    options.arguments = QCoreApplication::arguments().mid(1);
+    QStringList arguments = QCoreApplication::arguments().mid(1);
+    // Only the demo (scripts/run) asks for the simulated radio: a program
+    // started by its user never sends a read or a write to a made-up radio.
+    options.demoRadio = arguments.removeAll(QStringLiteral("--demo-radio")) > 0;
+    options.arguments = arguments;
 
     CProgramApp app;
     if (!app.InitInstance(options)) {

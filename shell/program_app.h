@@ -25,8 +25,9 @@ struct StartupOptions {
     bool splash = true;
     // Shows the main window maximized (tests leave it hidden).
     bool showWindow = true;
-    // Starts the simulated radio when no serial port is configured.
-    bool demoRadio = true;
+    // Starts the simulated radio when no serial port is configured (the
+    // demo's "--demo-radio").
+    bool demoRadio = false;
 };
 
 class CProgramApp : public QObject {
