@@ -24,6 +24,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QIcon>
+#include <QLibraryInfo>
 #include <QTimer>
 #include <QTranslator>
 
@@ -114,6 +115,16 @@ bool CProgramApp::LoadLanguage(const QString& programDir) {
     }
     QCoreApplication::installTranslator(translator.get());
     m_translator = std::move(translator);
+    // Qt's own texts (standard buttons, file dialogs, edit menus) in
+    // Chinese too; without Qt's translation they stay English.
+    if (g_bChinese) {
+        auto qtTexts = std::make_unique<QTranslator>();
+        if (qtTexts->load(QStringLiteral("qtbase_zh_CN"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+            QCoreApplication::installTranslator(qtTexts.get());
+            m_qtTranslator = std::move(qtTexts);
+        }
+    }
     return true;
 }
 
@@ -154,9 +165,11 @@ void CProgramApp::KeepDemoPort() {
 void CProgramApp::ExitInstance() {
     m_demo.reset();
     m_mainFrame.reset();
-    if (m_translator) {
-        QCoreApplication::removeTranslator(m_translator.get());
-        m_translator.reset();
+    for (std::unique_ptr<QTranslator>* translator : {&m_translator, &m_qtTranslator}) {
+        if (*translator) {
+            QCoreApplication::removeTranslator(translator->get());
+            translator->reset();
+        }
     }
     UserStore::WriteField(UserStore::CurrentAppName(), g_bandCode);
 }

@@ -71,6 +71,8 @@ private:
     void OnApplicationCommand(int id);
 
     std::unique_ptr<QTranslator> m_translator;
+    // Qt's own texts in Chinese.
+    std::unique_ptr<QTranslator> m_qtTranslator;
     std::unique_ptr<CMainFrame> m_mainFrame;
     std::unique_ptr<CDemoRadio> m_demo;
     std::function<QString()> m_askOpenFileName;

@@ -168,7 +168,11 @@ private slots:
         QCOMPARE(child->windowTitle(), documentTitle);
         QVERIFY(app.OnFileNew());
         QCOMPARE(dir.MessageTexts(), QStringList{newQuestion});
+        // Qt's own texts follow too (the buttons of the message boxes).
+        const QString cancel = QCoreApplication::translate("QPlatformTheme", "Cancel");
+        QCOMPARE(cancel == QStringLiteral("Cancel"), !chinese);
         app.ExitInstance();
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Cancel"));
     }
 
     void showLangKeepsOrRemovesLanguage_data() {
