@@ -7,6 +7,7 @@
 #include <QSettings>
 #include <QStringList>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -67,12 +68,11 @@ std::optional<UserStore::Field> UserStore::ReadField(const std::string& appName)
     if (!value) {
         return std::nullopt;
     }
+    // At most six bytes are taken; a shorter value leaves the rest zero.
     const QByteArray bytes = value->toByteArray();
     Field field{};
-    if (bytes.size() != static_cast<qsizetype>(field.size())) {
-        return std::nullopt;
-    }
-    for (std::size_t i = 0; i < field.size(); ++i) {
+    const auto count = std::min(static_cast<std::size_t>(bytes.size()), field.size());
+    for (std::size_t i = 0; i < count; ++i) {
         field[i] = static_cast<std::uint8_t>(bytes[static_cast<qsizetype>(i)]);
     }
     return field;

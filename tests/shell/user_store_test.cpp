@@ -38,12 +38,16 @@ private slots:
         // The value lives in the temporary folder, under "Software".
         QVERIFY(QFileInfo::exists(m_dir.filePath(QStringLiteral("Software/App.conf"))));
 
-        // A value of another size is not taken.
-        raw(QStringLiteral("App"))
-            ->setValue(QStringLiteral("Field"), QByteArray("\x01\x02\x03", 3));
-        QVERIFY(!UserStore::ReadField("App").has_value());
-        raw(QStringLiteral("App"))->setValue(QStringLiteral("Field"), QByteArray(7, '\x01'));
-        QVERIFY(!UserStore::ReadField("App").has_value());
+        // At most 6 bytes are taken; a shorter value leaves the rest zero.
+        const std::pair<QByteArray, UserStore::Field> sizes[] = {
+            {QByteArray("\x01\x02\x03", 3), {1, 2, 3, 0, 0, 0}},
+            {QByteArray("\x01\x02\x03\x04\x05\x06\x07", 7), {1, 2, 3, 4, 5, 6}},
+            {QByteArray(), {}},
+        };
+        for (const auto& [stored, field] : sizes) {
+            raw(QStringLiteral("App"))->setValue(QStringLiteral("Field"), stored);
+            QCOMPARE(UserStore::ReadField("App"), std::optional<UserStore::Field>(field));
+        }
     }
 
     void portNameMatchesAnyCase() {
