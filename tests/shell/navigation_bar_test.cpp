@@ -6,8 +6,6 @@
 #include "shell/services/app_globals.h"
 
 #include <QApplication>
-#include <QDockWidget>
-#include <QMainWindow>
 #include <QMouseEvent>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -198,25 +196,6 @@ private slots:
         QApplication::sendEvent(m_bar, &over);
         QCoreApplication::removeTranslator(&chinese);
         QCOMPARE(QToolTip::text(), QStringLiteral("关闭"));
-    }
-
-    void doubleClickNeitherFloatsNorMoves() {
-        QMainWindow frame;
-        auto* dock = new QDockWidget(&frame);
-        auto* bar = new CNavigationBar(dock);
-        dock->setTitleBarWidget(new QWidget(dock));
-        dock->setWidget(bar);
-        frame.addDockWidget(Qt::LeftDockWidgetArea, dock);
-        frame.resize(900, 600);
-        frame.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&frame));
-        const QRect before = dock->geometry();
-        const QPoint caption(40, 15);
-        QTest::mouseDClick(bar, Qt::LeftButton, Qt::NoModifier, caption);
-        QVERIFY(!dock->isFloating());
-        QCOMPARE(dock->geometry(), before);
-        QCOMPARE(bar->BarWidth(), 185);
-        QCOMPARE(bar->width(), 185);
     }
 };
 
