@@ -379,12 +379,17 @@ TEST(CloneTransfer, CancelDuringTheBlocksEndsAfterTheCurrentRowWithThePortClosed
     }
 }
 
-TEST(CloneTransfer, CancelBeforeStartOpensNoPort) {
-    CloneRig rig;
+TEST(CloneTransfer, CancelBeforeStartRefusesTheStartAndRaisesTheFlag) {
     TransferControl control;
     EXPECT_TRUE(control.Cancel());
     EXPECT_FALSE(control.Start());
     EXPECT_FALSE(control.Started());
+    // An engine run on that flag all the same sends nothing and closes the port.
+    CloneRig rig;
+    CloneEngine engine(rig.link, rig.observer, control.CancelFlag());
+    const TransferResult result =
+        engine.Run(TransferDirection::Write, rig.radio->DevicePath(), rig.image);
+    EXPECT_EQ(result.outcome, TransferOutcome::Cancelled);
     EXPECT_TRUE(rig.radio->ReceivedBytes().empty());
     EXPECT_FALSE(rig.link.IsOpen());
 
