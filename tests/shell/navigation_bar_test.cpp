@@ -1,5 +1,5 @@
 // The navigation bar driven with real mouse events: caption, close button,
-// tooltip, resize drag with its limits, double click.
+// tooltip, resize drag with its limits.
 
 #include "settings/profile_file.h"
 #include "shell/navigation_bar.h"
