@@ -20,7 +20,8 @@ class UserStore {
 public:
     using Field = std::array<std::uint8_t, 6>;
 
-    // "Field": the six band bytes; nullopt when missing or not six bytes long.
+    // "Field": the six band bytes (at most six are taken, a shorter value is
+    // padded with zeros); nullopt when missing.
     static std::optional<Field> ReadField(const std::string& appName);
     static bool WriteField(const std::string& appName, const Field& field);
 
