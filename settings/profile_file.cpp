@@ -151,6 +151,12 @@ std::string CProfileFile::Serialize() const {
             text += "\r\n";
         }
     }
+    // Loading skips a byte-order mark at the start of the file: text that
+    // itself starts with those bytes gets one more in front to be skipped.
+    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+    if (text.starts_with(kByteOrderMark)) {
+        text.insert(0, kByteOrderMark);
+    }
     return text;
 }
 

@@ -272,6 +272,17 @@ TEST(ProfileLoad, LeadingUtf8ByteOrderMarkIsSkipped) {
     p.profile.SetValue("Setup", "Language", "English");
     p.profile.Save(false);
     EXPECT_EQ(ReadFile(p.path), "[Setup]\r\nLanguage=English\r\n");
+
+    // Text that itself begins with the mark's bytes (after a line's leading
+    // space is trimmed) is saved so that it reads back the same.
+    LoadedProfile odd("\v\xEF\xBB\xBF=first\n[S]\nk=v\n");
+    const std::string first = odd.profile.GetValue("", "\xEF\xBB\xBF", "none");
+    odd.profile.SetValue("S", "k", "w");
+    odd.profile.Save(false);
+    CProfileFile again(4);
+    ASSERT_TRUE(again.Load(odd.path, false, true, false));
+    EXPECT_EQ(again.GetValue("", "\xEF\xBB\xBF", "none"), first);
+    EXPECT_EQ(again.GetValue("S", "k", "none"), "w");
 }
 
 TEST(ProfileBadInput, BinaryGarbageLoads) {
