@@ -69,11 +69,14 @@ private slots:
 private:
     // COMn of the listed numbers are pseudo-terminals; every other port is absent.
     void makePorts(std::initializer_list<int> numbers);
-    PortAccess access() const;
+    // Ports reached through the pseudo-terminals; every probe's port name
+    // is recorded in m_probed.
+    PortAccess access();
     void clickOk(CPortSettingDlg& dialog);
 
     std::unique_ptr<QTemporaryDir> m_store;
     std::map<int, std::unique_ptr<Pty>> m_ptys;
+    std::vector<std::string> m_probed;
 };
 
 void PortSettingDialogTest::init() {
@@ -96,7 +99,7 @@ void PortSettingDialogTest::makePorts(std::initializer_list<int> numbers) {
     }
 }
 
-PortAccess PortSettingDialogTest::access() const {
+PortAccess PortSettingDialogTest::access() {
     auto device = [this](const std::string& name) -> std::optional<std::string> {
         const std::optional<int> number = PortNumberFromName(name);
         if (!number || m_ptys.count(*number) == 0) {
@@ -104,7 +107,9 @@ PortAccess PortSettingDialogTest::access() const {
         }
         return m_ptys.at(*number)->Device();
     };
-    auto probe = [device](const std::string& name) {
+    m_probed.clear();
+    auto probe = [this, device](const std::string& name) {
+        m_probed.push_back(name);
         const std::optional<std::string> path = device(name);
         return path && ProbePort(*path);
     };
@@ -134,6 +139,15 @@ void PortSettingDialogTest::offersOpenablePortsAndChecksCurrent() {
     makePorts({3, 12});
     g_portName = PortNameFromNumber(current);
     CPortSettingDlg dialog(nullptr, access());
+    // Every port is probed under its own name (COM10 and up in the long
+    // form), then the current port under the name in use.
+    std::vector<std::string> names;
+    for (int number = 1; number <= 16; ++number) {
+        names.push_back(number < 10 ? "COM" + std::to_string(number)
+                                    : "\\\\.\\COM" + std::to_string(number));
+    }
+    names.push_back(expectedName.toStdString());
+    QCOMPARE(m_probed, names);
     for (int number = 1; number <= 16; ++number) {
         QRadioButton* button = dialog.PortButton(number);
         QCOMPARE(button->property("controlId").toInt(), 1006 + number);
