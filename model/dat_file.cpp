@@ -157,10 +157,14 @@ FileResult ReadDatFile(const std::string& path, RadioImage& image) {
 
 FileResult WriteFileAtomically(const std::string& path, const void* bytes, std::size_t size) {
     const std::string target = ResolveTarget(path);
-    std::string tempPath;
-    const int fd = CreateTemporary(target, tempPath);
     struct stat old {};
     const bool replacing = ::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode);
+    // A file the user may not write is not replaced behind their back.
+    if (replacing && ::access(target.c_str(), W_OK) != 0) {
+        return WriteFailure(path, errno);
+    }
+    std::string tempPath;
+    const int fd = CreateTemporary(target, tempPath);
     if (fd < 0) {
         const int err = errno;
         // A folder the user may not write can still hold a file they may.

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <cstring>
 #include <filesystem>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -188,10 +189,39 @@ TEST(DatFile, SaveIntoAFolderThatCannotBeWritten) {
         return 0;
     });
     EXPECT_EQ(failedStep, 0);
+    // The message names the real cause, not the missing file.
+    const std::string denied = std::strerror(EACCES);
+    const int messageStep = RunUnprivileged([&] {
+        const FileResult result = WriteDatFile(missing, PatternImage());
+        return result.message.find(denied) != std::string::npos ? 0 : 1;
+    });
+    EXPECT_EQ(messageStep, 0);
     EXPECT_TRUE(OtherEntries(dir, {"writable.dat", "locked.dat"}).empty());
     EXPECT_EQ(fs::status(writable).permissions() & fs::perms::all,
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
                   fs::perms::group_write | fs::perms::others_read | fs::perms::others_write);
+}
+
+TEST(DatFile, ReadOnlyFileInAWritableFolderIsNotReplaced) {
+    TempDir dir;
+    const std::string locked = dir.File("locked.dat");
+    WriteFile(locked, "old contents");
+    ASSERT_EQ(::chmod(locked.c_str(), 0444), 0);
+    ASSERT_EQ(::chmod(dir.Path().c_str(), 0777), 0);
+    const std::string denied = std::strerror(EACCES);
+    const int failedStep = RunUnprivileged([&] {
+        const FileResult result = WriteDatFile(locked, PatternImage());
+        if (result.error != FileError::CannotWrite) {
+            return 1;
+        }
+        if (result.message.find(denied) == std::string::npos) {
+            return 2;
+        }
+        return ReadFile(locked) == "old contents" ? 0 : 3;
+    });
+    ::chmod(dir.Path().c_str(), 0755);
+    EXPECT_EQ(failedStep, 0);
+    EXPECT_TRUE(OtherEntries(dir, {"locked.dat"}).empty());
 }
 
 } // namespace
