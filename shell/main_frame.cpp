@@ -306,11 +306,12 @@ CChildFrame* CMainFrame::AddDocumentWindow(std::unique_ptr<CProgramDoc> doc) {
                        CChildFrame::kHeight);
     CProgramView& view = child->View();
     connect(&view, &CProgramView::TransferRunningChanged, this, [this] { UpdateCommandUI(); });
-    // The document differs from its file after an edit or a read.
+    // The document tracks changes since it was last saved or read: an edit
+    // changes it, a completed read leaves it equal to the radio.
     CProgramDoc& document = child->Document();
     connect(&view, &CProgramView::ChannelsEdited, this,
             [&document] { document.SetModified(true); });
-    connect(&view, &CProgramView::ChannelsRead, this, [&document] { document.SetModified(true); });
+    connect(&view, &CProgramView::ChannelsRead, this, [&document] { document.SetModified(false); });
     ShowMenuSet(true);
     child->show();
     view.OnInitialUpdate();

@@ -359,7 +359,7 @@ private slots:
         QVERIFY(read.wait(30000));
         QCOMPARE(Cell(view.Channels(), 1, kColRx), std::string("145.12500"));
         QCOMPARE(Cell(view.Channels(), 2, kColName), std::string("RPT1"));
-        QVERIFY(app.MainFrame()->ActiveDocument()->IsModified());
+        QVERIFY(!app.MainFrame()->ActiveDocument()->IsModified());
         QCOMPARE(dir.Messages().size(), std::size_t{1}); // New's question only
         app.ExitInstance();
     }
