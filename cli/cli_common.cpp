@@ -4,14 +4,43 @@
 #include "model/language.h"
 
 #include <iostream>
+#include <string_view>
+
+namespace {
+
+// The message with its control characters written as escapes, so that an
+// error stays one line whatever the user typed.
+std::string OneLine(std::string_view message) {
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    std::string line;
+    for (const char c : message) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '\n') {
+            line += "\\n";
+        } else if (c == '\r') {
+            line += "\\r";
+        } else if (c == '\t') {
+            line += "\\t";
+        } else if (byte < 0x20 || byte == 0x7F) {
+            line += "\\x";
+            line += kHex[byte >> 4];
+            line += kHex[byte & 0x0F];
+        } else {
+            line += c;
+        }
+    }
+    return line;
+}
+
+} // namespace
 
 int Fail(ExitCode code, const std::string& message) {
-    std::cerr << "program-cli: " << message << '\n';
+    std::cerr << "program-cli: " << OneLine(message) << '\n';
     return code;
 }
 
 int UsageFail(const std::string& message, const char* usage) {
-    std::cerr << "program-cli: " << message << "; usage: program-cli " << usage << '\n';
+    std::cerr << "program-cli: " << OneLine(message) << "; usage: program-cli " << usage << '\n';
     return kExitUsage;
 }
 
@@ -32,6 +61,10 @@ bool ParseFileEditArgs(const CommandArgs& args, const char* usage, FileEditArgs&
     }
     if (parsed.file.empty()) {
         UsageFail("no file given", usage);
+        return false;
+    }
+    if (parsed.items.empty()) {
+        UsageFail("nothing to change given", usage);
         return false;
     }
     if (parsed.out.empty()) {

@@ -67,8 +67,7 @@ int CmdEdit(const CommandArgs& args) {
         case EntryParse::BadForm:
             return UsageFail(error, kUsage);
         case EntryParse::NotHeld:
-            std::cerr << error << '\n';
-            return kExitRefused;
+            return Fail(kExitRefused, error);
         case EntryParse::Ok:
             break;
         }

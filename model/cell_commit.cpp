@@ -173,7 +173,13 @@ EditorInput EditorInputFor(int col, std::string_view typed) {
     }
     if (editor == CellEditor::Name) {
         const std::optional<std::string> gbk = Utf8ToGbkExact(typed);
-        if (!gbk) {
+        const bool control = std::any_of(typed.begin(), typed.end(), [](char c) {
+            return static_cast<unsigned char>(c) < 0x20 || c == 0x7F;
+        });
+        if (control) {
+            in.reason = Tr2("a channel name holds no control characters (tab, line break)",
+                            "信道名字不能包含控制字符(制表符、换行)");
+        } else if (!gbk) {
             in.reason = Tr2("a channel name holds only characters of the GBK character set",
                             "信道名字只能包含GBK字符");
         } else if (gbk->size() > kNameEditMaxBytes) {

@@ -122,6 +122,9 @@ TEST(CliUsage, WrongCallsGiveExitOneAndTextNoEditorHoldsExitThree) {
         {"show", dir.File("in.dat"), "--lang"},
         {"show", dir.File("in.dat"), "--xml"},
         {"edit"},
+        {"edit", dir.File("in.dat")},
+        {"edit", dir.File("in.dat"), "-o", out},
+        {"set", dir.File("in.dat"), "-o", out},
         {"edit", dir.File("in.dat"), "-o", out, "130:1=145.125"},
         {"edit", dir.File("in.dat"), "-o", out, "1:10=x"},
         {"edit", dir.File("in.dat"), "-o", out, "0:1=145.125"},
@@ -143,6 +146,8 @@ TEST(CliUsage, WrongCallsGiveExitOneAndTextNoEditorHoldsExitThree) {
         {"edit", dir.File("in.dat"), "-o", out, "1:5=ABCDEFGH"},
         {"edit", dir.File("in.dat"), "-o", out, "1:5=\xFF\xFE"},
         {"edit", dir.File("in.dat"), "-o", out, "1:6=Hihg"},
+        {"edit", dir.File("in.dat"), "-o", out, "1:5=a\tb"},
+        {"edit", dir.File("in.dat"), "-o", out, "1:5=a\nb"},
     };
     for (const auto& args : refused) {
         const CliRun run = RunCli(args, dir.Path().string());
