@@ -16,10 +16,10 @@
 namespace {
 
 constexpr const char* kUsage =
-    "simulate [--dat FILE.dat] [--band N] [--password TEXT] [--latency MS] [--wire-time]\n"
-    "         [--fault silent|no-ack|short|garbage|disconnect|delay] [--at ADDRESS]\n"
-    "         [--short-length N] [--delay MS] [--seed N] [--late N] [--missing-entry-acks N]\n"
-    "         [--dump FILE.dat]";
+    "simulate [--dat FILE.dat] [--band N] [--password TEXT] [--latency MS] [--wire-time] "
+    "[--fault silent|no-ack|short|garbage|disconnect|delay] [--at ADDRESS] "
+    "[--short-length N] [--delay MS] [--seed N] [--late N] [--missing-entry-acks N] "
+    "[--dump FILE.dat]";
 
 bool ParseNumber(const std::string& text, long low, long high, long& value) {
     try {
