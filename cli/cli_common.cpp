@@ -3,6 +3,7 @@
 #include "model/channel_codec.h"
 #include "model/language.h"
 
+#include <filesystem>
 #include <iostream>
 #include <string_view>
 
@@ -71,6 +72,19 @@ bool ParseFileEditArgs(const CommandArgs& args, const char* usage, FileEditArgs&
         parsed.out = parsed.file;
     }
     return true;
+}
+
+int CheckOutputPath(const std::string& path) {
+    namespace fs = std::filesystem;
+    std::error_code error;
+    const fs::path parent = fs::path(path).parent_path();
+    if (!parent.empty() && !fs::is_directory(parent, error)) {
+        return Fail(kExitFile, "Cannot write the file: " + path + " (no such folder)");
+    }
+    if (fs::is_directory(path, error)) {
+        return Fail(kExitFile, "Cannot write the file: " + path + " (it is a folder)");
+    }
+    return kExitOk;
 }
 
 bool SetLanguageOption(const std::string& value) {

@@ -31,6 +31,11 @@ struct FileEditArgs {
 // Splits args as above; on a usage error prints it with usage and returns false.
 bool ParseFileEditArgs(const CommandArgs& args, const char* usage, FileEditArgs& parsed);
 
+// Before a transfer: the folder of an output file must exist and the path
+// must not be a folder, so that a read does not run only to find it cannot
+// be saved. kExitOk, or the file error printed.
+int CheckOutputPath(const std::string& path);
+
 // Sets the language flag from "en" or "zh"; false for anything else.
 bool SetLanguageOption(const std::string& value);
 

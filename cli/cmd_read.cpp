@@ -22,6 +22,9 @@ int CmdRead(const CommandArgs& args) {
     if (options->output.empty()) {
         return UsageFail("no output file given (-o OUT.dat)", kUsage);
     }
+    if (const int code = CheckOutputPath(options->output); code != kExitOk) {
+        return code;
+    }
     CliDocument doc;
     if (options->templ.empty()) {
         doc.New();

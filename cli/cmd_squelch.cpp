@@ -22,6 +22,11 @@ int RunSquelch(const CommandArgs& args, bool write) {
     if (const int opened = doc.Open(options->file); opened != kExitOk) {
         return opened;
     }
+    if (!write && !options->output.empty()) {
+        if (const int checked = CheckOutputPath(options->output); checked != kExitOk) {
+            return checked;
+        }
+    }
     const int code = RunSquelchCommand(write, *options, doc);
     if (code != kExitOk || write) {
         return code;

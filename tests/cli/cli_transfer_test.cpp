@@ -130,6 +130,16 @@ TEST(CliTransfer, FailuresPrintTheMessageExitFourAndWriteNothing) {
     EXPECT_EQ(noPort.exitCode, 4);
     EXPECT_NE(noPort.err.find("Could not Open the Port"), std::string::npos);
     EXPECT_EQ(RunCli({"read", "-o", dir.File("x.dat")}, dir.Path().string()).exitCode, 1);
+
+    // An output that cannot be saved is found before the radio is touched.
+    auto untouched = Radio({}, nullptr);
+    for (const std::string& out : {dir.File("no-folder/out.dat"), dir.Path().string()}) {
+        const CliRun run =
+            RunCli({"read", "--port", untouched->DevicePath(), "-o", out}, dir.Path().string());
+        EXPECT_EQ(run.exitCode, 2) << out;
+        EXPECT_NE(run.err.find("Cannot write the file"), std::string::npos) << run.err;
+    }
+    EXPECT_TRUE(untouched->ReceivedBytes().empty());
 }
 
 TEST(CliTransfer, RetryAnswersTheCommunicationErrorPrompt) {
