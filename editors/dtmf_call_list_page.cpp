@@ -2,6 +2,7 @@
 
 #include "editors/dialog_keys.h"
 #include "editors/field_binding.h"
+#include "editors/table_width.h"
 #include "model/fields/dtmf_fields.h"
 #include "model/language.h"
 
@@ -56,6 +57,7 @@ CDtmfCallListPage::CDtmfCallListPage(RadioImage& image, QWidget* parent)
     const int width = m_grid->columnWidth(0);
     m_grid->setColumnWidth(0, static_cast<int>(width * 0.8));
     m_grid->setColumnWidth(1, static_cast<int>(width * 2.3));
+    FitWidthToColumns(m_grid);
 
     m_edit = new QLineEdit(m_grid);
     binding::SetControlId(m_edit, dtmf::kCellEditId);

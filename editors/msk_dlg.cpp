@@ -3,6 +3,7 @@
 #include "editors/cell_edit_grid.h"
 #include "editors/dialog_keys.h"
 #include "editors/field_binding.h"
+#include "editors/table_width.h"
 #include "model/fields/msk_fields.h"
 #include "model/language.h"
 
@@ -36,6 +37,7 @@ void SetColumnWidths(CellEditGrid* grid) {
     const int width = static_cast<int>(static_cast<float>(grid->columnWidth(0)) * scale);
     grid->setColumnWidth(0, static_cast<int>(width * 0.8));
     grid->setColumnWidth(1, static_cast<int>(width * 1.43));
+    FitWidthToColumns(grid);
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "editors/dialog_keys.h"
 #include "editors/field_binding.h"
 #include "editors/spin_buttons.h"
+#include "editors/table_width.h"
 #include "model/fields/two_tone_fields.h"
 #include "model/language.h"
 #include "shell/services/active_document.h"
@@ -69,6 +70,7 @@ void SetEncodeColumnWidths(CellEditGrid* grid) {
     grid->setColumnWidth(0, static_cast<int>(width * 0.51));
     grid->setColumnWidth(1, static_cast<int>(width * 1.22));
     grid->setColumnWidth(2, static_cast<int>(width * 1.22));
+    FitWidthToColumns(grid);
 }
 
 } // namespace
