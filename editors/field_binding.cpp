@@ -94,6 +94,7 @@ FieldValue ReadValue(const FieldSpec& spec, const QWidget* root) {
     case FieldKind::PickEdit:
         if (auto* edit = FindControlAs<QLineEdit>(root, spec.id)) {
             value.text = ToStdString(edit->text());
+            value.edited = edit->isModified();
         }
         break;
     case FieldKind::Check:

@@ -153,6 +153,7 @@ std::optional<FieldValue> AcceptInput(const FieldSpec& spec, std::string_view in
         return std::nullopt;
     }
     value.text = std::move(*text);
+    value.edited = true;
     return value;
 }
 

@@ -41,6 +41,9 @@ struct FieldValue {
     int index = -1; // List, Choice: selected position, -1 none
     bool checked = false;
     std::string text; // Edit, Cell, PickEdit
+    // Edit: the user typed into the control since it was loaded (a value
+    // given on the command line counts as typed).
+    bool edited = false;
 
     bool operator==(const FieldValue&) const = default;
 };

@@ -42,10 +42,11 @@ FieldSpec PasswordField() {
         return value;
     };
     // The edit shows only the leading digits of the stored password; left
-    // as it was shown, it keeps the stored bytes, so that opening and OK do
-    // not cut a password with other characters (the radio compares all six).
+    // untouched, it keeps the stored bytes, so that opening and OK do not
+    // cut a password with other characters (the radio compares all six).
+    // What the user typed is stored, even when it is what was shown.
     spec.store = [](const FieldValue& value, RadioImage& image) {
-        if (value.text != LoadPassword(image)) {
+        if (value.edited || value.text != LoadPassword(image)) {
             StorePassword(value.text, image);
         }
     };

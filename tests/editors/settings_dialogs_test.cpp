@@ -110,6 +110,18 @@ void SettingsDialogsTest::optionalOkStoresAndHiddenBitsPassThrough() {
             QCOMPARE(Control<QComboBox>(&dialog, 1119)->currentText(), QStringLiteral("128"));
             ClickCancel(dialog);
         });
+        // OK without typing keeps the four characters; typing "12" over the
+        // shown "12" makes that the password.
+        RunWith(dialog, image, [&] { ClickOk(dialog); });
+        QCOMPARE(image[0x17D4], std::uint8_t{0x41});
+        RunWith(dialog, image, [&] {
+            auto* edit = Control<QLineEdit>(&dialog, 1133);
+            edit->setFocus();
+            edit->selectAll();
+            QTest::keyClicks(edit, QStringLiteral("12"));
+            ClickOk(dialog);
+        });
+        QCOMPARE(image[0x17D4], std::uint8_t{0xFF});
     }
 }
 

@@ -161,6 +161,17 @@ TEST(OptionalFields, PasswordLeftAsShownKeepsAllSixBytes) {
         password.store(password.load(image), image);
         EXPECT_EQ(image, before) << stored;
     }
+    // Typed, the shown digits are the new password: "98ZZ65" becomes "98".
+    RadioImage image = field_test::PatternImage(5);
+    optional_features::StorePassword("98ZZ65", image);
+    fields::FieldValue typed = password.load(image);
+    ASSERT_EQ(typed.text, "98");
+    typed.edited = true;
+    password.store(typed, image);
+    const std::uint8_t expected[6] = {0x39, 0x38, 0xFF, 0xFF, 0xFF, 0xFF};
+    for (std::size_t i = 0; i < 6; ++i) {
+        EXPECT_EQ(image[0x17D2 + i], expected[i]) << i;
+    }
 }
 
 TEST(OptionalFields, HiddenAndSharedBitsPassThroughOk) {
