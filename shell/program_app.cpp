@@ -25,6 +25,8 @@
 #include <QFileInfo>
 #include <QIcon>
 #include <QLibraryInfo>
+#include <QPageSetupDialog>
+#include <QPrinter>
 #include <QTimer>
 #include <QTranslator>
 
@@ -185,6 +187,9 @@ void CProgramApp::OnApplicationCommand(int id) {
     case ID_APP_ABOUT:
         OnAppAbout();
         break;
+    case ID_FILE_PRINT_SETUP:
+        OnFilePrintSetup();
+        break;
     default:
         break;
     }
@@ -233,6 +238,18 @@ bool CProgramApp::OpenDocumentFile(const QString& path) {
     m_mainFrame->AddDocumentWindow(std::move(doc));
     KeepDemoPort();
     return true;
+}
+
+QPrinter& CProgramApp::Printer() {
+    if (!m_printer) {
+        m_printer = std::make_unique<QPrinter>();
+    }
+    return *m_printer;
+}
+
+void CProgramApp::OnFilePrintSetup() {
+    QPageSetupDialog dialog(&Printer(), m_mainFrame.get());
+    dialog.exec();
 }
 
 void CProgramApp::OnAppAbout() {

@@ -13,6 +13,7 @@
 class CChildFrame;
 class CDemoRadio;
 class CMainFrame;
+class QPrinter;
 class QTranslator;
 
 struct StartupOptions {
@@ -53,6 +54,11 @@ public:
     // read (reported to the user; nothing changes).
     bool OpenDocumentFile(const QString& path);
     void OnAppAbout();
+    // File > Print Setup: the standard page and printer set-up dialog on the
+    // program's printer, which keeps the choice for the rest of the run.
+    void OnFilePrintSetup();
+    // The program's printer, made at its first use.
+    QPrinter& Printer();
 
     // Asks for the file of File Open (tests answer here instead of a file
     // dialog); an empty answer cancels.
@@ -75,5 +81,6 @@ private:
     std::unique_ptr<QTranslator> m_qtTranslator;
     std::unique_ptr<CMainFrame> m_mainFrame;
     std::unique_ptr<CDemoRadio> m_demo;
+    std::unique_ptr<QPrinter> m_printer;
     std::function<QString()> m_askOpenFileName;
 };

@@ -14,11 +14,15 @@
 #include "tests/app/app_fixture.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCursor>
 #include <QDialog>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPageSetupDialog>
+#include <QPrinter>
 #include <QTest>
+#include <QTimer>
 #include <QToolBar>
 #include <QTreeWidget>
 #include <map>
@@ -303,6 +307,19 @@ private slots:
         QCOMPARE(view.ProcessDialog()->Title(), QStringLiteral("Write Data"));
         QVERIFY(Frame().ActiveChild()->isVisible());
         view.ProcessDialog()->Close();
+    }
+
+    void printSetupOpensThePageSetupOfTheProgramsPrinter() {
+        Start("");
+        QPrinter* edited = nullptr;
+        QTimer::singleShot(0, this, [&edited] {
+            if (auto* dialog = qobject_cast<QPageSetupDialog*>(QApplication::activeModalWidget())) {
+                edited = dialog->printer();
+                dialog->reject();
+            }
+        });
+        Frame().CommandAction(ID_FILE_PRINT_SETUP)->trigger();
+        QCOMPARE(edited, &m_app->Printer());
     }
 
     void helpRequests() {
