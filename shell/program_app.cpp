@@ -200,8 +200,7 @@ bool CProgramApp::OnFileNew() {
         if (MessageService::Show(m_mainFrame.get(),
                                  QCoreApplication::translate(
                                      "StringTable", StringTableText(IDS_DATA_WILL_BE_CLEARED)),
-                                 MessageButtons::OkCancel,
-                                 MessageIcon::Exclamation) != MessageAnswer::Ok) {
+                                 MessageButtons::OkCancel) != MessageAnswer::Ok) {
             return false;
         }
         m_mainFrame->DestroyChild(active);
