@@ -1,9 +1,9 @@
 #include "cli/cli_common.h"
 
 #include "model/channel_codec.h"
+#include "model/dat_file.h"
 #include "model/language.h"
 
-#include <filesystem>
 #include <iostream>
 #include <string_view>
 
@@ -75,16 +75,8 @@ bool ParseFileEditArgs(const CommandArgs& args, const char* usage, FileEditArgs&
 }
 
 int CheckOutputPath(const std::string& path) {
-    namespace fs = std::filesystem;
-    std::error_code error;
-    const fs::path parent = fs::path(path).parent_path();
-    if (!parent.empty() && !fs::is_directory(parent, error)) {
-        return Fail(kExitFile, "Cannot write the file: " + path + " (no such folder)");
-    }
-    if (fs::is_directory(path, error)) {
-        return Fail(kExitFile, "Cannot write the file: " + path + " (it is a folder)");
-    }
-    return kExitOk;
+    const FileResult r = CheckSaveTarget(path);
+    return r.Ok() ? kExitOk : Fail(kExitFile, r.message);
 }
 
 bool SetLanguageOption(const std::string& value) {

@@ -194,6 +194,20 @@ FileResult WriteFileAtomically(const std::string& path, const void* bytes, std::
     return {};
 }
 
+FileResult CheckSaveTarget(const std::string& path) {
+    struct stat st {};
+    if (::stat(DirectoryOf(path).c_str(), &st) != 0) {
+        return WriteFailure(path, errno);
+    }
+    if (!S_ISDIR(st.st_mode)) {
+        return WriteFailure(path, ENOTDIR);
+    }
+    if (::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) {
+        return WriteFailure(path, EISDIR);
+    }
+    return {};
+}
+
 FileResult WriteDatFile(const std::string& path, const RadioImage& image) {
     return WriteFileAtomically(path, image.data(), image.size());
 }

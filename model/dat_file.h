@@ -32,5 +32,9 @@ FileResult ReadDatFile(const std::string& path, RadioImage& image);
 // regular file, that file is rewritten in place instead.
 FileResult WriteDatFile(const std::string& path, const RadioImage& image);
 
+// Whether a file could be saved at path at all: its folder exists and path
+// is not a folder. Checked before work whose result would otherwise be lost.
+FileResult CheckSaveTarget(const std::string& path);
+
 // Writes bytes to path atomically as above (shared with other file writers).
 FileResult WriteFileAtomically(const std::string& path, const void* bytes, std::size_t size);

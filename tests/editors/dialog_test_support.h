@@ -12,6 +12,8 @@
 #include <QDialog>
 #include <QPushButton>
 #include <QScopeGuard>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTimer>
 #include <QtTest>
 
@@ -77,6 +79,13 @@ inline void ClickOk(QDialog& dialog) {
 }
 inline void ClickCancel(QDialog& dialog) {
     QTest::mouseClick(Control<QPushButton>(&dialog, 2), Qt::LeftButton);
+}
+// Escape with the focus on the tab bar: it reaches the dialog itself, not a
+// page's key filter.
+inline void PressEscapeOnTabs(QTabWidget* tabs) {
+    QTabBar* bar = tabs->tabBar();
+    bar->setFocus();
+    QTest::keyClick(bar, Qt::Key_Escape);
 }
 
 // Records the help requests.

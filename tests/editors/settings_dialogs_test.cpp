@@ -24,7 +24,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScopeGuard>
-#include <QTabBar>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTimer>
@@ -265,9 +264,7 @@ void SettingsDialogsTest::dtmfEscapeStoresNoPage() {
     CDtmfDlg dialog;
     RunWith(dialog, image, [&] {
         Control<QLineEdit>(dialog.EncodePage(), 1084)->setText(QStringLiteral("15"));
-        QTabBar* bar = dialog.Tabs()->tabBar();
-        bar->setFocus();
-        QTest::keyClick(bar, Qt::Key_Escape);
+        PressEscapeOnTabs(dialog.Tabs());
     });
     QVERIFY(image == before);
 }

@@ -269,9 +269,7 @@ void SignallingDialogsTest::twoToneEscapeStoresOnlyTheDecodeSetInView() {
     // new document has no radio form).
     RunWith(dialog, image, [&] {
         Control<QLineEdit>(dialog.EncodePage(), 1250)->setText(QStringLiteral("2.0"));
-        QTabBar* bar = dialog.Tabs()->tabBar();
-        bar->setFocus();
-        QTest::keyClick(bar, Qt::Key_Escape);
+        PressEscapeOnTabs(dialog.Tabs());
         QVERIFY(!dialog.isVisible());
     });
     const std::set<std::size_t> setOneRadioForm = Range(0x1740, 8);
@@ -287,9 +285,7 @@ void SignallingDialogsTest::twoToneEscapeStoresOnlyTheDecodeSetInView() {
     RunWith(dialog, image, [&] {
         dialog.Tabs()->setCurrentIndex(1);
         Control<QLineEdit>(dialog.DecodePage(1), 1039)->setText(QStringLiteral("10.0"));
-        QTabBar* bar = dialog.Tabs()->tabBar();
-        bar->setFocus();
-        QTest::keyClick(bar, Qt::Key_Escape);
+        PressEscapeOnTabs(dialog.Tabs());
         QVERIFY(!dialog.isVisible());
     });
     QCOMPARE(image[0x15C0 + 4], 100);

@@ -162,6 +162,20 @@ TEST(DatFile, SaveThatRunsOutOfSpaceKeepsTheOldFile) {
 // A folder the user cannot write: no temporary file can be made beside the
 // target. An existing writable file is then rewritten in place; anything else
 // still fails and leaves the old file as it was.
+TEST(DatFile, SaveTargetIsCheckedBeforeWork) {
+    TempDir dir;
+    WriteFile(dir.File("plain.dat"), "x");
+    EXPECT_TRUE(CheckSaveTarget(dir.File("new.dat")).Ok());
+    EXPECT_TRUE(CheckSaveTarget(dir.File("plain.dat")).Ok());
+    for (const std::string& bad :
+         {dir.File("missing/x.dat"), dir.File("plain.dat/x.dat"), dir.Path().string()}) {
+        const FileResult result = CheckSaveTarget(bad);
+        EXPECT_EQ(result.error, FileError::CannotWrite) << bad;
+        EXPECT_NE(result.message.find(bad), std::string::npos) << result.message;
+    }
+    EXPECT_TRUE(OtherEntries(dir, {"plain.dat"}).empty());
+}
+
 TEST(DatFile, SaveIntoAFolderThatCannotBeWritten) {
     TempDir dir;
     const std::string writable = dir.File("writable.dat");
