@@ -1,5 +1,6 @@
 // The window program: start-up, the message loop, shut-down.
 
+#include "app/demo_radio.h"
 #include "shell/program_app.h"
 
 #include <QApplication>
@@ -11,7 +12,12 @@ int main(int argc, char* argv[]) {
     QStringList arguments = QCoreApplication::arguments().mid(1);
     // Only the demo (scripts/run) asks for the simulated radio: a program
     // started by its user never sends a read or a write to a made-up radio.
-    options.demoRadio = arguments.removeAll(QStringLiteral("--demo-radio")) > 0;
+    // The demo radio outlives the application object, which talks to it
+    // until its shut-down.
+    CDemoRadio demo;
+    if (arguments.removeAll(QStringLiteral("--demo-radio")) > 0) {
+        options.demoRadio = [&demo] { return demo.Start() ? demo.DevicePath() : std::string(); };
+    }
     options.arguments = arguments;
 
     CProgramApp app;

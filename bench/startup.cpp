@@ -7,7 +7,7 @@
 
 #include "shell/main_frame.h"
 #include "shell/program_app.h"
-#include "shell/services/user_store.h"
+#include "ui/user_store.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -43,7 +43,6 @@ int RunChild(int argc, char* argv[]) {
     StartupOptions options;
     options.programDir = QStringLiteral(PROGRAM_BIN_DIR);
     options.splash = false;
-    options.demoRadio = false;
     CProgramApp app;
     if (!app.InitInstance(options)) {
         return 1;

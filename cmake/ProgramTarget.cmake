@@ -26,3 +26,17 @@ function(program_test target)
     set_target_properties(${target} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
     program_target_defaults(${target})
 endfunction()
+
+# A Qt Test executable (SOURCES, by default <target>.cpp) linked with LIBS,
+# registered with CTest and run on the offscreen platform.
+function(program_qt_test target)
+    cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+    if(NOT ARG_SOURCES)
+        set(ARG_SOURCES ${target}.cpp)
+    endif()
+    add_executable(${target} ${ARG_SOURCES})
+    program_test(${target})
+    target_link_libraries(${target} PRIVATE ${ARG_LIBS} Qt6::Test)
+    add_test(NAME ${target} COMMAND ${target})
+    set_tests_properties(${target} PROPERTIES ENVIRONMENT QT_QPA_PLATFORM=offscreen)
+endfunction()

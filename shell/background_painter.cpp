@@ -1,6 +1,6 @@
 #include "shell/background_painter.h"
 
-#include "shell/services/app_globals.h"
+#include "ui/app_globals.h"
 
 #include <QEvent>
 #include <QMdiArea>

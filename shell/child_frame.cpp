@@ -1,7 +1,7 @@
 #include "shell/child_frame.h"
 
-#include "editors/program_view.h"
 #include "model/program_document.h"
+#include "shell/program_view.h"
 
 #include <QAction>
 #include <QCloseEvent>

@@ -2,7 +2,7 @@
 
 #include "model/gbk.h"
 #include "settings/profile_file.h"
-#include "shell/services/app_globals.h"
+#include "ui/app_globals.h"
 
 #include <cstdlib>
 

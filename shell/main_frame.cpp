@@ -1,15 +1,15 @@
 #include "shell/main_frame.h"
 
-#include "editors/program_view.h"
 #include "model/program_document.h"
 #include "shell/background_painter.h"
 #include "shell/child_frame.h"
 #include "shell/command_ids.h"
 #include "shell/language_text.h"
 #include "shell/navigation_bar.h"
-#include "shell/services/active_document.h"
-#include "shell/services/help_service.h"
-#include "shell/services/message_service.h"
+#include "shell/program_view.h"
+#include "ui/active_document.h"
+#include "ui/help_service.h"
+#include "ui/message_service.h"
 
 #include <QAction>
 #include <QCloseEvent>

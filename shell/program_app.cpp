@@ -6,17 +6,16 @@
 #include "model/program_document.h"
 #include "model/string_table.h"
 #include "settings/profile_file.h"
-#include "shell/about_dlg.h"
+#include "shell/about_dialog.h"
 #include "shell/child_frame.h"
 #include "shell/command_ids.h"
-#include "shell/demo_radio.h"
 #include "shell/editor_dialogs.h"
 #include "shell/language_text.h"
 #include "shell/main_frame.h"
-#include "shell/services/app_globals.h"
-#include "shell/services/message_service.h"
-#include "shell/services/user_store.h"
 #include "shell/splash_wnd.h"
+#include "ui/app_globals.h"
+#include "ui/message_service.h"
+#include "ui/user_store.h"
 
 #include <QApplication>
 #include <QDir>
@@ -104,7 +103,7 @@ bool CProgramApp::InitInstance(const StartupOptions& options) {
     MessageService::SetDisplayName(LanguageText("Company"));
     ApplyMenuPruning();
     if (options.demoRadio) {
-        StartDemoRadio();
+        StartDemoRadio(options.demoRadio);
     }
     return true;
 }
@@ -143,29 +142,30 @@ void CProgramApp::ApplyMenuPruning() {
     }
 }
 
-void CProgramApp::StartDemoRadio() {
+void CProgramApp::StartDemoRadio(const std::function<std::string()>& start) {
     if (UserStore::ReadPortNumber(UserStore::CurrentAppName()).has_value()) {
         return;
     }
-    auto demo = std::make_unique<CDemoRadio>();
-    if (demo->Start()) {
+    m_demoDevice = start();
+    if (!m_demoDevice.empty()) {
+        g_portName = m_demoDevice;
         m_mainFrame->SetStatusMessage(
             tr("No radio is set up: a simulated radio answers on %1. Choose Program > Read.")
-                .arg(QString::fromStdString(demo->DevicePath())));
-        m_demo = std::move(demo);
+                .arg(QString::fromStdString(m_demoDevice)));
     }
 }
 
 void CProgramApp::KeepDemoPort() {
     // A new channel view loads the stored port choice; while none is stored
     // the transfers keep going to the simulated radio.
-    if (m_demo && !UserStore::ReadPortNumber(UserStore::CurrentAppName()).has_value()) {
-        g_portName = m_demo->DevicePath();
+    if (!m_demoDevice.empty() &&
+        !UserStore::ReadPortNumber(UserStore::CurrentAppName()).has_value()) {
+        g_portName = m_demoDevice;
     }
 }
 
 void CProgramApp::ExitInstance() {
-    m_demo.reset();
+    m_demoDevice.clear();
     m_mainFrame.reset();
     for (std::unique_ptr<QTranslator>* translator : {&m_translator, &m_qtTranslator}) {
         if (*translator) {

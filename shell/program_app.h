@@ -9,9 +9,9 @@
 #include <QStringList>
 #include <functional>
 #include <memory>
+#include <string>
 
 class CChildFrame;
-class CDemoRadio;
 class CMainFrame;
 class QPrinter;
 class QTranslator;
@@ -26,9 +26,10 @@ struct StartupOptions {
     bool splash = true;
     // Shows the main window maximized (tests leave it hidden).
     bool showWindow = true;
-    // Starts the simulated radio when no serial port is configured (the
-    // demo's "--demo-radio").
-    bool demoRadio = false;
+    // Starts a stand-in radio when no serial port is configured (the demo's
+    // "--demo-radio") and returns the device it answers on; an empty path
+    // when it could not start. Unset: no stand-in radio.
+    std::function<std::string()> demoRadio;
 };
 
 class CProgramApp : public QObject {
@@ -66,13 +67,14 @@ public:
         m_askOpenFileName = std::move(provider);
     }
 
-    // The in-process simulated radio of the demo; null when a port is set up.
-    CDemoRadio* DemoRadio() const { return m_demo.get(); }
+    // The device of the demo's stand-in radio; empty when none answers
+    // (a port is set up, or the program was started without the demo).
+    const std::string& DemoRadioDevice() const { return m_demoDevice; }
 
 private:
     bool LoadLanguage(const QString& programDir);
     void ApplyMenuPruning();
-    void StartDemoRadio();
+    void StartDemoRadio(const std::function<std::string()>& start);
     void KeepDemoPort();
     void OnApplicationCommand(int id);
 
@@ -80,7 +82,7 @@ private:
     // Qt's own texts in Chinese.
     std::unique_ptr<QTranslator> m_qtTranslator;
     std::unique_ptr<CMainFrame> m_mainFrame;
-    std::unique_ptr<CDemoRadio> m_demo;
+    std::string m_demoDevice;
     std::unique_ptr<QPrinter> m_printer;
     std::function<QString()> m_askOpenFileName;
 };

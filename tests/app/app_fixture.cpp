@@ -1,7 +1,7 @@
 #include "tests/app/app_fixture.h"
 
 #include "shell/program_app.h"
-#include "shell/services/user_store.h"
+#include "ui/user_store.h"
 
 #include <QDir>
 #include <QFile>
@@ -79,6 +79,5 @@ bool StartProgram(CProgramApp& app, const ProgramDirFixture& dir, const std::str
     options.programDir = dir.Dir();
     options.splash = false;
     options.showWindow = false;
-    options.demoRadio = false;
     return app.InitInstance(options);
 }

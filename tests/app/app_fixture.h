@@ -3,7 +3,7 @@
 // sets), a per-user store of its own, and a message service that records what
 // the user would be shown and answers from a queue.
 
-#include "shell/services/message_service.h"
+#include "ui/message_service.h"
 
 #include <QString>
 #include <QStringList>

@@ -10,10 +10,8 @@ if(NOT converted EQUAL 0)
     message(FATAL_ERROR "lconvert could not merge the Chinese translation sets")
 endif()
 set(source_dirs)
-foreach(dir shell editors print app link_qt)
-    if(EXISTS ${SOURCE_DIR}/${dir})
-        list(APPEND source_dirs ${SOURCE_DIR}/${dir})
-    endif()
+foreach(dir ui grid transfer dialogs shell app link_qt)
+    list(APPEND source_dirs ${SOURCE_DIR}/${dir})
 endforeach()
 execute_process(COMMAND ${LUPDATE} -silent -no-obsolete -locations none -extensions cpp,h
                         ${source_dirs} -ts ${merged}

@@ -2,9 +2,7 @@
 // that was active, Close hiding and Channel Information showing again, Save
 // and Save As, and the question about unsaved changes when quitting.
 
-#include "editors/channel_grid.h"
-#include "editors/process_dialog.h"
-#include "editors/program_view.h"
+#include "grid/channel_grid.h"
 #include "link/port_name.h"
 #include "model/channel_codec.h"
 #include "model/program_document.h"
@@ -12,9 +10,11 @@
 #include "shell/command_ids.h"
 #include "shell/main_frame.h"
 #include "shell/program_app.h"
-#include "shell/services/active_document.h"
+#include "shell/program_view.h"
 #include "sim/simulated_radio.h"
 #include "tests/app/app_fixture.h"
+#include "transfer/process_dialog.h"
+#include "ui/active_document.h"
 
 #include <QAction>
 #include <QApplication>

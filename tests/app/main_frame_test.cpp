@@ -3,15 +3,15 @@
 // dialogs, editor commands without a document, the control bar toggle and
 // the accelerators.
 
-#include "editors/channel_grid.h"
-#include "editors/process_dialog.h"
-#include "editors/program_view.h"
+#include "grid/channel_grid.h"
 #include "shell/child_frame.h"
 #include "shell/command_ids.h"
 #include "shell/main_frame.h"
 #include "shell/program_app.h"
-#include "shell/services/help_service.h"
+#include "shell/program_view.h"
 #include "tests/app/app_fixture.h"
+#include "transfer/process_dialog.h"
+#include "ui/help_service.h"
 
 #include <QAction>
 #include <QApplication>

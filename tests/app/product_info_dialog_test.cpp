@@ -2,13 +2,13 @@
 // settings file, the stored "Type" choice that overrides the document's model,
 // the band limits shown and stored, the order check and Cancel.
 
-#include "editors/product_info_dialog.h"
+#include "dialogs/product_info_dialog.h"
 #include "model/band.h"
 #include "model/language.h"
 #include "model/program_document.h"
 #include "settings/profile_file.h"
-#include "shell/services/active_document.h"
 #include "tests/app/app_fixture.h"
+#include "ui/active_document.h"
 
 #include <QComboBox>
 #include <QLineEdit>

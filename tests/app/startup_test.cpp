@@ -2,20 +2,20 @@
 // program directory in a temporary folder: language files, settings, menu
 // pruning, the band bytes of the per-user store and the command line.
 
-#include "editors/process_dialog.h"
-#include "editors/program_view.h"
+#include "app/demo_radio.h"
 #include "link/port_name.h"
 #include "model/band.h"
 #include "model/language.h"
 #include "model/program_document.h"
 #include "settings/profile_file.h"
 #include "shell/command_ids.h"
-#include "shell/demo_radio.h"
 #include "shell/main_frame.h"
 #include "shell/program_app.h"
-#include "shell/services/app_globals.h"
-#include "shell/services/user_store.h"
+#include "shell/program_view.h"
 #include "tests/app/app_fixture.h"
+#include "transfer/process_dialog.h"
+#include "ui/app_globals.h"
+#include "ui/user_store.h"
 
 #include <QAction>
 #include <QFile>
@@ -33,7 +33,6 @@ StartupOptions TestOptions(const ProgramDirFixture& dir) {
     options.programDir = dir.Dir();
     options.splash = false;
     options.showWindow = false;
-    options.demoRadio = false;
     return options;
 }
 
@@ -338,11 +337,12 @@ private slots:
         dir.WriteSettings(EnglishSettings(""));
         dir.CopyTranslations();
         StartupOptions options = TestOptions(dir);
-        options.demoRadio = true;
+        CDemoRadio demo;
+        options.demoRadio = [&demo] { return demo.Start() ? demo.DevicePath() : std::string(); };
         CProgramApp app;
         QVERIFY(app.InitInstance(options));
-        QVERIFY(app.DemoRadio() != nullptr);
-        const QString device = QString::fromStdString(app.DemoRadio()->DevicePath());
+        QVERIFY(!app.DemoRadioDevice().empty());
+        const QString device = QString::fromStdString(app.DemoRadioDevice());
         QVERIFY(device.startsWith(QStringLiteral("/dev/")));
         QCOMPARE(QString::fromStdString(g_portName), device);
         QVERIFY(app.MainFrame()->StatusMessage().contains(device));
@@ -370,10 +370,15 @@ private slots:
         dir.CopyTranslations();
         UserStore::WritePortNumber("TestProgram", 2);
         StartupOptions options = TestOptions(dir);
-        options.demoRadio = true;
+        bool started = false;
+        options.demoRadio = [&started] {
+            started = true;
+            return std::string("/dev/null");
+        };
         CProgramApp app;
         QVERIFY(app.InitInstance(options));
-        QVERIFY(app.DemoRadio() == nullptr);
+        QVERIFY(!started);
+        QVERIFY(app.DemoRadioDevice().empty());
         QCOMPARE(g_portName, std::string("COM2"));
         app.ExitInstance();
     }

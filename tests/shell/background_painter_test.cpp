@@ -2,7 +2,7 @@
 // corner, read again at every paint, with a built-in picture as fall-back.
 
 #include "shell/background_painter.h"
-#include "shell/services/app_globals.h"
+#include "ui/app_globals.h"
 
 #include <QMdiArea>
 #include <QTemporaryDir>

@@ -3,7 +3,7 @@
 
 #include "settings/profile_file.h"
 #include "shell/navigation_bar.h"
-#include "shell/services/app_globals.h"
+#include "ui/app_globals.h"
 
 #include <QApplication>
 #include <QMouseEvent>

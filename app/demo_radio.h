@@ -1,0 +1,30 @@
+#pragma once
+// The demo for a first start without a radio: a simulated radio with a few
+// channels, answering inside this process on a pseudo-terminal. The window
+// program points the port of every transfer at it, so that Program > Read
+// works at once.
+
+#include "model/radio_image.h"
+
+#include <memory>
+#include <string>
+
+class SimulatedRadio;
+
+// The image the demo radio holds: a new document's bytes with a handful of
+// channels filled in.
+RadioImage DemoRadioImage();
+
+class CDemoRadio {
+public:
+    CDemoRadio();
+    ~CDemoRadio();
+
+    // Starts the simulated radio. False when no pseudo-terminal could be
+    // made.
+    bool Start();
+    std::string DevicePath() const;
+
+private:
+    std::unique_ptr<SimulatedRadio> m_radio;
+};

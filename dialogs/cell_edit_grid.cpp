@@ -1,0 +1,117 @@
+#include "dialogs/cell_edit_grid.h"
+
+#include "ui/field_binding.h"
+
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QMouseEvent>
+
+namespace {
+
+// A fixed cell cannot become current and is not edited.
+QTableWidgetItem* FixedItem(const QString& text) {
+    auto* item = new QTableWidgetItem(text);
+    item->setFlags(Qt::NoItemFlags);
+    item->setTextAlignment(Qt::AlignCenter);
+    return item;
+}
+
+} // namespace
+
+CellEditGrid::CellEditGrid(int gridId, int rows, const QStringList& headers, int editId,
+                           int maxLength, QWidget* parent)
+    : QTableWidget(rows + 1, static_cast<int>(headers.size()), parent),
+      m_edit(new QLineEdit(viewport())) {
+    binding::SetControlId(this, gridId);
+    binding::SetControlId(m_edit, editId);
+    horizontalHeader()->hide();
+    verticalHeader()->hide();
+    setEditTriggers(NoEditTriggers);
+    setSelectionMode(NoSelection);
+    // The edit follows the current cell; the grid does not scroll to it, and
+    // Tab leaves the grid instead of moving the current cell.
+    setAutoScroll(false);
+    setTabKeyNavigation(false);
+    for (int column = 0; column < columnCount(); ++column) {
+        setItem(0, column, FixedItem(headers[column]));
+    }
+    for (int row = 1; row <= rows; ++row) {
+        setItem(row, 0, FixedItem(QString::number(row)));
+        for (int column = 1; column < columnCount(); ++column) {
+            auto* item = new QTableWidgetItem;
+            item->setTextAlignment(Qt::AlignCenter);
+            setItem(row, column, item);
+        }
+    }
+    if (maxLength > 0) {
+        m_edit->setMaxLength(maxLength);
+    }
+    m_edit->setFrame(false);
+    m_edit->hide();
+    // Leaving a cell commits the edit; entering one opens it there.
+    connect(this, &QTableWidget::currentCellChanged, this, [this] {
+        CommitEditor();
+        OpenEditor();
+    });
+}
+
+void CellEditGrid::SetFixedTextColor(const QColor& color) {
+    for (int column = 0; column < columnCount(); ++column) {
+        item(0, column)->setForeground(color);
+    }
+    for (int row = 1; row < rowCount(); ++row) {
+        item(row, 0)->setForeground(color);
+    }
+}
+
+void CellEditGrid::OpenEditor() {
+    const int row = currentRow();
+    const int column = currentColumn();
+    if (row < 1 || column < 1) {
+        return;
+    }
+    m_editRow = row;
+    m_editColumn = column;
+    m_edit->setText(item(row, column)->text());
+    m_edit->setGeometry(visualItemRect(item(row, column)));
+    m_edit->show();
+    m_edit->selectAll();
+    m_edit->setFocus();
+    viewport()->update();
+}
+
+void CellEditGrid::CommitEditor() {
+    if (m_edit->isHidden()) {
+        return;
+    }
+    QTableWidgetItem* cell = item(m_editRow, m_editColumn);
+    if (cell) {
+        cell->setText(m_rule ? m_rule(m_edit->text()) : m_edit->text());
+    }
+    HideEditor();
+}
+
+void CellEditGrid::DiscardEditor() {
+    HideEditor();
+    viewport()->update();
+}
+
+void CellEditGrid::HideEditor() {
+    // The focus stays with the grid rather than moving on down the chain.
+    if (m_edit->hasFocus()) {
+        setFocus();
+    }
+    m_edit->hide();
+}
+
+void CellEditGrid::mousePressEvent(QMouseEvent* event) {
+    QTableWidget::mousePressEvent(event);
+    if (m_edit->isHidden()) {
+        OpenEditor();
+    }
+}
+
+void CellEditGrid::scrollContentsBy(int dx, int dy) {
+    DiscardEditor();
+    QTableWidget::scrollContentsBy(dx, dy);
+}

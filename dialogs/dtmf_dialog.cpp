@@ -1,0 +1,73 @@
+#include "dialogs/dtmf_dialog.h"
+
+#include "dialogs/dtmf_call_list_page.h"
+#include "dialogs/dtmf_decode_page.h"
+#include "dialogs/dtmf_encode_page.h"
+#include "model/fields/dtmf_fields.h"
+#include "model/language.h"
+#include "ui/active_document.h"
+#include "ui/field_binding.h"
+
+#include <QCloseEvent>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+CDtmfDlg::CDtmfDlg(QWidget* parent) : QDialog(parent) {
+    setWindowTitle(tr("DTMF"));
+    binding::SetControlId(this, kDialogId);
+    new QVBoxLayout(this);
+}
+
+CDtmfDlg::~CDtmfDlg() = default;
+
+int CDtmfDlg::exec() {
+    RadioImage* image = ActiveImage();
+    return image ? DoModal(*image) : QDialog::Rejected;
+}
+
+int CDtmfDlg::DoModal(RadioImage& image) {
+    OnInitDialog(image);
+    const int result = QDialog::exec();
+    DestroyPages();
+    return result;
+}
+
+void CDtmfDlg::OnInitDialog(RadioImage& image) {
+    m_tabs = new QTabWidget(this);
+    binding::SetControlId(m_tabs, dtmf::kTabId);
+    m_encode = new CDtmfEncodePage(image, m_tabs);
+    m_decode = new CDtmfDecodePage(image, m_tabs);
+    m_callList = new CDtmfCallListPage(image, m_tabs);
+    // The pages start hidden, so that only the page of the chosen tab
+    // becomes visible (and loads) when the dialog shows.
+    for (QWidget* page : {static_cast<QWidget*>(m_encode), static_cast<QWidget*>(m_decode),
+                          static_cast<QWidget*>(m_callList)}) {
+        page->hide();
+    }
+    m_tabs->addTab(m_encode, QString::fromUtf8(Tr2("Encode", "编码")));
+    m_tabs->addTab(m_decode, QString::fromUtf8(Tr2("Decode", "解码")));
+    m_tabs->addTab(m_callList, QString::fromUtf8(Tr2("CallList", "呼叫列表")));
+    m_tabs->setCurrentIndex(0);
+    // A click on a tab takes the focus, so that the edit being left
+    // normalises its text before its page stores.
+    m_tabs->tabBar()->setFocusPolicy(Qt::StrongFocus);
+    layout()->addWidget(m_tabs);
+}
+
+void CDtmfDlg::DestroyPages() {
+    delete m_tabs;
+    m_tabs = nullptr;
+    m_encode = nullptr;
+    m_decode = nullptr;
+    m_callList = nullptr;
+}
+
+void CDtmfDlg::closeEvent(QCloseEvent* event) {
+    if (m_tabs) {
+        m_encode->hide();
+        m_decode->hide();
+        m_callList->hide();
+    }
+    QDialog::closeEvent(event);
+}

@@ -1,0 +1,94 @@
+#include "dialogs/msk_dialog.h"
+
+#include "dialogs/cell_edit_grid.h"
+#include "model/fields/msk_fields.h"
+#include "model/language.h"
+#include "ui/dialog_keys.h"
+#include "ui/field_binding.h"
+#include "ui/table_width.h"
+
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScreen>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int kDialogId = 162;
+
+// Digits, "A".."F", Backspace, Delete and the arrows, unless Shift is held.
+bool SwallowKey(QWidget*, const QKeyEvent& key) {
+    const bool passes = keys::IsDigit(key) || keys::IsLetter(key, 'A', 'F') ||
+                        keys::IsBackspaceOrDelete(key) || keys::IsArrow(key);
+    return !passes || keys::ShiftHeld(key);
+}
+
+// Column widths follow the screen width: the number column 0.8 and the
+// call list column 1.43 times the first column's width scaled by
+// screen width / 1024.
+void SetColumnWidths(CellEditGrid* grid) {
+    const QScreen* screen = QApplication::primaryScreen();
+    const float scale = screen ? static_cast<float>(screen->size().width()) / 1024.0f : 1.0f;
+    const int width = static_cast<int>(static_cast<float>(grid->columnWidth(0)) * scale);
+    grid->setColumnWidth(0, static_cast<int>(width * 0.8));
+    grid->setColumnWidth(1, static_cast<int>(width * 1.43));
+    FitWidthToColumns(grid);
+}
+
+} // namespace
+
+CMskDlg::CMskDlg(QWidget* parent) : CFieldTableDlg(msk::Page().fields, parent) {
+    setWindowTitle(tr("MSK"));
+    binding::SetControlId(this, kDialogId);
+    const fields::FieldTable& table = msk::Page().fields;
+    m_idCode = static_cast<QLineEdit*>(binding::CreateFieldControl(table.front(), this));
+    m_idCode->installEventFilter(this);
+
+    auto* group = new QGroupBox(tr("Call List"), this);
+    m_callList = new CellEditGrid(
+        msk::kCallListGridId, msk::kCallListEntries,
+        {QString::fromUtf8(Tr2("Num", "编号")), QString::fromUtf8(Tr2("Call List", "呼叫列表"))},
+        msk::kCellEditId, static_cast<int>(msk::kIdLength), group);
+    m_callList->CellEdit()->setValidator(new binding::UpperCaseValidator(m_callList->CellEdit()));
+    m_callList->SetFixedTextColor(QColor(0, 70, 213));
+    QFont courier(QStringLiteral("Courier"));
+    for (int row = 1; row <= msk::kCallListEntries; ++row) {
+        m_callList->item(row, 1)->setFont(courier);
+    }
+    SetColumnWidths(m_callList);
+    auto* groupLayout = new QVBoxLayout(group);
+    groupLayout->addWidget(m_callList);
+
+    auto* idRow = new QHBoxLayout;
+    idRow->addWidget(new QLabel(tr("ID Code"), this));
+    idRow->addWidget(m_idCode);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(idRow);
+    layout->addWidget(group);
+    layout->addWidget(CreateOkCancel());
+
+    new DialogKeyHook(this, SwallowKey);
+}
+
+void CMskDlg::OnOK() {
+    m_callList->CommitEditor();
+    CFieldTableDlg::OnOK();
+}
+
+void CMskDlg::done(int result) {
+    m_callList->DiscardEditor();
+    CFieldTableDlg::done(result);
+}
+
+bool CMskDlg::eventFilter(QObject* watched, QEvent* event) {
+    // The ID code edit taking the focus commits the call list's edit.
+    if (watched == m_idCode && event->type() == QEvent::FocusIn) {
+        m_callList->CommitEditor();
+    }
+    return CFieldTableDlg::eventFilter(watched, event);
+}

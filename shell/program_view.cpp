@@ -1,0 +1,293 @@
+#include "shell/program_view.h"
+
+#include "grid/cell_editors.h"
+#include "grid/channel_grid.h"
+#include "grid/channel_grid_model.h"
+#include "grid/grid_layout.h"
+#include "model/cell_commit.h"
+#include "model/channel_codec.h"
+#include "model/program_document.h"
+#include "transfer/port_store.h"
+#include "transfer/process_dialog.h"
+#include "transfer/transfer_runner.h"
+#include "ui/app_globals.h"
+#include "ui/cell_message.h"
+#include "ui/help_service.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMdiSubWindow>
+#include <QScreen>
+#include <QVBoxLayout>
+#include <algorithm>
+
+CProgramView::CProgramView(RadioImage& image, QWidget* parent)
+    : QWidget(parent), m_image(image), m_model(new ChannelGridModel(this)),
+      m_grid(new ChannelGrid(m_model, this)),
+      m_editors(std::make_unique<CellEditors>(m_grid->viewport())),
+      m_pProcessDlg(new CProcessDlg(this)), m_runner(new TransferRunner(this)) {
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_grid);
+    m_grid->setObjectName(QStringLiteral("channelGrid"));
+    m_grid->setProperty(kControlIdProperty, IDC_CHANNEL_GRID);
+
+    m_grid->LeaveCell = [this] { return leaveCell(); };
+    m_grid->EnterCell = [this] { enterCell(); };
+    connect(m_grid, &ChannelGrid::MouseDown, this, &CProgramView::onMouseDown);
+    connect(m_grid, &ChannelGrid::Scrolled, this, &CProgramView::hideEditorsOnScroll);
+
+    installEventFilter(this);
+    m_grid->installEventFilter(this);
+    m_grid->viewport()->installEventFilter(this);
+    for (QWidget* editor : m_editors->All()) {
+        editor->installEventFilter(this);
+    }
+
+    connect(m_pProcessDlg, &CProcessDlg::StartRequested, this, &CProgramView::onRadioTransfer);
+    connect(m_runner, &TransferRunner::Progress, m_pProcessDlg, &CProcessDlg::SetProgress);
+    connect(m_runner, &TransferRunner::Status, m_pProcessDlg, &CProcessDlg::SetStatus);
+    connect(m_runner, &TransferRunner::Finished, this, &CProgramView::onTransferFinished);
+
+    LoadStoredPort();
+    setWindowTitle(QString::fromUtf8(ChannelWindowTitle()));
+}
+
+CProgramView::~CProgramView() {
+    // The transfer's thread ends before the view's members go.
+    delete m_runner;
+}
+
+void CProgramView::OnInitialUpdate() {
+    if (m_firstSetUp) {
+        m_grid->verticalHeader()->setFixedWidth(ColumnBaseWidth(0));
+        for (int col = 1; col < kGridColumns; ++col) {
+            m_grid->setColumnWidth(col - 1, ColumnBaseWidth(col));
+        }
+        if (QScreen* screen = this->screen()) {
+            connect(screen, &QScreen::geometryChanged, this,
+                    [this](const QRect& geometry) { OnDisplayChange(geometry.width()); });
+        }
+        m_firstSetUp = false;
+    }
+    // The current cell ends at row 1 of the name column, with no editor shown.
+    m_grid->SetCurrentQuietly(1, kColName);
+    m_editors->HideAll();
+
+    if (QScreen* screen = this->screen()) {
+        m_screenWidth = screen->geometry().width();
+        m_screenHeight = screen->geometry().height();
+    }
+    scaleLayout(SetupScale(m_screenWidth));
+
+    const QString icon = QString::fromStdString(g_strAppDir) + QStringLiteral("title.ico");
+    if (QFileInfo::exists(icon)) {
+        setWindowIcon(QIcon(icon));
+        if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget())) {
+            frame->setWindowIcon(QIcon(icon));
+        }
+    }
+    DecodeChannels();
+}
+
+void CProgramView::OnDisplayChange(int screenWidth) {
+    if (screenWidth <= kScaleThresholdWidth) {
+        return;
+    }
+    const double scale = DisplayChangeScale(m_screenWidth, screenWidth);
+    m_screenWidth = screenWidth;
+    scaleLayout(scale);
+}
+
+void CProgramView::scaleLayout(double scale) {
+    QHeaderView* labels = m_grid->verticalHeader();
+    labels->setFixedWidth(ScaleLength(labels->width(), scale));
+    for (int col = 1; col < kGridColumns; ++col) {
+        m_grid->setColumnWidth(col - 1, ScaleLength(m_grid->columnWidth(col - 1), scale));
+    }
+    resize(ScaleLength(width(), scale), ScaleLength(height(), scale));
+    if (QWidget* frame = parentWidget()) {
+        frame->resize(ScaleLength(frame->width(), scale), ScaleLength(frame->height(), scale));
+    }
+}
+
+const ChannelTable& CProgramView::Channels() const {
+    return m_model->Table();
+}
+
+void CProgramView::EncodeChannels() {
+    ::EncodeChannels(m_model->Table(), m_image);
+}
+
+void CProgramView::DecodeChannels() {
+    // An edit begun on the old texts must not be committed over the new ones.
+    m_editors->HideAll();
+    ::DecodeChannels(m_image, m_model->Table());
+    m_model->TableReplaced();
+}
+
+void CProgramView::BeginCellEdit() {
+    const QModelIndex current = m_grid->currentIndex();
+    if (!current.isValid()) {
+        return;
+    }
+    const int col = m_grid->Col();
+    m_editors->Begin(col, m_model->Cell(m_grid->Row(), col), m_grid->visualRect(current));
+}
+
+bool CProgramView::CommitCellEdit() {
+    return commit(CommitTrigger::LeaveCell);
+}
+
+bool CProgramView::commit(CommitTrigger trigger) {
+    if (!m_grid->currentIndex().isValid()) {
+        return true;
+    }
+    const int row = m_grid->Row();
+    const int col = m_grid->Col();
+    if (!m_editors->IsVisible(col)) {
+        return true;
+    }
+    QWidget* editor = m_editors->ForColumn(col);
+    const ChannelTexts before = m_model->Table()[static_cast<std::size_t>(row - 1)];
+    const CommitResult result =
+        ::CommitCellEdit(m_model->Table(), row, col, m_editors->Text(col), trigger);
+    if (result.effect != CommitEffect::None) {
+        m_model->RowChanged(row);
+    }
+    if (result.Refused()) {
+        ShowCellMessage(this, result.messageId, result.captionId,
+                        result.icon == CellMessageIcon::Stop);
+    }
+    if (result.clearEditText) {
+        m_editors->FrequencyEdit()->clear();
+    }
+    if (result.editorVisible) {
+        editor->setFocus(Qt::OtherFocusReason);
+    } else {
+        const bool hadFocus = editor->hasFocus();
+        editor->hide();
+        if (hadFocus) {
+            m_grid->setFocus(Qt::OtherFocusReason);
+        }
+    }
+    if (m_model->Table()[static_cast<std::size_t>(row - 1)] != before) {
+        emit ChannelsEdited();
+    }
+    return !result.editorVisible;
+}
+
+bool CProgramView::leaveCell() {
+    return CommitCellEdit();
+}
+
+void CProgramView::enterCell() {
+    BeginCellEdit();
+}
+
+void CProgramView::onMouseDown() {
+    BeginCellEdit();
+}
+
+void CProgramView::hideEditorsOnScroll() {
+    QWidget* focus = QApplication::focusWidget();
+    const auto editors = m_editors->All();
+    const bool editorHadFocus = std::find(editors.begin(), editors.end(), focus) != editors.end();
+    m_editors->HideAll();
+    if (editorHadFocus) {
+        m_grid->setFocus(Qt::OtherFocusReason);
+    }
+    m_grid->viewport()->repaint();
+}
+
+bool CProgramView::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress || event->type() == QEvent::MouseButtonPress) {
+        keepCaption();
+    }
+    if (event->type() == QEvent::ShortcutOverride) {
+        // The view sees every key before the main window's shortcuts do.
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_F1 && watched == QApplication::focusWidget()) {
+            HelpService::ShowContext(this, helpContext());
+        }
+        // A key the frequency edit swallows reaches no shortcut either.
+        if (watched == m_editors->FrequencyEdit() && frequencyEditSwallows(*key)) {
+            event->accept();
+            return true;
+        }
+        return QWidget::eventFilter(watched, event);
+    }
+    if (event->type() == QEvent::KeyPress && watched == m_editors->FrequencyEdit()) {
+        return filterFrequencyKey(static_cast<QKeyEvent*>(event));
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+bool CProgramView::filterFrequencyKey(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        commit(CommitTrigger::Enter);
+        return true;
+    }
+    return frequencyEditSwallows(*event);
+}
+
+bool CProgramView::frequencyEditSwallows(const QKeyEvent& event) {
+    switch (event.key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Backspace:
+    case Qt::Key_Delete:
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+        return false;
+    default:
+        break;
+    }
+    // Digits and the point, from the keypad or from the main keys without
+    // Shift; everything else (letters, symbols, shortcuts) is swallowed.
+    const Qt::KeyboardModifiers modifiers = event.modifiers();
+    if (modifiers.testFlag(Qt::ShiftModifier) && !modifiers.testFlag(Qt::KeypadModifier)) {
+        return true;
+    }
+    const QString text = event.text();
+    const bool accepted = text.size() == 1 && text[0].unicode() < 0x80 &&
+                          FrequencyEditAcceptsChar(static_cast<char>(text[0].unicode()));
+    return !accepted;
+}
+
+int CProgramView::helpContext() const {
+    QWidget* focus = QApplication::focusWidget();
+    const int col = m_grid->Col();
+    if (focus == m_editors->FrequencyEdit()) {
+        return col == kColTx ? kHelpTxFrequency : kHelpRxFrequency;
+    }
+    if (focus == m_editors->ToneList()) {
+        return col == kColEncodeTone ? kHelpEncodeTone : kHelpDecodeTone;
+    }
+    for (QWidget* widget = focus; widget != nullptr; widget = widget->parentWidget()) {
+        const QVariant id = widget->property(kControlIdProperty);
+        if (id.isValid()) {
+            return id.toInt();
+        }
+    }
+    return IDC_CHANNEL_GRID;
+}
+
+void CProgramView::keepCaption() {
+    const QString caption = QString::fromUtf8(ChannelWindowTitle());
+    if (windowTitle() != caption) {
+        setWindowTitle(caption);
+    }
+    if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget())) {
+        if (frame->windowTitle() != caption) {
+            frame->setWindowTitle(caption);
+        }
+    }
+}

@@ -1,0 +1,73 @@
+// The view's transfer commands: Read and Write open the transfer window,
+// its Start runs the transfer on a worker thread, and the end of the
+// transfer brings the image (and after a read the grid) up to date.
+
+#include "link/port_name.h"
+#include "model/language.h"
+#include "shell/program_view.h"
+#include "transfer/port_setting_dialog.h"
+#include "transfer/process_dialog.h"
+#include "transfer/transfer_runner.h"
+
+void CProgramView::OnProgramRead() {
+    openProcessDialog(false);
+}
+
+void CProgramView::OnProgramWrite() {
+    if (IsTransferRunning()) {
+        return;
+    }
+    CommitCellEdit();
+    openProcessDialog(true);
+}
+
+void CProgramView::openProcessDialog(bool writeMode) {
+    // A running transfer keeps its direction; a waiting window only learns
+    // the direction for its coming Start and keeps its title.
+    if (IsTransferRunning()) {
+        return;
+    }
+    m_bWriteMode = writeMode;
+    m_pProcessDlg->SetTitle(
+        QString::fromUtf8(writeMode ? Tr2("Write Data", "写数据") : Tr2("Read Data", "读数据")));
+    if (m_pProcessDlg->IsOpen()) {
+        return;
+    }
+    m_pProcessDlg->Open();
+}
+
+bool CProgramView::IsTransferRunning() const {
+    return m_runner->IsRunning() ||
+           (m_pProcessDlg->IsOpen() && m_pProcessDlg->Control()->Started());
+}
+
+void CProgramView::onRadioTransfer() {
+    if (m_runner->IsRunning() || !m_pProcessDlg->IsOpen()) {
+        return;
+    }
+    CommitCellEdit();
+    EncodeChannels();
+    m_runningDirection = m_bWriteMode ? TransferDirection::Write : TransferDirection::Read;
+    m_runner->Start(m_runningDirection, g_portName, m_image, m_pProcessDlg->Control(),
+                    m_pProcessDlg);
+    emit TransferRunningChanged(true);
+}
+
+void CProgramView::onTransferFinished(const TransferResult& result) {
+    if (m_runningDirection == TransferDirection::Read) {
+        // Rows a failed or cancelled read received stay in the image; the
+        // grid shows them only after a completed read.
+        m_image = m_runner->Image();
+        if (result.outcome == TransferOutcome::Completed) {
+            DecodeChannels();
+            emit ChannelsRead();
+        }
+    }
+    m_pProcessDlg->Close();
+    emit TransferRunningChanged(false);
+}
+
+void CProgramView::OnSetupCom() {
+    CPortSettingDlg dialog(this);
+    dialog.exec();
+}

@@ -1,5 +1,0 @@
-#include "shell/services/app_globals.h"
-
-std::string g_strLanguage;
-std::string g_strHelpFile;
-std::string g_strAppDir;

@@ -1,0 +1,587 @@
+// The 2-Tone, MSK and Squelch Tuning dialogs driven as a user drives them, on
+// the offscreen platform: typing, spin buttons, the grids' in-place edits,
+// tab switching, OK and Cancel, and the squelch Read and Write against the
+// simulated radio over a pseudo-terminal. Each test compares the whole image
+// before and after, so a dialog that touches a byte it does not own fails.
+
+#include "dialogs/bound_page.h"
+#include "dialogs/cell_edit_grid.h"
+#include "dialogs/msk_dialog.h"
+#include "dialogs/squelch_tuning_dialog.h"
+#include "dialogs/two_tone_dialog.h"
+#include "link/port_name.h"
+#include "model/fields/two_tone_fields.h"
+#include "sim/simulated_radio.h"
+#include "tests/ui/dialog_test_support.h"
+#include "tests/ui/message_recorder.h"
+#include "ui/active_document.h"
+#include "ui/spin_buttons.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTimer>
+#include <QToolButton>
+#include <QtTest>
+
+#include <memory>
+#include <set>
+
+namespace {
+
+std::set<std::size_t> Changed(const RadioImage& before, const RadioImage& after) {
+    std::set<std::size_t> changed;
+    for (std::size_t i = 0; i < RadioImage::size(); ++i) {
+        if (before[i] != after[i]) {
+            changed.insert(i);
+        }
+    }
+    return changed;
+}
+
+std::set<std::size_t> Range(std::size_t first, std::size_t count) {
+    std::set<std::size_t> offsets;
+    for (std::size_t i = 0; i < count; ++i) {
+        offsets.insert(first + i);
+    }
+    return offsets;
+}
+
+// Both forms of the encode list and the decode sets (bytes 0..15 of their
+// rows) and of the timing.
+Owned TwoToneOwned() {
+    Owned owned;
+    for (const auto& [start, rows] :
+         {std::pair<std::size_t, std::size_t>{0x1500, 8}, {0x1680, 8}, {0x15C0, 4}, {0x1740, 4}}) {
+        for (std::size_t row = 0; row < rows; ++row) {
+            OwnRange(owned, start + 24 * row, 16);
+        }
+    }
+    OwnRange(owned, 0x1620, 8);
+    OwnRange(owned, 0x17A0, 7);
+    return owned;
+}
+
+unsigned BE16(const RadioImage& image, std::size_t at) {
+    return image[at] * 256u + image[at + 1];
+}
+
+// The simulated radio with this memory, answering on a pseudo-terminal that
+// g_portName names; null when no pseudo-terminal could be made.
+std::unique_ptr<SimulatedRadio> StartRadio(const RadioMemory& memory, SimOptions options = {}) {
+    auto radio = std::make_unique<SimulatedRadio>(options);
+    radio->SetMemory(memory);
+    std::string error;
+    if (!radio->Start(&error)) {
+        qWarning("no simulated radio: %s", error.c_str());
+        return nullptr;
+    }
+    g_portName = radio->DevicePath();
+    return radio;
+}
+
+void TypeKeypadNumber(QWidget* edit, const QString& text) {
+    for (const QChar c : text) {
+        if (c == QLatin1Char('.')) {
+            QTest::keyClick(edit, Qt::Key_Period, Qt::KeypadModifier);
+        } else {
+            QTest::keyClicks(edit, QString(c));
+        }
+    }
+}
+
+void ClickCell(CellEditGrid* grid, int row, int column) {
+    const QRect rect = grid->visualItemRect(grid->item(row, column));
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, rect.center());
+}
+
+} // namespace
+
+class SignallingDialogsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void twoToneSpinsWrapAtBothEnds();
+    void twoToneRiseDelaySnapsAndStoresOnClose();
+    void twoToneGridCellsAndScroll();
+    void twoToneDecodeSetStoresWhenItsTabChanges();
+    void twoToneEscapeStoresOnlyTheDecodeSetInView();
+    void twoToneOuterTabKeepsTheDecodeSetAsTyped();
+    void twoToneTabClickStoresTheNormalisedText();
+    void twoToneUnprogrammedValuesShownInFullAndStoredAsRead();
+    void twoToneKeysAndHelp();
+    void twoToneNeedsADocument();
+    void mskEntryFourLandsAfterTheRowGap();
+    void mskCancelLeavesTheImageUnchanged();
+    void mskKeysAndHelp();
+    void squelchListsAndOk();
+    void squelchCancelKeepsNothingButReads();
+    void squelchReadAndWriteAgainstTheRadio();
+    void squelchShortReplyKeepsTheLevels();
+};
+
+void SignallingDialogsTest::twoToneSpinsWrapAtBothEnds() {
+    RadioImage image = NewImage();
+    CTwoToneDlg dialog;
+    RunWith(dialog, image, [&] {
+        QWidget* encode = dialog.EncodePage();
+        auto* duration = Control<QLineEdit>(encode, 1250);
+        auto* spin = Control<SpinButtons>(encode, 1055);
+        QVERIFY(duration && spin);
+        QCOMPARE(duration->text(), QStringLiteral("0.5"));
+        QTest::mouseClick(spin->DownButton(), Qt::LeftButton);
+        QCOMPARE(duration->text(), QStringLiteral("10.0"));
+        QTest::mouseClick(spin->UpButton(), Qt::LeftButton);
+        QCOMPARE(duration->text(), QStringLiteral("0.5"));
+
+        dialog.Tabs()->setCurrentIndex(1);
+        BoundPage* set1 = dialog.DecodePage(1);
+        QVERIFY(set1->isVisible());
+        auto* toneA = Control<QLineEdit>(set1, 1037);
+        auto* toneSpin = Control<SpinButtons>(set1, 1068);
+        QCOMPARE(toneA->text(), QStringLiteral("2000.0"));
+        toneA->setText(QStringLiteral("3106.0"));
+        QTest::mouseClick(toneSpin->UpButton(), Qt::LeftButton);
+        QCOMPARE(toneA->text(), QStringLiteral("288.5"));
+        QTest::mouseClick(toneSpin->DownButton(), Qt::LeftButton);
+        QCOMPARE(toneA->text(), QStringLiteral("3106.0"));
+        dialog.close();
+    });
+    // Closing stored the decode set: shown 3106.0, divisor 288.
+    QCOMPARE(BE16(image, 0x15C0), 0x7954u);
+    QCOMPARE(BE16(image, 0x1740), 288u);
+}
+
+void SignallingDialogsTest::twoToneRiseDelaySnapsAndStoresOnClose() {
+    RadioImage image = NewImage();
+    const RadioImage before = image;
+    CTwoToneDlg dialog;
+    RunWith(dialog, image, [&] {
+        QWidget* encode = dialog.EncodePage();
+        auto* rise = Control<QLineEdit>(encode, 1054);
+        auto* spin = Control<SpinButtons>(encode, 1059);
+        QCOMPARE(rise->text(), QStringLiteral("0.10"));
+        rise->setText(QStringLiteral("0.37"));
+        QTest::mouseClick(spin->UpButton(), Qt::LeftButton);
+        QCOMPARE(rise->text(), QStringLiteral("0.40"));
+        rise->setText(QStringLiteral("0.37"));
+        QTest::mouseClick(spin->DownButton(), Qt::LeftButton);
+        QCOMPARE(rise->text(), QStringLiteral("0.35"));
+
+        // Typed 0.37 becomes 0.35 when the edit is left.
+        rise->setFocus();
+        rise->selectAll();
+        TypeKeypadNumber(rise, QStringLiteral("0.37"));
+        QCOMPARE(rise->text(), QStringLiteral("0.37"));
+        Control<QLineEdit>(encode, 1250)->setFocus();
+        QCOMPARE(rise->text(), QStringLiteral("0.35"));
+        Control<QLineEdit>(encode, 1253)->setText(QStringLiteral("2.0"));
+        dialog.close();
+    });
+    QCOMPARE(BE16(image, 0x1625), 7u);
+    QCOMPARE(BE16(image, 0x17A5), 7u);
+    QCOMPARE(BE16(image, 0x1623), 0x28u);
+    QCOMPARE(BE16(image, 0x17A3), 0x28u);
+    QVERIFY(OnlyOwnedChanged(before, image, TwoToneOwned()));
+
+    // The next opening shows what was stored.
+    RunWith(dialog, image, [&] {
+        QCOMPARE(Control<QLineEdit>(dialog.EncodePage(), 1054)->text(), QStringLiteral("0.35"));
+        dialog.close();
+    });
+}
+
+void SignallingDialogsTest::twoToneGridCellsAndScroll() {
+    RadioImage image = NewImage();
+    CTwoToneDlg dialog;
+    RunWith(dialog, image, [&] {
+        CellEditGrid* grid = dialog.EncodeGrid();
+        // Every column is in view: nothing to scroll sideways.
+        QCOMPARE(grid->horizontalScrollBar()->maximum(), 0);
+        QCOMPARE(grid->item(0, 0)->text(), QStringLiteral("Num"));
+        QCOMPARE(grid->item(0, 2)->text(), QStringLiteral("Tone2 Fre"));
+        QCOMPARE(grid->item(32, 0)->text(), QStringLiteral("32"));
+        QCOMPARE(grid->item(1, 1)->text(), QStringLiteral("2000.0"));
+
+        // Emptying entry 1's first tone; 5000 in entry 1's second tone.
+        ClickCell(grid, 1, 1);
+        QLineEdit* edit = grid->CellEdit();
+        QVERIFY(edit->isVisible());
+        QCOMPARE(edit->selectedText(), QStringLiteral("2000.0"));
+        QTest::keyClick(edit, Qt::Key_Delete);
+        ClickCell(grid, 1, 2);
+        QCOMPARE(grid->item(1, 1)->text(), QString());
+        QTest::keyClicks(edit, QStringLiteral("5000"));
+        ClickCell(grid, 2, 1);
+        QCOMPARE(grid->item(1, 2)->text(), QStringLiteral("3106.0"));
+
+        // Scrolling discards what was typed.
+        QTest::keyClicks(edit, QStringLiteral("300"));
+        grid->verticalScrollBar()->setValue(grid->verticalScrollBar()->value() + 3);
+        QVERIFY(edit->isHidden());
+        QCOMPARE(grid->item(2, 1)->text(), QStringLiteral("2000.0"));
+        dialog.close();
+    });
+    QCOMPARE(BE16(image, 0x1500), 0xFFFFu);
+    QCOMPARE(BE16(image, 0x1680), 0u);
+    QCOMPARE(BE16(image, 0x1502), 0x7954u);
+    QCOMPARE(BE16(image, 0x1682), 36u);
+    QCOMPARE(BE16(image, 0x1504), 0x4E20u);
+    QCOMPARE(BE16(image, 0x1684), 56u);
+}
+
+void SignallingDialogsTest::twoToneDecodeSetStoresWhenItsTabChanges() {
+    RadioImage image = NewImage();
+    const RadioImage before = image;
+    CTwoToneDlg dialog;
+    RunWith(dialog, image, [&] {
+        dialog.Tabs()->setCurrentIndex(1);
+        dialog.DecodeTabs()->setCurrentIndex(5);
+        QCOMPARE(dialog.DecodeTabs()->tabText(5), QStringLiteral("2-Tone6"));
+        BoundPage* set6 = dialog.DecodePage(6);
+        Control<QLineEdit>(set6, 1039)->setText(QStringLiteral("10.0"));
+        Control<QLineEdit>(set6, 1042)->setText(QStringLiteral("1.5"));
+        dialog.DecodeTabs()->setCurrentIndex(6);
+        // Stored while the dialog is still open.
+        QCOMPARE(image[0x15F8 + 4], 100);
+        QCOMPARE(image[0x1778 + 4], 200);
+        QCOMPARE(image[0x15F8 + 7], 15);
+        QCOMPARE(image[0x1778 + 7], 30);
+        dialog.close();
+    });
+    QVERIFY(OnlyOwnedChanged(before, image, TwoToneOwned()));
+    // Only the pages that were shown stored: set 8 was never visible, and
+    // a new document has no radio form.
+    QCOMPARE(image[0x1790], 0xFF);
+    QCOMPARE(image[0x1740], 0x01); // set 1, shown first: divisor 448
+}
+
+void SignallingDialogsTest::twoToneEscapeStoresOnlyTheDecodeSetInView() {
+    RadioImage image = NewImage();
+    const RadioImage before = image;
+    CTwoToneDlg dialog;
+    // Escape on the encode page: the encode page stores nothing, but decode
+    // set 1, in view behind it since the opening, stores both its forms (a
+    // new document has no radio form).
+    RunWith(dialog, image, [&] {
+        Control<QLineEdit>(dialog.EncodePage(), 1250)->setText(QStringLiteral("2.0"));
+        PressEscapeOnTabs(dialog.Tabs());
+        QVERIFY(!dialog.isVisible());
+    });
+    const std::set<std::size_t> setOneRadioForm = Range(0x1740, 8);
+    const std::set<std::size_t> firstChanges = Changed(before, image);
+    QVERIFY(!firstChanges.empty());
+    for (const std::size_t at : firstChanges) {
+        QVERIFY2(setOneRadioForm.count(at) == 1, qPrintable(QString::number(at, 16)));
+    }
+    QCOMPARE(BE16(image, 0x1740), 448u);
+    QCOMPARE(image[0x1620], before[0x1620]);
+
+    // Escape with a decode set in view: that set stores what was typed.
+    RunWith(dialog, image, [&] {
+        dialog.Tabs()->setCurrentIndex(1);
+        Control<QLineEdit>(dialog.DecodePage(1), 1039)->setText(QStringLiteral("10.0"));
+        PressEscapeOnTabs(dialog.Tabs());
+        QVERIFY(!dialog.isVisible());
+    });
+    QCOMPARE(image[0x15C0 + 4], 100);
+    QCOMPARE(image[0x1740 + 4], 200);
+    QVERIFY(OnlyOwnedChanged(before, image, TwoToneOwned()));
+}
+
+void SignallingDialogsTest::twoToneOuterTabKeepsTheDecodeSetAsTyped() {
+    RadioImage image = NewImage();
+    CTwoToneDlg dialog;
+    RunWith(dialog, image, [&] {
+        dialog.Tabs()->setCurrentIndex(1);
+        auto* first = Control<QLineEdit>(dialog.DecodePage(1), 1039);
+        first->setText(QStringLiteral("3.0"));
+        // Away to the encode page and back: the set neither stored nor
+        // re-read the image.
+        dialog.Tabs()->setCurrentIndex(0);
+        QCOMPARE(image[0x15C0 + 4], 5);
+        dialog.Tabs()->setCurrentIndex(1);
+        QCOMPARE(first->text(), QStringLiteral("3.0"));
+        dialog.close();
+    });
+    QCOMPARE(image[0x15C0 + 4], 30);
+}
+
+void SignallingDialogsTest::twoToneTabClickStoresTheNormalisedText() {
+    RadioImage image = NewImage();
+    CTwoToneDlg dialog;
+    RunWith(dialog, image, [&] {
+        dialog.Tabs()->setCurrentIndex(1);
+        auto* toneA = Control<QLineEdit>(dialog.DecodePage(1), 1037);
+        toneA->setFocus();
+        toneA->selectAll();
+        QTest::keyClicks(toneA, QStringLiteral("5000"));
+        QTabBar* inner = dialog.DecodeTabs()->tabBar();
+        QTest::mouseClick(inner, Qt::LeftButton, {}, inner->tabRect(1).center());
+        QCOMPARE(dialog.DecodeTabs()->currentIndex(), 1);
+        // Leaving the edit made 5000 into 3106.0 before set 1 stored.
+        QCOMPARE(BE16(image, 0x15C0), 0x7954u);
+        QCOMPARE(BE16(image, 0x1740), 288u);
+        dialog.close();
+    });
+}
+
+void SignallingDialogsTest::twoToneUnprogrammedValuesShownInFullAndStoredAsRead() {
+    RadioImage image; // every byte 0xFF
+    const RadioImage before = image;
+    CTwoToneDlg dialog;
+    RunWith(dialog, image, [&] {
+        QCOMPARE(Control<QLineEdit>(dialog.EncodePage(), 1253)->text(), QStringLiteral("3276.8"));
+        QCOMPARE(Control<QLineEdit>(dialog.EncodePage(), 1054)->text(), QStringLiteral("3276.75"));
+        dialog.Tabs()->setCurrentIndex(1);
+        QCOMPARE(Control<QLineEdit>(dialog.DecodePage(1), 1041)->text(), QStringLiteral("25.5"));
+        dialog.close();
+    });
+    // What the dialog stored is what the fields store from the same image.
+    RadioImage expected = before;
+    for (const fields::FieldPage* page : {&two_tone::EncodePage(), &two_tone::DecodePage(1)}) {
+        fields::StoreFields(page->fields, fields::LoadFields(page->fields, before), expected);
+    }
+    QVERIFY(image == expected);
+    QCOMPARE(BE16(image, 0x1625), 0xFFFFu);
+    QCOMPARE(image[0x15C0 + 6], 0xFF);
+
+    // The text limit stops typing only: once the text is short enough for
+    // the limit of 3, no fourth character is taken.
+    RunWith(dialog, image, [&] {
+        dialog.Tabs()->setCurrentIndex(1);
+        auto* interval = Control<QLineEdit>(dialog.DecodePage(1), 1041);
+        interval->setFocus();
+        interval->setCursorPosition(4);
+        QTest::keyClick(interval, Qt::Key_Backspace);
+        QTest::keyClicks(interval, QStringLiteral("55"));
+        QCOMPARE(interval->text(), QStringLiteral("25."));
+        dialog.close();
+    });
+}
+
+void SignallingDialogsTest::twoToneKeysAndHelp() {
+    RadioImage image = NewImage();
+    HelpRecorder help;
+    CTwoToneDlg dialog;
+    RunWith(dialog, image, [&] {
+        auto* edit = Control<QLineEdit>(dialog.EncodePage(), 1251);
+        edit->setFocus();
+        edit->clear();
+        QTest::keyClicks(edit, QStringLiteral("1a.5"));
+        QTest::keyClick(edit, Qt::Key_2, Qt::ShiftModifier);
+        QCOMPARE(edit->text(), QStringLiteral("15"));
+        QTest::keyClick(edit, Qt::Key_F1);
+        dialog.close();
+    });
+    QCOMPARE(help.contexts, std::vector<int>{1251});
+}
+
+void SignallingDialogsTest::twoToneNeedsADocument() {
+    SetActiveImageProvider({});
+    CTwoToneDlg dialog;
+    QCOMPARE(dialog.exec(), int(QDialog::Rejected));
+    QVERIFY(dialog.Tabs() == nullptr);
+
+    // With a document, exec() edits the active document's image.
+    RadioImage image = NewImage();
+    SetActiveImageProvider([&image] { return &image; });
+    QTimer::singleShot(0, &dialog, [&dialog] {
+        Control<QCheckBox>(dialog.EncodePage(), 1061)->setChecked(true);
+        dialog.close();
+    });
+    dialog.exec();
+    SetActiveImageProvider({});
+    QCOMPARE(image[0x1627], 1);
+}
+
+void SignallingDialogsTest::mskEntryFourLandsAfterTheRowGap() {
+    RadioImage image = NewImage();
+    const RadioImage before = image;
+    CMskDlg dialog;
+    RunWith(dialog, image, [&] {
+        CellEditGrid* grid = dialog.CallList();
+        QCOMPARE(grid->horizontalScrollBar()->maximum(), 0);
+        QCOMPARE(grid->item(0, 1)->text(), QStringLiteral("Call List"));
+        QCOMPARE(dialog.IdCodeEdit()->text(), QString());
+        ClickCell(grid, 4, 1);
+        QTest::keyClicks(grid->CellEdit(), QStringLiteral("ab12"));
+        QCOMPARE(grid->CellEdit()->text(), QStringLiteral("AB12"));
+        // OK without leaving the cell.
+        ClickOk(dialog);
+    });
+    QCOMPARE(Changed(before, image), Range(0x12D8, 4));
+    QCOMPARE(image[0x12D8], 'A');
+    QCOMPARE(image[0x12DB], '2');
+}
+
+void SignallingDialogsTest::mskCancelLeavesTheImageUnchanged() {
+    RadioImage image = NewImage();
+    image[0x12C0] = '7';
+    const RadioImage before = image;
+    CMskDlg dialog;
+    const int result = RunWith(dialog, image, [&] {
+        QCOMPARE(dialog.IdCodeEdit()->text(), QStringLiteral("7"));
+        dialog.IdCodeEdit()->setText(QStringLiteral("1234"));
+        ClickCell(dialog.CallList(), 9, 1);
+        QTest::keyClicks(dialog.CallList()->CellEdit(), QStringLiteral("F"));
+        ClickCancel(dialog);
+    });
+    QCOMPARE(result, int(QDialog::Rejected));
+    QVERIFY(image == before);
+    RunWith(dialog, image, [&] {
+        QCOMPARE(dialog.IdCodeEdit()->text(), QStringLiteral("7"));
+        QCOMPARE(dialog.CallList()->item(9, 1)->text(), QString());
+        // OK with the ID code of two characters.
+        dialog.IdCodeEdit()->setText(QStringLiteral("12"));
+        ClickOk(dialog);
+    });
+    QCOMPARE(Changed(before, image), Range(0x12C0, 2));
+    QCOMPARE(image[0x12C2], 0xFF);
+}
+
+void SignallingDialogsTest::mskKeysAndHelp() {
+    RadioImage image = NewImage();
+    HelpRecorder help;
+    CMskDlg dialog;
+    RunWith(dialog, image, [&] {
+        QLineEdit* edit = dialog.IdCodeEdit();
+        edit->setFocus();
+        QTest::keyClicks(edit, QStringLiteral("g1 e"));
+        QTest::keyClick(edit, Qt::Key_A, Qt::ShiftModifier);
+        QCOMPARE(edit->text(), QStringLiteral("1E"));
+        // Enter and Escape do nothing in this dialog.
+        QTest::keyClick(edit, Qt::Key_Return);
+        QTest::keyClick(edit, Qt::Key_Escape);
+        QVERIFY(dialog.isVisible());
+        QTest::keyClick(edit, Qt::Key_F1);
+        dialog.reject();
+    });
+    QCOMPARE(help.contexts, std::vector<int>{1048});
+}
+
+void SignallingDialogsTest::squelchListsAndOk() {
+    RadioImage image = NewImage();
+    image[0x17EF] = 119;
+    image[0x17F0] = 0xFF;
+    const RadioImage before = image;
+    CSquelchTuningDlg dialog;
+    RunWith(dialog, image, [&] {
+        QComboBox* vWide = dialog.LevelList(0);
+        QCOMPARE(vWide->count(), 110);
+        QCOMPARE(vWide->itemText(0), QStringLiteral("-55"));
+        QCOMPARE(vWide->itemText(109), QStringLiteral("54"));
+        QCOMPARE(vWide->currentText(), QStringLiteral("-23"));
+        QCOMPARE(dialog.LevelList(1)->currentIndex(), -1);
+        QCOMPARE(dialog.LevelList(2)->currentText(), QStringLiteral("-30"));
+        vWide->setCurrentIndex(0);
+        dialog.LevelList(3)->setCurrentIndex(109);
+        ClickOk(dialog);
+    });
+    QCOMPARE(Changed(before, image), Range(0x17EE, 4));
+    QCOMPARE(image[0x17EE], 9);
+    QCOMPARE(image[0x17EF], 39); // no selection: the default
+    QCOMPARE(image[0x17F0], 34);
+    QCOMPARE(image[0x17F1], 118);
+}
+
+void SignallingDialogsTest::squelchCancelKeepsNothingButReads() {
+    RadioImage image = NewImage();
+    const RadioImage before = image;
+    CSquelchTuningDlg dialog;
+    RunWith(dialog, image, [&] {
+        dialog.LevelList(0)->setCurrentIndex(3);
+        ClickCancel(dialog);
+    });
+    QVERIFY(image == before);
+}
+
+void SignallingDialogsTest::squelchReadAndWriteAgainstTheRadio() {
+    RadioMemory memory = DefaultRadioMemory();
+    memory[0x0FF6] = 9;
+    memory[0x0FF7] = 118;
+    memory[0x0FF8] = 64;
+    memory[0x0FF9] = 0xFF;
+    const auto radio = StartRadio(memory);
+    QVERIFY(radio);
+    MessageRecorder messages;
+
+    RadioImage image = NewImage();
+    const RadioImage before = image;
+    CSquelchTuningDlg dialog;
+    RunWith(dialog, image, [&] {
+        QTest::mouseClick(dialog.ReadButton(), Qt::LeftButton);
+        QCOMPARE(dialog.LevelList(0)->currentText(), QStringLiteral("-55"));
+        QCOMPARE(dialog.LevelList(1)->currentText(), QStringLiteral("54"));
+        QCOMPARE(dialog.LevelList(2)->currentText(), QStringLiteral("0"));
+        QCOMPARE(dialog.LevelList(3)->currentText(), QStringLiteral("-34"));
+        ClickCancel(dialog);
+    });
+    QCOMPARE(int(messages.seen.size()), 1);
+    QCOMPARE(messages.seen[0].text, QStringLiteral("Read Successfully"));
+    // Cancel keeps what was read.
+    QCOMPARE(Changed(before, image), Range(0x17EE, 4));
+    QCOMPARE(image[0x17EE], 9);
+    QCOMPARE(image[0x17F1], 0xFF);
+
+    radio->ResetProtocolState();
+    RunWith(dialog, image, [&] {
+        dialog.LevelList(2)->setCurrentText(QStringLiteral("-1"));
+        QTest::mouseClick(dialog.WriteButton(), Qt::LeftButton);
+        dialog.reject();
+    });
+    QCOMPARE(int(messages.seen.size()), 2);
+    QCOMPARE(messages.seen[1].text, QStringLiteral("Write Successfully"));
+    // Write stored the lists first: U narrow's 0xFF showed its default.
+    const RadioMemory written = radio->Memory();
+    QCOMPARE(written[0x0FF6], 9);
+    QCOMPARE(written[0x0FF7], 118);
+    QCOMPARE(written[0x0FF8], 63);
+    QCOMPARE(written[0x0FF9], 30);
+    QCOMPARE(image[0x17F0], 63);
+    const std::vector<std::uint8_t> received = radio->ReceivedBytes();
+    const std::vector<std::uint8_t> tail{0x57, 0x0F, 0xF6, 0x04, 9, 118, 63, 30};
+    QVERIFY(received.size() >= tail.size());
+    QVERIFY(std::equal(tail.begin(), tail.end(), received.end() - 8));
+    QVERIFY(radio->Violations().empty());
+}
+
+void SignallingDialogsTest::squelchShortReplyKeepsTheLevels() {
+    SimOptions options;
+    options.fault.kind = SimFaultKind::ShortReply;
+    options.fault.address = 0x0FF6;
+    options.fault.shortLength = 6;
+    const auto radio = StartRadio(DefaultRadioMemory(), options);
+    QVERIFY(radio);
+    MessageRecorder messages;
+
+    RadioImage image = NewImage();
+    const RadioImage before = image;
+    CSquelchTuningDlg dialog;
+    RunWith(dialog, image, [&] {
+        QTest::mouseClick(dialog.ReadButton(), Qt::LeftButton);
+        dialog.reject();
+    });
+    QCOMPARE(int(messages.seen.size()), 1);
+    QCOMPARE(messages.seen[0].text,
+             QStringLiteral("Program Interrupt, Please reset the radio and try again"));
+    QVERIFY(image == before);
+
+    // A port that does not open: the message, nothing stored.
+    g_portName = "/dev/no-such-port";
+    RunWith(dialog, image, [&] {
+        dialog.LevelList(0)->setCurrentIndex(0);
+        QTest::mouseClick(dialog.WriteButton(), Qt::LeftButton);
+        dialog.reject();
+    });
+    QCOMPARE(int(messages.seen.size()), 2);
+    QVERIFY(messages.seen[1].text.startsWith(QStringLiteral("Could not Open the Port")));
+    QVERIFY(image == before);
+}
+
+QTEST_MAIN(SignallingDialogsTest)
+#include "signalling_dialogs_test.moc"

@@ -1,0 +1,553 @@
+// The channel grid driven as a user drives it: clicks on cells, typing into
+// the in-place editors, Enter, scrolling and the wheel, on the offscreen
+// platform with real widgets.
+
+#include "grid/channel_grid.h"
+#include "grid/channel_grid_model.h"
+#include "grid/grid_layout.h"
+#include "model/language.h"
+#include "model/program_document.h"
+#include "model/string_table.h"
+#include "shell/program_view.h"
+#include "tests/ui/message_recorder.h"
+#include "transfer/port_setting_dialog.h"
+#include "transfer/process_dialog.h"
+#include "ui/help_service.h"
+
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTranslator>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+const QStringList kEmptyRow{"", "", "", "", "", "", "", "", ""};
+const QStringList kNewChannel145{"145.12500", "145.12500", "None", "None", "",
+                                 "High",      "Wide",      "Yes",  "Off"};
+
+} // namespace
+
+class GridViewTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void headersLabelsAndLook();
+    void newChannelFromEmptyRow();
+    void offStepFrequencyLeftOrEnter_data();
+    void offStepFrequencyLeftOrEnter();
+    void receiveFrequencyChecks_data();
+    void receiveFrequencyChecks();
+    void transmitFrequencyRules_data();
+    void transmitFrequencyRules();
+    void emptyingReceiveFrequencyDeletesChannel();
+    void decodeDropsEditInProgress();
+    void settingsNeedFrequencies();
+    void listSelectsCellTextOnBegin();
+    void scrollingDropsOpenList();
+    void frequencyEditKeyFilter();
+    void nameEditLimitedToSevenBytes();
+    void helpContextsOfFocusedControl();
+    void wheelPagesGrid();
+    void captionKeptOnChannelWindow();
+    void screenScaling_data();
+    void screenScaling();
+    void displayChangeScalesWidths();
+    void chineseTexts();
+    void chineseMessagesAndWindows();
+
+private:
+    void makeView();
+    ChannelGrid* grid() const { return m_view->Grid(); }
+    QLineEdit* frequencyEdit() const { return m_view->findChild<QLineEdit*>("frequencyEdit"); }
+    QLineEdit* nameEdit() const { return m_view->findChild<QLineEdit*>("nameEdit"); }
+    QComboBox* list(const char* name) const { return m_view->findChild<QComboBox*>(name); }
+    void click(int row, int col);
+    void typeFrequency(int row, int col, const QString& text);
+    void addChannel(int row, const QString& rx);
+    QStringList rowTexts(int row) const;
+    QString cell(int row, int col) const { return rowTexts(row).at(col - 1); }
+
+    RadioImage m_image;
+    std::unique_ptr<CProgramView> m_view;
+};
+
+void GridViewTest::init() {
+    g_bChinese = 0;
+    makeView();
+}
+
+void GridViewTest::cleanup() {
+    m_view.reset();
+    g_bChinese = 0;
+    HelpService::SetHandler({});
+}
+
+void GridViewTest::makeView() {
+    m_view.reset();
+    FillNewDocumentImage(m_image);
+    m_view = std::make_unique<CProgramView>(m_image);
+    m_view->resize(1095, 650);
+    m_view->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_view.get()));
+    m_view->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_view.get()));
+    m_view->OnInitialUpdate();
+}
+
+void GridViewTest::click(int row, int col) {
+    const QModelIndex index = grid()->model()->index(row - 1, col - 1);
+    QTest::mouseClick(grid()->viewport(), Qt::LeftButton, {}, grid()->visualRect(index).center());
+}
+
+void GridViewTest::typeFrequency(int row, int col, const QString& text) {
+    click(row, col);
+    QVERIFY(frequencyEdit()->isVisible());
+    frequencyEdit()->selectAll();
+    QTest::keyClicks(frequencyEdit(), text);
+}
+
+void GridViewTest::addChannel(int row, const QString& rx) {
+    typeFrequency(row, 1, rx);
+    click(row, 3);
+    QCOMPARE(cell(row, 1), rx);
+}
+
+QStringList GridViewTest::rowTexts(int row) const {
+    QStringList texts;
+    for (const std::string& text : m_view->Channels()[static_cast<std::size_t>(row - 1)]) {
+        texts << QString::fromStdString(text);
+    }
+    return texts;
+}
+
+void GridViewTest::headersLabelsAndLook() {
+    QAbstractItemModel* model = grid()->model();
+    QCOMPARE(model->rowCount(), 129);
+    QCOMPARE(model->columnCount(), 9);
+    const QStringList headers{"Rx Frequency", "Tx Frequency", "QT/DQT Dec",
+                              "QT/DQT Enc",   "Chnnel Name",  "Power",
+                              " W/N ",        "Scan Add",     "Busy Lock"};
+    for (int col = 0; col < 9; ++col) {
+        QCOMPARE(model->headerData(col, Qt::Horizontal).toString(), headers.at(col));
+    }
+    QCOMPARE(ChannelGrid::CornerText(), QString("CH"));
+    QCOMPARE(model->headerData(0, Qt::Vertical).toString(), QString("1"));
+    QCOMPARE(model->headerData(127, Qt::Vertical).toString(), QString("128"));
+    QCOMPARE(model->headerData(128, Qt::Vertical).toString(), QString("Fr"));
+    const QColor fixed(0, 51, 240);
+    QCOMPARE(model->headerData(4, Qt::Horizontal, Qt::ForegroundRole).value<QBrush>().color(),
+             fixed);
+    QCOMPARE(model->headerData(128, Qt::Vertical, Qt::ForegroundRole).value<QBrush>().color(),
+             fixed);
+    for (int col = 0; col < 9; ++col) {
+        QCOMPARE(model->data(model->index(7, col), Qt::TextAlignmentRole).value<Qt::Alignment>(),
+                 Qt::Alignment(Qt::AlignCenter));
+    }
+    QCOMPARE(model->data(model->index(100, 4), Qt::FontRole).value<QFont>().family(),
+             QString("Courier"));
+    // Set-up leaves the name cell of row 1 current, with no editor shown.
+    QCOMPARE(grid()->Row(), 1);
+    QCOMPARE(grid()->Col(), 5);
+    QVERIFY(nameEdit()->isHidden());
+    QCOMPARE(rowTexts(1), kEmptyRow);
+}
+
+void GridViewTest::newChannelFromEmptyRow() {
+    MessageRecorder messages;
+    QSignalSpy edited(m_view.get(), &CProgramView::ChannelsEdited);
+    typeFrequency(1, 1, "145.125");
+    click(1, 3);
+    QCOMPARE(rowTexts(1), kNewChannel145);
+    QVERIFY(messages.seen.empty());
+    QCOMPARE(edited.count(), 1);
+    // The next cell's editor took over: the tone list over row 1, column 3.
+    QVERIFY(frequencyEdit()->isHidden());
+    QVERIFY(list("toneList")->isVisible());
+    QCOMPARE(list("toneList")->currentText(), QString("None"));
+}
+
+void GridViewTest::offStepFrequencyLeftOrEnter_data() {
+    QTest::addColumn<bool>("enter");
+    QTest::newRow("left") << false;
+    QTest::newRow("enter") << true;
+}
+
+void GridViewTest::offStepFrequencyLeftOrEnter() {
+    QFETCH(bool, enter);
+    addChannel(2, "145.12500");
+    MessageRecorder messages;
+    typeFrequency(2, 1, "145.0031");
+    if (enter) {
+        QTest::keyClick(frequencyEdit(), Qt::Key_Return);
+    } else {
+        click(2, 4);
+    }
+    QCOMPARE(messages.seen.size(), std::size_t{1});
+    QCOMPARE(messages.seen[0].text, QString(StringTableText(IDS_ERROR_STEP_VALUE)));
+    QCOMPARE(messages.seen[0].caption, QString("Caution"));
+    QVERIFY(messages.seen[0].icon == MessageIcon::Exclamation);
+    if (enter) {
+        // Only the edit is cleared; the channel stays and the edit stays open.
+        QCOMPARE(rowTexts(2).at(0), QString("145.12500"));
+        QVERIFY(frequencyEdit()->isVisible());
+        QCOMPARE(frequencyEdit()->text(), QString());
+    } else {
+        QCOMPARE(rowTexts(2), kEmptyRow);
+        QVERIFY(frequencyEdit()->isHidden());
+        QCOMPARE(grid()->Col(), 4);
+    }
+}
+
+void GridViewTest::receiveFrequencyChecks_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("messageId");
+    QTest::addColumn<bool>("stopIcon");
+    QTest::addColumn<QString>("stored");
+    QTest::newRow("6.25 kHz step") << "137.00625" << 0 << false << "137.00625";
+    QTest::newRow("off both steps") << "137.0025" << int(IDS_ERROR_STEP_VALUE) << false << "";
+    QTest::newRow("600 MHz outside the bands")
+        << "600.00000" << int(IDS_OUT_OF_RANGE) << false << "";
+    QTest::newRow("520 MHz band end") << "520" << 0 << false << "520.00000";
+    QTest::newRow("520.00625 beyond band end")
+        << "520.00625" << int(IDS_OUT_OF_RANGE) << false << "";
+    QTest::newRow("below 67 MHz") << "66.995" << int(IDS_ERROR_DATA_FORMAT) << true << "";
+    QTest::newRow("above 600 MHz") << "600.005" << int(IDS_ERROR_DATA_FORMAT) << true << "";
+    QTest::newRow("no number") << "." << int(IDS_ERROR_DATA_FORMAT) << true << "";
+}
+
+void GridViewTest::receiveFrequencyChecks() {
+    QFETCH(QString, typed);
+    QFETCH(int, messageId);
+    QFETCH(bool, stopIcon);
+    QFETCH(QString, stored);
+    MessageRecorder messages;
+    typeFrequency(3, 1, typed);
+    click(3, 5);
+    QCOMPARE(cell(3, 1), stored);
+    if (messageId == 0) {
+        QVERIFY(messages.seen.empty());
+        QCOMPARE(grid()->Col(), 5);
+        return;
+    }
+    QCOMPARE(messages.seen.size(), std::size_t{1});
+    QCOMPARE(messages.seen[0].text, QString(StringTableText(messageId)));
+    QCOMPARE(messages.seen[0].caption, QString("Caution"));
+    QVERIFY(messages.seen[0].icon == (stopIcon ? MessageIcon::Stop : MessageIcon::Exclamation));
+    if (messageId != IDS_ERROR_STEP_VALUE) {
+        // Refused entries keep the edit open with the user's text, and the
+        // grid stays on the cell so that the text can be corrected.
+        QVERIFY(frequencyEdit()->isVisible());
+        QCOMPARE(frequencyEdit()->text(), typed);
+        QCOMPARE(grid()->Row(), 3);
+        QCOMPARE(grid()->Col(), 1);
+        // Enter on the same text clears the edit instead.
+        QTest::keyClick(frequencyEdit(), Qt::Key_Enter);
+        QCOMPARE(messages.seen.size(), std::size_t{2});
+        QVERIFY(frequencyEdit()->isVisible());
+        QCOMPARE(frequencyEdit()->text(), QString());
+    }
+}
+
+void GridViewTest::transmitFrequencyRules_data() {
+    QTest::addColumn<bool>("withChannel");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("stored");
+    QTest::newRow("in band 2") << true << "480"
+                               << "480.00000";
+    QTest::newRow("outside the bands") << true << "300"
+                                       << "136.00000";
+    QTest::newRow("off step is kept") << true << "145.0031"
+                                      << "145.00310";
+    QTest::newRow("no number") << true << "."
+                               << "136.00000";
+    QTest::newRow("row without Rx") << false << "150"
+                                    << "";
+}
+
+void GridViewTest::transmitFrequencyRules() {
+    QFETCH(bool, withChannel);
+    QFETCH(QString, typed);
+    QFETCH(QString, stored);
+    if (withChannel) {
+        addChannel(4, "145.12500");
+    }
+    MessageRecorder messages;
+    typeFrequency(4, 2, typed);
+    click(4, 3);
+    QVERIFY(messages.seen.empty());
+    QCOMPARE(cell(4, 2), stored);
+}
+
+void GridViewTest::emptyingReceiveFrequencyDeletesChannel() {
+    addChannel(5, "145.12500");
+    typeFrequency(5, 1, "");
+    QTest::keyClick(frequencyEdit(), Qt::Key_Backspace);
+    click(5, 2);
+    QCOMPARE(rowTexts(5), kEmptyRow);
+    m_view->EncodeChannels();
+    const std::size_t record = 4 * 24;
+    for (std::size_t b : {0, 3, 4, 7, 8, 11, 16, 23}) {
+        QCOMPARE(int(m_image[record + b]), 0xFF);
+    }
+    QCOMPARE(int(m_image[record + 13]) & 0xFE, 0x04);
+}
+
+void GridViewTest::decodeDropsEditInProgress() {
+    addChannel(12, "145.12500");
+    // The image holds the channel with high power, as a read would bring it.
+    m_view->EncodeChannels();
+    click(12, 6);
+    QComboBox* power = list("powerList");
+    power->setCurrentIndex(power->findText("Low"));
+    m_view->DecodeChannels();
+    QVERIFY(power->isHidden());
+    click(12, 7);
+    QCOMPARE(cell(12, 6), QString("High"));
+}
+
+void GridViewTest::settingsNeedFrequencies() {
+    MessageRecorder messages;
+    // "Carrier" on a row without frequencies leaves the cell empty.
+    click(6, 9);
+    QComboBox* busy = list("busyList");
+    QVERIFY(busy->isVisible());
+    busy->setCurrentIndex(busy->findText("Carrier"));
+    click(6, 8);
+    QCOMPARE(cell(6, 9), QString());
+    // With a channel the choice is stored.
+    addChannel(7, "438.00625");
+    click(7, 9);
+    busy->setCurrentIndex(busy->findText("Carrier"));
+    click(7, 8);
+    QCOMPARE(cell(7, 9), QString("Carrier"));
+    QVERIFY(messages.seen.empty());
+}
+
+void GridViewTest::listSelectsCellTextOnBegin() {
+    addChannel(8, "145.12500");
+    struct Case {
+        int col;
+        const char* list;
+        const char* cellText;
+        const char* selected;
+    };
+    const Case cases[] = {
+        {6, "powerList", "High", "High"},     {6, "powerList", "low", "Low"},
+        {7, "widthList", "Narrow", "Narrow"}, {8, "scanList", "n", "No"},
+        {9, "busyList", "QT/DQT", "QT/DQT"},  {9, "busyList", "", "Off"},
+        {3, "toneList", "D023N", "D023N"},    {4, "toneList", "254.1", "254.1"},
+        {4, "toneList", "Nothing", "None"},   {6, "powerList", "Medium", "Low"},
+    };
+    for (const Case& c : cases) {
+        // Written straight into the grid as a decode would leave it.
+        click(1, 1);
+        static_cast<ChannelGridModel*>(grid()->model())->SetCell(8, c.col, c.cellText);
+        click(8, c.col);
+        QComboBox* box = list(c.list);
+        QVERIFY(box->isVisible());
+        QCOMPARE(box->currentText(), QString::fromUtf8(c.selected));
+        QCOMPARE(box->geometry(), grid()->visualRect(grid()->currentIndex()));
+    }
+    QCOMPARE(list("toneList")->count(), 261);
+    QCOMPARE(list("busyList")->count(), 3);
+}
+
+void GridViewTest::scrollingDropsOpenList() {
+    addChannel(1, "145.12500");
+    click(1, 6);
+    QComboBox* power = list("powerList");
+    QVERIFY(power->isVisible());
+    power->showPopup();
+    power->setCurrentIndex(power->findText("Low"));
+    grid()->verticalScrollBar()->setValue(10);
+    QVERIFY(power->isHidden());
+    QVERIFY(!power->view()->isVisible());
+    // The edit is gone: leaving the cell commits nothing.
+    grid()->verticalScrollBar()->setValue(0);
+    click(2, 2);
+    QCOMPARE(cell(1, 6), QString("High"));
+}
+
+void GridViewTest::frequencyEditKeyFilter() {
+    click(9, 1);
+    QLineEdit* edit = frequencyEdit();
+    QTest::keyClicks(edit, "1a4!5 ,.x-2");
+    QCOMPARE(edit->text(), QString("145.2"));
+    QTest::keyClick(edit, Qt::Key_Backspace);
+    QTest::keyClick(edit, Qt::Key_Left);
+    QTest::keyClick(edit, Qt::Key_7, Qt::KeypadModifier);
+    QTest::keyClick(edit, Qt::Key_5, Qt::ShiftModifier);
+    QCOMPARE(edit->text(), QString("1457."));
+    edit->clear();
+    QTest::keyClicks(edit, "1234567890");
+    QCOMPARE(edit->text(), QString("123456789"));
+}
+
+void GridViewTest::nameEditLimitedToSevenBytes() {
+    addChannel(10, "145.12500");
+    click(10, 5);
+    QLineEdit* edit = nameEdit();
+    QVERIFY(edit->isVisible());
+    // Typed as an input method delivers it: one key event per character.
+    for (const QChar c : QString::fromUtf8("信道名字")) {
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(edit, &press);
+    }
+    QCOMPARE(edit->text(), QString::fromUtf8("信道名"));
+    QTest::keyClicks(edit, "AB");
+    QCOMPARE(edit->text(), QString::fromUtf8("信道名A"));
+    click(10, 6);
+    QCOMPARE(cell(10, 5), QString::fromUtf8("信道名A"));
+}
+
+void GridViewTest::helpContextsOfFocusedControl() {
+    std::vector<int> contexts;
+    HelpService::SetHandler([&contexts](HelpCommand command, int data) {
+        QVERIFY(command == HelpCommand::HelpContext);
+        contexts.push_back(data);
+    });
+    addChannel(11, "145.12500");
+    const std::pair<int, int> cells[] = {{1, 2127}, {2, 2128}, {3, 2132}, {4, 2133},
+                                         {5, 1126}, {6, 1129}, {9, 1130}};
+    for (const auto& [col, context] : cells) {
+        click(11, col);
+        QWidget* focus = QApplication::focusWidget();
+        QVERIFY(focus != nullptr && focus != grid());
+        QTest::keyClick(focus, Qt::Key_F1);
+        QCOMPARE(contexts.back(), context);
+    }
+    // With no editor the grid itself has the focus.
+    grid()->verticalScrollBar()->setValue(3);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
+    QCOMPARE(contexts.back(), IDC_CHANNEL_GRID);
+    QCOMPARE(contexts.size(), std::size_t{8});
+}
+
+void GridViewTest::wheelPagesGrid() {
+    QScrollBar* bar = grid()->verticalScrollBar();
+    const int page = bar->pageStep();
+    QVERIFY(page > 1);
+    auto wheel = [this](int delta) {
+        const QPointF at = grid()->viewport()->rect().center();
+        QWheelEvent event(at, grid()->viewport()->mapToGlobal(at), QPoint(), QPoint(0, delta),
+                          Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(grid()->viewport(), &event);
+    };
+    wheel(-120);
+    QCOMPARE(bar->value(), page);
+    wheel(-120);
+    QCOMPARE(bar->value(), 2 * page);
+    wheel(120);
+    QCOMPARE(bar->value(), page);
+}
+
+void GridViewTest::captionKeptOnChannelWindow() {
+    QMdiArea area;
+    FillNewDocumentImage(m_image);
+    auto* view = new CProgramView(m_image);
+    QMdiSubWindow* frame = area.addSubWindow(view);
+    area.resize(1200, 800);
+    area.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&area));
+    view->OnInitialUpdate();
+    QCOMPARE(frame->windowTitle(), QString("Channel Information"));
+    frame->setWindowTitle("radio.dat");
+    QTest::keyClick(view->Grid(), Qt::Key_Down);
+    QCOMPARE(frame->windowTitle(), QString("Channel Information"));
+}
+
+void GridViewTest::screenScaling_data() {
+    QTest::addColumn<int>("screenWidth");
+    QTest::addColumn<double>("scale");
+    QTest::addColumn<int>("length");
+    QTest::addColumn<int>("scaled");
+    QTest::newRow("800 is never scaled") << 800 << 1.0 << 116 << 116;
+    QTest::newRow("801") << 801 << 801.0 / 1024 << 1000 << 782;
+    QTest::newRow("1024") << 1024 << 1.0 << 121 << 121;
+    QTest::newRow("1280 truncates") << 1280 << 1.25 << 115 << 143;
+    QTest::newRow("1920") << 1920 << 1.875 << 55 << 103;
+}
+
+void GridViewTest::screenScaling() {
+    QFETCH(int, screenWidth);
+    QFETCH(double, scale);
+    QFETCH(int, length);
+    QFETCH(int, scaled);
+    QCOMPARE(SetupScale(screenWidth), scale);
+    QCOMPARE(ScaleLength(length, SetupScale(screenWidth)), scaled);
+}
+
+void GridViewTest::displayChangeScalesWidths() {
+    QCOMPARE(m_view->ScreenWidth(), 800);
+    auto widths = [this] {
+        QList<int> w{grid()->verticalHeader()->width()};
+        for (int col = 0; col < 9; ++col) {
+            w << grid()->columnWidth(col);
+        }
+        return w;
+    };
+    QCOMPARE(widths(), (QList<int>{55, 116, 116, 121, 121, 118, 77, 94, 88, 115}));
+    m_view->OnDisplayChange(800);
+    QCOMPARE(m_view->ScreenWidth(), 800);
+    m_view->OnDisplayChange(1280);
+    QCOMPARE(widths(), (QList<int>{88, 185, 185, 193, 193, 188, 123, 150, 140, 184}));
+    m_view->OnDisplayChange(1024);
+    QCOMPARE(m_view->ScreenWidth(), 1024);
+    QCOMPARE(widths(), (QList<int>{70, 148, 148, 154, 154, 150, 98, 120, 112, 147}));
+}
+
+void GridViewTest::chineseTexts() {
+    g_bChinese = 1;
+    makeView();
+    QAbstractItemModel* model = grid()->model();
+    QCOMPARE(model->headerData(0, Qt::Horizontal).toString(), QString::fromUtf8("接收频率"));
+    QCOMPARE(model->headerData(6, Qt::Horizontal).toString(), QString::fromUtf8("宽/窄"));
+    QCOMPARE(ChannelGrid::CornerText(), QString::fromUtf8("信道"));
+    QCOMPARE(list("powerList")->itemText(0), QString::fromUtf8("低"));
+    QCOMPARE(list("busyList")->itemText(1), QString::fromUtf8("载波"));
+    QCOMPARE(list("toneList")->itemText(0), QString::fromUtf8("无"));
+    addChannel(1, "145.12500");
+    QCOMPARE(rowTexts(1),
+             QStringList({"145.12500", "145.12500", "无", "无", "", "高", "宽", "是", "关"}));
+}
+
+void GridViewTest::chineseMessagesAndWindows() {
+    QTranslator chinese;
+    QVERIFY(chinese.load(QStringLiteral(CHINESE_QM)));
+    QCoreApplication::installTranslator(&chinese);
+    g_bChinese = 1;
+    makeView();
+    MessageRecorder messages;
+    typeFrequency(1, 1, "50");
+    click(1, 2);
+    QCOMPARE(messages.seen.size(), std::size_t{1});
+    QCOMPARE(messages.seen[0].text, QString::fromUtf8("数据格式错误，请重新输入。"));
+    QCOMPARE(messages.seen[0].caption, QString::fromUtf8("注意"));
+    m_view->OnProgramWrite();
+    CProcessDlg* process = m_view->ProcessDialog();
+    QCOMPARE(process->windowTitle(), QString::fromUtf8("写数据"));
+    QCOMPARE(process->StatusLabel()->text(), QString::fromUtf8("尚未开始"));
+    QCOMPARE(process->StartButton()->text(), QString::fromUtf8("开始"));
+    process->reject();
+    QCOMPARE(m_view->windowTitle(), QString::fromUtf8("信道信息"));
+    CPortSettingDlg ports(
+        nullptr, PortAccess{[](const std::string&) { return false; },
+                            [](const std::string&) { return std::optional<std::string>(); }});
+    QCOMPARE(ports.windowTitle(), QString::fromUtf8("端口设置"));
+    QCoreApplication::removeTranslator(&chinese);
+}
+
+QTEST_MAIN(GridViewTest)
+#include "grid_view_test.moc"

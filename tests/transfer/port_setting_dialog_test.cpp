@@ -1,0 +1,238 @@
+// The Port Setting dialog against real pseudo-terminals standing in for
+// serial ports: which ports are offered, which one is checked, and what OK
+// and Cancel leave in the port name and the per-user store.
+
+#include "link/port_name.h"
+#include "link_qt/port_probe.h"
+#include "link_qt/qt_serial_link.h"
+#include "shell/program_view.h"
+#include "transfer/port_setting_dialog.h"
+#include "ui/user_store.h"
+
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <fcntl.h>
+#include <map>
+#include <unistd.h>
+
+namespace {
+
+// A pseudo-terminal whose device stands for a serial port while it lives.
+class Pty {
+public:
+    Pty() {
+        m_master = posix_openpt(O_RDWR | O_NOCTTY);
+        if (m_master >= 0 && grantpt(m_master) == 0 && unlockpt(m_master) == 0) {
+            m_device = ptsname(m_master);
+        }
+    }
+    ~Pty() {
+        if (m_master >= 0) {
+            close(m_master);
+        }
+    }
+    Pty(const Pty&) = delete;
+    Pty& operator=(const Pty&) = delete;
+
+    const std::string& Device() const { return m_device; }
+
+private:
+    int m_master = -1;
+    std::string m_device;
+};
+
+std::optional<std::uint32_t> storedPort() {
+    return UserStore::ReadPortNumber(UserStore::CurrentAppName());
+}
+
+} // namespace
+
+class PortSettingDialogTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void offersOpenablePortsAndChecksCurrent_data();
+    void offersOpenablePortsAndChecksCurrent();
+    void currentPortInUse();
+    void okStoresChosenPort_data();
+    void okStoresChosenPort();
+    void cancelChangesNothing();
+    void viewLoadsStoredPort_data();
+    void viewLoadsStoredPort();
+
+private:
+    // COMn of the listed numbers are pseudo-terminals; every other port is absent.
+    void makePorts(std::initializer_list<int> numbers);
+    // Ports reached through the pseudo-terminals; every probe's port name
+    // is recorded in m_probed.
+    PortAccess access();
+    void clickOk(CPortSettingDlg& dialog);
+
+    std::unique_ptr<QTemporaryDir> m_store;
+    std::map<int, std::unique_ptr<Pty>> m_ptys;
+    std::vector<std::string> m_probed;
+};
+
+void PortSettingDialogTest::init() {
+    m_store = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_store->isValid());
+    UserStore::SetBaseDirectory(m_store->path());
+    g_portName = "COM1";
+}
+
+void PortSettingDialogTest::cleanup() {
+    m_ptys.clear();
+    m_store.reset();
+}
+
+void PortSettingDialogTest::makePorts(std::initializer_list<int> numbers) {
+    for (int number : numbers) {
+        auto pty = std::make_unique<Pty>();
+        QVERIFY(!pty->Device().empty());
+        m_ptys[number] = std::move(pty);
+    }
+}
+
+PortAccess PortSettingDialogTest::access() {
+    auto device = [this](const std::string& name) -> std::optional<std::string> {
+        const std::optional<int> number = PortNumberFromName(name);
+        if (!number || m_ptys.count(*number) == 0) {
+            return std::nullopt;
+        }
+        return m_ptys.at(*number)->Device();
+    };
+    m_probed.clear();
+    auto probe = [this, device](const std::string& name) {
+        m_probed.push_back(name);
+        const std::optional<std::string> path = device(name);
+        return path && ProbePort(*path);
+    };
+    return {probe, device};
+}
+
+void PortSettingDialogTest::clickOk(CPortSettingDlg& dialog) {
+    for (QPushButton* button : dialog.findChildren<QPushButton*>()) {
+        if (button->property("controlId").toInt() == 1) {
+            QTest::mouseClick(button, Qt::LeftButton);
+            return;
+        }
+    }
+    QFAIL("no OK button");
+}
+
+void PortSettingDialogTest::offersOpenablePortsAndChecksCurrent_data() {
+    QTest::addColumn<int>("current");
+    QTest::addColumn<QString>("expectedName");
+    QTest::newRow("COM3") << 3 << "COM3";
+    QTest::newRow("COM12") << 12 << "\\\\.\\COM12";
+}
+
+void PortSettingDialogTest::offersOpenablePortsAndChecksCurrent() {
+    QFETCH(int, current);
+    QFETCH(QString, expectedName);
+    makePorts({3, 12});
+    g_portName = PortNameFromNumber(current);
+    CPortSettingDlg dialog(nullptr, access());
+    // Every port is probed under its own name (COM10 and up in the long
+    // form), then the current port under the name in use.
+    std::vector<std::string> names;
+    for (int number = 1; number <= 16; ++number) {
+        names.push_back(number < 10 ? "COM" + std::to_string(number)
+                                    : "\\\\.\\COM" + std::to_string(number));
+    }
+    names.push_back(expectedName.toStdString());
+    QCOMPARE(m_probed, names);
+    for (int number = 1; number <= 16; ++number) {
+        QRadioButton* button = dialog.PortButton(number);
+        QCOMPARE(button->property("controlId").toInt(), 1006 + number);
+        QCOMPARE(button->isEnabled(), number == 3 || number == 12);
+        QCOMPARE(button->isChecked(), number == current);
+    }
+    // Each port shows the device it stands for.
+    QCOMPARE(dialog.PortButton(3)->text(),
+             QString("COM3 (%1)").arg(QString::fromStdString(m_ptys[3]->Device())));
+    QCOMPARE(dialog.PortButton(4)->text(), QString("COM4"));
+    QCOMPARE(dialog.CheckedPort(), std::optional<int>(current));
+    clickOk(dialog);
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    QCOMPARE(QString::fromStdString(g_portName), expectedName);
+    QCOMPARE(storedPort(), std::optional<std::uint32_t>(current));
+}
+
+void PortSettingDialogTest::currentPortInUse() {
+    makePorts({3, 5});
+    g_portName = "COM3";
+    QtSerialLink otherProgram;
+    QVERIFY(otherProgram.Open(m_ptys[3]->Device()));
+    CPortSettingDlg dialog(nullptr, access());
+    QVERIFY(!dialog.PortButton(3)->isEnabled());
+    QVERIFY(dialog.PortButton(5)->isEnabled());
+    QCOMPARE(dialog.CheckedPort(), std::nullopt);
+    clickOk(dialog);
+    QCOMPARE(g_portName, std::string("COM3"));
+    QCOMPARE(storedPort(), std::nullopt);
+    otherProgram.Close();
+}
+
+void PortSettingDialogTest::okStoresChosenPort_data() {
+    QTest::addColumn<int>("chosen");
+    QTest::addColumn<QString>("expectedName");
+    QTest::newRow("COM9") << 9 << "COM9";
+    QTest::newRow("COM10") << 10 << "\\\\.\\COM10";
+    QTest::newRow("COM16") << 16 << "\\\\.\\COM16";
+}
+
+void PortSettingDialogTest::okStoresChosenPort() {
+    QFETCH(int, chosen);
+    QFETCH(QString, expectedName);
+    makePorts({9, 10, 16});
+    CPortSettingDlg dialog(nullptr, access());
+    QCOMPARE(dialog.CheckedPort(), std::nullopt);
+    QTest::mouseClick(dialog.PortButton(chosen), Qt::LeftButton);
+    QCOMPARE(dialog.CheckedPort(), std::optional<int>(chosen));
+    clickOk(dialog);
+    QCOMPARE(QString::fromStdString(g_portName), expectedName);
+    QCOMPARE(storedPort(), std::optional<std::uint32_t>(chosen));
+}
+
+void PortSettingDialogTest::cancelChangesNothing() {
+    makePorts({3, 12});
+    g_portName = "COM3";
+    CPortSettingDlg dialog(nullptr, access());
+    QTest::mouseClick(dialog.PortButton(12), Qt::LeftButton);
+    QCOMPARE(dialog.CheckedPort(), std::optional<int>(12));
+    dialog.reject();
+    QCOMPARE(g_portName, std::string("COM3"));
+    QCOMPARE(storedPort(), std::nullopt);
+}
+
+void PortSettingDialogTest::viewLoadsStoredPort_data() {
+    QTest::addColumn<int>("stored");
+    QTest::addColumn<QString>("expectedName");
+    QTest::newRow("nothing stored") << -1 << "COM1";
+    QTest::newRow("9") << 9 << "COM9";
+    QTest::newRow("12") << 12 << "\\\\.\\COM12";
+    QTest::newRow("only the low byte counts") << 0x10A << "\\\\.\\COM10";
+}
+
+void PortSettingDialogTest::viewLoadsStoredPort() {
+    QFETCH(int, stored);
+    QFETCH(QString, expectedName);
+    if (stored >= 0) {
+        QVERIFY(UserStore::WritePortNumber(UserStore::CurrentAppName(),
+                                           static_cast<std::uint32_t>(stored)));
+    }
+    g_portName = "/dev/null";
+    RadioImage image;
+    CProgramView view(image);
+    QCOMPARE(QString::fromStdString(g_portName), expectedName);
+}
+
+QTEST_MAIN(PortSettingDialogTest)
+#include "port_setting_dialog_test.moc"

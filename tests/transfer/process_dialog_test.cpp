@@ -1,0 +1,367 @@
+// The transfer window end to end: Read and Write from the channel view
+// through the real serial backend on a pseudo-terminal, against the
+// simulated radio; Start, Cancel before and during a transfer, the prompts
+// and the failure messages.
+
+#include "grid/channel_grid.h"
+#include "link/link_messages.h"
+#include "link/port_name.h"
+#include "link_qt/port_probe.h"
+#include "model/channel_codec.h"
+#include "model/language.h"
+#include "model/program_document.h"
+#include "model/string_table.h"
+#include "shell/program_view.h"
+#include "sim/simulated_radio.h"
+#include "tests/ui/message_recorder.h"
+#include "transfer/process_dialog.h"
+#include "ui/user_store.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+// Generous: a transfer takes a few seconds, more under the sanitizers.
+constexpr int kTransferTimeoutMs = 120000;
+
+// A table with a few channels, as the radio holds them.
+ChannelTable radioChannels() {
+    ChannelTable table;
+    table[0] = {"145.12500", "145.62500", "67.0", "D023N", "REPEAT", "High", "Wide", "Yes", "Off"};
+    table[127] = {"438.00625", "438.00625", "None", "254.1", "", "Low", "Narrow", "No", "Carrier"};
+    return table;
+}
+
+QStringList texts(const ChannelTexts& row) {
+    QStringList list;
+    for (const std::string& text : row) {
+        list << QString::fromStdString(text);
+    }
+    return list;
+}
+
+} // namespace
+
+class ProcessDialogTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void readEndToEnd();
+    void writeEndToEndCommitsPendingEdit();
+    void cancelBeforeStartOpensNoPort();
+    void cancelDuringTransfer();
+    void failuresEndWithTheirMessage_data();
+    void failuresEndWithTheirMessage();
+    void communicationErrorPrompt();
+    void noSecondTransferWhileRunning();
+    void directionChangesWhileWaiting();
+    void viewClosedDuringTransfer();
+
+private:
+    void startRadio(SimOptions options = {});
+    CProcessDlg* dialog() const { return m_view->ProcessDialog(); }
+    void pressStart();
+    void waitUntilEnded();
+
+    QTemporaryDir m_store;
+    RadioImage m_image;
+    std::unique_ptr<CProgramView> m_view;
+    std::unique_ptr<SimulatedRadio> m_radio;
+};
+
+void ProcessDialogTest::initTestCase() {
+    QVERIFY(m_store.isValid());
+    UserStore::SetBaseDirectory(m_store.path());
+}
+
+void ProcessDialogTest::init() {
+    g_bChinese = 0;
+    FillNewDocumentImage(m_image);
+    m_view = std::make_unique<CProgramView>(m_image);
+    m_view->resize(1095, 650);
+    m_view->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_view.get()));
+    m_view->OnInitialUpdate();
+}
+
+void ProcessDialogTest::cleanup() {
+    m_view.reset();
+    m_radio.reset();
+}
+
+void ProcessDialogTest::startRadio(SimOptions options) {
+    m_radio = std::make_unique<SimulatedRadio>(options);
+    RadioImage radioImage = m_image;
+    EncodeChannels(radioChannels(), radioImage);
+    m_radio->LoadImage(radioImage);
+    std::string error;
+    QVERIFY2(m_radio->Start(&error), error.c_str());
+    g_portName = m_radio->DevicePath();
+}
+
+void ProcessDialogTest::pressStart() {
+    QVERIFY(dialog()->isVisible());
+    QVERIFY(dialog()->StartButton()->isEnabled());
+    QTest::mouseClick(dialog()->StartButton(), Qt::LeftButton);
+    // Start disables itself at once; the transfer begins when the view
+    // handles the posted request.
+    QVERIFY(!dialog()->StartButton()->isEnabled());
+    QVERIFY(m_view->IsTransferRunning());
+}
+
+void ProcessDialogTest::waitUntilEnded() {
+    QTRY_VERIFY_WITH_TIMEOUT(!m_view->IsTransferRunning(), kTransferTimeoutMs);
+    QVERIFY(!dialog()->isVisible());
+}
+
+void ProcessDialogTest::readEndToEnd() {
+    startRadio();
+    MessageRecorder messages;
+    QSignalSpy read(m_view.get(), &CProgramView::ChannelsRead);
+    QSignalSpy running(m_view.get(), &CProgramView::TransferRunningChanged);
+    m_view->OnProgramRead();
+    QCOMPARE(dialog()->windowTitle(), QString("Read Data"));
+    QCOMPARE(dialog()->StatusLabel()->text(), QString("Not start yet"));
+    QCOMPARE(dialog()->ProgressBar()->minimum(), 0);
+    QCOMPARE(dialog()->ProgressBar()->maximum(), 191);
+    QCOMPARE(dialog()->ProgressBar()->value(), 0);
+    QVERIFY(!m_view->IsTransferRunning());
+    pressStart();
+    waitUntilEnded();
+
+    QVERIFY(messages.seen.empty());
+    QCOMPARE(read.count(), 1);
+    QCOMPARE(running.count(), 2);
+    QCOMPARE(dialog()->ProgressBar()->value(), 191);
+    QCOMPARE(dialog()->StatusLabel()->text(), QString("191"));
+    const ChannelTable expected = radioChannels();
+    QCOMPARE(texts(m_view->Channels()[0]), texts(expected[0]));
+    QCOMPARE(texts(m_view->Channels()[127]), texts(expected[127]));
+    QCOMPARE(texts(m_view->Channels()[1]), texts(expected[1]));
+    QVERIFY(m_radio->Violations().empty());
+    QCOMPARE(m_radio->Stats().entries, 2);
+    QCOMPARE(m_radio->Stats().blocksWritten, 0);
+    // The port is free again.
+    QVERIFY(ProbePort(g_portName));
+}
+
+void ProcessDialogTest::writeEndToEndCommitsPendingEdit() {
+    startRadio();
+    MessageRecorder messages;
+    // An edit still open in the grid reaches the radio.
+    const QModelIndex cell = m_view->Grid()->model()->index(2, 0);
+    QTest::mouseClick(m_view->Grid()->viewport(), Qt::LeftButton, {},
+                      m_view->Grid()->visualRect(cell).center());
+    auto* edit = m_view->findChild<QLineEdit*>("frequencyEdit");
+    QVERIFY(edit->isVisible());
+    QTest::keyClicks(edit, "438.00625");
+    m_view->OnProgramWrite();
+    QCOMPARE(m_view->Channels()[2][0], std::string("438.00625"));
+    QCOMPARE(dialog()->windowTitle(), QString("Write Data"));
+    pressStart();
+    waitUntilEnded();
+
+    QVERIFY(messages.seen.empty());
+    QCOMPARE(dialog()->ProgressBar()->value(), 189);
+    QVERIFY(m_radio->Violations().empty());
+    const SimStats stats = m_radio->Stats();
+    QCOMPARE(stats.blocksWritten, 508);
+    QCOMPARE(stats.closingBandWrites, 1);
+    const RadioImage radio = m_radio->MemoryAsImage();
+    for (std::size_t offset = 0; offset < 130 * 24; ++offset) {
+        QCOMPARE(int(radio[offset]), int(m_image[offset]));
+    }
+    // Record 2 holds 438.00625 MHz as 25 06 80 43.
+    QCOMPARE(int(radio[48]), 0x25);
+    QCOMPARE(int(radio[51]), 0x43);
+}
+
+void ProcessDialogTest::cancelBeforeStartOpensNoPort() {
+    startRadio();
+    MessageRecorder messages;
+    m_view->OnProgramRead();
+    QVERIFY(dialog()->isVisible());
+    QTest::mouseClick(dialog()->CancelButton(), Qt::LeftButton);
+    QVERIFY(!dialog()->isVisible());
+    QVERIFY(!m_view->IsTransferRunning());
+    QCoreApplication::processEvents();
+    QVERIFY(m_radio->ReceivedBytes().empty());
+    QVERIFY(messages.seen.empty());
+    // The same object opens again, fresh, for the next command; Esc cancels too.
+    m_view->OnProgramWrite();
+    QVERIFY(dialog()->isVisible());
+    QVERIFY(dialog()->StartButton()->isEnabled());
+    QCOMPARE(dialog()->StatusLabel()->text(), QString("Not start yet"));
+    QTest::keyClick(dialog(), Qt::Key_Escape);
+    QVERIFY(!dialog()->isVisible());
+    QCoreApplication::processEvents();
+    QVERIFY(m_radio->ReceivedBytes().empty());
+}
+
+void ProcessDialogTest::cancelDuringTransfer() {
+    SimOptions options;
+    options.wireTime = true;
+    startRadio(options);
+    MessageRecorder messages;
+    QSignalSpy read(m_view.get(), &CProgramView::ChannelsRead);
+    m_view->OnProgramRead();
+    pressStart();
+    QTRY_VERIFY_WITH_TIMEOUT(dialog()->ProgressBar()->value() >= 3, kTransferTimeoutMs);
+    QTest::mouseClick(dialog()->CancelButton(), Qt::LeftButton);
+    // The window stays until the transfer has stopped.
+    QVERIFY(dialog()->isVisible());
+    waitUntilEnded();
+
+    QVERIFY(messages.seen.empty());
+    QCOMPARE(read.count(), 0);
+    QVERIFY(dialog()->ProgressBar()->value() < 191);
+    QVERIFY(m_radio->Stats().blocksRead < 512);
+    QVERIFY(ProbePort(g_portName));
+    // Rows received before the stop are in the image; the grid still shows
+    // what it showed before.
+    const RadioImage radio = m_radio->MemoryAsImage();
+    for (std::size_t offset = 0; offset < 24; ++offset) {
+        QCOMPARE(int(m_image[offset]), int(radio[offset]));
+    }
+    QCOMPARE(m_view->Channels()[0][0], std::string());
+}
+
+void ProcessDialogTest::failuresEndWithTheirMessage_data() {
+    QTest::addColumn<bool>("write");
+    QTest::addColumn<bool>("openablePort");
+    QTest::addColumn<int>("bandType");
+    QTest::addColumn<QString>("password");
+    QTest::addColumn<int>("shortReplyAt");
+    QTest::addColumn<QString>("message");
+    const QString programInterrupt = StringTableText(IDS_PROGRAM_INTERRUPT);
+    QTest::newRow("port cannot be opened")
+        << false << false << 3 << "" << -1 << QString(StringTableText(IDS_COULD_NOT_OPEN_PORT));
+    QTest::newRow("band type 5") << false << true << 5 << "" << -1 << "Band type error";
+    QTest::newRow("band type 1 on a write") << true << true << 1 << "" << -1 << "Band type error";
+    QTest::newRow("password differs") << false << true << 3 << "12345" << -1 << "Password Error!";
+    QTest::newRow("11-byte reply") << false << true << 3 << "" << 0x0100 << programInterrupt;
+}
+
+void ProcessDialogTest::failuresEndWithTheirMessage() {
+    QFETCH(bool, write);
+    QFETCH(bool, openablePort);
+    QFETCH(int, bandType);
+    QFETCH(QString, password);
+    QFETCH(int, shortReplyAt);
+    QFETCH(QString, message);
+    SimOptions options;
+    options.bandType = static_cast<std::uint8_t>(bandType);
+    if (!password.isEmpty()) {
+        options.password = password.toStdString();
+    }
+    if (shortReplyAt >= 0) {
+        options.fault.kind = SimFaultKind::ShortReply;
+        options.fault.address = shortReplyAt;
+        options.fault.shortLength = 11;
+    }
+    startRadio(options);
+    if (!openablePort) {
+        g_portName = m_store.filePath("no-such-port").toStdString();
+    }
+    MessageRecorder messages;
+    QSignalSpy read(m_view.get(), &CProgramView::ChannelsRead);
+    write ? m_view->OnProgramWrite() : m_view->OnProgramRead();
+    pressStart();
+    waitUntilEnded();
+
+    QCOMPARE(messages.seen.size(), std::size_t{1});
+    QCOMPARE(messages.seen[0].text, message);
+    QVERIFY(messages.seen[0].buttons == MessageButtons::Ok);
+    QCOMPARE(read.count(), 0);
+    QCOMPARE(m_radio->Stats().blocksWritten, 0);
+    QVERIFY(ProbePort(m_radio->DevicePath()));
+}
+
+void ProcessDialogTest::communicationErrorPrompt() {
+    // A radio that never answers: after 15 attempts the prompt; Retry starts
+    // 15 more, Cancel ends the transfer with the port closed.
+    SimOptions options;
+    options.fault.kind = SimFaultKind::Silent;
+    startRadio(options);
+    MessageRecorder messages;
+    messages.Answer(MessageAnswer::Retry);
+    messages.Answer(MessageAnswer::Cancel);
+    QSignalSpy read(m_view.get(), &CProgramView::ChannelsRead);
+    m_view->OnProgramRead();
+    pressStart();
+    waitUntilEnded();
+
+    QCOMPARE(messages.seen.size(), std::size_t{2});
+    for (const MessageRequest& prompt : messages.seen) {
+        QCOMPARE(prompt.text, QString(StringTableText(IDS_COMMUNICATION_ERROR)));
+        QVERIFY(prompt.buttons == MessageButtons::RetryCancel);
+    }
+    QCOMPARE(read.count(), 0);
+    QCOMPARE(m_radio->Stats().programModeRequests, 30);
+    QVERIFY(ProbePort(g_portName));
+}
+
+void ProcessDialogTest::noSecondTransferWhileRunning() {
+    SimOptions options;
+    options.wireTime = true;
+    startRadio(options);
+    MessageRecorder messages;
+    m_view->OnProgramRead();
+    pressStart();
+    QTRY_VERIFY_WITH_TIMEOUT(dialog()->ProgressBar()->value() >= 1, kTransferTimeoutMs);
+    m_view->OnProgramWrite();
+    m_view->OnProgramRead();
+    QCOMPARE(dialog()->windowTitle(), QString("Read Data"));
+    QVERIFY(!dialog()->StartButton()->isEnabled());
+    QVERIFY(m_view->IsTransferRunning());
+    QTest::mouseClick(dialog()->CancelButton(), Qt::LeftButton);
+    waitUntilEnded();
+    QVERIFY(messages.seen.empty());
+    QCOMPARE(m_radio->Stats().programModeRequests, 2);
+    QCOMPARE(m_radio->Stats().blocksWritten, 0);
+}
+
+void ProcessDialogTest::directionChangesWhileWaiting() {
+    startRadio();
+    MessageRecorder messages;
+    m_view->OnProgramRead();
+    m_view->OnProgramWrite();
+    // The open window keeps its title; the coming Start writes.
+    QCOMPARE(dialog()->windowTitle(), QString("Read Data"));
+    pressStart();
+    waitUntilEnded();
+    QVERIFY(messages.seen.empty());
+    QCOMPARE(m_radio->Stats().blocksWritten, 508);
+    // Only the two blocks of the band check were read.
+    QCOMPARE(m_radio->Stats().blocksRead, 2);
+}
+
+void ProcessDialogTest::viewClosedDuringTransfer() {
+    SimOptions options;
+    options.wireTime = true;
+    startRadio(options);
+    MessageRecorder messages;
+    m_view->OnProgramRead();
+    pressStart();
+    QTRY_VERIFY_WITH_TIMEOUT(dialog()->ProgressBar()->value() >= 1, kTransferTimeoutMs);
+    // The transfer is stopped and its thread joined before the view goes.
+    m_view.reset();
+    QVERIFY(ProbePort(g_portName));
+    QVERIFY(m_radio->Stats().blocksRead < 512);
+    QVERIFY(messages.seen.empty());
+}
+
+QTEST_MAIN(ProcessDialogTest)
+#include "process_dialog_test.moc"

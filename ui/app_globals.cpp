@@ -1,0 +1,5 @@
+#include "ui/app_globals.h"
+
+std::string g_strLanguage;
+std::string g_strHelpFile;
+std::string g_strAppDir;
