@@ -18,7 +18,6 @@ void TransferSteps::OpenAndConfigure(const std::string& portName) {
     if (!m_link.Open(portName)) {
         throw TransferStop{LinkFault::OpenFailed, kMsgCouldNotOpenPort};
     }
-    m_link.SetQueues(kInputQueueBytes, kOutputQueueBytes);
     m_link.SetTimeouts(kTransferTimeouts);
     m_link.SetLine9600_8N1();
     m_failureCount = 1;
@@ -54,7 +53,7 @@ void TransferSteps::EnterProgramMode(const EntryStyle& style) {
             }
             m_observer.OnStatus(WaitingForRadioText());
         }
-        m_link.PurgeAll();
+        m_link.Clear(); // the purge-all before the request
         for (const std::uint8_t byte : kProgramRequest) {
             m_link.Sleep(2);
             if (style.clearBeforeEachRequestByte) {
