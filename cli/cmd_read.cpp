@@ -15,7 +15,7 @@ constexpr const char* kUsage =
 
 int CmdRead(const CommandArgs& args) {
     const std::optional<TransferOptions> options =
-        ParseTransferOptions(args, kUsage, true, true, false);
+        ParseTransferOptions(args, kUsage, {.templateFile = true, .outputFile = true});
     if (!options) {
         return kExitUsage;
     }

@@ -12,9 +12,10 @@ constexpr const char* kReadUsage =
 constexpr const char* kWriteUsage =
     "squelch-write --port DEVICE FILE.dat [--retry N] [--wire-log FILE]";
 
-int RunSquelch(const CommandArgs& args, bool write) {
-    const std::optional<TransferOptions> options =
-        ParseTransferOptions(args, write ? kWriteUsage : kReadUsage, false, !write, true);
+int RunSquelch(const CommandArgs& args, TransferDirection direction) {
+    const bool write = direction == TransferDirection::Write;
+    const std::optional<TransferOptions> options = ParseTransferOptions(
+        args, write ? kWriteUsage : kReadUsage, {.outputFile = !write, .documentFile = true});
     if (!options) {
         return kExitUsage;
     }
@@ -27,7 +28,7 @@ int RunSquelch(const CommandArgs& args, bool write) {
             return checked;
         }
     }
-    const int code = RunSquelchCommand(write, *options, doc);
+    const int code = RunSquelchCommand(direction, *options, doc);
     if (code != kExitOk || write) {
         return code;
     }
@@ -37,9 +38,9 @@ int RunSquelch(const CommandArgs& args, bool write) {
 } // namespace
 
 int CmdSquelchRead(const CommandArgs& args) {
-    return RunSquelch(args, false);
+    return RunSquelch(args, TransferDirection::Read);
 }
 
 int CmdSquelchWrite(const CommandArgs& args) {
-    return RunSquelch(args, true);
+    return RunSquelch(args, TransferDirection::Write);
 }

@@ -11,7 +11,7 @@ constexpr const char* kUsage = "write --port DEVICE FILE.dat [--retry N] [--wire
 
 int CmdWrite(const CommandArgs& args) {
     const std::optional<TransferOptions> options =
-        ParseTransferOptions(args, kUsage, false, false, true);
+        ParseTransferOptions(args, kUsage, {.documentFile = true});
     if (!options) {
         return kExitUsage;
     }

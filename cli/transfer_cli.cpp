@@ -34,8 +34,7 @@ bool IsNumber(const std::string& text) {
 } // namespace
 
 std::optional<TransferOptions> ParseTransferOptions(const CommandArgs& args, const char* usage,
-                                                    bool allowTemplate, bool allowOutput,
-                                                    bool wantFile) {
+                                                    const TransferArguments& allowed) {
     TransferOptions options;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
@@ -45,9 +44,9 @@ std::optional<TransferOptions> ParseTransferOptions(const CommandArgs& args, con
             target = &options.port;
         } else if (arg == "--wire-log") {
             target = &options.wireLog;
-        } else if (arg == "-o" && allowOutput) {
+        } else if (arg == "-o" && allowed.outputFile) {
             target = &options.output;
-        } else if (arg == "--template" && allowTemplate) {
+        } else if (arg == "--template" && allowed.templateFile) {
             target = &options.templ;
         } else if (arg == "--retry") {
             if (!hasValue || !IsNumber(args[i + 1])) {
@@ -56,7 +55,7 @@ std::optional<TransferOptions> ParseTransferOptions(const CommandArgs& args, con
             }
             options.retries = std::stoi(args[++i]);
             continue;
-        } else if (wantFile && options.file.empty() && !arg.starts_with("-")) {
+        } else if (allowed.documentFile && options.file.empty() && !arg.starts_with("-")) {
             options.file = arg;
             continue;
         } else {
@@ -73,7 +72,7 @@ std::optional<TransferOptions> ParseTransferOptions(const CommandArgs& args, con
         UsageFail("no port given (--port DEVICE)", usage);
         return std::nullopt;
     }
-    if (wantFile && options.file.empty()) {
+    if (allowed.documentFile && options.file.empty()) {
         UsageFail("no file given", usage);
         return std::nullopt;
     }
@@ -204,11 +203,13 @@ int RunCloneCommand(TransferDirection direction, const TransferOptions& options,
                     });
 }
 
-int RunSquelchCommand(bool write, const TransferOptions& options, CliDocument& doc) {
+int RunSquelchCommand(TransferDirection direction, const TransferOptions& options,
+                      CliDocument& doc) {
     return WithLink(options, 0,
                     [&](SerialLink& link, TransferObserver& observer, const std::string& port) {
                         SquelchEngine engine(link, observer);
                         RadioImage& image = doc.Doc().Image();
-                        return write ? engine.Write(port, image) : engine.Read(port, image);
+                        return direction == TransferDirection::Write ? engine.Write(port, image)
+                                                                     : engine.Read(port, image);
                     });
 }

@@ -26,11 +26,17 @@ struct TransferOptions {
     std::string file;    // the positional FILE.dat
 };
 
+// What a command takes besides --port, --wire-log and --retry.
+struct TransferArguments {
+    bool templateFile = false; // --template FILE
+    bool outputFile = false;   // -o FILE
+    bool documentFile = false; // the positional FILE.dat, required
+};
+
 // Parses the options a command allows (flags of the form "--template"); on a
 // usage error prints it and returns nothing.
 std::optional<TransferOptions> ParseTransferOptions(const CommandArgs& args, const char* usage,
-                                                    bool allowTemplate, bool allowOutput,
-                                                    bool wantFile);
+                                                    const TransferArguments& allowed);
 
 // The port name a --port value stands for: a bare number n is port n
 // ("COM3", "\\.\COM12"); anything else is used as it stands.
@@ -42,7 +48,8 @@ std::string PortFromArgument(const std::string& argument);
 int RunCloneCommand(TransferDirection direction, const TransferOptions& options, CliDocument& doc);
 
 // Runs the squelch read or write on the document's image; returns the exit code.
-int RunSquelchCommand(bool write, const TransferOptions& options, CliDocument& doc);
+int RunSquelchCommand(TransferDirection direction, const TransferOptions& options,
+                      CliDocument& doc);
 
 class CliTransferObserver : public TransferObserver {
 public:

@@ -19,6 +19,15 @@ bool IsRefusedBandType(std::uint8_t bandType) {
     return bandType == 1 || bandType == 2 || bandType == 4 || bandType == 5;
 }
 
+// What the link does before a request or an ACK goes out.
+struct Lead {
+    bool waitOneMs = false;
+    bool clear = false;
+};
+constexpr Lead kNoLead{.waitOneMs = false, .clear = false};
+constexpr Lead kClear{.waitOneMs = false, .clear = true};
+constexpr Lead kWaitAndClear{.waitOneMs = true, .clear = true};
+
 // One run of the transfer: the shared steps plus the progress position.
 class CloneRun {
 public:
@@ -44,12 +53,18 @@ public:
 private:
     using Reply = std::array<std::uint8_t, kReplyHeaderBytes + kBlockBytes>;
 
-    // Requests the block at address and returns its reply. clearFirst: the
-    // password check sends its request without a clear.
-    Reply RequestBlock(int address, bool clearFirst) {
-        if (clearFirst) {
+    void Prepare(const Lead& lead) {
+        if (lead.waitOneMs) {
+            m_steps.Link().Sleep(1);
+        }
+        if (lead.clear) {
             m_steps.Link().Clear();
         }
+    }
+
+    // Requests the block at address and returns its reply.
+    Reply RequestBlock(int address, const Lead& lead) {
+        Prepare(lead);
         m_steps.SendRequest(kReadCommand, address, kBlockBytes);
         Reply reply{};
         m_steps.ReceiveReply(reply.data(), reply.size(), address);
@@ -57,22 +72,17 @@ private:
     }
 
     // Sends the ACK for a received block and expects the radio's ACK.
-    void AcknowledgeBlock(int address, bool waitFirst, bool clearFirst) {
-        if (waitFirst) {
-            m_steps.Link().Sleep(1);
-        }
-        if (clearFirst) {
-            m_steps.Link().Clear();
-        }
+    void AcknowledgeBlock(int address, const Lead& lead) {
+        Prepare(lead);
         m_steps.Send(&kAck, 1);
         m_steps.ExpectAck(address);
     }
 
     void CheckBandType() {
-        const Reply first = RequestBlock(kBandBlockAddress, true);
-        AcknowledgeBlock(kBandBlockAddress, true, true);
-        RequestBlock(kBandBlockAddress + kBlockBytes, true);
-        AcknowledgeBlock(kBandBlockAddress + kBlockBytes, true, true);
+        const Reply first = RequestBlock(kBandBlockAddress, kClear);
+        AcknowledgeBlock(kBandBlockAddress, kWaitAndClear);
+        RequestBlock(kBandBlockAddress + kBlockBytes, kClear);
+        AcknowledgeBlock(kBandBlockAddress + kBlockBytes, kWaitAndClear);
         if (IsRefusedBandType(first[kReplyHeaderBytes + 1])) {
             throw TransferStop{LinkFault::BandType, kMsgBandTypeError, kBandBlockAddress};
         }
@@ -89,19 +99,17 @@ private:
         }
     }
 
-    void ReadBlockInto(int address, std::size_t imageOffset, bool withWaits) {
-        if (withWaits && address % static_cast<int>(kRowSize) != 0) {
-            m_steps.Link().Sleep(1);
-        }
-        const Reply reply = RequestBlock(address, true);
+    void ReadBlockInto(int address, std::size_t imageOffset, const Lead& ackLead) {
+        const Reply reply = RequestBlock(address, kClear);
         for (int i = 0; i < kBlockBytes; ++i) {
             m_image[imageOffset + static_cast<std::size_t>(i)] = reply[kReplyHeaderBytes + i];
         }
-        AcknowledgeBlock(address, withWaits, true);
+        AcknowledgeBlock(address, ackLead);
     }
 
     void ReadAll() {
-        const Reply password = RequestBlock(kPasswordBlockAddress, false);
+        // The password check sends its request and its ACK without a clear.
+        const Reply password = RequestBlock(kPasswordBlockAddress, kNoLead);
         const int passwordAt = kReplyHeaderBytes + (kPasswordAddress - kPasswordBlockAddress);
         for (int i = 0; i < kPasswordLength; ++i) {
             if (password[static_cast<std::size_t>(passwordAt + i)] !=
@@ -109,18 +117,23 @@ private:
                 throw TransferStop{LinkFault::Password, kMsgPasswordError, kPasswordBlockAddress};
             }
         }
-        AcknowledgeBlock(kPasswordBlockAddress, false, false);
+        AcknowledgeBlock(kPasswordBlockAddress, kNoLead);
 
+        // The first loop waits 1 ms before the second and third block of a
+        // row and before each ACK; the second loop does not wait.
         int address = 0;
         for (int row = 0; row < kLinearRows; ++row) {
             for (int block = 0; block < 3; ++block, address += kBlockBytes) {
-                ReadBlockInto(address, static_cast<std::size_t>(address), true);
+                if (block > 0) {
+                    m_steps.Link().Sleep(1);
+                }
+                ReadBlockInto(address, static_cast<std::size_t>(address), kWaitAndClear);
             }
             RowStep();
         }
         for (int row = kFirstUpperRow; row <= kLastReadRow; ++row) {
             for (int block = 0; block < 2; ++block, address += kBlockBytes) {
-                ReadBlockInto(address, ImageOffsetOfRadioAddress(address), false);
+                ReadBlockInto(address, ImageOffsetOfRadioAddress(address), kClear);
             }
             RowStep();
         }

@@ -10,12 +10,8 @@ public:
     explicit ForwardingLink(SerialLink& inner) : m_inner(inner) {}
 
     bool Open(const std::string& portName) override { return m_inner.Open(portName); }
-    void SetQueues(int inputBytes, int outputBytes) override {
-        m_inner.SetQueues(inputBytes, outputBytes);
-    }
     void SetTimeouts(const LinkTimeouts& timeouts) override { m_inner.SetTimeouts(timeouts); }
     bool SetLine9600_8N1() override { return m_inner.SetLine9600_8N1(); }
-    void PurgeAll() override { m_inner.PurgeAll(); }
     void Clear() override { m_inner.Clear(); }
     bool Write(const std::uint8_t* data, std::size_t size) override {
         return m_inner.Write(data, size);

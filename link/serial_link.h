@@ -23,10 +23,6 @@ struct LinkTimeouts {
 // The timeouts every transfer sets on the port.
 inline constexpr LinkTimeouts kTransferTimeouts{};
 
-// Driver queue sizes every transfer asks for.
-inline constexpr int kInputQueueBytes = 1024;
-inline constexpr int kOutputQueueBytes = 512;
-
 // What a read delivered: the bytes that arrived (count) and whether the port
 // reported an error (a vanished device, an I/O failure).
 struct ReadResult {
@@ -43,27 +39,25 @@ public:
     // ("COM3", "\\.\COM12") mapped by the platform rule of port_name.h, or a
     // device path. False when the port cannot be opened.
     virtual bool Open(const std::string& portName) = 0;
-    // Asks the driver for input and output queues of these sizes; a backend
-    // that cannot size its queues ignores the request.
-    virtual void SetQueues(int inputBytes, int outputBytes) = 0;
+    // Sets the read and write deadlines of the calls that follow.
     virtual void SetTimeouts(const LinkTimeouts& timeouts) = 0;
     // Keeps the port's other settings but sets 9600 baud, 8 data bits, no
     // parity, 1 stop bit, raw bytes without character translation, parity
     // checking off. False when the port refuses the settings.
     virtual bool SetLine9600_8N1() = 0;
-    // Aborts pending transfers and discards both buffers: every byte received
-    // and not read yet, and every byte of ours not yet handed to the driver.
-    // (Write returns only after handing its bytes over, as a synchronous write
-    // on a serial port has completed when it returns.)
-    virtual void PurgeAll() = 0;
-    // Discards both buffers, as PurgeAll.
+    // Discards every byte received and not read yet. The protocol's purge-all
+    // and clear are both this: Write returns only after handing its bytes to
+    // the driver (a synchronous write on a serial port has completed when it
+    // returns), so nothing of ours is left to discard or abort.
     virtual void Clear() = 0;
     // Writes all bytes synchronously within the write deadline. False on an
     // error or when not every byte left within the deadline.
     virtual bool Write(const std::uint8_t* data, std::size_t size) = 0;
     // Reads up to size bytes within the read deadlines.
     virtual ReadResult Read(std::uint8_t* buffer, std::size_t size) = 0;
-    // Waits this many milliseconds; 1 and 2 ms really are 1 and 2 ms.
+    // Waits this many milliseconds; 1 and 2 ms really are 1 and 2 ms. Every
+    // wait of a transfer goes through here, so a link that watches the
+    // transfer sees the protocol's timing.
     virtual void Sleep(int milliseconds) = 0;
     // Closes the port; harmless when it is not open.
     virtual void Close() = 0;

@@ -18,7 +18,6 @@ void TransferSteps::OpenAndConfigure(const std::string& portName) {
     if (!m_link.Open(portName)) {
         throw TransferStop{LinkFault::OpenFailed, kMsgCouldNotOpenPort};
     }
-    m_link.SetQueues(kInputQueueBytes, kOutputQueueBytes);
     m_link.SetTimeouts(kTransferTimeouts);
     m_link.SetLine9600_8N1();
     m_failureCount = 1;
@@ -38,11 +37,13 @@ void TransferSteps::Prompt() {
     m_failureCount = 1;
 }
 
-bool TransferSteps::ReadAck(bool* readError) {
+TransferSteps::AckRead TransferSteps::ReadAck() {
     std::uint8_t byte = 0;
     const ReadResult result = m_link.Read(&byte, 1);
-    *readError = result.error;
-    return !result.error && result.count == 1 && byte == kAck;
+    if (result.error) {
+        return AckRead::Error;
+    }
+    return result.count == 1 && byte == kAck ? AckRead::Ack : AckRead::NotAck;
 }
 
 void TransferSteps::EnterProgramMode(const EntryStyle& style) {
@@ -54,7 +55,7 @@ void TransferSteps::EnterProgramMode(const EntryStyle& style) {
             }
             m_observer.OnStatus(WaitingForRadioText());
         }
-        m_link.PurgeAll();
+        m_link.Clear(); // the purge-all before the request
         for (const std::uint8_t byte : kProgramRequest) {
             m_link.Sleep(2);
             if (style.clearBeforeEachRequestByte) {
@@ -63,12 +64,12 @@ void TransferSteps::EnterProgramMode(const EntryStyle& style) {
             m_link.Write(&byte, 1);
         }
 
-        bool readError = false;
-        bool acknowledged = ReadAck(&readError);
-        if (!acknowledged && !readError) {
-            acknowledged = ReadAck(&readError);
+        // A second read only when the first one reported no error.
+        AckRead request = ReadAck();
+        if (request == AckRead::NotAck) {
+            request = ReadAck();
         }
-        if (!acknowledged) {
+        if (request != AckRead::Ack) {
             m_link.Sleep(2);
             if (++m_failureCount > kAttemptLimit) {
                 Prompt();
@@ -91,9 +92,11 @@ void TransferSteps::EnterProgramMode(const EntryStyle& style) {
             m_link.Clear();
         }
         m_link.Sleep(1);
-        if (!ReadAck(&readError)) {
+        const AckRead closing = ReadAck();
+        if (closing != AckRead::Ack) {
             if (m_failureCount > kLateAckLimit) {
-                throw ProgramInterrupt(readError ? LinkFault::Io : LinkFault::NoAck, -1);
+                throw ProgramInterrupt(closing == AckRead::Error ? LinkFault::Io : LinkFault::NoAck,
+                                       -1);
             }
             ++m_failureCount;
             Prompt();

@@ -40,8 +40,10 @@ struct EntryStyle {
     bool clearAfterClosingAck = true;
 };
 
-inline constexpr EntryStyle kCloneEntry{true, true, true};
-inline constexpr EntryStyle kSquelchEntry{false, false, false};
+inline constexpr EntryStyle kCloneEntry{
+    .pumpAndStatus = true, .clearBeforeEachRequestByte = true, .clearAfterClosingAck = true};
+inline constexpr EntryStyle kSquelchEntry{
+    .pumpAndStatus = false, .clearBeforeEachRequestByte = false, .clearAfterClosingAck = false};
 
 class TransferSteps {
 public:
@@ -74,7 +76,10 @@ private:
     // The "Communication Error" prompt: Retry resets the failure count,
     // Cancel ends the transfer.
     void Prompt();
-    bool ReadAck(bool* readError);
+    // What a 1-byte read for an ACK delivered: the ACK, nothing or another
+    // byte, or a read error.
+    enum class AckRead { Ack, NotAck, Error };
+    AckRead ReadAck();
 
     SerialLink& m_link;
     TransferObserver& m_observer;

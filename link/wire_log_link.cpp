@@ -42,11 +42,6 @@ bool WireLogLink::SetLine9600_8N1() {
     return ok;
 }
 
-void WireLogLink::PurgeAll() {
-    ForwardingLink::PurgeAll();
-    Line("purge");
-}
-
 void WireLogLink::Clear() {
     ForwardingLink::Clear();
     Line("clear");

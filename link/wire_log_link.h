@@ -5,7 +5,7 @@
 //     12.345 open /dev/pts/3 ok
 //     14.101 > 02                       (bytes sent)
 //    205.880 < 06                       (bytes received; "(none)" on timeout)
-//    205.990 clear | purge | close
+//    205.990 clear | close
 // A user's log is a capture of the whole dialogue.
 
 #include "link/forwarding_link.h"
@@ -19,7 +19,6 @@ public:
 
     bool Open(const std::string& portName) override;
     bool SetLine9600_8N1() override;
-    void PurgeAll() override;
     void Clear() override;
     bool Write(const std::uint8_t* data, std::size_t size) override;
     ReadResult Read(std::uint8_t* buffer, std::size_t size) override;

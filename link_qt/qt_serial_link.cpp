@@ -44,13 +44,6 @@ bool QtSerialLink::Open(const std::string& portName) {
     return true;
 }
 
-void QtSerialLink::SetQueues(int inputBytes, int outputBytes) {
-    // The system sizes its own driver queues; Qt's read buffer is left
-    // unbounded so that nothing that arrives is dropped.
-    (void)inputBytes;
-    (void)outputBytes;
-}
-
 void QtSerialLink::SetTimeouts(const LinkTimeouts& timeouts) {
     m_timeouts = timeouts;
 }
@@ -64,10 +57,6 @@ bool QtSerialLink::SetLine9600_8N1() {
     return m_port->setBaudRate(QSerialPort::Baud9600) && m_port->setDataBits(QSerialPort::Data8) &&
            m_port->setParity(QSerialPort::NoParity) && m_port->setStopBits(QSerialPort::OneStop) &&
            m_port->setFlowControl(QSerialPort::NoFlowControl);
-}
-
-void QtSerialLink::PurgeAll() {
-    Clear();
 }
 
 void QtSerialLink::Clear() {

@@ -7,10 +7,9 @@
 // thread, so a transfer may run on any thread (with or without an event
 // loop): every call waits synchronously.
 //
-// Purge and clear discard the received bytes not read yet. Bytes already
-// written are not taken back: Write returns only once they were handed to the
-// driver, as a synchronous write on a serial port has completed when it
-// returns.
+// Clear discards the received bytes not read yet. Bytes already written are
+// not taken back: Write returns only once they were handed to the driver, as
+// a synchronous write on a serial port has completed when it returns.
 
 #include "link/serial_link.h"
 
@@ -24,10 +23,8 @@ public:
     ~QtSerialLink() override;
 
     bool Open(const std::string& portName) override;
-    void SetQueues(int inputBytes, int outputBytes) override;
     void SetTimeouts(const LinkTimeouts& timeouts) override;
     bool SetLine9600_8N1() override;
-    void PurgeAll() override;
     void Clear() override;
     bool Write(const std::uint8_t* data, std::size_t size) override;
     ReadResult Read(std::uint8_t* buffer, std::size_t size) override;

@@ -27,8 +27,7 @@ RadioProtocol::RadioProtocol(const RadioMemory& memory, const SimOptions& option
     if (m_options.fault.address >= 0) {
         m_faultAddress = m_options.fault.address;
     } else {
-        std::uniform_int_distribution<int> block(0, kRadioMemorySize / kBlock - 1);
-        m_faultAddress = block(m_random) * kBlock;
+        m_faultAddress = static_cast<int>(m_random.Below(kRadioMemorySize / kBlock)) * kBlock;
     }
     ApplyOptions();
 }
@@ -84,10 +83,9 @@ std::optional<RadioAnswer> RadioProtocol::Answer(std::vector<std::uint8_t> bytes
             bytes.resize(std::min(
                 bytes.size(), static_cast<std::size_t>(std::max(0, m_options.fault.shortLength))));
         } else if (FaultHits(SimFaultKind::Garbage, address)) {
-            std::uniform_int_distribution<int> value(0, 255);
             for (std::uint8_t& byte : bytes) {
                 do {
-                    byte = static_cast<std::uint8_t>(value(m_random));
+                    byte = static_cast<std::uint8_t>(m_random.Below(256));
                 } while (bytes.size() == 1 && byte == kAck);
             }
         }

@@ -3,11 +3,11 @@
 // in, answers out, memory and protocol checks inside. SimulatedRadio serves it
 // on a pseudo-terminal.
 
+#include "sim/seeded_random.h"
 #include "sim/simulated_radio.h"
 
 #include <cstdint>
 #include <optional>
-#include <random>
 #include <string>
 #include <vector>
 
@@ -59,7 +59,7 @@ private:
 
     RadioMemory m_memory;
     SimOptions m_options;
-    std::mt19937 m_random;
+    SeededRandom m_random;
     int m_faultAddress = -1;
     bool m_faultSpent = false;
     int m_requestsIgnored = 0;

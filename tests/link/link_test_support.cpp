@@ -1,7 +1,8 @@
 #include "link_test_support.h"
 
+#include "sim/seeded_random.h"
+
 #include <gtest/gtest.h>
-#include <random>
 
 void RecordingObserver::OnProgress(int position) {
     progress.push_back(position);
@@ -44,11 +45,10 @@ std::unique_ptr<SimulatedRadio> StartRadio(const SimOptions& options) {
 }
 
 RadioMemory PatternMemory(std::uint32_t seed) {
-    std::mt19937 random(seed);
-    std::uniform_int_distribution<int> value(0, 255);
+    SeededRandom random(seed);
     RadioMemory memory;
     for (std::uint8_t& byte : memory) {
-        byte = static_cast<std::uint8_t>(value(random));
+        byte = static_cast<std::uint8_t>(random.Below(256));
     }
     memory[kBandTypeAddress] = 0x03;
     for (int i = 0; i < kPasswordLength; ++i) {

@@ -34,7 +34,7 @@ TEST(WireLog, RecordsEveryByteWithDirectionAndTime) {
     const std::vector<std::string> expected = {
         "open " + radio->DevicePath() + " ok",
         "line 9600 8N1",
-        "purge",
+        "clear",
         "> 02",
         "> 50",
         "> 52",

@@ -1,0 +1,428 @@
+// The engines step by step on a scripted link: every clear, wait, write and
+// read of a transfer in order, and what a read error or a short read does at
+// a chosen step. The pseudo-terminal tests see the bytes; these see the waits
+// and the reads between them.
+
+#include "link/clone_engine.h"
+#include "link/squelch_engine.h"
+#include "link_test_support.h"
+#include "scripted_link.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <optional>
+
+namespace {
+
+using Lines = std::vector<std::string>;
+using Replies = std::vector<ByteVector>;
+
+const std::string kPort = "/dev/scripted";
+const ByteVector kIdentification{0x53, 0x49, 0x4D, 0x2D, 0x52, 0x41, 0x44, 0x00};
+
+void Add(Lines& to, const Lines& more) {
+    to.insert(to.end(), more.begin(), more.end());
+}
+
+void Add(Replies& to, const Replies& more) {
+    to.insert(to.end(), more.begin(), more.end());
+}
+
+std::string WriteLine(const ByteVector& bytes) {
+    return "write " + ScriptedLink::Hex(bytes);
+}
+
+std::string RequestLine(std::uint8_t command, int address, int length) {
+    return WriteLine({command, static_cast<std::uint8_t>(address >> 8),
+                      static_cast<std::uint8_t>(address & 0xFF),
+                      static_cast<std::uint8_t>(length)});
+}
+
+// The calls and replies of a transfer, as the radio's protocol has them.
+
+Lines PortSetup() {
+    return {"open " + kPort, "timeouts", "line 9600 8N1"};
+}
+
+enum class Entry { Clone, Squelch };
+
+// From the pump waits to the last byte of the program-mode request.
+Lines ProgramRequest(Entry entry) {
+    Lines lines;
+    if (entry == Entry::Clone) {
+        lines = Lines(6, "sleep 1"); // one after each of the six pump passes
+    }
+    lines.push_back("clear"); // the purge-all
+    for (const std::uint8_t byte : {0x02, 0x50, 0x52, 0x4F, 0x47, 0x52, 0x41}) {
+        lines.push_back("sleep 2");
+        if (entry == Entry::Clone) {
+            lines.push_back("clear");
+        }
+        lines.push_back(WriteLine({byte}));
+    }
+    return lines;
+}
+
+// From the identification request to the read of the ACK that ends the entry.
+Lines Identification(Entry entry) {
+    Lines lines{"sleep 1", "clear", "write 4D 02", "read 8", "clear", "write 06"};
+    if (entry == Entry::Clone) {
+        lines.push_back("clear");
+    }
+    Add(lines, {"sleep 1", "read 1"});
+    return lines;
+}
+
+Lines EntryCalls(Entry entry) {
+    Lines lines = ProgramRequest(entry);
+    lines.push_back("read 1");
+    Add(lines, Identification(entry));
+    return lines;
+}
+
+Replies EntryReplies() {
+    return {{0x06}, kIdentification, {0x06}};
+}
+
+ByteVector BlockReply(const RadioMemory& memory, int address, int length = 8) {
+    // The radio's reply: a 4-byte header, then the data.
+    return Concat({{0x57, static_cast<std::uint8_t>(address >> 8),
+                    static_cast<std::uint8_t>(address & 0xFF), static_cast<std::uint8_t>(length)},
+                   ByteVector(memory.begin() + address, memory.begin() + address + length)});
+}
+
+Lines BandCheckCalls() {
+    Lines lines;
+    for (const int address : {0x0FD0, 0x0FD8}) {
+        Add(lines, {"clear", RequestLine('R', address, 8), "read 12", "sleep 1", "clear",
+                    "write 06", "read 1"});
+    }
+    return lines;
+}
+
+Replies BandCheckReplies(const RadioMemory& memory) {
+    return {BlockReply(memory, 0x0FD0), {0x06}, BlockReply(memory, 0x0FD8), {0x06}};
+}
+
+Lines CloneReadCalls() {
+    Lines lines = PortSetup();
+    Add(lines, EntryCalls(Entry::Clone));
+    Add(lines, BandCheckCalls());
+    Add(lines, EntryCalls(Entry::Clone));
+    // The password check: no clear before the request nor before the ACK.
+    Add(lines, {RequestLine('R', 0x0FE0, 8), "read 12", "write 06", "read 1"});
+    for (int address = 0; address < kLinearEnd; address += 8) {
+        // 1 ms before the second and the third block of a row, not the first.
+        if (address % 24 != 0) {
+            lines.push_back("sleep 1");
+        }
+        Add(lines, {"clear", RequestLine('R', address, 8), "read 12", "sleep 1", "clear",
+                    "write 06", "read 1"});
+    }
+    for (int address = kLinearEnd; address < kRadioMemorySize; address += 8) {
+        Add(lines,
+            {"clear", RequestLine('R', address, 8), "read 12", "clear", "write 06", "read 1"});
+    }
+    lines.push_back("close");
+    return lines;
+}
+
+Replies CloneReadReplies(const RadioMemory& memory) {
+    Replies replies = EntryReplies();
+    Add(replies, BandCheckReplies(memory));
+    Add(replies, EntryReplies());
+    Add(replies, {BlockReply(memory, 0x0FE0), {0x06}});
+    for (int address = 0; address < kRadioMemorySize; address += 8) {
+        Add(replies, {BlockReply(memory, address), {0x06}});
+    }
+    return replies;
+}
+
+// Index of the read that receives the reply to the block at address in a
+// clone read: three entry reads, four of the band check, three of the second
+// entry, two of the password check, then a reply and an ACK per block.
+std::size_t CloneReadReplyIndex(int address) {
+    return 12 + 2 * static_cast<std::size_t>(address / 8);
+}
+
+Lines CloneWriteCalls(const RadioImage& image) {
+    Lines lines = PortSetup();
+    Add(lines, EntryCalls(Entry::Clone));
+    Add(lines, BandCheckCalls());
+    Add(lines, EntryCalls(Entry::Clone));
+    for (int address = 0; address < 0x0FF0; address += 8) {
+        if (address >= 0x0FD0 && address < 0x0FE0) {
+            continue;
+        }
+        const std::size_t at = ImageOffsetOfRadioAddress(address);
+        Add(lines, {"clear", RequestLine('W', address, 8), "sleep 1",
+                    WriteLine(ByteVector(image.data() + at, image.data() + at + 8)), "read 1"});
+    }
+    Add(lines, {"clear", "write 57 0F D1 01", "sleep 1", "write 03", "read 1", "close"});
+    return lines;
+}
+
+Replies CloneWriteReplies(const RadioMemory& memory) {
+    Replies replies = EntryReplies();
+    Add(replies, BandCheckReplies(memory));
+    Add(replies, EntryReplies());
+    Add(replies, Replies(508 + 1, ByteVector{0x06}));
+    return replies;
+}
+
+Lines SquelchCalls(TransferDirection direction, const ByteVector& levels) {
+    Lines lines = PortSetup();
+    Add(lines, EntryCalls(Entry::Squelch));
+    if (direction == TransferDirection::Read) {
+        Add(lines, {"clear", RequestLine('R', 0x0FF6, 4), "sleep 1", "read 8", "close"});
+    } else {
+        Add(lines, {"clear", RequestLine('W', 0x0FF6, 4), "sleep 1", WriteLine(levels), "read 1",
+                    "close"});
+    }
+    return lines;
+}
+
+// Fails the test at the first call that differs, with the calls around it.
+void ExpectSameCalls(const Lines& actual, const Lines& expected) {
+    std::size_t at = 0;
+    while (at < actual.size() && at < expected.size() && actual[at] == expected[at]) {
+        ++at;
+    }
+    if (at == actual.size() && at == expected.size()) {
+        return;
+    }
+    std::string context;
+    for (std::size_t i = at < 4 ? 0 : at - 4; i < at + 4; ++i) {
+        context += "\n  #" + std::to_string(i) + (i == at ? " > " : "   ") + "expected \"" +
+                   (i < expected.size() ? expected[i] : "(end)") + "\", got \"" +
+                   (i < actual.size() ? actual[i] : "(end)") + "\"";
+    }
+    ADD_FAILURE() << "the calls differ at #" << at << " (" << actual.size() << " calls, "
+                  << expected.size() << " expected):" << context;
+}
+
+struct Rig {
+    ScriptedLink link;
+    RecordingObserver observer;
+    std::atomic<bool> cancel{false};
+    RadioImage image;
+
+    TransferResult Clone(TransferDirection direction) {
+        CloneEngine engine(link, observer, cancel);
+        return engine.Run(direction, kPort, image);
+    }
+    TransferResult Squelch(TransferDirection direction) {
+        SquelchEngine engine(link, observer);
+        return direction == TransferDirection::Read ? engine.Read(kPort, image)
+                                                    : engine.Write(kPort, image);
+    }
+};
+
+RadioMemory TestMemory() {
+    RadioMemory memory = PatternMemory(5); // band type 3, no password
+    memory[0x0FF6] = 9;
+    memory[0x0FF7] = 118;
+    memory[0x0FF8] = 64;
+    memory[0x0FF9] = 30;
+    return memory;
+}
+
+TEST(EngineSteps, WholeTransfersMakeExactlyTheProtocolsCallsAndWaits) {
+    const RadioMemory memory = TestMemory();
+    RadioImage source; // what a write sends: every byte differs from its neighbour
+    CopyRadioMemoryToImage(PatternMemory(6), source);
+    RadioImage readBack;
+    CopyRadioMemoryToImage(memory, readBack);
+    RadioImage squelchRead;
+    std::copy(memory.begin() + 0x0FF6, memory.begin() + 0x0FFA, squelchRead.data() + kImageSquelch);
+    const ByteVector sourceLevels(source.data() + kImageSquelch, source.data() + kImageSquelch + 4);
+
+    Replies squelchReadReplies = EntryReplies();
+    squelchReadReplies.push_back(BlockReply(memory, 0x0FF6, 4));
+    Replies squelchWriteReplies = EntryReplies();
+    squelchWriteReplies.push_back({0x06});
+
+    struct Case {
+        const char* name;
+        std::function<TransferResult(Rig&)> run;
+        RadioImage imageBefore;
+        Replies replies;
+        Lines calls;
+        RadioImage imageAfter;
+        std::vector<LinkMessage> shown; // the success message of a squelch transfer
+    };
+    const Case cases[] = {
+        {"clone read",
+         [](Rig& r) { return r.Clone(TransferDirection::Read); },
+         RadioImage{},
+         CloneReadReplies(memory),
+         CloneReadCalls(),
+         readBack,
+         {}},
+        {"clone write",
+         [](Rig& r) { return r.Clone(TransferDirection::Write); },
+         source,
+         CloneWriteReplies(memory),
+         CloneWriteCalls(source),
+         source,
+         {}},
+        {"squelch read",
+         [](Rig& r) { return r.Squelch(TransferDirection::Read); },
+         RadioImage{},
+         squelchReadReplies,
+         SquelchCalls(TransferDirection::Read, {}),
+         squelchRead,
+         {kMsgReadSuccessfully}},
+        {"squelch write",
+         [](Rig& r) { return r.Squelch(TransferDirection::Write); },
+         source,
+         squelchWriteReplies,
+         SquelchCalls(TransferDirection::Write, sourceLevels),
+         source,
+         {kMsgWriteSuccessfully}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Rig rig;
+        rig.image = c.imageBefore;
+        rig.link.Script(c.replies);
+
+        const TransferResult result = c.run(rig);
+
+        EXPECT_EQ(result.outcome, TransferOutcome::Completed)
+            << static_cast<int>(result.fault) << " at " << result.faultAddress;
+        ExpectSameCalls(rig.link.Transcript(), c.calls);
+        EXPECT_EQ(rig.link.UnreadReplies(), 0u);
+        EXPECT_FALSE(rig.link.IsOpen());
+        EXPECT_TRUE(rig.image == c.imageAfter);
+        EXPECT_EQ(rig.observer.messages, c.shown);
+        EXPECT_EQ(rig.observer.prompts, 0);
+    }
+}
+
+// The reads for the ACK after the program-mode request: a second read only
+// when the first one delivered no ACK and reported no error; a failed attempt
+// waits 2 ms and starts over. Shown on a squelch read, whose entry has no
+// pump waits.
+TEST(EngineSteps, EntryReadsTheAckASecondTimeOnlyAfterAReadWithoutError) {
+    struct Case {
+        const char* name;
+        Replies replies;
+        std::optional<std::size_t> errorAt; // index of a read that reports an error
+        int ackReads;
+        bool entered; // the first attempt succeeds
+    };
+    const Case cases[] = {
+        {"ACK at once", {{0x06}}, std::nullopt, 1, true},
+        {"nothing, then the ACK", {{}, {0x06}}, std::nullopt, 2, true},
+        {"another byte, then the ACK", {{0x15}, {0x06}}, std::nullopt, 2, true},
+        {"a read error: no second read", {{0x06}}, 0, 1, false},
+        {"nothing, then a read error", {{}, {0x06}}, 1, 2, false},
+        {"nothing twice", {{}, {}}, std::nullopt, 2, false},
+        {"another byte twice", {{0x15}, {0x00}}, std::nullopt, 2, false},
+    };
+    const RadioMemory memory = TestMemory();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Rig rig;
+        Replies replies = c.replies;
+        if (c.entered) {
+            Add(replies, {kIdentification, {0x06}});
+        } else {
+            Add(replies, EntryReplies());
+        }
+        replies.push_back(BlockReply(memory, 0x0FF6, 4));
+        rig.link.Script(replies);
+        if (c.errorAt) {
+            rig.link.FailRead(*c.errorAt);
+        }
+
+        const TransferResult result = rig.Squelch(TransferDirection::Read);
+
+        Lines expected = PortSetup();
+        Add(expected, ProgramRequest(Entry::Squelch));
+        Add(expected, Lines(static_cast<std::size_t>(c.ackReads), "read 1"));
+        if (!c.entered) {
+            expected.push_back("sleep 2");
+            Add(expected, ProgramRequest(Entry::Squelch));
+            expected.push_back("read 1");
+        }
+        Add(expected, Identification(Entry::Squelch));
+        Add(expected, {"clear", RequestLine('R', 0x0FF6, 4), "sleep 1", "read 8", "close"});
+        ExpectSameCalls(rig.link.Transcript(), expected);
+        EXPECT_EQ(result.outcome, TransferOutcome::Completed);
+        EXPECT_EQ(rig.observer.prompts, 0);
+    }
+}
+
+// A read error or a short read at a chosen step of a clone read: the typed
+// fault, its address, the message or prompt, and nothing read after it but
+// for a short identification, which is accepted.
+TEST(EngineSteps, ReadFaultsAtAChosenStep) {
+    struct Case {
+        const char* name;
+        std::size_t readIndex;
+        std::optional<std::size_t> shortTo; // none: the read reports an error
+        LinkFault fault;
+        int address;
+        LinkMessage shown;
+    };
+    const Case cases[] = {
+        {"identification read error", 1, std::nullopt, LinkFault::PromptCancel, -1,
+         kMsgCommunicationError},
+        {"short identification", 1, 3, LinkFault::None, -1, {}},
+        {"closing ACK read error, count 1", 2, std::nullopt, LinkFault::PromptCancel, -1,
+         kMsgCommunicationError},
+        {"short band reply", 3, 11, LinkFault::ShortReply, 0x0FD0, kMsgProgramInterrupt},
+        {"band ACK read error", 4, std::nullopt, LinkFault::Io, 0x0FD0, kMsgProgramInterrupt},
+        {"second entry's identification read error", 8, std::nullopt, LinkFault::PromptCancel, -1,
+         kMsgCommunicationError},
+        {"password reply read error", 10, std::nullopt, LinkFault::Io, 0x0FE0,
+         kMsgProgramInterrupt},
+        {"password ACK missing", 11, 0, LinkFault::Timeout, 0x0FE0, kMsgProgramInterrupt},
+        {"eleven-byte block reply", CloneReadReplyIndex(0x0100), 11, LinkFault::ShortReply, 0x0100,
+         kMsgProgramInterrupt},
+        {"block reply missing", CloneReadReplyIndex(0x0100), 0, LinkFault::Timeout, 0x0100,
+         kMsgProgramInterrupt},
+        {"block reply read error", CloneReadReplyIndex(0x0C30), std::nullopt, LinkFault::Io, 0x0C30,
+         kMsgProgramInterrupt},
+        {"block ACK read error", CloneReadReplyIndex(0x0C30) + 1, std::nullopt, LinkFault::Io,
+         0x0C30, kMsgProgramInterrupt},
+        {"last block reply short", CloneReadReplyIndex(0x0FF8), 4, LinkFault::ShortReply, 0x0FF8,
+         kMsgProgramInterrupt},
+    };
+    const RadioMemory memory = TestMemory();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Rig rig;
+        rig.link.Script(CloneReadReplies(memory));
+        if (c.shortTo) {
+            rig.link.ShortenRead(c.readIndex, *c.shortTo);
+        } else {
+            rig.link.FailRead(c.readIndex);
+        }
+
+        const TransferResult result = rig.Clone(TransferDirection::Read);
+
+        EXPECT_EQ(result.fault, c.fault);
+        EXPECT_EQ(result.faultAddress, c.address);
+        EXPECT_FALSE(rig.link.IsOpen());
+        const std::vector<ScriptedLink::Call>& calls = rig.link.Calls();
+        ASSERT_GE(calls.size(), 2u);
+        if (c.fault == LinkFault::None) {
+            EXPECT_EQ(result.outcome, TransferOutcome::Completed);
+            EXPECT_TRUE(rig.observer.messages.empty());
+            EXPECT_EQ(rig.link.UnreadReplies(), 0u);
+            continue;
+        }
+        EXPECT_EQ(result.outcome, c.fault == LinkFault::PromptCancel ? TransferOutcome::Cancelled
+                                                                     : TransferOutcome::Failed);
+        EXPECT_EQ(rig.observer.messages, std::vector<LinkMessage>{c.shown});
+        // The faulty read was the last one: the port closed right after it.
+        EXPECT_EQ(calls[calls.size() - 2].op, ScriptedLink::Op::Read);
+        EXPECT_EQ(rig.link.UnreadReplies(), CloneReadReplies(memory).size() - c.readIndex - 1);
+    }
+}
+
+} // namespace
