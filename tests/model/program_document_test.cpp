@@ -100,7 +100,7 @@ TEST_F(DocumentTest, OpenAndSaveKeepEveryByteOutsideChannelsAndBandCode) {
     ASSERT_TRUE(w.doc.OnSaveDocument(dir.File("out.dat")).Ok());
     const std::string out = ReadFile(dir.File("out.dat"));
     ASSERT_EQ(out.size(), 6144u);
-    for (std::size_t i = layout::kChannelEnd + 1; i < 6144; ++i) {
+    for (std::size_t i = layout::kChannelsEnd; i < 6144; ++i) {
         if (i < layout::kBandCode || i >= layout::kBandCode + layout::kBandCodeSize) {
             ASSERT_EQ(out[i], bytes[i]) << i;
         }
