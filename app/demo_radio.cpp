@@ -1,6 +1,7 @@
 #include "app/demo_radio.h"
 
 #include "model/channel_codec.h"
+#include "model/image_layout.h"
 #include "model/program_document.h"
 #include "sim/simulated_radio.h"
 
@@ -16,8 +17,6 @@ const ChannelTexts kDemoChannels[] = {
     {"446.00625", "446.00625", "67.0", "67.0", "PMR1", "Low", "Narrow", "Yes", "Carrier"},
 };
 
-constexpr std::size_t kRecordSize = 24;
-
 } // namespace
 
 RadioImage DemoRadioImage() {
@@ -25,7 +24,7 @@ RadioImage DemoRadioImage() {
     FillNewDocumentImage(image);
     std::size_t record = 0;
     for (const ChannelTexts& texts : kDemoChannels) {
-        EncodeRecord(texts, image.data() + record * kRecordSize);
+        EncodeRecord(texts, image.data() + layout::ChannelRecord(record));
         ++record;
     }
     return image;

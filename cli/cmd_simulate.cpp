@@ -6,6 +6,7 @@
 #include "cli/cli_common.h"
 #include "cli/commands.h"
 #include "model/dat_file.h"
+#include "model/image_layout.h"
 #include "sim/simulated_radio.h"
 
 #include <csignal>
@@ -60,7 +61,7 @@ int CmdSimulate(const CommandArgs& args) {
             datPath = value;
         } else if (arg == "--dump") {
             dumpPath = value;
-        } else if (arg == "--password" && value.size() <= 6) {
+        } else if (arg == "--password" && value.size() <= layout::kPasswordSize) {
             options.password = value;
         } else if (arg == "--band" && numberIn(0, 255)) {
             options.bandType = static_cast<std::uint8_t>(number);
@@ -68,7 +69,7 @@ int CmdSimulate(const CommandArgs& args) {
             options.replyLatencyMs = static_cast<int>(number);
         } else if (arg == "--fault" && kFaults.count(value) != 0) {
             options.fault.kind = kFaults.at(value);
-        } else if (arg == "--at" && numberIn(0, 0x0FFF)) {
+        } else if (arg == "--at" && numberIn(0, kRadioMemorySize - 1)) {
             options.fault.address = static_cast<int>(number);
         } else if (arg == "--short-length" && numberIn(0, 12)) {
             options.fault.shortLength = static_cast<int>(number);

@@ -8,6 +8,7 @@
 #include "model/fields/msk_fields.h"
 #include "model/fields/squelch_fields.h"
 #include "model/fields/two_tone_fields.h"
+#include "model/image_layout.h"
 
 #include <QJsonArray>
 
@@ -33,7 +34,7 @@ void ShowTwoToneSection(const RadioImage& image, QJsonObject& out) {
     }
     section.insert("encode", pairs);
     QJsonArray sets;
-    for (int set = 1; set <= two_tone::kDecodeSets; ++set) {
+    for (int set = 1; set <= layout::kTwoToneDecodeCount; ++set) {
         const fields::FieldTable& table = two_tone::DecodePage(set).fields;
         const fields::FieldValues setValues = fields::LoadFields(table, image);
         QJsonObject object;

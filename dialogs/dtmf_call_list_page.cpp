@@ -1,6 +1,7 @@
 #include "dialogs/dtmf_call_list_page.h"
 
 #include "model/fields/dtmf_fields.h"
+#include "model/image_layout.h"
 #include "model/language.h"
 #include "ui/dialog_keys.h"
 #include "ui/field_binding.h"
@@ -14,7 +15,7 @@
 
 namespace {
 
-constexpr int kRows = 1 + dtmf::kCallEntries;
+constexpr int kRows = 1 + layout::kDtmfCallListCount;
 const QColor kFixedText(0, 70, 213);
 
 bool Swallowed(const QKeyEvent& key) {
@@ -62,7 +63,7 @@ CDtmfCallListPage::CDtmfCallListPage(RadioImage& image, QWidget* parent)
     m_edit = new QLineEdit(m_grid);
     binding::SetControlId(m_edit, dtmf::kCellEditId);
     m_edit->setFrame(false);
-    m_edit->setMaxLength(static_cast<int>(dtmf::kCallEntryLength));
+    m_edit->setMaxLength(static_cast<int>(layout::kDtmfCallEntrySize));
     m_edit->setValidator(new binding::UpperCaseValidator(m_edit));
     m_edit->hide();
 

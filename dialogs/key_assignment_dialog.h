@@ -1,7 +1,7 @@
 #pragma once
 // CKeyAssignDlg: the Key Assignment dialog. Four radio buttons in the group
-// "Side Key" choose the function of the radio's side key (bits 1..0 of
-// 0x12AA, model/fields/side_key_fields.h). Opening loads the choice; OK
+// "Side Key" choose the function of the radio's side key (bits 1..0 of the
+// side key byte, model/fields/side_key_fields.h). Opening loads the choice; OK
 // stores it, Cancel stores nothing. F1 opens the English help ("enHelp.chm"
 // in either language) at 32800 on a radio button, else at the focused
 // control's id.

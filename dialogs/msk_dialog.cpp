@@ -2,6 +2,7 @@
 
 #include "dialogs/cell_edit_grid.h"
 #include "model/fields/msk_fields.h"
+#include "model/image_layout.h"
 #include "model/language.h"
 #include "ui/dialog_keys.h"
 #include "ui/field_binding.h"
@@ -51,13 +52,13 @@ CMskDlg::CMskDlg(QWidget* parent) : CFieldTableDlg(msk::Page().fields, parent) {
 
     auto* group = new QGroupBox(tr("Call List"), this);
     m_callList = new CellEditGrid(
-        msk::kCallListGridId, msk::kCallListEntries,
+        msk::kCallListGridId, layout::kMskCallListCount,
         {QString::fromUtf8(Tr2("Num", "编号")), QString::fromUtf8(Tr2("Call List", "呼叫列表"))},
-        msk::kCellEditId, static_cast<int>(msk::kIdLength), group);
+        msk::kCellEditId, static_cast<int>(layout::kMskIdSize), group);
     m_callList->CellEdit()->setValidator(new binding::UpperCaseValidator(m_callList->CellEdit()));
     m_callList->SetFixedTextColor(QColor(0, 70, 213));
     QFont courier(QStringLiteral("Courier"));
-    for (int row = 1; row <= msk::kCallListEntries; ++row) {
+    for (int row = 1; row <= layout::kMskCallListCount; ++row) {
         m_callList->item(row, 1)->setFont(courier);
     }
     SetColumnWidths(m_callList);

@@ -4,6 +4,7 @@
 #include "link/squelch_engine.h"
 #include "link_qt/qt_serial_link.h"
 #include "model/fields/squelch_fields.h"
+#include "model/image_layout.h"
 #include "transfer/message_observer.h"
 #include "ui/field_binding.h"
 
@@ -17,7 +18,7 @@ namespace {
 
 constexpr int kDialogId = 203;
 
-const char* const kLabels[squelch::kLevelCount] = {
+const char* const kLabels[layout::kSquelchLevelCount] = {
     QT_TRANSLATE_NOOP("CSquelchTuningDlg", "V Wide Squelch Tuning"),
     QT_TRANSLATE_NOOP("CSquelchTuningDlg", "V Narrow Squelch Tuning"),
     QT_TRANSLATE_NOOP("CSquelchTuningDlg", "U Wide Squelch Tuning"),
@@ -30,13 +31,13 @@ CSquelchTuningDlg::CSquelchTuningDlg(QWidget* parent)
     : CFieldTableDlg(squelch::Page().fields, parent) {
     setWindowTitle(tr("Squelch Tuning"));
     binding::SetControlId(this, kDialogId);
-    auto* layout = new QGridLayout(this);
+    auto* grid = new QGridLayout(this);
     const fields::FieldTable& table = squelch::Page().fields;
-    for (int level = 0; level < squelch::kLevelCount; ++level) {
+    for (int level = 0; level < layout::kSquelchLevelCount; ++level) {
         m_lists[level] = static_cast<QComboBox*>(
             binding::CreateFieldControl(table[static_cast<std::size_t>(level)], this));
-        layout->addWidget(new QLabel(tr(kLabels[level]), this), level, 0);
-        layout->addWidget(m_lists[level], level, 1);
+        grid->addWidget(new QLabel(tr(kLabels[level]), this), level, 0);
+        grid->addWidget(m_lists[level], level, 1);
     }
     QDialogButtonBox* buttons = CreateOkCancel();
     m_write = buttons->addButton(tr("Write"), QDialogButtonBox::ActionRole);
@@ -48,7 +49,7 @@ CSquelchTuningDlg::CSquelchTuningDlg(QWidget* parent)
     }
     connect(m_write, &QPushButton::clicked, this, &CSquelchTuningDlg::OnWrite);
     connect(m_read, &QPushButton::clicked, this, &CSquelchTuningDlg::OnRead);
-    layout->addWidget(buttons, squelch::kLevelCount, 0, 1, 2);
+    grid->addWidget(buttons, layout::kSquelchLevelCount, 0, 1, 2);
 }
 
 void CSquelchTuningDlg::OnRead() {

@@ -11,6 +11,7 @@
 //     dialog.DoModal(image);     // or dialog.exec() on the active document
 
 #include "dialogs/field_table_dialog.h"
+#include "model/image_layout.h"
 
 class QComboBox;
 class QPushButton;
@@ -29,7 +30,7 @@ public:
     QPushButton* WriteButton() const { return m_write; }
 
 private:
-    QComboBox* m_lists[4];
+    QComboBox* m_lists[layout::kSquelchLevelCount];
     QPushButton* m_read;
     QPushButton* m_write;
 };

@@ -3,6 +3,7 @@
 #include "dialogs/bound_page.h"
 #include "dialogs/cell_edit_grid.h"
 #include "model/fields/two_tone_fields.h"
+#include "model/image_layout.h"
 #include "model/language.h"
 #include "ui/active_document.h"
 #include "ui/dialog_keys.h"
@@ -106,7 +107,7 @@ void CTwoToneDlg::BuildPages(RadioImage& image) {
     auto* decode = new QWidget;
     m_decodeTabs = new QTabWidget(decode);
     binding::SetControlId(m_decodeTabs, two_tone::kDecodeTabId);
-    for (int set = 1; set <= two_tone::kDecodeSets; ++set) {
+    for (int set = 1; set <= layout::kTwoToneDecodeCount; ++set) {
         m_decodeTabs->addTab(BuildDecodePage(set, image), QStringLiteral("2-Tone%1").arg(set));
     }
     (new QVBoxLayout(decode))->addWidget(m_decodeTabs);
@@ -146,7 +147,7 @@ BoundPage* CTwoToneDlg::BuildEncodePage(RadioImage& image) {
                             1, 3);
         }
     }
-    m_grid = new CellEditGrid(two_tone::kEncodeGridId, two_tone::kEncodeEntries,
+    m_grid = new CellEditGrid(two_tone::kEncodeGridId, layout::kTwoToneEncodeCount,
                               {QString::fromUtf8(Tr2("Num", "编号")),
                                QString::fromUtf8(Tr2("Tone1 Fre", "音频1")),
                                QString::fromUtf8(Tr2("Tone2 Fre", "音频2"))},

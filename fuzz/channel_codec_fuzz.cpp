@@ -82,7 +82,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(InBands(52000000) && !InBands(52000001));
 
     EncodeChannels(table, image);
-    for (std::size_t i = layout::kChannelEnd + 1; i < RadioImage::size(); ++i) {
+    for (std::size_t i = layout::kChannelsEnd; i < RadioImage::size(); ++i) {
         if (i < layout::kBandCode || i >= layout::kBandCode + layout::kBandCodeSize) {
             FUZZ_CHECK(image[i] == original[i]);
         }

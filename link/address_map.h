@@ -2,8 +2,10 @@
 // Where the radio's 4096-byte memory sits in the 6144-byte image: radio
 // addresses 0x0000..0x0C2F are image offsets 0x0000..0x0C2F (rows 0..129
 // whole); radio address 0x0C30 + 16*k + b is image offset 24*(195 + k) + b
-// for b = 0..15 (bytes 0..15 of rows 195..255).
+// for b = 0..15 (bytes 0..15 of rows 195..255). The rows and widths are the
+// image map's (model/image_layout.h); the addresses here are the radio's.
 
+#include "model/image_layout.h"
 #include "model/radio_image.h"
 
 #include <array>
@@ -12,18 +14,12 @@
 
 inline constexpr int kRadioMemorySize = 0x1000;
 inline constexpr int kLinearEnd = 0x0C30;        // end of the one-to-one part
-inline constexpr int kFirstUpperRow = 195;       // image row of radio 0x0C30
-inline constexpr int kUpperRowBytes = 16;        // bytes of an upper row that travel
-inline constexpr int kBandBlockAddress = 0x0FD0; // band-type block, 16 bytes
+inline constexpr int kBandBlockAddress = 0x0FD0; // band-type block
 inline constexpr int kBandTypeAddress = 0x0FD1;
 inline constexpr int kPasswordBlockAddress = 0x0FE0;
-inline constexpr int kPasswordAddress = 0x0FE2;      // 6 bytes
+inline constexpr int kPasswordAddress = 0x0FE2;
 inline constexpr int kBandCodeBlockAddress = 0x0FF0; // row 255, never written
-inline constexpr int kSquelchAddress = 0x0FF6;       // 4 squelch tuning levels
-inline constexpr std::size_t kImagePassword = 0x17D2;
-inline constexpr std::size_t kImageSquelch = 0x17EE;
-inline constexpr int kPasswordLength = 6;
-inline constexpr int kSquelchLength = 4;
+inline constexpr int kSquelchAddress = 0x0FF6;       // the squelch tuning levels
 
 using RadioMemory = std::array<std::uint8_t, kRadioMemorySize>;
 
@@ -32,12 +28,50 @@ constexpr std::size_t ImageOffsetOfRadioAddress(int address) {
     if (address < kLinearEnd) {
         return static_cast<std::size_t>(address);
     }
-    const int k = (address - kLinearEnd) / kUpperRowBytes;
-    const int b = (address - kLinearEnd) % kUpperRowBytes;
-    return static_cast<std::size_t>((kFirstUpperRow + k) * static_cast<int>(kRowSize) + b);
+    const auto upper = static_cast<std::size_t>(address - kLinearEnd);
+    return layout::RowStart(layout::kFirstUpperRow + upper / layout::kUpperRowBytes) +
+           upper % layout::kUpperRowBytes;
 }
 
 // The radio memory an image stands for.
 RadioMemory RadioMemoryFromImage(const RadioImage& image);
 // Copies radio memory into the image bytes it maps to; other bytes stay.
 void CopyRadioMemoryToImage(const RadioMemory& memory, RadioImage& image);
+
+// ---- The address map agrees with the image map ----
+
+// The one-to-one part is the rows the radio holds whole, and the upper rows
+// fill the rest of the memory exactly.
+static_assert(kLinearEnd == static_cast<int>(layout::RowStart(layout::kLinearRows)));
+static_assert(kLinearEnd + static_cast<int>((layout::kRowCount - layout::kFirstUpperRow) *
+                                            layout::kUpperRowBytes) ==
+              kRadioMemorySize);
+
+// The transfers cover exactly the image bytes that travel to the radio: the
+// map is strictly increasing, lands only on radio bytes, and reaches as many
+// of them as the image holds.
+static_assert([] {
+    std::size_t previous = 0;
+    for (int address = 0; address < kRadioMemorySize; ++address) {
+        const std::size_t offset = ImageOffsetOfRadioAddress(address);
+        if (!layout::IsRadioByte(offset) || (address > 0 && offset <= previous)) {
+            return false;
+        }
+        previous = offset;
+    }
+    int radioBytes = 0;
+    for (std::size_t offset = 0; offset < layout::kImageSize; ++offset) {
+        radioBytes += layout::IsRadioByte(offset) ? 1 : 0;
+    }
+    return radioBytes == kRadioMemorySize;
+}());
+
+// The addresses the transfers use directly land on the image map's fields.
+static_assert(ImageOffsetOfRadioAddress(kBandBlockAddress) == layout::kBandTypeBlock);
+static_assert(kBandTypeAddress == kBandBlockAddress + 1);
+static_assert(ImageOffsetOfRadioAddress(kPasswordAddress) == layout::kPassword);
+static_assert(ImageOffsetOfRadioAddress(kPasswordBlockAddress) ==
+              layout::RowStart(layout::kPassword / layout::kRowSize));
+static_assert(ImageOffsetOfRadioAddress(kBandCodeBlockAddress) == layout::kBandCode);
+static_assert(ImageOffsetOfRadioAddress(kSquelchAddress) == layout::kSquelchLevels);
+static_assert(kBandCodeBlockAddress + static_cast<int>(layout::kUpperRowBytes) == kRadioMemorySize);

@@ -2,18 +2,34 @@
 
 #include "link/address_map.h"
 #include "link/transfer_steps.h"
+#include "model/image_layout.h"
 
 #include <array>
 #include <string>
 
 namespace {
 
-constexpr int kLinearRows = 130; // rows 0..129, three blocks each
-constexpr int kBandRow = 253;    // the band-type block: never written
-constexpr int kLastReadRow = 255;
-constexpr int kLastWriteRow = 254;
-constexpr std::array<std::uint8_t, 4> kClosingBandHeader{kWriteCommand, 0x0F, 0xD1, 0x01};
+constexpr int kLinearRows = static_cast<int>(layout::kLinearRows);
+constexpr int kFirstUpperRow = static_cast<int>(layout::kFirstUpperRow);
+// Image row of a radio address in the upper part.
+constexpr int RowOf(int address) {
+    return static_cast<int>(ImageOffsetOfRadioAddress(address) / layout::kRowSize);
+}
+constexpr int kBandRow = RowOf(kBandBlockAddress); // the band-type block: never written
+constexpr int kLastReadRow = static_cast<int>(layout::kRowCount) - 1;
+constexpr int kLastWriteRow = RowOf(kBandCodeBlockAddress) - 1; // row 255 is only read
+// Blocks of a row that travels whole, and of an upper row.
+constexpr int kLinearRowBlocks = static_cast<int>(layout::kRowSize) / kBlockBytes;
+constexpr int kUpperRowBlocks = static_cast<int>(layout::kUpperRowBytes) / kBlockBytes;
+constexpr std::array<std::uint8_t, 4> kClosingBandHeader{kWriteCommand, kBandTypeAddress >> 8,
+                                                         kBandTypeAddress & 0xFF, 0x01};
 constexpr std::uint8_t kClosingBandValue = 0x03;
+
+static_assert(kLinearRowBlocks * kBlockBytes == static_cast<int>(layout::kRowSize));
+static_assert(kUpperRowBlocks * kBlockBytes == static_cast<int>(layout::kUpperRowBytes));
+// The password lies inside the block the password check reads.
+static_assert(kPasswordAddress - kPasswordBlockAddress + static_cast<int>(layout::kPasswordSize) <=
+              kBlockBytes);
 
 bool IsRefusedBandType(std::uint8_t bandType) {
     return bandType == 1 || bandType == 2 || bandType == 4 || bandType == 5;
@@ -111,9 +127,9 @@ private:
         // The password check sends its request and its ACK without a clear.
         const Reply password = RequestBlock(kPasswordBlockAddress, kNoLead);
         const int passwordAt = kReplyHeaderBytes + (kPasswordAddress - kPasswordBlockAddress);
-        for (int i = 0; i < kPasswordLength; ++i) {
-            if (password[static_cast<std::size_t>(passwordAt + i)] !=
-                m_image[kImagePassword + static_cast<std::size_t>(i)]) {
+        for (std::size_t i = 0; i < layout::kPasswordSize; ++i) {
+            if (password[static_cast<std::size_t>(passwordAt) + i] !=
+                m_image[layout::kPassword + i]) {
                 throw TransferStop{LinkFault::Password, kMsgPasswordError, kPasswordBlockAddress};
             }
         }
@@ -123,7 +139,7 @@ private:
         // row and before each ACK; the second loop does not wait.
         int address = 0;
         for (int row = 0; row < kLinearRows; ++row) {
-            for (int block = 0; block < 3; ++block, address += kBlockBytes) {
+            for (int block = 0; block < kLinearRowBlocks; ++block, address += kBlockBytes) {
                 if (block > 0) {
                     m_steps.Link().Sleep(1);
                 }
@@ -132,7 +148,7 @@ private:
             RowStep();
         }
         for (int row = kFirstUpperRow; row <= kLastReadRow; ++row) {
-            for (int block = 0; block < 2; ++block, address += kBlockBytes) {
+            for (int block = 0; block < kUpperRowBlocks; ++block, address += kBlockBytes) {
                 ReadBlockInto(address, ImageOffsetOfRadioAddress(address), kClear);
             }
             RowStep();
@@ -150,17 +166,17 @@ private:
     void WriteAll() {
         int address = 0;
         for (int row = 0; row < kLinearRows; ++row) {
-            for (int block = 0; block < 3; ++block, address += kBlockBytes) {
+            for (int block = 0; block < kLinearRowBlocks; ++block, address += kBlockBytes) {
                 WriteBlockFrom(address, static_cast<std::size_t>(address));
             }
             RowStep();
         }
         for (int row = kFirstUpperRow; row <= kLastWriteRow; ++row) {
             if (row == kBandRow) {
-                address += kUpperRowBytes;
+                address += static_cast<int>(layout::kUpperRowBytes);
                 continue;
             }
-            for (int block = 0; block < 2; ++block, address += kBlockBytes) {
+            for (int block = 0; block < kUpperRowBlocks; ++block, address += kBlockBytes) {
                 WriteBlockFrom(address, ImageOffsetOfRadioAddress(address));
             }
             RowStep();

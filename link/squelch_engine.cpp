@@ -2,12 +2,13 @@
 
 #include "link/address_map.h"
 #include "link/transfer_steps.h"
+#include "model/image_layout.h"
 
 #include <array>
 
 namespace {
 
-constexpr std::size_t kSquelchReplyBytes = kReplyHeaderBytes + kSquelchLength;
+constexpr std::size_t kSquelchReplyBytes = kReplyHeaderBytes + layout::kSquelchLevelCount;
 
 // Runs one squelch transfer body between the entry and the close, turning a
 // stop into the result; on success shows the success message after closing.
@@ -35,31 +36,31 @@ SquelchEngine::SquelchEngine(SerialLink& link, TransferObserver& observer)
     : m_link(link), m_observer(observer) {}
 
 TransferResult SquelchEngine::Read(const std::string& portName, RadioImage& image) {
-    return RunSquelch(m_link, m_observer, portName, kMsgReadSuccessfully,
-                      [&](TransferSteps& steps) {
-                          steps.Link().Clear();
-                          steps.SendRequest(kReadCommand, kSquelchAddress, kSquelchLength);
-                          steps.Link().Sleep(1);
-                          std::array<std::uint8_t, kSquelchReplyBytes> reply{};
-                          steps.ReceiveReply(reply.data(), reply.size(), kSquelchAddress);
-                          for (int i = 0; i < kSquelchLength; ++i) {
-                              image[kImageSquelch + static_cast<std::size_t>(i)] =
-                                  reply[static_cast<std::size_t>(kReplyHeaderBytes + i)];
-                          }
-                      });
+    return RunSquelch(
+        m_link, m_observer, portName, kMsgReadSuccessfully, [&](TransferSteps& steps) {
+            steps.Link().Clear();
+            steps.SendRequest(kReadCommand, kSquelchAddress, layout::kSquelchLevelCount);
+            steps.Link().Sleep(1);
+            std::array<std::uint8_t, kSquelchReplyBytes> reply{};
+            steps.ReceiveReply(reply.data(), reply.size(), kSquelchAddress);
+            for (int i = 0; i < layout::kSquelchLevelCount; ++i) {
+                image[layout::kSquelchLevels + static_cast<std::size_t>(i)] =
+                    reply[static_cast<std::size_t>(kReplyHeaderBytes + i)];
+            }
+        });
 }
 
 TransferResult SquelchEngine::Write(const std::string& portName, RadioImage& image,
                                     const std::function<void(RadioImage&)>& storeLevels) {
-    return RunSquelch(m_link, m_observer, portName, kMsgWriteSuccessfully,
-                      [&](TransferSteps& steps) {
-                          if (storeLevels) {
-                              storeLevels(image);
-                          }
-                          steps.Link().Clear();
-                          steps.SendRequest(kWriteCommand, kSquelchAddress, kSquelchLength);
-                          steps.Link().Sleep(1);
-                          steps.Send(&image[kImageSquelch], kSquelchLength);
-                          steps.ExpectAck(kSquelchAddress);
-                      });
+    return RunSquelch(
+        m_link, m_observer, portName, kMsgWriteSuccessfully, [&](TransferSteps& steps) {
+            if (storeLevels) {
+                storeLevels(image);
+            }
+            steps.Link().Clear();
+            steps.SendRequest(kWriteCommand, kSquelchAddress, layout::kSquelchLevelCount);
+            steps.Link().Sleep(1);
+            steps.Send(&image[layout::kSquelchLevels], layout::kSquelchLevelCount);
+            steps.ExpectAck(kSquelchAddress);
+        });
 }

@@ -1,6 +1,7 @@
 #pragma once
-// The squelch tuning transfers: the four levels at radio 0x0FF6..0x0FF9
-// (image 0x17EE..0x17F1) read from or written to the radio on their own.
+// The squelch tuning transfers: the four levels at radio kSquelchAddress
+// (image layout::kSquelchLevels) read from or written to the radio on their
+// own.
 // Same port setup and programming-mode entry as the clone transfer, except:
 // no pump passes and no status text, no clear between the request bytes, no
 // second clear before the ACK read after the identification, no band check,
@@ -19,11 +20,11 @@ class SquelchEngine {
 public:
     SquelchEngine(SerialLink& link, TransferObserver& observer);
 
-    // Reads the four levels into image 0x17EE..0x17F1 (only on success; the
+    // Reads the four levels into the image's squelch levels (only on success; the
     // image keeps its old levels otherwise). The caller shows the levels.
     TransferResult Read(const std::string& portName, RadioImage& image);
 
-    // Writes image 0x17EE..0x17F1 to the radio. storeLevels, when given, is
+    // Writes the image's squelch levels to the radio. storeLevels, when given, is
     // called once programming mode was entered, before the bytes are taken
     // from the image (the dialog stores its lists there at that point).
     TransferResult Write(const std::string& portName, RadioImage& image,

@@ -2,6 +2,8 @@
 // The radio's two frequency bands: the process-wide band code and band limits,
 // the 6-byte band code layout, and the model list read from the settings file.
 
+#include "model/image_layout.h"
+
 #include <array>
 #include <cstdint>
 #include <functional>
@@ -10,7 +12,7 @@
 
 class RadioImage;
 
-using BandCodeBytes = std::array<std::uint8_t, 6>;
+using BandCodeBytes = std::array<std::uint8_t, layout::kBandCodeSize>;
 
 // The band code last seen; all zero at process start.
 extern BandCodeBytes g_bandCode;

@@ -224,7 +224,8 @@ ChannelTexts DecodeRecord(const std::uint8_t* rec) {
     ChannelTexts texts;
     texts[kColRx - 1] = FrequencyBytesToText(ReadFrequency(rec + layout::kRecRx));
     texts[kColTx - 1] = FrequencyBytesToText(ReadFrequency(rec + layout::kRecTx));
-    const bool empty = NotSet(rec[layout::kRecRx + 3]) || NotSet(rec[layout::kRecTx + 3]);
+    constexpr std::size_t kTop = layout::kRecFrequencySize - 1;
+    const bool empty = NotSet(rec[layout::kRecRx + kTop]) || NotSet(rec[layout::kRecTx + kTop]);
     const auto tone = [rec, empty](std::size_t at) {
         return ToneCodeToText({rec[at], rec[at + 1]}, empty);
     };
@@ -300,7 +301,7 @@ void EncodeRecord(const ChannelTexts& texts, std::uint8_t* rec) {
 }
 
 void DecodeChannels(RadioImage& image, ChannelTable& table) {
-    for (std::size_t n = 0; n < layout::kChannelRecordCount; ++n) {
+    for (std::size_t n = 0; n < table.size(); ++n) {
         table[n] = DecodeRecord(image.data() + layout::ChannelRecord(n));
     }
     RefreshBandAfterDecode(image);
@@ -308,7 +309,7 @@ void DecodeChannels(RadioImage& image, ChannelTable& table) {
 
 void EncodeChannels(const ChannelTable& table, RadioImage& image) {
     WriteBandBeforeEncode(image);
-    for (std::size_t n = 0; n < layout::kChannelRecordCount; ++n) {
+    for (std::size_t n = 0; n < table.size(); ++n) {
         EncodeRecord(table[n], image.data() + layout::ChannelRecord(n));
     }
 }

@@ -3,6 +3,7 @@
 // to and from the nine display texts of each grid row.
 
 #include "model/channel_table.h"
+#include "model/image_layout.h"
 #include "model/radio_image.h"
 
 #include <array>
@@ -26,7 +27,7 @@ std::string FormatMhz(double value);
 std::int32_t FrequencyToUnits(std::string_view text);
 
 // Four frequency bytes in image order (index 0 least significant pair).
-using FrequencyBytes = std::array<std::uint8_t, 4>;
+using FrequencyBytes = std::array<std::uint8_t, layout::kRecFrequencySize>;
 // Text to packed BCD; a value of 0 gives FF FF FF FF.
 FrequencyBytes FrequencyTextToBytes(std::string_view text);
 // Packed BCD to text ("%3.5f" of MHz); empty when the top byte is 0xFF or 0x00.

@@ -2,10 +2,13 @@
 // The channel table as the grid shows it: 129 rows (channels 1..128 and the
 // row labelled "Fr") of nine texts in grid column order. Texts are UTF-8.
 
+#include "model/image_layout.h"
+
 #include <array>
 #include <string>
 
-inline constexpr int kChannelRows = 129;
+// One grid row per channel record.
+inline constexpr int kChannelRows = layout::kChannelRecordCount;
 inline constexpr int kChannelColumns = 9;
 
 enum ChannelColumn : int {

@@ -22,7 +22,8 @@ std::string FileNameOf(const std::string& path) {
 
 void FillNewDocumentImage(RadioImage& image) {
     using namespace layout;
-    std::fill(image.data(), image.data() + kRow255, std::uint8_t{0xFF});
+    // Rows 0..254; row 255 gets the band code, the squelch levels and 0xFF.
+    std::fill(image.data(), image.data() + RowStart(kRowCount - 1), std::uint8_t{0xFF});
     Store(image, kOptionalFeatures, {0x01, 0x04, 0x00, 0x00, 0x00, 0xBE, 0x13, 0x7A});
     Store(image, kRow196Extra, {0x00, 0x00});
     image[kFlagByte] = 0xFD;
@@ -32,12 +33,11 @@ void FillNewDocumentImage(RadioImage& image) {
     image[kRow203Extra] = 0x01;
     image[kDtmfGroupCode] = 0x41;
     image[kRow205Extra] = 0x00;
-    for (std::size_t i = 0; i < kTwoToneEncodeCount; ++i) {
-        Store(image, TwoToneEncodeEntry(kTwoToneEncodeShown, i), {0x4E, 0x20, 0x27, 0x10});
+    for (int w = 0; w < kTwoToneEncodeCount; ++w) {
+        Store(image, TwoToneEncodeEntry(w), {0x4E, 0x20, 0x27, 0x10});
     }
-    for (std::size_t i = 0; i < kTwoToneDecodeCount; ++i) {
-        Store(image, TwoToneDecodeEntry(kTwoToneDecodeShown, i),
-              {0x4E, 0x20, 0x27, 0x10, 0x05, 0x05, 0x0A, 0x05});
+    for (int k = 1; k <= kTwoToneDecodeCount; ++k) {
+        Store(image, TwoToneDecodeSet(k), {0x4E, 0x20, 0x27, 0x10, 0x05, 0x05, 0x0A, 0x05});
     }
     Store(image, kTwoToneTimingShown, {0x05, 0x05, 0x0A, 0x00, 0x14, 0x00, 0x02, 0x00});
     image[kModelIndex] = 0x00;

@@ -11,7 +11,7 @@
 
 // Fills rows 0..254 with 0xFF and stores the default bytes of a new document;
 // normalises g_bandCode and copies it to the band code; stores the squelch
-// levels. Bytes 0x17F2..0x17FF become 0xFF.
+// levels. The rest of row 255 becomes 0xFF.
 void FillNewDocumentImage(RadioImage& image);
 
 // Title of the channel window ("Channel Information" / "信道信息").

@@ -1,18 +1,16 @@
 #pragma once
 // The radio's whole configuration memory as the program holds it: 256 rows
-// of 24 bytes. 0xFF means "not set" throughout.
+// of 24 bytes (see image_layout.h). 0xFF means "not set" throughout.
+
+#include "model/image_layout.h"
 
 #include <array>
 #include <cstddef>
 #include <cstdint>
 
-inline constexpr std::size_t kImageSize = 0x1800;
-inline constexpr std::size_t kRowSize = 24;
-inline constexpr std::size_t kRowCount = 256;
-
 class RadioImage {
 public:
-    using Bytes = std::array<std::uint8_t, kImageSize>;
+    using Bytes = std::array<std::uint8_t, layout::kImageSize>;
 
     RadioImage() { m_bytes.fill(0xFF); }
 
@@ -21,7 +19,7 @@ public:
 
     std::uint8_t* data() { return m_bytes.data(); }
     const std::uint8_t* data() const { return m_bytes.data(); }
-    static constexpr std::size_t size() { return kImageSize; }
+    static constexpr std::size_t size() { return layout::kImageSize; }
 
     Bytes& bytes() { return m_bytes; }
     const Bytes& bytes() const { return m_bytes; }

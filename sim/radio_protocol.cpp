@@ -1,5 +1,7 @@
 #include "sim/radio_protocol.h"
 
+#include "model/image_layout.h"
+
 #include <array>
 #include <cstdio>
 
@@ -12,7 +14,7 @@ constexpr std::array<std::uint8_t, 8> kIdentification{0x53, 0x49, 0x4D, 0x2D,
                                                       0x52, 0x41, 0x44, 0x00};
 constexpr int kBlock = 8;
 constexpr int kLastBlock = kRadioMemorySize - kBlock;
-constexpr int kLastWriteBlock = 0x0FE8;
+constexpr int kLastWriteBlock = kBandCodeBlockAddress - kBlock; // row 255 is only read
 
 std::string Hex(int address) {
     char text[8];
@@ -37,9 +39,8 @@ void RadioProtocol::ApplyOptions() {
         m_memory[kBandTypeAddress] = *m_options.bandType;
     }
     if (m_options.password) {
-        for (int i = 0; i < kPasswordLength; ++i) {
-            const std::size_t at = static_cast<std::size_t>(i);
-            m_memory[static_cast<std::size_t>(kPasswordAddress + i)] =
+        for (std::size_t at = 0; at < layout::kPasswordSize; ++at) {
+            m_memory[static_cast<std::size_t>(kPasswordAddress) + at] =
                 at < m_options.password->size()
                     ? static_cast<std::uint8_t>((*m_options.password)[at])
                     : 0xFF;
@@ -229,7 +230,7 @@ std::vector<std::uint8_t> RadioProtocol::ReadReply(int address, int length) cons
 }
 
 std::optional<RadioAnswer> RadioProtocol::OnRead(int address, int length) {
-    if (length == kSquelchLength && address == kSquelchAddress) {
+    if (length == layout::kSquelchLevelCount && address == kSquelchAddress) {
         if (m_sessionKind != 0) {
             return Violation("squelch read inside a block transfer");
         }
@@ -272,7 +273,7 @@ std::optional<RadioAnswer> RadioProtocol::OnRead(int address, int length) {
 }
 
 std::optional<RadioAnswer> RadioProtocol::OnWrite(int address, int length) {
-    if (length == kSquelchLength && address == kSquelchAddress) {
+    if (length == layout::kSquelchLevelCount && address == kSquelchAddress) {
         if (m_sessionKind != 0) {
             return Violation("squelch write inside a block transfer");
         }
@@ -281,7 +282,8 @@ std::optional<RadioAnswer> RadioProtocol::OnWrite(int address, int length) {
         if (m_sessionKind != 'W' || m_nextBlock != kLastWriteBlock + kBlock || m_closed) {
             return Violation("closing band write out of order");
         }
-    } else if (address >= kBandBlockAddress && address < kBandBlockAddress + 16) {
+    } else if (address >= kBandBlockAddress &&
+               address < kBandBlockAddress + static_cast<int>(layout::kBandTypeBlockSize)) {
         return Violation("write into the band-type block at " + Hex(address));
     } else if (length != kBlock) {
         return Violation("write of wrong length " + std::to_string(length) + " at " + Hex(address));
@@ -318,7 +320,7 @@ std::optional<RadioAnswer> RadioProtocol::OnWriteData() {
     if (m_writeLength == 1) {
         m_closed = true;
         ++m_stats.closingBandWrites;
-    } else if (m_writeLength == kSquelchLength) {
+    } else if (m_writeLength == layout::kSquelchLevelCount) {
         ++m_stats.squelchWrites;
     } else {
         ++m_stats.blocksWritten;

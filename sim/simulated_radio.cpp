@@ -1,8 +1,11 @@
 #include "sim/simulated_radio.h"
 
+#include "model/band.h"
 #include "model/dat_file.h"
+#include "model/image_layout.h"
 #include "sim/radio_protocol.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <chrono>
@@ -32,14 +35,10 @@ RadioMemory DefaultRadioMemory() {
     RadioMemory memory;
     memory.fill(0xFF);
     memory[kBandTypeAddress] = 0x03;
-    const std::uint8_t bandCode[] = {0x13, 0x17, 0x64, 0x40, 0x48, 0x00};
-    for (int i = 0; i < 6; ++i) {
-        memory[static_cast<std::size_t>(kBandCodeBlockAddress + i)] = bandCode[i];
-    }
-    const std::uint8_t squelch[] = {0x29, 0x27, 0x22, 0x1E};
-    for (int i = 0; i < kSquelchLength; ++i) {
-        memory[static_cast<std::size_t>(kSquelchAddress + i)] = squelch[i];
-    }
+    std::copy(kDefaultBandCode.begin(), kDefaultBandCode.end(),
+              memory.begin() + kBandCodeBlockAddress);
+    const std::uint8_t squelch[layout::kSquelchLevelCount] = {0x29, 0x27, 0x22, 0x1E};
+    std::copy(std::begin(squelch), std::end(squelch), memory.begin() + kSquelchAddress);
     return memory;
 }
 

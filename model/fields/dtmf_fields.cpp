@@ -1,5 +1,6 @@
 #include "model/fields/dtmf_fields.h"
 
+#include "model/image_layout.h"
 #include "model/language.h"
 
 #include <array>
@@ -23,7 +24,7 @@ constexpr int kDelayMax = 1000;
 constexpr int kTimeMask = 0x1F;
 constexpr const char* kDigits = "0123456789";
 
-// Speed code of bits 1..0 of 0x1308: 6, 8, 10 digits/s, anything else 15.
+// Speed code of bits 1..0 of the speed byte: 6, 8, 10 digits/s, anything else 15.
 int SpeedCode(int speed) {
     for (std::size_t code = 0; code < kSpeeds.size(); ++code) {
         if (kSpeeds[code] == speed) {
@@ -63,14 +64,14 @@ FieldSpec EncodeEdit(std::string name, int id, int spinId, int limit,
 FieldPage MakeEncodePage() {
     FieldPage page{"encode", {}};
     page.fields.push_back(
-        EncodeEdit("speed", 1084, 1241, 2, NormaliseSpeed, SpinSpeed, kSpeed, true));
+        EncodeEdit("speed", 1084, 1241, 2, NormaliseSpeed, SpinSpeed, layout::kDtmfSpeed, true));
     page.fields.push_back(EncodeEdit("first_digit_delay", 1085, 1242, 0, NormaliseDelay, SpinDelay,
-                                     kFirstDigitDelay, false));
+                                     layout::kDtmfFirstDigitDelay, false));
     page.fields.push_back(EncodeEdit("first_digit_time", 1086, 1243, 4, NormaliseDigitTime,
-                                     SpinDigitTime, kFirstDigitTime, false));
+                                     SpinDigitTime, layout::kDtmfFirstDigitTime, false));
     page.fields.push_back(EncodeEdit("star_hash_time", 1087, 1044, 4, NormaliseDigitTime,
-                                     SpinDigitTime, kStarHashTime, false));
-    page.fields.push_back(fields::CheckOnBit("side_tone", 1088, kFlags, 6));
+                                     SpinDigitTime, layout::kDtmfStarHashTime, false));
+    page.fields.push_back(fields::CheckOnBit("side_tone", 1088, layout::kFlagByte, 6));
     return page;
 }
 
@@ -113,7 +114,7 @@ FieldSpec GroupCodeField() {
     FieldSpec spec = PickEdit("group_code", kGroupCodeEditId, kGroupCodeListId, GroupCodeItems());
     spec.load = [](const RadioImage& image) {
         FieldValue value;
-        const std::uint8_t code = image[kGroupCode];
+        const std::uint8_t code = image[layout::kDtmfGroupCode];
         if (code == fields::kUnset) {
             value.text = fields::ItemInLanguage(GroupCodeItems().front());
         } else if (code != 0x00) {
@@ -123,16 +124,16 @@ FieldSpec GroupCodeField() {
     };
     spec.store = [](const FieldValue& value, RadioImage& image) {
         const bool off = fields::ItemIndex({GroupCodeItems().front()}, value.text) == 0;
-        image[kGroupCode] = off                  ? fields::kUnset
-                            : value.text.empty() ? 0x00
-                                                 : GroupCodeByte(value.text);
+        image[layout::kDtmfGroupCode] = off                  ? fields::kUnset
+                                        : value.text.empty() ? 0x00
+                                                             : GroupCodeByte(value.text);
     };
     return spec;
 }
 
 FieldSpec StunTypeField() {
     FieldSpec spec = PickEdit("stun_type", kStunTypeEditId, kStunTypeListId, StunTypeItems());
-    const fields::BitField bit = fields::Bit(kFlags, 5);
+    const fields::BitField bit = fields::Bit(layout::kFlagByte, 5);
     spec.load = [bit](const RadioImage& image) {
         FieldValue value;
         value.text = fields::ItemInLanguage(StunTypeItems()[fields::ReadBits(image, bit) ? 0 : 1]);
@@ -148,24 +149,25 @@ FieldSpec StunTypeField() {
 FieldPage MakeDecodePage() {
     FieldPage page{"decode", {}};
     page.fields.push_back(
-        fields::TextOnField("id_code", 1080, {kIdCode, kCodeLength},
-                            EditRule{static_cast<int>(kCodeLength), "", true, {}, {}}));
+        fields::TextOnField("id_code", 1080, {layout::kDtmfIdCode, layout::kDtmfCodeSize},
+                            EditRule{static_cast<int>(layout::kDtmfCodeSize), "", true, {}, {}}));
     page.fields.push_back(GroupCodeField());
-    page.fields.push_back(fields::CheckOnBit("stun_activation", kStunActivationId, kFlags, 4));
+    page.fields.push_back(
+        fields::CheckOnBit("stun_activation", kStunActivationId, layout::kFlagByte, 4));
     page.fields.push_back(fields::TextOnField(
-        "stun_code", kStunCodeEditId, {kStunCode, kCodeLength},
-        EditRule{static_cast<int>(kCodeLength), kDtmfCharacters, true, {}, {}}));
+        "stun_code", kStunCodeEditId, {layout::kDtmfStunCode, layout::kDtmfCodeSize},
+        EditRule{static_cast<int>(layout::kDtmfCodeSize), kDtmfCharacters, true, {}, {}}));
     page.fields.push_back(StunTypeField());
     return page;
 }
 
 FieldPage MakeCallListPage() {
     FieldPage page{"call_list", {}};
-    for (int r = 1; r <= kCallEntries; ++r) {
+    for (int r = 1; r <= layout::kDtmfCallListCount; ++r) {
         FieldSpec spec = fields::TextOnField(
             "call_list." + std::to_string(r), kCallListGridId,
-            {CallEntryOffset(r), kCallEntryLength},
-            EditRule{static_cast<int>(kCallEntryLength), kDtmfCharacters, true, {}, {}});
+            {layout::DtmfCallEntry(r), layout::kDtmfCallEntrySize},
+            EditRule{static_cast<int>(layout::kDtmfCallEntrySize), kDtmfCharacters, true, {}, {}});
         spec.kind = FieldKind::Cell;
         spec.row = r;
         spec.column = 1;

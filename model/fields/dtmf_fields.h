@@ -1,16 +1,18 @@
 #pragma once
 // The DTMF signalling settings as the three pages of the DTMF dialog show
-// them. Each page loads when it becomes visible and stores when it is hidden:
+// them. Each page loads when it becomes visible and stores when it is hidden.
+// Where they lie is in image_layout.h (kDtmf..., kFlagByte):
 //
-// - Encode: speed (0x1308 bits 1..0), first-digit delay, first-digit time and
-//   "*"/"#" time (0x1309..0x130B, milliseconds / 50, read through 0x1F),
-//   side tone (0x12A8 bit 6). The edits are normalised when left and stored.
-// - Decode: ID code (0x1320, 10 characters), group code (0x132F, one
-//   character, 0xFF off), stun activation (0x12A8 bit 4), stun code (0x1338,
-//   10 characters), stun type (0x12A8 bit 5, set = transmit inhibit).
-// - CallList: nine entries of 16 characters at 0x1380 + 24 * (r - 1).
+// - Encode: speed (bits 1..0 of the speed byte), first-digit delay,
+//   first-digit time and "*"/"#" time (milliseconds / 50, read through 0x1F),
+//   side tone (flag byte bit 6). The edits are normalised when left and stored.
+// - Decode: ID code (10 characters), group code (one character, 0xFF off),
+//   stun activation (flag byte bit 4), stun code (10 characters), stun type
+//   (flag byte bit 5, set = transmit inhibit).
+// - CallList: nine entries of 16 characters, one per row.
 //
-// Of 0x12A8 only bits 4, 5 and 6 belong here, of 0x1308 only bits 1..0.
+// Of the flag byte only bits 4, 5 and 6 belong here, of the speed byte only
+// bits 1..0.
 
 #include "model/fields/field_table.h"
 
@@ -19,19 +21,6 @@
 #include <vector>
 
 namespace dtmf {
-
-inline constexpr std::size_t kSpeed = 0x1308;
-inline constexpr std::size_t kFirstDigitDelay = 0x1309;
-inline constexpr std::size_t kFirstDigitTime = 0x130A;
-inline constexpr std::size_t kStarHashTime = 0x130B;
-inline constexpr std::size_t kFlags = 0x12A8;
-inline constexpr std::size_t kIdCode = 0x1320;
-inline constexpr std::size_t kGroupCode = 0x132F;
-inline constexpr std::size_t kStunCode = 0x1338;
-inline constexpr std::size_t kCallList = 0x1380;
-inline constexpr std::size_t kCodeLength = 10;
-inline constexpr std::size_t kCallEntryLength = 16;
-inline constexpr int kCallEntries = 9;
 
 // Control ids the pages need beyond the fields' own.
 inline constexpr int kTabId = 1036;
@@ -52,11 +41,6 @@ inline constexpr const char* kDtmfCharacters = "0123456789ABCD*#";
 // The pages in tab order: "encode", "decode", "call_list". Field names are
 // the keys of "dtmf"; call list entries are "call_list.1" ... "call_list.9".
 const std::vector<fields::FieldPage>& Pages();
-
-// Image offset of call list entry r (1..9).
-constexpr std::size_t CallEntryOffset(int r) {
-    return kCallList + static_cast<std::size_t>(r - 1) * kRowSize;
-}
 
 // Leaving an edit of the encode page: the text it is rewritten to.
 std::string NormaliseSpeed(std::string_view text);

@@ -18,6 +18,7 @@
 //
 // Texts are byte strings: each char is one character code of the image.
 
+#include "model/image_layout.h"
 #include "model/radio_image.h"
 
 #include <cstddef>
@@ -29,8 +30,6 @@
 namespace fields {
 
 inline constexpr std::uint8_t kUnset = 0xFF;
-// Bytes 0..15 of a row carry a row run; 16..23 are skipped.
-inline constexpr std::size_t kRunBytesPerRow = 16;
 
 // Bits shift .. shift + width - 1 of the byte at offset.
 struct BitField {
@@ -53,21 +52,13 @@ int ReadBits(const RadioImage& image, BitField field);
 // bits of the byte are kept.
 void WriteBits(RadioImage& image, BitField field, int value);
 
-// Image offset of byte i of a row run that starts at start: the run walks
-// bytes 0..15 of each row and continues at byte 0 of the next row.
-constexpr std::size_t RowRunOffset(std::size_t start, std::size_t i) {
-    const std::size_t rowStart = start - start % kRowSize;
-    const std::size_t column = start % kRowSize + i;
-    return rowStart + (column / kRunBytesPerRow) * kRowSize + column % kRunBytesPerRow;
-}
-
 struct TextField {
     std::size_t start;
     std::size_t length;
     bool rowRun = false; // laid over bytes 0..15 of consecutive rows
 
     constexpr std::size_t Offset(std::size_t i) const {
-        return rowRun ? RowRunOffset(start, i) : start + i;
+        return rowRun ? layout::RowRunOffset(start, i) : start + i;
     }
 };
 

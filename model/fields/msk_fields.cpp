@@ -1,5 +1,7 @@
 #include "model/fields/msk_fields.h"
 
+#include "model/image_layout.h"
+
 namespace msk {
 namespace {
 
@@ -7,11 +9,11 @@ namespace {
 // call list entry `row` of the grid.
 fields::FieldSpec IdField(std::string name, int id, int row, std::size_t start) {
     fields::EditRule rule;
-    rule.maxLength = static_cast<int>(kIdLength);
+    rule.maxLength = static_cast<int>(layout::kMskIdSize);
     rule.allowed = kHexCharacters;
     rule.upperCase = true;
-    fields::FieldSpec spec =
-        fields::TextOnField(std::move(name), id, {start, kIdLength, true}, std::move(rule));
+    fields::FieldSpec spec = fields::TextOnField(
+        std::move(name), id, {start, layout::kMskIdSize, true}, std::move(rule));
     if (row > 0) {
         spec.kind = fields::FieldKind::Cell;
         spec.row = row;
@@ -24,10 +26,10 @@ fields::FieldSpec IdField(std::string name, int id, int row, std::size_t start) 
 
 const fields::FieldPage& Page() {
     static const fields::FieldPage page = [] {
-        fields::FieldPage built{"msk", {IdField("id_code", kIdCodeEditId, 0, kRunAt)}};
-        for (int r = 1; r <= kCallListEntries; ++r) {
+        fields::FieldPage built{"msk", {IdField("id_code", kIdCodeEditId, 0, layout::kMskIds)}};
+        for (int r = 1; r <= layout::kMskCallListCount; ++r) {
             built.fields.push_back(IdField("call_list." + std::to_string(r), kCallListGridId, r,
-                                           CallListEntryOffset(r)));
+                                           layout::MskCallListEntry(r)));
         }
         return built;
     }();

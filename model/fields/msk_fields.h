@@ -2,8 +2,9 @@
 // The MSK signalling identities as the MSK dialog shows them: the radio's own
 // four-character ID code ("id_code") and a call list of nine IDs
 // ("call_list.1" ... "call_list.9"), hexadecimal digits, letters in capitals.
-// The ten fields form one run of 40 bytes laid over bytes 0..15 of three
-// image rows from 0x12C0; bytes 16..23 of those rows belong to nobody here.
+// The ten fields form one row run of 40 bytes (layout::kMskIds) laid over
+// bytes 0..15 of three image rows; bytes 16..23 of those rows belong to
+// nobody here.
 // The dialog loads when it opens and stores on OK.
 
 #include "model/fields/field_table.h"
@@ -12,21 +13,12 @@
 
 namespace msk {
 
-inline constexpr std::size_t kRunAt = 0x12C0;
-inline constexpr std::size_t kIdLength = 4;
-inline constexpr int kCallListEntries = 9;
-
 inline constexpr int kIdCodeEditId = 1048;
 inline constexpr int kCallListGridId = 1349;
 inline constexpr int kCellEditId = 1123;
 
 // What the ID edits and the key filter take.
 inline constexpr const char* kHexCharacters = "0123456789ABCDEF";
-
-// Image offset of call list entry r (1..9).
-constexpr std::size_t CallListEntryOffset(int entry) {
-    return fields::RowRunOffset(kRunAt, kIdLength * static_cast<std::size_t>(entry));
-}
 
 // The dialog's one page, "msk".
 const fields::FieldPage& Page();

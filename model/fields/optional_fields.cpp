@@ -1,6 +1,7 @@
 #include "model/fields/optional_fields.h"
 
 #include "model/gbk.h"
+#include "model/image_layout.h"
 
 namespace optional_features {
 namespace {
@@ -10,18 +11,6 @@ using fields::FieldSpec;
 using fields::FieldTable;
 using fields::FieldValue;
 using fields::ItemText;
-
-constexpr std::size_t kTot = 0x1260;
-constexpr std::size_t kSquelch = 0x1261;
-constexpr std::size_t kVox = 0x1262;
-constexpr std::size_t kStep = 0x1263;
-constexpr std::size_t kTotPreAlert = 0x1264;
-constexpr std::size_t kKeys = 0x1265;
-constexpr std::size_t kDisplay = 0x1266;
-constexpr std::size_t kDisplayMode = 0x1267;
-constexpr std::size_t kFlags = 0x12A8;
-constexpr std::size_t kPriority = 0x12A9;
-constexpr std::size_t kMskFlags = 0x12AB;
 
 const std::vector<ItemText> kOnOff = {{"On", "开"}, {"Off", "关"}};
 const std::vector<ItemText> kOffOn = {{"Off", "关"}, {"On", "开"}};
@@ -62,49 +51,56 @@ FieldTable MakeFields() {
     FieldTable table;
     table.push_back(ListOnBits("back_light", 1115,
                                {{"Off", "关闭"}, {"Auto", "自动"}, {"On", "打开"}},
-                               BitField{kDisplay, 4, 2}, {0, 1, 2}, {0, 1, 2, 0}));
+                               BitField{layout::kDisplayFlags, 4, 2}, {0, 1, 2}, {0, 1, 2, 0}));
     table.push_back(ListOnBits("back_light_color", 1116,
                                {{"Light 1", "颜色1"}, {"Light 2", "颜色2"}, {"Light 3", "颜色3"}},
-                               BitField{kDisplay, 6, 2}, {0, 1, 2}, {0, 1, 2, 0}));
+                               BitField{layout::kDisplayFlags, 6, 2}, {0, 1, 2}, {0, 1, 2, 0}));
     table.push_back(ListOnBits("power_on_style", 1121,
                                {{"Off", "关闭"}, {"Voltage", "电压值"}, {"Message", "欢迎信息"}},
-                               BitField{kDisplay, 2, 2}, {0, 1, 2}, {0, 1, 2, 0}));
+                               BitField{layout::kDisplayFlags, 2, 2}, {0, 1, 2}, {0, 1, 2, 0}));
+    table.push_back(ListOnBits("key_lock", 1118, kAutoManual, Bit(layout::kKeyFlags, 2),
+                               kSecondIsSet, kSecondIsSet));
+    table.push_back(ListOnByte("priority_channel", 1119, NumberedItems({"None", "无"}, 1, 128),
+                               layout::kPriorityChannel));
     table.push_back(
-        ListOnBits("key_lock", 1118, kAutoManual, Bit(kKeys, 2), kSecondIsSet, kSecondIsSet));
-    table.push_back(
-        ListOnByte("priority_channel", 1119, NumberedItems({"None", "无"}, 1, 128), kPriority));
-    table.push_back(ListOnByte("vox_gain", 1120, NumberedItems({"Off", "关"}, 1, 9), kVox));
+        ListOnByte("vox_gain", 1120, NumberedItems({"Off", "关"}, 1, 9), layout::kVoxGain));
     table.push_back(ListOnBits(
         "display_mode", 1117,
         {{"CHANNEL", "纯信道"}, {"NAME", "信道名称"}, {"FREQ.CH", "频率信道"}, {"FREQ", "频率"}},
-        BitField{kDisplayMode, 0, 2}, {0, 1, 2, 3}, {0, 1, 2, 3}));
+        BitField{layout::kDisplayMode, 0, 2}, {0, 1, 2, 3}, {0, 1, 2, 3}));
+    table.push_back(ListOnBits("battery_saver", 1128, kOnOff, Bit(layout::kFlagByte, 0),
+                               kFirstIsSet, kFirstIsSet));
     table.push_back(
-        ListOnBits("battery_saver", 1128, kOnOff, Bit(kFlags, 0), kFirstIsSet, kFirstIsSet));
-    table.push_back(ListOnBits("beep", 1127, kOnOff, Bit(kKeys, 3), kFirstIsSet, kFirstIsSet));
-    table.push_back(ListOnBits("tail", 1130, kOffOn, Bit(kKeys, 7), kSecondIsSet, kSecondIsSet));
+        ListOnBits("beep", 1127, kOnOff, Bit(layout::kKeyFlags, 3), kFirstIsSet, kFirstIsSet));
+    table.push_back(
+        ListOnBits("tail", 1130, kOffOn, Bit(layout::kKeyFlags, 7), kSecondIsSet, kSecondIsSet));
     table.push_back(ListOnBits("scan_mode", 1122, {{"TO", "时间"}, {"CO", "载波"}, {"SE", "搜索"}},
-                               BitField{kKeys, 5, 2}, {0, 1, 2}, {0, 1, 2, 0}));
-    table.push_back(ListOnByte("squelch_level", 1123, NumberedItems({}, 0, 10), kSquelch));
+                               BitField{layout::kKeyFlags, 5, 2}, {0, 1, 2}, {0, 1, 2, 0}));
+    table.push_back(
+        ListOnByte("squelch_level", 1123, NumberedItems({}, 0, 10), layout::kSquelchLevel));
     table.push_back(ListOnByte(
         "step", 1124, {{"5", "5"}, {"6.25", "6.25"}, {"10", "10"}, {"12.5", "12.5"}, {"25", "25"}},
-        kStep));
-    table.push_back(ListOnByte("tot", 1125, NumberedItems({"Off", "关闭"}, 30, 9, 30), kTot));
+        layout::kStep));
     table.push_back(
-        ListOnByte("tot_pre_alert", 1126, NumberedItems({"Off", "关闭"}, 1, 9), kTotPreAlert));
+        ListOnByte("tot", 1125, NumberedItems({"Off", "关闭"}, 30, 9, 30), layout::kTot));
+    table.push_back(ListOnByte("tot_pre_alert", 1126, NumberedItems({"Off", "关闭"}, 1, 9),
+                               layout::kTotPreAlert));
     table.push_back(PasswordField());
-    table.push_back(ListOnBits("stopwatch", 1129, kOnOff, Bit(kKeys, 4), kFirstIsSet, kFirstIsSet));
+    table.push_back(
+        ListOnBits("stopwatch", 1129, kOnOff, Bit(layout::kKeyFlags, 4), kFirstIsSet, kFirstIsSet));
     table.push_back(ListOnBits(
         "short_press_orange_key", 1131,
         {{"Send 1750 Singal", "发射1750信号"}, {"Emergency Call", "发射报警信号"}, {"Off", "关闭"}},
-        BitField{kKeys, 0, 2}, {1, 2, 0}, {2, 0, 1, 1}));
-    table.push_back(
-        ListOnBits("str_set", 1136, kAutoManual, Bit(kDisplay, 0), kSecondIsSet, kSecondIsSet));
+        BitField{layout::kKeyFlags, 0, 2}, {1, 2, 0}, {2, 0, 1, 1}));
+    table.push_back(ListOnBits("str_set", 1136, kAutoManual, Bit(layout::kDisplayFlags, 0),
+                               kSecondIsSet, kSecondIsSet));
     table.push_back(ListOnBits("allow_reset", 1137, {{"Enable", "允许"}, {"Disable", "禁止"}},
-                               Bit(kMskFlags, 4), kFirstIsSet, kFirstIsSet));
+                               Bit(layout::kOptionalFlags, 4), kFirstIsSet, kFirstIsSet));
     table.push_back(ListOnBits("msk_type", kMskTypeId, {{"MSK-I", "MSK-I"}, {"MSK-II", "MSK-II"}},
-                               Bit(kMskFlags, 0), kFirstIsSet, kFirstIsSet));
-    table.push_back(CheckOnBit("keypad_lock", kKeypadLockId, kFlags, 7, true));
-    table.push_back(CheckOnBit("repeater_msk_invert", kRepeaterMskInvertId, kMskFlags, 1));
+                               Bit(layout::kOptionalFlags, 0), kFirstIsSet, kFirstIsSet));
+    table.push_back(CheckOnBit("keypad_lock", kKeypadLockId, layout::kFlagByte, 7, true));
+    table.push_back(
+        CheckOnBit("repeater_msk_invert", kRepeaterMskInvertId, layout::kOptionalFlags, 1));
     return table;
 }
 
@@ -117,8 +113,8 @@ const FieldTable& Fields() {
 
 std::string LoadPassword(const RadioImage& image) {
     std::string text;
-    for (std::size_t i = 0; i < kPasswordLength; ++i) {
-        const auto c = static_cast<char>(image[kPassword + i]);
+    for (std::size_t i = 0; i < layout::kPasswordSize; ++i) {
+        const auto c = static_cast<char>(image[layout::kPassword + i]);
         if (c < '0' || c > '9') {
             break;
         }
@@ -128,8 +124,8 @@ std::string LoadPassword(const RadioImage& image) {
 }
 
 void StorePassword(std::string_view text, RadioImage& image) {
-    fields::WriteText(image, {kPassword, kPasswordLength},
-                      Utf8ToGbk(TruncateToGbkBytes(text, kPasswordLength)));
+    fields::WriteText(image, {layout::kPassword, layout::kPasswordSize},
+                      Utf8ToGbk(TruncateToGbkBytes(text, layout::kPasswordSize)));
 }
 
 } // namespace optional_features

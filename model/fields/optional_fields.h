@@ -1,19 +1,17 @@
 #pragma once
 // The radio-wide optional features as the Optional Features dialog shows
 // them: one field per control, in the dialog's order, each loaded from and
-// stored into its bits of 0x1260..0x1267, 0x12A8, 0x12A9, 0x12AB and the
-// password at 0x17D2..0x17D7. The dialog stores all of them on OK.
+// stored into its bits of the optional features bytes, the flag byte, the
+// priority channel, the optional flags and the six password bytes (see
+// image_layout.h). The dialog stores all of them on OK.
 //
-// Shared bytes: of 0x12A8 only bits 0 and 7 belong here (4, 5 and 6 are the
-// DTMF pages'), of 0x12AB bits 0, 1 and 4, of 0x1267 bits 1..0; every store
-// keeps the other bits.
+// Shared bytes: of the flag byte only bits 0 and 7 belong here (4, 5 and 6
+// are the DTMF pages'), of the optional flags bits 0, 1 and 4, of the display
+// mode byte bits 1..0; every store keeps the other bits.
 
 #include "model/fields/field_table.h"
 
 namespace optional_features {
-
-inline constexpr std::size_t kPassword = 0x17D2;
-inline constexpr std::size_t kPasswordLength = 6;
 
 // The three controls the dialog loads and stores but does not show.
 inline constexpr int kMskTypeId = 1132;

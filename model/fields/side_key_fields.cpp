@@ -1,9 +1,11 @@
 #include "model/fields/side_key_fields.h"
 
+#include "model/image_layout.h"
+
 namespace side_key {
 namespace {
 
-constexpr fields::BitField kCode{kSideKey, 0, 2};
+constexpr fields::BitField kCode{layout::kSideKey, 0, 2};
 constexpr int kLastPosition = 3;
 
 fields::FieldTable MakeFields() {

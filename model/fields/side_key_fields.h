@@ -1,13 +1,12 @@
 #pragma once
 // The function of the radio's side key as the Key Assignment dialog shows it:
-// four radio buttons on bits 1..0 of 0x12AA (code = 3 - position); bits 7..2
-// of the byte are kept.
+// four radio buttons on bits 1..0 of the side key byte (layout::kSideKey;
+// code = 3 - position); bits 7..2 of the byte are kept.
 
 #include "model/fields/field_table.h"
 
 namespace side_key {
 
-inline constexpr std::size_t kSideKey = 0x12AA;
 inline constexpr int kGroupId = 1076; // the first button starts the group
 
 // One field, "side_key", a group of four buttons (ids 1076..1079).

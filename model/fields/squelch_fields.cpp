@@ -1,5 +1,7 @@
 #include "model/fields/squelch_fields.h"
 
+#include "model/image_layout.h"
+
 namespace squelch {
 namespace {
 
@@ -7,11 +9,11 @@ struct Level {
     const char* name;
     int listId;
 };
-constexpr Level kLevels[kLevelCount] = {
+constexpr Level kLevels[layout::kSquelchLevelCount] = {
     {"v_wide", 1136}, {"v_narrow", 1137}, {"u_wide", 1138}, {"u_narrow", 1139}};
 
 fields::FieldSpec LevelField(int level) {
-    const std::size_t at = kLevelsAt + static_cast<std::size_t>(level);
+    const std::size_t at = layout::kSquelchLevels + static_cast<std::size_t>(level);
     const std::uint8_t fallback = kDefaults[level];
     fields::FieldSpec spec;
     spec.name = kLevels[level].name;
@@ -40,7 +42,7 @@ fields::FieldSpec LevelField(int level) {
 const fields::FieldPage& Page() {
     static const fields::FieldPage page = [] {
         fields::FieldPage built{"squelch", {}};
-        for (int level = 0; level < kLevelCount; ++level) {
+        for (int level = 0; level < layout::kSquelchLevelCount; ++level) {
             built.fields.push_back(LevelField(level));
         }
         return built;

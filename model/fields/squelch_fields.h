@@ -6,15 +6,14 @@
 // selection, and no selection stores the default.
 
 #include "model/fields/field_table.h"
+#include "model/image_layout.h"
 
 #include <cstddef>
 #include <cstdint>
 
 namespace squelch {
 
-inline constexpr int kLevelCount = 4;
-inline constexpr std::size_t kLevelsAt = 0x17EE;
-inline constexpr std::uint8_t kDefaults[kLevelCount] = {41, 39, 34, 30};
+inline constexpr std::uint8_t kDefaults[layout::kSquelchLevelCount] = {41, 39, 34, 30};
 inline constexpr int kLowestStored = 9;
 inline constexpr int kHighestStored = 119;
 inline constexpr int kShownOffset = 64;

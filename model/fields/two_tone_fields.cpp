@@ -1,6 +1,7 @@
 #include "model/fields/two_tone_fields.h"
 
 #include "model/fields/decimal_text.h"
+#include "model/image_layout.h"
 
 namespace two_tone {
 namespace {
@@ -14,9 +15,6 @@ constexpr ValueRule kDurationRule{0.5, 10.0, 0.1, 1, 2};
 constexpr ValueRule kIntervalRule{0.0, 2.0, 0.1, 1, 2};
 constexpr ValueRule kRiseDelayRule{0.10, 1.00, 0.05, 2, 3};
 
-constexpr std::size_t kToneIntervalAt = 3;
-constexpr std::size_t kRiseDelayAt = 5;
-constexpr std::size_t kShortBeepAt = 7;
 // What the edits take: digits and the keypad's decimal point.
 constexpr const char* kNumberCharacters = "0123456789.";
 
@@ -76,11 +74,12 @@ FieldSpec NumberEdit(std::string name, int id, int spinId, int limit, ValueKind 
 FieldSpec EncodeDuration(std::string name, int id, int spinId, std::size_t at) {
     FieldSpec spec = NumberEdit(std::move(name), id, spinId, 4, ValueKind::Duration);
     spec.load = [at](const RadioImage& image) {
-        return TextValue(FormatValue(ValueKind::Duration, image[kTimingShown + at] / 10.0));
+        return TextValue(
+            FormatValue(ValueKind::Duration, image[layout::kTwoToneTimingShown + at] / 10.0));
     };
     spec.store = [at](const FieldValue& value, RadioImage& image) {
-        image[kTimingShown + at] = ByteOf(Number(value) * 10.0);
-        image[kTimingRadio + at] = ByteOf(Number(value) * 20.0);
+        image[layout::kTwoToneTimingShown + at] = ByteOf(Number(value) * 10.0);
+        image[layout::kTwoToneTimingRadio + at] = ByteOf(Number(value) * 20.0);
     };
     return spec;
 }
@@ -90,12 +89,13 @@ FieldSpec EncodeTwentieths(std::string name, int id, int spinId, int limit, Valu
                            std::size_t at) {
     FieldSpec spec = NumberEdit(std::move(name), id, spinId, limit, kind);
     spec.load = [kind, at](const RadioImage& image) {
-        return TextValue(FormatValue(kind, fields::ReadBE16(image, kTimingShown + at) / 20.0));
+        return TextValue(
+            FormatValue(kind, fields::ReadBE16(image, layout::kTwoToneTimingShown + at) / 20.0));
     };
     spec.store = [at](const FieldValue& value, RadioImage& image) {
         const long n = CutToInteger(Number(value) * 20.0);
-        fields::WriteBE16(image, kTimingShown + at, n);
-        fields::WriteBE16(image, kTimingRadio + at, n);
+        fields::WriteBE16(image, layout::kTwoToneTimingShown + at, n);
+        fields::WriteBE16(image, layout::kTwoToneTimingRadio + at, n);
     };
     return spec;
 }
@@ -107,11 +107,11 @@ FieldSpec ShortBeep() {
     spec.kind = FieldKind::Check;
     spec.load = [](const RadioImage& image) {
         FieldValue value;
-        value.checked = image[kTimingShown + kShortBeepAt] != 0;
+        value.checked = image[layout::kTwoToneTimingShown + layout::kTimingShortBeep] != 0;
         return value;
     };
     spec.store = [](const FieldValue& value, RadioImage& image) {
-        image[kTimingShown + kShortBeepAt] = value.checked ? 1 : 0;
+        image[layout::kTwoToneTimingShown + layout::kTimingShortBeep] = value.checked ? 1 : 0;
     };
     return spec;
 }
@@ -119,7 +119,8 @@ FieldSpec ShortBeep() {
 // One tone of the encode list: shown BE16 x 10 (0xFFFF empty), radio the
 // rounded encode divisor (0x0000 empty).
 FieldSpec EncodeTone(int entry, int tone) {
-    const std::size_t at = EncodeEntryOffset(entry) + 2 * static_cast<std::size_t>(tone);
+    const std::size_t at = layout::TwoToneEncodeEntry(entry) +
+                           layout::kTwoToneToneSize * static_cast<std::size_t>(tone);
     FieldSpec spec;
     spec.name = EncodeCellName(entry + 1, tone + 1);
     spec.id = kEncodeGridId;
@@ -137,18 +138,19 @@ FieldSpec EncodeTone(int entry, int tone) {
     spec.store = [at](const FieldValue& value, RadioImage& image) {
         if (value.text.empty()) {
             fields::WriteBE16(image, at, 0xFFFF);
-            fields::WriteBE16(image, at + kRadioFormDistance, 0);
+            fields::WriteBE16(image, at + layout::kTwoToneRadioDistance, 0);
             return;
         }
         fields::WriteBE16(image, at, CutToInteger(Number(value) * 10.0));
-        fields::WriteBE16(image, at + kRadioFormDistance, EncodeDivisor(Number(value)));
+        fields::WriteBE16(image, at + layout::kTwoToneRadioDistance, EncodeDivisor(Number(value)));
     };
     return spec;
 }
 
 // A tone of a decode set: shown BE16 x 10, radio the rounded decode divisor.
 FieldSpec DecodeTone(int set, int index, int id, int spinId) {
-    const std::size_t at = DecodeSetOffset(set) + 2 * static_cast<std::size_t>(index);
+    const std::size_t at =
+        layout::TwoToneDecodeSet(set) + layout::kTwoToneToneSize * static_cast<std::size_t>(index);
     FieldSpec spec =
         NumberEdit(DecodeFieldName(set, kDecodeFieldNames[index]), id, spinId, 6, ValueKind::Tone);
     spec.load = [at](const RadioImage& image) {
@@ -156,14 +158,15 @@ FieldSpec DecodeTone(int set, int index, int id, int spinId) {
     };
     spec.store = [at](const FieldValue& value, RadioImage& image) {
         fields::WriteBE16(image, at, CutToInteger(Number(value) * 10.0));
-        fields::WriteBE16(image, at + kRadioFormDistance, DecodeDivisor(Number(value)));
+        fields::WriteBE16(image, at + layout::kTwoToneRadioDistance, DecodeDivisor(Number(value)));
     };
     return spec;
 }
 
-// A time of a decode set (byte 4 + index): shown x 10, radio x 1000 / 50.
+// A time of a decode set (after the two tones): shown x 10, radio x 1000 / 50.
 FieldSpec DecodeTime(int set, int index, int id, int spinId, int limit, ValueKind kind) {
-    const std::size_t at = DecodeSetOffset(set) + 4 + static_cast<std::size_t>(index);
+    const std::size_t at = layout::TwoToneDecodeSet(set) + layout::kTwoToneDecodeTimes +
+                           static_cast<std::size_t>(index);
     FieldSpec spec =
         NumberEdit(DecodeFieldName(set, kDecodeFieldNames[2 + index]), id, spinId, limit, kind);
     spec.load = [kind, at](const RadioImage& image) {
@@ -171,7 +174,7 @@ FieldSpec DecodeTime(int set, int index, int id, int spinId, int limit, ValueKin
     };
     spec.store = [at](const FieldValue& value, RadioImage& image) {
         image[at] = ByteOf(Number(value) * 10.0);
-        image[at + kRadioFormDistance] = ByteOf(Number(value) * 1000.0 / 50.0);
+        image[at + layout::kTwoToneRadioDistance] = ByteOf(Number(value) * 1000.0 / 50.0);
     };
     return spec;
 }
@@ -179,14 +182,16 @@ FieldSpec DecodeTime(int set, int index, int id, int spinId, int limit, ValueKin
 fields::FieldPage BuildEncodePage() {
     fields::FieldPage page{"encode", {}};
     page.fields = {
-        EncodeDuration("first_delay", 1250, 1055, 0),
-        EncodeDuration("second_delay", 1251, 1056, 1),
-        EncodeDuration("long_tone_delay", 1252, 1057, 2),
-        EncodeTwentieths("tone_interval", 1253, 1058, 3, ValueKind::Interval, kToneIntervalAt),
-        EncodeTwentieths("tx_rise_delay", 1054, 1059, 4, ValueKind::RiseDelay, kRiseDelayAt),
+        EncodeDuration("first_delay", 1250, 1055, layout::kTimingFirstDelay),
+        EncodeDuration("second_delay", 1251, 1056, layout::kTimingSecondDelay),
+        EncodeDuration("long_tone_delay", 1252, 1057, layout::kTimingLongToneDelay),
+        EncodeTwentieths("tone_interval", 1253, 1058, 3, ValueKind::Interval,
+                         layout::kTimingToneInterval),
+        EncodeTwentieths("tx_rise_delay", 1054, 1059, 4, ValueKind::RiseDelay,
+                         layout::kTimingRiseDelay),
         ShortBeep(),
     };
-    for (int w = 0; w < kEncodeEntries; ++w) {
+    for (int w = 0; w < layout::kTwoToneEncodeCount; ++w) {
         page.fields.push_back(EncodeTone(w, 0));
         page.fields.push_back(EncodeTone(w, 1));
     }
@@ -272,16 +277,6 @@ std::string CommitToneCell(std::string_view text) {
     return FormatValue(ValueKind::Tone, value);
 }
 
-std::size_t EncodeEntryOffset(int entry) {
-    const auto w = static_cast<std::size_t>(entry);
-    return kEncodeListShown + (w / 4) * kRowSize + (w % 4) * 4;
-}
-
-std::size_t DecodeSetOffset(int set) {
-    const auto k = static_cast<std::size_t>(set - 1);
-    return kDecodeSetsShown + (k / 2) * kRowSize + (k % 2) * 8;
-}
-
 std::uint16_t EncodeDivisor(double frequency) {
     return Divisor(kEncodeDividend, frequency);
 }
@@ -301,7 +296,7 @@ std::string DecodeFieldName(int set, std::string_view field) {
 const std::vector<fields::FieldPage>& Pages() {
     static const std::vector<fields::FieldPage> pages = [] {
         std::vector<fields::FieldPage> all{BuildEncodePage()};
-        for (int k = 1; k <= kDecodeSets; ++k) {
+        for (int k = 1; k <= layout::kTwoToneDecodeCount; ++k) {
             all.push_back(BuildDecodePage(k));
         }
         return all;

@@ -2,9 +2,10 @@
 // The two-tone sequential signalling settings as the 2-Tone pages show them:
 // the encode page (timing, short beep and a list of 32 tone pairs) and eight
 // decode sets. Every value is held twice in the image: as shown (tenths of a
-// hertz, tenths of a second) and in the form the radio uses (a timer divisor
-// per tone, durations in 50 ms units). The pages read back only the shown
-// form and write both. Numbers are 16-bit big-endian.
+// hertz, tenths of a second) and, layout::kTwoToneRadioDistance further on,
+// in the form the radio uses (a timer divisor per tone, durations in 50 ms
+// units). The pages read back only the shown form and write both. Numbers
+// are 16-bit big-endian.
 //
 // Field names (the keys of "two_tone"): first_delay, second_delay,
 // long_tone_delay, tone_interval, tx_rise_delay, short_beep,
@@ -21,16 +22,6 @@
 #include <vector>
 
 namespace two_tone {
-
-inline constexpr int kEncodeEntries = 32;
-inline constexpr int kDecodeSets = 8;
-
-// Shown forms; the radio forms lie 0x180 bytes further on.
-inline constexpr std::size_t kEncodeListShown = 0x1500;
-inline constexpr std::size_t kDecodeSetsShown = 0x15C0;
-inline constexpr std::size_t kTimingShown = 0x1620;
-inline constexpr std::size_t kTimingRadio = 0x17A0;
-inline constexpr std::size_t kRadioFormDistance = 0x180;
 
 // Tone divisors of the radio form: divisor = dividend / frequency, rounded.
 inline constexpr double kEncodeDividend = 111957.0;
@@ -67,10 +58,6 @@ std::string SpinText(ValueKind kind, std::string_view text, int delta);
 // is clamped to the tone range and reformatted.
 std::string CommitToneCell(std::string_view text);
 
-// Offset of encode entry w (0..31), shown form; tone t adds 2*t.
-std::size_t EncodeEntryOffset(int entry);
-// Offset of decode set k (1..8), shown form.
-std::size_t DecodeSetOffset(int set);
 // Radio-form divisors; a frequency that is not positive gives 0.
 std::uint16_t EncodeDivisor(double frequency);
 std::uint16_t DecodeDivisor(double frequency);

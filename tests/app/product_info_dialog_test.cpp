@@ -4,6 +4,7 @@
 
 #include "dialogs/product_info_dialog.h"
 #include "model/band.h"
+#include "model/image_layout.h"
 #include "model/language.h"
 #include "model/program_document.h"
 #include "settings/profile_file.h"
@@ -18,13 +19,10 @@
 
 namespace {
 
-constexpr std::size_t kModelIndex = 0x17D1;
-constexpr std::size_t kBandCodeOffset = 0x17E8;
-
 BandCodeBytes ImageCode(const RadioImage& image) {
     BandCodeBytes code{};
     for (std::size_t i = 0; i < code.size(); ++i) {
-        code[i] = image[kBandCodeOffset + i];
+        code[i] = image[layout::kBandCode + i];
     }
     return code;
 }
@@ -91,13 +89,13 @@ private slots:
         if (storedType != -1) {
             StoreType(storedType);
         }
-        m_image[kModelIndex] = static_cast<std::uint8_t>(documentModel);
+        m_image[layout::kModelIndex] = static_cast<std::uint8_t>(documentModel);
         CProductInfoDlg dialog;
         dialog.OnInitDialog();
         QCOMPARE(dialog.ModelCombo()->currentIndex(), selected);
         dialog.OnOK();
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
-        QCOMPARE(int(m_image[kModelIndex]), storedByOk);
+        QCOMPARE(int(m_image[layout::kModelIndex]), storedByOk);
     }
 
     void reopeningDoesNotRepeatTheList() {
@@ -172,7 +170,7 @@ private slots:
         QVERIFY(dialog.isVisible());
         QCOMPARE(dialog.result(), int(QDialog::Rejected));
         // The model was stored before the check; the band code was not.
-        QCOMPARE(int(m_image[kModelIndex]), 1);
+        QCOMPARE(int(m_image[layout::kModelIndex]), 1);
         QCOMPARE(ImageCode(m_image), before);
         QCOMPARE(g_bandCode, globalBefore);
         QCOMPARE(CurrentBandLimitsMhz(), limits);

@@ -6,6 +6,7 @@
 #include "link_qt/port_probe.h"
 #include "link_qt/qt_serial_link.h"
 #include "link_test_support.h"
+#include "model/image_layout.h"
 
 #include <gtest/gtest.h>
 
@@ -50,9 +51,9 @@ TEST(CloneTransfer, ReadSendsTheExactSequenceAndFillsTheImage) {
     CloneRig rig;
     const RadioMemory memory = PatternMemory(7);
     rig.radio->SetMemory(memory);
-    rig.image[kImagePassword] = 0xFF; // new document: no password
-    rig.image[0x0C30] = 0x5A;         // a spare row the wire never touches
-    rig.image[24 * 200 + 20] = 0xA5;  // a byte beyond the 16 that travel
+    rig.image[layout::kPassword] = 0xFF; // new document: no password
+    rig.image[0x0C30] = 0x5A;            // a spare row the wire never touches
+    rig.image[24 * 200 + 20] = 0xA5;     // a byte beyond the 16 that travel
 
     const TransferResult result = rig.Run(TransferDirection::Read);
 
@@ -206,9 +207,8 @@ TEST(CloneTransfer, PasswordCheck) {
         SimOptions options;
         options.password = "123456";
         CloneRig rig(options);
-        for (int i = 0; i < kPasswordLength; ++i) {
-            rig.image[kImagePassword + static_cast<std::size_t>(i)] =
-                static_cast<std::uint8_t>(c.document[i]);
+        for (std::size_t i = 0; i < layout::kPasswordSize; ++i) {
+            rig.image[layout::kPassword + i] = static_cast<std::uint8_t>(c.document[i]);
         }
         rig.observer.onProgress = [&](int) { rig.cancel = true; };
 

@@ -1,7 +1,9 @@
 #include "link_test_support.h"
 
+#include "model/image_layout.h"
 #include "sim/seeded_random.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 
 void RecordingObserver::OnProgress(int position) {
@@ -51,9 +53,7 @@ RadioMemory PatternMemory(std::uint32_t seed) {
         byte = static_cast<std::uint8_t>(random.Below(256));
     }
     memory[kBandTypeAddress] = 0x03;
-    for (int i = 0; i < kPasswordLength; ++i) {
-        memory[static_cast<std::size_t>(kPasswordAddress + i)] = 0xFF;
-    }
+    std::fill_n(memory.begin() + kPasswordAddress, layout::kPasswordSize, std::uint8_t{0xFF});
     return memory;
 }
 

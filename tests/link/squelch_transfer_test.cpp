@@ -3,6 +3,7 @@
 #include "link/squelch_engine.h"
 #include "link_qt/qt_serial_link.h"
 #include "link_test_support.h"
+#include "model/image_layout.h"
 
 #include <gtest/gtest.h>
 
@@ -18,14 +19,15 @@ struct SquelchRig {
 };
 
 void SetLevels(RadioImage& image, std::initializer_list<std::uint8_t> levels) {
-    std::size_t at = kImageSquelch;
+    std::size_t at = layout::kSquelchLevels;
     for (const std::uint8_t level : levels) {
         image[at++] = level;
     }
 }
 
 ByteVector Levels(const RadioImage& image) {
-    return ByteVector(image.data() + kImageSquelch, image.data() + kImageSquelch + 4);
+    const std::uint8_t* levels = image.data() + layout::kSquelchLevels;
+    return ByteVector(levels, levels + layout::kSquelchLevelCount);
 }
 
 TEST(SquelchTransfer, ReadSendsOneRequestAndNoAck) {

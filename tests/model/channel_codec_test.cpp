@@ -380,7 +380,7 @@ TEST_F(CodecTest, WholeTableRoundTripsAndLeavesOtherBytesAlone) {
             EXPECT_EQ(image[at + i], expected) << n << ':' << i;
         }
     }
-    for (std::size_t i = layout::kChannelEnd + 1; i < RadioImage::size(); ++i) {
+    for (std::size_t i = layout::kChannelsEnd; i < RadioImage::size(); ++i) {
         if (i < layout::kBandCode || i >= layout::kBandCode + 6) {
             ASSERT_EQ(image[i], original[i]) << i;
         }

@@ -4,6 +4,7 @@
 
 #include "model/fields/dtmf_fields.h"
 #include "model/gbk.h"
+#include "model/image_layout.h"
 #include "model/program_document.h"
 #include "tests/model/field_test_support.h"
 
@@ -258,7 +259,7 @@ TEST(DtmfFields, CodeStringsAndCallEntries) {
     for (std::size_t i = 16; i < 24; ++i) {
         EXPECT_EQ(image[0x13C8 + i], before[0x13C8 + i]) << "byte after entry 4: " << i;
     }
-    EXPECT_EQ(dtmf::CallEntryOffset(9), 0x1440u);
+    EXPECT_EQ(layout::DtmfCallEntry(9), 0x1440u);
 }
 
 TEST(DtmfFields, InputRulesOfTheCodeEdits) {
@@ -319,7 +320,7 @@ TEST(DtmfFields, EachPageStoresExactlyItsBytes) {
     owned["decode"][0x132F] = 0xFF;
     owned["decode"][0x12A8] = 0x30;
     for (int r = 1; r <= 9; ++r) {
-        field_test::OwnBytes(owned["call_list"], dtmf::CallEntryOffset(r), 16);
+        field_test::OwnBytes(owned["call_list"], layout::DtmfCallEntry(r), 16);
     }
     for (const FieldPage& page : dtmf::Pages()) {
         for (unsigned seed = 0; seed < 8; ++seed) {

@@ -2,6 +2,7 @@
 // an edit's text.
 
 #include "model/fields/field_codec.h"
+#include "model/image_layout.h"
 #include "tests/model/field_test_support.h"
 
 #include <gtest/gtest.h>
@@ -21,7 +22,7 @@ TEST(FieldCodec, RowRunSkipsBytes16To23OfEachRow) {
         {0x12C0, 32, 0x12F0}, {0x12C0, 39, 0x12F7}, {0x12C4, 12, 0x12D8}, {0x12CC, 4, 0x12D8},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(RowRunOffset(c.start, c.index), c.offset) << c.start << "+" << c.index;
+        EXPECT_EQ(layout::RowRunOffset(c.start, c.index), c.offset) << c.start << "+" << c.index;
     }
 }
 
@@ -47,7 +48,7 @@ TEST(FieldCodec, TextReadsToTheFirstStopByteAndWritesPaddedWith0xFF) {
     WriteText(image, {0x12C0 + 12, 8, true}, "ABCDEF");
     const std::uint8_t expected[8] = {'A', 'B', 'C', 'D', 'E', 'F', 0xFF, 0xFF};
     for (std::size_t i = 0; i < 8; ++i) {
-        EXPECT_EQ(image[RowRunOffset(0x12CC, i)], expected[i]) << i;
+        EXPECT_EQ(image[layout::RowRunOffset(0x12CC, i)], expected[i]) << i;
     }
     for (std::size_t i = 0x12D0; i < 0x12D8; ++i) {
         EXPECT_EQ(image[i], before[i]) << "row tail " << i;

@@ -1,5 +1,6 @@
 #include "model/fields/msk_fields.h"
 
+#include "model/image_layout.h"
 #include "tests/model/changed_offsets.h"
 #include "tests/model/page_values.h"
 
@@ -24,7 +25,7 @@ TEST(MskFields, NewDocumentIsEmptyAndStoresAllPadding) {
     const RadioImage image;
     const PageValues values(msk::Page(), image);
     EXPECT_EQ(values.Shown("id_code"), "");
-    for (int r = 1; r <= msk::kCallListEntries; ++r) {
+    for (int r = 1; r <= layout::kMskCallListCount; ++r) {
         EXPECT_EQ(values.Shown(Entry(r)), "");
     }
     RadioImage written = RandomImage(7);
@@ -37,8 +38,8 @@ TEST(MskFields, NewDocumentIsEmptyAndStoresAllPadding) {
 TEST(MskFields, EntriesSkipTheLastEightBytesOfEachRow) {
     const std::size_t expected[] = {0x12C4, 0x12C8, 0x12CC, 0x12D8, 0x12DC,
                                     0x12E0, 0x12E4, 0x12F0, 0x12F4};
-    for (int r = 1; r <= msk::kCallListEntries; ++r) {
-        EXPECT_EQ(msk::CallListEntryOffset(r), expected[r - 1]) << "entry " << r;
+    for (int r = 1; r <= layout::kMskCallListCount; ++r) {
+        EXPECT_EQ(layout::MskCallListEntry(r), expected[r - 1]) << "entry " << r;
         RadioImage image;
         PageValues values(msk::Page(), image);
         values.SetText(Entry(r), "AB12");
@@ -83,7 +84,7 @@ TEST(MskFields, StoreWritesExactlyItsBytes) {
     const RadioImage firstBefore = first;
     PageValues values(msk::Page(), RadioImage());
     values.SetText("id_code", "1A");
-    for (int r = 1; r <= msk::kCallListEntries; ++r) {
+    for (int r = 1; r <= layout::kMskCallListCount; ++r) {
         values.SetText(Entry(r), std::string(static_cast<std::size_t>(r % 5), 'C'));
     }
     values.Store(first);

@@ -4,47 +4,26 @@
 #include "tests/model/model_globals.h"
 #include "tests/settings/temp_dir.h"
 
-#include <vector>
+#include <algorithm>
+#include <string>
 
 namespace {
 
-struct Bytes {
-    std::size_t offset;
-    std::vector<std::uint8_t> values;
-};
-
-// The default bytes of a new document, as listed for the image (band code apart).
-std::vector<Bytes> DefaultBytes() {
-    std::vector<Bytes> d = {
-        {0x1260, {0x01, 0x04, 0x00, 0x00, 0x00, 0xBE, 0x13, 0x7A}},
-        {0x1268, {0x00, 0x00}},
-        {0x12A8, {0xFD, 0x00}},
-        {0x12AB, {0x01}},
-        {0x1308, {0x00, 0x04, 0x00, 0x00}},
-        {0x130D, {0x01}},
-        {0x132F, {0x41}},
-        {0x1347, {0x00}},
-        {0x1620, {0x05, 0x05, 0x0A, 0x00, 0x14, 0x00, 0x02, 0x00}},
-        {0x17D1, {0x00}},
-        {0x17EE, {0x29, 0x27, 0x22, 0x1E}},
-    };
-    for (std::size_t i = 0; i < 32; ++i) {
-        d.push_back({0x1500 + 24 * (i / 4) + 4 * (i % 4), {0x4E, 0x20, 0x27, 0x10}});
-    }
-    for (std::size_t i = 0; i < 8; ++i) {
-        d.push_back({0x15C0 + 24 * (i / 2) + 8 * (i % 2),
-                     {0x4E, 0x20, 0x27, 0x10, 0x05, 0x05, 0x0A, 0x05}});
-    }
-    return d;
+// The image a new document holds with the default band code, kept as a file
+// beside the tests: every default byte, and 0xFF everywhere else.
+RadioImage GoldenNewImage() {
+    const std::string path = std::string(PROGRAM_TEST_DATA_DIR) + "/new_document.dat";
+    const std::string bytes = ReadFile(path);
+    RadioImage image;
+    EXPECT_EQ(bytes.size(), image.size()) << path;
+    std::copy_n(bytes.begin(), std::min(bytes.size(), image.size()), image.data());
+    return image;
 }
 
 // The image a new document must hold with the given band code bytes.
 RadioImage ExpectedNewImage(const BandCodeBytes& band) {
-    RadioImage image; // all 0xFF
-    for (const Bytes& b : DefaultBytes()) {
-        std::copy(b.values.begin(), b.values.end(), image.data() + b.offset);
-    }
-    std::copy(band.begin(), band.end(), image.data() + 0x17E8);
+    RadioImage image = GoldenNewImage();
+    std::copy(band.begin(), band.end(), image.data() + layout::kBandCode);
     return image;
 }
 
@@ -121,7 +100,7 @@ TEST_F(DocumentTest, OpenAndSaveKeepEveryByteOutsideChannelsAndBandCode) {
     ASSERT_TRUE(w.doc.OnSaveDocument(dir.File("out.dat")).Ok());
     const std::string out = ReadFile(dir.File("out.dat"));
     ASSERT_EQ(out.size(), 6144u);
-    for (std::size_t i = layout::kChannelEnd + 1; i < 6144; ++i) {
+    for (std::size_t i = layout::kChannelsEnd; i < 6144; ++i) {
         if (i < layout::kBandCode || i >= layout::kBandCode + layout::kBandCodeSize) {
             ASSERT_EQ(out[i], bytes[i]) << i;
         }

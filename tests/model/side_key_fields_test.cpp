@@ -2,6 +2,7 @@
 // upper six bits of the byte kept.
 
 #include "model/fields/side_key_fields.h"
+#include "model/image_layout.h"
 
 #include <gtest/gtest.h>
 
@@ -25,19 +26,19 @@ TEST(SideKeyFields, ButtonPositionIsThreeMinusTheCode) {
     };
     for (const Case& c : cases) {
         RadioImage image;
-        image[side_key::kSideKey] = c.stored;
+        image[layout::kSideKey] = c.stored;
         const fields::FieldValue shown = SideKey().load(image);
         EXPECT_EQ(fields::ShownText(SideKey(), shown), c.shows) << int(c.stored);
         fields::FieldValue chosen;
         chosen.index = c.choose;
         SideKey().store(chosen, image);
-        EXPECT_EQ(image[side_key::kSideKey], c.afterOk) << int(c.stored);
+        EXPECT_EQ(image[layout::kSideKey], c.afterOk) << int(c.stored);
         RadioImage other;
-        other[side_key::kSideKey] = 0;
+        other[layout::kSideKey] = 0;
         SideKey().store(chosen, other);
         EXPECT_EQ(other, [&] {
             RadioImage expected;
-            expected[side_key::kSideKey] = static_cast<std::uint8_t>(3 - c.choose);
+            expected[layout::kSideKey] = static_cast<std::uint8_t>(3 - c.choose);
             return expected;
         }()) << "nothing but bits 1..0 of 0x12AA changes";
     }

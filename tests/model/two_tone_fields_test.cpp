@@ -1,5 +1,6 @@
 #include "model/fields/two_tone_fields.h"
 
+#include "model/image_layout.h"
 #include "tests/model/changed_offsets.h"
 #include "tests/model/page_values.h"
 
@@ -12,14 +13,14 @@ using two_tone::ValueKind;
 // The 2-Tone bytes of a new document: shown forms only.
 RadioImage NewDocumentTwoTone() {
     RadioImage image;
-    for (int w = 0; w < two_tone::kEncodeEntries; ++w) {
+    for (int w = 0; w < layout::kTwoToneEncodeCount; ++w) {
         const std::size_t at = 0x1500 + 24 * (w / 4) + 4 * (w % 4);
         const std::uint8_t bytes[] = {0x4E, 0x20, 0x27, 0x10};
         for (std::size_t i = 0; i < 4; ++i) {
             image[at + i] = bytes[i];
         }
     }
-    for (int k = 0; k < two_tone::kDecodeSets; ++k) {
+    for (int k = 0; k < layout::kTwoToneDecodeCount; ++k) {
         const std::size_t at = 0x15C0 + 24 * (k / 2) + 8 * (k % 2);
         const std::uint8_t bytes[] = {0x4E, 0x20, 0x27, 0x10, 0x05, 0x05, 0x0A, 0x05};
         for (std::size_t i = 0; i < 8; ++i) {
@@ -65,12 +66,12 @@ TEST(TwoToneFields, NewDocumentShowsItsDefaults) {
     EXPECT_EQ(page.Shown("tone_interval"), "1.0");
     EXPECT_EQ(page.Shown("tx_rise_delay"), "0.10");
     EXPECT_EQ(page.Shown("short_beep"), "false");
-    for (int n = 1; n <= two_tone::kEncodeEntries; ++n) {
+    for (int n = 1; n <= layout::kTwoToneEncodeCount; ++n) {
         EXPECT_EQ(page.Shown(two_tone::EncodeCellName(n, 1)), "2000.0");
         EXPECT_EQ(page.Shown(two_tone::EncodeCellName(n, 2)), "1000.0");
     }
     const char* expected[] = {"2000.0", "1000.0", "0.5", "0.5", "1.0", "0.5"};
-    for (int k = 1; k <= two_tone::kDecodeSets; ++k) {
+    for (int k = 1; k <= layout::kTwoToneDecodeCount; ++k) {
         const PageValues set(two_tone::DecodePage(k), image);
         for (std::size_t i = 0; i < 6; ++i) {
             const std::string name = two_tone::DecodeFieldName(k, two_tone::kDecodeFieldNames[i]);
@@ -229,8 +230,8 @@ TEST(TwoToneFields, EncodeTimingStoresShownAndRadioForms) {
 
 TEST(TwoToneFields, DecodeSetsLieTwoToARow) {
     const std::size_t shown[] = {0x15C0, 0x15C8, 0x15D8, 0x15E0, 0x15F0, 0x15F8, 0x1608, 0x1610};
-    for (int k = 1; k <= two_tone::kDecodeSets; ++k) {
-        EXPECT_EQ(two_tone::DecodeSetOffset(k), shown[k - 1]);
+    for (int k = 1; k <= layout::kTwoToneDecodeCount; ++k) {
+        EXPECT_EQ(layout::TwoToneDecodeSet(k), shown[k - 1]);
         RadioImage image = NewDocumentTwoTone();
         const RadioImage before = image;
         PageValues set(two_tone::DecodePage(k), image);
@@ -293,7 +294,7 @@ TEST(TwoToneFields, EncodeStoreWritesExactlyItsBytes) {
         EXPECT_EQ(first[at], second[at]) << "offset " << at << " not written";
     }
     // Entry 4 starts the second row of the list.
-    EXPECT_EQ(two_tone::EncodeEntryOffset(4), 0x1518u);
+    EXPECT_EQ(layout::TwoToneEncodeEntry(4), 0x1518u);
     EXPECT_EQ(BE16(first, 0x1518), 0x7954u);
     EXPECT_EQ(BE16(first, 0x1698), 36u);
 }
