@@ -3,7 +3,7 @@
 #include "model/program_document.h"
 #include "shell/background_painter.h"
 #include "shell/child_frame.h"
-#include "shell/command_ids.h"
+#include "shell/command_bars.h"
 #include "shell/language_text.h"
 #include "shell/navigation_bar.h"
 #include "shell/program_view.h"
@@ -20,9 +20,10 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHBoxLayout>
-#include <QKeyEvent>
+#include <QLabel>
 #include <QMdiArea>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMimeData>
 #include <QSignalBlocker>
 #include <QStatusBar>
@@ -32,25 +33,19 @@
 
 namespace {
 
-// The signalling editors offered when [Setup] "ShowSignalling" is 1, in the
-// order of the Edit menu and the tree.
-const std::pair<int, const char*> kSignallingCommands[] = {
-    {ID_DTMF, QT_TRANSLATE_NOOP("CMainFrame", "DTMF")},
-    {ID_TWO_TONE, QT_TRANSLATE_NOOP("CMainFrame", "2-Tone")},
-    {ID_MSK, QT_TRANSLATE_NOOP("CMainFrame", "MSK")},
-    {ID_KEY_ASSIGNMENT, QT_TRANSLATE_NOOP("CMainFrame", "Key Assignment")},
-    {ID_SQUELCH_TUNING, QT_TRANSLATE_NOOP("CMainFrame", "Squelch Tuning")},
-};
-
 // The help context of a window resource: the framework's base for resource
 // help ids (0x20000) less the 0x10000 that the help call subtracts.
 constexpr int kResourceHelpBase = 0x10000;
 constexpr int kMenuNoDocument = 128;
 constexpr int kMenuDocument = 129;
 
+// One callable made of several lambdas, one for each alternative of a variant.
+template <typename... Fns> struct Overloaded : Fns... { using Fns::operator()...; };
+template <typename... Fns> Overloaded(Fns...) -> Overloaded<Fns...>;
+
 } // namespace
 
-CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent) {
+CMainFrame::CMainFrame(const CommandOptions& options, QWidget* parent) : QMainWindow(parent) {
     setWindowTitle(LanguageText("Title"));
     m_mdi = new QMdiArea(this);
     m_mdi->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -61,8 +56,10 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent) {
             [this](QMdiSubWindow* window) { OnChildActivated(window); });
 
     setAcceptDrops(true);
-    CreateMenus();
-    CreateToolBar();
+    m_commands = std::make_unique<CommandBars>(*this, options, [this](int id) { OnCommand(id); });
+    ShowMenuSet(false);
+    connect(m_commands->ToolBar(), &QToolBar::visibilityChanged, this,
+            [this] { UpdateCommandUI(); });
     CreateStatusBar();
     CreateNavigation();
     UpdateCommandUI();
@@ -79,6 +76,33 @@ CMainFrame::~CMainFrame() {
     for (CChildFrame* child : Children()) {
         delete child;
     }
+}
+
+void CMainFrame::CreateStatusBar() {
+    QStatusBar* bar = statusBar();
+    bar->setObjectName(QString::number(ID_VIEW_STATUS_BAR));
+    auto* message = new QLabel(tr("Ready"), bar);
+    message->setObjectName(QStringLiteral("0"));
+    bar->addWidget(message, 1);
+    // The key indicators: shown in grey, since the lock keys' state cannot be
+    // read portably.
+    const std::pair<int, const char*> indicators[] = {{ID_INDICATOR_CAPS, QT_TR_NOOP("CAP")},
+                                                      {ID_INDICATOR_NUM, QT_TR_NOOP("NUM")},
+                                                      {ID_INDICATOR_SCRL, QT_TR_NOOP("SCRL")}};
+    for (const auto& [id, text] : indicators) {
+        auto* pane = new QLabel(tr(text), bar);
+        pane->setObjectName(QString::number(id));
+        pane->setEnabled(false);
+        bar->addPermanentWidget(pane);
+    }
+}
+
+void CMainFrame::SetStatusMessage(const QString& text) {
+    statusBar()->findChild<QLabel*>(QStringLiteral("0"))->setText(text);
+}
+
+QString CMainFrame::StatusMessage() const {
+    return statusBar()->findChild<QLabel*>(QStringLiteral("0"))->text();
 }
 
 void CMainFrame::CreateNavigation() {
@@ -104,55 +128,20 @@ void CMainFrame::CreateNavigation() {
     m_tree->setRootIsDecorated(true);
 
     m_root = new QTreeWidgetItem(m_tree, QStringList(LanguageText("Company")));
-    AddTreeChild(tr("Product Information"));
-    AddTreeChild(tr("Channel Information"));
-    AddTreeChild(tr("Optional Features"));
+    m_commands->AddTreeItems(*m_root);
     m_root->setExpanded(true);
     m_tree->setCurrentItem(m_root);
     connect(m_tree, &QTreeWidget::currentItemChanged, this, [this] { OnTreeSelectionChanged(); });
 }
 
-void CMainFrame::AddTreeChild(const QString& text) {
-    new QTreeWidgetItem(m_root, QStringList(text));
-}
-
-void CMainFrame::AddSignallingCommands() {
-    QAction* keyAssignment = nullptr;
-    for (QAction* action : m_editMenu->actions()) {
-        if (action->data().toInt() == ID_KEY_ASSIGNMENT) {
-            keyAssignment = action;
-        }
-    }
-    for (const auto& [id, text] : kSignallingCommands) {
-        AddTreeChild(tr(text));
-        if (id == ID_TWO_TONE || id == ID_MSK) {
-            m_editMenu->insertAction(keyAssignment, MakeAction(id, tr(text)));
-        } else if (id == ID_SQUELCH_TUNING) {
-            m_editMenu->addAction(MakeAction(id, tr(text)));
-        }
-    }
-}
-
 void CMainFrame::OnTreeSelectionChanged() {
     // The item under the pointer decides, not the item the selection moved
-    // to: arrow keys open what lies under the pointer, or nothing.
+    // to: arrow keys open what lies under the pointer, or nothing. The root
+    // carries no command.
     const QPoint pointer = m_tree->viewport()->mapFromGlobal(QCursor::pos());
     if (const QTreeWidgetItem* item = m_tree->itemAt(pointer)) {
-        const QString text = item->text(0);
-        std::vector<std::pair<int, QString>> routes{
-            {ID_CHANNEL_INFORMATION, tr("Channel Information")},
-            {ID_OPTIONAL_FEATURES, tr("Optional Features")},
-            {ID_PRODUCT_INFORMATION, tr("Product Information")}};
-        if (m_root->childCount() > 3) {
-            for (const auto& [id, name] : kSignallingCommands) {
-                routes.emplace_back(id, tr(name));
-            }
-        }
-        for (const auto& [id, name] : routes) {
-            if (item != m_root && text == name) {
-                OnCommand(id);
-                break;
-            }
+        if (const QVariant id = item->data(0, kCommandIdRole); id.isValid()) {
+            OnCommand(id.toInt());
         }
     }
     // The root is selected again so that the same item can be chosen twice;
@@ -167,120 +156,112 @@ void CMainFrame::OnTreeSelectionChanged() {
 }
 
 void CMainFrame::OnCommand(int id) {
-    switch (id) {
-    case ID_FILE_NEW:
-    case ID_FILE_OPEN:
-    case ID_APP_ABOUT:
-    case ID_FILE_PRINT_SETUP:
-        if (!TransferRunning()) {
-            emit applicationCommand(id);
-        }
-        break;
-    case ID_APP_EXIT:
-        close();
-        break;
-    case ID_FILE_CLOSE:
-        if (!TransferRunning()) {
-            HideActiveChild();
-        }
-        break;
-    case ID_FILE_SAVE:
-    case ID_FILE_SAVE_AS:
-        if (!TransferRunning()) {
-            SaveDocument(id == ID_FILE_SAVE_AS);
-        }
-        break;
-    case ID_CHANNEL_INFORMATION:
-        ShowActiveFrame();
-        break;
-    case ID_CONTROL_BAR:
-        ToggleNavigation();
-        break;
-    case ID_VIEW_TOOLBAR:
-        if (auto* bar = findChild<QToolBar*>(QString::number(ID_VIEW_TOOLBAR))) {
-            bar->setVisible(bar->isHidden());
-        }
-        break;
-    case ID_VIEW_STATUS_BAR:
-        statusBar()->setVisible(statusBar()->isHidden());
-        break;
-    case ID_HELP_TOPICS:
-        HelpService::DisplayTopic(this);
-        break;
-    case ID_HELP:
-        HelpService::ShowContext(this, kResourceHelpBase +
-                                           (m_activeChild ? kMenuDocument : kMenuNoDocument));
-        break;
-    case ID_PROGRAM_READ:
-        if (m_activeChild) {
-            m_activeChild->View().OnProgramRead();
-        }
-        break;
-    case ID_PROGRAM_WRITE:
-        if (m_activeChild) {
-            m_activeChild->View().OnProgramWrite();
-        }
-        break;
-    case ID_COM_SETUP:
-        if (m_activeChild) {
-            m_activeChild->View().OnSetupCom();
-        }
-        break;
-    default:
-        RunEditor(id);
-        break;
+    if (const Command* command = FindCommand(id);
+        command && (command->allowedDuringTransfer || !TransferRunning())) {
+        Route(*command);
     }
     UpdateCommandUI();
 }
 
-QAction* CMainFrame::CommandAction(int id) const {
-    if (const auto it = m_accelerators.find(id); it != m_accelerators.end()) {
-        return it->second;
+void CMainFrame::Route(const Command& command) {
+    std::visit(Overloaded{
+                   [this, &command](Receiver receiver) { RouteTo(receiver, command.id); },
+                   [this](FrameHandler handler) { (this->*handler)(); },
+                   [this](ViewHandler handler) {
+                       if (m_activeChild) {
+                           (m_activeChild->View().*handler)();
+                       }
+                   },
+                   [this](Panel panel) {
+                       QWidget* widget = PanelWidget(panel);
+                       widget->setVisible(widget->isHidden());
+                   },
+               },
+               command.handler);
+}
+
+void CMainFrame::RouteTo(Receiver receiver, int id) {
+    switch (receiver) {
+    case Receiver::Application:
+        // The application object runs none of its commands while a transfer
+        // runs.
+        if (!TransferRunning()) {
+            emit applicationCommand(id);
+        }
+        break;
+    case Receiver::EditorDialog:
+        RunEditor(id);
+        break;
+    case Receiver::Nobody:
+        break;
     }
-    const auto it = m_actions.find(id);
-    return it == m_actions.end() ? nullptr : it->second;
+}
+
+QWidget* CMainFrame::PanelWidget(Panel panel) const {
+    switch (panel) {
+    case Panel::ToolBar:
+        return m_commands->ToolBar();
+    case Panel::StatusBar:
+        return statusBar();
+    case Panel::NavigationBar:
+        break;
+    }
+    return m_navigation;
+}
+
+QAction* CMainFrame::CommandAction(int id) const {
+    return m_commands->CommandAction(id);
+}
+
+const std::vector<QMenu*>& CMainFrame::MenusWithoutDocument() const {
+    return m_commands->MenusWithoutDocument();
+}
+
+const std::vector<QMenu*>& CMainFrame::MenusWithDocument() const {
+    return m_commands->MenusWithDocument();
 }
 
 std::vector<QMenu*> CMainFrame::CurrentMenus() const {
-    return m_showingDocumentMenus ? m_menusDoc : m_menusNoDoc;
+    return m_showingDocumentMenus ? MenusWithDocument() : MenusWithoutDocument();
+}
+
+void CMainFrame::ShowMenuSet(bool withDocument) {
+    if (withDocument == m_showingDocumentMenus && !menuBar()->actions().isEmpty()) {
+        return;
+    }
+    m_showingDocumentMenus = withDocument;
+    menuBar()->clear();
+    for (QMenu* menu : CurrentMenus()) {
+        menuBar()->addMenu(menu);
+    }
 }
 
 void CMainFrame::UpdateCommandUI() {
-    const auto* toolBar = findChild<QToolBar*>(QString::number(ID_VIEW_TOOLBAR));
-    const std::pair<int, bool> checks[] = {
-        {ID_VIEW_TOOLBAR, toolBar && !toolBar->isHidden()},
-        {ID_VIEW_STATUS_BAR, !statusBar()->isHidden()},
-        {ID_CONTROL_BAR, m_navigation && !m_navigation->isHidden()}};
-    for (const auto& [id, checked] : checks) {
-        const auto [first, last] = m_actions.equal_range(id);
-        for (auto it = first; it != last; ++it) {
-            if (it->second->isCheckable()) {
-                it->second->setChecked(checked);
-            }
-        }
-    }
-    // While a transfer runs nothing may start another one, close a document
-    // or change the image the transfer works on.
     const bool idle = !TransferRunning();
-    for (int id : {ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_CLOSE, ID_FILE_SAVE, ID_FILE_SAVE_AS,
-                   ID_APP_EXIT, ID_PROGRAM_READ, ID_PROGRAM_WRITE, ID_COM_SETUP,
-                   ID_PRODUCT_INFORMATION, ID_OPTIONAL_FEATURES, ID_DTMF, ID_TWO_TONE, ID_MSK,
-                   ID_KEY_ASSIGNMENT, ID_SQUELCH_TUNING}) {
-        const auto [first, last] = m_actions.equal_range(id);
-        for (auto it = first; it != last; ++it) {
-            it->second->setEnabled(idle);
+    for (const Command& command : CommandTable()) {
+        const Panel* panel = std::get_if<Panel>(&command.handler);
+        for (QAction* action : m_commands->Actions(command.id)) {
+            if (panel && action->isCheckable()) {
+                action->setChecked(!PanelWidget(*panel)->isHidden());
+            }
+            if (!command.allowedDuringTransfer) {
+                action->setEnabled(idle);
+            }
         }
     }
 }
 
-bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1) {
-        if (auto* menu = qobject_cast<QMenu*>(watched); menu && menu->activeAction()) {
-            HelpService::ShowContext(this, menu->activeAction()->data().toInt());
-            return true;
-        }
-    }
-    return QMainWindow::eventFilter(watched, event);
+void CMainFrame::OnAppExit() {
+    close();
+}
+
+void CMainFrame::OnHelpTopics() {
+    HelpService::DisplayTopic(this);
+}
+
+void CMainFrame::OnContextHelp() {
+    HelpService::ShowContext(this,
+                             kResourceHelpBase + (m_activeChild ? kMenuDocument : kMenuNoDocument));
 }
 
 // Documents ----------------------------------------------------------------
@@ -348,10 +329,6 @@ void CMainFrame::ShowActiveFrame() {
     }
 }
 
-void CMainFrame::ToggleNavigation() {
-    m_navigation->setVisible(m_navigation->isHidden());
-}
-
 bool CMainFrame::TransferRunning() const {
     for (const CChildFrame* child : Children()) {
         if (child->View().IsTransferRunning()) {
@@ -372,8 +349,7 @@ void CMainFrame::SetEditorDialog(int id, DialogFactory factory, bool reused) {
 void CMainFrame::RunEditor(int id) {
     const auto it = m_editors.find(id);
     CChildFrame* child = m_activeChild;
-    // A running read would overwrite what a dialog changes in the image.
-    if (it == m_editors.end() || !child || TransferRunning()) {
+    if (it == m_editors.end() || !child) {
         return;
     }
     EditorDialog& editor = it->second;
@@ -396,6 +372,14 @@ void CMainFrame::RunEditor(int id) {
 }
 
 // Saving and quitting ------------------------------------------------------
+
+void CMainFrame::OnFileSave() {
+    SaveDocument(false);
+}
+
+void CMainFrame::OnFileSaveAs() {
+    SaveDocument(true);
+}
 
 void CMainFrame::SaveDocument(bool askName) {
     if (m_activeChild) {

@@ -1,10 +1,11 @@
 #pragma once
 // CMainFrame: the main window. It carries the menus, the toolbar, the status
-// bar and the navigation panel with its tree, holds the document windows in
-// its client area, owns the reused settings dialogs and routes every command
-// by its id.
+// bar and the navigation panel with its tree (built from the command table),
+// holds the document windows in its client area, owns the reused settings
+// dialogs and routes every command by its row of the command table.
 
 #include "shell/child_frame.h"
+#include "shell/command_table.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -13,7 +14,7 @@
 #include <memory>
 #include <vector>
 
-class CProductInfoDlg;
+class CommandBars;
 class CProgramDoc;
 class QAction;
 class QDialog;
@@ -26,34 +27,28 @@ class QWidget;
 class CMainFrame : public QMainWindow {
     Q_OBJECT
 public:
-    explicit CMainFrame(QWidget* parent = nullptr);
+    // Builds the menus, the toolbar, the accelerators and the navigation
+    // tree of the commands that options offer.
+    explicit CMainFrame(const CommandOptions& options, QWidget* parent = nullptr);
     ~CMainFrame() override;
 
     // Runs the command `id` as if its menu item, toolbar button, accelerator
-    // or tree item had been chosen.
+    // or tree item had been chosen: as its row of the command table says,
+    // and not at all while a transfer runs when the row does not allow it.
     void OnCommand(int id);
 
     // The first action of the frame that carries `id`: the accelerator's when
     // there is one, else the first menu item's. Null when none carries it.
     QAction* CommandAction(int id) const;
     // The pop-up menus of menu 128 (no document) and 129 (a document open).
-    const std::vector<QMenu*>& MenusWithoutDocument() const { return m_menusNoDoc; }
-    const std::vector<QMenu*>& MenusWithDocument() const { return m_menusDoc; }
+    const std::vector<QMenu*>& MenusWithoutDocument() const;
+    const std::vector<QMenu*>& MenusWithDocument() const;
     // The menu bar's current pop-ups (one of the two sets above).
     std::vector<QMenu*> CurrentMenus() const;
 
     QTreeWidget* NavigationTree() const { return m_tree; }
     QWidget* NavigationPanel() const { return m_navigation; }
     QMdiArea* MdiArea() const { return m_mdi; }
-
-    // Start-up's menu pruning: removes Language from the Setup menu.
-    void RemoveLanguageCommand();
-    // Start-up's menu pruning of the Edit menu: Key Assignment, DTMF, then the
-    // item at position 4.
-    void PruneEditMenu();
-    // Offers every signalling editor in the Edit menu and the tree instead of
-    // pruning them.
-    void AddSignallingCommands();
 
     // Documents. The active document window is the one last activated, also
     // while it is hidden; null when there is none.
@@ -64,8 +59,20 @@ public:
     CChildFrame* AddDocumentWindow(std::unique_ptr<CProgramDoc> doc);
     // Destroys a document window and with it its document.
     void DestroyChild(CChildFrame* child);
-    // Hides the active document window; the main window itself is never hidden.
+    // Hides the active document window (File Close); the main window itself
+    // is never hidden.
     void HideActiveChild();
+
+    // Command handlers of the frame, named by the command table.
+    // Channel Information: shows the active document window in its normal
+    // state, or the main window itself when there is none.
+    void ShowActiveFrame();
+    void OnFileSave();
+    void OnFileSaveAs();
+    void OnAppExit();
+    void OnHelpTopics();
+    // F1: the help of the menu resource in use.
+    void OnContextHelp();
 
     // Runs the dialogs of the editor commands (tests observe them here). The
     // factory of a reused dialog is called once; the dialog is kept.
@@ -97,7 +104,6 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     struct EditorDialog {
@@ -106,20 +112,16 @@ private:
         QPointer<QDialog> instance;
     };
 
-    void CreateMenus();
-    void CreateToolBar();
     void CreateStatusBar();
     void CreateNavigation();
-    QAction* MakeAction(int id, const QString& text);
-    QMenu* MakeMenu(const QString& title, const std::vector<std::pair<int, const char*>>& items);
+    void Route(const Command& command);
+    void RouteTo(Receiver receiver, int id);
+    QWidget* PanelWidget(Panel panel) const;
     void ShowMenuSet(bool withDocument);
     void UpdateCommandUI();
-    void AddTreeChild(const QString& text);
     void OnTreeSelectionChanged();
     void OnChildActivated(QWidget* window);
     void RunEditor(int id);
-    void ShowActiveFrame();
-    void ToggleNavigation();
     void SaveDocument(bool askName);
     bool SaveDocumentOf(CChildFrame* child, bool askName);
     bool ConfirmDiscardChanges();
@@ -129,12 +131,7 @@ private:
     QWidget* m_navigation = nullptr;
     QTreeWidget* m_tree = nullptr;
     QTreeWidgetItem* m_root = nullptr;
-    QMenu* m_editMenu = nullptr;
-    QMenu* m_setupMenu = nullptr;
-    std::vector<QMenu*> m_menusNoDoc;
-    std::vector<QMenu*> m_menusDoc;
-    std::multimap<int, QAction*> m_actions;
-    std::map<int, QAction*> m_accelerators;
+    std::unique_ptr<CommandBars> m_commands;
     std::map<int, EditorDialog> m_editors;
     QPointer<CChildFrame> m_activeChild;
     bool m_showingDocumentMenus = false;

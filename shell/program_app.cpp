@@ -81,7 +81,12 @@ bool CProgramApp::InitInstance(const StartupOptions& options) {
         }
     }
 
-    m_mainFrame = std::make_unique<CMainFrame>();
+    // [Setup] "ShowLang" 0 leaves out the Language command; "ShowSignalling"
+    // 1 offers the signalling editors in the Edit menu and the tree.
+    CommandOptions commands;
+    commands.showLanguage = SetupInteger("ShowLang") != 0;
+    commands.showSignalling = SetupInteger("ShowSignalling") == 1;
+    m_mainFrame = std::make_unique<CMainFrame>(commands);
     connect(m_mainFrame.get(), &CMainFrame::applicationCommand, this,
             &CProgramApp::OnApplicationCommand);
     connect(m_mainFrame.get(), &CMainFrame::fileDropped, this,
@@ -101,7 +106,6 @@ bool CProgramApp::InitInstance(const StartupOptions& options) {
         m_mainFrame->setWindowIcon(icon);
     }
     MessageService::SetDisplayName(LanguageText("Company"));
-    ApplyMenuPruning();
     if (options.demoRadio) {
         StartDemoRadio(options.demoRadio);
     }
@@ -127,19 +131,6 @@ bool CProgramApp::LoadLanguage(const QString& programDir) {
         }
     }
     return true;
-}
-
-void CProgramApp::ApplyMenuPruning() {
-    if (SetupInteger("ShowLang") == 0) {
-        m_mainFrame->RemoveLanguageCommand();
-    }
-    // [Setup] "ShowSignalling" = 1 offers the signalling editors instead of
-    // pruning them from the Edit menu.
-    if (SetupInteger("ShowSignalling") == 1) {
-        m_mainFrame->AddSignallingCommands();
-    } else {
-        m_mainFrame->PruneEditMenu();
-    }
 }
 
 void CProgramApp::StartDemoRadio(const std::function<std::string()>& start) {

@@ -73,7 +73,6 @@ public:
 
 private:
     bool LoadLanguage(const QString& programDir);
-    void ApplyMenuPruning();
     void StartDemoRadio(const std::function<std::string()>& start);
     void KeepDemoPort();
     void OnApplicationCommand(int id);

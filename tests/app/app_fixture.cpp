@@ -1,10 +1,19 @@
 #include "tests/app/app_fixture.h"
 
+#include "link/port_name.h"
+#include "shell/command_ids.h"
+#include "shell/main_frame.h"
 #include "shell/program_app.h"
+#include "shell/program_view.h"
+#include "transfer/process_dialog.h"
 #include "ui/user_store.h"
 
+#include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QMenu>
+#include <QPushButton>
+#include <QSignalSpy>
 #include <fstream>
 
 ProgramDirFixture::ProgramDirFixture() {
@@ -58,6 +67,12 @@ const char* const kChineseSection = "[Chinese]\r\n"
                                     "Company=中文公司\r\n"
                                     "Title=中文标题\r\n";
 
+SimOptions SilentRadio() {
+    SimOptions options;
+    options.fault.kind = SimFaultKind::Silent;
+    return options;
+}
+
 } // namespace
 
 std::string EnglishSettings(const std::string& setupLines) {
@@ -80,4 +95,26 @@ bool StartProgram(CProgramApp& app, const ProgramDirFixture& dir, const std::str
     options.splash = false;
     options.showWindow = false;
     return app.InitInstance(options);
+}
+
+QStringList ItemTexts(const QMenu* menu) {
+    QStringList texts;
+    for (const QAction* action : menu->actions()) {
+        texts << (action->isSeparator() ? QStringLiteral("-") : action->text());
+    }
+    return texts;
+}
+
+SilentRadioRead::SilentRadioRead() : m_radio(SilentRadio()) {}
+
+bool SilentRadioRead::Start(CMainFrame& frame) {
+    if (!m_radio.Start() || !frame.ActiveChild()) {
+        return false;
+    }
+    g_portName = m_radio.DevicePath();
+    CProgramView& view = frame.ActiveChild()->View();
+    QSignalSpy running(&view, &CProgramView::TransferRunningChanged);
+    frame.OnCommand(ID_PROGRAM_READ);
+    view.ProcessDialog()->StartButton()->click();
+    return (running.count() > 0 || running.wait(10000)) && view.IsTransferRunning();
 }

@@ -3,6 +3,7 @@
 // sets), a per-user store of its own, and a message service that records what
 // the user would be shown and answers from a queue.
 
+#include "sim/simulated_radio.h"
 #include "ui/message_service.h"
 
 #include <QString>
@@ -40,6 +41,7 @@ private:
 
 class CProgramApp;
 class CMainFrame;
+class QMenu;
 
 // Starts the program in-process on the fixture's directory with the given
 // [Setup] lines: no splash, window not shown, no simulated radio.
@@ -50,3 +52,20 @@ bool StartProgram(CProgramApp& app, const ProgramDirFixture& dir,
 std::string EnglishSettings(const std::string& setupLines);
 // The same with Language=Chinese and the Chinese section.
 std::string ChineseSettings(const std::string& setupLines);
+
+// The texts of a menu's items; a separator is "-".
+QStringList ItemTexts(const QMenu* menu);
+
+// Program > Read of the active document against a simulated radio that never
+// answers: the read stays in its entry attempts, certainly running, until it
+// is cancelled through the transfer window.
+class SilentRadioRead {
+public:
+    SilentRadioRead();
+    // Starts the read in the frame's active document window; true once it
+    // runs.
+    bool Start(CMainFrame& frame);
+
+private:
+    SimulatedRadio m_radio;
+};

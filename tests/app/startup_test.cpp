@@ -36,15 +36,6 @@ StartupOptions TestOptions(const ProgramDirFixture& dir) {
     return options;
 }
 
-// The texts of a menu's items; a separator is "-".
-QStringList ItemTexts(const QMenu* menu) {
-    QStringList texts;
-    for (const QAction* action : menu->actions()) {
-        texts << (action->isSeparator() ? QStringLiteral("-") : action->text());
-    }
-    return texts;
-}
-
 QList<int> ItemIds(const QMenu* menu) {
     QList<int> ids;
     for (const QAction* action : menu->actions()) {

@@ -1,0 +1,284 @@
+#include "shell/command_table.h"
+
+#include "shell/main_frame.h"
+#include "shell/program_view.h"
+
+#include <QCoreApplication>
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+// Groups of the pop-up menus: items of one group stand together.
+constexpr int kFileDocument = 0; // New, Open, Close, Save, Save As
+constexpr int kFilePrint = 1;    // Print, Print Preview, Print Setup
+constexpr int kFileExit = 2;
+constexpr int kEditGroups = 0;   // Product and Channel Information
+constexpr int kEditFeatures = 1; // Optional Features
+constexpr int kEditSignalling = 2;
+constexpr int kViewBars = 0; // Toolbar, Status Bar
+constexpr int kViewControlBar = 1;
+constexpr int kHelpTopics = 0;
+constexpr int kHelpAbout = 1;
+constexpr int kOnlyGroup = 0;
+
+// The table. Menu 128 (no document): File (New, Open, | Print Setup, | Exit),
+// View (Toolbar, Status Bar), Help (About). Menu 129 (a document): File (New,
+// Open, Close, Save, Save As, | Print, Print Preview, Print Setup, | Exit),
+// Edit (Product Information, Channel Information, | Optional Features, |
+// the signalling editors), Program (Read, Write), Setup (Com Setup,
+// Language), View (Toolbar, Status Bar, | Control Bar), Help (Help Topics, |
+// About). Toolbar 128: New, Open, Save, | Read, | Write, | Print, About.
+const std::vector<Command>& Rows() {
+    static const std::vector<Command> rows{
+        // File
+        Command(ID_FILE_NEW, QT_TRANSLATE_NOOP("CMainFrame", "&New\tCtrl+N"), Receiver::Application)
+            .InMenus(Popup::File, kFileDocument)
+            .OnToolbar(0, QStyle::SP_FileIcon, QT_TRANSLATE_NOOP("CMainFrame", "New"),
+                       QT_TRANSLATE_NOOP("CMainFrame", "Create a new document"))
+            .Keys(Qt::CTRL | Qt::Key_N)
+            .NotDuringTransfer(),
+        Command(ID_FILE_OPEN, QT_TRANSLATE_NOOP("CMainFrame", "&Open...\tCtrl+O"),
+                Receiver::Application)
+            .InMenus(Popup::File, kFileDocument)
+            .OnToolbar(1, QStyle::SP_DialogOpenButton, QT_TRANSLATE_NOOP("CMainFrame", "Open"),
+                       QT_TRANSLATE_NOOP("CMainFrame", "Open an existing document"))
+            .Keys(Qt::CTRL | Qt::Key_O)
+            .NotDuringTransfer(),
+        Command(ID_FILE_CLOSE, QT_TRANSLATE_NOOP("CMainFrame", "&Close"),
+                &CMainFrame::HideActiveChild)
+            .InDocumentMenu(Popup::File, kFileDocument)
+            .NotDuringTransfer(),
+        Command(ID_FILE_SAVE, QT_TRANSLATE_NOOP("CMainFrame", "&Save\tCtrl+S"),
+                &CMainFrame::OnFileSave)
+            .InDocumentMenu(Popup::File, kFileDocument)
+            .OnToolbar(2, QStyle::SP_DialogSaveButton, QT_TRANSLATE_NOOP("CMainFrame", "Save"),
+                       QT_TRANSLATE_NOOP("CMainFrame", "Save the active document"))
+            .Keys(Qt::CTRL | Qt::Key_S)
+            .NotDuringTransfer(),
+        Command(ID_FILE_SAVE_AS, QT_TRANSLATE_NOOP("CMainFrame", "Save &As..."),
+                &CMainFrame::OnFileSaveAs)
+            .InDocumentMenu(Popup::File, kFileDocument)
+            .NotDuringTransfer(),
+        Command(ID_FILE_PRINT, QT_TRANSLATE_NOOP("CMainFrame", "&Print...\tCtrl+P"),
+                Receiver::Nobody)
+            .InDocumentMenu(Popup::File, kFilePrint)
+            .OnToolbar(8, QStyle::SP_FileDialogDetailedView,
+                       QT_TRANSLATE_NOOP("CMainFrame", "Print"),
+                       QT_TRANSLATE_NOOP("CMainFrame", "Print the active document"))
+            .Keys(Qt::CTRL | Qt::Key_P),
+        Command(ID_FILE_PRINT_PREVIEW, QT_TRANSLATE_NOOP("CMainFrame", "Print Preview"),
+                Receiver::Nobody)
+            .InDocumentMenu(Popup::File, kFilePrint),
+        Command(ID_FILE_PRINT_SETUP, QT_TRANSLATE_NOOP("CMainFrame", "Print Setup..."),
+                Receiver::Application)
+            .InMenus(Popup::File, kFilePrint)
+            .TextWithoutDocument(QT_TRANSLATE_NOOP("CMainFrame", "P&rint Setup...")),
+        Command(ID_APP_EXIT, QT_TRANSLATE_NOOP("CMainFrame", "&Exit"), &CMainFrame::OnAppExit)
+            .InMenus(Popup::File, kFileExit)
+            .TextWithoutDocument(QT_TRANSLATE_NOOP("CMainFrame", "E&xit"))
+            .NotDuringTransfer(),
+
+        // Edit, and the navigation tree
+        Command(ID_PRODUCT_INFORMATION, QT_TRANSLATE_NOOP("CMainFrame", "Product Information"),
+                Receiver::EditorDialog)
+            .InDocumentMenu(Popup::Edit, kEditGroups)
+            .TreeItem()
+            .NotDuringTransfer(),
+        Command(ID_CHANNEL_INFORMATION, QT_TRANSLATE_NOOP("CMainFrame", "Channel Information"),
+                &CMainFrame::ShowActiveFrame)
+            .InDocumentMenu(Popup::Edit, kEditGroups)
+            .TreeItem(),
+        Command(ID_OPTIONAL_FEATURES, QT_TRANSLATE_NOOP("CMainFrame", "Optional Features"),
+                Receiver::EditorDialog)
+            .InDocumentMenu(Popup::Edit, kEditFeatures)
+            .TreeItem()
+            .NotDuringTransfer(),
+        Command(ID_DTMF, QT_TRANSLATE_NOOP("CMainFrame", "DTMF"), Receiver::EditorDialog)
+            .InDocumentMenu(Popup::Edit, kEditSignalling)
+            .TreeItem()
+            .NotDuringTransfer()
+            .Offered(OfferedBy::ShowSignalling),
+        Command(ID_TWO_TONE, QT_TRANSLATE_NOOP("CMainFrame", "2-Tone"), Receiver::EditorDialog)
+            .InDocumentMenu(Popup::Edit, kEditSignalling)
+            .TreeItem()
+            .NotDuringTransfer()
+            .Offered(OfferedBy::ShowSignalling),
+        Command(ID_MSK, QT_TRANSLATE_NOOP("CMainFrame", "MSK"), Receiver::EditorDialog)
+            .InDocumentMenu(Popup::Edit, kEditSignalling)
+            .TreeItem()
+            .NotDuringTransfer()
+            .Offered(OfferedBy::ShowSignalling),
+        Command(ID_KEY_ASSIGNMENT, QT_TRANSLATE_NOOP("CMainFrame", "Key Assignment"),
+                Receiver::EditorDialog)
+            .InDocumentMenu(Popup::Edit, kEditSignalling)
+            .TreeItem()
+            .NotDuringTransfer()
+            .Offered(OfferedBy::ShowSignalling),
+        Command(ID_SQUELCH_TUNING, QT_TRANSLATE_NOOP("CMainFrame", "Squelch Tuning"),
+                Receiver::EditorDialog)
+            .InDocumentMenu(Popup::Edit, kEditSignalling)
+            .TreeItem()
+            .NotDuringTransfer()
+            .Offered(OfferedBy::ShowSignalling),
+
+        // Program
+        Command(ID_PROGRAM_READ, QT_TRANSLATE_NOOP("CMainFrame", "&Read    Ctrl+R"),
+                &CProgramView::OnProgramRead)
+            .InDocumentMenu(Popup::Program, kOnlyGroup)
+            .OnToolbar(4, QStyle::SP_ArrowDown, QT_TRANSLATE_NOOP("CMainFrame", "Read"),
+                       QT_TRANSLATE_NOOP("CMainFrame", "Read Data From Radio"))
+            .Keys(Qt::CTRL | Qt::Key_R)
+            .NotDuringTransfer(),
+        Command(ID_PROGRAM_WRITE, QT_TRANSLATE_NOOP("CMainFrame", "&Write   Ctrl+W"),
+                &CProgramView::OnProgramWrite)
+            .InDocumentMenu(Popup::Program, kOnlyGroup)
+            .OnToolbar(6, QStyle::SP_ArrowUp, QT_TRANSLATE_NOOP("CMainFrame", "Write"),
+                       QT_TRANSLATE_NOOP("CMainFrame", "Write Data To Radio"))
+            .Keys(Qt::CTRL | Qt::Key_W)
+            .NotDuringTransfer(),
+
+        // Setup
+        Command(ID_COM_SETUP, QT_TRANSLATE_NOOP("CMainFrame", "Com Setup"),
+                &CProgramView::OnSetupCom)
+            .InDocumentMenu(Popup::Setup, kOnlyGroup)
+            .NotDuringTransfer(),
+        Command(ID_LANGUAGE, QT_TRANSLATE_NOOP("CMainFrame", "Language"), Receiver::Nobody)
+            .InDocumentMenu(Popup::Setup, kOnlyGroup)
+            .Offered(OfferedBy::ShowLang),
+
+        // View
+        Command(ID_VIEW_TOOLBAR, QT_TRANSLATE_NOOP("CMainFrame", "&Toolbar"), Panel::ToolBar)
+            .InMenus(Popup::View, kViewBars)
+            .CheckMark(),
+        Command(ID_VIEW_STATUS_BAR, QT_TRANSLATE_NOOP("CMainFrame", "&Status Bar"),
+                Panel::StatusBar)
+            .InMenus(Popup::View, kViewBars)
+            .CheckMark(),
+        Command(ID_CONTROL_BAR, QT_TRANSLATE_NOOP("CMainFrame", "Control &Bar   Ctrl+B"),
+                Panel::NavigationBar)
+            .InDocumentMenu(Popup::View, kViewControlBar)
+            .Keys(Qt::CTRL | Qt::Key_B)
+            .CheckMark(),
+
+        // Help
+        Command(ID_HELP_TOPICS, QT_TRANSLATE_NOOP("CMainFrame", "&Help Topics"),
+                &CMainFrame::OnHelpTopics)
+            .InDocumentMenu(Popup::Help, kHelpTopics),
+        Command(ID_APP_ABOUT, QT_TRANSLATE_NOOP("CMainFrame", "&About ..."), Receiver::Application)
+            .InMenus(Popup::Help, kHelpAbout)
+            .OnToolbar(
+                9, QStyle::SP_MessageBoxInformation, QT_TRANSLATE_NOOP("CMainFrame", "About"),
+                QT_TRANSLATE_NOOP("CMainFrame", "Display program information, version number and "
+                                                "copyright")),
+        // F1: the help of the window, by the menu resource in use.
+        Command(ID_HELP, nullptr, &CMainFrame::OnContextHelp).Keys(Qt::Key_F1),
+    };
+    return rows;
+}
+
+} // namespace
+
+Command Command::InMenus(Popup popup, int group) const {
+    Command row = InDocumentMenu(popup, group);
+    row.menu.withoutDocument = true;
+    return row;
+}
+
+Command Command::InDocumentMenu(Popup popup, int group) const {
+    Command row = *this;
+    row.menu.popup = popup;
+    row.menu.group = group;
+    row.menu.withDocument = true;
+    return row;
+}
+
+Command Command::TextWithoutDocument(const char* source) const {
+    Command row = *this;
+    row.menu.withoutDocumentText = source;
+    return row;
+}
+
+Command Command::OnToolbar(int slot, QStyle::StandardPixmap icon, const char* tip,
+                           const char* prompt) const {
+    Command row = *this;
+    row.toolbar = ToolbarPlace{slot, icon, tip, prompt};
+    return row;
+}
+
+Command Command::Keys(const QKeySequence& keys) const {
+    Command row = *this;
+    row.accelerator = keys;
+    return row;
+}
+
+Command Command::CheckMark() const {
+    Command row = *this;
+    row.checkable = true;
+    return row;
+}
+
+Command Command::NotDuringTransfer() const {
+    Command row = *this;
+    row.allowedDuringTransfer = false;
+    return row;
+}
+
+Command Command::TreeItem() const {
+    Command row = *this;
+    row.inTree = true;
+    return row;
+}
+
+Command Command::Offered(OfferedBy setting) const {
+    Command row = *this;
+    row.offeredBy = setting;
+    return row;
+}
+
+std::span<const Command> CommandTable() {
+    return Rows();
+}
+
+const Command* FindCommand(int id) {
+    const std::span<const Command> rows = CommandTable();
+    const auto it =
+        std::find_if(rows.begin(), rows.end(), [id](const Command& row) { return row.id == id; });
+    return it == rows.end() ? nullptr : &*it;
+}
+
+bool IsOffered(const Command& command, const CommandOptions& options) {
+    switch (command.offeredBy) {
+    case OfferedBy::ShowLang:
+        return options.showLanguage;
+    case OfferedBy::ShowSignalling:
+        return options.showSignalling;
+    case OfferedBy::Always:
+        break;
+    }
+    return true;
+}
+
+QString CommandText(const char* source) {
+    return QCoreApplication::translate("CMainFrame", source);
+}
+
+QString PopupTitle(Popup popup) {
+    switch (popup) {
+    case Popup::File:
+        return CommandText(QT_TRANSLATE_NOOP("CMainFrame", "&File"));
+    case Popup::Edit:
+        return CommandText(QT_TRANSLATE_NOOP("CMainFrame", "&Edit"));
+    case Popup::Program:
+        return CommandText(QT_TRANSLATE_NOOP("CMainFrame", "&Program"));
+    case Popup::Setup:
+        return CommandText(QT_TRANSLATE_NOOP("CMainFrame", "&Setup"));
+    case Popup::View:
+        return CommandText(QT_TRANSLATE_NOOP("CMainFrame", "&View"));
+    case Popup::Help:
+        return CommandText(QT_TRANSLATE_NOOP("CMainFrame", "&Help"));
+    case Popup::None:
+        break;
+    }
+    return {};
+}
