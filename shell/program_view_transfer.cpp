@@ -73,6 +73,10 @@ void CProgramView::onTransferFinished(const TransferResult& result) {
     emit TransferRunningChanged(false);
 }
 
+void CProgramView::SetWireLog(std::string path) {
+    m_runner->SetWireLog(std::move(path));
+}
+
 void CProgramView::OnSetupCom() {
     CPortSettingDlg dialog(this);
     dialog.exec();
