@@ -18,6 +18,14 @@ int main(int argc, char* argv[]) {
     if (arguments.removeAll(QStringLiteral("--demo-radio")) > 0) {
         options.demoRadio = [&demo] { return demo.Start() ? demo.DevicePath() : std::string(); };
     }
+    // "--wire-log FILE": every transfer with the radio is appended to FILE,
+    // byte for byte, as the command line's option records it.
+    if (const qsizetype at = arguments.indexOf(QStringLiteral("--wire-log")); at >= 0) {
+        if (at + 1 < arguments.size()) {
+            options.wireLog = arguments.takeAt(at + 1);
+        }
+        arguments.removeAt(at);
+    }
     options.arguments = arguments;
 
     CProgramApp app;

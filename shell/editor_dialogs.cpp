@@ -19,7 +19,7 @@ template <typename Dialog> void Register(CMainFrame& frame, int id, bool reused)
 
 } // namespace
 
-void RegisterEditorDialogs(CMainFrame& frame) {
+void RegisterEditorDialogs(CMainFrame& frame, const std::string& wireLog) {
     // The frame keeps one object of these and shows it again at each request.
     constexpr bool kReused = true;
     Register<CProductInfoDlg>(frame, ID_PRODUCT_INFORMATION, kReused);
@@ -30,5 +30,13 @@ void RegisterEditorDialogs(CMainFrame& frame) {
     // These are built anew for every request.
     constexpr bool kAnew = false;
     Register<CKeyAssignDlg>(frame, ID_KEY_ASSIGNMENT, kAnew);
-    Register<CSquelchTuningDlg>(frame, ID_SQUELCH_TUNING, kAnew);
+    // Squelch Tuning talks to the radio itself, into the window's wire log.
+    frame.SetEditorDialog(
+        ID_SQUELCH_TUNING,
+        [wireLog](QWidget* parent) -> QDialog* {
+            auto* dialog = new CSquelchTuningDlg(parent);
+            dialog->SetWireLog(wireLog);
+            return dialog;
+        },
+        kAnew);
 }

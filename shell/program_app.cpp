@@ -12,6 +12,7 @@
 #include "shell/editor_dialogs.h"
 #include "shell/language_text.h"
 #include "shell/main_frame.h"
+#include "shell/program_view.h"
 #include "shell/splash_wnd.h"
 #include "ui/app_globals.h"
 #include "ui/message_service.h"
@@ -20,6 +21,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QEventLoop>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QIcon>
@@ -28,6 +30,8 @@
 #include <QPrinter>
 #include <QTimer>
 #include <QTranslator>
+
+#include <fstream>
 
 namespace {
 
@@ -45,6 +49,20 @@ QString CleanDocumentPath(QString path) {
     return QFileInfo(path).absoluteFilePath();
 }
 
+// The wire log of the window's transfers: the command line's file, else
+// [Setup] "WireLog" (a relative path names a file in the program directory);
+// empty when neither names one.
+std::string WireLogPath(const QString& commandLine, const QString& programDir) {
+    QString path = commandLine;
+    if (path.isEmpty()) {
+        const QString setting = ProfileBytesToText(g_Profile.GetValue("Setup", "WireLog", ""));
+        if (!setting.isEmpty()) {
+            path = QDir(programDir).filePath(setting);
+        }
+    }
+    return QFile::encodeName(path).toStdString();
+}
+
 } // namespace
 
 CProgramApp::CProgramApp() = default;
@@ -59,6 +77,7 @@ bool CProgramApp::InitInstance(const StartupOptions& options) {
     g_strLanguage = g_Profile.GetValue("Setup", "Language", "");
     g_bChinese = g_strLanguage == "Chinese" ? 1 : 0;
     g_strHelpFile = g_bChinese ? "chHelp.chm" : "enHelp.chm";
+    m_wireLog = WireLogPath(options.wireLog, dir);
 
     // The band bytes of the last run; missing ones leave g_bandCode all zero.
     if (const auto field = UserStore::ReadField(UserStore::CurrentAppName())) {
@@ -91,7 +110,7 @@ bool CProgramApp::InitInstance(const StartupOptions& options) {
             &CProgramApp::OnApplicationCommand);
     connect(m_mainFrame.get(), &CMainFrame::fileDropped, this,
             [this](const QString& path) { OpenDocumentFile(path); });
-    RegisterEditorDialogs(*m_mainFrame);
+    RegisterEditorDialogs(*m_mainFrame, m_wireLog);
 
     const bool opened =
         options.arguments.isEmpty() ? OnFileNew() : OpenDocumentFile(options.arguments.first());
@@ -109,6 +128,7 @@ bool CProgramApp::InitInstance(const StartupOptions& options) {
     if (options.demoRadio) {
         StartDemoRadio(options.demoRadio);
     }
+    CheckWireLog();
     return true;
 }
 
@@ -155,6 +175,19 @@ void CProgramApp::KeepDemoPort() {
     }
 }
 
+void CProgramApp::AddDocumentWindow(std::unique_ptr<CProgramDoc> doc) {
+    m_mainFrame->AddDocumentWindow(std::move(doc))->View().SetWireLog(m_wireLog);
+    KeepDemoPort();
+}
+
+void CProgramApp::CheckWireLog() {
+    if (m_wireLog.empty() || std::ofstream(m_wireLog, std::ios::app).is_open()) {
+        return;
+    }
+    m_mainFrame->SetStatusMessage(tr("The wire log %1 cannot be written: transfers are not logged.")
+                                      .arg(QFile::decodeName(m_wireLog.c_str())));
+}
+
 void CProgramApp::ExitInstance() {
     m_demoDevice.clear();
     m_mainFrame.reset();
@@ -198,8 +231,7 @@ bool CProgramApp::OnFileNew() {
     }
     auto doc = std::make_unique<CProgramDoc>();
     doc->OnNewDocument(g_Profile.GetValue("Setup", "AppName", ""));
-    m_mainFrame->AddDocumentWindow(std::move(doc));
-    KeepDemoPort();
+    AddDocumentWindow(std::move(doc));
     return true;
 }
 
@@ -225,8 +257,7 @@ bool CProgramApp::OpenDocumentFile(const QString& path) {
     // The window of the document that was active is hidden (only a document
     // window, never the main window).
     m_mainFrame->HideActiveChild();
-    m_mainFrame->AddDocumentWindow(std::move(doc));
-    KeepDemoPort();
+    AddDocumentWindow(std::move(doc));
     return true;
 }
 

@@ -13,6 +13,7 @@
 
 class CChildFrame;
 class CMainFrame;
+class CProgramDoc;
 class QPrinter;
 class QTranslator;
 
@@ -30,6 +31,10 @@ struct StartupOptions {
     // "--demo-radio") and returns the device it answers on; an empty path
     // when it could not start. Unset: no stand-in radio.
     std::function<std::string()> demoRadio;
+    // The file every transfer with the radio appends its wire log to (the
+    // command line's "--wire-log FILE"); it wins over [Setup] "WireLog".
+    // Empty: the settings file decides.
+    QString wireLog;
 };
 
 class CProgramApp : public QObject {
@@ -75,6 +80,8 @@ private:
     bool LoadLanguage(const QString& programDir);
     void StartDemoRadio(const std::function<std::string()>& start);
     void KeepDemoPort();
+    void AddDocumentWindow(std::unique_ptr<CProgramDoc> doc);
+    void CheckWireLog();
     void OnApplicationCommand(int id);
 
     std::unique_ptr<QTranslator> m_translator;
@@ -82,6 +89,8 @@ private:
     std::unique_ptr<QTranslator> m_qtTranslator;
     std::unique_ptr<CMainFrame> m_mainFrame;
     std::string m_demoDevice;
+    // The wire log of every transfer; empty: none.
+    std::string m_wireLog;
     std::unique_ptr<QPrinter> m_printer;
     std::function<QString()> m_askOpenFileName;
 };

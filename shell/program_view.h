@@ -63,6 +63,8 @@ public:
     // True while a transfer with the radio runs: no second transfer may
     // start and the document must stay open.
     bool IsTransferRunning() const;
+    // The file the view's transfers append their wire log to (empty: none).
+    void SetWireLog(std::string path);
 
     ChannelGrid* Grid() const { return m_grid; }
     CellEditors& Editors() const { return *m_editors; }

@@ -2,6 +2,7 @@
 // its Start runs the transfer on a worker thread, and the end of the
 // transfer brings the image (and after a read the grid) up to date.
 
+#include "link/clone_engine.h"
 #include "link/port_name.h"
 #include "model/language.h"
 #include "shell/program_view.h"
@@ -48,8 +49,13 @@ void CProgramView::onRadioTransfer() {
     CommitCellEdit();
     EncodeChannels();
     m_runningDirection = m_bWriteMode ? TransferDirection::Write : TransferDirection::Read;
-    m_runner->Start(m_runningDirection, g_portName, m_image, m_pProcessDlg->Control(),
-                    m_pProcessDlg);
+    const std::shared_ptr<TransferControl> control = m_pProcessDlg->Control();
+    m_runner->Start(
+        [direction = m_runningDirection, port = g_portName,
+         control](SerialLink& link, TransferObserver& observer, RadioImage& image) {
+            return CloneEngine(link, observer, control->CancelFlag()).Run(direction, port, image);
+        },
+        m_image, m_pProcessDlg, control);
     emit TransferRunningChanged(true);
 }
 
@@ -65,6 +71,10 @@ void CProgramView::onTransferFinished(const TransferResult& result) {
     }
     m_pProcessDlg->Close();
     emit TransferRunningChanged(false);
+}
+
+void CProgramView::SetWireLog(std::string path) {
+    m_runner->SetWireLog(std::move(path));
 }
 
 void CProgramView::OnSetupCom() {

@@ -1,13 +1,14 @@
 #pragma once
-// A transfer observer for transfers that run to completion inside a button
-// handler of a modal dialog: the "Communication Error" prompt and the final
-// messages are shown through the message service on the calling thread.
+// The window side of a transfer's observer: the "Communication Error" prompt
+// and the final messages, shown through the message service over a parent
+// widget. Called on the window thread (the transfer runner marshals the
+// calls of its worker thread here).
 
 #include "link/transfer_observer.h"
 
+#include <QPointer>
 #include <QString>
-
-class QWidget;
+#include <QWidget>
 
 // A transfer message in the language in use: string-table messages through
 // the translation set (context "StringTable"), literal pairs by g_bChinese.
@@ -21,5 +22,6 @@ public:
     void OnMessage(const LinkMessage& message) override;
 
 private:
-    QWidget* m_parent;
+    // A parent gone meanwhile leaves the messages without one.
+    QPointer<QWidget> m_parent;
 };

@@ -1,21 +1,23 @@
 #include "transfer/transfer_runner.h"
 
+#include "link/wire_log_link.h"
 #include "link_qt/qt_serial_link.h"
 #include "transfer/message_observer.h"
-#include "ui/message_service.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
-#include <QPointer>
 #include <QThread>
 #include <QWidget>
+
+#include <fstream>
+#include <optional>
 
 // Called on the worker thread: forwards progress and status to the window
 // thread, and blocks on the window thread for prompts and messages.
 class TransferRunner::Observer : public TransferObserver {
 public:
     Observer(TransferRunner* runner, QWidget* messageParent)
-        : m_runner(runner), m_parent(messageParent) {}
+        : m_runner(runner), m_messages(messageParent) {}
 
     void OnProgress(int position) override {
         QMetaObject::invokeMethod(
@@ -36,29 +38,21 @@ public:
         // Left at Cancel when the runner is torn down before the prompt shows.
         PromptAnswer answer = PromptAnswer::Cancel;
         QMetaObject::invokeMethod(
-            m_runner,
-            [this, message] {
-                const MessageAnswer choice = MessageService::Show(
-                    m_parent, LinkMessageString(message), MessageButtons::RetryCancel);
-                return choice == MessageAnswer::Retry ? PromptAnswer::Retry : PromptAnswer::Cancel;
-            },
+            m_runner, [this, message] { return m_messages.OnCommunicationError(message); },
             Qt::BlockingQueuedConnection, &answer);
         return answer;
     }
 
     void OnMessage(const LinkMessage& message) override {
         QMetaObject::invokeMethod(
-            m_runner,
-            [this, message] {
-                MessageService::Show(m_parent, LinkMessageString(message), MessageButtons::Ok);
-            },
+            m_runner, [this, message] { m_messages.OnMessage(message); },
             Qt::BlockingQueuedConnection);
     }
 
 private:
     TransferRunner* m_runner;
-    // Read on the window thread only.
-    QPointer<QWidget> m_parent;
+    // Used on the window thread only.
+    MessageObserver m_messages;
 };
 
 TransferRunner::TransferRunner(QObject* parent) : QObject(parent) {}
@@ -67,7 +61,9 @@ TransferRunner::~TransferRunner() {
     if (m_thread == nullptr) {
         return;
     }
-    m_control->Cancel();
+    if (m_control) {
+        m_control->Cancel();
+    }
     // A prompt the worker is waiting for would never be answered now: drop
     // it, which releases the worker with the answer Cancel.
     while (!m_thread->wait(QDeadlineTimer(20))) {
@@ -76,19 +72,26 @@ TransferRunner::~TransferRunner() {
     delete m_thread;
 }
 
-bool TransferRunner::Start(TransferDirection direction, const std::string& portName,
-                           const RadioImage& image, std::shared_ptr<TransferControl> control,
-                           QWidget* messageParent) {
+bool TransferRunner::Start(Job job, const RadioImage& image, QWidget* messageParent,
+                           std::shared_ptr<TransferControl> control) {
     if (m_thread != nullptr) {
         return false;
     }
     m_image = image;
     m_control = std::move(control);
     m_observer = std::make_unique<Observer>(this, messageParent);
-    m_thread = QThread::create([this, direction, portName] {
-        QtSerialLink link;
-        CloneEngine engine(link, *m_observer, m_control->CancelFlag());
-        const TransferResult result = engine.Run(direction, portName, m_image);
+    m_thread = QThread::create([this, job = std::move(job), wireLog = m_wireLog] {
+        QtSerialLink serial;
+        std::ofstream log;
+        std::optional<WireLogLink> logged;
+        if (!wireLog.empty()) {
+            log.open(wireLog, std::ios::app);
+            if (log.is_open()) {
+                logged.emplace(serial, log);
+            }
+        }
+        SerialLink& link = logged ? static_cast<SerialLink&>(*logged) : serial;
+        const TransferResult result = job(link, *m_observer, m_image);
         QMetaObject::invokeMethod(
             this, [this, result] { onThreadDone(result); }, Qt::QueuedConnection);
     });

@@ -1,16 +1,21 @@
 #pragma once
-// Runs one clone transfer on a worker thread, so that the windows stay
-// responsive and Cancel takes effect at the transfer's next pump point. The
-// transfer works on its own copy of the image; the owner takes the copy back
-// when the transfer has ended. Progress and status arrive as signals; the
-// Retry/Cancel prompt and the failure messages are shown on the window
-// thread through the message service while the transfer waits for them.
+// Runs one transfer with the radio on a worker thread, so that the windows
+// stay painted and responsive: the clone transfer of the Process dialog and
+// the squelch transfers of the Squelch Tuning dialog alike. The transfer
+// works on its own copy of the image; the owner takes the copy back when the
+// transfer has ended. Progress and status arrive as signals; the Retry/Cancel
+// prompt and the final messages are shown on the window thread through the
+// message service, modal to the message parent, while the transfer waits for
+// them. With a wire log set, every byte of every transfer is appended to it.
 
-#include "link/clone_engine.h"
+#include "link/serial_link.h"
 #include "link/transfer_control.h"
+#include "link/transfer_observer.h"
+#include "link/transfer_result.h"
 #include "model/radio_image.h"
 
 #include <QObject>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -20,14 +25,26 @@ class QWidget;
 class TransferRunner : public QObject {
     Q_OBJECT
 public:
+    // The transfer itself, run on the worker thread: one engine over link
+    // (the serial port, behind the wire log when one is set), reporting to
+    // observer, on the runner's copy of the image.
+    using Job = std::function<TransferResult(SerialLink& link, TransferObserver& observer,
+                                             RadioImage& image)>;
+
     explicit TransferRunner(QObject* parent = nullptr);
-    // Asks a running transfer to stop and waits for its thread.
+    // Asks a running transfer to stop (when it has a control) and waits for
+    // its thread; a prompt it waits for is answered with Cancel.
     ~TransferRunner() override;
 
-    // Starts the transfer of image on portName; messages are shown over
-    // messageParent. False (and nothing starts) while a transfer runs.
-    bool Start(TransferDirection direction, const std::string& portName, const RadioImage& image,
-               std::shared_ptr<TransferControl> control, QWidget* messageParent);
+    // The file every later transfer appends its wire log to; empty: no log.
+    // A log that cannot be opened leaves the transfer unlogged.
+    void SetWireLog(std::string path) { m_wireLog = std::move(path); }
+
+    // Starts job on a copy of image; messages are shown over messageParent.
+    // control, when given, is cancelled when the runner goes. False (and
+    // nothing starts) while a transfer runs.
+    bool Start(Job job, const RadioImage& image, QWidget* messageParent,
+               std::shared_ptr<TransferControl> control = {});
     bool IsRunning() const { return m_thread != nullptr; }
 
     // The transfer's copy of the image; complete after Finished.
@@ -43,6 +60,7 @@ private:
     class Observer;
     void onThreadDone(const TransferResult& result);
 
+    std::string m_wireLog;
     RadioImage m_image;
     std::shared_ptr<TransferControl> m_control;
     std::unique_ptr<Observer> m_observer;

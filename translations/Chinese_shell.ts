@@ -262,6 +262,10 @@
         <translation>未设置对讲机：模拟对讲机在 %1 上应答。请选择 编程 &gt; 读。</translation>
     </message>
     <message>
+        <source>The wire log %1 cannot be written: transfers are not logged.</source>
+        <translation>无法写入通信日志 %1：传输不会被记录。</translation>
+    </message>
+    <message>
         <source>Open</source>
         <translation>打开</translation>
     </message>

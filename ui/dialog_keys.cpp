@@ -40,12 +40,8 @@ bool DialogKeyHook::eventFilter(QObject* watched, QEvent* event) {
     if (key.key() == Qt::Key_F1) {
         QWidget* focus = QApplication::focusWidget();
         const int id = binding::ControlIdOf(focus && m_root->isAncestorOf(focus) ? focus : target);
-        const std::string languageHelp = g_strHelpFile;
-        if (!m_helpFile.empty()) {
-            g_strHelpFile = m_helpFile;
-        }
-        HelpService::ShowContext(m_root->window(), m_remap ? m_remap(id) : id);
-        g_strHelpFile = languageHelp;
+        HelpService::ShowContext(m_root->window(), m_remap ? m_remap(id) : id,
+                                 m_helpFile.empty() ? g_strHelpFile : m_helpFile);
         m_lastSwallowed = false;
         return false;
     }

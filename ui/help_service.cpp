@@ -16,8 +16,8 @@ HelpService::Handler& handler() {
 // The help set is a folder of HTML pages beside the program, named after the
 // help file: "<help file without .chm>/index.html" and "<number>.html" for a
 // context. A missing page opens nothing, as a missing help viewer would.
-void openPage(HelpCommand command, int data) {
-    std::string base = g_strHelpFile;
+void openPage(HelpCommand command, int data, const std::string& file) {
+    std::string base = file;
     if (const auto dot = base.rfind('.'); dot != std::string::npos) {
         base.erase(dot);
     }
@@ -29,22 +29,22 @@ void openPage(HelpCommand command, int data) {
     }
 }
 
-void request(HelpCommand command, int data) {
+void request(HelpCommand command, int data, const std::string& file) {
     if (handler()) {
-        handler()(command, data);
+        handler()(command, data, file);
         return;
     }
-    openPage(command, data);
+    openPage(command, data, file);
 }
 
 } // namespace
 
-void HelpService::DisplayTopic(QWidget*) {
-    request(HelpCommand::DisplayTopic, 0);
+void HelpService::DisplayTopic(QWidget*, const std::string& file) {
+    request(HelpCommand::DisplayTopic, 0, file);
 }
 
-void HelpService::ShowContext(QWidget*, int contextId) {
-    request(HelpCommand::HelpContext, contextId);
+void HelpService::ShowContext(QWidget*, int contextId, const std::string& file) {
+    request(HelpCommand::HelpContext, contextId, file);
 }
 
 void HelpService::SetHandler(Handler h) {

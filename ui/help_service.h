@@ -1,8 +1,12 @@
 #pragma once
-// The single entry into the help system: the help set of the language in use
-// (g_strHelpFile), opened at its default topic or at a context number.
+// The single entry into the help system: a help file opened at its default
+// topic or at a context number. The file is the help set of the language in
+// use (g_strHelpFile) unless the caller names another one.
+
+#include "ui/app_globals.h"
 
 #include <functional>
+#include <string>
 
 class QWidget;
 
@@ -14,12 +18,12 @@ enum class HelpCommand { DisplayTopic = 0, HelpContext = 15 };
 
 class HelpService {
 public:
-    using Handler = std::function<void(HelpCommand command, int data)>;
+    using Handler = std::function<void(HelpCommand command, int data, const std::string& file)>;
 
-    // Opens the help at its default topic (Help Topics).
-    static void DisplayTopic(QWidget* owner);
-    // Opens the help at a context number (F1 on a control or a command).
-    static void ShowContext(QWidget* owner, int contextId);
+    // Opens the help file at its default topic (Help Topics).
+    static void DisplayTopic(QWidget* owner, const std::string& file = g_strHelpFile);
+    // Opens the help file at a context number (F1 on a control or a command).
+    static void ShowContext(QWidget* owner, int contextId, const std::string& file = g_strHelpFile);
 
     // Observes help requests instead of opening a viewer (tests); an empty
     // handler restores the viewer.

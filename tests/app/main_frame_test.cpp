@@ -274,7 +274,7 @@ private slots:
     void keysInTheChannelWindow() {
         Start("");
         std::vector<int> contexts;
-        HelpService::SetHandler([&contexts](HelpCommand command, int data) {
+        HelpService::SetHandler([&contexts](HelpCommand command, int data, const std::string&) {
             if (command == HelpCommand::HelpContext) {
                 contexts.push_back(data);
             }
@@ -325,8 +325,12 @@ private slots:
     void helpRequests() {
         Start("");
         std::vector<std::pair<HelpCommand, int>> requests;
+        std::vector<std::string> files;
         HelpService::SetHandler(
-            [&requests](HelpCommand command, int data) { requests.emplace_back(command, data); });
+            [&requests, &files](HelpCommand command, int data, const std::string& file) {
+                requests.emplace_back(command, data);
+                files.push_back(file);
+            });
         Frame().OnCommand(ID_HELP_TOPICS);
         Frame().OnCommand(ID_HELP);
         HelpService::SetHandler({});
@@ -334,6 +338,8 @@ private slots:
         QCOMPARE(requests[0].first, HelpCommand::DisplayTopic);
         QCOMPARE(requests[1].first, HelpCommand::HelpContext);
         QCOMPARE(requests[1].second, 0x10000 + 129);
+        // The main window's help is the language's file.
+        QCOMPARE(files, (std::vector<std::string>{"enHelp.chm", "enHelp.chm"}));
     }
 };
 

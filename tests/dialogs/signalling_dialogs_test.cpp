@@ -122,6 +122,7 @@ private slots:
     void squelchCancelKeepsNothingButReads();
     void squelchReadAndWriteAgainstTheRadio();
     void squelchShortReplyKeepsTheLevels();
+    void squelchSilentRadioLeavesTheDialogResponsive();
 };
 
 void SignallingDialogsTest::twoToneSpinsWrapAtBothEnds() {
@@ -580,6 +581,88 @@ void SignallingDialogsTest::squelchShortReplyKeepsTheLevels() {
     });
     QCOMPARE(int(messages.seen.size()), 2);
     QVERIFY(messages.seen[1].text.startsWith(QStringLiteral("Could not Open the Port")));
+    QVERIFY(image == before);
+}
+
+void SignallingDialogsTest::squelchSilentRadioLeavesTheDialogResponsive() {
+    // A radio that never answers: the 15 attempts before the prompt run
+    // while the dialog keeps handling its events, with its controls disabled
+    // and a busy cursor, and refusing to close (there is no cancel).
+    SimOptions options;
+    options.fault.kind = SimFaultKind::Silent;
+    const auto radio = StartRadio(DefaultRadioMemory(), options);
+    QVERIFY(radio);
+
+    struct Seen {
+        int ticks = 0;
+        int paints = 0;
+        bool visible = false;
+        bool controlsEnabled = true;
+        Qt::CursorShape cursor = Qt::ArrowCursor;
+    };
+    Seen now;
+    std::vector<Seen> atPrompt;
+    std::vector<MessageRequest> prompts;
+    RadioImage image = NewImage();
+    const RadioImage before = image;
+    CSquelchTuningDlg dialog;
+    MessageService::SetHandler([&](const MessageRequest& request) {
+        prompts.push_back(request);
+        Seen seen = now;
+        seen.visible = dialog.isVisible();
+        seen.controlsEnabled =
+            dialog.ReadButton()->isEnabled() || dialog.WriteButton()->isEnabled() ||
+            Control<QPushButton>(&dialog, 1)->isEnabled() ||
+            Control<QPushButton>(&dialog, 2)->isEnabled() || dialog.LevelList(0)->isEnabled();
+        seen.cursor = dialog.cursor().shape();
+        atPrompt.push_back(seen);
+        return MessageAnswer::Cancel;
+    });
+    const auto restore = qScopeGuard([] { MessageService::SetHandler({}); });
+    struct PaintCounter : QObject {
+        int* paints;
+        explicit PaintCounter(int* counter) : paints(counter) {}
+        bool eventFilter(QObject*, QEvent* event) override {
+            *paints += event->type() == QEvent::Paint ? 1 : 0;
+            return false;
+        }
+    } paintCounter(&now.paints);
+
+    RunWith(dialog, image, [&] {
+        dialog.installEventFilter(&paintCounter);
+        QTimer ticker;
+        ticker.setInterval(10);
+        QObject::connect(&ticker, &QTimer::timeout, &dialog, [&] {
+            if (++now.ticks == 1) {
+                QTest::keyClick(&dialog, Qt::Key_Escape);
+            }
+            dialog.update();
+        });
+        ticker.start();
+        QTest::mouseClick(dialog.ReadButton(), Qt::LeftButton);
+        ticker.stop();
+        dialog.removeEventFilter(&paintCounter);
+        QVERIFY(!dialog.IsBusy());
+        QVERIFY(dialog.ReadButton()->isEnabled());
+        QVERIFY(dialog.LevelList(0)->isEnabled());
+        QCOMPARE(dialog.cursor().shape(), Qt::ArrowCursor);
+        QVERIFY(dialog.isVisible());
+        // Closing works again once the transfer has ended.
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+        QVERIFY(!dialog.isVisible());
+    });
+
+    QCOMPARE(int(prompts.size()), 1);
+    QCOMPARE(prompts[0].text,
+             QStringLiteral(
+                 "Communication Error, Please check all the connections and the radio power"));
+    QVERIFY(prompts[0].buttons == MessageButtons::RetryCancel);
+    QVERIFY(atPrompt[0].ticks > 0);
+    QVERIFY(atPrompt[0].paints > 0);
+    QVERIFY(atPrompt[0].visible);
+    QVERIFY(!atPrompt[0].controlsEnabled);
+    QCOMPARE(atPrompt[0].cursor, Qt::BusyCursor);
+    QCOMPARE(radio->Stats().programModeRequests, 15);
     QVERIFY(image == before);
 }
 

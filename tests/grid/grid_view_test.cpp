@@ -414,7 +414,7 @@ void GridViewTest::nameEditLimitedToSevenBytes() {
 
 void GridViewTest::helpContextsOfFocusedControl() {
     std::vector<int> contexts;
-    HelpService::SetHandler([&contexts](HelpCommand command, int data) {
+    HelpService::SetHandler([&contexts](HelpCommand command, int data, const std::string&) {
         QVERIFY(command == HelpCommand::HelpContext);
         contexts.push_back(data);
     });

@@ -91,10 +91,10 @@ inline void PressEscapeOnTabs(QTabWidget* tabs) {
 // Records the help requests.
 struct HelpRecorder {
     HelpRecorder() {
-        HelpService::SetHandler([this](HelpCommand command, int data) {
+        HelpService::SetHandler([this](HelpCommand command, int data, const std::string& file) {
             QCOMPARE(command, HelpCommand::HelpContext);
             contexts.push_back(data);
-            files.push_back(g_strHelpFile);
+            files.push_back(file);
         });
     }
     ~HelpRecorder() { HelpService::SetHandler({}); }
