@@ -6,6 +6,7 @@
 #include "link/clone_engine.h"
 #include "link/squelch_engine.h"
 #include "link_test_support.h"
+#include "model/image_layout.h"
 #include "scripted_link.h"
 
 #include <gtest/gtest.h>
@@ -235,8 +236,11 @@ TEST(EngineSteps, WholeTransfersMakeExactlyTheProtocolsCallsAndWaits) {
     RadioImage readBack;
     CopyRadioMemoryToImage(memory, readBack);
     RadioImage squelchRead;
-    std::copy(memory.begin() + 0x0FF6, memory.begin() + 0x0FFA, squelchRead.data() + kImageSquelch);
-    const ByteVector sourceLevels(source.data() + kImageSquelch, source.data() + kImageSquelch + 4);
+    std::copy(memory.begin() + 0x0FF6, memory.begin() + 0x0FFA,
+              squelchRead.data() + layout::kSquelchLevels);
+    const ByteVector sourceLevels(source.data() + layout::kSquelchLevels,
+                                  source.data() + layout::kSquelchLevels +
+                                      layout::kSquelchLevelCount);
 
     Replies squelchReadReplies = EntryReplies();
     squelchReadReplies.push_back(BlockReply(memory, 0x0FF6, 4));
