@@ -10,6 +10,7 @@ namespace {
 
 using fields::EditRule;
 using fields::FieldKind;
+using fields::FieldLabel;
 using fields::FieldPage;
 using fields::FieldSpec;
 using fields::FieldValue;
@@ -34,11 +35,12 @@ int SpeedCode(int speed) {
 }
 
 // An encode page edit with its spin, normalised when left and stored.
-FieldSpec EncodeEdit(std::string name, int id, int spinId, int limit,
+FieldSpec EncodeEdit(std::string name, fields::Label label, int id, int spinId, int limit,
                      std::string (*normalise)(std::string_view),
                      std::string (*spin)(std::string_view, int), std::size_t offset, bool isSpeed) {
     FieldSpec spec;
     spec.name = std::move(name);
+    spec.label = label;
     spec.id = id;
     spec.pairedId = spinId;
     spec.kind = FieldKind::Edit;
@@ -62,24 +64,29 @@ FieldSpec EncodeEdit(std::string name, int id, int spinId, int limit,
 
 FieldPage MakeEncodePage() {
     FieldPage page{"encode", {}};
+    page.fields.push_back(EncodeEdit("speed", FieldLabel("CDtmfEncodePage", "DTMF Speed(digit/s)"),
+                                     1084, 1241, 2, NormaliseSpeed, SpinSpeed, kSpeed, true));
     page.fields.push_back(
-        EncodeEdit("speed", 1084, 1241, 2, NormaliseSpeed, SpinSpeed, kSpeed, true));
-    page.fields.push_back(EncodeEdit("first_digit_delay", 1085, 1242, 0, NormaliseDelay, SpinDelay,
-                                     kFirstDigitDelay, false));
-    page.fields.push_back(EncodeEdit("first_digit_time", 1086, 1243, 4, NormaliseDigitTime,
-                                     SpinDigitTime, kFirstDigitTime, false));
-    page.fields.push_back(EncodeEdit("star_hash_time", 1087, 1044, 4, NormaliseDigitTime,
-                                     SpinDigitTime, kStarHashTime, false));
-    page.fields.push_back(fields::CheckOnBit("side_tone", 1088, kFlags, 6));
+        EncodeEdit("first_digit_delay", FieldLabel("CDtmfEncodePage", "First Digit Delay Time(ms)"),
+                   1085, 1242, 0, NormaliseDelay, SpinDelay, kFirstDigitDelay, false));
+    page.fields.push_back(
+        EncodeEdit("first_digit_time", FieldLabel("CDtmfEncodePage", "First Digit Time(ms)"), 1086,
+                   1243, 4, NormaliseDigitTime, SpinDigitTime, kFirstDigitTime, false));
+    page.fields.push_back(
+        EncodeEdit("star_hash_time", FieldLabel("CDtmfEncodePage", "* and # Digit Time(ms)"), 1087,
+                   1044, 4, NormaliseDigitTime, SpinDigitTime, kStarHashTime, false));
+    page.fields.push_back(fields::CheckOnBit("side_tone", FieldLabel("CDtmfEncodePage", "SideTone"),
+                                             1088, kFlags, 6));
     return page;
 }
 
 // An edit whose text is picked from a drop-down list of items. The first item
 // may stand for a byte value of its own (group code "Off" = 0xFF).
-FieldSpec PickEdit(std::string name, int id, int listId,
+FieldSpec PickEdit(std::string name, fields::Label label, int id, int listId,
                    const std::vector<fields::ItemText>& items) {
     FieldSpec spec;
     spec.name = std::move(name);
+    spec.label = label;
     spec.id = id;
     spec.pairedId = listId;
     spec.kind = FieldKind::PickEdit;
@@ -110,7 +117,8 @@ std::uint8_t GroupCodeByte(std::string_view text) {
 }
 
 FieldSpec GroupCodeField() {
-    FieldSpec spec = PickEdit("group_code", kGroupCodeEditId, kGroupCodeListId, GroupCodeItems());
+    FieldSpec spec = PickEdit("group_code", FieldLabel("CDtmfDecodePage", "Group Code"),
+                              kGroupCodeEditId, kGroupCodeListId, GroupCodeItems());
     spec.load = [](const RadioImage& image) {
         FieldValue value;
         const std::uint8_t code = image[kGroupCode];
@@ -131,7 +139,8 @@ FieldSpec GroupCodeField() {
 }
 
 FieldSpec StunTypeField() {
-    FieldSpec spec = PickEdit("stun_type", kStunTypeEditId, kStunTypeListId, StunTypeItems());
+    FieldSpec spec = PickEdit("stun_type", FieldLabel("CDtmfDecodePage", "Stun Type"),
+                              kStunTypeEditId, kStunTypeListId, StunTypeItems());
     const fields::BitField bit = fields::Bit(kFlags, 5);
     spec.load = [bit](const RadioImage& image) {
         FieldValue value;
@@ -147,13 +156,16 @@ FieldSpec StunTypeField() {
 
 FieldPage MakeDecodePage() {
     FieldPage page{"decode", {}};
-    page.fields.push_back(
-        fields::TextOnField("id_code", 1080, {kIdCode, kCodeLength},
-                            EditRule{static_cast<int>(kCodeLength), "", true, {}, {}}));
-    page.fields.push_back(GroupCodeField());
-    page.fields.push_back(fields::CheckOnBit("stun_activation", kStunActivationId, kFlags, 4));
     page.fields.push_back(fields::TextOnField(
-        "stun_code", kStunCodeEditId, {kStunCode, kCodeLength},
+        "id_code", FieldLabel("CDtmfDecodePage", "ID Code"), 1080, {kIdCode, kCodeLength},
+        EditRule{static_cast<int>(kCodeLength), "", true, {}, {}}));
+    page.fields.push_back(GroupCodeField());
+    page.fields.push_back(fields::CheckOnBit("stun_activation",
+                                             FieldLabel("CDtmfDecodePage", "Stun Activation"),
+                                             kStunActivationId, kFlags, 4));
+    page.fields.push_back(fields::TextOnField(
+        "stun_code", FieldLabel("CDtmfDecodePage", "Stun Code"), kStunCodeEditId,
+        {kStunCode, kCodeLength},
         EditRule{static_cast<int>(kCodeLength), kDtmfCharacters, true, {}, {}}));
     page.fields.push_back(StunTypeField());
     return page;
@@ -162,8 +174,9 @@ FieldPage MakeDecodePage() {
 FieldPage MakeCallListPage() {
     FieldPage page{"call_list", {}};
     for (int r = 1; r <= kCallEntries; ++r) {
+        // The entries are rows of the call list grid, numbered, without labels.
         FieldSpec spec = fields::TextOnField(
-            "call_list." + std::to_string(r), kCallListGridId,
+            "call_list." + std::to_string(r), {}, kCallListGridId,
             {CallEntryOffset(r), kCallEntryLength},
             EditRule{static_cast<int>(kCallEntryLength), kDtmfCharacters, true, {}, {}});
         spec.kind = FieldKind::Cell;

@@ -5,13 +5,14 @@ namespace {
 
 // An ID of four hexadecimal digits in capitals: the ID code edit (row 0) or
 // call list entry `row` of the grid.
-fields::FieldSpec IdField(std::string name, int id, int row, std::size_t start) {
+fields::FieldSpec IdField(std::string name, fields::Label label, int id, int row,
+                          std::size_t start) {
     fields::EditRule rule;
     rule.maxLength = static_cast<int>(kIdLength);
     rule.allowed = kHexCharacters;
     rule.upperCase = true;
     fields::FieldSpec spec =
-        fields::TextOnField(std::move(name), id, {start, kIdLength, true}, std::move(rule));
+        fields::TextOnField(std::move(name), label, id, {start, kIdLength, true}, std::move(rule));
     if (row > 0) {
         spec.kind = fields::FieldKind::Cell;
         spec.row = row;
@@ -24,9 +25,12 @@ fields::FieldSpec IdField(std::string name, int id, int row, std::size_t start) 
 
 const fields::FieldPage& Page() {
     static const fields::FieldPage page = [] {
-        fields::FieldPage built{"msk", {IdField("id_code", kIdCodeEditId, 0, kRunAt)}};
+        fields::FieldPage built{"msk",
+                                {IdField("id_code", fields::FieldLabel("CMskDlg", "ID Code"),
+                                         kIdCodeEditId, 0, kRunAt)}};
+        // The entries are rows of the call list grid, numbered, without labels.
         for (int r = 1; r <= kCallListEntries; ++r) {
-            built.fields.push_back(IdField("call_list." + std::to_string(r), kCallListGridId, r,
+            built.fields.push_back(IdField("call_list." + std::to_string(r), {}, kCallListGridId, r,
                                            CallListEntryOffset(r)));
         }
         return built;
