@@ -11,8 +11,6 @@ using fields::FieldKind;
 using fields::FieldSpec;
 using fields::FieldValue;
 
-constexpr const char* kBandNames[] = {"band1_low", "band1_high", "band2_low", "band2_high"};
-
 FieldSpec ModelField() {
     FieldSpec spec;
     spec.name = "model";

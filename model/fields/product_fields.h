@@ -13,6 +13,8 @@ inline constexpr int kBand1LowId = 1113;
 inline constexpr int kBand1HighId = 1114;
 inline constexpr int kBand2LowId = 1115;
 inline constexpr int kBand2HighId = 1116;
+// The names of the band limit fields: band 1 low and high, band 2 low and high.
+inline constexpr const char* kBandNames[4] = {"band1_low", "band1_high", "band2_low", "band2_high"};
 
 // The dialog's one page, "product":
 // - "model": the list of models; its items are the model names of the
