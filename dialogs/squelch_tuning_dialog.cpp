@@ -17,25 +17,18 @@ namespace {
 
 constexpr int kDialogId = 203;
 
-const char* const kLabels[squelch::kLevelCount] = {
-    QT_TRANSLATE_NOOP("CSquelchTuningDlg", "V Wide Squelch Tuning"),
-    QT_TRANSLATE_NOOP("CSquelchTuningDlg", "V Narrow Squelch Tuning"),
-    QT_TRANSLATE_NOOP("CSquelchTuningDlg", "U Wide Squelch Tuning"),
-    QT_TRANSLATE_NOOP("CSquelchTuningDlg", "U Narrow Squelch Tuning"),
-};
-
 } // namespace
 
 CSquelchTuningDlg::CSquelchTuningDlg(QWidget* parent)
-    : CFieldTableDlg(squelch::Page().fields, parent) {
+    : CBoundDialog(fields::Group("squelch"), parent) {
     setWindowTitle(tr("Squelch Tuning"));
     binding::SetControlId(this, kDialogId);
     auto* layout = new QGridLayout(this);
-    const fields::FieldTable& table = squelch::Page().fields;
+    const fields::FieldTable& table = Group().Page("squelch").fields;
     for (int level = 0; level < squelch::kLevelCount; ++level) {
-        m_lists[level] = static_cast<QComboBox*>(
-            binding::CreateFieldControl(table[static_cast<std::size_t>(level)], this));
-        layout->addWidget(new QLabel(tr(kLabels[level]), this), level, 0);
+        const fields::FieldSpec& spec = table[static_cast<std::size_t>(level)];
+        m_lists[level] = static_cast<QComboBox*>(binding::CreateFieldControl(spec, this));
+        layout->addWidget(binding::CreateFieldLabel(spec, this), level, 0);
         layout->addWidget(m_lists[level], level, 1);
     }
     QDialogButtonBox* buttons = CreateOkCancel();
@@ -49,6 +42,7 @@ CSquelchTuningDlg::CSquelchTuningDlg(QWidget* parent)
     connect(m_write, &QPushButton::clicked, this, &CSquelchTuningDlg::OnWrite);
     connect(m_read, &QPushButton::clicked, this, &CSquelchTuningDlg::OnRead);
     layout->addWidget(buttons, squelch::kLevelCount, 0, 1, 2);
+    BindPage(this, "squelch");
 }
 
 void CSquelchTuningDlg::OnRead() {
@@ -56,7 +50,7 @@ void CSquelchTuningDlg::OnRead() {
     QtSerialLink link;
     SquelchEngine engine(link, observer);
     if (engine.Read(g_portName, *Image()).outcome == TransferOutcome::Completed) {
-        OnInitDialog();
+        LoadControls();
     }
 }
 

@@ -14,7 +14,7 @@ namespace {
 
 template <typename Dialog> void Register(CMainFrame& frame, int id, bool reused) {
     frame.SetEditorDialog(
-        id, [](QWidget* parent) -> QDialog* { return new Dialog(parent); }, reused);
+        id, [](QWidget* parent) -> ImageDialog* { return new Dialog(parent); }, reused);
 }
 
 } // namespace

@@ -15,8 +15,8 @@
 
 class CProductInfoDlg;
 class CProgramDoc;
+class ImageDialog;
 class QAction;
-class QDialog;
 class QMdiArea;
 class QMenu;
 class QTreeWidget;
@@ -67,9 +67,10 @@ public:
     // Hides the active document window; the main window itself is never hidden.
     void HideActiveChild();
 
-    // Runs the dialogs of the editor commands (tests observe them here). The
-    // factory of a reused dialog is called once; the dialog is kept.
-    using DialogFactory = std::function<QDialog*(QWidget* parent)>;
+    // Runs the dialogs of the editor commands on the active document's image
+    // (tests observe them here). The factory of a reused dialog is called
+    // once; the dialog is kept.
+    using DialogFactory = std::function<ImageDialog*(QWidget* parent)>;
     void SetEditorDialog(int id, DialogFactory factory, bool reused);
 
     // A document's transfer is running: nothing may start another one or
@@ -103,7 +104,7 @@ private:
     struct EditorDialog {
         DialogFactory factory;
         bool reused = false;
-        QPointer<QDialog> instance;
+        QPointer<ImageDialog> instance;
     };
 
     void CreateMenus();
