@@ -9,8 +9,8 @@
 #include "ui/table_width.h"
 
 #include <QGridLayout>
-#include <QLabel>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
