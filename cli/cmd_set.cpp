@@ -40,23 +40,6 @@ bool ParseAssignment(const std::string& arg, Assignment& assignment) {
     return true;
 }
 
-const SetGroupEntry* FindGroup(const std::string& name) {
-    for (const SetGroupEntry& entry : SetGroups()) {
-        if (name == entry.name) {
-            return &entry;
-        }
-    }
-    return nullptr;
-}
-
-std::string GroupNames() {
-    std::string names;
-    for (const SetGroupEntry& entry : SetGroups()) {
-        names += (names.empty() ? "" : ", ") + std::string(entry.name);
-    }
-    return names;
-}
-
 } // namespace
 
 int CmdSet(const CommandArgs& args) {
@@ -76,9 +59,9 @@ int CmdSet(const CommandArgs& args) {
             if (!ParseAssignment(args[i], assignment)) {
                 return UsageFail("\"" + args[i] + "\" is not GROUP.FIELD=VALUE", kUsage);
             }
-            if (!FindGroup(assignment.group)) {
+            if (!CommandLineGroup(assignment.group)) {
                 return UsageFail("unknown group \"" + assignment.group +
-                                     "\" (groups: " + GroupNames() + ")",
+                                     "\" (groups: " + CommandLineGroupNames() + ")",
                                  kUsage);
             }
             assignments.push_back(std::move(assignment));
@@ -97,15 +80,15 @@ int CmdSet(const CommandArgs& args) {
 
     // Each dialog is opened once, from the image as read, in the order of
     // first use; all of them store after every value has been accepted.
-    std::vector<std::pair<std::string, std::unique_ptr<SetGroup>>> opened;
+    std::vector<std::pair<std::string, SetGroup>> opened;
     for (const Assignment& a : assignments) {
         auto it = std::find_if(opened.begin(), opened.end(),
                                [&a](const auto& g) { return g.first == a.group; });
         if (it == opened.end()) {
-            opened.emplace_back(a.group, FindGroup(a.group)->make(image));
+            opened.emplace_back(a.group, SetGroup(*CommandLineGroup(a.group), image));
             it = std::prev(opened.end());
         }
-        const SetOutcome outcome = it->second->Apply(a.field, a.value);
+        const SetOutcome outcome = it->second.Apply(a.field, a.value);
         const std::string name = a.group + "." + a.field;
         if (outcome.status == SetOutcome::UnknownField) {
             return UsageFail("unknown field \"" + name + "\" (fields: " + outcome.detail + ")",
@@ -117,7 +100,7 @@ int CmdSet(const CommandArgs& args) {
         }
     }
     for (const auto& group : opened) {
-        group.second->Store(image);
+        group.second.Store(image);
     }
     if (const FileResult r = WriteDatFile(out.empty() ? file : out, image); !r.Ok()) {
         return Fail(kExitFile, r.message);

@@ -38,8 +38,11 @@ QJsonArray ChannelsJson(const ChannelTable& table) {
 
 QJsonObject SectionsJson(const RadioImage& image) {
     QJsonObject out;
-    for (ShowSection section : ShowSections()) {
-        section(image, out);
+    ShowBandSection(image, out);
+    for (const fields::SettingsGroup& group : fields::SettingsGroups()) {
+        if (group.onCommandLine) {
+            ShowGroupSection(group, image, out);
+        }
     }
     return out;
 }

@@ -1,18 +1,14 @@
 #pragma once
-// The settings groups that "program-cli set" can change, one per dialog.
-// A group is made from the image as the dialog would load it; each
-// FIELD=VALUE sets one control as a user would; Store then writes what the
-// dialog's OK (or the hiding of each changed page) would write.
-//
-// A new group is a file defining
-//     std::unique_ptr<SetGroup> MakeSetGroup_<name>(const RadioImage& image);
-// plus one line SET_GROUP(<name>) in cli/set_group_list.h. Groups built on
-// field tables (model/fields/field_table.h) use MakeFieldPagesSetGroup.
+// "program-cli set" on one settings group of the registry
+// (model/fields/settings_groups.h). The group is made from the image as its
+// dialog would load it; each FIELD=VALUE sets one control as a user would;
+// Store then writes what the dialog's OK (or the hiding of each changed page)
+// would write: a page is stored only when one of its fields was set, as a
+// tab page never shown stores nothing.
 
-#include "model/fields/field_table.h"
+#include "model/fields/settings_groups.h"
 #include "model/radio_image.h"
 
-#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -26,29 +22,22 @@ struct SetOutcome {
 
 class SetGroup {
 public:
-    virtual ~SetGroup() = default;
+    SetGroup(const fields::SettingsGroup& group, const RadioImage& image);
+
     // Sets the control named field to value, as a user would.
-    virtual SetOutcome Apply(std::string_view field, std::string_view value) = 0;
+    SetOutcome Apply(std::string_view field, std::string_view value);
     // Writes what the dialog would write for the controls set so far.
-    virtual void Store(RadioImage& image) const = 0;
+    void Store(RadioImage& image) const;
+
+private:
+    std::string FieldNames() const;
+
+    const fields::SettingsGroup& m_group;
+    std::vector<fields::FieldValues> m_values;
+    std::vector<bool> m_changed;
 };
 
-using SetGroupFactory = std::unique_ptr<SetGroup> (*)(const RadioImage& image);
-
-struct SetGroupEntry {
-    const char* name;
-    SetGroupFactory make;
-};
-
-#define SET_GROUP(name) std::unique_ptr<SetGroup> MakeSetGroup_##name(const RadioImage& image);
-#include "cli/set_group_list.h"
-#undef SET_GROUP
-
-// Every group, in the order of cli/set_group_list.h.
-const std::vector<SetGroupEntry>& SetGroups();
-
-// A group over pages of fields: every page is loaded from the image; a page
-// is stored only when one of its fields was set (a page the user never
-// changed is not stored, as a tab page never shown stores nothing).
-std::unique_ptr<SetGroup> MakeFieldPagesSetGroup(const std::vector<fields::FieldPage>& pages,
-                                                 const RadioImage& image);
+// The group called name among those the command line offers; null when none.
+const fields::SettingsGroup* CommandLineGroup(std::string_view name);
+// Their names, in the registry's order, separated by ", ".
+std::string CommandLineGroupNames();

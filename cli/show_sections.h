@@ -1,38 +1,30 @@
 #pragma once
-// The settings groups that "program-cli show" prints besides the channel table.
-// Each section adds its keys to the JSON object from the image as decoded at
-// opening. A new group is one function declared here and one entry in the
-// list of show_sections.cpp.
+// The sections that "program-cli show" prints besides the channel table: the
+// band values, and one section per settings group the command line offers
+// (model/fields/settings_groups.h), each from the image as decoded at opening.
 
-#include "model/fields/field_table.h"
+#include "model/fields/settings_groups.h"
 #include "model/radio_image.h"
 
 #include <QJsonObject>
-#include <vector>
-
-using ShowSection = void (*)(const RadioImage& image, QJsonObject& out);
 
 // "band_code": g_bandCode as 12 upper-case hex digits; "band_limits_mhz": the
 // four band limits; "model_index": the image's model index byte.
 void ShowBandSection(const RadioImage& image, QJsonObject& out);
 
-// "optional", "dtmf", "side_key": what the Optional Features, DTMF and Key
-// Assignment dialogs show right after loading the image.
-void ShowOptionalSection(const RadioImage& image, QJsonObject& out);
-void ShowDtmfSection(const RadioImage& image, QJsonObject& out);
-void ShowSideKeySection(const RadioImage& image, QJsonObject& out);
+// The group's section, named like the group: what the controls of its dialog
+// show right after loading the image. Lists and button groups give the
+// selected item's English text ("" with none), check boxes true/false, edits
+// and cells their text; fields named "NAME.N" form the array NAME. A group
+// whose one field is named like the group is that field's value
+// ("side_key"); "two_tone" has a shape of its own (ShowTwoToneSection).
+void ShowGroupSection(const fields::SettingsGroup& group, const RadioImage& image,
+                      QJsonObject& out);
 
-// "two_tone", "msk", "squelch": what the 2-Tone pages, the MSK dialog and
-// the Squelch Tuning dialog show right after loading the image.
+// "two_tone": the encode page's timing and short beep, "encode" as 32 pairs
+// [tone1, tone2] and "decode" as eight objects {a, b, first, second,
+// interval, long}.
 void ShowTwoToneSection(const RadioImage& image, QJsonObject& out);
-void ShowMskSection(const RadioImage& image, QJsonObject& out);
-void ShowSquelchSection(const RadioImage& image, QJsonObject& out);
 
 // What one control shows: true/false for a check box, otherwise its text.
 QJsonValue FieldJson(const fields::FieldSpec& spec, const fields::FieldValue& value);
-// Every field of the table as loaded from the image; fields named "NAME.N"
-// form the array NAME.
-void AddFields(const fields::FieldTable& table, const RadioImage& image, QJsonObject& out);
-
-// Every section, in output order.
-const std::vector<ShowSection>& ShowSections();

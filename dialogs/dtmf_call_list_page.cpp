@@ -38,9 +38,8 @@ QTableWidgetItem* FixedCell(const QString& text) {
 
 } // namespace
 
-CDtmfCallListPage::CDtmfCallListPage(RadioImage& image, QWidget* parent)
-    : CDtmfPage(dtmf::Pages()[2], image, parent), m_grid(new QTableWidget(kRows, 2, this)),
-      m_edit(nullptr) {
+CDtmfCallListPage::CDtmfCallListPage(const fields::FieldPage& fields, QWidget* parent)
+    : CDtmfPage(fields, parent), m_grid(new QTableWidget(kRows, 2, this)), m_edit(nullptr) {
     binding::SetControlId(this, kDialogId);
     binding::SetControlId(m_grid, dtmf::kCallListGridId);
     m_grid->horizontalHeader()->hide();
@@ -55,6 +54,7 @@ CDtmfCallListPage::CDtmfCallListPage(RadioImage& image, QWidget* parent)
         entry->setTextAlignment(Qt::AlignCenter);
         m_grid->setItem(r, 1, entry);
     }
+    binding::TagCells(m_grid, Fields().fields);
     const int width = m_grid->columnWidth(0);
     m_grid->setColumnWidth(0, static_cast<int>(width * 0.8));
     m_grid->setColumnWidth(1, static_cast<int>(width * 2.3));
@@ -79,8 +79,7 @@ CDtmfCallListPage::CDtmfCallListPage(RadioImage& image, QWidget* parent)
     InstallKeyFilter([](QWidget*, const QKeyEvent& key) { return Swallowed(key); });
 }
 
-void CDtmfCallListPage::Load() {
-    BoundPage::Load();
+void CDtmfCallListPage::ShowLoaded() {
     QFont courier(QStringLiteral("Courier"));
     for (int r = kRows - 1; r >= 1; --r) {
         m_grid->item(r, 1)->setFont(courier);
@@ -88,9 +87,8 @@ void CDtmfCallListPage::Load() {
     m_grid->viewport()->update();
 }
 
-void CDtmfCallListPage::Store() {
+void CDtmfCallListPage::CommitCurrentCell() {
     CommitCellEdit(m_grid->currentRow(), m_grid->currentColumn());
-    BoundPage::Store();
 }
 
 void CDtmfCallListPage::OpenCellEdit() {

@@ -16,10 +16,10 @@ class CDtmfCallListPage : public CDtmfPage {
 public:
     static constexpr int kDialogId = 142;
 
-    CDtmfCallListPage(RadioImage& image, QWidget* parent);
+    CDtmfCallListPage(const fields::FieldPage& fields, QWidget* parent);
 
-    void Load() override;
-    void Store() override;
+    // After loading: the entries in Courier, the grid redrawn at once.
+    void ShowLoaded();
 
     QTableWidget* Grid() const { return m_grid; }
     QLineEdit* CellEdit() const { return m_edit; }
@@ -29,6 +29,8 @@ public:
     // Puts the in-place edit's text into the cell (row, column) and hides it,
     // when it is shown.
     void CommitCellEdit(int row, int column);
+    // Commits the in-place edit into the current cell (before storing).
+    void CommitCurrentCell();
 
 private:
     QTableWidget* m_grid;

@@ -6,7 +6,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QFocusEvent>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -16,14 +15,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-QString Text(const char* source) {
-    return QCoreApplication::translate("CDtmfDecodePage", source);
-}
-
-const fields::FieldSpec& Field(const fields::FieldPage& page, const char* name) {
-    return *fields::FindField(page.fields, name);
-}
 
 // The stun code edit passes DTMF digits only; the other controls pass all.
 bool StunCodeSwallows(const QKeyEvent& key) {
@@ -37,31 +28,30 @@ bool StunCodeSwallows(const QKeyEvent& key) {
 
 } // namespace
 
-CDtmfDecodePage::CDtmfDecodePage(RadioImage& image, QWidget* parent)
-    : CDtmfPage(dtmf::Pages()[1], image, parent) {
+CDtmfDecodePage::CDtmfDecodePage(const fields::FieldPage& fields, QWidget* parent)
+    : CDtmfPage(fields, parent) {
     binding::SetControlId(this, kDialogId);
     const fields::FieldPage& page = Fields();
     auto* top = new QGridLayout;
-    top->addWidget(new QLabel(Text(QT_TRANSLATE_NOOP("CDtmfDecodePage", "ID Code")), this), 0, 0);
-    top->addWidget(binding::CreateFieldControl(Field(page, "id_code"), this), 0, 1);
-    top->addWidget(new QLabel(Text(QT_TRANSLATE_NOOP("CDtmfDecodePage", "Group Code")), this), 1,
-                   0);
-    top->addWidget(binding::CreateFieldControl(Field(page, "group_code"), this), 1, 1);
+    int row = 0;
+    for (const char* name : {"id_code", "group_code"}) {
+        top->addWidget(binding::CreateFieldLabel(page.Field(name), this), row, 0);
+        top->addWidget(binding::CreateFieldControl(page.Field(name), this), row, 1);
+        ++row;
+    }
 
-    auto* stun = new QGroupBox(Text(QT_TRANSLATE_NOOP("CDtmfDecodePage", "Stun")), this);
+    auto* stun = new QGroupBox(tr("Stun"), this);
     auto* grid = new QGridLayout(stun);
-    grid->addWidget(
-        binding::CreateFieldControl(Field(page, "stun_activation"), stun,
-                                    Text(QT_TRANSLATE_NOOP("CDtmfDecodePage", "Stun Activation"))),
-        0, 0, 1, 2);
-    auto* codeLabel = new QLabel(Text(QT_TRANSLATE_NOOP("CDtmfDecodePage", "Stun Code")), stun);
-    binding::SetControlId(codeLabel, dtmf::kStunCodeLabelId);
-    grid->addWidget(codeLabel, 1, 0);
-    grid->addWidget(binding::CreateFieldControl(Field(page, "stun_code"), stun), 1, 1);
-    auto* typeLabel = new QLabel(Text(QT_TRANSLATE_NOOP("CDtmfDecodePage", "Stun Type")), stun);
-    binding::SetControlId(typeLabel, dtmf::kStunTypeLabelId);
-    grid->addWidget(typeLabel, 2, 0);
-    grid->addWidget(binding::CreateFieldControl(Field(page, "stun_type"), stun), 2, 1);
+    grid->addWidget(binding::CreateFieldControl(page.Field("stun_activation"), stun), 0, 0, 1, 2);
+    row = 1;
+    for (const auto& [name, labelId] : {std::pair{"stun_code", dtmf::kStunCodeLabelId},
+                                        std::pair{"stun_type", dtmf::kStunTypeLabelId}}) {
+        QLabel* label = binding::CreateFieldLabel(page.Field(name), stun);
+        binding::SetControlId(label, labelId);
+        grid->addWidget(label, row, 0);
+        grid->addWidget(binding::CreateFieldControl(page.Field(name), stun), row, 1);
+        ++row;
+    }
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
@@ -72,8 +62,8 @@ CDtmfDecodePage::CDtmfDecodePage(RadioImage& image, QWidget* parent)
     // lies over its edit, so it shares the edit's parent.
     int i = 0;
     for (const char* name : {"group_code", "stun_type"}) {
-        const fields::FieldSpec& spec = Field(page, name);
-        auto* edit = binding::FindControlAs<QLineEdit>(this, spec.id);
+        const fields::FieldSpec& spec = page.Field(name);
+        auto* edit = static_cast<QLineEdit*>(binding::FieldControl(this, spec));
         auto* list = new QComboBox(edit->parentWidget());
         list->setEditable(false);
         list->setMaxVisibleItems(9);
@@ -86,33 +76,29 @@ CDtmfDecodePage::CDtmfDecodePage(RadioImage& image, QWidget* parent)
         list->installEventFilter(this);
         m_picks[i++] = {edit, list};
     }
-    connect(binding::FindControlAs<QCheckBox>(this, dtmf::kStunActivationId), &QCheckBox::clicked,
-            this, &CDtmfDecodePage::UpdateStunControls);
+    connect(static_cast<QCheckBox*>(binding::FieldControl(this, page.Field("stun_activation"))),
+            &QCheckBox::clicked, this, &CDtmfDecodePage::UpdateStunControls);
 
     InstallKeyFilter([](QWidget* target, const QKeyEvent& key) {
         return binding::ControlIdOf(target) == dtmf::kStunCodeEditId && StunCodeSwallows(key);
     });
 }
 
-void CDtmfDecodePage::Load() {
-    BoundPage::Load();
-    UpdateStunControls();
-}
-
-void CDtmfDecodePage::Store() {
+void CDtmfDecodePage::CloseOpenLists() {
     for (const Pick& pick : m_picks) {
         if (!pick.list->isHidden()) {
             CloseList(pick);
         }
     }
-    BoundPage::Store();
 }
 
 void CDtmfDecodePage::UpdateStunControls() {
-    const bool on = binding::FindControlAs<QCheckBox>(this, dtmf::kStunActivationId)->isChecked();
-    for (const int id : {dtmf::kStunCodeEditId, dtmf::kStunTypeEditId, dtmf::kStunCodeLabelId,
-                         dtmf::kStunTypeLabelId}) {
-        binding::FindControl(this, id)->setEnabled(on);
+    const bool on =
+        static_cast<QCheckBox*>(binding::FieldControl(this, Fields().Field("stun_activation")))
+            ->isChecked();
+    for (const char* name : {"stun_code", "stun_type"}) {
+        binding::FieldControl(this, Fields().Field(name))->setEnabled(on);
+        binding::FieldLabel(this, name)->setEnabled(on);
     }
 }
 

@@ -20,14 +20,12 @@ class CDtmfDecodePage : public CDtmfPage {
 public:
     static constexpr int kDialogId = 144;
 
-    CDtmfDecodePage(RadioImage& image, QWidget* parent);
+    CDtmfDecodePage(const fields::FieldPage& fields, QWidget* parent);
 
-    void Load() override;
-    // Commits an open drop-down list first, then stores.
-    void Store() override;
-
-    // Enables the stun controls to match "Stun Activation".
+    // Enables the stun controls to match "Stun Activation" (after loading).
     void UpdateStunControls();
+    // Commits a drop-down list that is still open (before storing).
+    void CloseOpenLists();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -5,40 +5,31 @@
 #include "dialogs/dtmf_encode_page.h"
 #include "model/fields/dtmf_fields.h"
 #include "model/language.h"
-#include "ui/active_document.h"
 #include "ui/field_binding.h"
 
-#include <QCloseEvent>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-CDtmfDlg::CDtmfDlg(QWidget* parent) : QDialog(parent) {
+CDtmfDlg::CDtmfDlg(QWidget* parent) : CBoundDialog(fields::Group("dtmf"), parent) {
     setWindowTitle(tr("DTMF"));
     binding::SetControlId(this, kDialogId);
     new QVBoxLayout(this);
 }
 
-CDtmfDlg::~CDtmfDlg() = default;
-
-int CDtmfDlg::exec() {
-    RadioImage* image = ActiveImage();
-    return image ? DoModal(*image) : QDialog::Rejected;
-}
-
-int CDtmfDlg::DoModal(RadioImage& image) {
-    OnInitDialog(image);
-    const int result = QDialog::exec();
-    DestroyPages();
-    return result;
-}
-
-void CDtmfDlg::OnInitDialog(RadioImage& image) {
+void CDtmfDlg::CreatePages() {
     m_tabs = new QTabWidget(this);
     binding::SetControlId(m_tabs, dtmf::kTabId);
-    m_encode = new CDtmfEncodePage(image, m_tabs);
-    m_decode = new CDtmfDecodePage(image, m_tabs);
-    m_callList = new CDtmfCallListPage(image, m_tabs);
+    m_encode = new CDtmfEncodePage(Group().Page("encode"), m_tabs);
+    m_decode = new CDtmfDecodePage(Group().Page("decode"), m_tabs);
+    m_callList = new CDtmfCallListPage(Group().Page("call_list"), m_tabs);
+    BindPage(m_encode, "encode");
+    BindPage(m_decode, "decode",
+             {.afterLoad = [page = m_decode] { page->UpdateStunControls(); },
+              .beforeStore = [page = m_decode] { page->CloseOpenLists(); }});
+    BindPage(m_callList, "call_list",
+             {.afterLoad = [page = m_callList] { page->ShowLoaded(); },
+              .beforeStore = [page = m_callList] { page->CommitCurrentCell(); }});
     // The pages start hidden, so that only the page of the chosen tab
     // becomes visible (and loads) when the dialog shows.
     for (QWidget* page : {static_cast<QWidget*>(m_encode), static_cast<QWidget*>(m_decode),
@@ -61,13 +52,4 @@ void CDtmfDlg::DestroyPages() {
     m_encode = nullptr;
     m_decode = nullptr;
     m_callList = nullptr;
-}
-
-void CDtmfDlg::closeEvent(QCloseEvent* event) {
-    if (m_tabs) {
-        m_encode->hide();
-        m_decode->hide();
-        m_callList->hide();
-    }
-    QDialog::closeEvent(event);
 }

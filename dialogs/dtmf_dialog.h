@@ -1,34 +1,26 @@
 #pragma once
-// CDtmfDlg: the DTMF dialog, a tab control with the pages "Encode", "Decode"
-// and "CallList" and no OK or Cancel button. Each page loads the image when
-// it becomes visible and stores it when it is hidden: switching tabs and the
-// close box save what the user changed (see dtmf_page.h). The pages are made
-// anew at every opening and destroyed when the dialog ends.
+// CDtmfDlg: the DTMF dialog (group "dtmf"), a tab control with the pages
+// "Encode", "Decode" and "CallList" and no OK or Cancel button. Each page
+// loads the image when it becomes visible and stores it when it is hidden:
+// switching tabs and the close box save what the user changed; Escape ends
+// the dialog without storing the page in view (see bound_dialog.h). The
+// pages are made anew at every opening and destroyed when the dialog ends.
 //
-// The main window keeps one object and runs exec() for each request.
+// The main window keeps one object and runs DoModal for each request.
 
-#include <QDialog>
+#include "dialogs/bound_dialog.h"
 
 class CDtmfCallListPage;
 class CDtmfDecodePage;
 class CDtmfEncodePage;
 class QTabWidget;
-class RadioImage;
 
-class CDtmfDlg : public QDialog {
+class CDtmfDlg : public CBoundDialog {
     Q_OBJECT
 public:
     static constexpr int kDialogId = 141;
 
     explicit CDtmfDlg(QWidget* parent = nullptr);
-    ~CDtmfDlg() override;
-
-    // Runs the dialog on the active document's image; with no document open
-    // it does nothing and returns Rejected.
-    int exec() override;
-    // Makes the pages on image, shows the Encode page and runs the dialog
-    // modally; the pages are destroyed when it ends.
-    int DoModal(RadioImage& image);
 
     // While the dialog runs (null otherwise).
     QTabWidget* Tabs() const { return m_tabs; }
@@ -37,13 +29,11 @@ public:
     CDtmfCallListPage* CallListPage() const { return m_callList; }
 
 protected:
-    // The close box hides the pages (the visible one stores), then closes.
-    void closeEvent(QCloseEvent* event) override;
+    // The tab control and its pages, the Encode page selected.
+    void CreatePages() override;
+    void DestroyPages() override;
 
 private:
-    void OnInitDialog(RadioImage& image);
-    void DestroyPages();
-
     QTabWidget* m_tabs = nullptr;
     CDtmfEncodePage* m_encode = nullptr;
     CDtmfDecodePage* m_decode = nullptr;

@@ -12,5 +12,5 @@ class CDtmfEncodePage : public CDtmfPage {
 public:
     static constexpr int kDialogId = 143;
 
-    CDtmfEncodePage(RadioImage& image, QWidget* parent);
+    CDtmfEncodePage(const fields::FieldPage& fields, QWidget* parent);
 };

@@ -2,11 +2,9 @@
 
 #include "ui/dialog_keys.h"
 
-CDtmfPage::CDtmfPage(const fields::FieldPage& fields, RadioImage& image, QWidget* parent)
-    : BoundPage(fields.fields, image, parent), m_fields(fields) {
-    SetStoresWithDialog(false);
-}
+CDtmfPage::CDtmfPage(const fields::FieldPage& fields, QWidget* parent)
+    : QWidget(parent), m_fields(fields) {}
 
 void CDtmfPage::InstallKeyFilter(std::function<bool(QWidget*, const QKeyEvent&)> filter) {
-    m_keys = new DialogKeyHook(this, std::move(filter));
+    new DialogKeyHook(this, std::move(filter));
 }

@@ -1,16 +1,15 @@
 #pragma once
 // CKeyAssignDlg: the Key Assignment dialog. Four radio buttons in the group
-// "Side Key" choose the function of the radio's side key (bits 1..0 of the
-// side key byte, model/fields/side_key_fields.h). Opening loads the choice; OK
-// stores it, Cancel stores nothing. F1 opens the English help ("enHelp.chm"
-// in either language) at 32800 on a radio button, else at the focused
-// control's id.
+// "Side Key" choose the function of the radio's side key (group "side_key",
+// model/fields/side_key_fields.h). Opening loads the choice; OK stores it,
+// Cancel stores nothing. F1 opens the English help ("enHelp.chm" in either
+// language) at 32800 on a radio button, else at the focused control's id.
 //
-// The main window builds a new object for each request and runs exec().
+// The main window builds a new object for each request and runs DoModal.
 
-#include "dialogs/field_table_dialog.h"
+#include "dialogs/bound_dialog.h"
 
-class CKeyAssignDlg : public CFieldTableDlg {
+class CKeyAssignDlg : public CBoundDialog {
     Q_OBJECT
 public:
     static constexpr int kDialogId = 202;

@@ -43,11 +43,12 @@ void SetColumnWidths(CellEditGrid* grid) {
 
 } // namespace
 
-CMskDlg::CMskDlg(QWidget* parent) : CFieldTableDlg(msk::Page().fields, parent) {
+CMskDlg::CMskDlg(QWidget* parent) : CBoundDialog(fields::Group("msk"), parent) {
     setWindowTitle(tr("MSK"));
     binding::SetControlId(this, kDialogId);
-    const fields::FieldTable& table = msk::Page().fields;
-    m_idCode = static_cast<QLineEdit*>(binding::CreateFieldControl(table.front(), this));
+    const fields::FieldPage& page = Group().Page("msk");
+    const fields::FieldSpec& idCode = page.Field("id_code");
+    m_idCode = static_cast<QLineEdit*>(binding::CreateFieldControl(idCode, this));
     m_idCode->installEventFilter(this);
 
     auto* group = new QGroupBox(tr("Call List"), this);
@@ -57,6 +58,7 @@ CMskDlg::CMskDlg(QWidget* parent) : CFieldTableDlg(msk::Page().fields, parent) {
         msk::kCellEditId, static_cast<int>(layout::kMskIdSize), group);
     m_callList->CellEdit()->setValidator(new binding::UpperCaseValidator(m_callList->CellEdit()));
     m_callList->SetFixedTextColor(QColor(0, 70, 213));
+    binding::TagCells(m_callList, page.fields);
     QFont courier(QStringLiteral("Courier"));
     for (int row = 1; row <= layout::kMskCallListCount; ++row) {
         m_callList->item(row, 1)->setFont(courier);
@@ -66,24 +68,21 @@ CMskDlg::CMskDlg(QWidget* parent) : CFieldTableDlg(msk::Page().fields, parent) {
     groupLayout->addWidget(m_callList);
 
     auto* idRow = new QHBoxLayout;
-    idRow->addWidget(new QLabel(tr("ID Code"), this));
+    idRow->addWidget(binding::CreateFieldLabel(idCode, this));
     idRow->addWidget(m_idCode);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(idRow);
     layout->addWidget(group);
     layout->addWidget(CreateOkCancel());
+    // OK commits the call list's in-place edit before it stores.
+    BindPage(this, "msk", {.beforeStore = [this] { m_callList->CommitEditor(); }});
 
     new DialogKeyHook(this, SwallowKey);
 }
 
-void CMskDlg::OnOK() {
-    m_callList->CommitEditor();
-    CFieldTableDlg::OnOK();
-}
-
 void CMskDlg::done(int result) {
     m_callList->DiscardEditor();
-    CFieldTableDlg::done(result);
+    CBoundDialog::done(result);
 }
 
 bool CMskDlg::eventFilter(QObject* watched, QEvent* event) {
@@ -91,5 +90,5 @@ bool CMskDlg::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_idCode && event->type() == QEvent::FocusIn) {
         m_callList->CommitEditor();
     }
-    return CFieldTableDlg::eventFilter(watched, event);
+    return CBoundDialog::eventFilter(watched, event);
 }

@@ -1,26 +1,24 @@
 #pragma once
 // CMskDlg: the MSK dialog. It shows the radio's own ID code and the nine
-// entries of the MSK call list (four hexadecimal digits each, in capitals),
-// loaded from the image at each opening; OK commits the in-place edit of the
-// call list and stores everything; Cancel stores nothing. Keys other than
+// entries of the MSK call list (group "msk", four hexadecimal digits each, in
+// capitals), loaded from the image at each opening; OK commits the in-place
+// edit of the call list and stores everything; Cancel stores nothing. Keys other than
 // digits, "A".."F", Backspace, Delete and the arrows are swallowed (Enter,
 // Escape, Tab and Space do nothing); F1 asks for help on the focused
 // control's id.
 //
-// The main window keeps one object and opens it for each request:
-//     dialog.DoModal(image);     // or dialog.exec() on the active document
+// The main window keeps one object and runs DoModal for each request.
 
-#include "dialogs/field_table_dialog.h"
+#include "dialogs/bound_dialog.h"
 
 class CellEditGrid;
 class QLineEdit;
 
-class CMskDlg : public CFieldTableDlg {
+class CMskDlg : public CBoundDialog {
     Q_OBJECT
 public:
     explicit CMskDlg(QWidget* parent = nullptr);
 
-    void OnOK() override;
     // Closing hides the in-place edit, so the next opening starts without it.
     void done(int result) override;
 

@@ -17,25 +17,18 @@ namespace {
 
 constexpr int kDialogId = 203;
 
-const char* const kLabels[layout::kSquelchLevelCount] = {
-    QT_TRANSLATE_NOOP("CSquelchTuningDlg", "V Wide Squelch Tuning"),
-    QT_TRANSLATE_NOOP("CSquelchTuningDlg", "V Narrow Squelch Tuning"),
-    QT_TRANSLATE_NOOP("CSquelchTuningDlg", "U Wide Squelch Tuning"),
-    QT_TRANSLATE_NOOP("CSquelchTuningDlg", "U Narrow Squelch Tuning"),
-};
-
 } // namespace
 
 CSquelchTuningDlg::CSquelchTuningDlg(QWidget* parent)
-    : CFieldTableDlg(squelch::Page().fields, parent) {
+    : CBoundDialog(fields::Group("squelch"), parent) {
     setWindowTitle(tr("Squelch Tuning"));
     binding::SetControlId(this, kDialogId);
     auto* grid = new QGridLayout(this);
-    const fields::FieldTable& table = squelch::Page().fields;
+    const fields::FieldTable& table = Group().Page("squelch").fields;
     for (int level = 0; level < layout::kSquelchLevelCount; ++level) {
-        m_lists[level] = static_cast<QComboBox*>(
-            binding::CreateFieldControl(table[static_cast<std::size_t>(level)], this));
-        grid->addWidget(new QLabel(tr(kLabels[level]), this), level, 0);
+        const fields::FieldSpec& spec = table[static_cast<std::size_t>(level)];
+        m_lists[level] = static_cast<QComboBox*>(binding::CreateFieldControl(spec, this));
+        grid->addWidget(binding::CreateFieldLabel(spec, this), level, 0);
         grid->addWidget(m_lists[level], level, 1);
     }
     m_buttons = CreateOkCancel();
@@ -49,6 +42,7 @@ CSquelchTuningDlg::CSquelchTuningDlg(QWidget* parent)
     connect(m_write, &QPushButton::clicked, this, &CSquelchTuningDlg::OnWrite);
     connect(m_read, &QPushButton::clicked, this, &CSquelchTuningDlg::OnRead);
     grid->addWidget(m_buttons, layout::kSquelchLevelCount, 0, 1, 2);
+    BindPage(this, "squelch");
 }
 
 void CSquelchTuningDlg::OnRead() {
@@ -57,7 +51,7 @@ void CSquelchTuningDlg::OnRead() {
             return SquelchEngine(link, observer).Read(port, image);
         });
     if (result.outcome == TransferOutcome::Completed) {
-        OnInitDialog();
+        LoadControls();
     }
 }
 
@@ -117,6 +111,6 @@ void CSquelchTuningDlg::setBusy(bool busy) {
 
 void CSquelchTuningDlg::done(int result) {
     if (!m_busy) {
-        CFieldTableDlg::done(result);
+        CBoundDialog::done(result);
     }
 }

@@ -1,7 +1,7 @@
 #pragma once
 // CSquelchTuningDlg: the Squelch Tuning dialog. Four drop-down lists show the
-// squelch tuning levels of the image (V wide, V narrow, U wide, U narrow) as
-// "-55" .. "54". OK stores the lists into the image; Cancel stores nothing,
+// squelch tuning levels of the image (group "squelch": V wide, V narrow,
+// U wide, U narrow) as "-55" .. "54". OK stores the lists into the image; Cancel stores nothing,
 // but levels already fetched by Read stay in the image. Read and Write move
 // just these four bytes to and from the radio on g_portName. The button
 // handler returns when the transfer has ended; the transfer runs on the
@@ -13,9 +13,9 @@
 // Built anew for each request by the main window:
 //     CSquelchTuningDlg dialog(mainWindow);
 //     dialog.SetWireLog(path);   // optional
-//     dialog.DoModal(image);     // or dialog.exec() on the active document
+//     dialog.DoModal(image);
 
-#include "dialogs/field_table_dialog.h"
+#include "dialogs/bound_dialog.h"
 #include "model/image_layout.h"
 #include "transfer/transfer_runner.h"
 
@@ -26,7 +26,7 @@ class QComboBox;
 class QDialogButtonBox;
 class QPushButton;
 
-class CSquelchTuningDlg : public CFieldTableDlg {
+class CSquelchTuningDlg : public CBoundDialog {
     Q_OBJECT
 public:
     explicit CSquelchTuningDlg(QWidget* parent = nullptr);

@@ -14,7 +14,7 @@ namespace {
 
 template <typename Dialog> void Register(CMainFrame& frame, int id, bool reused) {
     frame.SetEditorDialog(
-        id, [](QWidget* parent) -> QDialog* { return new Dialog(parent); }, reused);
+        id, [](QWidget* parent) -> ImageDialog* { return new Dialog(parent); }, reused);
 }
 
 } // namespace
@@ -33,7 +33,7 @@ void RegisterEditorDialogs(CMainFrame& frame, const std::string& wireLog) {
     // Squelch Tuning talks to the radio itself, into the window's wire log.
     frame.SetEditorDialog(
         ID_SQUELCH_TUNING,
-        [wireLog](QWidget* parent) -> QDialog* {
+        [wireLog](QWidget* parent) -> ImageDialog* {
             auto* dialog = new CSquelchTuningDlg(parent);
             dialog->SetWireLog(wireLog);
             return dialog;

@@ -7,14 +7,13 @@
 #include "shell/language_text.h"
 #include "shell/navigation_bar.h"
 #include "shell/program_view.h"
-#include "ui/active_document.h"
 #include "ui/help_service.h"
+#include "ui/image_dialog.h"
 #include "ui/message_service.h"
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QCursor>
-#include <QDialog>
 #include <QDockWidget>
 #include <QDropEvent>
 #include <QFileDialog>
@@ -63,15 +62,9 @@ CMainFrame::CMainFrame(const CommandOptions& options, QWidget* parent) : QMainWi
     CreateStatusBar();
     CreateNavigation();
     UpdateCommandUI();
-
-    SetActiveImageProvider([this]() -> RadioImage* {
-        CProgramDoc* doc = ActiveDocument();
-        return doc ? &doc->Image() : nullptr;
-    });
 }
 
 CMainFrame::~CMainFrame() {
-    SetActiveImageProvider({});
     // The document windows go first, while the frame they report to exists.
     for (CChildFrame* child : Children()) {
         delete child;
@@ -353,7 +346,7 @@ void CMainFrame::RunEditor(int id) {
         return;
     }
     EditorDialog& editor = it->second;
-    QDialog* dialog = editor.instance;
+    ImageDialog* dialog = editor.instance;
     if (!dialog) {
         dialog = editor.factory(this);
     }
@@ -362,7 +355,7 @@ void CMainFrame::RunEditor(int id) {
     }
     CProgramDoc& doc = child->Document();
     const RadioImage before = doc.Image();
-    dialog->exec();
+    dialog->DoModal(doc.Image());
     if (doc.Image() != before) {
         doc.SetModified(true);
     }

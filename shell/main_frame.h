@@ -16,8 +16,8 @@
 
 class CommandBars;
 class CProgramDoc;
+class ImageDialog;
 class QAction;
-class QDialog;
 class QMdiArea;
 class QMenu;
 class QTreeWidget;
@@ -74,9 +74,10 @@ public:
     // F1: the help of the menu resource in use.
     void OnContextHelp();
 
-    // Runs the dialogs of the editor commands (tests observe them here). The
-    // factory of a reused dialog is called once; the dialog is kept.
-    using DialogFactory = std::function<QDialog*(QWidget* parent)>;
+    // Runs the dialogs of the editor commands on the active document's image
+    // (tests observe them here). The factory of a reused dialog is called
+    // once; the dialog is kept.
+    using DialogFactory = std::function<ImageDialog*(QWidget* parent)>;
     void SetEditorDialog(int id, DialogFactory factory, bool reused);
 
     // A document's transfer is running: nothing may start another one or
@@ -109,7 +110,7 @@ private:
     struct EditorDialog {
         DialogFactory factory;
         bool reused = false;
-        QPointer<QDialog> instance;
+        QPointer<ImageDialog> instance;
     };
 
     void CreateStatusBar();

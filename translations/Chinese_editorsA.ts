@@ -169,7 +169,7 @@
     </message>
 </context>
 <context>
-    <name>CFieldTableDlg</name>
+    <name>CBoundDialog</name>
     <message>
         <source>OK</source>
         <translation>确定</translation>

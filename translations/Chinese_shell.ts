@@ -246,14 +246,6 @@
         <source>Field</source>
         <translation>频段</translation>
     </message>
-    <message>
-        <source>OK</source>
-        <translation>确定</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>取消</translation>
-    </message>
 </context>
 <context>
     <name>CProgramApp</name>

@@ -3,11 +3,16 @@
 #include "ui/spin_buttons.h"
 
 #include <QAbstractButton>
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTableWidget>
+#include <QVBoxLayout>
 #include <QVariant>
 
 #include <algorithm>
@@ -16,28 +21,59 @@ namespace binding {
 namespace {
 
 constexpr const char* kIdProperty = "controlId";
+constexpr const char* kNameProperty = "fieldName";
+constexpr const char* kLabelProperty = "fieldLabel";
+// The name of the field a grid cell shows.
+constexpr int kCellNameRole = Qt::UserRole + 1;
 
 using fields::FieldKind;
 using fields::FieldSpec;
 using fields::FieldValue;
 
-// The button of a Choice field at position index.
-QAbstractButton* ChoiceButton(const FieldSpec& spec, const QWidget* root, std::size_t index) {
-    return index < spec.itemIds.size() ? FindControlAs<QAbstractButton>(root, spec.itemIds[index])
-                                       : nullptr;
-}
-
-QTableWidgetItem* CellItem(const FieldSpec& spec, const QWidget* root, bool create) {
-    auto* grid = FindControlAs<QTableWidget>(root, spec.id);
-    if (!grid) {
+// The widget under root (root included) whose property holds name.
+QWidget* FindNamed(const QWidget* root, const char* property, std::string_view name) {
+    if (!root) {
         return nullptr;
     }
-    QTableWidgetItem* item = grid->item(spec.row, spec.column);
-    if (!item && create) {
-        item = new QTableWidgetItem;
-        grid->setItem(spec.row, spec.column, item);
+    const QString wanted = ToQString(name);
+    if (root->property(property).toString() == wanted) {
+        return const_cast<QWidget*>(root);
     }
-    return item;
+    for (QWidget* child : root->findChildren<QWidget*>()) {
+        if (child->property(property).toString() == wanted) {
+            return child;
+        }
+    }
+    return nullptr;
+}
+
+template <typename T> T* NamedControl(const QWidget* root, const FieldSpec& spec) {
+    return qobject_cast<T*>(FindNamed(root, kNameProperty, spec.name));
+}
+
+// The cell of a Cell field: the cell at its row and column, named by it,
+// of a grid under root.
+QTableWidgetItem* CellItem(const FieldSpec& spec, const QWidget* root) {
+    QList<QTableWidget*> grids = root->findChildren<QTableWidget*>();
+    if (auto* self = qobject_cast<QTableWidget*>(const_cast<QWidget*>(root))) {
+        grids.prepend(self);
+    }
+    const QString name = ToQString(spec.name);
+    for (QTableWidget* grid : grids) {
+        QTableWidgetItem* item = grid->item(spec.row, spec.column);
+        if (item && item->data(kCellNameRole).toString() == name) {
+            return item;
+        }
+    }
+    return nullptr;
+}
+
+// The button of a Choice field at position index.
+QAbstractButton* ChoiceButton(const FieldSpec& spec, const QWidget* root, std::size_t index) {
+    const QWidget* group = NamedControl<QWidget>(root, spec);
+    return group && index < spec.itemIds.size()
+               ? FindControlAs<QAbstractButton>(group, spec.itemIds[index])
+               : nullptr;
 }
 
 // Puts text into the edit of a field. The field's text limit stops typing
@@ -54,18 +90,18 @@ void SetEditText(QLineEdit* edit, int typingLimit, const QString& text) {
 void ShowValue(const FieldSpec& spec, const FieldValue& value, QWidget* root) {
     switch (spec.kind) {
     case FieldKind::List:
-        if (auto* list = FindControlAs<QComboBox>(root, spec.id)) {
+        if (auto* list = NamedControl<QComboBox>(root, spec)) {
             list->setCurrentIndex(value.index);
         }
         return;
     case FieldKind::Edit:
     case FieldKind::PickEdit:
-        if (auto* edit = FindControlAs<QLineEdit>(root, spec.id)) {
+        if (auto* edit = NamedControl<QLineEdit>(root, spec)) {
             SetEditText(edit, spec.edit.maxLength, ToQString(value.text));
         }
         return;
     case FieldKind::Check:
-        if (auto* check = FindControlAs<QAbstractButton>(root, spec.id)) {
+        if (auto* check = NamedControl<QAbstractButton>(root, spec)) {
             check->setChecked(value.checked);
         }
         return;
@@ -75,7 +111,7 @@ void ShowValue(const FieldSpec& spec, const FieldValue& value, QWidget* root) {
         }
         return;
     case FieldKind::Cell:
-        if (QTableWidgetItem* item = CellItem(spec, root, true)) {
+        if (QTableWidgetItem* item = CellItem(spec, root)) {
             item->setText(ToQString(value.text));
         }
         return;
@@ -86,19 +122,19 @@ FieldValue ReadValue(const FieldSpec& spec, const QWidget* root) {
     FieldValue value;
     switch (spec.kind) {
     case FieldKind::List:
-        if (auto* list = FindControlAs<QComboBox>(root, spec.id)) {
+        if (auto* list = NamedControl<QComboBox>(root, spec)) {
             value.index = list->currentIndex();
         }
         break;
     case FieldKind::Edit:
     case FieldKind::PickEdit:
-        if (auto* edit = FindControlAs<QLineEdit>(root, spec.id)) {
+        if (auto* edit = NamedControl<QLineEdit>(root, spec)) {
             value.text = ToStdString(edit->text());
             value.edited = edit->isModified();
         }
         break;
     case FieldKind::Check:
-        if (auto* check = FindControlAs<QAbstractButton>(root, spec.id)) {
+        if (auto* check = NamedControl<QAbstractButton>(root, spec)) {
             value.checked = check->isChecked();
         }
         break;
@@ -111,7 +147,7 @@ FieldValue ReadValue(const FieldSpec& spec, const QWidget* root) {
         }
         break;
     case FieldKind::Cell:
-        if (const QTableWidgetItem* item = CellItem(spec, root, false)) {
+        if (const QTableWidgetItem* item = CellItem(spec, root)) {
             value.text = ToStdString(item->text());
         }
         break;
@@ -160,7 +196,12 @@ QWidget* FindControl(const QWidget* root, int id) {
     return nullptr;
 }
 
-QWidget* CreateFieldControl(const FieldSpec& spec, QWidget* parent, const QString& checkText) {
+QString LabelText(const FieldSpec& spec) {
+    return *spec.label.text ? QCoreApplication::translate(spec.label.context, spec.label.text)
+                            : QString();
+}
+
+QWidget* CreateFieldControl(const FieldSpec& spec, QWidget* parent) {
     QWidget* control = nullptr;
     switch (spec.kind) {
     case FieldKind::List: {
@@ -188,15 +229,38 @@ QWidget* CreateFieldControl(const FieldSpec& spec, QWidget* parent, const QStrin
         break;
     }
     case FieldKind::Check:
-        control = new QCheckBox(checkText, parent);
+        control = new QCheckBox(LabelText(spec), parent);
+        control->setProperty(kLabelProperty, ToQString(spec.name));
         break;
-    case FieldKind::Choice:
+    case FieldKind::Choice: {
+        // The group box has no id of its own: F1 on a button asks for the
+        // button's.
+        auto* box = new QGroupBox(LabelText(spec), parent);
+        box->setProperty(kNameProperty, ToQString(spec.name));
+        box->setProperty(kLabelProperty, ToQString(spec.name));
+        auto* layout = new QVBoxLayout(box);
+        auto* buttons = new QButtonGroup(box);
+        for (std::size_t i = 0; i < spec.items.size() && i < spec.itemIds.size(); ++i) {
+            auto* button = new QRadioButton(ToQString(fields::ItemInLanguage(spec.items[i])), box);
+            SetControlId(button, spec.itemIds[i]);
+            buttons->addButton(button, static_cast<int>(i));
+            layout->addWidget(button);
+        }
+        return box;
+    }
     case FieldKind::Cell:
         return nullptr;
     }
     SetControlId(control, spec.id);
+    control->setProperty(kNameProperty, ToQString(spec.name));
     FillItems(spec, control);
     return control;
+}
+
+QLabel* CreateFieldLabel(const FieldSpec& spec, QWidget* parent) {
+    auto* label = new QLabel(LabelText(spec), parent);
+    label->setProperty(kLabelProperty, ToQString(spec.name));
+    return label;
 }
 
 SpinButtons* CreateSpinButtons(const FieldSpec& spec, QWidget* parent) {
@@ -205,8 +269,35 @@ SpinButtons* CreateSpinButtons(const FieldSpec& spec, QWidget* parent) {
     return spin;
 }
 
+void TagCells(QTableWidget* grid, const fields::FieldTable& table) {
+    const int gridId = ControlIdOf(grid);
+    for (const FieldSpec& spec : table) {
+        if (spec.kind != FieldKind::Cell || spec.id != gridId) {
+            continue;
+        }
+        QTableWidgetItem* item = grid->item(spec.row, spec.column);
+        if (!item) {
+            item = new QTableWidgetItem;
+            grid->setItem(spec.row, spec.column, item);
+        }
+        item->setData(kCellNameRole, ToQString(spec.name));
+    }
+}
+
+QWidget* FieldControl(const QWidget* root, const FieldSpec& spec) {
+    if (spec.kind == FieldKind::Cell) {
+        const QTableWidgetItem* item = root ? CellItem(spec, root) : nullptr;
+        return item ? item->tableWidget() : nullptr;
+    }
+    return NamedControl<QWidget>(root, spec);
+}
+
+QWidget* FieldLabel(const QWidget* root, std::string_view name) {
+    return FindNamed(root, kLabelProperty, name);
+}
+
 void FillItems(const FieldSpec& spec, QWidget* root) {
-    auto* list = spec.kind == FieldKind::List ? FindControlAs<QComboBox>(root, spec.id) : nullptr;
+    auto* list = spec.kind == FieldKind::List ? NamedControl<QComboBox>(root, spec) : nullptr;
     if (!list) {
         return;
     }
@@ -218,8 +309,7 @@ void FillItems(const FieldSpec& spec, QWidget* root) {
 
 void ConnectEditRules(const fields::FieldTable& table, QWidget* root) {
     for (const FieldSpec& spec : table) {
-        auto* edit =
-            spec.kind == FieldKind::Edit ? FindControlAs<QLineEdit>(root, spec.id) : nullptr;
+        auto* edit = spec.kind == FieldKind::Edit ? NamedControl<QLineEdit>(root, spec) : nullptr;
         if (!edit) {
             continue;
         }

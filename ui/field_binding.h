@@ -1,25 +1,29 @@
 #pragma once
-// Binds the controls of a settings dialog to a field table of model/fields:
-// controls are made from the fields' descriptions (items in the language in
-// use, text limits, capitals) and found again by their control id, and the
-// values move between the table and the controls in one loop each way.
+// Binds the controls of a settings dialog to the fields of model/fields:
+// controls and their labels are made from the fields' descriptions (items in
+// the language in use, text limits, capitals, label texts) and found again by
+// the field's NAME, and the values move between a page of fields and its
+// controls in one loop each way.
 //
 // Every control carries its id as objectName and as the property
-// "controlId". Kinds and controls: List - QComboBox; Edit, PickEdit -
-// QLineEdit; Check - QCheckBox; Choice - one QRadioButton per item (ids of
-// spec.itemIds); Cell - a cell (spec.row, spec.column) of a QTableWidget.
-// Texts of the model are UTF-8.
+// "controlId", and its field's name as the property "fieldName"; whatever
+// shows a field's label carries the name as "fieldLabel". Kinds and
+// controls: List - QComboBox; Edit, PickEdit - QLineEdit; Check - QCheckBox
+// showing the label; Choice - a QGroupBox titled by the label holding one
+// QRadioButton per item (ids of spec.itemIds); Cell - a cell (spec.row,
+// spec.column) of a QTableWidget, named by TagCells. Texts of the model are
+// UTF-8.
 
 #include "model/fields/field_table.h"
 
 #include <QString>
 #include <QValidator>
 
-#include <functional>
 #include <string>
 #include <string_view>
 
-class QLineEdit;
+class QLabel;
+class QTableWidget;
 class QWidget;
 class SpinButtons;
 
@@ -41,13 +45,28 @@ public:
     State validate(QString& input, int& pos) const override;
 };
 
-// The control of a field (List, Edit, PickEdit, Check), made with its id and
-// rules; checkText is the text of a check box. Choice and Cell fields belong
-// to a group box or grid the dialog lays out itself.
-QWidget* CreateFieldControl(const fields::FieldSpec& spec, QWidget* parent,
-                            const QString& checkText = {});
+// The field's label in the language in use; empty when it has none.
+QString LabelText(const fields::FieldSpec& spec);
+
+// The control of a field (List, Edit, PickEdit, Check, Choice), made with its
+// id, name and rules. Cell fields belong to a grid the dialog lays out
+// itself (TagCells); for them this returns null.
+QWidget* CreateFieldControl(const fields::FieldSpec& spec, QWidget* parent);
+// The label shown beside a field's control.
+QLabel* CreateFieldLabel(const fields::FieldSpec& spec, QWidget* parent);
 // The spin buttons beside an Edit field's edit (id spec.pairedId).
 SpinButtons* CreateSpinButtons(const fields::FieldSpec& spec, QWidget* parent);
+// Names the cells of the table's Cell fields on grid, the grid of their id
+// (making the cells that are missing).
+void TagCells(QTableWidget* grid, const fields::FieldTable& table);
+
+// The control of the field under root (root included): the widget of a
+// List, Edit, PickEdit or Check field, the group box of a Choice field, the
+// grid holding a Cell field's cell; null when there is none.
+QWidget* FieldControl(const QWidget* root, const fields::FieldSpec& spec);
+// What shows the label of the field called name under root; null when none.
+QWidget* FieldLabel(const QWidget* root, std::string_view name);
+
 // Refills a List field's control with its items in the language in use.
 void FillItems(const fields::FieldSpec& spec, QWidget* root);
 

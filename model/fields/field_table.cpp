@@ -23,6 +23,14 @@ void StoreFields(const FieldTable& table, const FieldValues& values, RadioImage&
     }
 }
 
+const FieldSpec& FieldPage::Field(std::string_view name) const {
+    if (const FieldSpec* spec = FindField(fields, name)) {
+        return *spec;
+    }
+    throw std::out_of_range("page \"" + this->name + "\" has no field \"" + std::string(name) +
+                            "\"");
+}
+
 const FieldSpec* FindField(const FieldTable& table, std::string_view name) {
     for (const FieldSpec& spec : table) {
         if (spec.name == name) {
@@ -179,9 +187,11 @@ std::string AllowedText(const FieldSpec& spec) {
     return text;
 }
 
-FieldSpec ListOnByte(std::string name, int id, std::vector<ItemText> items, std::size_t offset) {
+FieldSpec ListOnByte(std::string name, Label label, int id, std::vector<ItemText> items,
+                     std::size_t offset) {
     FieldSpec spec;
     spec.name = std::move(name);
+    spec.label = label;
     spec.id = id;
     spec.kind = FieldKind::List;
     const int count = static_cast<int>(items.size());
@@ -197,10 +207,11 @@ FieldSpec ListOnByte(std::string name, int id, std::vector<ItemText> items, std:
     return spec;
 }
 
-FieldSpec ListOnBits(std::string name, int id, std::vector<ItemText> items, BitField bits,
-                     std::vector<int> codes, std::vector<int> shows) {
+FieldSpec ListOnBits(std::string name, Label label, int id, std::vector<ItemText> items,
+                     BitField bits, std::vector<int> codes, std::vector<int> shows) {
     FieldSpec spec;
     spec.name = std::move(name);
+    spec.label = label;
     spec.id = id;
     spec.kind = FieldKind::List;
     spec.items = std::move(items);
@@ -217,9 +228,10 @@ FieldSpec ListOnBits(std::string name, int id, std::vector<ItemText> items, BitF
     return spec;
 }
 
-FieldSpec TextOnField(std::string name, int id, TextField field, EditRule rule) {
+FieldSpec TextOnField(std::string name, Label label, int id, TextField field, EditRule rule) {
     FieldSpec spec;
     spec.name = std::move(name);
+    spec.label = label;
     spec.id = id;
     spec.kind = FieldKind::Edit;
     spec.edit = std::move(rule);
@@ -234,9 +246,11 @@ FieldSpec TextOnField(std::string name, int id, TextField field, EditRule rule) 
     return spec;
 }
 
-FieldSpec CheckOnBit(std::string name, int id, std::size_t offset, int bit, bool inverted) {
+FieldSpec CheckOnBit(std::string name, Label label, int id, std::size_t offset, int bit,
+                     bool inverted) {
     FieldSpec spec;
     spec.name = std::move(name);
+    spec.label = label;
     spec.id = id;
     spec.kind = FieldKind::Check;
     spec.load = [offset, bit, inverted](const RadioImage& image) {

@@ -9,12 +9,15 @@
 //
 // A page is a set of fields that load together and store together (a whole
 // dialog that stores on OK, or one tab page that stores when it is hidden).
+// The groups of pages the dialogs and the command line edit are listed in
+// model/fields/settings_groups.h.
 
 #include "model/fields/field_codec.h"
 #include "model/radio_image.h"
 
 #include <functional>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -35,6 +38,19 @@ struct ItemText {
     std::string english;
     std::string chinese;
 };
+
+// The text that labels a control (a label beside it, a check box's own text,
+// the title of a button group): English, looked up in the translation sets
+// under context, the class of the dialog or page that shows it. Written as
+// FieldLabel("Context", "Text") so that the translation check of the window
+// code finds every label and its Chinese text.
+struct Label {
+    const char* context = "";
+    const char* text = "";
+};
+constexpr Label FieldLabel(const char* context, const char* text) {
+    return {context, text};
+}
 
 // What one control shows.
 struct FieldValue {
@@ -61,6 +77,7 @@ struct EditRule {
 
 struct FieldSpec {
     std::string name;
+    Label label;      // none: the control has no label of its own
     int id = 0;       // the control's id (Cell: the grid's id)
     int pairedId = 0; // Edit: its spin button; PickEdit: its drop-down list
     FieldKind kind = FieldKind::Edit;
@@ -79,6 +96,13 @@ using FieldValues = std::vector<FieldValue>;
 struct FieldPage {
     std::string name;
     FieldTable fields;
+    // A page that stores when it is hidden also stores, with the values its
+    // controls hold, when its dialog ends while it is loaded.
+    bool storesAtEnd = false;
+
+    // The field called name; a name the page does not have throws
+    // std::out_of_range, so that a misspelt name fails where it is used.
+    const FieldSpec& Field(std::string_view name) const;
 };
 
 FieldValues LoadFields(const FieldTable& table, const RadioImage& image);
@@ -111,15 +135,17 @@ std::string AllowedText(const FieldSpec& spec);
 
 // A list whose position is stored as a whole byte; a byte beyond the last
 // item shows the first item; no selection stores 0.
-FieldSpec ListOnByte(std::string name, int id, std::vector<ItemText> items, std::size_t offset);
+FieldSpec ListOnByte(std::string name, Label label, int id, std::vector<ItemText> items,
+                     std::size_t offset);
 // A list stored as a code in a group of bits: codes[i] is the code of item i;
 // a code no item stores shows item shows[code] (shows has one entry per code).
-FieldSpec ListOnBits(std::string name, int id, std::vector<ItemText> items, BitField bits,
-                     std::vector<int> codes, std::vector<int> shows);
+FieldSpec ListOnBits(std::string name, Label label, int id, std::vector<ItemText> items,
+                     BitField bits, std::vector<int> codes, std::vector<int> shows);
 // A text edit on a character field. The interface's UTF-8 text is stored as
 // GBK character codes, cut between characters to the field's length.
-FieldSpec TextOnField(std::string name, int id, TextField field, EditRule rule);
+FieldSpec TextOnField(std::string name, Label label, int id, TextField field, EditRule rule);
 // A check box on one bit; inverted: a clear bit is checked.
-FieldSpec CheckOnBit(std::string name, int id, std::size_t offset, int bit, bool inverted = false);
+FieldSpec CheckOnBit(std::string name, Label label, int id, std::size_t offset, int bit,
+                     bool inverted = false);
 
 } // namespace fields

@@ -19,7 +19,9 @@ inline constexpr int kKeypadLockId = 1134;
 inline constexpr int kRepeaterMskInvertId = 1135;
 inline constexpr int kPasswordId = 1133;
 
-// Every control of the dialog, in order; names are the keys of "optional".
+// The dialog's one page, "optional": every control of the dialog, in order;
+// names are the keys of "optional".
+const fields::FieldPage& Page();
 const fields::FieldTable& Fields();
 
 // The password as the edit shows it: the leading decimal digits of the six

@@ -8,9 +8,10 @@ namespace {
 constexpr fields::BitField kCode{layout::kSideKey, 0, 2};
 constexpr int kLastPosition = 3;
 
-fields::FieldTable MakeFields() {
+fields::FieldPage MakePage() {
     fields::FieldSpec spec;
     spec.name = "side_key";
+    spec.label = fields::FieldLabel("CKeyAssignDlg", "Side Key");
     spec.id = kGroupId;
     spec.kind = fields::FieldKind::Choice;
     spec.items = {{"Option Singalling Call", "选择信令呼叫"},
@@ -26,14 +27,18 @@ fields::FieldTable MakeFields() {
     spec.store = [](const fields::FieldValue& value, RadioImage& image) {
         fields::WriteBits(image, kCode, kLastPosition - (value.index < 0 ? 0 : value.index));
     };
-    return {spec};
+    return {"side_key", {spec}};
 }
 
 } // namespace
 
+const fields::FieldPage& Page() {
+    static const fields::FieldPage page = MakePage();
+    return page;
+}
+
 const fields::FieldTable& Fields() {
-    static const fields::FieldTable table = MakeFields();
-    return table;
+    return Page().fields;
 }
 
 } // namespace side_key

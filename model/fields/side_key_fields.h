@@ -9,7 +9,9 @@ namespace side_key {
 
 inline constexpr int kGroupId = 1076; // the first button starts the group
 
-// One field, "side_key", a group of four buttons (ids 1076..1079).
+// The dialog's one page, "side_key", with one field, "side_key": a group of
+// four buttons (ids 1076..1079) titled "Side Key".
+const fields::FieldPage& Page();
 const fields::FieldTable& Fields();
 
 } // namespace side_key

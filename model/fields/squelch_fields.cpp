@@ -7,16 +7,21 @@ namespace {
 
 struct Level {
     const char* name;
+    fields::Label label;
     int listId;
 };
 constexpr Level kLevels[layout::kSquelchLevelCount] = {
-    {"v_wide", 1136}, {"v_narrow", 1137}, {"u_wide", 1138}, {"u_narrow", 1139}};
+    {"v_wide", fields::FieldLabel("CSquelchTuningDlg", "V Wide Squelch Tuning"), 1136},
+    {"v_narrow", fields::FieldLabel("CSquelchTuningDlg", "V Narrow Squelch Tuning"), 1137},
+    {"u_wide", fields::FieldLabel("CSquelchTuningDlg", "U Wide Squelch Tuning"), 1138},
+    {"u_narrow", fields::FieldLabel("CSquelchTuningDlg", "U Narrow Squelch Tuning"), 1139}};
 
 fields::FieldSpec LevelField(int level) {
     const std::size_t at = layout::kSquelchLevels + static_cast<std::size_t>(level);
     const std::uint8_t fallback = kDefaults[level];
     fields::FieldSpec spec;
     spec.name = kLevels[level].name;
+    spec.label = kLevels[level].label;
     spec.id = kLevels[level].listId;
     spec.kind = fields::FieldKind::List;
     spec.items = fields::NumberedItems({}, kLowestStored - kShownOffset, kItemCount);

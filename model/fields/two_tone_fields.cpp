@@ -18,6 +18,16 @@ constexpr ValueRule kRiseDelayRule{0.10, 1.00, 0.05, 2, 3};
 // What the edits take: digits and the keypad's decimal point.
 constexpr const char* kNumberCharacters = "0123456789.";
 
+// The labels of a decode set's edits, in the order of kDecodeFieldNames.
+constexpr fields::Label kDecodeLabels[] = {
+    fields::FieldLabel("CTwoToneDlg", "A Tone(HZ)"),
+    fields::FieldLabel("CTwoToneDlg", "B Tone(HZ)"),
+    fields::FieldLabel("CTwoToneDlg", "The first delay time(s)"),
+    fields::FieldLabel("CTwoToneDlg", "The second delay time(s)"),
+    fields::FieldLabel("CTwoToneDlg", "Interval time(s)"),
+    fields::FieldLabel("CTwoToneDlg", "Long tone delay time(s)"),
+};
+
 // Range tests allow for the last bit of binary arithmetic, so that a step
 // landing on a range end stays in the range.
 bool Below(const ValueRule& rule, double value) {
@@ -55,9 +65,11 @@ FieldValue TextValue(std::string text) {
     return value;
 }
 
-FieldSpec NumberEdit(std::string name, int id, int spinId, int limit, ValueKind kind) {
+FieldSpec NumberEdit(std::string name, fields::Label label, int id, int spinId, int limit,
+                     ValueKind kind) {
     FieldSpec spec;
     spec.name = std::move(name);
+    spec.label = label;
     spec.id = id;
     spec.pairedId = spinId;
     spec.kind = FieldKind::Edit;
@@ -71,8 +83,9 @@ FieldSpec NumberEdit(std::string name, int id, int spinId, int limit, ValueKind 
 }
 
 // A duration of the encode timing: shown byte x 10, radio byte x 20.
-FieldSpec EncodeDuration(std::string name, int id, int spinId, std::size_t at) {
-    FieldSpec spec = NumberEdit(std::move(name), id, spinId, 4, ValueKind::Duration);
+FieldSpec EncodeDuration(std::string name, fields::Label label, int id, int spinId,
+                         std::size_t at) {
+    FieldSpec spec = NumberEdit(std::move(name), label, id, spinId, 4, ValueKind::Duration);
     spec.load = [at](const RadioImage& image) {
         return TextValue(
             FormatValue(ValueKind::Duration, image[layout::kTwoToneTimingShown + at] / 10.0));
@@ -85,9 +98,9 @@ FieldSpec EncodeDuration(std::string name, int id, int spinId, std::size_t at) {
 }
 
 // Tone interval and rise delay: BE16 of value x 20 in both forms.
-FieldSpec EncodeTwentieths(std::string name, int id, int spinId, int limit, ValueKind kind,
-                           std::size_t at) {
-    FieldSpec spec = NumberEdit(std::move(name), id, spinId, limit, kind);
+FieldSpec EncodeTwentieths(std::string name, fields::Label label, int id, int spinId, int limit,
+                           ValueKind kind, std::size_t at) {
+    FieldSpec spec = NumberEdit(std::move(name), label, id, spinId, limit, kind);
     spec.load = [kind, at](const RadioImage& image) {
         return TextValue(
             FormatValue(kind, fields::ReadBE16(image, layout::kTwoToneTimingShown + at) / 20.0));
@@ -103,6 +116,7 @@ FieldSpec EncodeTwentieths(std::string name, int id, int spinId, int limit, Valu
 FieldSpec ShortBeep() {
     FieldSpec spec;
     spec.name = "short_beep";
+    spec.label = fields::FieldLabel("CTwoToneDlg", "Short beep tone");
     spec.id = kShortBeepId;
     spec.kind = FieldKind::Check;
     spec.load = [](const RadioImage& image) {
@@ -151,8 +165,8 @@ FieldSpec EncodeTone(int entry, int tone) {
 FieldSpec DecodeTone(int set, int index, int id, int spinId) {
     const std::size_t at =
         layout::TwoToneDecodeSet(set) + layout::kTwoToneToneSize * static_cast<std::size_t>(index);
-    FieldSpec spec =
-        NumberEdit(DecodeFieldName(set, kDecodeFieldNames[index]), id, spinId, 6, ValueKind::Tone);
+    FieldSpec spec = NumberEdit(DecodeFieldName(set, kDecodeFieldNames[index]),
+                                kDecodeLabels[index], id, spinId, 6, ValueKind::Tone);
     spec.load = [at](const RadioImage& image) {
         return TextValue(FormatValue(ValueKind::Tone, fields::ReadBE16(image, at) / 10.0));
     };
@@ -167,8 +181,8 @@ FieldSpec DecodeTone(int set, int index, int id, int spinId) {
 FieldSpec DecodeTime(int set, int index, int id, int spinId, int limit, ValueKind kind) {
     const std::size_t at = layout::TwoToneDecodeSet(set) + layout::kTwoToneDecodeTimes +
                            static_cast<std::size_t>(index);
-    FieldSpec spec =
-        NumberEdit(DecodeFieldName(set, kDecodeFieldNames[2 + index]), id, spinId, limit, kind);
+    FieldSpec spec = NumberEdit(DecodeFieldName(set, kDecodeFieldNames[2 + index]),
+                                kDecodeLabels[2 + index], id, spinId, limit, kind);
     spec.load = [kind, at](const RadioImage& image) {
         return TextValue(FormatValue(kind, image[at] / 10.0));
     };
@@ -182,13 +196,20 @@ FieldSpec DecodeTime(int set, int index, int id, int spinId, int limit, ValueKin
 fields::FieldPage BuildEncodePage() {
     fields::FieldPage page{"encode", {}};
     page.fields = {
-        EncodeDuration("first_delay", 1250, 1055, layout::kTimingFirstDelay),
-        EncodeDuration("second_delay", 1251, 1056, layout::kTimingSecondDelay),
-        EncodeDuration("long_tone_delay", 1252, 1057, layout::kTimingLongToneDelay),
-        EncodeTwentieths("tone_interval", 1253, 1058, 3, ValueKind::Interval,
-                         layout::kTimingToneInterval),
-        EncodeTwentieths("tx_rise_delay", 1054, 1059, 4, ValueKind::RiseDelay,
-                         layout::kTimingRiseDelay),
+        EncodeDuration("first_delay", fields::FieldLabel("CTwoToneDlg", "The first delay time(s)"),
+                       1250, 1055, layout::kTimingFirstDelay),
+        EncodeDuration("second_delay",
+                       fields::FieldLabel("CTwoToneDlg", "The second delay time(s)"), 1251, 1056,
+                       layout::kTimingSecondDelay),
+        EncodeDuration("long_tone_delay",
+                       fields::FieldLabel("CTwoToneDlg", "Long tone delay time(s)"), 1252, 1057,
+                       layout::kTimingLongToneDelay),
+        EncodeTwentieths("tone_interval",
+                         fields::FieldLabel("CTwoToneDlg", "Tone interval time(ms)"), 1253, 1058, 3,
+                         ValueKind::Interval, layout::kTimingToneInterval),
+        EncodeTwentieths("tx_rise_delay",
+                         fields::FieldLabel("CTwoToneDlg", "Tx rise delay time(ms)"), 1054, 1059, 4,
+                         ValueKind::RiseDelay, layout::kTimingRiseDelay),
         ShortBeep(),
     };
     for (int w = 0; w < layout::kTwoToneEncodeCount; ++w) {
@@ -199,7 +220,8 @@ fields::FieldPage BuildEncodePage() {
 }
 
 fields::FieldPage BuildDecodePage(int set) {
-    fields::FieldPage page{"decode." + std::to_string(set), {}};
+    // A decode set also stores when the dialog ends with it loaded.
+    fields::FieldPage page{"decode." + std::to_string(set), {}, true};
     page.fields = {
         DecodeTone(set, 0, 1037, 1068),
         DecodeTone(set, 1, 1038, 1069),

@@ -71,7 +71,7 @@ inline constexpr const char* kDecodeFieldNames[] = {"a",      "b",        "first
 
 // The pages: "encode" and then "decode.1" ... "decode.8". Each loads when it
 // is shown and stores what its controls hold, without normalising, when it
-// is hidden.
+// is hidden; a decode set also stores when the dialog ends with it loaded.
 const std::vector<fields::FieldPage>& Pages();
 const fields::FieldPage& EncodePage();
 const fields::FieldPage& DecodePage(int set);

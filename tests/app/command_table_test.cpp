@@ -10,6 +10,7 @@
 #include "shell/program_view.h"
 #include "tests/app/app_fixture.h"
 #include "transfer/process_dialog.h"
+#include "ui/image_dialog.h"
 
 #include <QAction>
 #include <QApplication>
@@ -28,10 +29,10 @@
 namespace {
 
 // Counts the dialogs that editor commands run.
-class CountingDialog : public QDialog {
+class CountingDialog : public ImageDialog {
 public:
-    CountingDialog(QWidget* parent, int& runs) : QDialog(parent), m_runs(runs) {}
-    int exec() override {
+    CountingDialog(QWidget* parent, int& runs) : ImageDialog(parent), m_runs(runs) {}
+    int DoModal(RadioImage&) override {
         ++m_runs;
         return Accepted;
     }
@@ -304,7 +305,7 @@ private slots:
             if (row.handler == CommandHandler(Receiver::EditorDialog)) {
                 Frame().SetEditorDialog(
                     row.id,
-                    [&editorRuns](QWidget* parent) -> QDialog* {
+                    [&editorRuns](QWidget* parent) -> ImageDialog* {
                         return new CountingDialog(parent, editorRuns);
                     },
                     true);

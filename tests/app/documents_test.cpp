@@ -12,11 +12,10 @@
 #include "shell/program_view.h"
 #include "tests/app/app_fixture.h"
 #include "transfer/process_dialog.h"
-#include "ui/active_document.h"
+#include "ui/image_dialog.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QDialog>
 #include <QDropEvent>
 #include <QFile>
 #include <QLineEdit>
@@ -47,15 +46,13 @@ QByteArray ReadFile(const QString& path) {
     return file.readAll();
 }
 
-// A settings dialog stand-in: "running" it applies a change to the active
-// document's image.
-class ChangingDialog : public QDialog {
+// A settings dialog stand-in: "running" it applies a change to the image it
+// is given.
+class ChangingDialog : public ImageDialog {
 public:
-    ChangingDialog(QWidget* parent, std::uint8_t value) : QDialog(parent), m_value(value) {}
-    int exec() override {
-        if (RadioImage* image = ActiveImage()) {
-            (*image)[0x1263] = m_value;
-        }
+    ChangingDialog(QWidget* parent, std::uint8_t value) : ImageDialog(parent), m_value(value) {}
+    int DoModal(RadioImage& image) override {
+        image[0x1263] = m_value;
         return Accepted;
     }
 
@@ -210,7 +207,7 @@ private slots:
         bool ran = false;
         Frame().SetEditorDialog(
             ID_OPTIONAL_FEATURES,
-            [&ran](QWidget* parent) -> QDialog* {
+            [&ran](QWidget* parent) -> ImageDialog* {
                 ran = true;
                 return new ChangingDialog(parent, 0x5A);
             },
@@ -331,7 +328,8 @@ private slots:
         } else {
             Frame().SetEditorDialog(
                 ID_OPTIONAL_FEATURES,
-                [](QWidget* parent) -> QDialog* { return new ChangingDialog(parent, 0x5A); }, true);
+                [](QWidget* parent) -> ImageDialog* { return new ChangingDialog(parent, 0x5A); },
+                true);
             Frame().OnCommand(ID_OPTIONAL_FEATURES);
         }
         QVERIFY(child->Document().IsModified());
@@ -358,7 +356,7 @@ private slots:
         // A dialog that leaves the image as it was does not count as a change.
         Frame().SetEditorDialog(
             ID_OPTIONAL_FEATURES,
-            [](QWidget* parent) -> QDialog* { return new ChangingDialog(parent, 0x00); }, true);
+            [](QWidget* parent) -> ImageDialog* { return new ChangingDialog(parent, 0x00); }, true);
         Frame().OnCommand(ID_OPTIONAL_FEATURES);
         QVERIFY(!Frame().ActiveDocument()->IsModified());
         QVERIFY(Frame().close());

@@ -12,11 +12,11 @@
 #include "tests/app/app_fixture.h"
 #include "transfer/process_dialog.h"
 #include "ui/help_service.h"
+#include "ui/image_dialog.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCursor>
-#include <QDialog>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPageSetupDialog>
@@ -37,13 +37,13 @@ struct EditorLog {
     std::map<int, int> runs;
 };
 
-class CountingDialog : public QDialog {
+class CountingDialog : public ImageDialog {
 public:
     CountingDialog(QWidget* parent, EditorLog& log, int id)
-        : QDialog(parent), m_log(log), m_id(id) {
+        : ImageDialog(parent), m_log(log), m_id(id) {
         ++m_log.built[m_id];
     }
-    int exec() override {
+    int DoModal(RadioImage&) override {
         ++m_log.runs[m_id];
         return Accepted;
     }
@@ -75,12 +75,14 @@ private:
         for (int id :
              {ID_PRODUCT_INFORMATION, ID_OPTIONAL_FEATURES, ID_DTMF, ID_TWO_TONE, ID_MSK}) {
             Frame().SetEditorDialog(
-                id, [this, id](QWidget* p) -> QDialog* { return new CountingDialog(p, m_log, id); },
+                id,
+                [this, id](QWidget* p) -> ImageDialog* { return new CountingDialog(p, m_log, id); },
                 true);
         }
         for (int id : {ID_KEY_ASSIGNMENT, ID_SQUELCH_TUNING}) {
             Frame().SetEditorDialog(
-                id, [this, id](QWidget* p) -> QDialog* { return new CountingDialog(p, m_log, id); },
+                id,
+                [this, id](QWidget* p) -> ImageDialog* { return new CountingDialog(p, m_log, id); },
                 false);
         }
         Frame().show();

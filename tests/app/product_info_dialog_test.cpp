@@ -9,7 +9,6 @@
 #include "model/program_document.h"
 #include "settings/profile_file.h"
 #include "tests/app/app_fixture.h"
-#include "ui/active_document.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -57,12 +56,8 @@ private slots:
         ResetBandValues();
         g_bChinese = 0;
         FillNewDocumentImage(m_image);
-        SetActiveImageProvider([this] { return &m_image; });
     }
-    void cleanup() {
-        SetActiveImageProvider({});
-        m_dir.reset();
-    }
+    void cleanup() { m_dir.reset(); }
 
     void modelChoice_data() {
         QTest::addColumn<QString>("models");
@@ -91,7 +86,7 @@ private slots:
         }
         m_image[layout::kModelIndex] = static_cast<std::uint8_t>(documentModel);
         CProductInfoDlg dialog;
-        dialog.OnInitDialog();
+        dialog.OnInitDialog(m_image);
         QCOMPARE(dialog.ModelCombo()->currentIndex(), selected);
         dialog.OnOK();
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
@@ -101,8 +96,8 @@ private slots:
     void reopeningDoesNotRepeatTheList() {
         LoadSettings("Type1=A\r\nType2=B\r\n");
         CProductInfoDlg dialog;
-        dialog.OnInitDialog();
-        dialog.OnInitDialog();
+        dialog.OnInitDialog(m_image);
+        dialog.OnInitDialog(m_image);
         QCOMPARE(dialog.ModelCombo()->count(), 2);
         QCOMPARE(dialog.ModelCombo()->itemText(1), QStringLiteral("B"));
     }
@@ -111,7 +106,7 @@ private slots:
         LoadSettings("Type1=A\r\n");
         SetBandLimitsMhz({136, 174, 400, 520});
         CProductInfoDlg dialog;
-        dialog.OnInitDialog();
+        dialog.OnInitDialog(m_image);
         const std::pair<int, QString> shown[] = {{IDC_BAND1_LOW, QStringLiteral("136")},
                                                  {IDC_BAND1_HIGH, QStringLiteral("174")},
                                                  {IDC_BAND2_LOW, QStringLiteral("400")},
@@ -132,7 +127,7 @@ private slots:
         LoadSettings("Type1=A\r\n");
         SetBandLimitsMhz(limits);
         CProductInfoDlg dialog;
-        dialog.OnInitDialog();
+        dialog.OnInitDialog(m_image);
         dialog.OnOK();
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         const BandCodeBytes expected =
@@ -164,7 +159,7 @@ private slots:
         const BandCodeBytes globalBefore = g_bandCode;
         CProductInfoDlg dialog;
         dialog.show();
-        dialog.OnInitDialog();
+        dialog.OnInitDialog(m_image);
         dialog.OnOK();
         QCOMPARE(m_dir->MessageTexts(), QStringList{message});
         QVERIFY(dialog.isVisible());
@@ -182,7 +177,7 @@ private slots:
         const RadioImage before = m_image;
         const BandCodeBytes globalBefore = g_bandCode;
         CProductInfoDlg dialog;
-        dialog.OnInitDialog();
+        dialog.OnInitDialog(m_image);
         dialog.reject();
         QVERIFY(m_image == before);
         QCOMPARE(g_bandCode, globalBefore);

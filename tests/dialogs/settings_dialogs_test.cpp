@@ -12,7 +12,6 @@
 #include "dialogs/optional_features_dialog.h"
 #include "model/language.h"
 #include "tests/ui/dialog_test_support.h"
-#include "ui/active_document.h"
 #include "ui/app_globals.h"
 #include "ui/help_service.h"
 #include "ui/spin_buttons.h"
@@ -157,26 +156,33 @@ void SettingsDialogsTest::optionalHelpAsksForTheFocusedControl() {
 }
 
 void SettingsDialogsTest::noDocumentOpensNothing() {
-    SetActiveImageProvider({});
     COptionalFeaturesDlg optional;
     CDtmfDlg dtmf;
     CKeyAssignDlg keys;
-    // With no document these return at once, without showing anything.
+    // Without a document given these return at once, without showing
+    // anything.
     QCOMPARE(optional.exec(), int(QDialog::Rejected));
     QCOMPARE(dtmf.exec(), int(QDialog::Rejected));
     QCOMPARE(keys.exec(), int(QDialog::Rejected));
     QVERIFY(!optional.isVisible() && !dtmf.isVisible() && !keys.isVisible());
 
-    // With one, exec() works on the active document's image.
-    RadioImage image = NewImage();
-    SetActiveImageProvider([&image] { return &image; });
-    QTimer::singleShot(0, &keys, [&keys] {
+    // A kept dialog works on the image its caller gives at each opening,
+    // and on no other.
+    RadioImage first = NewImage();
+    RadioImage second = NewImage();
+    const RadioImage untouched = first;
+    RunWith(keys, second, [&keys] {
         Control<QRadioButton>(&keys, 1077)->click();
         ClickOk(keys);
     });
-    QCOMPARE(keys.exec(), int(QDialog::Accepted));
-    SetActiveImageProvider({});
-    QCOMPARE(image[0x12AA], std::uint8_t{0xFE});
+    QVERIFY(first == untouched);
+    QCOMPARE(second[0x12AA], std::uint8_t{0xFE});
+    RunWith(keys, first, [&keys] {
+        QVERIFY(Control<QRadioButton>(&keys, 1076)->isChecked());
+        ClickOk(keys);
+    });
+    QCOMPARE(keys.exec(), int(QDialog::Rejected));
+    QVERIFY(first == untouched);
 }
 
 void SettingsDialogsTest::dtmfPageSwitchStoresAndReReads() {

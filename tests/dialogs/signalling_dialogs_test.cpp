@@ -4,7 +4,6 @@
 // simulated radio over a pseudo-terminal. Each test compares the whole image
 // before and after, so a dialog that touches a byte it does not own fails.
 
-#include "dialogs/bound_page.h"
 #include "dialogs/cell_edit_grid.h"
 #include "dialogs/msk_dialog.h"
 #include "dialogs/squelch_tuning_dialog.h"
@@ -14,7 +13,6 @@
 #include "sim/simulated_radio.h"
 #include "tests/ui/dialog_test_support.h"
 #include "tests/ui/message_recorder.h"
-#include "ui/active_document.h"
 #include "ui/spin_buttons.h"
 
 #include <QCheckBox>
@@ -140,7 +138,7 @@ void SignallingDialogsTest::twoToneSpinsWrapAtBothEnds() {
         QCOMPARE(duration->text(), QStringLiteral("0.5"));
 
         dialog.Tabs()->setCurrentIndex(1);
-        BoundPage* set1 = dialog.DecodePage(1);
+        QWidget* set1 = dialog.DecodePage(1);
         QVERIFY(set1->isVisible());
         auto* toneA = Control<QLineEdit>(set1, 1037);
         auto* toneSpin = Control<SpinButtons>(set1, 1068);
@@ -243,7 +241,7 @@ void SignallingDialogsTest::twoToneDecodeSetStoresWhenItsTabChanges() {
         dialog.Tabs()->setCurrentIndex(1);
         dialog.DecodeTabs()->setCurrentIndex(5);
         QCOMPARE(dialog.DecodeTabs()->tabText(5), QStringLiteral("2-Tone6"));
-        BoundPage* set6 = dialog.DecodePage(6);
+        QWidget* set6 = dialog.DecodePage(6);
         Control<QLineEdit>(set6, 1039)->setText(QStringLiteral("10.0"));
         Control<QLineEdit>(set6, 1042)->setText(QStringLiteral("1.5"));
         dialog.DecodeTabs()->setCurrentIndex(6);
@@ -383,21 +381,20 @@ void SignallingDialogsTest::twoToneKeysAndHelp() {
 }
 
 void SignallingDialogsTest::twoToneNeedsADocument() {
-    SetActiveImageProvider({});
     CTwoToneDlg dialog;
     QCOMPARE(dialog.exec(), int(QDialog::Rejected));
     QVERIFY(dialog.Tabs() == nullptr);
 
-    // With a document, exec() edits the active document's image.
+    // With a document given, the dialog edits that document's image; its
+    // pages live as long as the opening.
     RadioImage image = NewImage();
-    SetActiveImageProvider([&image] { return &image; });
-    QTimer::singleShot(0, &dialog, [&dialog] {
+    RunWith(dialog, image, [&dialog] {
         Control<QCheckBox>(dialog.EncodePage(), 1061)->setChecked(true);
         dialog.close();
     });
-    dialog.exec();
-    SetActiveImageProvider({});
     QCOMPARE(image[0x1627], 1);
+    QVERIFY(dialog.Tabs() == nullptr);
+    QCOMPARE(dialog.exec(), int(QDialog::Rejected));
 }
 
 void SignallingDialogsTest::mskEntryFourLandsAfterTheRowGap() {

@@ -1,12 +1,4 @@
-// The "two_tone", "msk" and "squelch" sections: what the 2-Tone pages, the
-// MSK dialog and the Squelch Tuning dialog show right after loading the
-// image. "two_tone" holds the encode page's timing and short beep, "encode"
-// as 32 pairs [tone1, tone2] and "decode" as eight objects
-// {a, b, first, second, interval, long}.
-
 #include "cli/show_sections.h"
-#include "model/fields/msk_fields.h"
-#include "model/fields/squelch_fields.h"
 #include "model/fields/two_tone_fields.h"
 #include "model/image_layout.h"
 
@@ -45,16 +37,4 @@ void ShowTwoToneSection(const RadioImage& image, QJsonObject& out) {
     }
     section.insert("decode", sets);
     out.insert("two_tone", section);
-}
-
-void ShowMskSection(const RadioImage& image, QJsonObject& out) {
-    QJsonObject section;
-    AddFields(msk::Page().fields, image, section);
-    out.insert("msk", section);
-}
-
-void ShowSquelchSection(const RadioImage& image, QJsonObject& out) {
-    QJsonObject section;
-    AddFields(squelch::Page().fields, image, section);
-    out.insert("squelch", section);
 }

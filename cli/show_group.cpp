@@ -1,12 +1,4 @@
-// The "optional", "dtmf" and "side_key" sections: what each control of these
-// dialogs shows right after loading the image. Lists and button groups give
-// the selected item's English text ("" with none), check boxes true/false,
-// edits their text; fields named "NAME.N" form the array NAME.
-
 #include "cli/show_sections.h"
-#include "model/fields/dtmf_fields.h"
-#include "model/fields/optional_fields.h"
-#include "model/fields/side_key_fields.h"
 
 #include <QJsonArray>
 
@@ -17,6 +9,10 @@ QJsonValue FieldJson(const fields::FieldSpec& spec, const fields::FieldValue& va
     return QString::fromStdString(fields::ShownText(spec, value));
 }
 
+namespace {
+
+// Every field of the table as loaded from the image; fields named "NAME.N"
+// form the array NAME.
 void AddFields(const fields::FieldTable& table, const RadioImage& image, QJsonObject& out) {
     const fields::FieldValues values = fields::LoadFields(table, image);
     for (std::size_t i = 0; i < table.size(); ++i) {
@@ -33,21 +29,23 @@ void AddFields(const fields::FieldTable& table, const RadioImage& image, QJsonOb
     }
 }
 
-void ShowOptionalSection(const RadioImage& image, QJsonObject& out) {
-    QJsonObject section;
-    AddFields(optional_features::Fields(), image, section);
-    out.insert("optional", section);
-}
+} // namespace
 
-void ShowDtmfSection(const RadioImage& image, QJsonObject& out) {
-    QJsonObject section;
-    for (const fields::FieldPage& page : dtmf::Pages()) {
-        AddFields(page.fields, image, section);
+void ShowGroupSection(const fields::SettingsGroup& group, const RadioImage& image,
+                      QJsonObject& out) {
+    if (group.name == "two_tone") {
+        ShowTwoToneSection(image, out);
+        return;
     }
-    out.insert("dtmf", section);
-}
-
-void ShowSideKeySection(const RadioImage& image, QJsonObject& out) {
-    const fields::FieldSpec& spec = side_key::Fields().front();
-    out.insert("side_key", FieldJson(spec, spec.load(image)));
+    const QString key = QString::fromStdString(group.name);
+    const fields::FieldTable& first = group.pages.front()->fields;
+    if (group.pages.size() == 1 && first.size() == 1 && first.front().name == group.name) {
+        out.insert(key, FieldJson(first.front(), first.front().load(image)));
+        return;
+    }
+    QJsonObject section;
+    for (const fields::FieldPage* page : group.pages) {
+        AddFields(page->fields, image, section);
+    }
+    out.insert(key, section);
 }

@@ -1,0 +1,86 @@
+#include "model/fields/product_fields.h"
+
+#include "model/band.h"
+#include "model/channel_codec.h"
+#include "model/image_layout.h"
+
+namespace product {
+namespace {
+
+using fields::FieldKind;
+using fields::FieldSpec;
+using fields::FieldValue;
+
+FieldSpec ModelField() {
+    FieldSpec spec;
+    spec.name = "model";
+    spec.label = fields::FieldLabel("CProductInfoDlg", "Model");
+    spec.id = kModelListId;
+    spec.kind = FieldKind::List;
+    spec.load = [](const RadioImage& image) {
+        FieldValue value;
+        value.index = image[layout::kModelIndex];
+        return value;
+    };
+    spec.store = [](const FieldValue& value, RadioImage& image) {
+        image[layout::kModelIndex] =
+            value.index < 0 ? 0xFF : static_cast<std::uint8_t>(value.index);
+    };
+    return spec;
+}
+
+// Limit `which` (0..3, in the order of kBandNames) in MHz.
+int LimitMhz(const BandLimitsMhz& limits, int which) {
+    const int values[] = {limits.band1Low, limits.band1High, limits.band2Low, limits.band2High};
+    return values[which];
+}
+
+FieldSpec BandField(int which, int id) {
+    FieldSpec spec;
+    spec.name = kBandNames[which];
+    // One label, "Field", stands before the two rows of limits.
+    if (which == 0) {
+        spec.label = fields::FieldLabel("CProductInfoDlg", "Field");
+    }
+    spec.id = id;
+    spec.kind = FieldKind::Edit;
+    spec.load = [which](const RadioImage&) {
+        FieldValue value;
+        value.text = std::to_string(LimitMhz(CurrentBandLimitsMhz(), which));
+        return value;
+    };
+    // The limits are stored together, after their order is checked.
+    spec.store = [](const FieldValue&, RadioImage&) {};
+    return spec;
+}
+
+} // namespace
+
+const fields::FieldPage& Page() {
+    static const fields::FieldPage page{"product",
+                                        {ModelField(), BandField(0, kBand1LowId),
+                                         BandField(1, kBand1HighId), BandField(2, kBand2LowId),
+                                         BandField(3, kBand2HighId)}};
+    return page;
+}
+
+bool StoreBandLimits(const fields::FieldValues& values, RadioImage& image) {
+    const fields::FieldTable& table = Page().fields;
+    int mhz[4] = {};
+    for (std::size_t f = 0; f < table.size() && f < values.size(); ++f) {
+        for (int i = 0; i < 4; ++i) {
+            if (table[f].name == kBandNames[i]) {
+                mhz[i] = ParseAtoi(values[f].text);
+            }
+        }
+    }
+    if (mhz[0] > mhz[1] || mhz[2] > mhz[3]) {
+        return false;
+    }
+    SetBandLimitsMhz({mhz[0], mhz[1], mhz[2], mhz[3]});
+    g_bandCode = BandCode(mhz[0], mhz[1], mhz[2], mhz[3]);
+    SetImageBandCode(image, g_bandCode);
+    return true;
+}
+
+} // namespace product

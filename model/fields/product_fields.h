@@ -1,0 +1,33 @@
+#pragma once
+// The model and band values as the Product Information dialog shows them:
+// the model index byte of the image in a list of the model names, and the
+// four band limits in whole MHz, shown but not edited. OK stores the model
+// index, then the band limits as one step (StoreBandLimits).
+
+#include "model/fields/field_table.h"
+
+namespace product {
+
+inline constexpr int kModelListId = 1013;
+inline constexpr int kBand1LowId = 1113;
+inline constexpr int kBand1HighId = 1114;
+inline constexpr int kBand2LowId = 1115;
+inline constexpr int kBand2HighId = 1116;
+// The names of the band limit fields: band 1 low and high, band 2 low and high.
+inline constexpr const char* kBandNames[4] = {"band1_low", "band1_high", "band2_low", "band2_high"};
+
+// The dialog's one page, "product":
+// - "model": the list of models; its items are the model names of the
+//   settings file, which the dialog fills. It shows the image's model index
+//   (an index beyond the list selects nothing); no selection stores 0xFF.
+// - "band1_low", "band1_high", "band2_low", "band2_high": the process-wide
+//   band limits in MHz. They store nothing of their own.
+const fields::FieldPage& Page();
+
+// OK's band step over the page's values: the four edits read as integers
+// (MHz). When a band's lower limit lies above its upper one nothing is stored
+// and false is returned; otherwise the band limits, the image's band code and
+// g_bandCode become those of the four values.
+bool StoreBandLimits(const fields::FieldValues& values, RadioImage& image);
+
+} // namespace product
