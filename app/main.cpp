@@ -5,7 +5,56 @@
 
 #include <QApplication>
 
+#include <iomanip>
+#include <iostream>
+#include <optional>
+#include <string_view>
+
+namespace {
+
+struct OptionHelp {
+    const char* option;
+    const char* meaning;
+};
+
+// The command line as "--help" shows it, one row per option.
+const OptionHelp kOptionHelp[] = {
+    {"FILE.dat", "opens the file as the first document"},
+    {"--demo-radio", "answers transfers from a simulated radio while no port is set up"},
+    {"--version", "prints the version and exits"},
+    {"--help", "prints this help and exits"},
+};
+
+void PrintHelp() {
+    std::cout << "usage: " PROGRAM_COMMAND " [--demo-radio] [FILE.dat]\n";
+    for (const OptionHelp& row : kOptionHelp) {
+        std::cout << "  " << std::left << std::setw(14) << row.option << row.meaning << '\n';
+    }
+}
+
+// The options that print and end the program before any window opens; the
+// exit code when one was given.
+std::optional<int> RunPrintingOption(int argc, char* argv[]) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view argument = argv[i];
+        if (argument == "--version") {
+            std::cout << PROGRAM_COMMAND " " PROGRAM_VERSION "\n";
+            return 0;
+        }
+        if (argument == "--help") {
+            PrintHelp();
+            return 0;
+        }
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
 int main(int argc, char* argv[]) {
+    if (const std::optional<int> printed = RunPrintingOption(argc, argv)) {
+        return *printed;
+    }
     QApplication application(argc, argv);
     StartupOptions options;
     options.programDir = QCoreApplication::applicationDirPath();

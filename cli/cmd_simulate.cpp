@@ -14,13 +14,13 @@
 #include <map>
 #include <pthread.h>
 
-namespace {
-
-constexpr const char* kUsage =
+const char* const kSimulateUsage =
     "simulate [--dat FILE.dat] [--band N] [--password TEXT] [--latency MS] [--wire-time] "
     "[--fault silent|no-ack|short|garbage|disconnect|delay] [--at ADDRESS] "
     "[--short-length N] [--delay MS] [--seed N] [--late N] [--missing-entry-acks N] "
     "[--dump FILE.dat]";
+
+namespace {
 
 bool ParseNumber(const std::string& text, long low, long high, long& value) {
     try {
@@ -52,7 +52,7 @@ int CmdSimulate(const CommandArgs& args) {
             continue;
         }
         if (i + 1 >= args.size()) {
-            return UsageFail("unexpected argument \"" + arg + "\"", kUsage);
+            return UsageFail("unexpected argument \"" + arg + "\"", kSimulateUsage);
         }
         const std::string& value = args[++i];
         long number = 0;
@@ -82,7 +82,7 @@ int CmdSimulate(const CommandArgs& args) {
         } else if (arg == "--missing-entry-acks" && numberIn(0, 1000)) {
             options.missingEntryAcks = static_cast<int>(number);
         } else {
-            return UsageFail("bad option \"" + arg + " " + value + "\"", kUsage);
+            return UsageFail("bad option \"" + arg + " " + value + "\"", kSimulateUsage);
         }
     }
 

@@ -13,24 +13,58 @@ namespace {
 struct Command {
     const char* name;
     CommandFunction run;
+    // The form "program-cli help" lists.
     const char* usage;
+    // What the command does, for "program-cli help NAME".
+    const char* about;
+    // The usage with every option, when it is longer than `usage`.
+    const char* fullUsage = nullptr;
 };
 
 const Command kCommands[] = {
-    {"new", CmdNew, "new OUT.dat [--band-code HEX12]"},
-    {"recode", CmdRecode, "recode IN.dat OUT.dat"},
-    {"show", CmdShow, "show FILE.dat [--json] [--lang en|zh]"},
-    {"edit", CmdEdit, "edit FILE.dat [-o OUT.dat] ROW:COL=TEXT ..."},
-    {"set", CmdSet, "set FILE.dat [-o OUT.dat] GROUP.FIELD=VALUE ..."},
+    {"new", CmdNew, "new OUT.dat [--band-code HEX12]",
+     "Saves a new document without edits as OUT.dat, as the window would.\n"
+     "--band-code sets its six band bytes (12 hexadecimal digits; all zero without it)."},
+    {"recode", CmdRecode, "recode IN.dat OUT.dat",
+     "Opens IN.dat and saves it as OUT.dat without edits, byte for byte what the window\n"
+     "would save."},
+    {"show", CmdShow, "show FILE.dat [--json] [--lang en|zh]",
+     "Prints the channels and settings of FILE.dat as the editors show them.\n"
+     "--json prints them as JSON; --lang chooses English (en, the default) or Chinese (zh)."},
+    {"edit", CmdEdit, "edit FILE.dat [-o OUT.dat] ROW:COL=TEXT ...",
+     "Types each TEXT into the channel grid's cell ROW (1 to 129), COL (1 to 9), in order,\n"
+     "with the grid's rules, and saves FILE.dat (or OUT.dat). A refused entry saves nothing."},
+    {"set", CmdSet, "set FILE.dat [-o OUT.dat] GROUP.FIELD=VALUE ...",
+     "Sets fields of the settings dialogs as a user would and saves FILE.dat (or OUT.dat);\n"
+     "only the bytes of the changed dialogs change. An unknown group or field lists the\n"
+     "known ones; a value no control accepts lists what is allowed and saves nothing."},
     {"read", CmdRead,
-     "read --port DEVICE [--template FILE.dat] -o OUT.dat [--retry N] [--wire-log FILE]"},
-    {"write", CmdWrite, "write --port DEVICE FILE.dat [--retry N] [--wire-log FILE]"},
+     "read --port DEVICE [--template FILE.dat] -o OUT.dat [--retry N] [--wire-log FILE]",
+     "Reads the radio on DEVICE (a device path, COMn or a port number) into a new document,\n"
+     "or into the image of the --template file, whose password must match the radio's, and\n"
+     "saves OUT.dat once the read is complete. --retry N answers up to N communication\n"
+     "errors with Retry; --wire-log FILE records every byte on the wire in FILE."},
+    {"write", CmdWrite, "write --port DEVICE FILE.dat [--retry N] [--wire-log FILE]",
+     "Writes FILE.dat to the radio on DEVICE. --retry and --wire-log as for read."},
     {"squelch-read", CmdSquelchRead,
-     "squelch-read --port DEVICE FILE.dat [-o OUT.dat] [--retry N] [--wire-log FILE]"},
+     "squelch-read --port DEVICE FILE.dat [-o OUT.dat] [--retry N] [--wire-log FILE]",
+     "Reads the radio's four squelch tuning levels into FILE.dat and saves it (or OUT.dat).\n"
+     "--retry and --wire-log as for read."},
     {"squelch-write", CmdSquelchWrite,
-     "squelch-write --port DEVICE FILE.dat [--retry N] [--wire-log FILE]"},
+     "squelch-write --port DEVICE FILE.dat [--retry N] [--wire-log FILE]",
+     "Writes the four squelch tuning levels of FILE.dat to the radio.\n"
+     "--retry and --wire-log as for read."},
     {"simulate", CmdSimulate,
-     "simulate [--dat FILE.dat] [--band N] [--password TEXT] [--fault KIND --at ADDRESS] ..."},
+     "simulate [--dat FILE.dat] [--band N] [--password TEXT] [--fault KIND --at ADDRESS] ...",
+     "Starts a simulated radio on a new pseudo-terminal and prints its device path, for\n"
+     "--port. It answers with the memory of --dat (or a fresh one) until Ctrl+C, then saves\n"
+     "its memory to the --dump file and lists any protocol violation on stderr.\n"
+     "--band N and --password TEXT replace those of the memory. --latency MS delays every\n"
+     "answer; --wire-time adds the time of each byte at 9600 baud. --fault KIND hits the\n"
+     "request at --at ADDRESS (without --at, one picked by --seed N); --short-length N and\n"
+     "--delay MS shape the short and delay faults. --late N ignores the first N program-mode\n"
+     "requests; --missing-entry-acks N leaves out the entry's ACK N times.",
+     kSimulateUsage},
 };
 
 void PrintUsage(std::ostream& out) {
@@ -51,6 +85,18 @@ std::string CommandList() {
     return "commands: " + names + " (\"program-cli help\" shows their usage)";
 }
 
+// "program-cli help NAME": the command's full usage and what it does.
+bool PrintCommandHelp(std::string_view name, std::ostream& out) {
+    for (const Command& c : kCommands) {
+        if (name == c.name) {
+            out << "usage: program-cli " << (c.fullUsage ? c.fullUsage : c.usage) << '\n'
+                << c.about << '\n';
+            return true;
+        }
+    }
+    return false;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -58,9 +104,19 @@ int main(int argc, char** argv) {
         return Fail(kExitUsage, "no command given; " + CommandList());
     }
     const std::string_view name = argv[1];
-    if (name == "help" || name == "--help" || name == "-h") {
-        PrintUsage(std::cout);
+    if (name == "--version") {
+        std::cout << "program-cli " PROGRAM_VERSION "\n";
         return kExitOk;
+    }
+    if (name == "help" || name == "--help" || name == "-h") {
+        if (argc == 2) {
+            PrintUsage(std::cout);
+            return kExitOk;
+        }
+        if (argc == 3 && PrintCommandHelp(argv[2], std::cout)) {
+            return kExitOk;
+        }
+        return Fail(kExitUsage, "help takes one command name; " + CommandList());
     }
     for (const Command& c : kCommands) {
         if (name == c.name) {

@@ -17,6 +17,7 @@
 #include "ui/app_globals.h"
 #include "ui/message_service.h"
 #include "ui/user_store.h"
+#include "ui/writable_paths.h"
 
 #include <QApplication>
 #include <QDir>
@@ -73,7 +74,10 @@ bool CProgramApp::InitInstance(const StartupOptions& options) {
     const QString dir = QDir(options.programDir).absolutePath() + QLatin1Char('/');
     g_strAppDir = dir.toStdString();
 
-    g_Profile.LoadFromProgramDir(g_strAppDir + "Program", "Program.ini", true, true, false);
+    // The per-user folders of an installed program carry the command's name.
+    QCoreApplication::setApplicationName(QStringLiteral(PROGRAM_COMMAND));
+    QGuiApplication::setDesktopFileName(QStringLiteral(PROGRAM_APP_ID));
+    g_Profile.Load(SettingsFilePath(dir).toStdString(), true, true, false);
     g_strLanguage = g_Profile.GetValue("Setup", "Language", "");
     g_bChinese = g_strLanguage == "Chinese" ? 1 : 0;
     g_strHelpFile = g_bChinese ? "chHelp.chm" : "enHelp.chm";

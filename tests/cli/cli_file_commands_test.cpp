@@ -161,4 +161,35 @@ TEST(CliUsage, WrongCallsGiveExitOneAndTextNoEditorHoldsExitThree) {
     EXPECT_NE(help.out.find("program-cli edit"), std::string::npos);
 }
 
+// "help NAME" prints the command's whole usage first, "--version" the
+// project's version; a name that is no command is a usage error.
+TEST(CliUsage, CommandHelpAndVersion) {
+    TempDir dir;
+    // With the options the overview leaves out ("--latency").
+    const std::string simulateStart = "usage: program-cli simulate [--dat FILE.dat] [--band N] "
+                                      "[--password TEXT] [--latency MS]";
+    struct Case {
+        std::vector<std::string> args;
+        int exitCode;
+        std::string outStart;
+    };
+    const Case cases[] = {
+        {{"--version"}, 0, "program-cli " PROGRAM_VERSION "\n"},
+        {{"help", "show"}, 0, "usage: program-cli show FILE.dat [--json] [--lang en|zh]\n"},
+        {{"-h", "edit"}, 0, "usage: program-cli edit FILE.dat [-o OUT.dat] ROW:COL=TEXT ...\n"},
+        {{"help", "simulate"}, 0, simulateStart},
+        {{"help", "nope"}, 1, ""},
+        {{"help", "show", "edit"}, 1, ""},
+    };
+    for (const Case& c : cases) {
+        const CliRun run = RunCli(c.args, dir.Path().string());
+        EXPECT_EQ(run.exitCode, c.exitCode) << c.args.back();
+        EXPECT_EQ(run.out.substr(0, c.outStart.size()), c.outStart) << c.args.back();
+        if (c.exitCode != 0) {
+            EXPECT_TRUE(run.out.empty()) << run.out;
+            EXPECT_NE(run.err.find("commands: new, recode"), std::string::npos) << run.err;
+        }
+    }
+}
+
 } // namespace
