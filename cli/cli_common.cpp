@@ -4,14 +4,12 @@
 #include "model/dat_file.h"
 #include "model/language.h"
 
+#include <exception>
 #include <iostream>
+#include <string>
 #include <string_view>
 
-namespace {
-
-// The message with its control characters written as escapes, so that an
-// error stays one line whatever the user typed.
-std::string OneLine(std::string_view message) {
+std::string EscapeControls(std::string_view message) {
     static constexpr char kHex[] = "0123456789ABCDEF";
     std::string line;
     for (const char c : message) {
@@ -33,16 +31,25 @@ std::string OneLine(std::string_view message) {
     return line;
 }
 
-} // namespace
-
 int Fail(ExitCode code, const std::string& message) {
-    std::cerr << "program-cli: " << OneLine(message) << '\n';
+    std::cerr << "program-cli: " << EscapeControls(message) << '\n';
     return code;
 }
 
 int UsageFail(const std::string& message, const char* usage) {
-    std::cerr << "program-cli: " << OneLine(message) << "; usage: program-cli " << usage << '\n';
+    std::cerr << "program-cli: " << EscapeControls(message) << "; usage: program-cli " << usage
+              << '\n';
     return kExitUsage;
+}
+
+bool ParseNumberOption(const std::string& text, long low, long high, long& value) {
+    try {
+        std::size_t used = 0;
+        value = std::stol(text, &used, 0);
+        return used == text.size() && value >= low && value <= high;
+    } catch (const std::exception&) {
+        return false; // not a number, or beyond a long
+    }
 }
 
 bool ParseFileEditArgs(const CommandArgs& args, const char* usage, FileEditArgs& parsed) {

@@ -9,6 +9,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 enum ExitCode : int {
     kExitOk = 0,
@@ -17,10 +18,19 @@ enum ExitCode : int {
     kExitRefused = 3,
 };
 
+// The text with its control characters written as escapes (\n, \r, \t,
+// \x1B), so that what a file or the user supplied cannot move the cursor,
+// clear the terminal or break a line; every other byte stays as it is.
+std::string EscapeControls(std::string_view text);
+
 // Prints "program-cli: <message>" as one line on stderr and returns code.
 int Fail(ExitCode code, const std::string& message);
 // A usage error: prints the message and the command's usage as one line.
 int UsageFail(const std::string& message, const char* usage);
+
+// A numeric option's value: decimal, or hexadecimal with 0x, from low to
+// high. False for anything else, a number out of that range included.
+bool ParseNumberOption(const std::string& text, long low, long high, long& value);
 
 // The arguments of a command of the form "FILE [-o OUT] ITEM ...".
 struct FileEditArgs {

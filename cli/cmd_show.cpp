@@ -64,12 +64,15 @@ void PrintTable(const ChannelTable& table, const QJsonObject& sections) {
                                                 Tr2("W/N", "宽/窄"),
                                                 Tr2("Scan Add", "扫描添加"),
                                                 Tr2("Busy Lock", "繁忙锁定")};
+    // A channel name may hold control characters: shown escaped, as the JSON does.
+    const auto cellText = [&table](int row, int c) {
+        return c == 0 ? RowLabel(row) : EscapeControls(Cell(table, row, c));
+    };
     std::size_t widths[kChannelColumns + 1];
     for (int c = 0; c <= kChannelColumns; ++c) {
         widths[c] = GbkByteLength(headers[c]);
         for (int row = 1; row <= kChannelRows; ++row) {
-            const std::string text = c == 0 ? RowLabel(row) : Cell(table, row, c);
-            widths[c] = std::max(widths[c], GbkByteLength(text));
+            widths[c] = std::max(widths[c], GbkByteLength(cellText(row, c)));
         }
     }
     const auto printLine = [&widths](const auto& cellText) {
@@ -87,7 +90,7 @@ void PrintTable(const ChannelTable& table, const QJsonObject& sections) {
                         [](const std::string& t) { return t.empty(); })) {
             continue;
         }
-        printLine([&](int c) { return c == 0 ? RowLabel(row) : Cell(table, row, c); });
+        printLine([&](int c) { return cellText(row, c); });
     }
     std::cout << '\n';
     for (auto it = sections.begin(); it != sections.end(); ++it) {

@@ -15,28 +15,18 @@
 #include <pthread.h>
 
 const char* const kSimulateUsage =
-    "simulate [--dat FILE.dat] [--band N] [--password TEXT] [--latency MS] [--wire-time] "
-    "[--fault silent|no-ack|short|garbage|disconnect|delay] [--at ADDRESS] "
+    "simulate [--dat FILE.dat] [--band N] [--password TEXT] [--latency MS] [--instant] "
+    "[--fault silent|no-ack|short|garbage|stray|disconnect|delay] [--at ADDRESS] "
     "[--short-length N] [--delay MS] [--seed N] [--late N] [--missing-entry-acks N] "
     "[--dump FILE.dat]";
 
 namespace {
 
-bool ParseNumber(const std::string& text, long low, long high, long& value) {
-    try {
-        std::size_t used = 0;
-        value = std::stol(text, &used, 0); // decimal, or hexadecimal with 0x
-        return used == text.size() && value >= low && value <= high;
-    } catch (const std::exception&) {
-        return false;
-    }
-}
-
 const std::map<std::string, SimFaultKind> kFaults = {
     {"none", SimFaultKind::None},       {"silent", SimFaultKind::Silent},
     {"no-ack", SimFaultKind::NoAck},    {"short", SimFaultKind::ShortReply},
     {"garbage", SimFaultKind::Garbage}, {"disconnect", SimFaultKind::Disconnect},
-    {"delay", SimFaultKind::Delay},
+    {"delay", SimFaultKind::Delay},     {"stray", SimFaultKind::Stray},
 };
 
 } // namespace
@@ -47,8 +37,9 @@ int CmdSimulate(const CommandArgs& args) {
     std::string dumpPath;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
-        if (arg == "--wire-time") {
-            options.wireTime = true;
+        // The radio takes the wire's time at 9600 baud unless told to answer at once.
+        if (arg == "--wire-time" || arg == "--instant") {
+            options.wireTime = arg == "--wire-time";
             continue;
         }
         if (i + 1 >= args.size()) {
@@ -56,7 +47,9 @@ int CmdSimulate(const CommandArgs& args) {
         }
         const std::string& value = args[++i];
         long number = 0;
-        auto numberIn = [&](long low, long high) { return ParseNumber(value, low, high, number); };
+        auto numberIn = [&](long low, long high) {
+            return ParseNumberOption(value, low, high, number);
+        };
         if (arg == "--dat") {
             datPath = value;
         } else if (arg == "--dump") {

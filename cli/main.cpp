@@ -60,8 +60,9 @@ const Command kCommands[] = {
      "--port. It answers with the memory of --dat (or a fresh one) until Ctrl+C, then saves\n"
      "its memory to the --dump file and lists any protocol violation on stderr.\n"
      "--band N and --password TEXT replace those of the memory. --latency MS delays every\n"
-     "answer; --wire-time adds the time of each byte at 9600 baud. --fault KIND hits the\n"
-     "request at --at ADDRESS (without --at, one picked by --seed N); --short-length N and\n"
+     "answer; every answer also waits as long as its bytes take at 9600 baud, unless\n"
+     "--instant. --fault KIND hits the request at --at ADDRESS (without --at, one picked\n"
+     "by --seed N; stray puts three bytes before the reply); --short-length N and\n"
      "--delay MS shape the short and delay faults. --late N ignores the first N program-mode\n"
      "requests; --missing-entry-acks N leaves out the entry's ACK N times.",
      kSimulateUsage},
@@ -73,7 +74,7 @@ void PrintUsage(std::ostream& out) {
         out << "  program-cli " << c.usage << '\n';
     }
     out << "exit codes: 0 success, 1 usage error, 2 file error, 3 refused input, 4 transfer "
-           "failed\n";
+           "failed, 5 radio refused (band type or password), 6 transfer cancelled\n";
 }
 
 // One line naming the commands, for a call without a known command.

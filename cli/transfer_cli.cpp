@@ -22,6 +22,9 @@ namespace {
 
 std::atomic<bool> g_interrupted{false};
 
+// The most "Communication Error" prompts --retry answers with Retry.
+constexpr long kMaxRetries = 1000;
+
 void OnInterrupt(int) {
     g_interrupted.store(true);
 }
@@ -49,11 +52,14 @@ std::optional<TransferOptions> ParseTransferOptions(const CommandArgs& args, con
         } else if (arg == "--template" && allowed.templateFile) {
             target = &options.templ;
         } else if (arg == "--retry") {
-            if (!hasValue || !IsNumber(args[i + 1])) {
-                UsageFail("--retry needs a number", usage);
+            long retries = 0;
+            if (!hasValue || !IsNumber(args[i + 1]) ||
+                !ParseNumberOption(args[i + 1], 0, kMaxRetries, retries)) {
+                UsageFail("--retry needs a number from 0 to " + std::to_string(kMaxRetries), usage);
                 return std::nullopt;
             }
-            options.retries = std::stoi(args[++i]);
+            options.retries = static_cast<int>(retries);
+            ++i;
             continue;
         } else if (allowed.documentFile && options.file.empty() && !arg.starts_with("-")) {
             options.file = arg;
@@ -146,11 +152,14 @@ int CliTransferObserver::Finish(const TransferResult& result) {
     }
     if (result.fault == LinkFault::UserCancel) {
         std::cerr << "program-cli: transfer cancelled\n";
-    } else if (result.fault != LinkFault::PromptCancel && m_message) {
+        return kExitCancelled;
+    }
+    if (result.fault != LinkFault::PromptCancel && m_message) {
         // The prompt's text was printed when it was asked.
         std::cerr << LinkMessageText(*m_message) << '\n';
     }
-    return kExitTransfer;
+    const bool refused = result.fault == LinkFault::BandType || result.fault == LinkFault::Password;
+    return refused ? kExitRadioRefused : kExitTransfer;
 }
 
 namespace {

@@ -14,8 +14,12 @@
 #include <optional>
 #include <string>
 
-// A transfer that did not complete.
+// A transfer that did not complete: the link failed (no answer, a broken
+// reply, a port that cannot be opened), the radio refused (its band type or
+// its password), or the user cancelled it with Ctrl+C.
 inline constexpr int kExitTransfer = 4;
+inline constexpr int kExitRadioRefused = 5;
+inline constexpr int kExitCancelled = 6;
 
 struct TransferOptions {
     std::string port;    // --port: a device path, a port name or a port number
@@ -61,8 +65,9 @@ public:
     void OnMessage(const LinkMessage& message) override;
 
     // Prints how the transfer ended and returns the exit code: 0 when it
-    // completed (a success message goes to stdout), 4 otherwise (the failure
-    // message on stderr).
+    // completed (a success message goes to stdout), otherwise 5 when the
+    // radio refused, 6 when cancelled with Ctrl+C and 4 for any other
+    // failure (the failure message on stderr).
     int Finish(const TransferResult& result);
 
 private:

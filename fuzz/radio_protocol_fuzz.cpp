@@ -24,7 +24,7 @@ constexpr std::uint8_t kEntry[] = {0x02, 0x50, 0x52, 0x4F, 0x47, 0x52, 0x41, 0x4
 // Options within the ranges program-cli simulate accepts.
 SimOptions OptionsFrom(const std::uint8_t* bytes) {
     SimOptions options;
-    options.fault.kind = static_cast<SimFaultKind>(bytes[0] % 7);
+    options.fault.kind = static_cast<SimFaultKind>(bytes[0] % 8);
     options.fault.address = (bytes[1] & 0x80) != 0 ? -1 : ((bytes[1] << 8) | bytes[2]) & 0x0FFF;
     options.fault.shortLength = bytes[3] % 13;
     options.fault.delayMs = bytes[3];
@@ -77,7 +77,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             FUZZ_CHECK(radio.Requests().size() == requests);
         }
         if (answer) {
-            FUZZ_CHECK(answer->bytes.size() <= 12);
+            FUZZ_CHECK(answer->bytes.size() <= static_cast<std::size_t>(12 + kStrayBytes));
             FUZZ_CHECK(!answer->disconnect || options.fault.kind == SimFaultKind::Disconnect);
             FUZZ_CHECK(!answer->disconnect || answer->bytes.empty());
             FUZZ_CHECK(answer->delayMs >= 0 && answer->delayMs <= maxDelay);

@@ -5,6 +5,7 @@
 #include "model/image_layout.h"
 
 #include <array>
+#include <optional>
 #include <string>
 
 namespace {
@@ -87,6 +88,43 @@ private:
         return reply;
     }
 
+    static bool EchoesRequest(const Reply& reply, int address) {
+        return reply[0] == kWriteCommand && reply[1] == static_cast<std::uint8_t>(address >> 8) &&
+               reply[2] == static_cast<std::uint8_t>(address & 0xFF) && reply[3] == kBlockBytes;
+    }
+
+    // A radio that answers its first request with the request echoed ("W",
+    // address, length) does so for every block; a reply of such a radio that
+    // does not is noise or shifted by stray bytes. The first reply of the
+    // transfer tells which kind of radio it is; the headers of any other
+    // radio are not examined.
+    bool HeaderAccepted(const Reply& reply, int address) {
+        const bool echoes = EchoesRequest(reply, address);
+        if (!m_echoingRadio) {
+            m_echoingRadio = echoes;
+            return true;
+        }
+        return echoes || !*m_echoingRadio;
+    }
+
+    // Requests the block and returns a reply whose header is accepted. A
+    // reply that is not is acknowledged as any other (the radio then waits
+    // for the next request, and the clear drops what is left of the noise)
+    // and the block is requested once more; a second such reply stops the
+    // transfer.
+    Reply RequestCheckedBlock(int address, const Lead& lead, const Lead& ackLead) {
+        const Reply reply = RequestBlock(address, lead);
+        if (HeaderAccepted(reply, address)) {
+            return reply;
+        }
+        AcknowledgeBlock(address, Lead{.waitOneMs = ackLead.waitOneMs, .clear = true});
+        const Reply again = RequestBlock(address, kClear);
+        if (HeaderAccepted(again, address)) {
+            return again;
+        }
+        throw ProgramInterrupt(LinkFault::BadReply, address);
+    }
+
     // Sends the ACK for a received block and expects the radio's ACK.
     void AcknowledgeBlock(int address, const Lead& lead) {
         Prepare(lead);
@@ -95,9 +133,9 @@ private:
     }
 
     void CheckBandType() {
-        const Reply first = RequestBlock(kBandBlockAddress, kClear);
+        const Reply first = RequestCheckedBlock(kBandBlockAddress, kClear, kWaitAndClear);
         AcknowledgeBlock(kBandBlockAddress, kWaitAndClear);
-        RequestBlock(kBandBlockAddress + kBlockBytes, kClear);
+        RequestCheckedBlock(kBandBlockAddress + kBlockBytes, kClear, kWaitAndClear);
         AcknowledgeBlock(kBandBlockAddress + kBlockBytes, kWaitAndClear);
         if (IsRefusedBandType(first[kReplyHeaderBytes + 1])) {
             throw TransferStop{LinkFault::BandType, kMsgBandTypeError, kBandBlockAddress};
@@ -116,7 +154,7 @@ private:
     }
 
     void ReadBlockInto(int address, std::size_t imageOffset, const Lead& ackLead) {
-        const Reply reply = RequestBlock(address, kClear);
+        const Reply reply = RequestCheckedBlock(address, kClear, ackLead);
         for (int i = 0; i < kBlockBytes; ++i) {
             m_image[imageOffset + static_cast<std::size_t>(i)] = reply[kReplyHeaderBytes + i];
         }
@@ -125,7 +163,7 @@ private:
 
     void ReadAll() {
         // The password check sends its request and its ACK without a clear.
-        const Reply password = RequestBlock(kPasswordBlockAddress, kNoLead);
+        const Reply password = RequestCheckedBlock(kPasswordBlockAddress, kNoLead, kNoLead);
         const int passwordAt = kReplyHeaderBytes + (kPasswordAddress - kPasswordBlockAddress);
         for (std::size_t i = 0; i < layout::kPasswordSize; ++i) {
             if (password[static_cast<std::size_t>(passwordAt) + i] !=
@@ -192,6 +230,9 @@ private:
     TransferSteps m_steps;
     RadioImage& m_image;
     int m_progress = 0;
+    // Whether the radio echoes each request in its reply's header; unknown
+    // until the first reply.
+    std::optional<bool> m_echoingRadio;
 };
 
 } // namespace

@@ -20,6 +20,7 @@ enum class LinkFault {
     Timeout,      // nothing arrived where a reply was due
     NoAck,        // a byte arrived but it was not the acknowledge
     ShortReply,   // fewer bytes than the reply needs
+    BadReply,     // a reply whose header did not echo its request, twice
     BandType,     // the radio's band type is refused
     Password,     // the radio's password differs from the document's
     PromptCancel, // "Communication Error" answered with Cancel

@@ -86,11 +86,10 @@ void TransferSteps::EnterProgramMode(const EntryStyle& style) {
             continue;
         }
 
+        // The input is cleared before the ACK goes out, never after it: a
+        // radio that answers at once has its ACK already waiting.
         m_link.Clear();
         m_link.Write(&kAck, 1);
-        if (style.clearAfterClosingAck) {
-            m_link.Clear();
-        }
         m_link.Sleep(1);
         const AckRead closing = ReadAck();
         if (closing != AckRead::Ack) {

@@ -37,13 +37,11 @@ struct TransferStop {
 struct EntryStyle {
     bool pumpAndStatus = true;
     bool clearBeforeEachRequestByte = true;
-    bool clearAfterClosingAck = true;
 };
 
-inline constexpr EntryStyle kCloneEntry{
-    .pumpAndStatus = true, .clearBeforeEachRequestByte = true, .clearAfterClosingAck = true};
-inline constexpr EntryStyle kSquelchEntry{
-    .pumpAndStatus = false, .clearBeforeEachRequestByte = false, .clearAfterClosingAck = false};
+inline constexpr EntryStyle kCloneEntry{.pumpAndStatus = true, .clearBeforeEachRequestByte = true};
+inline constexpr EntryStyle kSquelchEntry{.pumpAndStatus = false,
+                                          .clearBeforeEachRequestByte = false};
 
 class TransferSteps {
 public:

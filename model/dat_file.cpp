@@ -110,6 +110,27 @@ bool RewriteInPlace(const std::string& target, const void* bytes, std::size_t si
            ::ftruncate(fd, static_cast<off_t>(size)) == 0 && ::fsync(fd) == 0 && guard.Close() == 0;
 }
 
+// A save replaces only a regular file, found directly or through a symbolic
+// link; a device, a pipe, a socket, a folder or a link to nothing at path is
+// refused, so that it is never turned into a file.
+FileResult CheckReplaceable(const std::string& path) {
+    struct stat st {};
+    if (::lstat(path.c_str(), &st) != 0) {
+        return {}; // nothing there yet
+    }
+    if (S_ISLNK(st.st_mode) && ::stat(path.c_str(), &st) != 0) {
+        st.st_mode = 0; // a link to nothing
+    }
+    if (S_ISREG(st.st_mode)) {
+        return {};
+    }
+    if (S_ISDIR(st.st_mode)) {
+        return WriteFailure(path, EISDIR);
+    }
+    return Failure(FileError::CannotWrite, path, "Not a regular file, nothing was saved",
+                   "不是普通文件，未保存");
+}
+
 } // namespace
 
 FileResult ReadDatFile(const std::string& path, RadioImage& image) {
@@ -156,6 +177,9 @@ FileResult ReadDatFile(const std::string& path, RadioImage& image) {
 }
 
 FileResult WriteFileAtomically(const std::string& path, const void* bytes, std::size_t size) {
+    if (FileResult refused = CheckReplaceable(path); !refused.Ok()) {
+        return refused;
+    }
     const std::string target = ResolveTarget(path);
     struct stat old {};
     const bool replacing = ::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode);
@@ -202,10 +226,7 @@ FileResult CheckSaveTarget(const std::string& path) {
     if (!S_ISDIR(st.st_mode)) {
         return WriteFailure(path, ENOTDIR);
     }
-    if (::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) {
-        return WriteFailure(path, EISDIR);
-    }
-    return {};
+    return CheckReplaceable(path);
 }
 
 FileResult WriteDatFile(const std::string& path, const RadioImage& image) {

@@ -33,8 +33,12 @@ FileResult ReadDatFile(const std::string& path, RadioImage& image);
 FileResult WriteDatFile(const std::string& path, const RadioImage& image);
 
 // Whether a file could be saved at path at all: its folder exists and path
-// is not a folder. Checked before work whose result would otherwise be lost.
+// is nothing yet, a regular file or a symbolic link to one (a save never
+// replaces a folder, a device, a pipe or a socket). Checked before work whose result would
+// otherwise be lost.
 FileResult CheckSaveTarget(const std::string& path);
 
-// Writes bytes to path atomically as above (shared with other file writers).
+// Writes bytes to path atomically as above (shared with other file writers);
+// like CheckSaveTarget, refuses a path that holds anything but a regular file
+// or a symbolic link to one.
 FileResult WriteFileAtomically(const std::string& path, const void* bytes, std::size_t size);

@@ -83,6 +83,12 @@ std::optional<RadioAnswer> RadioProtocol::Answer(std::vector<std::uint8_t> bytes
         } else if (FaultHits(SimFaultKind::ShortReply, address)) {
             bytes.resize(std::min(
                 bytes.size(), static_cast<std::size_t>(std::max(0, m_options.fault.shortLength))));
+        } else if (FaultHits(SimFaultKind::Stray, address)) {
+            std::vector<std::uint8_t> noise(kStrayBytes);
+            for (std::uint8_t& byte : noise) {
+                byte = static_cast<std::uint8_t>(m_random.Below(256));
+            }
+            bytes.insert(bytes.begin(), noise.begin(), noise.end());
         } else if (FaultHits(SimFaultKind::Garbage, address)) {
             for (std::uint8_t& byte : bytes) {
                 do {
@@ -246,6 +252,12 @@ std::optional<RadioAnswer> RadioProtocol::OnRead(int address, int length) {
     }
     if (m_sessionKind != 0 && m_sessionKind != 'R') {
         return Violation("read request inside a write session at " + Hex(address));
+    }
+    if (m_sessionKind == 'R' && address == m_ackAddress) {
+        // The block just read, asked for again: the order stays as it was.
+        ++m_stats.blocksRead;
+        m_phase = Phase::BlockAck;
+        return Answer(ReadReply(address, length), address);
     }
     if (m_sessionKind == 0) {
         // A session starts with the band check, the password check or block 0.

@@ -15,9 +15,10 @@
 //   "W" hi lo 0x08 + 8     -> 0x06
 //   "W" 0x0F 0xD1 0x01 + 1 -> 0x06 (the closing band byte)
 //   "W" 0x0F 0xF6 0x04 + 4 -> 0x06 (squelch levels)
-// A request out of order (blocks not in ascending steps of 8 from 0x0000, a
-// block after the closing band write), a write into 0x0FD0..0x0FDF other than
-// the closing band byte, a block write into 0x0FF0..0x0FFF outside the
+// A read request may repeat the block read just before it (a program asks
+// again for a reply it could not use). A request out of order (blocks not in
+// ascending steps of 8 from 0x0000, a block after the closing band write), a write into
+// 0x0FD0..0x0FDF other than the closing band byte, a block write into 0x0FF0..0x0FFF outside the
 // squelch levels, a wrong length, an unknown command or a missing ACK after a
 // data reply is a protocol violation: the radio records it and stops
 // answering until it is reset with ResetProtocolState.
@@ -40,7 +41,11 @@ enum class SimFaultKind {
     Garbage,    // replaces the reply at `address` with seeded random bytes
     Disconnect, // hangs up the line when the request at `address` arrives
     Delay,      // answers the request at `address` only after `delayMs`
+    Stray,      // sends kStrayBytes seeded random bytes before the reply at `address`
 };
+
+// How many bytes of line noise a Stray fault puts before a reply.
+inline constexpr int kStrayBytes = 3;
 
 struct SimFault {
     SimFaultKind kind = SimFaultKind::None;
@@ -61,19 +66,27 @@ struct SimOptions {
     // Extra time before every answer, in milliseconds.
     int replyLatencyMs = 0;
     // Emulates the wire at 9600 baud, 8N1: a byte takes 10/9600 s to arrive
-    // and to leave.
-    bool wireTime = false;
+    // and to leave, so no answer comes before its request could have crossed
+    // the line, as with a real radio. Off, the radio answers at once (tests
+    // that need speed).
+    bool wireTime = true;
     // Ignores this many program-mode requests before answering one (a radio
     // switched on late).
     int ignoredProgramRequests = 0;
     // Leaves out the ACK that completes the entry this many times.
     int missingEntryAcks = 0;
     // The radio answers the ACK that completes the entry only this long after
-    // it arrived. The program clears its input right after sending that ACK,
-    // so an answer faster than the program's next step would be discarded.
-    int entryAckTurnaroundMs = 20;
+    // it arrived (a radio slow to switch into programming mode).
+    int entryAckTurnaroundMs = 0;
     SimFault fault;
 };
+
+// A radio that answers at once, without the wire's time.
+inline SimOptions InstantReplies() {
+    SimOptions options;
+    options.wireTime = false;
+    return options;
+}
 
 // One request as the radio understood it.
 struct SimRequest {

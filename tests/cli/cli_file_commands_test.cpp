@@ -132,6 +132,13 @@ TEST(CliUsage, WrongCallsGiveExitOneAndTextNoEditorHoldsExitThree) {
         {"edit", dir.File("in.dat"), "-o", out, "a:b=c"},
         {"edit", dir.File("in.dat"), "-o", out, "1:1=145.125", "-o", out},
         {"edit", dir.File("in.dat"), "-o"},
+        // Numbers out of range, before any port is opened.
+        {"read", "--port", dir.File("port"), "-o", out, "--retry", "99999999999"},
+        {"write", "--port", dir.File("port"), dir.File("in.dat"), "--retry", "1001"},
+        {"squelch-read", "--port", dir.File("port"), dir.File("in.dat"), "--retry", "-1"},
+        {"simulate", "--seed", "4294967296"},
+        {"simulate", "--latency", "99999999999999999999"},
+        {"simulate", "--at", "0x1000"},
     };
     for (const auto& args : cases) {
         const CliRun run = RunCli(args, dir.Path().string());

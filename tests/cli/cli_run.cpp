@@ -3,13 +3,17 @@
 #include "tests/settings/temp_dir.h"
 
 #include <algorithm>
+#include <chrono>
+#include <csignal>
 #include <fcntl.h>
 #include <spawn.h>
 #include <sys/wait.h>
+#include <thread>
 
 extern char** environ;
 
-CliRun RunCli(const std::vector<std::string>& args, const std::string& scratch) {
+CliRun RunCli(const std::vector<std::string>& args, const std::string& scratch,
+              const std::function<bool()>& interruptWhen) {
     const std::string outPath = scratch + "/cli.out";
     const std::string errPath = scratch + "/cli.err";
     std::vector<std::string> all{PROGRAM_CLI_PATH};
@@ -30,7 +34,19 @@ CliRun RunCli(const std::vector<std::string>& args, const std::string& scratch) 
     pid_t pid = 0;
     if (posix_spawn(&pid, PROGRAM_CLI_PATH, &actions, nullptr, argv.data(), environ) == 0) {
         int status = 0;
-        ::waitpid(pid, &status, 0);
+        bool exited = false;
+        for (bool sent = !interruptWhen; !sent && !exited;) {
+            exited = ::waitpid(pid, &status, WNOHANG) == pid;
+            if (!exited && interruptWhen()) {
+                ::kill(pid, SIGINT);
+                sent = true;
+            } else if (!exited) {
+                std::this_thread::sleep_for(std::chrono::milliseconds(1));
+            }
+        }
+        if (!exited) {
+            ::waitpid(pid, &status, 0);
+        }
         run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
     }
     posix_spawn_file_actions_destroy(&actions);

@@ -93,4 +93,31 @@ TEST(CliShow, PlainOutputIsATableOfTheSetChannels) {
     EXPECT_NE(zh.out.find("接收频率"), std::string::npos);
 }
 
+// Control characters of a channel name (an escape sequence would clear the
+// terminal) are written escaped in the table, as the JSON escapes them; the
+// columns stay aligned on the escaped text.
+TEST(CliShow, PlainOutputEscapesControlCharactersOfNames) {
+    TempDir dir;
+    RadioImage image = SampleImage();
+    const std::uint8_t name[] = {'A', 0x1B, '[', '2', 'J', 0x07, 'B', 0xFF};
+    std::copy(std::begin(name), std::end(name), image.data() + 16); // record 0's name
+    WriteFile(dir.File("in.dat"), ImageBytes(image));
+
+    const CliRun run = RunCli({"show", dir.File("in.dat")}, dir.Path().string());
+
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    for (const char c : run.out) {
+        EXPECT_TRUE(c == '\n' || static_cast<unsigned char>(c) >= 0x20) << static_cast<int>(c);
+    }
+    const std::string header = run.out.substr(0, run.out.find('\n'));
+    const std::size_t at = run.out.find("\n1 ");
+    ASSERT_NE(at, std::string::npos) << run.out;
+    const std::string first = run.out.substr(at + 1, run.out.find('\n', at + 1) - at - 1);
+    EXPECT_NE(first.find("  A\\x1B[2J\\x07B  "), std::string::npos) << first;
+    EXPECT_EQ(first.find("High"), header.find("Power")) << header << '\n' << first;
+    const QJsonObject json = ShowJson(dir.File("in.dat"), "", dir);
+    EXPECT_EQ(json["channels"].toArray()[0].toObject()["name"].toString(), QString("A\x1B[2J\x07"
+                                                                                   "B"));
+}
+
 } // namespace

@@ -50,7 +50,7 @@ TEST(CliTransfer, ReadThenWriteCopiesOneRadioIntoAnother) {
     for (std::size_t i = 0x17D2; i < 0x17D8; ++i) {
         sample[i] = 0xFF; // no password: a new document can read it
     }
-    auto source = Radio({}, &sample);
+    auto source = Radio(InstantReplies(), &sample);
     const std::string out = dir.File("read.dat");
     const std::string log = dir.File("wire.log");
 
@@ -69,7 +69,7 @@ TEST(CliTransfer, ReadThenWriteCopiesOneRadioIntoAnother) {
     }
     EXPECT_EQ(ReadFile(log).find("open " + source->DevicePath() + " ok"), 11u);
 
-    auto target = Radio({}, nullptr);
+    auto target = Radio(InstantReplies(), nullptr);
     const CliRun write =
         RunCli({"write", "--port", target->DevicePath(), out}, dir.Path().string());
     ASSERT_EQ(write.exitCode, 0) << write.err;
@@ -86,7 +86,7 @@ TEST(CliTransfer, ReadThenWriteCopiesOneRadioIntoAnother) {
     EXPECT_EQ(written[0x0BFF], got[0x0BFF]);
 }
 
-TEST(CliTransfer, FailuresPrintTheMessageExitFourAndWriteNothing) {
+TEST(CliTransfer, FailuresPrintTheMessageExitWithTheirCodeAndWriteNothing) {
     TempDir dir;
     const std::string templ = dir.File("template.dat");
     RadioImage withPassword = SampleImage();
@@ -99,18 +99,19 @@ TEST(CliTransfer, FailuresPrintTheMessageExitFourAndWriteNothing) {
         SimOptions options;
         bool useTemplate;
         const char* message;
+        int exitCode; // 5: the radio refused; 4: the link failed
     };
-    SimOptions band5;
+    SimOptions band5 = InstantReplies();
     band5.bandType = 5;
-    SimOptions passwordRadio;
+    SimOptions passwordRadio = InstantReplies();
     passwordRadio.password = "123456";
-    SimOptions shortReply;
+    SimOptions shortReply = InstantReplies();
     shortReply.fault = {SimFaultKind::ShortReply, 0x0200, 11, 0, 1};
     const Case cases[] = {
-        {"band type", band5, false, "Band type error"},
-        {"password", passwordRadio, true, "Password Error!"},
+        {"band type", band5, false, "Band type error", 5},
+        {"password", passwordRadio, true, "Password Error!", 5},
         {"short reply", shortReply, false,
-         "Program Interrupt, Please reset the radio and try again"},
+         "Program Interrupt, Please reset the radio and try again", 4},
     };
     for (const Case& c : cases) {
         auto radio = Radio(c.options, nullptr);
@@ -120,7 +121,7 @@ TEST(CliTransfer, FailuresPrintTheMessageExitFourAndWriteNothing) {
             args.insert(args.end(), {"--template", templ});
         }
         const CliRun run = RunCli(args, dir.Path().string());
-        EXPECT_EQ(run.exitCode, 4) << c.name;
+        EXPECT_EQ(run.exitCode, c.exitCode) << c.name;
         EXPECT_NE(run.err.find(c.message), std::string::npos) << c.name << ": " << run.err;
         EXPECT_FALSE(std::filesystem::exists(out)) << c.name;
     }
@@ -132,7 +133,7 @@ TEST(CliTransfer, FailuresPrintTheMessageExitFourAndWriteNothing) {
     EXPECT_EQ(RunCli({"read", "-o", dir.File("x.dat")}, dir.Path().string()).exitCode, 1);
 
     // An output that cannot be saved is found before the radio is touched.
-    auto untouched = Radio({}, nullptr);
+    auto untouched = Radio(InstantReplies(), nullptr);
     for (const std::string& out : {dir.File("no-folder/out.dat"), dir.Path().string()}) {
         const CliRun run =
             RunCli({"read", "--port", untouched->DevicePath(), "-o", out}, dir.Path().string());
@@ -142,11 +143,29 @@ TEST(CliTransfer, FailuresPrintTheMessageExitFourAndWriteNothing) {
     EXPECT_TRUE(untouched->ReceivedBytes().empty());
 }
 
+// Ctrl+C during a transfer is the Cancel button: the port is closed, nothing
+// is saved, and the exit code tells a cancel from a failure.
+TEST(CliTransfer, CtrlCCancelsWithExitSix) {
+    TempDir dir;
+    SimOptions options = InstantReplies();
+    options.fault.kind = SimFaultKind::Silent; // the entry attempts go on until cancelled
+    auto radio = Radio(options, nullptr);
+    const std::string out = dir.File("out.dat");
+
+    const CliRun run =
+        RunCli({"read", "--port", radio->DevicePath(), "-o", out, "--retry", "1000"},
+               dir.Path().string(), [&] { return radio->Stats().programModeRequests > 0; });
+
+    EXPECT_EQ(run.exitCode, 6) << run.err;
+    EXPECT_NE(run.err.find("transfer cancelled"), std::string::npos) << run.err;
+    EXPECT_FALSE(std::filesystem::exists(out));
+}
+
 TEST(CliTransfer, RetryAnswersTheCommunicationErrorPrompt) {
     TempDir dir;
     const std::string file = dir.File("doc.dat");
     ASSERT_EQ(RunCli({"new", file}, dir.Path().string()).exitCode, 0);
-    SimOptions options;
+    SimOptions options = InstantReplies();
     options.missingEntryAcks = 1; // the first entry ends without its ACK: one prompt
     for (const bool retry : {false, true}) {
         auto radio = Radio(options, nullptr);
@@ -211,7 +230,8 @@ TEST(CliTransfer, SimulateCommandServesAReadAndDumpsItsMemory) {
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_adddup2(&actions, pipeFds[1], 1);
     posix_spawn_file_actions_addclose(&actions, pipeFds[0]);
-    std::vector<std::string> all{PROGRAM_CLI_PATH, "simulate", "--dat", dat, "--dump", dump};
+    std::vector<std::string> all{PROGRAM_CLI_PATH, "simulate", "--instant", "--dat", dat,
+                                 "--dump",         dump};
     std::vector<char*> argv;
     for (std::string& a : all) {
         argv.push_back(a.data());

@@ -70,7 +70,8 @@ unsigned BE16(const RadioImage& image, std::size_t at) {
 
 // The simulated radio with this memory, answering on a pseudo-terminal that
 // g_portName names; null when no pseudo-terminal could be made.
-std::unique_ptr<SimulatedRadio> StartRadio(const RadioMemory& memory, SimOptions options = {}) {
+std::unique_ptr<SimulatedRadio> StartRadio(const RadioMemory& memory,
+                                           SimOptions options = InstantReplies()) {
     auto radio = std::make_unique<SimulatedRadio>(options);
     radio->SetMemory(memory);
     std::string error;
@@ -549,7 +550,7 @@ void SignallingDialogsTest::squelchReadAndWriteAgainstTheRadio() {
 }
 
 void SignallingDialogsTest::squelchShortReplyKeepsTheLevels() {
-    SimOptions options;
+    SimOptions options = InstantReplies();
     options.fault.kind = SimFaultKind::ShortReply;
     options.fault.address = 0x0FF6;
     options.fault.shortLength = 6;

@@ -10,12 +10,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace {
 
 constexpr std::uint8_t kAckByte = 0x06;
 
 struct CloneRig {
-    explicit CloneRig(const SimOptions& options = {}) : radio(StartRadio(options)) {}
+    explicit CloneRig(const SimOptions& options = InstantReplies()) : radio(StartRadio(options)) {}
 
     TransferResult Run(TransferDirection direction) {
         CloneEngine engine(link, observer, cancel);
@@ -163,7 +165,7 @@ struct BandCase {
 class BandTypes : public ::testing::TestWithParam<BandCase> {};
 
 TEST_P(BandTypes, RefusedAfterTheSecondBandBlockOrAcceptedWithTwoEntries) {
-    SimOptions options;
+    SimOptions options = InstantReplies();
     options.bandType = GetParam().bandType;
     CloneRig rig(options);
     // An accepted radio goes on to the blocks; stop after the first row.
@@ -204,7 +206,7 @@ TEST(CloneTransfer, PasswordCheck) {
         bool matches;
     };
     for (const Case& c : {Case{"123457", false}, Case{"123456", true}}) {
-        SimOptions options;
+        SimOptions options = InstantReplies();
         options.password = "123456";
         CloneRig rig(options);
         for (std::size_t i = 0; i < layout::kPasswordSize; ++i) {
@@ -243,7 +245,7 @@ class InjectedFaults : public ::testing::TestWithParam<FaultCase> {};
 
 TEST_P(InjectedFaults, EndWithProgramInterrupt) {
     const FaultCase& c = GetParam();
-    SimOptions options;
+    SimOptions options = InstantReplies();
     options.fault.kind = c.kind;
     options.fault.address = c.address;
     options.fault.shortLength = c.shortLength;
@@ -292,8 +294,50 @@ INSTANTIATE_TEST_SUITE_P(
                                 0x0200, 0, LinkFault::Io}),
     [](const ::testing::TestParamInfo<FaultCase>& info) { return std::string(info.param.name); });
 
+// A read reply whose header does not echo its request (noise in its place,
+// stray bytes before it) is acknowledged and asked for once more: the read
+// completes with the radio's data, at a data block as at the band and the
+// password check.
+TEST(CloneTransfer, AReplyWithAForeignHeaderIsAskedForAgain) {
+    struct Case {
+        SimFaultKind kind;
+        int address;
+    };
+    for (const Case& c : {Case{SimFaultKind::Garbage, 0x0800}, Case{SimFaultKind::Stray, 0x0800},
+                          Case{SimFaultKind::Stray, 0x0FD8}, Case{SimFaultKind::Garbage, 0x0FE0},
+                          Case{SimFaultKind::Stray, 0x0C30}}) {
+        SCOPED_TRACE(c.address);
+        SimOptions options = InstantReplies();
+        options.fault.kind = c.kind;
+        options.fault.address = c.address;
+        CloneRig rig(options);
+        const RadioMemory memory = PatternMemory(5);
+        rig.radio->SetMemory(memory);
+        rig.image[layout::kPassword] = 0xFF;
+
+        const TransferResult result = rig.Run(TransferDirection::Read);
+
+        ASSERT_EQ(result.outcome, TransferOutcome::Completed)
+            << static_cast<int>(result.fault) << " at " << result.faultAddress;
+        EXPECT_TRUE(rig.observer.messages.empty());
+        EXPECT_TRUE(rig.radio->Violations().empty());
+        // The block, its ACK and the block again: once in the whole read.
+        const std::vector<SimRequest> requests = rig.radio->Requests();
+        const std::vector<SimRequest> retry{
+            {'R', c.address, 8}, {'A', c.address, 1}, {'R', c.address, 8}};
+        const auto found =
+            std::search(requests.begin(), requests.end(), retry.begin(), retry.end());
+        ASSERT_NE(found, requests.end());
+        EXPECT_EQ(std::search(found + 1, requests.end(), retry.begin(), retry.end()),
+                  requests.end());
+        for (int address = 0; address < kRadioMemorySize; ++address) {
+            ASSERT_EQ(rig.image[ImageOffsetOfRadioAddress(address)], memory[address]) << address;
+        }
+    }
+}
+
 TEST(CloneTransfer, DelayedAnswerWithinTheDeadlineIsAccepted) {
-    SimOptions options;
+    SimOptions options = InstantReplies();
     options.fault.kind = SimFaultKind::Delay;
     options.fault.address = 0x0FE0;
     options.fault.delayMs = 400; // well inside 12 * 100 + 90 ms
@@ -305,7 +349,7 @@ TEST(CloneTransfer, DelayedAnswerWithinTheDeadlineIsAccepted) {
 }
 
 TEST(CloneTransfer, SilentRadioPromptsAfterFifteenAttemptsAndRetryStartsFifteenMore) {
-    SimOptions options;
+    SimOptions options = InstantReplies();
     options.fault.kind = SimFaultKind::Silent;
     CloneRig rig(options);
     std::vector<int> requestsAtPrompt;
@@ -329,7 +373,7 @@ TEST(CloneTransfer, SilentRadioPromptsAfterFifteenAttemptsAndRetryStartsFifteenM
 TEST(CloneTransfer, MissingAckAfterTheIdentification) {
     // With the failure count at most 5: the prompt; Retry then succeeds.
     {
-        SimOptions options;
+        SimOptions options = InstantReplies();
         options.missingEntryAcks = 1;
         CloneRig rig(options);
         rig.observer.answers = {PromptAnswer::Retry};
@@ -340,7 +384,7 @@ TEST(CloneTransfer, MissingAckAfterTheIdentification) {
     }
     // With the failure count above 5 (five attempts unanswered first): Program Interrupt.
     {
-        SimOptions options;
+        SimOptions options = InstantReplies();
         options.ignoredProgramRequests = 5;
         options.missingEntryAcks = 1;
         CloneRig rig(options);

@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <optional>
 
@@ -66,19 +67,14 @@ Lines ProgramRequest(Entry entry) {
 }
 
 // From the identification request to the read of the ACK that ends the entry.
-Lines Identification(Entry entry) {
-    Lines lines{"sleep 1", "clear", "write 4D 02", "read 8", "clear", "write 06"};
-    if (entry == Entry::Clone) {
-        lines.push_back("clear");
-    }
-    Add(lines, {"sleep 1", "read 1"});
-    return lines;
+Lines Identification() {
+    return {"sleep 1", "clear", "write 4D 02", "read 8", "clear", "write 06", "sleep 1", "read 1"};
 }
 
 Lines EntryCalls(Entry entry) {
     Lines lines = ProgramRequest(entry);
     lines.push_back("read 1");
-    Add(lines, Identification(entry));
+    Add(lines, Identification());
     return lines;
 }
 
@@ -352,7 +348,7 @@ TEST(EngineSteps, EntryReadsTheAckASecondTimeOnlyAfterAReadWithoutError) {
             Add(expected, ProgramRequest(Entry::Squelch));
             expected.push_back("read 1");
         }
-        Add(expected, Identification(Entry::Squelch));
+        Add(expected, Identification());
         Add(expected, {"clear", RequestLine('R', 0x0FF6, 4), "sleep 1", "read 8", "close"});
         ExpectSameCalls(rig.link.Transcript(), expected);
         EXPECT_EQ(result.outcome, TransferOutcome::Completed);
@@ -426,6 +422,86 @@ TEST(EngineSteps, ReadFaultsAtAChosenStep) {
         // The faulty read was the last one: the port closed right after it.
         EXPECT_EQ(calls[calls.size() - 2].op, ScriptedLink::Op::Read);
         EXPECT_EQ(rig.link.UnreadReplies(), CloneReadReplies(memory).size() - c.readIndex - 1);
+    }
+}
+
+// Reply headers on a clone read: a radio whose first reply echoes its request
+// ("W", address, 8) must echo every request; a reply that does not is
+// acknowledged and asked for once more, and a second one ends the transfer.
+// A radio whose first reply has another header is not examined.
+TEST(EngineSteps, ReplyHeadersOfARadioThatEchoesItsRequests) {
+    const RadioMemory memory = TestMemory();
+    const std::size_t block = CloneReadReplyIndex(0x0100);
+    const std::size_t password = CloneReadReplyIndex(0) - 2;
+    const ByteVector foreign{0x00, 0x57, 0x01, 0x00};
+    auto withHeader = [](ByteVector reply, const ByteVector& header) {
+        std::copy(header.begin(), header.end(), reply.begin());
+        return reply;
+    };
+    struct Case {
+        const char* name;
+        std::vector<std::pair<std::size_t, ByteVector>> headers; // reply index, header
+        int retried;                                             // -1: none
+        LinkFault fault;
+    };
+    const Case cases[] = {
+        {"a foreign header at a data block", {{block, foreign}}, 0x0100, LinkFault::None},
+        {"a foreign header at the password block", {{password, foreign}}, 0x0FE0, LinkFault::None},
+        {"a foreign header twice", {{block, foreign}}, 0x0100, LinkFault::BadReply},
+        {"another radio: first header zero, then any",
+         {{3, {0, 0, 0, 0}}, {block, foreign}},
+         -1,
+         LinkFault::None},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Replies replies = CloneReadReplies(memory);
+        for (const auto& [index, header] : c.headers) {
+            replies[index] = withHeader(replies[index], header);
+        }
+        if (c.retried >= 0) {
+            // The reply to the second request, foreign again when the case says so.
+            const std::size_t at = c.retried == 0x0FE0 ? password : block;
+            const ByteVector again =
+                c.fault == LinkFault::BadReply ? replies[at] : BlockReply(memory, c.retried);
+            replies.insert(replies.begin() + static_cast<std::ptrdiff_t>(at) + 2, {again, {0x06}});
+        }
+        Rig rig;
+        rig.link.Script(replies);
+
+        const TransferResult result = rig.Clone(TransferDirection::Read);
+
+        EXPECT_EQ(result.fault, c.fault);
+        EXPECT_FALSE(rig.link.IsOpen());
+        const Lines calls = rig.link.Transcript();
+        if (c.fault == LinkFault::BadReply) {
+            EXPECT_EQ(result.outcome, TransferOutcome::Failed);
+            EXPECT_EQ(result.faultAddress, c.retried);
+            EXPECT_EQ(rig.observer.messages, std::vector<LinkMessage>{kMsgProgramInterrupt});
+            // Nothing of the foreign replies reached the image.
+            EXPECT_EQ(rig.image[0x0100], RadioImage{}[0x0100]);
+            EXPECT_EQ(Lines(calls.end() - 5, calls.end()),
+                      (Lines{"read 1", "clear", RequestLine('R', 0x0100, 8), "read 12", "close"}));
+            continue;
+        }
+        EXPECT_EQ(result.outcome, TransferOutcome::Completed);
+        EXPECT_TRUE(rig.observer.messages.empty());
+        EXPECT_EQ(rig.link.UnreadReplies(), 0u);
+        RadioImage expected;
+        CopyRadioMemoryToImage(memory, expected);
+        EXPECT_TRUE(rig.image == expected);
+        Lines expectedCalls = CloneReadCalls();
+        if (c.retried >= 0) {
+            // The foreign reply's ACK exchange, cleared before, then the request again.
+            const std::string request = RequestLine('R', c.retried, 8);
+            auto at = std::find(expectedCalls.begin(), expectedCalls.end(), request) + 2;
+            const Lines ack = c.retried == 0x0FE0 ? Lines{"clear", "write 06", "read 1"}
+                                                  : Lines{"sleep 1", "clear", "write 06", "read 1"};
+            Lines inserted = ack;
+            Add(inserted, {"clear", request, "read 12"});
+            expectedCalls.insert(at, inserted.begin(), inserted.end());
+        }
+        ExpectSameCalls(calls, expectedCalls);
     }
 }
 

@@ -39,7 +39,7 @@ public:
 };
 
 // A simulated radio serving a pseudo-terminal for one test.
-std::unique_ptr<SimulatedRadio> StartRadio(const SimOptions& options = {});
+std::unique_ptr<SimulatedRadio> StartRadio(const SimOptions& options = InstantReplies());
 
 // Radio memory filled with a seeded pattern (band type 3, no password), so
 // that every block differs.

@@ -10,7 +10,8 @@
 namespace {
 
 struct SquelchRig {
-    explicit SquelchRig(const SimOptions& options = {}) : radio(StartRadio(options)) {}
+    explicit SquelchRig(const SimOptions& options = InstantReplies())
+        : radio(StartRadio(options)) {}
 
     std::unique_ptr<SimulatedRadio> radio;
     QtSerialLink link;
@@ -57,7 +58,7 @@ TEST(SquelchTransfer, ReadSendsOneRequestAndNoAck) {
 TEST(SquelchTransfer, ReadWorksWithWireTimeAndSlowReplies) {
     SimOptions wire;
     wire.wireTime = true;
-    SimOptions slow;
+    SimOptions slow = InstantReplies();
     slow.replyLatencyMs = 60;
     for (const SimOptions& options : {wire, slow}) {
         SquelchRig rig(options);
@@ -96,7 +97,7 @@ TEST(SquelchTransfer, WriteSendsFourPlusFourBytesAfterStoringTheLevels) {
 }
 
 TEST(SquelchTransfer, ShortReplyKeepsTheOldLevels) {
-    SimOptions options;
+    SimOptions options = InstantReplies();
     options.fault.kind = SimFaultKind::ShortReply;
     options.fault.address = 0x0FF6;
     options.fault.shortLength = 6;
@@ -115,7 +116,7 @@ TEST(SquelchTransfer, ShortReplyKeepsTheOldLevels) {
 }
 
 TEST(SquelchTransfer, MissingAckAfterTheWrite) {
-    SimOptions options;
+    SimOptions options = InstantReplies();
     options.fault.kind = SimFaultKind::NoAck;
     options.fault.address = 0x0FF6;
     SquelchRig rig(options);
@@ -132,7 +133,7 @@ TEST(SquelchTransfer, MissingAckAfterTheWrite) {
 TEST(SquelchTransfer, EntryFailuresPromptAndOpenFailureStops) {
     // The radio's first entry misses its closing ACK: prompt, Retry, success.
     {
-        SimOptions options;
+        SimOptions options = InstantReplies();
         options.missingEntryAcks = 1;
         SquelchRig rig(options);
         rig.observer.answers = {PromptAnswer::Retry};

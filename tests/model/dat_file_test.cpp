@@ -176,6 +176,30 @@ TEST(DatFile, SaveTargetIsCheckedBeforeWork) {
     EXPECT_TRUE(OtherEntries(dir, {"plain.dat"}).empty());
 }
 
+// Only a regular file, or a symbolic link to one, is ever replaced: a pipe
+// (standing for a device node), a link to a pipe and a link to nothing are
+// refused before any work and by the save itself, and stay as they were.
+TEST(DatFile, SaveOverSomethingElseThanARegularFileIsRefused) {
+    TempDir dir;
+    const std::string pipe = dir.File("pipe.dat");
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0666), 0);
+    const std::string linkToPipe = dir.File("link.dat");
+    fs::create_symlink(pipe, linkToPipe);
+    const std::string dangling = dir.File("dangling.dat");
+    fs::create_symlink(dir.File("nowhere.dat"), dangling);
+    for (const std::string& path : {pipe, linkToPipe, dangling}) {
+        for (const FileResult& result :
+             {CheckSaveTarget(path), WriteDatFile(path, PatternImage())}) {
+            EXPECT_EQ(result.error, FileError::CannotWrite) << path;
+            EXPECT_EQ(result.message, "Not a regular file, nothing was saved: " + path);
+        }
+    }
+    EXPECT_TRUE(fs::is_fifo(pipe));
+    EXPECT_TRUE(fs::is_symlink(linkToPipe));
+    EXPECT_TRUE(fs::is_symlink(dangling));
+    EXPECT_TRUE(OtherEntries(dir, {"pipe.dat", "link.dat", "dangling.dat"}).empty());
+}
+
 TEST(DatFile, SaveIntoAFolderThatCannotBeWritten) {
     TempDir dir;
     const std::string writable = dir.File("writable.dat");

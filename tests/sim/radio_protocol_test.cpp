@@ -87,6 +87,8 @@ TEST(RadioProtocol, ViolationsStopTheRadio) {
     };
     const Case cases[] = {
         {"read skips a block", Cat({Request('R', 0, 8), {0x06}, Request('R', 0x10, 8)})},
+        {"read goes back past the last block",
+         Cat({Request('R', 0, 8), {0x06}, Request('R', 8, 8), {0x06}, Request('R', 0, 8)})},
         {"read session starts mid-memory", Request('R', 0x0100, 8)},
         {"read past the memory", Cat({Request('R', 0x0FF8, 8), {0x06}, Request('R', 0x1000, 8)})},
         {"read of wrong length", Request('R', 0x0000, 0x10)},
@@ -214,6 +216,31 @@ TEST(RadioProtocol, SeededFaultPositionsArePinned) {
     EXPECT_EQ(garbage.address, 0x0BD8);
     EXPECT_EQ(garbage.reply,
               (Bytes{0x28, 0x47, 0x58, 0x09, 0xDE, 0x37, 0xCC, 0x57, 0x9E, 0x34, 0x7E, 0x83}));
+}
+
+// Stray bytes come before one reply, the same ones for the same seed; the
+// block may then be asked for again and comes clean, the order going on.
+TEST(RadioProtocol, StrayBytesBeforeAReplyAndTheBlockReadAgain) {
+    SimOptions options;
+    options.fault = {SimFaultKind::Stray, 0x0008, 11, 0, 42};
+    RadioProtocol radio(DefaultRadioMemory(), options);
+    RadioProtocol twin(DefaultRadioMemory(), options);
+    RadioProtocol clean(DefaultRadioMemory(), {});
+    const Bytes firstBlock = Cat({kEntry, Request('R', 0, 8), {0x06}});
+    Feed(radio, firstBlock);
+    Feed(twin, firstBlock);
+    Feed(clean, firstBlock);
+    const Bytes cleanReply = Feed(clean, Request('R', 8, 8));
+
+    const Bytes noisy = Feed(radio, Request('R', 8, 8));
+    ASSERT_EQ(noisy.size(), kStrayBytes + cleanReply.size());
+    EXPECT_EQ(Bytes(noisy.begin() + kStrayBytes, noisy.end()), cleanReply);
+    EXPECT_EQ(Feed(twin, Request('R', 8, 8)), noisy);
+
+    EXPECT_EQ(Feed(radio, Cat({{0x06}, Request('R', 8, 8)})), Cat({{0x06}, cleanReply}));
+    EXPECT_EQ(Feed(radio, Cat({{0x06}, Request('R', 0x10, 8), {0x06}})).size(), 1u + 12u + 1u);
+    EXPECT_TRUE(radio.Violations().empty()) << radio.Violations().front();
+    EXPECT_EQ(radio.Stats().blocksRead, 4);
 }
 
 TEST(RadioProtocol, LateRadioAndMissingEntryAck) {

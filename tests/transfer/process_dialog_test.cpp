@@ -70,7 +70,7 @@ private slots:
     void viewClosedDuringTransfer();
 
 private:
-    void startRadio(SimOptions options = {});
+    void startRadio(SimOptions options = InstantReplies());
     CProcessDlg* dialog() const { return m_view->ProcessDialog(); }
     void pressStart();
     void waitUntilEnded();
@@ -211,7 +211,7 @@ void ProcessDialogTest::cancelBeforeStartOpensNoPort() {
 }
 
 void ProcessDialogTest::cancelDuringTransfer() {
-    SimOptions options;
+    SimOptions options = InstantReplies();
     options.wireTime = true;
     startRadio(options);
     MessageRecorder messages;
@@ -261,7 +261,7 @@ void ProcessDialogTest::failuresEndWithTheirMessage() {
     QFETCH(QString, password);
     QFETCH(int, shortReplyAt);
     QFETCH(QString, message);
-    SimOptions options;
+    SimOptions options = InstantReplies();
     options.bandType = static_cast<std::uint8_t>(bandType);
     if (!password.isEmpty()) {
         options.password = password.toStdString();
@@ -292,7 +292,7 @@ void ProcessDialogTest::failuresEndWithTheirMessage() {
 void ProcessDialogTest::communicationErrorPrompt() {
     // A radio that never answers: after 15 attempts the prompt; Retry starts
     // 15 more, Cancel ends the transfer with the port closed.
-    SimOptions options;
+    SimOptions options = InstantReplies();
     options.fault.kind = SimFaultKind::Silent;
     startRadio(options);
     MessageRecorder messages;
@@ -314,7 +314,7 @@ void ProcessDialogTest::communicationErrorPrompt() {
 }
 
 void ProcessDialogTest::noSecondTransferWhileRunning() {
-    SimOptions options;
+    SimOptions options = InstantReplies();
     options.wireTime = true;
     startRadio(options);
     MessageRecorder messages;
@@ -349,7 +349,7 @@ void ProcessDialogTest::directionChangesWhileWaiting() {
 }
 
 void ProcessDialogTest::viewClosedDuringTransfer() {
-    SimOptions options;
+    SimOptions options = InstantReplies();
     options.wireTime = true;
     startRadio(options);
     MessageRecorder messages;
