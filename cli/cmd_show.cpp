@@ -75,10 +75,10 @@ void PrintTable(const ChannelTable& table, const QJsonObject& sections) {
             widths[c] = std::max(widths[c], GbkByteLength(cellText(row, c)));
         }
     }
-    const auto printLine = [&widths](const auto& cellText) {
+    const auto printLine = [&widths](const auto& columnText) {
         std::string line;
         for (int c = 0; c <= kChannelColumns; ++c) {
-            line += Pad(cellText(c), widths[c] + 2);
+            line += Pad(columnText(c), widths[c] + 2);
         }
         line.erase(line.find_last_not_of(' ') + 1);
         std::cout << line << '\n';

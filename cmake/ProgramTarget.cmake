@@ -5,6 +5,13 @@ function(program_target_defaults target)
     target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR})
 endfunction()
 
+# A name that hides another (a local, a parameter, a member) is an error in
+# the layers and the programs. Tests leave it off: the parameterised-test
+# macros of GoogleTest declare names that hide the test's own.
+function(program_shadow_warnings target)
+    target_compile_options(${target} PRIVATE -Wshadow)
+endfunction()
+
 # A static library made of every .cpp in the calling folder (and, with
 # RECURSE, below it), so that adding a file needs no edit here. LIBS are
 # linked publicly.
@@ -17,6 +24,7 @@ function(program_folder_library target)
     endif()
     add_library(${target} STATIC ${sources})
     program_target_defaults(${target})
+    program_shadow_warnings(${target})
     target_link_libraries(${target} PUBLIC ${ARG_LIBS})
 endfunction()
 

@@ -43,8 +43,8 @@ RadioMemory DefaultRadioMemory() {
 }
 
 struct SimulatedRadio::State {
-    explicit State(const SimOptions& options)
-        : options(options), protocol(DefaultRadioMemory(), options) {}
+    explicit State(const SimOptions& chosen)
+        : options(chosen), protocol(DefaultRadioMemory(), chosen) {}
 
     void Serve();
     void Send(const RadioAnswer& answer, Clock::time_point requestDone);

@@ -23,11 +23,11 @@ void StoreFields(const FieldTable& table, const FieldValues& values, RadioImage&
     }
 }
 
-const FieldSpec& FieldPage::Field(std::string_view name) const {
-    if (const FieldSpec* spec = FindField(fields, name)) {
+const FieldSpec& FieldPage::Field(std::string_view fieldName) const {
+    if (const FieldSpec* spec = FindField(fields, fieldName)) {
         return *spec;
     }
-    throw std::out_of_range("page \"" + this->name + "\" has no field \"" + std::string(name) +
+    throw std::out_of_range("page \"" + name + "\" has no field \"" + std::string(fieldName) +
                             "\"");
 }
 
