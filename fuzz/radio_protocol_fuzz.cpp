@@ -7,6 +7,7 @@
 // after a reset the radio answers a clean programming-mode entry.
 
 #include "fuzz/fuzz_check.h"
+#include "model/image_layout.h"
 #include "sim/radio_protocol.h"
 
 #include <algorithm>
@@ -43,8 +44,9 @@ SimOptions OptionsFrom(const std::uint8_t* bytes) {
 
 bool RadioOwned(int address) {
     const bool bandBlock = address >= 0x0FD0 && address < 0x0FE0 && address != kBandTypeAddress;
-    const bool lastRow = address >= 0x0FF0 &&
-                         (address < kSquelchAddress || address >= kSquelchAddress + kSquelchLength);
+    const bool lastRow =
+        address >= 0x0FF0 &&
+        (address < kSquelchAddress || address >= kSquelchAddress + layout::kSquelchLevelCount);
     return bandBlock || lastRow;
 }
 
