@@ -108,21 +108,38 @@ private:
     }
 
     // Requests the block and returns a reply whose header is accepted. A
-    // reply that is not is acknowledged as any other (the radio then waits
-    // for the next request, and the clear drops what is left of the noise)
-    // and the block is requested once more; a second such reply stops the
-    // transfer.
+    // reply that is not is acknowledged as any other once the line is quiet
+    // (the radio then waits for the next request) and the block is requested
+    // once more; a second such reply stops the transfer.
     Reply RequestCheckedBlock(int address, const Lead& lead, const Lead& ackLead) {
         const Reply reply = RequestBlock(address, lead);
         if (HeaderAccepted(reply, address)) {
             return reply;
         }
+        WaitForQuietLine();
         AcknowledgeBlock(address, Lead{.waitOneMs = ackLead.waitOneMs, .clear = true});
         const Reply again = RequestBlock(address, kClear);
         if (HeaderAccepted(again, address)) {
             return again;
         }
         throw ProgramInterrupt(LinkFault::BadReply, address);
+    }
+
+    // Reads and drops what still arrives after a reply that was not accepted:
+    // stray bytes before a reply leave its end on the line after the read of
+    // twelve bytes, and the ACK read would take a byte of it for the radio's
+    // answer. Done when a read brings nothing (or fails, which the ACK read
+    // then meets); a line that keeps sending is waited out for a few
+    // replies' worth of bytes, and the repeated request meets the rest.
+    void WaitForQuietLine() {
+        constexpr int kMostDroppedBytes = 4 * (kReplyHeaderBytes + kBlockBytes);
+        std::uint8_t dropped = 0;
+        for (int count = 0; count < kMostDroppedBytes; ++count) {
+            const ReadResult result = m_steps.Link().Read(&dropped, 1);
+            if (result.error || result.count == 0) {
+                return;
+            }
+        }
     }
 
     // Sends the ACK for a received block and expects the radio's ACK.

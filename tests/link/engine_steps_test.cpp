@@ -465,6 +465,8 @@ TEST(EngineSteps, ReplyHeadersOfARadioThatEchoesItsRequests) {
             const ByteVector again =
                 c.fault == LinkFault::BadReply ? replies[at] : BlockReply(memory, c.retried);
             replies.insert(replies.begin() + static_cast<std::ptrdiff_t>(at) + 2, {again, {0x06}});
+            // Before the foreign reply's ACK, a read that brings nothing: the line is quiet.
+            replies.insert(replies.begin() + static_cast<std::ptrdiff_t>(at) + 1, ByteVector{});
         }
         Rig rig;
         rig.link.Script(replies);
@@ -492,12 +494,14 @@ TEST(EngineSteps, ReplyHeadersOfARadioThatEchoesItsRequests) {
         EXPECT_TRUE(rig.image == expected);
         Lines expectedCalls = CloneReadCalls();
         if (c.retried >= 0) {
-            // The foreign reply's ACK exchange, cleared before, then the request again.
+            // Reads until the line is quiet, the foreign reply's ACK exchange,
+            // cleared before, then the request again.
             const std::string request = RequestLine('R', c.retried, 8);
             auto at = std::find(expectedCalls.begin(), expectedCalls.end(), request) + 2;
             const Lines ack = c.retried == 0x0FE0 ? Lines{"clear", "write 06", "read 1"}
                                                   : Lines{"sleep 1", "clear", "write 06", "read 1"};
-            Lines inserted = ack;
+            Lines inserted{"read 1"};
+            Add(inserted, ack);
             Add(inserted, {"clear", request, "read 12"});
             expectedCalls.insert(at, inserted.begin(), inserted.end());
         }
