@@ -5,7 +5,6 @@
 #include "model/image_layout.h"
 
 #include <array>
-#include <optional>
 #include <string>
 
 namespace {
@@ -93,18 +92,17 @@ private:
                reply[2] == static_cast<std::uint8_t>(address & 0xFF) && reply[3] == kBlockBytes;
     }
 
-    // A radio that answers its first request with the request echoed ("W",
-    // address, length) does so for every block; a reply of such a radio that
-    // does not is noise or shifted by stray bytes. The first reply of the
-    // transfer tells which kind of radio it is; the headers of any other
-    // radio are not examined.
+    // A radio that echoes a request in its reply's header ("W", address,
+    // length) does so for every block: once a reply did, a reply that does
+    // not is noise or shifted by stray bytes. Until then the headers are not
+    // examined, so that a radio with other headers still reads and one noisy
+    // reply does not decide the kind of radio.
     bool HeaderAccepted(const Reply& reply, int address) {
-        const bool echoes = EchoesRequest(reply, address);
-        if (!m_echoingRadio) {
-            m_echoingRadio = echoes;
+        if (EchoesRequest(reply, address)) {
+            m_echoingRadio = true;
             return true;
         }
-        return echoes || !*m_echoingRadio;
+        return !m_echoingRadio;
     }
 
     // Requests the block and returns a reply whose header is accepted. A
@@ -247,9 +245,8 @@ private:
     TransferSteps m_steps;
     RadioImage& m_image;
     int m_progress = 0;
-    // Whether the radio echoes each request in its reply's header; unknown
-    // until the first reply.
-    std::optional<bool> m_echoingRadio;
+    // Whether a reply of this transfer echoed its request in its header.
+    bool m_echoingRadio = false;
 };
 
 } // namespace

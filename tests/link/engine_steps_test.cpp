@@ -425,10 +425,11 @@ TEST(EngineSteps, ReadFaultsAtAChosenStep) {
     }
 }
 
-// Reply headers on a clone read: a radio whose first reply echoes its request
-// ("W", address, 8) must echo every request; a reply that does not is
-// acknowledged and asked for once more, and a second one ends the transfer.
-// A radio whose first reply has another header is not examined.
+// Reply headers on a clone read: once a reply of a radio echoed its request
+// ("W", address, 8), every reply must; a reply that does not is acknowledged
+// and asked for once more, and a second one ends the transfer. A foreign
+// header before the first echo is taken as it is, and a radio none of whose
+// replies echoes its request is not examined.
 TEST(EngineSteps, ReplyHeadersOfARadioThatEchoesItsRequests) {
     const RadioMemory memory = TestMemory();
     const std::size_t block = CloneReadReplyIndex(0x0100);
@@ -438,20 +439,27 @@ TEST(EngineSteps, ReplyHeadersOfARadioThatEchoesItsRequests) {
         std::copy(header.begin(), header.end(), reply.begin());
         return reply;
     };
+    using Headers = std::vector<std::pair<std::size_t, ByteVector>>; // reply index, header
+    // The two band replies, the password reply and every block reply.
+    Headers everyReplyForeign{{3, foreign}, {5, foreign}, {password, foreign}};
+    for (int address = 0; address < kRadioMemorySize; address += 8) {
+        everyReplyForeign.emplace_back(CloneReadReplyIndex(address), foreign);
+    }
     struct Case {
         const char* name;
-        std::vector<std::pair<std::size_t, ByteVector>> headers; // reply index, header
-        int retried;                                             // -1: none
+        Headers headers;
+        int retried; // -1: none
         LinkFault fault;
     };
     const Case cases[] = {
         {"a foreign header at a data block", {{block, foreign}}, 0x0100, LinkFault::None},
         {"a foreign header at the password block", {{password, foreign}}, 0x0FE0, LinkFault::None},
         {"a foreign header twice", {{block, foreign}}, 0x0100, LinkFault::BadReply},
-        {"another radio: first header zero, then any",
-         {{3, {0, 0, 0, 0}}, {block, foreign}},
-         -1,
+        {"a foreign first header, then one at a data block",
+         {{3, foreign}, {block, foreign}},
+         0x0100,
          LinkFault::None},
+        {"another radio: no header echoes its request", everyReplyForeign, -1, LinkFault::None},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
