@@ -7,6 +7,7 @@
 // that follow from one another, so that a slip in one of them stops the build.
 
 #include <cstddef>
+#include <cstdint>
 
 namespace layout {
 
@@ -180,6 +181,8 @@ inline constexpr std::size_t kBandCodeSize = 6;
 // V wide, V narrow, U wide, U narrow: a byte each.
 inline constexpr std::size_t kSquelchLevels = 0x17EE;
 inline constexpr int kSquelchLevelCount = 4;
+// The levels of a new document and of a fresh radio.
+inline constexpr std::uint8_t kDefaultSquelchLevels[kSquelchLevelCount] = {0x29, 0x27, 0x22, 0x1E};
 inline constexpr std::size_t kRow255Extra = 0x17F2; // no editor, read only
 inline constexpr std::size_t kRow255ExtraSize = 6;
 

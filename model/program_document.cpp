@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <initializer_list>
+#include <iterator>
 
 namespace {
 
@@ -43,7 +44,8 @@ void FillNewDocumentImage(RadioImage& image) {
     image[kModelIndex] = 0x00;
     NormalizeBandCode(g_bandCode);
     SetImageBandCode(image, g_bandCode);
-    Store(image, kSquelchLevels, {0x29, 0x27, 0x22, 0x1E});
+    std::copy(std::begin(kDefaultSquelchLevels), std::end(kDefaultSquelchLevels),
+              image.data() + kSquelchLevels);
     // Not given a value by the steps above: 0xFF like the rest of the image.
     std::fill(image.data() + kRow255Extra, image.data() + image.size(), std::uint8_t{0xFF});
 }

@@ -11,6 +11,7 @@
 #include <chrono>
 #include <cstring>
 #include <fcntl.h>
+#include <iterator>
 #include <mutex>
 #include <poll.h>
 #include <termios.h>
@@ -37,8 +38,8 @@ RadioMemory DefaultRadioMemory() {
     memory[kBandTypeAddress] = 0x03;
     std::copy(kDefaultBandCode.begin(), kDefaultBandCode.end(),
               memory.begin() + kBandCodeBlockAddress);
-    const std::uint8_t squelch[layout::kSquelchLevelCount] = {0x29, 0x27, 0x22, 0x1E};
-    std::copy(std::begin(squelch), std::end(squelch), memory.begin() + kSquelchAddress);
+    std::copy(std::begin(layout::kDefaultSquelchLevels), std::end(layout::kDefaultSquelchLevels),
+              memory.begin() + kSquelchAddress);
     return memory;
 }
 

@@ -18,7 +18,7 @@ constexpr Level kLevels[layout::kSquelchLevelCount] = {
 
 fields::FieldSpec LevelField(int level) {
     const std::size_t at = layout::kSquelchLevels + static_cast<std::size_t>(level);
-    const std::uint8_t fallback = kDefaults[level];
+    const std::uint8_t fallback = layout::kDefaultSquelchLevels[level];
     fields::FieldSpec spec;
     spec.name = kLevels[level].name;
     spec.label = kLevels[level].label;

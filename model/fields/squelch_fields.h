@@ -2,18 +2,15 @@
 // The four squelch tuning levels (V wide, V narrow, U wide, U narrow) as the
 // Squelch Tuning lists show them: stored byte s is shown as s - 64. Stored
 // values 9..119 are valid; the lists offer 9..118 ("-55" .. "54"). A stored
-// value outside 9..119 shows the level's default, stored 119 shows no
-// selection, and no selection stores the default.
+// value outside 9..119 shows the level's default
+// (layout::kDefaultSquelchLevels), stored 119 shows no selection, and no
+// selection stores the default.
 
 #include "model/fields/field_table.h"
 #include "model/image_layout.h"
 
-#include <cstddef>
-#include <cstdint>
-
 namespace squelch {
 
-inline constexpr std::uint8_t kDefaults[layout::kSquelchLevelCount] = {41, 39, 34, 30};
 inline constexpr int kLowestStored = 9;
 inline constexpr int kHighestStored = 119;
 inline constexpr int kShownOffset = 64;
