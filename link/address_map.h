@@ -47,24 +47,8 @@ static_assert(kLinearEnd + static_cast<int>((layout::kRowCount - layout::kFirstU
                                             layout::kUpperRowBytes) ==
               kRadioMemorySize);
 
-// The transfers cover exactly the image bytes that travel to the radio: the
-// map is strictly increasing, lands only on radio bytes, and reaches as many
-// of them as the image holds.
-static_assert([] {
-    std::size_t previous = 0;
-    for (int address = 0; address < kRadioMemorySize; ++address) {
-        const std::size_t offset = ImageOffsetOfRadioAddress(address);
-        if (!layout::IsRadioByte(offset) || (address > 0 && offset <= previous)) {
-            return false;
-        }
-        previous = offset;
-    }
-    int radioBytes = 0;
-    for (std::size_t offset = 0; offset < layout::kImageSize; ++offset) {
-        radioBytes += layout::IsRadioByte(offset) ? 1 : 0;
-    }
-    return radioBytes == kRadioMemorySize;
-}());
+// The map is strictly increasing and covers exactly the image bytes that
+// travel to the radio: checked byte by byte in address_map.cpp.
 
 // The addresses the transfers use directly land on the image map's fields.
 static_assert(ImageOffsetOfRadioAddress(kBandBlockAddress) == layout::kBandTypeBlock);

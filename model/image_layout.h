@@ -4,7 +4,9 @@
 // the program (fields, codecs, address map, simulator, dialogs) takes them
 // from here. Offsets are image offsets in hexadecimal; a range is its first
 // offset and its size. The static_asserts at the end tie together the facts
-// that follow from one another, so that a slip in one of them stops the build.
+// that follow from one another, so that a slip in one of them stops the build;
+// the checks that walk whole regions byte by byte are in image_layout.cpp, so
+// that they run once and not in every file that includes this one.
 
 #include <cstddef>
 #include <cstdint>
@@ -255,56 +257,5 @@ static_assert(kBandCode == RowStart(kRowCount - 1));
 static_assert(kSquelchLevels == kBandCode + kBandCodeSize);
 static_assert(kRow255Extra == kSquelchLevels + kSquelchLevelCount);
 static_assert(kRow255Extra + kRow255ExtraSize == kBandCode + kUpperRowBytes);
-
-// Every byte the dialogs, the codecs and the transfers read and write is a
-// byte the radio holds: none falls on a spare row or on bytes 16..23.
-constexpr bool IsRadioRange(std::size_t offset, std::size_t size) {
-    for (std::size_t i = 0; i < size; ++i) {
-        if (!IsRadioByte(offset + i)) {
-            return false;
-        }
-    }
-    return true;
-}
-static_assert(IsRadioRange(kChannelBase, kChannelsEnd - kChannelBase));
-static_assert(IsRadioRange(kOptionalFeatures, kOptionalFeaturesSize + kRow196ExtraSize));
-static_assert(IsRadioRange(kFlagByte, kOptionalFlags + 1 - kFlagByte));
-static_assert([] {
-    for (int r = 0; r <= kMskCallListCount; ++r) {
-        if (!IsRadioRange(MskCallListEntry(r), kMskIdSize)) {
-            return false;
-        }
-    }
-    return true;
-}());
-static_assert(IsRadioRange(kDtmfEncode, kRow203Extra + 1 - kDtmfEncode));
-static_assert(IsRadioRange(kDtmfIdCode, kDtmfCodeSize) && IsRadioByte(kDtmfGroupCode));
-static_assert(IsRadioRange(kDtmfStunCode, kDtmfCodeSize) && IsRadioByte(kRow205Extra));
-static_assert([] {
-    for (int r = 1; r <= kDtmfCallListCount; ++r) {
-        if (!IsRadioRange(DtmfCallEntry(r), kDtmfCallEntrySize)) {
-            return false;
-        }
-    }
-    // The shown form, then the radio form.
-    for (std::size_t form = 0; form <= kTwoToneRadioDistance; form += kTwoToneRadioDistance) {
-        for (int w = 0; w < kTwoToneEncodeCount; ++w) {
-            if (!IsRadioRange(TwoToneEncodeEntry(w) + form, kTwoToneEncodeEntrySize)) {
-                return false;
-            }
-        }
-        for (int k = 1; k <= kTwoToneDecodeCount; ++k) {
-            if (!IsRadioRange(TwoToneDecodeSet(k) + form, kTwoToneDecodeSetSize)) {
-                return false;
-            }
-        }
-    }
-    return true;
-}());
-static_assert(IsRadioRange(kTwoToneTimingShown, kTwoToneTimingShownSize));
-static_assert(IsRadioRange(kTwoToneTimingRadio, kTwoToneTimingRadioSize));
-static_assert(IsRadioRange(kBandTypeBlock, kBandTypeBlockSize));
-static_assert(IsRadioRange(kModelIndex, 1 + kPasswordSize));
-static_assert(IsRadioRange(kBandCode, kUpperRowBytes));
 
 } // namespace layout
