@@ -1,10 +1,11 @@
 // The simulated radio's protocol state machine fed arbitrary bytes under
 // options taken from the input. Invariants: an answer is at most a 12-byte
-// reply and hangs up only for the disconnect fault; after a protocol
-// violation the radio answers nothing and records nothing more; the bytes no
-// request may change (the band-type block but its type byte, row 255 but the
-// squelch levels) stay; the statistics never count more than was requested;
-// after a reset the radio answers a clean programming-mode entry.
+// reply with kStrayBytes of noise before it and hangs up only for the
+// disconnect fault; after a protocol violation the radio answers nothing and
+// records nothing more; the bytes no request may change (the band-type block
+// but its type byte, row 255 but the squelch levels) stay; the statistics
+// never count more than was requested; after a reset the radio answers a
+// clean programming-mode entry.
 
 #include "fuzz/fuzz_check.h"
 #include "model/image_layout.h"

@@ -4,8 +4,7 @@
 // own.
 // Same port setup and programming-mode entry as the clone transfer, except:
 // no pump passes and no status text, no clear between the request bytes, no
-// second clear before the ACK read after the identification, no band check,
-// one entry. The result message on success is "Read Successfully" / "Write
+// band check, one entry. The result message on success is "Read Successfully" / "Write
 // Successfully", shown through the observer after the port is closed.
 
 #include "link/serial_link.h"

@@ -33,7 +33,8 @@ struct TransferStop {
 };
 
 // How a programming-mode entry behaves: the clone transfer pumps, shows the
-// status text and clears around every byte; the squelch transfer does not.
+// status text and clears the input before each byte of the program-mode
+// request; the squelch transfer does not.
 struct EntryStyle {
     bool pumpAndStatus = true;
     bool clearBeforeEachRequestByte = true;
@@ -48,7 +49,7 @@ public:
     // cancel may be null (no pump passes, nothing to poll).
     TransferSteps(SerialLink& link, TransferObserver& observer, const std::atomic<bool>* cancel);
 
-    // Opens the port and sets queues, timeouts and line settings; throws
+    // Opens the port and sets timeouts and line settings; throws
     // OpenFailed with "Could not Open the Port..." when it cannot be opened.
     void OpenAndConfigure(const std::string& portName);
     // Puts the radio into programming mode, attempt after attempt, with the
