@@ -8,6 +8,7 @@
 // clean programming-mode entry.
 
 #include "fuzz/fuzz_check.h"
+#include "link/address_map.h"
 #include "model/image_layout.h"
 #include "sim/radio_protocol.h"
 
@@ -44,9 +45,10 @@ SimOptions OptionsFrom(const std::uint8_t* bytes) {
 }
 
 bool RadioOwned(int address) {
-    const bool bandBlock = address >= 0x0FD0 && address < 0x0FE0 && address != kBandTypeAddress;
+    const bool bandBlock = address >= kBandBlockAddress && address < kPasswordBlockAddress &&
+                           address != kBandTypeAddress;
     const bool lastRow =
-        address >= 0x0FF0 &&
+        address >= kBandCodeBlockAddress &&
         (address < kSquelchAddress || address >= kSquelchAddress + layout::kSquelchLevelCount);
     return bandBlock || lastRow;
 }
