@@ -125,10 +125,6 @@ const fields::FieldPage& Page() {
     return page;
 }
 
-const FieldTable& Fields() {
-    return Page().fields;
-}
-
 std::string LoadPassword(const RadioImage& image) {
     std::string text;
     for (std::size_t i = 0; i < layout::kPasswordSize; ++i) {

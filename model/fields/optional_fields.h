@@ -22,7 +22,6 @@ inline constexpr int kPasswordId = 1133;
 // The dialog's one page, "optional": every control of the dialog, in order;
 // names are the keys of "optional".
 const fields::FieldPage& Page();
-const fields::FieldTable& Fields();
 
 // The password as the edit shows it: the leading decimal digits of the six
 // bytes, at most six.

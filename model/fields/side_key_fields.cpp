@@ -37,8 +37,4 @@ const fields::FieldPage& Page() {
     return page;
 }
 
-const fields::FieldTable& Fields() {
-    return Page().fields;
-}
-
 } // namespace side_key

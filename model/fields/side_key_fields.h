@@ -12,6 +12,5 @@ inline constexpr int kGroupId = 1076; // the first button starts the group
 // The dialog's one page, "side_key", with one field, "side_key": a group of
 // four buttons (ids 1076..1079) titled "Side Key".
 const fields::FieldPage& Page();
-const fields::FieldTable& Fields();
 
 } // namespace side_key

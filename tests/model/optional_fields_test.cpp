@@ -13,20 +13,20 @@
 namespace {
 
 using fields::FieldValues;
-using optional_features::Fields;
+using optional_features::Page;
 
 std::map<std::string, std::string> Shown(const RadioImage& image) {
     std::map<std::string, std::string> shown;
-    const FieldValues values = fields::LoadFields(Fields(), image);
-    for (std::size_t i = 0; i < Fields().size(); ++i) {
-        shown[Fields()[i].name] = fields::ShownText(Fields()[i], values[i]);
+    const FieldValues values = fields::LoadFields(Page().fields, image);
+    for (std::size_t i = 0; i < Page().fields.size(); ++i) {
+        shown[Page().fields[i].name] = fields::ShownText(Page().fields[i], values[i]);
     }
     return shown;
 }
 
 // Open and OK without changes.
 void OpenAndOk(RadioImage& image) {
-    fields::StoreFields(Fields(), fields::LoadFields(Fields(), image), image);
+    fields::StoreFields(Page().fields, fields::LoadFields(Page().fields, image), image);
 }
 
 RadioImage NewImage() {
@@ -136,7 +136,7 @@ TEST(OptionalFields, PasswordStoresTypedCharactersAndShowsLeadingDigits) {
         {"12345678", {0x31, 0x32, 0x33, 0x34, 0x35, 0x36}, "123456"},
         {"A1", {0x41, 0x31, 0xFF, 0xFF, 0xFF, 0xFF}, ""},
     };
-    const fields::FieldSpec& password = *fields::FindField(Fields(), "password");
+    const fields::FieldSpec& password = *fields::FindField(Page().fields, "password");
     for (const Case& c : cases) {
         RadioImage image = field_test::PatternImage(3);
         optional_features::StorePassword("98ZZ65", image); // shows "98"
@@ -153,7 +153,7 @@ TEST(OptionalFields, PasswordStoresTypedCharactersAndShowsLeadingDigits) {
 TEST(OptionalFields, PasswordLeftAsShownKeepsAllSixBytes) {
     // The edit shows "98" of "98ZZ65"; OK without typing must not cut the
     // password the radio compares in full.
-    const fields::FieldSpec& password = *fields::FindField(Fields(), "password");
+    const fields::FieldSpec& password = *fields::FindField(Page().fields, "password");
     for (const std::string stored : {"98ZZ65", "A1", "", "123456"}) {
         RadioImage image = field_test::PatternImage(4);
         optional_features::StorePassword(stored, image);
@@ -188,7 +188,7 @@ TEST(OptionalFields, HiddenAndSharedBitsPassThroughOk) {
 }
 
 TEST(OptionalFields, EveryItemRoundTripsThroughItsCode) {
-    for (const fields::FieldSpec& spec : Fields()) {
+    for (const fields::FieldSpec& spec : Page().fields) {
         if (spec.kind != fields::FieldKind::List) {
             continue;
         }
@@ -213,13 +213,13 @@ TEST(OptionalFields, OkEditsExactlyTheDialogsBytes) {
     for (unsigned seed = 0; seed < 8; ++seed) {
         RadioImage image = field_test::PatternImage(seed);
         const RadioImage before = image;
-        FieldValues values = fields::LoadFields(Fields(), image);
+        FieldValues values = fields::LoadFields(Page().fields, image);
         for (std::size_t i = 0; i < values.size(); ++i) {
-            values[i] = field_test::OtherValue(Fields()[i], values[i]);
+            values[i] = field_test::OtherValue(Page().fields[i], values[i]);
         }
-        fields::StoreFields(Fields(), values, image);
+        fields::StoreFields(Page().fields, values, image);
         EXPECT_EQ(field_test::ChangedOutside(before, image, owned), std::vector<std::size_t>{});
-        EXPECT_EQ(fields::LoadFields(Fields(), image), values) << "every change is stored";
+        EXPECT_EQ(fields::LoadFields(Page().fields, image), values) << "every change is stored";
     }
 }
 
@@ -244,7 +244,7 @@ TEST(OptionalFields, InputTakesItemsOfEitherLanguage) {
         {"short_press_orange_key", "发射报警信号", 1},
     };
     for (const Case& c : cases) {
-        const auto value = fields::AcceptInput(*fields::FindField(Fields(), c.field), c.input);
+        const auto value = fields::AcceptInput(*fields::FindField(Page().fields, c.field), c.input);
         EXPECT_EQ(value ? value->index : -1, c.index) << c.field << "=" << c.input;
     }
 }

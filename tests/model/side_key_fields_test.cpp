@@ -9,7 +9,7 @@
 namespace {
 
 const fields::FieldSpec& SideKey() {
-    return side_key::Fields().front();
+    return side_key::Page().fields.front();
 }
 
 TEST(SideKeyFields, ButtonPositionIsThreeMinusTheCode) {
