@@ -19,11 +19,10 @@ public:
 
     struct Call {
         Op op = Op::Open;
-        ByteVector bytes{};    // what a write sent or a read delivered
+        ByteVector bytes{};    // what a write sent
         std::size_t asked = 0; // the bytes a read asked for
         int milliseconds = 0;  // a wait
         std::string port{};    // an open
-        bool readError = false;
     };
 
     // Appends the replies of the coming reads, one per Read in order. A read

@@ -56,8 +56,7 @@ TEST(SquelchTransfer, ReadSendsOneRequestAndNoAck) {
 }
 
 TEST(SquelchTransfer, ReadWorksWithWireTimeAndSlowReplies) {
-    SimOptions wire;
-    wire.wireTime = true;
+    const SimOptions wire{};
     SimOptions slow = InstantReplies();
     slow.replyLatencyMs = 60;
     for (const SimOptions& options : {wire, slow}) {
