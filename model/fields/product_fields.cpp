@@ -4,12 +4,19 @@
 #include "model/channel_codec.h"
 #include "model/image_layout.h"
 
+#include <iterator>
+
 namespace product {
 namespace {
 
 using fields::FieldKind;
 using fields::FieldSpec;
 using fields::FieldValue;
+
+// The page holds the model field, then the four band limits in the order of
+// kBandNames.
+constexpr std::size_t kFirstBandField = 1;
+constexpr std::size_t kBandFieldCount = std::size(kBandNames);
 
 FieldSpec ModelField() {
     FieldSpec spec;
@@ -65,14 +72,9 @@ const fields::FieldPage& Page() {
 }
 
 bool StoreBandLimits(const fields::FieldValues& values, RadioImage& image) {
-    const fields::FieldTable& table = Page().fields;
-    int mhz[4] = {};
-    for (std::size_t f = 0; f < table.size() && f < values.size(); ++f) {
-        for (int i = 0; i < 4; ++i) {
-            if (table[f].name == kBandNames[i]) {
-                mhz[i] = ParseAtoi(values[f].text);
-            }
-        }
+    int mhz[kBandFieldCount] = {};
+    for (std::size_t i = 0; i < kBandFieldCount && kFirstBandField + i < values.size(); ++i) {
+        mhz[i] = ParseAtoi(values[kFirstBandField + i].text);
     }
     if (mhz[0] > mhz[1] || mhz[2] > mhz[3]) {
         return false;
