@@ -43,7 +43,10 @@ TransferSteps::AckRead TransferSteps::ReadAck() {
     if (result.error) {
         return AckRead::Error;
     }
-    return result.count == 1 && byte == kAck ? AckRead::Ack : AckRead::NotAck;
+    if (result.count == 0) {
+        return AckRead::Nothing;
+    }
+    return byte == kAck ? AckRead::Ack : AckRead::Other;
 }
 
 void TransferSteps::EnterProgramMode(const EntryStyle& style) {
@@ -66,7 +69,7 @@ void TransferSteps::EnterProgramMode(const EntryStyle& style) {
 
         // A second read only when the first one reported no error.
         AckRead request = ReadAck();
-        if (request == AckRead::NotAck) {
+        if (request == AckRead::Nothing || request == AckRead::Other) {
             request = ReadAck();
         }
         if (request != AckRead::Ack) {
@@ -132,16 +135,15 @@ void TransferSteps::ReceiveReply(std::uint8_t* buffer, std::size_t size, int add
 }
 
 void TransferSteps::ExpectAck(int address) {
-    std::uint8_t byte = 0;
-    const ReadResult result = m_link.Read(&byte, 1);
-    if (result.error) {
-        throw ProgramInterrupt(LinkFault::Io, address);
-    }
-    if (result.count == 0) {
+    switch (ReadAck()) {
+    case AckRead::Ack:
+        return;
+    case AckRead::Nothing:
         throw ProgramInterrupt(LinkFault::Timeout, address);
-    }
-    if (byte != kAck) {
+    case AckRead::Other:
         throw ProgramInterrupt(LinkFault::NoAck, address);
+    case AckRead::Error:
+        throw ProgramInterrupt(LinkFault::Io, address);
     }
 }
 

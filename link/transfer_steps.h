@@ -75,9 +75,9 @@ private:
     // The "Communication Error" prompt: Retry resets the failure count,
     // Cancel ends the transfer.
     void Prompt();
-    // What a 1-byte read for an ACK delivered: the ACK, nothing or another
+    // What a 1-byte read for an ACK delivered: the ACK, nothing, another
     // byte, or a read error.
-    enum class AckRead { Ack, NotAck, Error };
+    enum class AckRead { Ack, Nothing, Other, Error };
     AckRead ReadAck();
 
     SerialLink& m_link;
