@@ -73,7 +73,8 @@ const std::vector<Command>& Rows() {
         Command(ID_FILE_PRINT_SETUP, QT_TRANSLATE_NOOP("CMainFrame", "Print Setup..."),
                 Receiver::Application)
             .InMenus(Popup::File, kFilePrint)
-            .TextWithoutDocument(QT_TRANSLATE_NOOP("CMainFrame", "P&rint Setup...")),
+            .TextWithoutDocument(QT_TRANSLATE_NOOP("CMainFrame", "P&rint Setup..."))
+            .NotDuringTransfer(),
         Command(ID_APP_EXIT, QT_TRANSLATE_NOOP("CMainFrame", "&Exit"), &CMainFrame::OnAppExit)
             .InMenus(Popup::File, kFileExit)
             .TextWithoutDocument(QT_TRANSLATE_NOOP("CMainFrame", "E&xit"))
@@ -170,7 +171,8 @@ const std::vector<Command>& Rows() {
             .OnToolbar(
                 9, QStyle::SP_MessageBoxInformation, QT_TRANSLATE_NOOP("CMainFrame", "About"),
                 QT_TRANSLATE_NOOP("CMainFrame", "Display program information, version number and "
-                                                "copyright")),
+                                                "copyright"))
+            .NotDuringTransfer(),
         // F1: the help of the window, by the menu resource in use.
         Command(ID_HELP, nullptr, &CMainFrame::OnContextHelp).Keys(Qt::Key_F1),
     };

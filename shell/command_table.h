@@ -106,7 +106,8 @@ struct Command {
     Command CheckMark() const;
     // While a transfer runs the command's items are disabled and the
     // command does nothing: nothing may start another transfer, close a
-    // document or change the image the transfer works on.
+    // document or change the image the transfer works on, and the
+    // application runs none of its commands.
     Command NotDuringTransfer() const;
     Command TreeItem() const;
     Command Offered(OfferedBy setting) const;
