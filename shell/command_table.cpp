@@ -150,17 +150,14 @@ const std::vector<Command>& Rows() {
 
         // View
         Command(ID_VIEW_TOOLBAR, QT_TRANSLATE_NOOP("CMainFrame", "&Toolbar"), Panel::ToolBar)
-            .InMenus(Popup::View, kViewBars)
-            .CheckMark(),
+            .InMenus(Popup::View, kViewBars),
         Command(ID_VIEW_STATUS_BAR, QT_TRANSLATE_NOOP("CMainFrame", "&Status Bar"),
                 Panel::StatusBar)
-            .InMenus(Popup::View, kViewBars)
-            .CheckMark(),
+            .InMenus(Popup::View, kViewBars),
         Command(ID_CONTROL_BAR, QT_TRANSLATE_NOOP("CMainFrame", "Control &Bar   Ctrl+B"),
                 Panel::NavigationBar)
             .InDocumentMenu(Popup::View, kViewControlBar)
-            .Keys(Qt::CTRL | Qt::Key_B)
-            .CheckMark(),
+            .Keys(Qt::CTRL | Qt::Key_B),
 
         // Help
         Command(ID_HELP_TOPICS, QT_TRANSLATE_NOOP("CMainFrame", "&Help Topics"),
@@ -211,12 +208,6 @@ Command Command::OnToolbar(int slot, QStyle::StandardPixmap icon, const char* ti
 Command Command::Keys(const QKeySequence& keys) const {
     Command row = *this;
     row.accelerator = keys;
-    return row;
-}
-
-Command Command::CheckMark() const {
-    Command row = *this;
-    row.checkable = true;
     return row;
 }
 

@@ -88,13 +88,15 @@ struct Command {
     MenuPlace menu;
     ToolbarPlace toolbar;
     QKeySequence accelerator;
+    // A panel's command carries a check mark in the menus.
     bool checkable = false;
     bool allowedDuringTransfer = true;
     bool inTree = false;
     OfferedBy offeredBy = OfferedBy::Always;
 
     Command(int commandId, const char* commandText, CommandHandler commandHandler)
-        : id(commandId), text(commandText), handler(commandHandler) {}
+        : id(commandId), text(commandText), handler(commandHandler),
+          checkable(std::holds_alternative<Panel>(commandHandler)) {}
 
     // In the pop-up of both menus, or of menu 129 only.
     Command InMenus(Popup popup, int group) const;
@@ -103,7 +105,6 @@ struct Command {
     Command OnToolbar(int slot, QStyle::StandardPixmap icon, const char* tip,
                       const char* prompt) const;
     Command Keys(const QKeySequence& keys) const;
-    Command CheckMark() const;
     // While a transfer runs the command's items are disabled and the
     // command does nothing: nothing may start another transfer, close a
     // document or change the image the transfer works on, and the
