@@ -78,10 +78,8 @@ std::vector<QMenu*> CommandBars::MakeMenus(bool withDocument) {
                 menu->addSeparator();
             }
             group = place.group;
-            const char* text = !withDocument && place.withoutDocumentText
-                                   ? place.withoutDocumentText
-                                   : command.text;
-            menu->addAction(MakeAction(command, CommandText(text), command.checkable));
+            menu->addAction(
+                MakeAction(command, MenuText(command, withDocument), command.checkable));
         }
     }
     return menus;

@@ -256,6 +256,12 @@ QString CommandText(const char* source) {
     return QCoreApplication::translate("CMainFrame", source);
 }
 
+QString MenuText(const Command& command, bool withDocument) {
+    return CommandText(!withDocument && command.menu.withoutDocumentText
+                           ? command.menu.withoutDocumentText
+                           : command.text);
+}
+
 QString PopupTitle(Popup popup) {
     switch (popup) {
     case Popup::File:

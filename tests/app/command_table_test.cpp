@@ -83,10 +83,7 @@ private:
                 QVERIFY2(row != nullptr, qPrintable(action->text()));
                 QCOMPARE(PopupTitle(row->menu.popup), menu->title());
                 QVERIFY(withDocument ? row->menu.withDocument : row->menu.withoutDocument);
-                const char* text = !withDocument && row->menu.withoutDocumentText
-                                       ? row->menu.withoutDocumentText
-                                       : row->text;
-                QCOMPARE(action->text(), CommandText(text));
+                QCOMPARE(action->text(), MenuText(*row, withDocument));
                 QCOMPARE(action->objectName(), QString::number(id));
                 QCOMPARE(action->isCheckable(), row->checkable);
                 built.insert(id);
