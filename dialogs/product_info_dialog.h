@@ -23,9 +23,6 @@ class CProductInfoDlg : public CBoundDialog {
 public:
     explicit CProductInfoDlg(QWidget* parent = nullptr);
 
-    // Stores the model index, then checks and stores the band limits;
-    // closes the dialog only when the limits are in order.
-    void OnOK() override;
 
     QComboBox* ModelCombo() const { return m_model; }
     QLineEdit* BandEdit(int id) const;
@@ -33,6 +30,9 @@ public:
 protected:
     // The model list holds the model names of the settings file.
     void FillLists() override;
+    // Stores the model index, then checks and stores the band limits; OK
+    // closes the dialog only when the limits are in order.
+    bool StoreOnOk(RadioImage& image) override;
 
 private:
     // The stored "Type" choice replaces the document's model.
