@@ -1,6 +1,7 @@
 #include "dialogs/product_info_dialog.h"
 
 #include "model/band.h"
+#include "model/fields/product_fields.h"
 #include "model/language.h"
 #include "settings/profile_file.h"
 #include "ui/dialog_keys.h"

@@ -48,7 +48,7 @@ enum class Receiver {
     Application,
     // The settings dialog that the frame runs for the command's id.
     EditorDialog,
-    // Offered in a menu, handled by nothing yet: choosing it does nothing.
+    // Offered in a menu; choosing it does nothing.
     Nobody,
 };
 using FrameHandler = void (CMainFrame::*)();
