@@ -47,8 +47,14 @@ void CBoundDialog::OnOK() {
         reject();
         return;
     }
-    StoreControls(*m_image);
-    accept();
+    if (StoreOnOk(*m_image)) {
+        accept();
+    }
+}
+
+bool CBoundDialog::StoreOnOk(RadioImage& image) {
+    StoreControls(image);
+    return true;
 }
 
 QWidget* CBoundDialog::PageWidget(std::string_view name) const {

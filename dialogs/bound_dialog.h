@@ -54,8 +54,9 @@ public:
     void OnInitDialog(RadioImage& image);
     // Refills the lists and loads every page of an OnOk group from the image.
     void LoadControls();
-    // Stores every page into the image and closes with Accepted.
-    virtual void OnOK();
+    // Stores into the image by StoreOnOk and closes with Accepted when that
+    // succeeds; outside an opening it closes with Rejected.
+    void OnOK();
 
     const fields::SettingsGroup& Group() const { return m_group; }
     // The widget bound to the page called name; null when none is.
@@ -78,6 +79,9 @@ protected:
     RadioImage* Image() const { return m_image; }
     // Reads every bound page and stores it into image.
     void StoreControls(RadioImage& image);
+    // OK's store: every bound page (StoreControls). False keeps the dialog
+    // open.
+    virtual bool StoreOnOk(RadioImage& image);
     // The OK (id 1) and Cancel (id 2) buttons, connected.
     QDialogButtonBox* CreateOkCancel();
 

@@ -1,6 +1,7 @@
 #include "dialogs/product_info_dialog.h"
 
 #include "model/band.h"
+#include "model/fields/product_fields.h"
 #include "model/language.h"
 #include "settings/profile_file.h"
 #include "ui/dialog_keys.h"
@@ -68,20 +69,17 @@ void CProductInfoDlg::SelectStoredType() {
     m_model->setCurrentIndex(type < m_model->count() ? type : -1);
 }
 
-void CProductInfoDlg::OnOK() {
-    RadioImage* image = Image();
-    if (!image) {
-        reject();
-        return;
-    }
-    // The model index is stored first; the limits store nothing of their own.
-    StoreControls(*image);
+bool CProductInfoDlg::StoreOnOk(RadioImage& image) {
+    // The controls are read once; the model index is stored first, the limits
+    // store nothing of their own.
     const fields::FieldTable& table = Group().Page("product").fields;
-    if (!product::StoreBandLimits(binding::ReadFieldValues(table, this), *image)) {
+    const fields::FieldValues values = binding::ReadFieldValues(table, this);
+    fields::StoreFields(table, values, image);
+    if (!product::StoreBandLimits(values, image)) {
         MessageService::Show(
             this, QString::fromUtf8(Tr2("Frequency input error", "起始频率应小于结束频率")),
             MessageButtons::Ok, MessageIcon::Exclamation);
-        return;
+        return false;
     }
-    accept();
+    return true;
 }

@@ -6,26 +6,14 @@
 // image. One object is kept by the main window and run again at each request.
 
 #include "dialogs/bound_dialog.h"
-#include "model/fields/product_fields.h"
 
 class QComboBox;
 class QLineEdit;
-
-// Control ids (objectName of each control).
-inline constexpr int IDC_MODEL_LIST = product::kModelListId;
-inline constexpr int IDC_BAND1_LOW = product::kBand1LowId;
-inline constexpr int IDC_BAND1_HIGH = product::kBand1HighId;
-inline constexpr int IDC_BAND2_LOW = product::kBand2LowId;
-inline constexpr int IDC_BAND2_HIGH = product::kBand2HighId;
 
 class CProductInfoDlg : public CBoundDialog {
     Q_OBJECT
 public:
     explicit CProductInfoDlg(QWidget* parent = nullptr);
-
-    // Stores the model index, then checks and stores the band limits;
-    // closes the dialog only when the limits are in order.
-    void OnOK() override;
 
     QComboBox* ModelCombo() const { return m_model; }
     QLineEdit* BandEdit(int id) const;
@@ -33,6 +21,9 @@ public:
 protected:
     // The model list holds the model names of the settings file.
     void FillLists() override;
+    // Stores the model index, then checks and stores the band limits; OK
+    // closes the dialog only when the limits are in order.
+    bool StoreOnOk(RadioImage& image) override;
 
 private:
     // The stored "Type" choice replaces the document's model.

@@ -47,11 +47,11 @@ CommandBars::CommandBars(QMainWindow& window, const CommandOptions& options, Run
     MakeToolBar();
 }
 
-QAction* CommandBars::MakeAction(const Command& command, const QString& text) {
+QAction* CommandBars::MakeAction(const Command& command, const QString& text, bool checkable) {
     auto* action = new QAction(text, &m_window);
     action->setData(command.id);
     action->setObjectName(QString::number(command.id));
-    action->setCheckable(command.checkable);
+    action->setCheckable(checkable);
     QObject::connect(action, &QAction::triggered, &m_window,
                      [run = m_run, id = command.id] { run(id); });
     m_actions.emplace(command.id, action);
@@ -78,10 +78,8 @@ std::vector<QMenu*> CommandBars::MakeMenus(bool withDocument) {
                 menu->addSeparator();
             }
             group = place.group;
-            const char* text = !withDocument && place.withoutDocumentText
-                                   ? place.withoutDocumentText
-                                   : command.text;
-            menu->addAction(MakeAction(command, CommandText(text)));
+            menu->addAction(
+                MakeAction(command, MenuText(command, withDocument), command.checkable));
         }
     }
     return menus;
@@ -92,9 +90,8 @@ void CommandBars::MakeAccelerators() {
         if (command.accelerator.isEmpty() || !IsOffered(command, m_options)) {
             continue;
         }
-        QAction* action = MakeAction(command, {});
+        QAction* action = MakeAction(command, {}, false);
         action->setShortcut(command.accelerator);
-        action->setCheckable(false);
         m_window.addAction(action);
         m_accelerators[command.id] = action;
     }
@@ -119,7 +116,8 @@ void CommandBars::MakeToolBar() {
             continue;
         }
         const ToolbarPlace& place = button->second->toolbar;
-        QAction* action = MakeAction(*button->second, CommandText(place.tip));
+        QAction* action =
+            MakeAction(*button->second, CommandText(place.tip), button->second->checkable);
         action->setIcon(m_window.style()->standardIcon(place.icon));
         action->setStatusTip(CommandText(place.prompt));
         m_toolBar->addAction(action);

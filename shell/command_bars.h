@@ -48,7 +48,9 @@ public:
     QAction* CommandAction(int id) const;
 
 private:
-    QAction* MakeAction(const Command& command, const QString& text);
+    // An action running the command; checkable shows the command's check
+    // mark (menu items), which an accelerator does not carry.
+    QAction* MakeAction(const Command& command, const QString& text, bool checkable);
     std::vector<QMenu*> MakeMenus(bool withDocument);
     void MakeToolBar();
     void MakeAccelerators();

@@ -73,7 +73,8 @@ const std::vector<Command>& Rows() {
         Command(ID_FILE_PRINT_SETUP, QT_TRANSLATE_NOOP("CMainFrame", "Print Setup..."),
                 Receiver::Application)
             .InMenus(Popup::File, kFilePrint)
-            .TextWithoutDocument(QT_TRANSLATE_NOOP("CMainFrame", "P&rint Setup...")),
+            .TextWithoutDocument(QT_TRANSLATE_NOOP("CMainFrame", "P&rint Setup..."))
+            .NotDuringTransfer(),
         Command(ID_APP_EXIT, QT_TRANSLATE_NOOP("CMainFrame", "&Exit"), &CMainFrame::OnAppExit)
             .InMenus(Popup::File, kFileExit)
             .TextWithoutDocument(QT_TRANSLATE_NOOP("CMainFrame", "E&xit"))
@@ -149,17 +150,14 @@ const std::vector<Command>& Rows() {
 
         // View
         Command(ID_VIEW_TOOLBAR, QT_TRANSLATE_NOOP("CMainFrame", "&Toolbar"), Panel::ToolBar)
-            .InMenus(Popup::View, kViewBars)
-            .CheckMark(),
+            .InMenus(Popup::View, kViewBars),
         Command(ID_VIEW_STATUS_BAR, QT_TRANSLATE_NOOP("CMainFrame", "&Status Bar"),
                 Panel::StatusBar)
-            .InMenus(Popup::View, kViewBars)
-            .CheckMark(),
+            .InMenus(Popup::View, kViewBars),
         Command(ID_CONTROL_BAR, QT_TRANSLATE_NOOP("CMainFrame", "Control &Bar   Ctrl+B"),
                 Panel::NavigationBar)
             .InDocumentMenu(Popup::View, kViewControlBar)
-            .Keys(Qt::CTRL | Qt::Key_B)
-            .CheckMark(),
+            .Keys(Qt::CTRL | Qt::Key_B),
 
         // Help
         Command(ID_HELP_TOPICS, QT_TRANSLATE_NOOP("CMainFrame", "&Help Topics"),
@@ -170,7 +168,8 @@ const std::vector<Command>& Rows() {
             .OnToolbar(
                 9, QStyle::SP_MessageBoxInformation, QT_TRANSLATE_NOOP("CMainFrame", "About"),
                 QT_TRANSLATE_NOOP("CMainFrame", "Display program information, version number and "
-                                                "copyright")),
+                                                "copyright"))
+            .NotDuringTransfer(),
         // F1: the help of the window, by the menu resource in use.
         Command(ID_HELP, nullptr, &CMainFrame::OnContextHelp).Keys(Qt::Key_F1),
     };
@@ -209,12 +208,6 @@ Command Command::OnToolbar(int slot, QStyle::StandardPixmap icon, const char* ti
 Command Command::Keys(const QKeySequence& keys) const {
     Command row = *this;
     row.accelerator = keys;
-    return row;
-}
-
-Command Command::CheckMark() const {
-    Command row = *this;
-    row.checkable = true;
     return row;
 }
 
@@ -261,6 +254,12 @@ bool IsOffered(const Command& command, const CommandOptions& options) {
 
 QString CommandText(const char* source) {
     return QCoreApplication::translate("CMainFrame", source);
+}
+
+QString MenuText(const Command& command, bool withDocument) {
+    return CommandText(!withDocument && command.menu.withoutDocumentText
+                           ? command.menu.withoutDocumentText
+                           : command.text);
 }
 
 QString PopupTitle(Popup popup) {

@@ -48,7 +48,7 @@ enum class Receiver {
     Application,
     // The settings dialog that the frame runs for the command's id.
     EditorDialog,
-    // Offered in a menu, handled by nothing yet: choosing it does nothing.
+    // Offered in a menu; choosing it does nothing.
     Nobody,
 };
 using FrameHandler = void (CMainFrame::*)();
@@ -88,13 +88,15 @@ struct Command {
     MenuPlace menu;
     ToolbarPlace toolbar;
     QKeySequence accelerator;
+    // A panel's command carries a check mark in the menus.
     bool checkable = false;
     bool allowedDuringTransfer = true;
     bool inTree = false;
     OfferedBy offeredBy = OfferedBy::Always;
 
     Command(int commandId, const char* commandText, CommandHandler commandHandler)
-        : id(commandId), text(commandText), handler(commandHandler) {}
+        : id(commandId), text(commandText), handler(commandHandler),
+          checkable(std::holds_alternative<Panel>(commandHandler)) {}
 
     // In the pop-up of both menus, or of menu 129 only.
     Command InMenus(Popup popup, int group) const;
@@ -103,10 +105,10 @@ struct Command {
     Command OnToolbar(int slot, QStyle::StandardPixmap icon, const char* tip,
                       const char* prompt) const;
     Command Keys(const QKeySequence& keys) const;
-    Command CheckMark() const;
     // While a transfer runs the command's items are disabled and the
     // command does nothing: nothing may start another transfer, close a
-    // document or change the image the transfer works on.
+    // document or change the image the transfer works on, and the
+    // application runs none of its commands.
     Command NotDuringTransfer() const;
     Command TreeItem() const;
     Command Offered(OfferedBy setting) const;
@@ -121,4 +123,7 @@ bool IsOffered(const Command& command, const CommandOptions& options);
 
 // A source text of the table in the language in use.
 QString CommandText(const char* source);
+// The text of the command's menu item in the menu with a document (its text)
+// or without one (withoutDocumentText where the row has one).
+QString MenuText(const Command& command, bool withDocument);
 QString PopupTitle(Popup popup);

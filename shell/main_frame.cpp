@@ -176,11 +176,7 @@ void CMainFrame::Route(const Command& command) {
 void CMainFrame::RouteTo(Receiver receiver, int id) {
     switch (receiver) {
     case Receiver::Application:
-        // The application object runs none of its commands while a transfer
-        // runs.
-        if (!TransferRunning()) {
-            emit applicationCommand(id);
-        }
+        emit applicationCommand(id);
         break;
     case Receiver::EditorDialog:
         RunEditor(id);

@@ -51,14 +51,15 @@ QString CleanDocumentPath(QString path) {
 }
 
 // The wire log of the window's transfers: the command line's file, else
-// [Setup] "WireLog" (a relative path names a file in the program directory);
-// empty when neither names one.
+// [Setup] "WireLog" (a relative path names a file in the folder where the
+// program keeps its data, which an installed program may write too); empty
+// when neither names one.
 std::string WireLogPath(const QString& commandLine, const QString& programDir) {
     QString path = commandLine;
     if (path.isEmpty()) {
         const QString setting = ProfileBytesToText(g_Profile.GetValue("Setup", "WireLog", ""));
         if (!setting.isEmpty()) {
-            path = QDir(programDir).filePath(setting);
+            path = QDir(UserDataDir(programDir)).filePath(setting);
         }
     }
     return QFile::encodeName(path).toStdString();

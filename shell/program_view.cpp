@@ -12,6 +12,7 @@
 #include "transfer/transfer_runner.h"
 #include "ui/app_globals.h"
 #include "ui/cell_message.h"
+#include "ui/field_binding.h"
 #include "ui/help_service.h"
 
 #include <QApplication>
@@ -271,11 +272,8 @@ int CProgramView::helpContext() const {
     if (focus == m_editors->ToneList()) {
         return col == kColEncodeTone ? kHelpEncodeTone : kHelpDecodeTone;
     }
-    for (QWidget* widget = focus; widget != nullptr; widget = widget->parentWidget()) {
-        const QVariant id = widget->property(kControlIdProperty);
-        if (id.isValid()) {
-            return id.toInt();
-        }
+    if (const int id = binding::ControlIdOf(focus); id != 0) {
+        return id;
     }
     return IDC_CHANNEL_GRID;
 }

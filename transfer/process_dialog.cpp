@@ -1,6 +1,7 @@
 #include "transfer/process_dialog.h"
 
 #include "link/clone_engine.h"
+#include "ui/help_service.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -14,17 +15,17 @@ CProcessDlg::CProcessDlg(QWidget* owner)
       m_start(new QPushButton(tr("Start"), this)), m_cancel(new QPushButton(tr("Cancel"), this)),
       m_progress(new QProgressBar(this)), m_status(new QLabel(this)) {
     setModal(false);
-    setProperty("controlId", IDD_PROCESS);
+    setProperty(kControlIdProperty, IDD_PROCESS);
     m_start->setObjectName(QStringLiteral("startButton"));
-    m_start->setProperty("controlId", 1);
+    m_start->setProperty(kControlIdProperty, 1);
     m_start->setDefault(true);
     m_cancel->setObjectName(QStringLiteral("cancelButton"));
-    m_cancel->setProperty("controlId", 2);
+    m_cancel->setProperty(kControlIdProperty, 2);
     m_progress->setObjectName(QStringLiteral("progressBar"));
-    m_progress->setProperty("controlId", static_cast<int>(IDC_PROCESS_PROGRESS));
+    m_progress->setProperty(kControlIdProperty, static_cast<int>(IDC_PROCESS_PROGRESS));
     m_progress->setTextVisible(false);
     m_status->setObjectName(QStringLiteral("statusText"));
-    m_status->setProperty("controlId", static_cast<int>(IDC_PROCESS_STATUS));
+    m_status->setProperty(kControlIdProperty, static_cast<int>(IDC_PROCESS_STATUS));
 
     auto* grid = new QGridLayout(this);
     grid->addWidget(m_progress, 0, 0, 1, 2);

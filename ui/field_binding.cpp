@@ -1,5 +1,6 @@
 #include "ui/field_binding.h"
 
+#include "ui/help_service.h"
 #include "ui/spin_buttons.h"
 
 #include <QAbstractButton>
@@ -20,7 +21,6 @@
 namespace binding {
 namespace {
 
-constexpr const char* kIdProperty = "controlId";
 constexpr const char* kNameProperty = "fieldName";
 constexpr const char* kLabelProperty = "fieldLabel";
 // The name of the field a grid cell shows.
@@ -168,12 +168,12 @@ QValidator::State UpperCaseValidator::validate(QString& input, int&) const {
 
 void SetControlId(QWidget* widget, int id) {
     widget->setObjectName(QString::number(id));
-    widget->setProperty(kIdProperty, id);
+    widget->setProperty(kControlIdProperty, id);
 }
 
 int ControlIdOf(const QWidget* widget) {
     for (; widget; widget = widget->parentWidget()) {
-        const QVariant id = widget->property(kIdProperty);
+        const QVariant id = widget->property(kControlIdProperty);
         if (id.isValid()) {
             return id.toInt();
         }
@@ -185,11 +185,11 @@ QWidget* FindControl(const QWidget* root, int id) {
     if (!root) {
         return nullptr;
     }
-    if (root->property(kIdProperty).toInt() == id) {
+    if (root->property(kControlIdProperty).toInt() == id) {
         return const_cast<QWidget*>(root);
     }
     for (QWidget* child : root->findChildren<QWidget*>()) {
-        if (child->property(kIdProperty).toInt() == id) {
+        if (child->property(kControlIdProperty).toInt() == id) {
             return child;
         }
     }

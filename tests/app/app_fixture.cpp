@@ -14,23 +14,11 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTest>
 #include <fstream>
 
 ProgramDirFixture::ProgramDirFixture() {
     UserStore::SetBaseDirectory(m_dir.filePath(QStringLiteral("user")));
-    MessageService::SetHandler([this](const MessageRequest& request) {
-        m_messages.push_back(request);
-        if (m_answers.empty()) {
-            return MessageAnswer::Ok;
-        }
-        const MessageAnswer answer = m_answers.front();
-        m_answers.pop_front();
-        return answer;
-    });
-}
-
-ProgramDirFixture::~ProgramDirFixture() {
-    MessageService::SetHandler({});
 }
 
 void ProgramDirFixture::WriteSettings(const std::string& text) const {
@@ -52,7 +40,7 @@ void ProgramDirFixture::RemoveFile(const QString& name) const {
 
 QStringList ProgramDirFixture::MessageTexts() const {
     QStringList texts;
-    for (const MessageRequest& request : m_messages) {
+    for (const MessageRequest& request : m_messages.seen) {
         texts << request.text;
     }
     return texts;
@@ -87,14 +75,45 @@ std::string ChineseSettings(const std::string& setupLines) {
            setupLines + kEnglishSection + kChineseSection;
 }
 
-bool StartProgram(CProgramApp& app, const ProgramDirFixture& dir, const std::string& setupLines) {
+bool StartProgram(CProgramApp& app, const ProgramDirFixture& dir, const std::string& setupLines,
+                  StartupOptions options) {
     dir.WriteSettings(EnglishSettings(setupLines));
     dir.CopyTranslations();
-    StartupOptions options;
     options.programDir = dir.Dir();
     options.splash = false;
     options.showWindow = false;
     return app.InitInstance(options);
+}
+
+void StartedProgram::Start(const std::string& setupLines) {
+    m_dir = std::make_unique<ProgramDirFixture>();
+    m_app = std::make_unique<CProgramApp>();
+    QVERIFY(StartProgram(*m_app, *m_dir, setupLines));
+    // The panels count as visible once the window is shown.
+    Frame().show();
+    QVERIFY(QTest::qWaitForWindowExposed(&Frame()));
+}
+
+void StartedProgram::Stop() {
+    if (m_app) {
+        m_app->ExitInstance();
+    }
+    m_app.reset();
+    m_dir.reset();
+}
+
+CMainFrame& StartedProgram::Frame() const {
+    return *m_app->MainFrame();
+}
+
+CountingDialog::CountingDialog(QWidget* parent, EditorLog& log, int id)
+    : ImageDialog(parent), m_log(log), m_id(id) {
+    ++m_log.built[m_id];
+}
+
+int CountingDialog::DoModal(RadioImage&) {
+    ++m_log.runs[m_id];
+    return Accepted;
 }
 
 QStringList ItemTexts(const QMenu* menu) {

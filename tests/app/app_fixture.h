@@ -3,20 +3,22 @@
 // sets), a per-user store of its own, and a message service that records what
 // the user would be shown and answers from a queue.
 
+#include "shell/program_app.h"
 #include "sim/simulated_radio.h"
-#include "ui/message_service.h"
+#include "tests/ui/message_recorder.h"
+#include "ui/image_dialog.h"
 
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
-#include <deque>
+#include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
 class ProgramDirFixture {
 public:
     ProgramDirFixture();
-    ~ProgramDirFixture();
 
     QString Dir() const { return m_dir.path(); }
     QString FilePath(const QString& name) const { return m_dir.filePath(name); }
@@ -28,25 +30,58 @@ public:
     void RemoveFile(const QString& name) const;
 
     // Messages shown since the fixture was made.
-    const std::vector<MessageRequest>& Messages() const { return m_messages; }
+    const std::vector<MessageRequest>& Messages() const { return m_messages.seen; }
     QStringList MessageTexts() const;
     // Answers of the next message boxes; Ok once the queue is empty.
-    void QueueAnswer(MessageAnswer answer) { m_answers.push_back(answer); }
+    void QueueAnswer(MessageAnswer answer) { m_messages.Answer(answer); }
 
 private:
     QTemporaryDir m_dir;
-    std::vector<MessageRequest> m_messages;
-    std::deque<MessageAnswer> m_answers;
+    MessageRecorder m_messages;
 };
 
-class CProgramApp;
 class CMainFrame;
 class QMenu;
 
 // Starts the program in-process on the fixture's directory with the given
-// [Setup] lines: no splash, window not shown, no simulated radio.
+// [Setup] lines and options: no splash, window not shown; options' own
+// program directory, splash and window choices are replaced.
 bool StartProgram(CProgramApp& app, const ProgramDirFixture& dir,
-                  const std::string& setupLines = {});
+                  const std::string& setupLines = {}, StartupOptions options = {});
+
+// A program started for one test function on a fixture directory of its own,
+// its window shown; Stop (the test's cleanup) ends it.
+class StartedProgram {
+public:
+    // Starts with the given [Setup] lines and waits until the window shows.
+    void Start(const std::string& setupLines);
+    void Stop();
+
+    CMainFrame& Frame() const;
+    CProgramApp& App() const { return *m_app; }
+    const ProgramDirFixture& Dir() const { return *m_dir; }
+
+private:
+    std::unique_ptr<ProgramDirFixture> m_dir;
+    std::unique_ptr<CProgramApp> m_app;
+};
+
+// How often each editor command built and ran its dialog.
+struct EditorLog {
+    std::map<int, int> built;
+    std::map<int, int> runs;
+};
+
+// An editor dialog that only counts into an EditorLog.
+class CountingDialog : public ImageDialog {
+public:
+    CountingDialog(QWidget* parent, EditorLog& log, int id);
+    int DoModal(RadioImage& image) override;
+
+private:
+    EditorLog& m_log;
+    int m_id;
+};
 
 // A settings file of English texts with the given [Setup] lines added.
 std::string EnglishSettings(const std::string& setupLines);

@@ -28,19 +28,6 @@
 
 namespace {
 
-// Counts the dialogs that editor commands run.
-class CountingDialog : public ImageDialog {
-public:
-    CountingDialog(QWidget* parent, int& runs) : ImageDialog(parent), m_runs(runs) {}
-    int DoModal(RadioImage&) override {
-        ++m_runs;
-        return Accepted;
-    }
-
-private:
-    int& m_runs;
-};
-
 const std::pair<const char*, std::string> kOptionSets[] = {
     {"no options", ""},
     {"ShowLang", "ShowLang=1\r\n"},
@@ -54,19 +41,10 @@ class CommandTableTest : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<ProgramDirFixture> m_dir;
-    std::unique_ptr<CProgramApp> m_app;
+    StartedProgram m_program;
 
-    CMainFrame& Frame() { return *m_app->MainFrame(); }
-
-    void Start(const std::string& setupLines) {
-        m_dir = std::make_unique<ProgramDirFixture>();
-        m_app = std::make_unique<CProgramApp>();
-        QVERIFY(StartProgram(*m_app, *m_dir, setupLines));
-        // The panels count as visible once the window is shown.
-        Frame().show();
-        QVERIFY(QTest::qWaitForWindowExposed(&Frame()));
-    }
+    CMainFrame& Frame() { return m_program.Frame(); }
+    void Start(const std::string& setupLines) { m_program.Start(setupLines); }
 
     // Checks the items of one menu set against the rows that place an item
     // there.
@@ -83,10 +61,7 @@ private:
                 QVERIFY2(row != nullptr, qPrintable(action->text()));
                 QCOMPARE(PopupTitle(row->menu.popup), menu->title());
                 QVERIFY(withDocument ? row->menu.withDocument : row->menu.withoutDocument);
-                const char* text = !withDocument && row->menu.withoutDocumentText
-                                       ? row->menu.withoutDocumentText
-                                       : row->text;
-                QCOMPARE(action->text(), CommandText(text));
+                QCOMPARE(action->text(), MenuText(*row, withDocument));
                 QCOMPARE(action->objectName(), QString::number(id));
                 QCOMPARE(action->isCheckable(), row->checkable);
                 built.insert(id);
@@ -123,13 +98,7 @@ private:
     }
 
 private slots:
-    void cleanup() {
-        if (m_app) {
-            m_app->ExitInstance();
-        }
-        m_app.reset();
-        m_dir.reset();
-    }
+    void cleanup() { m_program.Stop(); }
 
     void everyRowIsOneCommandWithAPlace() {
         std::set<int> ids;
@@ -300,13 +269,13 @@ private slots:
 
     void aTransferDisablesExactlyTheRowsNotAllowed() {
         Start("ShowLang=1\r\nShowSignalling=1\r\n");
-        int editorRuns = 0;
+        EditorLog editors;
         for (const Command& row : CommandTable()) {
             if (row.handler == CommandHandler(Receiver::EditorDialog)) {
                 Frame().SetEditorDialog(
                     row.id,
-                    [&editorRuns](QWidget* parent) -> ImageDialog* {
-                        return new CountingDialog(parent, editorRuns);
+                    [&editors, id = row.id](QWidget* parent) -> ImageDialog* {
+                        return new CountingDialog(parent, editors, id);
                     },
                     true);
             }
@@ -348,7 +317,7 @@ private slots:
         }
         closer.stop();
         QCOMPARE(modalWindows, QStringList());
-        QCOMPARE(editorRuns, 0);
+        QVERIFY(editors.runs.empty());
         QCOMPARE(namesAsked, 0);
         QVERIFY(!child->isHidden());
         QCOMPARE(Frame().Children().size(), std::size_t{1});
@@ -359,7 +328,7 @@ private slots:
         for (const QAction* action : AllActions()) {
             QVERIFY2(action->isEnabled(), qPrintable(action->objectName()));
         }
-        QCOMPARE(m_dir->Messages().size(), std::size_t{0});
+        QCOMPARE(m_program.Dir().Messages().size(), std::size_t{0});
     }
 };
 

@@ -1,7 +1,8 @@
 // The program installed in a folder it may not write: started twice as an
 // unprivileged user, the language and port chosen in the first run are there
-// in the second, kept in the user's own folder, and the program's folder is
-// left exactly as it was installed.
+// in the second, kept in the user's own folder, the wire log named relatively
+// in the settings is written into the user's data folder, and the program's
+// folder is left exactly as it was installed.
 
 #include "tests/settings/temp_dir.h"
 #include "tests/settings/unprivileged.h"
@@ -64,7 +65,7 @@ int RunProgram(const std::vector<std::string>& args, const std::vector<std::stri
 
 } // namespace
 
-TEST(InstalledProgram, KeepsSettingsPerUserAndLeavesItsFolderAlone) {
+TEST(InstalledProgram, KeepsSettingsAndWireLogPerUserAndLeavesItsFolderAlone) {
     TempDir root;
     const fs::path program = root.Path() / "program";
     const fs::path home = root.Path() / "home";
@@ -78,7 +79,12 @@ TEST(InstalledProgram, KeepsSettingsPerUserAndLeavesItsFolderAlone) {
             fs::copy_file(entry.path(), program / entry.path().filename());
         }
     }
-    fs::copy_file(SHIPPED_SETTINGS, program / "Program.ini", fs::copy_options::overwrite_existing);
+    // The shipped settings with a wire log named relative to the program.
+    std::string settings = ReadFile(SHIPPED_SETTINGS);
+    const std::string setup = "[Setup]\n";
+    ASSERT_EQ(settings.rfind(setup, 0), 0U);
+    settings.insert(setup.size(), "WireLog=wire.log\n");
+    WriteFile((program / "Program.ini").string(), settings);
     fs::copy_file(SETTINGS_DRIVER, program / "settings_driver");
     // The unprivileged user may enter everything and write only its home.
     fs::permissions(root.Path(), fs::perms(0755));
@@ -109,5 +115,6 @@ TEST(InstalledProgram, KeepsSettingsPerUserAndLeavesItsFolderAlone) {
     EXPECT_EQ(ReadFile(first), "settings=" + userCopy + "\nlanguage=English\nport=none\n");
     EXPECT_EQ(ReadFile(second), "settings=" + userCopy + "\nlanguage=Chinese\nport=5\n");
     EXPECT_NE(ReadFile(userCopy).find("Language=Chinese\r\n"), std::string::npos);
+    EXPECT_TRUE(fs::is_regular_file(home / ".local/share" / PROGRAM_COMMAND / "wire.log"));
     EXPECT_EQ(Contents(program), installed);
 }

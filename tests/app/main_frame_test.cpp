@@ -29,48 +29,19 @@
 #include <memory>
 #include <vector>
 
-namespace {
-
-// Counts how often each editor command built and ran its dialog.
-struct EditorLog {
-    std::map<int, int> built;
-    std::map<int, int> runs;
-};
-
-class CountingDialog : public ImageDialog {
-public:
-    CountingDialog(QWidget* parent, EditorLog& log, int id)
-        : ImageDialog(parent), m_log(log), m_id(id) {
-        ++m_log.built[m_id];
-    }
-    int DoModal(RadioImage&) override {
-        ++m_log.runs[m_id];
-        return Accepted;
-    }
-
-private:
-    EditorLog& m_log;
-    int m_id;
-};
-
-} // namespace
-
 class MainFrameTest : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<ProgramDirFixture> m_dir;
-    std::unique_ptr<CProgramApp> m_app;
+    StartedProgram m_program;
     EditorLog m_log;
 
-    CMainFrame& Frame() { return *m_app->MainFrame(); }
+    CMainFrame& Frame() { return m_program.Frame(); }
     QTreeWidget* Tree() { return Frame().NavigationTree(); }
     QTreeWidgetItem* Root() { return Tree()->topLevelItem(0); }
 
     void Start(const std::string& setupLines) {
-        m_dir = std::make_unique<ProgramDirFixture>();
-        m_app = std::make_unique<CProgramApp>();
-        QVERIFY(StartProgram(*m_app, *m_dir, setupLines));
+        m_program.Start(setupLines);
         m_log = {};
         for (int id :
              {ID_PRODUCT_INFORMATION, ID_OPTIONAL_FEATURES, ID_DTMF, ID_TWO_TONE, ID_MSK}) {
@@ -85,8 +56,6 @@ private:
                 [this, id](QWidget* p) -> ImageDialog* { return new CountingDialog(p, m_log, id); },
                 false);
         }
-        Frame().show();
-        QVERIFY(QTest::qWaitForWindowExposed(&Frame()));
     }
 
     // Puts the pointer over a tree item (or, for null, far away from the tree).
@@ -115,13 +84,7 @@ private:
     }
 
 private slots:
-    void cleanup() {
-        if (m_app) {
-            m_app->ExitInstance();
-        }
-        m_app.reset();
-        m_dir.reset();
-    }
+    void cleanup() { m_program.Stop(); }
 
     void treeChoiceOpensTheEditorEveryTime_data() {
         QTest::addColumn<QString>("item");
@@ -321,7 +284,7 @@ private slots:
             }
         });
         Frame().CommandAction(ID_FILE_PRINT_SETUP)->trigger();
-        QCOMPARE(edited, &m_app->Printer());
+        QCOMPARE(edited, &m_program.App().Printer());
     }
 
     void helpRequests() {

@@ -4,6 +4,7 @@
 
 #include "dialogs/product_info_dialog.h"
 #include "model/band.h"
+#include "model/fields/product_fields.h"
 #include "model/image_layout.h"
 #include "model/language.h"
 #include "model/program_document.h"
@@ -107,10 +108,10 @@ private slots:
         SetBandLimitsMhz({136, 174, 400, 520});
         CProductInfoDlg dialog;
         dialog.OnInitDialog(m_image);
-        const std::pair<int, QString> shown[] = {{IDC_BAND1_LOW, QStringLiteral("136")},
-                                                 {IDC_BAND1_HIGH, QStringLiteral("174")},
-                                                 {IDC_BAND2_LOW, QStringLiteral("400")},
-                                                 {IDC_BAND2_HIGH, QStringLiteral("520")}};
+        const std::pair<int, QString> shown[] = {{product::kBand1LowId, QStringLiteral("136")},
+                                                 {product::kBand1HighId, QStringLiteral("174")},
+                                                 {product::kBand2LowId, QStringLiteral("400")},
+                                                 {product::kBand2HighId, QStringLiteral("520")}};
         for (const auto& [id, text] : shown) {
             QCOMPARE(dialog.BandEdit(id)->text(), text);
             QVERIFY(!dialog.BandEdit(id)->isEnabled());

@@ -129,13 +129,8 @@ private:
     // Starts the program with the demo radio and the given [Setup] lines.
     static bool Start(CProgramApp& app, const ProgramDirFixture& dir, StartupOptions options,
                       CDemoRadio& demo, const std::string& setupLines) {
-        dir.WriteSettings(EnglishSettings(setupLines));
-        dir.CopyTranslations();
-        options.programDir = dir.Dir();
-        options.splash = false;
-        options.showWindow = false;
         options.demoRadio = [&demo] { return demo.Start() ? demo.DevicePath() : std::string(); };
-        return app.InitInstance(options);
+        return StartProgram(app, dir, setupLines, options);
     }
 
     // Program > Read, Start, until the channels are in the grid.

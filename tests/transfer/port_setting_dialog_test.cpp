@@ -7,6 +7,7 @@
 #include "link_qt/qt_serial_link.h"
 #include "shell/program_view.h"
 #include "transfer/port_setting_dialog.h"
+#include "ui/help_service.h"
 #include "ui/user_store.h"
 
 #include <QPushButton>
@@ -118,7 +119,7 @@ PortAccess PortSettingDialogTest::access() {
 
 void PortSettingDialogTest::clickOk(CPortSettingDlg& dialog) {
     for (QPushButton* button : dialog.findChildren<QPushButton*>()) {
-        if (button->property("controlId").toInt() == 1) {
+        if (button->property(kControlIdProperty).toInt() == 1) {
             QTest::mouseClick(button, Qt::LeftButton);
             return;
         }
@@ -150,7 +151,7 @@ void PortSettingDialogTest::offersOpenablePortsAndChecksCurrent() {
     QCOMPARE(m_probed, names);
     for (int number = 1; number <= 16; ++number) {
         QRadioButton* button = dialog.PortButton(number);
-        QCOMPARE(button->property("controlId").toInt(), 1006 + number);
+        QCOMPARE(button->property(kControlIdProperty).toInt(), 1006 + number);
         QCOMPARE(button->isEnabled(), number == 3 || number == 12);
         QCOMPARE(button->isChecked(), number == current);
     }

@@ -74,6 +74,9 @@ private:
     CProcessDlg* dialog() const { return m_view->ProcessDialog(); }
     void pressStart();
     void waitUntilEnded();
+    // A read from a radio answering at the pace of the wire, started and
+    // past its first progress step.
+    void startSlowRead();
 
     QTemporaryDir m_store;
     RadioImage m_image;
@@ -119,6 +122,15 @@ void ProcessDialogTest::pressStart() {
     // handles the posted request.
     QVERIFY(!dialog()->StartButton()->isEnabled());
     QVERIFY(m_view->IsTransferRunning());
+}
+
+void ProcessDialogTest::startSlowRead() {
+    SimOptions options = InstantReplies();
+    options.wireTime = true;
+    startRadio(options);
+    m_view->OnProgramRead();
+    pressStart();
+    QTRY_VERIFY_WITH_TIMEOUT(dialog()->ProgressBar()->value() >= 1, kTransferTimeoutMs);
 }
 
 void ProcessDialogTest::waitUntilEnded() {
@@ -314,13 +326,8 @@ void ProcessDialogTest::communicationErrorPrompt() {
 }
 
 void ProcessDialogTest::noSecondTransferWhileRunning() {
-    SimOptions options = InstantReplies();
-    options.wireTime = true;
-    startRadio(options);
     MessageRecorder messages;
-    m_view->OnProgramRead();
-    pressStart();
-    QTRY_VERIFY_WITH_TIMEOUT(dialog()->ProgressBar()->value() >= 1, kTransferTimeoutMs);
+    startSlowRead();
     m_view->OnProgramWrite();
     m_view->OnProgramRead();
     QCOMPARE(dialog()->windowTitle(), QString("Read Data"));
@@ -349,13 +356,8 @@ void ProcessDialogTest::directionChangesWhileWaiting() {
 }
 
 void ProcessDialogTest::viewClosedDuringTransfer() {
-    SimOptions options = InstantReplies();
-    options.wireTime = true;
-    startRadio(options);
     MessageRecorder messages;
-    m_view->OnProgramRead();
-    pressStart();
-    QTRY_VERIFY_WITH_TIMEOUT(dialog()->ProgressBar()->value() >= 1, kTransferTimeoutMs);
+    startSlowRead();
     // The transfer is stopped and its thread joined before the view goes.
     m_view.reset();
     QVERIFY(ProbePort(g_portName));
