@@ -21,14 +21,15 @@ struct OptionHelp {
 const OptionHelp kOptionHelp[] = {
     {"FILE.dat", "opens the file as the first document"},
     {"--demo-radio", "answers transfers from a simulated radio while no port is set up"},
+    {"--wire-log FILE", "appends every byte of each transfer to FILE"},
     {"--version", "prints the version and exits"},
     {"--help", "prints this help and exits"},
 };
 
 void PrintHelp() {
-    std::cout << "usage: " PROGRAM_COMMAND " [--demo-radio] [FILE.dat]\n";
+    std::cout << "usage: " PROGRAM_COMMAND " [--demo-radio] [--wire-log FILE] [FILE.dat]\n";
     for (const OptionHelp& row : kOptionHelp) {
-        std::cout << "  " << std::left << std::setw(14) << row.option << row.meaning << '\n';
+        std::cout << "  " << std::left << std::setw(17) << row.option << row.meaning << '\n';
     }
 }
 

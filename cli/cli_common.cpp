@@ -4,7 +4,8 @@
 #include "model/dat_file.h"
 #include "model/language.h"
 
-#include <exception>
+#include <cctype>
+#include <charconv>
 #include <iostream>
 #include <string>
 #include <string_view>
@@ -43,13 +44,20 @@ int UsageFail(const std::string& message, const char* usage) {
 }
 
 bool ParseNumberOption(const std::string& text, long low, long high, long& value) {
-    try {
-        std::size_t used = 0;
-        value = std::stol(text, &used, 0);
-        return used == text.size() && value >= low && value <= high;
-    } catch (const std::exception&) {
-        return false; // not a number, or beyond a long
+    // from_chars takes no leading spaces or '+'; a first digit is required
+    // so that no '-' gets through either, and a leading 0 stays decimal.
+    const bool hex = text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X');
+    const std::string_view digits = std::string_view(text).substr(hex ? 2 : 0);
+    if (digits.empty()) {
+        return false;
     }
+    const auto first = static_cast<unsigned char>(digits[0]);
+    if ((hex ? std::isxdigit(first) : std::isdigit(first)) == 0) {
+        return false;
+    }
+    const char* end = digits.data() + digits.size();
+    const auto [stop, error] = std::from_chars(digits.data(), end, value, hex ? 16 : 10);
+    return error == std::errc() && stop == end && value >= low && value <= high;
 }
 
 bool ParseFileEditArgs(const CommandArgs& args, const char* usage, FileEditArgs& parsed) {

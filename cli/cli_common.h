@@ -16,6 +16,12 @@ enum ExitCode : int {
     kExitUsage = 1,
     kExitFile = 2,
     kExitRefused = 3,
+    // A transfer that did not complete: the link failed (no answer, a broken
+    // reply, a port that cannot be opened), the radio refused (its band type
+    // or its password), or the user cancelled a read or write with Ctrl+C.
+    kExitTransfer = 4,
+    kExitRadioRefused = 5,
+    kExitCancelled = 6,
 };
 
 // The text with its control characters written as escapes (\n, \r, \t,

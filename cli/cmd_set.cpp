@@ -20,6 +20,7 @@ struct Assignment {
     std::string group;
     std::string field;
     std::string value;
+    const fields::SettingsGroup* settings = nullptr; // the group's dialog
 };
 
 // "GROUP.FIELD=VALUE"; "GROUP=VALUE" names the field called like its group
@@ -59,7 +60,8 @@ int CmdSet(const CommandArgs& args) {
             if (!ParseAssignment(args[i], assignment)) {
                 return UsageFail("\"" + args[i] + "\" is not GROUP.FIELD=VALUE", kUsage);
             }
-            if (!CommandLineGroup(assignment.group)) {
+            assignment.settings = CommandLineGroup(assignment.group);
+            if (assignment.settings == nullptr) {
                 return UsageFail("unknown group \"" + assignment.group +
                                      "\" (groups: " + CommandLineGroupNames() + ")",
                                  kUsage);
@@ -85,7 +87,7 @@ int CmdSet(const CommandArgs& args) {
         auto it = std::find_if(opened.begin(), opened.end(),
                                [&a](const auto& g) { return g.first == a.group; });
         if (it == opened.end()) {
-            opened.emplace_back(a.group, SetGroup(*CommandLineGroup(a.group), image));
+            opened.emplace_back(a.group, SetGroup(*a.settings, image));
             it = std::prev(opened.end());
         }
         const SetOutcome outcome = it->second.Apply(a.field, a.value);

@@ -38,8 +38,8 @@ int CmdSimulate(const CommandArgs& args) {
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         // The radio takes the wire's time at 9600 baud unless told to answer at once.
-        if (arg == "--wire-time" || arg == "--instant") {
-            options.wireTime = arg == "--wire-time";
+        if (arg == "--instant") {
+            options.wireTime = false;
             continue;
         }
         if (i + 1 >= args.size()) {

@@ -74,7 +74,7 @@ void PrintUsage(std::ostream& out) {
         out << "  program-cli " << c.usage << '\n';
     }
     out << "exit codes: 0 success, 1 usage error, 2 file error, 3 refused input, 4 transfer "
-           "failed, 5 radio refused (band type or password), 6 transfer cancelled\n";
+           "failed, 5 radio refused (band type or password), 6 read or write cancelled\n";
 }
 
 // One line naming the commands, for a call without a known command.

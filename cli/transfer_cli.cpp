@@ -53,8 +53,7 @@ std::optional<TransferOptions> ParseTransferOptions(const CommandArgs& args, con
             target = &options.templ;
         } else if (arg == "--retry") {
             long retries = 0;
-            if (!hasValue || !IsNumber(args[i + 1]) ||
-                !ParseNumberOption(args[i + 1], 0, kMaxRetries, retries)) {
+            if (!hasValue || !ParseNumberOption(args[i + 1], 0, kMaxRetries, retries)) {
                 UsageFail("--retry needs a number from 0 to " + std::to_string(kMaxRetries), usage);
                 return std::nullopt;
             }

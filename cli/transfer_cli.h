@@ -14,13 +14,6 @@
 #include <optional>
 #include <string>
 
-// A transfer that did not complete: the link failed (no answer, a broken
-// reply, a port that cannot be opened), the radio refused (its band type or
-// its password), or the user cancelled it with Ctrl+C.
-inline constexpr int kExitTransfer = 4;
-inline constexpr int kExitRadioRefused = 5;
-inline constexpr int kExitCancelled = 6;
-
 struct TransferOptions {
     std::string port;    // --port: a device path, a port name or a port number
     std::string wireLog; // --wire-log FILE

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <utility>
 
 namespace {
 
@@ -139,6 +140,19 @@ TEST(CliUsage, WrongCallsGiveExitOneAndTextNoEditorHoldsExitThree) {
         {"simulate", "--seed", "4294967296"},
         {"simulate", "--latency", "99999999999999999999"},
         {"simulate", "--at", "0x1000"},
+        // Numbers are decimal (leading zeros too) or 0x hexadecimal, nothing
+        // else; --dat names a missing file so that an accepted number shows
+        // as exit 2 instead of a radio that starts.
+        {"write", "--port", dir.File("port"), dir.File("in.dat"), "--retry", " 5"},
+        {"write", "--port", dir.File("port"), dir.File("in.dat"), "--retry", "+5"},
+        {"write", "--port", dir.File("port"), dir.File("in.dat"), "--retry", "01001"},
+        {"write", "--port", dir.File("port"), dir.File("in.dat"), "--retry", "0x+5"},
+        {"simulate", "--band", " 5", "--dat", dir.File("missing.dat")},
+        {"simulate", "--band", "+5", "--dat", dir.File("missing.dat")},
+        {"simulate", "--band", "0377", "--dat", dir.File("missing.dat")},
+        {"simulate", "--band", "0x 5", "--dat", dir.File("missing.dat")},
+        {"simulate", "--band", "0x", "--dat", dir.File("missing.dat")},
+        {"simulate", "--band", "", "--dat", dir.File("missing.dat")},
     };
     for (const auto& args : cases) {
         const CliRun run = RunCli(args, dir.Path().string());
@@ -166,6 +180,27 @@ TEST(CliUsage, WrongCallsGiveExitOneAndTextNoEditorHoldsExitThree) {
     const CliRun help = RunCli({"help"}, dir.Path().string());
     EXPECT_EQ(help.exitCode, 0);
     EXPECT_NE(help.out.find("program-cli edit"), std::string::npos);
+}
+
+// Leading zeros keep a number decimal, and 0x or 0X makes it hexadecimal:
+// the transfer fails only at the port (exit 4), the simulated radio only at
+// its missing --dat file (exit 2).
+TEST(CliUsage, NumberOptionsAreDecimalOrHexadecimal) {
+    TempDir dir;
+    WriteFile(dir.File("in.dat"), ImageBytes(SampleImage()));
+    const std::string missing = dir.File("missing.dat");
+    const std::vector<std::pair<std::vector<std::string>, int>> cases = {
+        {{"write", "--port", "/dev/no-such-port", dir.File("in.dat"), "--retry", "08"}, 4},
+        {{"write", "--port", "/dev/no-such-port", dir.File("in.dat"), "--retry", "01000"}, 4},
+        {{"write", "--port", "/dev/no-such-port", dir.File("in.dat"), "--retry", "0x3E8"}, 4},
+        {{"simulate", "--band", "0255", "--dat", missing}, 2},
+        {{"simulate", "--band", "0XfF", "--dat", missing}, 2},
+        {{"simulate", "--short-length", "012", "--dat", missing}, 2},
+    };
+    for (const auto& [args, exitCode] : cases) {
+        const CliRun run = RunCli(args, dir.Path().string());
+        EXPECT_EQ(run.exitCode, exitCode) << ::testing::PrintToString(args) << ": " << run.err;
+    }
 }
 
 // "help NAME" prints the command's whole usage first, "--version" the
