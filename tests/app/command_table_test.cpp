@@ -113,8 +113,6 @@ private slots:
             if (row.toolbar.slot >= 0) {
                 QVERIFY(toolbarSlots.insert(row.toolbar.slot).second);
             }
-            // A check mark shows whether the command's panel is visible.
-            QCOMPARE(row.checkable, std::holds_alternative<Panel>(row.handler));
         }
         QVERIFY(FindCommand(0) == nullptr);
         QVERIFY(FindCommand(ID_INDICATOR_CAPS) == nullptr);
