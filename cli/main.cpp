@@ -31,6 +31,13 @@ const Command kCommands[] = {
     {"show", CmdShow, "show FILE.dat [--json] [--lang en|zh]",
      "Prints the channels and settings of FILE.dat as the editors show them.\n"
      "--json prints them as JSON; --lang chooses English (en, the default) or Chinese (zh)."},
+    {"report", CmdReport,
+     "report FILE.dat -o OUT.pdf [--sections LIST] [--lang en|zh] [--page A4|Letter]",
+     "Writes the report the window prints of FILE.dat as the PDF file OUT.pdf.\n"
+     "--sections takes a comma-separated list of dtmf, msk, optional, two-tone and channels\n"
+     "(default optional,channels); --lang chooses English (en, the default) or Chinese (zh);\n"
+     "--page chooses the paper, A4 (the default) or Letter. Sections without a page write\n"
+     "nothing (exit 3); a file that cannot be written is left as it was (exit 2)."},
     {"edit", CmdEdit, "edit FILE.dat [-o OUT.dat] ROW:COL=TEXT ...",
      "Types each TEXT into the channel grid's cell ROW (1 to 129), COL (1 to 9), in order,\n"
      "with the grid's rules, and saves FILE.dat (or OUT.dat). A refused entry saves nothing."},

@@ -11,7 +11,7 @@ namespace {
 
 // Groups of the pop-up menus: items of one group stand together.
 constexpr int kFileDocument = 0; // New, Open, Close, Save, Save As
-constexpr int kFilePrint = 1;    // Print, Print Preview, Print Setup
+constexpr int kFilePrint = 1;    // Print, Print Preview, Export PDF, Print Setup
 constexpr int kFileExit = 2;
 constexpr int kEditGroups = 0;   // Product and Channel Information
 constexpr int kEditFeatures = 1; // Optional Features
@@ -24,7 +24,7 @@ constexpr int kOnlyGroup = 0;
 
 // The table. Menu 128 (no document): File (New, Open, | Print Setup, | Exit),
 // View (Toolbar, Status Bar), Help (About). Menu 129 (a document): File (New,
-// Open, Close, Save, Save As, | Print, Print Preview, Print Setup, | Exit),
+// Open, Close, Save, Save As, | Print, Print Preview, Export PDF, Print Setup, | Exit),
 // Edit (Product Information, Channel Information, | Optional Features, |
 // the signalling editors), Program (Read, Write), Setup (Com Setup,
 // Language), View (Toolbar, Status Bar, | Control Bar), Help (Help Topics, |
@@ -61,15 +61,21 @@ const std::vector<Command>& Rows() {
             .InDocumentMenu(Popup::File, kFileDocument)
             .NotDuringTransfer(),
         Command(ID_FILE_PRINT, QT_TRANSLATE_NOOP("CMainFrame", "&Print...\tCtrl+P"),
-                Receiver::Nobody)
+                Receiver::Application)
             .InDocumentMenu(Popup::File, kFilePrint)
             .OnToolbar(8, QStyle::SP_FileDialogDetailedView,
                        QT_TRANSLATE_NOOP("CMainFrame", "Print"),
                        QT_TRANSLATE_NOOP("CMainFrame", "Print the active document"))
-            .Keys(Qt::CTRL | Qt::Key_P),
+            .Keys(Qt::CTRL | Qt::Key_P)
+            .NotDuringTransfer(),
         Command(ID_FILE_PRINT_PREVIEW, QT_TRANSLATE_NOOP("CMainFrame", "Print Preview"),
-                Receiver::Nobody)
-            .InDocumentMenu(Popup::File, kFilePrint),
+                Receiver::Application)
+            .InDocumentMenu(Popup::File, kFilePrint)
+            .NotDuringTransfer(),
+        Command(ID_FILE_EXPORT_PDF, QT_TRANSLATE_NOOP("CMainFrame", "Export PDF..."),
+                Receiver::Application)
+            .InDocumentMenu(Popup::File, kFilePrint)
+            .NotDuringTransfer(),
         Command(ID_FILE_PRINT_SETUP, QT_TRANSLATE_NOOP("CMainFrame", "Print Setup..."),
                 Receiver::Application)
             .InMenus(Popup::File, kFilePrint)

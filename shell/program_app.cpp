@@ -6,6 +6,7 @@
 #include "model/program_document.h"
 #include "model/string_table.h"
 #include "settings/profile_file.h"
+#include "print/report_commands.h"
 #include "shell/about_dialog.h"
 #include "shell/child_frame.h"
 #include "shell/command_ids.h"
@@ -219,6 +220,11 @@ void CProgramApp::OnApplicationCommand(int id) {
     case ID_FILE_PRINT_SETUP:
         OnFilePrintSetup();
         break;
+    case ID_FILE_PRINT:
+    case ID_FILE_PRINT_PREVIEW:
+    case ID_FILE_EXPORT_PDF:
+        OnFileReport(id);
+        break;
     default:
         break;
     }
@@ -271,6 +277,29 @@ QPrinter& CProgramApp::Printer() {
         m_printer = std::make_unique<QPrinter>();
     }
     return *m_printer;
+}
+
+ReportCommands& CProgramApp::Reports() {
+    if (!m_reports) {
+        m_reports = std::make_unique<ReportCommands>(m_mainFrame.get());
+    }
+    return *m_reports;
+}
+
+void CProgramApp::OnFileReport(int id) {
+    CChildFrame* child = m_mainFrame->ActiveChild();
+    if (!child) {
+        return;
+    }
+    const RadioImage& image = child->Document().Image();
+    const ChannelTable& channels = child->View().Channels();
+    if (id == ID_FILE_PRINT) {
+        Reports().Print(Printer(), image, channels);
+    } else if (id == ID_FILE_PRINT_PREVIEW) {
+        Reports().Preview(Printer(), image, channels);
+    } else {
+        Reports().ExportPdf(Printer(), image, channels);
+    }
 }
 
 void CProgramApp::OnFilePrintSetup() {

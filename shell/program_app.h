@@ -15,6 +15,7 @@ class CChildFrame;
 class CMainFrame;
 class CProgramDoc;
 class QPrinter;
+class ReportCommands;
 class QTranslator;
 
 struct StartupOptions {
@@ -65,6 +66,8 @@ public:
     void OnFilePrintSetup();
     // The program's printer, made at its first use.
     QPrinter& Printer();
+    // File > Print, Print Preview and Export PDF of the active document.
+    ReportCommands& Reports();
 
     // Asks for the file of File Open (tests answer here instead of a file
     // dialog); an empty answer cancels.
@@ -83,6 +86,7 @@ private:
     void AddDocumentWindow(std::unique_ptr<CProgramDoc> doc);
     void CheckWireLog();
     void OnApplicationCommand(int id);
+    void OnFileReport(int id);
 
     std::unique_ptr<QTranslator> m_translator;
     // Qt's own texts in Chinese.
@@ -92,5 +96,6 @@ private:
     // The wire log of every transfer; empty: none.
     std::string m_wireLog;
     std::unique_ptr<QPrinter> m_printer;
+    std::unique_ptr<ReportCommands> m_reports;
     std::function<QString()> m_askOpenFileName;
 };

@@ -1,0 +1,109 @@
+#include "print/report_commands.h"
+
+#include "model/language.h"
+#include "print/report_painter.h"
+#include "print/report_pdf.h"
+#include "settings/profile_file.h"
+#include "ui/app_globals.h"
+#include "ui/message_service.h"
+
+#include <QFileDialog>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+
+namespace {
+
+report::ReportInput InputOf(const RadioImage& image, const ChannelTable& channels) {
+    return {image, channels, g_bChinese != 0,
+            g_Profile.GetValue(g_strLanguage, "Copyrights Owner", "")};
+}
+
+} // namespace
+
+ReportCommands::ReportCommands(QWidget* parent)
+    : m_parent(parent), m_printList(new CPrintListDlg(parent)) {}
+
+std::optional<std::pair<report::SectionFlags, int>>
+ReportCommands::ChooseSections(const ChannelTable& channels) {
+    if (!m_printList || m_printList->DoModal(channels) != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    const report::SectionFlags selected = m_printList->SectionSelected();
+    const int pages = report::JobPageCount(m_printList->SectionPages(), selected);
+    if (pages == 0) {
+        MessageService::Show(m_parent, tr("No report section was chosen; nothing is printed."),
+                             MessageButtons::Ok, MessageIcon::Information);
+        return std::nullopt;
+    }
+    return std::make_pair(selected, pages);
+}
+
+bool ReportCommands::RunPrintDialog(QPrinter& printer, int pages) {
+    if (m_printDialog) {
+        return m_printDialog(printer, pages);
+    }
+    QPrintDialog dialog(&printer, m_parent);
+    dialog.setMinMax(1, pages);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void ReportCommands::Print(QPrinter& printer, const RadioImage& image,
+                           const ChannelTable& channels) {
+    const auto job = ChooseSections(channels);
+    if (!job) {
+        return;
+    }
+    printer.setFromTo(0, 0);
+    if (!RunPrintDialog(printer, job->second)) {
+        return;
+    }
+    const bool range = printer.printRange() == QPrinter::PageRange;
+    m_lastJobPages = print::PaintReport(printer, InputOf(image, channels), job->first,
+                                        range ? printer.fromPage() : 0,
+                                        range ? printer.toPage() : 0);
+}
+
+void ReportCommands::Preview(QPrinter& printer, const RadioImage& image,
+                             const ChannelTable& channels) {
+    const auto job = ChooseSections(channels);
+    if (!job) {
+        return;
+    }
+    const report::ReportInput input = InputOf(image, channels);
+    const report::SectionFlags selected = job->first;
+    QPrintPreviewDialog preview(&printer, m_parent);
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this,
+            [this, &input, selected](QPrinter* target) {
+                m_lastJobPages = print::PaintReport(*target, input, selected);
+            });
+    preview.exec();
+}
+
+QString ReportCommands::AskPdfFileName() {
+    if (m_askPdfName) {
+        return m_askPdfName();
+    }
+    return QFileDialog::getSaveFileName(m_parent, tr("Export PDF"), {}, tr("PDF files (*.pdf)"));
+}
+
+void ReportCommands::ExportPdf(const QPrinter& printer, const RadioImage& image,
+                               const ChannelTable& channels) {
+    const auto job = ChooseSections(channels);
+    if (!job) {
+        return;
+    }
+    const QString path = AskPdfFileName();
+    if (path.isEmpty()) {
+        return;
+    }
+    const FileResult result = print::WriteReportPdf(path.toStdString(), InputOf(image, channels),
+                                                    job->first, printer.pageLayout().pageSize());
+    if (!result.Ok()) {
+        MessageService::Show(m_parent, QString::fromStdString(result.message), MessageButtons::Ok,
+                             MessageIcon::Exclamation);
+        return;
+    }
+    m_lastJobPages = job->second;
+}

@@ -1,0 +1,50 @@
+#include "print/report_pdf.h"
+
+#include "print/report_painter.h"
+
+#include <QBuffer>
+#include <QPageLayout>
+#include <QPdfWriter>
+
+namespace print {
+namespace {
+
+// Margins of the PDF's printable area, as a printer's would be.
+constexpr double kMarginMillimetres = 10.0;
+
+} // namespace
+
+QByteArray ReportPdfBytes(const report::ReportInput& input, const report::SectionFlags& selected,
+                          const QPageSize& pageSize) {
+    QByteArray bytes;
+    {
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&buffer);
+        writer.setCreator(QStringLiteral("Radio Programmer"));
+        writer.setPageLayout(QPageLayout(pageSize, QPageLayout::Portrait,
+                                         QMarginsF(kMarginMillimetres, kMarginMillimetres,
+                                                   kMarginMillimetres, kMarginMillimetres),
+                                         QPageLayout::Millimeter));
+        if (PaintReport(writer, input, selected) == 0) {
+            return {};
+        }
+    }
+    return bytes;
+}
+
+FileResult WriteReportPdf(const std::string& path, const report::ReportInput& input,
+                          const report::SectionFlags& selected, const QPageSize& pageSize) {
+    // A target that can never be written is told before the work.
+    FileResult check = CheckSaveTarget(path);
+    if (!check.Ok()) {
+        return check;
+    }
+    const QByteArray bytes = ReportPdfBytes(input, selected, pageSize);
+    if (bytes.isEmpty()) {
+        return {};
+    }
+    return WriteFileAtomically(path, bytes.constData(), static_cast<std::size_t>(bytes.size()));
+}
+
+} // namespace print

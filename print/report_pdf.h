@@ -1,0 +1,25 @@
+#pragma once
+// The report written as a PDF file: real text with the fonts embedded, on
+// A4 or Letter paper. The file is written whole or not at all: a path that
+// cannot be written gets the message a save would give, and no partial file
+// is left behind.
+
+#include "model/dat_file.h"
+#include "report/page_writer.h"
+#include "report/print_sections.h"
+
+#include <QPageSize>
+#include <string>
+
+namespace print {
+
+// The PDF's bytes; an empty array when the job has no page.
+QByteArray ReportPdfBytes(const report::ReportInput& input, const report::SectionFlags& selected,
+                          const QPageSize& pageSize);
+
+// Writes the report to path. A job without a page is not written (the
+// caller says so to the user); ok is returned with nothing written then.
+FileResult WriteReportPdf(const std::string& path, const report::ReportInput& input,
+                          const report::SectionFlags& selected, const QPageSize& pageSize);
+
+} // namespace print

@@ -1,0 +1,88 @@
+// The two 2-Tone pages: the eight decode sets, and the encode timing with the
+// list of 32 tone pairs, as the 2-Tone dialog's controls show them.
+
+#include "model/fields/settings_groups.h"
+#include "model/fields/two_tone_fields.h"
+#include "report/page_writer.h"
+
+namespace report {
+
+void DrawTwoToneDecodePage(const ReportInput& input, PageWriter& out) {
+    struct Line {
+        int k;
+        const char* field;
+        const char* english;
+        const char* chinese;
+    };
+    static constexpr Line kLines[] = {
+        {5, "a", "A Tone (Hz):", "A 音 (Hz):"},
+        {6, "b", "B Tone (Hz):", "B 音 (Hz):"},
+        {7, "first", "The first delay time (s):", "第一音频持续时间 (s):"},
+        {8, "second", "The second delay time (s):", "第二音频持续时间 (s)"},
+        {9, "long", "Long tone delay time (s):", "长音持续时间 (s):"},
+        {10, "interval", "Interval time (s):", "音频间隔时间 (s):"},
+    };
+    out.Title("2-Tone Decode", "2-Tone 解码");
+    for (int g = 0; g < layout::kTwoToneDecodeCount; ++g) {
+        const fields::FieldPage& set = two_tone::DecodePage(g + 1);
+        const int labelColumn = 3 + 32 * (g % 2);
+        const int valueColumn = 26 + 32 * (g % 2);
+        const int down = 9 * (g / 2);
+        out.Line(labelColumn, 4 + down, "2-Tone " + std::to_string(g + 1) + ":");
+        for (const Line& line : kLines) {
+            out.Line(labelColumn, line.k + down, out.Tr(line.english, line.chinese));
+            out.Line(valueColumn, line.k + down,
+                     set.Field(two_tone::DecodeFieldName(g + 1, line.field)).load(input.image).text);
+        }
+    }
+}
+
+void DrawTwoToneEncodePage(const ReportInput& input, PageWriter& out) {
+    const fields::FieldPage& encode = two_tone::EncodePage();
+    const RadioImage& image = input.image;
+    const int W = out.Scale().W;
+    const int Lb = out.Scale().Lbody;
+    const auto loaded = [&](const std::string& name) { return encode.Field(name).load(image); };
+    const auto row = [&](int k, const char* english, const char* chinese, std::string value) {
+        out.Line(6, k, out.Tr(english, chinese));
+        out.Line(30, k, std::move(value));
+    };
+
+    out.Title("2-Tone Encode", "2-Tone 编码");
+    row(4, "The first delay time(s):", "第一音频持续时间 (s):", loaded("first_delay").text);
+    row(5, "The second delay time(s):", "第二音频持续时间 (s)", loaded("second_delay").text);
+    row(6, "Long tone delay time(s):", "长音持续时间 (s):", loaded("long_tone_delay").text);
+    row(7, "Tone interval time(s):", "音频间隔时间 (s):", loaded("tone_interval").text);
+    row(8, "Txrise delay time(s):", "上升发射延迟时间 (s):", loaded("tx_rise_delay").text);
+    row(9, "Short beep tone:", "短哔音:",
+        loaded("short_beep").checked ? out.Tr("ON", "开") : out.Tr("Off", "关"));
+
+    for (int half = 0; half < 2; ++half) {
+        const int left = 6 + 28 * half;
+        out.Line(left, 12, out.Tr("Num", "编码"));
+        out.Line(left + 6, 12, out.Tr("Tone Fre1", "音频1"));
+        out.Line(left + 16, 12, out.Tr("Tone Fre2", "音频2"));
+        out.Rule(left * W - 25, 15 - 13 * Lb, (left + 24) * W, 15 - 13 * Lb);
+        out.Rule((left + 5) * W, 25 - 12 * Lb, (left + 5) * W, -29 * Lb - 25);
+    }
+    for (int i = 0; i < 16; ++i) {
+        const int y = -(i + 13) * Lb - 25;
+        for (int half = 0; half < 2; ++half) {
+            const int entry = i + 16 * half; // 0..31
+            const int left = 7 + 28 * half;
+            out.At(left, y, std::to_string(entry + 1));
+            for (int tone = 1; tone <= 2; ++tone) {
+                // A tone whose high byte is unset prints nothing.
+                const std::size_t at = layout::TwoToneEncodeEntry(entry) +
+                                       layout::kTwoToneToneSize * static_cast<std::size_t>(tone - 1);
+                if (image[at] == fields::kUnset) {
+                    continue;
+                }
+                out.At(left + 6 + 10 * (tone - 1), y,
+                       loaded(two_tone::EncodeCellName(entry + 1, tone)).text);
+            }
+        }
+    }
+}
+
+} // namespace report

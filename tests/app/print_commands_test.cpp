@@ -1,0 +1,197 @@
+// File > Print and Export PDF through the window: the PrintList dialog's
+// opening state, Select All, Clear All, Cancel and OK, the page count handed
+// to the job, the message when nothing is chosen, and a PDF that cannot be
+// written.
+
+#include "model/program_document.h"
+#include "print/report_commands.h"
+#include "shell/command_ids.h"
+#include "shell/main_frame.h"
+#include "shell/program_app.h"
+#include "shell/program_view.h"
+#include "tests/app/app_fixture.h"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QPrinter>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTest>
+#include <QTimer>
+#include <fstream>
+
+namespace {
+
+// A file with `channels` channels of 145 MHz (receive and transmit).
+QString WriteChannels(const ProgramDirFixture& dir, int channels) {
+    RadioImage image;
+    FillNewDocumentImage(image);
+    for (int n = 0; n < channels; ++n) {
+        const std::uint8_t bcd[] = {0x00, 0x00, 0x50, 0x14};
+        std::copy(bcd, bcd + 4, image.data() + 24 * n);
+        std::copy(bcd, bcd + 4, image.data() + 24 * n + 4);
+    }
+    const QString path = dir.FilePath(QStringLiteral("channels.dat"));
+    std::ofstream(path.toStdString(), std::ios::binary)
+        .write(reinterpret_cast<const char*>(image.data()),
+               static_cast<std::streamsize>(image.size()));
+    return path;
+}
+
+// Pages of a PDF file: its page objects.
+int PdfPages(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return -1;
+    }
+    const QString text = QString::fromLatin1(file.readAll());
+    return static_cast<int>(text.count(QRegularExpression(QStringLiteral("/Type\\s*/Page[^s]"))));
+}
+
+QCheckBox* Box(QWidget* dialog, int id) {
+    return dialog->findChild<QCheckBox*>(QString::number(id));
+}
+void Click(QWidget* dialog, int id) {
+    QAbstractButton* button = dialog->findChild<QAbstractButton*>(QString::number(id));
+    QVERIFY(button);
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+std::vector<bool> Checks(QWidget* dialog) {
+    std::vector<bool> checks;
+    for (const int id : CPrintListDlg::kCheckIds) {
+        checks.push_back(Box(dialog, id)->isChecked());
+    }
+    return checks;
+}
+
+} // namespace
+
+class PrintCommandsTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<ProgramDirFixture> m_dir;
+    std::unique_ptr<CProgramApp> m_app;
+    // Calls of the print dialog: the page count each was handed.
+    std::vector<int> m_printDialogPages;
+    QString m_pdf;
+
+    CMainFrame& Frame() { return *m_app->MainFrame(); }
+
+    // Runs command `id` with actions inside the PrintList dialog's loop.
+    void RunWithPrintList(int id, std::function<void(CPrintListDlg&)> actions) {
+        CPrintListDlg& dialog = m_app->Reports().PrintList();
+        QTimer::singleShot(0, &dialog, [&dialog, actions] {
+            QVERIFY(dialog.isVisible());
+            actions(dialog);
+            if (dialog.isVisible()) {
+                dialog.reject();
+            }
+        });
+        Frame().OnCommand(id);
+        QVERIFY(!dialog.isVisible());
+    }
+
+private slots:
+    void init() {
+        m_dir = std::make_unique<ProgramDirFixture>();
+        m_app = std::make_unique<CProgramApp>();
+        QVERIFY(StartProgram(*m_app, *m_dir));
+        QVERIFY(m_app->OpenDocumentFile(WriteChannels(*m_dir, 12)));
+        m_printDialogPages.clear();
+        m_pdf = m_dir->FilePath(QStringLiteral("job.pdf"));
+        m_app->Reports().SetPrintDialog([this](QPrinter& printer, int pages) {
+            m_printDialogPages.push_back(pages);
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(m_pdf);
+            return true;
+        });
+    }
+    void cleanup() {
+        m_app->ExitInstance();
+        m_app.reset();
+        m_dir.reset();
+    }
+
+    void openingStateAndCancel() {
+        RunWithPrintList(ID_FILE_PRINT, [](CPrintListDlg& dialog) {
+            QCOMPARE(dialog.windowTitle(), QStringLiteral("PrintList"));
+            QCOMPARE(Checks(&dialog), (std::vector<bool>{false, false, true, false, true}));
+            QCOMPARE(dialog.SectionPages(), (report::SectionPages{1, 1, 1, 2, 3}));
+            // A click hands the box's state to the selection at once.
+            Click(&dialog, 1045);
+            QCOMPARE(dialog.SectionSelected(), (report::SectionFlags{true, false, false, false, false}));
+            Click(&dialog, 2);
+        });
+        QCOMPARE(m_printDialogPages.size(), std::size_t{0});
+        QCOMPARE(m_dir->Messages().size(), std::size_t{0});
+        QVERIFY(!QFile::exists(m_pdf));
+    }
+
+    void everyOpeningStartsFromTheDefault() {
+        RunWithPrintList(ID_FILE_PRINT, [](CPrintListDlg& dialog) {
+            Click(&dialog, CPrintListDlg::kSelectAllId);
+            Click(&dialog, 2);
+        });
+        RunWithPrintList(ID_FILE_PRINT_PREVIEW, [](CPrintListDlg& dialog) {
+            QCOMPARE(Checks(&dialog), (std::vector<bool>{false, false, true, false, true}));
+            QCOMPARE(dialog.SectionSelected(), report::SectionFlags{});
+            Click(&dialog, 2);
+        });
+    }
+
+    void selectAllAndOkPrintsEveryPage() {
+        RunWithPrintList(ID_FILE_PRINT, [](CPrintListDlg& dialog) {
+            Click(&dialog, CPrintListDlg::kSelectAllId);
+            QCOMPARE(Checks(&dialog), std::vector<bool>(5, true));
+            Click(&dialog, 1);
+        });
+        QCOMPARE(m_printDialogPages, std::vector<int>{8});
+        QCOMPARE(m_app->Reports().LastJobPages(), 8);
+        QCOMPARE(PdfPages(m_pdf), 8);
+    }
+
+    void okWithTheDefaultPrintsOptionalAndChannels() {
+        RunWithPrintList(ID_FILE_PRINT, [](CPrintListDlg& dialog) { Click(&dialog, 1); });
+        QCOMPARE(m_printDialogPages, std::vector<int>{4});
+        QCOMPARE(PdfPages(m_pdf), 4);
+    }
+
+    void clearAllAndOkStartsNoJob() {
+        RunWithPrintList(ID_FILE_PRINT, [](CPrintListDlg& dialog) {
+            Click(&dialog, CPrintListDlg::kClearAllId);
+            QCOMPARE(Checks(&dialog), std::vector<bool>(5, false));
+            Click(&dialog, 1);
+        });
+        QCOMPARE(m_printDialogPages.size(), std::size_t{0});
+        QCOMPARE(m_dir->MessageTexts(),
+                 QStringList{QStringLiteral("No report section was chosen; nothing is printed.")});
+        QVERIFY(!QFile::exists(m_pdf));
+    }
+
+    void exportPdfWritesTheReport() {
+        const QString target = m_dir->FilePath(QStringLiteral("report.pdf"));
+        m_app->Reports().SetPdfFileNameProvider([&target] { return target; });
+        RunWithPrintList(ID_FILE_EXPORT_PDF, [](CPrintListDlg& dialog) {
+            Click(&dialog, 1248); // 2-Tone as well: 1 + 2 + 3 pages
+            Click(&dialog, 1);
+        });
+        QCOMPARE(m_dir->Messages().size(), std::size_t{0});
+        QCOMPARE(PdfPages(target), 6);
+        QCOMPARE(m_app->Reports().LastJobPages(), 6);
+    }
+
+    void exportPdfToAFolderThatIsNotThere() {
+        const QString target = m_dir->FilePath(QStringLiteral("missing/report.pdf"));
+        m_app->Reports().SetPdfFileNameProvider([&target] { return target; });
+        RunWithPrintList(ID_FILE_EXPORT_PDF, [](CPrintListDlg& dialog) { Click(&dialog, 1); });
+        QCOMPARE(m_dir->Messages().size(), std::size_t{1});
+        QVERIFY(m_dir->MessageTexts()[0].startsWith(QStringLiteral("Cannot write the file: ")));
+        QCOMPARE(m_dir->Messages()[0].icon, MessageIcon::Exclamation);
+        QVERIFY(!QFile::exists(target));
+    }
+};
+
+QTEST_MAIN(PrintCommandsTest)
+#include "print_commands_test.moc"
