@@ -140,6 +140,7 @@ private slots:
                                                  "-",
                                                  "&Print...\tCtrl+P",
                                                  "Print Preview",
+                                                 "Export PDF...",
                                                  "Print Setup...",
                                                  "-",
                                                  "&Exit"};

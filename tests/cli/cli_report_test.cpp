@@ -1,6 +1,7 @@
 // program-cli report: the PDF of the report, its options, and failures that
 // write nothing.
 
+#include "model/program_document.h"
 #include "tests/cli/cli_run.h"
 #include "tests/settings/temp_dir.h"
 
@@ -12,6 +13,18 @@
 namespace {
 
 namespace fs = std::filesystem;
+
+// A new document with channels in grid rows 1 and 129 (145 MHz).
+std::string TwoChannels() {
+    RadioImage image;
+    FillNewDocumentImage(image);
+    for (const std::size_t record : {0u, 128u}) {
+        const std::uint8_t bcd[] = {0x00, 0x00, 0x50, 0x14};
+        std::copy(bcd, bcd + 4, image.data() + 24 * record);
+        std::copy(bcd, bcd + 4, image.data() + 24 * record + 4);
+    }
+    return ImageBytes(image);
+}
 
 int PdfPages(const std::string& pdf) {
     const std::regex page("/Type\\s*/Page[^s]");
@@ -25,15 +38,15 @@ TEST(CliReport, WritesThePagesOfTheChosenSections) {
         int pages;
         const char* mediaBox;
     };
-    // The sample has two channels: one channel page.
+    // Two channels: one channel page.
     const std::vector<Case> cases = {
-        {{}, 2, "/MediaBox [0 0 595 842]"},
-        {{"--sections", "dtmf,msk,optional,two-tone,channels"}, 6, "/MediaBox [0 0 595 842]"},
-        {{"--sections", "two-tone", "--page", "Letter"}, 2, "/MediaBox [0 0 612 792]"},
-        {{"--lang", "zh", "--sections", "channels,msk"}, 2, "/MediaBox [0 0 595 842]"},
+        {{}, 2, "/MediaBox [0 0 595.000000 842.000000]"},
+        {{"--sections", "dtmf,msk,optional,two-tone,channels"}, 6, "/MediaBox [0 0 595.000000 842.000000]"},
+        {{"--sections", "two-tone", "--page", "Letter"}, 2, "/MediaBox [0 0 612.000000 792.000000]"},
+        {{"--lang", "zh", "--sections", "channels,msk"}, 2, "/MediaBox [0 0 595.000000 842.000000]"},
     };
     TempDir dir;
-    WriteFile(dir.File("in.dat"), ImageBytes(SampleImage()));
+    WriteFile(dir.File("in.dat"), TwoChannels());
     for (const Case& c : cases) {
         std::vector<std::string> args = {"report", dir.File("in.dat"), "-o", dir.File("out.pdf")};
         args.insert(args.end(), c.options.begin(), c.options.end());
@@ -63,7 +76,7 @@ TEST(CliReport, FailuresWriteNothing) {
         {"empty section list", {"IN", "-o", "OUT", "--sections", ""}, 1, "--sections"},
         {"language", {"IN", "-o", "OUT", "--lang", "de"}, 1, "--lang"},
         {"paper", {"IN", "-o", "OUT", "--page", "A5"}, 1, "--page"},
-        {"missing input", {"MISSING", "-o", "OUT"}, 2, "MISSING"},
+        {"missing input", {"MISSING", "-o", "OUT"}, 2, "missing.dat"},
         {"no channel page", {"NEW", "-o", "OUT", "--sections", "channels"}, 3, "no page"},
     };
     TempDir dir;
