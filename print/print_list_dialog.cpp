@@ -20,6 +20,7 @@ CPrintListDlg::CPrintListDlg(QWidget* parent) : QDialog(parent) {
     const QString captions[report::kSectionCount] = {tr("DTMF"), tr("MSK"), tr("Optional"),
                                                      tr("2-Tone"), tr("Channel Info")};
     auto* layout = new QGridLayout(this);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
     for (int i = 0; i < report::kSectionCount; ++i) {
         auto* box = new QCheckBox(captions[i], this);
         box->setObjectName(QString::number(kCheckIds[i]));
