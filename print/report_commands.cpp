@@ -63,6 +63,10 @@ void ReportCommands::Print(QPrinter& printer, const RadioImage& image,
     m_lastJobPages = print::PaintReport(printer, InputOf(image, channels), job->first,
                                         range ? printer.fromPage() : 0,
                                         range ? printer.toPage() : 0);
+    if (m_lastJobPages == 0) {
+        MessageService::Show(m_parent, tr("The printer could not be started; nothing was printed."),
+                             MessageButtons::Ok, MessageIcon::Exclamation);
+    }
 }
 
 void ReportCommands::Preview(QPrinter& printer, const RadioImage& image,

@@ -5,7 +5,8 @@
 // every item is drawn at (x, -y).
 
 #include "report/print_sections.h"
-#include "report/page_writer.h"
+#include "report/page_scale.h"
+#include "report/report_input.h"
 #include "report/report_page.h"
 
 class QPagedPaintDevice;

@@ -5,7 +5,7 @@
 // is left behind.
 
 #include "model/dat_file.h"
-#include "report/page_writer.h"
+#include "report/report_input.h"
 #include "report/print_sections.h"
 
 #include <QPageSize>

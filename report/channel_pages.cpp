@@ -3,7 +3,7 @@
 
 #include "model/display_words.h"
 #include "report/print_sections.h"
-#include "report/page_writer.h"
+#include "report/section_renderers.h"
 
 #include <algorithm>
 

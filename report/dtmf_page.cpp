@@ -4,7 +4,7 @@
 
 #include "model/fields/dtmf_fields.h"
 #include "model/fields/settings_groups.h"
-#include "report/page_writer.h"
+#include "report/section_renderers.h"
 
 namespace report {
 namespace {

@@ -2,7 +2,7 @@
 // dialog shows them.
 
 #include "model/fields/msk_fields.h"
-#include "report/page_writer.h"
+#include "report/section_renderers.h"
 
 namespace report {
 

@@ -8,7 +8,7 @@
 #include "model/fields/optional_fields.h"
 #include "model/fields/settings_groups.h"
 #include "model/gbk.h"
-#include "report/page_writer.h"
+#include "report/section_renderers.h"
 
 #include <cstdint>
 

@@ -1,30 +1,14 @@
 #pragma once
-// What every section page shares: the input of the report, the texts in the
-// language of the report, and a writer that puts the page title in the title
-// font and everything else in the body font.
+// What every section page is written with: the texts in the language of the
+// report, the page title in the title font and everything else in the body
+// font, at positions in multiples of W and L'.
 
-#include "model/channel_table.h"
-#include "model/radio_image.h"
 #include "report/page_scale.h"
 #include "report/report_page.h"
 
 #include <string>
 
 namespace report {
-
-struct ReportInput {
-    const RadioImage& image;
-    // The texts of the channel grid's cells.
-    const ChannelTable& channels;
-    bool chinese = false;
-    // The footer's owner text ("Copyrights Owner" of the language's section).
-    std::string owner;
-};
-
-// The English or the Chinese text of a pair.
-inline const char* Pick(bool chinese, const char* english, const char* chineseText) {
-    return chinese ? chineseText : english;
-}
 
 class PageWriter {
 public:
@@ -33,8 +17,9 @@ public:
 
     const PageScale& Scale() const { return m_scale; }
     bool Chinese() const { return m_chinese; }
+    // The English or the Chinese text of a pair.
     const char* Tr(const char* english, const char* chinese) const {
-        return Pick(m_chinese, english, chinese);
+        return m_chinese ? chinese : english;
     }
 
     // The page title at (6 W, -L).
@@ -56,14 +41,5 @@ private:
     const PageScale& m_scale;
     bool m_chinese;
 };
-
-// The section bodies, each drawn into its page.
-void DrawDtmfPage(const ReportInput& input, PageWriter& out);
-void DrawMskPage(const ReportInput& input, PageWriter& out);
-void DrawOptionalPage(const ReportInput& input, PageWriter& out);
-void DrawTwoToneDecodePage(const ReportInput& input, PageWriter& out);
-void DrawTwoToneEncodePage(const ReportInput& input, PageWriter& out);
-// Channel page k (1..): non-empty channels 5k-4 .. 5k.
-void DrawChannelPage(const ReportInput& input, int channelPage, PageWriter& out);
 
 } // namespace report

@@ -1,5 +1,7 @@
 #include "report/report_layout.h"
 
+#include "report/section_renderers.h"
+
 namespace report {
 namespace {
 

@@ -4,7 +4,7 @@
 // and "Page n of total").
 
 #include "report/page_scale.h"
-#include "report/page_writer.h"
+#include "report/report_input.h"
 #include "report/print_sections.h"
 #include "report/report_page.h"
 

@@ -3,7 +3,7 @@
 
 #include "model/fields/settings_groups.h"
 #include "model/fields/two_tone_fields.h"
-#include "report/page_writer.h"
+#include "report/section_renderers.h"
 
 namespace report {
 

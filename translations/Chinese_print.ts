@@ -51,6 +51,10 @@
         <translation>没有选择任何报表部分，因此不打印。</translation>
     </message>
     <message>
+        <source>The printer could not be started; nothing was printed.</source>
+        <translation>无法启动打印机，未打印任何内容。</translation>
+    </message>
+    <message>
         <source>Export PDF</source>
         <translation>导出 PDF</translation>
     </message>

@@ -158,6 +158,19 @@ private slots:
         QCOMPARE(PdfPages(m_pdf), 4);
     }
 
+    void aPrinterThatCannotStartIsReported() {
+        // An output file in a folder that is not there: the printer cannot begin.
+        m_app->Reports().SetPrintDialog([this](QPrinter& printer, int) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(m_dir->FilePath(QStringLiteral("missing/job.pdf")));
+            return true;
+        });
+        RunWithPrintList(ID_FILE_PRINT, [](CPrintListDlg& dialog) { Click(&dialog, 1); });
+        QCOMPARE(m_app->Reports().LastJobPages(), 0);
+        QCOMPARE(m_dir->MessageTexts(),
+                 QStringList{QStringLiteral("The printer could not be started; nothing was printed.")});
+    }
+
     void clearAllAndOkStartsNoJob() {
         RunWithPrintList(ID_FILE_PRINT, [](CPrintListDlg& dialog) {
             Click(&dialog, CPrintListDlg::kClearAllId);

@@ -7,7 +7,6 @@
 #include "model/channel_table.h"
 #include "model/radio_image.h"
 #include "report/page_scale.h"
-#include "report/page_writer.h"
 #include "report/report_layout.h"
 
 #include <string>
