@@ -1,0 +1,110 @@
+// program-cli report FILE.dat -o OUT.pdf [--sections LIST] [--lang en|zh]
+// [--page A4|Letter]: the report the window prints, written as a PDF file.
+
+#include "cli/cli_common.h"
+#include "cli/commands.h"
+#include "model/language.h"
+#include "print/report_pdf.h"
+
+#include <QGuiApplication>
+
+#include <optional>
+
+namespace {
+
+constexpr const char* kUsage =
+    "report FILE.dat -o OUT.pdf [--sections dtmf,msk,optional,two-tone,channels] "
+    "[--lang en|zh] [--page A4|Letter]";
+
+// Fonts need a GUI application; no display is needed for a PDF.
+void EnsureGuiApplication() {
+    if (QCoreApplication::instance() != nullptr) {
+        return;
+    }
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    static int argc = 1;
+    static char name[] = "program-cli";
+    static char* argv[] = {name, nullptr};
+    static QGuiApplication app(argc, argv);
+}
+
+struct ReportArgs {
+    std::string file;
+    std::string out;
+    report::SectionFlags sections = report::DefaultSelection();
+    QPageSize page{QPageSize::A4};
+};
+
+// Parses args; on a usage error prints it and returns its exit code.
+std::optional<int> Parse(const CommandArgs& args, ReportArgs& parsed) {
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        const bool hasValue = i + 1 < args.size();
+        if (arg == "-o") {
+            if (!hasValue) {
+                return UsageFail("-o needs a file name", kUsage);
+            }
+            parsed.out = args[++i];
+        } else if (arg == "--sections") {
+            const auto sections = hasValue ? report::ParseSectionList(args[i + 1]) : std::nullopt;
+            if (!sections) {
+                return UsageFail("--sections needs a list of dtmf, msk, optional, two-tone, channels",
+                                 kUsage);
+            }
+            parsed.sections = *sections;
+            ++i;
+        } else if (arg == "--lang") {
+            if (!hasValue || !SetLanguageOption(args[i + 1])) {
+                return UsageFail("--lang needs en or zh", kUsage);
+            }
+            ++i;
+        } else if (arg == "--page") {
+            const std::string value = hasValue ? args[i + 1] : "";
+            if (value == "A4") {
+                parsed.page = QPageSize(QPageSize::A4);
+            } else if (value == "Letter") {
+                parsed.page = QPageSize(QPageSize::Letter);
+            } else {
+                return UsageFail("--page needs A4 or Letter", kUsage);
+            }
+            ++i;
+        } else if (parsed.file.empty() && !arg.starts_with("-")) {
+            parsed.file = arg;
+        } else {
+            return UsageFail("unexpected argument \"" + arg + "\"", kUsage);
+        }
+    }
+    if (parsed.file.empty()) {
+        return UsageFail("no file given", kUsage);
+    }
+    if (parsed.out.empty()) {
+        return UsageFail("no output file given (-o OUT.pdf)", kUsage);
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+int CmdReport(const CommandArgs& args) {
+    ReportArgs parsed;
+    if (const auto usage = Parse(args, parsed)) {
+        return *usage;
+    }
+    CliDocument doc;
+    if (const int rc = doc.Open(parsed.file); rc != kExitOk) {
+        return rc;
+    }
+    const report::SectionPages pages = report::CountSectionPages(doc.Table());
+    if (report::JobPageCount(pages, parsed.sections) == 0) {
+        return Fail(kExitRefused, "the chosen sections have no page; nothing is written");
+    }
+    EnsureGuiApplication();
+    const report::ReportInput input{doc.Doc().Image(), doc.Table(), g_bChinese != 0, ""};
+    const FileResult result = print::WriteReportPdf(parsed.out, input, parsed.sections, parsed.page);
+    if (!result.Ok()) {
+        return Fail(kExitFile, result.message);
+    }
+    return kExitOk;
+}
