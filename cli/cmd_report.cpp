@@ -5,8 +5,11 @@
 #include "cli/commands.h"
 #include "model/language.h"
 #include "print/report_pdf.h"
+#include "settings/profile_file.h"
 
 #include <QGuiApplication>
+
+#include <filesystem>
 
 #include <optional>
 
@@ -28,6 +31,20 @@ void EnsureGuiApplication() {
     static char name[] = "program-cli";
     static char* argv[] = {name, nullptr};
     static QGuiApplication app(argc, argv);
+}
+
+// The footer's owner text: "Copyrights Owner" of the language's section of
+// the settings file beside the program, as the window prints it; empty when
+// there is no such file (it is only read, never created).
+std::string OwnerText() {
+    const std::string path =
+        QCoreApplication::applicationDirPath().toStdString() + "/Program.ini";
+    std::error_code error;
+    CProfileFile settings(4);
+    if (!std::filesystem::is_regular_file(path, error) || !settings.Load(path, false, true, false)) {
+        return {};
+    }
+    return settings.GetValue(g_bChinese ? "Chinese" : "English", "Copyrights Owner", "");
 }
 
 struct ReportArgs {
@@ -101,7 +118,7 @@ int CmdReport(const CommandArgs& args) {
         return Fail(kExitRefused, "the chosen sections have no page; nothing is written");
     }
     EnsureGuiApplication();
-    const report::ReportInput input{doc.Doc().Image(), doc.Table(), g_bChinese != 0, ""};
+    const report::ReportInput input{doc.Doc().Image(), doc.Table(), g_bChinese != 0, OwnerText()};
     const FileResult result = print::WriteReportPdf(parsed.out, input, parsed.sections, parsed.page);
     if (!result.Ok()) {
         return Fail(kExitFile, result.message);
