@@ -110,6 +110,25 @@ bool RewriteInPlace(const std::string& target, const void* bytes, std::size_t si
            ::ftruncate(fd, static_cast<off_t>(size)) == 0 && ::fsync(fd) == 0 && guard.Close() == 0;
 }
 
+// The save's first steps: a file the user may not write is not replaced
+// behind their back; then the temporary file beside target is made (fd,
+// tempPath). When the folder allows none but the existing file may be
+// written, fd stays -1 and the result is Ok: the file is rewritten in place.
+FileResult OpenTemporary(const std::string& path, const std::string& target, bool replacing,
+                         int& fd, std::string& tempPath) {
+    fd = -1;
+    if (replacing && ::access(target.c_str(), W_OK) != 0) {
+        return WriteFailure(path, errno);
+    }
+    fd = CreateTemporary(target, tempPath);
+    if (fd >= 0) {
+        return {};
+    }
+    const int err = errno;
+    // A folder the user may not write can still hold a file they may.
+    return (err == EACCES || err == EPERM) && replacing ? FileResult{} : WriteFailure(path, err);
+}
+
 // A save replaces only a regular file, found directly or through a symbolic
 // link; a device, a pipe, a socket, a folder or a link to nothing at path is
 // refused, so that it is never turned into a file.
@@ -183,19 +202,13 @@ FileResult WriteFileAtomically(const std::string& path, const void* bytes, std::
     const std::string target = ResolveTarget(path);
     struct stat old {};
     const bool replacing = ::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode);
-    // A file the user may not write is not replaced behind their back.
-    if (replacing && ::access(target.c_str(), W_OK) != 0) {
-        return WriteFailure(path, errno);
-    }
+    int fd = -1;
     std::string tempPath;
-    const int fd = CreateTemporary(target, tempPath);
+    if (FileResult refused = OpenTemporary(path, target, replacing, fd, tempPath); !refused.Ok()) {
+        return refused;
+    }
     if (fd < 0) {
-        const int err = errno;
-        // A folder the user may not write can still hold a file they may.
-        if ((err == EACCES || err == EPERM) && replacing) {
-            return RewriteInPlace(target, bytes, size) ? FileResult{} : WriteFailure(path, errno);
-        }
-        return WriteFailure(path, err);
+        return RewriteInPlace(target, bytes, size) ? FileResult{} : WriteFailure(path, errno);
     }
     FdGuard guard(fd);
     // A replaced file keeps its permissions.
@@ -226,7 +239,21 @@ FileResult CheckSaveTarget(const std::string& path) {
     if (!S_ISDIR(st.st_mode)) {
         return WriteFailure(path, ENOTDIR);
     }
-    return CheckReplaceable(path);
+    if (FileResult refused = CheckReplaceable(path); !refused.Ok()) {
+        return refused;
+    }
+    // The save's own first steps, tried without touching the target.
+    const std::string target = ResolveTarget(path);
+    struct stat old {};
+    const bool replacing = ::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode);
+    int fd = -1;
+    std::string tempPath;
+    FileResult result = OpenTemporary(path, target, replacing, fd, tempPath);
+    if (fd >= 0) {
+        ::close(fd);
+        ::unlink(tempPath.c_str());
+    }
+    return result;
 }
 
 FileResult WriteDatFile(const std::string& path, const RadioImage& image) {

@@ -3,6 +3,7 @@
 #include "link/address_map.h"
 #include "model/dat_file.h"
 #include "sim/simulated_radio.h"
+#include "tests/cli/cli_radio.h"
 #include "tests/cli/cli_run.h"
 #include "tests/settings/temp_dir.h"
 
@@ -17,32 +18,6 @@
 extern char** environ;
 
 namespace {
-
-std::unique_ptr<SimulatedRadio> Radio(const SimOptions& options, const RadioImage* image) {
-    auto radio = std::make_unique<SimulatedRadio>(options);
-    if (image != nullptr) {
-        radio->LoadImage(*image);
-    }
-    std::string error;
-    EXPECT_TRUE(radio->Start(&error)) << error;
-    return radio;
-}
-
-void WriteImage(const std::string& path, const RadioImage& image) {
-    ASSERT_TRUE(WriteDatFile(path, image).Ok());
-}
-
-RadioImage ReadImage(const std::string& path) {
-    RadioImage image;
-    EXPECT_TRUE(ReadDatFile(path, image).Ok()) << path;
-    return image;
-}
-
-// Radio addresses outside the channel records and the band code, which the
-// document's decode and encode rewrite.
-bool KeptAsIs(int address) {
-    return address >= 0x0C18 && !(address >= 0x0FF0 && address < 0x0FF6);
-}
 
 TEST(CliTransfer, ReadThenWriteCopiesOneRadioIntoAnother) {
     TempDir dir;
@@ -143,22 +118,33 @@ TEST(CliTransfer, FailuresPrintTheMessageExitWithTheirCodeAndWriteNothing) {
     EXPECT_TRUE(untouched->ReceivedBytes().empty());
 }
 
-// Ctrl+C during a transfer is the Cancel button: the port is closed, nothing
-// is saved, and the exit code tells a cancel from a failure.
+// Ctrl+C during a transfer is the Cancel button, for the squelch commands
+// too: the port is closed, nothing is saved, and the exit code tells a cancel
+// from a failure.
 TEST(CliTransfer, CtrlCCancelsWithExitSix) {
     TempDir dir;
-    SimOptions options = InstantReplies();
-    options.fault.kind = SimFaultKind::Silent; // the entry attempts go on until cancelled
-    auto radio = Radio(options, nullptr);
+    const std::string file = dir.File("doc.dat");
+    ASSERT_EQ(RunCli({"new", file}, dir.Path().string()).exitCode, 0);
+    const std::string before = ReadFile(file);
     const std::string out = dir.File("out.dat");
+    const std::vector<std::vector<std::string>> commands{
+        {"read", "-o", out}, {"squelch-read", file, "-o", out}, {"squelch-read", file},
+        {"squelch-write", file}};
+    for (const std::vector<std::string>& command : commands) {
+        SimOptions options = InstantReplies();
+        options.fault.kind = SimFaultKind::Silent; // the entry attempts go on until cancelled
+        auto radio = Radio(options, nullptr);
+        std::vector<std::string> args = command;
+        args.insert(args.end(), {"--port", radio->DevicePath(), "--retry", "1000"});
 
-    const CliRun run =
-        RunCli({"read", "--port", radio->DevicePath(), "-o", out, "--retry", "1000"},
-               dir.Path().string(), [&] { return radio->Stats().programModeRequests > 0; });
+        const CliRun run = RunCli(args, dir.Path().string(),
+                                  [&] { return radio->Stats().programModeRequests > 0; });
 
-    EXPECT_EQ(run.exitCode, 6) << run.err;
-    EXPECT_NE(run.err.find("transfer cancelled"), std::string::npos) << run.err;
-    EXPECT_FALSE(std::filesystem::exists(out));
+        EXPECT_EQ(run.exitCode, 6) << command[0] << ": " << run.err;
+        EXPECT_NE(run.err.find("transfer cancelled"), std::string::npos) << run.err;
+        EXPECT_FALSE(std::filesystem::exists(out)) << command[0];
+        EXPECT_EQ(ReadFile(file), before) << command[0];
+    }
 }
 
 TEST(CliTransfer, RetryAnswersTheCommunicationErrorPrompt) {

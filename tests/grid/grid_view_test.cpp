@@ -544,7 +544,7 @@ void GridViewTest::chineseMessagesAndWindows() {
     QCOMPARE(m_view->windowTitle(), QString::fromUtf8("信道信息"));
     CPortSettingDlg ports(
         nullptr, PortAccess{[](const std::string&) { return false; },
-                            [](const std::string&) { return std::optional<std::string>(); }});
+                            [] { return std::map<int, PortDetails>(); }});
     QCOMPARE(ports.windowTitle(), QString::fromUtf8("端口设置"));
     QCoreApplication::removeTranslator(&chinese);
 }
