@@ -105,11 +105,17 @@ TEST(CliTransfer, FailuresPrintTheMessageExitWithTheirCodeAndWriteNothing) {
         RunCli({"write", "--port", "/dev/no-such-port", templ}, dir.Path().string());
     EXPECT_EQ(noPort.exitCode, 4);
     EXPECT_NE(noPort.err.find("Could not Open the Port"), std::string::npos);
+    EXPECT_NE(noPort.err.find("\nReason: no such device (/dev/no-such-port).\n"),
+              std::string::npos)
+        << noPort.err;
     EXPECT_EQ(RunCli({"read", "-o", dir.File("x.dat")}, dir.Path().string()).exitCode, 1);
 
-    // An output that cannot be saved is found before the radio is touched.
+    // An output that cannot be saved is found before the radio is touched:
+    // a missing folder, a folder, and a folder where no file may be made
+    // (/proc refuses new files to every user, the super-user included).
     auto untouched = Radio(InstantReplies(), nullptr);
-    for (const std::string& out : {dir.File("no-folder/out.dat"), dir.Path().string()}) {
+    for (const std::string& out :
+         {dir.File("no-folder/out.dat"), dir.Path().string(), std::string("/proc/out.dat")}) {
         const CliRun run =
             RunCli({"read", "--port", untouched->DevicePath(), "-o", out}, dir.Path().string());
         EXPECT_EQ(run.exitCode, 2) << out;
