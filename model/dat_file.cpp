@@ -110,25 +110,6 @@ bool RewriteInPlace(const std::string& target, const void* bytes, std::size_t si
            ::ftruncate(fd, static_cast<off_t>(size)) == 0 && ::fsync(fd) == 0 && guard.Close() == 0;
 }
 
-// The save's first steps: a file the user may not write is not replaced
-// behind their back; then the temporary file beside target is made (fd,
-// tempPath). When the folder allows none but the existing file may be
-// written, fd stays -1 and the result is Ok: the file is rewritten in place.
-FileResult OpenTemporary(const std::string& path, const std::string& target, bool replacing,
-                         int& fd, std::string& tempPath) {
-    fd = -1;
-    if (replacing && ::access(target.c_str(), W_OK) != 0) {
-        return WriteFailure(path, errno);
-    }
-    fd = CreateTemporary(target, tempPath);
-    if (fd >= 0) {
-        return {};
-    }
-    const int err = errno;
-    // A folder the user may not write can still hold a file they may.
-    return (err == EACCES || err == EPERM) && replacing ? FileResult{} : WriteFailure(path, err);
-}
-
 // A save replaces only a regular file, found directly or through a symbolic
 // link; a device, a pipe, a socket, a folder or a link to nothing at path is
 // refused, so that it is never turned into a file.
@@ -148,6 +129,41 @@ FileResult CheckReplaceable(const std::string& path) {
     }
     return Failure(FileError::CannotWrite, path, "Not a regular file, nothing was saved",
                    "不是普通文件，未保存");
+}
+
+// The first steps of a save, shared by the save and the check before work.
+struct SaveStart {
+    FileResult result;    // a refusal, or Ok
+    std::string target;   // path, or the file a link at path leads to
+    struct stat old {};   // the file replaced, when replacing
+    bool replacing = false;
+    int fd = -1;          // the temporary file beside target; -1 when none
+    std::string tempPath;
+};
+
+// Refuses what is not a regular file, and a file the user may not write (it
+// is not replaced behind their back); then makes the temporary file beside
+// the target. When the folder allows none but the existing file may be
+// written, fd stays -1 with the result Ok: the file is rewritten in place.
+SaveStart StartSave(const std::string& path) {
+    SaveStart start;
+    start.result = CheckReplaceable(path);
+    if (!start.result.Ok()) {
+        return start;
+    }
+    start.target = ResolveTarget(path);
+    start.replacing = ::stat(start.target.c_str(), &start.old) == 0 && S_ISREG(start.old.st_mode);
+    if (start.replacing && ::access(start.target.c_str(), W_OK) != 0) {
+        start.result = WriteFailure(path, errno);
+        return start;
+    }
+    start.fd = CreateTemporary(start.target, start.tempPath);
+    const int err = errno;
+    // A folder the user may not write can still hold a file they may.
+    if (start.fd < 0 && !((err == EACCES || err == EPERM) && start.replacing)) {
+        start.result = WriteFailure(path, err);
+    }
+    return start;
 }
 
 } // namespace
@@ -196,17 +212,15 @@ FileResult ReadDatFile(const std::string& path, RadioImage& image) {
 }
 
 FileResult WriteFileAtomically(const std::string& path, const void* bytes, std::size_t size) {
-    if (FileResult refused = CheckReplaceable(path); !refused.Ok()) {
-        return refused;
+    const SaveStart start = StartSave(path);
+    if (!start.result.Ok()) {
+        return start.result;
     }
-    const std::string target = ResolveTarget(path);
-    struct stat old {};
-    const bool replacing = ::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode);
-    int fd = -1;
-    std::string tempPath;
-    if (FileResult refused = OpenTemporary(path, target, replacing, fd, tempPath); !refused.Ok()) {
-        return refused;
-    }
+    const std::string& target = start.target;
+    const std::string& tempPath = start.tempPath;
+    const bool replacing = start.replacing;
+    const struct stat& old = start.old;
+    const int fd = start.fd;
     if (fd < 0) {
         return RewriteInPlace(target, bytes, size) ? FileResult{} : WriteFailure(path, errno);
     }
@@ -239,21 +253,13 @@ FileResult CheckSaveTarget(const std::string& path) {
     if (!S_ISDIR(st.st_mode)) {
         return WriteFailure(path, ENOTDIR);
     }
-    if (FileResult refused = CheckReplaceable(path); !refused.Ok()) {
-        return refused;
-    }
     // The save's own first steps, tried without touching the target.
-    const std::string target = ResolveTarget(path);
-    struct stat old {};
-    const bool replacing = ::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode);
-    int fd = -1;
-    std::string tempPath;
-    FileResult result = OpenTemporary(path, target, replacing, fd, tempPath);
-    if (fd >= 0) {
-        ::close(fd);
-        ::unlink(tempPath.c_str());
+    const SaveStart start = StartSave(path);
+    if (start.fd >= 0) {
+        ::close(start.fd);
+        ::unlink(start.tempPath.c_str());
     }
-    return result;
+    return start.result;
 }
 
 FileResult WriteDatFile(const std::string& path, const RadioImage& image) {
