@@ -31,8 +31,8 @@ int SaveReadDocument(CliDocument& doc, const std::string& target, const std::str
             continue;
         }
         if (doc.Doc().OnSaveDocument(rescue).Ok()) {
-            return Fail(kExitFile, "the data read from the radio was saved to " + rescue +
-                                       " instead");
+            return Fail(kExitFile,
+                        "the data read from the radio was saved to " + rescue + " instead");
         }
     }
     return Fail(kExitFile, "the data read from the radio could not be saved anywhere");
@@ -43,8 +43,7 @@ int SaveReadDocument(CliDocument& doc, const std::string& target) {
     // programs keep what they save for the user in one place.
     QCoreApplication::setApplicationName(QStringLiteral(PROGRAM_COMMAND));
     const QString dataDir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    const QString stamp =
-        QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
     return SaveReadDocument(doc, target, QDir::cleanPath(dataDir).toStdString(),
                             stamp.toStdString());
 }

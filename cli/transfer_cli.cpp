@@ -242,13 +242,12 @@ int WithLink(const TransferOptions& options, int progressTotal, Body body) {
 
 int RunCloneCommand(TransferDirection direction, const TransferOptions& options, CliDocument& doc) {
     const int total = direction == TransferDirection::Read ? kReadRows : kWriteRows;
-    return WithLink(options, total,
-                    [&](SerialLink& link, TransferObserver& observer, const std::string& port) {
-                        RadioImage& image = doc.Doc().Image();
-                        EncodeChannels(doc.Table(), image);
-                        return CloneEngine(link, observer, g_interrupted)
-                            .Run(direction, port, image);
-                    });
+    return WithLink(
+        options, total, [&](SerialLink& link, TransferObserver& observer, const std::string& port) {
+            RadioImage& image = doc.Doc().Image();
+            EncodeChannels(doc.Table(), image);
+            return CloneEngine(link, observer, g_interrupted).Run(direction, port, image);
+        });
 }
 
 int RunSquelchCommand(TransferDirection direction, const TransferOptions& options,

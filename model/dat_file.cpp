@@ -133,11 +133,11 @@ FileResult CheckReplaceable(const std::string& path) {
 
 // The first steps of a save, shared by the save and the check before work.
 struct SaveStart {
-    FileResult result;    // a refusal, or Ok
-    std::string target;   // path, or the file a link at path leads to
-    struct stat old {};   // the file replaced, when replacing
+    FileResult result;  // a refusal, or Ok
+    std::string target; // path, or the file a link at path leads to
+    struct stat old {}; // the file replaced, when replacing
     bool replacing = false;
-    int fd = -1;          // the temporary file beside target; -1 when none
+    int fd = -1; // the temporary file beside target; -1 when none
     std::string tempPath;
 };
 

@@ -36,7 +36,8 @@ QString PortButtonText(int number, const std::optional<PortDetails>& details) {
             parts << QString::fromStdString(part);
         }
     }
-    return parts.isEmpty() ? text : text + QStringLiteral(" (%1)").arg(parts.join(QStringLiteral(", ")));
+    return parts.isEmpty() ? text
+                           : text + QStringLiteral(" (%1)").arg(parts.join(QStringLiteral(", ")));
 }
 
 CPortSettingDlg::CPortSettingDlg(QWidget* parent, PortAccess access)

@@ -84,8 +84,8 @@ const Case kCases[] = {
     // One noisy reply is asked for again and the read completes with the right data.
     {"garbage", Way::Read, WithFault(SimFaultKind::Garbage, kMiddleBlock), 0, kOk, "", false},
     {"stray bytes", Way::Read, WithFault(SimFaultKind::Stray, kMiddleBlock), 0, kOk, "", false},
-    {"disconnect", Way::Read, WithFault(SimFaultKind::Disconnect, kMiddleBlock), 0,
-     kTransferFailed, kProgramInterrupt, false},
+    {"disconnect", Way::Read, WithFault(SimFaultKind::Disconnect, kMiddleBlock), 0, kTransferFailed,
+     kProgramInterrupt, false},
     {"stall", Way::Read, WithFault(SimFaultKind::Delay, kMiddleBlock, 3000), 0, kTransferFailed,
      kProgramInterrupt, false},
     {"Ctrl+C", Way::Read, InstantReplies(), SIGINT, kCancelledCode, kCancelled, false},

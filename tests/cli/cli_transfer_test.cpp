@@ -105,8 +105,7 @@ TEST(CliTransfer, FailuresPrintTheMessageExitWithTheirCodeAndWriteNothing) {
         RunCli({"write", "--port", "/dev/no-such-port", templ}, dir.Path().string());
     EXPECT_EQ(noPort.exitCode, 4);
     EXPECT_NE(noPort.err.find("Could not Open the Port"), std::string::npos);
-    EXPECT_NE(noPort.err.find("\nReason: no such device (/dev/no-such-port).\n"),
-              std::string::npos)
+    EXPECT_NE(noPort.err.find("\nReason: no such device (/dev/no-such-port).\n"), std::string::npos)
         << noPort.err;
     EXPECT_EQ(RunCli({"read", "-o", dir.File("x.dat")}, dir.Path().string()).exitCode, 1);
 
@@ -133,9 +132,10 @@ TEST(CliTransfer, CtrlCCancelsWithExitSix) {
     ASSERT_EQ(RunCli({"new", file}, dir.Path().string()).exitCode, 0);
     const std::string before = ReadFile(file);
     const std::string out = dir.File("out.dat");
-    const std::vector<std::vector<std::string>> commands{
-        {"read", "-o", out}, {"squelch-read", file, "-o", out}, {"squelch-read", file},
-        {"squelch-write", file}};
+    const std::vector<std::vector<std::string>> commands{{"read", "-o", out},
+                                                         {"squelch-read", file, "-o", out},
+                                                         {"squelch-read", file},
+                                                         {"squelch-write", file}};
     for (const std::vector<std::string>& command : commands) {
         SimOptions options = InstantReplies();
         options.fault.kind = SimFaultKind::Silent; // the entry attempts go on until cancelled

@@ -21,8 +21,7 @@ TEST(ProgressLine, BarShowsShareRowsAndTimes) {
         {95, 191, 5.0, "[#########           ]  49%  95/191 rows  0:05 elapsed  0:05 left"},
         {1, 189, 1.0, "[                    ]   0%  1/189 rows  0:01 elapsed  3:08 left"},
         {191, 191, 11.2, "[####################] 100%  191/191 rows  0:11 elapsed  0:00 left"},
-        {189, 189, 3725.0,
-         "[####################] 100%  189/189 rows  1:02:05 elapsed  0:00 left"},
+        {189, 189, 3725.0, "[####################] 100%  189/189 rows  1:02:05 elapsed  0:00 left"},
         // A position beyond the total is shown as the total.
         {200, 191, 11.0, "[####################] 100%  191/191 rows  0:11 elapsed  0:00 left"},
     };
@@ -42,11 +41,11 @@ TEST(ProgressLine, PlainLinesAtEachTenth) {
         }
         previous = position;
     }
-    const std::vector<std::string> expected{
-        "progress 20/191 (10%)",  "progress 39/191 (20%)",  "progress 58/191 (30%)",
-        "progress 77/191 (40%)",  "progress 96/191 (50%)",  "progress 115/191 (60%)",
-        "progress 134/191 (70%)", "progress 153/191 (80%)", "progress 172/191 (90%)",
-        "progress 191/191 (100%)"};
+    const std::vector<std::string> expected{"progress 20/191 (10%)",  "progress 39/191 (20%)",
+                                            "progress 58/191 (30%)",  "progress 77/191 (40%)",
+                                            "progress 96/191 (50%)",  "progress 115/191 (60%)",
+                                            "progress 134/191 (70%)", "progress 153/191 (80%)",
+                                            "progress 172/191 (90%)", "progress 191/191 (100%)"};
     EXPECT_EQ(lines, expected);
 
     EXPECT_EQ(ProgressTenthLine(0, 100, 189), std::optional<std::string>("progress 100/189 (52%)"));
@@ -56,8 +55,8 @@ TEST(ProgressLine, PlainLinesAtEachTenth) {
 
 TEST(ProgressLine, ClockText) {
     const std::pair<long, const char*> cases[] = {
-        {0, "0:00"}, {9, "0:09"}, {60, "1:00"}, {3599, "59:59"}, {3600, "1:00:00"},
-        {36061, "10:01:01"}, {-5, "0:00"}};
+        {0, "0:00"},       {9, "0:09"},         {60, "1:00"}, {3599, "59:59"},
+        {3600, "1:00:00"}, {36061, "10:01:01"}, {-5, "0:00"}};
     for (const auto& [seconds, text] : cases) {
         EXPECT_EQ(ClockText(seconds), text) << seconds;
     }

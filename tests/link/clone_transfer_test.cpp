@@ -429,9 +429,8 @@ TEST(CloneTransfer, CancelDuringTheBlocksEndsAfterTheCurrentRowWithThePortClosed
         // A cancelled write says on its own that the radio is partly written.
         const bool write = direction == TransferDirection::Write;
         EXPECT_EQ(result.radioPartlyWritten, write);
-        EXPECT_EQ(rig.observer.messages,
-                  write ? std::vector<LinkMessage>{kMsgRadioPartlyWritten}
-                        : std::vector<LinkMessage>{});
+        EXPECT_EQ(rig.observer.messages, write ? std::vector<LinkMessage>{kMsgRadioPartlyWritten}
+                                               : std::vector<LinkMessage>{});
         EXPECT_FALSE(rig.link.IsOpen());
         EXPECT_TRUE(ProbePort(rig.radio->DevicePath()));
         const std::vector<SimRequest> requests = rig.radio->Requests();
@@ -488,8 +487,8 @@ TEST(CloneTransfer, PortThatCannotBeOpened) {
     };
     std::vector<Case> cases{
         {"/dev/no-such-port", "Reason: no such device (/dev/no-such-port)."},
-        {radio->DevicePath(), "Reason: the port is busy; another program is using it (" +
-                                  radio->DevicePath() + ")."}};
+        {radio->DevicePath(),
+         "Reason: the port is busy; another program is using it (" + radio->DevicePath() + ")."}};
     if (SystemSerialDevices().size() < 16) {
         // No sixteenth serial device on this machine.
         cases.push_back({"COM16", "Reason: the system has no such port."});

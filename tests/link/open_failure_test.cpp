@@ -15,10 +15,14 @@ namespace {
 
 TEST(OpenFailure, ReasonOfTheSystemsError) {
     const std::pair<int, OpenFailureReason> cases[] = {
-        {ENOENT, OpenFailureReason::NoSuchDevice},  {ENODEV, OpenFailureReason::NoSuchDevice},
-        {ENXIO, OpenFailureReason::NoSuchDevice},   {EACCES, OpenFailureReason::PermissionDenied},
-        {EPERM, OpenFailureReason::PermissionDenied}, {EBUSY, OpenFailureReason::Busy},
-        {EIO, OpenFailureReason::Unknown},          {0, OpenFailureReason::Unknown}};
+        {ENOENT, OpenFailureReason::NoSuchDevice},
+        {ENODEV, OpenFailureReason::NoSuchDevice},
+        {ENXIO, OpenFailureReason::NoSuchDevice},
+        {EACCES, OpenFailureReason::PermissionDenied},
+        {EPERM, OpenFailureReason::PermissionDenied},
+        {EBUSY, OpenFailureReason::Busy},
+        {EIO, OpenFailureReason::Unknown},
+        {0, OpenFailureReason::Unknown}};
     for (const auto& [error, reason] : cases) {
         EXPECT_EQ(ReasonOfOpenError(error), reason) << error;
     }

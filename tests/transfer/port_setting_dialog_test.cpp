@@ -255,17 +255,31 @@ void PortSettingDialogTest::portTexts_data() {
     QTest::addColumn<QString>("description");
     QTest::addColumn<QString>("manufacturer");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("not listed") << 2 << false << "" << "" << "" << "COM2";
-    QTest::newRow("device only") << 3 << true << "/dev/ttyS2" << "" << "" << "COM3 (/dev/ttyS2)";
-    QTest::newRow("all three") << 5 << true << "/dev/ttyUSB0" << "USB-Serial Controller"
+    QTest::newRow("not listed") << 2 << false << ""
+                                << ""
+                                << ""
+                                << "COM2";
+    QTest::newRow("device only") << 3 << true << "/dev/ttyS2"
+                                 << ""
+                                 << ""
+                                 << "COM3 (/dev/ttyS2)";
+    QTest::newRow("all three") << 5 << true << "/dev/ttyUSB0"
+                               << "USB-Serial Controller"
                                << "Prolific"
                                << "COM5 (/dev/ttyUSB0, USB-Serial Controller, Prolific)";
-    QTest::newRow("no description") << 5 << true << "/dev/ttyUSB0" << "" << "FTDI"
+    QTest::newRow("no description") << 5 << true << "/dev/ttyUSB0"
+                                    << ""
+                                    << "FTDI"
                                     << "COM5 (/dev/ttyUSB0, FTDI)";
     // Where the device is the COM name itself, it is not said twice.
-    QTest::newRow("system name") << 12 << true << "\\\\.\\COM12" << "Communications Port"
-                                 << "" << "COM12 (Communications Port)";
-    QTest::newRow("listed, nothing known") << 4 << true << "" << "" << "" << "COM4";
+    QTest::newRow("system name") << 12 << true << "\\\\.\\COM12"
+                                 << "Communications Port"
+                                 << ""
+                                 << "COM12 (Communications Port)";
+    QTest::newRow("listed, nothing known") << 4 << true << ""
+                                           << ""
+                                           << ""
+                                           << "COM4";
 }
 
 void PortSettingDialogTest::portTexts() {
@@ -305,9 +319,8 @@ void PortSettingDialogTest::refreshFollowsPluggedAdapters() {
     m_manufacturer = "Prolific";
     dialog.RefreshPorts();
     QVERIFY(dialog.PortButton(5)->isEnabled());
-    QCOMPARE(dialog.PortButton(5)->text(),
-             QString("COM5 (%1, USB-Serial Controller, Prolific)")
-                 .arg(QString::fromStdString(m_ptys[5]->Device())));
+    QCOMPARE(dialog.PortButton(5)->text(), QString("COM5 (%1, USB-Serial Controller, Prolific)")
+                                               .arg(QString::fromStdString(m_ptys[5]->Device())));
     QCOMPARE(dialog.CheckedPort(), std::optional<int>(3));
 
     // Unplugged: COM3 goes, and with it the choice of it.
