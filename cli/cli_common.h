@@ -18,7 +18,8 @@ enum ExitCode : int {
     kExitRefused = 3,
     // A transfer that did not complete: the link failed (no answer, a broken
     // reply, a port that cannot be opened), the radio refused (its band type
-    // or its password), or the user cancelled a read or write with Ctrl+C.
+    // or its password), or the user cancelled a transfer (Ctrl+C, SIGTERM or
+    // SIGHUP).
     kExitTransfer = 4,
     kExitRadioRefused = 5,
     kExitCancelled = 6,

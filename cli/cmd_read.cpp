@@ -1,15 +1,17 @@
 // program-cli read --port DEVICE [--template FILE.dat] -o OUT.dat: reads the
 // radio into a document (new, or the template's image, whose password must
-// match the radio's), decodes it and saves OUT. OUT is written only after a
-// completed read.
+// match the radio's), decodes it and saves OUT. OUT is checked for
+// writability before the radio is touched and written only after a completed
+// read; should that save still fail, the data is kept elsewhere.
 
+#include "cli/rescue_save.h"
 #include "cli/transfer_cli.h"
 #include "model/channel_codec.h"
 
 namespace {
 
 constexpr const char* kUsage =
-    "read --port DEVICE [--template FILE.dat] -o OUT.dat [--retry N] [--wire-log FILE]";
+    "read --port DEVICE [--template FILE.dat] -o OUT.dat [--retry N] [--wire-log FILE] [--quiet]";
 
 } // namespace
 
@@ -35,5 +37,5 @@ int CmdRead(const CommandArgs& args) {
         return code;
     }
     DecodeChannels(doc.Doc().Image(), doc.Table());
-    return doc.Save(options->output);
+    return SaveReadDocument(doc, options->output);
 }

@@ -3,14 +3,15 @@
 // FILE). program-cli squelch-write --port DEVICE FILE.dat: writes the
 // document's four levels to the radio.
 
+#include "cli/rescue_save.h"
 #include "cli/transfer_cli.h"
 
 namespace {
 
 constexpr const char* kReadUsage =
-    "squelch-read --port DEVICE FILE.dat [-o OUT.dat] [--retry N] [--wire-log FILE]";
+    "squelch-read --port DEVICE FILE.dat [-o OUT.dat] [--retry N] [--wire-log FILE] [--quiet]";
 constexpr const char* kWriteUsage =
-    "squelch-write --port DEVICE FILE.dat [--retry N] [--wire-log FILE]";
+    "squelch-write --port DEVICE FILE.dat [--retry N] [--wire-log FILE] [--quiet]";
 
 int RunSquelch(const CommandArgs& args, TransferDirection direction) {
     const bool write = direction == TransferDirection::Write;
@@ -23,8 +24,9 @@ int RunSquelch(const CommandArgs& args, TransferDirection direction) {
     if (const int opened = doc.Open(options->file); opened != kExitOk) {
         return opened;
     }
-    if (!write && !options->output.empty()) {
-        if (const int checked = CheckOutputPath(options->output); checked != kExitOk) {
+    if (!write) {
+        const std::string& target = options->output.empty() ? options->file : options->output;
+        if (const int checked = CheckOutputPath(target); checked != kExitOk) {
             return checked;
         }
     }
@@ -32,7 +34,7 @@ int RunSquelch(const CommandArgs& args, TransferDirection direction) {
     if (code != kExitOk || write) {
         return code;
     }
-    return doc.Save(options->output.empty() ? options->file : options->output);
+    return SaveReadDocument(doc, options->output.empty() ? options->file : options->output);
 }
 
 } // namespace

@@ -5,7 +5,8 @@
 
 namespace {
 
-constexpr const char* kUsage = "write --port DEVICE FILE.dat [--retry N] [--wire-log FILE]";
+constexpr const char* kUsage =
+    "write --port DEVICE FILE.dat [--retry N] [--wire-log FILE] [--quiet]";
 
 } // namespace
 

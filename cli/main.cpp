@@ -46,21 +46,26 @@ const Command kCommands[] = {
      "only the bytes of the changed dialogs change. An unknown group or field lists the\n"
      "known ones; a value no control accepts lists what is allowed and saves nothing."},
     {"read", CmdRead,
-     "read --port DEVICE [--template FILE.dat] -o OUT.dat [--retry N] [--wire-log FILE]",
+     "read --port DEVICE [--template FILE.dat] -o OUT.dat [--retry N] [--wire-log FILE] [--quiet]",
      "Reads the radio on DEVICE (a device path, COMn or a port number) into a new document,\n"
      "or into the image of the --template file, whose password must match the radio's, and\n"
-     "saves OUT.dat once the read is complete. --retry N answers up to N communication\n"
-     "errors with Retry; --wire-log FILE records every byte on the wire in FILE."},
-    {"write", CmdWrite, "write --port DEVICE FILE.dat [--retry N] [--wire-log FILE]",
-     "Writes FILE.dat to the radio on DEVICE. --retry and --wire-log as for read."},
+     "saves OUT.dat once the read is complete (OUT.dat must be writable before the radio is\n"
+     "touched; should the save still fail, the data is saved beside it or in the user's data\n"
+     "folder and the place is printed). --retry N answers up to N communication errors with\n"
+     "Retry; --wire-log FILE records every byte on the wire in FILE; --quiet prints no\n"
+     "progress. Ctrl+C, SIGTERM and SIGHUP cancel the transfer after the current row."},
+    {"write", CmdWrite, "write --port DEVICE FILE.dat [--retry N] [--wire-log FILE] [--quiet]",
+     "Writes FILE.dat to the radio on DEVICE. --retry, --wire-log, --quiet and the signals as\n"
+     "for read. A write that stops after its first data block says that the radio holds part\n"
+     "of the new data and must be written again before use."},
     {"squelch-read", CmdSquelchRead,
-     "squelch-read --port DEVICE FILE.dat [-o OUT.dat] [--retry N] [--wire-log FILE]",
+     "squelch-read --port DEVICE FILE.dat [-o OUT.dat] [--retry N] [--wire-log FILE] [--quiet]",
      "Reads the radio's four squelch tuning levels into FILE.dat and saves it (or OUT.dat).\n"
-     "--retry and --wire-log as for read."},
+     "--retry, --wire-log, --quiet, the signals and the saving as for read."},
     {"squelch-write", CmdSquelchWrite,
-     "squelch-write --port DEVICE FILE.dat [--retry N] [--wire-log FILE]",
+     "squelch-write --port DEVICE FILE.dat [--retry N] [--wire-log FILE] [--quiet]",
      "Writes the four squelch tuning levels of FILE.dat to the radio.\n"
-     "--retry and --wire-log as for read."},
+     "--retry, --wire-log, --quiet and the signals as for read."},
     {"simulate", CmdSimulate,
      "simulate [--dat FILE.dat] [--band N] [--password TEXT] [--fault KIND --at ADDRESS] ...",
      "Starts a simulated radio on a new pseudo-terminal and prints its device path, for\n"

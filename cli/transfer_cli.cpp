@@ -1,6 +1,7 @@
 #include "cli/transfer_cli.h"
 
 #include "cli/cli_common.h"
+#include "cli/progress_line.h"
 #include "link/clone_engine.h"
 #include "link/port_name.h"
 #include "link/squelch_engine.h"
@@ -11,6 +12,7 @@
 #include <QCoreApplication>
 
 #include <algorithm>
+#include <array>
 #include <atomic>
 #include <cctype>
 #include <csignal>
@@ -29,6 +31,34 @@ void OnInterrupt(int) {
     g_interrupted.store(true);
 }
 
+// Ctrl+C, SIGTERM (a kill or a shutdown) and SIGHUP (a closed terminal) ask
+// the transfer to stop at its next cancel test, for as long as the object
+// lives: the transfer then closes the port and says what state the radio is
+// in, where being killed outright would leave that unsaid.
+class InterruptAsCancel {
+public:
+    InterruptAsCancel() {
+        g_interrupted.store(false);
+        struct sigaction action {};
+        action.sa_handler = OnInterrupt;
+        sigemptyset(&action.sa_mask);
+        for (std::size_t i = 0; i < kSignals.size(); ++i) {
+            ::sigaction(kSignals[i], &action, &m_previous[i]);
+        }
+    }
+    ~InterruptAsCancel() {
+        for (std::size_t i = 0; i < kSignals.size(); ++i) {
+            ::sigaction(kSignals[i], &m_previous[i], nullptr);
+        }
+    }
+    InterruptAsCancel(const InterruptAsCancel&) = delete;
+    InterruptAsCancel& operator=(const InterruptAsCancel&) = delete;
+
+private:
+    static constexpr std::array<int, 3> kSignals{SIGINT, SIGTERM, SIGHUP};
+    std::array<struct sigaction, 3> m_previous{};
+};
+
 bool IsNumber(const std::string& text) {
     return !text.empty() &&
            std::all_of(text.begin(), text.end(), [](unsigned char c) { return std::isdigit(c); });
@@ -45,6 +75,9 @@ std::optional<TransferOptions> ParseTransferOptions(const CommandArgs& args, con
         std::string* target = nullptr;
         if (arg == "--port") {
             target = &options.port;
+        } else if (arg == "--quiet") {
+            options.quiet = true;
+            continue;
         } else if (arg == "--wire-log") {
             target = &options.wireLog;
         } else if (arg == "-o" && allowed.outputFile) {
@@ -91,8 +124,9 @@ std::string PortFromArgument(const std::string& argument) {
     return argument;
 }
 
-CliTransferObserver::CliTransferObserver(int progressTotal, int retries)
-    : m_total(progressTotal), m_retriesLeft(retries), m_terminal(::isatty(2) == 1) {}
+CliTransferObserver::CliTransferObserver(int progressTotal, const TransferOptions& options)
+    : m_total(progressTotal), m_retriesLeft(options.retries), m_quiet(options.quiet),
+      m_terminal(::isatty(2) == 1), m_start(std::chrono::steady_clock::now()) {}
 
 void CliTransferObserver::EndBar() {
     if (m_barShown) {
@@ -102,21 +136,27 @@ void CliTransferObserver::EndBar() {
 }
 
 void CliTransferObserver::OnProgress(int position) {
-    if (!m_terminal) {
-        std::cerr << "progress " << position << '/' << m_total << '\n';
+    const int previous = m_lastPosition;
+    m_lastPosition = position;
+    if (m_quiet) {
         return;
     }
-    constexpr int kWidth = 40;
-    const int filled = std::min(kWidth, position * kWidth / std::max(1, m_total));
-    std::cerr << "\r[" << std::string(static_cast<std::size_t>(filled), '#')
-              << std::string(static_cast<std::size_t>(kWidth - filled), ' ') << "] " << position
-              << '/' << m_total << std::flush;
+    if (!m_terminal) {
+        if (const auto line = ProgressTenthLine(previous, position, m_total)) {
+            std::cerr << *line << '\n';
+        }
+        return;
+    }
+    const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - m_start;
+    // Back to the line's start, the new line, then erase what a longer line left.
+    std::cerr << '\r' << ProgressBarLine(position, m_total, elapsed.count()) << "\x1B[K"
+              << std::flush;
     m_barShown = true;
 }
 
 void CliTransferObserver::OnStatus(const std::string& text) {
     // Progress numbers are shown by OnProgress; other texts once each.
-    if (IsNumber(text) || text == m_lastStatus) {
+    if (m_quiet || IsNumber(text) || text == m_lastStatus) {
         return;
     }
     m_lastStatus = text;
@@ -151,6 +191,10 @@ int CliTransferObserver::Finish(const TransferResult& result) {
     }
     if (result.fault == LinkFault::UserCancel) {
         std::cerr << "program-cli: transfer cancelled\n";
+        if (m_message) {
+            // A write cancelled part-way: the radio's state.
+            std::cerr << LinkMessageText(*m_message) << '\n';
+        }
         return kExitCancelled;
     }
     if (result.fault != LinkFault::PromptCancel && m_message) {
@@ -189,7 +233,8 @@ int WithLink(const TransferOptions& options, int progressTotal, Body body) {
         logged = std::make_unique<WireLogLink>(serial, log);
     }
     SerialLink& link = logged ? static_cast<SerialLink&>(*logged) : serial;
-    CliTransferObserver observer(progressTotal, options.retries);
+    CliTransferObserver observer(progressTotal, options);
+    const InterruptAsCancel interrupts;
     return observer.Finish(body(link, observer, PortFromArgument(options.port)));
 }
 
@@ -197,25 +242,19 @@ int WithLink(const TransferOptions& options, int progressTotal, Body body) {
 
 int RunCloneCommand(TransferDirection direction, const TransferOptions& options, CliDocument& doc) {
     const int total = direction == TransferDirection::Read ? kReadRows : kWriteRows;
-    return WithLink(options, total,
-                    [&](SerialLink& link, TransferObserver& observer, const std::string& port) {
-                        // Ctrl+C is the Cancel button: the transfer stops after its row.
-                        g_interrupted.store(false);
-                        std::signal(SIGINT, OnInterrupt);
-                        RadioImage& image = doc.Doc().Image();
-                        EncodeChannels(doc.Table(), image);
-                        CloneEngine engine(link, observer, g_interrupted);
-                        const TransferResult result = engine.Run(direction, port, image);
-                        std::signal(SIGINT, SIG_DFL);
-                        return result;
-                    });
+    return WithLink(
+        options, total, [&](SerialLink& link, TransferObserver& observer, const std::string& port) {
+            RadioImage& image = doc.Doc().Image();
+            EncodeChannels(doc.Table(), image);
+            return CloneEngine(link, observer, g_interrupted).Run(direction, port, image);
+        });
 }
 
 int RunSquelchCommand(TransferDirection direction, const TransferOptions& options,
                       CliDocument& doc) {
     return WithLink(options, 0,
                     [&](SerialLink& link, TransferObserver& observer, const std::string& port) {
-                        SquelchEngine engine(link, observer);
+                        SquelchEngine engine(link, observer, &g_interrupted);
                         RadioImage& image = doc.Doc().Image();
                         return direction == TransferDirection::Write ? engine.Write(port, image)
                                                                      : engine.Read(port, image);

@@ -1,8 +1,9 @@
 #pragma once
 // What the transfer commands share: their options, the serial port (with the
 // wire log when asked), and the terminal side of a transfer: a progress bar
-// on stderr when it is a terminal, plain lines otherwise, the answers to the
-// "Communication Error" prompt, and Ctrl+C as the Cancel button.
+// on stderr when it is a terminal, a line at each tenth otherwise, nothing
+// with --quiet; the answers to the "Communication Error" prompt; and Ctrl+C,
+// SIGTERM and SIGHUP as the Cancel button.
 
 #include "cli/cli_common.h"
 #include "cli/commands.h"
@@ -10,6 +11,7 @@
 #include "link/transfer_result.h"
 
 #include <atomic>
+#include <chrono>
 #include <fstream>
 #include <optional>
 #include <string>
@@ -18,6 +20,7 @@ struct TransferOptions {
     std::string port;    // --port: a device path, a port name or a port number
     std::string wireLog; // --wire-log FILE
     int retries = 0;     // --retry N
+    bool quiet = false;  // --quiet: no progress and no status lines
     std::string output;  // -o FILE
     std::string templ;   // --template FILE (read only)
     std::string file;    // the positional FILE.dat
@@ -40,17 +43,19 @@ std::optional<TransferOptions> ParseTransferOptions(const CommandArgs& args, con
 std::string PortFromArgument(const std::string& argument);
 
 // Encodes the document's channel table into its image and runs the clone
-// transfer on the port of the options (Ctrl+C cancels after the current row).
-// Returns the exit code; the caller decodes and saves after a completed read.
+// transfer on the port of the options (Ctrl+C, SIGTERM or SIGHUP cancels
+// after the current row). Returns the exit code; the caller decodes and saves
+// after a completed read.
 int RunCloneCommand(TransferDirection direction, const TransferOptions& options, CliDocument& doc);
 
-// Runs the squelch read or write on the document's image; returns the exit code.
+// Runs the squelch read or write on the document's image (a signal as above
+// cancels before the next programming-mode attempt); returns the exit code.
 int RunSquelchCommand(TransferDirection direction, const TransferOptions& options,
                       CliDocument& doc);
 
 class CliTransferObserver : public TransferObserver {
 public:
-    CliTransferObserver(int progressTotal, int retries);
+    CliTransferObserver(int progressTotal, const TransferOptions& options);
 
     void OnProgress(int position) override;
     void OnStatus(const std::string& text) override;
@@ -59,8 +64,9 @@ public:
 
     // Prints how the transfer ended and returns the exit code: 0 when it
     // completed (a success message goes to stdout), otherwise 5 when the
-    // radio refused, 6 when cancelled with Ctrl+C and 4 for any other
-    // failure (the failure message on stderr).
+    // radio refused, 6 when cancelled by a signal and 4 for any other
+    // failure (the failure message, and whether the radio is left partly
+    // written, on stderr).
     int Finish(const TransferResult& result);
 
 private:
@@ -68,8 +74,11 @@ private:
 
     int m_total;
     int m_retriesLeft;
+    bool m_quiet;
     bool m_terminal;
     bool m_barShown = false;
+    int m_lastPosition = 0;
+    std::chrono::steady_clock::time_point m_start;
     std::string m_lastStatus;
     std::optional<LinkMessage> m_message;
 };

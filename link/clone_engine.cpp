@@ -65,6 +65,7 @@ public:
     }
 
     int Progress() const { return m_progress; }
+    bool DataSent() const { return m_dataSent; }
 
 private:
     using Reply = std::array<std::uint8_t, kReplyHeaderBytes + kBlockBytes>;
@@ -209,6 +210,8 @@ private:
     }
 
     void WriteBlockFrom(int address, std::size_t imageOffset) {
+        // From the first block's request on, the radio may have taken new data.
+        m_dataSent = true;
         m_steps.Link().Clear();
         m_steps.SendRequest(kWriteCommand, address, kBlockBytes);
         m_steps.Link().Sleep(1);
@@ -247,6 +250,8 @@ private:
     int m_progress = 0;
     // Whether a reply of this transfer echoed its request in its header.
     bool m_echoingRadio = false;
+    // Whether a write has begun to send data blocks.
+    bool m_dataSent = false;
 };
 
 } // namespace
@@ -261,8 +266,16 @@ TransferResult CloneEngine::Run(TransferDirection direction, const std::string& 
     try {
         run.Run(direction, portName);
     } catch (const TransferStop& stop) {
-        TransferResult result = FinishStopped(m_link, m_observer, stop);
+        TransferStop told = stop;
+        if (run.DataSent()) {
+            // The radio holds part of the new data: a failure says so after
+            // its message, a cancel says so on its own.
+            told.message = stop.message ? WithFollowUp(*stop.message, kMsgRadioPartlyWritten)
+                                        : kMsgRadioPartlyWritten;
+        }
+        TransferResult result = FinishStopped(m_link, m_observer, told);
         result.progress = run.Progress();
+        result.radioPartlyWritten = run.DataSent();
         return result;
     }
     TransferResult result;

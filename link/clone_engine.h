@@ -32,7 +32,9 @@ public:
 
     // Runs the whole transfer on the named port and returns how it ended. The
     // port is closed on every way out. A read copies each block into the
-    // image as soon as it arrives (a failed read leaves the rows it got).
+    // image as soon as it arrives (a failed read leaves the rows it got). A
+    // write that stops after its first data block adds to its message (or,
+    // cancelled, shows on its own) that the radio holds part of the new data.
     TransferResult Run(TransferDirection direction, const std::string& portName, RadioImage& image);
 
 private:

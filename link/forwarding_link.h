@@ -10,6 +10,7 @@ public:
     explicit ForwardingLink(SerialLink& inner) : m_inner(inner) {}
 
     bool Open(const std::string& portName) override { return m_inner.Open(portName); }
+    OpenFailure LastOpenFailure() const override { return m_inner.LastOpenFailure(); }
     void SetTimeouts(const LinkTimeouts& timeouts) override { m_inner.SetTimeouts(timeouts); }
     bool SetLine9600_8N1() override { return m_inner.SetLine9600_8N1(); }
     void Clear() override { m_inner.Clear(); }

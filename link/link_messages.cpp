@@ -6,26 +6,57 @@
 #include <cstring>
 
 bool LinkMessage::operator==(const LinkMessage& other) const {
+    const bool sameFollowUp = followUp == nullptr || other.followUp == nullptr
+                                  ? followUp == other.followUp
+                                  : *followUp == *other.followUp;
     return stringId == other.stringId && std::strcmp(english, other.english) == 0 &&
-           std::strcmp(chinese, other.chinese) == 0;
+           std::strcmp(chinese, other.chinese) == 0 && sameFollowUp && detail == other.detail;
 }
 
-const LinkMessage kMsgCommunicationError{IDS_COMMUNICATION_ERROR,
-                                         StringTableText(IDS_COMMUNICATION_ERROR), ""};
-const LinkMessage kMsgCouldNotOpenPort{IDS_COULD_NOT_OPEN_PORT,
-                                       StringTableText(IDS_COULD_NOT_OPEN_PORT), ""};
-const LinkMessage kMsgProgramInterrupt{IDS_PROGRAM_INTERRUPT,
-                                       StringTableText(IDS_PROGRAM_INTERRUPT), ""};
-const LinkMessage kMsgBandTypeError{0, "Band type error", "频宽类型错误"};
-const LinkMessage kMsgPasswordError{0, "Password Error!", "Password Error!"};
-const LinkMessage kMsgWriteSuccessfully{0, "Write Successfully", "写数据成功"};
-const LinkMessage kMsgReadSuccessfully{0, "Read Successfully", "读数据成功"};
+namespace {
+
+LinkMessage FromStringTable(int id) {
+    LinkMessage message;
+    message.stringId = id;
+    message.english = StringTableText(id);
+    return message;
+}
+
+LinkMessage Literal(const char* english, const char* chinese) {
+    LinkMessage message;
+    message.english = english;
+    message.chinese = chinese;
+    return message;
+}
+
+} // namespace
+
+const LinkMessage kMsgCommunicationError = FromStringTable(IDS_COMMUNICATION_ERROR);
+const LinkMessage kMsgCouldNotOpenPort = FromStringTable(IDS_COULD_NOT_OPEN_PORT);
+const LinkMessage kMsgProgramInterrupt = FromStringTable(IDS_PROGRAM_INTERRUPT);
+const LinkMessage kMsgBandTypeError = Literal("Band type error", "频宽类型错误");
+const LinkMessage kMsgPasswordError = Literal("Password Error!", "Password Error!");
+const LinkMessage kMsgWriteSuccessfully = Literal("Write Successfully", "写数据成功");
+const LinkMessage kMsgReadSuccessfully = Literal("Read Successfully", "读数据成功");
+const LinkMessage kMsgRadioPartlyWritten =
+    Literal("The radio now holds part of the new data and must be written again before use.",
+            "对讲机中现在只有部分新数据，使用前必须重新写入。");
+
+LinkMessage WithFollowUp(LinkMessage message, const LinkMessage& followUp) {
+    message.followUp = &followUp;
+    return message;
+}
 
 std::string LinkMessageText(const LinkMessage& message) {
-    if (message.stringId != 0) {
-        return StringTableText(message.stringId);
+    std::string text = message.stringId != 0 ? StringTableText(message.stringId)
+                                             : Tr2(message.english, message.chinese);
+    if (message.followUp != nullptr) {
+        text += ' ' + LinkMessageText(*message.followUp);
     }
-    return Tr2(message.english, message.chinese);
+    if (!message.detail.empty()) {
+        text += '\n' + message.detail;
+    }
+    return text;
 }
 
 std::string WaitingForRadioText() {

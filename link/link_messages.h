@@ -11,6 +11,12 @@ struct LinkMessage {
     // string-table message the English text of the id.
     const char* english = "";
     const char* chinese = "";
+    // A sentence that follows the message (the radio's state after a write
+    // that stopped part-way); null when none.
+    const LinkMessage* followUp = nullptr;
+    // What the system reported, in the language in use, on a line of its own
+    // after the message (why a port cannot be opened); empty when nothing.
+    std::string detail;
 
     bool operator==(const LinkMessage& other) const;
 };
@@ -22,9 +28,15 @@ extern const LinkMessage kMsgBandTypeError;      // "Band type error"
 extern const LinkMessage kMsgPasswordError;      // "Password Error!"
 extern const LinkMessage kMsgWriteSuccessfully;  // squelch write done
 extern const LinkMessage kMsgReadSuccessfully;   // squelch read done
+// Said after a write that stopped once data blocks had gone to the radio.
+extern const LinkMessage kMsgRadioPartlyWritten;
 
-// The text of a message in the language in use (g_bChinese). String-table
-// messages give their English text here; the windows translate them by id.
+// The message with the follow-up sentence after it.
+LinkMessage WithFollowUp(LinkMessage message, const LinkMessage& followUp);
+
+// The text of a message in the language in use (g_bChinese), its follow-up
+// sentence and its detail line included. String-table messages give their
+// English text here; the windows translate them by id.
 std::string LinkMessageText(const LinkMessage& message);
 
 // Status text while the radio is being put into programming mode.

@@ -3,6 +3,8 @@
 // protocol and the squelch transfer need, nothing more. A backend opens a real
 // serial port or a pseudo-terminal; the engines never see which.
 
+#include "link/open_failure.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -39,6 +41,8 @@ public:
     // ("COM3", "\\.\COM12") mapped by the platform rule of port_name.h, or a
     // device path. False when the port cannot be opened.
     virtual bool Open(const std::string& portName) = 0;
+    // Why the last Open failed, as far as the backend can tell.
+    virtual OpenFailure LastOpenFailure() const { return {}; }
     // Sets the read and write deadlines of the calls that follow.
     virtual void SetTimeouts(const LinkTimeouts& timeouts) = 0;
     // Keeps the port's other settings but sets 9600 baud, 8 data bits, no

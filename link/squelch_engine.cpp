@@ -13,9 +13,10 @@ constexpr std::size_t kSquelchReplyBytes = kReplyHeaderBytes + layout::kSquelchL
 // Runs one squelch transfer body between the entry and the close, turning a
 // stop into the result; on success shows the success message after closing.
 template <typename Body>
-TransferResult RunSquelch(SerialLink& link, TransferObserver& observer, const std::string& portName,
+TransferResult RunSquelch(SerialLink& link, TransferObserver& observer,
+                          const std::atomic<bool>* cancel, const std::string& portName,
                           const LinkMessage& success, Body body) {
-    TransferSteps steps(link, observer, nullptr);
+    TransferSteps steps(link, observer, cancel);
     try {
         steps.OpenAndConfigure(portName);
         steps.EnterProgramMode(kSquelchEntry);
@@ -32,12 +33,13 @@ TransferResult RunSquelch(SerialLink& link, TransferObserver& observer, const st
 
 } // namespace
 
-SquelchEngine::SquelchEngine(SerialLink& link, TransferObserver& observer)
-    : m_link(link), m_observer(observer) {}
+SquelchEngine::SquelchEngine(SerialLink& link, TransferObserver& observer,
+                             const std::atomic<bool>* cancel)
+    : m_link(link), m_observer(observer), m_cancel(cancel) {}
 
 TransferResult SquelchEngine::Read(const std::string& portName, RadioImage& image) {
     return RunSquelch(
-        m_link, m_observer, portName, kMsgReadSuccessfully, [&](TransferSteps& steps) {
+        m_link, m_observer, m_cancel, portName, kMsgReadSuccessfully, [&](TransferSteps& steps) {
             steps.Link().Clear();
             steps.SendRequest(kReadCommand, kSquelchAddress, layout::kSquelchLevelCount);
             steps.Link().Sleep(1);
@@ -53,7 +55,7 @@ TransferResult SquelchEngine::Read(const std::string& portName, RadioImage& imag
 TransferResult SquelchEngine::Write(const std::string& portName, RadioImage& image,
                                     const std::function<void(RadioImage&)>& storeLevels) {
     return RunSquelch(
-        m_link, m_observer, portName, kMsgWriteSuccessfully, [&](TransferSteps& steps) {
+        m_link, m_observer, m_cancel, portName, kMsgWriteSuccessfully, [&](TransferSteps& steps) {
             if (storeLevels) {
                 storeLevels(image);
             }

@@ -12,12 +12,16 @@
 #include "link/transfer_result.h"
 #include "model/radio_image.h"
 
+#include <atomic>
 #include <functional>
 #include <string>
 
 class SquelchEngine {
 public:
-    SquelchEngine(SerialLink& link, TransferObserver& observer);
+    // cancel, when given, is tested before each programming-mode attempt (the
+    // command line's Ctrl+C); the windows give none, as the transfer is short.
+    SquelchEngine(SerialLink& link, TransferObserver& observer,
+                  const std::atomic<bool>* cancel = nullptr);
 
     // Reads the four levels into the image's squelch levels (only on success; the
     // image keeps its old levels otherwise). The caller shows the levels.
@@ -32,4 +36,5 @@ public:
 private:
     SerialLink& m_link;
     TransferObserver& m_observer;
+    const std::atomic<bool>* m_cancel;
 };

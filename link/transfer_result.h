@@ -31,11 +31,15 @@ struct TransferResult {
     TransferOutcome outcome = TransferOutcome::Failed;
     LinkFault fault = LinkFault::None;
     // The message shown for a failure (also the prompt's text after a
-    // PromptCancel); nothing for a completed or user-cancelled transfer.
+    // PromptCancel); for a user cancel only the note that the radio is
+    // partly written, when it is; nothing for a completed transfer.
     std::optional<LinkMessage> message;
     // The last progress position (clone transfers): 191 after a read, 189
     // after a write.
     int progress = 0;
     // Radio address of the block the fault happened at, -1 when none.
     int faultAddress = -1;
+    // A write that stopped after its first data block went out: the radio
+    // holds a mixture of old and new data and must be written again.
+    bool radioPartlyWritten = false;
 };

@@ -16,7 +16,9 @@ TransferSteps::TransferSteps(SerialLink& link, TransferObserver& observer,
 
 void TransferSteps::OpenAndConfigure(const std::string& portName) {
     if (!m_link.Open(portName)) {
-        throw TransferStop{LinkFault::OpenFailed, kMsgCouldNotOpenPort};
+        LinkMessage message = kMsgCouldNotOpenPort;
+        message.detail = OpenFailureText(m_link.LastOpenFailure());
+        throw TransferStop{LinkFault::OpenFailed, message};
     }
     m_link.SetTimeouts(kTransferTimeouts);
     m_link.SetLine9600_8N1();
@@ -25,6 +27,10 @@ void TransferSteps::OpenAndConfigure(const std::string& portName) {
 
 void TransferSteps::PumpPass() {
     m_observer.Pump();
+    TestCancel();
+}
+
+void TransferSteps::TestCancel() {
     if (m_cancel != nullptr && m_cancel->load()) {
         throw TransferStop{LinkFault::UserCancel, std::nullopt};
     }
@@ -57,6 +63,8 @@ void TransferSteps::EnterProgramMode(const EntryStyle& style) {
                 m_link.Sleep(1);
             }
             m_observer.OnStatus(WaitingForRadioText());
+        } else {
+            TestCancel();
         }
         m_link.Clear(); // the purge-all before the request
         for (const std::uint8_t byte : kProgramRequest) {
@@ -165,8 +173,11 @@ TransferResult FinishStopped(SerialLink& link, TransferObserver& observer,
         break;
     default:
         result.outcome = TransferOutcome::Failed;
-        observer.OnMessage(*stop.message);
         break;
+    }
+    // A prompt cancel's message was the prompt itself.
+    if (stop.message && stop.fault != LinkFault::PromptCancel) {
+        observer.OnMessage(*stop.message);
     }
     return result;
 }

@@ -50,7 +50,8 @@ public:
     TransferSteps(SerialLink& link, TransferObserver& observer, const std::atomic<bool>* cancel);
 
     // Opens the port and sets timeouts and line settings; throws
-    // OpenFailed with "Could not Open the Port..." when it cannot be opened.
+    // OpenFailed with "Could not Open the Port..." (and the reason the link
+    // knows, as its detail) when it cannot be opened.
     void OpenAndConfigure(const std::string& portName);
     // Puts the radio into programming mode, attempt after attempt, with the
     // prompt after kAttemptLimit failures. The failure count lives across
@@ -59,6 +60,9 @@ public:
 
     // One pump pass, then the cancel test.
     void PumpPass();
+    // Stops with a user cancel when the cancel flag is set. An entry without
+    // pump passes tests it before each attempt.
+    void TestCancel();
     void Send(const std::uint8_t* data, std::size_t size);
     // Sends a 4-byte request: command, address high, address low, length.
     void SendRequest(std::uint8_t command, int address, int length);

@@ -31,14 +31,17 @@ QtSerialLink::~QtSerialLink() {
 
 bool QtSerialLink::Open(const std::string& portName) {
     Close();
+    m_openFailure = {};
     const std::optional<std::string> device = ResolvePortDevice(portName);
     if (!device) {
+        m_openFailure.reason = OpenFailureReason::NoSuchDevice;
         return false;
     }
     m_port = std::make_unique<QSerialPort>();
     m_port->setPortName(QString::fromStdString(*device));
     if (!m_port->open(QIODevice::ReadWrite)) {
         m_port.reset();
+        m_openFailure = DiagnoseOpenFailure(*device);
         return false;
     }
     return true;

@@ -23,6 +23,7 @@ public:
     ~QtSerialLink() override;
 
     bool Open(const std::string& portName) override;
+    OpenFailure LastOpenFailure() const override { return m_openFailure; }
     void SetTimeouts(const LinkTimeouts& timeouts) override;
     bool SetLine9600_8N1() override;
     void Clear() override;
@@ -35,4 +36,5 @@ public:
 private:
     std::unique_ptr<QSerialPort> m_port;
     LinkTimeouts m_timeouts;
+    OpenFailure m_openFailure;
 };

@@ -131,6 +131,41 @@ FileResult CheckReplaceable(const std::string& path) {
                    "不是普通文件，未保存");
 }
 
+// The first steps of a save, shared by the save and the check before work.
+struct SaveStart {
+    FileResult result;  // a refusal, or Ok
+    std::string target; // path, or the file a link at path leads to
+    struct stat old {}; // the file replaced, when replacing
+    bool replacing = false;
+    int fd = -1; // the temporary file beside target; -1 when none
+    std::string tempPath;
+};
+
+// Refuses what is not a regular file, and a file the user may not write (it
+// is not replaced behind their back); then makes the temporary file beside
+// the target. When the folder allows none but the existing file may be
+// written, fd stays -1 with the result Ok: the file is rewritten in place.
+SaveStart StartSave(const std::string& path) {
+    SaveStart start;
+    start.result = CheckReplaceable(path);
+    if (!start.result.Ok()) {
+        return start;
+    }
+    start.target = ResolveTarget(path);
+    start.replacing = ::stat(start.target.c_str(), &start.old) == 0 && S_ISREG(start.old.st_mode);
+    if (start.replacing && ::access(start.target.c_str(), W_OK) != 0) {
+        start.result = WriteFailure(path, errno);
+        return start;
+    }
+    start.fd = CreateTemporary(start.target, start.tempPath);
+    const int err = errno;
+    // A folder the user may not write can still hold a file they may.
+    if (start.fd < 0 && !((err == EACCES || err == EPERM) && start.replacing)) {
+        start.result = WriteFailure(path, err);
+    }
+    return start;
+}
+
 } // namespace
 
 FileResult ReadDatFile(const std::string& path, RadioImage& image) {
@@ -177,25 +212,17 @@ FileResult ReadDatFile(const std::string& path, RadioImage& image) {
 }
 
 FileResult WriteFileAtomically(const std::string& path, const void* bytes, std::size_t size) {
-    if (FileResult refused = CheckReplaceable(path); !refused.Ok()) {
-        return refused;
+    const SaveStart start = StartSave(path);
+    if (!start.result.Ok()) {
+        return start.result;
     }
-    const std::string target = ResolveTarget(path);
-    struct stat old {};
-    const bool replacing = ::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode);
-    // A file the user may not write is not replaced behind their back.
-    if (replacing && ::access(target.c_str(), W_OK) != 0) {
-        return WriteFailure(path, errno);
-    }
-    std::string tempPath;
-    const int fd = CreateTemporary(target, tempPath);
+    const std::string& target = start.target;
+    const std::string& tempPath = start.tempPath;
+    const bool replacing = start.replacing;
+    const struct stat& old = start.old;
+    const int fd = start.fd;
     if (fd < 0) {
-        const int err = errno;
-        // A folder the user may not write can still hold a file they may.
-        if ((err == EACCES || err == EPERM) && replacing) {
-            return RewriteInPlace(target, bytes, size) ? FileResult{} : WriteFailure(path, errno);
-        }
-        return WriteFailure(path, err);
+        return RewriteInPlace(target, bytes, size) ? FileResult{} : WriteFailure(path, errno);
     }
     FdGuard guard(fd);
     // A replaced file keeps its permissions.
@@ -226,7 +253,13 @@ FileResult CheckSaveTarget(const std::string& path) {
     if (!S_ISDIR(st.st_mode)) {
         return WriteFailure(path, ENOTDIR);
     }
-    return CheckReplaceable(path);
+    // The save's own first steps, tried without touching the target.
+    const SaveStart start = StartSave(path);
+    if (start.fd >= 0) {
+        ::close(start.fd);
+        ::unlink(start.tempPath.c_str());
+    }
+    return start.result;
 }
 
 FileResult WriteDatFile(const std::string& path, const RadioImage& image) {

@@ -34,8 +34,9 @@ FileResult WriteDatFile(const std::string& path, const RadioImage& image);
 
 // Whether a file could be saved at path at all: its folder exists and path
 // is nothing yet, a regular file or a symbolic link to one (a save never
-// replaces a folder, a device, a pipe or a socket). Checked before work whose result would
-// otherwise be lost.
+// replaces a folder, a device, a pipe or a socket), and the user may write
+// there (a trial temporary file is made in the folder and removed). Checked
+// before work whose result would otherwise be lost.
 FileResult CheckSaveTarget(const std::string& path);
 
 // Writes bytes to path atomically as above (shared with other file writers);

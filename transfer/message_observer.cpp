@@ -4,10 +4,17 @@
 #include "ui/message_service.h"
 
 QString LinkMessageString(const LinkMessage& message) {
-    if (message.stringId != 0) {
-        return StringTableString(message.stringId);
+    if (message.stringId == 0) {
+        return QString::fromStdString(LinkMessageText(message));
     }
-    return QString::fromStdString(LinkMessageText(message));
+    QString text = StringTableString(message.stringId);
+    if (message.followUp != nullptr) {
+        text += QLatin1Char(' ') + LinkMessageString(*message.followUp);
+    }
+    if (!message.detail.empty()) {
+        text += QLatin1Char('\n') + QString::fromStdString(message.detail);
+    }
+    return text;
 }
 
 PromptAnswer MessageObserver::OnCommunicationError(const LinkMessage& message) {

@@ -11,7 +11,8 @@
 #include <QWidget>
 
 // A transfer message in the language in use: string-table messages through
-// the translation set (context "StringTable"), literal pairs by g_bChinese.
+// the translation set (context "StringTable"), literal pairs by g_bChinese;
+// its follow-up sentence and detail line after it.
 QString LinkMessageString(const LinkMessage& message);
 
 class MessageObserver : public TransferObserver {

@@ -11,6 +11,8 @@
 #include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStringList>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
@@ -20,23 +22,33 @@ constexpr int kPortColumns = 4;
 } // namespace
 
 PortAccess PortAccess::System() {
-    return {ProbePort, ResolvePortDevice};
+    return {ProbePort, SystemSerialPorts};
+}
+
+QString PortButtonText(int number, const std::optional<PortDetails>& details) {
+    QString text = QStringLiteral("COM%1").arg(number);
+    if (!details) {
+        return text;
+    }
+    QStringList parts;
+    for (const std::string& part : {details->device, details->description, details->manufacturer}) {
+        if (!part.empty() && part != PortNameFromNumber(number)) {
+            parts << QString::fromStdString(part);
+        }
+    }
+    return parts.isEmpty() ? text
+                           : text + QStringLiteral(" (%1)").arg(parts.join(QStringLiteral(", ")));
 }
 
 CPortSettingDlg::CPortSettingDlg(QWidget* parent, PortAccess access)
-    : QDialog(parent), m_access(std::move(access)), m_ports(new QButtonGroup(this)) {
+    : QDialog(parent), m_access(std::move(access)), m_ports(new QButtonGroup(this)),
+      m_poll(new QTimer(this)) {
     setWindowTitle(tr("Port Setting"));
     setProperty(kControlIdProperty, static_cast<int>(IDD_PORT_SETTING));
     auto* group = new QGroupBox(tr("Port"), this);
     auto* grid = new QGridLayout(group);
     for (int number = 1; number <= kPortCount; ++number) {
-        const std::string name = PortNameFromNumber(number);
-        QString text = QStringLiteral("COM%1").arg(number);
-        // Where COM names are not the system's own, show the device behind each.
-        if (const auto device = m_access.device(name); device && *device != name) {
-            text += QStringLiteral(" (%1)").arg(QString::fromStdString(*device));
-        }
-        auto* button = new QRadioButton(text, group);
+        auto* button = new QRadioButton(group);
         const int id = IDC_COM_FIRST + number - 1;
         button->setObjectName(QString::number(id));
         button->setProperty(kControlIdProperty, id);
@@ -55,8 +67,36 @@ CPortSettingDlg::CPortSettingDlg(QWidget* parent, PortAccess access)
     layout->addWidget(group);
     layout->addWidget(buttons);
 
+    m_shown = m_access.ports();
+    showPortTexts();
     probePorts();
     checkCurrentPort();
+    connect(m_poll, &QTimer::timeout, this, &CPortSettingDlg::RefreshPorts);
+    m_poll->start(kPortPollMs);
+}
+
+void CPortSettingDlg::showPortTexts() {
+    for (int number = 1; number <= kPortCount; ++number) {
+        const auto found = m_shown.find(number);
+        PortButton(number)->setText(PortButtonText(
+            number, found == m_shown.end() ? std::nullopt : std::optional(found->second)));
+    }
+}
+
+void CPortSettingDlg::RefreshPorts() {
+    std::map<int, PortDetails> now = m_access.ports();
+    if (now == m_shown) {
+        return;
+    }
+    m_shown = std::move(now);
+    showPortTexts();
+    probePorts();
+    // A checked port that went away is no choice any more.
+    if (QAbstractButton* checked = m_ports->checkedButton(); checked && !checked->isEnabled()) {
+        m_ports->setExclusive(false);
+        checked->setChecked(false);
+        m_ports->setExclusive(true);
+    }
 }
 
 QRadioButton* CPortSettingDlg::PortButton(int number) const {

@@ -1,16 +1,22 @@
 #pragma once
 // The "Port Setting" dialog: sixteen ports COM1..COM16, each offered only
-// when it can be opened right now, the current port checked, and OK making
+// when it can be opened right now and shown with the device, description and
+// manufacturer the system reports, the current port checked, and OK making
 // the checked port the one every transfer opens (and storing its number for
-// the next run).
+// the next run). While open, the dialog looks at the system's port list once
+// a second, so that an adapter plugged in or out shows at once.
+
+#include "link_qt/port_probe.h"
 
 #include <QDialog>
 #include <functional>
+#include <map>
 #include <optional>
 #include <string>
 
 class QButtonGroup;
 class QRadioButton;
+class QTimer;
 
 // Control ids: the dialog and its first port button (COMn is 1006 + n).
 enum PortSettingId : int {
@@ -23,8 +29,8 @@ enum PortSettingId : int {
 struct PortAccess {
     // True when the port opens exclusively (and was closed again).
     std::function<bool(const std::string& portName)> probe;
-    // The device a port name stands for, shown beside it; nothing when none.
-    std::function<std::optional<std::string>(const std::string& portName)> device;
+    // The system's ports by COM number, shown beside the COM names.
+    std::function<std::map<int, PortDetails>()> ports;
 
     static PortAccess System();
 };
@@ -39,12 +45,28 @@ public:
     // The checked port number, or nothing.
     std::optional<int> CheckedPort() const;
 
+    // Reads the port list again; when it changed (an adapter plugged in or
+    // out), updates the texts and probes the ports again. The dialog's timer
+    // calls it every kPortPollMs while the dialog is open.
+    void RefreshPorts();
+    static constexpr int kPortPollMs = 1000;
+    QTimer* PollTimer() const { return m_poll; }
+
     void accept() override;
 
 private:
+    void showPortTexts();
     void probePorts();
     void checkCurrentPort();
 
     PortAccess m_access;
     QButtonGroup* m_ports;
+    QTimer* m_poll;
+    // The list the texts show.
+    std::map<int, PortDetails> m_shown;
 };
+
+// A port's text: "COM3", then what the system reports about it in brackets,
+// "COM3 (/dev/ttyUSB0, USB-Serial Controller, Prolific)"; a device equal to
+// the name (as on Windows) and empty fields are left out.
+QString PortButtonText(int number, const std::optional<PortDetails>& details);

@@ -13,7 +13,7 @@
 extern char** environ;
 
 CliRun RunCli(const std::vector<std::string>& args, const std::string& scratch,
-              const std::function<bool()>& interruptWhen) {
+              const std::function<bool()>& interruptWhen, int signal) {
     const std::string outPath = scratch + "/cli.out";
     const std::string errPath = scratch + "/cli.err";
     std::vector<std::string> all{PROGRAM_CLI_PATH};
@@ -38,7 +38,7 @@ CliRun RunCli(const std::vector<std::string>& args, const std::string& scratch,
         for (bool sent = !interruptWhen; !sent && !exited;) {
             exited = ::waitpid(pid, &status, WNOHANG) == pid;
             if (!exited && interruptWhen()) {
-                ::kill(pid, SIGINT);
+                ::kill(pid, signal);
                 sent = true;
             } else if (!exited) {
                 std::this_thread::sleep_for(std::chrono::milliseconds(1));

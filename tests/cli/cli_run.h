@@ -3,6 +3,7 @@
 
 #include "model/radio_image.h"
 
+#include <csignal>
 #include <functional>
 #include <string>
 #include <vector>
@@ -14,9 +15,10 @@ struct CliRun {
 };
 
 // Runs program-cli with args; scratch is a directory for the captured output.
-// With interruptWhen, the run gets SIGINT (Ctrl+C) once that returns true.
+// With interruptWhen, the run gets the signal (Ctrl+C's SIGINT unless told
+// otherwise) once that returns true.
 CliRun RunCli(const std::vector<std::string>& args, const std::string& scratch,
-              const std::function<bool()>& interruptWhen = {});
+              const std::function<bool()>& interruptWhen = {}, int signal = SIGINT);
 
 // A 6144-byte image whose bytes follow a pattern, with valid channels in
 // records 0 and 128 and the band code 13 17 64 40 48 00.

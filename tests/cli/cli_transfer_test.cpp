@@ -3,6 +3,7 @@
 #include "link/address_map.h"
 #include "model/dat_file.h"
 #include "sim/simulated_radio.h"
+#include "tests/cli/cli_radio.h"
 #include "tests/cli/cli_run.h"
 #include "tests/settings/temp_dir.h"
 
@@ -11,6 +12,7 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <spawn.h>
+#include <sstream>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -18,30 +20,14 @@ extern char** environ;
 
 namespace {
 
-std::unique_ptr<SimulatedRadio> Radio(const SimOptions& options, const RadioImage* image) {
-    auto radio = std::make_unique<SimulatedRadio>(options);
-    if (image != nullptr) {
-        radio->LoadImage(*image);
+// How many lines of the text start with "progress ".
+int ProgressLines(const std::string& text) {
+    std::istringstream lines(text);
+    int count = 0;
+    for (std::string line; std::getline(lines, line);) {
+        count += line.starts_with("progress ") ? 1 : 0;
     }
-    std::string error;
-    EXPECT_TRUE(radio->Start(&error)) << error;
-    return radio;
-}
-
-void WriteImage(const std::string& path, const RadioImage& image) {
-    ASSERT_TRUE(WriteDatFile(path, image).Ok());
-}
-
-RadioImage ReadImage(const std::string& path) {
-    RadioImage image;
-    EXPECT_TRUE(ReadDatFile(path, image).Ok()) << path;
-    return image;
-}
-
-// Radio addresses outside the channel records and the band code, which the
-// document's decode and encode rewrite.
-bool KeptAsIs(int address) {
-    return address >= 0x0C18 && !(address >= 0x0FF0 && address < 0x0FF6);
+    return count;
 }
 
 TEST(CliTransfer, ReadThenWriteCopiesOneRadioIntoAnother) {
@@ -58,7 +44,9 @@ TEST(CliTransfer, ReadThenWriteCopiesOneRadioIntoAnother) {
         RunCli({"read", "--port", source->DevicePath(), "-o", out, "--wire-log", log},
                dir.Path().string());
     ASSERT_EQ(read.exitCode, 0) << read.err;
-    EXPECT_NE(read.err.find("progress 191/191"), std::string::npos);
+    // Not on a terminal: a line at each tenth of the way.
+    EXPECT_NE(read.err.find("progress 191/191 (100%)"), std::string::npos);
+    EXPECT_EQ(ProgressLines(read.err), 10) << read.err;
     EXPECT_TRUE(source->Violations().empty());
     const RadioImage got = ReadImage(out);
     const RadioMemory sourceMemory = source->Memory();
@@ -71,9 +59,10 @@ TEST(CliTransfer, ReadThenWriteCopiesOneRadioIntoAnother) {
 
     auto target = Radio(InstantReplies(), nullptr);
     const CliRun write =
-        RunCli({"write", "--port", target->DevicePath(), out}, dir.Path().string());
+        RunCli({"write", "--port", target->DevicePath(), out, "--quiet"}, dir.Path().string());
     ASSERT_EQ(write.exitCode, 0) << write.err;
-    EXPECT_NE(write.err.find("progress 189/189"), std::string::npos);
+    // --quiet: no progress and no status lines.
+    EXPECT_EQ(write.err, "");
     EXPECT_TRUE(target->Violations().empty());
     const RadioMemory written = target->Memory();
     for (int address = 0; address < 0x0FD0; ++address) {
@@ -130,11 +119,16 @@ TEST(CliTransfer, FailuresPrintTheMessageExitWithTheirCodeAndWriteNothing) {
         RunCli({"write", "--port", "/dev/no-such-port", templ}, dir.Path().string());
     EXPECT_EQ(noPort.exitCode, 4);
     EXPECT_NE(noPort.err.find("Could not Open the Port"), std::string::npos);
+    EXPECT_NE(noPort.err.find("\nReason: no such device (/dev/no-such-port).\n"), std::string::npos)
+        << noPort.err;
     EXPECT_EQ(RunCli({"read", "-o", dir.File("x.dat")}, dir.Path().string()).exitCode, 1);
 
-    // An output that cannot be saved is found before the radio is touched.
+    // An output that cannot be saved is found before the radio is touched:
+    // a missing folder, a folder, and a folder where no file may be made
+    // (/proc refuses new files to every user, the super-user included).
     auto untouched = Radio(InstantReplies(), nullptr);
-    for (const std::string& out : {dir.File("no-folder/out.dat"), dir.Path().string()}) {
+    for (const std::string& out :
+         {dir.File("no-folder/out.dat"), dir.Path().string(), std::string("/proc/out.dat")}) {
         const CliRun run =
             RunCli({"read", "--port", untouched->DevicePath(), "-o", out}, dir.Path().string());
         EXPECT_EQ(run.exitCode, 2) << out;
@@ -143,22 +137,34 @@ TEST(CliTransfer, FailuresPrintTheMessageExitWithTheirCodeAndWriteNothing) {
     EXPECT_TRUE(untouched->ReceivedBytes().empty());
 }
 
-// Ctrl+C during a transfer is the Cancel button: the port is closed, nothing
-// is saved, and the exit code tells a cancel from a failure.
+// Ctrl+C during a transfer is the Cancel button, for the squelch commands
+// too: the port is closed, nothing is saved, and the exit code tells a cancel
+// from a failure.
 TEST(CliTransfer, CtrlCCancelsWithExitSix) {
     TempDir dir;
-    SimOptions options = InstantReplies();
-    options.fault.kind = SimFaultKind::Silent; // the entry attempts go on until cancelled
-    auto radio = Radio(options, nullptr);
+    const std::string file = dir.File("doc.dat");
+    ASSERT_EQ(RunCli({"new", file}, dir.Path().string()).exitCode, 0);
+    const std::string before = ReadFile(file);
     const std::string out = dir.File("out.dat");
+    const std::vector<std::vector<std::string>> commands{{"read", "-o", out},
+                                                         {"squelch-read", file, "-o", out},
+                                                         {"squelch-read", file},
+                                                         {"squelch-write", file}};
+    for (const std::vector<std::string>& command : commands) {
+        SimOptions options = InstantReplies();
+        options.fault.kind = SimFaultKind::Silent; // the entry attempts go on until cancelled
+        auto radio = Radio(options, nullptr);
+        std::vector<std::string> args = command;
+        args.insert(args.end(), {"--port", radio->DevicePath(), "--retry", "1000"});
 
-    const CliRun run =
-        RunCli({"read", "--port", radio->DevicePath(), "-o", out, "--retry", "1000"},
-               dir.Path().string(), [&] { return radio->Stats().programModeRequests > 0; });
+        const CliRun run = RunCli(args, dir.Path().string(),
+                                  [&] { return radio->Stats().programModeRequests > 0; });
 
-    EXPECT_EQ(run.exitCode, 6) << run.err;
-    EXPECT_NE(run.err.find("transfer cancelled"), std::string::npos) << run.err;
-    EXPECT_FALSE(std::filesystem::exists(out));
+        EXPECT_EQ(run.exitCode, 6) << command[0] << ": " << run.err;
+        EXPECT_NE(run.err.find("transfer cancelled"), std::string::npos) << run.err;
+        EXPECT_FALSE(std::filesystem::exists(out)) << command[0];
+        EXPECT_EQ(ReadFile(file), before) << command[0];
+    }
 }
 
 TEST(CliTransfer, RetryAnswersTheCommunicationErrorPrompt) {

@@ -542,9 +542,8 @@ void GridViewTest::chineseMessagesAndWindows() {
     QCOMPARE(process->StartButton()->text(), QString::fromUtf8("开始"));
     process->reject();
     QCOMPARE(m_view->windowTitle(), QString::fromUtf8("信道信息"));
-    CPortSettingDlg ports(
-        nullptr, PortAccess{[](const std::string&) { return false; },
-                            [](const std::string&) { return std::optional<std::string>(); }});
+    CPortSettingDlg ports(nullptr, PortAccess{[](const std::string&) { return false; },
+                                              [] { return std::map<int, PortDetails>(); }});
     QCOMPARE(ports.windowTitle(), QString::fromUtf8("端口设置"));
     QCoreApplication::removeTranslator(&chinese);
 }

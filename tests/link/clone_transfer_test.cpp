@@ -239,6 +239,9 @@ struct FaultCase {
     int address;
     int shortLength;
     LinkFault expected;
+    // A write stopped after its first data block: the message says the
+    // radio holds part of the new data.
+    bool partlyWritten = false;
 };
 
 class InjectedFaults : public ::testing::TestWithParam<FaultCase> {};
@@ -259,7 +262,10 @@ TEST_P(InjectedFaults, EndWithProgramInterrupt) {
     EXPECT_EQ(result.fault, c.expected);
     EXPECT_EQ(result.faultAddress, c.address);
     ASSERT_EQ(rig.observer.messages.size(), 1u);
-    EXPECT_EQ(rig.observer.messages[0], kMsgProgramInterrupt);
+    EXPECT_EQ(rig.observer.messages[0],
+              c.partlyWritten ? WithFollowUp(kMsgProgramInterrupt, kMsgRadioPartlyWritten)
+                              : kMsgProgramInterrupt);
+    EXPECT_EQ(result.radioPartlyWritten, c.partlyWritten);
     EXPECT_EQ(rig.observer.prompts, 0);
     EXPECT_FALSE(rig.link.IsOpen());
     if (c.kind == SimFaultKind::ShortReply && c.address == 0x0100) {
@@ -283,13 +289,13 @@ INSTANTIATE_TEST_SUITE_P(
                       FaultCase{"NoAckAfterBandBlock", TransferDirection::Write,
                                 SimFaultKind::NoAck, 0x0FD8, 0, LinkFault::NoAck},
                       FaultCase{"NoAckAfterWriteBlock", TransferDirection::Write,
-                                SimFaultKind::NoAck, 0x0C30, 0, LinkFault::NoAck},
+                                SimFaultKind::NoAck, 0x0C30, 0, LinkFault::NoAck, true},
                       FaultCase{"NoAckAfterClosingBandWrite", TransferDirection::Write,
-                                SimFaultKind::NoAck, 0x0FD1, 0, LinkFault::NoAck},
+                                SimFaultKind::NoAck, 0x0FD1, 0, LinkFault::NoAck, true},
                       FaultCase{"SilentAfterWriteBlock", TransferDirection::Write,
-                                SimFaultKind::ShortReply, 0x0008, 0, LinkFault::Timeout},
+                                SimFaultKind::ShortReply, 0x0008, 0, LinkFault::Timeout, true},
                       FaultCase{"GarbageInsteadOfAck", TransferDirection::Write,
-                                SimFaultKind::Garbage, 0x0C30, 0, LinkFault::NoAck},
+                                SimFaultKind::Garbage, 0x0C30, 0, LinkFault::NoAck, true},
                       FaultCase{"Disconnect", TransferDirection::Read, SimFaultKind::Disconnect,
                                 0x0200, 0, LinkFault::Io}),
     [](const ::testing::TestParamInfo<FaultCase>& info) { return std::string(info.param.name); });
@@ -420,7 +426,11 @@ TEST(CloneTransfer, CancelDuringTheBlocksEndsAfterTheCurrentRowWithThePortClosed
 
         EXPECT_EQ(result.outcome, TransferOutcome::Cancelled);
         EXPECT_EQ(result.progress, 10);
-        EXPECT_TRUE(rig.observer.messages.empty());
+        // A cancelled write says on its own that the radio is partly written.
+        const bool write = direction == TransferDirection::Write;
+        EXPECT_EQ(result.radioPartlyWritten, write);
+        EXPECT_EQ(rig.observer.messages, write ? std::vector<LinkMessage>{kMsgRadioPartlyWritten}
+                                               : std::vector<LinkMessage>{});
         EXPECT_FALSE(rig.link.IsOpen());
         EXPECT_TRUE(ProbePort(rig.radio->DevicePath()));
         const std::vector<SimRequest> requests = rig.radio->Requests();
@@ -465,26 +475,42 @@ TEST(CloneTransfer, CancelFlagSeenAtTheFirstPumpSendsNothing) {
     EXPECT_TRUE(rig.radio->ReceivedBytes().empty());
 }
 
+// The message says why, as the system tells it: no such device, no such
+// port, or another program holding the port.
 TEST(CloneTransfer, PortThatCannotBeOpened) {
-    std::vector<std::string> ports{"/dev/no-such-port"};
+    auto radio = StartRadio(InstantReplies());
+    QtSerialLink otherProgram;
+    ASSERT_TRUE(otherProgram.Open(radio->DevicePath()));
+    struct Case {
+        std::string port;
+        std::string reason;
+    };
+    std::vector<Case> cases{
+        {"/dev/no-such-port", "Reason: no such device (/dev/no-such-port)."},
+        {radio->DevicePath(),
+         "Reason: the port is busy; another program is using it (" + radio->DevicePath() + ")."}};
     if (SystemSerialDevices().size() < 16) {
-        ports.push_back("COM16"); // no sixteenth serial device on this machine
+        // No sixteenth serial device on this machine.
+        cases.push_back({"COM16", "Reason: the system has no such port."});
     }
-    for (const std::string& port : ports) {
+    for (const Case& c : cases) {
         QtSerialLink link;
         RecordingObserver observer;
         std::atomic<bool> cancel{false};
         RadioImage image;
         CloneEngine engine(link, observer, cancel);
 
-        const TransferResult result = engine.Run(TransferDirection::Read, port, image);
+        const TransferResult result = engine.Run(TransferDirection::Read, c.port, image);
 
-        EXPECT_EQ(result.outcome, TransferOutcome::Failed) << port;
+        EXPECT_EQ(result.outcome, TransferOutcome::Failed) << c.port;
         EXPECT_EQ(result.fault, LinkFault::OpenFailed);
         ASSERT_EQ(observer.messages.size(), 1u);
-        EXPECT_EQ(observer.messages[0], kMsgCouldNotOpenPort);
+        LinkMessage expected = kMsgCouldNotOpenPort;
+        expected.detail = c.reason;
+        EXPECT_EQ(observer.messages[0], expected) << observer.messages[0].detail;
         EXPECT_EQ(observer.pumps, 0);
     }
+    EXPECT_TRUE(radio->ReceivedBytes().empty());
 }
 
 } // namespace

@@ -7,6 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <thread>
+
 namespace {
 
 struct SquelchRig {
@@ -149,7 +152,40 @@ TEST(SquelchTransfer, EntryFailuresPromptAndOpenFailureStops) {
         const TransferResult result = engine.Write("/dev/no-such-port", image);
         EXPECT_EQ(result.fault, LinkFault::OpenFailed);
         ASSERT_EQ(observer.messages.size(), 1u);
-        EXPECT_EQ(observer.messages[0], kMsgCouldNotOpenPort);
+        EXPECT_EQ(observer.messages[0].stringId, kMsgCouldNotOpenPort.stringId);
+        EXPECT_EQ(observer.messages[0].detail, "Reason: no such device (/dev/no-such-port).");
+    }
+}
+
+// A cancel flag, given, is tested before each programming-mode attempt: a
+// silent radio is given up at once, with nothing shown and nothing written.
+TEST(SquelchTransfer, CancelFlagStopsTheEntryAttempts) {
+    for (const bool write : {false, true}) {
+        SimOptions options = InstantReplies();
+        options.fault.kind = SimFaultKind::Silent;
+        SquelchRig rig(options);
+        std::atomic<bool> cancel{false};
+        SquelchEngine engine(rig.link, rig.observer, &cancel);
+        std::thread raiser([&] {
+            while (rig.radio->Stats().programModeRequests < 2) {
+                std::this_thread::yield();
+            }
+            cancel = true;
+        });
+        const RadioImage before = rig.image;
+        const TransferResult result = write ? engine.Write(rig.radio->DevicePath(), rig.image)
+                                            : engine.Read(rig.radio->DevicePath(), rig.image);
+        raiser.join();
+        const int attempts = rig.radio->Stats().programModeRequests;
+
+        EXPECT_EQ(result.outcome, TransferOutcome::Cancelled);
+        EXPECT_EQ(result.fault, LinkFault::UserCancel);
+        EXPECT_TRUE(rig.observer.messages.empty());
+        EXPECT_EQ(rig.observer.prompts, 0);
+        EXPECT_LT(attempts, 15);
+        EXPECT_EQ(rig.radio->Stats().squelchWrites, 0);
+        EXPECT_EQ(rig.image.bytes(), before.bytes());
+        EXPECT_FALSE(rig.link.IsOpen());
     }
 }
 

@@ -211,6 +211,14 @@ TEST(DatFile, SaveIntoAFolderThatCannotBeWritten) {
     ASSERT_EQ(::chmod(locked.c_str(), 0444), 0);
     const ReadOnlyFolder folder(dir.Path().string());
     const int failedStep = RunUnprivileged([&] {
+        // The check before work foresees each outcome of the save below.
+        const std::pair<const std::string*, bool> foreseen[] = {
+            {&writable, true}, {&locked, false}, {&missing, false}};
+        for (const auto& [path, saves] : foreseen) {
+            if (CheckSaveTarget(*path).Ok() != saves) {
+                return 5;
+            }
+        }
         if (!WriteDatFile(writable, PatternImage()).Ok()) {
             return 1;
         }

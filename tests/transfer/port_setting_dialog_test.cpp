@@ -66,6 +66,9 @@ private slots:
     void cancelChangesNothing();
     void viewLoadsStoredPort_data();
     void viewLoadsStoredPort();
+    void portTexts_data();
+    void portTexts();
+    void refreshFollowsPluggedAdapters();
 
 private:
     // COMn of the listed numbers are pseudo-terminals; every other port is absent.
@@ -78,6 +81,9 @@ private:
     std::unique_ptr<QTemporaryDir> m_store;
     std::map<int, std::unique_ptr<Pty>> m_ptys;
     std::vector<std::string> m_probed;
+    // What the injected port list reports beside each device.
+    std::map<int, std::string> m_descriptions;
+    std::string m_manufacturer;
 };
 
 void PortSettingDialogTest::init() {
@@ -114,7 +120,14 @@ PortAccess PortSettingDialogTest::access() {
         const std::optional<std::string> path = device(name);
         return path && ProbePort(*path);
     };
-    return {probe, device};
+    auto ports = [this] {
+        std::map<int, PortDetails> list;
+        for (const auto& [number, pty] : m_ptys) {
+            list[number] = {pty->Device(), m_descriptions[number], m_manufacturer};
+        }
+        return list;
+    };
+    return {probe, ports};
 }
 
 void PortSettingDialogTest::clickOk(CPortSettingDlg& dialog) {
@@ -233,6 +246,90 @@ void PortSettingDialogTest::viewLoadsStoredPort() {
     RadioImage image;
     CProgramView view(image);
     QCOMPARE(QString::fromStdString(g_portName), expectedName);
+}
+
+void PortSettingDialogTest::portTexts_data() {
+    QTest::addColumn<int>("number");
+    QTest::addColumn<bool>("listed");
+    QTest::addColumn<QString>("device");
+    QTest::addColumn<QString>("description");
+    QTest::addColumn<QString>("manufacturer");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("not listed") << 2 << false << ""
+                                << ""
+                                << ""
+                                << "COM2";
+    QTest::newRow("device only") << 3 << true << "/dev/ttyS2"
+                                 << ""
+                                 << ""
+                                 << "COM3 (/dev/ttyS2)";
+    QTest::newRow("all three") << 5 << true << "/dev/ttyUSB0"
+                               << "USB-Serial Controller"
+                               << "Prolific"
+                               << "COM5 (/dev/ttyUSB0, USB-Serial Controller, Prolific)";
+    QTest::newRow("no description") << 5 << true << "/dev/ttyUSB0"
+                                    << ""
+                                    << "FTDI"
+                                    << "COM5 (/dev/ttyUSB0, FTDI)";
+    // Where the device is the COM name itself, it is not said twice.
+    QTest::newRow("system name") << 12 << true << "\\\\.\\COM12"
+                                 << "Communications Port"
+                                 << ""
+                                 << "COM12 (Communications Port)";
+    QTest::newRow("listed, nothing known") << 4 << true << ""
+                                           << ""
+                                           << ""
+                                           << "COM4";
+}
+
+void PortSettingDialogTest::portTexts() {
+    QFETCH(int, number);
+    QFETCH(bool, listed);
+    QFETCH(QString, device);
+    QFETCH(QString, description);
+    QFETCH(QString, manufacturer);
+    QFETCH(QString, expected);
+    std::optional<PortDetails> details;
+    if (listed) {
+        details = PortDetails{device.toStdString(), description.toStdString(),
+                              manufacturer.toStdString()};
+    }
+    QCOMPARE(PortButtonText(number, details), expected);
+}
+
+// An adapter plugged in or out while the dialog is open shows at the next
+// look at the port list; an unchanged list opens no port again.
+void PortSettingDialogTest::refreshFollowsPluggedAdapters() {
+    makePorts({3});
+    g_portName = "COM3";
+    m_descriptions[3] = "On-board";
+    CPortSettingDlg dialog(nullptr, access());
+    QVERIFY(dialog.PollTimer()->isActive());
+    QCOMPARE(dialog.PollTimer()->interval(), CPortSettingDlg::kPortPollMs);
+    QCOMPARE(dialog.CheckedPort(), std::optional<int>(3));
+    QVERIFY(!dialog.PortButton(5)->isEnabled());
+
+    const std::size_t probesAtOpening = m_probed.size();
+    dialog.RefreshPorts();
+    QCOMPARE(m_probed.size(), probesAtOpening);
+
+    // Plugged in: COM5 appears with what the system says about it.
+    makePorts({5});
+    m_descriptions[5] = "USB-Serial Controller";
+    m_manufacturer = "Prolific";
+    dialog.RefreshPorts();
+    QVERIFY(dialog.PortButton(5)->isEnabled());
+    QCOMPARE(dialog.PortButton(5)->text(), QString("COM5 (%1, USB-Serial Controller, Prolific)")
+                                               .arg(QString::fromStdString(m_ptys[5]->Device())));
+    QCOMPARE(dialog.CheckedPort(), std::optional<int>(3));
+
+    // Unplugged: COM3 goes, and with it the choice of it.
+    m_ptys.erase(3);
+    dialog.RefreshPorts();
+    QVERIFY(!dialog.PortButton(3)->isEnabled());
+    QCOMPARE(dialog.PortButton(3)->text(), QString("COM3"));
+    QCOMPARE(dialog.CheckedPort(), std::nullopt);
+    QVERIFY(dialog.PortButton(5)->isEnabled());
 }
 
 QTEST_MAIN(PortSettingDialogTest)

@@ -65,6 +65,8 @@ private slots:
     void failuresEndWithTheirMessage_data();
     void failuresEndWithTheirMessage();
     void communicationErrorPrompt();
+    void writeStoppedPartWaySaysSo_data();
+    void writeStoppedPartWaySaysSo();
     void noSecondTransferWhileRunning();
     void directionChangesWhileWaiting();
     void viewClosedDuringTransfer();
@@ -258,8 +260,11 @@ void ProcessDialogTest::failuresEndWithTheirMessage_data() {
     QTest::addColumn<int>("shortReplyAt");
     QTest::addColumn<QString>("message");
     const QString programInterrupt = StringTableText(IDS_PROGRAM_INTERRUPT);
+    // The reason the system gives follows on a line of its own.
     QTest::newRow("port cannot be opened")
-        << false << false << 3 << "" << -1 << QString(StringTableText(IDS_COULD_NOT_OPEN_PORT));
+        << false << false << 3 << "" << -1
+        << QString(StringTableText(IDS_COULD_NOT_OPEN_PORT)) + "\nReason: no such device (" +
+               m_store.filePath("no-such-port") + ").";
     QTest::newRow("band type 5") << false << true << 5 << "" << -1 << "Band type error";
     QTest::newRow("band type 1 on a write") << true << true << 1 << "" << -1 << "Band type error";
     QTest::newRow("password differs") << false << true << 3 << "12345" << -1 << "Password Error!";
@@ -299,6 +304,51 @@ void ProcessDialogTest::failuresEndWithTheirMessage() {
     QCOMPARE(read.count(), 0);
     QCOMPARE(m_radio->Stats().blocksWritten, 0);
     QVERIFY(ProbePort(m_radio->DevicePath()));
+}
+
+void ProcessDialogTest::writeStoppedPartWaySaysSo_data() {
+    QTest::addColumn<bool>("cancel");
+    QTest::addColumn<bool>("chinese");
+    QTest::addColumn<QString>("message");
+    const QString partly =
+        "The radio now holds part of the new data and must be written again before use.";
+    QTest::newRow("no ACK mid-write")
+        << false << false << QString(StringTableText(IDS_PROGRAM_INTERRUPT)) + " " + partly;
+    QTest::newRow("cancel mid-write") << true << false << partly;
+    QTest::newRow("cancel mid-write, Chinese")
+        << true << true << QString::fromUtf8("对讲机中现在只有部分新数据，使用前必须重新写入。");
+}
+
+// Once data blocks went out, the radio holds a mixture of old and new data:
+// a failed write says so after its message, a cancelled one on its own.
+void ProcessDialogTest::writeStoppedPartWaySaysSo() {
+    QFETCH(bool, cancel);
+    QFETCH(bool, chinese);
+    QFETCH(QString, message);
+    g_bChinese = chinese ? 1 : 0;
+    SimOptions options = InstantReplies();
+    if (cancel) {
+        options.wireTime = true;
+    } else {
+        options.fault.kind = SimFaultKind::NoAck;
+        options.fault.address = 0x0800;
+    }
+    startRadio(options);
+    MessageRecorder messages;
+    m_view->OnProgramWrite();
+    pressStart();
+    if (cancel) {
+        QTRY_VERIFY_WITH_TIMEOUT(dialog()->ProgressBar()->value() >= 3, kTransferTimeoutMs);
+        QTest::mouseClick(dialog()->CancelButton(), Qt::LeftButton);
+    }
+    waitUntilEnded();
+    g_bChinese = 0;
+
+    QCOMPARE(messages.seen.size(), std::size_t{1});
+    QCOMPARE(messages.seen[0].text, message);
+    QVERIFY(messages.seen[0].buttons == MessageButtons::Ok);
+    QVERIFY(m_radio->Stats().blocksWritten > 0);
+    QCOMPARE(m_radio->Stats().closingBandWrites, 0);
 }
 
 void ProcessDialogTest::communicationErrorPrompt() {

@@ -1,0 +1,101 @@
+// The reason shown when a port cannot be opened, from the system's error, in
+// both languages.
+
+#include "link/open_failure.h"
+#include "link_qt/port_probe.h"
+#include "model/language.h"
+#include "tests/settings/unprivileged.h"
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <cstdlib>
+
+namespace {
+
+TEST(OpenFailure, ReasonOfTheSystemsError) {
+    const std::pair<int, OpenFailureReason> cases[] = {
+        {ENOENT, OpenFailureReason::NoSuchDevice},
+        {ENODEV, OpenFailureReason::NoSuchDevice},
+        {ENXIO, OpenFailureReason::NoSuchDevice},
+        {EACCES, OpenFailureReason::PermissionDenied},
+        {EPERM, OpenFailureReason::PermissionDenied},
+        {EBUSY, OpenFailureReason::Busy},
+        {EIO, OpenFailureReason::Unknown},
+        {0, OpenFailureReason::Unknown}};
+    for (const auto& [error, reason] : cases) {
+        EXPECT_EQ(ReasonOfOpenError(error), reason) << error;
+    }
+}
+
+TEST(OpenFailure, TextInBothLanguages) {
+    struct Case {
+        OpenFailure failure;
+        const char* english;
+        const char* chinese;
+    };
+    const Case cases[] = {
+        {{OpenFailureReason::Unknown, "/dev/ttyS0", ""}, "", ""},
+        {{OpenFailureReason::NoSuchDevice, "", ""},
+         "Reason: the system has no such port.",
+         "原因：系统中没有这个端口。"},
+        {{OpenFailureReason::NoSuchDevice, "/dev/ttyUSB0", ""},
+         "Reason: no such device (/dev/ttyUSB0).",
+         "原因：没有这个设备（/dev/ttyUSB0）。"},
+        {{OpenFailureReason::Busy, "/dev/ttyUSB0", ""},
+         "Reason: the port is busy; another program is using it (/dev/ttyUSB0).",
+         "原因：端口正忙，另一个程序正在使用它（/dev/ttyUSB0）。"},
+        {{OpenFailureReason::PermissionDenied, "/dev/ttyUSB0", "dialout"},
+         "Reason: permission denied (/dev/ttyUSB0). Your user must be in the group \"dialout\", "
+         "which owns the device; log in again after joining it.",
+         "原因：没有权限（/dev/ttyUSB0）。您的用户必须属于拥有该设备的用户组“dialout”，"
+         "加入后请重新登录。"},
+        {{OpenFailureReason::PermissionDenied, "/dev/ttyUSB0", ""},
+         "Reason: permission denied (/dev/ttyUSB0). Your user must be in the group that owns the "
+         "device; log in again after joining it.",
+         "原因：没有权限（/dev/ttyUSB0）。您的用户必须属于拥有该设备的用户组，加入后请重新登录。"},
+    };
+    for (const Case& c : cases) {
+        g_bChinese = 0;
+        EXPECT_EQ(OpenFailureText(c.failure), c.english);
+        g_bChinese = 1;
+        EXPECT_EQ(OpenFailureText(c.failure), c.chinese);
+    }
+    g_bChinese = 0;
+}
+
+// The group named for a denied device is the one that owns it.
+TEST(OpenFailure, OwningGroupAndDiagnosis) {
+    EXPECT_EQ(OwningGroup("/dev/null"), "root");
+    EXPECT_EQ(OwningGroup("/dev/no-such-port"), "");
+    const OpenFailure missing = DiagnoseOpenFailure("/dev/no-such-port");
+    EXPECT_EQ(missing.reason, OpenFailureReason::NoSuchDevice);
+    EXPECT_EQ(missing.device, "/dev/no-such-port");
+    EXPECT_EQ(missing.group, "");
+
+    // A device only its owner may open, tried by another user: denied, and
+    // the group that owns it is named.
+    char path[] = "/tmp/open-failure-XXXXXX";
+    const int fd = ::mkstemp(path);
+    ASSERT_GE(fd, 0);
+    ::close(fd);
+    ASSERT_EQ(::chmod(path, 0600), 0);
+    const std::string group = OwningGroup(path);
+    ASSERT_FALSE(group.empty());
+    const int failedStep = RunUnprivileged([&] {
+        const OpenFailure denied = DiagnoseOpenFailure(path);
+        if (denied.reason != OpenFailureReason::PermissionDenied) {
+            return 1;
+        }
+        return denied.group == group && denied.device == path ? 0 : 2;
+    });
+    ::unlink(path);
+    if (::geteuid() == 0) {
+        EXPECT_EQ(failedStep, 0);
+    } else {
+        // Our own file opens for us: what stands in the way is another holder.
+        EXPECT_EQ(failedStep, 1);
+    }
+}
+
+} // namespace
