@@ -84,11 +84,11 @@ void CProgramView::OnEditPaste() {
         return;
     }
     const std::vector<GridCell> selection = m_grid->SelectedCells();
-    const QMimeData* data = QApplication::clipboard()->mimeData();
-    if (selection.empty() || data == nullptr) {
+    const QMimeData* clipboard = QApplication::clipboard()->mimeData();
+    if (selection.empty() || clipboard == nullptr) {
         return;
     }
-    const ClipboardBlock read = CellBlockFromMimeData(*data);
+    const ClipboardBlock read = CellBlockFromMimeData(*clipboard);
     if (!read.error.isEmpty()) {
         MessageService::Show(this, read.error, MessageButtons::Ok, MessageIcon::Exclamation);
         return;
