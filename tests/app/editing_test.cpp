@@ -306,7 +306,6 @@ private slots:
         History().Record(QStringLiteral("set up"));
         QPointer<QUndoStack> stack = &History().Stack();
         QVERIFY(stack->canUndo());
-        m_program.Dir().QueueAnswer(MessageAnswer::Ok);
         QVERIFY(m_program.App().OnFileNew());
         QVERIFY(stack.isNull());
         QVERIFY(!History().Stack().canUndo());
