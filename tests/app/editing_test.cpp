@@ -199,6 +199,25 @@ private slots:
         QCOMPARE(m_program.Dir().Messages().size(), std::size_t{0});
     }
 
+    void aRefusedEntryKeepsCellAndSelection() {
+        // 600 MHz is outside the bands: the entry is refused with its editor
+        // open, and neither a row label nor Shift+click moves the selection.
+        ClickCell(1, kColRx);
+        QLineEdit* edit = View().findChild<QLineEdit*>(QStringLiteral("frequencyEdit"));
+        QTest::keyClicks(edit, QStringLiteral("600"));
+        ClickLabel(3, Qt::NoModifier);
+        const QModelIndex cell5 = Grid()->model()->index(4, 2);
+        QTest::mouseClick(Grid()->viewport(), Qt::LeftButton, Qt::ShiftModifier,
+                          Grid()->visualRect(cell5).center());
+        QCOMPARE(m_program.Dir().MessageTexts(),
+                 (QStringList{"Out of range, please input again.",
+                              "Out of range, please input again."}));
+        QCOMPARE(Grid()->SelectedCells(), (std::vector<GridCell>{{1, kColRx}}));
+        QVERIFY(edit->isVisible());
+        QCOMPARE(edit->text(), QStringLiteral("600"));
+        QCOMPARE(History().Stack().count(), 0);
+    }
+
     void refusedRowOperationsChangeNothing_data() {
         QTest::addColumn<int>("command");
         QTest::addColumn<int>("row");
