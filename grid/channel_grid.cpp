@@ -153,6 +153,15 @@ bool ChannelGrid::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void ChannelGrid::mousePressEvent(QMouseEvent* event) {
+    // A right click inside the selection keeps it (and opens no editor):
+    // the context menu works on what is selected.
+    if (event->button() == Qt::RightButton) {
+        const QModelIndex pressed = indexAt(event->position().toPoint());
+        if (pressed.isValid() && selectionModel()->isSelected(pressed)) {
+            event->accept();
+            return;
+        }
+    }
     QTableView::mousePressEvent(event);
     // A click that the cell being left refused to let go of begins nothing.
     const QModelIndex clicked = indexAt(event->position().toPoint());

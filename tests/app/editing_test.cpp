@@ -258,10 +258,17 @@ private slots:
         QCOMPARE(ids, (QList<int>{ID_EDIT_CUT_CELLS, ID_EDIT_COPY_CELLS, ID_EDIT_PASTE_CELLS,
                                   ID_EDIT_DELETE_CELLS, 0, ID_EDIT_INSERT_ROW, ID_EDIT_REMOVE_ROWS,
                                   ID_EDIT_MOVE_UP, ID_EDIT_MOVE_DOWN}));
-        // Its items run the command: Cut of a selected row.
+        // Its items run the command: Cut of a selected row. A right click
+        // inside the selection keeps it and opens no editor.
         View().SetChannels(Numbered({7}));
         History().Record(QStringLiteral("set up"));
         ClickLabel(7, Qt::NoModifier);
+        const QModelIndex name7 = Grid()->model()->index(6, kColName - 1);
+        QTest::mouseClick(Grid()->viewport(), Qt::RightButton, Qt::NoModifier,
+                          Grid()->visualRect(name7).center());
+        QCOMPARE(Grid()->SelectedRows(), std::vector<int>{7});
+        QCOMPARE(Grid()->SelectedCells().size(), std::size_t{kChannelColumns});
+        QVERIFY(!View().findChild<QLineEdit*>(QStringLiteral("nameEdit"))->isVisible());
         menu->actions().at(0)->trigger();
         QVERIFY(IsEmptyRowAt(7));
         QVERIFY(QApplication::clipboard()->text().startsWith(QStringLiteral("145.12500\t")));
