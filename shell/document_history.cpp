@@ -5,12 +5,14 @@
 
 #include <QUndoCommand>
 #include <QUndoStack>
+#include <utility>
 
-// One change: the states before and after. The first redo comes from the
-// stack's push, when the document already is in the after state.
+// One change: the states before and after (a step shares its after state
+// with the next step's before state). The first redo comes from the stack's
+// push, when the document already is in the after state.
 class DocumentHistory::Step : public QUndoCommand {
 public:
-    Step(DocumentHistory& history, DocumentState before, DocumentState after, const QString& text)
+    Step(DocumentHistory& history, SharedState before, SharedState after, const QString& text)
         : QUndoCommand(text), m_history(history), m_before(std::move(before)),
           m_after(std::move(after)) {}
 
@@ -24,37 +26,38 @@ public:
 
 private:
     DocumentHistory& m_history;
-    DocumentState m_before;
-    DocumentState m_after;
+    SharedState m_before;
+    SharedState m_after;
     bool m_pushed = false;
 };
 
 DocumentHistory::DocumentHistory(CProgramDoc& document, CProgramView& view, QObject* parent)
     : QObject(parent), m_document(document), m_view(view), m_stack(new QUndoStack(this)),
       m_recorded(Capture()) {
+    m_stack->setUndoLimit(kUndoLimit);
     connect(m_stack, &QUndoStack::cleanChanged, this,
             [this](bool clean) { m_document.SetModified(!clean); });
 }
 
 DocumentHistory::~DocumentHistory() = default;
 
-DocumentState DocumentHistory::Capture() const {
-    return DocumentState{m_document.Image(), m_view.Channels()};
+DocumentHistory::SharedState DocumentHistory::Capture() const {
+    return std::make_shared<const DocumentState>(
+        DocumentState{m_document.Image(), m_view.Channels()});
 }
 
-void DocumentHistory::Restore(const DocumentState& state) {
-    m_document.Image() = state.image;
-    m_view.SetChannels(state.channels);
+void DocumentHistory::Restore(const SharedState& state) {
+    m_document.Image() = state->image;
+    m_view.SetChannels(state->channels);
     m_recorded = state;
 }
 
 void DocumentHistory::Record(const QString& text) {
-    DocumentState now = Capture();
-    if (now == m_recorded) {
+    SharedState now = Capture();
+    if (*now == *m_recorded) {
         return;
     }
-    DocumentState before = std::move(m_recorded);
-    m_recorded = now;
+    SharedState before = std::exchange(m_recorded, now);
     m_stack->push(new Step(*this, std::move(before), std::move(now), text));
     // A change after an undo back to the clean step leaves that step behind.
     m_document.SetModified(!m_stack->isClean());

@@ -14,6 +14,7 @@
 
 #include <QObject>
 #include <functional>
+#include <memory>
 
 class CProgramDoc;
 class CProgramView;
@@ -32,6 +33,10 @@ class DocumentHistory : public QObject {
 public:
     DocumentHistory(CProgramDoc& document, CProgramView& view, QObject* parent = nullptr);
     ~DocumentHistory() override;
+
+    // The oldest steps go beyond this many (a step costs two states at
+    // most, about 40 kB each, and shares one of them with its neighbour).
+    static constexpr int kUndoLimit = 500;
 
     QUndoStack& Stack() const { return *m_stack; }
 
@@ -52,12 +57,13 @@ public:
 
 private:
     class Step;
-    DocumentState Capture() const;
-    void Restore(const DocumentState& state);
+    using SharedState = std::shared_ptr<const DocumentState>;
+    SharedState Capture() const;
+    void Restore(const SharedState& state);
 
     CProgramDoc& m_document;
     CProgramView& m_view;
     QUndoStack* m_stack;
     // The document as the last step left it.
-    DocumentState m_recorded;
+    SharedState m_recorded;
 };
