@@ -79,14 +79,22 @@ private slots:
             // Start from a document that holds the table.
             View().SetChannels(source);
             History().Record(QStringLiteral("set up"));
-            Grid()->selectAll();
-            QVERIFY(Grid()->SelectedCells().size() == std::size_t{kChannelRows * kChannelColumns});
+            QTest::keyClick(Grid(), Qt::Key_A, Qt::ControlModifier);
+            QCOMPARE(Grid()->SelectedCells().size(), std::size_t{kChannelRows * kChannelColumns});
             QTest::keyClick(Grid(), Qt::Key_C, Qt::ControlModifier);
             const QMimeData* copied = QApplication::clipboard()->mimeData();
             QVERIFY(copied && copied->hasText() && copied->hasFormat(kCsvMimeType));
-            QCOMPARE(copied->text().count(QStringLiteral("\r\n")), kChannelRows);
-            QVERIFY(copied->text().contains(QString::fromStdString(
-                Cell(source, 1, kColRx).empty() ? std::string("\t") : Cell(source, 1, kColRx))));
+            // Both forms hold the table: the tab-separated text alone (as a
+            // spreadsheet offers it) and the comma-separated form.
+            CellBlock expected;
+            for (const ChannelTexts& row : source) {
+                expected.emplace_back(row.begin(), row.end());
+            }
+            QVERIFY(CellBlockFromMimeData(*copied).block == expected);
+            QMimeData plain;
+            plain.setText(copied->text());
+            QVERIFY(CellBlockFromMimeData(plain).block == expected);
+            QCOMPARE(copied->text().count(QLatin1Char('\t')), kChannelRows * (kChannelColumns - 1));
 
             // Delete empties every row; one undo step brings them back.
             QTest::keyClick(Grid(), Qt::Key_Delete);
