@@ -9,12 +9,10 @@ namespace {
 
 ClipboardBlock Read(const QByteArray& utf8, char separator) {
     ClipboardBlock result;
-    const exchange::CsvReadResult read =
-        exchange::ReadCsv(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())),
-                          separator);
+    const exchange::CsvReadResult read = exchange::ReadCsv(
+        std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())), separator);
     if (!read.Ok()) {
-        result.error =
-            QString::fromStdString(exchange::CsvErrorText(read.error, read.errorLine));
+        result.error = QString::fromStdString(exchange::CsvErrorText(read.error, read.errorLine));
         return result;
     }
     for (const exchange::CsvRecord& record : read.records) {

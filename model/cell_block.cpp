@@ -44,8 +44,8 @@ bool PasteOne(ChannelTable& table, int row, int col, std::string_view text, Refu
         if (text.empty()) {
             return true;
         }
-        why.reason = Tr2("the row holds no channel (no receive frequency)",
-                         "该行没有信道(没有接收频率)");
+        why.reason =
+            Tr2("the row holds no channel (no receive frequency)", "该行没有信道(没有接收频率)");
         return false;
     }
     const EditorInput input = EditorInputFor(col, text);
@@ -54,8 +54,7 @@ bool PasteOne(ChannelTable& table, int row, int col, std::string_view text, Refu
         return false;
     }
     // Committed as with Enter: a refused frequency leaves the row as it was.
-    const CommitResult result =
-        CommitCellEdit(table, row, col, input.text, CommitTrigger::Enter);
+    const CommitResult result = CommitCellEdit(table, row, col, input.text, CommitTrigger::Enter);
     if (result.Refused()) {
         why.messageId = result.messageId;
         return false;

@@ -15,10 +15,10 @@ inline constexpr int kLastMovableRow = kFrRow - 1;
 
 enum class RowRefusal {
     None,
-    NoRows,          // nothing selected
-    FrRowFixed,      // the "Fr" row was asked to move
-    PastLastRow,     // a channel would be pushed past row 128
-    BeforeFirstRow,  // a row would be moved above row 1
+    NoRows,         // nothing selected
+    FrRowFixed,     // the "Fr" row was asked to move
+    PastLastRow,    // a channel would be pushed past row 128
+    BeforeFirstRow, // a row would be moved above row 1
 };
 
 struct RowOperationResult {

@@ -60,8 +60,8 @@ QAction* CommandBars::MakeAction(const Command& command, const QString& text, bo
     return action;
 }
 
-QMenu* CommandBars::MakeMenu(const QString& title, const std::function<bool(const Command&)>& wanted,
-                             bool withDocument) {
+QMenu* CommandBars::MakeMenu(const QString& title,
+                             const std::function<bool(const Command&)>& wanted, bool withDocument) {
     QMenu* menu = nullptr;
     int group = 0;
     for (const Command& command : CommandTable()) {

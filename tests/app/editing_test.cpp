@@ -27,10 +27,10 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
+#include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
-#include <QPointer>
 #include <QTimer>
 #include <QUndoStack>
 

@@ -221,12 +221,12 @@ private slots:
                                     ID_EDIT_REMOVE_ROWS,
                                     ID_EDIT_MOVE_UP,
                                     ID_EDIT_MOVE_DOWN};
-        const QStringList pruned = QStringList{"Product Information", "Channel Information", "-",
-                                               "Optional Features"} +
-                                   editing;
-        const QList<int> prunedIds = QList<int>{ID_PRODUCT_INFORMATION, ID_CHANNEL_INFORMATION, 0,
-                                                ID_OPTIONAL_FEATURES} +
-                                     editingIds;
+        const QStringList pruned =
+            QStringList{"Product Information", "Channel Information", "-", "Optional Features"} +
+            editing;
+        const QList<int> prunedIds =
+            QList<int>{ID_PRODUCT_INFORMATION, ID_CHANNEL_INFORMATION, 0, ID_OPTIONAL_FEATURES} +
+            editingIds;
         QTest::newRow("no ShowSignalling") << QString() << pruned << prunedIds;
         QTest::newRow("ShowSignalling=0")
             << QStringLiteral("ShowSignalling=0\r\n") << pruned << prunedIds;
@@ -244,7 +244,8 @@ private slots:
                                                          "2-Tone",
                                                          "MSK",
                                                          "Key Assignment",
-                                                         "Squelch Tuning"} + editing
+                                                         "Squelch Tuning"} +
+                                                 editing
                                           << QList<int>{ID_PRODUCT_INFORMATION,
                                                         ID_CHANNEL_INFORMATION,
                                                         0,
@@ -254,7 +255,8 @@ private slots:
                                                         ID_TWO_TONE,
                                                         ID_MSK,
                                                         ID_KEY_ASSIGNMENT,
-                                                        ID_SQUELCH_TUNING} + editingIds;
+                                                        ID_SQUELCH_TUNING} +
+                                                 editingIds;
     }
     void editMenuAfterStartUp() {
         QFETCH(QString, setupLine);

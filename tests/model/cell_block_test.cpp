@@ -48,8 +48,8 @@ TEST_F(CellBlockTest, PasteRefusesWhatTheCellsRefuse) {
         int row;
         int col;
         std::string text;
-        int messageId;    // the grid's message, or 0
-        bool withReason;  // a reason of the paste itself
+        int messageId;   // the grid's message, or 0
+        bool withReason; // a reason of the paste itself
         ChannelTexts rowAfter;
     };
     ChannelTexts rx145 = kFilled;
@@ -73,8 +73,7 @@ TEST_F(CellBlockTest, PasteRefusesWhatTheCellsRefuse) {
         {"a name of GBK characters", 10, kColName, "中继", 0, false, named},
         {"a name longer than 7 bytes", 10, kColName, "ABCDEFGH", 0, true, kFilled},
         {"a setting for a row without a channel", 11, kColPower, "High", 0, true, ChannelTexts{}},
-        {"an empty text for a row without a channel", 11, kColPower, "", 0, false,
-         ChannelTexts{}},
+        {"an empty text for a row without a channel", 11, kColPower, "", 0, false, ChannelTexts{}},
         {"beyond the last column", 10, kChannelColumns + 1, "High", 0, true, kFilled},
         {"beyond the Fr row", kChannelRows + 1, kColRx, "145.125", 0, true, ChannelTexts{}},
     };
@@ -105,8 +104,8 @@ TEST_F(CellBlockTest, PasteGoesOnPastRefusedCellsAndAcrossRows) {
                           {"145.0031", "", "", "", "", "High"},
                           {"438.5"}};
     const PasteResult r = PasteCells(table, 1, kColRx, block);
-    EXPECT_EQ(table[0], (ChannelTexts{"145.12500", "146.50000", "67.0", "None", "R1", "Low",
-                                      "Wide", "Yes", "Off"}));
+    EXPECT_EQ(table[0], (ChannelTexts{"145.12500", "146.50000", "67.0", "None", "R1", "Low", "Wide",
+                                      "Yes", "Off"}));
     EXPECT_EQ(table[1], ChannelTexts{});
     EXPECT_EQ(Cell(table, 3, kColRx), "438.50000");
     ASSERT_EQ(r.refused.size(), 2U);

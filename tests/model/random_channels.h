@@ -14,7 +14,9 @@
 
 inline ChannelTable RandomChannelTable(unsigned seed) {
     std::mt19937 rng(seed);
-    auto pick = [&rng](int low, int high) { return std::uniform_int_distribution<int>(low, high)(rng); };
+    auto pick = [&rng](int low, int high) {
+        return std::uniform_int_distribution<int>(low, high)(rng);
+    };
     const std::vector<std::string> tones = ToneList();
     const char* const names[] = {"", "A", "RPT 1", "Base-7", "中继", "甲乙丙", "x\"y,z"};
     auto frequency = [&] {
