@@ -43,11 +43,19 @@ DocumentHistory::~DocumentHistory() = default;
 
 DocumentHistory::SharedState DocumentHistory::Capture() const {
     return std::make_shared<const DocumentState>(
-        DocumentState{m_document.Image(), m_view.Channels()});
+        DocumentState{m_document.Image(),
+                      m_view.Channels(),
+                      g_bandCode,
+                      {g_band1Low, g_band1High, g_band2Low, g_band2High}});
 }
 
 void DocumentHistory::Restore(const SharedState& state) {
     m_document.Image() = state->image;
+    g_bandCode = state->bandCode;
+    g_band1Low = state->bandLimits[0];
+    g_band1High = state->bandLimits[1];
+    g_band2Low = state->bandLimits[2];
+    g_band2High = state->bandLimits[3];
     m_view.SetChannels(state->channels);
     m_recorded = state;
 }

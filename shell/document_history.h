@@ -9,10 +9,13 @@
 // clean step (the one last saved, or the end of the last read), so undoing
 // back to the saved state leaves nothing to save.
 
+#include "model/band.h"
 #include "model/channel_table.h"
 #include "model/radio_image.h"
 
 #include <QObject>
+#include <array>
+#include <cstdint>
 #include <functional>
 #include <memory>
 
@@ -21,10 +24,14 @@ class CProgramView;
 class QString;
 class QUndoStack;
 
-// What a step restores.
+// What a step restores: the image, the grid's texts, and the band code and
+// limits that the Product Information dialog sets for the whole program
+// (the grid checks frequencies against them and the encode stores them).
 struct DocumentState {
     RadioImage image;
     ChannelTable channels;
+    BandCodeBytes bandCode{};
+    std::array<std::int32_t, 4> bandLimits{};
     bool operator==(const DocumentState&) const = default;
 };
 

@@ -85,6 +85,10 @@
         <source>Move Down</source>
         <translation>下移</translation>
     </message>
+    <message>
+        <source>Read</source>
+        <translation>读取</translation>
+    </message>
 </context>
 <context>
     <name>PasteReport</name>

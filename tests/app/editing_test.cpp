@@ -7,6 +7,7 @@
 #include "grid/cell_clipboard.h"
 #include "grid/channel_grid.h"
 #include "link/port_name.h"
+#include "model/band.h"
 #include "model/channel_codec.h"
 #include "model/program_document.h"
 #include "shell/child_frame.h"
@@ -15,6 +16,7 @@
 #include "shell/document_history.h"
 #include "shell/main_frame.h"
 #include "shell/program_view.h"
+#include "sim/simulated_radio.h"
 #include "tests/app/app_fixture.h"
 #include "tests/model/random_channels.h"
 #include "transfer/process_dialog.h"
@@ -55,6 +57,18 @@ public:
     using ImageDialog::ImageDialog;
     int DoModal(RadioImage& image) override {
         image[0x1263] = 0x5A;
+        return Accepted;
+    }
+};
+
+// Product Information's OK: a new band for the whole program and the image.
+class BandDialog : public ImageDialog {
+public:
+    using ImageDialog::ImageDialog;
+    int DoModal(RadioImage& image) override {
+        SetBandLimitsMhz({144, 146, 430, 440});
+        g_bandCode = BandCode(144, 146, 430, 440);
+        image[0x17D1] = 0x03;
         return Accepted;
     }
 };
@@ -312,6 +326,26 @@ private slots:
         QCOMPARE(m_program.Dir().Messages().size(), std::size_t{0});
     }
 
+    void productInformationIsUndoneWithItsBand() {
+        const BandCodeBytes code = g_bandCode;
+        const BandLimitsMhz limits = CurrentBandLimitsMhz();
+        const std::uint8_t model = Document().Image()[0x17D1];
+        Frame().SetEditorDialog(
+            ID_PRODUCT_INFORMATION,
+            [](QWidget* parent) -> ImageDialog* { return new BandDialog(parent); }, true);
+        Frame().OnCommand(ID_PRODUCT_INFORMATION);
+        QCOMPARE(CurrentBandLimitsMhz().band1Low, 144);
+        QVERIFY(Document().IsModified());
+        Frame().OnCommand(ID_EDIT_UNDO_STEP);
+        QCOMPARE(Document().Image()[0x17D1], model);
+        QVERIFY(g_bandCode == code);
+        QVERIFY(CurrentBandLimitsMhz() == limits);
+        QVERIFY(!Document().IsModified());
+        Frame().OnCommand(ID_EDIT_REDO_STEP);
+        QCOMPARE(CurrentBandLimitsMhz().band2High, 440);
+        QCOMPARE(Document().Image()[0x17D1], 0x03);
+    }
+
     void aCompletedReadIsUndone() {
         CDemoRadio demo;
         QVERIFY(demo.Start());
@@ -332,6 +366,30 @@ private slots:
         QVERIFY(Document().IsModified());
         Frame().OnCommand(ID_EDIT_REDO_STEP);
         QCOMPARE(Cell(View().Channels(), 1, kColRx), std::string("145.12500"));
+        QVERIFY(!Document().IsModified());
+    }
+
+    void aFailedReadIsAStepOfItsOwn() {
+        // The radio hangs up at 0x0100: the rows before it reached the image
+        // (not the grid), and that is one step to undo.
+        SimOptions options = InstantReplies();
+        options.fault.kind = SimFaultKind::Disconnect;
+        options.fault.address = 0x0100;
+        SimulatedRadio radio(options);
+        radio.LoadImage(DemoRadioImage());
+        QVERIFY(radio.Start());
+        g_portName = radio.DevicePath();
+        const RadioImage before = Document().Image();
+        QSignalSpy running(&View(), &CProgramView::TransferRunningChanged);
+        Frame().OnCommand(ID_PROGRAM_READ);
+        View().ProcessDialog()->StartButton()->click();
+        QTRY_VERIFY_WITH_TIMEOUT(running.count() == 2 && !View().IsTransferRunning(), 30000);
+        QVERIFY(Document().Image() != before);
+        QCOMPARE(View().Channels(), ChannelTable{});
+        QVERIFY(Document().IsModified());
+        QCOMPARE(History().Stack().count(), 1);
+        Frame().OnCommand(ID_EDIT_UNDO_STEP);
+        QVERIFY(Document().Image() == before);
         QVERIFY(!Document().IsModified());
     }
 
