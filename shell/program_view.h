@@ -135,6 +135,8 @@ private:
     void onSelectionChanged();
     bool closeEditorForCommand();
     void replaceChannels(const ChannelTable& channels, const QString& step);
+    void copySelection();
+    void emptySelection(const QString& step);
     void moveRows(int delta, const QString& step);
     void showRefusal(const char* text);
 

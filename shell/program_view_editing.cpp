@@ -50,33 +50,36 @@ void CProgramView::showRefusal(const char* text) {
                          MessageIcon::Exclamation);
 }
 
-void CProgramView::OnEditCopy() {
-    if (!closeEditorForCommand()) {
-        return;
-    }
+void CProgramView::copySelection() {
     const CellBlock block = CopyCells(m_model->Table(), m_grid->SelectedCells());
     if (!block.empty()) {
         QApplication::clipboard()->setMimeData(CellBlockMimeData(block));
     }
 }
 
-void CProgramView::OnEditCut() {
-    if (!closeEditorForCommand()) {
-        return;
-    }
-    OnEditCopy();
+void CProgramView::emptySelection(const QString& step) {
     ChannelTable channels = m_model->Table();
     EmptyCells(channels, m_grid->SelectedCells());
-    replaceChannels(channels, tr("Cut"));
+    replaceChannels(channels, step);
+}
+
+void CProgramView::OnEditCopy() {
+    if (closeEditorForCommand()) {
+        copySelection();
+    }
+}
+
+void CProgramView::OnEditCut() {
+    if (closeEditorForCommand()) {
+        copySelection();
+        emptySelection(tr("Cut"));
+    }
 }
 
 void CProgramView::OnEditDelete() {
-    if (!closeEditorForCommand()) {
-        return;
+    if (closeEditorForCommand()) {
+        emptySelection(tr("Delete"));
     }
-    ChannelTable channels = m_model->Table();
-    EmptyCells(channels, m_grid->SelectedCells());
-    replaceChannels(channels, tr("Delete"));
 }
 
 void CProgramView::OnEditPaste() {
