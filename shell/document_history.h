@@ -1,7 +1,7 @@
 #pragma once
 // The undo history of one document window. Every change of the document (a
-// cell edit, a paste, a row operation, OK in a settings dialog, a completed
-// read, an import) becomes one step that holds the document as it was before
+// cell edit, a paste, a row operation, OK in a settings dialog, a read, an
+// import) becomes one step that holds the document as it was before
 // and after: the image and the grid's channel table. Undo and redo put one of
 // the two back whole, so a step can never be undone half way.
 //
