@@ -9,9 +9,11 @@
 #include <QStyleOptionHeader>
 #include <QStylePainter>
 #include <QWheelEvent>
+#include <algorithm>
 
-// The selection model that asks the grid before the current cell moves and
-// keeps the selection on the current cell.
+// The selection model that asks the grid before the current cell moves. A
+// refused move also keeps the selection that the same click or key would
+// have changed.
 class ChannelGrid::GuardedSelection : public QItemSelectionModel {
 public:
     GuardedSelection(ChannelGrid* grid, QAbstractItemModel* model)
@@ -20,47 +22,50 @@ public:
     bool quiet = false;
 
     void setCurrentIndex(const QModelIndex& index, SelectionFlags command) override {
+        m_refused = false;
         if (quiet || !index.isValid() || index == currentIndex()) {
             QItemSelectionModel::setCurrentIndex(index, command);
-            selectCurrent();
             return;
         }
         if (currentIndex().isValid() && m_grid->LeaveCell && !m_grid->LeaveCell()) {
+            m_refused = true;
             return;
         }
         QItemSelectionModel::setCurrentIndex(index, command);
-        selectCurrent();
         if (m_grid->EnterCell) {
             m_grid->EnterCell();
         }
     }
 
-    void select(const QModelIndex&, SelectionFlags) override { selectCurrent(); }
-    void select(const QItemSelection&, SelectionFlags) override { selectCurrent(); }
-
-private:
-    void selectCurrent() {
-        if (currentIndex().isValid() && !isSelected(currentIndex())) {
-            QItemSelectionModel::select(QItemSelection(currentIndex(), currentIndex()),
-                                        ClearAndSelect);
+    void select(const QModelIndex& index, SelectionFlags command) override {
+        if (!m_refused) {
+            QItemSelectionModel::select(index, command);
+        }
+    }
+    void select(const QItemSelection& selection, SelectionFlags command) override {
+        if (!m_refused) {
+            QItemSelectionModel::select(selection, command);
         }
     }
 
+private:
     ChannelGrid* m_grid;
+    bool m_refused = false;
 };
 
 ChannelGrid::ChannelGrid(ChannelGridModel* model, QWidget* parent) : QTableView(parent) {
     setModel(model);
     m_selection = new GuardedSelection(this, model);
     setSelectionModel(m_selection);
-    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setTabKeyNavigation(false);
     setWordWrap(false);
     horizontalHeader()->setSectionsClickable(false);
     horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     horizontalHeader()->setHighlightSections(false);
-    verticalHeader()->setSectionsClickable(false);
+    // A row label selects its row; Shift and Ctrl extend the selection.
+    verticalHeader()->setSectionsClickable(true);
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setHighlightSections(false);
     verticalHeader()->setDefaultAlignment(Qt::AlignCenter);
@@ -83,7 +88,46 @@ int ChannelGrid::Col() const {
 
 void ChannelGrid::SetCurrentQuietly(int row, int col) {
     m_selection->quiet = true;
-    setCurrentIndex(model()->index(row - 1, col - 1));
+    m_selection->setCurrentIndex(model()->index(row - 1, col - 1),
+                                 QItemSelectionModel::ClearAndSelect);
+    m_selection->quiet = false;
+}
+
+std::vector<GridCell> ChannelGrid::SelectedCells() const {
+    std::vector<GridCell> cells;
+    for (const QModelIndex& index : m_selection->selectedIndexes()) {
+        cells.push_back({index.row() + 1, index.column() + 1});
+    }
+    std::sort(cells.begin(), cells.end(), [](const GridCell& a, const GridCell& b) {
+        return a.row != b.row ? a.row < b.row : a.col < b.col;
+    });
+    return cells;
+}
+
+std::vector<int> ChannelGrid::SelectedRows() const {
+    std::vector<int> rows;
+    for (const GridCell& cell : SelectedCells()) {
+        if (rows.empty() || rows.back() != cell.row) {
+            rows.push_back(cell.row);
+        }
+    }
+    return rows;
+}
+
+void ChannelGrid::SelectRowsQuietly(const std::vector<int>& rows) {
+    if (rows.empty()) {
+        return;
+    }
+    const int col = currentIndex().isValid() ? currentIndex().column() : 0;
+    m_selection->quiet = true;
+    m_selection->setCurrentIndex(model()->index(rows.front() - 1, col),
+                                 QItemSelectionModel::NoUpdate);
+    QItemSelection selection;
+    for (int row : rows) {
+        selection.select(model()->index(row - 1, 0),
+                         model()->index(row - 1, model()->columnCount() - 1));
+    }
+    m_selection->select(selection, QItemSelectionModel::ClearAndSelect);
     m_selection->quiet = false;
 }
 
@@ -109,6 +153,15 @@ bool ChannelGrid::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void ChannelGrid::mousePressEvent(QMouseEvent* event) {
+    // A right click inside the selection keeps it (and opens no editor):
+    // the context menu works on what is selected.
+    if (event->button() == Qt::RightButton) {
+        const QModelIndex pressed = indexAt(event->position().toPoint());
+        if (pressed.isValid() && selectionModel()->isSelected(pressed)) {
+            event->accept();
+            return;
+        }
+    }
     QTableView::mousePressEvent(event);
     // A click that the cell being left refused to let go of begins nothing.
     const QModelIndex clicked = indexAt(event->position().toPoint());

@@ -1,16 +1,22 @@
 #pragma once
 // The grid control of the channel view: a table over ChannelGridModel whose
 // current cell only moves after the cell being left has been committed. The
-// selection always equals the current cell. The owner is told:
+// selection holds the current cell, or more: cells dragged over or added with
+// Shift and Ctrl, whole rows chosen by their labels, everything (Ctrl+A); a
+// move of the current cell that the cell being left refuses changes the
+// selection neither. The owner is told:
 //   - LeaveCell before the current cell moves; returning false keeps it where
 //     it is (a refused entry whose editor stays open);
 //   - EnterCell after it moved, and MouseDown after a click on a cell;
 //   - Scrolled when the rows or columns scroll.
 // A wheel step of exactly one notch pages the grid.
 
+#include "model/cell_block.h"
+
 #include <QItemSelectionModel>
 #include <QTableView>
 #include <functional>
+#include <vector>
 
 class ChannelGridModel;
 
@@ -25,8 +31,15 @@ public:
     // Current grid row (1..129) and column (1..9).
     int Row() const;
     int Col() const;
-    // Makes a cell current without leaving or entering events.
+    // Makes a cell current, and the only one selected, without leaving or
+    // entering events.
     void SetCurrentQuietly(int row, int col);
+    // The selected cells in grid order (rows, then columns).
+    std::vector<GridCell> SelectedCells() const;
+    // The rows with a selected cell, ascending.
+    std::vector<int> SelectedRows() const;
+    // Selects whole rows (1..129), the first of them current, quietly.
+    void SelectRowsQuietly(const std::vector<int>& rows);
     // Title of the label column, drawn in the corner above the row labels.
     static QString CornerText();
 

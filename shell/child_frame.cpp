@@ -1,6 +1,7 @@
 #include "shell/child_frame.h"
 
 #include "model/program_document.h"
+#include "shell/document_history.h"
 #include "shell/program_view.h"
 
 #include <QAction>
@@ -18,6 +19,16 @@ CChildFrame::CChildFrame(std::unique_ptr<CProgramDoc> doc, QWidget* parent)
         m_view->CommitCellEdit();
         m_view->EncodeChannels();
     });
+    m_history = new DocumentHistory(*m_doc, *m_view);
+    connect(m_view, &CProgramView::ChannelsEdited, m_history,
+            [this] { m_history->Record(tr("Edit Cell")); });
+    connect(m_view, &CProgramView::ChannelsChanged, m_history, &DocumentHistory::Record);
+    // A completed read is undone like any change, and leaves the document
+    // equal to the radio.
+    connect(m_view, &CProgramView::ChannelsRead, m_history, [this] {
+        m_history->Record(tr("Read"));
+        m_history->MarkClean();
+    });
     setWindowTitle(QString::fromUtf8(ChannelWindowTitle()));
     // Ctrl+W belongs to Program > Write: the window menu's Close keeps only
     // Ctrl+F4.
@@ -31,7 +42,8 @@ CChildFrame::CChildFrame(std::unique_ptr<CProgramDoc> doc, QWidget* parent)
 }
 
 CChildFrame::~CChildFrame() {
-    // The view works on the document: it goes first.
+    // The history and the view work on the document: they go first.
+    delete m_history;
     delete m_view;
 }
 

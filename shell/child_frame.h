@@ -2,13 +2,15 @@
 // CChildFrame: the window of one document inside the main window. It owns the
 // document and its channel view. A close request hides the window instead of
 // closing it; the document goes away only when the window is destroyed (File
-// New, or the end of the program).
+// New, or the end of the program), and with it its undo history. Every change
+// the view reports becomes a step of that history.
 
 #include <QMdiSubWindow>
 #include <memory>
 
 class CProgramDoc;
 class CProgramView;
+class DocumentHistory;
 
 class CChildFrame : public QMdiSubWindow {
     Q_OBJECT
@@ -19,6 +21,8 @@ public:
 
     CProgramDoc& Document() const { return *m_doc; }
     CProgramView& View() const { return *m_view; }
+    // The document's undo history; it goes with the window.
+    DocumentHistory& History() const { return *m_history; }
 
     // Place and size of every document window inside the main window.
     static constexpr int kLeft = 0;
@@ -32,4 +36,5 @@ protected:
 private:
     std::unique_ptr<CProgramDoc> m_doc;
     CProgramView* m_view = nullptr;
+    DocumentHistory* m_history = nullptr;
 };

@@ -43,6 +43,8 @@ CommandBars::CommandBars(QMainWindow& window, const CommandOptions& options, Run
       m_menuHelp(new MenuHelpFilter(&window)) {
     m_menusWithoutDocument = MakeMenus(false);
     m_menusWithDocument = MakeMenus(true);
+    m_gridMenu = MakeMenu(
+        {}, [](const Command& command) { return command.inGridMenu; }, true);
     MakeAccelerators();
     MakeToolBar();
 }
@@ -58,28 +60,39 @@ QAction* CommandBars::MakeAction(const Command& command, const QString& text, bo
     return action;
 }
 
+QMenu* CommandBars::MakeMenu(const QString& title,
+                             const std::function<bool(const Command&)>& wanted, bool withDocument) {
+    QMenu* menu = nullptr;
+    int group = 0;
+    for (const Command& command : CommandTable()) {
+        if (!wanted(command) || !IsOffered(command, m_options)) {
+            continue;
+        }
+        if (!menu) {
+            menu = new QMenu(title, &m_window);
+            menu->installEventFilter(m_menuHelp);
+        } else if (command.menu.group != group) {
+            menu->addSeparator();
+        }
+        group = command.menu.group;
+        menu->addAction(MakeAction(command, MenuText(command, withDocument), command.checkable));
+    }
+    return menu;
+}
+
 std::vector<QMenu*> CommandBars::MakeMenus(bool withDocument) {
     std::vector<QMenu*> menus;
     for (const Popup popup : kPopups) {
-        QMenu* menu = nullptr;
-        int group = 0;
-        for (const Command& command : CommandTable()) {
-            const MenuPlace& place = command.menu;
-            if (place.popup != popup ||
-                !(withDocument ? place.withDocument : place.withoutDocument) ||
-                !IsOffered(command, m_options)) {
-                continue;
-            }
-            if (!menu) {
-                menu = new QMenu(PopupTitle(popup), &m_window);
-                menu->installEventFilter(m_menuHelp);
-                menus.push_back(menu);
-            } else if (place.group != group) {
-                menu->addSeparator();
-            }
-            group = place.group;
-            menu->addAction(
-                MakeAction(command, MenuText(command, withDocument), command.checkable));
+        QMenu* menu = MakeMenu(
+            PopupTitle(popup),
+            [popup, withDocument](const Command& command) {
+                const MenuPlace& place = command.menu;
+                return place.popup == popup &&
+                       (withDocument ? place.withDocument : place.withoutDocument);
+            },
+            withDocument);
+        if (menu) {
+            menus.push_back(menu);
         }
     }
     return menus;
@@ -91,7 +104,7 @@ void CommandBars::MakeAccelerators() {
             continue;
         }
         QAction* action = MakeAction(command, {}, false);
-        action->setShortcut(command.accelerator);
+        action->setShortcuts(QList<QKeySequence>{command.accelerator} + command.alternateKeys);
         m_window.addAction(action);
         m_accelerators[command.id] = action;
     }

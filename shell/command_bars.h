@@ -36,6 +36,9 @@ public:
     const std::vector<QMenu*>& MenusWithoutDocument() const { return m_menusWithoutDocument; }
     const std::vector<QMenu*>& MenusWithDocument() const { return m_menusWithDocument; }
     QToolBar* ToolBar() const { return m_toolBar; }
+    // The context menu of the channel grid: the commands placed there, in
+    // the groups of their menu.
+    QMenu* GridMenu() const { return m_gridMenu; }
 
     // Appends an item for each offered command of the tree under root, in
     // the order of the table.
@@ -51,6 +54,10 @@ private:
     // An action running the command; checkable shows the command's check
     // mark (menu items), which an accelerator does not carry.
     QAction* MakeAction(const Command& command, const QString& text, bool checkable);
+    // A menu of the offered commands that wanted accepts, a separator
+    // between groups; null when there is none.
+    QMenu* MakeMenu(const QString& title, const std::function<bool(const Command&)>& wanted,
+                    bool withDocument);
     std::vector<QMenu*> MakeMenus(bool withDocument);
     void MakeToolBar();
     void MakeAccelerators();
@@ -63,6 +70,7 @@ private:
     std::vector<QMenu*> m_menusWithoutDocument;
     std::vector<QMenu*> m_menusWithDocument;
     QToolBar* m_toolBar = nullptr;
+    QMenu* m_gridMenu = nullptr;
     std::multimap<int, QAction*> m_actions;
     std::map<int, QAction*> m_accelerators;
 };

@@ -20,6 +20,19 @@ enum CommandId : int {
     ID_SQUELCH_TUNING = 32801,
     ID_FILE_EXPORT_PDF = 33100,
 
+    // Editing the channel table: the undo history, the clipboard and the
+    // row operations (Edit menu and the grid's context menu).
+    ID_EDIT_UNDO_STEP = 33130,
+    ID_EDIT_REDO_STEP = 33131,
+    ID_EDIT_CUT_CELLS = 33132,
+    ID_EDIT_COPY_CELLS = 33133,
+    ID_EDIT_PASTE_CELLS = 33134,
+    ID_EDIT_DELETE_CELLS = 33135,
+    ID_EDIT_INSERT_ROW = 33136,
+    ID_EDIT_REMOVE_ROWS = 33137,
+    ID_EDIT_MOVE_UP = 33138,
+    ID_EDIT_MOVE_DOWN = 33139,
+
     ID_FILE_NEW = 57600,
     ID_FILE_OPEN = 57601,
     ID_FILE_CLOSE = 57602,

@@ -16,7 +16,10 @@ constexpr int kFileExit = 2;
 constexpr int kEditGroups = 0;   // Product and Channel Information
 constexpr int kEditFeatures = 1; // Optional Features
 constexpr int kEditSignalling = 2;
-constexpr int kViewBars = 0; // Toolbar, Status Bar
+constexpr int kEditHistory = 3;   // Undo, Redo
+constexpr int kEditClipboard = 4; // Cut, Copy, Paste, Delete
+constexpr int kEditRows = 5;      // Insert Row, Remove Row, Move Up, Move Down
+constexpr int kViewBars = 0;      // Toolbar, Status Bar
 constexpr int kViewControlBar = 1;
 constexpr int kHelpTopics = 0;
 constexpr int kHelpAbout = 1;
@@ -26,7 +29,8 @@ constexpr int kOnlyGroup = 0;
 // View (Toolbar, Status Bar), Help (About). Menu 129 (a document): File (New,
 // Open, Close, Save, Save As, | Print, Print Preview, Export PDF, Print Setup, | Exit),
 // Edit (Product Information, Channel Information, | Optional Features, |
-// the signalling editors), Program (Read, Write), Setup (Com Setup,
+// the signalling editors, | Undo, Redo, | Cut, Copy, Paste, Delete, | Insert
+// Row, Remove Row, Move Up, Move Down), Program (Read, Write), Setup (Com Setup,
 // Language), View (Toolbar, Status Bar, | Control Bar), Help (Help Topics, |
 // About). Toolbar 128: New, Open, Save, | Read, | Write, | Print, About.
 const std::vector<Command>& Rows() {
@@ -129,6 +133,64 @@ const std::vector<Command>& Rows() {
             .NotDuringTransfer()
             .Offered(OfferedBy::ShowSignalling),
 
+        // Edit: the channel table. These change the document, so no transfer
+        // may run; Copy only reads it.
+        Command(ID_EDIT_UNDO_STEP, QT_TRANSLATE_NOOP("CMainFrame", "&Undo\tCtrl+Z"),
+                &CMainFrame::OnEditUndo)
+            .InDocumentMenu(Popup::Edit, kEditHistory)
+            .Keys(Qt::CTRL | Qt::Key_Z, {Qt::ALT | Qt::Key_Backspace})
+            .NotDuringTransfer(),
+        Command(ID_EDIT_REDO_STEP, QT_TRANSLATE_NOOP("CMainFrame", "&Redo\tCtrl+Y"),
+                &CMainFrame::OnEditRedo)
+            .InDocumentMenu(Popup::Edit, kEditHistory)
+            .Keys(Qt::CTRL | Qt::Key_Y, {Qt::CTRL | Qt::SHIFT | Qt::Key_Z})
+            .NotDuringTransfer(),
+        Command(ID_EDIT_CUT_CELLS, QT_TRANSLATE_NOOP("CMainFrame", "Cu&t\tCtrl+X"),
+                &CProgramView::OnEditCut)
+            .InDocumentMenu(Popup::Edit, kEditClipboard)
+            .Keys(Qt::CTRL | Qt::Key_X, {Qt::SHIFT | Qt::Key_Delete})
+            .InGridMenu()
+            .NotDuringTransfer(),
+        Command(ID_EDIT_COPY_CELLS, QT_TRANSLATE_NOOP("CMainFrame", "&Copy\tCtrl+C"),
+                &CProgramView::OnEditCopy)
+            .InDocumentMenu(Popup::Edit, kEditClipboard)
+            .Keys(Qt::CTRL | Qt::Key_C, {Qt::CTRL | Qt::Key_Insert})
+            .InGridMenu(),
+        Command(ID_EDIT_PASTE_CELLS, QT_TRANSLATE_NOOP("CMainFrame", "&Paste\tCtrl+V"),
+                &CProgramView::OnEditPaste)
+            .InDocumentMenu(Popup::Edit, kEditClipboard)
+            .Keys(Qt::CTRL | Qt::Key_V, {Qt::SHIFT | Qt::Key_Insert})
+            .InGridMenu()
+            .NotDuringTransfer(),
+        Command(ID_EDIT_DELETE_CELLS, QT_TRANSLATE_NOOP("CMainFrame", "&Delete\tDel"),
+                &CProgramView::OnEditDelete)
+            .InDocumentMenu(Popup::Edit, kEditClipboard)
+            .Keys(Qt::Key_Delete)
+            .InGridMenu()
+            .NotDuringTransfer(),
+        Command(ID_EDIT_INSERT_ROW, QT_TRANSLATE_NOOP("CMainFrame", "&Insert Row"),
+                &CProgramView::OnInsertRow)
+            .InDocumentMenu(Popup::Edit, kEditRows)
+            .InGridMenu()
+            .NotDuringTransfer(),
+        Command(ID_EDIT_REMOVE_ROWS, QT_TRANSLATE_NOOP("CMainFrame", "Re&move Row"),
+                &CProgramView::OnRemoveRows)
+            .InDocumentMenu(Popup::Edit, kEditRows)
+            .InGridMenu()
+            .NotDuringTransfer(),
+        Command(ID_EDIT_MOVE_UP, QT_TRANSLATE_NOOP("CMainFrame", "Mov&e Up\tCtrl+Up"),
+                &CProgramView::OnMoveRowsUp)
+            .InDocumentMenu(Popup::Edit, kEditRows)
+            .Keys(Qt::CTRL | Qt::Key_Up)
+            .InGridMenu()
+            .NotDuringTransfer(),
+        Command(ID_EDIT_MOVE_DOWN, QT_TRANSLATE_NOOP("CMainFrame", "Move Do&wn\tCtrl+Down"),
+                &CProgramView::OnMoveRowsDown)
+            .InDocumentMenu(Popup::Edit, kEditRows)
+            .Keys(Qt::CTRL | Qt::Key_Down)
+            .InGridMenu()
+            .NotDuringTransfer(),
+
         // Program
         Command(ID_PROGRAM_READ, QT_TRANSLATE_NOOP("CMainFrame", "&Read    Ctrl+R"),
                 &CProgramView::OnProgramRead)
@@ -211,9 +273,10 @@ Command Command::OnToolbar(int slot, QStyle::StandardPixmap icon, const char* ti
     return row;
 }
 
-Command Command::Keys(const QKeySequence& keys) const {
+Command Command::Keys(const QKeySequence& keys, const QList<QKeySequence>& alternates) const {
     Command row = *this;
     row.accelerator = keys;
+    row.alternateKeys = alternates;
     return row;
 }
 
@@ -226,6 +289,12 @@ Command Command::NotDuringTransfer() const {
 Command Command::TreeItem() const {
     Command row = *this;
     row.inTree = true;
+    return row;
+}
+
+Command Command::InGridMenu() const {
+    Command row = *this;
+    row.inGridMenu = true;
     return row;
 }
 
@@ -256,6 +325,18 @@ bool IsOffered(const Command& command, const CommandOptions& options) {
         break;
     }
     return true;
+}
+
+bool IsEditCommandKey(QKeyCombination key) {
+    if (key.keyboardModifiers() == Qt::NoModifier ||
+        key.keyboardModifiers() == Qt::KeypadModifier) {
+        return false;
+    }
+    const QKeySequence pressed(key);
+    return std::any_of(Rows().begin(), Rows().end(), [&pressed](const Command& row) {
+        return row.menu.popup == Popup::Edit &&
+               (row.accelerator == pressed || row.alternateKeys.contains(pressed));
+    });
 }
 
 QString CommandText(const char* source) {

@@ -13,6 +13,7 @@
 #include "shell/command_ids.h"
 
 #include <QKeySequence>
+#include <QList>
 #include <QString>
 #include <QStyle>
 #include <span>
@@ -88,10 +89,14 @@ struct Command {
     MenuPlace menu;
     ToolbarPlace toolbar;
     QKeySequence accelerator;
+    // Further keys of the same command (the accelerator is the first).
+    QList<QKeySequence> alternateKeys;
     // A panel's command carries a check mark in the menus.
     bool checkable = false;
     bool allowedDuringTransfer = true;
     bool inTree = false;
+    // Offered in the channel grid's context menu too.
+    bool inGridMenu = false;
     OfferedBy offeredBy = OfferedBy::Always;
 
     Command(int commandId, const char* commandText, CommandHandler commandHandler)
@@ -104,13 +109,14 @@ struct Command {
     Command TextWithoutDocument(const char* source) const;
     Command OnToolbar(int slot, QStyle::StandardPixmap icon, const char* tip,
                       const char* prompt) const;
-    Command Keys(const QKeySequence& keys) const;
+    Command Keys(const QKeySequence& keys, const QList<QKeySequence>& alternates = {}) const;
     // While a transfer runs the command's items are disabled and the
     // command does nothing: nothing may start another transfer, close a
     // document or change the image the transfer works on, and the
     // application runs none of its commands.
     Command NotDuringTransfer() const;
     Command TreeItem() const;
+    Command InGridMenu() const;
     Command Offered(OfferedBy setting) const;
 };
 
@@ -120,6 +126,10 @@ std::span<const Command> CommandTable();
 const Command* FindCommand(int id);
 // Whether the start-up options offer the command.
 bool IsOffered(const Command& command, const CommandOptions& options);
+
+// True for a key with Ctrl, Alt or Shift that an Edit menu command carries:
+// the cell editors leave such keys to the command.
+bool IsEditCommandKey(QKeyCombination key);
 
 // A source text of the table in the language in use.
 QString CommandText(const char* source);

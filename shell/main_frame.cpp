@@ -1,9 +1,11 @@
 #include "shell/main_frame.h"
 
+#include "grid/channel_grid.h"
 #include "model/program_document.h"
 #include "shell/background_painter.h"
 #include "shell/child_frame.h"
 #include "shell/command_bars.h"
+#include "shell/document_history.h"
 #include "shell/language_text.h"
 #include "shell/navigation_bar.h"
 #include "shell/program_view.h"
@@ -248,6 +250,18 @@ void CMainFrame::OnHelpTopics() {
     HelpService::DisplayTopic(this);
 }
 
+void CMainFrame::OnEditUndo() {
+    if (m_activeChild) {
+        m_activeChild->History().Undo();
+    }
+}
+
+void CMainFrame::OnEditRedo() {
+    if (m_activeChild) {
+        m_activeChild->History().Redo();
+    }
+}
+
 void CMainFrame::OnContextHelp() {
     HelpService::ShowContext(this,
                              kResourceHelpBase + (m_activeChild ? kMenuDocument : kMenuNoDocument));
@@ -276,15 +290,17 @@ CChildFrame* CMainFrame::AddDocumentWindow(std::unique_ptr<CProgramDoc> doc) {
                        CChildFrame::kHeight);
     CProgramView& view = child->View();
     connect(&view, &CProgramView::TransferRunningChanged, this, [this] { UpdateCommandUI(); });
-    // The document tracks changes since it was last saved or read: an edit
-    // changes it, a completed read leaves it equal to the radio.
-    CProgramDoc& document = child->Document();
-    connect(&view, &CProgramView::ChannelsEdited, this,
-            [&document] { document.SetModified(true); });
-    connect(&view, &CProgramView::ChannelsRead, this, [&document] { document.SetModified(false); });
+    view.Grid()->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(view.Grid(), &QWidget::customContextMenuRequested, this,
+            [this, grid = view.Grid()](const QPoint& pos) {
+                UpdateCommandUI();
+                m_commands->GridMenu()->popup(grid->viewport()->mapToGlobal(pos));
+            });
     ShowMenuSet(true);
     child->show();
     view.OnInitialUpdate();
+    // The history starts from the decoded document.
+    child->History().MarkClean();
     m_mdi->setActiveSubWindow(child);
     m_activeChild = child;
     UpdateCommandUI();
@@ -349,12 +365,9 @@ void CMainFrame::RunEditor(int id) {
     if (editor.reused) {
         editor.instance = dialog;
     }
-    CProgramDoc& doc = child->Document();
-    const RadioImage before = doc.Image();
-    dialog->DoModal(doc.Image());
-    if (doc.Image() != before) {
-        doc.SetModified(true);
-    }
+    dialog->DoModal(child->Document().Image());
+    // OK that changed the image is a step of the document's history.
+    child->History().Record(CommandText(FindCommand(id)->text));
     if (!editor.reused) {
         delete dialog;
     }
@@ -398,7 +411,7 @@ bool CMainFrame::SaveDocumentOf(CChildFrame* child, bool askName) {
                              MessageIcon::Exclamation);
         return false;
     }
-    doc.SetModified(false);
+    child->History().MarkClean();
     return true;
 }
 

@@ -73,6 +73,9 @@ public:
     void OnHelpTopics();
     // F1: the help of the menu resource in use.
     void OnContextHelp();
+    // Edit > Undo and Redo in the active document's history.
+    void OnEditUndo();
+    void OnEditRedo();
 
     // Runs the dialogs of the editor commands on the active document's image
     // (tests observe them here). The factory of a reused dialog is called

@@ -7,6 +7,7 @@
 #include "model/cell_commit.h"
 #include "model/channel_codec.h"
 #include "model/program_document.h"
+#include "shell/command_table.h"
 #include "transfer/port_store.h"
 #include "transfer/process_dialog.h"
 #include "transfer/transfer_runner.h"
@@ -42,6 +43,8 @@ CProgramView::CProgramView(RadioImage& image, QWidget* parent)
     m_grid->EnterCell = [this] { enterCell(); };
     connect(m_grid, &ChannelGrid::MouseDown, this, &CProgramView::onMouseDown);
     connect(m_grid, &ChannelGrid::Scrolled, this, &CProgramView::hideEditorsOnScroll);
+    connect(m_grid->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &CProgramView::onSelectionChanged);
 
     installEventFilter(this);
     m_grid->installEventFilter(this);
@@ -123,6 +126,12 @@ const ChannelTable& CProgramView::Channels() const {
 
 void CProgramView::EncodeChannels() {
     ::EncodeChannels(m_model->Table(), m_image);
+}
+
+void CProgramView::SetChannels(const ChannelTable& channels) {
+    m_editors->HideAll();
+    m_model->Table() = channels;
+    m_model->TableReplaced();
 }
 
 void CProgramView::DecodeChannels() {
@@ -215,6 +224,11 @@ bool CProgramView::eventFilter(QObject* watched, QEvent* event) {
         auto* key = static_cast<QKeyEvent*>(event);
         if (key->key() == Qt::Key_F1 && watched == QApplication::focusWidget()) {
             HelpService::ShowContext(this, helpContext());
+        }
+        // The edit commands' keys (Ctrl+C, Ctrl+Z ...) go to the commands,
+        // which commit the edit first; the frequency edit keeps none of them.
+        if (watched == m_editors->FrequencyEdit() && IsEditCommandKey(key->keyCombination())) {
+            return true;
         }
         // A key the frequency edit swallows reaches no shortcut either.
         if (watched == m_editors->FrequencyEdit() && frequencyEditSwallows(*key)) {

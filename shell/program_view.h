@@ -59,6 +59,9 @@ public:
 
     // The grid's texts (row 1..129 is index 0..128).
     const ChannelTable& Channels() const;
+    // Replaces the grid's texts (undo and redo); an edit in progress is
+    // dropped.
+    void SetChannels(const ChannelTable& channels);
 
     // True while a transfer with the radio runs: no second transfer may
     // start and the document must stay open.
@@ -83,9 +86,31 @@ public slots:
     // scales by the ratio to the stored width.
     void OnDisplayChange(int screenWidth);
 
+    // Edit commands on the grid's selection. Each first commits the edit in
+    // progress (a refused entry stops it), then changes the grid as one step
+    // (ChannelsChanged) or, refused, shows why and changes nothing.
+    // Copy: the selected cells to the clipboard.
+    void OnEditCopy();
+    // Cut: copy, then empty the selected cells as Delete does.
+    void OnEditCut();
+    // Paste: the clipboard's cells from the selection's top left cell on,
+    // each through the commit rules; the refused ones in one message after.
+    void OnEditPaste();
+    // Delete: empties the selected cells (an emptied receive frequency
+    // deletes its channel, so selected rows become empty rows).
+    void OnEditDelete();
+    // Row operations on the rows of the selection (Insert: above the
+    // current row).
+    void OnInsertRow();
+    void OnRemoveRows();
+    void OnMoveRowsUp();
+    void OnMoveRowsDown();
+
 signals:
     // An edit changed the grid (the document now differs from its file).
     void ChannelsEdited();
+    // An edit command changed the grid; step names it for the undo history.
+    void ChannelsChanged(const QString& step);
     // A read from the radio completed and the grid shows the new image.
     void ChannelsRead();
     void TransferRunningChanged(bool running);
@@ -107,6 +132,13 @@ private:
     void openProcessDialog(bool writeMode);
     void onRadioTransfer();
     void onTransferFinished(const TransferResult& result);
+    void onSelectionChanged();
+    bool closeEditorForCommand();
+    void replaceChannels(const ChannelTable& channels, const QString& step);
+    void copySelection();
+    void emptySelection(const QString& step);
+    void moveRows(int delta, const QString& step);
+    void showRefusal(const char* text);
 
     RadioImage& m_image;
     ChannelGridModel* m_model;

@@ -67,6 +67,9 @@ void CProgramView::onTransferFinished(const TransferResult& result) {
         if (result.outcome == TransferOutcome::Completed) {
             DecodeChannels();
             emit ChannelsRead();
+        } else {
+            // What the image received is a change of its own, undone alone.
+            emit ChannelsChanged(tr("Read"));
         }
     }
     m_pProcessDlg->Close();

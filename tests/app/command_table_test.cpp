@@ -145,8 +145,23 @@ private slots:
                                                  "-",
                                                  "&Exit"};
         QTest::newRow("129 Edit") << true << 1 << QStringLiteral("&Edit")
-                                  << QStringList{"Product Information", "Channel Information", "-",
-                                                 "Optional Features"};
+                                  << QStringList{"Product Information",
+                                                 "Channel Information",
+                                                 "-",
+                                                 "Optional Features",
+                                                 "-",
+                                                 "&Undo\tCtrl+Z",
+                                                 "&Redo\tCtrl+Y",
+                                                 "-",
+                                                 "Cu&t\tCtrl+X",
+                                                 "&Copy\tCtrl+C",
+                                                 "&Paste\tCtrl+V",
+                                                 "&Delete\tDel",
+                                                 "-",
+                                                 "&Insert Row",
+                                                 "Re&move Row",
+                                                 "Mov&e Up\tCtrl+Up",
+                                                 "Move Do&wn\tCtrl+Down"};
         QTest::newRow("129 Program") << true << 2 << QStringLiteral("&Program")
                                      << QStringList{"&Read    Ctrl+R", "&Write   Ctrl+W"};
         QTest::newRow("129 Setup")

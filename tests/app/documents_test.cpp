@@ -40,6 +40,15 @@ QString WriteDat(const ProgramDirFixture& dir, const QString& name, std::uint8_t
     return path;
 }
 
+// A change of the grid as an edit makes it: a channel name in row 1, then
+// the view's edit signal.
+void EditAChannel(CProgramView& view) {
+    ChannelTable channels = view.Channels();
+    Cell(channels, 1, kColName) += "x";
+    view.SetChannels(channels);
+    emit view.ChannelsEdited();
+}
+
 QByteArray ReadFile(const QString& path) {
     QFile file(path);
     file.open(QIODevice::ReadOnly);
@@ -324,7 +333,7 @@ private slots:
         CChildFrame* child = Frame().ActiveChild();
         QVERIFY(!child->Document().IsModified());
         if (change == QLatin1String("grid edit")) {
-            emit child->View().ChannelsEdited();
+            EditAChannel(child->View());
         } else {
             Frame().SetEditorDialog(
                 ID_OPTIONAL_FEATURES,
@@ -344,7 +353,7 @@ private slots:
     void aCompletedReadLeavesNothingToSave() {
         // Changes since the last save or read count: a read after an edit
         // leaves the document equal to the radio.
-        emit Frame().ActiveChild()->View().ChannelsEdited();
+        EditAChannel(Frame().ActiveChild()->View());
         QVERIFY(Frame().ActiveDocument()->IsModified());
         emit Frame().ActiveChild()->View().ChannelsRead();
         QVERIFY(!Frame().ActiveDocument()->IsModified());
@@ -400,14 +409,14 @@ private slots:
     }
 
     void newKeepsItsOwnQuestion() {
-        emit Frame().ActiveChild()->View().ChannelsEdited();
+        EditAChannel(Frame().ActiveChild()->View());
         QVERIFY(m_app->OnFileNew());
         QCOMPARE(m_dir->MessageTexts(), QStringList{QStringLiteral("All data will be Cleared!")});
         QVERIFY(!Frame().ActiveDocument()->IsModified());
     }
 
     void savingANewDocumentAsksForAName() {
-        emit Frame().ActiveChild()->View().ChannelsEdited();
+        EditAChannel(Frame().ActiveChild()->View());
         const QString target = m_dir->FilePath(QStringLiteral("new.dat"));
         QStringList suggested;
         Frame().SetSaveFileNameProvider([&](const QString& name) {

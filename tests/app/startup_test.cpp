@@ -194,10 +194,39 @@ private slots:
         QTest::addColumn<QString>("setupLine");
         QTest::addColumn<QStringList>("texts");
         QTest::addColumn<QList<int>>("ids");
-        const QStringList pruned{"Product Information", "Channel Information", "-",
-                                 "Optional Features"};
-        const QList<int> prunedIds{ID_PRODUCT_INFORMATION, ID_CHANNEL_INFORMATION, 0,
-                                   ID_OPTIONAL_FEATURES};
+        // The editing commands of the channel table follow the editors.
+        const QStringList editing{"-",
+                                  "&Undo\tCtrl+Z",
+                                  "&Redo\tCtrl+Y",
+                                  "-",
+                                  "Cu&t\tCtrl+X",
+                                  "&Copy\tCtrl+C",
+                                  "&Paste\tCtrl+V",
+                                  "&Delete\tDel",
+                                  "-",
+                                  "&Insert Row",
+                                  "Re&move Row",
+                                  "Mov&e Up\tCtrl+Up",
+                                  "Move Do&wn\tCtrl+Down"};
+        const QList<int> editingIds{0,
+                                    ID_EDIT_UNDO_STEP,
+                                    ID_EDIT_REDO_STEP,
+                                    0,
+                                    ID_EDIT_CUT_CELLS,
+                                    ID_EDIT_COPY_CELLS,
+                                    ID_EDIT_PASTE_CELLS,
+                                    ID_EDIT_DELETE_CELLS,
+                                    0,
+                                    ID_EDIT_INSERT_ROW,
+                                    ID_EDIT_REMOVE_ROWS,
+                                    ID_EDIT_MOVE_UP,
+                                    ID_EDIT_MOVE_DOWN};
+        const QStringList pruned =
+            QStringList{"Product Information", "Channel Information", "-", "Optional Features"} +
+            editing;
+        const QList<int> prunedIds =
+            QList<int>{ID_PRODUCT_INFORMATION, ID_CHANNEL_INFORMATION, 0, ID_OPTIONAL_FEATURES} +
+            editingIds;
         QTest::newRow("no ShowSignalling") << QString() << pruned << prunedIds;
         QTest::newRow("ShowSignalling=0")
             << QStringLiteral("ShowSignalling=0\r\n") << pruned << prunedIds;
@@ -215,7 +244,8 @@ private slots:
                                                          "2-Tone",
                                                          "MSK",
                                                          "Key Assignment",
-                                                         "Squelch Tuning"}
+                                                         "Squelch Tuning"} +
+                                                 editing
                                           << QList<int>{ID_PRODUCT_INFORMATION,
                                                         ID_CHANNEL_INFORMATION,
                                                         0,
@@ -225,7 +255,8 @@ private slots:
                                                         ID_TWO_TONE,
                                                         ID_MSK,
                                                         ID_KEY_ASSIGNMENT,
-                                                        ID_SQUELCH_TUNING};
+                                                        ID_SQUELCH_TUNING} +
+                                                 editingIds;
     }
     void editMenuAfterStartUp() {
         QFETCH(QString, setupLine);
@@ -243,7 +274,7 @@ private slots:
         QCOMPARE(ItemTexts(edit), texts);
         QCOMPARE(ItemIds(edit), ids);
         // The tree offers the same editors as the menu.
-        QCOMPARE(TreeChildren(frame->NavigationTree()).size(), ids.size() > 4 ? 8 : 3);
+        QCOMPARE(TreeChildren(frame->NavigationTree()).size(), ids.contains(ID_DTMF) ? 8 : 3);
         app.ExitInstance();
     }
 
@@ -257,7 +288,9 @@ private slots:
                  (QStringList{"机型设置", "信道信息", "可选功能", "DTMF", "2-Tone", "MSK",
                               "按键设置", "静噪调整"}));
         const QStringList edit = ItemTexts(app.MainFrame()->CurrentMenus()[1]);
-        QCOMPARE(edit.mid(5), (QStringList{"DTMF", "2-Tone", "MSK", "按键设置", "静噪调整"}));
+        QCOMPARE(edit.mid(5, 5), (QStringList{"DTMF", "2-Tone", "MSK", "按键设置", "静噪调整"}));
+        QCOMPARE(edit.mid(11, 2), (QStringList{"撤销(&U)\tCtrl+Z", "重做(&R)\tCtrl+Y"}));
+        QCOMPARE(edit.last(), QStringLiteral("下移(&W)\tCtrl+Down"));
         app.ExitInstance();
     }
 

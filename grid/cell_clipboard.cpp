@@ -1,0 +1,46 @@
+#include "grid/cell_clipboard.h"
+
+#include "exchange/csv_text.h"
+
+#include <QCoreApplication>
+#include <QMimeData>
+
+namespace {
+
+ClipboardBlock Read(const QByteArray& utf8, char separator) {
+    ClipboardBlock result;
+    const exchange::CsvReadResult read = exchange::ReadCsv(
+        std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())), separator);
+    if (!read.Ok()) {
+        result.error = QString::fromStdString(exchange::CsvErrorText(read.error, read.errorLine));
+        return result;
+    }
+    for (const exchange::CsvRecord& record : read.records) {
+        result.block.push_back(record.fields);
+    }
+    return result;
+}
+
+} // namespace
+
+QMimeData* CellBlockMimeData(const CellBlock& block) {
+    auto* data = new QMimeData;
+    data->setText(QString::fromStdString(exchange::WriteCsv(block, '\t')));
+    data->setData(QString::fromLatin1(kCsvMimeType),
+                  QByteArray::fromStdString(exchange::WriteCsv(block, ',')));
+    return data;
+}
+
+ClipboardBlock CellBlockFromMimeData(const QMimeData& data) {
+    const QString csv = QString::fromLatin1(kCsvMimeType);
+    if (data.hasFormat(csv)) {
+        return Read(data.data(csv), ',');
+    }
+    if (data.hasText()) {
+        const QString text = data.text();
+        return Read(text.toUtf8(), text.contains(QLatin1Char('\t')) ? '\t' : ',');
+    }
+    ClipboardBlock none;
+    none.error = QCoreApplication::translate("CellClipboard", "The clipboard holds no text.");
+    return none;
+}

@@ -1,0 +1,119 @@
+#include "model/cell_block.h"
+
+#include "model/cell_commit.h"
+#include "model/language.h"
+
+#include <algorithm>
+
+namespace {
+
+std::vector<int> Distinct(std::vector<int> values) {
+    std::sort(values.begin(), values.end());
+    values.erase(std::unique(values.begin(), values.end()), values.end());
+    return values;
+}
+
+bool InGrid(int row, int col) {
+    return row >= 1 && row <= kChannelRows && col >= 1 && col <= kChannelColumns;
+}
+
+bool HasFrequencies(const ChannelTable& table, int row) {
+    return !Cell(table, row, kColRx).empty() || !Cell(table, row, kColTx).empty();
+}
+
+// Spreadsheets pad numbers and words with spaces; names keep theirs.
+std::string_view Trimmed(std::string_view text, int col) {
+    if (col == kColName) {
+        return text;
+    }
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+// Commits one pasted text into its cell; false, with why filled in, when refused.
+bool PasteOne(ChannelTable& table, int row, int col, std::string_view text, RefusedCell& why) {
+    why = RefusedCell{row, col, 0, {}};
+    if (!InGrid(row, col)) {
+        why.reason = Tr2("the cell lies outside the grid", "该单元格在表格之外");
+        return false;
+    }
+    if (col != kColRx && !HasFrequencies(table, row)) {
+        if (text.empty()) {
+            return true;
+        }
+        why.reason =
+            Tr2("the row holds no channel (no receive frequency)", "该行没有信道(没有接收频率)");
+        return false;
+    }
+    const EditorInput input = EditorInputFor(col, text);
+    if (!input.ok) {
+        why.reason = input.reason;
+        return false;
+    }
+    // Committed as with Enter: a refused frequency leaves the row as it was.
+    const CommitResult result = CommitCellEdit(table, row, col, input.text, CommitTrigger::Enter);
+    if (result.Refused()) {
+        why.messageId = result.messageId;
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+CellBlock CopyCells(const ChannelTable& table, const std::vector<GridCell>& selection) {
+    std::vector<int> rows;
+    std::vector<int> cols;
+    for (const GridCell& cell : selection) {
+        if (InGrid(cell.row, cell.col)) {
+            rows.push_back(cell.row);
+            cols.push_back(cell.col);
+        }
+    }
+    rows = Distinct(std::move(rows));
+    cols = Distinct(std::move(cols));
+    CellBlock block;
+    for (int row : rows) {
+        std::vector<std::string>& line = block.emplace_back();
+        for (int col : cols) {
+            line.push_back(Cell(table, row, col));
+        }
+    }
+    return block;
+}
+
+PasteResult PasteCells(ChannelTable& table, int row, int col, const CellBlock& block) {
+    PasteResult result;
+    for (std::size_t r = 0; r < block.size(); ++r) {
+        for (std::size_t c = 0; c < block[r].size(); ++c) {
+            RefusedCell why;
+            const int targetRow = row + static_cast<int>(r);
+            const int targetCol = col + static_cast<int>(c);
+            if (PasteOne(table, targetRow, targetCol, Trimmed(block[r][c], targetCol), why)) {
+                ++result.accepted;
+            } else {
+                result.refused.push_back(std::move(why));
+            }
+        }
+    }
+    return result;
+}
+
+int EmptyCells(ChannelTable& table, const std::vector<GridCell>& selection) {
+    const ChannelTable before = table;
+    for (const GridCell& cell : selection) {
+        if (InGrid(cell.row, cell.col) && (cell.col == kColRx || cell.col == kColName) &&
+            HasFrequencies(table, cell.row)) {
+            CommitCellEdit(table, cell.row, cell.col, "");
+        }
+    }
+    int changed = 0;
+    for (int row = 1; row <= kChannelRows; ++row) {
+        const auto index = static_cast<std::size_t>(row - 1);
+        changed += table[index] != before[index] ? 1 : 0;
+    }
+    return changed;
+}

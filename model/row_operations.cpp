@@ -1,0 +1,130 @@
+#include "model/row_operations.h"
+
+#include "model/language.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace {
+
+ChannelTexts& RowOf(ChannelTable& table, int row) {
+    return table[static_cast<std::size_t>(row - 1)];
+}
+
+// The valid rows of a selection, ascending, each once.
+std::vector<int> SortedRows(const std::vector<int>& rows) {
+    std::vector<int> sorted;
+    std::copy_if(rows.begin(), rows.end(), std::back_inserter(sorted),
+                 [](int row) { return row >= 1 && row <= kFrRow; });
+    std::sort(sorted.begin(), sorted.end());
+    sorted.erase(std::unique(sorted.begin(), sorted.end()), sorted.end());
+    return sorted;
+}
+
+RowOperationResult Refused(RowRefusal refusal) {
+    RowOperationResult result;
+    result.refusal = refusal;
+    return result;
+}
+
+} // namespace
+
+bool IsEmptyRow(const ChannelTable& table, int row) {
+    const ChannelTexts& texts = table[static_cast<std::size_t>(row - 1)];
+    return std::all_of(texts.begin(), texts.end(),
+                       [](const std::string& cell) { return cell.empty(); });
+}
+
+RowOperationResult InsertRow(ChannelTable& table, int row) {
+    if (row == kFrRow) {
+        return Refused(RowRefusal::FrRowFixed);
+    }
+    if (row < 1 || row > kFrRow) {
+        return Refused(RowRefusal::NoRows);
+    }
+    if (!IsEmptyRow(table, kLastMovableRow)) {
+        return Refused(RowRefusal::PastLastRow);
+    }
+    for (int r = kLastMovableRow; r > row; --r) {
+        RowOf(table, r) = std::move(RowOf(table, r - 1));
+    }
+    RowOf(table, row) = ChannelTexts{};
+    RowOperationResult result;
+    result.rows = {row};
+    return result;
+}
+
+RowOperationResult RemoveRows(ChannelTable& table, const std::vector<int>& rows) {
+    const std::vector<int> sorted = SortedRows(rows);
+    if (sorted.empty()) {
+        return Refused(RowRefusal::NoRows);
+    }
+    // Keep the channel rows that are not removed, in order, then pad.
+    int kept = 0;
+    for (int r = 1; r <= kLastMovableRow; ++r) {
+        if (!std::binary_search(sorted.begin(), sorted.end(), r)) {
+            ++kept;
+            if (kept != r) {
+                RowOf(table, kept) = std::move(RowOf(table, r));
+            }
+        }
+    }
+    for (int r = kept + 1; r <= kLastMovableRow; ++r) {
+        RowOf(table, r) = ChannelTexts{};
+    }
+    if (sorted.back() == kFrRow) {
+        RowOf(table, kFrRow) = ChannelTexts{};
+    }
+    RowOperationResult result;
+    result.rows = {std::min(sorted.front(), kFrRow)};
+    return result;
+}
+
+RowOperationResult MoveRows(ChannelTable& table, const std::vector<int>& rows, int delta) {
+    const std::vector<int> sorted = SortedRows(rows);
+    if (sorted.empty() || (delta != -1 && delta != 1)) {
+        return Refused(RowRefusal::NoRows);
+    }
+    if (sorted.back() == kFrRow) {
+        return Refused(RowRefusal::FrRowFixed);
+    }
+    if (delta < 0 && sorted.front() == 1) {
+        return Refused(RowRefusal::BeforeFirstRow);
+    }
+    if (delta > 0 && sorted.back() == kLastMovableRow) {
+        return Refused(RowRefusal::PastLastRow);
+    }
+    // Swapping each selected row with its neighbour, nearest to the direction
+    // of travel first, moves blocks of adjacent rows as a whole.
+    RowOperationResult result;
+    if (delta < 0) {
+        for (int r : sorted) {
+            std::swap(RowOf(table, r), RowOf(table, r - 1));
+            result.rows.push_back(r - 1);
+        }
+    } else {
+        for (auto it = sorted.rbegin(); it != sorted.rend(); ++it) {
+            std::swap(RowOf(table, *it), RowOf(table, *it + 1));
+            result.rows.insert(result.rows.begin(), *it + 1);
+        }
+    }
+    return result;
+}
+
+const char* RowRefusalText(RowRefusal refusal) {
+    switch (refusal) {
+    case RowRefusal::NoRows:
+        return Tr2("Select the rows first.", "请先选择行。");
+    case RowRefusal::FrRowFixed:
+        return Tr2("The Fr row keeps its place.", "Fr行不能移动。");
+    case RowRefusal::PastLastRow:
+        return Tr2("This would push a channel past row 128; nothing was changed.",
+                   "此操作会把信道推到第128行之后，未做任何改动。");
+    case RowRefusal::BeforeFirstRow:
+        return Tr2("Row 1 is the first row; nothing was changed.",
+                   "第1行已是第一行，未做任何改动。");
+    case RowRefusal::None:
+        break;
+    }
+    return "";
+}
