@@ -74,11 +74,9 @@ const char* ProgramColumnName(int col) {
 
 std::unique_ptr<LayoutRows> ProgramLayoutRows(const std::vector<std::string>& header,
                                               std::vector<std::string>& missing) {
-    if (header.empty() ||
-        (HeaderKey(header[0]) != HeaderKey(kColumns[0].english) &&
-         HeaderKey(header[0]) != kColumns[0].chinese))
-        return nullptr;
     const HeaderColumns columns(header);
+    if (FindColumn(columns, 0) < 0 && FindColumn(columns, kColRx) < 0)
+        return nullptr;
     std::vector<int> indexes;
     for (int col = 0; col <= kChannelColumns; ++col) {
         indexes.push_back(FindColumn(columns, col));

@@ -15,9 +15,9 @@ namespace exchange {
 // Header of grid column col (0 = CH .. 9) in the language in use.
 const char* ProgramColumnName(int col);
 
-// The layout's reader when header is its header line (CH first). Returns
-// nullptr when header is not; sets missing to the columns it lacks when it
-// is but is incomplete.
+// The layout's reader when header is its header line (one naming CH or Rx
+// Frequency). Returns nullptr when header is not; sets missing to the columns
+// it lacks when it is but is incomplete.
 std::unique_ptr<LayoutRows> ProgramLayoutRows(const std::vector<std::string>& header,
                                               std::vector<std::string>& missing);
 
