@@ -59,6 +59,10 @@ public:
 
     // The grid's texts (row 1..129 is index 0..128).
     const ChannelTable& Channels() const;
+    // Replaces the whole channel table at once (an import) as one change of
+    // the document: an edit in progress is dropped, the grid shows the new
+    // table and ChannelsEdited is emitted when it differs from the old one.
+    void ReplaceChannels(const ChannelTable& table);
 
     // True while a transfer with the radio runs: no second transfer may
     // start and the document must stay open.
