@@ -8,7 +8,8 @@
 
 namespace {
 
-constexpr const char* kUsage = "export FILE.dat -o OUT.csv [--layout program|generic] [--lang en|zh]";
+constexpr const char* kUsage =
+    "export FILE.dat -o OUT.csv [--layout program|generic] [--lang en|zh]";
 
 } // namespace
 
@@ -25,7 +26,8 @@ int CmdExport(const CommandArgs& args) {
             const std::string value = hasValue ? args[++i] : "";
             if (value != "program" && value != "generic")
                 return UsageFail("--layout needs program or generic", kUsage);
-            layout = value == "program" ? exchange::CsvLayout::Program : exchange::CsvLayout::Generic;
+            layout =
+                value == "program" ? exchange::CsvLayout::Program : exchange::CsvLayout::Generic;
         } else if (args[i] == "--lang") {
             if (!hasValue || !SetLanguageOption(args[++i]))
                 return UsageFail("--lang needs en or zh", kUsage);
@@ -40,6 +42,7 @@ int CmdExport(const CommandArgs& args) {
     CliDocument doc;
     if (const int rc = doc.Open(file); rc != kExitOk)
         return rc;
-    const FileResult r = exchange::WriteCsvFile(out, exchange::WriteChannelCsv(doc.Table(), layout));
+    const FileResult r =
+        exchange::WriteCsvFile(out, exchange::WriteChannelCsv(doc.Table(), layout));
     return r.Ok() ? kExitOk : Fail(kExitFile, r.message);
 }

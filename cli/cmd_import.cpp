@@ -83,7 +83,8 @@ int CmdImport(const CommandArgs& args) {
     doc.Table() = placed.table;
     if (const int rc = doc.Save(out); rc != kExitOk)
         return rc;
-    std::cout << Tr2("imported ", "已导入 ") << placed.placed << Tr2(" channels, skipped ", " 个信道，跳过 ")
-              << skipped << Tr2(" rows", " 行") << '\n';
+    std::cout << Tr2("imported ", "已导入 ") << placed.placed
+              << Tr2(" channels, skipped ", " 个信道，跳过 ") << skipped << Tr2(" rows", " 行")
+              << '\n';
     return kExitOk;
 }

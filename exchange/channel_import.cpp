@@ -55,9 +55,10 @@ std::unique_ptr<LayoutRows> LayoutFor(const std::vector<std::string>& header, Cs
         layout = CsvLayout::Generic;
         return rows;
     }
-    error = Tr2("The file is not a channel list: its first line names no Frequency column "
-                "(nor CH, Rx Frequency, ... of this program's layout).",
-                "文件不是信道列表：第一行没有 Frequency 列（也没有本程序格式的 信道、接收频率 等列）。");
+    error = Tr2(
+        "The file is not a channel list: its first line names no Frequency column "
+        "(nor CH, Rx Frequency, ... of this program's layout).",
+        "文件不是信道列表：第一行没有 Frequency 列（也没有本程序格式的 信道、接收频率 等列）。");
     return nullptr;
 }
 
@@ -70,13 +71,13 @@ ChannelImport ReadChannelCsv(std::string_view text) {
     if (csv.records.empty())
         return Refused(Tr2("The file is empty.", "文件是空的。"));
     ChannelImport import;
-    const std::unique_ptr<LayoutRows> rows = LayoutFor(csv.records[0].fields, import.layout,
-                                                       import.error);
+    const std::unique_ptr<LayoutRows> rows =
+        LayoutFor(csv.records[0].fields, import.layout, import.error);
     if (!rows)
         return import;
     if (csv.records.size() == 1)
-        return Refused(Tr2("The file holds a header line and no channels.",
-                           "文件只有标题行，没有信道。"));
+        return Refused(
+            Tr2("The file holds a header line and no channels.", "文件只有标题行，没有信道。"));
     RowCommitter committer;
     for (std::size_t i = 1; i < csv.records.size(); ++i) {
         const CsvRecord& record = csv.records[i];
@@ -132,10 +133,9 @@ PlacedChannels PlaceChannels(const ChannelTable& current, const ChannelImport& i
             row = next < kChannelRows ? next : 0;
         }
         if (row == 0) {
-            placed.unplaced.push_back({channel.line,
-                                       Tr2("no empty row is left for this channel",
-                                           "没有空行可放置该信道"),
-                                       0});
+            placed.unplaced.push_back(
+                {channel.line, Tr2("no empty row is left for this channel", "没有空行可放置该信道"),
+                 0});
             continue;
         }
         table[row - 1] = channel.texts;

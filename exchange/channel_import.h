@@ -33,8 +33,8 @@ struct ImportedChannel {
 };
 
 struct ChannelImport {
-    bool ok = false;    // false: the file is refused as a whole
-    std::string error;  // why, one line in the language in use, when not ok
+    bool ok = false;   // false: the file is refused as a whole
+    std::string error; // why, one line in the language in use, when not ok
     CsvLayout layout = CsvLayout::Program;
     std::vector<ImportedChannel> channels;
     std::vector<ImportNote> skipped;

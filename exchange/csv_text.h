@@ -28,19 +28,19 @@ struct CsvLimits {
 
 enum class CsvError {
     None,
-    TooLarge,         // the input is longer than maxInputBytes
-    NulByte,          // a NUL byte: a binary file, not text
-    InvalidUtf8,      // a byte sequence that is not UTF-8
-    UnclosedQuote,    // the input ends inside a quoted field
-    TextAfterQuote,   // a closing quote followed by more than a separator or line end
-    TooManyRecords,   // more than maxRecords records
-    TooManyFields,    // a record with more than maxFieldsPerRecord fields
-    FieldTooLong,     // a field longer than maxFieldBytes
+    TooLarge,       // the input is longer than maxInputBytes
+    NulByte,        // a NUL byte: a binary file, not text
+    InvalidUtf8,    // a byte sequence that is not UTF-8
+    UnclosedQuote,  // the input ends inside a quoted field
+    TextAfterQuote, // a closing quote followed by more than a separator or line end
+    TooManyRecords, // more than maxRecords records
+    TooManyFields,  // a record with more than maxFieldsPerRecord fields
+    FieldTooLong,   // a field longer than maxFieldBytes
 };
 
 struct CsvReadResult {
     CsvError error = CsvError::None;
-    int errorLine = 0; // line of the input where the error was found
+    int errorLine = 0;              // line of the input where the error was found
     std::vector<CsvRecord> records; // empty when error is not None
     bool Ok() const { return error == CsvError::None; }
 };

@@ -46,19 +46,21 @@ struct ColumnSpec {
     const char* neutral;
 };
 const ColumnSpec kSpecs[kColumnCount] = {
-    {"Location", ""},    {"Name", ""},         {"Frequency", ""},  {"Duplex", ""},
-    {"Offset", "0"},     {"Tone", ""},         {"rToneFreq", "88.5"}, {"cToneFreq", "88.5"},
-    {"DtcsCode", "023"}, {"DtcsPolarity", "NN"}, {"RxDtcsCode", ""}, {"CrossMode", "Tone->Tone"},
-    {"Mode", "FM"},      {"TStep", "5.00"},    {"Skip", ""},       {"Power", ""},
-    {"Comment", ""},     {"URCALL", ""},       {"RPT1CALL", ""},   {"RPT2CALL", ""},
+    {"Location", ""},    {"Name", ""},           {"Frequency", ""},     {"Duplex", ""},
+    {"Offset", "0"},     {"Tone", ""},           {"rToneFreq", "88.5"}, {"cToneFreq", "88.5"},
+    {"DtcsCode", "023"}, {"DtcsPolarity", "NN"}, {"RxDtcsCode", ""},    {"CrossMode", "Tone->Tone"},
+    {"Mode", "FM"},      {"TStep", "5.00"},      {"Skip", ""},          {"Power", ""},
+    {"Comment", ""},     {"URCALL", ""},         {"RPT1CALL", ""},      {"RPT2CALL", ""},
     {"DVCODE", ""},      {"BusyLock", ""},
 };
 
-constexpr int kGenericDecimals = 6; // frequencies in MHz with six decimals
+constexpr int kGenericDecimals = 6;                     // frequencies in MHz with six decimals
 constexpr std::int64_t kUsualOffsetLimit = 10 * 100000; // 10 MHz in 10 Hz units
-constexpr int kLowPowerTenthsOfWatt = 20;                // below 2 W is low power
+constexpr int kLowPowerTenthsOfWatt = 20;               // below 2 W is low power
 
-std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
+std::string Quoted(const std::string& text) {
+    return "\"" + text + "\"";
+}
 
 // One row's mapping; fails with the reason of the first value it cannot take.
 class RowMapper {
@@ -134,8 +136,8 @@ private:
                             "transmit on a channel",
                             "Duplex \"off\"（禁止发射）：本电台不能按信道禁止发射"));
         if (duplex != "+" && duplex != "-" && duplex != "split")
-            return Skip(Named(kDuplex) + Tr2(" is not a duplex this radio knows",
-                                             " 不是本电台支持的双工方式"));
+            return Skip(Named(kDuplex) +
+                        Tr2(" is not a duplex this radio knows", " 不是本电台支持的双工方式"));
         const std::optional<std::int64_t> offset = Mhz(kOffset);
         if (!offset)
             return false;
@@ -170,7 +172,7 @@ private:
     // DCS code of the receive side: RxDtcsCode when the row has one.
     Column RxDcsColumn() const {
         return Has(kRxDtcsCode) && !TrimBlanks(Value(kRxDtcsCode)).empty() ? kRxDtcsCode
-                                                                            : kDtcsCode;
+                                                                           : kDtcsCode;
     }
 
     bool Tones() {
@@ -193,8 +195,8 @@ private:
         }
         if (tone == "cross")
             return CrossTones();
-        return Skip(Named(kTone) + Tr2(" is a tone mode this radio does not have",
-                                       " 是本电台没有的亚音方式"));
+        return Skip(Named(kTone) +
+                    Tr2(" is a tone mode this radio does not have", " 是本电台没有的亚音方式"));
     }
 
     bool CrossTones() {

@@ -56,8 +56,7 @@ public:
             const std::string& field = FieldAt(fields, indexes_[col]);
             // A name keeps its blanks; other cells are read without them.
             const std::string text = col == kColName ? field : std::string(TrimBlanks(field));
-            proposal.texts[col - 1] =
-                col == kColRx || col == kColTx ? FrequencyCell(text) : text;
+            proposal.texts[col - 1] = col == kColRx || col == kColTx ? FrequencyCell(text) : text;
         }
         return proposal;
     }
@@ -101,7 +100,9 @@ std::vector<std::vector<std::string>> ProgramLayoutLines(const ChannelTable& tab
     return lines;
 }
 
-std::string RowLabel(int row) { return row == kChannelRows ? "Fr" : std::to_string(row); }
+std::string RowLabel(int row) {
+    return row == kChannelRows ? "Fr" : std::to_string(row);
+}
 
 int RowOfLabel(const std::string& label) {
     const std::string key = HeaderKey(label);

@@ -9,7 +9,9 @@ namespace exchange {
 
 namespace {
 
-std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
+std::string Quoted(const std::string& text) {
+    return "\"" + text + "\"";
+}
 
 void Refuse(ImportNote& refusal, int col, const std::string& text, const std::string& reason) {
     refusal.text = std::string(ProgramColumnName(col)) + " " + Quoted(text) + ": " + reason;

@@ -43,8 +43,8 @@ std::optional<std::string> DcsCell(std::string_view code, bool inverted) {
     if (code.empty() || code.size() > 3 ||
         !std::all_of(code.begin(), code.end(), [](char c) { return c >= '0' && c <= '7'; }))
         return std::nullopt;
-    std::string cell = "D" + std::string(3 - code.size(), '0') + std::string(code) +
-                       (inverted ? "I" : "N");
+    std::string cell =
+        "D" + std::string(3 - code.size(), '0') + std::string(code) + (inverted ? "I" : "N");
     if (!Listed(cell))
         return std::nullopt;
     return cell;

@@ -13,7 +13,7 @@ enum class ToneKind { None, Ctcss, Dcs };
 
 struct ToneParts {
     ToneKind kind = ToneKind::None;
-    std::string value;  // "88.5" for CTCSS, the three octal digits for DCS
+    std::string value;     // "88.5" for CTCSS, the three octal digits for DCS
     bool inverted = false; // DCS polarity
 };
 

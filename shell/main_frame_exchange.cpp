@@ -18,8 +18,8 @@ namespace {
 constexpr std::size_t kListedNotes = 20;
 
 QString NoteText(const exchange::ImportNote& note) {
-    const QString text = note.messageId != 0 ? StringTableString(note.messageId)
-                                             : QString::fromStdString(note.text);
+    const QString text =
+        note.messageId != 0 ? StringTableString(note.messageId) : QString::fromStdString(note.text);
     return CMainFrame::tr("line %1: %2").arg(note.line).arg(text);
 }
 
@@ -33,7 +33,8 @@ QString NoteList(const QString& heading, const std::vector<exchange::ImportNote>
         text += QStringLiteral("\n    ") + NoteText(notes[i]);
     }
     if (notes.size() > kListedNotes) {
-        text += QStringLiteral("\n    ") + CMainFrame::tr("... and %1 more").arg(notes.size() - kListedNotes);
+        text += QStringLiteral("\n    ") +
+                CMainFrame::tr("... and %1 more").arg(notes.size() - kListedNotes);
     }
     return text;
 }
@@ -52,14 +53,15 @@ CMainFrame::ChannelListChoice CMainFrame::AskChannelList(bool forExport) {
     const QString genericFilter = tr("Channel list, columns of other programming tools (*.csv)");
     ChannelListChoice choice;
     if (!forExport) {
-        choice.path = QFileDialog::getOpenFileName(this, tr("Import Channels"), QString(),
-                                                   tr("Channel lists (*.csv *.txt);;All files (*)"));
+        choice.path =
+            QFileDialog::getOpenFileName(this, tr("Import Channels"), QString(),
+                                         tr("Channel lists (*.csv *.txt);;All files (*)"));
         return choice;
     }
     QString filter = programFilter;
-    choice.path = QFileDialog::getSaveFileName(this, tr("Export Channels"), QString(),
-                                               programFilter + QStringLiteral(";;") + genericFilter,
-                                               &filter);
+    choice.path =
+        QFileDialog::getSaveFileName(this, tr("Export Channels"), QString(),
+                                     programFilter + QStringLiteral(";;") + genericFilter, &filter);
     choice.layout =
         filter == genericFilter ? exchange::CsvLayout::Generic : exchange::CsvLayout::Program;
     return choice;
@@ -82,7 +84,8 @@ void CMainFrame::OnImportChannels() {
     }
     const exchange::ChannelImport import = exchange::ReadChannelCsv(text);
     if (!import.ok) {
-        MessageService::Show(this, QString::fromStdString(import.error) + SkippedList(import.skipped),
+        MessageService::Show(this,
+                             QString::fromStdString(import.error) + SkippedList(import.skipped),
                              MessageButtons::Ok, MessageIcon::Exclamation);
         return;
     }
@@ -116,8 +119,9 @@ void CMainFrame::OnExportChannels() {
     if (QFileInfo(choice.path).suffix().isEmpty()) {
         choice.path += QStringLiteral(".csv");
     }
-    const FileResult written = exchange::WriteCsvFile(
-        choice.path.toStdString(), exchange::WriteChannelCsv(child->View().Channels(), choice.layout));
+    const FileResult written =
+        exchange::WriteCsvFile(choice.path.toStdString(),
+                               exchange::WriteChannelCsv(child->View().Channels(), choice.layout));
     if (!written.Ok()) {
         MessageService::Show(this, QString::fromStdString(written.message), MessageButtons::Ok,
                              MessageIcon::Exclamation);

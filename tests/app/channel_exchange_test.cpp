@@ -20,7 +20,7 @@ class ChannelExchangeTest : public QObject {
 
 private:
     StartedProgram m_program;
-    QString m_path;                    // the file the next import or export gets
+    QString m_path; // the file the next import or export gets
     exchange::CsvLayout m_layout = exchange::CsvLayout::Program;
     int m_asked = 0;
 
@@ -81,7 +81,8 @@ private slots:
         const MessageRequest& summary = Messages().back();
         QCOMPARE(summary.buttons, MessageButtons::OkCancel);
         QVERIFY2(summary.text.contains("Channels to import: 2."), qPrintable(summary.text));
-        QVERIFY2(summary.text.contains("Rows skipped: 1\n    line 3: Mode \"AM\": this radio is FM only"),
+        QVERIFY2(summary.text.contains(
+                     "Rows skipped: 1\n    line 3: Mode \"AM\": this radio is FM only"),
                  qPrintable(summary.text));
         QVERIFY2(summary.text.contains("Warnings: 1\n    line 4: Name"), qPrintable(summary.text));
         QVERIFY(View().Channels() == before);
@@ -105,7 +106,7 @@ private slots:
         QCOMPARE(table[0][kColName - 1], std::string("CALL"));
         QCOMPARE(table[0][kColPower - 1], std::string("Low"));
         QCOMPARE(table[1][kColName - 1], std::string("B"));
-        QVERIFY(table[2][kColRx - 1].empty()); // row 3 replaced
+        QVERIFY(table[2][kColRx - 1].empty());                                   // row 3 replaced
         QCOMPARE(table[kChannelRows - 1][kColRx - 1], std::string("438.50000")); // Fr kept
         QVERIFY(Frame().StatusMessage().contains("2 channels imported"));
     }
@@ -117,9 +118,9 @@ private slots:
         QTest::newRow("empty") << QByteArray() << "The file is empty.";
         QTest::newRow("only a header") << QByteArray("Location,Frequency\r\n") << "no channels";
         QTest::newRow("binary") << QByteArray("Frequency\n\0\0", 12) << "NUL byte";
-        QTest::newRow("no row fits")
-            << QByteArray("Frequency\n300\n") << "No row of the file can be imported.\n\nRows "
-                                                 "skipped: 1\n    line 2: Out of range";
+        QTest::newRow("no row fits") << QByteArray("Frequency\n300\n")
+                                     << "No row of the file can be imported.\n\nRows "
+                                        "skipped: 1\n    line 2: Out of range";
     }
     void refusedFilesChangeNothing() {
         QFETCH(QByteArray, text);
@@ -158,8 +159,12 @@ private slots:
     void exportThenImportGivesTheSameTable() {
         QFETCH(int, layout);
         Start();
-        Type(2, {{kColRx, "438.5"}, {kColTx, "430"}, {kColDecodeTone, "D754I"},
-                 {kColEncodeTone, "88.5"}, {kColName, "中文x"}, {kColWidth, "Narrow"},
+        Type(2, {{kColRx, "438.5"},
+                 {kColTx, "430"},
+                 {kColDecodeTone, "D754I"},
+                 {kColEncodeTone, "88.5"},
+                 {kColName, "中文x"},
+                 {kColWidth, "Narrow"},
                  {kColBusy, "Carrier"}});
         Type(kChannelRows, {{kColRx, "145.125"}, {kColScan, "No"}});
         const ChannelTable before = View().Channels();

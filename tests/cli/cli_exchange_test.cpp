@@ -18,17 +18,17 @@ protected:
     // A document with channels in rows 1, 5 and Fr.
     void WriteSample() {
         ASSERT_EQ(Run({"new", dir.File("a.dat")}).exitCode, 0);
-        const CliRun edit =
-            Run({"edit", dir.File("a.dat"), "1:1=145.125", "1:4=D023N", "5:1=438.5", "5:2=430",
-                 "5:3=D754I", "5:4=88.5", "5:5=中文x", "5:6=Low", "5:7=Narrow", "5:9=Carrier",
-                 "129:1=146.52", "129:8=No"});
+        const CliRun edit = Run({"edit", dir.File("a.dat"), "1:1=145.125", "1:4=D023N", "5:1=438.5",
+                                 "5:2=430", "5:3=D754I", "5:4=88.5", "5:5=中文x", "5:6=Low",
+                                 "5:7=Narrow", "5:9=Carrier", "129:1=146.52", "129:8=No"});
         ASSERT_EQ(edit.exitCode, 0) << edit.err;
     }
     // The line of "show" for the row labelled label.
     std::string ShownRow(const std::string& label) {
         const std::string shown = "\n" + Run({"show", dir.File("a.dat")}).out;
         const std::size_t at = shown.find("\n" + label + " ");
-        return at == std::string::npos ? "" : shown.substr(at + 1, shown.find('\n', at + 1) - at - 1);
+        return at == std::string::npos ? ""
+                                       : shown.substr(at + 1, shown.find('\n', at + 1) - at - 1);
     }
     TempDir dir;
 };
@@ -55,8 +55,8 @@ TEST_F(CliExchangeTest, ExportThenImportIntoANewDocumentSavesTheSameChannels) {
             const std::string want = ReadFile(dir.File("a.dat"));
             const std::string got = ReadFile(dir.File("b.dat"));
             for (std::size_t record = 0; record < 129; ++record) {
-                for (const std::size_t byte : {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 16, 17, 18, 19,
-                                               20, 21, 22, 23}) {
+                for (const std::size_t byte :
+                     {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 16, 17, 18, 19, 20, 21, 22, 23}) {
                     EXPECT_EQ(got[24 * record + byte], want[24 * record + byte])
                         << layout << lang << " record " << record << " byte " << byte;
                 }
@@ -71,8 +71,8 @@ TEST_F(CliExchangeTest, WarningsAndSkippedRowsGoToStderrWithTheirLine) {
     WriteSample();
     WriteFile(dir.File("list.csv"), "Frequency,Name,Mode\r\n145.5,A,FM\r\n146.5,B,AM\r\n"
                                     "147.5,LongRepeaterName,NFM\r\n300,C,FM\r\n");
-    const CliRun run = Run({"import", dir.File("a.dat"), dir.File("list.csv"), "-o",
-                            dir.File("out.dat")});
+    const CliRun run =
+        Run({"import", dir.File("a.dat"), dir.File("list.csv"), "-o", dir.File("out.dat")});
     ASSERT_EQ(run.exitCode, 0) << run.err;
     const std::string csv = dir.File("list.csv");
     EXPECT_EQ(run.err, csv + ":3: skipped: Mode \"AM\": this radio is FM only\n" + csv +

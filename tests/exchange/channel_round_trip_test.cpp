@@ -17,8 +17,9 @@ ChannelImport ImportOf(const std::vector<std::pair<int, int>>& lineAndLocation) 
     import.ok = true;
     for (const auto& [line, location] : lineAndLocation)
         import.channels.push_back(
-            {line, location, Channel(("14" + std::to_string(line % 10) + ".00000").c_str(),
-                                     "145.00000", "None", "None", std::to_string(line).c_str())});
+            {line, location,
+             Channel(("14" + std::to_string(line % 10) + ".00000").c_str(), "145.00000", "None",
+                     "None", std::to_string(line).c_str())});
     return import;
 }
 
@@ -47,22 +48,46 @@ TEST_F(PlacementTest, WhereTheChannelsGo) {
         std::vector<int> unplacedLines;
     };
     const Case cases[] = {
-        {"each in the row it names", {1, 2, 129}, {{2, 3}, {3, 129}}, Placement::Replace,
-         {"", "", "2", "", "", "3"}, {}},
-        {"file order from row 1, Fr kept", {4, 129}, {{2, 3}, {3, 0}, {4, 1}}, Placement::Replace,
-         {"2", "3", "4", "", "", "old"}, {}},
-        {"rows named twice: file order", {}, {{2, 5}, {3, 5}}, Placement::Replace,
-         {"2", "3", "", "", "", ""}, {}},
-        {"file order, Fr only by a channel naming it", {129}, {{2, 129}, {3, 0}},
-         Placement::Replace, {"3", "", "", "", "", "2"}, {}},
-        {"into empty rows", {1, 3, 129}, {{2, 1}, {3, 2}, {4, 129}}, Placement::IntoEmpty,
-         {"old", "2", "old", "3", "", "old"}, {4}},
-        {"into an empty Fr row", {1}, {{2, 129}, {3, 0}}, Placement::IntoEmpty,
-         {"old", "3", "", "", "", "2"}, {}},
+        {"each in the row it names",
+         {1, 2, 129},
+         {{2, 3}, {3, 129}},
+         Placement::Replace,
+         {"", "", "2", "", "", "3"},
+         {}},
+        {"file order from row 1, Fr kept",
+         {4, 129},
+         {{2, 3}, {3, 0}, {4, 1}},
+         Placement::Replace,
+         {"2", "3", "4", "", "", "old"},
+         {}},
+        {"rows named twice: file order",
+         {},
+         {{2, 5}, {3, 5}},
+         Placement::Replace,
+         {"2", "3", "", "", "", ""},
+         {}},
+        {"file order, Fr only by a channel naming it",
+         {129},
+         {{2, 129}, {3, 0}},
+         Placement::Replace,
+         {"3", "", "", "", "", "2"},
+         {}},
+        {"into empty rows",
+         {1, 3, 129},
+         {{2, 1}, {3, 2}, {4, 129}},
+         Placement::IntoEmpty,
+         {"old", "2", "old", "3", "", "old"},
+         {4}},
+        {"into an empty Fr row",
+         {1},
+         {{2, 129}, {3, 0}},
+         Placement::IntoEmpty,
+         {"old", "3", "", "", "", "2"},
+         {}},
     };
     for (const Case& c : cases) {
-        const PlacedChannels placed = PlaceChannels(TableWith(c.filled), ImportOf(c.channels),
-                                                    c.placement);
+        const PlacedChannels placed =
+            PlaceChannels(TableWith(c.filled), ImportOf(c.channels), c.placement);
         EXPECT_EQ(Names(placed.table, {1, 2, 3, 4, 5, 129}), c.rows1to5AndFr) << c.name;
         std::vector<int> unplaced;
         for (const ImportNote& note : placed.unplaced)
@@ -89,7 +114,9 @@ TEST_F(PlacementTest, MoreChannelsThanRowsAreReportedNotDropped) {
 // A random channel table as the grid makes it: each channel typed in through
 // the commit rules, with empty rows between.
 ChannelTable RandomTable(std::mt19937& random) {
-    const auto pick = [&random](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
+    const auto pick = [&random](int n) {
+        return static_cast<int>(random() % static_cast<unsigned>(n));
+    };
     const std::vector<std::string> tones = ToneList();
     const char* const nameParts[] = {"A", "z", "0", " ", "-", ",", "\"", "中", "文"};
     ChannelTable table{};
@@ -176,8 +203,9 @@ TEST_F(RoundTripTest, ProgramLayoutHeaderAndWordsFollowTheLanguage) {
               "128,\"a,b\",145.125000,-,0.600000,Cross,88.5,88.5,023,RN,023,DTCS->,FM,5.00,,"
               "Low,,,,,,Off\r\n");
     g_bChinese = 1;
-    EXPECT_EQ(WriteChannelCsv(ChannelTable{}, CsvLayout::Program),
-              "信道,接收频率,发射频率,QT/DQT解码,QT/DQT编码,信道名字,功率,宽/窄,扫描添加,繁忙锁定\r\n");
+    EXPECT_EQ(
+        WriteChannelCsv(ChannelTable{}, CsvLayout::Program),
+        "信道,接收频率,发射频率,QT/DQT解码,QT/DQT编码,信道名字,功率,宽/窄,扫描添加,繁忙锁定\r\n");
 }
 
 } // namespace

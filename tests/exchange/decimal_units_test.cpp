@@ -14,8 +14,8 @@ TEST(DecimalUnitsTest, ParsesDecimalTextsIntoWholeUnits) {
     const Case cases[] = {
         {"145.145", 5, 14514500},
         {"0.600", 5, 60000},
-        {"438.00625", 5, 43800625},  // a plain double multiply falls one unit short
-        {"146.520000", 5, 14652000}, // more decimals than the unit: zeros dropped
+        {"438.00625", 5, 43800625},   // a plain double multiply falls one unit short
+        {"146.520000", 5, 14652000},  // more decimals than the unit: zeros dropped
         {"145.1250099", 5, 14512500}, // digits past the unit are cut, toward zero
         {" 88.5 ", 1, 885},
         {"5.", 5, 500000},

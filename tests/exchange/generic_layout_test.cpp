@@ -58,7 +58,8 @@ TEST_F(GenericLayoutTest, EveryMappingRule) {
         {"DTCS transmit inverted", kHeader, "1,,145.500000,,0,DTCS,88.5,88.5,754,RN,FM,,,,,,",
          Channel(simplex, simplex, "D754N", "D754I")},
         {"DTCS receive inverted, short code", kHeader,
-         "1,,145.500000,,0,DTCS,88.5,88.5,23,NR,FM,,,,,,", Channel(simplex, simplex, "D023I", "D023N")},
+         "1,,145.500000,,0,DTCS,88.5,88.5,23,NR,FM,,,,,,",
+         Channel(simplex, simplex, "D023I", "D023N")},
         {"DTCS bad polarity", kHeader, "1,,145.500000,,0,DTCS,88.5,88.5,023,NX,FM,,,,,,",
          std::nullopt, "DtcsPolarity \"NX\""},
         {"DTCS code not in the list", kHeader, "1,,145.500000,,0,DTCS,88.5,88.5,017,NN,FM,,,,,,",
@@ -134,28 +135,30 @@ TEST_F(GenericLayoutTest, EveryMappingRule) {
          Channel(simplex, simplex, "None", "None", "LongRep"), "\"LongRep\""},
         {"Chinese name", kHeader, "1,中文名字,145.500000,,0,,88.5,88.5,023,NN,FM,,,,,,",
          Channel(simplex, simplex, "None", "None", "中文名"), "\"中文名\""},
-        {"name outside GBK", kHeader, "1,😀,145.500000,,0,,88.5,88.5,023,NN,FM,,,,,,",
-         std::nullopt, "GBK"},
+        {"name outside GBK", kHeader, "1,😀,145.500000,,0,,88.5,88.5,023,NN,FM,,,,,,", std::nullopt,
+         "GBK"},
         {"name with a line break", kHeader, "1,\"a\nb\",145.500000,,0,,88.5,88.5,023,NN,FM,,,,,,",
          std::nullopt, "control"},
         // The grid's commit rules.
         {"off the channel steps", kHeader, "1,,145.003100,,0,,88.5,88.5,023,NN,FM,,,,,,",
          std::nullopt, "step value", IDS_ERROR_STEP_VALUE},
-        {"outside the bands", kHeader, "1,,300.000000,,0,,88.5,88.5,023,NN,FM,,,,,,",
-         std::nullopt, "Out of range", IDS_OUT_OF_RANGE},
-        {"outside 67..600 MHz", kHeader, "1,,50.000000,,0,,88.5,88.5,023,NN,FM,,,,,,",
-         std::nullopt, "Error Data Format", IDS_ERROR_DATA_FORMAT},
+        {"outside the bands", kHeader, "1,,300.000000,,0,,88.5,88.5,023,NN,FM,,,,,,", std::nullopt,
+         "Out of range", IDS_OUT_OF_RANGE},
+        {"outside 67..600 MHz", kHeader, "1,,50.000000,,0,,88.5,88.5,023,NN,FM,,,,,,", std::nullopt,
+         "Error Data Format", IDS_ERROR_DATA_FORMAT},
         {"Tx outside the bands", kHeader, "1,,173.900000,+,5.000000,,88.5,88.5,023,NN,FM,,,,,,",
          std::nullopt, "178.90000"},
         // Only the Frequency column: neutral values for the rest.
-        {"Frequency alone", "Frequency", "146.52", Channel("146.52000", "146.52000", "None", "None")},
+        {"Frequency alone", "Frequency", "146.52",
+         Channel("146.52000", "146.52000", "None", "None")},
         {"columns in another order and case", "mode, FREQUENCY ,name", "NFM,146.52,x",
          Channel("146.52000", "146.52000", "None", "None", "x", "High", "Narrow")},
         {"row shorter than the header", kHeader, "1,B,145.5",
          Channel(simplex, simplex, "None", "None", "B")},
     };
     for (const Case& c : cases) {
-        const ChannelImport import = ReadChannelCsv(std::string(c.header) + "\r\n" + c.row + "\r\n");
+        const ChannelImport import =
+            ReadChannelCsv(std::string(c.header) + "\r\n" + c.row + "\r\n");
         EXPECT_EQ(import.layout, CsvLayout::Generic) << c.name;
         if (c.channel) {
             ASSERT_TRUE(import.ok) << c.name << ": " << import.error << NotesText(import.skipped);
@@ -182,8 +185,9 @@ TEST_F(GenericLayoutTest, EveryMappingRule) {
 }
 
 TEST_F(GenericLayoutTest, LocationNamesTheRowWhenItCan) {
-    const ChannelImport import = ReadChannelCsv("Location,Frequency\n0,145.5\n127,145.5\n128,145.5\n"
-                                                "129,145.5\n-1,145.5\n1.5,145.5\n,145.5\n");
+    const ChannelImport import =
+        ReadChannelCsv("Location,Frequency\n0,145.5\n127,145.5\n128,145.5\n"
+                       "129,145.5\n-1,145.5\n1.5,145.5\n,145.5\n");
     ASSERT_TRUE(import.ok) << import.error;
     std::vector<int> locations;
     for (const ImportedChannel& channel : import.channels)
