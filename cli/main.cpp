@@ -47,9 +47,9 @@ const Command kCommands[] = {
      "Reads the channel list IN.csv (either layout, told by its header line) into FILE.dat\n"
      "and saves it (or OUT.dat). Every row passes the grid's rules; warnings and skipped\n"
      "rows are printed on stderr with their line in IN.csv. The channels replace rows 1 to\n"
-     "128 (each in the row the file names, when every channel names a different one; else\n"
-     "in file order), or with --into-empty fill only the empty rows. --strict refuses the\n"
-     "import (exit 3, nothing written) when any row is skipped."},
+     "128 in file order, or each in the row it names when every channel of a file this\n"
+     "program wrote names a different one; --into-empty fills only the empty rows. --strict\n"
+     "refuses the import (exit 3, nothing written) when any row is skipped."},
     {"read", CmdRead,
      "read --port DEVICE [--template FILE.dat] -o OUT.dat [--retry N] [--wire-log FILE]",
      "Reads the radio on DEVICE (a device path, COMn or a port number) into a new document,\n"

@@ -57,10 +57,10 @@ struct PlacedChannels {
     std::vector<ImportNote> unplaced; // channels for which no row was left
 };
 
-// Where the channels go. When every channel names a different row (as the
-// files this program exports do), Replace puts each in its row; otherwise,
-// and always for IntoEmpty, they fill rows 1..128 in file order, and only a
-// channel that names the Fr row goes there.
+// Where the channels go. When every channel names a different row (only the
+// files this program exports name rows), Replace puts each in its row;
+// otherwise, and always for IntoEmpty, they fill rows 1..128 in file order,
+// and only a channel that names the Fr row goes there.
 PlacedChannels PlaceChannels(const ChannelTable& current, const ChannelImport& import,
                              Placement placement);
 

@@ -253,11 +253,13 @@ std::string CsvLine(const std::vector<std::string>& fields, char separator) {
         if (i > 0)
             line += separator;
         const std::string& field = fields[i];
-        // A lone empty field is quoted too: an empty line would read as no record.
+        // A lone empty field is quoted too: an empty line would read as no
+        // record; and a field that begins with a byte-order mark, which the
+        // reader would take for the file's at the start of the text.
         const bool quoted =
             field.find_first_of(std::string{separator, '"', '\n', '\r'}) != std::string::npos ||
             (!field.empty() && (field.front() == ' ' || field.back() == ' ')) ||
-            (field.empty() && fields.size() == 1);
+            (field.empty() && fields.size() == 1) || field.starts_with(kByteOrderMark);
         if (!quoted) {
             line += field;
             continue;

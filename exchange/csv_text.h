@@ -53,8 +53,8 @@ CsvReadResult ReadCsv(std::string_view text, char separator = ',', const CsvLimi
 std::string CsvErrorText(CsvError error, int line);
 
 // One record as a line of text, ending in CRLF: a field is quoted when it holds
-// the separator, a quote, a line break, begins or ends with a space, or is
-// the record's only field and empty.
+// the separator, a quote, a line break, begins or ends with a space, begins
+// with a byte-order mark, or is the record's only field and empty.
 std::string CsvLine(const std::vector<std::string>& fields, char separator = ',');
 
 // Records as text: each CsvLine in turn.

@@ -100,9 +100,12 @@ private:
         return std::string(kSpecs[c].name) + " " + Quoted(Value(c));
     }
 
+    // Other tools number their memories their own way (from 0 or from 1,
+    // with gaps), so a directory's list fills the table in file order; only
+    // a file this program wrote, told by its BusyLock column, names rows.
     void Location() {
         const std::string text(TrimBlanks(Value(kLocation)));
-        if (text.empty())
+        if (!Has(kBusyLock) || text.empty())
             return;
         const std::optional<std::int64_t> location = ParseDecimalUnits(text, 0);
         if (location && text.find('.') == std::string::npos && *location < kChannelRows) {

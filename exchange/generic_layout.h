@@ -17,7 +17,9 @@ std::unique_ptr<LayoutRows> GenericLayoutRows(const std::vector<std::string>& he
 
 // Header and one line per row that holds a channel, so that reading them
 // back gives the same channels in the same rows. Besides the usual columns
-// a BusyLock column carries what the layout has no column for.
+// a BusyLock column carries what the layout has no column for; it also
+// marks the file as this program's, whose Location (row - 1, the Fr row
+// 128) names the row on import.
 std::vector<std::vector<std::string>> GenericLayoutLines(const ChannelTable& table);
 
 } // namespace exchange

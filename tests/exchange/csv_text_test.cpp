@@ -148,6 +148,7 @@ TEST(CsvTextTest, WritesQuotesOnlyWhereNeededAndEndsLinesWithCrLf) {
         {{"a,b", "c\td"}, '\t', "a,b\t\"c\td\"\r\n"},
         {{""}, ',', "\"\"\r\n"},
         {{"", ""}, ',', ",\r\n"},
+        {{"\xEF\xBB\xBFx", "y"}, ',', "\"\xEF\xBB\xBFx\",y\r\n"},
         {{}, ',', "\r\n"},
     };
     for (const Case& c : cases)
@@ -172,8 +173,6 @@ TEST(CsvTextTest, RandomTablesRoundTrip) {
                         field += alphabet[random() % std::size(alphabet)];
                 }
             }
-            if (rows[0][0].starts_with("\xEF\xBB\xBF"))
-                rows[0][0].insert(0, "x"); // a leading mark is taken as the file's
             const CsvReadResult result = ReadCsv(WriteCsv(rows, separator), separator);
             ASSERT_TRUE(result.Ok()) << CsvErrorText(result.error, result.errorLine);
             EXPECT_EQ(FieldsOf(result), rows) << "trial " << trial;
