@@ -7,6 +7,7 @@
 #include "exchange/row_commit.h"
 #include "model/language.h"
 
+#include <algorithm>
 #include <set>
 
 namespace exchange {
@@ -20,6 +21,11 @@ char SeparatorOf(std::string_view text) {
     return first.find('\t') != std::string_view::npos && first.find(',') == std::string_view::npos
                ? '\t'
                : ',';
+}
+
+bool IsBlank(const std::vector<std::string>& fields) {
+    return std::all_of(fields.begin(), fields.end(),
+                       [](const std::string& field) { return TrimBlanks(field).empty(); });
 }
 
 ChannelImport Refused(std::string error) {
@@ -75,12 +81,11 @@ ChannelImport ReadChannelCsv(std::string_view text) {
         LayoutFor(csv.records[0].fields, import.layout, import.error);
     if (!rows)
         return import;
-    if (csv.records.size() == 1)
-        return Refused(
-            Tr2("The file holds a header line and no channels.", "文件只有标题行，没有信道。"));
     RowCommitter committer;
     for (std::size_t i = 1; i < csv.records.size(); ++i) {
         const CsvRecord& record = csv.records[i];
+        if (IsBlank(record.fields))
+            continue; // a spreadsheet's empty row (",,,"): no channel, nothing to report
         RowProposal proposal = rows->Propose(record.fields);
         for (std::string& warning : proposal.warnings)
             import.warnings.push_back({record.line, std::move(warning), 0});
@@ -94,6 +99,10 @@ ChannelImport ReadChannelCsv(std::string_view text) {
             import.channels.push_back({record.line, proposal.location, std::move(*texts)});
         else
             import.skipped.push_back(std::move(refusal));
+    }
+    if (import.channels.empty() && import.skipped.empty()) {
+        return Refused(
+            Tr2("The file holds a header line and no channels.", "文件只有标题行，没有信道。"));
     }
     if (import.channels.empty()) {
         import.error = Tr2("No row of the file can be imported.", "文件中没有可导入的行。");

@@ -43,7 +43,7 @@ struct ChannelImport {
 
 // Reads a channel list: the header line picks the layout (comma- or
 // tab-separated). Every row goes through the grid's commit rules with the
-// band limits in force.
+// band limits in force; a row of empty fields only is passed over.
 ChannelImport ReadChannelCsv(std::string_view text);
 
 enum class Placement {

@@ -142,6 +142,15 @@ TEST_F(ProgramLayoutTest, HundredThousandRowsAreReadAndTheirLinesKept) {
     EXPECT_EQ(placed.unplaced.front().line, 2 * kChannelRows + 1);
 }
 
+TEST_F(ProgramLayoutTest, RowsOfEmptyFieldsArePassedOver) {
+    const ChannelImport import = ReadChannelCsv("Frequency,Name\n,\n145.5,a\n , \n,,,\n");
+    ASSERT_TRUE(import.ok) << import.error;
+    EXPECT_EQ(import.channels.size(), 1u);
+    EXPECT_TRUE(import.skipped.empty()) << NotesText(import.skipped);
+    EXPECT_EQ(ReadChannelCsv(std::string(kHeader) + "\n,,,,,,,,,\n").error,
+              "The file holds a header line and no channels.");
+}
+
 TEST_F(ProgramLayoutTest, TabSeparatedTextIsReadLikeCsv) {
     const ChannelImport import =
         ReadChannelCsv("CH\tRx Frequency\tTx Frequency\tQT/DQT Dec\tQT/DQT Enc\tChannel Name\t"
