@@ -30,8 +30,8 @@ void CheckCsvRoundTrip(std::string_view text, char separator) {
     for (const exchange::CsvRecord& record : read.records) {
         rows.push_back(record.fields);
     }
-    const exchange::CsvReadResult again = exchange::ReadCsv(exchange::WriteCsv(rows, separator),
-                                                            separator);
+    const exchange::CsvReadResult again =
+        exchange::ReadCsv(exchange::WriteCsv(rows, separator), separator);
     FUZZ_CHECK(again.Ok() && again.records.size() == rows.size());
     for (std::size_t i = 0; i < rows.size(); ++i) {
         FUZZ_CHECK(again.records[i].fields == rows[i]);

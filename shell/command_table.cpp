@@ -11,7 +11,7 @@ namespace {
 
 // Groups of the pop-up menus: items of one group stand together.
 constexpr int kFileDocument = 0; // New, Open, Close, Save, Save As
-constexpr int kFileExchange = 1; // Import Channels, Export Channels
+constexpr int kFileExchange = 1; // Import Channels (into Empty Rows), Export Channels
 constexpr int kFilePrint = 2;    // Print, Print Preview, Print Setup
 constexpr int kFileExit = 3;
 constexpr int kEditGroups = 0;   // Product and Channel Information
@@ -25,7 +25,8 @@ constexpr int kOnlyGroup = 0;
 
 // The table. Menu 128 (no document): File (New, Open, | Print Setup, | Exit),
 // View (Toolbar, Status Bar), Help (About). Menu 129 (a document): File (New,
-// Open, Close, Save, Save As, | Import Channels, Export Channels, | Print,
+// Open, Close, Save, Save As, | Import Channels, Import Channels into Empty
+// Rows, Export Channels, | Print,
 // Print Preview, Print Setup, | Exit),
 // Edit (Product Information, Channel Information, | Optional Features, |
 // the signalling editors), Program (Read, Write), Setup (Com Setup,
@@ -64,6 +65,11 @@ const std::vector<Command>& Rows() {
             .NotDuringTransfer(),
         Command(ID_FILE_IMPORT_CHANNELS, QT_TRANSLATE_NOOP("CMainFrame", "&Import Channels..."),
                 &CMainFrame::OnImportChannels)
+            .InDocumentMenu(Popup::File, kFileExchange)
+            .NotDuringTransfer(),
+        Command(ID_FILE_IMPORT_CHANNELS_INTO_EMPTY,
+                QT_TRANSLATE_NOOP("CMainFrame", "Import Channels into E&mpty Rows..."),
+                &CMainFrame::OnImportChannelsIntoEmpty)
             .InDocumentMenu(Popup::File, kFileExchange)
             .NotDuringTransfer(),
         Command(ID_FILE_EXPORT_CHANNELS, QT_TRANSLATE_NOOP("CMainFrame", "E&xport Channels..."),

@@ -72,9 +72,11 @@ public:
     void OnFileSaveAs();
     // File > Import Channels: reads a CSV channel list chosen by the user and,
     // after a summary answered with OK, replaces the active document's
-    // channel table in one change. File > Export Channels: writes the table
-    // as a CSV channel list of the layout the user chooses.
+    // channel table in one change; Import Channels into Empty Rows puts the
+    // channels only into rows without one. File > Export Channels: writes
+    // the table as a CSV channel list of the layout the user chooses.
     void OnImportChannels();
+    void OnImportChannelsIntoEmpty();
     void OnExportChannels();
     void OnAppExit();
     void OnHelpTopics();
@@ -146,6 +148,7 @@ private:
     bool ConfirmDiscardChanges();
     QString AskSaveFileName(const QString& suggested);
     ChannelListChoice AskChannelList(bool forExport);
+    void ImportChannels(exchange::Placement placement);
 
     QMdiArea* m_mdi = nullptr;
     QWidget* m_navigation = nullptr;

@@ -68,6 +68,14 @@ CMainFrame::ChannelListChoice CMainFrame::AskChannelList(bool forExport) {
 }
 
 void CMainFrame::OnImportChannels() {
+    ImportChannels(exchange::Placement::Replace);
+}
+
+void CMainFrame::OnImportChannelsIntoEmpty() {
+    ImportChannels(exchange::Placement::IntoEmpty);
+}
+
+void CMainFrame::ImportChannels(exchange::Placement placement) {
     CChildFrame* child = m_activeChild;
     if (!child || !child->View().CommitCellEdit()) {
         return;
@@ -91,12 +99,14 @@ void CMainFrame::OnImportChannels() {
     }
     CProgramView& view = child->View();
     const exchange::PlacedChannels placed =
-        exchange::PlaceChannels(view.Channels(), import, exchange::Placement::Replace);
+        exchange::PlaceChannels(view.Channels(), import, placement);
     std::vector<exchange::ImportNote> skipped = import.skipped;
     skipped.insert(skipped.end(), placed.unplaced.begin(), placed.unplaced.end());
     const QString summary =
         tr("Import channels from %1?").arg(QFileInfo(path).fileName()) + QStringLiteral("\n\n") +
-        tr("Channels to import: %1. They replace the channels of rows 1 to 128.")
+        (placement == exchange::Placement::Replace
+             ? tr("Channels to import: %1. They replace the channels of rows 1 to 128.")
+             : tr("Channels to import: %1. They go into the rows that hold no channel."))
             .arg(placed.placed) +
         SkippedList(skipped) + NoteList(tr("Warnings: %1"), import.warnings);
     if (MessageService::Show(this, summary, MessageButtons::OkCancel, MessageIcon::Question) !=

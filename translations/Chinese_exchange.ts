@@ -8,6 +8,14 @@
         <translation>导入信道(&amp;I)...</translation>
     </message>
     <message>
+        <source>Import Channels into E&amp;mpty Rows...</source>
+        <translation>导入信道到空行(&amp;M)...</translation>
+    </message>
+    <message>
+        <source>Channels to import: %1. They go into the rows that hold no channel.</source>
+        <translation>要导入的信道：%1 个。它们将放入没有信道的行。</translation>
+    </message>
+    <message>
         <source>E&amp;xport Channels...</source>
         <translation>导出信道(&amp;X)...</translation>
     </message>

@@ -111,6 +111,25 @@ private slots:
         QVERIFY(Frame().StatusMessage().contains("2 channels imported"));
     }
 
+    void intoEmptyRowsKeepsTheChannelsThere() {
+        Start();
+        Type(1, {{kColRx, "145.125"}});
+        Type(3, {{kColRx, "145.375"}});
+        m_path = WriteList("list.csv", "CH,Rx Frequency,Tx Frequency,QT/DQT Dec,QT/DQT Enc,Channel "
+                                       "Name,Power,W/N,Scan Add,Busy Lock\r\n"
+                                       "1,146.52,,,,A,,,,\r\n1,147.52,,,,B,,,,\r\n");
+        Choose(ID_FILE_IMPORT_CHANNELS_INTO_EMPTY);
+        QCOMPARE(Messages().size(), std::size_t{1});
+        QVERIFY2(Messages().back().text.contains("They go into the rows that hold no channel."),
+                 qPrintable(Messages().back().text));
+        const ChannelTable& table = View().Channels();
+        QCOMPARE(table[0][kColRx - 1], std::string("145.12500"));
+        QCOMPARE(table[1][kColName - 1], std::string("A"));
+        QCOMPARE(table[2][kColRx - 1], std::string("145.37500"));
+        QCOMPARE(table[3][kColName - 1], std::string("B"));
+        QVERIFY(Document().IsModified());
+    }
+
     void refusedFilesChangeNothing_data() {
         QTest::addColumn<QByteArray>("text");
         QTest::addColumn<QString>("message");

@@ -139,6 +139,7 @@ private slots:
                                                  "Save &As...",
                                                  "-",
                                                  "&Import Channels...",
+                                                 "Import Channels into E&mpty Rows...",
                                                  "E&xport Channels...",
                                                  "-",
                                                  "&Print...\tCtrl+P",
