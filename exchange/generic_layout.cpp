@@ -41,11 +41,11 @@ enum Column {
 };
 
 // Header names in the order of the export, with the value a missing column takes.
-struct ColumnSpec {
+struct GenericColumn {
     const char* name;
     const char* neutral;
 };
-const ColumnSpec kSpecs[kColumnCount] = {
+const GenericColumn kGenericColumns[kColumnCount] = {
     {"Location", ""},    {"Name", ""},           {"Frequency", ""},     {"Duplex", ""},
     {"Offset", "0"},     {"Tone", ""},           {"rToneFreq", "88.5"}, {"cToneFreq", "88.5"},
     {"DtcsCode", "023"}, {"DtcsPolarity", "NN"}, {"RxDtcsCode", ""},    {"CrossMode", "Tone->Tone"},
@@ -86,7 +86,7 @@ private:
     bool Has(Column c) const { return indexes_[c] >= 0; }
     // The row's value of a column; the neutral value when the column is missing.
     std::string Value(Column c) const {
-        return Has(c) ? FieldAt(fields_, indexes_[c]) : std::string(kSpecs[c].neutral);
+        return Has(c) ? FieldAt(fields_, indexes_[c]) : std::string(kGenericColumns[c].neutral);
     }
     std::string Key(Column c) const { return HeaderKey(Value(c)); }
     std::string& Cell(int col) { return proposal_.texts[static_cast<std::size_t>(col - 1)]; }
@@ -97,7 +97,7 @@ private:
         return false;
     }
     std::string Named(Column c) const {
-        return std::string(kSpecs[c].name) + " " + Quoted(Value(c));
+        return std::string(kGenericColumns[c].name) + " " + Quoted(Value(c));
     }
 
     // Other tools number their memories their own way (from 0 or from 1,
@@ -307,9 +307,10 @@ void ExportTones(const ChannelTexts& texts, std::vector<std::string>& line) {
     const ToneParts encode = SplitToneCell(texts[kColEncodeTone - 1]);
     const ToneParts decode = SplitToneCell(texts[kColDecodeTone - 1]);
     const auto polarity = [](const ToneParts& t) { return t.inverted ? 'R' : 'N'; };
-    std::string tone, cross = kSpecs[kCrossMode].neutral;
-    std::string rTone = kSpecs[kRToneFreq].neutral, cTone = kSpecs[kCToneFreq].neutral;
-    std::string code = kSpecs[kDtcsCode].neutral, rxCode = code;
+    std::string tone, cross = kGenericColumns[kCrossMode].neutral;
+    std::string rTone = kGenericColumns[kRToneFreq].neutral,
+                cTone = kGenericColumns[kCToneFreq].neutral;
+    std::string code = kGenericColumns[kDtcsCode].neutral, rxCode = code;
     std::string polarities = {polarity(encode), polarity(decode)};
     if (encode.kind == ToneKind::Ctcss)
         rTone = encode.value;
@@ -348,8 +349,8 @@ void ExportTones(const ChannelTexts& texts, std::vector<std::string>& line) {
 
 std::vector<std::string> ExportLine(int row, const ChannelTexts& texts) {
     std::vector<std::string> line;
-    for (const ColumnSpec& spec : kSpecs)
-        line.emplace_back(spec.neutral);
+    for (const GenericColumn& column : kGenericColumns)
+        line.emplace_back(column.neutral);
     const std::int64_t rx = ParseDecimalUnits(texts[kColRx - 1], kMhzDecimals).value_or(0);
     const std::int64_t tx = ParseDecimalUnits(texts[kColTx - 1], kMhzDecimals).value_or(rx);
     line[kLocation] = std::to_string(row - 1);
@@ -379,8 +380,8 @@ std::vector<std::string> ExportLine(int row, const ChannelTexts& texts) {
 std::unique_ptr<LayoutRows> GenericLayoutRows(const std::vector<std::string>& header) {
     const HeaderColumns columns(header);
     std::vector<int> indexes;
-    for (const ColumnSpec& spec : kSpecs)
-        indexes.push_back(columns.Find({spec.name}));
+    for (const GenericColumn& column : kGenericColumns)
+        indexes.push_back(columns.Find({column.name}));
     if (indexes[kFrequency] < 0)
         return nullptr;
     return std::make_unique<GenericRows>(std::move(indexes));
@@ -388,8 +389,8 @@ std::unique_ptr<LayoutRows> GenericLayoutRows(const std::vector<std::string>& he
 
 std::vector<std::vector<std::string>> GenericLayoutLines(const ChannelTable& table) {
     std::vector<std::vector<std::string>> lines(1);
-    for (const ColumnSpec& spec : kSpecs)
-        lines[0].emplace_back(spec.name);
+    for (const GenericColumn& column : kGenericColumns)
+        lines[0].emplace_back(column.name);
     for (int row = 1; row <= kChannelRows; ++row) {
         const ChannelTexts& texts = table[static_cast<std::size_t>(row - 1)];
         if (!texts[kColRx - 1].empty())
