@@ -21,6 +21,8 @@ int CmdSquelchRead(const CommandArgs& args);
 int CmdSquelchWrite(const CommandArgs& args);
 int CmdSimulate(const CommandArgs& args);
 int CmdReport(const CommandArgs& args);
+int CmdExport(const CommandArgs& args);
+int CmdImport(const CommandArgs& args);
 
 // The usage of simulate with all of its options.
 extern const char* const kSimulateUsage;

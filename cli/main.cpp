@@ -45,6 +45,18 @@ const Command kCommands[] = {
      "Sets fields of the settings dialogs as a user would and saves FILE.dat (or OUT.dat);\n"
      "only the bytes of the changed dialogs change. An unknown group or field lists the\n"
      "known ones; a value no control accepts lists what is allowed and saves nothing."},
+    {"export", CmdExport, "export FILE.dat -o OUT.csv [--layout program|generic] [--lang en|zh]",
+     "Writes the channels of FILE.dat to OUT.csv (UTF-8, CRLF lines). --layout program (the\n"
+     "default) writes the grid's columns and texts, in English or Chinese by --lang; --layout\n"
+     "generic writes the channel layout of other programming tools (Location, Name,\n"
+     "Frequency, Duplex, Offset, Tone, ...)."},
+    {"import", CmdImport, "import FILE.dat IN.csv [-o OUT.dat] [--into-empty] [--strict]",
+     "Reads the channel list IN.csv (either layout, told by its header line) into FILE.dat\n"
+     "and saves it (or OUT.dat). Every row passes the grid's rules; warnings and skipped\n"
+     "rows are printed on stderr with their line in IN.csv. The channels replace rows 1 to\n"
+     "128 in file order, or each in the row it names when every channel of a file this\n"
+     "program wrote names a different one; --into-empty fills only the empty rows. --strict\n"
+     "refuses the import (exit 3, nothing written) when any row is skipped."},
     {"read", CmdRead,
      "read --port DEVICE [--template FILE.dat] -o OUT.dat [--retry N] [--wire-log FILE] [--quiet]",
      "Reads the radio on DEVICE (a device path, COMn or a port number) into a new document,\n"

@@ -129,7 +129,7 @@ private:
                 SkipLineEnd();
                 return true;
             }
-            ++pos_; // the separator
+            ++pos_;                     // the separator
             if (pos_ == text_.size()) { // a separator ends the input: one empty field more
                 fields.emplace_back();
                 return true;
@@ -183,7 +183,8 @@ private:
     // errors carry the line where they are.
     void CountLines(std::string_view part) {
         for (std::size_t i = 0; i < part.size(); ++i) {
-            if (part[i] == '\n' || (part[i] == '\r' && (i + 1 == part.size() || part[i + 1] != '\n')))
+            if (part[i] == '\n' ||
+                (part[i] == '\r' && (i + 1 == part.size() || part[i + 1] != '\n')))
                 ++line_;
         }
     }
@@ -216,16 +217,18 @@ CsvReadResult ReadCsv(std::string_view text, char separator, const CsvLimits& li
 }
 
 std::string CsvErrorText(CsvError error, int line) {
-    const std::string at = line > 0 ? std::string(Tr2(" (line ", "（第 ")) + std::to_string(line) +
-                                          Tr2(")", " 行）")
-                                    : std::string();
+    const std::string at =
+        line > 0 ? std::string(Tr2(" (line ", "（第 ")) + std::to_string(line) + Tr2(")", " 行）")
+                 : std::string();
     switch (error) {
     case CsvError::None:
         return {};
     case CsvError::TooLarge:
         return Tr2("The file is too large for a channel list.", "文件太大，不是信道列表。");
     case CsvError::NulByte:
-        return Tr2("The file holds a NUL byte: it is not a text file", "文件含有空字节，不是文本文件") + at;
+        return Tr2("The file holds a NUL byte: it is not a text file",
+                   "文件含有空字节，不是文本文件") +
+               at;
     case CsvError::InvalidUtf8:
         return Tr2("The file is not UTF-8 text", "文件不是 UTF-8 文本") + at;
     case CsvError::UnclosedQuote:
@@ -250,11 +253,13 @@ std::string CsvLine(const std::vector<std::string>& fields, char separator) {
         if (i > 0)
             line += separator;
         const std::string& field = fields[i];
-        // A lone empty field is quoted too: an empty line would read as no record.
+        // A lone empty field is quoted too: an empty line would read as no
+        // record; and a field that begins with a byte-order mark, which the
+        // reader would take for the file's at the start of the text.
         const bool quoted =
             field.find_first_of(std::string{separator, '"', '\n', '\r'}) != std::string::npos ||
             (!field.empty() && (field.front() == ' ' || field.back() == ' ')) ||
-            (field.empty() && fields.size() == 1);
+            (field.empty() && fields.size() == 1) || field.starts_with(kByteOrderMark);
         if (!quoted) {
             line += field;
             continue;

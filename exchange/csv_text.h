@@ -28,19 +28,19 @@ struct CsvLimits {
 
 enum class CsvError {
     None,
-    TooLarge,         // the input is longer than maxInputBytes
-    NulByte,          // a NUL byte: a binary file, not text
-    InvalidUtf8,      // a byte sequence that is not UTF-8
-    UnclosedQuote,    // the input ends inside a quoted field
-    TextAfterQuote,   // a closing quote followed by more than a separator or line end
-    TooManyRecords,   // more than maxRecords records
-    TooManyFields,    // a record with more than maxFieldsPerRecord fields
-    FieldTooLong,     // a field longer than maxFieldBytes
+    TooLarge,       // the input is longer than maxInputBytes
+    NulByte,        // a NUL byte: a binary file, not text
+    InvalidUtf8,    // a byte sequence that is not UTF-8
+    UnclosedQuote,  // the input ends inside a quoted field
+    TextAfterQuote, // a closing quote followed by more than a separator or line end
+    TooManyRecords, // more than maxRecords records
+    TooManyFields,  // a record with more than maxFieldsPerRecord fields
+    FieldTooLong,   // a field longer than maxFieldBytes
 };
 
 struct CsvReadResult {
     CsvError error = CsvError::None;
-    int errorLine = 0; // line of the input where the error was found
+    int errorLine = 0;              // line of the input where the error was found
     std::vector<CsvRecord> records; // empty when error is not None
     bool Ok() const { return error == CsvError::None; }
 };
@@ -53,8 +53,8 @@ CsvReadResult ReadCsv(std::string_view text, char separator = ',', const CsvLimi
 std::string CsvErrorText(CsvError error, int line);
 
 // One record as a line of text, ending in CRLF: a field is quoted when it holds
-// the separator, a quote, a line break, begins or ends with a space, or is
-// the record's only field and empty.
+// the separator, a quote, a line break, begins or ends with a space, begins
+// with a byte-order mark, or is the record's only field and empty.
 std::string CsvLine(const std::vector<std::string>& fields, char separator = ',');
 
 // Records as text: each CsvLine in turn.

@@ -13,19 +13,8 @@
 
 namespace {
 
-FileResult Failure(FileError error, const std::string& path, const char* english,
-                   const char* chinese, int err = 0) {
-    FileResult r;
-    r.error = error;
-    r.message = std::string(Tr2(english, chinese)) + ": " + path;
-    if (err != 0) {
-        r.message += " (" + std::string(std::strerror(err)) + ")";
-    }
-    return r;
-}
-
 FileResult WriteFailure(const std::string& path, int err) {
-    return Failure(FileError::CannotWrite, path, "Cannot write the file", "无法写入文件", err);
+    return FileFailure(FileError::CannotWrite, path, "Cannot write the file", "无法写入文件", err);
 }
 
 // Closes fd when it goes out of scope.
@@ -127,8 +116,8 @@ FileResult CheckReplaceable(const std::string& path) {
     if (S_ISDIR(st.st_mode)) {
         return WriteFailure(path, EISDIR);
     }
-    return Failure(FileError::CannotWrite, path, "Not a regular file, nothing was saved",
-                   "不是普通文件，未保存");
+    return FileFailure(FileError::CannotWrite, path, "Not a regular file, nothing was saved",
+                       "不是普通文件，未保存");
 }
 
 // The first steps of a save, shared by the save and the check before work.
@@ -168,23 +157,36 @@ SaveStart StartSave(const std::string& path) {
 
 } // namespace
 
+FileResult FileFailure(FileError error, const std::string& path, const char* english,
+                       const char* chinese, int err) {
+    FileResult r;
+    r.error = error;
+    r.message = std::string(Tr2(english, chinese)) + ": " + path;
+    if (err != 0) {
+        r.message += " (" + std::string(std::strerror(err)) + ")";
+    }
+    return r;
+}
+
 FileResult ReadDatFile(const std::string& path, RadioImage& image) {
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
         const int err = errno;
         if (err == ENOENT) {
-            return Failure(FileError::NotFound, path, "File not found", "文件不存在");
+            return FileFailure(FileError::NotFound, path, "File not found", "文件不存在");
         }
-        return Failure(FileError::Unreadable, path, "Cannot read the file", "无法读取文件", err);
+        return FileFailure(FileError::Unreadable, path, "Cannot read the file", "无法读取文件",
+                           err);
     }
     FdGuard guard(fd);
     struct stat st {};
     if (::fstat(fd, &st) != 0) {
-        return Failure(FileError::Unreadable, path, "Cannot read the file", "无法读取文件", errno);
+        return FileFailure(FileError::Unreadable, path, "Cannot read the file", "无法读取文件",
+                           errno);
     }
     if (S_ISDIR(st.st_mode)) {
-        return Failure(FileError::IsDirectory, path, "Is a folder, not a file",
-                       "是文件夹而不是文件");
+        return FileFailure(FileError::IsDirectory, path, "Is a folder, not a file",
+                           "是文件夹而不是文件");
     }
     RadioImage::Bytes bytes{};
     std::size_t got = 0;
@@ -194,8 +196,8 @@ FileResult ReadDatFile(const std::string& path, RadioImage& image) {
             continue;
         }
         if (n < 0) {
-            return Failure(FileError::Unreadable, path, "Cannot read the file", "无法读取文件",
-                           errno);
+            return FileFailure(FileError::Unreadable, path, "Cannot read the file", "无法读取文件",
+                               errno);
         }
         if (n == 0) {
             break;
@@ -203,9 +205,9 @@ FileResult ReadDatFile(const std::string& path, RadioImage& image) {
         got += static_cast<std::size_t>(n);
     }
     if (got < bytes.size()) {
-        return Failure(FileError::TooShort, path,
-                       "File too short: a document file holds 6144 bytes",
-                       "文件太短:文档文件应有6144字节");
+        return FileFailure(FileError::TooShort, path,
+                           "File too short: a document file holds 6144 bytes",
+                           "文件太短:文档文件应有6144字节");
     }
     image.bytes() = bytes;
     return {};

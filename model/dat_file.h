@@ -20,6 +20,11 @@ struct FileResult {
     bool Ok() const { return error == FileError::None; }
 };
 
+// A failure on path: the message in the language in use, then ": " and path,
+// then the system's reason in brackets when err is not 0.
+FileResult FileFailure(FileError error, const std::string& path, const char* english,
+                       const char* chinese, int err = 0);
+
 // Reads the first 6144 bytes of path into image. A shorter file, a directory
 // or an unreadable path is an error and leaves image untouched; bytes after
 // the first 6144 are ignored.

@@ -19,6 +19,9 @@ enum CommandId : int {
     ID_KEY_ASSIGNMENT = 32800,
     ID_SQUELCH_TUNING = 32801,
     ID_FILE_EXPORT_PDF = 33100,
+    ID_FILE_IMPORT_CHANNELS = 33120,
+    ID_FILE_EXPORT_CHANNELS = 33121,
+    ID_FILE_IMPORT_CHANNELS_INTO_EMPTY = 33122,
 
     // Editing the channel table: the undo history, the clipboard and the
     // row operations (Edit menu and the grid's context menu).

@@ -11,8 +11,9 @@ namespace {
 
 // Groups of the pop-up menus: items of one group stand together.
 constexpr int kFileDocument = 0; // New, Open, Close, Save, Save As
-constexpr int kFilePrint = 1;    // Print, Print Preview, Export PDF, Print Setup
-constexpr int kFileExit = 2;
+constexpr int kFileExchange = 1; // Import Channels (into Empty Rows), Export Channels
+constexpr int kFilePrint = 2;    // Print, Print Preview, Export PDF, Print Setup
+constexpr int kFileExit = 3;
 constexpr int kEditGroups = 0;   // Product and Channel Information
 constexpr int kEditFeatures = 1; // Optional Features
 constexpr int kEditSignalling = 2;
@@ -27,7 +28,9 @@ constexpr int kOnlyGroup = 0;
 
 // The table. Menu 128 (no document): File (New, Open, | Print Setup, | Exit),
 // View (Toolbar, Status Bar), Help (About). Menu 129 (a document): File (New,
-// Open, Close, Save, Save As, | Print, Print Preview, Export PDF, Print Setup, | Exit),
+// Open, Close, Save, Save As, | Import Channels, Import Channels into Empty
+// Rows, Export Channels, | Print, Print Preview, Export PDF, Print Setup, |
+// Exit),
 // Edit (Product Information, Channel Information, | Optional Features, |
 // the signalling editors, | Undo, Redo, | Cut, Copy, Paste, Delete, | Insert
 // Row, Remove Row, Move Up, Move Down), Program (Read, Write), Setup (Com Setup,
@@ -63,6 +66,19 @@ const std::vector<Command>& Rows() {
         Command(ID_FILE_SAVE_AS, QT_TRANSLATE_NOOP("CMainFrame", "Save &As..."),
                 &CMainFrame::OnFileSaveAs)
             .InDocumentMenu(Popup::File, kFileDocument)
+            .NotDuringTransfer(),
+        Command(ID_FILE_IMPORT_CHANNELS, QT_TRANSLATE_NOOP("CMainFrame", "&Import Channels..."),
+                &CMainFrame::OnImportChannels)
+            .InDocumentMenu(Popup::File, kFileExchange)
+            .NotDuringTransfer(),
+        Command(ID_FILE_IMPORT_CHANNELS_INTO_EMPTY,
+                QT_TRANSLATE_NOOP("CMainFrame", "Import Channels into E&mpty Rows..."),
+                &CMainFrame::OnImportChannelsIntoEmpty)
+            .InDocumentMenu(Popup::File, kFileExchange)
+            .NotDuringTransfer(),
+        Command(ID_FILE_EXPORT_CHANNELS, QT_TRANSLATE_NOOP("CMainFrame", "E&xport Channels..."),
+                &CMainFrame::OnExportChannels)
+            .InDocumentMenu(Popup::File, kFileExchange)
             .NotDuringTransfer(),
         Command(ID_FILE_PRINT, QT_TRANSLATE_NOOP("CMainFrame", "&Print...\tCtrl+P"),
                 Receiver::Application)

@@ -4,6 +4,7 @@
 // holds the document windows in its client area, owns the reused settings
 // dialogs and routes every command by its row of the command table.
 
+#include "exchange/channel_import.h"
 #include "shell/child_frame.h"
 #include "shell/command_table.h"
 
@@ -69,6 +70,14 @@ public:
     void ShowActiveFrame();
     void OnFileSave();
     void OnFileSaveAs();
+    // File > Import Channels: reads a CSV channel list chosen by the user and,
+    // after a summary answered with OK, replaces the active document's
+    // channel table in one change; Import Channels into Empty Rows puts the
+    // channels only into rows without one. File > Export Channels: writes
+    // the table as a CSV channel list of the layout the user chooses.
+    void OnImportChannels();
+    void OnImportChannelsIntoEmpty();
+    void OnExportChannels();
     void OnAppExit();
     void OnHelpTopics();
     // F1: the help of the menu resource in use.
@@ -91,6 +100,17 @@ public:
     // dialog); an empty answer cancels.
     void SetSaveFileNameProvider(std::function<QString(const QString& suggested)> provider) {
         m_askSaveFileName = std::move(provider);
+    }
+
+    // Asks for the file of Import Channels (forExport false) or Export
+    // Channels (true, with the layout to write). Tests answer here instead of
+    // a file dialog; an empty path cancels.
+    struct ChannelListChoice {
+        QString path;
+        exchange::CsvLayout layout = exchange::CsvLayout::Program;
+    };
+    void SetChannelListProvider(std::function<ChannelListChoice(bool forExport)> provider) {
+        m_askChannelList = std::move(provider);
     }
 
     // Message pane of the status bar.
@@ -130,6 +150,8 @@ private:
     bool SaveDocumentOf(CChildFrame* child, bool askName);
     bool ConfirmDiscardChanges();
     QString AskSaveFileName(const QString& suggested);
+    ChannelListChoice AskChannelList(bool forExport);
+    void ImportChannels(exchange::Placement placement);
 
     QMdiArea* m_mdi = nullptr;
     QWidget* m_navigation = nullptr;
@@ -140,4 +162,5 @@ private:
     QPointer<CChildFrame> m_activeChild;
     bool m_showingDocumentMenus = false;
     std::function<QString(const QString&)> m_askSaveFileName;
+    std::function<ChannelListChoice(bool)> m_askChannelList;
 };

@@ -59,7 +59,7 @@ public:
 
     CMainFrame& Frame() const;
     CProgramApp& App() const { return *m_app; }
-    const ProgramDirFixture& Dir() const { return *m_dir; }
+    ProgramDirFixture& Dir() const { return *m_dir; }
 
 private:
     std::unique_ptr<ProgramDirFixture> m_dir;

@@ -39,7 +39,12 @@ TEST(CsvTextTest, ReadsWhatFilesAndSpreadsheetsWrite) {
         {"CRLF", "a,b\r\n1,2\r\n", ',', {{"a", "b"}, {"1", "2"}}, {1, 2}},
         {"CR only", "a,b\r1,2", ',', {{"a", "b"}, {"1", "2"}}, {1, 2}},
         {"no final line end", "a,b\n1,2", ',', {{"a", "b"}, {"1", "2"}}, {1, 2}},
-        {"byte-order mark", "\xEF\xBB\xBF" "a,b\n", ',', {{"a", "b"}}, {1}},
+        {"byte-order mark",
+         "\xEF\xBB\xBF"
+         "a,b\n",
+         ',',
+         {{"a", "b"}},
+         {1}},
         {"mark not at start stays", "a,\xEF\xBB\xBF\n", ',', {{"a", "\xEF\xBB\xBF"}}, {1}},
         {"empty fields", ",,\n", ',', {{"", "", ""}}, {1}},
         {"separator before end", "a,", ',', {{"a", ""}}, {1}},
@@ -48,7 +53,10 @@ TEST(CsvTextTest, ReadsWhatFilesAndSpreadsheetsWrite) {
         {"doubled quote", "\"say \"\"hi\"\"\",x\n", ',', {{"say \"hi\"", "x"}}, {1}},
         {"quoted empty", "\"\"\n", ',', {{""}}, {1}},
         {"line break inside quotes",
-         "\"one\r\ntwo\",x\nnext\n", ',', {{"one\r\ntwo", "x"}, {"next"}}, {1, 3}},
+         "\"one\r\ntwo\",x\nnext\n",
+         ',',
+         {{"one\r\ntwo", "x"}, {"next"}},
+         {1, 3}},
         {"quote inside unquoted field kept", "a\"b,c\n", ',', {{"a\"b", "c"}}, {1}},
         {"spaces kept", " a , b \n", ',', {{" a ", " b "}}, {1}},
         {"tab separated", "a\tb,c\n\"x\ty\"\tz\n", '\t', {{"a", "b,c"}, {"x\ty", "z"}}, {1, 2}},
@@ -140,6 +148,7 @@ TEST(CsvTextTest, WritesQuotesOnlyWhereNeededAndEndsLinesWithCrLf) {
         {{"a,b", "c\td"}, '\t', "a,b\t\"c\td\"\r\n"},
         {{""}, ',', "\"\"\r\n"},
         {{"", ""}, ',', ",\r\n"},
+        {{"\xEF\xBB\xBFx", "y"}, ',', "\"\xEF\xBB\xBFx\",y\r\n"},
         {{}, ',', "\r\n"},
     };
     for (const Case& c : cases)
@@ -149,7 +158,8 @@ TEST(CsvTextTest, WritesQuotesOnlyWhereNeededAndEndsLinesWithCrLf) {
 
 // Random fields drawn from the characters that need care come back unchanged.
 TEST(CsvTextTest, RandomTablesRoundTrip) {
-    const std::string alphabet[] = {"a", "Z", "0", ",", "\t", "\"", "\n", "\r", " ", "频", "\xEF\xBB\xBF"};
+    const std::string alphabet[] = {"a",  "Z",  "0", ",",  "\t",          "\"",
+                                    "\n", "\r", " ", "频", "\xEF\xBB\xBF"};
     std::mt19937 random(12);
     for (const char separator : {',', '\t'}) {
         for (int trial = 0; trial < 200; ++trial) {
@@ -163,8 +173,6 @@ TEST(CsvTextTest, RandomTablesRoundTrip) {
                         field += alphabet[random() % std::size(alphabet)];
                 }
             }
-            if (rows[0][0].starts_with("\xEF\xBB\xBF"))
-                rows[0][0].insert(0, "x"); // a leading mark is taken as the file's
             const CsvReadResult result = ReadCsv(WriteCsv(rows, separator), separator);
             ASSERT_TRUE(result.Ok()) << CsvErrorText(result.error, result.errorLine);
             EXPECT_EQ(FieldsOf(result), rows) << "trial " << trial;

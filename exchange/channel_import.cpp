@@ -1,0 +1,161 @@
+#include "exchange/channel_import.h"
+
+#include "exchange/csv_text.h"
+#include "exchange/generic_layout.h"
+#include "exchange/header_columns.h"
+#include "exchange/program_layout.h"
+#include "exchange/row_commit.h"
+#include "model/language.h"
+
+#include <algorithm>
+#include <set>
+
+namespace exchange {
+
+namespace {
+
+// Tab-separated when the first line holds a tab and no comma (as a
+// spreadsheet's copy gives); comma-separated otherwise.
+char SeparatorOf(std::string_view text) {
+    const std::string_view first = text.substr(0, text.find_first_of("\r\n"));
+    return first.find('\t') != std::string_view::npos && first.find(',') == std::string_view::npos
+               ? '\t'
+               : ',';
+}
+
+bool IsBlank(const std::vector<std::string>& fields) {
+    return std::all_of(fields.begin(), fields.end(),
+                       [](const std::string& field) { return TrimBlanks(field).empty(); });
+}
+
+ChannelImport Refused(std::string error) {
+    ChannelImport import;
+    import.error = std::move(error);
+    return import;
+}
+
+std::string JoinNames(const std::vector<std::string>& names) {
+    std::string joined;
+    for (const std::string& name : names)
+        joined += (joined.empty() ? "" : ", ") + name;
+    return joined;
+}
+
+// The layout's reader for a header line, or the reason there is none.
+std::unique_ptr<LayoutRows> LayoutFor(const std::vector<std::string>& header, CsvLayout& layout,
+                                      std::string& error) {
+    if (const std::optional<std::string> twice = HeaderColumns(header).Duplicate()) {
+        error = std::string(Tr2("The column \"", "列 \"")) + *twice +
+                Tr2("\" appears twice in the first line.", "\" 在第一行中出现了两次。");
+        return nullptr;
+    }
+    std::vector<std::string> missing;
+    if (std::unique_ptr<LayoutRows> rows = ProgramLayoutRows(header, missing)) {
+        layout = CsvLayout::Program;
+        if (missing.empty())
+            return rows;
+        error = Tr2("The file lacks the columns: ", "文件缺少以下列：") + JoinNames(missing);
+        return nullptr;
+    }
+    if (std::unique_ptr<LayoutRows> rows = GenericLayoutRows(header)) {
+        layout = CsvLayout::Generic;
+        return rows;
+    }
+    error = Tr2(
+        "The file is not a channel list: its first line names no Frequency column "
+        "(nor CH, Rx Frequency, ... of this program's layout).",
+        "文件不是信道列表：第一行没有 Frequency 列（也没有本程序格式的 信道、接收频率 等列）。");
+    return nullptr;
+}
+
+} // namespace
+
+ChannelImport ReadChannelCsv(std::string_view text) {
+    const CsvReadResult csv = ReadCsv(text, SeparatorOf(text));
+    if (!csv.Ok())
+        return Refused(CsvErrorText(csv.error, csv.errorLine));
+    if (csv.records.empty())
+        return Refused(Tr2("The file is empty.", "文件是空的。"));
+    ChannelImport import;
+    const std::unique_ptr<LayoutRows> rows =
+        LayoutFor(csv.records[0].fields, import.layout, import.error);
+    if (!rows)
+        return import;
+    RowCommitter committer;
+    for (std::size_t i = 1; i < csv.records.size(); ++i) {
+        const CsvRecord& record = csv.records[i];
+        if (IsBlank(record.fields))
+            continue; // a spreadsheet's empty row (",,,"): no channel, nothing to report
+        RowProposal proposal = rows->Propose(record.fields);
+        for (std::string& warning : proposal.warnings)
+            import.warnings.push_back({record.line, std::move(warning), 0});
+        if (proposal.skip) {
+            import.skipped.push_back({record.line, std::move(proposal.reason), 0});
+            continue;
+        }
+        ImportNote refusal;
+        refusal.line = record.line;
+        if (std::optional<ChannelTexts> texts = committer.Commit(proposal.texts, refusal))
+            import.channels.push_back({record.line, proposal.location, std::move(*texts)});
+        else
+            import.skipped.push_back(std::move(refusal));
+    }
+    if (import.channels.empty() && import.skipped.empty()) {
+        return Refused(
+            Tr2("The file holds a header line and no channels.", "文件只有标题行，没有信道。"));
+    }
+    if (import.channels.empty()) {
+        import.error = Tr2("No row of the file can be imported.", "文件中没有可导入的行。");
+        return import;
+    }
+    import.ok = true;
+    return import;
+}
+
+PlacedChannels PlaceChannels(const ChannelTable& current, const ChannelImport& import,
+                             Placement placement) {
+    PlacedChannels placed;
+    placed.table = current;
+    ChannelTable& table = placed.table;
+    const auto empty = [&table](int row) { return table[row - 1][kColRx - 1].empty(); };
+    std::set<int> locations;
+    for (const ImportedChannel& channel : import.channels)
+        locations.insert(channel.location);
+    const bool byLocation = placement == Placement::Replace && !locations.contains(0) &&
+                            locations.size() == import.channels.size();
+    if (placement == Placement::Replace) {
+        for (int row = 1; row < kChannelRows; ++row)
+            table[row - 1] = {};
+        if (locations.contains(kChannelRows))
+            table[kChannelRows - 1] = {};
+    }
+    int next = 1; // next row to try in file order
+    for (const ImportedChannel& channel : import.channels) {
+        int row = 0;
+        if (byLocation) {
+            row = channel.location;
+        } else if (channel.location == kChannelRows) {
+            row = empty(kChannelRows) ? kChannelRows : 0;
+        } else {
+            while (next < kChannelRows && !empty(next))
+                ++next;
+            row = next < kChannelRows ? next : 0;
+        }
+        if (row == 0) {
+            placed.unplaced.push_back(
+                {channel.line, Tr2("no empty row is left for this channel", "没有空行可放置该信道"),
+                 0});
+            continue;
+        }
+        table[row - 1] = channel.texts;
+        ++placed.placed;
+    }
+    return placed;
+}
+
+std::string WriteChannelCsv(const ChannelTable& table, CsvLayout layout) {
+    return WriteCsv(layout == CsvLayout::Program ? ProgramLayoutLines(table)
+                                                 : GenericLayoutLines(table));
+}
+
+} // namespace exchange

@@ -1,0 +1,402 @@
+#include "exchange/generic_layout.h"
+
+#include "exchange/decimal_units.h"
+#include "exchange/header_columns.h"
+#include "exchange/tone_texts.h"
+#include "model/cell_commit.h"
+#include "model/display_words.h"
+#include "model/gbk.h"
+#include "model/language.h"
+
+#include <cstdlib>
+
+namespace exchange {
+
+namespace {
+
+enum Column {
+    kLocation,
+    kName,
+    kFrequency,
+    kDuplex,
+    kOffset,
+    kTone,
+    kRToneFreq,
+    kCToneFreq,
+    kDtcsCode,
+    kDtcsPolarity,
+    kRxDtcsCode,
+    kCrossMode,
+    kMode,
+    kTStep,
+    kSkip,
+    kPower,
+    kComment,
+    kUrCall,
+    kRpt1Call,
+    kRpt2Call,
+    kDvCode,
+    kBusyLock,
+    kColumnCount,
+};
+
+// Header names in the order of the export, with the value a missing column takes.
+struct GenericColumn {
+    const char* name;
+    const char* neutral;
+};
+const GenericColumn kGenericColumns[kColumnCount] = {
+    {"Location", ""},    {"Name", ""},           {"Frequency", ""},     {"Duplex", ""},
+    {"Offset", "0"},     {"Tone", ""},           {"rToneFreq", "88.5"}, {"cToneFreq", "88.5"},
+    {"DtcsCode", "023"}, {"DtcsPolarity", "NN"}, {"RxDtcsCode", ""},    {"CrossMode", "Tone->Tone"},
+    {"Mode", "FM"},      {"TStep", "5.00"},      {"Skip", ""},          {"Power", ""},
+    {"Comment", ""},     {"URCALL", ""},         {"RPT1CALL", ""},      {"RPT2CALL", ""},
+    {"DVCODE", ""},      {"BusyLock", ""},
+};
+
+constexpr int kGenericDecimals = 6;                     // frequencies in MHz with six decimals
+constexpr std::int64_t kUsualOffsetLimit = 10 * 100000; // 10 MHz in 10 Hz units
+constexpr int kLowPowerTenthsOfWatt = 20;               // below 2 W is low power
+
+std::string Quoted(const std::string& text) {
+    return "\"" + text + "\"";
+}
+
+// One row's mapping; fails with the reason of the first value it cannot take.
+class RowMapper {
+public:
+    RowMapper(const std::vector<std::string>& fields, const std::vector<int>& indexes)
+        : fields_(fields), indexes_(indexes) {}
+
+    RowProposal Map() {
+        Location();
+        std::int64_t rx = 0, tx = 0;
+        if (Frequencies(rx, tx) && Tones() && Mode()) {
+            Cell(kColRx) = FormatDecimalUnits(rx, kMhzDecimals);
+            Cell(kColTx) = FormatDecimalUnits(tx, kMhzDecimals);
+            Name();
+            Cell(kColPower) = WordText(LowPower() ? Word::Low : Word::High, false);
+            Cell(kColScan) = WordText(Key(kSkip) == "s" ? Word::No : Word::Yes, false);
+            Cell(kColBusy) = std::string(TrimBlanks(Value(kBusyLock)));
+        }
+        return std::move(proposal_);
+    }
+
+private:
+    bool Has(Column c) const { return indexes_[c] >= 0; }
+    // The row's value of a column; the neutral value when the column is missing.
+    std::string Value(Column c) const {
+        return Has(c) ? FieldAt(fields_, indexes_[c]) : std::string(kGenericColumns[c].neutral);
+    }
+    std::string Key(Column c) const { return HeaderKey(Value(c)); }
+    std::string& Cell(int col) { return proposal_.texts[static_cast<std::size_t>(col - 1)]; }
+
+    bool Skip(const std::string& reason) {
+        proposal_.skip = true;
+        proposal_.reason = reason;
+        return false;
+    }
+    std::string Named(Column c) const {
+        return std::string(kGenericColumns[c].name) + " " + Quoted(Value(c));
+    }
+
+    // Other tools number their memories their own way (from 0 or from 1,
+    // with gaps), so a directory's list fills the table in file order; only
+    // a file this program wrote, told by its BusyLock column, names rows.
+    void Location() {
+        const std::string text(TrimBlanks(Value(kLocation)));
+        if (!Has(kBusyLock) || text.empty())
+            return;
+        const std::optional<std::int64_t> location = ParseDecimalUnits(text, 0);
+        if (location && text.find('.') == std::string::npos && *location < kChannelRows) {
+            proposal_.location = static_cast<int>(*location) + 1;
+            return;
+        }
+        proposal_.warnings.push_back(Named(kLocation) +
+                                     Tr2(" names no row: the channel goes in file order",
+                                         " 不是行号：该信道按文件顺序放置"));
+    }
+
+    std::optional<std::int64_t> Mhz(Column c) {
+        const std::optional<std::int64_t> units = ParseDecimalUnits(Value(c), kMhzDecimals);
+        if (!units)
+            Skip(Named(c) + Tr2(" is not a frequency in MHz", " 不是以 MHz 为单位的频率"));
+        return units;
+    }
+
+    bool Frequencies(std::int64_t& rx, std::int64_t& tx) {
+        const std::optional<std::int64_t> frequency = Mhz(kFrequency);
+        if (!frequency)
+            return false;
+        rx = *frequency;
+        const std::string duplex = Key(kDuplex);
+        if (duplex.empty()) {
+            tx = rx;
+            return true;
+        }
+        if (duplex == "off")
+            return Skip(Tr2("Duplex \"off\" (transmit disabled): this radio cannot disable "
+                            "transmit on a channel",
+                            "Duplex \"off\"（禁止发射）：本电台不能按信道禁止发射"));
+        if (duplex != "+" && duplex != "-" && duplex != "split")
+            return Skip(Named(kDuplex) +
+                        Tr2(" is not a duplex this radio knows", " 不是本电台支持的双工方式"));
+        const std::optional<std::int64_t> offset = Mhz(kOffset);
+        if (!offset)
+            return false;
+        tx = duplex == "split" ? *offset : duplex == "+" ? rx + *offset : rx - *offset;
+        if (tx <= 0)
+            return Skip(Tr2("the Offset leaves no transmit frequency", "Offset 使发射频率小于零"));
+        return true;
+    }
+
+    std::optional<std::string> Ctcss(Column c) {
+        std::optional<std::string> cell = CtcssCell(Value(c));
+        if (!cell)
+            Skip(Named(c) + Tr2(" is not a tone of the tone list", " 不在亚音列表中"));
+        return cell;
+    }
+
+    // DCS of column c (DtcsCode or RxDtcsCode) with the polarity letter
+    // polarity[which] (0 transmit, 1 receive).
+    std::optional<std::string> Dcs(Column c, int which) {
+        const std::string polarity = HeaderKey(Value(kDtcsPolarity));
+        if (polarity.size() != 2 || (polarity[0] != 'n' && polarity[0] != 'r') ||
+            (polarity[1] != 'n' && polarity[1] != 'r')) {
+            Skip(Named(kDtcsPolarity) + Tr2(" is not two letters N or R", " 不是两个字母 N 或 R"));
+            return std::nullopt;
+        }
+        std::optional<std::string> cell = DcsCell(Value(c), polarity[which] == 'r');
+        if (!cell)
+            Skip(Named(c) + Tr2(" is not a code of the tone list", " 不在数字亚音列表中"));
+        return cell;
+    }
+
+    // DCS code of the receive side: RxDtcsCode when the row has one.
+    Column RxDcsColumn() const {
+        return Has(kRxDtcsCode) && !TrimBlanks(Value(kRxDtcsCode)).empty() ? kRxDtcsCode
+                                                                           : kDtcsCode;
+    }
+
+    bool Tones() {
+        const std::string tone = Key(kTone);
+        std::optional<std::string> encode, decode;
+        if (tone.empty())
+            return true;
+        if (tone == "tone") {
+            encode = Ctcss(kRToneFreq);
+            return SetTones(encode, std::string());
+        }
+        if (tone == "tsql") {
+            encode = Ctcss(kCToneFreq);
+            return SetTones(encode, encode);
+        }
+        if (tone == "dtcs") {
+            encode = Dcs(kDtcsCode, 0);
+            decode = encode ? Dcs(kDtcsCode, 1) : std::nullopt;
+            return SetTones(encode, decode);
+        }
+        if (tone == "cross")
+            return CrossTones();
+        return Skip(Named(kTone) +
+                    Tr2(" is a tone mode this radio does not have", " 是本电台没有的亚音方式"));
+    }
+
+    bool CrossTones() {
+        std::string mode(TrimBlanks(Value(kCrossMode)));
+        if (!Has(kCrossMode) || mode.empty()) {
+            mode = "Tone->Tone";
+            proposal_.warnings.push_back(
+                Tr2("Tone \"Cross\" without a CrossMode: taken as Tone->Tone",
+                    "Tone \"Cross\" 没有 CrossMode：按 Tone->Tone 处理"));
+        }
+        const std::size_t arrow = mode.find("->");
+        if (arrow == std::string::npos)
+            return Skip(Named(kCrossMode) + Tr2(" is not a cross mode", " 不是交叉亚音方式"));
+        const std::string send = HeaderKey(mode.substr(0, arrow));
+        const std::string receive = HeaderKey(mode.substr(arrow + 2));
+        std::optional<std::string> encode = std::string(), decode = std::string();
+        if (send == "tone")
+            encode = Ctcss(kRToneFreq);
+        else if (send == "dtcs")
+            encode = Dcs(kDtcsCode, 0);
+        else if (!send.empty())
+            return Skip(Named(kCrossMode) + Tr2(" is not a cross mode", " 不是交叉亚音方式"));
+        if (!encode)
+            return false;
+        if (receive == "tone")
+            decode = Ctcss(kCToneFreq);
+        else if (receive == "dtcs")
+            decode = Dcs(RxDcsColumn(), 1);
+        else if (!receive.empty() || send.empty())
+            return Skip(Named(kCrossMode) + Tr2(" is not a cross mode", " 不是交叉亚音方式"));
+        return SetTones(encode, decode);
+    }
+
+    // Tone cells from the tone list's entries ("" for no tone); false when a
+    // lookup failed and skipped the row.
+    bool SetTones(const std::optional<std::string>& encode,
+                  const std::optional<std::string>& decode) {
+        if (!encode || !decode)
+            return false;
+        const std::string none = WordText(Word::NoTone, false);
+        Cell(kColEncodeTone) = encode->empty() ? none : *encode;
+        Cell(kColDecodeTone) = decode->empty() ? none : *decode;
+        return true;
+    }
+
+    bool Mode() {
+        const std::string mode = Key(kMode);
+        if (mode.empty() || mode == "fm") {
+            Cell(kColWidth) = WordText(Word::Wide, false);
+            return true;
+        }
+        if (mode == "nfm") {
+            Cell(kColWidth) = WordText(Word::Narrow, false);
+            return true;
+        }
+        return Skip(Named(kMode) + Tr2(": this radio is FM only", "：本电台只有 FM"));
+    }
+
+    void Name() {
+        const std::string name = Value(kName);
+        if (GbkByteLength(name) <= kNameEditMaxBytes) {
+            Cell(kColName) = name;
+            return;
+        }
+        Cell(kColName) = TruncateToGbkBytes(name, kNameEditMaxBytes);
+        proposal_.warnings.push_back(Named(kName) + Tr2(" cut to ", " 截为 ") +
+                                     Quoted(Cell(kColName)));
+    }
+
+    // Power: the word Low, or a number of watts below 2; anything else is high.
+    bool LowPower() const {
+        const std::string power = Key(kPower);
+        if (power == "low")
+            return true;
+        std::string_view number = power;
+        if (number.ends_with('w'))
+            number.remove_suffix(1);
+        const std::optional<std::int64_t> tenths = ParseDecimalUnits(number, 1);
+        return tenths && *tenths < kLowPowerTenthsOfWatt;
+    }
+
+    const std::vector<std::string>& fields_;
+    const std::vector<int>& indexes_;
+    RowProposal proposal_;
+};
+
+class GenericRows : public LayoutRows {
+public:
+    explicit GenericRows(std::vector<int> indexes) : indexes_(std::move(indexes)) {}
+
+    RowProposal Propose(const std::vector<std::string>& fields) const override {
+        return RowMapper(fields, indexes_).Map();
+    }
+
+private:
+    std::vector<int> indexes_; // field index of each Column, -1 when missing
+};
+
+std::string GenericMhz(std::int64_t units) {
+    return FormatDecimalUnits(units * 10, kGenericDecimals);
+}
+
+// The tone columns of a channel from its two tone cells.
+void ExportTones(const ChannelTexts& texts, std::vector<std::string>& line) {
+    const ToneParts encode = SplitToneCell(texts[kColEncodeTone - 1]);
+    const ToneParts decode = SplitToneCell(texts[kColDecodeTone - 1]);
+    const auto polarity = [](const ToneParts& t) { return t.inverted ? 'R' : 'N'; };
+    std::string tone, cross = kGenericColumns[kCrossMode].neutral;
+    std::string rTone = kGenericColumns[kRToneFreq].neutral,
+                cTone = kGenericColumns[kCToneFreq].neutral;
+    std::string code = kGenericColumns[kDtcsCode].neutral, rxCode = code;
+    std::string polarities = {polarity(encode), polarity(decode)};
+    if (encode.kind == ToneKind::Ctcss)
+        rTone = encode.value;
+    if (decode.kind == ToneKind::Ctcss)
+        cTone = decode.value;
+    if (decode.kind == ToneKind::Dcs)
+        code = rxCode = decode.value;
+    if (encode.kind == ToneKind::Dcs)
+        code = encode.value;
+    const auto kindName = [](ToneKind k) {
+        return k == ToneKind::Ctcss ? "Tone" : k == ToneKind::Dcs ? "DTCS" : "";
+    };
+    if (encode.kind == ToneKind::None && decode.kind == ToneKind::None) {
+        tone = "";
+    } else if (encode.kind == ToneKind::Ctcss && decode.kind == ToneKind::None) {
+        tone = "Tone";
+    } else if (encode.kind == ToneKind::Ctcss && decode.kind == ToneKind::Ctcss &&
+               encode.value == decode.value) {
+        tone = "TSQL";
+        cTone = encode.value;
+    } else if (encode.kind == ToneKind::Dcs && decode.kind == ToneKind::Dcs &&
+               encode.value == decode.value) {
+        tone = "DTCS";
+    } else {
+        tone = "Cross";
+        cross = std::string(kindName(encode.kind)) + "->" + kindName(decode.kind);
+    }
+    line[kTone] = tone;
+    line[kRToneFreq] = rTone;
+    line[kCToneFreq] = cTone;
+    line[kDtcsCode] = code;
+    line[kDtcsPolarity] = polarities;
+    line[kRxDtcsCode] = rxCode;
+    line[kCrossMode] = cross;
+}
+
+std::vector<std::string> ExportLine(int row, const ChannelTexts& texts) {
+    std::vector<std::string> line;
+    for (const GenericColumn& column : kGenericColumns)
+        line.emplace_back(column.neutral);
+    const std::int64_t rx = ParseDecimalUnits(texts[kColRx - 1], kMhzDecimals).value_or(0);
+    const std::int64_t tx = ParseDecimalUnits(texts[kColTx - 1], kMhzDecimals).value_or(rx);
+    line[kLocation] = std::to_string(row - 1);
+    line[kName] = texts[kColName - 1];
+    line[kFrequency] = GenericMhz(rx);
+    line[kOffset] = GenericMhz(0);
+    if (tx != rx && std::llabs(tx - rx) <= kUsualOffsetLimit) {
+        line[kDuplex] = tx > rx ? "+" : "-";
+        line[kOffset] = GenericMhz(std::llabs(tx - rx));
+    } else if (tx != rx) {
+        line[kDuplex] = "split";
+        line[kOffset] = GenericMhz(tx);
+    }
+    ExportTones(texts, line);
+    line[kMode] = IsWord(texts[kColWidth - 1], Word::Narrow) ? "NFM" : "FM";
+    line[kSkip] = IsWord(texts[kColScan - 1], Word::No) ? "S" : "";
+    line[kPower] = IsWord(texts[kColPower - 1], Word::Low) ? "Low" : "High";
+    const std::string& busy = texts[kColBusy - 1];
+    line[kBusyLock] = IsWord(busy, Word::Off)       ? WordText(Word::Off, false)
+                      : IsWord(busy, Word::Carrier) ? WordText(Word::Carrier, false)
+                                                    : WordText(Word::ToneLock, false);
+    return line;
+}
+
+} // namespace
+
+std::unique_ptr<LayoutRows> GenericLayoutRows(const std::vector<std::string>& header) {
+    const HeaderColumns columns(header);
+    std::vector<int> indexes;
+    for (const GenericColumn& column : kGenericColumns)
+        indexes.push_back(columns.Find({column.name}));
+    if (indexes[kFrequency] < 0)
+        return nullptr;
+    return std::make_unique<GenericRows>(std::move(indexes));
+}
+
+std::vector<std::vector<std::string>> GenericLayoutLines(const ChannelTable& table) {
+    std::vector<std::vector<std::string>> lines(1);
+    for (const GenericColumn& column : kGenericColumns)
+        lines[0].emplace_back(column.name);
+    for (int row = 1; row <= kChannelRows; ++row) {
+        const ChannelTexts& texts = table[static_cast<std::size_t>(row - 1)];
+        if (!texts[kColRx - 1].empty())
+            lines.push_back(ExportLine(row, texts));
+    }
+    return lines;
+}
+
+} // namespace exchange

@@ -1,0 +1,122 @@
+#include "exchange/program_layout.h"
+
+#include "exchange/decimal_units.h"
+#include "exchange/header_columns.h"
+#include "model/language.h"
+
+namespace exchange {
+
+namespace {
+
+struct ColumnNames {
+    const char* english;
+    const char* chinese;
+    const char* other; // a further spelling a header may use: the grid's own
+};
+
+const ColumnNames kColumns[kChannelColumns + 1] = {
+    {"CH", "信道", "CH"},
+    {"Rx Frequency", "接收频率", "Rx Frequency"},
+    {"Tx Frequency", "发射频率", "Tx Frequency"},
+    {"QT/DQT Dec", "QT/DQT解码", "QT/DQT Decode"},
+    {"QT/DQT Enc", "QT/DQT编码", "QT/DQT Encode"},
+    {"Channel Name", "信道名字", "Chnnel Name"},
+    {"Power", "功率", "Power"},
+    {"W/N", "宽/窄", "Wide/Narrow"},
+    {"Scan Add", "扫描添加", "Scan Add"},
+    {"Busy Lock", "繁忙锁定", "Busy Lock"},
+};
+
+int FindColumn(const HeaderColumns& columns, int col) {
+    const ColumnNames& names = kColumns[col];
+    return columns.Find({names.english, names.chinese, names.other});
+}
+
+// A frequency cell as the grid writes it: any decimal text, normalised to
+// five decimals in whole units, so that "145.125" and "145.12500" agree.
+std::string FrequencyCell(const std::string& text) {
+    const std::optional<std::int64_t> units = ParseDecimalUnits(text, kMhzDecimals);
+    return units ? FormatDecimalUnits(*units, kMhzDecimals) : text;
+}
+
+class ProgramRows : public LayoutRows {
+public:
+    explicit ProgramRows(std::vector<int> indexes) : indexes_(std::move(indexes)) {}
+
+    RowProposal Propose(const std::vector<std::string>& fields) const override {
+        RowProposal proposal;
+        const std::string& label = FieldAt(fields, indexes_[0]);
+        proposal.location = RowOfLabel(label);
+        if (proposal.location == 0) {
+            proposal.warnings.push_back(std::string(Tr2("CH \"", "信道 \"")) + label +
+                                        Tr2("\" names no row: the channel goes in file order",
+                                            "\" 不是行号：该信道按文件顺序放置"));
+        }
+        for (int col = 1; col <= kChannelColumns; ++col) {
+            const std::string& field = FieldAt(fields, indexes_[col]);
+            // A name keeps its blanks; other cells are read without them.
+            const std::string text = col == kColName ? field : std::string(TrimBlanks(field));
+            proposal.texts[col - 1] = col == kColRx || col == kColTx ? FrequencyCell(text) : text;
+        }
+        return proposal;
+    }
+
+private:
+    std::vector<int> indexes_; // field index of CH and columns 1..9
+};
+
+} // namespace
+
+const char* ProgramColumnName(int col) {
+    return Tr2(kColumns[col].english, kColumns[col].chinese);
+}
+
+std::unique_ptr<LayoutRows> ProgramLayoutRows(const std::vector<std::string>& header,
+                                              std::vector<std::string>& missing) {
+    const HeaderColumns columns(header);
+    if (FindColumn(columns, 0) < 0 && FindColumn(columns, kColRx) < 0)
+        return nullptr;
+    std::vector<int> indexes;
+    for (int col = 0; col <= kChannelColumns; ++col) {
+        indexes.push_back(FindColumn(columns, col));
+        if (indexes.back() < 0)
+            missing.push_back(ProgramColumnName(col));
+    }
+    return std::make_unique<ProgramRows>(std::move(indexes));
+}
+
+std::vector<std::vector<std::string>> ProgramLayoutLines(const ChannelTable& table) {
+    std::vector<std::vector<std::string>> lines(1);
+    for (int col = 0; col <= kChannelColumns; ++col)
+        lines[0].push_back(ProgramColumnName(col));
+    for (int row = 1; row <= kChannelRows; ++row) {
+        const ChannelTexts& texts = table[static_cast<std::size_t>(row - 1)];
+        if (texts[kColRx - 1].empty())
+            continue;
+        std::vector<std::string> line{RowLabel(row)};
+        line.insert(line.end(), texts.begin(), texts.end());
+        lines.push_back(std::move(line));
+    }
+    return lines;
+}
+
+std::string RowLabel(int row) {
+    return row == kChannelRows ? "Fr" : std::to_string(row);
+}
+
+int RowOfLabel(const std::string& label) {
+    const std::string key = HeaderKey(label);
+    if (key == "fr")
+        return kChannelRows;
+    if (key.empty() || key.size() > 3 || key.front() == '0')
+        return 0;
+    int row = 0;
+    for (const char c : key) {
+        if (c < '0' || c > '9')
+            return 0;
+        row = row * 10 + (c - '0');
+    }
+    return row <= kChannelRows - 1 ? row : 0;
+}
+
+} // namespace exchange

@@ -1,0 +1,80 @@
+#include "exchange/row_commit.h"
+
+#include "exchange/program_layout.h"
+#include "model/cell_commit.h"
+#include "model/language.h"
+#include "model/string_table.h"
+
+namespace exchange {
+
+namespace {
+
+std::string Quoted(const std::string& text) {
+    return "\"" + text + "\"";
+}
+
+void Refuse(ImportNote& refusal, int col, const std::string& text, const std::string& reason) {
+    refusal.text = std::string(ProgramColumnName(col)) + " " + Quoted(text) + ": " + reason;
+    refusal.messageId = 0;
+}
+
+void RefuseWithMessage(ImportNote& refusal, int messageId) {
+    refusal.text = StringTableText(messageId);
+    refusal.messageId = messageId;
+}
+
+} // namespace
+
+bool RowCommitter::CellInput(int col, const std::string& text, std::string& input,
+                             std::string& reason) {
+    const bool list = IsListEditor(EditorOfColumn(col));
+    const auto key = std::make_pair(col, text);
+    auto it = listInputs_.find(key);
+    if (it == listInputs_.end()) {
+        const EditorInput in = EditorInputFor(col, text);
+        const auto outcome = std::make_pair(in.ok, in.ok ? in.text : in.reason);
+        if (!list) {
+            (in.ok ? input : reason) = outcome.second;
+            return in.ok;
+        }
+        it = listInputs_.emplace(key, outcome).first;
+    }
+    (it->second.first ? input : reason) = it->second.second;
+    return it->second.first;
+}
+
+std::optional<ChannelTexts> RowCommitter::Commit(const ChannelTexts& proposed,
+                                                 ImportNote& refusal) {
+    ChannelTexts& row = scratch_[0];
+    row = {};
+    if (proposed[kColRx - 1].empty()) {
+        refusal.text = Tr2("the row has no Rx frequency", "该行没有接收频率");
+        refusal.messageId = 0;
+        return std::nullopt;
+    }
+    for (int col = kColRx; col <= kColBusy; ++col) {
+        const std::string& text = proposed[col - 1];
+        if (text.empty() && col != kColRx)
+            continue; // the new channel's default stays (Tx: the Rx frequency)
+        std::string input, reason;
+        if (!CellInput(col, text, input, reason)) {
+            Refuse(refusal, col, text, reason);
+            return std::nullopt;
+        }
+        const CommitResult r = CommitCellEdit(scratch_, 1, col, input);
+        if (r.Refused()) {
+            RefuseWithMessage(refusal, r.messageId);
+            return std::nullopt;
+        }
+        // The grid puts band 1's lower end in place of a Tx frequency outside
+        // the bands; a file's channel would then transmit where it never
+        // meant to, so such a row is refused instead.
+        if (col == kColTx && row[kColTx - 1] != NormalizeFrequencyText(input)) {
+            Refuse(refusal, col, text, Tr2("outside the radio's bands", "不在电台的频段内"));
+            return std::nullopt;
+        }
+    }
+    return row;
+}
+
+} // namespace exchange

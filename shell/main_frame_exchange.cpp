@@ -1,0 +1,141 @@
+// File > Import Channels and File > Export Channels of the main window: CSV
+// channel lists in and out of the active document's channel table.
+
+#include "shell/main_frame.h"
+
+#include "exchange/csv_file.h"
+#include "model/program_document.h"
+#include "shell/program_view.h"
+#include "ui/cell_message.h"
+#include "ui/message_service.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+
+namespace {
+
+// At most this many skipped rows and warnings are listed each; the rest are counted.
+constexpr std::size_t kListedNotes = 20;
+
+QString NoteText(const exchange::ImportNote& note) {
+    const QString text =
+        note.messageId != 0 ? StringTableString(note.messageId) : QString::fromStdString(note.text);
+    return CMainFrame::tr("line %1: %2").arg(note.line).arg(text);
+}
+
+// A heading with the count, then the first notes, one a line.
+QString NoteList(const QString& heading, const std::vector<exchange::ImportNote>& notes) {
+    if (notes.empty()) {
+        return {};
+    }
+    QString text = QStringLiteral("\n\n") + heading.arg(notes.size());
+    for (std::size_t i = 0; i < notes.size() && i < kListedNotes; ++i) {
+        text += QStringLiteral("\n    ") + NoteText(notes[i]);
+    }
+    if (notes.size() > kListedNotes) {
+        text += QStringLiteral("\n    ") +
+                CMainFrame::tr("... and %1 more").arg(notes.size() - kListedNotes);
+    }
+    return text;
+}
+
+QString SkippedList(const std::vector<exchange::ImportNote>& skipped) {
+    return NoteList(CMainFrame::tr("Rows skipped: %1"), skipped);
+}
+
+} // namespace
+
+CMainFrame::ChannelListChoice CMainFrame::AskChannelList(bool forExport) {
+    if (m_askChannelList) {
+        return m_askChannelList(forExport);
+    }
+    const QString programFilter = tr("Channel list, this program's columns (*.csv)");
+    const QString genericFilter = tr("Channel list, columns of other programming tools (*.csv)");
+    ChannelListChoice choice;
+    if (!forExport) {
+        choice.path =
+            QFileDialog::getOpenFileName(this, tr("Import Channels"), QString(),
+                                         tr("Channel lists (*.csv *.txt);;All files (*)"));
+        return choice;
+    }
+    QString filter = programFilter;
+    choice.path =
+        QFileDialog::getSaveFileName(this, tr("Export Channels"), QString(),
+                                     programFilter + QStringLiteral(";;") + genericFilter, &filter);
+    choice.layout =
+        filter == genericFilter ? exchange::CsvLayout::Generic : exchange::CsvLayout::Program;
+    return choice;
+}
+
+void CMainFrame::OnImportChannels() {
+    ImportChannels(exchange::Placement::Replace);
+}
+
+void CMainFrame::OnImportChannelsIntoEmpty() {
+    ImportChannels(exchange::Placement::IntoEmpty);
+}
+
+void CMainFrame::ImportChannels(exchange::Placement placement) {
+    CChildFrame* child = m_activeChild;
+    if (!child || !child->View().CommitCellEdit()) {
+        return;
+    }
+    const QString path = AskChannelList(false).path;
+    if (path.isEmpty()) {
+        return;
+    }
+    std::string text;
+    if (const FileResult read = exchange::ReadCsvFile(path.toStdString(), text); !read.Ok()) {
+        MessageService::Show(this, QString::fromStdString(read.message), MessageButtons::Ok,
+                             MessageIcon::Exclamation);
+        return;
+    }
+    const exchange::ChannelImport import = exchange::ReadChannelCsv(text);
+    if (!import.ok) {
+        MessageService::Show(this,
+                             QString::fromStdString(import.error) + SkippedList(import.skipped),
+                             MessageButtons::Ok, MessageIcon::Exclamation);
+        return;
+    }
+    CProgramView& view = child->View();
+    const exchange::PlacedChannels placed =
+        exchange::PlaceChannels(view.Channels(), import, placement);
+    std::vector<exchange::ImportNote> skipped = import.skipped;
+    skipped.insert(skipped.end(), placed.unplaced.begin(), placed.unplaced.end());
+    const QString summary =
+        tr("Import channels from %1?").arg(QFileInfo(path).fileName()) + QStringLiteral("\n\n") +
+        (placement == exchange::Placement::Replace
+             ? tr("Channels to import: %1. They replace the channels of rows 1 to 128.")
+             : tr("Channels to import: %1. They go into the rows that hold no channel."))
+            .arg(placed.placed) +
+        SkippedList(skipped) + NoteList(tr("Warnings: %1"), import.warnings);
+    if (MessageService::Show(this, summary, MessageButtons::OkCancel, MessageIcon::Question) !=
+        MessageAnswer::Ok) {
+        return;
+    }
+    view.ReplaceChannels(placed.table);
+    SetStatusMessage(tr("%1 channels imported").arg(placed.placed));
+}
+
+void CMainFrame::OnExportChannels() {
+    CChildFrame* child = m_activeChild;
+    if (!child || !child->View().CommitCellEdit()) {
+        return;
+    }
+    ChannelListChoice choice = AskChannelList(true);
+    if (choice.path.isEmpty()) {
+        return;
+    }
+    if (QFileInfo(choice.path).suffix().isEmpty()) {
+        choice.path += QStringLiteral(".csv");
+    }
+    const FileResult written =
+        exchange::WriteCsvFile(choice.path.toStdString(),
+                               exchange::WriteChannelCsv(child->View().Channels(), choice.layout));
+    if (!written.Ok()) {
+        MessageService::Show(this, QString::fromStdString(written.message), MessageButtons::Ok,
+                             MessageIcon::Exclamation);
+        return;
+    }
+    SetStatusMessage(tr("Channels exported to %1").arg(QFileInfo(choice.path).fileName()));
+}

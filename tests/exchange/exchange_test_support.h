@@ -1,0 +1,36 @@
+#pragma once
+// What the channel exchange tests share: English, the band limits of a decoded
+// file, and CSV texts read the way the window and the command line read them.
+
+#include "exchange/channel_import.h"
+#include "tests/model/model_globals.h"
+
+#include <string>
+
+namespace exchange {
+
+class ExchangeTest : public ModelGlobalsTest {
+protected:
+    void SetUp() override {
+        ModelGlobalsTest::SetUp();
+        SetDecodedLimits();
+    }
+};
+
+// The texts of a channel as the grid holds them in English.
+inline ChannelTexts Channel(const char* rx, const char* tx, const char* dec, const char* enc,
+                            const char* name = "", const char* power = "High",
+                            const char* width = "Wide", const char* scan = "Yes",
+                            const char* busy = "Off") {
+    return {rx, tx, dec, enc, name, power, width, scan, busy};
+}
+
+// Every note's line and text on one line each, for failure output.
+inline std::string NotesText(const std::vector<ImportNote>& notes) {
+    std::string text;
+    for (const ImportNote& note : notes)
+        text += std::to_string(note.line) + ": " + note.text + "\n";
+    return text;
+}
+
+} // namespace exchange
