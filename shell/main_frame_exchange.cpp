@@ -5,6 +5,8 @@
 
 #include "exchange/csv_file.h"
 #include "model/program_document.h"
+#include "shell/child_frame.h"
+#include "shell/document_history.h"
 #include "shell/program_view.h"
 #include "ui/cell_message.h"
 #include "ui/message_service.h"
@@ -113,7 +115,8 @@ void CMainFrame::ImportChannels(exchange::Placement placement) {
         MessageAnswer::Ok) {
         return;
     }
-    view.ReplaceChannels(placed.table);
+    // The whole import is one step of the document's undo history.
+    child->History().Change(tr("Import Channels"), [&] { view.SetChannels(placed.table); });
     SetStatusMessage(tr("%1 channels imported").arg(placed.placed));
 }
 

@@ -141,16 +141,6 @@ void CProgramView::DecodeChannels() {
     m_model->TableReplaced();
 }
 
-void CProgramView::ReplaceChannels(const ChannelTable& table) {
-    m_editors->HideAll();
-    if (m_model->Table() == table) {
-        return;
-    }
-    m_model->Table() = table;
-    m_model->TableReplaced();
-    emit ChannelsEdited();
-}
-
 void CProgramView::BeginCellEdit() {
     const QModelIndex current = m_grid->currentIndex();
     if (!current.isValid()) {

@@ -62,10 +62,6 @@ public:
     // Replaces the grid's texts (undo and redo); an edit in progress is
     // dropped.
     void SetChannels(const ChannelTable& channels);
-    // Replaces the whole channel table at once (an import) as one change of
-    // the document: an edit in progress is dropped, the grid shows the new
-    // table and ChannelsEdited is emitted when it differs from the old one.
-    void ReplaceChannels(const ChannelTable& table);
 
     // True while a transfer with the radio runs: no second transfer may
     // start and the document must stay open.

@@ -7,6 +7,7 @@
 #include "model/program_document.h"
 #include "shell/child_frame.h"
 #include "shell/command_ids.h"
+#include "shell/document_history.h"
 #include "shell/main_frame.h"
 #include "shell/program_view.h"
 #include "tests/app/app_fixture.h"
@@ -14,6 +15,7 @@
 #include <QAction>
 #include <QFile>
 #include <QTest>
+#include <QUndoStack>
 
 class ChannelExchangeTest : public QObject {
     Q_OBJECT
@@ -61,7 +63,7 @@ private:
         for (const auto& [col, text] : cells) {
             CommitCellEdit(table, row, col, text);
         }
-        View().ReplaceChannels(table);
+        Frame().ActiveChild()->History().Change("Type", [&] { View().SetChannels(table); });
     }
 
 private slots:
@@ -93,15 +95,16 @@ private slots:
         Start();
         Type(3, {{kColRx, "145.125"}});
         Type(kChannelRows, {{kColRx, "438.5"}});
-        Document().SetModified(false);
-        int edits = 0;
-        connect(&View(), &CProgramView::ChannelsEdited, this, [&edits] { ++edits; });
+        Frame().ActiveChild()->History().MarkClean();
+        const ChannelTable before = View().Channels();
+        QUndoStack& steps = Frame().ActiveChild()->History().Stack();
+        const int stepsBefore = steps.count();
         m_path = WriteList("list.csv", "Frequency,Name,Power\r\n146.52,CALL,1W\r\n145.5,B,5W\r\n");
         Choose(ID_FILE_IMPORT_CHANNELS);
         QCOMPARE(Messages().size(), std::size_t{1});
-        QCOMPARE(edits, 1);
+        QCOMPARE(steps.count(), stepsBefore + 1);
         QVERIFY(Document().IsModified());
-        const ChannelTable& table = View().Channels();
+        const ChannelTable table = View().Channels();
         QCOMPARE(table[0][kColRx - 1], std::string("146.52000"));
         QCOMPARE(table[0][kColName - 1], std::string("CALL"));
         QCOMPARE(table[0][kColPower - 1], std::string("Low"));
@@ -109,6 +112,13 @@ private slots:
         QVERIFY(table[2][kColRx - 1].empty());                                   // row 3 replaced
         QCOMPARE(table[kChannelRows - 1][kColRx - 1], std::string("438.50000")); // Fr kept
         QVERIFY(Frame().StatusMessage().contains("2 channels imported"));
+        // One Undo takes the whole import back, back to the saved state.
+        Frame().ActiveChild()->History().Undo();
+        QVERIFY(View().Channels() == before);
+        QVERIFY(!Document().IsModified());
+        Frame().ActiveChild()->History().Redo();
+        QVERIFY(View().Channels() == table);
+        QVERIFY(Document().IsModified());
     }
 
     void intoEmptyRowsKeepsTheChannelsThere() {
@@ -192,7 +202,7 @@ private slots:
         Choose(ID_FILE_EXPORT_CHANNELS);
         QVERIFY(QFile::exists(m_path + ".csv"));
         QVERIFY(Frame().StatusMessage().contains("out.csv"));
-        View().ReplaceChannels(ChannelTable{});
+        Frame().ActiveChild()->History().Change("Clear", [this] { View().SetChannels(ChannelTable{}); });
         m_path += ".csv";
         Choose(ID_FILE_IMPORT_CHANNELS);
         QVERIFY(View().Channels() == before);
