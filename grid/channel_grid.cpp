@@ -9,6 +9,14 @@
 #include <QStyleOptionHeader>
 #include <QStylePainter>
 #include <QWheelEvent>
+#include <algorithm>
+
+namespace {
+
+// Room above and below the text of a row, in pixels.
+constexpr int kRowPadding = 8;
+
+} // namespace
 
 // The selection model that asks the grid before the current cell moves and
 // keeps the selection on the current cell.
@@ -64,6 +72,11 @@ ChannelGrid::ChannelGrid(ChannelGridModel* model, QWidget* parent) : QTableView(
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setHighlightSections(false);
     verticalHeader()->setDefaultAlignment(Qt::AlignCenter);
+    // Rows as tall as their text with a little room, whatever the font.
+    const int textHeight =
+        std::max(fontMetrics().height(), QFontMetrics(ChannelNameFont()).height());
+    verticalHeader()->setMinimumSectionSize(textHeight);
+    verticalHeader()->setDefaultSectionSize(textHeight + kRowPadding);
     setCornerButtonEnabled(false);
     m_corner = findChild<QAbstractButton*>(QString(), Qt::FindDirectChildrenOnly);
     if (m_corner != nullptr) {

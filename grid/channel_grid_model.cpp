@@ -5,13 +5,6 @@
 #include <QBrush>
 #include <QFont>
 
-namespace {
-
-// Font of the channel-name column.
-const char* const kNameFont = "Courier";
-
-} // namespace
-
 const char* ColumnHeaderText(int col) {
     switch (col) {
     case 0:
@@ -39,6 +32,16 @@ const char* ColumnHeaderText(int col) {
     }
 }
 
+QFont ChannelNameFont() {
+    // Courier, or the system's fixed-pitch face where there is no Courier, at
+    // the size of the other columns' font (a bare family name would bring a
+    // size of its own).
+    QFont font;
+    font.setFamily(QStringLiteral("Courier"));
+    font.setStyleHint(QFont::TypeWriter);
+    return font;
+}
+
 ChannelGridModel::ChannelGridModel(QObject* parent) : QAbstractTableModel(parent) {}
 
 int ChannelGridModel::rowCount(const QModelIndex& parent) const {
@@ -60,7 +63,7 @@ QVariant ChannelGridModel::data(const QModelIndex& index, int role) const {
         return QVariant::fromValue(Qt::Alignment(Qt::AlignCenter));
     case Qt::FontRole:
         if (index.column() + 1 == kColName) {
-            return QFont(QString::fromLatin1(kNameFont));
+            return ChannelNameFont();
         }
         return {};
     default:

@@ -66,9 +66,9 @@ public:
     // The program's printer, made at its first use.
     QPrinter& Printer();
 
-    // Asks for the file of File Open (tests answer here instead of a file
-    // dialog); an empty answer cancels.
-    void SetOpenFileNameProvider(std::function<QString()> provider) {
+    // Asks for the file of File Open, starting in the given folder (tests
+    // answer here instead of a file dialog); an empty answer cancels.
+    void SetOpenFileNameProvider(std::function<QString(const QString& folder)> provider) {
         m_askOpenFileName = std::move(provider);
     }
 
@@ -92,5 +92,5 @@ private:
     // The wire log of every transfer; empty: none.
     std::string m_wireLog;
     std::unique_ptr<QPrinter> m_printer;
-    std::function<QString()> m_askOpenFileName;
+    std::function<QString(const QString&)> m_askOpenFileName;
 };

@@ -59,6 +59,13 @@ void CProcessDlg::Open() {
     show();
 }
 
+void CProcessDlg::SetTitle(const QString& title) {
+    m_strTitle = title;
+    if (m_open) {
+        setWindowTitle(m_strTitle);
+    }
+}
+
 void CProcessDlg::Close() {
     m_open = false;
     hide();

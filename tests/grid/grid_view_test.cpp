@@ -15,6 +15,7 @@
 #include "ui/help_service.h"
 
 #include <QComboBox>
+#include <QDialog>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -27,6 +28,7 @@
 #include <QtTest>
 
 #include <memory>
+#include <numeric>
 
 namespace {
 
@@ -56,6 +58,9 @@ private slots:
     void settingsNeedFrequencies();
     void listSelectsCellTextOnBegin();
     void scrollingDropsOpenList();
+    void openListClosesWhenAnotherWindowTakesFocus();
+    void enterCommitsAndEscapeCancels_data();
+    void enterCommitsAndEscapeCancels();
     void frequencyEditKeyFilter();
     void nameEditLimitedToSevenBytes();
     void helpContextsOfFocusedControl();
@@ -64,6 +69,10 @@ private slots:
     void screenScaling_data();
     void screenScaling();
     void displayChangeScalesWidths();
+    void columnsFitTheGrid_data();
+    void columnsFitTheGrid();
+    void rowHeightFollowsTheFont_data();
+    void rowHeightFollowsTheFont();
     void chineseTexts();
     void chineseMessagesAndWindows();
 
@@ -364,6 +373,65 @@ void GridViewTest::listSelectsCellTextOnBegin() {
     QCOMPARE(list("busyList")->count(), 3);
 }
 
+void GridViewTest::openListClosesWhenAnotherWindowTakesFocus() {
+    addChannel(1, "145.12500");
+    click(1, 8);
+    QComboBox* scan = list("scanList");
+    QVERIFY(scan->isVisible());
+    scan->showPopup();
+    QTRY_VERIFY(scan->view()->isVisible());
+    // A dialog of the program takes the focus, as Save As does.
+    QDialog other;
+    other.show();
+    other.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&other));
+    QTRY_VERIFY(!scan->view()->isVisible());
+    QCOMPARE(cell(1, 8), QString("Yes"));
+}
+
+void GridViewTest::enterCommitsAndEscapeCancels_data() {
+    QTest::addColumn<int>("col");
+    QTest::addColumn<QString>("editorName");
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("cellAfter");
+    QTest::newRow("name, Enter") << 5 << "nameEdit" << "BASE" << int(Qt::Key_Return) << "BASE";
+    QTest::newRow("name, keypad Enter") << 5 << "nameEdit" << "B2" << int(Qt::Key_Enter) << "B2";
+    QTest::newRow("name, Escape") << 5 << "nameEdit" << "BASE" << int(Qt::Key_Escape) << "";
+    QTest::newRow("power, Enter") << 6 << "powerList" << "Low" << int(Qt::Key_Return) << "Low";
+    QTest::newRow("power, Escape") << 6 << "powerList" << "Low" << int(Qt::Key_Escape) << "High";
+    QTest::newRow("scan, Enter") << 8 << "scanList" << "No" << int(Qt::Key_Return) << "No";
+    QTest::newRow("scan, Escape") << 8 << "scanList" << "No" << int(Qt::Key_Escape) << "Yes";
+    QTest::newRow("tone, Enter") << 3 << "toneList" << "88.5" << int(Qt::Key_Return) << "88.5";
+    QTest::newRow("busy, Escape") << 9 << "busyList" << "Carrier" << int(Qt::Key_Escape) << "Off";
+}
+
+void GridViewTest::enterCommitsAndEscapeCancels() {
+    QFETCH(int, col);
+    QFETCH(QString, editorName);
+    QFETCH(QString, entry);
+    QFETCH(int, key);
+    QFETCH(QString, cellAfter);
+    addChannel(1, "145.12500");
+    click(1, col);
+    auto* editor = m_view->findChild<QWidget*>(editorName);
+    QVERIFY(editor && editor->isVisible());
+    if (auto* combo = qobject_cast<QComboBox*>(editor)) {
+        combo->setCurrentIndex(combo->findText(entry));
+        QCOMPARE(combo->currentText(), entry);
+    } else {
+        QTest::keyClicks(editor, entry);
+    }
+    QTest::keyClick(editor, Qt::Key(key));
+    // The editor goes, the current cell stays, and the cell holds the entry
+    // (Enter) or what it held before (Escape).
+    QVERIFY(editor->isHidden());
+    QCOMPARE(grid()->Row(), 1);
+    QCOMPARE(grid()->Col(), col);
+    QCOMPARE(cell(1, col), cellAfter);
+    QVERIFY(grid()->hasFocus());
+}
+
 void GridViewTest::scrollingDropsOpenList() {
     addChannel(1, "145.12500");
     click(1, 6);
@@ -506,6 +574,59 @@ void GridViewTest::displayChangeScalesWidths() {
     m_view->OnDisplayChange(1024);
     QCOMPARE(m_view->ScreenWidth(), 1024);
     QCOMPARE(widths(), (QList<int>{70, 148, 148, 154, 154, 150, 98, 120, 112, 147}));
+}
+
+void GridViewTest::columnsFitTheGrid_data() {
+    QTest::addColumn<int>("available");
+    QTest::addColumn<QList<int>>("shown");
+    const QList<int> design{55, 116, 116, 121, 121, 118, 77, 94, 88, 115};
+    QTest::newRow("room to spare: as given") << 2000 << design;
+    QTest::newRow("exactly the sum: as given") << 1021 << design;
+    QTest::newRow("one pixel short: all cut")
+        << 1020 << QList<int>{54, 115, 115, 120, 120, 117, 76, 93, 87, 114};
+    QTest::newRow("half") << 510 << QList<int>{27, 57, 57, 60, 60, 58, 38, 46, 43, 57};
+    QTest::newRow("no width yet: as given") << 0 << design;
+}
+
+void GridViewTest::columnsFitTheGrid() {
+    QFETCH(int, available);
+    QFETCH(QList<int>, shown);
+    const ColumnWidths design{55, 116, 116, 121, 121, 118, 77, 94, 88, 115};
+    const ColumnWidths fitted = FitColumnWidths(design, available);
+    const QList<int> got(fitted.begin(), fitted.end());
+    QCOMPARE(got, shown);
+    if (available > 0) {
+        QVERIFY(std::accumulate(fitted.begin(), fitted.end(), 0) <= available || fitted == design);
+    }
+    // The view shows them so: a grid narrower than its columns cuts them.
+    m_view->resize(available > 0 ? available / 2 : 300, 400);
+    QApplication::processEvents();
+    QCOMPARE(grid()->horizontalScrollBar()->maximum(), 0);
+}
+
+void GridViewTest::rowHeightFollowsTheFont_data() {
+    QTest::addColumn<int>("pointSize");
+    QTest::newRow("small") << 7;
+    QTest::newRow("usual") << 10;
+    QTest::newRow("large") << 20;
+}
+
+void GridViewTest::rowHeightFollowsTheFont() {
+    QFETCH(int, pointSize);
+    const QFont before = QApplication::font();
+    QFont font = before;
+    font.setPointSize(pointSize);
+    QApplication::setFont(font);
+    makeView();
+    QApplication::setFont(before);
+    const int textHeight = QFontMetrics(font).height();
+    const int rowHeight = grid()->rowHeight(0);
+    QVERIFY2(rowHeight >= textHeight && rowHeight <= textHeight + 12,
+             qPrintable(QStringLiteral("row %1 for text %2").arg(rowHeight).arg(textHeight)));
+    // The names are in a fixed-pitch face as large as the other columns.
+    const QFont name = grid()->model()->index(0, 4).data(Qt::FontRole).value<QFont>();
+    QVERIFY(QFontInfo(name).fixedPitch());
+    QCOMPARE(QFontInfo(name).pointSize(), QFontInfo(font).pointSize());
 }
 
 void GridViewTest::chineseTexts() {
