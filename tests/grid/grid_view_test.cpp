@@ -22,6 +22,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTranslator>
@@ -71,6 +72,8 @@ private slots:
     void displayChangeScalesWidths();
     void columnsFitTheGrid_data();
     void columnsFitTheGrid();
+    void gridShowsEveryColumn_data();
+    void gridShowsEveryColumn();
     void rowHeightFollowsTheFont_data();
     void rowHeightFollowsTheFont();
     void chineseTexts();
@@ -586,6 +589,7 @@ void GridViewTest::columnsFitTheGrid_data() {
         << 1020 << QList<int>{54, 115, 115, 120, 120, 117, 76, 93, 87, 114};
     QTest::newRow("half") << 510 << QList<int>{27, 57, 57, 60, 60, 58, 38, 46, 43, 57};
     QTest::newRow("no width yet: as given") << 0 << design;
+    QTest::newRow("negative: as given") << -20 << design;
 }
 
 void GridViewTest::columnsFitTheGrid() {
@@ -598,10 +602,30 @@ void GridViewTest::columnsFitTheGrid() {
     if (available > 0) {
         QVERIFY(std::accumulate(fitted.begin(), fitted.end(), 0) <= available || fitted == design);
     }
-    // The view shows them so: a grid narrower than its columns cuts them.
-    m_view->resize(available > 0 ? available / 2 : 300, 400);
+}
+
+void GridViewTest::gridShowsEveryColumn_data() {
+    QTest::addColumn<int>("viewWidth");
+    QTest::newRow("wider than the columns") << 1500;
+    QTest::newRow("as designed") << 1095;
+    QTest::newRow("narrower") << 900;
+    QTest::newRow("much narrower") << 640;
+}
+
+void GridViewTest::gridShowsEveryColumn() {
+    QFETCH(int, viewWidth);
+    m_view->resize(viewWidth, 500);
     QApplication::processEvents();
     QCOMPARE(grid()->horizontalScrollBar()->maximum(), 0);
+    const int right = grid()->columnViewportPosition(8) + grid()->columnWidth(8);
+    QVERIFY(right <= grid()->viewport()->width());
+    // Room to spare leaves the widths as the screen scaling gave them.
+    if (viewWidth >= 1095) {
+        QCOMPARE(grid()->columnWidth(0), 116);
+        QCOMPARE(grid()->verticalHeader()->width(), 55);
+    } else {
+        QVERIFY(grid()->columnWidth(0) < 116);
+    }
 }
 
 void GridViewTest::rowHeightFollowsTheFont_data() {
@@ -617,8 +641,8 @@ void GridViewTest::rowHeightFollowsTheFont() {
     QFont font = before;
     font.setPointSize(pointSize);
     QApplication::setFont(font);
+    const auto restore = qScopeGuard([&before] { QApplication::setFont(before); });
     makeView();
-    QApplication::setFont(before);
     const int textHeight = QFontMetrics(font).height();
     const int rowHeight = grid()->rowHeight(0);
     QVERIFY2(rowHeight >= textHeight && rowHeight <= textHeight + 12,
