@@ -4,6 +4,7 @@
 
 #include <QBrush>
 #include <QFont>
+#include <QFontDatabase>
 
 const char* ColumnHeaderText(int col) {
     switch (col) {
@@ -33,12 +34,16 @@ const char* ColumnHeaderText(int col) {
 }
 
 QFont ChannelNameFont() {
-    // Courier, or the system's fixed-pitch face where there is no Courier, at
-    // the size of the other columns' font (a bare family name would bring a
-    // size of its own).
+    // A fixed-pitch face drawn like the other columns' font, at its size: a
+    // bare "Courier" comes in a size of its own and, where fonts are
+    // substituted, with a smaller face, so that names looked smaller than
+    // the frequencies beside them. Courier stays the last choice.
     QFont font;
-    font.setFamily(QStringLiteral("Courier"));
+    font.setFamilies({QStringLiteral("DejaVu Sans Mono"),
+                      QFontDatabase::systemFont(QFontDatabase::FixedFont).family(),
+                      QStringLiteral("Courier")});
     font.setStyleHint(QFont::TypeWriter);
+    font.setFixedPitch(true);
     return font;
 }
 

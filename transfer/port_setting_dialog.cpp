@@ -3,6 +3,7 @@
 #include "link/port_name.h"
 #include "link_qt/port_probe.h"
 #include "transfer/port_store.h"
+#include "ui/dialog_frame.h"
 #include "ui/help_service.h"
 
 #include <QButtonGroup>
@@ -24,7 +25,7 @@ PortAccess PortAccess::System() {
 }
 
 CPortSettingDlg::CPortSettingDlg(QWidget* parent, PortAccess access)
-    : QDialog(parent), m_access(std::move(access)), m_ports(new QButtonGroup(this)) {
+    : QDialog(parent, kDialogFrame), m_access(std::move(access)), m_ports(new QButtonGroup(this)) {
     setWindowTitle(tr("Port Setting"));
     setProperty(kControlIdProperty, static_cast<int>(IDD_PORT_SETTING));
     auto* group = new QGroupBox(tr("Port"), this);
