@@ -72,6 +72,11 @@ CDtmfDecodePage::CDtmfDecodePage(const fields::FieldPage& fields, QWidget* paren
             list->addItem(binding::ToQString(fields::ItemInLanguage(item)));
         }
         list->hide();
+        // The edit keeps its room in the layout while the list stands in for
+        // it, so that nothing below moves.
+        QSizePolicy policy = edit->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        edit->setSizePolicy(policy);
         edit->installEventFilter(this);
         list->installEventFilter(this);
         m_picks[i++] = {edit, list};

@@ -1,6 +1,7 @@
 #include "grid/channel_grid.h"
 
 #include "grid/channel_grid_model.h"
+#include "ui/list_grid_look.h"
 
 #include <QAbstractButton>
 #include <QHeaderView>
@@ -9,14 +10,6 @@
 #include <QStyleOptionHeader>
 #include <QStylePainter>
 #include <QWheelEvent>
-#include <algorithm>
-
-namespace {
-
-// Room above and below the text of a row, in pixels.
-constexpr int kRowPadding = 8;
-
-} // namespace
 
 // The selection model that asks the grid before the current cell moves and
 // keeps the selection on the current cell.
@@ -72,11 +65,9 @@ ChannelGrid::ChannelGrid(ChannelGridModel* model, QWidget* parent) : QTableView(
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setHighlightSections(false);
     verticalHeader()->setDefaultAlignment(Qt::AlignCenter);
-    // Rows as tall as their text with a little room, whatever the font.
-    const int textHeight =
-        std::max(fontMetrics().height(), QFontMetrics(ChannelNameFont()).height());
-    verticalHeader()->setMinimumSectionSize(textHeight);
-    verticalHeader()->setDefaultSectionSize(textHeight + kRowPadding);
+    // Rows as tall as their text needs, whatever the font.
+    verticalHeader()->setMinimumSectionSize(RowHeightFor(font()));
+    verticalHeader()->setDefaultSectionSize(RowHeightFor(font()));
     setCornerButtonEnabled(false);
     m_corner = findChild<QAbstractButton*>(QString(), Qt::FindDirectChildrenOnly);
     if (m_corner != nullptr) {

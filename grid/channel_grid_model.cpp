@@ -1,10 +1,9 @@
 #include "grid/channel_grid_model.h"
 
 #include "model/language.h"
+#include "ui/list_grid_look.h"
 
 #include <QBrush>
-#include <QFont>
-#include <QFontDatabase>
 
 const char* ColumnHeaderText(int col) {
     switch (col) {
@@ -33,20 +32,6 @@ const char* ColumnHeaderText(int col) {
     }
 }
 
-QFont ChannelNameFont() {
-    // A fixed-pitch face drawn like the other columns' font, at its size: a
-    // bare "Courier" comes in a size of its own and, where fonts are
-    // substituted, with a smaller face, so that names looked smaller than
-    // the frequencies beside them. Courier stays the last choice.
-    QFont font;
-    font.setFamilies({QStringLiteral("DejaVu Sans Mono"),
-                      QFontDatabase::systemFont(QFontDatabase::FixedFont).family(),
-                      QStringLiteral("Courier")});
-    font.setStyleHint(QFont::TypeWriter);
-    font.setFixedPitch(true);
-    return font;
-}
-
 ChannelGridModel::ChannelGridModel(QObject* parent) : QAbstractTableModel(parent) {}
 
 int ChannelGridModel::rowCount(const QModelIndex& parent) const {
@@ -68,7 +53,7 @@ QVariant ChannelGridModel::data(const QModelIndex& index, int role) const {
         return QVariant::fromValue(Qt::Alignment(Qt::AlignCenter));
     case Qt::FontRole:
         if (index.column() + 1 == kColName) {
-            return ChannelNameFont();
+            return FixedPitchFont();
         }
         return {};
     default:

@@ -9,13 +9,9 @@
 
 #include <QAbstractTableModel>
 #include <QColor>
-#include <QFont>
 
 // Text colour of the header row and the label column.
 inline const QColor kFixedCellColour(0, 51, 240);
-
-// Font of the channel-name column: fixed-pitch, as large as the others.
-QFont ChannelNameFont();
 
 class ChannelGridModel : public QAbstractTableModel {
     Q_OBJECT
