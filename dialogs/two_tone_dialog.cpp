@@ -120,7 +120,8 @@ QWidget* CTwoToneDlg::CreateEncodePage() {
     SetEncodeColumnWidths(m_grid);
     FitHeightToRows(m_grid, kOtherPartsHeight);
     auto* layout = new QGridLayout(page);
-    layout->addLayout(form, 0, 0);
+    // The timing stays together at the top beside the taller list.
+    layout->addLayout(form, 0, 0, Qt::AlignTop);
     layout->addWidget(m_grid, 0, 1);
     binding::ConnectEditRules(fields.fields, page);
     new DialogKeyHook(page, SwallowKey);
