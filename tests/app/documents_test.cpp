@@ -195,6 +195,7 @@ private slots:
     void nothingClosesADocumentWhileATransferRuns() {
         // The read's attempts end only through the window, so the checks
         // below run while it is certainly running.
+        Frame().SetStatusMessage(QStringLiteral("a start-up hint"));
         SilentRadioRead read;
         QVERIFY(read.Start(Frame()));
         CChildFrame* child = Frame().ActiveChild();
@@ -236,6 +237,9 @@ private slots:
         view.ProcessDialog()->CancelButton()->click();
         QTRY_VERIFY_WITH_TIMEOUT(!view.IsTransferRunning(), 30000);
         QVERIFY(Frame().CommandAction(ID_FILE_NEW)->isEnabled());
+        // A transfer that did not complete reports nothing, and the hint
+        // that was there before it is gone.
+        QCOMPARE(Frame().StatusMessage(), QStringLiteral("Ready"));
     }
 
     void closeHidesAndChannelInformationShowsAgain_data() {
