@@ -2,12 +2,11 @@
 
 #include "grid/gbk_length_validator.h"
 #include "ui/help_service.h"
+#include "ui/popup_focus.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
-#include <QGuiApplication>
 #include <QLineEdit>
-#include <QWindow>
 
 namespace {
 
@@ -19,14 +18,7 @@ QComboBox* makeList(QWidget* parent, CellEditor editor, int controlId) {
     }
     list->setProperty(kControlIdProperty, controlId);
     list->hide();
-    // An open drop-down closes when another window takes the focus (a file
-    // dialog, a message, another program), rather than stay open behind it.
-    QObject::connect(qGuiApp, &QGuiApplication::focusWindowChanged, list, [list](QWindow* focus) {
-        QWidget* popup = list->view()->window();
-        if (popup->isVisible() && (focus == nullptr || focus != popup->windowHandle())) {
-            list->hidePopup();
-        }
-    });
+    ClosePopupWhenFocusLeaves(list);
     return list;
 }
 
