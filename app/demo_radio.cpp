@@ -51,3 +51,7 @@ bool CDemoRadio::Start() {
 std::string CDemoRadio::DevicePath() const {
     return m_radio ? m_radio->DevicePath() : std::string();
 }
+
+SimStats CDemoRadio::Stats() const {
+    return m_radio ? m_radio->Stats() : SimStats{};
+}

@@ -5,11 +5,10 @@
 // works at once.
 
 #include "model/radio_image.h"
+#include "sim/simulated_radio.h"
 
 #include <memory>
 #include <string>
-
-class SimulatedRadio;
 
 // The image the demo radio holds: a new document's bytes with a handful of
 // channels filled in.
@@ -24,6 +23,9 @@ public:
     // made.
     bool Start();
     std::string DevicePath() const;
+    // What the radio has served so far (it answers on a thread of its own,
+    // whatever the window's thread is busy with).
+    SimStats Stats() const;
 
 private:
     std::unique_ptr<SimulatedRadio> m_radio;

@@ -1,22 +1,11 @@
 #include "dialogs/cell_edit_grid.h"
 
 #include "ui/field_binding.h"
+#include "ui/list_grid_look.h"
 
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QMouseEvent>
-
-namespace {
-
-// A fixed cell cannot become current and is not edited.
-QTableWidgetItem* FixedItem(const QString& text) {
-    auto* item = new QTableWidgetItem(text);
-    item->setFlags(Qt::NoItemFlags);
-    item->setTextAlignment(Qt::AlignCenter);
-    return item;
-}
-
-} // namespace
 
 CellEditGrid::CellEditGrid(int gridId, int rows, const QStringList& headers, int editId,
                            int maxLength, QWidget* parent)
@@ -33,10 +22,10 @@ CellEditGrid::CellEditGrid(int gridId, int rows, const QStringList& headers, int
     setAutoScroll(false);
     setTabKeyNavigation(false);
     for (int column = 0; column < columnCount(); ++column) {
-        setItem(0, column, FixedItem(headers[column]));
+        setItem(0, column, NewFixedCell(headers[column]));
     }
     for (int row = 1; row <= rows; ++row) {
-        setItem(row, 0, FixedItem(QString::number(row)));
+        setItem(row, 0, NewFixedCell(QString::number(row)));
         for (int column = 1; column < columnCount(); ++column) {
             auto* item = new QTableWidgetItem;
             item->setTextAlignment(Qt::AlignCenter);
@@ -53,15 +42,6 @@ CellEditGrid::CellEditGrid(int gridId, int rows, const QStringList& headers, int
         CommitEditor();
         OpenEditor();
     });
-}
-
-void CellEditGrid::SetFixedTextColor(const QColor& color) {
-    for (int column = 0; column < columnCount(); ++column) {
-        item(0, column)->setForeground(color);
-    }
-    for (int row = 1; row < rowCount(); ++row) {
-        item(row, 0)->setForeground(color);
-    }
 }
 
 void CellEditGrid::OpenEditor() {

@@ -27,8 +27,6 @@ public:
 
     // The text a cell gets when the edit is committed; none keeps the text.
     void SetCommitRule(std::function<QString(const QString&)> rule) { m_rule = std::move(rule); }
-    // Colour of the fixed row's and column's texts.
-    void SetFixedTextColor(const QColor& color);
 
     // Opens the in-place edit over the current cell (a data cell only).
     void OpenEditor();

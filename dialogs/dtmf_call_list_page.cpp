@@ -5,6 +5,7 @@
 #include "model/language.h"
 #include "ui/dialog_keys.h"
 #include "ui/field_binding.h"
+#include "ui/list_grid_look.h"
 #include "ui/table_width.h"
 
 #include <QHeaderView>
@@ -16,7 +17,8 @@
 namespace {
 
 constexpr int kRows = 1 + layout::kDtmfCallListCount;
-const QColor kFixedText(0, 70, 213);
+// The dialog's tabs, margins and title beside the grid, in pixels.
+constexpr int kOtherPartsHeight = 160;
 
 bool Swallowed(const QKeyEvent& key) {
     if (keys::IsHashOrStar(key)) {
@@ -25,15 +27,6 @@ bool Swallowed(const QKeyEvent& key) {
     const bool passes = keys::IsDigit(key) || keys::IsLetter(key, 'A', 'D') ||
                         keys::IsBackspaceOrDelete(key) || keys::IsArrow(key);
     return !passes || keys::ShiftHeld(key);
-}
-
-QTableWidgetItem* FixedCell(const QString& text) {
-    auto* item = new QTableWidgetItem(text);
-    item->setFlags(Qt::ItemIsEnabled);
-    item->setForeground(kFixedText);
-    item->setBackground(QColor(Qt::lightGray));
-    item->setTextAlignment(Qt::AlignCenter);
-    return item;
 }
 
 } // namespace
@@ -46,10 +39,10 @@ CDtmfCallListPage::CDtmfCallListPage(const fields::FieldPage& fields, QWidget* p
     m_grid->verticalHeader()->hide();
     m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_grid->setSelectionMode(QAbstractItemView::NoSelection);
-    m_grid->setItem(0, 0, FixedCell(QString::fromUtf8(Tr2("Num", "编号"))));
-    m_grid->setItem(0, 1, FixedCell(QString::fromUtf8(Tr2("Fast Call List", "快速呼叫列表"))));
+    m_grid->setItem(0, 0, NewFixedCell(QString::fromUtf8(Tr2("Num", "编号"))));
+    m_grid->setItem(0, 1, NewFixedCell(QString::fromUtf8(Tr2("Fast Call List", "快速呼叫列表"))));
     for (int r = 1; r < kRows; ++r) {
-        m_grid->setItem(r, 0, FixedCell(QString::number(r)));
+        m_grid->setItem(r, 0, NewFixedCell(QString::number(r)));
         auto* entry = new QTableWidgetItem;
         entry->setTextAlignment(Qt::AlignCenter);
         m_grid->setItem(r, 1, entry);
@@ -59,6 +52,7 @@ CDtmfCallListPage::CDtmfCallListPage(const fields::FieldPage& fields, QWidget* p
     m_grid->setColumnWidth(0, static_cast<int>(width * 0.8));
     m_grid->setColumnWidth(1, static_cast<int>(width * 2.3));
     FitWidthToColumns(m_grid);
+    FitHeightToRows(m_grid, kOtherPartsHeight);
 
     m_edit = new QLineEdit(m_grid);
     binding::SetControlId(m_edit, dtmf::kCellEditId);
@@ -80,9 +74,9 @@ CDtmfCallListPage::CDtmfCallListPage(const fields::FieldPage& fields, QWidget* p
 }
 
 void CDtmfCallListPage::ShowLoaded() {
-    QFont courier(QStringLiteral("Courier"));
+    const QFont fixedPitch = FixedPitchFont();
     for (int r = kRows - 1; r >= 1; --r) {
-        m_grid->item(r, 1)->setFont(courier);
+        m_grid->item(r, 1)->setFont(fixedPitch);
     }
     m_grid->viewport()->update();
 }

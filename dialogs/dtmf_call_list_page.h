@@ -18,7 +18,8 @@ public:
 
     CDtmfCallListPage(const fields::FieldPage& fields, QWidget* parent);
 
-    // After loading: the entries in Courier, the grid redrawn at once.
+    // After loading: the entries in the fixed-pitch face, the grid redrawn at
+    // once.
     void ShowLoaded();
 
     QTableWidget* Grid() const { return m_grid; }

@@ -3,6 +3,7 @@
 #include "model/fields/dtmf_fields.h"
 #include "ui/dialog_keys.h"
 #include "ui/field_binding.h"
+#include "ui/popup_focus.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -72,6 +73,12 @@ CDtmfDecodePage::CDtmfDecodePage(const fields::FieldPage& fields, QWidget* paren
             list->addItem(binding::ToQString(fields::ItemInLanguage(item)));
         }
         list->hide();
+        ClosePopupWhenFocusLeaves(list);
+        // The edit keeps its room in the layout while the list stands in for
+        // it, so that nothing below moves.
+        QSizePolicy policy = edit->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        edit->setSizePolicy(policy);
         edit->installEventFilter(this);
         list->installEventFilter(this);
         m_picks[i++] = {edit, list};

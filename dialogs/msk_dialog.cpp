@@ -6,6 +6,7 @@
 #include "model/language.h"
 #include "ui/dialog_keys.h"
 #include "ui/field_binding.h"
+#include "ui/list_grid_look.h"
 #include "ui/table_width.h"
 
 #include <QApplication>
@@ -21,6 +22,9 @@
 namespace {
 
 constexpr int kDialogId = 162;
+// The ID code row, the group box, the buttons and the title beside the
+// call list, in pixels.
+constexpr int kOtherPartsHeight = 180;
 
 // Digits, "A".."F", Backspace, Delete and the arrows, unless Shift is held.
 bool SwallowKey(QWidget*, const QKeyEvent& key) {
@@ -57,13 +61,13 @@ CMskDlg::CMskDlg(QWidget* parent) : CBoundDialog(fields::Group("msk"), parent) {
         {QString::fromUtf8(Tr2("Num", "编号")), QString::fromUtf8(Tr2("Call List", "呼叫列表"))},
         msk::kCellEditId, static_cast<int>(layout::kMskIdSize), group);
     m_callList->CellEdit()->setValidator(new binding::UpperCaseValidator(m_callList->CellEdit()));
-    m_callList->SetFixedTextColor(QColor(0, 70, 213));
     binding::TagCells(m_callList, page.fields);
-    QFont courier(QStringLiteral("Courier"));
+    const QFont fixedPitch = FixedPitchFont();
     for (int row = 1; row <= layout::kMskCallListCount; ++row) {
-        m_callList->item(row, 1)->setFont(courier);
+        m_callList->item(row, 1)->setFont(fixedPitch);
     }
     SetColumnWidths(m_callList);
+    FitHeightToRows(m_callList, kOtherPartsHeight);
     auto* groupLayout = new QVBoxLayout(group);
     groupLayout->addWidget(m_callList);
 

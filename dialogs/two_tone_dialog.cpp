@@ -6,6 +6,7 @@
 #include "model/language.h"
 #include "ui/dialog_keys.h"
 #include "ui/field_binding.h"
+#include "ui/list_grid_look.h"
 #include "ui/spin_buttons.h"
 #include "ui/table_width.h"
 
@@ -19,6 +20,8 @@
 namespace {
 
 constexpr int kDialogId = 155;
+// The tabs, margins and title beside the encode list, in pixels.
+constexpr int kOtherPartsHeight = 200;
 
 // Digits (main keyboard and keypad), the keypad's decimal point, Backspace,
 // Delete and the arrows, unless Shift is held.
@@ -115,8 +118,10 @@ QWidget* CTwoToneDlg::CreateEncodePage() {
     });
     binding::TagCells(m_grid, fields.fields);
     SetEncodeColumnWidths(m_grid);
+    FitHeightToRows(m_grid, kOtherPartsHeight);
     auto* layout = new QGridLayout(page);
-    layout->addLayout(form, 0, 0);
+    // The timing stays together at the top beside the taller list.
+    layout->addLayout(form, 0, 0, Qt::AlignTop);
     layout->addWidget(m_grid, 0, 1);
     binding::ConnectEditRules(fields.fields, page);
     new DialogKeyHook(page, SwallowKey);

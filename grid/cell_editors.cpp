@@ -2,6 +2,7 @@
 
 #include "grid/gbk_length_validator.h"
 #include "ui/help_service.h"
+#include "ui/popup_focus.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -17,6 +18,7 @@ QComboBox* makeList(QWidget* parent, CellEditor editor, int controlId) {
     }
     list->setProperty(kControlIdProperty, controlId);
     list->hide();
+    ClosePopupWhenFocusLeaves(list);
     return list;
 }
 

@@ -1,6 +1,7 @@
 #include "grid/channel_grid.h"
 
 #include "grid/channel_grid_model.h"
+#include "ui/list_grid_look.h"
 
 #include <QAbstractButton>
 #include <QHeaderView>
@@ -69,6 +70,9 @@ ChannelGrid::ChannelGrid(ChannelGridModel* model, QWidget* parent) : QTableView(
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setHighlightSections(false);
     verticalHeader()->setDefaultAlignment(Qt::AlignCenter);
+    // Rows as tall as their text needs, whatever the font.
+    verticalHeader()->setMinimumSectionSize(RowHeightFor(font()));
+    verticalHeader()->setDefaultSectionSize(RowHeightFor(font()));
     setCornerButtonEnabled(false);
     m_corner = findChild<QAbstractButton*>(QString(), Qt::FindDirectChildrenOnly);
     if (m_corner != nullptr) {

@@ -1,16 +1,9 @@
 #include "grid/channel_grid_model.h"
 
 #include "model/language.h"
+#include "ui/list_grid_look.h"
 
 #include <QBrush>
-#include <QFont>
-
-namespace {
-
-// Font of the channel-name column.
-const char* const kNameFont = "Courier";
-
-} // namespace
 
 const char* ColumnHeaderText(int col) {
     switch (col) {
@@ -60,7 +53,7 @@ QVariant ChannelGridModel::data(const QModelIndex& index, int role) const {
         return QVariant::fromValue(Qt::Alignment(Qt::AlignCenter));
     case Qt::FontRole:
         if (index.column() + 1 == kColName) {
-            return QFont(QString::fromLatin1(kNameFont));
+            return FixedPitchFont();
         }
         return {};
     default:

@@ -30,3 +30,12 @@ double DisplayChangeScale(int storedWidth, int newWidth);
 
 // A length multiplied by a scale factor, truncated toward zero.
 int ScaleLength(int length, double scale);
+
+// Widths of the label column and the nine data columns.
+using ColumnWidths = std::array<int, kGridColumns>;
+
+// The widths the grid shows in `available` pixels: the widths as given when
+// they fit, otherwise all of them cut in the same proportion (as if the base
+// width were smaller), so that every column stays in sight without
+// horizontal scrolling. An available width of 0 or less leaves them as given.
+ColumnWidths FitColumnWidths(const ColumnWidths& widths, int available);

@@ -2,6 +2,7 @@
 
 #include "shell/language_text.h"
 #include "ui/app_globals.h"
+#include "ui/dialog_frame.h"
 
 #include <QDialogButtonBox>
 #include <QGridLayout>
@@ -24,7 +25,7 @@ QLabel* textLine(QWidget* parent, const QString& id, const QString& text) {
 
 } // namespace
 
-CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
+CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent, kDialogFrame) {
     // The template's own texts and icon, replaced below.
     setWindowTitle(tr("About Program"));
     m_icon = new QLabel(this);

@@ -47,9 +47,28 @@ CChildFrame::~CChildFrame() {
     delete m_view;
 }
 
+void CChildFrame::FitInto(const QSize& workspace) {
+    if (isMaximized() || workspace.isEmpty()) {
+        return;
+    }
+    // Resized since the last cut (by the user or the screen scaling): that
+    // size is now the one to keep.
+    if (size() != m_cut) {
+        m_uncut = size();
+    }
+    const QSize fitted = m_uncut.boundedTo(workspace);
+    if (fitted != size()) {
+        resize(fitted);
+    }
+    m_cut = fitted;
+}
+
 void CChildFrame::closeEvent(QCloseEvent* event) {
     // Closing a document window only hides it; its document stays open and
-    // Channel Information shows it again.
+    // Channel Information shows it again. While its transfer runs the window
+    // stays in sight, as File Close is refused then too.
     event->ignore();
-    hide();
+    if (!m_view->IsTransferRunning()) {
+        hide();
+    }
 }

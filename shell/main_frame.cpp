@@ -12,10 +12,12 @@
 #include "ui/help_service.h"
 #include "ui/image_dialog.h"
 #include "ui/message_service.h"
+#include "ui/user_store.h"
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QCursor>
+#include <QDir>
 #include <QDockWidget>
 #include <QDropEvent>
 #include <QFileDialog>
@@ -39,6 +41,8 @@ namespace {
 constexpr int kResourceHelpBase = 0x10000;
 constexpr int kMenuNoDocument = 128;
 constexpr int kMenuDocument = 129;
+// How long the status bar tells of a completed transfer.
+constexpr int kTransferNoticeMs = 8000;
 
 // One callable made of several lambdas, one for each alternative of a variant.
 template <typename... Fns> struct Overloaded : Fns... { using Fns::operator()...; };
@@ -53,6 +57,7 @@ CMainFrame::CMainFrame(const CommandOptions& options, QWidget* parent) : QMainWi
     m_mdi->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(m_mdi);
     CBackgroundPainter::Attach(m_mdi);
+    m_mdi->viewport()->installEventFilter(this);
     connect(m_mdi, &QMdiArea::subWindowActivated, this,
             [this](QMdiSubWindow* window) { OnChildActivated(window); });
 
@@ -94,6 +99,27 @@ void CMainFrame::CreateStatusBar() {
 
 void CMainFrame::SetStatusMessage(const QString& text) {
     statusBar()->findChild<QLabel*>(QStringLiteral("0"))->setText(text);
+}
+
+void CMainFrame::OnTransferEnded(TransferDirection direction, TransferOutcome outcome,
+                                 int channels, qint64 elapsedMs) {
+    // A completed transfer says so for a while, without a box to answer;
+    // any transfer replaces the start-up hints.
+    QString text = tr("Ready");
+    if (outcome == TransferOutcome::Completed) {
+        const QString seconds = QString::number(static_cast<double>(elapsedMs) / 1000.0, 'f', 1);
+        text = (direction == TransferDirection::Read
+                    ? tr("Read from the radio in %1 s; channels in use: %2.")
+                    : tr("Written to the radio in %1 s; channels in use: %2."))
+                   .arg(seconds)
+                   .arg(channels);
+    }
+    SetStatusMessage(text);
+    QTimer::singleShot(kTransferNoticeMs, this, [this, text] {
+        if (StatusMessage() == text) {
+            SetStatusMessage(tr("Ready"));
+        }
+    });
 }
 
 QString CMainFrame::StatusMessage() const {
@@ -286,10 +312,12 @@ std::vector<CChildFrame*> CMainFrame::Children() const {
 CChildFrame* CMainFrame::AddDocumentWindow(std::unique_ptr<CProgramDoc> doc) {
     auto* child = new CChildFrame(std::move(doc));
     m_mdi->addSubWindow(child);
+    child->installEventFilter(this);
     child->setGeometry(CChildFrame::kLeft, CChildFrame::kTop, CChildFrame::kWidth,
                        CChildFrame::kHeight);
     CProgramView& view = child->View();
     connect(&view, &CProgramView::TransferRunningChanged, this, [this] { UpdateCommandUI(); });
+    connect(&view, &CProgramView::TransferEnded, this, &CMainFrame::OnTransferEnded);
     view.Grid()->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(view.Grid(), &QWidget::customContextMenuRequested, this,
             [this, grid = view.Grid()](const QPoint& pos) {
@@ -301,10 +329,31 @@ CChildFrame* CMainFrame::AddDocumentWindow(std::unique_ptr<CProgramDoc> doc) {
     view.OnInitialUpdate();
     // The history starts from the decoded document.
     child->History().MarkClean();
+    FitChildrenToWorkspace();
     m_mdi->setActiveSubWindow(child);
     m_activeChild = child;
     UpdateCommandUI();
     return child;
+}
+
+void CMainFrame::FitChildrenToWorkspace() {
+    // Until the window is shown the workspace has no size of its own yet.
+    if (!m_mdi->isVisible()) {
+        return;
+    }
+    for (CChildFrame* child : Children()) {
+        child->FitInto(m_mdi->viewport()->size());
+    }
+}
+
+bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
+    // The workspace changed size, or a document window did (the screen
+    // scaling resizes it).
+    if (event->type() == QEvent::Resize &&
+        (watched == m_mdi->viewport() || qobject_cast<CChildFrame*>(watched))) {
+        FitChildrenToWorkspace();
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void CMainFrame::DestroyChild(CChildFrame* child) {
@@ -323,6 +372,15 @@ void CMainFrame::OnChildActivated(QWidget* window) {
     if (auto* child = qobject_cast<CChildFrame*>(window)) {
         m_activeChild = child;
     }
+}
+
+void CMainFrame::BringToFront(CChildFrame* child) {
+    if (child->isHidden() || child->isMinimized()) {
+        child->showNormal();
+    }
+    m_mdi->setActiveSubWindow(child);
+    child->raise();
+    m_activeChild = child;
 }
 
 void CMainFrame::ShowActiveFrame() {
@@ -396,8 +454,7 @@ bool CMainFrame::SaveDocumentOf(CChildFrame* child, bool askName) {
     // Save writes straight to the document's file when it exists and can be
     // written; otherwise it asks for a name, as Save As always does.
     if (askName || path.isEmpty() || !info.exists() || !info.isWritable()) {
-        path =
-            AskSaveFileName(info.isRelative() && !path.isEmpty() ? info.absoluteFilePath() : path);
+        path = AskSaveFileName(path);
         if (path.isEmpty()) {
             return false;
         }
@@ -416,10 +473,20 @@ bool CMainFrame::SaveDocumentOf(CChildFrame* child, bool askName) {
 }
 
 QString CMainFrame::AskSaveFileName(const QString& suggested) {
-    if (m_askSaveFileName) {
-        return m_askSaveFileName(suggested);
+    // A document without a file of its own (a new one is named after the
+    // AppName) is offered in the folder last used, not the program's.
+    const QString start =
+        QFileInfo(suggested).isAbsolute()
+            ? suggested
+            : QDir(UserStore::ReadFileFolder(UserStore::CurrentAppName())).filePath(suggested);
+    const QString path =
+        m_askSaveFileName
+            ? m_askSaveFileName(start)
+            : QFileDialog::getSaveFileName(this, tr("Save As"), start, tr("*.dat (*.dat)"));
+    if (!path.isEmpty()) {
+        UserStore::WriteFileFolder(UserStore::CurrentAppName(), path);
     }
-    return QFileDialog::getSaveFileName(this, tr("Save As"), suggested, tr("*.dat (*.dat)"));
+    return path;
 }
 
 bool CMainFrame::ConfirmDiscardChanges() {
@@ -430,6 +497,9 @@ bool CMainFrame::ConfirmDiscardChanges() {
         if (!doc.IsModified()) {
             continue;
         }
+        // The question is about a document the user can see: its window
+        // comes to the front first, also when File Close had hidden it.
+        BringToFront(child);
         const QString text = tr("Save changes to %1?").arg(QString::fromStdString(doc.Title()));
         switch (MessageService::Show(this, text, MessageButtons::SaveDiscardCancel,
                                      MessageIcon::Exclamation)) {

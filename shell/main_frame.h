@@ -5,6 +5,7 @@
 // dialogs and routes every command by its row of the command table.
 
 #include "exchange/channel_import.h"
+#include "link/transfer_result.h"
 #include "shell/child_frame.h"
 #include "shell/command_table.h"
 
@@ -125,6 +126,7 @@ signals:
     void fileDropped(const QString& path);
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
@@ -145,6 +147,13 @@ private:
     void UpdateCommandUI();
     void OnTreeSelectionChanged();
     void OnChildActivated(QWidget* window);
+    void OnTransferEnded(TransferDirection direction, TransferOutcome outcome, int channels,
+                         qint64 elapsedMs);
+    // No document window is larger than the workspace that holds it.
+    void FitChildrenToWorkspace();
+    // Shows a document window (hidden or minimised ones too) in front of the
+    // others and makes it the active one.
+    void BringToFront(CChildFrame* child);
     void RunEditor(int id);
     void SaveDocument(bool askName);
     bool SaveDocumentOf(CChildFrame* child, bool askName);

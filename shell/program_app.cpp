@@ -30,6 +30,7 @@
 #include <QLibraryInfo>
 #include <QPageSetupDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QTimer>
 #include <QTranslator>
 
@@ -247,11 +248,16 @@ bool CProgramApp::OnFileNew() {
 }
 
 void CProgramApp::OnFileOpen() {
-    const QString path =
-        m_askOpenFileName
-            ? m_askOpenFileName()
-            : QFileDialog::getOpenFileName(m_mainFrame.get(), tr("Open"), {}, tr("*.dat (*.dat)"));
+    // The dialog opens in the folder last used (the user's documents at
+    // first), which the choice then replaces.
+    const std::string appName = UserStore::CurrentAppName();
+    const QString folder = UserStore::ReadFileFolder(appName);
+    const QString path = m_askOpenFileName ? m_askOpenFileName(folder)
+                                           : QFileDialog::getOpenFileName(
+                                                 m_mainFrame.get(), tr("Open"), folder,
+                                                 tr("*.dat (*.dat)"));
     if (!path.isEmpty()) {
+        UserStore::WriteFileFolder(appName, path);
         OpenDocumentFile(path);
     }
 }
@@ -303,6 +309,12 @@ void CProgramApp::OnFileReport(int id) {
 }
 
 void CProgramApp::OnFilePrintSetup() {
+    // Without a printer the page setup has nothing to set up: say so.
+    if (QPrinterInfo::availablePrinterNames().isEmpty()) {
+        MessageService::Show(m_mainFrame.get(), tr("No printer is installed."), MessageButtons::Ok,
+                             MessageIcon::Information);
+        return;
+    }
     QPageSetupDialog dialog(&Printer(), m_mainFrame.get());
     dialog.exec();
 }

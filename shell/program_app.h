@@ -69,9 +69,9 @@ public:
     // File > Print, Print Preview and Export PDF of the active document.
     ReportCommands& Reports();
 
-    // Asks for the file of File Open (tests answer here instead of a file
-    // dialog); an empty answer cancels.
-    void SetOpenFileNameProvider(std::function<QString()> provider) {
+    // Asks for the file of File Open, starting in the given folder (tests
+    // answer here instead of a file dialog); an empty answer cancels.
+    void SetOpenFileNameProvider(std::function<QString(const QString& folder)> provider) {
         m_askOpenFileName = std::move(provider);
     }
 
@@ -97,5 +97,5 @@ private:
     std::string m_wireLog;
     std::unique_ptr<QPrinter> m_printer;
     std::unique_ptr<ReportCommands> m_reports;
-    std::function<QString()> m_askOpenFileName;
+    std::function<QString(const QString&)> m_askOpenFileName;
 };

@@ -25,6 +25,7 @@
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QScreen>
+#include <QStyle>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -69,9 +70,8 @@ CProgramView::~CProgramView() {
 
 void CProgramView::OnInitialUpdate() {
     if (m_firstSetUp) {
-        m_grid->verticalHeader()->setFixedWidth(ColumnBaseWidth(0));
-        for (int col = 1; col < kGridColumns; ++col) {
-            m_grid->setColumnWidth(col - 1, ColumnBaseWidth(col));
+        for (int col = 0; col < kGridColumns; ++col) {
+            m_columnWidths[static_cast<std::size_t>(col)] = ColumnBaseWidth(col);
         }
         if (QScreen* screen = this->screen()) {
             connect(screen, &QScreen::geometryChanged, this,
@@ -109,19 +109,44 @@ void CProgramView::OnDisplayChange(int screenWidth) {
 }
 
 void CProgramView::scaleLayout(double scale) {
-    QHeaderView* labels = m_grid->verticalHeader();
-    labels->setFixedWidth(ScaleLength(labels->width(), scale));
-    for (int col = 1; col < kGridColumns; ++col) {
-        m_grid->setColumnWidth(col - 1, ScaleLength(m_grid->columnWidth(col - 1), scale));
+    for (int& width : m_columnWidths) {
+        width = ScaleLength(width, scale);
     }
     resize(ScaleLength(width(), scale), ScaleLength(height(), scale));
     if (QWidget* frame = parentWidget()) {
         frame->resize(ScaleLength(frame->width(), scale), ScaleLength(frame->height(), scale));
     }
+    applyColumnWidths();
+}
+
+void CProgramView::applyColumnWidths() {
+    // The scrolling area less its frame and the vertical scroll bar, which
+    // 129 rows need at any practical height.
+    const int available = m_grid->width() - 2 * m_grid->frameWidth() -
+                          m_grid->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_grid);
+    const ColumnWidths shown = FitColumnWidths(m_columnWidths, available);
+    m_grid->verticalHeader()->setFixedWidth(shown[0]);
+    for (int col = 1; col < kGridColumns; ++col) {
+        m_grid->setColumnWidth(col - 1, shown[static_cast<std::size_t>(col)]);
+    }
+}
+
+void CProgramView::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (!m_firstSetUp) {
+        applyColumnWidths();
+    }
 }
 
 const ChannelTable& CProgramView::Channels() const {
     return m_model->Table();
+}
+
+int CProgramView::ChannelCount() const {
+    const ChannelTable& table = m_model->Table();
+    return static_cast<int>(std::count_if(table.begin(), table.end(), [](const ChannelTexts& row) {
+        return !row[kColRx - 1].empty();
+    }));
 }
 
 void CProgramView::EncodeChannels() {
@@ -205,9 +230,7 @@ void CProgramView::onMouseDown() {
 }
 
 void CProgramView::hideEditorsOnScroll() {
-    QWidget* focus = QApplication::focusWidget();
-    const auto editors = m_editors->All();
-    const bool editorHadFocus = std::find(editors.begin(), editors.end(), focus) != editors.end();
+    const bool editorHadFocus = isCellEditor(QApplication::focusWidget());
     m_editors->HideAll();
     if (editorHadFocus) {
         m_grid->setFocus(Qt::OtherFocusReason);
@@ -240,7 +263,36 @@ bool CProgramView::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress && watched == m_editors->FrequencyEdit()) {
         return filterFrequencyKey(static_cast<QKeyEvent*>(event));
     }
+    if (event->type() == QEvent::KeyPress && isCellEditor(watched)) {
+        return filterEditorKey(*static_cast<QKeyEvent*>(event));
+    }
     return QWidget::eventFilter(watched, event);
+}
+
+bool CProgramView::isCellEditor(const QObject* object) const {
+    const auto editors = m_editors->All();
+    return std::find(editors.begin(), editors.end(), object) != editors.end();
+}
+
+bool CProgramView::filterEditorKey(const QKeyEvent& event) {
+    // The name edit and the lists: Enter commits as it does in the
+    // frequency edit, Escape leaves the cell as it was.
+    switch (event.key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        CommitCellEdit();
+        return true;
+    case Qt::Key_Escape:
+        cancelCellEdit();
+        return true;
+    default:
+        return false;
+    }
+}
+
+void CProgramView::cancelCellEdit() {
+    m_editors->HideAll();
+    m_grid->setFocus(Qt::OtherFocusReason);
 }
 
 bool CProgramView::filterFrequencyKey(QKeyEvent* event) {

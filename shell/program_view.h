@@ -8,10 +8,12 @@
 // every transfer) and DecodeChannels fills it from the image (at set-up and
 // after a completed read).
 
+#include "grid/grid_layout.h"
 #include "link/transfer_result.h"
 #include "model/channel_table.h"
 #include "model/radio_image.h"
 
+#include <QElapsedTimer>
 #include <QWidget>
 #include <memory>
 #include <string>
@@ -62,6 +64,8 @@ public:
     // Replaces the grid's texts (undo and redo); an edit in progress is
     // dropped.
     void SetChannels(const ChannelTable& channels);
+    // How many rows of the grid hold a channel (a receive frequency).
+    int ChannelCount() const;
 
     // True while a transfer with the radio runs: no second transfer may
     // start and the document must stay open.
@@ -114,9 +118,14 @@ signals:
     // A read from the radio completed and the grid shows the new image.
     void ChannelsRead();
     void TransferRunningChanged(bool running);
+    // A transfer of the Process window ended: how, with the number of
+    // channels the grid holds afterwards and the time it took.
+    void TransferEnded(TransferDirection direction, TransferOutcome outcome, int channels,
+                       qint64 elapsedMs);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     bool leaveCell();
@@ -125,10 +134,17 @@ private:
     void hideEditorsOnScroll();
     bool commit(CommitTrigger trigger);
     bool filterFrequencyKey(QKeyEvent* event);
+    bool isCellEditor(const QObject* object) const;
+    bool filterEditorKey(const QKeyEvent& event);
+    // Hides the editor without committing: the cell keeps its text.
+    void cancelCellEdit();
     static bool frequencyEditSwallows(const QKeyEvent& event);
     int helpContext() const;
     void keepCaption();
     void scaleLayout(double scale);
+    // Shows the column widths, cut in proportion when the grid is too narrow
+    // for them.
+    void applyColumnWidths();
     void openProcessDialog(bool writeMode);
     void onRadioTransfer();
     void onTransferFinished(const TransferResult& result);
@@ -144,6 +160,8 @@ private:
     ChannelGridModel* m_model;
     ChannelGrid* m_grid;
     std::unique_ptr<CellEditors> m_editors;
+    // The widths the screen scaling gives the label and data columns.
+    ColumnWidths m_columnWidths{};
     int m_screenWidth = 0;
     int m_screenHeight = 0;
     bool m_firstSetUp = true;
@@ -151,4 +169,5 @@ private:
     bool m_bWriteMode = false;
     TransferRunner* m_runner;
     TransferDirection m_runningDirection = TransferDirection::Read;
+    QElapsedTimer m_transferClock;
 };

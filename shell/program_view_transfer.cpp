@@ -23,8 +23,9 @@ void CProgramView::OnProgramWrite() {
 }
 
 void CProgramView::openProcessDialog(bool writeMode) {
-    // A running transfer keeps its direction; a waiting window only learns
-    // the direction for its coming Start and keeps its title.
+    // A running transfer keeps its direction; a waiting window takes the
+    // direction for its coming Start, and its title follows, so that it never
+    // names the other one.
     if (IsTransferRunning()) {
         return;
     }
@@ -49,6 +50,7 @@ void CProgramView::onRadioTransfer() {
     CommitCellEdit();
     EncodeChannels();
     m_runningDirection = m_bWriteMode ? TransferDirection::Write : TransferDirection::Read;
+    m_transferClock.start();
     const std::shared_ptr<TransferControl> control = m_pProcessDlg->Control();
     m_runner->Start(
         [direction = m_runningDirection, port = g_portName,
@@ -74,6 +76,8 @@ void CProgramView::onTransferFinished(const TransferResult& result) {
     }
     m_pProcessDlg->Close();
     emit TransferRunningChanged(false);
+    emit TransferEnded(m_runningDirection, result.outcome, ChannelCount(),
+                       m_transferClock.elapsed());
 }
 
 void CProgramView::SetWireLog(std::string path) {

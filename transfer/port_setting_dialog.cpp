@@ -3,6 +3,7 @@
 #include "link/port_name.h"
 #include "link_qt/port_probe.h"
 #include "transfer/port_store.h"
+#include "ui/dialog_frame.h"
 #include "ui/help_service.h"
 
 #include <QButtonGroup>
@@ -41,7 +42,7 @@ QString PortButtonText(int number, const std::optional<PortDetails>& details) {
 }
 
 CPortSettingDlg::CPortSettingDlg(QWidget* parent, PortAccess access)
-    : QDialog(parent), m_access(std::move(access)), m_ports(new QButtonGroup(this)),
+    : QDialog(parent, kDialogFrame), m_access(std::move(access)), m_ports(new QButtonGroup(this)),
       m_poll(new QTimer(this)) {
     setWindowTitle(tr("Port Setting"));
     setProperty(kControlIdProperty, static_cast<int>(IDD_PORT_SETTING));

@@ -1,6 +1,7 @@
 #include "transfer/process_dialog.h"
 
 #include "link/clone_engine.h"
+#include "ui/dialog_frame.h"
 #include "ui/help_service.h"
 
 #include <QCloseEvent>
@@ -11,7 +12,7 @@
 #include <QPushButton>
 
 CProcessDlg::CProcessDlg(QWidget* owner)
-    : QDialog(owner), m_control(std::make_shared<TransferControl>()),
+    : QDialog(owner, kDialogFrame), m_control(std::make_shared<TransferControl>()),
       m_start(new QPushButton(tr("Start"), this)), m_cancel(new QPushButton(tr("Cancel"), this)),
       m_progress(new QProgressBar(this)), m_status(new QLabel(this)) {
     setModal(false);
@@ -57,6 +58,13 @@ void CProcessDlg::Open() {
         move(centre - rect().center());
     }
     show();
+}
+
+void CProcessDlg::SetTitle(const QString& title) {
+    m_strTitle = title;
+    if (m_open) {
+        setWindowTitle(m_strTitle);
+    }
 }
 
 void CProcessDlg::Close() {

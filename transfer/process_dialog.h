@@ -26,8 +26,9 @@ class CProcessDlg : public QDialog {
 public:
     explicit CProcessDlg(QWidget* owner);
 
-    // The title the next opening of the window shows.
-    void SetTitle(const QString& title) { m_strTitle = title; }
+    // The title of the window: shown at once when the window is open, so
+    // that it always names the direction the coming Start runs.
+    void SetTitle(const QString& title);
     QString Title() const { return m_strTitle; }
 
     // Opens the window: progress 0 of 0..191, "Not start yet", Start enabled,

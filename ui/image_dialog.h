@@ -4,13 +4,15 @@
 // each opening, so that a dialog kept between openings never looks a
 // document up itself.
 
+#include "ui/dialog_frame.h"
+
 #include <QDialog>
 
 class RadioImage;
 
 class ImageDialog : public QDialog {
 public:
-    using QDialog::QDialog;
+    explicit ImageDialog(QWidget* parent = nullptr) : QDialog(parent, kDialogFrame) {}
 
     // Runs the dialog modally on image; returns Accepted or Rejected.
     virtual int DoModal(RadioImage& image) = 0;

@@ -1,7 +1,11 @@
 #include "ui/message_service.h"
 
+#include "ui/dialog_frame.h"
+
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSpacerItem>
 
 namespace {
 
@@ -31,9 +35,24 @@ QMessageBox::Icon boxIcon(MessageIcon icon) {
     return QMessageBox::NoIcon;
 }
 
+// A message box is as wide as its text needs, which can be narrower than its
+// title: a row of room at the foot of its layout keeps the whole title in
+// sight (the title bar's own buttons and margins counted).
+void KeepTitleInSight(QMessageBox& box) {
+    constexpr int kTitleBarExtra = 120;
+    auto* layout = qobject_cast<QGridLayout*>(box.layout());
+    if (layout == nullptr) {
+        return;
+    }
+    const int width = box.fontMetrics().horizontalAdvance(box.windowTitle()) + kTitleBarExtra;
+    layout->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                    layout->rowCount(), 0, 1, layout->columnCount());
+}
+
 MessageAnswer showBox(QWidget* parent, const MessageRequest& request) {
     QMessageBox box(boxIcon(request.icon), request.caption, request.text, QMessageBox::NoButton,
-                    parent);
+                    parent, kDialogFrame);
+    KeepTitleInSight(box);
     switch (request.buttons) {
     case MessageButtons::Ok:
         box.setStandardButtons(QMessageBox::Ok);

@@ -4,7 +4,9 @@
 #include "settings/profile_file.h"
 
 #include <QByteArray>
+#include <QFileInfo>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QStringList>
 
 #include <algorithm>
@@ -101,6 +103,19 @@ std::optional<std::int32_t> UserStore::ReadModelType(const std::string& appName)
     bool ok = false;
     const std::int32_t type = value ? value->toInt(&ok) : 0;
     return ok ? std::optional<std::int32_t>(type) : std::nullopt;
+}
+
+QString UserStore::ReadFileFolder(const std::string& appName) {
+    const auto value = readValue(appName, QStringLiteral("Folder"));
+    const QString folder = value ? value->toString() : QString();
+    if (!folder.isEmpty() && QFileInfo(folder).isDir()) {
+        return folder;
+    }
+    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+}
+
+bool UserStore::WriteFileFolder(const std::string& appName, const QString& filePath) {
+    return writeValue(appName, QStringLiteral("Folder"), QFileInfo(filePath).absolutePath());
 }
 
 std::string UserStore::CurrentAppName() {

@@ -32,6 +32,12 @@ public:
     // "Type": the model choice, read only; nullopt when missing or not a number.
     static std::optional<std::int32_t> ReadModelType(const std::string& appName);
 
+    // "Folder": the folder of the file last opened or saved; the user's
+    // documents folder when none was kept or it is gone.
+    static QString ReadFileFolder(const std::string& appName);
+    // Keeps the folder of filePath as "Folder".
+    static bool WriteFileFolder(const std::string& appName, const QString& filePath);
+
     // [Setup] "AppName" of the application's settings file (g_Profile).
     static std::string CurrentAppName();
     // "Type" under the current AppName, 0 when missing.

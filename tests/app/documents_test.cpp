@@ -17,9 +17,13 @@
 #include <QAction>
 #include <QApplication>
 #include <QDropEvent>
+#include <QDir>
 #include <QFile>
+#include <QStandardPaths>
 #include <QLineEdit>
 #include <QMimeData>
+#include <QMdiArea>
+#include <QScrollBar>
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
@@ -200,6 +204,7 @@ private slots:
     void nothingClosesADocumentWhileATransferRuns() {
         // The read's attempts end only through the window, so the checks
         // below run while it is certainly running.
+        Frame().SetStatusMessage(QStringLiteral("a start-up hint"));
         SilentRadioRead read;
         QVERIFY(read.Start(Frame()));
         CChildFrame* child = Frame().ActiveChild();
@@ -209,6 +214,16 @@ private slots:
         QVERIFY(!Frame().close());
         Frame().OnCommand(ID_FILE_NEW);
         Frame().OnCommand(ID_FILE_CLOSE);
+        QVERIFY(!child->isHidden());
+        // Neither the window's close box nor its window menu hides it.
+        QVERIFY(!child->close());
+        QVERIFY(!child->isHidden());
+        QTest::keyClick(child, Qt::Key_F4, Qt::ControlModifier);
+        QVERIFY(!child->isHidden());
+        for (const int id : {ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_CLOSE, ID_FILE_SAVE_AS,
+                             ID_APP_EXIT, ID_PROGRAM_READ}) {
+            QVERIFY2(!Frame().CommandAction(id)->isEnabled(), qPrintable(QString::number(id)));
+        }
         QVERIFY(!Frame().CommandAction(ID_FILE_NEW)->isEnabled());
         QVERIFY(!Frame().CommandAction(ID_PROGRAM_WRITE)->isEnabled());
         // No settings dialog edits the image while the read would overwrite
@@ -231,6 +246,9 @@ private slots:
         view.ProcessDialog()->CancelButton()->click();
         QTRY_VERIFY_WITH_TIMEOUT(!view.IsTransferRunning(), 30000);
         QVERIFY(Frame().CommandAction(ID_FILE_NEW)->isEnabled());
+        // A transfer that did not complete reports nothing, and the hint
+        // that was there before it is gone.
+        QCOMPARE(Frame().StatusMessage(), QStringLiteral("Ready"));
     }
 
     void closeHidesAndChannelInformationShowsAgain_data() {
@@ -269,6 +287,48 @@ private slots:
         const CChildFrame* child = Frame().ActiveChild();
         QCOMPARE(child->geometry().topLeft(), QPoint(0, 0));
         QCOMPARE(child->width(), 1095);
+    }
+
+    void documentWindowStaysInsideTheWorkspace_data() {
+        QTest::addColumn<QSize>("window");
+        QTest::addColumn<int>("screenWidth");
+        QTest::newRow("1280x900, scaled for 1280") << QSize(1280, 900) << 1280;
+        QTest::newRow("1024x768, scaled for 1024") << QSize(1024, 768) << 1024;
+        QTest::newRow("1024x768, scaled for 1920") << QSize(1024, 768) << 1920;
+        QTest::newRow("800x600, not scaled") << QSize(800, 600) << 800;
+    }
+    void documentWindowStaysInsideTheWorkspace() {
+        QFETCH(QSize, window);
+        QFETCH(int, screenWidth);
+        Frame().resize(window);
+        Frame().show();
+        QVERIFY(QTest::qWaitForWindowExposed(&Frame()));
+        CChildFrame* child = Frame().ActiveChild();
+        CProgramView& view = child->View();
+        view.OnDisplayChange(screenWidth);
+        QApplication::processEvents();
+        QWidget* workspace = Frame().MdiArea()->viewport();
+        // The window keeps its place and fits the workspace; the workspace
+        // needs no scroll bars of its own.
+        QCOMPARE(child->geometry().topLeft(), QPoint(0, 0));
+        QVERIFY2(workspace->rect().contains(child->geometry()),
+                 qPrintable(QStringLiteral("%1x%2 in %3x%4")
+                                .arg(child->width())
+                                .arg(child->height())
+                                .arg(workspace->width())
+                                .arg(workspace->height())));
+        QVERIFY(!Frame().MdiArea()->verticalScrollBar()->isVisible());
+        QVERIFY(!Frame().MdiArea()->horizontalScrollBar()->isVisible());
+        // All nine columns in sight, without horizontal scrolling.
+        ChannelGrid* grid = view.Grid();
+        QCOMPARE(grid->horizontalScrollBar()->maximum(), 0);
+        const int last = grid->columnViewportPosition(8) + grid->columnWidth(8);
+        QVERIFY(last <= grid->viewport()->width());
+        // Maximised, the columns grow back to their scaled widths when the
+        // workspace has the room.
+        child->showMaximized();
+        QApplication::processEvents();
+        QCOMPARE(grid->horizontalScrollBar()->maximum(), 0);
     }
 
     void saveWritesToTheDocumentsFile() {
@@ -350,6 +410,46 @@ private slots:
         QCOMPARE(ReadFile(path).size(), 6144);
     }
 
+    void eachQuitQuestionShowsItsDocumentFirst() {
+        // Two changed documents: a new one, hidden by File Close, and a file
+        // opened after it. Each question comes with its own window in front.
+        Frame().show();
+        QPointer<CChildFrame> first = Frame().ActiveChild();
+        emit first->View().ChannelsEdited();
+        Frame().OnCommand(ID_FILE_CLOSE);
+        QVERIFY(first->isHidden());
+        QVERIFY(m_app->OpenDocumentFile(WriteDat(*m_dir, QStringLiteral("b.dat"), 0x10)));
+        QPointer<CChildFrame> second = Frame().ActiveChild();
+        second->showMinimized();
+        emit second->View().ChannelsEdited();
+
+        struct Asked {
+            QString text;
+            CChildFrame* active;
+            bool visible;
+            bool minimized;
+        };
+        std::vector<Asked> asked;
+        MessageService::SetHandler([&](const MessageRequest& request) {
+            CChildFrame* active = Frame().ActiveChild();
+            asked.push_back({request.text, active, active && active->isVisible(),
+                             active && active->isMinimized()});
+            return MessageAnswer::Discard;
+        });
+        QVERIFY(Frame().close());
+        MessageService::SetHandler({});
+        QCOMPARE(asked.size(), std::size_t{2});
+        const std::pair<CChildFrame*, QString> expected[] = {
+            {first.data(), QStringLiteral("Save changes to Channel Information?")},
+            {second.data(), QStringLiteral("Save changes to b.dat?")}};
+        for (std::size_t i = 0; i < asked.size(); ++i) {
+            QCOMPARE(asked[i].text, expected[i].second);
+            QCOMPARE(asked[i].active, expected[i].first);
+            QVERIFY(asked[i].visible);
+            QVERIFY(!asked[i].minimized);
+        }
+    }
+
     void aCompletedReadLeavesNothingToSave() {
         // Changes since the last save or read count: a read after an edit
         // leaves the document equal to the radio.
@@ -425,10 +525,41 @@ private slots:
         });
         m_dir->QueueAnswer(MessageAnswer::Save);
         QVERIFY(Frame().close());
-        // The name offered is the AppName of the settings file.
-        QCOMPARE(suggested.size(), 1);
-        QVERIFY(suggested[0].endsWith(QStringLiteral("TestProgram")));
+        // The name offered is the AppName of the settings file, in the
+        // user's documents folder at first.
+        const QString documents =
+            QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        QCOMPARE(suggested, QStringList{QDir(documents).filePath(QStringLiteral("TestProgram"))});
         QCOMPARE(ReadFile(target).size(), 6144);
+    }
+
+    void fileDialogsStartInTheFolderLastUsed() {
+        const QString documents =
+            QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        const QString path = WriteDat(*m_dir, QStringLiteral("c.dat"), 0x33);
+        QStringList openedIn;
+        m_app->SetOpenFileNameProvider([&](const QString& folder) {
+            openedIn << folder;
+            return path;
+        });
+        Frame().OnCommand(ID_FILE_OPEN);
+        Frame().OnCommand(ID_FILE_OPEN);
+        // First the documents folder, then the folder of the file chosen.
+        QCOMPARE(openedIn, (QStringList{documents, m_dir->Dir()}));
+        // A new document's Save As starts there too, and a name chosen
+        // elsewhere moves the folder for the next dialog.
+        QVERIFY(m_app->OnFileNew());
+        QDir(m_dir->Dir()).mkdir(QStringLiteral("sub"));
+        const QString target = m_dir->FilePath(QStringLiteral("sub/d.dat"));
+        QStringList suggested;
+        Frame().SetSaveFileNameProvider([&](const QString& name) {
+            suggested << name;
+            return target;
+        });
+        Frame().OnCommand(ID_FILE_SAVE_AS);
+        Frame().OnCommand(ID_FILE_OPEN);
+        QCOMPARE(suggested, QStringList{m_dir->FilePath(QStringLiteral("TestProgram"))});
+        QCOMPARE(openedIn.last(), m_dir->FilePath(QStringLiteral("sub")));
     }
 };
 

@@ -18,11 +18,14 @@
 #include "ui/user_store.h"
 
 #include <QAction>
+#include <QDeadlineTimer>
 #include <QFile>
 #include <QMenu>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
+#include <QThread>
 #include <QTreeWidget>
 #include <fstream>
 
@@ -377,14 +380,40 @@ private slots:
         QCOMPARE(QString::fromStdString(g_portName), device);
         CProgramView& view = app.MainFrame()->ActiveChild()->View();
         QSignalSpy read(&view, &CProgramView::ChannelsRead);
+        QSignalSpy running(&view, &CProgramView::TransferRunningChanged);
         app.MainFrame()->OnCommand(ID_PROGRAM_READ);
         QVERIFY(view.ProcessDialog()->IsOpen());
         view.ProcessDialog()->StartButton()->click();
+        QVERIFY(running.wait(30000));
+        // The radio and the transfer need nothing of the window's thread:
+        // held up here (as an open menu holds it), the whole read still
+        // crosses the line; two band blocks, the password block, 512 data.
+        QDeadlineTimer deadline(60000);
+        while (demo.Stats().blocksRead < 515 && !deadline.hasExpired()) {
+            QThread::msleep(5);
+        }
+        QCOMPARE(demo.Stats().blocksRead, 515);
         QVERIFY(read.wait(30000));
         QCOMPARE(Cell(view.Channels(), 1, kColRx), std::string("145.12500"));
         QCOMPARE(Cell(view.Channels(), 2, kColName), std::string("RPT1"));
         QVERIFY(!app.MainFrame()->ActiveDocument()->IsModified());
         QCOMPARE(dir.Messages().size(), std::size_t{1}); // New's question only
+        // The status bar tells of the read instead of the demo hint.
+        const QRegularExpression readNotice(
+            QStringLiteral("^Read from the radio in \\d+\\.\\d s; channels in use: 6\\.$"));
+        QVERIFY2(readNotice.match(app.MainFrame()->StatusMessage()).hasMatch(),
+                 qPrintable(app.MainFrame()->StatusMessage()));
+
+        // A write says so too, with the channels it sent.
+        QSignalSpy ended(&view, &CProgramView::TransferEnded);
+        app.MainFrame()->OnCommand(ID_PROGRAM_WRITE);
+        view.ProcessDialog()->StartButton()->click();
+        QVERIFY(ended.wait(60000));
+        const QRegularExpression writeNotice(
+            QStringLiteral("^Written to the radio in \\d+\\.\\d s; channels in use: 6\\.$"));
+        QVERIFY2(writeNotice.match(app.MainFrame()->StatusMessage()).hasMatch(),
+                 qPrintable(app.MainFrame()->StatusMessage()));
+        QCOMPARE(demo.Stats().blocksWritten, 508);
         app.ExitInstance();
     }
 

@@ -289,14 +289,23 @@ void SettingsDialogsTest::dtmfDecodeDropDownsAndStun() {
         QCOMPARE(group->text(), QStringLiteral("1"));
         QVERIFY(groupList && !groupList->isVisible());
 
+        // The stun controls below stay where they are while a list stands
+        // in for its edit.
+        auto* stunCodeEdit = Control<QLineEdit>(page, 1082);
+        const QPoint stunAt = stunCodeEdit->mapTo(page, QPoint(0, 0));
         group->setFocus();
         QVERIFY(groupList->isVisible());
         QVERIFY(!group->isVisible());
         QCOMPARE(groupList->currentIndex(), -1);
+        QApplication::processEvents();
+        QCOMPARE(stunCodeEdit->mapTo(page, QPoint(0, 0)), stunAt);
+        QCOMPARE(groupList->geometry().topLeft(), group->geometry().topLeft());
         idCode->setFocus(); // leaving with no item chosen keeps the text
         QVERIFY(!groupList->isVisible());
         QVERIFY(group->isVisible());
         QCOMPARE(group->text(), QStringLiteral("1"));
+        QApplication::processEvents();
+        QCOMPARE(stunCodeEdit->mapTo(page, QPoint(0, 0)), stunAt);
 
         auto* stunType = Control<QLineEdit>(page, 1083);
         auto* stunList = Control<QComboBox>(page, 1136);

@@ -19,6 +19,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTabBar>
 #include <QTabWidget>
@@ -117,6 +118,8 @@ private slots:
     void mskEntryFourLandsAfterTheRowGap();
     void mskCancelLeavesTheImageUnchanged();
     void mskKeysAndHelp();
+    void listGridsShareOneLookAndShowTheirRows_data();
+    void listGridsShareOneLookAndShowTheirRows();
     void squelchListsAndOk();
     void squelchCancelKeepsNothingButReads();
     void squelchReadAndWriteAgainstTheRadio();
@@ -441,6 +444,49 @@ void SignallingDialogsTest::mskCancelLeavesTheImageUnchanged() {
     });
     QCOMPARE(Changed(before, image), Range(0x12C0, 2));
     QCOMPARE(image[0x12C2], 0xFF);
+}
+
+void SignallingDialogsTest::listGridsShareOneLookAndShowTheirRows_data() {
+    QTest::addColumn<bool>("msk");
+    QTest::addColumn<int>("rows");
+    QTest::newRow("MSK call list") << true << 9;
+    QTest::newRow("2-Tone encode list") << false << 32;
+}
+
+void SignallingDialogsTest::listGridsShareOneLookAndShowTheirRows() {
+    QFETCH(bool, msk);
+    QFETCH(int, rows);
+    RadioImage image = NewImage();
+    CMskDlg mskDialog;
+    CTwoToneDlg twoToneDialog;
+    CBoundDialog& dialog = msk ? static_cast<CBoundDialog&>(mskDialog) : twoToneDialog;
+    RunWith(dialog, image, [&] {
+        CellEditGrid* grid = msk ? mskDialog.CallList() : twoToneDialog.EncodeGrid();
+        QCOMPARE(grid->rowCount(), rows + 1);
+        // Headers and row numbers: the list grids' colour on the header
+        // background, never greyed, never the current cell.
+        for (QTableWidgetItem* fixed : {grid->item(0, 0), grid->item(0, 1), grid->item(rows, 0)}) {
+            QCOMPARE(fixed->foreground().color(), QColor(0, 70, 213));
+            QCOMPARE(fixed->background().color(), grid->palette().button().color());
+            QVERIFY(!(fixed->flags() & Qt::ItemIsEnabled));
+        }
+        // Rows as tall as the font needs, not the style's fixed height.
+        const int rowHeight = grid->rowHeight(1);
+        QVERIFY(rowHeight >= grid->fontMetrics().height());
+        QVERIFY(rowHeight < grid->fontMetrics().height() + 12);
+        // The whole list where the screen has room: the call list always,
+        // the 32 tones as far as the screen allows, and the dialog stays on
+        // the screen.
+        const int screenHeight = grid->screen()->availableGeometry().height();
+        QVERIFY(dialog.height() <= screenHeight);
+        const int shown = grid->viewport()->height() / rowHeight;
+        if (msk) {
+            QCOMPARE(grid->verticalScrollBar()->maximum(), 0);
+        } else {
+            QVERIFY2(shown >= std::min(rows + 1, (screenHeight - 200) / rowHeight),
+                     qPrintable(QString::number(shown)));
+        }
+    });
 }
 
 void SignallingDialogsTest::mskKeysAndHelp() {

@@ -21,12 +21,15 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTranslator>
+#include <QWindow>
 #include <QtTest>
 
 #include <memory>
+#include <numeric>
 
 namespace {
 
@@ -56,6 +59,9 @@ private slots:
     void settingsNeedFrequencies();
     void listSelectsCellTextOnBegin();
     void scrollingDropsOpenList();
+    void openListClosesWhenAnotherWindowTakesFocus();
+    void enterCommitsAndEscapeCancels_data();
+    void enterCommitsAndEscapeCancels();
     void frequencyEditKeyFilter();
     void nameEditLimitedToSevenBytes();
     void helpContextsOfFocusedControl();
@@ -64,6 +70,12 @@ private slots:
     void screenScaling_data();
     void screenScaling();
     void displayChangeScalesWidths();
+    void columnsFitTheGrid_data();
+    void columnsFitTheGrid();
+    void gridShowsEveryColumn_data();
+    void gridShowsEveryColumn();
+    void rowHeightFollowsTheFont_data();
+    void rowHeightFollowsTheFont();
     void chineseTexts();
     void chineseMessagesAndWindows();
 
@@ -155,8 +167,9 @@ void GridViewTest::headersLabelsAndLook() {
         QCOMPARE(model->data(model->index(7, col), Qt::TextAlignmentRole).value<Qt::Alignment>(),
                  Qt::Alignment(Qt::AlignCenter));
     }
-    QCOMPARE(model->data(model->index(100, 4), Qt::FontRole).value<QFont>().family(),
-             QString("Courier"));
+    // Names in a fixed-pitch face; the other columns in the grid's own font.
+    QVERIFY(QFontInfo(model->data(model->index(100, 4), Qt::FontRole).value<QFont>()).fixedPitch());
+    QVERIFY(!model->data(model->index(100, 3), Qt::FontRole).isValid());
     // Set-up leaves the name cell of row 1 current, with no editor shown.
     QCOMPARE(grid()->Row(), 1);
     QCOMPARE(grid()->Col(), 5);
@@ -364,6 +377,74 @@ void GridViewTest::listSelectsCellTextOnBegin() {
     QCOMPARE(list("busyList")->count(), 3);
 }
 
+void GridViewTest::openListClosesWhenAnotherWindowTakesFocus() {
+    addChannel(1, "145.12500");
+    click(1, 8);
+    QComboBox* scan = list("scanList");
+    QVERIFY(scan->isVisible());
+    scan->showPopup();
+    QTRY_VERIFY(scan->view()->isVisible());
+    // The focus goes to a window of its own (as a Save As dialog or another
+    // program takes it), told as the platform tells it.
+    QWindow other;
+    emit qGuiApp->focusWindowChanged(&other);
+    QVERIFY(!scan->view()->isVisible());
+    QCOMPARE(scan->currentText(), QString("Yes"));
+    QCOMPARE(cell(1, 8), QString("Yes"));
+    // The popup and the grid's own window taking the focus close nothing.
+    scan->showPopup();
+    QTRY_VERIFY(scan->view()->isVisible());
+    emit qGuiApp->focusWindowChanged(scan->view()->window()->windowHandle());
+    emit qGuiApp->focusWindowChanged(m_view->windowHandle());
+    QVERIFY(scan->view()->isVisible());
+    // Losing the focus to nothing (another program) closes it too.
+    emit qGuiApp->focusWindowChanged(nullptr);
+    QVERIFY(!scan->view()->isVisible());
+}
+
+void GridViewTest::enterCommitsAndEscapeCancels_data() {
+    QTest::addColumn<int>("col");
+    QTest::addColumn<QString>("editorName");
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("cellAfter");
+    QTest::newRow("name, Enter") << 5 << "nameEdit" << "BASE" << int(Qt::Key_Return) << "BASE";
+    QTest::newRow("name, keypad Enter") << 5 << "nameEdit" << "B2" << int(Qt::Key_Enter) << "B2";
+    QTest::newRow("name, Escape") << 5 << "nameEdit" << "BASE" << int(Qt::Key_Escape) << "";
+    QTest::newRow("power, Enter") << 6 << "powerList" << "Low" << int(Qt::Key_Return) << "Low";
+    QTest::newRow("power, Escape") << 6 << "powerList" << "Low" << int(Qt::Key_Escape) << "High";
+    QTest::newRow("scan, Enter") << 8 << "scanList" << "No" << int(Qt::Key_Return) << "No";
+    QTest::newRow("scan, Escape") << 8 << "scanList" << "No" << int(Qt::Key_Escape) << "Yes";
+    QTest::newRow("tone, Enter") << 3 << "toneList" << "88.5" << int(Qt::Key_Return) << "88.5";
+    QTest::newRow("busy, Escape") << 9 << "busyList" << "Carrier" << int(Qt::Key_Escape) << "Off";
+}
+
+void GridViewTest::enterCommitsAndEscapeCancels() {
+    QFETCH(int, col);
+    QFETCH(QString, editorName);
+    QFETCH(QString, entry);
+    QFETCH(int, key);
+    QFETCH(QString, cellAfter);
+    addChannel(1, "145.12500");
+    click(1, col);
+    auto* editor = m_view->findChild<QWidget*>(editorName);
+    QVERIFY(editor && editor->isVisible());
+    if (auto* combo = qobject_cast<QComboBox*>(editor)) {
+        combo->setCurrentIndex(combo->findText(entry));
+        QCOMPARE(combo->currentText(), entry);
+    } else {
+        QTest::keyClicks(editor, entry);
+    }
+    QTest::keyClick(editor, Qt::Key(key));
+    // The editor goes, the current cell stays, and the cell holds the entry
+    // (Enter) or what it held before (Escape).
+    QVERIFY(editor->isHidden());
+    QCOMPARE(grid()->Row(), 1);
+    QCOMPARE(grid()->Col(), col);
+    QCOMPARE(cell(1, col), cellAfter);
+    QVERIFY(grid()->hasFocus());
+}
+
 void GridViewTest::scrollingDropsOpenList() {
     addChannel(1, "145.12500");
     click(1, 6);
@@ -506,6 +587,80 @@ void GridViewTest::displayChangeScalesWidths() {
     m_view->OnDisplayChange(1024);
     QCOMPARE(m_view->ScreenWidth(), 1024);
     QCOMPARE(widths(), (QList<int>{70, 148, 148, 154, 154, 150, 98, 120, 112, 147}));
+}
+
+void GridViewTest::columnsFitTheGrid_data() {
+    QTest::addColumn<int>("available");
+    QTest::addColumn<QList<int>>("shown");
+    const QList<int> design{55, 116, 116, 121, 121, 118, 77, 94, 88, 115};
+    QTest::newRow("room to spare: as given") << 2000 << design;
+    QTest::newRow("exactly the sum: as given") << 1021 << design;
+    QTest::newRow("one pixel short: all cut")
+        << 1020 << QList<int>{54, 115, 115, 120, 120, 117, 76, 93, 87, 114};
+    QTest::newRow("half") << 510 << QList<int>{27, 57, 57, 60, 60, 58, 38, 46, 43, 57};
+    QTest::newRow("no width yet: as given") << 0 << design;
+    QTest::newRow("negative: as given") << -20 << design;
+}
+
+void GridViewTest::columnsFitTheGrid() {
+    QFETCH(int, available);
+    QFETCH(QList<int>, shown);
+    const ColumnWidths design{55, 116, 116, 121, 121, 118, 77, 94, 88, 115};
+    const ColumnWidths fitted = FitColumnWidths(design, available);
+    const QList<int> got(fitted.begin(), fitted.end());
+    QCOMPARE(got, shown);
+    if (available > 0) {
+        QVERIFY(std::accumulate(fitted.begin(), fitted.end(), 0) <= available || fitted == design);
+    }
+}
+
+void GridViewTest::gridShowsEveryColumn_data() {
+    QTest::addColumn<int>("viewWidth");
+    QTest::newRow("wider than the columns") << 1500;
+    QTest::newRow("as designed") << 1095;
+    QTest::newRow("narrower") << 900;
+    QTest::newRow("much narrower") << 640;
+}
+
+void GridViewTest::gridShowsEveryColumn() {
+    QFETCH(int, viewWidth);
+    m_view->resize(viewWidth, 500);
+    QApplication::processEvents();
+    QCOMPARE(grid()->horizontalScrollBar()->maximum(), 0);
+    const int right = grid()->columnViewportPosition(8) + grid()->columnWidth(8);
+    QVERIFY(right <= grid()->viewport()->width());
+    // Room to spare leaves the widths as the screen scaling gave them.
+    if (viewWidth >= 1095) {
+        QCOMPARE(grid()->columnWidth(0), 116);
+        QCOMPARE(grid()->verticalHeader()->width(), 55);
+    } else {
+        QVERIFY(grid()->columnWidth(0) < 116);
+    }
+}
+
+void GridViewTest::rowHeightFollowsTheFont_data() {
+    QTest::addColumn<int>("pointSize");
+    QTest::newRow("small") << 7;
+    QTest::newRow("usual") << 10;
+    QTest::newRow("large") << 20;
+}
+
+void GridViewTest::rowHeightFollowsTheFont() {
+    QFETCH(int, pointSize);
+    const QFont before = QApplication::font();
+    QFont font = before;
+    font.setPointSize(pointSize);
+    QApplication::setFont(font);
+    const auto restore = qScopeGuard([&before] { QApplication::setFont(before); });
+    makeView();
+    const int textHeight = QFontMetrics(font).height();
+    const int rowHeight = grid()->rowHeight(0);
+    QVERIFY2(rowHeight >= textHeight && rowHeight <= textHeight + 12,
+             qPrintable(QStringLiteral("row %1 for text %2").arg(rowHeight).arg(textHeight)));
+    // The names are in a fixed-pitch face as large as the other columns.
+    const QFont name = grid()->model()->index(0, 4).data(Qt::FontRole).value<QFont>();
+    QVERIFY(QFontInfo(name).fixedPitch());
+    QCOMPARE(QFontInfo(name).pointSize(), QFontInfo(font).pointSize());
 }
 
 void GridViewTest::chineseTexts() {

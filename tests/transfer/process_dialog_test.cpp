@@ -68,6 +68,7 @@ private slots:
     void writeStoppedPartWaySaysSo_data();
     void writeStoppedPartWaySaysSo();
     void noSecondTransferWhileRunning();
+    void directionChangesWhileWaiting_data();
     void directionChangesWhileWaiting();
     void viewClosedDuringTransfer();
 
@@ -390,19 +391,44 @@ void ProcessDialogTest::noSecondTransferWhileRunning() {
     QCOMPARE(m_radio->Stats().blocksWritten, 0);
 }
 
+void ProcessDialogTest::directionChangesWhileWaiting_data() {
+    QTest::addColumn<bool>("chinese");
+    QTest::addColumn<QString>("commands");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("read then write") << false << "RW" << "Write Data";
+    QTest::newRow("write then read") << false << "WR" << "Read Data";
+    QTest::newRow("read, write, read") << false << "RWR" << "Read Data";
+    QTest::newRow("write twice") << false << "WW" << "Write Data";
+    QTest::newRow("Chinese read then write") << true << "RW" << "写数据";
+    QTest::newRow("Chinese write then read") << true << "WR" << "读数据";
+}
+
 void ProcessDialogTest::directionChangesWhileWaiting() {
+    QFETCH(bool, chinese);
+    QFETCH(QString, commands);
+    QFETCH(QString, title);
+    g_bChinese = chinese ? 1 : 0;
     startRadio();
     MessageRecorder messages;
-    m_view->OnProgramRead();
-    m_view->OnProgramWrite();
-    // The open window keeps its title; the coming Start writes.
-    QCOMPARE(dialog()->windowTitle(), QString("Read Data"));
+    for (const QChar command : commands) {
+        if (command == 'R') {
+            m_view->OnProgramRead();
+        } else {
+            m_view->OnProgramWrite();
+        }
+    }
+    // The open window's title names the direction the coming Start runs,
+    // before Start and while the transfer runs.
+    QCOMPARE(dialog()->windowTitle(), title);
+    QCOMPARE(dialog()->StatusLabel()->text(), QString("Not start yet"));
     pressStart();
+    QCOMPARE(dialog()->windowTitle(), title);
     waitUntilEnded();
     QVERIFY(messages.seen.empty());
-    QCOMPARE(m_radio->Stats().blocksWritten, 508);
-    // Only the two blocks of the band check were read.
-    QCOMPARE(m_radio->Stats().blocksRead, 2);
+    const bool wrote = commands.endsWith('W');
+    QCOMPARE(m_radio->Stats().blocksWritten, wrote ? 508 : 0);
+    // A write reads only the two blocks of the band check.
+    QCOMPARE(m_radio->Stats().blocksRead, wrote ? 2 : 512 + 3);
 }
 
 void ProcessDialogTest::viewClosedDuringTransfer() {

@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -86,6 +87,24 @@ private slots:
         QCOMPARE(UserStore::ReadPortNumber("\xe4\xb8\xad"), std::optional<std::uint32_t>(9));
         QVERIFY(QFileInfo::exists(m_dir.filePath(QStringLiteral("Software.conf"))));
         QVERIFY(!UserStore::ReadPortNumber("App").has_value());
+    }
+
+    void fileFolderIsKeptWhileItExists() {
+        const QString documents =
+            QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        // Nothing kept yet: the user's documents, not the program's folder.
+        QCOMPARE(UserStore::ReadFileFolder("App"), documents);
+        QTemporaryDir files;
+        QVERIFY(files.isValid());
+        const QString folder = files.filePath(QStringLiteral("radios"));
+        QVERIFY(QDir().mkpath(folder));
+        QVERIFY(UserStore::WriteFileFolder("App", folder + QStringLiteral("/a.dat")));
+        QCOMPARE(UserStore::ReadFileFolder("App"), folder);
+        // Kept per application name.
+        QCOMPARE(UserStore::ReadFileFolder("Other"), documents);
+        // A folder that has gone since gives the documents folder again.
+        QVERIFY(QDir(folder).removeRecursively());
+        QCOMPARE(UserStore::ReadFileFolder("App"), documents);
     }
 
     void typeOfTheCurrentAppNameDefaultsToZero() {
