@@ -415,13 +415,13 @@ private slots:
         // opened after it. Each question comes with its own window in front.
         Frame().show();
         QPointer<CChildFrame> first = Frame().ActiveChild();
-        emit first->View().ChannelsEdited();
+        EditAChannel(first->View());
         Frame().OnCommand(ID_FILE_CLOSE);
         QVERIFY(first->isHidden());
         QVERIFY(m_app->OpenDocumentFile(WriteDat(*m_dir, QStringLiteral("b.dat"), 0x10)));
         QPointer<CChildFrame> second = Frame().ActiveChild();
         second->showMinimized();
-        emit second->View().ChannelsEdited();
+        EditAChannel(second->View());
 
         struct Asked {
             QString text;
