@@ -96,7 +96,7 @@ private slots:
         QCOMPARE(dir.MessageTexts(), QStringList{QStringLiteral("Load language DLL fail")});
         QVERIFY(QFile::exists(dir.FilePath(QStringLiteral("Program.ini"))));
         QCOMPARE(g_bChinese, 0);
-        QCOMPARE(g_strHelpFile, std::string("enHelp.chm"));
+        QCOMPARE(g_strHelpFile, std::string("enHelp.qch"));
     }
 
     void languageNameDecidesFlagFileAndSection() {
@@ -111,7 +111,7 @@ private slots:
         CProgramApp app;
         QVERIFY(app.InitInstance(TestOptions(dir)));
         QCOMPARE(g_bChinese, 0);
-        QCOMPARE(g_strHelpFile, std::string("enHelp.chm"));
+        QCOMPARE(g_strHelpFile, std::string("enHelp.qch"));
         QCOMPARE(MessageService::DisplayName(), QStringLiteral("中文公司"));
         QCOMPARE(app.MainFrame()->windowTitle(), QStringLiteral("中文标题"));
         app.ExitInstance();
@@ -145,7 +145,7 @@ private slots:
         CProgramApp app;
         QVERIFY(app.InitInstance(TestOptions(dir)));
         QCOMPARE(g_bChinese, chinese ? 1 : 0);
-        QCOMPARE(g_strHelpFile, std::string(chinese ? "chHelp.chm" : "enHelp.chm"));
+        QCOMPARE(g_strHelpFile, std::string(chinese ? "chHelp.qch" : "enHelp.qch"));
         QCOMPARE(MessageService::DisplayName(), company);
         const QTreeWidget* tree = app.MainFrame()->NavigationTree();
         QCOMPARE(tree->topLevelItemCount(), 1);
