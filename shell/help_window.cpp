@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QDockWidget>
 #include <QFileInfo>
+#include <QHelpContentItem>
 #include <QHelpContentWidget>
 #include <QHelpEngine>
 #include <QHelpIndexWidget>
@@ -109,6 +110,16 @@ void CHelpWindow::BuildSideTabs() {
     QHelpContentWidget* contents = m_engine->contentWidget();
     connect(contents, &QHelpContentWidget::linkActivated, m_browser,
             [this](const QUrl& url) { m_browser->setSource(url); });
+    // A single click opens a topic too, as in the index.
+    connect(contents, &QTreeView::clicked, m_browser, [this](const QModelIndex& index) {
+        if (const QHelpContentItem* item = m_engine->contentModel()->contentItemAt(index)) {
+            m_browser->setSource(item->url());
+        }
+    });
+    // The contents are built on a thread of the engine; they open fully
+    // expanded once they are there.
+    connect(m_engine->contentModel(), &QHelpContentModel::contentsCreated, contents,
+            &QTreeView::expandAll);
     m_tabs->addTab(contents, tr("Contents"));
 
     QHelpIndexWidget* index = m_engine->indexWidget();

@@ -30,7 +30,9 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QHelpContentItem>
 #include <QHelpContentModel>
+#include <QHelpContentWidget>
 #include <QHelpEngine>
 #include <QHelpEngineCore>
 #include <QHelpSearchEngine>
@@ -308,6 +310,13 @@ private slots:
         QHelpContentModel* model = window->Engine()->contentModel();
         QCOMPARE(model->rowCount(), 1);
         QVERIFY(model->rowCount(model->index(0, 0)) >= 15);
+        QHelpContentWidget* tree = window->Engine()->contentWidget();
+        QVERIFY(tree->isExpanded(model->index(0, 0)));
+        // A click on a topic opens it.
+        const QModelIndex language = model->index(13, 0, model->index(0, 0));
+        QCOMPARE(model->contentItemAt(language)->title(), QStringLiteral("Language"));
+        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualRect(language).center());
+        QCOMPARE(ShownTopic("enHelp.qch"), QStringLiteral("language.html"));
 
         QSignalSpy found(search, &QHelpSearchEngine::searchingFinished);
         search->search(QStringLiteral("dialout"));
