@@ -158,11 +158,16 @@ private slots:
         QCOMPARE(child->windowTitle(), documentTitle);
         QVERIFY(app.OnFileNew());
         QCOMPARE(dir.MessageTexts(), QStringList{newQuestion});
-        // Qt's own texts follow too (the buttons of the message boxes).
+        // Qt's own texts follow too (the buttons of the message boxes, the
+        // help window's search).
         const QString cancel = QCoreApplication::translate("QPlatformTheme", "Cancel");
         QCOMPARE(cancel == QStringLiteral("Cancel"), !chinese);
+        const QString search = QCoreApplication::translate("QHelpSearchQueryWidget", "Search");
+        QCOMPARE(search == QStringLiteral("Search"), !chinese);
         app.ExitInstance();
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Cancel"));
+        QCOMPARE(QCoreApplication::translate("QHelpSearchQueryWidget", "Search"),
+                 QStringLiteral("Search"));
     }
 
     void showLangKeepsOrRemovesLanguage_data() {
