@@ -20,8 +20,6 @@
 
 namespace {
 
-constexpr int kDialogId = 162;
-
 // Digits, "A".."F", Backspace, Delete and the arrows, unless Shift is held.
 bool SwallowKey(QWidget*, const QKeyEvent& key) {
     const bool passes = keys::IsDigit(key) || keys::IsLetter(key, 'A', 'F') ||

@@ -18,8 +18,6 @@
 
 namespace {
 
-constexpr int kDialogId = 155;
-
 // Digits (main keyboard and keypad), the keypad's decimal point, Backspace,
 // Delete and the arrows, unless Shift is held.
 bool SwallowKey(QWidget*, const QKeyEvent& key) {

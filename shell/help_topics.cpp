@@ -1,6 +1,26 @@
 #include "shell/help_topics.h"
 
+#include "dialogs/dtmf_call_list_page.h"
+#include "dialogs/dtmf_decode_page.h"
+#include "dialogs/dtmf_dialog.h"
+#include "dialogs/dtmf_encode_page.h"
+#include "dialogs/key_assignment_dialog.h"
+#include "dialogs/msk_dialog.h"
+#include "dialogs/optional_features_dialog.h"
+#include "dialogs/product_info_dialog.h"
+#include "dialogs/squelch_tuning_dialog.h"
+#include "dialogs/two_tone_dialog.h"
+#include "grid/cell_editors.h"
+#include "model/fields/dtmf_fields.h"
+#include "model/fields/msk_fields.h"
+#include "model/fields/product_fields.h"
+#include "model/fields/squelch_fields.h"
+#include "model/fields/two_tone_fields.h"
 #include "shell/command_ids.h"
+#include "shell/language_dialog.h"
+#include "shell/program_view.h"
+#include "transfer/port_setting_dialog.h"
+#include "transfer/process_dialog.h"
 
 #include <algorithm>
 #include <array>
@@ -14,19 +34,19 @@ constexpr int kMenuNoDocumentHelp = 0x10000 + 128;
 constexpr int kMenuDocumentHelp = 0x10000 + 129;
 
 // The dialogs, by their own ids.
-constexpr int kProductInfo = 135;
-constexpr int kOptionalFeatures = 133;
-constexpr int kDtmf = 141;
-constexpr int kDtmfCallList = 142;
-constexpr int kDtmfEncode = 143;
-constexpr int kDtmfDecode = 144;
-constexpr int kProcess = 146;
-constexpr int kTwoTone = 155;
-constexpr int kMsk = 162;
-constexpr int kLanguage = 201;
-constexpr int kKeyAssignment = 202;
-constexpr int kSquelchTuning = 203;
-constexpr int kPortSetting = 204;
+constexpr int kProductInfo = CProductInfoDlg::kDialogId;
+constexpr int kOptionalFeatures = COptionalFeaturesDlg::kDialogId;
+constexpr int kDtmf = CDtmfDlg::kDialogId;
+constexpr int kDtmfCallList = CDtmfCallListPage::kDialogId;
+constexpr int kDtmfEncode = CDtmfEncodePage::kDialogId;
+constexpr int kDtmfDecode = CDtmfDecodePage::kDialogId;
+constexpr int kProcess = IDD_PROCESS;
+constexpr int kTwoTone = CTwoToneDlg::kDialogId;
+constexpr int kMsk = CMskDlg::kDialogId;
+constexpr int kLanguage = CLanguageDlg::kDialogId;
+constexpr int kKeyAssignment = CKeyAssignDlg::kDialogId;
+constexpr int kSquelchTuning = CSquelchTuningDlg::kDialogId;
+constexpr int kPortSetting = IDD_PORT_SETTING;
 constexpr int kOk = 1;
 constexpr int kCancel = 2;
 
@@ -61,23 +81,23 @@ constexpr std::array kRows{
     One(kMain, ID_HELP, "main-window.html#help"),
     One(kMain, ID_APP_ABOUT, "about.html"),
     HelpTopicRow{kMain, kMenuNoDocumentHelp, kMenuDocumentHelp, "main-window.html"},
-    One(kMain, 1022, "channel-grid.html"),
-    One(kMain, 1126, "channel-grid.html#name"),
-    One(kMain, 1127, "channel-grid.html#rx-frequency"),
-    One(kMain, 1128, "channel-grid.html#width"),
-    One(kMain, 1129, "channel-grid.html#power"),
-    One(kMain, 1130, "channel-grid.html#busy-lock"),
-    One(kMain, 1132, "channel-grid.html#decode-tone"),
-    One(kMain, 1134, "channel-grid.html#scan-add"),
-    One(kMain, 2127, "channel-grid.html#rx-frequency"),
-    One(kMain, 2128, "channel-grid.html#tx-frequency"),
-    One(kMain, 2132, "channel-grid.html#decode-tone"),
-    One(kMain, 2133, "channel-grid.html#encode-tone"),
+    One(kMain, IDC_CHANNEL_GRID, "channel-grid.html"),
+    One(kMain, IDC_EDIT_NAME, "channel-grid.html#name"),
+    One(kMain, IDC_EDIT_FREQUENCY, "channel-grid.html#rx-frequency"),
+    One(kMain, IDC_COMBO_WIDTH, "channel-grid.html#width"),
+    One(kMain, IDC_COMBO_POWER, "channel-grid.html#power"),
+    One(kMain, IDC_COMBO_BUSY, "channel-grid.html#busy-lock"),
+    One(kMain, IDC_COMBO_TONE, "channel-grid.html#decode-tone"),
+    One(kMain, IDC_COMBO_SCAN, "channel-grid.html#scan-add"),
+    One(kMain, kHelpRxFrequency, "channel-grid.html#rx-frequency"),
+    One(kMain, kHelpTxFrequency, "channel-grid.html#tx-frequency"),
+    One(kMain, kHelpDecodeTone, "channel-grid.html#decode-tone"),
+    One(kMain, kHelpEncodeTone, "channel-grid.html#encode-tone"),
 
     // Product Information.
     One(kProductInfo, kProductInfo, "product-information.html"),
-    One(kProductInfo, 1013, "product-information.html#model"),
-    HelpTopicRow{kProductInfo, 1113, 1116, "product-information.html#band-limits"},
+    One(kProductInfo, product::kModelListId, "product-information.html#model"),
+    HelpTopicRow{kProductInfo, product::kBand1LowId, product::kBand2HighId, "product-information.html#band-limits"},
     HelpTopicRow{kProductInfo, kOk, kCancel, "product-information.html"},
 
     // Optional Features.
@@ -109,7 +129,7 @@ constexpr std::array kRows{
 
     // DTMF and its pages.
     One(kDtmf, kDtmf, "dtmf.html"),
-    One(kDtmf, 1036, "dtmf.html"),
+    One(kDtmf, dtmf::kTabId, "dtmf.html"),
     One(kDtmf, kDtmfEncode, "dtmf.html#encode"),
     One(kDtmf, 1084, "dtmf.html#speed"),
     One(kDtmf, 1241, "dtmf.html#speed"),
@@ -122,24 +142,24 @@ constexpr std::array kRows{
     One(kDtmf, 1088, "dtmf.html#side-tone"),
     One(kDtmf, kDtmfDecode, "dtmf.html#decode"),
     One(kDtmf, 1080, "dtmf.html#id-code"),
-    One(kDtmf, 1081, "dtmf.html#group-code"),
-    One(kDtmf, 1124, "dtmf.html#group-code"),
-    One(kDtmf, 1103, "dtmf.html#stun-activation"),
-    One(kDtmf, 1082, "dtmf.html#stun-code"),
-    One(kDtmf, 1107, "dtmf.html#stun-code"),
-    One(kDtmf, 1083, "dtmf.html#stun-type"),
-    One(kDtmf, 1108, "dtmf.html#stun-type"),
-    One(kDtmf, 1136, "dtmf.html#stun-type"),
+    One(kDtmf, dtmf::kGroupCodeEditId, "dtmf.html#group-code"),
+    One(kDtmf, dtmf::kGroupCodeListId, "dtmf.html#group-code"),
+    One(kDtmf, dtmf::kStunActivationId, "dtmf.html#stun-activation"),
+    One(kDtmf, dtmf::kStunCodeEditId, "dtmf.html#stun-code"),
+    One(kDtmf, dtmf::kStunCodeLabelId, "dtmf.html#stun-code"),
+    One(kDtmf, dtmf::kStunTypeEditId, "dtmf.html#stun-type"),
+    One(kDtmf, dtmf::kStunTypeLabelId, "dtmf.html#stun-type"),
+    One(kDtmf, dtmf::kStunTypeListId, "dtmf.html#stun-type"),
     One(kDtmf, kDtmfCallList, "dtmf.html#call-list"),
-    One(kDtmf, 1022, "dtmf.html#call-list"),
-    One(kDtmf, 1125, "dtmf.html#call-list"),
+    One(kDtmf, dtmf::kCallListGridId, "dtmf.html#call-list"),
+    One(kDtmf, dtmf::kCellEditId, "dtmf.html#call-list"),
     HelpTopicRow{kDtmf, kOk, kCancel, "dtmf.html"},
 
     // 2-Tone.
     One(kTwoTone, kTwoTone, "two-tone.html"),
-    HelpTopicRow{kTwoTone, 1074, 1075, "two-tone.html"},
-    One(kTwoTone, 1060, "two-tone.html#tone-list"),
-    One(kTwoTone, 1135, "two-tone.html#tone-list"),
+    HelpTopicRow{kTwoTone, two_tone::kTabId, two_tone::kDecodeTabId, "two-tone.html"},
+    One(kTwoTone, two_tone::kEncodeGridId, "two-tone.html#tone-list"),
+    One(kTwoTone, two_tone::kCellEditId, "two-tone.html#tone-list"),
     One(kTwoTone, 1250, "two-tone.html#first-delay"),
     One(kTwoTone, 1055, "two-tone.html#first-delay"),
     One(kTwoTone, 1251, "two-tone.html#second-delay"),
@@ -150,7 +170,7 @@ constexpr std::array kRows{
     One(kTwoTone, 1058, "two-tone.html#tone-interval"),
     One(kTwoTone, 1054, "two-tone.html#tx-rise-delay"),
     One(kTwoTone, 1059, "two-tone.html#tx-rise-delay"),
-    One(kTwoTone, 1061, "two-tone.html#short-beep"),
+    One(kTwoTone, two_tone::kShortBeepId, "two-tone.html#short-beep"),
     One(kTwoTone, 1037, "two-tone.html#decode-a"),
     One(kTwoTone, 1068, "two-tone.html#decode-a"),
     One(kTwoTone, 1038, "two-tone.html#decode-b"),
@@ -161,38 +181,38 @@ constexpr std::array kRows{
 
     // MSK.
     One(kMsk, kMsk, "msk.html"),
-    One(kMsk, 1048, "msk.html#id-code"),
-    One(kMsk, 1349, "msk.html#call-list"),
-    One(kMsk, 1123, "msk.html#call-list"),
+    One(kMsk, msk::kIdCodeEditId, "msk.html#id-code"),
+    One(kMsk, msk::kCallListGridId, "msk.html#call-list"),
+    One(kMsk, msk::kCellEditId, "msk.html#call-list"),
     HelpTopicRow{kMsk, kOk, kCancel, "msk.html"},
 
     // Key Assignment: its four buttons ask for the command's number.
     One(kKeyAssignment, kKeyAssignment, "key-assignment.html"),
-    One(kKeyAssignment, ID_KEY_ASSIGNMENT, "key-assignment.html#side-key"),
+    One(kKeyAssignment, CKeyAssignDlg::kCommandId, "key-assignment.html#side-key"),
     HelpTopicRow{kKeyAssignment, 1076, 1079, "key-assignment.html#side-key"},
     HelpTopicRow{kKeyAssignment, kOk, kCancel, "key-assignment.html"},
 
     // Squelch Tuning.
     One(kSquelchTuning, kSquelchTuning, "squelch-tuning.html"),
     HelpTopicRow{kSquelchTuning, 1136, 1139, "squelch-tuning.html#levels"},
-    HelpTopicRow{kSquelchTuning, 1140, 1141, "squelch-tuning.html#read-write"},
+    HelpTopicRow{kSquelchTuning, squelch::kReadButtonId, squelch::kWriteButtonId, "squelch-tuning.html#read-write"},
     HelpTopicRow{kSquelchTuning, kOk, kCancel, "squelch-tuning.html"},
 
     // Port Setting.
     One(kPortSetting, kPortSetting, "port-setting.html"),
-    HelpTopicRow{kPortSetting, 1007, 1022, "port-setting.html#ports"},
+    HelpTopicRow{kPortSetting, IDC_COM_FIRST, IDC_COM_LAST, "port-setting.html#ports"},
     HelpTopicRow{kPortSetting, kOk, kCancel, "port-setting.html"},
 
     // The transfer window.
     One(kProcess, kProcess, "process.html"),
     HelpTopicRow{kProcess, kOk, kCancel, "process.html#start"},
-    One(kProcess, 1245, "process.html#progress"),
-    One(kProcess, 1062, "process.html#progress"),
+    One(kProcess, IDC_PROCESS_PROGRESS, "process.html#progress"),
+    One(kProcess, IDC_PROCESS_STATUS, "process.html#progress"),
 
     // Language: its two buttons ask for the command's number.
     One(kLanguage, kLanguage, "language.html"),
-    One(kLanguage, ID_LANGUAGE, "language.html#choice"),
-    HelpTopicRow{kLanguage, 1076, 1077, "language.html#choice"},
+    One(kLanguage, CLanguageDlg::kCommandId, "language.html#choice"),
+    HelpTopicRow{kLanguage, CLanguageDlg::kEnglishId, CLanguageDlg::kChineseId, "language.html#choice"},
     HelpTopicRow{kLanguage, kOk, kCancel, "language.html"},
 };
 
