@@ -6,14 +6,9 @@
 
 #include <QCoreApplication>
 #include <QGuiApplication>
-#include <QProcess>
 #include <QWidget>
 
 namespace {
-
-bool StartDetached(const QString& program, const QStringList& arguments) {
-    return QProcess::startDetached(program, arguments);
-}
 
 // Closes the window without ending the application's event loop, so that a
 // message can still be shown after it; true when the window closed.
@@ -44,8 +39,7 @@ LanguageSwitch SwitchLanguage(QWidget& mainWindow, int choice, const RestartComm
             MessageButtons::Ok, MessageIcon::Information);
         return LanguageSwitch::StaysOpen;
     }
-    const ProcessStarter& start = restart.start ? restart.start : ProcessStarter(StartDetached);
-    const bool started = start(restart.program, restart.arguments);
+    const bool started = restart.start(restart.program, restart.arguments);
     if (!started) {
         MessageService::Show(nullptr,
                              QCoreApplication::translate(

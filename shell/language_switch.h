@@ -27,7 +27,6 @@ using ProcessStarter = std::function<bool(const QString& program, const QStringL
 struct RestartCommand {
     QString program;
     QStringList arguments;
-    // Unset: a detached process.
     ProcessStarter start;
 };
 

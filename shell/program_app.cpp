@@ -33,6 +33,7 @@
 #include <QLibraryInfo>
 #include <QPageSetupDialog>
 #include <QPrinter>
+#include <QProcess>
 #include <QTimer>
 #include <QTranslator>
 
@@ -313,7 +314,14 @@ void CProgramApp::OnLanguage() {
     if (dialog.exec() != QDialog::Accepted) {
         return;
     }
+    // What this instance keeps for the next one is stored before the next
+    // one starts and reads it.
+    const ProcessStarter start = [this](const QString& program, const QStringList& arguments) {
+        UserStore::WriteField(UserStore::CurrentAppName(), g_bandCode);
+        return m_startProgram ? m_startProgram(program, arguments)
+                              : QProcess::startDetached(program, arguments);
+    };
     SwitchLanguage(*m_mainFrame, dialog.Choice(),
                    RestartCommand{QCoreApplication::applicationFilePath(), m_restartArguments,
-                                  m_startProgram});
+                                  start});
 }

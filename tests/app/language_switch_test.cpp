@@ -2,6 +2,7 @@
 // restart observed through the program's process starter, which records the
 // program, its arguments and the settings file as they are when it starts.
 
+#include "model/band.h"
 #include "model/language.h"
 #include "model/program_document.h"
 #include "shell/command_ids.h"
@@ -10,12 +11,15 @@
 #include "shell/program_app.h"
 #include "tests/app/app_fixture.h"
 #include "tests/ui/dialog_test_support.h"
+#include "ui/user_store.h"
 
 #include <QApplication>
 #include <QFile>
 #include <QRadioButton>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -23,6 +27,7 @@ struct StartRecord {
     QString program;
     QStringList arguments;
     QByteArray settings;
+    std::optional<UserStore::Field> band;
 };
 
 QByteArray ReadFile(const QString& path) {
@@ -72,7 +77,8 @@ class LanguageSwitchTest : public QObject {
         options.showWindow = false;
         options.restartArguments = m_arguments;
         options.startProgram = [this](const QString& program, const QStringList& arguments) {
-            m_started.push_back({program, arguments, Settings()});
+            m_started.push_back(
+                {program, arguments, Settings(), UserStore::ReadField(UserStore::CurrentAppName())});
             return m_startSucceeds;
         };
         QVERIFY(m_app->InitInstance(options));
@@ -116,6 +122,9 @@ private slots:
         QFETCH(int, from);
         QFETCH(QByteArray, written);
         Start(from);
+        // Band bytes changed in this run (a read from a radio).
+        const UserStore::Field band{0x12, 0x34, 0x56, 0x78, 0x9A, 0xBC};
+        std::copy(band.begin(), band.end(), g_bandCode.begin());
         QCOMPARE(ChooseLanguage(1 - from), from);
 
         // One new instance: the running executable with the command line
@@ -124,6 +133,8 @@ private slots:
         QCOMPARE(m_started[0].program, QCoreApplication::applicationFilePath());
         QCOMPARE(m_started[0].arguments, m_arguments);
         QVERIFY2(m_started[0].settings.contains(written), m_started[0].settings.constData());
+        // The band bytes are stored for it too, before it starts.
+        QCOMPARE(m_started[0].band, std::optional(band));
         QVERIFY(!Frame().isVisible());
         QVERIFY(m_dir->Messages().empty());
     }
