@@ -60,6 +60,8 @@ int main(int argc, char* argv[]) {
     StartupOptions options;
     options.programDir = QCoreApplication::applicationDirPath();
     QStringList arguments = QCoreApplication::arguments().mid(1);
+    // A restart after a language change gets the command line as it stands.
+    options.restartArguments = arguments;
     // Only the demo (scripts/run) asks for the simulated radio: a program
     // started by its user never sends a read or a write to a made-up radio.
     // The demo radio outlives the application object, which talks to it

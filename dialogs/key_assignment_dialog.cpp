@@ -10,7 +10,7 @@
 namespace {
 
 // This dialog's help is the English set in either language.
-constexpr const char* kHelpFile = "enHelp.chm";
+constexpr const char* kHelpFile = "enHelp.qch";
 
 } // namespace
 

@@ -21,7 +21,6 @@
 
 namespace {
 
-constexpr int kDialogId = 162;
 // The ID code row, the group box, the buttons and the title beside the
 // call list, in pixels.
 constexpr int kOtherPartsHeight = 180;

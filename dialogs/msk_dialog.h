@@ -17,6 +17,8 @@ class QLineEdit;
 class CMskDlg : public CBoundDialog {
     Q_OBJECT
 public:
+    static constexpr int kDialogId = 162;
+
     explicit CMskDlg(QWidget* parent = nullptr);
 
     // Closing hides the in-place edit, so the next opening starts without it.

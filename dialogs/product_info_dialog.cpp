@@ -19,6 +19,7 @@
 
 CProductInfoDlg::CProductInfoDlg(QWidget* parent) : CBoundDialog(fields::Group("product"), parent) {
     setWindowTitle(tr("Product Information"));
+    binding::SetControlId(this, kDialogId);
     const fields::FieldPage& page = Group().Page("product");
     auto* group = new QGroupBox(tr("Model Info"), this);
     auto* grid = new QGridLayout(group);

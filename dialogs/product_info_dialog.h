@@ -13,6 +13,8 @@ class QLineEdit;
 class CProductInfoDlg : public CBoundDialog {
     Q_OBJECT
 public:
+    static constexpr int kDialogId = 135;
+
     explicit CProductInfoDlg(QWidget* parent = nullptr);
 
     QComboBox* ModelCombo() const { return m_model; }

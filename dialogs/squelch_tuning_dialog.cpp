@@ -13,12 +13,6 @@
 #include <QLabel>
 #include <QPushButton>
 
-namespace {
-
-constexpr int kDialogId = 203;
-
-} // namespace
-
 CSquelchTuningDlg::CSquelchTuningDlg(QWidget* parent)
     : CBoundDialog(fields::Group("squelch"), parent) {
     setWindowTitle(tr("Squelch Tuning"));

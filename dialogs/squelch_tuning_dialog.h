@@ -29,6 +29,8 @@ class QPushButton;
 class CSquelchTuningDlg : public CBoundDialog {
     Q_OBJECT
 public:
+    static constexpr int kDialogId = 203;
+
     explicit CSquelchTuningDlg(QWidget* parent = nullptr);
 
     // The squelch read and write of the Read and Write buttons.

@@ -19,7 +19,6 @@
 
 namespace {
 
-constexpr int kDialogId = 155;
 // The tabs, margins and title beside the encode list, in pixels.
 constexpr int kOtherPartsHeight = 200;
 

@@ -21,6 +21,8 @@ class QTabWidget;
 class CTwoToneDlg : public CBoundDialog {
     Q_OBJECT
 public:
+    static constexpr int kDialogId = 155;
+
     explicit CTwoToneDlg(QWidget* parent = nullptr);
 
     // The controls of the current opening (null outside one).

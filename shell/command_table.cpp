@@ -228,8 +228,9 @@ const std::vector<Command>& Rows() {
                 &CProgramView::OnSetupCom)
             .InDocumentMenu(Popup::Setup, kOnlyGroup)
             .NotDuringTransfer(),
-        Command(ID_LANGUAGE, QT_TRANSLATE_NOOP("CMainFrame", "Language"), Receiver::Nobody)
+        Command(ID_LANGUAGE, QT_TRANSLATE_NOOP("CMainFrame", "Language"), Receiver::Application)
             .InDocumentMenu(Popup::Setup, kOnlyGroup)
+            .NotDuringTransfer()
             .Offered(OfferedBy::ShowLang),
 
         // View

@@ -120,7 +120,7 @@ public:
 
 signals:
     // Emitted for the commands the application object handles (New, Open,
-    // About, Print Setup).
+    // About, Print Setup, Language).
     void applicationCommand(int id);
     // A file was dropped onto the window: the application opens it.
     void fileDropped(const QString& path);

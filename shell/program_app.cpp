@@ -11,11 +11,15 @@
 #include "shell/child_frame.h"
 #include "shell/command_ids.h"
 #include "shell/editor_dialogs.h"
+#include "shell/help_window.h"
+#include "shell/language_dialog.h"
+#include "shell/language_switch.h"
 #include "shell/language_text.h"
 #include "shell/main_frame.h"
 #include "shell/program_view.h"
 #include "shell/splash_wnd.h"
 #include "ui/app_globals.h"
+#include "ui/help_service.h"
 #include "ui/message_service.h"
 #include "ui/user_store.h"
 #include "ui/writable_paths.h"
@@ -31,6 +35,7 @@
 #include <QPageSetupDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QProcess>
 #include <QTimer>
 #include <QTranslator>
 
@@ -71,7 +76,10 @@ std::string WireLogPath(const QString& commandLine, const QString& programDir) {
 
 CProgramApp::CProgramApp() = default;
 
-CProgramApp::~CProgramApp() = default;
+CProgramApp::~CProgramApp() {
+    // The viewer dies with the application, also when its start-up failed.
+    HelpService::SetViewer({});
+}
 
 bool CProgramApp::InitInstance(const StartupOptions& options) {
     const QString dir = QDir(options.programDir).absolutePath() + QLatin1Char('/');
@@ -83,8 +91,10 @@ bool CProgramApp::InitInstance(const StartupOptions& options) {
     g_Profile.Load(SettingsFilePath(dir).toStdString(), true, true, false);
     g_strLanguage = g_Profile.GetValue("Setup", "Language", "");
     g_bChinese = g_strLanguage == "Chinese" ? 1 : 0;
-    g_strHelpFile = g_bChinese ? "chHelp.chm" : "enHelp.chm";
+    g_strHelpFile = g_bChinese ? "chHelp.qch" : "enHelp.qch";
     m_wireLog = WireLogPath(options.wireLog, dir);
+    m_restartArguments = options.restartArguments;
+    m_startProgram = options.startProgram;
 
     // The band bytes of the last run; missing ones leave g_bandCode all zero.
     if (const auto field = UserStore::ReadField(UserStore::CurrentAppName())) {
@@ -109,6 +119,12 @@ bool CProgramApp::InitInstance(const StartupOptions& options) {
 
     // [Setup] "ShowLang" 0 leaves out the Language command; "ShowSignalling"
     // 1 offers the signalling editors in the Edit menu and the tree.
+    m_help = std::make_unique<HelpViewer>();
+    HelpService::SetViewer([help = m_help.get()](QWidget* owner, HelpCommand command, int data,
+                                                 const std::string& file) {
+        help->Show(owner, command, data, file);
+    });
+
     CommandOptions commands;
     commands.showLanguage = SetupInteger("ShowLang") != 0;
     commands.showSignalling = SetupInteger("ShowSignalling") == 1;
@@ -147,14 +163,17 @@ bool CProgramApp::LoadLanguage(const QString& programDir) {
     }
     QCoreApplication::installTranslator(translator.get());
     m_translator = std::move(translator);
-    // Qt's own texts (standard buttons, file dialogs, edit menus) in
-    // Chinese too; without Qt's translation they stay English.
+    // Qt's own texts (standard buttons, file and print dialogs, the help
+    // window's search) in Chinese too; without Qt's translations they stay
+    // English.
     if (g_bChinese) {
-        auto qtTexts = std::make_unique<QTranslator>();
-        if (qtTexts->load(QStringLiteral("qtbase_zh_CN"),
-                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-            QCoreApplication::installTranslator(qtTexts.get());
-            m_qtTranslator = std::move(qtTexts);
+        for (const char* name : {"qtbase_zh_CN", "qt_help_zh_CN"}) {
+            auto qtTexts = std::make_unique<QTranslator>();
+            if (qtTexts->load(QString::fromLatin1(name),
+                              QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+                QCoreApplication::installTranslator(qtTexts.get());
+                m_qtTranslators.push_back(std::move(qtTexts));
+            }
         }
     }
     return true;
@@ -198,12 +217,16 @@ void CProgramApp::CheckWireLog() {
 void CProgramApp::ExitInstance() {
     m_demoDevice.clear();
     m_mainFrame.reset();
-    for (std::unique_ptr<QTranslator>* translator : {&m_translator, &m_qtTranslator}) {
-        if (*translator) {
-            QCoreApplication::removeTranslator(translator->get());
-            translator->reset();
-        }
+    HelpService::SetViewer({});
+    m_help.reset();
+    if (m_translator) {
+        QCoreApplication::removeTranslator(m_translator.get());
+        m_translator.reset();
     }
+    for (const std::unique_ptr<QTranslator>& translator : m_qtTranslators) {
+        QCoreApplication::removeTranslator(translator.get());
+    }
+    m_qtTranslators.clear();
     UserStore::WriteField(UserStore::CurrentAppName(), g_bandCode);
 }
 
@@ -225,6 +248,9 @@ void CProgramApp::OnApplicationCommand(int id) {
     case ID_FILE_PRINT_PREVIEW:
     case ID_FILE_EXPORT_PDF:
         OnFileReport(id);
+        break;
+    case ID_LANGUAGE:
+        OnLanguage();
         break;
     default:
         break;
@@ -322,4 +348,21 @@ void CProgramApp::OnFilePrintSetup() {
 void CProgramApp::OnAppAbout() {
     CAboutDlg dialog(m_mainFrame.get());
     dialog.exec();
+}
+
+void CProgramApp::OnLanguage() {
+    CLanguageDlg dialog(m_mainFrame.get());
+    if (dialog.exec() != QDialog::Accepted) {
+        return;
+    }
+    // What this instance keeps for the next one is stored before the next
+    // one starts and reads it.
+    const ProcessStarter start = [this](const QString& program, const QStringList& arguments) {
+        UserStore::WriteField(UserStore::CurrentAppName(), g_bandCode);
+        return m_startProgram ? m_startProgram(program, arguments)
+                              : QProcess::startDetached(program, arguments);
+    };
+    SwitchLanguage(*m_mainFrame, dialog.Choice(),
+                   RestartCommand{QCoreApplication::applicationFilePath(), m_restartArguments,
+                                  start});
 }

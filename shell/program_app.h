@@ -1,8 +1,8 @@
 #pragma once
 // CProgramApp: start-up and shut-down of the window program, and the commands
-// the application handles itself (File New, File Open, About). The start-up
-// takes the program directory and the command line as arguments, so that it
-// runs the same in a test as in the real process.
+// the application handles itself (File New, File Open, About, Print Setup,
+// Language). The start-up takes the program directory and the command line
+// as arguments, so that it runs the same in a test as in the real process.
 
 #include <QObject>
 #include <QString>
@@ -10,8 +10,10 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 class CChildFrame;
+class HelpViewer;
 class CMainFrame;
 class CProgramDoc;
 class QPrinter;
@@ -36,6 +38,12 @@ struct StartupOptions {
     // command line's "--wire-log FILE"); it wins over [Setup] "WireLog".
     // Empty: the settings file decides.
     QString wireLog;
+    // The command line after the program name as the user gave it: a
+    // restart after a language change passes it on unchanged.
+    QStringList restartArguments;
+    // Starts the new instance after a language change (tests observe it
+    // here); unset: a detached process.
+    std::function<bool(const QString& program, const QStringList& arguments)> startProgram;
 };
 
 class CProgramApp : public QObject {
@@ -50,6 +58,8 @@ public:
     void ExitInstance();
 
     CMainFrame* MainFrame() const { return m_mainFrame.get(); }
+    // The help windows of this run.
+    HelpViewer& Help() const { return *m_help; }
 
     // File New: with a document window active, asks "All data will be
     // Cleared!" and on OK destroys that window and its document first.
@@ -61,6 +71,9 @@ public:
     // read (reported to the user; nothing changes).
     bool OpenDocumentFile(const QString& path);
     void OnAppAbout();
+    // Setup > Language: the Language dialog, and on a new choice the switch
+    // to that language with a restart (shell/language_switch.h).
+    void OnLanguage();
     // File > Print Setup: the standard page and printer set-up dialog on the
     // program's printer, which keeps the choice for the rest of the run.
     void OnFilePrintSetup();
@@ -90,12 +103,16 @@ private:
 
     std::unique_ptr<QTranslator> m_translator;
     // Qt's own texts in Chinese.
-    std::unique_ptr<QTranslator> m_qtTranslator;
+    std::vector<std::unique_ptr<QTranslator>> m_qtTranslators;
     std::unique_ptr<CMainFrame> m_mainFrame;
+    // The help windows; made before the main window, gone after it.
+    std::unique_ptr<HelpViewer> m_help;
     std::string m_demoDevice;
     // The wire log of every transfer; empty: none.
     std::string m_wireLog;
     std::unique_ptr<QPrinter> m_printer;
     std::unique_ptr<ReportCommands> m_reports;
     std::function<QString(const QString&)> m_askOpenFileName;
+    QStringList m_restartArguments;
+    std::function<bool(const QString&, const QStringList&)> m_startProgram;
 };

@@ -6,7 +6,7 @@
 // [Setup] "Language"; also the name of the section with that language's texts
 // and the base name of its translation file.
 extern std::string g_strLanguage;
-// "chHelp.chm" in Chinese, else "enHelp.chm": the help set of the language.
+// "chHelp.qch" in Chinese, else "enHelp.qch": the help set of the language.
 extern std::string g_strHelpFile;
 // The directory of the running program, with a trailing separator; the
 // settings file, translations and branding pictures are looked up here.

@@ -1,11 +1,5 @@
 #include "ui/help_service.h"
 
-#include "ui/app_globals.h"
-
-#include <QDesktopServices>
-#include <QFileInfo>
-#include <QUrl>
-
 namespace {
 
 HelpService::Handler& handler() {
@@ -13,38 +7,31 @@ HelpService::Handler& handler() {
     return h;
 }
 
-// The help set is a folder of HTML pages beside the program, named after the
-// help file: "<help file without .chm>/index.html" and "<number>.html" for a
-// context. A missing page opens nothing, as a missing help viewer would.
-void openPage(HelpCommand command, int data, const std::string& file) {
-    std::string base = file;
-    if (const auto dot = base.rfind('.'); dot != std::string::npos) {
-        base.erase(dot);
-    }
-    const QString page = command == HelpCommand::DisplayTopic ? QStringLiteral("index.html")
-                                                              : QStringLiteral("%1.html").arg(data);
-    const QString path = QString::fromStdString(g_strAppDir + base + "/") + page;
-    if (QFileInfo::exists(path)) {
-        QDesktopServices::openUrl(QUrl::fromLocalFile(path));
-    }
+HelpService::Viewer& viewer() {
+    static HelpService::Viewer v;
+    return v;
 }
 
-void request(HelpCommand command, int data, const std::string& file) {
+void request(QWidget* owner, HelpCommand command, int data, const std::string& file) {
     if (handler()) {
         handler()(command, data, file);
-        return;
+    } else if (viewer()) {
+        viewer()(owner, command, data, file);
     }
-    openPage(command, data, file);
 }
 
 } // namespace
 
-void HelpService::DisplayTopic(QWidget*, const std::string& file) {
-    request(HelpCommand::DisplayTopic, 0, file);
+void HelpService::DisplayTopic(QWidget* owner, const std::string& file) {
+    request(owner, HelpCommand::DisplayTopic, 0, file);
 }
 
-void HelpService::ShowContext(QWidget*, int contextId, const std::string& file) {
-    request(HelpCommand::HelpContext, contextId, file);
+void HelpService::ShowContext(QWidget* owner, int contextId, const std::string& file) {
+    request(owner, HelpCommand::HelpContext, contextId, file);
+}
+
+void HelpService::SetViewer(Viewer v) {
+    viewer() = std::move(v);
 }
 
 void HelpService::SetHandler(Handler h) {

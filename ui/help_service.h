@@ -25,7 +25,12 @@ public:
     // Opens the help file at a context number (F1 on a control or a command).
     static void ShowContext(QWidget* owner, int contextId, const std::string& file = g_strHelpFile);
 
-    // Observes help requests instead of opening a viewer (tests); an empty
-    // handler restores the viewer.
+    // The program's help viewer, told the window that asks as well; without
+    // one a request does nothing.
+    using Viewer = std::function<void(QWidget* owner, HelpCommand command, int data,
+                                      const std::string& file)>;
+    static void SetViewer(Viewer viewer);
+    // Observes help requests instead of the viewer (tests); an empty handler
+    // restores the viewer.
     static void SetHandler(Handler handler);
 };

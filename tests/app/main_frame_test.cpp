@@ -312,7 +312,7 @@ private slots:
         QCOMPARE(requests[1].first, HelpCommand::HelpContext);
         QCOMPARE(requests[1].second, 0x10000 + 129);
         // The main window's help is the language's file.
-        QCOMPARE(files, (std::vector<std::string>{"enHelp.chm", "enHelp.chm"}));
+        QCOMPARE(files, (std::vector<std::string>{"enHelp.qch", "enHelp.qch"}));
     }
 };
 

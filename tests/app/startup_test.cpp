@@ -99,7 +99,7 @@ private slots:
         QCOMPARE(dir.MessageTexts(), QStringList{QStringLiteral("Load language DLL fail")});
         QVERIFY(QFile::exists(dir.FilePath(QStringLiteral("Program.ini"))));
         QCOMPARE(g_bChinese, 0);
-        QCOMPARE(g_strHelpFile, std::string("enHelp.chm"));
+        QCOMPARE(g_strHelpFile, std::string("enHelp.qch"));
     }
 
     void languageNameDecidesFlagFileAndSection() {
@@ -114,7 +114,7 @@ private slots:
         CProgramApp app;
         QVERIFY(app.InitInstance(TestOptions(dir)));
         QCOMPARE(g_bChinese, 0);
-        QCOMPARE(g_strHelpFile, std::string("enHelp.chm"));
+        QCOMPARE(g_strHelpFile, std::string("enHelp.qch"));
         QCOMPARE(MessageService::DisplayName(), QStringLiteral("中文公司"));
         QCOMPARE(app.MainFrame()->windowTitle(), QStringLiteral("中文标题"));
         app.ExitInstance();
@@ -148,7 +148,7 @@ private slots:
         CProgramApp app;
         QVERIFY(app.InitInstance(TestOptions(dir)));
         QCOMPARE(g_bChinese, chinese ? 1 : 0);
-        QCOMPARE(g_strHelpFile, std::string(chinese ? "chHelp.chm" : "enHelp.chm"));
+        QCOMPARE(g_strHelpFile, std::string(chinese ? "chHelp.qch" : "enHelp.qch"));
         QCOMPARE(MessageService::DisplayName(), company);
         const QTreeWidget* tree = app.MainFrame()->NavigationTree();
         QCOMPARE(tree->topLevelItemCount(), 1);
@@ -161,11 +161,16 @@ private slots:
         QCOMPARE(child->windowTitle(), documentTitle);
         QVERIFY(app.OnFileNew());
         QCOMPARE(dir.MessageTexts(), QStringList{newQuestion});
-        // Qt's own texts follow too (the buttons of the message boxes).
+        // Qt's own texts follow too (the buttons of the message boxes, the
+        // help window's search).
         const QString cancel = QCoreApplication::translate("QPlatformTheme", "Cancel");
         QCOMPARE(cancel == QStringLiteral("Cancel"), !chinese);
+        const QString search = QCoreApplication::translate("QHelpSearchQueryWidget", "Search");
+        QCOMPARE(search == QStringLiteral("Search"), !chinese);
         app.ExitInstance();
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Cancel"));
+        QCOMPARE(QCoreApplication::translate("QHelpSearchQueryWidget", "Search"),
+                 QStringLiteral("Search"));
     }
 
     void showLangKeepsOrRemovesLanguage_data() {

@@ -415,7 +415,7 @@ void SettingsDialogsTest::keyAssignmentOkAndCancel() {
 }
 
 void SettingsDialogsTest::keyAssignmentHelpUsesTheEnglishSet() {
-    g_strHelpFile = "chHelp.chm";
+    g_strHelpFile = "chHelp.qch";
     RadioImage image = NewImage();
     HelpRecorder help;
     CKeyAssignDlg dialog;
@@ -429,8 +429,8 @@ void SettingsDialogsTest::keyAssignmentHelpUsesTheEnglishSet() {
         ClickCancel(dialog);
     });
     QCOMPARE(help.contexts, (std::vector<int>{32800, 1}));
-    QCOMPARE(help.files, (std::vector<std::string>{"enHelp.chm", "enHelp.chm"}));
-    QCOMPARE(g_strHelpFile, std::string("chHelp.chm"));
+    QCOMPARE(help.files, (std::vector<std::string>{"enHelp.qch", "enHelp.qch"}));
+    QCOMPARE(g_strHelpFile, std::string("chHelp.qch"));
 }
 
 void SettingsDialogsTest::chineseItemsAreStoredAsTheirCodes() {

@@ -1,0 +1,73 @@
+#pragma once
+// The program's help viewer. CHelpWindow shows one compiled help file
+// (enHelp.qch, chHelp.qch beside the program) through Qt Help: contents,
+// index and full-text search at the side, the page in a browser with back
+// and forward. HelpViewer answers the help requests of the program: it opens
+// the window of the requested file, made at the file's first request, at the
+// default topic or at the topic of a context number (shell/help_topics.h). A
+// help file that does not exist opens nothing and shows nothing.
+
+#include "ui/help_service.h"
+
+#include <QMainWindow>
+#include <QString>
+#include <QUrl>
+#include <map>
+#include <memory>
+#include <string>
+
+class QHelpEngine;
+class QTabWidget;
+class QTemporaryDir;
+class QTextBrowser;
+
+class CHelpWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    // Opens the help file at path; IsValid tells whether it could.
+    explicit CHelpWindow(const QString& path);
+    ~CHelpWindow() override;
+
+    bool IsValid() const { return m_engine != nullptr; }
+    // Shows the window at the default topic or at the topic of a context
+    // asked for from the window with the id asking (shell/help_topics.h).
+    void ShowTopic(HelpCommand command, int asking, int context);
+
+    QHelpEngine* Engine() const { return m_engine.get(); }
+    QTextBrowser* Browser() const { return m_browser; }
+    // Contents, index and search.
+    QTabWidget* SideTabs() const { return m_tabs; }
+    // The address of a page of the file ("page.html#anchor").
+    QUrl PageUrl(const QString& page) const;
+
+private:
+    bool Load(const QString& path);
+    void BuildSideTabs();
+
+    QString m_namespace;
+    // The engine keeps its register and its search index in a collection
+    // of its own in this scratch folder: the program's folder may not be
+    // written. The engine goes first, then the folder.
+    std::unique_ptr<QTemporaryDir> m_collectionDir;
+    std::unique_ptr<QHelpEngine> m_engine;
+    QTextBrowser* m_browser = nullptr;
+    QTabWidget* m_tabs = nullptr;
+};
+
+class HelpViewer {
+public:
+    HelpViewer();
+    ~HelpViewer();
+    HelpViewer(const HelpViewer&) = delete;
+    HelpViewer& operator=(const HelpViewer&) = delete;
+
+    // A help request for file, a name in the program directory (g_strAppDir),
+    // from the window owner (its dialog id tells where a context lands);
+    // false, showing nothing, when the file is missing or unreadable.
+    bool Show(const QWidget* owner, HelpCommand command, int data, const std::string& file);
+    // The window of file; null before its first request.
+    CHelpWindow* Window(const std::string& file) const;
+
+private:
+    std::map<std::string, std::unique_ptr<CHelpWindow>> m_windows;
+};
