@@ -1,21 +1,22 @@
 // program-cli read --port DEVICE [--template FILE.dat] -o OUT.dat: reads the
 // radio into a document (new, or the template's image, whose password must
 // match the radio's), decodes it and saves OUT. OUT is written only after a
-// completed read.
+// completed read, which is also kept in the radio history.
 
+#include "cli/history_cli.h"
 #include "cli/transfer_cli.h"
 #include "model/channel_codec.h"
 
 namespace {
 
-constexpr const char* kUsage =
-    "read --port DEVICE [--template FILE.dat] -o OUT.dat [--retry N] [--wire-log FILE]";
+constexpr const char* kUsage = "read --port DEVICE [--template FILE.dat] -o OUT.dat [--no-history] "
+                               "[--retry N] [--wire-log FILE]";
 
 } // namespace
 
 int CmdRead(const CommandArgs& args) {
     const std::optional<TransferOptions> options =
-        ParseTransferOptions(args, kUsage, {.templateFile = true, .outputFile = true});
+        ParseTransferOptions(args, kUsage, {.templateFile = true, .outputFile = true, .history = true});
     if (!options) {
         return kExitUsage;
     }
@@ -33,6 +34,11 @@ int CmdRead(const CommandArgs& args) {
     }
     if (const int code = RunCloneCommand(TransferDirection::Read, *options, doc); code != kExitOk) {
         return code;
+    }
+    // The history keeps the image as the radio sent it, before the decode
+    // rewrites its band code.
+    if (!options->noHistory) {
+        KeepInHistory(doc.Doc().Image(), "read");
     }
     DecodeChannels(doc.Doc().Image(), doc.Table());
     return doc.Save(options->output);

@@ -20,6 +20,7 @@ int CmdWrite(const CommandArgs& args);
 int CmdSquelchRead(const CommandArgs& args);
 int CmdSquelchWrite(const CommandArgs& args);
 int CmdSimulate(const CommandArgs& args);
+int CmdDiff(const CommandArgs& args);
 
 // The usage of simulate with all of its options.
 extern const char* const kSimulateUsage;

@@ -38,14 +38,26 @@ const Command kCommands[] = {
      "Sets fields of the settings dialogs as a user would and saves FILE.dat (or OUT.dat);\n"
      "only the bytes of the changed dialogs change. An unknown group or field lists the\n"
      "known ones; a value no control accepts lists what is allowed and saves nothing."},
+    {"diff", CmdDiff, "diff A.dat B.dat [--json]",
+     "Lists every difference between two document files by meaning: channel cells with\n"
+     "both texts, settings fields with both values, and other bytes as address ranges in\n"
+     "hex. --json prints them as JSON. Exits 0 when the files are equal, 1 when they\n"
+     "differ and 2 on any error."},
     {"read", CmdRead,
-     "read --port DEVICE [--template FILE.dat] -o OUT.dat [--retry N] [--wire-log FILE]",
+     "read --port DEVICE [--template FILE.dat] -o OUT.dat [--no-history] [--retry N] "
+     "[--wire-log FILE]",
      "Reads the radio on DEVICE (a device path, COMn or a port number) into a new document,\n"
      "or into the image of the --template file, whose password must match the radio's, and\n"
-     "saves OUT.dat once the read is complete. --retry N answers up to N communication\n"
-     "errors with Retry; --wire-log FILE records every byte on the wire in FILE."},
-    {"write", CmdWrite, "write --port DEVICE FILE.dat [--retry N] [--wire-log FILE]",
-     "Writes FILE.dat to the radio on DEVICE. --retry and --wire-log as for read."},
+     "saves OUT.dat once the read is complete. The read is also kept in the radio history\n"
+     "(the newest 50 reads, in the per-user data folder) unless --no-history. --retry N\n"
+     "answers up to N communication errors with Retry; --wire-log FILE records every byte\n"
+     "on the wire in FILE."},
+    {"write", CmdWrite,
+     "write --port DEVICE FILE.dat [--verify] [--backup] [--retry N] [--wire-log FILE]",
+     "Writes FILE.dat to the radio on DEVICE. --backup reads the radio first and keeps what\n"
+     "it held in the radio history (a read that fails writes nothing). --verify reads the\n"
+     "radio back after the write and compares every written block; a difference is listed\n"
+     "with its address and field and the write fails. --retry and --wire-log as for read."},
     {"squelch-read", CmdSquelchRead,
      "squelch-read --port DEVICE FILE.dat [-o OUT.dat] [--retry N] [--wire-log FILE]",
      "Reads the radio's four squelch tuning levels into FILE.dat and saves it (or OUT.dat).\n"
@@ -74,7 +86,7 @@ void PrintUsage(std::ostream& out) {
         out << "  program-cli " << c.usage << '\n';
     }
     out << "exit codes: 0 success, 1 usage error, 2 file error, 3 refused input, 4 transfer "
-           "failed, 5 radio refused (band type or password), 6 read or write cancelled\n";
+           "failed, 5 radio refused (band type or password), 6 read or write cancelled; diff: 0 equal, 1 different, 2 error\n";
 }
 
 // One line naming the commands, for a call without a known command.

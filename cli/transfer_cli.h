@@ -8,6 +8,7 @@
 #include "cli/commands.h"
 #include "link/transfer_observer.h"
 #include "link/transfer_result.h"
+#include "link/write_safety.h"
 
 #include <atomic>
 #include <fstream>
@@ -21,6 +22,8 @@ struct TransferOptions {
     std::string output;  // -o FILE
     std::string templ;   // --template FILE (read only)
     std::string file;    // the positional FILE.dat
+    bool noHistory = false; // --no-history (read)
+    WriteSafety safety;     // --backup, --verify (write)
 };
 
 // What a command takes besides --port, --wire-log and --retry.
@@ -28,6 +31,8 @@ struct TransferArguments {
     bool templateFile = false; // --template FILE
     bool outputFile = false;   // -o FILE
     bool documentFile = false; // the positional FILE.dat, required
+    bool history = false;      // --no-history
+    bool writeSafety = false;  // --backup, --verify
 };
 
 // Parses the options a command allows (flags of the form "--template"); on a
@@ -40,8 +45,10 @@ std::optional<TransferOptions> ParseTransferOptions(const CommandArgs& args, con
 std::string PortFromArgument(const std::string& argument);
 
 // Encodes the document's channel table into its image and runs the clone
-// transfer on the port of the options (Ctrl+C cancels after the current row).
-// Returns the exit code; the caller decodes and saves after a completed read.
+// transfer on the port of the options (Ctrl+C cancels after the current row);
+// a write takes the options' safety steps and keeps a read-first in the
+// radio history. Returns the exit code; the caller decodes and saves after a
+// completed read.
 int RunCloneCommand(TransferDirection direction, const TransferOptions& options, CliDocument& doc);
 
 // Runs the squelch read or write on the document's image; returns the exit code.
