@@ -210,7 +210,7 @@ void ReportWriteSafety(const SafeWriteResult& written, const WriteSafety& safety
     if (written.before) {
         KeepInHistory(*written.before, "radio before writing");
     } else if (safety.readFirst && written.stage == WriteStage::ReadFirst) {
-        std::cerr << "program-cli: the radio could not be read first; nothing was written\n";
+        std::cerr << "program-cli: " << ReadFirstFailedText() << '\n';
     }
     if (!written.mismatches.empty()) {
         std::cerr << VerifyFailureText(written.mismatches) << '\n';

@@ -24,6 +24,11 @@ std::string VerifyStatusText() {
     return Tr2("Reading the radio back to verify....", "正在读回对讲机以校验....");
 }
 
+std::string ReadFirstFailedText() {
+    return Tr2("The radio could not be read before writing. Nothing was written to the radio.",
+               "写入前未能读取对讲机，没有向对讲机写入任何数据。");
+}
+
 std::vector<VerifyMismatch> CompareWritten(const RadioImage& written, const RadioImage& readBack) {
     // What the radio holds where the write sent blocks, laid over what was
     // sent: only written bytes can differ.

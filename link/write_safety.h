@@ -46,6 +46,8 @@ struct SafeWriteResult {
 // Status texts of the steps (language in use).
 std::string ReadFirstStatusText();
 std::string VerifyStatusText();
+// Said after a read-first that did not complete: nothing was written.
+std::string ReadFirstFailedText();
 
 // The read-back compared with what was written: the differences of the
 // written blocks, then the closing band byte when it is not 0x03.

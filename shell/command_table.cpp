@@ -11,8 +11,9 @@ namespace {
 
 // Groups of the pop-up menus: items of one group stand together.
 constexpr int kFileDocument = 0; // New, Open, Close, Save, Save As
-constexpr int kFilePrint = 1;    // Print, Print Preview, Print Setup
-constexpr int kFileExit = 2;
+constexpr int kFileHistory = 1;  // Radio History, Compare With
+constexpr int kFilePrint = 2;    // Print, Print Preview, Print Setup
+constexpr int kFileExit = 3;
 constexpr int kEditGroups = 0;   // Product and Channel Information
 constexpr int kEditFeatures = 1; // Optional Features
 constexpr int kEditSignalling = 2;
@@ -21,13 +22,15 @@ constexpr int kViewControlBar = 1;
 constexpr int kHelpTopics = 0;
 constexpr int kHelpAbout = 1;
 constexpr int kOnlyGroup = 0;
+constexpr int kSetupWriteSafety = 1; // Verify after writing, Read the radio before writing
 
 // The table. Menu 128 (no document): File (New, Open, | Print Setup, | Exit),
 // View (Toolbar, Status Bar), Help (About). Menu 129 (a document): File (New,
-// Open, Close, Save, Save As, | Print, Print Preview, Print Setup, | Exit),
-// Edit (Product Information, Channel Information, | Optional Features, |
-// the signalling editors), Program (Read, Write), Setup (Com Setup,
-// Language), View (Toolbar, Status Bar, | Control Bar), Help (Help Topics, |
+// Open, Close, Save, Save As, | Radio History, Compare With, | Print, Print
+// Preview, Print Setup, | Exit), Edit (Product Information, Channel
+// Information, | Optional Features, | the signalling editors), Program (Read,
+// Write), Setup (Com Setup, Language, | Verify after writing, Read the radio
+// before writing), View (Toolbar, Status Bar, | Control Bar), Help (Help Topics, |
 // About). Toolbar 128: New, Open, Save, | Read, | Write, | Print, About.
 const std::vector<Command>& Rows() {
     static const std::vector<Command> rows{
@@ -59,6 +62,14 @@ const std::vector<Command>& Rows() {
         Command(ID_FILE_SAVE_AS, QT_TRANSLATE_NOOP("CMainFrame", "Save &As..."),
                 &CMainFrame::OnFileSaveAs)
             .InDocumentMenu(Popup::File, kFileDocument)
+            .NotDuringTransfer(),
+        Command(ID_RADIO_HISTORY, QT_TRANSLATE_NOOP("CMainFrame", "Radio &History..."),
+                &CMainFrame::OnRadioHistory)
+            .InDocumentMenu(Popup::File, kFileHistory)
+            .NotDuringTransfer(),
+        Command(ID_COMPARE_WITH, QT_TRANSLATE_NOOP("CMainFrame", "Compare &With..."),
+                &CMainFrame::OnCompareWith)
+            .InDocumentMenu(Popup::File, kFileHistory)
             .NotDuringTransfer(),
         Command(ID_FILE_PRINT, QT_TRANSLATE_NOOP("CMainFrame", "&Print...\tCtrl+P"),
                 Receiver::Nobody)
@@ -147,6 +158,15 @@ const std::vector<Command>& Rows() {
         Command(ID_LANGUAGE, QT_TRANSLATE_NOOP("CMainFrame", "Language"), Receiver::Nobody)
             .InDocumentMenu(Popup::Setup, kOnlyGroup)
             .Offered(OfferedBy::ShowLang),
+        Command(ID_VERIFY_AFTER_WRITE, QT_TRANSLATE_NOOP("CMainFrame", "Verify after writing"),
+                SafetySetting::VerifyAfterWrite)
+            .InDocumentMenu(Popup::Setup, kSetupWriteSafety)
+            .NotDuringTransfer(),
+        Command(ID_READ_BEFORE_WRITE,
+                QT_TRANSLATE_NOOP("CMainFrame", "Read the radio before writing"),
+                SafetySetting::ReadBeforeWrite)
+            .InDocumentMenu(Popup::Setup, kSetupWriteSafety)
+            .NotDuringTransfer(),
 
         // View
         Command(ID_VIEW_TOOLBAR, QT_TRANSLATE_NOOP("CMainFrame", "&Toolbar"), Panel::ToolBar)

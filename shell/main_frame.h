@@ -6,6 +6,7 @@
 
 #include "shell/child_frame.h"
 #include "shell/command_table.h"
+#include "shell/radio_history_dialog.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -69,6 +70,11 @@ public:
     void ShowActiveFrame();
     void OnFileSave();
     void OnFileSaveAs();
+    // File > Radio History...: a kept read chosen there opens as a document.
+    void OnRadioHistory();
+    // File > Compare With...: the active document (its grid encoded first)
+    // against a kept read or another file, as a list of differences.
+    void OnCompareWith();
     void OnAppExit();
     void OnHelpTopics();
     // F1: the help of the menu resource in use.
@@ -90,6 +96,11 @@ public:
         m_askSaveFileName = std::move(provider);
     }
 
+    // Chooses a kept read or, to compare with, another file (tests answer
+    // here instead of the Radio History dialog); empty: nothing chosen.
+    using HistoryChooser = std::function<QString(CRadioHistoryDlg::Purpose)>;
+    void SetHistoryChooser(HistoryChooser chooser) { m_chooseHistory = std::move(chooser); }
+
     // Message pane of the status bar.
     void SetStatusMessage(const QString& text);
     QString StatusMessage() const;
@@ -100,6 +111,8 @@ signals:
     void applicationCommand(int id);
     // A file was dropped onto the window: the application opens it.
     void fileDropped(const QString& path);
+    // A kept read was chosen to be opened as a document.
+    void openDocumentRequested(const QString& path);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -127,6 +140,7 @@ private:
     bool SaveDocumentOf(CChildFrame* child, bool askName);
     bool ConfirmDiscardChanges();
     QString AskSaveFileName(const QString& suggested);
+    QString ChooseFromHistory(CRadioHistoryDlg::Purpose purpose);
 
     QMdiArea* m_mdi = nullptr;
     QWidget* m_navigation = nullptr;
@@ -137,4 +151,5 @@ private:
     QPointer<CChildFrame> m_activeChild;
     bool m_showingDocumentMenus = false;
     std::function<QString(const QString&)> m_askSaveFileName;
+    HistoryChooser m_chooseHistory;
 };

@@ -9,6 +9,7 @@
 // after a completed read).
 
 #include "link/transfer_result.h"
+#include "link/write_safety.h"
 #include "model/channel_table.h"
 #include "model/radio_image.h"
 
@@ -107,6 +108,10 @@ private:
     void openProcessDialog(bool writeMode);
     void onRadioTransfer();
     void onTransferFinished(const TransferResult& result);
+    void reportWriteSafety();
+    // Keeps an image read from the radio in the radio history; a file error
+    // is shown.
+    void keepInHistory(const RadioImage& image);
 
     RadioImage& m_image;
     ChannelGridModel* m_model;
@@ -119,4 +124,7 @@ private:
     bool m_bWriteMode = false;
     TransferRunner* m_runner;
     TransferDirection m_runningDirection = TransferDirection::Read;
+    // The safety steps of the running write and, once it ended, their result.
+    WriteSafety m_writeSafety;
+    std::shared_ptr<SafeWriteResult> m_safeWrite;
 };

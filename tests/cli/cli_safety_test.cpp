@@ -192,7 +192,7 @@ TEST(CliWrite, BackupKeepsTheRadioAsItWasOrWritesNothing) {
     const CliRun refused =
         RunCli({"write", "--port", other->DevicePath(), file, "--backup"}, dir.Path().string());
     EXPECT_EQ(refused.exitCode, 5) << refused.err;
-    EXPECT_NE(refused.err.find("nothing was written"), std::string::npos) << refused.err;
+    EXPECT_NE(refused.err.find("Nothing was written to the radio."), std::string::npos) << refused.err;
     EXPECT_EQ(other->Memory(), otherBefore);
     EXPECT_EQ(other->Stats().blocksWritten, 0);
 }

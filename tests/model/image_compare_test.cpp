@@ -160,4 +160,26 @@ TEST_F(ImageCompare, ChineseTextsFollowTheLanguage) {
     EXPECT_NE(found[0].first, "High");
 }
 
+TEST_F(ImageCompare, ARoundTripOfTheRecordsLeavesOnlyWhatTheEncodeRewrites) {
+    // A raw image: empty records with flag bytes the encode would rewrite,
+    // and one full channel.
+    RadioImage raw = base;
+    RadioImage opened = raw;
+    RoundTripChannelRecords(opened);
+    // What the encode rewrites shows in no cell: byte runs only, and only in
+    // the records' flag bytes.
+    ASSERT_FALSE(compare::CompareImages(raw, opened).empty());
+    for (const Difference& d : compare::CompareImages(raw, opened)) {
+        EXPECT_EQ(d.kind, DifferenceKind::Bytes);
+        EXPECT_EQ(d.offset % layout::kChannelRecordSize, layout::kRecFlags);
+    }
+    // A second round trip changes nothing, and nothing outside the records moves.
+    RadioImage again = opened;
+    RoundTripChannelRecords(again);
+    EXPECT_EQ(again, opened);
+    for (std::size_t offset = layout::kChannelsEnd; offset < layout::kImageSize; ++offset) {
+        ASSERT_EQ(opened[offset], raw[offset]) << offset;
+    }
+}
+
 } // namespace
