@@ -15,8 +15,8 @@ constexpr const char* kUsage = "read --port DEVICE [--template FILE.dat] -o OUT.
 } // namespace
 
 int CmdRead(const CommandArgs& args) {
-    const std::optional<TransferOptions> options =
-        ParseTransferOptions(args, kUsage, {.templateFile = true, .outputFile = true, .history = true});
+    const std::optional<TransferOptions> options = ParseTransferOptions(
+        args, kUsage, {.templateFile = true, .outputFile = true, .history = true});
     if (!options) {
         return kExitUsage;
     }

@@ -18,8 +18,8 @@ bool KeepInHistory(const RadioImage& image, const std::string& what) {
     const FileResult result =
         history::SaveRead(HistoryFolder(), image, history::Clock::now(), saved);
     if (!result.Ok()) {
-        std::cerr << "program-cli: the " << what << " could not be kept in the radio history: "
-                  << result.message << '\n';
+        std::cerr << "program-cli: the " << what
+                  << " could not be kept in the radio history: " << result.message << '\n';
         return false;
     }
     std::cerr << "the " << what << " is kept in the radio history: " << saved << '\n';

@@ -86,7 +86,8 @@ void PrintUsage(std::ostream& out) {
         out << "  program-cli " << c.usage << '\n';
     }
     out << "exit codes: 0 success, 1 usage error, 2 file error, 3 refused input, 4 transfer "
-           "failed, 5 radio refused (band type or password), 6 read or write cancelled; diff: 0 equal, 1 different, 2 error\n";
+           "failed, 5 radio refused (band type or password), 6 read or write cancelled; diff: 0 "
+           "equal, 1 different, 2 error\n";
 }
 
 // One line naming the commands, for a call without a known command.

@@ -225,25 +225,23 @@ void ReportWriteSafety(const SafeWriteResult& written, const WriteSafety& safety
 int RunCloneCommand(TransferDirection direction, const TransferOptions& options, CliDocument& doc) {
     const int total = direction == TransferDirection::Read ? kReadRows : kWriteRows;
     SafeWriteResult written;
-    const int code = WithLink(options, total,
-                    [&](SerialLink& link, TransferObserver& observer, const std::string& port) {
-                        // Ctrl+C is the Cancel button: the transfer stops after its row.
-                        g_interrupted.store(false);
-                        std::signal(SIGINT, OnInterrupt);
-                        RadioImage& image = doc.Doc().Image();
-                        EncodeChannels(doc.Table(), image);
-                        TransferResult result;
-                        if (direction == TransferDirection::Write) {
-                            written = RunSafeWrite(link, observer, g_interrupted, port, image,
-                                                   options.safety);
-                            result = written.result;
-                        } else {
-                            result = CloneEngine(link, observer, g_interrupted)
-                                         .Run(direction, port, image);
-                        }
-                        std::signal(SIGINT, SIG_DFL);
-                        return result;
-                    });
+    const int code = WithLink(
+        options, total, [&](SerialLink& link, TransferObserver& observer, const std::string& port) {
+            // Ctrl+C is the Cancel button: the transfer stops after its row.
+            g_interrupted.store(false);
+            std::signal(SIGINT, OnInterrupt);
+            RadioImage& image = doc.Doc().Image();
+            EncodeChannels(doc.Table(), image);
+            TransferResult result;
+            if (direction == TransferDirection::Write) {
+                written = RunSafeWrite(link, observer, g_interrupted, port, image, options.safety);
+                result = written.result;
+            } else {
+                result = CloneEngine(link, observer, g_interrupted).Run(direction, port, image);
+            }
+            std::signal(SIGINT, SIG_DFL);
+            return result;
+        });
     ReportWriteSafety(written, options.safety);
     return code;
 }

@@ -16,12 +16,12 @@
 #include <string>
 
 struct TransferOptions {
-    std::string port;    // --port: a device path, a port name or a port number
-    std::string wireLog; // --wire-log FILE
-    int retries = 0;     // --retry N
-    std::string output;  // -o FILE
-    std::string templ;   // --template FILE (read only)
-    std::string file;    // the positional FILE.dat
+    std::string port;       // --port: a device path, a port name or a port number
+    std::string wireLog;    // --wire-log FILE
+    int retries = 0;        // --retry N
+    std::string output;     // -o FILE
+    std::string templ;      // --template FILE (read only)
+    std::string file;       // the positional FILE.dat
     bool noHistory = false; // --no-history (read)
     WriteSafety safety;     // --backup, --verify (write)
 };

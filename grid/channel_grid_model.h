@@ -42,4 +42,3 @@ public:
 private:
     ChannelTable m_table;
 };
-

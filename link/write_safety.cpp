@@ -6,12 +6,7 @@
 namespace {
 
 std::string AddressText(int address) {
-    static constexpr char kDigits[] = "0123456789ABCDEF";
-    std::string text = "0x0000";
-    for (int i = 5; i >= 2; --i, address >>= 4) {
-        text[static_cast<std::size_t>(i)] = kDigits[address & 0xF];
-    }
-    return text;
+    return compare::HexAddress(static_cast<std::size_t>(address));
 }
 
 } // namespace

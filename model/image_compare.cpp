@@ -25,7 +25,8 @@ struct NamedValue {
 // The text a control shows, its list items in the language in use.
 std::string FieldText(const fields::FieldSpec& spec, const RadioImage& image) {
     const fields::FieldValue value = spec.load(image);
-    const bool listed = spec.kind == fields::FieldKind::List || spec.kind == fields::FieldKind::Choice;
+    const bool listed =
+        spec.kind == fields::FieldKind::List || spec.kind == fields::FieldKind::Choice;
     if (listed && value.index >= 0 && static_cast<std::size_t>(value.index) < spec.items.size()) {
         return fields::ItemInLanguage(spec.items[static_cast<std::size_t>(value.index)]);
     }
@@ -45,10 +46,9 @@ const std::vector<NamedValue>& NamedValues() {
             }
             for (const fields::FieldPage* page : group.pages) {
                 for (const fields::FieldSpec& spec : page->fields) {
-                    all.push_back({group.name, spec.name, spec.label,
-                                   [&spec](const RadioImage& image) {
-                                       return FieldText(spec, image);
-                                   }});
+                    all.push_back(
+                        {group.name, spec.name, spec.label,
+                         [&spec](const RadioImage& image) { return FieldText(spec, image); }});
                 }
             }
         }
@@ -137,16 +137,16 @@ void CompareNamedValues(const RadioImage& first, const RadioImage& second,
     }
 }
 
-std::string Hex(std::size_t offset) {
+} // namespace
+
+std::string HexAddress(std::size_t value) {
     static constexpr char kDigits[] = "0123456789ABCDEF";
     std::string text = "0x0000";
-    for (int i = 5; i >= 2; --i, offset >>= 4) {
-        text[static_cast<std::size_t>(i)] = kDigits[offset & 0xF];
+    for (int i = 5; i >= 2; --i, value >>= 4) {
+        text[static_cast<std::size_t>(i)] = kDigits[value & 0xF];
     }
     return text;
 }
-
-} // namespace
 
 std::string HexBytes(const std::uint8_t* bytes, std::size_t size) {
     static constexpr char kDigits[] = "0123456789ABCDEF";
@@ -200,8 +200,7 @@ std::vector<Difference> CompareImages(const RadioImage& first, const RadioImage&
 
 std::string DifferencePlace(const Difference& difference) {
     switch (difference.kind) {
-    case DifferenceKind::Channel:
-    {
+    case DifferenceKind::Channel: {
         // A title may carry blanks for the column's width (" W/N ").
         std::string title = ColumnHeaderText(difference.column);
         title.erase(0, title.find_first_not_of(' '));
@@ -213,9 +212,9 @@ std::string DifferencePlace(const Difference& difference) {
     case DifferenceKind::Bytes:
         break;
     }
-    return difference.size == 1
-               ? Hex(difference.offset)
-               : Hex(difference.offset) + ".." + Hex(difference.offset + difference.size - 1);
+    return difference.size == 1 ? HexAddress(difference.offset)
+                                : HexAddress(difference.offset) + ".." +
+                                      HexAddress(difference.offset + difference.size - 1);
 }
 
 std::string DescribeDifference(const Difference& difference) {

@@ -54,6 +54,8 @@ std::string DifferencePlace(const Difference& difference);
 // One line: the place, then both texts ("channel 3 Chnnel Name: \"A\" -> \"B\"").
 std::string DescribeDifference(const Difference& difference);
 
+// "0x0C30": an offset or address as four upper-case hex digits.
+std::string HexAddress(std::size_t value);
 // "13 17 64": bytes as upper-case hex pairs separated by blanks.
 std::string HexBytes(const std::uint8_t* bytes, std::size_t size);
 

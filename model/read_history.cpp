@@ -25,10 +25,8 @@ constexpr std::size_t kNameLength = 5 + 8 + 1 + 6 + 1 + 3 + 4;
 std::vector<fs::path> HistoryFiles(const std::string& folder) {
     std::vector<fs::path> files;
     std::error_code error;
-    for (fs::directory_iterator it(folder, error), end; !error && it != end;
-         it.increment(error)) {
-        if (HistoryFileTime(it->path().filename().string()) &&
-            it->is_regular_file(error)) {
+    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+        if (HistoryFileTime(it->path().filename().string()) && it->is_regular_file(error)) {
             files.push_back(it->path());
         }
     }

@@ -55,8 +55,7 @@ QString CCompareDlg::PlaceText(const compare::Difference& difference) {
             .arg(QString::fromStdString(ChannelRowLabel(difference.row)),
                  QString::fromUtf8(ColumnHeaderText(difference.column)).trimmed());
     case compare::DifferenceKind::Field: {
-        const QString name =
-            QString::fromStdString(difference.group + "." + difference.field);
+        const QString name = QString::fromStdString(difference.group + "." + difference.field);
         if (*difference.label.text == '\0') {
             return name;
         }

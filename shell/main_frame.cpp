@@ -174,9 +174,7 @@ void CMainFrame::Route(const Command& command) {
                        QWidget* widget = PanelWidget(panel);
                        widget->setVisible(widget->isHidden());
                    },
-                   [](SafetySetting setting) {
-                       SetSafetySetting(setting, !IsSafetySettingOn(setting));
-                   },
+                   [](SafetySetting setting) { ToggleSafetySetting(setting); },
                },
                command.handler);
 }

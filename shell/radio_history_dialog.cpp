@@ -44,9 +44,9 @@ CRadioHistoryDlg::CRadioHistoryDlg(const QString& folder, Purpose purpose, QWidg
     for (int row = 0; row < m_table->rowCount(); ++row) {
         const history::HistoryEntry& entry = entries[static_cast<std::size_t>(row)];
         const QString path = QFile::decodeName(entry.path.c_str());
-        const qint64 millis = std::chrono::duration_cast<std::chrono::milliseconds>(
-                                  entry.time.time_since_epoch())
-                                  .count();
+        const qint64 millis =
+            std::chrono::duration_cast<std::chrono::milliseconds>(entry.time.time_since_epoch())
+                .count();
         const QString time = QDateTime::fromMSecsSinceEpoch(millis).toLocalTime().toString(
             QStringLiteral("yyyy-MM-dd HH:mm:ss"));
         m_table->setItem(row, 0, Cell(time, path));

@@ -18,6 +18,10 @@ void SetSafetySetting(SafetySetting setting, bool on) {
     g_Profile.SetValue("Setup", Key(setting), on ? "1" : "0");
 }
 
+void ToggleSafetySetting(SafetySetting setting) {
+    SetSafetySetting(setting, !IsSafetySettingOn(setting));
+}
+
 WriteSafety CurrentWriteSafety() {
     return {.readFirst = IsSafetySettingOn(SafetySetting::ReadBeforeWrite),
             .verify = IsSafetySettingOn(SafetySetting::VerifyAfterWrite)};

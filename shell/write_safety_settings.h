@@ -10,5 +10,7 @@ enum class SafetySetting { VerifyAfterWrite, ReadBeforeWrite };
 
 bool IsSafetySettingOn(SafetySetting setting);
 void SetSafetySetting(SafetySetting setting, bool on);
+// On when it was off, off when it was on (the Setup menu's check item).
+void ToggleSafetySetting(SafetySetting setting);
 // The steps the next write takes.
 WriteSafety CurrentWriteSafety();

@@ -92,9 +92,9 @@ TEST(CliDiff, JsonListsEachDifferenceWithBothValues) {
     changed[layout::kSquelchLevel] = 2;
     changed[0x1268] = 0x11;
     changed[0x1269] = 0x22;
-    const CliRun run = RunCli({"diff", Save(dir, "a.dat", DocumentImage("ABC")),
-                               Save(dir, "b.dat", changed), "--json"},
-                              dir.Path().string());
+    const CliRun run = RunCli(
+        {"diff", Save(dir, "a.dat", DocumentImage("ABC")), Save(dir, "b.dat", changed), "--json"},
+        dir.Path().string());
     ASSERT_EQ(run.exitCode, 1) << run.err;
     const QJsonObject out = QJsonDocument::fromJson(QByteArray::fromStdString(run.out)).object();
     EXPECT_FALSE(out["equal"].toBool());
@@ -116,14 +116,14 @@ TEST(CliHistory, ACompletedReadIsKeptUnlessAskedNotTo) {
     RadioMemory memory = DefaultRadioMemory();
     memory[0x0C30] = 0x42;
     auto radio = StartedRadio(InstantReplies(), memory);
-    const CliRun plain = RunCli({"read", "--port", radio->DevicePath(), "-o", dir.File("x.dat"),
-                                 "--no-history"},
-                                dir.Path().string());
+    const CliRun plain =
+        RunCli({"read", "--port", radio->DevicePath(), "-o", dir.File("x.dat"), "--no-history"},
+               dir.Path().string());
     ASSERT_EQ(plain.exitCode, 0) << plain.err;
     EXPECT_FALSE(std::filesystem::exists(HistoryOf(dir)));
 
-    const CliRun kept =
-        RunCli({"read", "--port", radio->DevicePath(), "-o", dir.File("y.dat")}, dir.Path().string());
+    const CliRun kept = RunCli({"read", "--port", radio->DevicePath(), "-o", dir.File("y.dat")},
+                               dir.Path().string());
     ASSERT_EQ(kept.exitCode, 0) << kept.err;
     const std::vector<history::HistoryEntry> entries = history::ListReads(HistoryOf(dir));
     ASSERT_EQ(entries.size(), 1u);
@@ -140,8 +140,8 @@ TEST(CliHistory, AFailedReadKeepsNothing) {
     options.fault.kind = SimFaultKind::ShortReply;
     options.fault.address = 0x0100;
     auto radio = StartedRadio(options, DefaultRadioMemory());
-    const CliRun run =
-        RunCli({"read", "--port", radio->DevicePath(), "-o", dir.File("x.dat")}, dir.Path().string());
+    const CliRun run = RunCli({"read", "--port", radio->DevicePath(), "-o", dir.File("x.dat")},
+                              dir.Path().string());
     EXPECT_EQ(run.exitCode, 4);
     EXPECT_TRUE(history::ListReads(HistoryOf(dir)).empty());
 }
@@ -151,8 +151,8 @@ TEST(CliWrite, VerifyFindsABlockStoredWronglyAndFails) {
     const std::string file = Save(dir, "doc.dat", DocumentImage("ABC"));
     {
         auto healthy = StartedRadio(InstantReplies(), DefaultRadioMemory());
-        const CliRun run =
-            RunCli({"write", "--port", healthy->DevicePath(), file, "--verify"}, dir.Path().string());
+        const CliRun run = RunCli({"write", "--port", healthy->DevicePath(), file, "--verify"},
+                                  dir.Path().string());
         EXPECT_EQ(run.exitCode, 0) << run.err;
         EXPECT_NE(run.err.find("Reading the radio back to verify"), std::string::npos);
     }
@@ -192,7 +192,8 @@ TEST(CliWrite, BackupKeepsTheRadioAsItWasOrWritesNothing) {
     const CliRun refused =
         RunCli({"write", "--port", other->DevicePath(), file, "--backup"}, dir.Path().string());
     EXPECT_EQ(refused.exitCode, 5) << refused.err;
-    EXPECT_NE(refused.err.find("Nothing was written to the radio."), std::string::npos) << refused.err;
+    EXPECT_NE(refused.err.find("Nothing was written to the radio."), std::string::npos)
+        << refused.err;
     EXPECT_EQ(other->Memory(), otherBefore);
     EXPECT_EQ(other->Stats().blocksWritten, 0);
 }
@@ -202,8 +203,8 @@ TEST(CliWrite, SafetyOptionsBelongToWriteOnly) {
     const CliRun read = RunCli({"read", "--port", "/dev/null", "-o", dir.File("x.dat"), "--verify"},
                                dir.Path().string());
     EXPECT_EQ(read.exitCode, 1);
-    const CliRun write =
-        RunCli({"write", "--port", "/dev/null", dir.File("x.dat"), "--no-history"}, dir.Path().string());
+    const CliRun write = RunCli({"write", "--port", "/dev/null", dir.File("x.dat"), "--no-history"},
+                                dir.Path().string());
     EXPECT_EQ(write.exitCode, 1);
 }
 

@@ -15,8 +15,9 @@ namespace {
 struct SafetyRig {
     explicit SafetyRig(SimOptions options = InstantReplies()) : radio(StartRadio(options)) {
         FillNewDocumentImage(image);
-        EncodeRecord({"145.50000", "145.50000", "None", "None", "ABC", "High", "Wide", "Yes", "Off"},
-                     image.data() + layout::ChannelRecord(1));
+        EncodeRecord(
+            {"145.50000", "145.50000", "None", "None", "ABC", "High", "Wide", "Yes", "Off"},
+            image.data() + layout::ChannelRecord(1));
     }
 
     SafeWriteResult Run(WriteSafety safety) {

@@ -22,12 +22,13 @@ protected:
     void SetUp() override {
         ModelGlobalsTest::SetUp();
         FillNewDocumentImage(base);
-        SetChannel(base, 3, {"438.00000", "438.00000", "67.0", "None", "ABC", "High", "Wide", "Yes",
-                             "Off"});
+        SetChannel(base, 3,
+                   {"438.00000", "438.00000", "67.0", "None", "ABC", "High", "Wide", "Yes", "Off"});
     }
 
     static void SetChannel(RadioImage& image, int row, const ChannelTexts& texts) {
-        EncodeRecord(texts, image.data() + layout::ChannelRecord(static_cast<std::size_t>(row - 1)));
+        EncodeRecord(texts,
+                     image.data() + layout::ChannelRecord(static_cast<std::size_t>(row - 1)));
     }
 
     static void SetField(RadioImage& image, const char* group, const char* field,
@@ -52,14 +53,16 @@ TEST_F(ImageCompare, EachChangeIsListedOnceWhereTheUserWouldLook) {
     const Case cases[] = {
         {"channel name",
          [](RadioImage& image) {
-             SetChannel(image, 3, {"438.00000", "438.00000", "67.0", "None", "ABD", "High", "Wide",
-                                   "Yes", "Off"});
+             SetChannel(
+                 image, 3,
+                 {"438.00000", "438.00000", "67.0", "None", "ABD", "High", "Wide", "Yes", "Off"});
          },
          "channel 3 Chnnel Name", "ABC", "ABD"},
         {"width bit of the flags byte",
          [](RadioImage& image) {
-             SetChannel(image, 3, {"438.00000", "438.00000", "67.0", "None", "ABC", "High",
-                                   "Narrow", "Yes", "Off"});
+             SetChannel(
+                 image, 3,
+                 {"438.00000", "438.00000", "67.0", "None", "ABC", "High", "Narrow", "Yes", "Off"});
          },
          "channel 3 W/N", "Wide", "Narrow"},
         {"record byte 12, which no column shows",
@@ -68,10 +71,10 @@ TEST_F(ImageCompare, EachChangeIsListedOnceWhereTheUserWouldLook) {
         {"a settings field",
          [](RadioImage& image) { SetField(image, "optional", "password", "1234"); },
          "optional.password", "", "1234"},
-        {"a list field shows its item",
-         [](RadioImage& image) { image[layout::kSquelchLevel] = 2; }, "optional.squelch_level",
-         "4", "2"},
-        {"band code", [](RadioImage& image) { SetImageBandCode(image, BandCode(144, 148, 430, 440)); },
+        {"a list field shows its item", [](RadioImage& image) { image[layout::kSquelchLevel] = 2; },
+         "optional.squelch_level", "4", "2"},
+        {"band code",
+         [](RadioImage& image) { SetImageBandCode(image, BandCode(144, 148, 430, 440)); },
          "product.band_code", "136-174, 400-480 MHz", "144-148, 430-440 MHz"},
         {"model index", [](RadioImage& image) { image[layout::kModelIndex] = 2; },
          "product.model_index", "0", "2"},
@@ -108,8 +111,8 @@ TEST_F(ImageCompare, EqualImagesHaveNoDifference) {
 
 TEST_F(ImageCompare, AChannelFilledInListsItsCellsAndNoBytes) {
     RadioImage changed = base;
-    SetChannel(changed, 1, {"145.50000", "145.50000", "None", "None", "", "Low", "Narrow", "No",
-                            "Off"});
+    SetChannel(changed, 1,
+               {"145.50000", "145.50000", "None", "None", "", "Low", "Narrow", "No", "Off"});
     const std::vector<Difference> found = compare::CompareImages(base, changed);
     ASSERT_FALSE(found.empty());
     for (const Difference& d : found) {
@@ -138,8 +141,8 @@ TEST_F(ImageCompare, OrderIsChannelsThenFieldsThenBytes) {
     RadioImage changed = base;
     changed[0x0C40] = 0x00;
     SetField(changed, "optional", "password", "9");
-    SetChannel(changed, 3, {"438.00000", "438.00000", "67.0", "None", "XYZ", "High", "Wide", "Yes",
-                            "Off"});
+    SetChannel(changed, 3,
+               {"438.00000", "438.00000", "67.0", "None", "XYZ", "High", "Wide", "Yes", "Off"});
     const std::vector<Difference> found = compare::CompareImages(base, changed);
     ASSERT_EQ(found.size(), 3u);
     EXPECT_EQ(found[0].kind, DifferenceKind::Channel);
@@ -152,8 +155,8 @@ TEST_F(ImageCompare, OrderIsChannelsThenFieldsThenBytes) {
 TEST_F(ImageCompare, ChineseTextsFollowTheLanguage) {
     g_bChinese = 1;
     RadioImage changed = base;
-    SetChannel(changed, 3, {"438.00000", "438.00000", "67.0", "None", "ABC", "Low", "Wide", "Yes",
-                            "Off"});
+    SetChannel(changed, 3,
+               {"438.00000", "438.00000", "67.0", "None", "ABC", "Low", "Wide", "Yes", "Off"});
     const std::vector<Difference> found = compare::CompareImages(base, changed);
     ASSERT_EQ(found.size(), 1u);
     EXPECT_EQ(compare::DifferencePlace(found[0]), "channel 3 功率");

@@ -31,10 +31,10 @@ TEST_F(ReadHistory, FileNamesCarryTheTimeInUtcAndReadBack) {
 }
 
 TEST_F(ReadHistory, OtherNamesAreNotHistoryFiles) {
-    for (const char* name : {"read-20261207-202033-123.DAT", "read-20261207-202033-12.dat",
-                             "radio.dat", "read-2026120x-202033-123.dat",
-                             "read-20260231-202033-123.dat", "read-20261207-246033-123.dat",
-                             "read-20261207_202033-123.dat", ""}) {
+    for (const char* name :
+         {"read-20261207-202033-123.DAT", "read-20261207-202033-12.dat", "radio.dat",
+          "read-2026120x-202033-123.dat", "read-20260231-202033-123.dat",
+          "read-20261207-246033-123.dat", "read-20261207_202033-123.dat", ""}) {
         EXPECT_FALSE(history::HistoryFileTime(name).has_value()) << name;
     }
 }
@@ -80,8 +80,8 @@ TEST_F(ReadHistory, MakesTheFolderAndListsBandAndChannelsInUse) {
     EXPECT_TRUE(history::ListReads(folder).empty());
     RadioImage image;
     FillNewDocumentImage(image);
-    const ChannelTexts channel{"145.50000", "145.50000", "None", "None", "", "Low", "Narrow", "No",
-                               "Off"};
+    const ChannelTexts channel{"145.50000", "145.50000", "None", "None", "",
+                               "Low",       "Narrow",    "No",   "Off"};
     EncodeRecord(channel, image.data() + layout::ChannelRecord(0));
     EncodeRecord(channel, image.data() + layout::ChannelRecord(127));
     // The "Fr" row is no channel.
