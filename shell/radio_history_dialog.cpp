@@ -69,6 +69,10 @@ CRadioHistoryDlg::CRadioHistoryDlg(const QString& folder, Purpose purpose, QWidg
     connect(m_table, &QTableWidget::itemSelectionChanged, this,
             [this] { m_choose->setEnabled(!m_table->selectedItems().isEmpty()); });
     connect(m_table, &QTableWidget::itemDoubleClicked, this, &CRadioHistoryDlg::chooseSelected);
+    // The newest read is the usual choice.
+    if (m_table->rowCount() > 0) {
+        m_table->setCurrentCell(0, 0);
+    }
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_table);

@@ -54,6 +54,10 @@ private slots:
         QVERIFY(table->item(0, 0)->text() > table->item(1, 0)->text());
         QCOMPARE(dialog.FileButton(), nullptr);
         QVERIFY(!dialog.EmptyNote()->isVisibleTo(&dialog));
+        // The newest is selected at first; without a selection there is nothing to open.
+        QVERIFY(dialog.ChooseButton()->isEnabled());
+        QCOMPARE(table->currentRow(), 0);
+        table->clearSelection();
         QVERIFY(!dialog.ChooseButton()->isEnabled());
         table->selectRow(1);
         QVERIFY(dialog.ChooseButton()->isEnabled());
@@ -68,6 +72,7 @@ private slots:
                                 CRadioHistoryDlg::Purpose::Open);
         QCOMPARE(dialog.Table()->rowCount(), 0);
         QVERIFY(dialog.EmptyNote()->isVisibleTo(&dialog));
+        QVERIFY(!dialog.ChooseButton()->isEnabled());
     }
 
     void compareAlsoTakesAnotherFile() {
