@@ -5,6 +5,7 @@
 #include "model/channel_columns.h"
 #include "model/fields/settings_groups.h"
 #include "model/image_layout.h"
+#include "model/language.h"
 
 #include <functional>
 #include <optional>
@@ -205,7 +206,8 @@ std::string DifferencePlace(const Difference& difference) {
         std::string title = ColumnHeaderText(difference.column);
         title.erase(0, title.find_first_not_of(' '));
         title.erase(title.find_last_not_of(' ') + 1);
-        return "channel " + ChannelRowLabel(difference.row) + " " + title;
+        return std::string(Tr2("channel ", "信道 ")) + ChannelRowLabel(difference.row) + " " +
+               title;
     }
     case DifferenceKind::Field:
         return difference.group + "." + difference.field;

@@ -48,7 +48,7 @@ struct Difference {
 // order. Empty when the images are equal byte for byte.
 std::vector<Difference> CompareImages(const RadioImage& first, const RadioImage& second);
 
-// Where a difference lies, in English: "channel 12 Rx Frequency",
+// Where a difference lies (words in the language in use): "channel 12 Rx Frequency",
 // "channel Fr Chnnel Name", "optional.tot", "0x1268..0x1269".
 std::string DifferencePlace(const Difference& difference);
 // One line: the place, then both texts ("channel 3 Chnnel Name: \"A\" -> \"B\"").

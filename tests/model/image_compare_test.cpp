@@ -159,7 +159,7 @@ TEST_F(ImageCompare, ChineseTextsFollowTheLanguage) {
                {"438.00000", "438.00000", "67.0", "None", "ABC", "Low", "Wide", "Yes", "Off"});
     const std::vector<Difference> found = compare::CompareImages(base, changed);
     ASSERT_EQ(found.size(), 1u);
-    EXPECT_EQ(compare::DifferencePlace(found[0]), "channel 3 功率");
+    EXPECT_EQ(compare::DifferencePlace(found[0]), "信道 3 功率");
     EXPECT_NE(found[0].first, "High");
 }
 
