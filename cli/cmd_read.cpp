@@ -2,22 +2,24 @@
 // radio into a document (new, or the template's image, whose password must
 // match the radio's), decodes it and saves OUT. OUT is checked for
 // writability before the radio is touched and written only after a completed
-// read; should that save still fail, the data is kept elsewhere.
+// read, which is also kept in the radio history; should that save still fail,
+// the data is kept elsewhere.
 
+#include "cli/history_cli.h"
 #include "cli/rescue_save.h"
 #include "cli/transfer_cli.h"
 #include "model/channel_codec.h"
 
 namespace {
 
-constexpr const char* kUsage =
-    "read --port DEVICE [--template FILE.dat] -o OUT.dat [--retry N] [--wire-log FILE] [--quiet]";
+constexpr const char* kUsage = "read --port DEVICE [--template FILE.dat] -o OUT.dat [--no-history] "
+                               "[--retry N] [--wire-log FILE] [--quiet]";
 
 } // namespace
 
 int CmdRead(const CommandArgs& args) {
-    const std::optional<TransferOptions> options =
-        ParseTransferOptions(args, kUsage, {.templateFile = true, .outputFile = true});
+    const std::optional<TransferOptions> options = ParseTransferOptions(
+        args, kUsage, {.templateFile = true, .outputFile = true, .history = true});
     if (!options) {
         return kExitUsage;
     }
@@ -35,6 +37,11 @@ int CmdRead(const CommandArgs& args) {
     }
     if (const int code = RunCloneCommand(TransferDirection::Read, *options, doc); code != kExitOk) {
         return code;
+    }
+    // The history keeps the image as the radio sent it, before the decode
+    // rewrites its band code.
+    if (!options->noHistory) {
+        KeepInHistory(doc.Doc().Image(), "read");
     }
     DecodeChannels(doc.Doc().Image(), doc.Table());
     return SaveReadDocument(doc, options->output);

@@ -4,7 +4,7 @@
 #include "cli/cli_common.h"
 #include "cli/commands.h"
 #include "cli/show_sections.h"
-#include "exchange/program_layout.h"
+#include "model/channel_columns.h"
 #include "model/gbk.h"
 #include "model/language.h"
 
@@ -17,16 +17,13 @@ namespace {
 
 constexpr const char* kUsage = "show FILE.dat [--json] [--lang en|zh]";
 
-constexpr const char* kJsonKeys[kChannelColumns] = {"rx",    "tx",    "dec",  "enc", "name",
-                                                    "power", "width", "scan", "busy"};
-
 QJsonArray ChannelsJson(const ChannelTable& table) {
     QJsonArray rows;
     for (int row = 1; row <= kChannelRows; ++row) {
         QJsonObject o;
-        o.insert("row", QString::fromStdString(exchange::RowLabel(row)));
+        o.insert("row", QString::fromStdString(ChannelRowLabel(row)));
         for (int col = 1; col <= kChannelColumns; ++col) {
-            o.insert(kJsonKeys[col - 1], QString::fromStdString(Cell(table, row, col)));
+            o.insert(ChannelColumnKey(col), QString::fromStdString(Cell(table, row, col)));
         }
         rows.append(o);
     }
@@ -63,7 +60,7 @@ void PrintTable(const ChannelTable& table, const QJsonObject& sections) {
                                                 Tr2("Busy Lock", "繁忙锁定")};
     // A channel name may hold control characters: shown escaped, as the JSON does.
     const auto cellText = [&table](int row, int c) {
-        return c == 0 ? exchange::RowLabel(row) : EscapeControls(Cell(table, row, c));
+        return c == 0 ? ChannelRowLabel(row) : EscapeControls(Cell(table, row, c));
     };
     std::size_t widths[kChannelColumns + 1];
     for (int c = 0; c <= kChannelColumns; ++c) {

@@ -16,7 +16,7 @@
 
 const char* const kSimulateUsage =
     "simulate [--dat FILE.dat] [--band N] [--password TEXT] [--latency MS] [--instant] "
-    "[--fault silent|no-ack|short|garbage|stray|disconnect|delay] [--at ADDRESS] "
+    "[--fault silent|no-ack|short|garbage|stray|disconnect|delay|corrupt] [--at ADDRESS] "
     "[--short-length N] [--delay MS] [--seed N] [--late N] [--missing-entry-acks N] "
     "[--dump FILE.dat]";
 
@@ -27,6 +27,7 @@ const std::map<std::string, SimFaultKind> kFaults = {
     {"no-ack", SimFaultKind::NoAck},    {"short", SimFaultKind::ShortReply},
     {"garbage", SimFaultKind::Garbage}, {"disconnect", SimFaultKind::Disconnect},
     {"delay", SimFaultKind::Delay},     {"stray", SimFaultKind::Stray},
+    {"corrupt", SimFaultKind::Corrupt},
 };
 
 } // namespace

@@ -1,18 +1,19 @@
 // program-cli write --port DEVICE FILE.dat: opens FILE (decoding it as the
-// window does) and writes it to the radio, encoding the channel table first.
+// window does) and writes it to the radio, encoding the channel table first;
+// --backup reads the radio into the history first, --verify reads it back.
 
 #include "cli/transfer_cli.h"
 
 namespace {
 
 constexpr const char* kUsage =
-    "write --port DEVICE FILE.dat [--retry N] [--wire-log FILE] [--quiet]";
+    "write --port DEVICE FILE.dat [--verify] [--backup] [--retry N] [--wire-log FILE] [--quiet]";
 
 } // namespace
 
 int CmdWrite(const CommandArgs& args) {
     const std::optional<TransferOptions> options =
-        ParseTransferOptions(args, kUsage, {.documentFile = true});
+        ParseTransferOptions(args, kUsage, {.documentFile = true, .writeSafety = true});
     if (!options) {
         return kExitUsage;
     }

@@ -23,6 +23,7 @@ int CmdSimulate(const CommandArgs& args);
 int CmdReport(const CommandArgs& args);
 int CmdExport(const CommandArgs& args);
 int CmdImport(const CommandArgs& args);
+int CmdDiff(const CommandArgs& args);
 
 // The usage of simulate with all of its options.
 extern const char* const kSimulateUsage;

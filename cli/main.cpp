@@ -57,19 +57,31 @@ const Command kCommands[] = {
      "128 in file order, or each in the row it names when every channel of a file this\n"
      "program wrote names a different one; --into-empty fills only the empty rows. --strict\n"
      "refuses the import (exit 3, nothing written) when any row is skipped."},
+    {"diff", CmdDiff, "diff A.dat B.dat [--json]",
+     "Lists every difference between two document files by meaning: channel cells with\n"
+     "both texts, settings fields with both values, and other bytes as address ranges in\n"
+     "hex. --json prints them as JSON. Exits 0 when the files are equal, 1 when they\n"
+     "differ and 2 on any error."},
     {"read", CmdRead,
-     "read --port DEVICE [--template FILE.dat] -o OUT.dat [--retry N] [--wire-log FILE] [--quiet]",
+     "read --port DEVICE [--template FILE.dat] -o OUT.dat [--no-history] [--retry N] "
+     "[--wire-log FILE] [--quiet]",
      "Reads the radio on DEVICE (a device path, COMn or a port number) into a new document,\n"
      "or into the image of the --template file, whose password must match the radio's, and\n"
      "saves OUT.dat once the read is complete (OUT.dat must be writable before the radio is\n"
      "touched; should the save still fail, the data is saved beside it or in the user's data\n"
-     "folder and the place is printed). --retry N answers up to N communication errors with\n"
-     "Retry; --wire-log FILE records every byte on the wire in FILE; --quiet prints no\n"
-     "progress. Ctrl+C, SIGTERM and SIGHUP cancel the transfer after the current row."},
-    {"write", CmdWrite, "write --port DEVICE FILE.dat [--retry N] [--wire-log FILE] [--quiet]",
-     "Writes FILE.dat to the radio on DEVICE. --retry, --wire-log, --quiet and the signals as\n"
-     "for read. A write that stops after its first data block says that the radio holds part\n"
-     "of the new data and must be written again before use."},
+     "folder and the place is printed). The read is also kept in the radio history (the\n"
+     "newest 50 reads, in the per-user data folder) unless --no-history. --retry N answers\n"
+     "up to N communication errors with Retry; --wire-log FILE records every byte on the\n"
+     "wire in FILE; --quiet prints no progress. Ctrl+C, SIGTERM and SIGHUP cancel the\n"
+     "transfer after the current row."},
+    {"write", CmdWrite,
+     "write --port DEVICE FILE.dat [--verify] [--backup] [--retry N] [--wire-log FILE] [--quiet]",
+     "Writes FILE.dat to the radio on DEVICE. --backup reads the radio first and keeps what\n"
+     "it held in the radio history (a read that fails writes nothing). --verify reads the\n"
+     "radio back after the write and compares every written block; a difference is listed\n"
+     "with its address and field and the write fails. --retry, --wire-log, --quiet and the\n"
+     "signals as for read. A write that stops after its first data block says that the\n"
+     "radio holds part of the new data and must be written again before use."},
     {"squelch-read", CmdSquelchRead,
      "squelch-read --port DEVICE FILE.dat [-o OUT.dat] [--retry N] [--wire-log FILE] [--quiet]",
      "Reads the radio's four squelch tuning levels into FILE.dat and saves it (or OUT.dat).\n"
@@ -98,7 +110,8 @@ void PrintUsage(std::ostream& out) {
         out << "  program-cli " << c.usage << '\n';
     }
     out << "exit codes: 0 success, 1 usage error, 2 file error, 3 refused input, 4 transfer "
-           "failed, 5 radio refused (band type or password), 6 read or write cancelled\n";
+           "failed, 5 radio refused (band type or password), 6 read or write cancelled; diff: 0 "
+           "equal, 1 different, 2 error\n";
 }
 
 // One line naming the commands, for a call without a known command.

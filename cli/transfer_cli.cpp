@@ -2,6 +2,7 @@
 
 #include "cli/cli_common.h"
 #include "cli/progress_line.h"
+#include "cli/history_cli.h"
 #include "link/clone_engine.h"
 #include "link/port_name.h"
 #include "link/squelch_engine.h"
@@ -92,6 +93,15 @@ std::optional<TransferOptions> ParseTransferOptions(const CommandArgs& args, con
             }
             options.retries = static_cast<int>(retries);
             ++i;
+            continue;
+        } else if (arg == "--no-history" && allowed.history) {
+            options.noHistory = true;
+            continue;
+        } else if (arg == "--verify" && allowed.writeSafety) {
+            options.safety.verify = true;
+            continue;
+        } else if (arg == "--backup" && allowed.writeSafety) {
+            options.safety.readFirst = true;
             continue;
         } else if (allowed.documentFile && options.file.empty() && !arg.starts_with("-")) {
             options.file = arg;
@@ -238,16 +248,43 @@ int WithLink(const TransferOptions& options, int progressTotal, Body body) {
     return observer.Finish(body(link, observer, PortFromArgument(options.port)));
 }
 
+// After a write: keeps what a read-first found in the radio history, says
+// when a failed read-first left the radio untouched, and lists what the
+// read-back found.
+void ReportWriteSafety(const SafeWriteResult& written, const WriteSafety& safety) {
+    if (written.before) {
+        KeepInHistory(*written.before, "radio before writing");
+    } else if (safety.readFirst && written.stage == WriteStage::ReadFirst) {
+        std::cerr << "program-cli: " << ReadFirstFailedText() << '\n';
+    }
+    if (!written.mismatches.empty()) {
+        std::cerr << VerifyFailureText(written.mismatches) << '\n';
+        for (const VerifyMismatch& mismatch : written.mismatches) {
+            std::cerr << "  " << EscapeControls(MismatchLine(mismatch)) << '\n';
+        }
+    }
+}
+
 } // namespace
 
 int RunCloneCommand(TransferDirection direction, const TransferOptions& options, CliDocument& doc) {
     const int total = direction == TransferDirection::Read ? kReadRows : kWriteRows;
-    return WithLink(
+    SafeWriteResult written;
+    const int code = WithLink(
         options, total, [&](SerialLink& link, TransferObserver& observer, const std::string& port) {
             RadioImage& image = doc.Doc().Image();
             EncodeChannels(doc.Table(), image);
-            return CloneEngine(link, observer, g_interrupted).Run(direction, port, image);
+            TransferResult result;
+            if (direction == TransferDirection::Write) {
+                written = RunSafeWrite(link, observer, g_interrupted, port, image, options.safety);
+                result = written.result;
+            } else {
+                result = CloneEngine(link, observer, g_interrupted).Run(direction, port, image);
+            }
+            return result;
         });
+    ReportWriteSafety(written, options.safety);
+    return code;
 }
 
 int RunSquelchCommand(TransferDirection direction, const TransferOptions& options,

@@ -9,6 +9,7 @@
 #include "cli/commands.h"
 #include "link/transfer_observer.h"
 #include "link/transfer_result.h"
+#include "link/write_safety.h"
 
 #include <atomic>
 #include <chrono>
@@ -17,13 +18,15 @@
 #include <string>
 
 struct TransferOptions {
-    std::string port;    // --port: a device path, a port name or a port number
-    std::string wireLog; // --wire-log FILE
-    int retries = 0;     // --retry N
-    bool quiet = false;  // --quiet: no progress and no status lines
-    std::string output;  // -o FILE
-    std::string templ;   // --template FILE (read only)
-    std::string file;    // the positional FILE.dat
+    std::string port;       // --port: a device path, a port name or a port number
+    std::string wireLog;    // --wire-log FILE
+    int retries = 0;        // --retry N
+    bool quiet = false;     // --quiet: no progress and no status lines
+    std::string output;     // -o FILE
+    std::string templ;      // --template FILE (read only)
+    std::string file;       // the positional FILE.dat
+    bool noHistory = false; // --no-history (read)
+    WriteSafety safety;     // --backup, --verify (write)
 };
 
 // What a command takes besides --port, --wire-log and --retry.
@@ -31,6 +34,8 @@ struct TransferArguments {
     bool templateFile = false; // --template FILE
     bool outputFile = false;   // -o FILE
     bool documentFile = false; // the positional FILE.dat, required
+    bool history = false;      // --no-history
+    bool writeSafety = false;  // --backup, --verify
 };
 
 // Parses the options a command allows (flags of the form "--template"); on a
@@ -44,8 +49,9 @@ std::string PortFromArgument(const std::string& argument);
 
 // Encodes the document's channel table into its image and runs the clone
 // transfer on the port of the options (Ctrl+C, SIGTERM or SIGHUP cancels
-// after the current row). Returns the exit code; the caller decodes and saves
-// after a completed read.
+// after the current row); a write takes the options' safety steps and keeps a
+// read-first in the radio history. Returns the exit code; the caller decodes
+// and saves after a completed read.
 int RunCloneCommand(TransferDirection direction, const TransferOptions& options, CliDocument& doc);
 
 // Runs the squelch read or write on the document's image (a signal as above

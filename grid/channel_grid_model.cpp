@@ -5,33 +5,6 @@
 
 #include <QBrush>
 
-const char* ColumnHeaderText(int col) {
-    switch (col) {
-    case 0:
-        return Tr2("CH", "信道");
-    case kColRx:
-        return Tr2("Rx Frequency", "接收频率");
-    case kColTx:
-        return Tr2("Tx Frequency", "发射频率");
-    case kColDecodeTone:
-        return Tr2("QT/DQT Dec", "QT/DQT解码");
-    case kColEncodeTone:
-        return Tr2("QT/DQT Enc", "QT/DQT编码");
-    case kColName:
-        return Tr2("Chnnel Name", "信道名字");
-    case kColPower:
-        return Tr2("Power", "功率");
-    case kColWidth:
-        return Tr2(" W/N ", "宽/窄");
-    case kColScan:
-        return Tr2("Scan Add", "扫描添加");
-    case kColBusy:
-        return Tr2("Busy Lock", "繁忙锁定");
-    default:
-        return "";
-    }
-}
-
 ChannelGridModel::ChannelGridModel(QObject* parent) : QAbstractTableModel(parent) {}
 
 int ChannelGridModel::rowCount(const QModelIndex& parent) const {

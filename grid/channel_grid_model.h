@@ -5,6 +5,7 @@
 // are drawn in the fixed-cell colour. Cells are not edited through Qt's
 // delegates: the view lays its own editors over the current cell.
 
+#include "model/channel_columns.h"
 #include "model/channel_table.h"
 
 #include <QAbstractTableModel>
@@ -41,6 +42,3 @@ public:
 private:
     ChannelTable m_table;
 };
-
-// Title of grid column col (0..9) in the language in use.
-const char* ColumnHeaderText(int col);

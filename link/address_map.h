@@ -33,6 +33,27 @@ constexpr std::size_t ImageOffsetOfRadioAddress(int address) {
            upper % layout::kUpperRowBytes;
 }
 
+// Radio address of an image offset; -1 for a byte that exists only in the
+// image and the file.
+constexpr int RadioAddressOfImageOffset(std::size_t offset) {
+    if (!layout::IsRadioByte(offset)) {
+        return -1;
+    }
+    if (offset < static_cast<std::size_t>(kLinearEnd)) {
+        return static_cast<int>(offset);
+    }
+    const std::size_t row = offset / layout::kRowSize - layout::kFirstUpperRow;
+    return kLinearEnd + static_cast<int>(row * layout::kUpperRowBytes + offset % layout::kRowSize);
+}
+
+// The addresses a write sends as data blocks: everything below the
+// band-type block, and the password row after it. The band-type block gets
+// only the closing band byte; 0x0FF0..0x0FFF is never written.
+constexpr bool IsWrittenBlockAddress(int address) {
+    return (address >= 0 && address < kBandBlockAddress) ||
+           (address >= kPasswordBlockAddress && address < kBandCodeBlockAddress);
+}
+
 // The radio memory an image stands for.
 RadioMemory RadioMemoryFromImage(const RadioImage& image);
 // Copies radio memory into the image bytes it maps to; other bytes stay.
@@ -49,6 +70,11 @@ static_assert(kLinearEnd + static_cast<int>((layout::kRowCount - layout::kFirstU
 
 // The map is strictly increasing and covers exactly the image bytes that
 // travel to the radio: checked byte by byte in address_map.cpp.
+
+static_assert(RadioAddressOfImageOffset(ImageOffsetOfRadioAddress(0x0C2F)) == 0x0C2F);
+static_assert(RadioAddressOfImageOffset(ImageOffsetOfRadioAddress(0x0C30)) == 0x0C30);
+static_assert(RadioAddressOfImageOffset(ImageOffsetOfRadioAddress(0x0FFF)) == 0x0FFF);
+static_assert(RadioAddressOfImageOffset(layout::RowStart(layout::kLinearRows)) == -1);
 
 // The addresses the transfers use directly land on the image map's fields.
 static_assert(ImageOffsetOfRadioAddress(kBandBlockAddress) == layout::kBandTypeBlock);

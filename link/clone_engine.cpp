@@ -23,7 +23,6 @@ constexpr int kLinearRowBlocks = static_cast<int>(layout::kRowSize) / kBlockByte
 constexpr int kUpperRowBlocks = static_cast<int>(layout::kUpperRowBytes) / kBlockBytes;
 constexpr std::array<std::uint8_t, 4> kClosingBandHeader{kWriteCommand, kBandTypeAddress >> 8,
                                                          kBandTypeAddress & 0xFF, 0x01};
-constexpr std::uint8_t kClosingBandValue = 0x03;
 
 static_assert(kLinearRowBlocks * kBlockBytes == static_cast<int>(layout::kRowSize));
 static_assert(kUpperRowBlocks * kBlockBytes == static_cast<int>(layout::kUpperRowBytes));

@@ -18,11 +18,14 @@
 #include "model/radio_image.h"
 
 #include <atomic>
+#include <cstdint>
 #include <string>
 
 // Progress counts: rows moved by a read and by a write.
 inline constexpr int kReadRows = 191;
 inline constexpr int kWriteRows = 189;
+// What every completed write leaves in the radio's band-type byte.
+inline constexpr std::uint8_t kClosingBandValue = 0x03;
 // The progress bar's range is 0..kProgressRange for both directions.
 inline constexpr int kProgressRange = 191;
 

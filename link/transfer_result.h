@@ -25,6 +25,8 @@ enum class LinkFault {
     Password,     // the radio's password differs from the document's
     PromptCancel, // "Communication Error" answered with Cancel
     UserCancel,   // the cancel flag was seen at a pump point
+    // The write completed, but reading the radio back found other data.
+    VerifyMismatch,
 };
 
 struct TransferResult {

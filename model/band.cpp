@@ -107,3 +107,9 @@ ModelList(const std::function<std::string(const std::string& key)>& lookup) {
     }
     return models;
 }
+
+std::string BandRangeText(const RadioImage& image) {
+    const BandLimitsMhz limits = DecodeBandCode(ImageBandCode(image));
+    return std::to_string(limits.band1Low) + "-" + std::to_string(limits.band1High) + ", " +
+           std::to_string(limits.band2Low) + "-" + std::to_string(limits.band2High) + " MHz";
+}

@@ -48,6 +48,9 @@ inline constexpr BandCodeBytes kDefaultBandCode{0x13, 0x17, 0x64, 0x40, 0x48, 0x
 // True when f (10 Hz units) lies in band 1 or band 2, ends included.
 bool InBands(std::int32_t f);
 
+// The two ranges of the image's band code: "136-174, 400-480 MHz".
+std::string BandRangeText(const RadioImage& image);
+
 // Sets the four limits (in MHz) to a, b, c, d.
 void SetBandLimitsMhz(const BandLimitsMhz& limits);
 // The four limits divided by 100000 (integer division).

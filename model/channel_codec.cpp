@@ -307,6 +307,13 @@ void DecodeChannels(RadioImage& image, ChannelTable& table) {
     RefreshBandAfterDecode(image);
 }
 
+void RoundTripChannelRecords(RadioImage& image) {
+    for (std::size_t n = 0; n < static_cast<std::size_t>(layout::kChannelRecordCount); ++n) {
+        std::uint8_t* record = image.data() + layout::ChannelRecord(n);
+        EncodeRecord(DecodeRecord(record), record);
+    }
+}
+
 void EncodeChannels(const ChannelTable& table, RadioImage& image) {
     WriteBandBeforeEncode(image);
     for (std::size_t n = 0; n < table.size(); ++n) {

@@ -54,6 +54,11 @@ ChannelTexts DecodeRecord(const std::uint8_t* record);
 // Encodes nine texts into one record, keeping bytes 12, 14, 15 and bit 0 of byte 13.
 void EncodeRecord(const ChannelTexts& texts, std::uint8_t* record);
 
+// Every record decoded and encoded again, as opening a file and saving it
+// leaves the records (an empty record's flags byte, for one, is rewritten);
+// nothing else of the image changes.
+void RoundTripChannelRecords(RadioImage& image);
+
 // Image to texts for all 129 records, then the band refresh (see band.h).
 void DecodeChannels(RadioImage& image, ChannelTable& table);
 // The band write (see band.h), then texts to records for all 129 rows.

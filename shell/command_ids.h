@@ -36,6 +36,12 @@ enum CommandId : int {
     ID_EDIT_MOVE_UP = 33138,
     ID_EDIT_MOVE_DOWN = 33139,
 
+    // Restore points and compare.
+    ID_RADIO_HISTORY = 33150,
+    ID_COMPARE_WITH = 33151,
+    ID_VERIFY_AFTER_WRITE = 33152,
+    ID_READ_BEFORE_WRITE = 33153,
+
     ID_FILE_NEW = 57600,
     ID_FILE_OPEN = 57601,
     ID_FILE_CLOSE = 57602,

@@ -12,8 +12,9 @@ namespace {
 // Groups of the pop-up menus: items of one group stand together.
 constexpr int kFileDocument = 0; // New, Open, Close, Save, Save As
 constexpr int kFileExchange = 1; // Import Channels (into Empty Rows), Export Channels
-constexpr int kFilePrint = 2;    // Print, Print Preview, Export PDF, Print Setup
-constexpr int kFileExit = 3;
+constexpr int kFileHistory = 2;  // Radio History, Compare With
+constexpr int kFilePrint = 3;    // Print, Print Preview, Export PDF, Print Setup
+constexpr int kFileExit = 4;
 constexpr int kEditGroups = 0;   // Product and Channel Information
 constexpr int kEditFeatures = 1; // Optional Features
 constexpr int kEditSignalling = 2;
@@ -25,16 +26,18 @@ constexpr int kViewControlBar = 1;
 constexpr int kHelpTopics = 0;
 constexpr int kHelpAbout = 1;
 constexpr int kOnlyGroup = 0;
+constexpr int kSetupWriteSafety = 1; // Verify after writing, Read the radio before writing
 
 // The table. Menu 128 (no document): File (New, Open, | Print Setup, | Exit),
 // View (Toolbar, Status Bar), Help (About). Menu 129 (a document): File (New,
 // Open, Close, Save, Save As, | Import Channels, Import Channels into Empty
-// Rows, Export Channels, | Print, Print Preview, Export PDF, Print Setup, |
-// Exit),
+// Rows, Export Channels, | Radio History, Compare With, | Print, Print Preview,
+// Export PDF, Print Setup, | Exit),
 // Edit (Product Information, Channel Information, | Optional Features, |
 // the signalling editors, | Undo, Redo, | Cut, Copy, Paste, Delete, | Insert
 // Row, Remove Row, Move Up, Move Down), Program (Read, Write), Setup (Com Setup,
-// Language), View (Toolbar, Status Bar, | Control Bar), Help (Help Topics, |
+// Language, | Verify after writing, Read the radio before writing), View
+// (Toolbar, Status Bar, | Control Bar), Help (Help Topics, |
 // About). Toolbar 128: New, Open, Save, | Read, | Write, | Print, About.
 const std::vector<Command>& Rows() {
     static const std::vector<Command> rows{
@@ -79,6 +82,14 @@ const std::vector<Command>& Rows() {
         Command(ID_FILE_EXPORT_CHANNELS, QT_TRANSLATE_NOOP("CMainFrame", "E&xport Channels..."),
                 &CMainFrame::OnExportChannels)
             .InDocumentMenu(Popup::File, kFileExchange)
+            .NotDuringTransfer(),
+        Command(ID_RADIO_HISTORY, QT_TRANSLATE_NOOP("CMainFrame", "Radio &History..."),
+                &CMainFrame::OnRadioHistory)
+            .InDocumentMenu(Popup::File, kFileHistory)
+            .NotDuringTransfer(),
+        Command(ID_COMPARE_WITH, QT_TRANSLATE_NOOP("CMainFrame", "Compare &With..."),
+                &CMainFrame::OnCompareWith)
+            .InDocumentMenu(Popup::File, kFileHistory)
             .NotDuringTransfer(),
         Command(ID_FILE_PRINT, QT_TRANSLATE_NOOP("CMainFrame", "&Print...\tCtrl+P"),
                 Receiver::Application)
@@ -232,6 +243,15 @@ const std::vector<Command>& Rows() {
             .InDocumentMenu(Popup::Setup, kOnlyGroup)
             .NotDuringTransfer()
             .Offered(OfferedBy::ShowLang),
+        Command(ID_VERIFY_AFTER_WRITE, QT_TRANSLATE_NOOP("CMainFrame", "Verify after writing"),
+                SafetySetting::VerifyAfterWrite)
+            .InDocumentMenu(Popup::Setup, kSetupWriteSafety)
+            .NotDuringTransfer(),
+        Command(ID_READ_BEFORE_WRITE,
+                QT_TRANSLATE_NOOP("CMainFrame", "Read the radio before writing"),
+                SafetySetting::ReadBeforeWrite)
+            .InDocumentMenu(Popup::Setup, kSetupWriteSafety)
+            .NotDuringTransfer(),
 
         // View
         Command(ID_VIEW_TOOLBAR, QT_TRANSLATE_NOOP("CMainFrame", "&Toolbar"), Panel::ToolBar)

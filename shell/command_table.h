@@ -11,6 +11,7 @@
 // translates them.
 
 #include "shell/command_ids.h"
+#include "shell/write_safety_settings.h"
 
 #include <QKeySequence>
 #include <QList>
@@ -55,7 +56,9 @@ enum class Receiver {
 using FrameHandler = void (CMainFrame::*)();
 // Runs on the active document's view; without a document nothing happens.
 using ViewHandler = void (CProgramView::*)();
-using CommandHandler = std::variant<Receiver, FrameHandler, ViewHandler, Panel>;
+// A SafetySetting command switches its setting on and off and carries a
+// check mark while it is on.
+using CommandHandler = std::variant<Receiver, FrameHandler, ViewHandler, Panel, SafetySetting>;
 
 // The place of a command in the menus.
 struct MenuPlace {
@@ -91,7 +94,7 @@ struct Command {
     QKeySequence accelerator;
     // Further keys of the same command (the accelerator is the first).
     QList<QKeySequence> alternateKeys;
-    // A panel's command carries a check mark in the menus.
+    // A panel's or a setting's command carries a check mark in the menus.
     bool checkable = false;
     bool allowedDuringTransfer = true;
     bool inTree = false;
@@ -101,7 +104,8 @@ struct Command {
 
     Command(int commandId, const char* commandText, CommandHandler commandHandler)
         : id(commandId), text(commandText), handler(commandHandler),
-          checkable(std::holds_alternative<Panel>(commandHandler)) {}
+          checkable(std::holds_alternative<Panel>(commandHandler) ||
+                    std::holds_alternative<SafetySetting>(commandHandler)) {}
 
     // In the pop-up of both menus, or of menu 129 only.
     Command InMenus(Popup popup, int group) const;

@@ -1,11 +1,14 @@
 #include "shell/main_frame.h"
 
 #include "grid/channel_grid.h"
+#include "model/channel_codec.h"
+#include "model/image_compare.h"
 #include "model/program_document.h"
 #include "shell/background_painter.h"
 #include "shell/child_frame.h"
 #include "shell/command_bars.h"
 #include "shell/document_history.h"
+#include "shell/compare_dialog.h"
 #include "shell/language_text.h"
 #include "shell/navigation_bar.h"
 #include "shell/program_view.h"
@@ -13,6 +16,7 @@
 #include "ui/image_dialog.h"
 #include "ui/message_service.h"
 #include "ui/user_store.h"
+#include "ui/writable_paths.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -20,6 +24,7 @@
 #include <QDir>
 #include <QDockWidget>
 #include <QDropEvent>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -197,6 +202,7 @@ void CMainFrame::Route(const Command& command) {
                        QWidget* widget = PanelWidget(panel);
                        widget->setVisible(widget->isHidden());
                    },
+                   [](SafetySetting setting) { ToggleSafetySetting(setting); },
                },
                command.handler);
 }
@@ -257,15 +263,63 @@ void CMainFrame::UpdateCommandUI() {
     const bool idle = !TransferRunning();
     for (const Command& command : CommandTable()) {
         const Panel* panel = std::get_if<Panel>(&command.handler);
+        const SafetySetting* setting = std::get_if<SafetySetting>(&command.handler);
         for (QAction* action : m_commands->Actions(command.id)) {
             if (panel && action->isCheckable()) {
                 action->setChecked(!PanelWidget(*panel)->isHidden());
+            }
+            if (setting && action->isCheckable()) {
+                action->setChecked(IsSafetySettingOn(*setting));
             }
             if (!command.allowedDuringTransfer) {
                 action->setEnabled(idle);
             }
         }
     }
+}
+
+QString CMainFrame::ChooseFromHistory(CRadioHistoryDlg::Purpose purpose) {
+    if (m_chooseHistory) {
+        return m_chooseHistory(purpose);
+    }
+    CRadioHistoryDlg dialog(RadioHistoryDir(), purpose, this);
+    return dialog.exec() == QDialog::Accepted ? dialog.ChosenPath() : QString();
+}
+
+void CMainFrame::OnRadioHistory() {
+    const QString path = ChooseFromHistory(CRadioHistoryDlg::Purpose::Open);
+    if (!path.isEmpty()) {
+        emit openDocumentRequested(path);
+    }
+}
+
+void CMainFrame::OnCompareWith() {
+    if (!m_activeChild) {
+        return;
+    }
+    const QString path = ChooseFromHistory(CRadioHistoryDlg::Purpose::Compare);
+    if (path.isEmpty()) {
+        return;
+    }
+    RadioImage other;
+    if (const FileResult read = ReadDatFile(QFile::encodeName(path).toStdString(), other);
+        !read.Ok()) {
+        MessageService::Show(this, QString::fromStdString(read.message), MessageButtons::Ok,
+                             MessageIcon::Exclamation);
+        return;
+    }
+    // What the grid shows is what the document holds; the other file is
+    // taken as its records would stand once opened, so that what the
+    // encode rewrites unseen is not listed.
+    CProgramView& view = m_activeChild->View();
+    if (!view.CommitCellEdit()) {
+        return;
+    }
+    view.EncodeChannels();
+    RoundTripChannelRecords(other);
+    CCompareDlg dialog(compare::CompareImages(m_activeChild->Document().Image(), other),
+                       QFileInfo(path).fileName(), this);
+    dialog.exec();
 }
 
 void CMainFrame::OnAppExit() {

@@ -8,6 +8,7 @@
 #include "link/transfer_result.h"
 #include "shell/child_frame.h"
 #include "shell/command_table.h"
+#include "shell/radio_history_dialog.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -79,6 +80,11 @@ public:
     void OnImportChannels();
     void OnImportChannelsIntoEmpty();
     void OnExportChannels();
+    // File > Radio History...: a kept read chosen there opens as a document.
+    void OnRadioHistory();
+    // File > Compare With...: the active document (its grid encoded first)
+    // against a kept read or another file, as a list of differences.
+    void OnCompareWith();
     void OnAppExit();
     void OnHelpTopics();
     // F1: the help of the menu resource in use.
@@ -113,6 +119,10 @@ public:
     void SetChannelListProvider(std::function<ChannelListChoice(bool forExport)> provider) {
         m_askChannelList = std::move(provider);
     }
+    // Chooses a kept read or, to compare with, another file (tests answer
+    // here instead of the Radio History dialog); empty: nothing chosen.
+    using HistoryChooser = std::function<QString(CRadioHistoryDlg::Purpose)>;
+    void SetHistoryChooser(HistoryChooser chooser) { m_chooseHistory = std::move(chooser); }
 
     // Message pane of the status bar.
     void SetStatusMessage(const QString& text);
@@ -124,6 +134,8 @@ signals:
     void applicationCommand(int id);
     // A file was dropped onto the window: the application opens it.
     void fileDropped(const QString& path);
+    // A kept read was chosen to be opened as a document.
+    void openDocumentRequested(const QString& path);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -161,6 +173,7 @@ private:
     QString AskSaveFileName(const QString& suggested);
     ChannelListChoice AskChannelList(bool forExport);
     void ImportChannels(exchange::Placement placement);
+    QString ChooseFromHistory(CRadioHistoryDlg::Purpose purpose);
 
     QMdiArea* m_mdi = nullptr;
     QWidget* m_navigation = nullptr;
@@ -172,4 +185,5 @@ private:
     bool m_showingDocumentMenus = false;
     std::function<QString(const QString&)> m_askSaveFileName;
     std::function<ChannelListChoice(bool)> m_askChannelList;
+    HistoryChooser m_chooseHistory;
 };

@@ -133,6 +133,8 @@ bool CProgramApp::InitInstance(const StartupOptions& options) {
             &CProgramApp::OnApplicationCommand);
     connect(m_mainFrame.get(), &CMainFrame::fileDropped, this,
             [this](const QString& path) { OpenDocumentFile(path); });
+    connect(m_mainFrame.get(), &CMainFrame::openDocumentRequested, this,
+            &CProgramApp::OpenDocumentFile);
     RegisterEditorDialogs(*m_mainFrame, m_wireLog);
 
     const bool opened =

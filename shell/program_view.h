@@ -10,6 +10,7 @@
 
 #include "grid/grid_layout.h"
 #include "link/transfer_result.h"
+#include "link/write_safety.h"
 #include "model/channel_table.h"
 #include "model/radio_image.h"
 
@@ -155,6 +156,10 @@ private:
     void emptySelection(const QString& step);
     void moveRows(int delta, const QString& step);
     void showRefusal(const char* text);
+    void reportWriteSafety();
+    // Keeps an image read from the radio in the radio history; a file error
+    // is shown.
+    void keepInHistory(const RadioImage& image);
 
     RadioImage& m_image;
     ChannelGridModel* m_model;
@@ -170,4 +175,7 @@ private:
     TransferRunner* m_runner;
     TransferDirection m_runningDirection = TransferDirection::Read;
     QElapsedTimer m_transferClock;
+    // The safety steps of the running write and, once it ended, their result.
+    WriteSafety m_writeSafety;
+    std::shared_ptr<SafeWriteResult> m_safeWrite;
 };

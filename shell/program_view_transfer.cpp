@@ -5,10 +5,17 @@
 #include "link/clone_engine.h"
 #include "link/port_name.h"
 #include "model/language.h"
+#include "model/read_history.h"
 #include "shell/program_view.h"
+#include "shell/write_safety_settings.h"
 #include "transfer/port_setting_dialog.h"
 #include "transfer/process_dialog.h"
 #include "transfer/transfer_runner.h"
+#include "ui/message_service.h"
+#include "ui/writable_paths.h"
+
+#include <QFile>
+#include <algorithm>
 
 void CProgramView::OnProgramRead() {
     openProcessDialog(false);
@@ -51,10 +58,17 @@ void CProgramView::onRadioTransfer() {
     EncodeChannels();
     m_runningDirection = m_bWriteMode ? TransferDirection::Write : TransferDirection::Read;
     m_transferClock.start();
+    m_writeSafety = CurrentWriteSafety();
+    m_safeWrite = std::make_shared<SafeWriteResult>();
     const std::shared_ptr<TransferControl> control = m_pProcessDlg->Control();
     m_runner->Start(
-        [direction = m_runningDirection, port = g_portName,
-         control](SerialLink& link, TransferObserver& observer, RadioImage& image) {
+        [direction = m_runningDirection, port = g_portName, control, safety = m_writeSafety,
+         written = m_safeWrite](SerialLink& link, TransferObserver& observer, RadioImage& image) {
+            if (direction == TransferDirection::Write) {
+                // The result is read on the window thread once the worker is gone.
+                *written = RunSafeWrite(link, observer, control->CancelFlag(), port, image, safety);
+                return written->result;
+            }
             return CloneEngine(link, observer, control->CancelFlag()).Run(direction, port, image);
         },
         m_image, m_pProcessDlg, control);
@@ -67,6 +81,8 @@ void CProgramView::onTransferFinished(const TransferResult& result) {
         // grid shows them only after a completed read.
         m_image = m_runner->Image();
         if (result.outcome == TransferOutcome::Completed) {
+            // Kept as the radio sent it, before the decode rewrites the band code.
+            keepInHistory(m_image);
             DecodeChannels();
             emit ChannelsRead();
         } else {
@@ -75,9 +91,40 @@ void CProgramView::onTransferFinished(const TransferResult& result) {
         }
     }
     m_pProcessDlg->Close();
+    if (m_runningDirection == TransferDirection::Write) {
+        reportWriteSafety();
+    }
     emit TransferRunningChanged(false);
     emit TransferEnded(m_runningDirection, result.outcome, ChannelCount(),
                        m_transferClock.elapsed());
+}
+
+void CProgramView::reportWriteSafety() {
+    const SafeWriteResult& written = *m_safeWrite;
+    if (written.before) {
+        keepInHistory(*written.before);
+    } else if (m_writeSafety.readFirst && written.stage == WriteStage::ReadFirst) {
+        MessageService::Show(this, QString::fromUtf8(ReadFirstFailedText()));
+    }
+    if (!written.mismatches.empty()) {
+        QString text = QString::fromStdString(VerifyFailureText(written.mismatches));
+        // The first few in the box; all of them in the command line's output.
+        constexpr std::size_t kShown = 10;
+        for (std::size_t i = 1; i < std::min(kShown, written.mismatches.size()); ++i) {
+            text += QLatin1Char('\n') + QString::fromStdString(MismatchLine(written.mismatches[i]));
+        }
+        MessageService::Show(this, text, MessageButtons::Ok, MessageIcon::Stop);
+    }
+}
+
+void CProgramView::keepInHistory(const RadioImage& image) {
+    std::string saved;
+    const FileResult kept = history::SaveRead(QFile::encodeName(RadioHistoryDir()).toStdString(),
+                                              image, history::Clock::now(), saved);
+    if (!kept.Ok()) {
+        MessageService::Show(this, QString::fromStdString(kept.message), MessageButtons::Ok,
+                             MessageIcon::Exclamation);
+    }
 }
 
 void CProgramView::SetWireLog(std::string path) {

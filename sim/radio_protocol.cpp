@@ -327,6 +327,9 @@ std::optional<RadioAnswer> RadioProtocol::OnWriteData() {
         m_memory[static_cast<std::size_t>(m_writeAddress + i)] =
             m_pending[static_cast<std::size_t>(i)];
     }
+    if (FaultHits(SimFaultKind::Corrupt, m_writeAddress)) {
+        m_memory[static_cast<std::size_t>(m_writeAddress)] ^= 0xFF;
+    }
     m_pending.clear();
     m_phase = Phase::Command;
     if (m_writeLength == 1) {

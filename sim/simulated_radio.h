@@ -42,6 +42,8 @@ enum class SimFaultKind {
     Disconnect, // hangs up the line when the request at `address` arrives
     Delay,      // answers the request at `address` only after `delayMs`
     Stray,      // sends kStrayBytes seeded random bytes before the reply at `address`
+    Corrupt,    // stores the block written at `address` with its first byte inverted,
+                // and acknowledges it as if all were well (a failing memory cell)
 };
 
 // How many bytes of line noise a Stray fault puts before a reply.

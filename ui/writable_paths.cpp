@@ -1,5 +1,7 @@
 #include "ui/writable_paths.h"
 
+#include "model/read_history.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -56,4 +58,9 @@ QString UserDataDir(const QString& programDir) {
     const QString userDir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     QDir().mkpath(userDir);
     return userDir;
+}
+
+QString RadioHistoryDir() {
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    return QDir(data).filePath(QString::fromUtf8(history::kHistoryFolder));
 }

@@ -34,3 +34,7 @@ QString SettingsFilePath(const QString& programDir);
 // The folder for files the program writes (logs, history): programDir when it
 // may be written, else the user's data folder, created when missing.
 QString UserDataDir(const QString& programDir);
+
+// The radio history: the folder "history" in the user's data folder
+// (QStandardPaths::AppDataLocation), whatever folder the program runs from.
+QString RadioHistoryDir();

@@ -19,6 +19,8 @@
 
 ProgramDirFixture::ProgramDirFixture() {
     UserStore::SetBaseDirectory(m_dir.filePath(QStringLiteral("user")));
+    // The per-user data folder (the radio history) lies in the fixture too.
+    qputenv("XDG_DATA_HOME", QFile::encodeName(m_dir.filePath(QStringLiteral("data"))));
 }
 
 void ProgramDirFixture::WriteSettings(const std::string& text) const {

@@ -1,6 +1,6 @@
 #pragma once
 // A program directory in a temporary folder (settings file and translation
-// sets), a per-user store of its own, and a message service that records what
+// sets), a per-user store and data folder of its own, and a message service that records what
 // the user would be shown and answers from a queue.
 
 #include "shell/program_app.h"

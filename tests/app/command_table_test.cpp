@@ -141,6 +141,8 @@ private slots:
                                                  "&Import Channels...",
                                                  "Import Channels into E&mpty Rows...",
                                                  "E&xport Channels...",
+                                                 "Radio &History...",
+                                                 "Compare &With...",
                                                  "-",
                                                  "&Print...\tCtrl+P",
                                                  "Print Preview",
@@ -169,7 +171,9 @@ private slots:
         QTest::newRow("129 Program") << true << 2 << QStringLiteral("&Program")
                                      << QStringList{"&Read    Ctrl+R", "&Write   Ctrl+W"};
         QTest::newRow("129 Setup")
-            << true << 3 << QStringLiteral("&Setup") << QStringList{"Com Setup", "Language"};
+            << true << 3 << QStringLiteral("&Setup")
+            << QStringList{"Com Setup", "Language", "-", "Verify after writing",
+                           "Read the radio before writing"};
         QTest::newRow("129 View") << true << 4 << QStringLiteral("&View")
                                   << QStringList{"&Toolbar", "&Status Bar", "-",
                                                  "Control &Bar   Ctrl+B"};
@@ -277,10 +281,12 @@ private slots:
             }
         }
         QVERIFY(!items.empty());
-        for (const bool visible : {false, true}) {
+        // Panels start shown, settings off: each choice turns the mark over.
+        const bool start = items.front()->isChecked();
+        for (const bool checked : {!start, start}) {
             items.front()->trigger();
             for (const QAction* item : items) {
-                QCOMPARE(item->isChecked(), visible);
+                QCOMPARE(item->isChecked(), checked);
             }
         }
     }

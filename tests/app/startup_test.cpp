@@ -192,8 +192,10 @@ private slots:
         CProgramApp app;
         QVERIFY(app.InitInstance(TestOptions(dir)));
         const QMenu* setup = app.MainFrame()->MenusWithDocument()[3];
+        // The write's safety items follow after a separator either way.
+        const QList<int> safety{0, ID_VERIFY_AFTER_WRITE, ID_READ_BEFORE_WRITE};
         const QList<int> expected =
-            kept ? QList<int>{ID_COM_SETUP, ID_LANGUAGE} : QList<int>{ID_COM_SETUP};
+            (kept ? QList<int>{ID_COM_SETUP, ID_LANGUAGE} : QList<int>{ID_COM_SETUP}) + safety;
         QCOMPARE(ItemIds(setup), expected);
         app.ExitInstance();
     }

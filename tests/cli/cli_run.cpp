@@ -7,6 +7,7 @@
 #include <csignal>
 #include <fcntl.h>
 #include <spawn.h>
+#include <string_view>
 #include <sys/wait.h>
 #include <thread>
 
@@ -23,6 +24,19 @@ CliRun RunCli(const std::vector<std::string>& args, const std::string& scratch,
         argv.push_back(a.data());
     }
     argv.push_back(nullptr);
+    // The child's per-user data folder (its radio history) lies in scratch,
+    // never in the home of whoever runs the tests.
+    std::vector<std::string> env{"XDG_DATA_HOME=" + scratch + "/data"};
+    for (char** e = environ; *e != nullptr; ++e) {
+        if (!std::string_view(*e).starts_with("XDG_DATA_HOME=")) {
+            env.emplace_back(*e);
+        }
+    }
+    std::vector<char*> envp;
+    for (std::string& e : env) {
+        envp.push_back(e.data());
+    }
+    envp.push_back(nullptr);
 
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
@@ -32,7 +46,7 @@ CliRun RunCli(const std::vector<std::string>& args, const std::string& scratch,
                                      0644);
     CliRun run;
     pid_t pid = 0;
-    if (posix_spawn(&pid, PROGRAM_CLI_PATH, &actions, nullptr, argv.data(), environ) == 0) {
+    if (posix_spawn(&pid, PROGRAM_CLI_PATH, &actions, nullptr, argv.data(), envp.data()) == 0) {
         int status = 0;
         bool exited = false;
         for (bool sent = !interruptWhen; !sent && !exited;) {

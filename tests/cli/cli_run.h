@@ -14,7 +14,8 @@ struct CliRun {
     std::string err;
 };
 
-// Runs program-cli with args; scratch is a directory for the captured output.
+// Runs program-cli with args; scratch is a directory for the captured output
+// and the child's per-user data folder (scratch/data, as XDG_DATA_HOME).
 // With interruptWhen, the run gets the signal (Ctrl+C's SIGINT unless told
 // otherwise) once that returns true.
 CliRun RunCli(const std::vector<std::string>& args, const std::string& scratch,

@@ -1,0 +1,109 @@
+#include "link/write_safety.h"
+
+#include "link/address_map.h"
+#include "model/language.h"
+
+namespace {
+
+std::string AddressText(int address) {
+    return compare::HexAddress(static_cast<std::size_t>(address));
+}
+
+} // namespace
+
+std::string ReadFirstStatusText() {
+    return Tr2("Reading the radio before writing....", "写入前正在读取对讲机....");
+}
+
+std::string VerifyStatusText() {
+    return Tr2("Reading the radio back to verify....", "正在读回对讲机以校验....");
+}
+
+std::string ReadFirstFailedText() {
+    return Tr2("The radio could not be read before writing. Nothing was written to the radio.",
+               "写入前未能读取对讲机，没有向对讲机写入任何数据。");
+}
+
+std::vector<VerifyMismatch> CompareWritten(const RadioImage& written, const RadioImage& readBack) {
+    // What the radio holds where the write sent blocks, laid over what was
+    // sent: only written bytes can differ.
+    RadioImage held = written;
+    for (int address = 0; address < kRadioMemorySize; ++address) {
+        if (IsWrittenBlockAddress(address)) {
+            const std::size_t offset = ImageOffsetOfRadioAddress(address);
+            held[offset] = readBack[offset];
+        }
+    }
+    std::vector<VerifyMismatch> mismatches;
+    for (compare::Difference& d : compare::CompareImages(written, held)) {
+        mismatches.push_back({RadioAddressOfImageOffset(d.offset), std::move(d)});
+    }
+    const std::size_t bandOffset = ImageOffsetOfRadioAddress(kBandTypeAddress);
+    if (readBack[bandOffset] != kClosingBandValue) {
+        compare::Difference d;
+        d.offset = bandOffset;
+        d.first = compare::HexBytes(&kClosingBandValue, 1);
+        d.second = compare::HexBytes(readBack.data() + bandOffset, 1);
+        mismatches.push_back({kBandTypeAddress, d});
+    }
+    return mismatches;
+}
+
+SafeWriteResult RunSafeWrite(SerialLink& link, TransferObserver& observer,
+                             const std::atomic<bool>& cancel, const std::string& portName,
+                             const RadioImage& image, WriteSafety safety) {
+    SafeWriteResult out;
+    CloneEngine engine(link, observer, cancel);
+    if (safety.readFirst) {
+        out.stage = WriteStage::ReadFirst;
+        observer.OnStatus(ReadFirstStatusText());
+        RadioImage before = image;
+        out.result = engine.Run(TransferDirection::Read, portName, before);
+        if (out.result.outcome != TransferOutcome::Completed) {
+            return out;
+        }
+        out.before = before;
+    }
+    out.stage = WriteStage::Write;
+    RadioImage sent = image;
+    out.result = engine.Run(TransferDirection::Write, portName, sent);
+    if (out.result.outcome != TransferOutcome::Completed || !safety.verify) {
+        return out;
+    }
+    out.stage = WriteStage::Verify;
+    observer.OnStatus(VerifyStatusText());
+    RadioImage readBack = image;
+    const TransferResult verifyRead = engine.Run(TransferDirection::Read, portName, readBack);
+    if (verifyRead.outcome != TransferOutcome::Completed) {
+        // The write itself completed, but nothing shows that the radio holds it.
+        out.result = verifyRead;
+        return out;
+    }
+    out.mismatches = CompareWritten(image, readBack);
+    if (!out.mismatches.empty()) {
+        out.result.outcome = TransferOutcome::Failed;
+        out.result.fault = LinkFault::VerifyMismatch;
+        out.result.faultAddress = out.mismatches.front().address;
+    }
+    return out;
+}
+
+std::string MismatchLine(const VerifyMismatch& mismatch) {
+    const compare::Difference& d = mismatch.difference;
+    if (d.kind == compare::DifferenceKind::Bytes) {
+        // Bytes are placed by their radio addresses alone.
+        const std::string last =
+            d.size > 1 ? ".." + AddressText(mismatch.address + static_cast<int>(d.size) - 1) : "";
+        return AddressText(mismatch.address) + last + ": " + d.first + " -> " + d.second;
+    }
+    return AddressText(mismatch.address) + " " + compare::DescribeDifference(d);
+}
+
+std::string VerifyFailureText(const std::vector<VerifyMismatch>& mismatches) {
+    const std::string count = std::to_string(mismatches.size());
+    const std::string first = mismatches.empty() ? std::string() : MismatchLine(mismatches.front());
+    return Tr2("Verify failed: the radio holds ", "校验失败：对讲机中有 ") + count +
+           Tr2(" difference(s) from what was written. Write it again before use. First: ",
+               " 处与写入的数据不同。使用前请重新写入。第一处：") +
+           first;
+}

@@ -1,0 +1,49 @@
+#pragma once
+// File > Radio History... and the choice of File > Compare With...: the
+// reads kept in the radio history, newest first, with the time each
+// completed (local time), the radio's band and its channels in use. Open
+// (or Compare) takes the selected read; Compare With also offers any other
+// .dat file.
+
+#include <QDialog>
+#include <QString>
+#include <functional>
+
+class QLabel;
+class QPushButton;
+class QTableWidget;
+
+class CRadioHistoryDlg : public QDialog {
+    Q_OBJECT
+public:
+    enum class Purpose { Open, Compare };
+
+    CRadioHistoryDlg(const QString& folder, Purpose purpose, QWidget* parent = nullptr);
+
+    // The file chosen when the dialog was accepted.
+    const QString& ChosenPath() const { return m_chosen; }
+
+    QTableWidget* Table() const { return m_table; }
+    // Open or Compare: enabled while a read is selected.
+    QPushButton* ChooseButton() const { return m_choose; }
+    // "Other File...": Compare only; null for Open.
+    QPushButton* FileButton() const { return m_file; }
+    QLabel* EmptyNote() const { return m_empty; }
+
+    // Asks for the other file (tests answer here instead of a file dialog);
+    // an empty answer keeps the dialog open.
+    void SetFileNameProvider(std::function<QString()> provider) {
+        m_askFileName = std::move(provider);
+    }
+
+private:
+    void chooseSelected();
+    void chooseFile();
+
+    QTableWidget* m_table;
+    QLabel* m_empty;
+    QPushButton* m_choose;
+    QPushButton* m_file = nullptr;
+    QString m_chosen;
+    std::function<QString()> m_askFileName;
+};

@@ -1,0 +1,231 @@
+// Restore points and compare in the window, in-process against a simulated
+// radio on a pseudo-terminal: every completed read is kept in the radio
+// history and opens again as a document; the Setup menu's check items add a
+// read before the write and a read-back after it; Compare With lists the
+// differences of the active document.
+
+#include "link/address_map.h"
+#include "link/port_name.h"
+#include "model/channel_codec.h"
+#include "model/program_document.h"
+#include "model/read_history.h"
+#include "settings/profile_file.h"
+#include "shell/child_frame.h"
+#include "shell/command_ids.h"
+#include "shell/compare_dialog.h"
+#include "shell/main_frame.h"
+#include "shell/program_view.h"
+#include "shell/radio_history_dialog.h"
+#include "shell/write_safety_settings.h"
+#include "tests/app/app_fixture.h"
+#include "transfer/process_dialog.h"
+#include "ui/writable_paths.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+// Generous: a transfer takes about a second, more under the sanitizers.
+constexpr int kTransferTimeoutMs = 120000;
+
+std::string HistoryFolder() {
+    return QFile::encodeName(RadioHistoryDir()).toStdString();
+}
+
+// A radio memory with one channel, so that a read shows in the grid.
+RadioMemory MemoryWithChannel(const char* name) {
+    RadioImage image;
+    FillNewDocumentImage(image);
+    EncodeRecord({"145.50000", "145.50000", "None", "None", name, "High", "Wide", "Yes", "Off"},
+                 image.data() + layout::ChannelRecord(1));
+    return RadioMemoryFromImage(image);
+}
+
+} // namespace
+
+class RestorePointsTest : public QObject {
+    Q_OBJECT
+
+private:
+    StartedProgram m_program;
+    std::unique_ptr<SimulatedRadio> m_radio;
+
+    CMainFrame& Frame() { return m_program.Frame(); }
+    CProgramView& View() { return Frame().ActiveChild()->View(); }
+
+    // A running simulated radio that every transfer of the window reaches.
+    void StartRadio(const RadioMemory& memory, SimOptions options = InstantReplies()) {
+        m_radio = std::make_unique<SimulatedRadio>(options);
+        m_radio->SetMemory(memory);
+        QVERIFY(m_radio->Start());
+        g_portName = m_radio->DevicePath();
+    }
+
+    // Program > Read or Write, Start, until the transfer has ended.
+    void Transfer(int command) {
+        Frame().OnCommand(command);
+        QVERIFY(View().ProcessDialog()->IsOpen());
+        View().ProcessDialog()->StartButton()->click();
+        QTRY_VERIFY_WITH_TIMEOUT(!View().IsTransferRunning(), kTransferTimeoutMs);
+    }
+
+    QStringList Messages() const { return m_program.Dir().MessageTexts(); }
+
+private slots:
+    void cleanup() {
+        m_program.Stop();
+        m_radio.reset();
+    }
+
+    void aCompletedReadIsKeptAndOpensAgainAsADocument() {
+        m_program.Start("");
+        StartRadio(MemoryWithChannel("KEPT"));
+        QVERIFY(history::ListReads(HistoryFolder()).empty());
+        Transfer(ID_PROGRAM_READ);
+        const std::vector<history::HistoryEntry> entries = history::ListReads(HistoryFolder());
+        QCOMPARE(entries.size(), std::size_t{1});
+        QCOMPARE(entries[0].channels, 1);
+        // Another document in the active window, then the kept read again.
+        Frame().OnCommand(ID_FILE_NEW);
+        QVERIFY(View().Channels()[1][kColName - 1].empty());
+        CRadioHistoryDlg::Purpose asked = CRadioHistoryDlg::Purpose::Compare;
+        Frame().SetHistoryChooser([&](CRadioHistoryDlg::Purpose purpose) {
+            asked = purpose;
+            return QFile::decodeName(entries[0].path.c_str());
+        });
+        Frame().OnCommand(ID_RADIO_HISTORY);
+        QCOMPARE(asked, CRadioHistoryDlg::Purpose::Open);
+        QCOMPARE(View().Channels()[1][kColName - 1], std::string("KEPT"));
+    }
+
+    void aFailedReadKeepsNothing() {
+        m_program.Start("");
+        SimOptions options = InstantReplies();
+        options.fault.kind = SimFaultKind::ShortReply;
+        options.fault.address = 0x0200;
+        StartRadio(MemoryWithChannel("X"), options);
+        Transfer(ID_PROGRAM_READ);
+        QVERIFY(history::ListReads(HistoryFolder()).empty());
+    }
+
+    void setupCheckItemsAreKeptInTheSettingsFile_data() {
+        QTest::addColumn<int>("id");
+        QTest::addColumn<QString>("key");
+        QTest::newRow("verify") << int(ID_VERIFY_AFTER_WRITE) << "VerifyAfterWrite";
+        QTest::newRow("read first") << int(ID_READ_BEFORE_WRITE) << "ReadBeforeWrite";
+    }
+    void setupCheckItemsAreKeptInTheSettingsFile() {
+        QFETCH(int, id);
+        QFETCH(QString, key);
+        m_program.Start("");
+        QAction* item = Frame().CommandAction(id);
+        QVERIFY(item != nullptr);
+        QVERIFY(item->isCheckable());
+        QVERIFY(!item->isChecked());
+        QVERIFY(CurrentWriteSafety().verify == false && CurrentWriteSafety().readFirst == false);
+        Frame().OnCommand(id);
+        QVERIFY(item->isChecked());
+        QCOMPARE(g_Profile.GetValue("Setup", key.toStdString(), ""), std::string("1"));
+        Frame().OnCommand(id);
+        QVERIFY(!item->isChecked());
+        QCOMPARE(g_Profile.GetValue("Setup", key.toStdString(), ""), std::string("0"));
+    }
+
+    void verifyAfterWritingNamesTheBlockTheRadioStoredWrongly() {
+        m_program.Start("VerifyAfterWrite=1\r\n");
+        QVERIFY(Frame().CommandAction(ID_VERIFY_AFTER_WRITE)->isChecked());
+        StartRadio(MemoryWithChannel("ABC"));
+        Transfer(ID_PROGRAM_READ);
+        SimOptions options = InstantReplies();
+        options.fault.kind = SimFaultKind::Corrupt;
+        options.fault.address = 0x0028;
+        StartRadio(MemoryWithChannel("ABC"), options);
+        Transfer(ID_PROGRAM_WRITE);
+        QCOMPARE(m_radio->Stats().programModeRequests, 4);
+        const QStringList messages = Messages();
+        QVERIFY(!messages.isEmpty());
+        QVERIFY2(messages.back().startsWith(QStringLiteral("Verify failed")),
+                 qPrintable(messages.back()));
+        QVERIFY2(messages.back().contains(QStringLiteral("0x0028 channel 2 Chnnel Name")),
+                 qPrintable(messages.back()));
+    }
+
+    void verifyOfAHealthyRadioSaysNothing() {
+        m_program.Start("VerifyAfterWrite=1\r\n");
+        StartRadio(MemoryWithChannel("ABC"));
+        Transfer(ID_PROGRAM_WRITE);
+        QCOMPARE(m_radio->Stats().programModeRequests, 4);
+        QVERIFY2(Messages().isEmpty(), qPrintable(Messages().join('\n')));
+    }
+
+    void readingTheRadioBeforeWritingKeepsWhatItHeld() {
+        m_program.Start("ReadBeforeWrite=1\r\n");
+        const RadioMemory old = MemoryWithChannel("OLD");
+        StartRadio(old);
+        Transfer(ID_PROGRAM_WRITE);
+        const std::vector<history::HistoryEntry> entries = history::ListReads(HistoryFolder());
+        QCOMPARE(entries.size(), std::size_t{1});
+        RadioImage before;
+        QVERIFY(ReadDatFile(entries[0].path, before).Ok());
+        QVERIFY(RadioMemoryFromImage(before) == old);
+        QVERIFY(m_radio->Memory() != old);
+        QVERIFY(Messages().isEmpty());
+    }
+
+    void aReadBeforeWritingThatFailsWritesNothing() {
+        m_program.Start("ReadBeforeWrite=1\r\n");
+        SimOptions options = InstantReplies();
+        options.password = "555";
+        StartRadio(MemoryWithChannel("OLD"), options);
+        Transfer(ID_PROGRAM_WRITE);
+        QCOMPARE(m_radio->Stats().blocksWritten, 0);
+        QVERIFY(Messages().contains(QStringLiteral("Password Error!")));
+        QVERIFY(Messages().back().contains(QStringLiteral("Nothing was written")));
+    }
+
+    void compareWithListsTheDifferencesOfTheActiveDocument() {
+        m_program.Start("");
+        StartRadio(MemoryWithChannel("ABC"));
+        Transfer(ID_PROGRAM_READ);
+        const std::string kept = history::ListReads(HistoryFolder()).front().path;
+        Frame().SetHistoryChooser(
+            [&kept](CRadioHistoryDlg::Purpose) { return QFile::decodeName(kept.c_str()); });
+        QStringList places;
+        QString summary;
+        QTimer::singleShot(0, this, [&] {
+            auto* dialog = qobject_cast<CCompareDlg*>(QApplication::activeModalWidget());
+            if (dialog) {
+                summary = dialog->Summary()->text();
+                for (int row = 0; row < dialog->Table()->rowCount(); ++row) {
+                    places << dialog->Table()->item(row, 0)->text();
+                }
+                dialog->reject();
+            }
+        });
+        Frame().OnCommand(ID_COMPARE_WITH);
+        // The kept read holds the radio's band code; the document holds the
+        // one the decode leaves. The flags bytes of empty records, which the
+        // encode rewrites, are taken as opening the file would leave them,
+        // and nothing else differs.
+        QCOMPARE(places, QStringList{QStringLiteral("product.band_code")});
+        QCOMPARE(summary, QStringLiteral("Differences: 1"));
+    }
+
+    void compareWithAnUnreadableFileSaysSo() {
+        m_program.Start("");
+        const QString missing = m_program.Dir().FilePath(QStringLiteral("missing.dat"));
+        Frame().SetHistoryChooser([&missing](CRadioHistoryDlg::Purpose) { return missing; });
+        Frame().OnCommand(ID_COMPARE_WITH);
+        QCOMPARE(Messages().size(), 1);
+    }
+};
+
+QTEST_MAIN(RestorePointsTest)
+#include "restore_points_test.moc"

@@ -1,0 +1,125 @@
+// The Radio History dialog over a real history folder, and the places the
+// Compare With list names.
+
+#include "model/channel_table.h"
+#include "model/program_document.h"
+#include "model/read_history.h"
+#include "shell/compare_dialog.h"
+#include "shell/radio_history_dialog.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+class HistoryDialogsTest : public QObject {
+    Q_OBJECT
+
+private:
+    // Keeps two reads in folder: an empty radio, then one with a changed
+    // band code, a second apart; returns their paths, oldest first.
+    static QStringList KeepTwoReads(const QString& folder) {
+        QStringList paths;
+        RadioImage image;
+        FillNewDocumentImage(image);
+        const auto start = history::Clock::now();
+        for (int i = 0; i < 2; ++i) {
+            if (i == 1) {
+                image[layout::kBandCode + 4] = 0x52;
+            }
+            std::string saved;
+            if (!history::SaveRead(QFile::encodeName(folder).toStdString(), image,
+                                   start + std::chrono::seconds(i), saved)
+                     .Ok()) {
+                return {};
+            }
+            paths << QFile::decodeName(saved.c_str());
+        }
+        return paths;
+    }
+
+private slots:
+    void listsTheReadsNewestFirstAndOpensTheSelectedOne() {
+        QTemporaryDir dir;
+        const QStringList paths = KeepTwoReads(dir.path());
+        QCOMPARE(paths.size(), 2);
+        CRadioHistoryDlg dialog(dir.path(), CRadioHistoryDlg::Purpose::Open);
+        QTableWidget* table = dialog.Table();
+        QCOMPARE(table->rowCount(), 2);
+        QCOMPARE(table->item(0, 1)->text(), QStringLiteral("136-174, 400-520 MHz"));
+        QCOMPARE(table->item(1, 1)->text(), QStringLiteral("136-174, 400-480 MHz"));
+        QCOMPARE(table->item(0, 2)->text(), QStringLiteral("0"));
+        QVERIFY(table->item(0, 0)->text() > table->item(1, 0)->text());
+        QCOMPARE(dialog.FileButton(), nullptr);
+        QVERIFY(!dialog.EmptyNote()->isVisibleTo(&dialog));
+        // The newest is selected at first; without a selection there is nothing to open.
+        QVERIFY(dialog.ChooseButton()->isEnabled());
+        QCOMPARE(table->currentRow(), 0);
+        table->clearSelection();
+        QVERIFY(!dialog.ChooseButton()->isEnabled());
+        table->selectRow(1);
+        QVERIFY(dialog.ChooseButton()->isEnabled());
+        dialog.ChooseButton()->click();
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(dialog.ChosenPath(), paths[0]);
+    }
+
+    void anEmptyHistorySaysSo() {
+        QTemporaryDir dir;
+        CRadioHistoryDlg dialog(dir.filePath(QStringLiteral("none")),
+                                CRadioHistoryDlg::Purpose::Open);
+        QCOMPARE(dialog.Table()->rowCount(), 0);
+        QVERIFY(dialog.EmptyNote()->isVisibleTo(&dialog));
+        QVERIFY(!dialog.ChooseButton()->isEnabled());
+    }
+
+    void compareAlsoTakesAnotherFile() {
+        QTemporaryDir dir;
+        CRadioHistoryDlg dialog(dir.path(), CRadioHistoryDlg::Purpose::Compare);
+        QVERIFY(dialog.FileButton() != nullptr);
+        QStringList answers{QString(), QStringLiteral("/some/other.dat")};
+        dialog.SetFileNameProvider([&answers] { return answers.takeFirst(); });
+        // Cancelling the file choice keeps the dialog open.
+        dialog.FileButton()->click();
+        QCOMPARE(dialog.result(), int(QDialog::Rejected));
+        QVERIFY(dialog.ChosenPath().isEmpty());
+        dialog.FileButton()->click();
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(dialog.ChosenPath(), QStringLiteral("/some/other.dat"));
+    }
+
+    void placesNameTheCellTheFieldLabelOrTheAddresses() {
+        RadioImage a;
+        FillNewDocumentImage(a);
+        RadioImage b = a;
+        b[layout::ChannelRecord(4) + 13] = 0x00; // flags of an empty channel: no cell shows them
+        b[layout::kSquelchLevel] = 2;
+        b[0x0C30] = 0x00;
+        const std::vector<compare::Difference> found = compare::CompareImages(a, b);
+        QStringList places;
+        for (const compare::Difference& d : found) {
+            places << CCompareDlg::PlaceText(d);
+        }
+        QCOMPARE(places, (QStringList{QStringLiteral("Squelch Level (optional.squelch_level)"),
+                                      QStringLiteral("0x006D"), QStringLiteral("0x0C30")}));
+        compare::Difference cell;
+        cell.kind = compare::DifferenceKind::Channel;
+        cell.row = 129;
+        cell.column = kColWidth;
+        QCOMPARE(CCompareDlg::PlaceText(cell), QStringLiteral("Channel Fr, W/N"));
+
+        CCompareDlg dialog(found, QStringLiteral("other.dat"));
+        QCOMPARE(dialog.Table()->rowCount(), 3);
+        QCOMPARE(dialog.Table()->horizontalHeaderItem(2)->text(), QStringLiteral("other.dat"));
+        QCOMPARE(dialog.Table()->item(0, 1)->text(), QStringLiteral("4"));
+        QCOMPARE(dialog.Table()->item(0, 2)->text(), QStringLiteral("2"));
+        CCompareDlg same({}, QStringLiteral("other.dat"));
+        QCOMPARE(same.Summary()->text(),
+                 QStringLiteral("The document and other.dat hold the same data."));
+    }
+};
+
+QTEST_MAIN(HistoryDialogsTest)
+#include "history_dialogs_test.moc"
