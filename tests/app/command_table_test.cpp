@@ -141,6 +141,7 @@ private slots:
                                                  "&Import Channels...",
                                                  "Import Channels into E&mpty Rows...",
                                                  "E&xport Channels...",
+                                                 "-",
                                                  "Radio &History...",
                                                  "Compare &With...",
                                                  "-",
