@@ -2,6 +2,7 @@
 
 #include "exchange/decimal_units.h"
 #include "exchange/header_columns.h"
+#include "model/channel_columns.h"
 #include "model/language.h"
 
 namespace exchange {
@@ -93,15 +94,11 @@ std::vector<std::vector<std::string>> ProgramLayoutLines(const ChannelTable& tab
         const ChannelTexts& texts = table[static_cast<std::size_t>(row - 1)];
         if (texts[kColRx - 1].empty())
             continue;
-        std::vector<std::string> line{RowLabel(row)};
+        std::vector<std::string> line{ChannelRowLabel(row)};
         line.insert(line.end(), texts.begin(), texts.end());
         lines.push_back(std::move(line));
     }
     return lines;
-}
-
-std::string RowLabel(int row) {
-    return row == kChannelRows ? "Fr" : std::to_string(row);
 }
 
 int RowOfLabel(const std::string& label) {

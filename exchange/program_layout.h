@@ -24,8 +24,6 @@ std::unique_ptr<LayoutRows> ProgramLayoutRows(const std::vector<std::string>& he
 // Header and one line per row that holds a channel, in the language in use.
 std::vector<std::vector<std::string>> ProgramLayoutLines(const ChannelTable& table);
 
-// Grid row label: "1".."128", "Fr" for row 129.
-std::string RowLabel(int row);
 // Row of a label ("1".."128", "Fr", case ignored); 0 for anything else.
 int RowOfLabel(const std::string& label);
 
