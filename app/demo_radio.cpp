@@ -5,6 +5,8 @@
 #include "model/program_document.h"
 #include "sim/simulated_radio.h"
 
+#include <utility>
+
 namespace {
 
 // A few channels as a dealer would program them: the grid's texts in English.
@@ -30,7 +32,7 @@ RadioImage DemoRadioImage() {
     return image;
 }
 
-CDemoRadio::CDemoRadio() = default;
+CDemoRadio::CDemoRadio(SimOptions options) : m_options(std::move(options)) {}
 
 CDemoRadio::~CDemoRadio() {
     if (m_radio) {
@@ -39,7 +41,7 @@ CDemoRadio::~CDemoRadio() {
 }
 
 bool CDemoRadio::Start() {
-    auto radio = std::make_unique<SimulatedRadio>();
+    auto radio = std::make_unique<SimulatedRadio>(m_options);
     radio->LoadImage(DemoRadioImage());
     if (!radio->Start()) {
         return false;

@@ -16,7 +16,9 @@ RadioImage DemoRadioImage();
 
 class CDemoRadio {
 public:
-    CDemoRadio();
+    // The window program's demo takes the wire's time, as a radio does; tests
+    // that run many transfers may ask for a radio that answers at once.
+    explicit CDemoRadio(SimOptions options = SimOptions{});
     ~CDemoRadio();
 
     // Starts the simulated radio. False when no pseudo-terminal could be
@@ -28,5 +30,6 @@ public:
     SimStats Stats() const;
 
 private:
+    SimOptions m_options;
     std::unique_ptr<SimulatedRadio> m_radio;
 };

@@ -347,7 +347,7 @@ private slots:
     }
 
     void aCompletedReadIsUndone() {
-        CDemoRadio demo;
+        CDemoRadio demo(InstantReplies());
         QVERIFY(demo.Start());
         g_portName = demo.DevicePath();
         View().SetChannels(Numbered({9}));

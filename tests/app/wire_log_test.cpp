@@ -70,7 +70,7 @@ private slots:
         QFETCH(QString, logged);
         QFETCH(QString, unused);
         ProgramDirFixture dir;
-        CDemoRadio demo;
+        CDemoRadio demo(InstantReplies());
         CProgramApp app;
         StartupOptions options;
         if (!commandLine.isEmpty()) {
@@ -113,7 +113,7 @@ private slots:
 
     void unwritableWireLogIsReportedAndTransfersStillRun() {
         ProgramDirFixture dir;
-        CDemoRadio demo;
+        CDemoRadio demo(InstantReplies());
         CProgramApp app;
         StartupOptions options;
         options.wireLog = dir.FilePath(QStringLiteral("no-such-folder/wire.log"));
