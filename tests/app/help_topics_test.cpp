@@ -44,6 +44,7 @@
 #include <QMenu>
 #include <QRadioButton>
 #include <QSignalSpy>
+#include <QTableWidget>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTextBrowser>
