@@ -1,5 +1,8 @@
 #include "print/print_list_dialog.h"
 
+#include "ui/dialog_keys.h"
+#include "ui/field_binding.h"
+
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QPushButton>
@@ -9,6 +12,7 @@ namespace {
 QPushButton* Button(const QString& text, int id, QWidget* parent) {
     auto* button = new QPushButton(text, parent);
     button->setObjectName(QString::number(id));
+    binding::SetControlId(button, id);
     button->setAutoDefault(false);
     return button;
 }
@@ -17,6 +21,7 @@ QPushButton* Button(const QString& text, int id, QWidget* parent) {
 
 CPrintListDlg::CPrintListDlg(QWidget* parent) : QDialog(parent) {
     setWindowTitle(tr("PrintList"));
+    binding::SetControlId(this, kDialogId);
     const QString captions[report::kSectionCount] = {tr("DTMF"), tr("MSK"), tr("Optional"),
                                                      tr("2-Tone"), tr("Channel Info")};
     auto* layout = new QGridLayout(this);
@@ -24,6 +29,7 @@ CPrintListDlg::CPrintListDlg(QWidget* parent) : QDialog(parent) {
     for (int i = 0; i < report::kSectionCount; ++i) {
         auto* box = new QCheckBox(captions[i], this);
         box->setObjectName(QString::number(kCheckIds[i]));
+        binding::SetControlId(box, kCheckIds[i]);
         // A click hands that box's state on to the selection at once.
         connect(box, &QCheckBox::clicked, this,
                 [this, i](bool checked) { m_sectionSelected[static_cast<std::size_t>(i)] = checked; });
@@ -43,6 +49,8 @@ CPrintListDlg::CPrintListDlg(QWidget* parent) : QDialog(parent) {
     connect(clearAll, &QPushButton::clicked, this, [this] { SetAllChecks(false); });
     connect(ok, &QPushButton::clicked, this, &CPrintListDlg::OnOK);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    // F1 opens the help topic of the focused control.
+    new DialogKeyHook(this, {});
 }
 
 int CPrintListDlg::DoModal(const ChannelTable& channels) {

@@ -16,6 +16,7 @@ class QCheckBox;
 class CPrintListDlg : public QDialog {
     Q_OBJECT
 public:
+    static constexpr int kDialogId = 205;
     static constexpr int kCheckIds[report::kSectionCount] = {1045, 1246, 1247, 1248, 1249};
     static constexpr int kSelectAllId = 1279;
     static constexpr int kClearAllId = 1280;

@@ -1,11 +1,14 @@
 #include "shell/compare_dialog.h"
 
 #include "model/channel_columns.h"
+#include "ui/dialog_keys.h"
+#include "ui/field_binding.h"
 
 #include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -23,6 +26,8 @@ CCompareDlg::CCompareDlg(const std::vector<compare::Difference>& differences,
                          const QString& otherName, QWidget* parent)
     : QDialog(parent), m_table(new QTableWidget(this)), m_summary(new QLabel(this)) {
     setWindowTitle(tr("Compare With"));
+    binding::SetControlId(this, kDialogId);
+    binding::SetControlId(m_table, kTableId);
     m_summary->setText(differences.empty()
                            ? tr("The document and %1 hold the same data.").arg(otherName)
                            : tr("Differences: %1").arg(differences.size()));
@@ -40,12 +45,15 @@ CCompareDlg::CCompareDlg(const std::vector<compare::Difference>& differences,
     m_table->resizeColumnsToContents();
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    binding::SetControlId(buttons->button(QDialogButtonBox::Close), 2);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_summary);
     layout->addWidget(m_table);
     layout->addWidget(buttons);
     resize(640, 420);
+    // F1 opens the help topic of the focused control.
+    new DialogKeyHook(this, {});
 }
 
 QString CCompareDlg::PlaceText(const compare::Difference& difference) {

@@ -15,6 +15,10 @@ class QTableWidget;
 class CCompareDlg : public QDialog {
     Q_OBJECT
 public:
+    // The help contexts of the dialog and its list.
+    static constexpr int kDialogId = 207;
+    static constexpr int kTableId = 1310;
+
     // otherName heads the other file's column.
     CCompareDlg(const std::vector<compare::Difference>& differences, const QString& otherName,
                 QWidget* parent = nullptr);

@@ -16,9 +16,12 @@
 #include "model/fields/product_fields.h"
 #include "model/fields/squelch_fields.h"
 #include "model/fields/two_tone_fields.h"
+#include "print/print_list_dialog.h"
 #include "shell/command_ids.h"
+#include "shell/compare_dialog.h"
 #include "shell/language_dialog.h"
 #include "shell/program_view.h"
+#include "shell/radio_history_dialog.h"
 #include "transfer/port_setting_dialog.h"
 #include "transfer/process_dialog.h"
 
@@ -47,6 +50,9 @@ constexpr int kLanguage = CLanguageDlg::kDialogId;
 constexpr int kKeyAssignment = CKeyAssignDlg::kDialogId;
 constexpr int kSquelchTuning = CSquelchTuningDlg::kDialogId;
 constexpr int kPortSetting = IDD_PORT_SETTING;
+constexpr int kPrintList = CPrintListDlg::kDialogId;
+constexpr int kRadioHistory = CRadioHistoryDlg::kDialogId;
+constexpr int kCompare = CCompareDlg::kDialogId;
 constexpr int kOk = 1;
 constexpr int kCancel = 2;
 
@@ -62,6 +68,24 @@ constexpr std::array kRows{
     One(kMain, ID_FILE_PRINT_SETUP, "printing.html"),
     One(kMain, ID_FILE_PRINT, "printing.html"),
     One(kMain, ID_FILE_PRINT_PREVIEW, "printing.html"),
+    One(kMain, ID_FILE_EXPORT_PDF, "printing.html#export-pdf"),
+    One(kMain, ID_FILE_IMPORT_CHANNELS, "channel-lists.html#import"),
+    One(kMain, ID_FILE_IMPORT_CHANNELS_INTO_EMPTY, "channel-lists.html#into-empty"),
+    One(kMain, ID_FILE_EXPORT_CHANNELS, "channel-lists.html#export"),
+    One(kMain, ID_EDIT_UNDO_STEP, "editing.html#undo"),
+    One(kMain, ID_EDIT_REDO_STEP, "editing.html#redo"),
+    One(kMain, ID_EDIT_CUT_CELLS, "editing.html#cut"),
+    One(kMain, ID_EDIT_COPY_CELLS, "editing.html#copy"),
+    One(kMain, ID_EDIT_PASTE_CELLS, "editing.html#paste"),
+    One(kMain, ID_EDIT_DELETE_CELLS, "editing.html#delete"),
+    One(kMain, ID_EDIT_INSERT_ROW, "editing.html#insert-row"),
+    One(kMain, ID_EDIT_REMOVE_ROWS, "editing.html#remove-row"),
+    One(kMain, ID_EDIT_MOVE_UP, "editing.html#move-up"),
+    One(kMain, ID_EDIT_MOVE_DOWN, "editing.html#move-down"),
+    One(kMain, ID_RADIO_HISTORY, "restore-points.html#radio-history"),
+    One(kMain, ID_COMPARE_WITH, "restore-points.html#compare-with"),
+    One(kMain, ID_VERIFY_AFTER_WRITE, "restore-points.html#verify-after-writing"),
+    One(kMain, ID_READ_BEFORE_WRITE, "restore-points.html#read-before-writing"),
     One(kMain, ID_PRODUCT_INFORMATION, "product-information.html"),
     One(kMain, ID_CHANNEL_INFORMATION, "channel-grid.html"),
     One(kMain, ID_OPTIONAL_FEATURES, "optional-features.html"),
@@ -202,6 +226,24 @@ constexpr std::array kRows{
     One(kPortSetting, kPortSetting, "port-setting.html"),
     HelpTopicRow{kPortSetting, IDC_COM_FIRST, IDC_COM_LAST, "port-setting.html#ports"},
     HelpTopicRow{kPortSetting, kOk, kCancel, "port-setting.html"},
+
+    // PrintList: the section boxes, Select All and Clear All.
+    One(kPrintList, kPrintList, "printing.html#sections"),
+    One(kPrintList, CPrintListDlg::kCheckIds[0], "printing.html#sections"),
+    HelpTopicRow{kPrintList, CPrintListDlg::kCheckIds[1], CPrintListDlg::kCheckIds[4], "printing.html#sections"},
+    HelpTopicRow{kPrintList, CPrintListDlg::kSelectAllId, CPrintListDlg::kClearAllId, "printing.html#select-all"},
+    HelpTopicRow{kPrintList, kOk, kCancel, "printing.html#sections"},
+
+    // Radio History, and the choice of a file to compare with.
+    One(kRadioHistory, kRadioHistory, "restore-points.html#radio-history"),
+    One(kRadioHistory, CRadioHistoryDlg::kTableId, "restore-points.html#history-list"),
+    One(kRadioHistory, CRadioHistoryDlg::kFileButtonId, "restore-points.html#other-file"),
+    HelpTopicRow{kRadioHistory, kOk, kCancel, "restore-points.html#radio-history"},
+
+    // The list of differences.
+    One(kCompare, kCompare, "restore-points.html#compare-with"),
+    One(kCompare, CCompareDlg::kTableId, "restore-points.html#differences"),
+    One(kCompare, kCancel, "restore-points.html#compare-with"),
 
     // The transfer window.
     One(kProcess, kProcess, "process.html"),

@@ -1,6 +1,8 @@
 #include "shell/radio_history_dialog.h"
 
 #include "model/read_history.h"
+#include "ui/dialog_keys.h"
+#include "ui/field_binding.h"
 
 #include <QDateTime>
 #include <QDialogButtonBox>
@@ -31,6 +33,9 @@ CRadioHistoryDlg::CRadioHistoryDlg(const QString& folder, Purpose purpose, QWidg
       m_empty(new QLabel(tr("No read has been kept yet."), this)),
       m_choose(new QPushButton(purpose == Purpose::Open ? tr("Open") : tr("Compare"), this)) {
     setWindowTitle(purpose == Purpose::Open ? tr("Radio History") : tr("Compare With"));
+    binding::SetControlId(this, kDialogId);
+    binding::SetControlId(m_table, kTableId);
+    binding::SetControlId(m_choose, 1);
     m_table->setColumnCount(3);
     m_table->setHorizontalHeaderLabels({tr("Time"), tr("Radio Band"), tr("Channels")});
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -57,11 +62,13 @@ CRadioHistoryDlg::CRadioHistoryDlg(const QString& folder, Purpose purpose, QWidg
     m_empty->setVisible(entries.empty());
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, this);
+    binding::SetControlId(buttons->button(QDialogButtonBox::Cancel), 2);
     buttons->addButton(m_choose, QDialogButtonBox::AcceptRole);
     m_choose->setEnabled(false);
     connect(m_choose, &QPushButton::clicked, this, &CRadioHistoryDlg::chooseSelected);
     if (purpose == Purpose::Compare) {
         m_file = new QPushButton(tr("Other File..."), this);
+        binding::SetControlId(m_file, kFileButtonId);
         buttons->addButton(m_file, QDialogButtonBox::ActionRole);
         connect(m_file, &QPushButton::clicked, this, &CRadioHistoryDlg::chooseFile);
     }
@@ -79,6 +86,8 @@ CRadioHistoryDlg::CRadioHistoryDlg(const QString& folder, Purpose purpose, QWidg
     layout->addWidget(m_empty);
     layout->addWidget(buttons);
     resize(520, 360);
+    // F1 opens the help topic of the focused control.
+    new DialogKeyHook(this, {});
 }
 
 void CRadioHistoryDlg::chooseSelected() {

@@ -18,6 +18,11 @@ class CRadioHistoryDlg : public QDialog {
 public:
     enum class Purpose { Open, Compare };
 
+    // The help contexts of the dialog and its controls.
+    static constexpr int kDialogId = 206;
+    static constexpr int kTableId = 1300;
+    static constexpr int kFileButtonId = 1301;
+
     CRadioHistoryDlg(const QString& folder, Purpose purpose, QWidget* parent = nullptr);
 
     // The file chosen when the dialog was accepted.

@@ -11,14 +11,17 @@
 #include "dialogs/two_tone_dialog.h"
 #include "grid/channel_grid.h"
 #include "model/language.h"
+#include "print/print_list_dialog.h"
 #include "shell/command_ids.h"
 #include "shell/command_table.h"
+#include "shell/compare_dialog.h"
 #include "shell/help_topics.h"
 #include "shell/help_window.h"
 #include "shell/language_dialog.h"
 #include "shell/main_frame.h"
 #include "shell/program_app.h"
 #include "shell/program_view.h"
+#include "shell/radio_history_dialog.h"
 #include "tests/app/app_fixture.h"
 #include "tests/ui/dialog_test_support.h"
 #include "transfer/port_setting_dialog.h"
@@ -41,6 +44,7 @@
 #include <QMenu>
 #include <QRadioButton>
 #include <QSignalSpy>
+#include <QTableWidget>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTextBrowser>
@@ -188,7 +192,15 @@ private slots:
         AddControls(&port, binding::ControlIdOf(&port), asked);
         const CProcessDlg process(&Frame());
         AddControls(&process, binding::ControlIdOf(&process), asked);
-        QVERIFY(asked.size() > 180);
+        const CPrintListDlg printList;
+        AddControls(&printList, binding::ControlIdOf(&printList), asked);
+        // Compare With's choice shows the Other File button beside the list.
+        const QTemporaryDir noReads;
+        const CRadioHistoryDlg history(noReads.path(), CRadioHistoryDlg::Purpose::Compare);
+        AddControls(&history, binding::ControlIdOf(&history), asked);
+        const CCompareDlg compare({}, QStringLiteral("other.dat"));
+        AddControls(&compare, binding::ControlIdOf(&compare), asked);
+        QVERIFY(asked.size() > 200);
 
         QStringList missing;
         std::set<QString> topics;
@@ -225,6 +237,9 @@ private slots:
         QTest::newRow("port COM16") << 204 << 1022 << "port-setting.html#ports";
         QTest::newRow("channel grid") << kMain << 1022 << "channel-grid.html";
         QTest::newRow("unknown control of a dialog") << 203 << 4242 << "squelch-tuning.html";
+        QTest::newRow("Select All in PrintList") << 205 << 1279 << "printing.html#select-all";
+        QTest::newRow("Other File in the history") << 206 << 1301 << "restore-points.html#other-file";
+        QTest::newRow("unknown control of Compare") << 207 << 4242 << "restore-points.html#compare-with";
         QTest::newRow("unknown window") << 999 << 1124 << "index.html";
         QTest::newRow("unknown number of the main window") << kMain << 4242 << "index.html";
     }
@@ -266,6 +281,14 @@ private slots:
             QTest::keyClick(beep, Qt::Key_F1);
         });
         QCOMPARE(ShownTopic("enHelp.qch"), QStringLiteral("optional-features.html#beep"));
+
+        // F1 on the list of differences, in a shown Compare With dialog.
+        CCompareDlg compare({}, QStringLiteral("other.dat"), &Frame());
+        compare.show();
+        QVERIFY(QTest::qWaitForWindowActive(&compare));
+        compare.Table()->setFocus();
+        QTest::keyClick(compare.Table(), Qt::Key_F1);
+        QCOMPARE(ShownTopic("enHelp.qch"), QStringLiteral("restore-points.html#differences"));
     }
 
     void backAndForwardRetraceTheTopics() {
