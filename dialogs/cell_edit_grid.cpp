@@ -1,5 +1,6 @@
 #include "dialogs/cell_edit_grid.h"
 
+#include "ui/current_cell_look.h"
 #include "ui/field_binding.h"
 #include "ui/list_grid_look.h"
 
@@ -16,7 +17,9 @@ CellEditGrid::CellEditGrid(int gridId, int rows, const QStringList& headers, int
     horizontalHeader()->hide();
     verticalHeader()->hide();
     setEditTriggers(NoEditTriggers);
-    setSelectionMode(NoSelection);
+    // The current cell is the selected one, drawn as in every grid.
+    setSelectionMode(SingleSelection);
+    ApplyCurrentCellLook(this);
     // The edit follows the current cell; the grid does not scroll to it, and
     // Tab leaves the grid instead of moving the current cell.
     setAutoScroll(false);

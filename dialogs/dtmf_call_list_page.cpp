@@ -3,6 +3,7 @@
 #include "model/fields/dtmf_fields.h"
 #include "model/image_layout.h"
 #include "model/language.h"
+#include "ui/current_cell_look.h"
 #include "ui/dialog_keys.h"
 #include "ui/field_binding.h"
 #include "ui/list_grid_look.h"
@@ -38,7 +39,9 @@ CDtmfCallListPage::CDtmfCallListPage(const fields::FieldPage& fields, QWidget* p
     m_grid->horizontalHeader()->hide();
     m_grid->verticalHeader()->hide();
     m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_grid->setSelectionMode(QAbstractItemView::NoSelection);
+    // The current cell is the selected one, drawn as in every grid.
+    m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    ApplyCurrentCellLook(m_grid);
     m_grid->setItem(0, 0, NewFixedCell(QString::fromUtf8(Tr2("Num", "编号"))));
     m_grid->setItem(0, 1, NewFixedCell(QString::fromUtf8(Tr2("Fast Call List", "快速呼叫列表"))));
     for (int r = 1; r < kRows; ++r) {

@@ -1,6 +1,7 @@
 #include "grid/channel_grid.h"
 
 #include "grid/channel_grid_model.h"
+#include "ui/current_cell_look.h"
 #include "ui/list_grid_look.h"
 
 #include <QAbstractButton>
@@ -59,6 +60,7 @@ ChannelGrid::ChannelGrid(ChannelGridModel* model, QWidget* parent) : QTableView(
     m_selection = new GuardedSelection(this, model);
     setSelectionModel(m_selection);
     setSelectionMode(QAbstractItemView::ExtendedSelection);
+    ApplyCurrentCellLook(this);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setTabKeyNavigation(false);
     setWordWrap(false);

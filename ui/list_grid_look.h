@@ -4,7 +4,8 @@
 // Rows are as tall as their font needs, fixed cells (headers and row
 // numbers) look like headers in the colour their grid is given, and the
 // entries of a list that holds codes or names use a fixed-pitch face of the
-// same size as the other texts.
+// same size as the other texts. Selected and current cells are drawn by
+// ui/current_cell_look.h.
 
 #include <QColor>
 #include <QFont>

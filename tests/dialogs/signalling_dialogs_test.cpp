@@ -5,12 +5,15 @@
 // before and after, so a dialog that touches a byte it does not own fails.
 
 #include "dialogs/cell_edit_grid.h"
+#include "dialogs/dtmf_call_list_page.h"
+#include "dialogs/dtmf_dialog.h"
 #include "dialogs/msk_dialog.h"
 #include "dialogs/squelch_tuning_dialog.h"
 #include "dialogs/two_tone_dialog.h"
 #include "link/port_name.h"
 #include "model/fields/two_tone_fields.h"
 #include "sim/simulated_radio.h"
+#include "tests/ui/current_cell_check.h"
 #include "tests/ui/dialog_test_support.h"
 #include "tests/ui/message_recorder.h"
 #include "ui/spin_buttons.h"
@@ -27,6 +30,7 @@
 #include <QToolButton>
 #include <QtTest>
 
+#include <functional>
 #include <memory>
 #include <set>
 
@@ -120,6 +124,8 @@ private slots:
     void mskKeysAndHelp();
     void listGridsShareOneLookAndShowTheirRows_data();
     void listGridsShareOneLookAndShowTheirRows();
+    void listGridsDrawTheCurrentCellAsEveryGrid_data();
+    void listGridsDrawTheCurrentCellAsEveryGrid();
     void squelchListsAndOk();
     void squelchCancelKeepsNothingButReads();
     void squelchReadAndWriteAgainstTheRadio();
@@ -486,6 +492,59 @@ void SignallingDialogsTest::listGridsShareOneLookAndShowTheirRows() {
             QVERIFY2(shown >= std::min(rows + 1, (screenHeight - 200) / rowHeight),
                      qPrintable(QString::number(shown)));
         }
+    });
+}
+
+void SignallingDialogsTest::listGridsDrawTheCurrentCellAsEveryGrid_data() {
+    QTest::addColumn<QString>("grid");
+    QTest::newRow("DTMF call list") << QStringLiteral("dtmf");
+    QTest::newRow("MSK call list") << QStringLiteral("msk");
+    QTest::newRow("2-Tone encode list") << QStringLiteral("twoTone");
+}
+
+void SignallingDialogsTest::listGridsDrawTheCurrentCellAsEveryGrid() {
+    QFETCH(QString, grid);
+    RadioImage image = NewImage();
+    CDtmfDlg dtmfDialog;
+    CMskDlg mskDialog;
+    CTwoToneDlg twoToneDialog;
+    CBoundDialog& dialog = grid == QLatin1String("dtmf")  ? static_cast<CBoundDialog&>(dtmfDialog)
+                           : grid == QLatin1String("msk") ? static_cast<CBoundDialog&>(mskDialog)
+                                                          : twoToneDialog;
+    RunWith(dialog, image, [&] {
+        QTableWidget* table = nullptr;
+        QLineEdit* edit = nullptr;
+        std::function<void()> commit;
+        if (grid == QLatin1String("dtmf")) {
+            dtmfDialog.Tabs()->setCurrentIndex(2);
+            CDtmfCallListPage* page = dtmfDialog.CallListPage();
+            table = page->Grid();
+            edit = page->CellEdit();
+            commit = [page] { page->CommitCurrentCell(); };
+        } else {
+            CellEditGrid* cells = grid == QLatin1String("msk") ? mskDialog.CallList()
+                                                               : twoToneDialog.EncodeGrid();
+            table = cells;
+            edit = cells->CellEdit();
+            commit = [cells] { cells->CommitEditor(); };
+        }
+        QTest::mouseClick(table->viewport(), Qt::LeftButton, {},
+                          table->visualItemRect(table->item(3, 1)).center());
+        QVERIFY(edit->isVisible());
+        // With the in-place edit put away, the current cell is what shows:
+        // the one selected cell, highlighted and framed as in the channel grid.
+        commit();
+        QVERIFY(edit->isHidden());
+        QCOMPARE(table->currentRow(), 3);
+        QCOMPARE(table->selectedItems(), QList<QTableWidgetItem*>{table->item(3, 1)});
+        const QString fault = CurrentCellLookFault(table, table->model()->index(4, 1));
+        QVERIFY2(fault.isEmpty(), qPrintable(fault));
+        // Moving on moves the selection and the frame with it.
+        table->setCurrentCell(5, 1);
+        commit();
+        QCOMPARE(table->selectedItems(), QList<QTableWidgetItem*>{table->item(5, 1)});
+        const QString moved = CurrentCellLookFault(table, table->model()->index(3, 1));
+        QVERIFY2(moved.isEmpty(), qPrintable(moved));
     });
 }
 

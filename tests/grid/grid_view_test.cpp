@@ -9,6 +9,7 @@
 #include "model/program_document.h"
 #include "model/string_table.h"
 #include "shell/program_view.h"
+#include "tests/ui/current_cell_check.h"
 #include "tests/ui/message_recorder.h"
 #include "transfer/port_setting_dialog.h"
 #include "transfer/process_dialog.h"
@@ -47,6 +48,8 @@ private slots:
     void cleanup();
 
     void headersLabelsAndLook();
+    void currentCellDrawnAsEveryGrid_data();
+    void currentCellDrawnAsEveryGrid();
     void newChannelFromEmptyRow();
     void offStepFrequencyLeftOrEnter_data();
     void offStepFrequencyLeftOrEnter();
@@ -175,6 +178,31 @@ void GridViewTest::headersLabelsAndLook() {
     QCOMPARE(grid()->Col(), 5);
     QVERIFY(nameEdit()->isHidden());
     QCOMPARE(rowTexts(1), kEmptyRow);
+}
+
+void GridViewTest::currentCellDrawnAsEveryGrid_data() {
+    QTest::addColumn<QList<int>>("rows");
+    QTest::addColumn<int>("col");
+    // Selected rows (none: the current cell alone), the current column.
+    QTest::newRow("one cell") << QList<int>{} << 5;
+    QTest::newRow("two rows chosen by their labels") << QList<int>{7, 8} << 2;
+}
+
+void GridViewTest::currentCellDrawnAsEveryGrid() {
+    QFETCH(QList<int>, rows);
+    QFETCH(int, col);
+    grid()->SetCurrentQuietly(7, col);
+    if (!rows.isEmpty()) {
+        grid()->SelectRowsQuietly(std::vector<int>(rows.begin(), rows.end()));
+    }
+    QVERIFY(!frequencyEdit()->isVisible() && !nameEdit()->isVisible());
+    QCOMPARE(grid()->Row(), 7);
+    // The neighbour below: selected with the rows, plain otherwise; framed
+    // in neither case.
+    const QModelIndex below = grid()->model()->index(7, col - 1);
+    QCOMPARE(grid()->selectionModel()->isSelected(below), !rows.isEmpty());
+    const QString fault = CurrentCellLookFault(grid(), below);
+    QVERIFY2(fault.isEmpty(), qPrintable(fault));
 }
 
 void GridViewTest::newChannelFromEmptyRow() {
