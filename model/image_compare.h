@@ -39,8 +39,6 @@ struct Difference {
     // run is offset .. offset + size - 1.
     std::size_t offset = 0;
     std::size_t size = 1;
-
-    bool operator==(const Difference&) const = default;
 };
 
 // Every difference between first and second: channel cells in row and
