@@ -19,20 +19,6 @@ constexpr const char* kUsage =
     "report FILE.dat -o OUT.pdf [--sections dtmf,msk,optional,two-tone,channels] "
     "[--lang en|zh] [--page A4|Letter]";
 
-// Fonts need a GUI application; no display is needed for a PDF.
-void EnsureGuiApplication() {
-    if (QCoreApplication::instance() != nullptr) {
-        return;
-    }
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    static int argc = 1;
-    static char name[] = "program-cli";
-    static char* argv[] = {name, nullptr};
-    static QGuiApplication app(argc, argv);
-}
-
 // The footer's owner text: "Copyrights Owner" of the language's section of
 // the settings file beside the program, as the window prints it; empty when
 // there is no such file (it is only read, never created).
@@ -117,7 +103,16 @@ int CmdReport(const CommandArgs& args) {
     if (report::JobPageCount(pages, parsed.sections) == 0) {
         return Fail(kExitRefused, "the chosen sections have no page; nothing is written");
     }
-    EnsureGuiApplication();
+    // Fonts need a GUI application, no display: it lives as long as the
+    // command, so that the fonts it loaded are released before the program
+    // ends.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    int argc = 1;
+    char name[] = "program-cli";
+    char* argv[] = {name, nullptr};
+    const QGuiApplication app(argc, argv);
     const report::ReportInput input{doc.Doc().Image(), doc.Table(), g_bChinese != 0, OwnerText()};
     const FileResult result = print::WriteReportPdf(parsed.out, input, parsed.sections, parsed.page);
     if (!result.Ok()) {
