@@ -5,6 +5,8 @@
 #include "model/channel_columns.h"
 #include "model/language.h"
 
+#include <set>
+
 namespace exchange {
 
 namespace {
@@ -27,6 +29,19 @@ const ColumnNames kColumns[kChannelColumns + 1] = {
     {"Scan Add", "扫描添加", "Scan Add"},
     {"Busy Lock", "繁忙锁定", "Busy Lock"},
 };
+
+// The grid column (0 = CH .. 9) a header title names in any of its
+// spellings, or -1.
+int ColumnOfTitle(const std::string& title) {
+    const std::string key = HeaderKey(title);
+    for (int col = 0; col <= kChannelColumns; ++col) {
+        for (const char* name : {kColumns[col].english, kColumns[col].chinese, kColumns[col].other}) {
+            if (key == HeaderKey(name))
+                return col;
+        }
+    }
+    return -1;
+}
 
 int FindColumn(const HeaderColumns& columns, int col) {
     const ColumnNames& names = kColumns[col];
@@ -114,6 +129,39 @@ int RowOfLabel(const std::string& label) {
         row = row * 10 + (c - '0');
     }
     return row <= kChannelRows - 1 ? row : 0;
+}
+
+CellBlock ProgramLayoutBlock(const ChannelTable& table, const std::vector<GridCell>& selection) {
+    std::set<int> rows;
+    std::set<int> cols;
+    for (const GridCell& cell : selection) {
+        rows.insert(cell.row);
+        cols.insert(cell.col);
+    }
+    const CellBlock cells = CopyCells(table, selection);
+    CellBlock lines(1, std::vector<std::string>{ProgramColumnName(0)});
+    for (const int col : cols)
+        lines[0].push_back(ProgramColumnName(col));
+    auto row = rows.begin();
+    for (const std::vector<std::string>& texts : cells) {
+        std::vector<std::string> line{ChannelRowLabel(*row++)};
+        line.insert(line.end(), texts.begin(), texts.end());
+        lines.push_back(std::move(line));
+    }
+    return lines;
+}
+
+CellBlock WithoutProgramLayout(const CellBlock& block) {
+    if (block.empty() || block.front().empty() || ColumnOfTitle(block.front().front()) != 0)
+        return block;
+    for (std::size_t i = 1; i < block.front().size(); ++i) {
+        if (ColumnOfTitle(block.front()[i]) <= 0)
+            return block;
+    }
+    CellBlock cells;
+    for (std::size_t i = 1; i < block.size(); ++i)
+        cells.emplace_back(block[i].size() > 1 ? block[i].begin() + 1 : block[i].end(), block[i].end());
+    return cells;
 }
 
 } // namespace exchange

@@ -4,6 +4,7 @@
 // read in either language.
 
 #include "exchange/row_proposal.h"
+#include "model/cell_block.h"
 
 #include <memory>
 #include <optional>
@@ -23,6 +24,16 @@ std::unique_ptr<LayoutRows> ProgramLayoutRows(const std::vector<std::string>& he
 
 // Header and one line per row that holds a channel, in the language in use.
 std::vector<std::vector<std::string>> ProgramLayoutLines(const ChannelTable& table);
+
+// The selected cells in the program's layout, as the clipboard carries them:
+// a header line (CH and the titles of the selected columns, in the language in
+// use) and each selected row led by its label.
+CellBlock ProgramLayoutBlock(const ChannelTable& table, const std::vector<GridCell>& selection);
+
+// The cells of block without the program layout around them: when its first
+// line is such a header (CH, then column titles in either language), that
+// line and the CH column go; any other block is returned as it is.
+CellBlock WithoutProgramLayout(const CellBlock& block);
 
 // Row of a label ("1".."128", "Fr", case ignored); 0 for anything else.
 int RowOfLabel(const std::string& label);

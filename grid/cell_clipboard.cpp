@@ -1,6 +1,7 @@
 #include "grid/cell_clipboard.h"
 
 #include "exchange/csv_text.h"
+#include "exchange/program_layout.h"
 
 #include <QCoreApplication>
 #include <QMimeData>
@@ -15,19 +16,21 @@ ClipboardBlock Read(const QByteArray& utf8, char separator) {
         result.error = QString::fromStdString(exchange::CsvErrorText(read.error, read.errorLine));
         return result;
     }
+    CellBlock block;
     for (const exchange::CsvRecord& record : read.records) {
-        result.block.push_back(record.fields);
+        block.push_back(record.fields);
     }
+    result.block = exchange::WithoutProgramLayout(block);
     return result;
 }
 
 } // namespace
 
-QMimeData* CellBlockMimeData(const CellBlock& block) {
+QMimeData* CellBlockMimeData(const CellBlock& cells, const CellBlock& programLayout) {
     auto* data = new QMimeData;
-    data->setText(QString::fromStdString(exchange::WriteCsv(block, '\t')));
+    data->setText(QString::fromStdString(exchange::WriteCsv(cells, '\t')));
     data->setData(QString::fromLatin1(kCsvMimeType),
-                  QByteArray::fromStdString(exchange::WriteCsv(block, ',')));
+                  QByteArray::fromStdString(exchange::WriteCsv(programLayout, ',')));
     return data;
 }
 

@@ -2,6 +2,7 @@
 // The grid only binds them: what happens to the channel table is decided by
 // the toolkit-free cell block and row operations.
 
+#include "exchange/program_layout.h"
 #include "grid/cell_clipboard.h"
 #include "grid/cell_editors.h"
 #include "grid/channel_grid.h"
@@ -51,9 +52,11 @@ void CProgramView::showRefusal(const char* text) {
 }
 
 void CProgramView::copySelection() {
-    const CellBlock block = CopyCells(m_model->Table(), m_grid->SelectedCells());
+    const std::vector<GridCell> selection = m_grid->SelectedCells();
+    const CellBlock block = CopyCells(m_model->Table(), selection);
     if (!block.empty()) {
-        QApplication::clipboard()->setMimeData(CellBlockMimeData(block));
+        QApplication::clipboard()->setMimeData(
+            CellBlockMimeData(block, exchange::ProgramLayoutBlock(m_model->Table(), selection)));
     }
 }
 

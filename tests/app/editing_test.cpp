@@ -4,6 +4,7 @@
 // of every kind of change, with the unsaved-changes state following them.
 
 #include "app/demo_radio.h"
+#include "exchange/channel_import.h"
 #include "grid/cell_clipboard.h"
 #include "grid/channel_grid.h"
 #include "link/port_name.h"
@@ -109,6 +110,13 @@ private slots:
             plain.setText(copied->text());
             QVERIFY(CellBlockFromMimeData(plain).block == expected);
             QCOMPARE(copied->text().count(QLatin1Char('\t')), kChannelRows * (kChannelColumns - 1));
+            // The comma-separated form is the program's CSV layout, which an
+            // import reads back into the same table.
+            const exchange::ChannelImport imported =
+                exchange::ReadChannelCsv(copied->data(kCsvMimeType).toStdString());
+            QVERIFY(imported.ok);
+            QVERIFY(exchange::PlaceChannels(ChannelTable{}, imported, exchange::Placement::Replace)
+                        .table == source);
 
             // Delete empties every row; one undo step brings them back.
             QTest::keyClick(Grid(), Qt::Key_Delete);

@@ -1,4 +1,5 @@
 #include "exchange/channel_import.h"
+#include "exchange/program_layout.h"
 #include "model/string_table.h"
 #include "tests/exchange/exchange_test_support.h"
 
@@ -158,6 +159,45 @@ TEST_F(ProgramLayoutTest, TabSeparatedTextIsReadLikeCsv) {
     ASSERT_TRUE(import.ok) << import.error;
     EXPECT_EQ(import.channels[0].texts[kColName - 1], "a,b");
     EXPECT_EQ(import.channels[0].location, 5);
+}
+
+// The clipboard carries a selection in the program layout; a paste takes the
+// cells back out of it, and leaves any other block as it is.
+TEST_F(ProgramLayoutTest, ClipboardBlocksCarryTheLayoutAndPasteWithoutIt) {
+    ChannelTable table{};
+    table[1] = Channel("145.12500", "145.12500", "None", "67.0", "A,B");
+    table[kChannelRows - 1] = Channel("438.50000", "438.50000", "None", "None");
+    const std::vector<GridCell> selection{{2, kColRx}, {2, kColName}, {129, kColRx}, {129, kColName}};
+    const CellBlock copied = ProgramLayoutBlock(table, selection);
+    const CellBlock expected{{"CH", "Rx Frequency", "Channel Name"},
+                             {"2", "145.12500", "A,B"},
+                             {"Fr", "438.50000", ""}};
+    EXPECT_EQ(copied, expected);
+    EXPECT_EQ(WithoutProgramLayout(copied), CopyCells(table, selection));
+
+    struct Case {
+        const char* name;
+        CellBlock block;
+        CellBlock cells;
+    };
+    const Case cases[] = {
+        {"Chinese titles and the grid's spellings",
+         {{"信道", "接收频率", " W/N "}, {"3", "145.125", "Wide"}},
+         {{"145.125", "Wide"}}},
+        {"a header alone", {{"CH", "Power"}}, {}},
+        {"a row without its label cells", {{"ch", "Power"}, {"4"}}, {{}}},
+        {"plain cells stay", {{"145.125", "Wide"}}, {{"145.125", "Wide"}}},
+        {"CH with a title that is no column stays",
+         {{"CH", "Comment"}, {"1", "x"}},
+         {{"CH", "Comment"}, {"1", "x"}}},
+        {"a second CH stays", {{"CH", "CH"}, {"1", "2"}}, {{"CH", "CH"}, {"1", "2"}}},
+        {"the layout's header not first stays",
+         {{"145.125"}, {"CH", "Power"}},
+         {{"145.125"}, {"CH", "Power"}}},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(WithoutProgramLayout(c.block), c.cells) << c.name;
+    }
 }
 
 } // namespace
