@@ -30,21 +30,28 @@ using fields::FieldKind;
 using fields::FieldSpec;
 using fields::FieldValue;
 
-// The widget under root (root included) whose property holds name.
-QWidget* FindNamed(const QWidget* root, const char* property, std::string_view name) {
+// The first widget under root (root included) that matches.
+template <typename Match> QWidget* FindWidget(const QWidget* root, Match matches) {
     if (!root) {
         return nullptr;
     }
-    const QString wanted = ToQString(name);
-    if (root->property(property).toString() == wanted) {
+    if (matches(root)) {
         return const_cast<QWidget*>(root);
     }
     for (QWidget* child : root->findChildren<QWidget*>()) {
-        if (child->property(property).toString() == wanted) {
+        if (matches(child)) {
             return child;
         }
     }
     return nullptr;
+}
+
+// The widget under root (root included) whose property holds name.
+QWidget* FindNamed(const QWidget* root, const char* property, std::string_view name) {
+    const QString wanted = ToQString(name);
+    return FindWidget(root, [&](const QWidget* widget) {
+        return widget->property(property).toString() == wanted;
+    });
 }
 
 template <typename T> T* NamedControl(const QWidget* root, const FieldSpec& spec) {
@@ -182,18 +189,9 @@ int ControlIdOf(const QWidget* widget) {
 }
 
 QWidget* FindControl(const QWidget* root, int id) {
-    if (!root) {
-        return nullptr;
-    }
-    if (root->property(kControlIdProperty).toInt() == id) {
-        return const_cast<QWidget*>(root);
-    }
-    for (QWidget* child : root->findChildren<QWidget*>()) {
-        if (child->property(kControlIdProperty).toInt() == id) {
-            return child;
-        }
-    }
-    return nullptr;
+    return FindWidget(root, [id](const QWidget* widget) {
+        return widget->property(kControlIdProperty).toInt() == id;
+    });
 }
 
 QString LabelText(const FieldSpec& spec) {
