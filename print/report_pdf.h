@@ -17,8 +17,8 @@ namespace print {
 QByteArray ReportPdfBytes(const report::ReportInput& input, const report::SectionFlags& selected,
                           const QPageSize& pageSize);
 
-// Writes the report to path. A job without a page is not written (the
-// caller says so to the user); ok is returned with nothing written then.
+// Writes the report to path. A job that paints no page (callers tell the
+// user about an empty selection first) is not written and is a failure.
 FileResult WriteReportPdf(const std::string& path, const report::ReportInput& input,
                           const report::SectionFlags& selected, const QPageSize& pageSize);
 

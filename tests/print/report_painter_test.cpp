@@ -5,6 +5,10 @@
 
 #include "print/report_fonts.h"
 #include "print/report_painter.h"
+#include "print/report_pdf.h"
+
+#include <QFile>
+#include <QTemporaryDir>
 
 #include <QImage>
 #include <QPainter>
@@ -48,6 +52,7 @@ class ReportPainterTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void aJobWithoutPagesWritesNoFileAndFails();
     void printableSizeFollowsEachAxisResolution() {
         QImage image = Canvas(300, 450);
         image.setDotsPerMeterY(static_cast<int>(72 / 0.0254 + 0.5));
@@ -112,4 +117,20 @@ private slots:
 };
 
 QTEST_MAIN(ReportPainterTest)
+// The file of a job that paints no page is not written, and the writer says so
+// instead of reporting a success.
+void ReportPainterTest::aJobWithoutPagesWritesNoFileAndFails() {
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const RadioImage image{};
+    const ChannelTable channels{};
+    const report::ReportInput input{image, channels, false, {}};
+    const QString path = dir.filePath(QStringLiteral("report.pdf"));
+    const FileResult result =
+        print::WriteReportPdf(path.toStdString(), input, report::SectionFlags{}, QPageSize(QPageSize::A4));
+    QVERIFY(!result.Ok());
+    QVERIFY(!result.message.empty());
+    QVERIFY(!QFile::exists(path));
+}
+
 #include "report_painter_test.moc"
