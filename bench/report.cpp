@@ -42,10 +42,12 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     RadioImage image;
     FillNewDocumentImage(image);
+    const FrequencyBytes mhz145 = FrequencyTextToBytes("145.00000");
     for (int n = 0; n < layout::kChannelRecordCount; ++n) {
-        const std::uint8_t bcd[] = {0x00, 0x00, 0x50, 0x14};
-        std::copy(bcd, bcd + 4, image.data() + layout::ChannelRecord(n));
-        std::copy(bcd, bcd + 4, image.data() + layout::ChannelRecord(n) + 4);
+        std::copy(mhz145.begin(), mhz145.end(),
+                  image.data() + layout::ChannelRecord(n) + layout::kRecRx);
+        std::copy(mhz145.begin(), mhz145.end(),
+                  image.data() + layout::ChannelRecord(n) + layout::kRecTx);
     }
     ChannelTable table{};
     DecodeChannels(image, table);

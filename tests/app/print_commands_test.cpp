@@ -3,6 +3,7 @@
 // to the job, the message when nothing is chosen, and a PDF that cannot be
 // written.
 
+#include "model/channel_codec.h"
 #include "model/program_document.h"
 #include "print/report_commands.h"
 #include "shell/command_ids.h"
@@ -26,10 +27,12 @@ namespace {
 QString WriteChannels(const ProgramDirFixture& dir, int channels) {
     RadioImage image;
     FillNewDocumentImage(image);
+    const FrequencyBytes mhz145 = FrequencyTextToBytes("145.00000");
     for (int n = 0; n < channels; ++n) {
-        const std::uint8_t bcd[] = {0x00, 0x00, 0x50, 0x14};
-        std::copy(bcd, bcd + 4, image.data() + 24 * n);
-        std::copy(bcd, bcd + 4, image.data() + 24 * n + 4);
+        std::copy(mhz145.begin(), mhz145.end(),
+                  image.data() + layout::ChannelRecord(n) + layout::kRecRx);
+        std::copy(mhz145.begin(), mhz145.end(),
+                  image.data() + layout::ChannelRecord(n) + layout::kRecTx);
     }
     const QString path = dir.FilePath(QStringLiteral("channels.dat"));
     std::ofstream(path.toStdString(), std::ios::binary)

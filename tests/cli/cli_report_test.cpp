@@ -1,6 +1,7 @@
 // program-cli report: the PDF of the report, its options, and failures that
 // write nothing.
 
+#include "model/channel_codec.h"
 #include "model/program_document.h"
 #include "tests/cli/cli_run.h"
 #include "tests/settings/temp_dir.h"
@@ -18,10 +19,12 @@ namespace fs = std::filesystem;
 std::string TwoChannels() {
     RadioImage image;
     FillNewDocumentImage(image);
+    const FrequencyBytes mhz145 = FrequencyTextToBytes("145.00000");
     for (const std::size_t record : {0u, 128u}) {
-        const std::uint8_t bcd[] = {0x00, 0x00, 0x50, 0x14};
-        std::copy(bcd, bcd + 4, image.data() + 24 * record);
-        std::copy(bcd, bcd + 4, image.data() + 24 * record + 4);
+        std::copy(mhz145.begin(), mhz145.end(),
+                  image.data() + layout::ChannelRecord(record) + layout::kRecRx);
+        std::copy(mhz145.begin(), mhz145.end(),
+                  image.data() + layout::ChannelRecord(record) + layout::kRecTx);
     }
     return ImageBytes(image);
 }
