@@ -9,6 +9,7 @@
 #include "shell/program_app.h"
 #include "shell/program_view.h"
 #include "tests/app/app_fixture.h"
+#include "tests/app/edit_menu_texts.h"
 #include "transfer/process_dialog.h"
 #include "ui/image_dialog.h"
 
@@ -152,23 +153,9 @@ private slots:
                                                  "-",
                                                  "&Exit"};
         QTest::newRow("129 Edit") << true << 1 << QStringLiteral("&Edit")
-                                  << QStringList{"Product Information",
-                                                 "Channel Information",
-                                                 "-",
-                                                 "Optional Features",
-                                                 "-",
-                                                 "&Undo\tCtrl+Z",
-                                                 "&Redo\tCtrl+Y",
-                                                 "-",
-                                                 "Cu&t\tCtrl+X",
-                                                 "&Copy\tCtrl+C",
-                                                 "&Paste\tCtrl+V",
-                                                 "&Delete\tDel",
-                                                 "-",
-                                                 "&Insert Row",
-                                                 "Re&move Row",
-                                                 "Mov&e Up\tCtrl+Up",
-                                                 "Move Do&wn\tCtrl+Down"};
+                                  << QStringList{"Product Information", "Channel Information", "-",
+                                                 "Optional Features"} +
+                                         EditingMenuTexts();
         QTest::newRow("129 Program") << true << 2 << QStringLiteral("&Program")
                                      << QStringList{"&Read    Ctrl+R", "&Write   Ctrl+W"};
         QTest::newRow("129 Setup")

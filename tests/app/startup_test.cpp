@@ -13,6 +13,7 @@
 #include "shell/program_app.h"
 #include "shell/program_view.h"
 #include "tests/app/app_fixture.h"
+#include "tests/app/edit_menu_texts.h"
 #include "transfer/process_dialog.h"
 #include "ui/app_globals.h"
 #include "ui/user_store.h"
@@ -205,19 +206,7 @@ private slots:
         QTest::addColumn<QStringList>("texts");
         QTest::addColumn<QList<int>>("ids");
         // The editing commands of the channel table follow the editors.
-        const QStringList editing{"-",
-                                  "&Undo\tCtrl+Z",
-                                  "&Redo\tCtrl+Y",
-                                  "-",
-                                  "Cu&t\tCtrl+X",
-                                  "&Copy\tCtrl+C",
-                                  "&Paste\tCtrl+V",
-                                  "&Delete\tDel",
-                                  "-",
-                                  "&Insert Row",
-                                  "Re&move Row",
-                                  "Mov&e Up\tCtrl+Up",
-                                  "Move Do&wn\tCtrl+Down"};
+        const QStringList editing = EditingMenuTexts();
         const QList<int> editingIds{0,
                                     ID_EDIT_UNDO_STEP,
                                     ID_EDIT_REDO_STEP,
