@@ -4,6 +4,10 @@
 #include "model/dat_file.h"
 #include "model/language.h"
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QStandardPaths>
+
 #include <cctype>
 #include <charconv>
 #include <iostream>
@@ -123,4 +127,10 @@ int CliDocument::Open(const std::string& path) {
 int CliDocument::Save(const std::string& path) {
     const FileResult r = m_doc.OnSaveDocument(path);
     return r.Ok() ? kExitOk : Fail(kExitFile, r.message);
+}
+
+std::string UserDataFolder() {
+    QCoreApplication::setApplicationName(QStringLiteral(PROGRAM_COMMAND));
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    return QDir::cleanPath(data).toStdString();
 }

@@ -56,6 +56,10 @@ int CheckOutputPath(const std::string& path);
 // Sets the language flag from "en" or "zh"; false for anything else.
 bool SetLanguageOption(const std::string& value);
 
+// The per-user data folder. It carries the window program's name, so that
+// both programs keep what they save for the user in one place.
+std::string UserDataFolder();
+
 // A document with the channel table its window would show.
 class CliDocument {
 public:

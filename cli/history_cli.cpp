@@ -2,15 +2,13 @@
 
 #include "model/read_history.h"
 
-#include <QCoreApplication>
-#include <QDir>
-#include <QStandardPaths>
+#include "cli/cli_common.h"
+
+#include <filesystem>
 #include <iostream>
 
 std::string HistoryFolder() {
-    QCoreApplication::setApplicationName(QStringLiteral(PROGRAM_COMMAND));
-    const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    return QDir(data).filePath(QString::fromUtf8(history::kHistoryFolder)).toStdString();
+    return (std::filesystem::path(UserDataFolder()) / history::kHistoryFolder).string();
 }
 
 bool KeepInHistory(const RadioImage& image, const std::string& what) {

@@ -2,10 +2,7 @@
 
 #include "model/dat_file.h"
 
-#include <QCoreApplication>
 #include <QDateTime>
-#include <QDir>
-#include <QStandardPaths>
 
 #include <filesystem>
 #include <iostream>
@@ -39,11 +36,7 @@ int SaveReadDocument(CliDocument& doc, const std::string& target, const std::str
 }
 
 int SaveReadDocument(CliDocument& doc, const std::string& target) {
-    // The per-user folders carry the window program's name, so that both
-    // programs keep what they save for the user in one place.
-    QCoreApplication::setApplicationName(QStringLiteral(PROGRAM_COMMAND));
-    const QString dataDir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
-    return SaveReadDocument(doc, target, QDir::cleanPath(dataDir).toStdString(),
+    return SaveReadDocument(doc, target, UserDataFolder(),
                             stamp.toStdString());
 }

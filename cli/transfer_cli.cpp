@@ -19,6 +19,7 @@
 #include <csignal>
 #include <iostream>
 #include <memory>
+#include <optional>
 #include <unistd.h>
 
 namespace {
@@ -217,21 +218,19 @@ int CliTransferObserver::Finish(const TransferResult& result) {
 
 namespace {
 
-// The Qt serial backend needs a core application object; makes one once.
-void EnsureCoreApplication() {
-    if (QCoreApplication::instance() == nullptr) {
-        static int argc = 1;
-        static char name[] = "program-cli";
-        static char* argv[] = {name, nullptr};
-        static QCoreApplication app(argc, argv);
-    }
-}
-
 // Runs body with the serial port of the options (logging to the wire log when
 // asked) and an observer; returns the exit code.
 template <typename Body>
 int WithLink(const TransferOptions& options, int progressTotal, Body body) {
-    EnsureCoreApplication();
+    // The Qt serial backend needs a core application object while the port
+    // is open; it ends with the command, before the program's statics.
+    static int argc = 1;
+    static char name[] = "program-cli";
+    static char* argv[] = {name, nullptr};
+    std::optional<QCoreApplication> app;
+    if (QCoreApplication::instance() == nullptr) {
+        app.emplace(argc, argv);
+    }
     QtSerialLink serial;
     std::ofstream log;
     std::unique_ptr<WireLogLink> logged;
