@@ -72,8 +72,7 @@ int CmdImport(const CommandArgs& args) {
     const exchange::PlacedChannels placed = exchange::PlaceChannels(
         doc.Table(), import,
         intoEmpty ? exchange::Placement::IntoEmpty : exchange::Placement::Replace);
-    std::vector<exchange::ImportNote> skippedRows = import.skipped;
-    skippedRows.insert(skippedRows.end(), placed.unplaced.begin(), placed.unplaced.end());
+    const std::vector<exchange::ImportNote> skippedRows = exchange::SkippedRows(import, placed);
     PrintNotes(csv, import.warnings, skippedRows);
     const std::size_t skipped = skippedRows.size();
     if (strict && skipped > 0)

@@ -153,6 +153,12 @@ PlacedChannels PlaceChannels(const ChannelTable& current, const ChannelImport& i
     return placed;
 }
 
+std::vector<ImportNote> SkippedRows(const ChannelImport& import, const PlacedChannels& placed) {
+    std::vector<ImportNote> skipped = import.skipped;
+    skipped.insert(skipped.end(), placed.unplaced.begin(), placed.unplaced.end());
+    return skipped;
+}
+
 std::string WriteChannelCsv(const ChannelTable& table, CsvLayout layout) {
     return WriteCsv(layout == CsvLayout::Program ? ProgramLayoutLines(table)
                                                  : GenericLayoutLines(table));

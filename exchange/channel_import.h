@@ -64,6 +64,10 @@ struct PlacedChannels {
 PlacedChannels PlaceChannels(const ChannelTable& current, const ChannelImport& import,
                              Placement placement);
 
+// Every row the import leaves out: those the file could not give, then the
+// channels for which no row was left.
+std::vector<ImportNote> SkippedRows(const ChannelImport& import, const PlacedChannels& placed);
+
 // The table as CSV text: UTF-8 without a byte-order mark, CRLF line ends,
 // one row per channel. The program layout's header and words follow the
 // language in use.

@@ -97,16 +97,15 @@ RowOperationResult MoveRows(ChannelTable& table, const std::vector<int>& rows, i
     // Swapping each selected row with its neighbour, nearest to the direction
     // of travel first, moves blocks of adjacent rows as a whole.
     RowOperationResult result;
+    const auto swapWithNeighbour = [&](int r) {
+        std::swap(RowOf(table, r), RowOf(table, r + delta));
+        result.rows.push_back(r + delta);
+    };
     if (delta < 0) {
-        for (int r : sorted) {
-            std::swap(RowOf(table, r), RowOf(table, r - 1));
-            result.rows.push_back(r - 1);
-        }
+        std::for_each(sorted.begin(), sorted.end(), swapWithNeighbour);
     } else {
-        for (auto it = sorted.rbegin(); it != sorted.rend(); ++it) {
-            std::swap(RowOf(table, *it), RowOf(table, *it + 1));
-            result.rows.insert(result.rows.begin(), *it + 1);
-        }
+        std::for_each(sorted.rbegin(), sorted.rend(), swapWithNeighbour);
+        std::reverse(result.rows.begin(), result.rows.end());
     }
     return result;
 }

@@ -102,15 +102,13 @@ void CMainFrame::ImportChannels(exchange::Placement placement) {
     CProgramView& view = child->View();
     const exchange::PlacedChannels placed =
         exchange::PlaceChannels(view.Channels(), import, placement);
-    std::vector<exchange::ImportNote> skipped = import.skipped;
-    skipped.insert(skipped.end(), placed.unplaced.begin(), placed.unplaced.end());
     const QString summary =
         tr("Import channels from %1?").arg(QFileInfo(path).fileName()) + QStringLiteral("\n\n") +
         (placement == exchange::Placement::Replace
              ? tr("Channels to import: %1. They replace the channels of rows 1 to 128.")
              : tr("Channels to import: %1. They go into the rows that hold no channel."))
             .arg(placed.placed) +
-        SkippedList(skipped) + NoteList(tr("Warnings: %1"), import.warnings);
+        SkippedList(exchange::SkippedRows(import, placed)) + NoteList(tr("Warnings: %1"), import.warnings);
     if (MessageService::Show(this, summary, MessageButtons::OkCancel, MessageIcon::Question) !=
         MessageAnswer::Ok) {
         return;
