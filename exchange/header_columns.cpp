@@ -4,14 +4,6 @@
 
 namespace exchange {
 
-std::string_view TrimBlanks(std::string_view text) {
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
-        text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
-        text.remove_suffix(1);
-    return text;
-}
-
 std::string HeaderKey(std::string_view name) {
     std::string key(TrimBlanks(name));
     for (char& c : key) {

@@ -2,15 +2,14 @@
 // The columns a CSV header line names, found by name: blanks around a name
 // and the case of Latin letters do not matter.
 
+#include "model/blank_text.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace exchange {
-
-// text without the blanks (spaces, tabs) around it.
-std::string_view TrimBlanks(std::string_view text);
 
 // A name as headers are compared: blanks trimmed, ASCII letters lower case.
 std::string HeaderKey(std::string_view name);

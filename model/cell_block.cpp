@@ -1,5 +1,6 @@
 #include "model/cell_block.h"
 
+#include "model/blank_text.h"
 #include "model/cell_commit.h"
 #include "model/language.h"
 
@@ -23,14 +24,7 @@ bool HasFrequencies(const ChannelTable& table, int row) {
 
 // Spreadsheets pad numbers and words with spaces; names keep theirs.
 std::string_view Trimmed(std::string_view text, int col) {
-    if (col == kColName) {
-        return text;
-    }
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+    return col == kColName ? text : TrimBlanks(text);
 }
 
 // Commits one pasted text into its cell; false, with why filled in, when refused.
