@@ -131,6 +131,8 @@ private:
             }
             ++pos_;                     // the separator
             if (pos_ == text_.size()) { // a separator ends the input: one empty field more
+                if (fields.size() == limits_.maxFieldsPerRecord)
+                    return SetError(CsvError::TooManyFields);
                 fields.emplace_back();
                 return true;
             }

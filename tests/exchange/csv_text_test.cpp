@@ -98,6 +98,7 @@ TEST(CsvTextTest, RefusesWhatIsNotCsvTextWithTheLine) {
         {"too large", std::string(65, 'a'), CsvError::TooLarge, 0},
         {"too many records", "a\nb\nc\nd\n", CsvError::TooManyRecords, 4},
         {"too many fields", "a,b,c,d,e\n", CsvError::TooManyFields, 1},
+        {"too many fields, the last empty at the end", "a,b,c,d,", CsvError::TooManyFields, 1},
         {"field too long", "12345678\n123456789\n", CsvError::FieldTooLong, 2},
         {"quoted field too long", "\"1234\"\"5678\"\n", CsvError::FieldTooLong, 1},
     };
