@@ -218,6 +218,10 @@ private slots:
             topics.insert(QString::fromLatin1(row.topic));
         }
         topics.insert(QString::fromLatin1(kHelpContentsPage));
+        // The sections on a cable's port on Linux, which other pages link to.
+        for (const char* section : {"port-on-linux", "modem-manager", "brltty", "dialout"}) {
+            topics.insert(QStringLiteral("troubleshooting.html#") + QString::fromLatin1(section));
+        }
         for (const char* name : kHelpFiles) {
             const HelpFile file(BuiltHelpFile(name));
             QVERIFY2(file.IsOpen(), name);

@@ -77,15 +77,15 @@ private slots:
         };
         const Case cases[] = {
             // A portable copy keeps the file beside itself, whatever the user has.
-            {true, false, "/opt/p/Program.ini", false},
-            {true, true, "/opt/p/Program.ini", false},
+            {true, false, "/usr/lib/p/Program.ini", false},
+            {true, true, "/usr/lib/p/Program.ini", false},
             // Installed: the user's copy, made only while it is missing.
             {false, false, "/home/u/.config/p/Program.ini", true},
             {false, true, "/home/u/.config/p/Program.ini", false},
         };
         for (const Case& c : cases) {
             const SettingsFileChoice choice =
-                ChooseSettingsFile(QStringLiteral("/opt/p"), c.programDirWritable,
+                ChooseSettingsFile(QStringLiteral("/usr/lib/p"), c.programDirWritable,
                                    QStringLiteral("/home/u/.config/p"), c.userCopyExists);
             QCOMPARE(choice.path, QString::fromLatin1(c.path));
             QCOMPARE(choice.copyShipped, c.copyShipped);
