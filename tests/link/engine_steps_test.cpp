@@ -429,7 +429,10 @@ TEST(EngineSteps, ReadFaultsAtAChosenStep) {
 // ("W", address, 8), every reply must; a reply that does not is acknowledged
 // and asked for once more, and a second one ends the transfer. A foreign
 // header before the first echo is taken as it is, and a radio none of whose
-// replies echoes its request is not examined.
+// replies echoes its request is not examined. Stray bytes before a reply
+// leave its end on the line after the read of twelve bytes, arriving byte by
+// byte (at 9600 baud, about a millisecond each): it is read and dropped
+// until the line is quiet, before the ACK.
 TEST(EngineSteps, ReplyHeadersOfARadioThatEchoesItsRequests) {
     const RadioMemory memory = TestMemory();
     const std::size_t block = CloneReadReplyIndex(0x0100);
@@ -450,6 +453,7 @@ TEST(EngineSteps, ReplyHeadersOfARadioThatEchoesItsRequests) {
         Headers headers;
         int retried; // -1: none
         LinkFault fault;
+        ByteVector stray{}; // before the reply of the data block
     };
     const Case cases[] = {
         {"a foreign header at a data block", {{block, foreign}}, 0x0100, LinkFault::None},
@@ -460,6 +464,11 @@ TEST(EngineSteps, ReplyHeadersOfARadioThatEchoesItsRequests) {
          0x0100,
          LinkFault::None},
         {"another radio: no header echoes its request", everyReplyForeign, -1, LinkFault::None},
+        {"stray bytes before a data block, its end still arriving",
+         {},
+         0x0100,
+         LinkFault::None,
+         {0x11, 0x22, 0x33}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -475,6 +484,13 @@ TEST(EngineSteps, ReplyHeadersOfARadioThatEchoesItsRequests) {
             replies.insert(replies.begin() + static_cast<std::ptrdiff_t>(at) + 2, {again, {0x06}});
             // Before the foreign reply's ACK, a read that brings nothing: the line is quiet.
             replies.insert(replies.begin() + static_cast<std::ptrdiff_t>(at) + 1, ByteVector{});
+            // A shifted reply: twelve bytes for its read, then its end one byte a read.
+            ByteVector shifted = Concat({c.stray, replies[at]});
+            replies[at] = ByteVector(shifted.begin(), shifted.begin() + 12);
+            for (std::size_t i = 12; i < shifted.size(); ++i) {
+                replies.insert(replies.begin() + static_cast<std::ptrdiff_t>(at + i - 11),
+                               ByteVector{shifted[i]});
+            }
         }
         Rig rig;
         rig.link.Script(replies);
@@ -508,7 +524,7 @@ TEST(EngineSteps, ReplyHeadersOfARadioThatEchoesItsRequests) {
             auto at = std::find(expectedCalls.begin(), expectedCalls.end(), request) + 2;
             const Lines ack = c.retried == 0x0FE0 ? Lines{"clear", "write 06", "read 1"}
                                                   : Lines{"sleep 1", "clear", "write 06", "read 1"};
-            Lines inserted{"read 1"};
+            Lines inserted(c.stray.size() + 1, "read 1");
             Add(inserted, ack);
             Add(inserted, {"clear", request, "read 12"});
             expectedCalls.insert(at, inserted.begin(), inserted.end());
