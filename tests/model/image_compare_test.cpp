@@ -125,26 +125,31 @@ TEST_F(ImageCompare, AChannelFilledInListsItsCellsAndNoBytes) {
 }
 
 TEST_F(ImageCompare, RunsStopAtAnUnchangedByteAndAtAByteAFieldShows) {
-    RadioImage changed = base;
-    // 0x1268..0x1269 belong to no field; 0x126A is after them, 0x1267 is
-    // the display mode of the optional features.
-    changed[0x1268] = 0x11;
-    changed[0x1269] = 0x22;
-    changed[0x126B] = 0x33;
-    const std::vector<Difference> found = compare::CompareImages(base, changed);
-    ASSERT_EQ(found.size(), 2u);
-    EXPECT_EQ(compare::DescribeDifference(found[0]), "0x1268..0x1269: 00 00 -> 11 22");
-    EXPECT_EQ(compare::DescribeDifference(found[1]), "0x126B: FF -> 33");
-
-    // 0x17D0 belongs to no field, 0x17D1 is the model index: the run ends
-    // before the field's byte, which is listed once, as the field.
-    RadioImage before = base;
-    before[0x17D0] = 0x44;
-    before[0x17D1] = 0x02;
-    const std::vector<Difference> twoKinds = compare::CompareImages(base, before);
-    ASSERT_EQ(twoKinds.size(), 2u);
-    EXPECT_EQ(compare::DescribeDifference(twoKinds[0]), "product.model_index: \"0\" -> \"2\"");
-    EXPECT_EQ(compare::DescribeDifference(twoKinds[1]), "0x17D0: FF -> 44");
+    struct RunCase {
+        std::vector<std::pair<std::size_t, std::uint8_t>> changes;
+        std::vector<std::string> lines;
+    };
+    const RunCase cases[] = {
+        // 0x1268..0x1269 belong to no field; 0x126A is after them, 0x1267 is
+        // the display mode of the optional features.
+        {{{0x1268, 0x11}, {0x1269, 0x22}, {0x126B, 0x33}},
+         {"0x1268..0x1269: 00 00 -> 11 22", "0x126B: FF -> 33"}},
+        // 0x17D0 belongs to no field, 0x17D1 is the model index: the run ends
+        // before the field's byte, which is listed once, as the field.
+        {{{0x17D0, 0x44}, {0x17D1, 0x02}},
+         {"product.model_index: \"0\" -> \"2\"", "0x17D0: FF -> 44"}},
+    };
+    for (const RunCase& c : cases) {
+        RadioImage changed = base;
+        for (const auto& [offset, value] : c.changes) {
+            changed[offset] = value;
+        }
+        std::vector<std::string> lines;
+        for (const Difference& d : compare::CompareImages(base, changed)) {
+            lines.push_back(compare::DescribeDifference(d));
+        }
+        EXPECT_EQ(lines, c.lines);
+    }
 }
 
 // A list's code that no item stores is named by its field with the code as
