@@ -68,18 +68,19 @@ const Command kCommands[] = {
      "Reads the radio on DEVICE (a device path, COMn or a port number) into a new document,\n"
      "or into the image of the --template file, whose password must match the radio's, and\n"
      "saves OUT.dat once the read is complete (OUT.dat must be writable before the radio is\n"
-     "touched; should the save still fail, the data is saved beside it or in the user's data\n"
-     "folder and the place is printed). The read is also kept in the radio history (the\n"
-     "newest 50 reads, in the per-user data folder) unless --no-history. --retry N answers\n"
-     "up to N communication errors with Retry; --wire-log FILE records every byte on the\n"
-     "wire in FILE; --quiet prints no progress. Ctrl+C, SIGTERM and SIGHUP cancel the\n"
-     "transfer after the current row."},
+     "touched; should the save still fail, the data is saved beside it, in the user's data\n"
+     "folder or in the temporary folder and the place is printed). The read is also kept in\n"
+     "the radio history (the newest 50 reads, in the per-user data folder) unless\n"
+     "--no-history. --retry N answers up to N communication errors with Retry; --wire-log\n"
+     "FILE records every byte on the wire in FILE; --quiet prints no progress. Ctrl+C,\n"
+     "SIGTERM and SIGHUP cancel the transfer after the current row."},
     {"write", CmdWrite,
      "write --port DEVICE FILE.dat [--verify] [--backup] [--retry N] [--wire-log FILE] [--quiet]",
      "Writes FILE.dat to the radio on DEVICE. --backup reads the radio first and keeps what\n"
      "it held in the radio history (a read that fails writes nothing). --verify reads the\n"
      "radio back after the write and compares every written block; a difference is listed\n"
-     "with its address and field and the write fails. --retry, --wire-log, --quiet and the\n"
+     "with its address and field and the write fails; a read-back that cannot finish fails\n"
+     "too, saying that the write completed unverified. --retry, --wire-log, --quiet and the\n"
      "signals as for read. A write that stops after its first data block says that the\n"
      "radio holds part of the new data and must be written again before use."},
     {"squelch-read", CmdSquelchRead,

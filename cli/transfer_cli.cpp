@@ -185,11 +185,13 @@ PromptAnswer CliTransferObserver::OnCommunicationError(const LinkMessage& messag
         return PromptAnswer::Retry;
     }
     m_message = message;
+    m_messagePrinted = true;
     return PromptAnswer::Cancel;
 }
 
 void CliTransferObserver::OnMessage(const LinkMessage& message) {
     m_message = message;
+    m_messagePrinted = false;
 }
 
 int CliTransferObserver::Finish(const TransferResult& result) {
@@ -208,8 +210,9 @@ int CliTransferObserver::Finish(const TransferResult& result) {
         }
         return kExitCancelled;
     }
-    if (result.fault != LinkFault::PromptCancel && m_message) {
-        // The prompt's text was printed when it was asked.
+    if (m_message && !m_messagePrinted) {
+        // A prompt's text was printed when it was asked; a message after it
+        // (a read-back cancelled at the prompt after a completed write) was not.
         std::cerr << LinkMessageText(*m_message) << '\n';
     }
     const bool refused = result.fault == LinkFault::BandType || result.fault == LinkFault::Password;

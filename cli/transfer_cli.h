@@ -87,4 +87,6 @@ private:
     std::chrono::steady_clock::time_point m_start;
     std::string m_lastStatus;
     std::optional<LinkMessage> m_message;
+    // Whether m_message is the prompt's, printed when it was asked.
+    bool m_messagePrinted = false;
 };

@@ -2,8 +2,10 @@
 
 #include "link/address_map.h"
 #include "link/transfer_steps.h"
+#include "model/fields/optional_fields.h"
 #include "model/image_layout.h"
 
+#include <algorithm>
 #include <array>
 #include <string>
 
@@ -47,8 +49,8 @@ constexpr Lead kWaitAndClear{.waitOneMs = true, .clear = true};
 class CloneRun {
 public:
     CloneRun(SerialLink& link, TransferObserver& observer, const std::atomic<bool>& cancel,
-             RadioImage& image)
-        : m_steps(link, observer, &cancel), m_image(image) {}
+             RadioImage& image, PasswordCheck passwordCheck)
+        : m_steps(link, observer, &cancel), m_image(image), m_passwordCheck(passwordCheck) {}
 
     void Run(TransferDirection direction, const std::string& portName) {
         m_steps.OpenAndConfigure(portName);
@@ -176,15 +178,21 @@ private:
         AcknowledgeBlock(address, ackLead);
     }
 
+    bool PasswordAccepted(const std::uint8_t* radio) const {
+        if (std::equal(radio, radio + layout::kPasswordSize, m_image.data() + layout::kPassword)) {
+            return true;
+        }
+        return m_passwordCheck == PasswordCheck::ShownEmptyAlike &&
+               optional_features::LoadPassword(m_image).empty() &&
+               optional_features::ShownPassword(radio).empty();
+    }
+
     void ReadAll() {
         // The password check sends its request and its ACK without a clear.
         const Reply password = RequestCheckedBlock(kPasswordBlockAddress, kNoLead, kNoLead);
         const int passwordAt = kReplyHeaderBytes + (kPasswordAddress - kPasswordBlockAddress);
-        for (std::size_t i = 0; i < layout::kPasswordSize; ++i) {
-            if (password[static_cast<std::size_t>(passwordAt) + i] !=
-                m_image[layout::kPassword + i]) {
-                throw TransferStop{LinkFault::Password, kMsgPasswordError, kPasswordBlockAddress};
-            }
+        if (!PasswordAccepted(password.data() + passwordAt)) {
+            throw TransferStop{LinkFault::Password, kMsgPasswordError, kPasswordBlockAddress};
         }
         AcknowledgeBlock(kPasswordBlockAddress, kNoLead);
 
@@ -246,6 +254,7 @@ private:
 
     TransferSteps m_steps;
     RadioImage& m_image;
+    PasswordCheck m_passwordCheck;
     int m_progress = 0;
     // Whether a reply of this transfer echoed its request in its header.
     bool m_echoingRadio = false;
@@ -260,8 +269,8 @@ CloneEngine::CloneEngine(SerialLink& link, TransferObserver& observer,
     : m_link(link), m_observer(observer), m_cancel(cancel) {}
 
 TransferResult CloneEngine::Run(TransferDirection direction, const std::string& portName,
-                                RadioImage& image) {
-    CloneRun run(m_link, m_observer, m_cancel, image);
+                                RadioImage& image, PasswordCheck passwordCheck) {
+    CloneRun run(m_link, m_observer, m_cancel, image, passwordCheck);
     try {
         run.Run(direction, portName);
     } catch (const TransferStop& stop) {

@@ -29,6 +29,17 @@ inline constexpr std::uint8_t kClosingBandValue = 0x03;
 // The progress bar's range is 0..kProgressRange for both directions.
 inline constexpr int kProgressRange = 191;
 
+// Which radios a read accepts by their password.
+enum class PasswordCheck {
+    // The radio's six password bytes equal the document's.
+    Exact,
+    // Those; and while the document's password shows empty in Optional
+    // Features (which shows only leading digits), a radio whose password
+    // shows empty too, whatever bytes follow. The read before a write takes
+    // this: the write that follows does not look at passwords at all.
+    ShownEmptyAlike,
+};
+
 class CloneEngine {
 public:
     CloneEngine(SerialLink& link, TransferObserver& observer, const std::atomic<bool>& cancel);
@@ -38,7 +49,8 @@ public:
     // image as soon as it arrives (a failed read leaves the rows it got). A
     // write that stops after its first data block adds to its message (or,
     // cancelled, shows on its own) that the radio holds part of the new data.
-    TransferResult Run(TransferDirection direction, const std::string& portName, RadioImage& image);
+    TransferResult Run(TransferDirection direction, const std::string& portName, RadioImage& image,
+                       PasswordCheck passwordCheck = PasswordCheck::Exact);
 
 private:
     SerialLink& m_link;

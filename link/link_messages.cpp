@@ -41,6 +41,14 @@ const LinkMessage kMsgReadSuccessfully = Literal("Read Successfully", "读数据
 const LinkMessage kMsgRadioPartlyWritten =
     Literal("The radio now holds part of the new data and must be written again before use.",
             "对讲机中现在只有部分新数据，使用前必须重新写入。");
+const LinkMessage kMsgVerifyNotFinished =
+    Literal("The write completed, but the verify could not finish: the radio could not be read "
+            "back. Read the radio, or write it again with verify, before use.",
+            "写入已完成，但校验未能完成：未能读回对讲机。使用前请读取对讲机，或带校验重新写入。");
+const LinkMessage kMsgVerifyCancelled =
+    Literal("The write completed, but the verify was cancelled: what the radio holds has not been "
+            "checked.",
+            "写入已完成，但校验已取消：对讲机中的数据未经检查。");
 
 LinkMessage WithFollowUp(LinkMessage message, const LinkMessage& followUp) {
     message.followUp = &followUp;

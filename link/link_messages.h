@@ -30,6 +30,9 @@ extern const LinkMessage kMsgWriteSuccessfully;  // squelch write done
 extern const LinkMessage kMsgReadSuccessfully;   // squelch read done
 // Said after a write that stopped once data blocks had gone to the radio.
 extern const LinkMessage kMsgRadioPartlyWritten;
+// Said when the read-back after a completed write failed or was cancelled.
+extern const LinkMessage kMsgVerifyNotFinished;
+extern const LinkMessage kMsgVerifyCancelled;
 
 // The message with the follow-up sentence after it.
 LinkMessage WithFollowUp(LinkMessage message, const LinkMessage& followUp);

@@ -1,6 +1,7 @@
 #include "link/write_safety.h"
 
 #include "link/address_map.h"
+#include "link/forwarding_link.h"
 #include "model/language.h"
 
 namespace {
@@ -8,6 +9,42 @@ namespace {
 std::string AddressText(int address) {
     return compare::HexAddress(static_cast<std::size_t>(address));
 }
+
+// The port as the steps of one write share it: the first step opens it and
+// it closes once, after the last, so that no other program (a modem manager
+// probing a port that has just been closed) takes it in between and the
+// radio is written on the port it was read from.
+class HeldPort : public ForwardingLink {
+public:
+    using ForwardingLink::ForwardingLink;
+    HeldPort(const HeldPort&) = delete;
+    HeldPort& operator=(const HeldPort&) = delete;
+    ~HeldPort() override { ForwardingLink::Close(); }
+
+    bool Open(const std::string& portName) override {
+        return IsOpen() || ForwardingLink::Open(portName);
+    }
+    void Close() override {}
+};
+
+// Passes everything on but the message that ends the step: the read-back's
+// own failure message would say only "Program Interrupt" where the write
+// itself completed.
+class WithoutFinalMessage : public TransferObserver {
+public:
+    explicit WithoutFinalMessage(TransferObserver& inner) : m_inner(inner) {}
+
+    void OnProgress(int position) override { m_inner.OnProgress(position); }
+    void OnStatus(const std::string& text) override { m_inner.OnStatus(text); }
+    PromptAnswer OnCommunicationError(const LinkMessage& message) override {
+        return m_inner.OnCommunicationError(message);
+    }
+    void OnMessage(const LinkMessage&) override {}
+    void Pump() override { m_inner.Pump(); }
+
+private:
+    TransferObserver& m_inner;
+};
 
 } // namespace
 
@@ -40,10 +77,14 @@ std::vector<VerifyMismatch> CompareWritten(const RadioImage& written, const Radi
     }
     const std::size_t bandOffset = ImageOffsetOfRadioAddress(kBandTypeAddress);
     if (readBack[bandOffset] != kClosingBandValue) {
+        // Named as the radio's band type, with its values as numbers.
         compare::Difference d;
+        d.kind = compare::DifferenceKind::Field;
+        d.group = "product";
+        d.field = "band_type";
         d.offset = bandOffset;
-        d.first = compare::HexBytes(&kClosingBandValue, 1);
-        d.second = compare::HexBytes(readBack.data() + bandOffset, 1);
+        d.first = std::to_string(kClosingBandValue);
+        d.second = std::to_string(readBack[bandOffset]);
         mismatches.push_back({kBandTypeAddress, d});
     }
     return mismatches;
@@ -53,12 +94,14 @@ SafeWriteResult RunSafeWrite(SerialLink& link, TransferObserver& observer,
                              const std::atomic<bool>& cancel, const std::string& portName,
                              const RadioImage& image, WriteSafety safety) {
     SafeWriteResult out;
-    CloneEngine engine(link, observer, cancel);
+    HeldPort port(link);
+    CloneEngine engine(port, observer, cancel);
     if (safety.readFirst) {
         out.stage = WriteStage::ReadFirst;
         observer.OnStatus(ReadFirstStatusText());
         RadioImage before = image;
-        out.result = engine.Run(TransferDirection::Read, portName, before);
+        out.result = engine.Run(TransferDirection::Read, portName, before,
+                                PasswordCheck::ShownEmptyAlike);
         if (out.result.outcome != TransferOutcome::Completed) {
             return out;
         }
@@ -73,10 +116,17 @@ SafeWriteResult RunSafeWrite(SerialLink& link, TransferObserver& observer,
     out.stage = WriteStage::Verify;
     observer.OnStatus(VerifyStatusText());
     RadioImage readBack = image;
-    const TransferResult verifyRead = engine.Run(TransferDirection::Read, portName, readBack);
+    WithoutFinalMessage verifyObserver(observer);
+    const TransferResult verifyRead =
+        CloneEngine(port, verifyObserver, cancel).Run(TransferDirection::Read, portName, readBack);
     if (verifyRead.outcome != TransferOutcome::Completed) {
-        // The write itself completed, but nothing shows that the radio holds it.
+        // The write itself completed, but nothing shows that the radio holds
+        // it: the outcome stays a failure (or a cancel), and the message says both.
         out.result = verifyRead;
+        out.result.message = verifyRead.outcome == TransferOutcome::Cancelled
+                                 ? kMsgVerifyCancelled
+                                 : kMsgVerifyNotFinished;
+        observer.OnMessage(*out.result.message);
         return out;
     }
     out.mismatches = CompareWritten(image, readBack);

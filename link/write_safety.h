@@ -1,17 +1,21 @@
 #pragma once
 // A write to the radio with the two safety steps the user may choose:
 // - read first: the radio is read (into a copy of the image, whose password
-//   the read checks as any read does) before anything is written, so that
-//   what it held can be kept and restored. A read that does not complete
-//   ends the whole transfer: nothing is written.
+//   the read checks as any read does, except that a document whose password
+//   shows empty also reads a radio whose password shows empty) before
+//   anything is written, so that what it held can be kept and restored. A
+//   read that does not complete ends the whole transfer: nothing is written.
 // - verify: after a completed write the radio is read back (a second
 //   programming-mode entry) and every block the write sent, and the closing
 //   band byte, is compared with what was sent. A difference makes the write
 //   a failure (LinkFault::VerifyMismatch), listed by meaning with the radio
-//   address of each.
+//   address of each. A read-back that fails or is cancelled keeps its
+//   outcome, and its one message says that the write completed and the
+//   verify did not.
 // Without either step it is exactly the plain write. Each step runs the
-// clone engine from the opening of the port to its closing; progress starts
-// over for each, and the status line names the step.
+// clone engine with its own programming-mode entries; the port opens once,
+// for the first step, and closes after the last. Progress starts over for
+// each step, and the status line names the step.
 
 #include "link/clone_engine.h"
 #include "model/image_compare.h"

@@ -23,11 +23,27 @@ struct NamedValue {
     std::function<std::string(const RadioImage&)> text;
 };
 
-// The text a control shows, its list items in the language in use.
+// Whether the image holds a code for a listed field that no item stores:
+// storing the item it shows would change the code.
+bool CodeInNoList(const fields::FieldSpec& spec, const fields::FieldValue& value,
+                  const RadioImage& image) {
+    if (!spec.code) {
+        return false;
+    }
+    RadioImage stored = image;
+    spec.store(value, stored);
+    return spec.code(stored) != spec.code(image);
+}
+
+// The text a control shows, its list items in the language in use; a code
+// in no list as its raw value, which the control would show as some item.
 std::string FieldText(const fields::FieldSpec& spec, const RadioImage& image) {
     const fields::FieldValue value = spec.load(image);
     const bool listed =
         spec.kind == fields::FieldKind::List || spec.kind == fields::FieldKind::Choice;
+    if (listed && CodeInNoList(spec, value, image)) {
+        return std::to_string(spec.code(image)) + Tr2(" (not in the list)", "（不在列表中）");
+    }
     if (listed && value.index >= 0 && static_cast<std::size_t>(value.index) < spec.items.size()) {
         return fields::ItemInLanguage(spec.items[static_cast<std::size_t>(value.index)]);
     }

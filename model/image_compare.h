@@ -4,7 +4,8 @@
 // - a channel cell: grid row and column with the text each image shows;
 // - a settings field of the registry (model/fields/settings_groups.h), or
 //   one of the image's own named values (band code, model index), with the
-//   text each image shows;
+//   text each image shows (for a list's code that no item stores, the raw
+//   code, where the control would show an item);
 // - bytes that no cell or field shows (or whose change no cell or field
 //   shows): a run of consecutive offsets with the bytes of each image in hex.
 // A byte counts as shown by a cell or field when putting the other image's

@@ -204,6 +204,7 @@ FieldSpec ListOnByte(std::string name, Label label, int id, std::vector<ItemText
     spec.store = [offset](const FieldValue& value, RadioImage& image) {
         image[offset] = static_cast<std::uint8_t>(value.index < 0 ? 0 : value.index);
     };
+    spec.code = [offset](const RadioImage& image) { return int{image[offset]}; };
     return spec;
 }
 
@@ -225,6 +226,7 @@ FieldSpec ListOnBits(std::string name, Label label, int id, std::vector<ItemText
         const auto index = static_cast<std::size_t>(value.index);
         WriteBits(image, bits, index < codes.size() ? codes[index] : codes.front());
     };
+    spec.code = [bits](const RadioImage& image) { return ReadBits(image, bits); };
     return spec;
 }
 

@@ -88,6 +88,10 @@ struct FieldSpec {
     EditRule edit;               // Edit, Cell
     std::function<FieldValue(const RadioImage&)> load;
     std::function<void(const FieldValue&, RadioImage&)> store;
+    // List, Choice: the code the image holds for the field (its byte or its
+    // bits), so that a code no item stores can be told from the item it
+    // shows; empty function: not told apart.
+    std::function<int(const RadioImage&)> code;
 };
 
 using FieldTable = std::vector<FieldSpec>;

@@ -125,16 +125,20 @@ const fields::FieldPage& Page() {
     return page;
 }
 
-std::string LoadPassword(const RadioImage& image) {
+std::string ShownPassword(const std::uint8_t* bytes) {
     std::string text;
     for (std::size_t i = 0; i < layout::kPasswordSize; ++i) {
-        const auto c = static_cast<char>(image[layout::kPassword + i]);
+        const auto c = static_cast<char>(bytes[i]);
         if (c < '0' || c > '9') {
             break;
         }
         text.push_back(c);
     }
     return text;
+}
+
+std::string LoadPassword(const RadioImage& image) {
+    return ShownPassword(image.data() + layout::kPassword);
 }
 
 void StorePassword(std::string_view text, RadioImage& image) {

@@ -26,6 +26,8 @@ const fields::FieldPage& Page();
 // The password as the edit shows it: the leading decimal digits of the six
 // bytes, at most six.
 std::string LoadPassword(const RadioImage& image);
+// The same for six password bytes as they are (a radio's).
+std::string ShownPassword(const std::uint8_t* bytes);
 // Fills the six bytes with 0xFF, then copies at most six characters of text.
 // (The password field stores only a text that differs from LoadPassword.)
 void StorePassword(std::string_view text, RadioImage& image);

@@ -27,6 +27,7 @@ fields::FieldPage MakePage() {
     spec.store = [](const fields::FieldValue& value, RadioImage& image) {
         fields::WriteBits(image, kCode, kLastPosition - (value.index < 0 ? 0 : value.index));
     };
+    spec.code = [](const RadioImage& image) { return fields::ReadBits(image, kCode); };
     return {"side_key", {spec}};
 }
 

@@ -39,6 +39,7 @@ fields::FieldSpec LevelField(int level) {
         image[at] =
             value.index < 0 ? fallback : static_cast<std::uint8_t>(value.index + kLowestStored);
     };
+    spec.code = [at](const RadioImage& image) { return int{image[at]}; };
     return spec;
 }
 

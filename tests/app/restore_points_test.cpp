@@ -30,6 +30,8 @@
 #include <QTest>
 #include <QTimer>
 
+#include <algorithm>
+
 namespace {
 
 // Generous: a transfer takes about a second, more under the sanitizers.
@@ -77,6 +79,13 @@ private:
     }
 
     QStringList Messages() const { return m_program.Dir().MessageTexts(); }
+
+    // Whether the radio has received a read request for the block at address.
+    bool AskedFor(int address) const {
+        const std::vector<SimRequest> requests = m_radio->Requests();
+        return std::find(requests.begin(), requests.end(), SimRequest{'R', address, 8}) !=
+               requests.end();
+    }
 
 private slots:
     void cleanup() {
@@ -163,6 +172,45 @@ private slots:
         Transfer(ID_PROGRAM_WRITE);
         QCOMPARE(m_radio->Stats().programModeRequests, 4);
         QVERIFY2(Messages().isEmpty(), qPrintable(Messages().join('\n')));
+    }
+
+    // The write completes, then its read-back cannot finish: one message says
+    // so, in place of "Program Interrupt", and the write is not taken as done.
+    void aReadBackThatCannotFinishSaysTheWriteCompleted_data() {
+        QTest::addColumn<int>("fault");
+        QTest::addColumn<bool>("cancel");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("radio stops answering")
+            << int(SimFaultKind::ShortReply) << false
+            << QStringLiteral("The write completed, but the verify could not finish");
+        // The radio holds its reply a second, well inside the read's deadline.
+        QTest::newRow("cancelled") << int(SimFaultKind::Delay) << true
+                                   << QStringLiteral("The write completed, but the verify was cancelled");
+    }
+    void aReadBackThatCannotFinishSaysTheWriteCompleted() {
+        QFETCH(int, fault);
+        QFETCH(bool, cancel);
+        QFETCH(QString, message);
+        m_program.Start("VerifyAfterWrite=1\r\n");
+        SimOptions options = InstantReplies();
+        options.fault.kind = static_cast<SimFaultKind>(fault);
+        options.fault.address = 0x0FF0; // a block only a read asks for
+        options.fault.delayMs = 1000;
+        StartRadio(MemoryWithChannel("OLD"), options);
+        TransferOutcome outcome = TransferOutcome::Completed;
+        connect(&View(), &CProgramView::TransferEnded, this,
+                [&outcome](TransferDirection, TransferOutcome ended) { outcome = ended; });
+        Frame().OnCommand(ID_PROGRAM_WRITE);
+        View().ProcessDialog()->StartButton()->click();
+        if (cancel) {
+            QTRY_VERIFY_WITH_TIMEOUT(AskedFor(0x0FF0), kTransferTimeoutMs);
+            View().ProcessDialog()->CancelButton()->click();
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(!View().IsTransferRunning(), kTransferTimeoutMs);
+        QCOMPARE(m_radio->Stats().closingBandWrites, 1);
+        QVERIFY(outcome == (cancel ? TransferOutcome::Cancelled : TransferOutcome::Failed));
+        QCOMPARE(Messages().size(), 1);
+        QVERIFY2(Messages().front().startsWith(message), qPrintable(Messages().front()));
     }
 
     void readingTheRadioBeforeWritingKeepsWhatItHeld() {

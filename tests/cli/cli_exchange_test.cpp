@@ -108,6 +108,11 @@ TEST_F(CliExchangeTest, RefusalsAndTheirExitCodes) {
     WriteFile(dir.File("nothing.csv"), "Name,Tone\nx,Tone\n");
     WriteFile(dir.File("binary.csv"), std::string("Frequency\n\0\0", 12));
     WriteFile(dir.File("header.csv"), std::string(kProgramHeader) + "\n");
+    // 127 good channels; the sample leaves 126 of rows 1..128 empty.
+    std::string full = "Frequency\n";
+    for (int i = 0; i < 127; ++i)
+        full += "145.5\n";
+    WriteFile(dir.File("full.csv"), full);
     struct Case {
         std::vector<std::string> args;
         int exitCode;
@@ -115,6 +120,10 @@ TEST_F(CliExchangeTest, RefusalsAndTheirExitCodes) {
     };
     const Case cases[] = {
         {{"import", dir.File("a.dat"), dir.File("skips.csv"), "--strict"}, 3, "--strict"},
+        // A channel that finds no empty row counts as skipped.
+        {{"import", dir.File("a.dat"), dir.File("full.csv"), "--into-empty", "--strict"},
+         3,
+         "1 rows skipped; --strict"},
         {{"import", dir.File("a.dat"), dir.File("nothing.csv")}, 3, "Frequency"},
         {{"import", dir.File("a.dat"), dir.File("binary.csv")}, 3, "NUL"},
         {{"import", dir.File("a.dat"), dir.File("header.csv")}, 3, "no channels"},

@@ -5,6 +5,7 @@
 #include "link/address_map.h"
 #include "model/channel_codec.h"
 #include "model/dat_file.h"
+#include "model/fields/optional_fields.h"
 #include "model/program_document.h"
 #include "model/read_history.h"
 #include "sim/simulated_radio.h"
@@ -14,7 +15,10 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <algorithm>
+#include <csignal>
 #include <filesystem>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -25,6 +29,13 @@ std::unique_ptr<SimulatedRadio> StartedRadio(const SimOptions& options, const Ra
     std::string error;
     EXPECT_TRUE(radio->Start(&error)) << error;
     return radio;
+}
+
+// Whether the radio has received a read request for the block at address.
+bool AskedFor(const SimulatedRadio& radio, int address) {
+    const std::vector<SimRequest> requests = radio.Requests();
+    return std::find(requests.begin(), requests.end(), SimRequest{'R', address, 8}) !=
+           requests.end();
 }
 
 // A new document with one channel, as the window would save it.
@@ -196,6 +207,72 @@ TEST(CliWrite, BackupKeepsTheRadioAsItWasOrWritesNothing) {
         << refused.err;
     EXPECT_EQ(other->Memory(), otherBefore);
     EXPECT_EQ(other->Stats().blocksWritten, 0);
+}
+
+// The write completed, then the read-back could not finish: never exit 0,
+// and the message says that the write completed and the verify did not.
+TEST(CliWrite, AReadBackThatCannotFinishFailsAndSaysTheWriteCompleted) {
+    TempDir dir;
+    const std::string file = Save(dir, "doc.dat", DocumentImage("ABC"));
+    struct Case {
+        const char* what;
+        SimFaultKind fault; // at 0x0FF0, a block only a read asks for
+        int signal;         // sent during the read-back; 0: none
+        int exitCode;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"short reply", SimFaultKind::ShortReply, 0, 4,
+         "The write completed, but the verify could not finish"},
+        {"no ACK", SimFaultKind::NoAck, 0, 4,
+         "The write completed, but the verify could not finish"},
+        // The radio holds its reply a second, well inside the read's deadline.
+        {"Ctrl+C", SimFaultKind::Delay, SIGINT, 6,
+         "The write completed, but the verify was cancelled"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        SimOptions options = InstantReplies();
+        options.fault.kind = c.fault;
+        options.fault.address = 0x0FF0;
+        options.fault.delayMs = 1000;
+        auto radio = StartedRadio(options, DefaultRadioMemory());
+        std::function<bool()> duringReadBack;
+        if (c.signal != 0) {
+            duringReadBack = [&radio] { return AskedFor(*radio, 0x0FF0); };
+        }
+        const CliRun run = RunCli({"write", "--port", radio->DevicePath(), file, "--verify"},
+                                  dir.Path().string(), duringReadBack, c.signal);
+        EXPECT_EQ(run.exitCode, c.exitCode) << run.err;
+        EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
+        EXPECT_EQ(run.err.find("Program Interrupt"), std::string::npos) << run.err;
+        EXPECT_EQ(run.err.find("part of the new data"), std::string::npos) << run.err;
+        EXPECT_EQ(radio->Stats().closingBandWrites, 1);
+    }
+}
+
+// --backup reads a radio without password with a document whose password
+// shows empty but holds letters, on one opening of the port.
+TEST(CliWrite, BackupOfADocumentWhosePasswordShowsEmpty) {
+    TempDir dir;
+    RadioImage image = DocumentImage("ABC");
+    optional_features::StorePassword("AB", image);
+    const std::string file = Save(dir, "doc.dat", image);
+    auto radio = StartedRadio(InstantReplies(), DefaultRadioMemory());
+    const std::string log = dir.File("wire.log");
+    const CliRun run = RunCli(
+        {"write", "--port", radio->DevicePath(), file, "--backup", "--verify", "--wire-log", log},
+        dir.Path().string());
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(history::ListReads(HistoryOf(dir)).size(), 1u);
+    EXPECT_EQ(radio->Stats().programModeRequests, 6);
+    const std::string wire = ReadFile(log);
+    int opens = 0;
+    for (std::size_t at = wire.find(" open "); at != std::string::npos;
+         at = wire.find(" open ", at + 1)) {
+        ++opens;
+    }
+    EXPECT_EQ(opens, 1) << wire.substr(0, 2000);
 }
 
 TEST(CliWrite, SafetyOptionsBelongToWriteOnly) {

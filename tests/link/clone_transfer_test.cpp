@@ -303,36 +303,31 @@ INSTANTIATE_TEST_SUITE_P(
 // A read reply whose header does not echo its request (noise in its place,
 // stray bytes before it) is acknowledged and asked for once more: the read
 // completes with the radio's data, at a data block as at the band and the
-// password check. On the wire at 9600 baud the end of a reply shifted by stray
-// bytes is still arriving when its first twelve bytes are read; a whole read
-// at that speed takes seconds, so those cases stop after the first row.
+// password check. The radio answers at once, so that no case depends on how
+// fast a busy machine runs it; the end of a shifted reply that is still on
+// the wire after the first twelve bytes is the engine steps' case.
 TEST(CloneTransfer, AReplyWithAForeignHeaderIsAskedForAgain) {
     struct Case {
         SimFaultKind kind;
         int address;
-        bool onTheWire;
     };
     for (const Case& c :
-         {Case{SimFaultKind::Garbage, 0x0800, false}, Case{SimFaultKind::Stray, 0x0800, false},
-          Case{SimFaultKind::Stray, 0x0FD8, false}, Case{SimFaultKind::Garbage, 0x0FE0, false},
-          Case{SimFaultKind::Stray, 0x0C30, false}, Case{SimFaultKind::Stray, 0x0FD8, true},
-          Case{SimFaultKind::Stray, 0x0FE0, true}, Case{SimFaultKind::Stray, 0x0010, true}}) {
-        SCOPED_TRACE(::testing::Message() << c.address << (c.onTheWire ? " on the wire" : ""));
-        SimOptions options = c.onTheWire ? SimOptions{} : InstantReplies();
+         {Case{SimFaultKind::Garbage, 0x0800}, Case{SimFaultKind::Stray, 0x0800},
+          Case{SimFaultKind::Stray, 0x0FD8}, Case{SimFaultKind::Garbage, 0x0FE0},
+          Case{SimFaultKind::Stray, 0x0C30}, Case{SimFaultKind::Stray, 0x0FE0},
+          Case{SimFaultKind::Stray, 0x0010}}) {
+        SCOPED_TRACE(::testing::Message() << c.address);
+        SimOptions options = InstantReplies();
         options.fault.kind = c.kind;
         options.fault.address = c.address;
         CloneRig rig(options);
         const RadioMemory memory = PatternMemory(5);
         rig.radio->SetMemory(memory);
         rig.image[layout::kPassword] = 0xFF;
-        if (c.onTheWire) {
-            rig.observer.onProgress = [&](int) { rig.cancel = true; };
-        }
 
         const TransferResult result = rig.Run(TransferDirection::Read);
 
-        ASSERT_EQ(result.outcome,
-                  c.onTheWire ? TransferOutcome::Cancelled : TransferOutcome::Completed)
+        ASSERT_EQ(result.outcome, TransferOutcome::Completed)
             << static_cast<int>(result.fault) << " at " << result.faultAddress;
         EXPECT_TRUE(rig.observer.messages.empty());
         EXPECT_TRUE(rig.radio->Violations().empty());
@@ -345,8 +340,7 @@ TEST(CloneTransfer, AReplyWithAForeignHeaderIsAskedForAgain) {
         ASSERT_NE(found, requests.end());
         EXPECT_EQ(std::search(found + 1, requests.end(), retry.begin(), retry.end()),
                   requests.end());
-        const int readBytes = c.onTheWire ? static_cast<int>(layout::kRowSize) : kRadioMemorySize;
-        for (int address = 0; address < readBytes; ++address) {
+        for (int address = 0; address < kRadioMemorySize; ++address) {
             ASSERT_EQ(rig.image[ImageOffsetOfRadioAddress(address)], memory[address]) << address;
         }
     }

@@ -3,11 +3,8 @@
 // a chosen step. The pseudo-terminal tests see the bytes; these see the waits
 // and the reads between them.
 
-#include "link/clone_engine.h"
-#include "link/squelch_engine.h"
-#include "link_test_support.h"
 #include "model/image_layout.h"
-#include "scripted_link.h"
+#include "protocol_script.h"
 
 #include <gtest/gtest.h>
 
@@ -16,214 +13,6 @@
 #include <optional>
 
 namespace {
-
-using Lines = std::vector<std::string>;
-using Replies = std::vector<ByteVector>;
-
-const std::string kPort = "/dev/scripted";
-const ByteVector kIdentification{0x53, 0x49, 0x4D, 0x2D, 0x52, 0x41, 0x44, 0x00};
-
-void Add(Lines& to, const Lines& more) {
-    to.insert(to.end(), more.begin(), more.end());
-}
-
-void Add(Replies& to, const Replies& more) {
-    to.insert(to.end(), more.begin(), more.end());
-}
-
-std::string WriteLine(const ByteVector& bytes) {
-    return "write " + ScriptedLink::Hex(bytes);
-}
-
-std::string RequestLine(std::uint8_t command, int address, int length) {
-    return WriteLine({command, static_cast<std::uint8_t>(address >> 8),
-                      static_cast<std::uint8_t>(address & 0xFF),
-                      static_cast<std::uint8_t>(length)});
-}
-
-// The calls and replies of a transfer, as the radio's protocol has them.
-
-Lines PortSetup() {
-    return {"open " + kPort, "timeouts", "line 9600 8N1"};
-}
-
-enum class Entry { Clone, Squelch };
-
-// From the pump waits to the last byte of the program-mode request.
-Lines ProgramRequest(Entry entry) {
-    Lines lines;
-    if (entry == Entry::Clone) {
-        lines = Lines(6, "sleep 1"); // one after each of the six pump passes
-    }
-    lines.push_back("clear"); // the purge-all
-    for (const std::uint8_t byte : {0x02, 0x50, 0x52, 0x4F, 0x47, 0x52, 0x41}) {
-        lines.push_back("sleep 2");
-        if (entry == Entry::Clone) {
-            lines.push_back("clear");
-        }
-        lines.push_back(WriteLine({byte}));
-    }
-    return lines;
-}
-
-// From the identification request to the read of the ACK that ends the entry.
-Lines Identification() {
-    return {"sleep 1", "clear", "write 4D 02", "read 8", "clear", "write 06", "sleep 1", "read 1"};
-}
-
-Lines EntryCalls(Entry entry) {
-    Lines lines = ProgramRequest(entry);
-    lines.push_back("read 1");
-    Add(lines, Identification());
-    return lines;
-}
-
-Replies EntryReplies() {
-    return {{0x06}, kIdentification, {0x06}};
-}
-
-ByteVector BlockReply(const RadioMemory& memory, int address, int length = 8) {
-    // The radio's reply: a 4-byte header, then the data.
-    return Concat({{0x57, static_cast<std::uint8_t>(address >> 8),
-                    static_cast<std::uint8_t>(address & 0xFF), static_cast<std::uint8_t>(length)},
-                   ByteVector(memory.begin() + address, memory.begin() + address + length)});
-}
-
-Lines BandCheckCalls() {
-    Lines lines;
-    for (const int address : {0x0FD0, 0x0FD8}) {
-        Add(lines, {"clear", RequestLine('R', address, 8), "read 12", "sleep 1", "clear",
-                    "write 06", "read 1"});
-    }
-    return lines;
-}
-
-Replies BandCheckReplies(const RadioMemory& memory) {
-    return {BlockReply(memory, 0x0FD0), {0x06}, BlockReply(memory, 0x0FD8), {0x06}};
-}
-
-Lines CloneReadCalls() {
-    Lines lines = PortSetup();
-    Add(lines, EntryCalls(Entry::Clone));
-    Add(lines, BandCheckCalls());
-    Add(lines, EntryCalls(Entry::Clone));
-    // The password check: no clear before the request nor before the ACK.
-    Add(lines, {RequestLine('R', 0x0FE0, 8), "read 12", "write 06", "read 1"});
-    for (int address = 0; address < kLinearEnd; address += 8) {
-        // 1 ms before the second and the third block of a row, not the first.
-        if (address % 24 != 0) {
-            lines.push_back("sleep 1");
-        }
-        Add(lines, {"clear", RequestLine('R', address, 8), "read 12", "sleep 1", "clear",
-                    "write 06", "read 1"});
-    }
-    for (int address = kLinearEnd; address < kRadioMemorySize; address += 8) {
-        Add(lines,
-            {"clear", RequestLine('R', address, 8), "read 12", "clear", "write 06", "read 1"});
-    }
-    lines.push_back("close");
-    return lines;
-}
-
-Replies CloneReadReplies(const RadioMemory& memory) {
-    Replies replies = EntryReplies();
-    Add(replies, BandCheckReplies(memory));
-    Add(replies, EntryReplies());
-    Add(replies, {BlockReply(memory, 0x0FE0), {0x06}});
-    for (int address = 0; address < kRadioMemorySize; address += 8) {
-        Add(replies, {BlockReply(memory, address), {0x06}});
-    }
-    return replies;
-}
-
-// Index of the read that receives the reply to the block at address in a
-// clone read: three entry reads, four of the band check, three of the second
-// entry, two of the password check, then a reply and an ACK per block.
-std::size_t CloneReadReplyIndex(int address) {
-    return 12 + 2 * static_cast<std::size_t>(address / 8);
-}
-
-Lines CloneWriteCalls(const RadioImage& image) {
-    Lines lines = PortSetup();
-    Add(lines, EntryCalls(Entry::Clone));
-    Add(lines, BandCheckCalls());
-    Add(lines, EntryCalls(Entry::Clone));
-    for (int address = 0; address < 0x0FF0; address += 8) {
-        if (address >= 0x0FD0 && address < 0x0FE0) {
-            continue;
-        }
-        const std::size_t at = ImageOffsetOfRadioAddress(address);
-        Add(lines, {"clear", RequestLine('W', address, 8), "sleep 1",
-                    WriteLine(ByteVector(image.data() + at, image.data() + at + 8)), "read 1"});
-    }
-    Add(lines, {"clear", "write 57 0F D1 01", "sleep 1", "write 03", "read 1", "close"});
-    return lines;
-}
-
-Replies CloneWriteReplies(const RadioMemory& memory) {
-    Replies replies = EntryReplies();
-    Add(replies, BandCheckReplies(memory));
-    Add(replies, EntryReplies());
-    Add(replies, Replies(508 + 1, ByteVector{0x06}));
-    return replies;
-}
-
-Lines SquelchCalls(TransferDirection direction, const ByteVector& levels) {
-    Lines lines = PortSetup();
-    Add(lines, EntryCalls(Entry::Squelch));
-    if (direction == TransferDirection::Read) {
-        Add(lines, {"clear", RequestLine('R', 0x0FF6, 4), "sleep 1", "read 8", "close"});
-    } else {
-        Add(lines, {"clear", RequestLine('W', 0x0FF6, 4), "sleep 1", WriteLine(levels), "read 1",
-                    "close"});
-    }
-    return lines;
-}
-
-// Fails the test at the first call that differs, with the calls around it.
-void ExpectSameCalls(const Lines& actual, const Lines& expected) {
-    std::size_t at = 0;
-    while (at < actual.size() && at < expected.size() && actual[at] == expected[at]) {
-        ++at;
-    }
-    if (at == actual.size() && at == expected.size()) {
-        return;
-    }
-    std::string context;
-    for (std::size_t i = at < 4 ? 0 : at - 4; i < at + 4; ++i) {
-        context += "\n  #" + std::to_string(i) + (i == at ? " > " : "   ") + "expected \"" +
-                   (i < expected.size() ? expected[i] : "(end)") + "\", got \"" +
-                   (i < actual.size() ? actual[i] : "(end)") + "\"";
-    }
-    ADD_FAILURE() << "the calls differ at #" << at << " (" << actual.size() << " calls, "
-                  << expected.size() << " expected):" << context;
-}
-
-struct Rig {
-    ScriptedLink link;
-    RecordingObserver observer;
-    std::atomic<bool> cancel{false};
-    RadioImage image;
-
-    TransferResult Clone(TransferDirection direction) {
-        CloneEngine engine(link, observer, cancel);
-        return engine.Run(direction, kPort, image);
-    }
-    TransferResult Squelch(TransferDirection direction) {
-        SquelchEngine engine(link, observer);
-        return direction == TransferDirection::Read ? engine.Read(kPort, image)
-                                                    : engine.Write(kPort, image);
-    }
-};
-
-RadioMemory TestMemory() {
-    RadioMemory memory = PatternMemory(5); // band type 3, no password
-    memory[0x0FF6] = 9;
-    memory[0x0FF7] = 118;
-    memory[0x0FF8] = 64;
-    memory[0x0FF9] = 30;
-    return memory;
-}
 
 TEST(EngineSteps, WholeTransfersMakeExactlyTheProtocolsCallsAndWaits) {
     const RadioMemory memory = TestMemory();
@@ -429,7 +218,10 @@ TEST(EngineSteps, ReadFaultsAtAChosenStep) {
 // ("W", address, 8), every reply must; a reply that does not is acknowledged
 // and asked for once more, and a second one ends the transfer. A foreign
 // header before the first echo is taken as it is, and a radio none of whose
-// replies echoes its request is not examined.
+// replies echoes its request is not examined. Stray bytes before a reply
+// leave its end on the line after the read of twelve bytes, arriving byte by
+// byte (at 9600 baud, about a millisecond each): it is read and dropped
+// until the line is quiet, before the ACK.
 TEST(EngineSteps, ReplyHeadersOfARadioThatEchoesItsRequests) {
     const RadioMemory memory = TestMemory();
     const std::size_t block = CloneReadReplyIndex(0x0100);
@@ -450,6 +242,7 @@ TEST(EngineSteps, ReplyHeadersOfARadioThatEchoesItsRequests) {
         Headers headers;
         int retried; // -1: none
         LinkFault fault;
+        ByteVector stray{}; // before the reply of the data block
     };
     const Case cases[] = {
         {"a foreign header at a data block", {{block, foreign}}, 0x0100, LinkFault::None},
@@ -460,6 +253,11 @@ TEST(EngineSteps, ReplyHeadersOfARadioThatEchoesItsRequests) {
          0x0100,
          LinkFault::None},
         {"another radio: no header echoes its request", everyReplyForeign, -1, LinkFault::None},
+        {"stray bytes before a data block, its end still arriving",
+         {},
+         0x0100,
+         LinkFault::None,
+         {0x11, 0x22, 0x33}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -475,6 +273,13 @@ TEST(EngineSteps, ReplyHeadersOfARadioThatEchoesItsRequests) {
             replies.insert(replies.begin() + static_cast<std::ptrdiff_t>(at) + 2, {again, {0x06}});
             // Before the foreign reply's ACK, a read that brings nothing: the line is quiet.
             replies.insert(replies.begin() + static_cast<std::ptrdiff_t>(at) + 1, ByteVector{});
+            // A shifted reply: twelve bytes for its read, then its end one byte a read.
+            ByteVector shifted = Concat({c.stray, replies[at]});
+            replies[at] = ByteVector(shifted.begin(), shifted.begin() + 12);
+            for (std::size_t i = 12; i < shifted.size(); ++i) {
+                replies.insert(replies.begin() + static_cast<std::ptrdiff_t>(at + i - 11),
+                               ByteVector{shifted[i]});
+            }
         }
         Rig rig;
         rig.link.Script(replies);
@@ -508,7 +313,7 @@ TEST(EngineSteps, ReplyHeadersOfARadioThatEchoesItsRequests) {
             auto at = std::find(expectedCalls.begin(), expectedCalls.end(), request) + 2;
             const Lines ack = c.retried == 0x0FE0 ? Lines{"clear", "write 06", "read 1"}
                                                   : Lines{"sleep 1", "clear", "write 06", "read 1"};
-            Lines inserted{"read 1"};
+            Lines inserted(c.stray.size() + 1, "read 1");
             Add(inserted, ack);
             Add(inserted, {"clear", request, "read 12"});
             expectedCalls.insert(at, inserted.begin(), inserted.end());

@@ -125,16 +125,64 @@ TEST_F(ImageCompare, AChannelFilledInListsItsCellsAndNoBytes) {
 }
 
 TEST_F(ImageCompare, RunsStopAtAnUnchangedByteAndAtAByteAFieldShows) {
+    struct RunCase {
+        std::vector<std::pair<std::size_t, std::uint8_t>> changes;
+        std::vector<std::string> lines;
+    };
+    const RunCase cases[] = {
+        // 0x1268..0x1269 belong to no field; 0x126A is after them, 0x1267 is
+        // the display mode of the optional features.
+        {{{0x1268, 0x11}, {0x1269, 0x22}, {0x126B, 0x33}},
+         {"0x1268..0x1269: 00 00 -> 11 22", "0x126B: FF -> 33"}},
+        // 0x17D0 belongs to no field, 0x17D1 is the model index: the run ends
+        // before the field's byte, which is listed once, as the field.
+        {{{0x17D0, 0x44}, {0x17D1, 0x02}},
+         {"product.model_index: \"0\" -> \"2\"", "0x17D0: FF -> 44"}},
+    };
+    for (const RunCase& c : cases) {
+        RadioImage changed = base;
+        for (const auto& [offset, value] : c.changes) {
+            changed[offset] = value;
+        }
+        std::vector<std::string> lines;
+        for (const Difference& d : compare::CompareImages(base, changed)) {
+            lines.push_back(compare::DescribeDifference(d));
+        }
+        EXPECT_EQ(lines, c.lines);
+    }
+}
+
+// A list's code that no item stores is named by its field with the code as
+// it is, where the dialog would show an item (the first, for this list), so
+// that a change into such a code, or between two of them, is never taken
+// for no change or left to the byte's address.
+TEST_F(ImageCompare, ACodeInNoListIsShownAsItIs) {
+    struct CodeCase {
+        std::uint8_t from;
+        std::uint8_t to;
+        const char* first;
+        const char* second;
+    };
+    const CodeCase cases[] = {
+        {0x01, 0x7F, "30", "127 (not in the list)"},
+        {0x00, 0x7F, "Off", "127 (not in the list)"},
+        {0x7F, 0x80, "127 (not in the list)", "128 (not in the list)"},
+    };
+    for (const CodeCase& c : cases) {
+        RadioImage first = base;
+        first[layout::kTot] = c.from;
+        RadioImage second = base;
+        second[layout::kTot] = c.to;
+        const std::vector<Difference> found = compare::CompareImages(first, second);
+        ASSERT_EQ(found.size(), 1u) << int{c.to};
+        EXPECT_EQ(compare::DifferencePlace(found[0]), "optional.tot");
+        EXPECT_EQ(found[0].first, c.first);
+        EXPECT_EQ(found[0].second, c.second);
+    }
+    g_bChinese = 1;
     RadioImage changed = base;
-    // 0x1268..0x1269 belong to no field; 0x126A is after them, 0x1267 is
-    // the display mode of the optional features.
-    changed[0x1268] = 0x11;
-    changed[0x1269] = 0x22;
-    changed[0x126B] = 0x33;
-    const std::vector<Difference> found = compare::CompareImages(base, changed);
-    ASSERT_EQ(found.size(), 2u);
-    EXPECT_EQ(compare::DescribeDifference(found[0]), "0x1268..0x1269: 00 00 -> 11 22");
-    EXPECT_EQ(compare::DescribeDifference(found[1]), "0x126B: FF -> 33");
+    changed[layout::kTot] = 0x7F;
+    EXPECT_EQ(compare::CompareImages(base, changed).at(0).second, "127（不在列表中）");
 }
 
 TEST_F(ImageCompare, OrderIsChannelsThenFieldsThenBytes) {
