@@ -11,23 +11,25 @@ namespace {
 constexpr std::size_t kSquelchReplyBytes = kReplyHeaderBytes + layout::kSquelchLevelCount;
 
 // Runs one squelch transfer body between the entry and the close, turning a
-// stop into the result; on success shows the success message after closing.
+// stop into the result; tells the observer how it ended once the port is
+// closed.
 template <typename Body>
 TransferResult RunSquelch(SerialLink& link, TransferObserver& observer,
                           const std::atomic<bool>* cancel, const std::string& portName,
-                          const LinkMessage& success, Body body) {
+                          TransferKind kind, Body body) {
     TransferSteps steps(link, observer, cancel);
+    TransferResult result;
     try {
         steps.OpenAndConfigure(portName);
         steps.EnterProgramMode(kSquelchEntry);
         body(steps);
+        link.Close();
+        result.outcome = TransferOutcome::Completed;
     } catch (const TransferStop& stop) {
-        return FinishStopped(link, observer, stop);
+        result = FinishStopped(link, stop);
     }
-    link.Close();
-    observer.OnMessage(success);
-    TransferResult result;
-    result.outcome = TransferOutcome::Completed;
+    result.kind = kind;
+    observer.OnEnded(result);
     return result;
 }
 
@@ -39,7 +41,7 @@ SquelchEngine::SquelchEngine(SerialLink& link, TransferObserver& observer,
 
 TransferResult SquelchEngine::Read(const std::string& portName, RadioImage& image) {
     return RunSquelch(
-        m_link, m_observer, m_cancel, portName, kMsgReadSuccessfully, [&](TransferSteps& steps) {
+        m_link, m_observer, m_cancel, portName, TransferKind::SquelchRead, [&](TransferSteps& steps) {
             steps.Link().Clear();
             steps.SendRequest(kReadCommand, kSquelchAddress, layout::kSquelchLevelCount);
             steps.Link().Sleep(1);
@@ -55,7 +57,7 @@ TransferResult SquelchEngine::Read(const std::string& portName, RadioImage& imag
 TransferResult SquelchEngine::Write(const std::string& portName, RadioImage& image,
                                     const std::function<void(RadioImage&)>& storeLevels) {
     return RunSquelch(
-        m_link, m_observer, m_cancel, portName, kMsgWriteSuccessfully, [&](TransferSteps& steps) {
+        m_link, m_observer, m_cancel, portName, TransferKind::SquelchWrite, [&](TransferSteps& steps) {
             if (storeLevels) {
                 storeLevels(image);
             }
