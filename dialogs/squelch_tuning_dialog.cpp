@@ -64,8 +64,8 @@ void CSquelchTuningDlg::runTransfer(SquelchJob job) {
     setBusy(true);
     m_runner.SetWireLog(m_wireLog);
     m_runner.Start(
-        [port = g_portName, job = std::move(job), control](
-            SerialLink& link, TransferObserver& observer, RadioImage& image) {
+        [port = g_portName, job = std::move(job),
+         control](SerialLink& link, TransferObserver& observer, RadioImage& image) {
             SquelchEngine engine(link, observer, &control->CancelFlag());
             return job(engine, port, image);
         },

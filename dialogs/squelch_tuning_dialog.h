@@ -61,8 +61,8 @@ signals:
 
 private:
     // The squelch transfer itself, on the worker thread.
-    using SquelchJob =
-        std::function<TransferResult(SquelchEngine& engine, const std::string& port, RadioImage& image)>;
+    using SquelchJob = std::function<TransferResult(SquelchEngine& engine, const std::string& port,
+                                                    RadioImage& image)>;
 
     // Starts job on a copy of the image of this opening.
     void runTransfer(SquelchJob job);

@@ -4,10 +4,13 @@
 
 namespace {
 
-struct FaultWords {
-    LinkFault key;
+// One row of a table: what a key is worded as.
+template <typename Key> struct Words {
+    Key key;
     const LinkMessage* message;
 };
+using FaultWords = Words<LinkFault>;
+using SuccessWords = Words<TransferKind>;
 
 // Faults missing here have no words of their own.
 const std::array kFaultWords{
@@ -22,20 +25,15 @@ const std::array kFaultWords{
     FaultWords{LinkFault::PromptCancel, &kMsgCommunicationError},
 };
 
-struct SuccessWords {
-    TransferKind key;
-    const LinkMessage* message;
-};
-
 // A completed clone transfer is told by the window's status line instead.
 const std::array kSuccessWords{
     SuccessWords{TransferKind::SquelchRead, &kMsgReadSuccessfully},
     SuccessWords{TransferKind::SquelchWrite, &kMsgWriteSuccessfully},
 };
 
-template <typename Row, std::size_t N, typename Key>
-std::optional<LinkMessage> Lookup(const std::array<Row, N>& table, Key key) {
-    for (const Row& row : table) {
+template <typename Key, std::size_t N>
+std::optional<LinkMessage> Lookup(const std::array<Words<Key>, N>& table, Key key) {
+    for (const Words<Key>& row : table) {
         if (row.key == key) {
             return *row.message;
         }

@@ -40,31 +40,31 @@ SquelchEngine::SquelchEngine(SerialLink& link, TransferObserver& observer,
     : m_link(link), m_observer(observer), m_cancel(cancel) {}
 
 TransferResult SquelchEngine::Read(const std::string& portName, RadioImage& image) {
-    return RunSquelch(
-        m_link, m_observer, m_cancel, portName, TransferKind::SquelchRead, [&](TransferSteps& steps) {
-            steps.Link().Clear();
-            steps.SendRequest(kReadCommand, kSquelchAddress, layout::kSquelchLevelCount);
-            steps.Link().Sleep(1);
-            std::array<std::uint8_t, kSquelchReplyBytes> reply{};
-            steps.ReceiveReply(reply.data(), reply.size(), kSquelchAddress);
-            for (int i = 0; i < layout::kSquelchLevelCount; ++i) {
-                image[layout::kSquelchLevels + static_cast<std::size_t>(i)] =
-                    reply[static_cast<std::size_t>(kReplyHeaderBytes + i)];
-            }
-        });
+    constexpr TransferKind kRead = TransferKind::SquelchRead;
+    return RunSquelch(m_link, m_observer, m_cancel, portName, kRead, [&](TransferSteps& steps) {
+        steps.Link().Clear();
+        steps.SendRequest(kReadCommand, kSquelchAddress, layout::kSquelchLevelCount);
+        steps.Link().Sleep(1);
+        std::array<std::uint8_t, kSquelchReplyBytes> reply{};
+        steps.ReceiveReply(reply.data(), reply.size(), kSquelchAddress);
+        for (int i = 0; i < layout::kSquelchLevelCount; ++i) {
+            image[layout::kSquelchLevels + static_cast<std::size_t>(i)] =
+                reply[static_cast<std::size_t>(kReplyHeaderBytes + i)];
+        }
+    });
 }
 
 TransferResult SquelchEngine::Write(const std::string& portName, RadioImage& image,
                                     const std::function<void(RadioImage&)>& storeLevels) {
-    return RunSquelch(
-        m_link, m_observer, m_cancel, portName, TransferKind::SquelchWrite, [&](TransferSteps& steps) {
-            if (storeLevels) {
-                storeLevels(image);
-            }
-            steps.Link().Clear();
-            steps.SendRequest(kWriteCommand, kSquelchAddress, layout::kSquelchLevelCount);
-            steps.Link().Sleep(1);
-            steps.Send(&image[layout::kSquelchLevels], layout::kSquelchLevelCount);
-            steps.ExpectAck(kSquelchAddress);
-        });
+    constexpr TransferKind kWrite = TransferKind::SquelchWrite;
+    return RunSquelch(m_link, m_observer, m_cancel, portName, kWrite, [&](TransferSteps& steps) {
+        if (storeLevels) {
+            storeLevels(image);
+        }
+        steps.Link().Clear();
+        steps.SendRequest(kWriteCommand, kSquelchAddress, layout::kSquelchLevelCount);
+        steps.Link().Sleep(1);
+        steps.Send(&image[layout::kSquelchLevels], layout::kSquelchLevelCount);
+        steps.ExpectAck(kSquelchAddress);
+    });
 }

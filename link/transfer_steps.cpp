@@ -106,7 +106,7 @@ void TransferSteps::EnterProgramMode(const EntryStyle& style) {
         if (closing != AckRead::Ack) {
             if (m_failureCount > kLateAckLimit) {
                 throw TransferStop{closing == AckRead::Error ? LinkFault::Io : LinkFault::NoAck,
-                                       -1};
+                                   -1};
             }
             ++m_failureCount;
             Prompt();
@@ -137,8 +137,7 @@ void TransferSteps::ReceiveReply(std::uint8_t* buffer, std::size_t size, int add
         throw TransferStop{LinkFault::Io, address};
     }
     if (result.count < size) {
-        throw TransferStop{result.count == 0 ? LinkFault::Timeout : LinkFault::ShortReply,
-                               address};
+        throw TransferStop{result.count == 0 ? LinkFault::Timeout : LinkFault::ShortReply, address};
     }
 }
 

@@ -18,8 +18,8 @@ QString LinkMessageString(const LinkMessage& message) {
 }
 
 PromptAnswer AskCommunicationError(QWidget* parent) {
-    const MessageAnswer answer = MessageService::Show(
-        parent, LinkMessageString(PromptMessage()), MessageButtons::RetryCancel);
+    const MessageAnswer answer = MessageService::Show(parent, LinkMessageString(PromptMessage()),
+                                                      MessageButtons::RetryCancel);
     return answer == MessageAnswer::Retry ? PromptAnswer::Retry : PromptAnswer::Cancel;
 }
 

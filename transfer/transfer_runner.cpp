@@ -42,7 +42,7 @@ public:
         if (const std::optional<LinkMessage> message = EndMessage(result)) {
             ask([message = *message](QWidget* parent) {
                 ShowLinkMessage(parent, message);
-                return PromptAnswer::Cancel;
+                return PromptAnswer::Cancel; // an OK box: the worker only waits for it
             });
         }
     }
@@ -56,17 +56,17 @@ private:
     // call is posted to the runner: a runner gone drops it, after Release
     // has answered the request.
     PromptAnswer ask(std::function<PromptAnswer(QWidget*)> show) {
-        return m_requests.Ask([this, show = std::move(show)](std::shared_ptr<PromptRequest> request) {
-            QMetaObject::invokeMethod(
-                m_runner,
-                [parent = &m_parent, show, request] {
-                    // Nothing of the runner is touched after the box: it may
-                    // have gone meanwhile.
-                    const QPointer<QWidget> over = *parent;
-                    request->Answer(show(over.data()));
-                },
-                Qt::QueuedConnection);
-        });
+        return m_requests.Ask(
+            [this, show = std::move(show)](std::shared_ptr<PromptRequest> request) {
+                QMetaObject::invokeMethod(
+                    m_runner,
+                    [parent = &m_parent, show, request] {
+                        // Nothing of the runner is touched after the box: it
+                        // may have gone meanwhile.
+                        request->Answer(show(parent->data()));
+                    },
+                    Qt::QueuedConnection);
+            });
     }
 
     TransferRunner* m_runner;

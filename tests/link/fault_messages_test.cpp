@@ -63,8 +63,8 @@ TEST(FaultMessages, EveryEndHasItsWords) {
 }
 
 TEST(FaultMessages, PortFailureCarriesTheReasonAndThePromptItsText) {
-    TransferResult result = Ended(TransferKind::SquelchWrite, TransferOutcome::Failed,
-                                  LinkFault::OpenFailed);
+    TransferResult result =
+        Ended(TransferKind::SquelchWrite, TransferOutcome::Failed, LinkFault::OpenFailed);
     result.openFailure = {OpenFailureReason::Busy, "/dev/ttyUSB0", ""};
     const std::optional<LinkMessage> shown = EndMessage(result);
     ASSERT_TRUE(shown);

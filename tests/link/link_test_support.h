@@ -1,7 +1,8 @@
 #pragma once
 // Shared pieces of the link tests: an observer that records what a window
-// would show (through the same wording as the window) and answers the prompt from a script, a running simulated radio,
-// and the byte sequences the radio must receive.
+// would show (worded as the window words it) and answers the prompt from a
+// script, a running simulated radio, and the byte sequences the radio must
+// receive.
 
 #include "link/address_map.h"
 #include "link/fault_messages.h"

@@ -66,8 +66,7 @@ void TransferRunnerTest::requestsSettleOnce() {
             break;
         }
         // A worker left waiting fails the case instead of hanging the test.
-        const bool released =
-            answer.wait_for(std::chrono::minutes(1)) == std::future_status::ready;
+        const bool released = answer.wait_for(std::chrono::minutes(1)) == std::future_status::ready;
         open->Cancel();
         QVERIFY2(released, c.name);
         QVERIFY2(answer.get() == c.expected, c.name);
