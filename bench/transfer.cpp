@@ -8,6 +8,7 @@
 // take. Prints figures; never fails.
 
 #include "link/clone_engine.h"
+#include "link/fault_messages.h"
 #include "link/forwarding_link.h"
 #include "link_qt/qt_serial_link.h"
 #include "sim/simulated_radio.h"
@@ -18,6 +19,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -77,9 +79,11 @@ private:
 
 class QuietObserver : public TransferObserver {
 public:
-    PromptAnswer OnCommunicationError(const LinkMessage&) override { return PromptAnswer::Cancel; }
-    void OnMessage(const LinkMessage& message) override {
-        std::printf("  unexpected message: %s\n", message.english);
+    PromptAnswer OnCommunicationError() override { return PromptAnswer::Cancel; }
+    void OnEnded(const TransferResult& result) override {
+        if (const std::optional<LinkMessage> message = EndMessage(result)) {
+            std::printf("  unexpected message: %s\n", message->english);
+        }
     }
 };
 

@@ -4,6 +4,7 @@
 #include "cli/progress_line.h"
 #include "cli/history_cli.h"
 #include "link/clone_engine.h"
+#include "link/fault_messages.h"
 #include "link/port_name.h"
 #include "link/squelch_engine.h"
 #include "link/wire_log_link.h"
@@ -175,45 +176,42 @@ void CliTransferObserver::OnStatus(const std::string& text) {
     std::cerr << text << '\n';
 }
 
-PromptAnswer CliTransferObserver::OnCommunicationError(const LinkMessage& message) {
+PromptAnswer CliTransferObserver::OnCommunicationError() {
     EndBar();
-    std::cerr << LinkMessageText(message) << '\n';
+    std::cerr << LinkMessageText(PromptMessage()) << '\n';
     if (m_retriesLeft > 0) {
         --m_retriesLeft;
         std::cerr << "Retry\n";
         m_lastStatus.clear();
         return PromptAnswer::Retry;
     }
-    m_message = message;
-    m_messagePrinted = true;
     return PromptAnswer::Cancel;
 }
 
-void CliTransferObserver::OnMessage(const LinkMessage& message) {
-    m_message = message;
-    m_messagePrinted = false;
+void CliTransferObserver::OnEnded(const TransferResult&) {
+    // The command's end is worded by Finish, from the result it returns.
 }
 
 int CliTransferObserver::Finish(const TransferResult& result) {
     EndBar();
+    // None after a prompt cancel: the prompt's text was printed when it was asked.
+    const std::optional<LinkMessage> message = EndMessage(result);
     if (result.outcome == TransferOutcome::Completed) {
-        if (m_message) {
-            std::cout << LinkMessageText(*m_message) << '\n';
+        if (message) {
+            std::cout << LinkMessageText(*message) << '\n';
         }
         return kExitOk;
     }
     if (result.fault == LinkFault::UserCancel) {
         std::cerr << "program-cli: transfer cancelled\n";
-        if (m_message) {
+        if (message) {
             // A write cancelled part-way: the radio's state.
-            std::cerr << LinkMessageText(*m_message) << '\n';
+            std::cerr << LinkMessageText(*message) << '\n';
         }
         return kExitCancelled;
     }
-    if (m_message && !m_messagePrinted) {
-        // A prompt's text was printed when it was asked; a message after it
-        // (a read-back cancelled at the prompt after a completed write) was not.
-        std::cerr << LinkMessageText(*m_message) << '\n';
+    if (message) {
+        std::cerr << LinkMessageText(*message) << '\n';
     }
     const bool refused = result.fault == LinkFault::BandType || result.fault == LinkFault::Password;
     return refused ? kExitRadioRefused : kExitTransfer;

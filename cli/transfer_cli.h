@@ -65,8 +65,8 @@ public:
 
     void OnProgress(int position) override;
     void OnStatus(const std::string& text) override;
-    PromptAnswer OnCommunicationError(const LinkMessage& message) override;
-    void OnMessage(const LinkMessage& message) override;
+    PromptAnswer OnCommunicationError() override;
+    void OnEnded(const TransferResult& result) override;
 
     // Prints how the transfer ended and returns the exit code: 0 when it
     // completed (a success message goes to stdout), otherwise 5 when the
@@ -86,7 +86,4 @@ private:
     int m_lastPosition = 0;
     std::chrono::steady_clock::time_point m_start;
     std::string m_lastStatus;
-    std::optional<LinkMessage> m_message;
-    // Whether m_message is the prompt's, printed when it was asked.
-    bool m_messagePrinted = false;
 };

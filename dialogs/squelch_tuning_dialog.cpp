@@ -1,14 +1,12 @@
 #include "dialogs/squelch_tuning_dialog.h"
 
 #include "link/port_name.h"
-#include "link/squelch_engine.h"
 #include "model/fields/squelch_fields.h"
 #include "model/image_layout.h"
 #include "ui/field_binding.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
-#include <QEventLoop>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -35,18 +33,15 @@ CSquelchTuningDlg::CSquelchTuningDlg(QWidget* parent)
     }
     connect(m_write, &QPushButton::clicked, this, &CSquelchTuningDlg::OnWrite);
     connect(m_read, &QPushButton::clicked, this, &CSquelchTuningDlg::OnRead);
+    connect(&m_runner, &TransferRunner::Finished, this, &CSquelchTuningDlg::onTransferFinished);
     grid->addWidget(m_buttons, layout::kSquelchLevelCount, 0, 1, 2);
     BindPage(this, "squelch");
 }
 
 void CSquelchTuningDlg::OnRead() {
-    const TransferResult result = runTransfer(
-        [port = g_portName](SerialLink& link, TransferObserver& observer, RadioImage& image) {
-            return SquelchEngine(link, observer).Read(port, image);
-        });
-    if (result.outcome == TransferOutcome::Completed) {
-        LoadControls();
-    }
+    runTransfer([](SquelchEngine& engine, const std::string& port, RadioImage& image) {
+        return engine.Read(port, image);
+    });
 }
 
 void CSquelchTuningDlg::OnWrite() {
@@ -54,39 +49,44 @@ void CSquelchTuningDlg::OnWrite() {
     // them into its image once programming mode was entered.
     RadioImage stored = *Image();
     StoreControls(stored);
-    runTransfer([port = g_portName, stored](SerialLink& link, TransferObserver& observer,
-                                            RadioImage& image) {
-        return SquelchEngine(link, observer).Write(port, image, [&stored](RadioImage& target) {
-            target = stored;
-        });
+    runTransfer([stored](SquelchEngine& engine, const std::string& port, RadioImage& image) {
+        return engine.Write(port, image, [&stored](RadioImage& target) { target = stored; });
     });
 }
 
-TransferResult CSquelchTuningDlg::runTransfer(TransferRunner::Job job) {
-    TransferRunner runner;
-    runner.SetWireLog(m_wireLog);
-    TransferResult result;
-    QEventLoop waiting;
-    connect(&runner, &TransferRunner::Finished, &waiting,
-            [&result, &waiting](const TransferResult& ended) {
-                result = ended;
-                waiting.quit();
-            });
+void CSquelchTuningDlg::runTransfer(SquelchJob job) {
+    if (m_runner.IsRunning() || Image() == nullptr) {
+        return;
+    }
+    // Only the runner's going sets the flag: the dialog destroyed meanwhile.
+    auto control = std::make_shared<TransferControl>();
+    control->Start();
     setBusy(true);
-    if (runner.Start(std::move(job), *Image(), this)) {
-        waiting.exec();
-    }
+    m_runner.SetWireLog(m_wireLog);
+    m_runner.Start(
+        [port = g_portName, job = std::move(job),
+         control](SerialLink& link, TransferObserver& observer, RadioImage& image) {
+            SquelchEngine engine(link, observer, &control->CancelFlag());
+            return job(engine, port, image);
+        },
+        *Image(), this, control);
+}
+
+void CSquelchTuningDlg::onTransferFinished(const TransferResult& result) {
     setBusy(false);
-    // A loop ended by the application's exit leaves the transfer to the
-    // runner's teardown and the image as it was.
-    if (!runner.IsRunning()) {
-        *Image() = runner.Image();
+    // An opening ended meanwhile (by the application's exit) keeps its image
+    // as it was.
+    if (Image() != nullptr) {
+        *Image() = m_runner.Image();
+        if (result.kind == TransferKind::SquelchRead &&
+            result.outcome == TransferOutcome::Completed) {
+            LoadControls();
+        }
     }
-    return result;
+    emit TransferEnded(result);
 }
 
 void CSquelchTuningDlg::setBusy(bool busy) {
-    m_busy = busy;
     if (busy) {
         m_focusBeforeTransfer = focusWidget();
         setCursor(Qt::BusyCursor);
@@ -104,7 +104,7 @@ void CSquelchTuningDlg::setBusy(bool busy) {
 }
 
 void CSquelchTuningDlg::done(int result) {
-    if (!m_busy) {
+    if (!IsBusy()) {
         CBoundDialog::done(result);
     }
 }

@@ -4,11 +4,12 @@
 // U wide, U narrow) as "-55" .. "54". OK stores the lists into the image; Cancel stores nothing,
 // but levels already fetched by Read stay in the image. Read and Write move
 // just these four bytes to and from the radio on g_portName. The button
-// handler returns when the transfer has ended; the transfer runs on the
-// transfer runner's worker thread meanwhile, so the dialog stays painted and
-// responsive, with its controls disabled, a busy cursor and no way to close
-// it (the transfer has no cancel). The prompt and the messages are shown
-// modal to the dialog.
+// starts the transfer on the transfer runner's worker thread and returns; the
+// dialog stays painted and responsive, with its controls disabled, a busy
+// cursor and no way to close it (the transfer has no cancel) until
+// TransferEnded. The prompt and the messages are shown modal to the dialog.
+// A dialog destroyed during a transfer stops it before its next attempt,
+// answers a prompt it waits for with Cancel and leaves the image as it was.
 //
 // Built anew for each request by the main window:
 //     CSquelchTuningDlg dialog(mainWindow);
@@ -16,10 +17,12 @@
 //     dialog.DoModal(image);
 
 #include "dialogs/bound_dialog.h"
+#include "link/squelch_engine.h"
 #include "model/image_layout.h"
 #include "transfer/transfer_runner.h"
 
 #include <QPointer>
+#include <functional>
 #include <string>
 
 class QComboBox;
@@ -33,7 +36,8 @@ public:
 
     explicit CSquelchTuningDlg(QWidget* parent = nullptr);
 
-    // The squelch read and write of the Read and Write buttons.
+    // The squelch read and write of the Read and Write buttons: start the
+    // transfer (nothing while one runs).
     void OnRead();
     void OnWrite();
 
@@ -41,7 +45,7 @@ public:
     void SetWireLog(std::string path) { m_wireLog = std::move(path); }
 
     // True while a transfer runs.
-    bool IsBusy() const { return m_busy; }
+    bool IsBusy() const { return m_runner.IsRunning(); }
 
     QComboBox* LevelList(int level) const { return m_lists[level]; }
     QPushButton* ReadButton() const { return m_read; }
@@ -50,10 +54,19 @@ public:
     // Refused while a transfer runs (Esc, the close box).
     void done(int result) override;
 
+signals:
+    // A Read or Write has ended: the image holds the transfer's copy, and
+    // after a completed read the lists show it.
+    void TransferEnded(const TransferResult& result);
+
 private:
-    // Runs job on the image of this opening and waits for its end, keeping
-    // the dialog's events flowing; the image takes the transfer's copy back.
-    TransferResult runTransfer(TransferRunner::Job job);
+    // The squelch transfer itself, on the worker thread.
+    using SquelchJob = std::function<TransferResult(SquelchEngine& engine, const std::string& port,
+                                                    RadioImage& image)>;
+
+    // Starts job on a copy of the image of this opening.
+    void runTransfer(SquelchJob job);
+    void onTransferFinished(const TransferResult& result);
     void setBusy(bool busy);
 
     QComboBox* m_lists[layout::kSquelchLevelCount];
@@ -61,7 +74,7 @@ private:
     QPushButton* m_read;
     QPushButton* m_write;
     std::string m_wireLog;
-    bool m_busy = false;
+    TransferRunner m_runner;
     // The control that had the focus when the transfer started.
     QPointer<QWidget> m_focusBeforeTransfer;
 };

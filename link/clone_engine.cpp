@@ -122,7 +122,7 @@ private:
         if (HeaderAccepted(again, address)) {
             return again;
         }
-        throw ProgramInterrupt(LinkFault::BadReply, address);
+        throw TransferStop{LinkFault::BadReply, address};
     }
 
     // Reads and drops what still arrives after a reply that was not accepted:
@@ -155,7 +155,7 @@ private:
         RequestCheckedBlock(kBandBlockAddress + kBlockBytes, kClear, kWaitAndClear);
         AcknowledgeBlock(kBandBlockAddress + kBlockBytes, kWaitAndClear);
         if (IsRefusedBandType(first[kReplyHeaderBytes + 1])) {
-            throw TransferStop{LinkFault::BandType, kMsgBandTypeError, kBandBlockAddress};
+            throw TransferStop{LinkFault::BandType, kBandBlockAddress};
         }
     }
 
@@ -192,7 +192,7 @@ private:
         const Reply password = RequestCheckedBlock(kPasswordBlockAddress, kNoLead, kNoLead);
         const int passwordAt = kReplyHeaderBytes + (kPasswordAddress - kPasswordBlockAddress);
         if (!PasswordAccepted(password.data() + passwordAt)) {
-            throw TransferStop{LinkFault::Password, kMsgPasswordError, kPasswordBlockAddress};
+            throw TransferStop{LinkFault::Password, kPasswordBlockAddress};
         }
         AcknowledgeBlock(kPasswordBlockAddress, kNoLead);
 
@@ -271,23 +271,15 @@ CloneEngine::CloneEngine(SerialLink& link, TransferObserver& observer,
 TransferResult CloneEngine::Run(TransferDirection direction, const std::string& portName,
                                 RadioImage& image, PasswordCheck passwordCheck) {
     CloneRun run(m_link, m_observer, m_cancel, image, passwordCheck);
+    TransferResult result;
     try {
         run.Run(direction, portName);
+        result.outcome = TransferOutcome::Completed;
     } catch (const TransferStop& stop) {
-        TransferStop told = stop;
-        if (run.DataSent()) {
-            // The radio holds part of the new data: a failure says so after
-            // its message, a cancel says so on its own.
-            told.message = stop.message ? WithFollowUp(*stop.message, kMsgRadioPartlyWritten)
-                                        : kMsgRadioPartlyWritten;
-        }
-        TransferResult result = FinishStopped(m_link, m_observer, told);
-        result.progress = run.Progress();
+        result = FinishStopped(m_link, stop);
         result.radioPartlyWritten = run.DataSent();
-        return result;
     }
-    TransferResult result;
-    result.outcome = TransferOutcome::Completed;
     result.progress = run.Progress();
+    m_observer.OnEnded(result);
     return result;
 }

@@ -44,11 +44,12 @@ class CloneEngine {
 public:
     CloneEngine(SerialLink& link, TransferObserver& observer, const std::atomic<bool>& cancel);
 
-    // Runs the whole transfer on the named port and returns how it ended. The
-    // port is closed on every way out. A read copies each block into the
-    // image as soon as it arrives (a failed read leaves the rows it got). A
-    // write that stops after its first data block adds to its message (or,
-    // cancelled, shows on its own) that the radio holds part of the new data.
+    // Runs the whole transfer on the named port and returns how it ended,
+    // told to the observer too once the port is closed on every way out. A
+    // read copies each block into the image as soon as it arrives (a failed
+    // read leaves the rows it got). A write that stops after its first data
+    // block says that the radio holds part of the new data
+    // (radioPartlyWritten).
     TransferResult Run(TransferDirection direction, const std::string& portName, RadioImage& image,
                        PasswordCheck passwordCheck = PasswordCheck::Exact);
 

@@ -4,8 +4,8 @@
 // own.
 // Same port setup and programming-mode entry as the clone transfer, except:
 // no pump passes and no status text, no clear between the request bytes, no
-// band check, one entry. The result message on success is "Read Successfully" / "Write
-// Successfully", shown through the observer after the port is closed.
+// band check, one entry. The observer learns of the end after the port is
+// closed (a window shows "Read Successfully" / "Write Successfully" then).
 
 #include "link/serial_link.h"
 #include "link/transfer_observer.h"
@@ -19,7 +19,8 @@
 class SquelchEngine {
 public:
     // cancel, when given, is tested before each programming-mode attempt (the
-    // command line's Ctrl+C); the windows give none, as the transfer is short.
+    // command line's Ctrl+C; in a window only the window's going sets it, as
+    // the transfer is short and has no Cancel).
     SquelchEngine(SerialLink& link, TransferObserver& observer,
                   const std::atomic<bool>* cancel = nullptr);
 

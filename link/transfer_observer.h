@@ -1,10 +1,11 @@
 #pragma once
 // How a transfer talks to whoever runs it: progress, status text, the
-// "Communication Error" prompt, the final message, and the pump points where
-// the caller may process its events. The calls come from the thread that runs
-// the transfer; a window running it on a worker thread marshals them.
+// "Communication Error" prompt, its end, and the pump points where the caller
+// may process its events. The calls come from the thread that runs the
+// transfer; a window running it on a worker thread marshals them. Prompts and
+// ends are typed: the observer words them (link/fault_messages.h).
 
-#include "link/link_messages.h"
+#include "link/transfer_result.h"
 
 #include <string>
 
@@ -19,13 +20,14 @@ public:
     // The status line (UTF-8): "Waiting the response from radio...." or the
     // progress position as a decimal number.
     virtual void OnStatus(const std::string& text) { (void)text; }
-    // The "Communication Error" prompt with Retry and Cancel; the transfer
-    // waits for the answer.
-    virtual PromptAnswer OnCommunicationError(const LinkMessage& message) = 0;
-    // A message with an OK button: a failure that ends the transfer, or the
-    // success message of a squelch transfer. The transfer waits until it
-    // returns.
-    virtual void OnMessage(const LinkMessage& message) = 0;
+    // The "Communication Error" prompt with Retry and Cancel (its words:
+    // PromptMessage()); the transfer waits for the answer.
+    virtual PromptAnswer OnCommunicationError() = 0;
+    // The transfer has ended and its port is closed: called once at the end
+    // of every engine run, with the result the run returns. A window shows
+    // the end's message (EndMessage) here, with an OK button; the transfer
+    // waits until it returns.
+    virtual void OnEnded(const TransferResult& result) = 0;
     // One pump pass: the caller may handle one waiting event (a window
     // running the transfer on its own thread processes its events here). The
     // cancel flag is tested right after every pump pass, and only there.

@@ -1,16 +1,19 @@
 #pragma once
-// How a transfer ended, with the typed fault behind a failure.
+// How a transfer ended, with the typed fault behind a failure. The engines
+// report only this; the window and the command line word it
+// (link/fault_messages.h).
 
-#include "link/link_messages.h"
-
-#include <optional>
+#include "link/open_failure.h"
 
 enum class TransferDirection { Read, Write };
+
+// What a transfer moved: the whole memory, or the squelch levels alone.
+enum class TransferKind { Clone, SquelchRead, SquelchWrite };
 
 enum class TransferOutcome {
     Completed, // every step done
     Cancelled, // Cancel at a pump point, or Cancel answered to the prompt
-    Failed,    // a fault ended it; its message was shown
+    Failed,    // a fault ended it
 };
 
 enum class LinkFault {
@@ -30,12 +33,12 @@ enum class LinkFault {
 };
 
 struct TransferResult {
+    TransferKind kind = TransferKind::Clone;
     TransferOutcome outcome = TransferOutcome::Failed;
     LinkFault fault = LinkFault::None;
-    // The message shown for a failure (also the prompt's text after a
-    // PromptCancel); for a user cancel only the note that the radio is
-    // partly written, when it is; nothing for a completed transfer.
-    std::optional<LinkMessage> message;
+    // Why the port could not be opened (OpenFailed), as far as the system
+    // told.
+    OpenFailure openFailure;
     // The last progress position (clone transfers): 191 after a read, 189
     // after a write.
     int progress = 0;
@@ -44,4 +47,7 @@ struct TransferResult {
     // A write that stopped after its first data block went out: the radio
     // holds a mixture of old and new data and must be written again.
     bool radioPartlyWritten = false;
+    // A write that completed but whose read-back to verify it failed or was
+    // cancelled: nothing shows that the radio holds what was written.
+    bool verifyUnfinished = false;
 };

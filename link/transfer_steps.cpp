@@ -1,5 +1,7 @@
 #include "link/transfer_steps.h"
 
+#include "link/link_messages.h"
+
 #include <array>
 
 namespace {
@@ -16,9 +18,7 @@ TransferSteps::TransferSteps(SerialLink& link, TransferObserver& observer,
 
 void TransferSteps::OpenAndConfigure(const std::string& portName) {
     if (!m_link.Open(portName)) {
-        LinkMessage message = kMsgCouldNotOpenPort;
-        message.detail = OpenFailureText(m_link.LastOpenFailure());
-        throw TransferStop{LinkFault::OpenFailed, message};
+        throw TransferStop{LinkFault::OpenFailed, -1, m_link.LastOpenFailure()};
     }
     m_link.SetTimeouts(kTransferTimeouts);
     m_link.SetLine9600_8N1();
@@ -32,13 +32,13 @@ void TransferSteps::PumpPass() {
 
 void TransferSteps::TestCancel() {
     if (m_cancel != nullptr && m_cancel->load()) {
-        throw TransferStop{LinkFault::UserCancel, std::nullopt};
+        throw TransferStop{LinkFault::UserCancel};
     }
 }
 
 void TransferSteps::Prompt() {
-    if (m_observer.OnCommunicationError(kMsgCommunicationError) == PromptAnswer::Cancel) {
-        throw TransferStop{LinkFault::PromptCancel, kMsgCommunicationError};
+    if (m_observer.OnCommunicationError() == PromptAnswer::Cancel) {
+        throw TransferStop{LinkFault::PromptCancel};
     }
     m_failureCount = 1;
 }
@@ -105,8 +105,8 @@ void TransferSteps::EnterProgramMode(const EntryStyle& style) {
         const AckRead closing = ReadAck();
         if (closing != AckRead::Ack) {
             if (m_failureCount > kLateAckLimit) {
-                throw ProgramInterrupt(closing == AckRead::Error ? LinkFault::Io : LinkFault::NoAck,
-                                       -1);
+                throw TransferStop{closing == AckRead::Error ? LinkFault::Io : LinkFault::NoAck,
+                                   -1};
             }
             ++m_failureCount;
             Prompt();
@@ -118,7 +118,7 @@ void TransferSteps::EnterProgramMode(const EntryStyle& style) {
 
 void TransferSteps::Send(const std::uint8_t* data, std::size_t size) {
     if (!m_link.Write(data, size)) {
-        throw ProgramInterrupt(LinkFault::Io, -1);
+        throw TransferStop{LinkFault::Io, -1};
     }
 }
 
@@ -127,18 +127,17 @@ void TransferSteps::SendRequest(std::uint8_t command, int address, int length) {
                                               static_cast<std::uint8_t>(address & 0xFF),
                                               static_cast<std::uint8_t>(length)};
     if (!m_link.Write(request.data(), request.size())) {
-        throw ProgramInterrupt(LinkFault::Io, address);
+        throw TransferStop{LinkFault::Io, address};
     }
 }
 
 void TransferSteps::ReceiveReply(std::uint8_t* buffer, std::size_t size, int address) {
     const ReadResult result = m_link.Read(buffer, size);
     if (result.error) {
-        throw ProgramInterrupt(LinkFault::Io, address);
+        throw TransferStop{LinkFault::Io, address};
     }
     if (result.count < size) {
-        throw ProgramInterrupt(result.count == 0 ? LinkFault::Timeout : LinkFault::ShortReply,
-                               address);
+        throw TransferStop{result.count == 0 ? LinkFault::Timeout : LinkFault::ShortReply, address};
     }
 }
 
@@ -147,24 +146,19 @@ void TransferSteps::ExpectAck(int address) {
     case AckRead::Ack:
         return;
     case AckRead::Nothing:
-        throw ProgramInterrupt(LinkFault::Timeout, address);
+        throw TransferStop{LinkFault::Timeout, address};
     case AckRead::Other:
-        throw ProgramInterrupt(LinkFault::NoAck, address);
+        throw TransferStop{LinkFault::NoAck, address};
     case AckRead::Error:
-        throw ProgramInterrupt(LinkFault::Io, address);
+        throw TransferStop{LinkFault::Io, address};
     }
 }
 
-TransferStop ProgramInterrupt(LinkFault fault, int address) {
-    return TransferStop{fault, kMsgProgramInterrupt, address};
-}
-
-TransferResult FinishStopped(SerialLink& link, TransferObserver& observer,
-                             const TransferStop& stop) {
+TransferResult FinishStopped(SerialLink& link, const TransferStop& stop) {
     link.Close();
     TransferResult result;
     result.fault = stop.fault;
-    result.message = stop.message;
+    result.openFailure = stop.openFailure;
     result.faultAddress = stop.address;
     switch (stop.fault) {
     case LinkFault::UserCancel:
@@ -174,10 +168,6 @@ TransferResult FinishStopped(SerialLink& link, TransferObserver& observer,
     default:
         result.outcome = TransferOutcome::Failed;
         break;
-    }
-    // A prompt cancel's message was the prompt itself.
-    if (stop.message && stop.fault != LinkFault::PromptCancel) {
-        observer.OnMessage(*stop.message);
     }
     return result;
 }

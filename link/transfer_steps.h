@@ -2,7 +2,7 @@
 // The steps the clone and the squelch transfers share: port setup, the
 // programming-mode entry with its failure count and prompt, and the checked
 // reads. A fault stops the transfer by throwing TransferStop, which the
-// engines turn into the message and result at their edge.
+// engines turn into their typed result.
 
 #include "link/serial_link.h"
 #include "link/transfer_observer.h"
@@ -10,7 +10,6 @@
 
 #include <atomic>
 #include <cstdint>
-#include <optional>
 #include <string>
 
 inline constexpr std::uint8_t kAck = 0x06;
@@ -24,12 +23,12 @@ inline constexpr int kAttemptLimit = 15;
 // transfer instead of prompting.
 inline constexpr int kLateAckLimit = 5;
 
-// Thrown to end a transfer; message is what the user is shown (none for a
-// user cancel; for a prompt cancel the prompt already showed it).
+// Thrown to end a transfer: the fault, the radio address it happened at (-1
+// when none) and, for a port that did not open, what the system told.
 struct TransferStop {
     LinkFault fault;
-    std::optional<LinkMessage> message;
     int address = -1;
+    OpenFailure openFailure{};
 };
 
 // How a programming-mode entry behaves: the clone transfer pumps, shows the
@@ -49,9 +48,8 @@ public:
     // cancel may be null (no pump passes, nothing to poll).
     TransferSteps(SerialLink& link, TransferObserver& observer, const std::atomic<bool>* cancel);
 
-    // Opens the port and sets timeouts and line settings; throws
-    // OpenFailed with "Could not Open the Port..." (and the reason the link
-    // knows, as its detail) when it cannot be opened.
+    // Opens the port and sets timeouts and line settings; stops with
+    // OpenFailed (and the reason the link knows) when it cannot be opened.
     void OpenAndConfigure(const std::string& portName);
     // Puts the radio into programming mode, attempt after attempt, with the
     // prompt after kAttemptLimit failures. The failure count lives across
@@ -66,10 +64,9 @@ public:
     void Send(const std::uint8_t* data, std::size_t size);
     // Sends a 4-byte request: command, address high, address low, length.
     void SendRequest(std::uint8_t command, int address, int length);
-    // Reads exactly size bytes; fewer is a Program Interrupt stop.
+    // Reads exactly size bytes; fewer stops the transfer.
     void ReceiveReply(std::uint8_t* buffer, std::size_t size, int address);
-    // Reads one byte that must be the ACK; anything else is a Program
-    // Interrupt stop.
+    // Reads one byte that must be the ACK; anything else stops the transfer.
     void ExpectAck(int address);
 
     SerialLink& Link() { return m_link; }
@@ -90,9 +87,5 @@ private:
     int m_failureCount = 1;
 };
 
-// Closes the port and turns a stop into the result, showing its message.
-TransferResult FinishStopped(SerialLink& link, TransferObserver& observer,
-                             const TransferStop& stop);
-
-// A Program Interrupt stop for a fault at a radio address.
-TransferStop ProgramInterrupt(LinkFault fault, int address);
+// Closes the port and turns a stop into the result.
+TransferResult FinishStopped(SerialLink& link, const TransferStop& stop);

@@ -27,19 +27,17 @@ public:
     void Close() override {}
 };
 
-// Passes everything on but the message that ends the step: the read-back's
-// own failure message would say only "Program Interrupt" where the write
-// itself completed.
+// Passes everything on but the end of the step: the read-back's own failure
+// message would say only "Program Interrupt" where the write itself
+// completed.
 class WithoutFinalMessage : public TransferObserver {
 public:
     explicit WithoutFinalMessage(TransferObserver& inner) : m_inner(inner) {}
 
     void OnProgress(int position) override { m_inner.OnProgress(position); }
     void OnStatus(const std::string& text) override { m_inner.OnStatus(text); }
-    PromptAnswer OnCommunicationError(const LinkMessage& message) override {
-        return m_inner.OnCommunicationError(message);
-    }
-    void OnMessage(const LinkMessage&) override {}
+    PromptAnswer OnCommunicationError() override { return m_inner.OnCommunicationError(); }
+    void OnEnded(const TransferResult&) override {}
     void Pump() override { m_inner.Pump(); }
 
 private:
@@ -123,10 +121,8 @@ SafeWriteResult RunSafeWrite(SerialLink& link, TransferObserver& observer,
         // The write itself completed, but nothing shows that the radio holds
         // it: the outcome stays a failure (or a cancel), and the message says both.
         out.result = verifyRead;
-        out.result.message = verifyRead.outcome == TransferOutcome::Cancelled
-                                 ? kMsgVerifyCancelled
-                                 : kMsgVerifyNotFinished;
-        observer.OnMessage(*out.result.message);
+        out.result.verifyUnfinished = true;
+        observer.OnEnded(out.result);
         return out;
     }
     out.mismatches = CompareWritten(image, readBack);

@@ -33,7 +33,7 @@ CProgramView::CProgramView(RadioImage& image, QWidget* parent)
     : QWidget(parent), m_image(image), m_model(new ChannelGridModel(this)),
       m_grid(new ChannelGrid(m_model, this)),
       m_editors(std::make_unique<CellEditors>(m_grid->viewport())),
-      m_pProcessDlg(new CProcessDlg(this)), m_runner(new TransferRunner(this)) {
+      m_pProcessDlg(new CProcessDlg(this)), m_runner(std::make_unique<TransferRunner>()) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_grid);
@@ -55,18 +55,17 @@ CProgramView::CProgramView(RadioImage& image, QWidget* parent)
     }
 
     connect(m_pProcessDlg, &CProcessDlg::StartRequested, this, &CProgramView::onRadioTransfer);
-    connect(m_runner, &TransferRunner::Progress, m_pProcessDlg, &CProcessDlg::SetProgress);
-    connect(m_runner, &TransferRunner::Status, m_pProcessDlg, &CProcessDlg::SetStatus);
-    connect(m_runner, &TransferRunner::Finished, this, &CProgramView::onTransferFinished);
+    connect(m_runner.get(), &TransferRunner::Progress, m_pProcessDlg, &CProcessDlg::SetProgress);
+    connect(m_runner.get(), &TransferRunner::Status, m_pProcessDlg, &CProcessDlg::SetStatus);
+    connect(m_runner.get(), &TransferRunner::Finished, this, &CProgramView::onTransferFinished);
 
     LoadStoredPort();
     setWindowTitle(QString::fromUtf8(ChannelWindowTitle()));
 }
 
-CProgramView::~CProgramView() {
-    // The transfer's thread ends before the view's members go.
-    delete m_runner;
-}
+// The runner, a member, stops and joins its transfer before the child windows
+// go (the Process dialog its messages are shown over).
+CProgramView::~CProgramView() = default;
 
 void CProgramView::OnInitialUpdate() {
     if (m_firstSetUp) {

@@ -172,7 +172,7 @@ private:
     bool m_firstSetUp = true;
     CProcessDlg* m_pProcessDlg;
     bool m_bWriteMode = false;
-    TransferRunner* m_runner;
+    std::unique_ptr<TransferRunner> m_runner;
     TransferDirection m_runningDirection = TransferDirection::Read;
     QElapsedTimer m_transferClock;
     // The safety steps of the running write and, once it ended, their result.

@@ -2,22 +2,21 @@
 
 #include "link/wire_log_link.h"
 #include "link_qt/qt_serial_link.h"
-#include "transfer/message_observer.h"
+#include "transfer/prompt_request.h"
+#include "transfer/transfer_messages.h"
 
-#include <QCoreApplication>
-#include <QDeadlineTimer>
-#include <QThread>
+#include <QPointer>
 #include <QWidget>
 
 #include <fstream>
 #include <optional>
 
 // Called on the worker thread: forwards progress and status to the window
-// thread, and blocks on the window thread for prompts and messages.
+// thread, and puts prompts and messages to it as requests the worker waits on.
 class TransferRunner::Observer : public TransferObserver {
 public:
     Observer(TransferRunner* runner, QWidget* messageParent)
-        : m_runner(runner), m_messages(messageParent) {}
+        : m_runner(runner), m_parent(messageParent) {}
 
     void OnProgress(int position) override {
         QMetaObject::invokeMethod(
@@ -34,53 +33,71 @@ public:
             Qt::QueuedConnection);
     }
 
-    PromptAnswer OnCommunicationError(const LinkMessage& message) override {
-        // Left at Cancel when the runner is torn down before the prompt shows.
-        PromptAnswer answer = PromptAnswer::Cancel;
-        QMetaObject::invokeMethod(
-            m_runner, [this, message] { return m_messages.OnCommunicationError(message); },
-            Qt::BlockingQueuedConnection, &answer);
-        return answer;
+    PromptAnswer OnCommunicationError() override {
+        return ask([](QWidget* parent) { return AskCommunicationError(parent); });
     }
 
-    void OnMessage(const LinkMessage& message) override {
-        QMetaObject::invokeMethod(
-            m_runner, [this, message] { m_messages.OnMessage(message); },
-            Qt::BlockingQueuedConnection);
+    void OnEnded(const TransferResult& result) override {
+        // Only an end with words waits for the window.
+        if (const std::optional<LinkMessage> message = EndMessage(result)) {
+            ask([message = *message](QWidget* parent) {
+                ShowLinkMessage(parent, message);
+                return PromptAnswer::Cancel; // an OK box: the worker only waits for it
+            });
+        }
     }
+
+    // Releases the worker from an open request and answers every later one
+    // at once.
+    void Release() { m_requests.Close(); }
 
 private:
+    // Shows the request on the window thread and waits for its answer. The
+    // call is posted to the runner: a runner gone drops it, after Release
+    // has answered the request.
+    PromptAnswer ask(std::function<PromptAnswer(QWidget*)> show) {
+        return m_requests.Ask(
+            [this, show = std::move(show)](std::shared_ptr<PromptRequest> request) {
+                QMetaObject::invokeMethod(
+                    m_runner,
+                    [parent = &m_parent, show, request] {
+                        // Nothing of the runner is touched after the box: it
+                        // may have gone meanwhile.
+                        request->Answer(show(parent->data()));
+                    },
+                    Qt::QueuedConnection);
+            });
+    }
+
     TransferRunner* m_runner;
-    // Used on the window thread only.
-    MessageObserver m_messages;
+    // Read on the window thread only; a parent gone leaves the boxes
+    // without one.
+    QPointer<QWidget> m_parent;
+    PromptChannel m_requests;
 };
 
 TransferRunner::TransferRunner(QObject* parent) : QObject(parent) {}
 
 TransferRunner::~TransferRunner() {
-    if (m_thread == nullptr) {
+    if (!m_thread) {
         return;
     }
     if (m_control) {
         m_control->Cancel();
     }
-    // A prompt the worker is waiting for would never be answered now: drop
-    // it, which releases the worker with the answer Cancel.
-    while (!m_thread->wait(QDeadlineTimer(20))) {
-        QCoreApplication::removePostedEvents(this);
-    }
-    delete m_thread;
+    m_observer->Release();
+    m_thread->wait();
 }
 
 bool TransferRunner::Start(Job job, const RadioImage& image, QWidget* messageParent,
                            std::shared_ptr<TransferControl> control) {
-    if (m_thread != nullptr) {
+    if (m_thread) {
         return false;
     }
     m_image = image;
     m_control = std::move(control);
     m_observer = std::make_unique<Observer>(this, messageParent);
-    m_thread = QThread::create([this, job = std::move(job), wireLog = m_wireLog] {
+    m_thread.reset(QThread::create([this, job = std::move(job), wireLog = m_wireLog] {
         QtSerialLink serial;
         std::ofstream log;
         std::optional<WireLogLink> logged;
@@ -94,14 +111,13 @@ bool TransferRunner::Start(Job job, const RadioImage& image, QWidget* messagePar
         const TransferResult result = job(link, *m_observer, m_image);
         QMetaObject::invokeMethod(
             this, [this, result] { onThreadDone(result); }, Qt::QueuedConnection);
-    });
+    }));
     m_thread->start();
     return true;
 }
 
 void TransferRunner::onThreadDone(const TransferResult& result) {
     m_thread->wait();
-    delete m_thread;
-    m_thread = nullptr;
+    m_thread.reset();
     emit Finished(result);
 }

@@ -1,12 +1,14 @@
 #pragma once
 // Runs one transfer with the radio on a worker thread, so that the windows
 // stay painted and responsive: the clone transfer of the Process dialog and
-// the squelch transfers of the Squelch Tuning dialog alike. The transfer
-// works on its own copy of the image; the owner takes the copy back when the
-// transfer has ended. Progress and status arrive as signals; the Retry/Cancel
-// prompt and the final messages are shown on the window thread through the
-// message service, modal to the message parent, while the transfer waits for
-// them. With a wire log set, every byte of every transfer is appended to it.
+// the squelch transfers of the Squelch Tuning dialog alike. Start returns at
+// once; the transfer works on its own copy of the image, which the owner
+// takes back when Finished arrives. Progress and status arrive as signals.
+// The Retry/Cancel prompt and the messages of its end are requests the
+// worker waits on (transfer/prompt_request.h), shown on the window thread
+// through the message service, modal to the message parent; the runner going
+// releases a request still open with Cancel. With a wire log set, every byte
+// of every transfer is appended to it.
 
 #include "link/serial_link.h"
 #include "link/transfer_control.h"
@@ -15,11 +17,11 @@
 #include "model/radio_image.h"
 
 #include <QObject>
+#include <QThread>
 #include <functional>
 #include <memory>
 #include <string>
 
-class QThread;
 class QWidget;
 
 class TransferRunner : public QObject {
@@ -32,8 +34,9 @@ public:
                                              RadioImage& image)>;
 
     explicit TransferRunner(QObject* parent = nullptr);
-    // Asks a running transfer to stop (when it has a control) and waits for
-    // its thread; a prompt it waits for is answered with Cancel.
+    // Asks a running transfer to stop (when it has a control), answers a
+    // prompt or message it waits for, and any later one, with Cancel, and
+    // joins its thread. Finished is not emitted then.
     ~TransferRunner() override;
 
     // The file every later transfer appends its wire log to; empty: no log.
@@ -53,7 +56,7 @@ public:
 signals:
     void Progress(int position);
     void Status(const QString& text);
-    // The transfer has ended and its thread is gone.
+    // The transfer has ended and its thread is joined.
     void Finished(const TransferResult& result);
 
 private:
@@ -64,5 +67,5 @@ private:
     RadioImage m_image;
     std::shared_ptr<TransferControl> m_control;
     std::unique_ptr<Observer> m_observer;
-    QThread* m_thread = nullptr;
+    std::unique_ptr<QThread> m_thread;
 };

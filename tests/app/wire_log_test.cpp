@@ -150,8 +150,9 @@ private:
         QTimer::singleShot(0, &app, [&clicked] {
             auto* dialog = qobject_cast<CSquelchTuningDlg*>(QApplication::activeModalWidget());
             if (dialog) {
+                QSignalSpy ended(dialog, &CSquelchTuningDlg::TransferEnded);
                 dialog->ReadButton()->click();
-                clicked = true;
+                clicked = ended.wait(kTransferTimeoutMs);
                 dialog->reject();
             }
         });

@@ -88,6 +88,14 @@ std::unique_ptr<SimulatedRadio> StartRadio(const RadioMemory& memory,
     return radio;
 }
 
+// Clicks Read or Write of Squelch Tuning and waits until its transfer has
+// ended; false when it did not end.
+bool RunSquelchButton(CSquelchTuningDlg& dialog, QPushButton* button) {
+    QSignalSpy ended(&dialog, &CSquelchTuningDlg::TransferEnded);
+    QTest::mouseClick(button, Qt::LeftButton);
+    return ended.wait(60000);
+}
+
 void TypeKeypadNumber(QWidget* edit, const QString& text) {
     for (const QChar c : text) {
         if (c == QLatin1Char('.')) {
@@ -131,6 +139,7 @@ private slots:
     void squelchReadAndWriteAgainstTheRadio();
     void squelchShortReplyKeepsTheLevels();
     void squelchSilentRadioLeavesTheDialogResponsive();
+    void squelchDestroyedDuringTransfer();
 };
 
 void SignallingDialogsTest::twoToneSpinsWrapAtBothEnds() {
@@ -618,7 +627,7 @@ void SignallingDialogsTest::squelchReadAndWriteAgainstTheRadio() {
     const RadioImage before = image;
     CSquelchTuningDlg dialog;
     RunWith(dialog, image, [&] {
-        QTest::mouseClick(dialog.ReadButton(), Qt::LeftButton);
+        QVERIFY(RunSquelchButton(dialog, dialog.ReadButton()));
         QCOMPARE(dialog.LevelList(0)->currentText(), QStringLiteral("-55"));
         QCOMPARE(dialog.LevelList(1)->currentText(), QStringLiteral("54"));
         QCOMPARE(dialog.LevelList(2)->currentText(), QStringLiteral("0"));
@@ -635,7 +644,7 @@ void SignallingDialogsTest::squelchReadAndWriteAgainstTheRadio() {
     radio->ResetProtocolState();
     RunWith(dialog, image, [&] {
         dialog.LevelList(2)->setCurrentText(QStringLiteral("-1"));
-        QTest::mouseClick(dialog.WriteButton(), Qt::LeftButton);
+        QVERIFY(RunSquelchButton(dialog, dialog.WriteButton()));
         dialog.reject();
     });
     QCOMPARE(int(messages.seen.size()), 2);
@@ -667,7 +676,7 @@ void SignallingDialogsTest::squelchShortReplyKeepsTheLevels() {
     const RadioImage before = image;
     CSquelchTuningDlg dialog;
     RunWith(dialog, image, [&] {
-        QTest::mouseClick(dialog.ReadButton(), Qt::LeftButton);
+        QVERIFY(RunSquelchButton(dialog, dialog.ReadButton()));
         dialog.reject();
     });
     QCOMPARE(int(messages.seen.size()), 1);
@@ -679,7 +688,7 @@ void SignallingDialogsTest::squelchShortReplyKeepsTheLevels() {
     g_portName = "/dev/no-such-port";
     RunWith(dialog, image, [&] {
         dialog.LevelList(0)->setCurrentIndex(0);
-        QTest::mouseClick(dialog.WriteButton(), Qt::LeftButton);
+        QVERIFY(RunSquelchButton(dialog, dialog.WriteButton()));
         dialog.reject();
     });
     QCOMPARE(int(messages.seen.size()), 2);
@@ -742,7 +751,7 @@ void SignallingDialogsTest::squelchSilentRadioLeavesTheDialogResponsive() {
             dialog.update();
         });
         ticker.start();
-        QTest::mouseClick(dialog.ReadButton(), Qt::LeftButton);
+        QVERIFY(RunSquelchButton(dialog, dialog.ReadButton()));
         ticker.stop();
         dialog.removeEventFilter(&paintCounter);
         QVERIFY(!dialog.IsBusy());
@@ -766,6 +775,34 @@ void SignallingDialogsTest::squelchSilentRadioLeavesTheDialogResponsive() {
     QVERIFY(!atPrompt[0].controlsEnabled);
     QCOMPARE(atPrompt[0].cursor, Qt::BusyCursor);
     QCOMPARE(radio->Stats().programModeRequests, 15);
+    QVERIFY(image == before);
+}
+
+void SignallingDialogsTest::squelchDestroyedDuringTransfer() {
+    // The dialog goes while its transfer runs (its window closed): the
+    // worker is released and joined, no prompt follows, and the image keeps
+    // what it had.
+    SimOptions options;
+    options.fault.kind = SimFaultKind::Silent;
+    const auto radio = StartRadio(DefaultRadioMemory(), options);
+    QVERIFY(radio);
+    MessageRecorder messages;
+    messages.Answer(MessageAnswer::Retry);
+
+    RadioImage image = NewImage();
+    const RadioImage before = image;
+    auto dialog = std::make_unique<CSquelchTuningDlg>();
+    QSignalSpy ended(dialog.get(), &CSquelchTuningDlg::TransferEnded);
+    dialog->OnInitDialog(image);
+    dialog->show();
+    QTest::mouseClick(dialog->ReadButton(), Qt::LeftButton);
+    // Retry answered: the transfer goes on with its attempts.
+    QTRY_COMPARE_WITH_TIMEOUT(int(messages.seen.size()), 1, 60000);
+    QVERIFY(dialog->IsBusy());
+    dialog.reset();
+    QCoreApplication::processEvents();
+    QCOMPARE(int(messages.seen.size()), 1);
+    QCOMPARE(ended.count(), 0);
     QVERIFY(image == before);
 }
 

@@ -17,9 +17,9 @@ void RecordingObserver::OnStatus(const std::string& text) {
     statuses.push_back(text);
 }
 
-PromptAnswer RecordingObserver::OnCommunicationError(const LinkMessage& message) {
+PromptAnswer RecordingObserver::OnCommunicationError() {
     ++prompts;
-    messages.push_back(message);
+    messages.push_back(PromptMessage());
     if (onPrompt) {
         onPrompt();
     }
@@ -31,8 +31,11 @@ PromptAnswer RecordingObserver::OnCommunicationError(const LinkMessage& message)
     return answer;
 }
 
-void RecordingObserver::OnMessage(const LinkMessage& message) {
-    messages.push_back(message);
+void RecordingObserver::OnEnded(const TransferResult& result) {
+    ends.push_back(result);
+    if (const std::optional<LinkMessage> message = EndMessage(result)) {
+        messages.push_back(*message);
+    }
 }
 
 void RecordingObserver::Pump() {

@@ -1,9 +1,11 @@
 #pragma once
 // Shared pieces of the link tests: an observer that records what a window
-// would show and answers the prompt from a script, a running simulated radio,
-// and the byte sequences the radio must receive.
+// would show (worded as the window words it) and answers the prompt from a
+// script, a running simulated radio, and the byte sequences the radio must
+// receive.
 
 #include "link/address_map.h"
+#include "link/fault_messages.h"
 #include "link/transfer_observer.h"
 #include "sim/simulated_radio.h"
 
@@ -21,13 +23,16 @@ class RecordingObserver : public TransferObserver {
 public:
     void OnProgress(int position) override;
     void OnStatus(const std::string& text) override;
-    PromptAnswer OnCommunicationError(const LinkMessage& message) override;
-    void OnMessage(const LinkMessage& message) override;
+    PromptAnswer OnCommunicationError() override;
+    void OnEnded(const TransferResult& result) override;
     void Pump() override;
 
     std::vector<int> progress;
     std::vector<std::string> statuses;
+    // What a window would show, worded as the window words it: the prompts
+    // and the end messages in turn.
     std::vector<LinkMessage> messages;
+    std::vector<TransferResult> ends;
     int prompts = 0;
     int pumps = 0;
     // Answers to the prompts in turn; Cancel once they run out.

@@ -1,4 +1,4 @@
-#include "transfer/message_observer.h"
+#include "transfer/transfer_messages.h"
 
 #include "ui/cell_message.h"
 #include "ui/message_service.h"
@@ -17,12 +17,12 @@ QString LinkMessageString(const LinkMessage& message) {
     return text;
 }
 
-PromptAnswer MessageObserver::OnCommunicationError(const LinkMessage& message) {
-    const MessageAnswer answer =
-        MessageService::Show(m_parent, LinkMessageString(message), MessageButtons::RetryCancel);
+PromptAnswer AskCommunicationError(QWidget* parent) {
+    const MessageAnswer answer = MessageService::Show(parent, LinkMessageString(PromptMessage()),
+                                                      MessageButtons::RetryCancel);
     return answer == MessageAnswer::Retry ? PromptAnswer::Retry : PromptAnswer::Cancel;
 }
 
-void MessageObserver::OnMessage(const LinkMessage& message) {
-    MessageService::Show(m_parent, LinkMessageString(message), MessageButtons::Ok);
+void ShowLinkMessage(QWidget* parent, const LinkMessage& message) {
+    MessageService::Show(parent, LinkMessageString(message), MessageButtons::Ok);
 }

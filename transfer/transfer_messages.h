@@ -1,0 +1,23 @@
+#pragma once
+// The window's words for a transfer: the "Communication Error" prompt and the
+// messages of its ends (worded by link/fault_messages.h), shown through the
+// message service over a parent widget. Called on the window thread (the
+// transfer runner puts its worker's requests here).
+
+#include "link/fault_messages.h"
+#include "link/transfer_observer.h"
+
+#include <QString>
+
+class QWidget;
+
+// A transfer message in the language in use: string-table messages through
+// the translation set (context "StringTable"), literal pairs by g_bChinese;
+// its follow-up sentence and detail line after it.
+QString LinkMessageString(const LinkMessage& message);
+
+// The "Communication Error" prompt over parent (none when null): Retry or
+// Cancel.
+PromptAnswer AskCommunicationError(QWidget* parent);
+// A message with an OK button over parent (none when null).
+void ShowLinkMessage(QWidget* parent, const LinkMessage& message);
