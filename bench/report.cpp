@@ -49,7 +49,7 @@ int main(int argc, char** argv) {
         std::copy(mhz145.begin(), mhz145.end(),
                   image.data() + layout::ChannelRecord(n) + layout::kRecTx);
     }
-    ChannelTable table{};
+    ChannelTable table;
     DecodeChannels(image, table);
     const report::ReportInput input{image, table, false, "Owner"};
     const report::SectionFlags all = {true, true, true, true, true};

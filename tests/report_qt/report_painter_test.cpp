@@ -123,7 +123,7 @@ void ReportPainterTest::aJobWithoutPagesWritesNoFileAndFails() {
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     const RadioImage image{};
-    const ChannelTable channels{};
+    const ChannelTable channels;
     const report::ReportInput input{image, channels, false, {}};
     const QString path = dir.filePath(QStringLiteral("report.pdf"));
     const FileResult result = report_qt::WriteReportPdf(
