@@ -5,10 +5,10 @@
 
 #include "model/channel_codec.h"
 #include "model/program_document.h"
-#include "print/report_fonts.h"
-#include "print/report_painter.h"
-#include "print/report_pdf.h"
 #include "report/report_layout.h"
+#include "report_qt/report_fonts.h"
+#include "report_qt/report_painter.h"
+#include "report_qt/report_pdf.h"
 
 #include <QApplication>
 #include <QPrintPreviewWidget>
@@ -49,7 +49,7 @@ int main(int argc, char** argv) {
         std::copy(mhz145.begin(), mhz145.end(),
                   image.data() + layout::ChannelRecord(n) + layout::kRecTx);
     }
-    ChannelTable table{};
+    ChannelTable table;
     DecodeChannels(image, table);
     const report::ReportInput input{image, table, false, "Owner"};
     const report::SectionFlags all = {true, true, true, true, true};
@@ -57,16 +57,18 @@ int main(int argc, char** argv) {
 
     std::size_t pages = 0;
     const double layOut = MedianSeconds(5, [&] {
-        pages = report::LayOutReport(input, all, {10800, 15840}, print::ReportFontMetrics()).size();
+        pages =
+            report::LayOutReport(input, all, {10800, 15840}, report_qt::ReportFontMetrics()).size();
     });
     std::size_t bytes = 0;
-    const double pdf = MedianSeconds(5, [&] { bytes = print::ReportPdfBytes(input, all, a4).size(); });
+    const double pdf =
+        MedianSeconds(5, [&] { bytes = report_qt::ReportPdfBytes(input, all, a4).size(); });
     QPrinter printer;
     printer.setPageSize(a4);
     const double preview = MedianSeconds(5, [&] {
         QPrintPreviewWidget widget(&printer);
         QObject::connect(&widget, &QPrintPreviewWidget::paintRequested,
-                         [&](QPrinter* target) { print::PaintReport(*target, input, all); });
+                         [&](QPrinter* target) { report_qt::PaintReport(*target, input, all); });
         widget.resize(800, 1000);
         widget.show();
         widget.updatePreview();

@@ -4,7 +4,7 @@
 #include "cli/cli_common.h"
 #include "cli/commands.h"
 #include "model/language.h"
-#include "print/report_pdf.h"
+#include "report_qt/report_pdf.h"
 #include "settings/profile_file.h"
 
 #include <QGuiApplication>
@@ -114,7 +114,8 @@ int CmdReport(const CommandArgs& args) {
     char* argv[] = {name, nullptr};
     const QGuiApplication app(argc, argv);
     const report::ReportInput input{doc.Doc().Image(), doc.Table(), g_bChinese != 0, OwnerText()};
-    const FileResult result = print::WriteReportPdf(parsed.out, input, parsed.sections, parsed.page);
+    const FileResult result = report_qt::WriteReportPdf(parsed.out, input, parsed.sections,
+                                                        parsed.page);
     if (!result.Ok()) {
         return Fail(kExitFile, result.message);
     }

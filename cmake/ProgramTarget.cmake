@@ -1,7 +1,10 @@
-# Compiler settings shared by every target of our own code: warnings on and
-# treated as errors.
+# Compiler settings shared by every target of our own code: warnings on, and
+# treated as errors when PROGRAM_WERROR is on (scripts/build turns it on).
 function(program_target_defaults target)
-    target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Werror)
+    target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic)
+    if(PROGRAM_WERROR)
+        target_compile_options(${target} PRIVATE -Werror)
+    endif()
     target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR})
 endfunction()
 

@@ -1,8 +1,8 @@
 #include "print/report_commands.h"
 
 #include "model/language.h"
-#include "print/report_painter.h"
-#include "print/report_pdf.h"
+#include "report_qt/report_painter.h"
+#include "report_qt/report_pdf.h"
 #include "settings/profile_file.h"
 #include "ui/app_globals.h"
 #include "ui/message_service.h"
@@ -60,9 +60,9 @@ void ReportCommands::Print(QPrinter& printer, const RadioImage& image,
         return;
     }
     const bool range = printer.printRange() == QPrinter::PageRange;
-    m_lastJobPages = print::PaintReport(printer, InputOf(image, channels), job->first,
-                                        range ? printer.fromPage() : 0,
-                                        range ? printer.toPage() : 0);
+    m_lastJobPages =
+        report_qt::PaintReport(printer, InputOf(image, channels), job->first,
+                               range ? printer.fromPage() : 0, range ? printer.toPage() : 0);
     if (m_lastJobPages == 0) {
         MessageService::Show(m_parent, tr("The printer could not be started; nothing was printed."),
                              MessageButtons::Ok, MessageIcon::Exclamation);
@@ -80,7 +80,7 @@ void ReportCommands::Preview(QPrinter& printer, const RadioImage& image,
     QPrintPreviewDialog preview(&printer, m_parent);
     connect(&preview, &QPrintPreviewDialog::paintRequested, this,
             [this, &input, selected](QPrinter* target) {
-                m_lastJobPages = print::PaintReport(*target, input, selected);
+                m_lastJobPages = report_qt::PaintReport(*target, input, selected);
             });
     preview.exec();
 }
@@ -102,8 +102,8 @@ void ReportCommands::ExportPdf(const QPrinter& printer, const RadioImage& image,
     if (path.isEmpty()) {
         return;
     }
-    const FileResult result = print::WriteReportPdf(path.toStdString(), InputOf(image, channels),
-                                                    job->first, printer.pageLayout().pageSize());
+    const FileResult result = report_qt::WriteReportPdf(
+        path.toStdString(), InputOf(image, channels), job->first, printer.pageLayout().pageSize());
     if (!result.Ok()) {
         MessageService::Show(m_parent, QString::fromStdString(result.message), MessageButtons::Ok,
                              MessageIcon::Exclamation);

@@ -202,7 +202,7 @@ private slots:
         Choose(ID_FILE_EXPORT_CHANNELS);
         QVERIFY(QFile::exists(m_path + ".csv"));
         QVERIFY(Frame().StatusMessage().contains("out.csv"));
-        Frame().ActiveChild()->History().Change("Clear", [this] { View().SetChannels(ChannelTable{}); });
+        Frame().ActiveChild()->History().Change("Clear", [this] { View().SetChannels(ChannelTable()); });
         m_path += ".csv";
         Choose(ID_FILE_IMPORT_CHANNELS);
         QVERIFY(View().Channels() == before);

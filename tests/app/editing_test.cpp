@@ -44,7 +44,7 @@ const ChannelTexts kChannel{"145.12500", "145.12500", "None", "None", "",
 
 // A table whose listed rows hold a channel named after the row.
 ChannelTable Numbered(const std::vector<int>& rows) {
-    ChannelTable table{};
+    ChannelTable table;
     for (int row : rows) {
         table[static_cast<std::size_t>(row - 1)] = kChannel;
         Cell(table, row, kColName) = std::to_string(row);
@@ -115,16 +115,16 @@ private slots:
             const exchange::ChannelImport imported =
                 exchange::ReadChannelCsv(copied->data(kCsvMimeType).toStdString());
             QVERIFY(imported.ok);
-            QVERIFY(exchange::PlaceChannels(ChannelTable{}, imported, exchange::Placement::Replace)
+            QVERIFY(exchange::PlaceChannels(ChannelTable(), imported, exchange::Placement::Replace)
                         .table == source);
 
             // Delete empties every row; one undo step brings them back.
             QTest::keyClick(Grid(), Qt::Key_Delete);
-            QCOMPARE(View().Channels(), ChannelTable{});
+            QCOMPARE(View().Channels(), ChannelTable());
             Frame().OnCommand(ID_EDIT_UNDO_STEP);
             QCOMPARE(View().Channels(), source);
             Frame().OnCommand(ID_EDIT_REDO_STEP);
-            QCOMPARE(View().Channels(), ChannelTable{});
+            QCOMPARE(View().Channels(), ChannelTable());
 
             // Pasting from row 1 gives the table back, as one step.
             ClickCell(1, kColRx);
@@ -132,7 +132,7 @@ private slots:
             QCOMPARE(View().Channels(), source);
             QCOMPARE(m_program.Dir().Messages().size(), std::size_t{0});
             Frame().OnCommand(ID_EDIT_UNDO_STEP);
-            QCOMPARE(View().Channels(), ChannelTable{});
+            QCOMPARE(View().Channels(), ChannelTable());
         }
     }
 
@@ -393,7 +393,7 @@ private slots:
         View().ProcessDialog()->StartButton()->click();
         QTRY_VERIFY_WITH_TIMEOUT(running.count() == 2 && !View().IsTransferRunning(), 30000);
         QVERIFY(Document().Image() != before);
-        QCOMPARE(View().Channels(), ChannelTable{});
+        QCOMPARE(View().Channels(), ChannelTable());
         QVERIFY(Document().IsModified());
         QCOMPARE(History().Stack().count(), 1);
         Frame().OnCommand(ID_EDIT_UNDO_STEP);

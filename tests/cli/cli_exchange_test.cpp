@@ -25,7 +25,8 @@ protected:
     }
     // The line of "show" for the row labelled label.
     std::string ShownRow(const std::string& label) {
-        const std::string shown = "\n" + Run({"show", dir.File("a.dat")}).out;
+        std::string shown = "\n";
+        shown += Run({"show", dir.File("a.dat")}).out;
         const std::size_t at = shown.find("\n" + label + " ");
         return at == std::string::npos ? ""
                                        : shown.substr(at + 1, shown.find('\n', at + 1) - at - 1);

@@ -24,7 +24,7 @@ ChannelImport ImportOf(const std::vector<std::pair<int, int>>& lineAndLocation) 
 }
 
 ChannelTable TableWith(const std::vector<int>& rows) {
-    ChannelTable table{};
+    ChannelTable table;
     for (const int row : rows)
         table[row - 1] = Channel("150.00000", "150.00000", "None", "None", "old");
     return table;
@@ -119,7 +119,7 @@ ChannelTable RandomTable(std::mt19937& random) {
     };
     const std::vector<std::string> tones = ToneList();
     const char* const nameParts[] = {"A", "z", "0", " ", "-", ",", "\"", "中", "文"};
-    ChannelTable table{};
+    ChannelTable table;
     for (int row = 1; row <= kChannelRows; ++row) {
         if (pick(3) == 0)
             continue;
@@ -179,7 +179,7 @@ TEST_F(RoundTripTest, ExportThenImportGivesTheSameTableByteForByte) {
                 EXPECT_TRUE(import.warnings.empty()) << NotesText(import.warnings);
                 // Into a new document, whose rows are all empty.
                 const PlacedChannels placed =
-                    PlaceChannels(ChannelTable{}, import, Placement::Replace);
+                    PlaceChannels(ChannelTable(), import, Placement::Replace);
                 EXPECT_TRUE(placed.unplaced.empty());
                 for (int row = 1; row <= kChannelRows; ++row)
                     EXPECT_EQ(placed.table[row - 1], table[row - 1])
@@ -191,7 +191,7 @@ TEST_F(RoundTripTest, ExportThenImportGivesTheSameTableByteForByte) {
 }
 
 TEST_F(RoundTripTest, ProgramLayoutHeaderAndWordsFollowTheLanguage) {
-    ChannelTable table{};
+    ChannelTable table;
     table[kChannelRows - 1] = Channel("145.12500", "144.52500", "None", "D023I", "a,b", "Low");
     EXPECT_EQ(WriteChannelCsv(table, CsvLayout::Program),
               "CH,Rx Frequency,Tx Frequency,QT/DQT Dec,QT/DQT Enc,Channel Name,Power,W/N,Scan Add,"
@@ -204,7 +204,7 @@ TEST_F(RoundTripTest, ProgramLayoutHeaderAndWordsFollowTheLanguage) {
               "Low,,,,,,Off\r\n");
     g_bChinese = 1;
     EXPECT_EQ(
-        WriteChannelCsv(ChannelTable{}, CsvLayout::Program),
+        WriteChannelCsv(ChannelTable(), CsvLayout::Program),
         "信道,接收频率,发射频率,QT/DQT解码,QT/DQT编码,信道名字,功率,宽/窄,扫描添加,繁忙锁定\r\n");
 }
 

@@ -117,9 +117,10 @@ TEST_F(BandTest, ModelListStopsAtTheFirstMissingOrEmptyNameAndAtNineteen) {
     std::map<std::string, std::string> twenty;
     std::vector<std::string> nineteen;
     for (int i = 1; i <= 20; ++i) {
-        twenty["Type" + std::to_string(i)] = "M" + std::to_string(i);
+        const std::string number = std::to_string(i);
+        twenty[std::string("Type") + number] = std::string("M") + number;
         if (i <= 19) {
-            nineteen.push_back("M" + std::to_string(i));
+            nineteen.push_back(std::string("M") + number);
         }
     }
     const Case cases[] = {

@@ -26,7 +26,7 @@ protected:
         SetDecodedLimits();
         table[9] = kFilled; // row 10
     }
-    ChannelTable table{};
+    ChannelTable table;
 };
 
 } // namespace
@@ -130,7 +130,7 @@ TEST_F(CellBlockTest, EmptyCellsDeletesChannelsAndClearsNames) {
     // Whole rows, the Fr row included, are emptied in their places.
     table[128] = kFilled;
     EXPECT_EQ(EmptyCells(table, WholeRows(12, 129)), 3);
-    EXPECT_EQ(table, ChannelTable{});
+    EXPECT_EQ(table, ChannelTable());
 }
 
 TEST_F(CellBlockTest, CopyPasteRoundTripOfRandomTables) {
@@ -140,7 +140,7 @@ TEST_F(CellBlockTest, CopyPasteRoundTripOfRandomTables) {
             SCOPED_TRACE(seed);
             const ChannelTable source = RandomChannelTable(seed);
             const CellBlock block = CopyCells(source, WholeRows(1, kChannelRows));
-            ChannelTable target{};
+            ChannelTable target;
             const PasteResult r = PasteCells(target, 1, 1, block);
             EXPECT_TRUE(r.refused.empty());
             EXPECT_EQ(target, source);

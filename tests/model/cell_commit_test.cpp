@@ -17,7 +17,7 @@ protected:
         SetDecodedLimits();
         table[9] = kFilled; // row 10
     }
-    ChannelTable table{};
+    ChannelTable table;
 };
 
 TEST_F(CellCommitTest, NewChannelGetsTheDefaultsInTheLanguageInUse) {

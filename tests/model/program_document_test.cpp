@@ -66,7 +66,7 @@ public:
         doc.SetSaveHook([this](RadioImage& image) { EncodeChannels(table, image); });
     }
     CProgramDoc doc;
-    ChannelTable table{};
+    ChannelTable table;
 };
 
 TEST_F(DocumentTest, SavingANewDocumentWithoutEditsGivesTheDefaultsAndTheDecodedBand) {

@@ -28,7 +28,7 @@ inline ChannelTable RandomChannelTable(unsigned seed) {
         const int units = low + step * pick(0, (high - low) / step);
         return FormatMhz(static_cast<double>(units) / 100000.0);
     };
-    ChannelTable table{};
+    ChannelTable table;
     for (ChannelTexts& row : table) {
         if (pick(0, 3) == 0) {
             continue; // an empty row

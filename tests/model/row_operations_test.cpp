@@ -9,7 +9,7 @@ namespace {
 
 // A table whose row r holds a channel named "r" (rows listed), the rest empty.
 ChannelTable TableWith(const std::vector<int>& rows) {
-    ChannelTable table{};
+    ChannelTable table;
     for (int row : rows) {
         Cell(table, row, kColRx) = "145.00000";
         Cell(table, row, kColName) = std::to_string(row);

@@ -127,7 +127,7 @@ TEST(ReportLayout, UnusualImagesPrintEveryPage) {
         for (auto& byte : image.bytes()) {
             byte = static_cast<std::uint8_t>(random());
         }
-        ChannelTable table{};
+        ChannelTable table;
         DecodeChannels(image, table);
         ExpectSaneReport(image, table, round % 2 == 1, "random image " + std::to_string(round));
     }

@@ -32,7 +32,7 @@ TEST(PrintSections, ChannelPagesCountNonEmptyReceiveCells) {
         EXPECT_EQ(pages, (report::SectionPages{1, 1, 1, 2, c.channelPages})) << c.channels;
     }
     // Only the receive frequency counts; a row with a name alone is empty.
-    ChannelTable table{};
+    ChannelTable table;
     Cell(table, 7, kColName) = "NAME";
     Cell(table, 7, kColTx) = "146.00000";
     EXPECT_EQ(report::CountSectionPages(table)[4], 0);

@@ -7,7 +7,7 @@ report::PageScale Scale() {
 }
 
 ChannelTable TableWithRows(const std::vector<int>& rows) {
-    ChannelTable table{};
+    ChannelTable table;
     for (const int row : rows) {
         Cell(table, row, kColRx) = "145.00000";
         Cell(table, row, kColName) = "CH" + std::to_string(row);

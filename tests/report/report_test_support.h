@@ -34,7 +34,7 @@ report::ReportPage Page(const RadioImage& image, const ChannelTable& table,
 // The page of one section page kind alone.
 report::ReportPage SectionAlone(const RadioImage& image, report::Section section,
                                 bool chinese = false, int page = 1,
-                                const ChannelTable& table = {});
+                                const ChannelTable& table = ChannelTable());
 
 // The first text item reading exactly text; null when there is none.
 const report::TextItem* FindText(const report::ReportPage& page, const std::string& text);

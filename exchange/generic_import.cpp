@@ -1,6 +1,11 @@
+// Reading the generic layout: each row of an imported file mapped onto the
+// grid's cell texts, or skipped with the reason of the first value the radio
+// cannot take.
+
 #include "exchange/generic_layout.h"
 
 #include "exchange/decimal_units.h"
+#include "exchange/generic_columns.h"
 #include "exchange/header_columns.h"
 #include "exchange/tone_texts.h"
 #include "model/cell_commit.h"
@@ -8,55 +13,13 @@
 #include "model/gbk.h"
 #include "model/language.h"
 
-#include <cstdlib>
-
 namespace exchange {
 
 namespace {
 
-enum Column {
-    kLocation,
-    kName,
-    kFrequency,
-    kDuplex,
-    kOffset,
-    kTone,
-    kRToneFreq,
-    kCToneFreq,
-    kDtcsCode,
-    kDtcsPolarity,
-    kRxDtcsCode,
-    kCrossMode,
-    kMode,
-    kTStep,
-    kSkip,
-    kPower,
-    kComment,
-    kUrCall,
-    kRpt1Call,
-    kRpt2Call,
-    kDvCode,
-    kBusyLock,
-    kColumnCount,
-};
+using namespace generic;
 
-// Header names in the order of the export, with the value a missing column takes.
-struct GenericColumn {
-    const char* name;
-    const char* neutral;
-};
-const GenericColumn kGenericColumns[kColumnCount] = {
-    {"Location", ""},    {"Name", ""},           {"Frequency", ""},     {"Duplex", ""},
-    {"Offset", "0"},     {"Tone", ""},           {"rToneFreq", "88.5"}, {"cToneFreq", "88.5"},
-    {"DtcsCode", "023"}, {"DtcsPolarity", "NN"}, {"RxDtcsCode", ""},    {"CrossMode", "Tone->Tone"},
-    {"Mode", "FM"},      {"TStep", "5.00"},      {"Skip", ""},          {"Power", ""},
-    {"Comment", ""},     {"URCALL", ""},         {"RPT1CALL", ""},      {"RPT2CALL", ""},
-    {"DVCODE", ""},      {"BusyLock", ""},
-};
-
-constexpr int kGenericDecimals = 6;                     // frequencies in MHz with six decimals
-constexpr std::int64_t kUsualOffsetLimit = 10 * 100000; // 10 MHz in 10 Hz units
-constexpr int kLowPowerTenthsOfWatt = 20;               // below 2 W is low power
+constexpr int kLowPowerTenthsOfWatt = 20; // below 2 W is low power
 
 std::string Quoted(const std::string& text) {
     return "\"" + text + "\"";
@@ -298,83 +261,6 @@ private:
     std::vector<int> indexes_; // field index of each Column, -1 when missing
 };
 
-std::string GenericMhz(std::int64_t units) {
-    return FormatDecimalUnits(units * 10, kGenericDecimals);
-}
-
-// The tone columns of a channel from its two tone cells.
-void ExportTones(const ChannelTexts& texts, std::vector<std::string>& line) {
-    const ToneParts encode = SplitToneCell(texts[kColEncodeTone - 1]);
-    const ToneParts decode = SplitToneCell(texts[kColDecodeTone - 1]);
-    const auto polarity = [](const ToneParts& t) { return t.inverted ? 'R' : 'N'; };
-    std::string tone, cross = kGenericColumns[kCrossMode].neutral;
-    std::string rTone = kGenericColumns[kRToneFreq].neutral,
-                cTone = kGenericColumns[kCToneFreq].neutral;
-    std::string code = kGenericColumns[kDtcsCode].neutral, rxCode = code;
-    std::string polarities = {polarity(encode), polarity(decode)};
-    if (encode.kind == ToneKind::Ctcss)
-        rTone = encode.value;
-    if (decode.kind == ToneKind::Ctcss)
-        cTone = decode.value;
-    if (decode.kind == ToneKind::Dcs)
-        code = rxCode = decode.value;
-    if (encode.kind == ToneKind::Dcs)
-        code = encode.value;
-    const auto kindName = [](ToneKind k) {
-        return k == ToneKind::Ctcss ? "Tone" : k == ToneKind::Dcs ? "DTCS" : "";
-    };
-    if (encode.kind == ToneKind::None && decode.kind == ToneKind::None) {
-        tone = "";
-    } else if (encode.kind == ToneKind::Ctcss && decode.kind == ToneKind::None) {
-        tone = "Tone";
-    } else if (encode.kind == ToneKind::Ctcss && decode.kind == ToneKind::Ctcss &&
-               encode.value == decode.value) {
-        tone = "TSQL";
-        cTone = encode.value;
-    } else if (encode.kind == ToneKind::Dcs && decode.kind == ToneKind::Dcs &&
-               encode.value == decode.value) {
-        tone = "DTCS";
-    } else {
-        tone = "Cross";
-        cross = std::string(kindName(encode.kind)) + "->" + kindName(decode.kind);
-    }
-    line[kTone] = tone;
-    line[kRToneFreq] = rTone;
-    line[kCToneFreq] = cTone;
-    line[kDtcsCode] = code;
-    line[kDtcsPolarity] = polarities;
-    line[kRxDtcsCode] = rxCode;
-    line[kCrossMode] = cross;
-}
-
-std::vector<std::string> ExportLine(int row, const ChannelTexts& texts) {
-    std::vector<std::string> line;
-    for (const GenericColumn& column : kGenericColumns)
-        line.emplace_back(column.neutral);
-    const std::int64_t rx = ParseDecimalUnits(texts[kColRx - 1], kMhzDecimals).value_or(0);
-    const std::int64_t tx = ParseDecimalUnits(texts[kColTx - 1], kMhzDecimals).value_or(rx);
-    line[kLocation] = std::to_string(row - 1);
-    line[kName] = texts[kColName - 1];
-    line[kFrequency] = GenericMhz(rx);
-    line[kOffset] = GenericMhz(0);
-    if (tx != rx && std::llabs(tx - rx) <= kUsualOffsetLimit) {
-        line[kDuplex] = tx > rx ? "+" : "-";
-        line[kOffset] = GenericMhz(std::llabs(tx - rx));
-    } else if (tx != rx) {
-        line[kDuplex] = "split";
-        line[kOffset] = GenericMhz(tx);
-    }
-    ExportTones(texts, line);
-    line[kMode] = IsWord(texts[kColWidth - 1], Word::Narrow) ? "NFM" : "FM";
-    line[kSkip] = IsWord(texts[kColScan - 1], Word::No) ? "S" : "";
-    line[kPower] = IsWord(texts[kColPower - 1], Word::Low) ? "Low" : "High";
-    const std::string& busy = texts[kColBusy - 1];
-    line[kBusyLock] = IsWord(busy, Word::Off)       ? WordText(Word::Off, false)
-                      : IsWord(busy, Word::Carrier) ? WordText(Word::Carrier, false)
-                                                    : WordText(Word::ToneLock, false);
-    return line;
-}
-
 } // namespace
 
 std::unique_ptr<LayoutRows> GenericLayoutRows(const std::vector<std::string>& header) {
@@ -385,18 +271,6 @@ std::unique_ptr<LayoutRows> GenericLayoutRows(const std::vector<std::string>& he
     if (indexes[kFrequency] < 0)
         return nullptr;
     return std::make_unique<GenericRows>(std::move(indexes));
-}
-
-std::vector<std::vector<std::string>> GenericLayoutLines(const ChannelTable& table) {
-    std::vector<std::vector<std::string>> lines(1);
-    for (const GenericColumn& column : kGenericColumns)
-        lines[0].emplace_back(column.name);
-    for (int row = 1; row <= kChannelRows; ++row) {
-        const ChannelTexts& texts = table[static_cast<std::size_t>(row - 1)];
-        if (!texts[kColRx - 1].empty())
-            lines.push_back(ExportLine(row, texts));
-    }
-    return lines;
 }
 
 } // namespace exchange

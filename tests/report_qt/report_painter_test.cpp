@@ -3,9 +3,9 @@
 // resolution, texts hang below their point, and the fonts have the height
 // asked for.
 
-#include "print/report_fonts.h"
-#include "print/report_painter.h"
-#include "print/report_pdf.h"
+#include "report_qt/report_fonts.h"
+#include "report_qt/report_painter.h"
+#include "report_qt/report_pdf.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -56,7 +56,7 @@ private slots:
     void printableSizeFollowsEachAxisResolution() {
         QImage image = Canvas(300, 450);
         image.setDotsPerMeterY(static_cast<int>(72 / 0.0254 + 0.5));
-        const report::PrintableSize size = print::PrintableTwips(image);
+        const report::PrintableSize size = report_qt::PrintableTwips(image);
         QCOMPARE(size.width, 300 * 1440 / 144);
         QCOMPARE(size.height, 450 * 1440 / 72);
     }
@@ -68,7 +68,7 @@ private slots:
         page.Rule(3000, -100, 3000, -1500); // vertical, x = 300 px
         {
             QPainter painter(&image);
-            print::PaintPage(painter, page);
+            report_qt::PaintPage(painter, page);
         }
         QVERIFY(Dark(image, 150, 72));
         QVERIFY(!Dark(image, 150, 60));
@@ -86,7 +86,7 @@ private slots:
         page.Text(200, -1000, "MH", {600, 0}); // top at 100 px, 60 px high
         {
             QPainter painter(&image);
-            print::PaintPage(painter, page);
+            report_qt::PaintPage(painter, page);
         }
         const auto [first, last] = DarkRows(image);
         QVERIFY2(first >= 100 && first < 115, qPrintable(QString::number(first)));
@@ -94,9 +94,9 @@ private slots:
     }
 
     void fontHeightsAreTheRequest() {
-        const print::ReportFontMetrics metrics;
+        const report_qt::ReportFontMetrics metrics;
         for (const int height : {100, 281, 352, 1000}) {
-            const QFont font = print::ReportFont({height, height / 2});
+            const QFont font = report_qt::ReportFont({height, height / 2});
             QCOMPARE(font.pixelSize(), height);
             const int line = metrics.LineHeight({height, height / 2});
             // Character height plus internal and external leading.
@@ -108,7 +108,7 @@ private slots:
 
     void averageWidthIsApproached() {
         for (const int width : {120, 163, 200}) {
-            const QFont font = print::ReportFont({352, width});
+            const QFont font = report_qt::ReportFont({352, width});
             const double average = QFontMetricsF(font).averageCharWidth();
             QVERIFY2(std::abs(average - width) <= width * 0.1,
                      qPrintable(QStringLiteral("%1: %2").arg(width).arg(average)));
@@ -123,11 +123,11 @@ void ReportPainterTest::aJobWithoutPagesWritesNoFileAndFails() {
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     const RadioImage image{};
-    const ChannelTable channels{};
+    const ChannelTable channels;
     const report::ReportInput input{image, channels, false, {}};
     const QString path = dir.filePath(QStringLiteral("report.pdf"));
-    const FileResult result =
-        print::WriteReportPdf(path.toStdString(), input, report::SectionFlags{}, QPageSize(QPageSize::A4));
+    const FileResult result = report_qt::WriteReportPdf(
+        path.toStdString(), input, report::SectionFlags{}, QPageSize(QPageSize::A4));
     QVERIFY(!result.Ok());
     QVERIFY(!result.message.empty());
     QVERIFY(!QFile::exists(path));

@@ -9,7 +9,7 @@
 
 #include <QFont>
 
-namespace print {
+namespace report_qt {
 
 QFont ReportFont(const report::FontRequest& request);
 
@@ -19,4 +19,4 @@ public:
     int LineHeight(const report::FontRequest& font) const override;
 };
 
-} // namespace print
+} // namespace report_qt

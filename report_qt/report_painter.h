@@ -4,8 +4,8 @@
 // up once per page so that one unit is one twip and y runs downwards, and
 // every item is drawn at (x, -y).
 
-#include "report/print_sections.h"
 #include "report/page_scale.h"
+#include "report/print_sections.h"
 #include "report/report_input.h"
 #include "report/report_page.h"
 
@@ -13,7 +13,7 @@ class QPagedPaintDevice;
 class QPaintDevice;
 class QPainter;
 
-namespace print {
+namespace report_qt {
 
 // The printable area of the device in twips (pixels x 1440 / pixels per
 // inch, each axis by its own resolution).
@@ -29,4 +29,4 @@ void PaintPage(QPainter& painter, const report::ReportPage& page);
 int PaintReport(QPagedPaintDevice& device, const report::ReportInput& input,
                 const report::SectionFlags& selected, int first = 0, int last = 0);
 
-} // namespace print
+} // namespace report_qt

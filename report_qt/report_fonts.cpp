@@ -1,11 +1,11 @@
-#include "print/report_fonts.h"
+#include "report_qt/report_fonts.h"
 
 #include <QFontMetricsF>
 #include <QStringList>
 #include <algorithm>
 #include <cmath>
 
-namespace print {
+namespace report_qt {
 
 QFont ReportFont(const report::FontRequest& request) {
     QFont font;
@@ -33,4 +33,4 @@ int ReportFontMetrics::LineHeight(const report::FontRequest& font) const {
     return static_cast<int>(std::lround(metrics.height() + metrics.leading()));
 }
 
-} // namespace print
+} // namespace report_qt

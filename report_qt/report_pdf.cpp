@@ -1,12 +1,12 @@
-#include "print/report_pdf.h"
+#include "report_qt/report_pdf.h"
 
-#include "print/report_painter.h"
+#include "report_qt/report_painter.h"
 
 #include <QBuffer>
 #include <QPageLayout>
 #include <QPdfWriter>
 
-namespace print {
+namespace report_qt {
 namespace {
 
 // Margins of the PDF's printable area, as a printer's would be.
@@ -48,4 +48,4 @@ FileResult WriteReportPdf(const std::string& path, const report::ReportInput& in
     return WriteFileAtomically(path, bytes.constData(), static_cast<std::size_t>(bytes.size()));
 }
 
-} // namespace print
+} // namespace report_qt

@@ -5,13 +5,13 @@
 // is left behind.
 
 #include "model/dat_file.h"
-#include "report/report_input.h"
 #include "report/print_sections.h"
+#include "report/report_input.h"
 
 #include <QPageSize>
 #include <string>
 
-namespace print {
+namespace report_qt {
 
 // The PDF's bytes; an empty array when the job has no page.
 QByteArray ReportPdfBytes(const report::ReportInput& input, const report::SectionFlags& selected,
@@ -22,4 +22,4 @@ QByteArray ReportPdfBytes(const report::ReportInput& input, const report::Sectio
 FileResult WriteReportPdf(const std::string& path, const report::ReportInput& input,
                           const report::SectionFlags& selected, const QPageSize& pageSize);
 
-} // namespace print
+} // namespace report_qt

@@ -1,7 +1,7 @@
-#include "print/report_painter.h"
+#include "report_qt/report_painter.h"
 
-#include "print/report_fonts.h"
 #include "report/report_layout.h"
+#include "report_qt/report_fonts.h"
 
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
@@ -9,7 +9,7 @@
 #include <algorithm>
 #include <map>
 
-namespace print {
+namespace report_qt {
 namespace {
 
 constexpr int kTwipsPerInch = 1440;
@@ -81,4 +81,4 @@ int PaintReport(QPagedPaintDevice& device, const report::ReportInput& input,
     return to - from + 1;
 }
 
-} // namespace print
+} // namespace report_qt

@@ -1,0 +1,21 @@
+# The layers, lowest first, and for each the folders its files may include:
+# its own and those below it that it builds on. Folders with code that are
+# not layers (tests, benchmarks, fuzz targets) may include any layer.
+set(allowed_model     model)
+set(allowed_settings  settings model)
+set(allowed_link      link model)
+set(allowed_sim       sim link model)
+set(allowed_exchange  exchange model)
+set(allowed_report    report model)
+set(allowed_link_qt   link_qt link model)
+set(allowed_report_qt report_qt report model)
+set(allowed_ui        ui settings model)
+set(allowed_grid      grid ui exchange settings model)
+set(allowed_transfer  transfer ui link_qt link settings model)
+set(allowed_dialogs   dialogs transfer ui link_qt link settings model)
+set(allowed_print     print report_qt ui settings report model)
+set(allowed_shell     shell print dialogs grid transfer ui report_qt link_qt link exchange settings report model)
+set(allowed_app       app shell print dialogs grid transfer ui report_qt sim link_qt link exchange settings report model)
+set(allowed_cli       cli report_qt sim link_qt link exchange settings report model)
+set(layers model settings link sim exchange report link_qt report_qt ui grid transfer dialogs print shell app cli)
+set(not_layers tests fuzz bench)
