@@ -37,8 +37,12 @@ void TransferSteps::TestCancel() {
 }
 
 void TransferSteps::Prompt() {
-    if (m_observer.OnCommunicationError(kMsgCommunicationError) == PromptAnswer::Cancel) {
-        throw TransferStop{LinkFault::PromptCancel, kMsgCommunicationError};
+    // A radio that does not answer on a USB adapter may have another program
+    // in its way; the prompt names it when the system lets us see it.
+    LinkMessage message = kMsgCommunicationError;
+    message.detail = PortHoldersText(m_link.AdapterHolders());
+    if (m_observer.OnCommunicationError(message) == PromptAnswer::Cancel) {
+        throw TransferStop{LinkFault::PromptCancel, message};
     }
     m_failureCount = 1;
 }

@@ -3,8 +3,10 @@
 #include "link_qt/port_probe.h"
 
 #include <QSerialPort>
+#include <QSerialPortInfo>
 
 #include <chrono>
+#include <unistd.h>
 
 namespace {
 
@@ -44,7 +46,19 @@ bool QtSerialLink::Open(const std::string& portName) {
         m_openFailure = DiagnoseOpenFailure(*device);
         return false;
     }
+    m_device = *device;
+    DeviceSerialSettings settings(m_port->handle());
+    m_lowLatency = m_latencyRequest.Request(settings);
     return true;
+}
+
+PortHolders QtSerialLink::AdapterHolders() const {
+    // A USB adapter is known to the system by its vendor; a pseudo-terminal
+    // or an on-board port is not.
+    if (!m_port || !QSerialPortInfo(QString::fromStdString(m_device)).hasVendorIdentifier()) {
+        return {};
+    }
+    return FindPortHolders("/proc", m_device, static_cast<int>(::getpid()));
 }
 
 void QtSerialLink::SetTimeouts(const LinkTimeouts& timeouts) {
@@ -140,6 +154,9 @@ void QtSerialLink::Sleep(int milliseconds) {
 
 void QtSerialLink::Close() {
     if (m_port) {
+        DeviceSerialSettings settings(m_port->handle());
+        m_latencyRequest.Restore(settings);
+        m_lowLatency = false;
         m_port->close();
         m_port.reset();
     }
