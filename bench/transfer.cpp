@@ -2,8 +2,10 @@
 // (a) with instant replies and (b) with 9600-baud wire time, each timed
 // against its floor: the waits the protocol mandates (every Sleep the
 // transfer asks for), plus in case (b) the wire time of every byte sent and
-// received. Also how long the 1 and 2 ms waits really take. Prints figures;
-// never fails.
+// received. Also how long the 1 and 2 ms waits really take, and what a
+// USB-serial adapter's latency timer would add: it holds each reply for up
+// to the timer, once per turnaround (a read that follows a write). Prints
+// figures; never fails.
 
 #include "link/clone_engine.h"
 #include "link/forwarding_link.h"
@@ -30,11 +32,14 @@ public:
 
     bool Write(const std::uint8_t* data, std::size_t size) override {
         bytes += size;
+        lastWasWrite = true;
         return ForwardingLink::Write(data, size);
     }
     ReadResult Read(std::uint8_t* buffer, std::size_t size) override {
         const ReadResult result = ForwardingLink::Read(buffer, size);
         bytes += result.count;
+        turnarounds += lastWasWrite ? 1 : 0;
+        lastWasWrite = false;
         return result;
     }
     void Sleep(int milliseconds) override {
@@ -44,6 +49,8 @@ public:
 
     long waitMs = 0;
     std::size_t bytes = 0;
+    long turnarounds = 0;
+    bool lastWasWrite = false;
 };
 
 class QuietObserver : public TransferObserver {
@@ -78,6 +85,7 @@ struct Run {
     double floor = 0;
     long waitMs = 0;
     std::size_t bytes = 0;
+    long turnarounds = 0;
     bool completed = false;
 };
 
@@ -107,6 +115,7 @@ Run RunTransfer(bool wireTime, TransferDirection direction) {
     }
     run.waitMs = link.waitMs;
     run.bytes = link.bytes;
+    run.turnarounds = link.turnarounds;
     run.completed = result.outcome == TransferOutcome::Completed;
     return run;
 }
@@ -134,6 +143,12 @@ void MeasureTransfer(const char* label, bool wireTime, TransferDirection directi
                 "  [waits %ld ms, %zu bytes, %zu of %d runs completed]\n",
                 label, what, best.seconds, median.seconds, best.floor, best.seconds / best.floor,
                 median.seconds / median.floor, best.waitMs, best.bytes, done.size(), runs);
+    // Each turnaround waits for the adapter's latency timer at most once.
+    const double turnarounds = static_cast<double>(best.turnarounds);
+    std::printf("%-26s %s  %ld turnarounds; through a USB adapter at most %.2f s (16 ms "
+                "latency timer), %.2f s (1 ms)\n",
+                "", what, best.turnarounds, median.seconds + turnarounds * 0.016,
+                median.seconds + turnarounds * 0.001);
 }
 
 } // namespace
