@@ -24,7 +24,6 @@ struct PortHolders {
     // for only when no program is seen holding the device.
     std::vector<PortProcess> grabbers;
 
-    bool Empty() const { return holding.empty() && grabbers.empty(); }
     bool operator==(const PortHolders&) const = default;
 };
 

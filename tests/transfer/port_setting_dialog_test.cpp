@@ -127,7 +127,7 @@ PortAccess PortSettingDialogTest::access() {
         }
         return list;
     };
-    return {probe, ports};
+    return {probe, ports, {}};
 }
 
 void PortSettingDialogTest::clickOk(CPortSettingDlg& dialog) {
