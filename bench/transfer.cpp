@@ -143,6 +143,9 @@ void MeasureTransfer(const char* label, bool wireTime, TransferDirection directi
                 "  [waits %ld ms, %zu bytes, %zu of %d runs completed]\n",
                 label, what, best.seconds, median.seconds, best.floor, best.seconds / best.floor,
                 median.seconds / median.floor, best.waitMs, best.bytes, done.size(), runs);
+    if (!wireTime) {
+        return;
+    }
     // Each turnaround waits for the adapter's latency timer at most once.
     const double turnarounds = static_cast<double>(best.turnarounds);
     std::printf("%-26s %s  %ld turnarounds; through a USB adapter at most %.2f s (16 ms "

@@ -6,6 +6,7 @@
 #include <QSerialPortInfo>
 
 #include <chrono>
+#include <filesystem>
 #include <unistd.h>
 
 namespace {
@@ -17,6 +18,21 @@ int MillisecondsUntil(Clock::time_point deadline) {
         std::chrono::duration_cast<std::chrono::microseconds>(deadline - Clock::now()).count();
     // Round up so that a wait never ends before its deadline.
     return left <= 0 ? 0 : static_cast<int>((left + 999) / 1000);
+}
+
+// A USB adapter is known to the system by its vendor; a pseudo-terminal or
+// an on-board port is not. A device named through a link (/dev/serial/by-id)
+// is looked up as the tty it names.
+bool IsUsbAdapter(const std::string& device) {
+    std::error_code error;
+    const std::filesystem::path tty = std::filesystem::canonical(device, error);
+    const QString location = QString::fromStdString(error ? device : tty.string());
+    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
+        if (info.systemLocation() == location) {
+            return info.hasVendorIdentifier();
+        }
+    }
+    return false;
 }
 
 bool IsLineError(QSerialPort::SerialPortError error) {
@@ -53,9 +69,7 @@ bool QtSerialLink::Open(const std::string& portName) {
 }
 
 PortHolders QtSerialLink::AdapterHolders() const {
-    // A USB adapter is known to the system by its vendor; a pseudo-terminal
-    // or an on-board port is not.
-    if (!m_port || !QSerialPortInfo(QString::fromStdString(m_device)).hasVendorIdentifier()) {
+    if (!m_port || !IsUsbAdapter(m_device)) {
         return {};
     }
     return FindPortHolders("/proc", m_device, static_cast<int>(::getpid()));

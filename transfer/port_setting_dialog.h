@@ -35,7 +35,7 @@ struct PortAccess {
     // For a listed port that did not open: what holds it, in the language in
     // use, shown under its name; empty when nothing is known. Not asked when
     // null.
-    std::function<std::string(const std::string& portName)> holders;
+    std::function<std::string(const std::string& portName)> holders = {};
 
     static PortAccess System();
 };
