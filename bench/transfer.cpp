@@ -5,7 +5,9 @@
 // received, less the waits that overlap it (a wait between two writes, such
 // as the 1 ms between a block's header and its data, passes while the first
 // write's bytes are still leaving). Also how long the 1 and 2 ms waits really
-// take. Prints figures; never fails.
+// take, and what a USB-serial adapter's latency timer would add: it holds
+// each reply for up to the timer, once per turnaround (a read that follows a
+// write). Prints figures; never fails.
 
 #include "link/clone_engine.h"
 #include "link/fault_messages.h"
@@ -43,12 +45,15 @@ public:
         m_waitAfterWrite = 0;
         m_lastWriteBytes = size;
         bytes += size;
+        m_lastWasWrite = true;
         return ForwardingLink::Write(data, size);
     }
     ReadResult Read(std::uint8_t* buffer, std::size_t size) override {
         Interrupted();
         const ReadResult result = ForwardingLink::Read(buffer, size);
         bytes += result.count;
+        turnarounds += m_lastWasWrite ? 1 : 0;
+        m_lastWasWrite = false;
         return result;
     }
     void Clear() override {
@@ -64,6 +69,7 @@ public:
     long waitMs = 0;
     std::size_t bytes = 0;
     double overlapSeconds = 0;
+    long turnarounds = 0;
 
 private:
     // A read or a clear between a write and the next one: the wait after the
@@ -75,11 +81,12 @@ private:
 
     std::size_t m_lastWriteBytes = 0;
     int m_waitAfterWrite = 0;
+    bool m_lastWasWrite = false;
 };
 
 class QuietObserver : public TransferObserver {
 public:
-    PromptAnswer OnCommunicationError() override { return PromptAnswer::Cancel; }
+    PromptAnswer OnCommunicationError(const PortHolders&) override { return PromptAnswer::Cancel; }
     void OnEnded(const TransferResult& result) override {
         if (const std::optional<LinkMessage> message = EndMessage(result)) {
             std::printf("  unexpected message: %s\n", message->english);
@@ -111,6 +118,7 @@ struct Run {
     double floor = 0;
     long waitMs = 0;
     std::size_t bytes = 0;
+    long turnarounds = 0;
     bool completed = false;
 };
 
@@ -140,6 +148,7 @@ Run RunTransfer(bool wireTime, TransferDirection direction) {
     }
     run.waitMs = link.waitMs;
     run.bytes = link.bytes;
+    run.turnarounds = link.turnarounds;
     run.completed = result.outcome == TransferOutcome::Completed;
     return run;
 }
@@ -167,6 +176,15 @@ void MeasureTransfer(const char* label, bool wireTime, TransferDirection directi
                 "  [waits %ld ms, %zu bytes, %zu of %d runs completed]\n",
                 label, what, best.seconds, median.seconds, best.floor, best.seconds / best.floor,
                 median.seconds / median.floor, best.waitMs, best.bytes, done.size(), runs);
+    if (!wireTime) {
+        return;
+    }
+    // Each turnaround waits for the adapter's latency timer at most once.
+    const double turnarounds = static_cast<double>(best.turnarounds);
+    std::printf("%-26s %s  %ld turnarounds; through a USB adapter at most %.2f s (16 ms "
+                "latency timer), %.2f s (1 ms)\n",
+                "", what, best.turnarounds, median.seconds + turnarounds * 0.016,
+                median.seconds + turnarounds * 0.001);
 }
 
 } // namespace

@@ -176,9 +176,9 @@ void CliTransferObserver::OnStatus(const std::string& text) {
     std::cerr << text << '\n';
 }
 
-PromptAnswer CliTransferObserver::OnCommunicationError() {
+PromptAnswer CliTransferObserver::OnCommunicationError(const PortHolders& holders) {
     EndBar();
-    std::cerr << LinkMessageText(PromptMessage()) << '\n';
+    std::cerr << LinkMessageText(PromptMessage(holders)) << '\n';
     if (m_retriesLeft > 0) {
         --m_retriesLeft;
         std::cerr << "Retry\n";

@@ -65,7 +65,7 @@ public:
 
     void OnProgress(int position) override;
     void OnStatus(const std::string& text) override;
-    PromptAnswer OnCommunicationError() override;
+    PromptAnswer OnCommunicationError(const PortHolders& holders) override;
     void OnEnded(const TransferResult& result) override;
 
     // Prints how the transfer ended and returns the exit code: 0 when it

@@ -43,8 +43,10 @@ std::optional<LinkMessage> Lookup(const std::array<Words<Key>, N>& table, Key ke
 
 } // namespace
 
-const LinkMessage& PromptMessage() {
-    return kMsgCommunicationError;
+LinkMessage PromptMessage(const PortHolders& holders) {
+    LinkMessage message = kMsgCommunicationError;
+    message.detail = PortHoldersText(holders);
+    return message;
 }
 
 std::optional<LinkMessage> FaultMessage(LinkFault fault) {

@@ -5,12 +5,14 @@
 // gets its words by a row here.
 
 #include "link/link_messages.h"
+#include "link/port_holders.h"
 #include "link/transfer_result.h"
 
 #include <optional>
 
-// The text of the "Communication Error" prompt (Retry and Cancel).
-const LinkMessage& PromptMessage();
+// The text of the "Communication Error" prompt (Retry and Cancel), with the
+// programs seen holding the port as its detail line.
+LinkMessage PromptMessage(const PortHolders& holders = {});
 
 // The message of a fault; none for a fault without words of its own (None,
 // UserCancel, VerifyMismatch). A prompt cancel's message is the prompt's.

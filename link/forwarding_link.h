@@ -11,6 +11,8 @@ public:
 
     bool Open(const std::string& portName) override { return m_inner.Open(portName); }
     OpenFailure LastOpenFailure() const override { return m_inner.LastOpenFailure(); }
+    bool LowLatency() const override { return m_inner.LowLatency(); }
+    PortHolders AdapterHolders() const override { return m_inner.AdapterHolders(); }
     void SetTimeouts(const LinkTimeouts& timeouts) override { m_inner.SetTimeouts(timeouts); }
     bool SetLine9600_8N1() override { return m_inner.SetLine9600_8N1(); }
     void Clear() override { m_inner.Clear(); }

@@ -40,9 +40,13 @@ std::string OpenFailureText(const OpenFailure& failure) {
                    ? Tr2("Reason: the system has no such port.", "原因：系统中没有这个端口。")
                    : Pick("Reason: no such device" + device + ".",
                           "原因：没有这个设备" + deviceZh + "。");
-    case OpenFailureReason::Busy:
+    case OpenFailureReason::Busy: {
+        const std::string holders = PortHoldersText(failure.holders);
+        const std::string gap = holders.empty() ? "" : Pick(" ", "");
         return Pick("Reason: the port is busy; another program is using it" + device + ".",
-                    "原因：端口正忙，另一个程序正在使用它" + deviceZh + "。");
+                    "原因：端口正忙，另一个程序正在使用它" + deviceZh + "。") +
+               gap + holders;
+    }
     case OpenFailureReason::PermissionDenied:
         if (failure.group.empty()) {
             return Pick("Reason: permission denied" + device +

@@ -3,6 +3,8 @@
 // shown under "Could not Open the Port..." so that a user can tell a missing
 // adapter from one that another program holds or that they may not use.
 
+#include "link/port_holders.h"
+
 #include <string>
 
 enum class OpenFailureReason {
@@ -18,6 +20,8 @@ struct OpenFailure {
     std::string device;
     // The group that owns the device (permission denied); empty when unknown.
     std::string group;
+    // What holds the device (busy), as far as the system lets us see.
+    PortHolders holders;
 };
 
 // The system's error number of a failed open, as a reason.
@@ -25,5 +29,6 @@ OpenFailureReason ReasonOfOpenError(int error);
 
 // The reason as one or two sentences in the language in use; for permission
 // denied also what to do: join the group that owns the device and log in
-// again. Empty for an unknown reason.
+// again; for busy also what holds the port, when known. Empty for an
+// unknown reason.
 std::string OpenFailureText(const OpenFailure& failure);

@@ -43,6 +43,14 @@ public:
     virtual bool Open(const std::string& portName) = 0;
     // Why the last Open failed, as far as the backend can tell.
     virtual OpenFailure LastOpenFailure() const { return {}; }
+    // Whether the driver granted low latency when the port was opened (a
+    // USB-serial adapter then passes received bytes on at once instead of
+    // holding them for its latency timer); false for a port without it.
+    virtual bool LowLatency() const { return false; }
+    // For an open USB-serial adapter: what else is likely in the way of the
+    // port, looked up now (another program that has it open, or a program
+    // known to grab adapters); nothing for other ports.
+    virtual PortHolders AdapterHolders() const { return {}; }
     // Sets the read and write deadlines of the calls that follow.
     virtual void SetTimeouts(const LinkTimeouts& timeouts) = 0;
     // Keeps the port's other settings but sets 9600 baud, 8 data bits, no

@@ -5,6 +5,7 @@
 // transfer; a window running it on a worker thread marshals them. Prompts and
 // ends are typed: the observer words them (link/fault_messages.h).
 
+#include "link/port_holders.h"
 #include "link/transfer_result.h"
 
 #include <string>
@@ -21,8 +22,9 @@ public:
     // progress position as a decimal number.
     virtual void OnStatus(const std::string& text) { (void)text; }
     // The "Communication Error" prompt with Retry and Cancel (its words:
-    // PromptMessage()); the transfer waits for the answer.
-    virtual PromptAnswer OnCommunicationError() = 0;
+    // PromptMessage(holders)); the transfer waits for the answer. holders are
+    // the other programs seen holding the port when it is a USB adapter.
+    virtual PromptAnswer OnCommunicationError(const PortHolders& holders) = 0;
     // The transfer has ended and its port is closed: called once at the end
     // of every engine run, with the result the run returns. A window shows
     // the end's message (EndMessage) here, with an OK button; the transfer

@@ -37,7 +37,9 @@ void TransferSteps::TestCancel() {
 }
 
 void TransferSteps::Prompt() {
-    if (m_observer.OnCommunicationError() == PromptAnswer::Cancel) {
+    // A radio that does not answer on a USB adapter may have another program
+    // in its way; the prompt names it when the system lets us see it.
+    if (m_observer.OnCommunicationError(m_link.AdapterHolders()) == PromptAnswer::Cancel) {
         throw TransferStop{LinkFault::PromptCancel};
     }
     m_failureCount = 1;

@@ -33,6 +33,9 @@ void WireLogLink::Bytes(char direction, const std::uint8_t* data, std::size_t si
 bool WireLogLink::Open(const std::string& portName) {
     const bool ok = ForwardingLink::Open(portName);
     Line("open " + portName + (ok ? " ok" : " failed"));
+    if (ok) {
+        Line(LowLatency() ? "low latency granted" : "low latency not granted");
+    }
     return ok;
 }
 

@@ -3,6 +3,8 @@
 // sent and received, with its direction and a millisecond time stamp since
 // the log started, to a text stream. Lines:
 //     12.345 open /dev/pts/3 ok
+//     12.401 low latency not granted   ("granted" when the driver passes
+//                                       received bytes on at once)
 //     14.101 > 02                       (bytes sent)
 //    205.880 < 06                       (bytes received; "(none)" on timeout)
 //    205.990 clear | close

@@ -36,7 +36,9 @@ public:
 
     void OnProgress(int position) override { m_inner.OnProgress(position); }
     void OnStatus(const std::string& text) override { m_inner.OnStatus(text); }
-    PromptAnswer OnCommunicationError() override { return m_inner.OnCommunicationError(); }
+    PromptAnswer OnCommunicationError(const PortHolders& holders) override {
+        return m_inner.OnCommunicationError(holders);
+    }
     void OnEnded(const TransferResult&) override {}
     void Pump() override { m_inner.Pump(); }
 

@@ -66,6 +66,7 @@ OpenFailure DiagnoseOpenFailure(const std::string& device) {
     if (fd >= 0) {
         ::close(fd);
         failure.reason = OpenFailureReason::Busy;
+        failure.holders = FindPortHolders("/proc", device, static_cast<int>(::getpid()));
         return failure;
     }
     failure.reason = ReasonOfOpenError(errno);
@@ -73,4 +74,14 @@ OpenFailure DiagnoseOpenFailure(const std::string& device) {
         failure.group = OwningGroup(device);
     }
     return failure;
+}
+
+std::string BusyPortHoldersText(const std::string& portName) {
+    const std::optional<std::string> device = ResolvePortDevice(portName);
+    if (!device) {
+        return {};
+    }
+    const OpenFailure failure = DiagnoseOpenFailure(*device);
+    return failure.reason == OpenFailureReason::Busy ? PortHoldersText(failure.holders)
+                                                     : std::string();
 }

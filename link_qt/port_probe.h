@@ -37,8 +37,14 @@ bool ProbePort(const std::string& portName);
 // (without locks) and reading the system's error: no such device, permission
 // denied (with the group that owns the device) or busy. A direct open that
 // succeeds where the port's open failed means another program holds the
-// port's lock: busy.
+// port's lock: busy. For a busy port also the programs that hold it, where
+// the system lets us see them.
 OpenFailure DiagnoseOpenFailure(const std::string& device);
+
+// What holds a port that cannot be opened because it is busy, as sentences
+// in the language in use; empty when the port is not busy or nothing is
+// known.
+std::string BusyPortHoldersText(const std::string& portName);
 
 // The name of the group that owns the file; empty when unknown.
 std::string OwningGroup(const std::string& path);

@@ -3,8 +3,11 @@
 #include "link_qt/port_probe.h"
 
 #include <QSerialPort>
+#include <QSerialPortInfo>
 
 #include <chrono>
+#include <filesystem>
+#include <unistd.h>
 
 namespace {
 
@@ -15,6 +18,21 @@ int MillisecondsUntil(Clock::time_point deadline) {
         std::chrono::duration_cast<std::chrono::microseconds>(deadline - Clock::now()).count();
     // Round up so that a wait never ends before its deadline.
     return left <= 0 ? 0 : static_cast<int>((left + 999) / 1000);
+}
+
+// A USB adapter is known to the system by its vendor; a pseudo-terminal or
+// an on-board port is not. A device named through a link (/dev/serial/by-id)
+// is looked up as the tty it names.
+bool IsUsbAdapter(const std::string& device) {
+    std::error_code error;
+    const std::filesystem::path tty = std::filesystem::canonical(device, error);
+    const QString location = QString::fromStdString(error ? device : tty.string());
+    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
+        if (info.systemLocation() == location) {
+            return info.hasVendorIdentifier();
+        }
+    }
+    return false;
 }
 
 bool IsLineError(QSerialPort::SerialPortError error) {
@@ -44,7 +62,17 @@ bool QtSerialLink::Open(const std::string& portName) {
         m_openFailure = DiagnoseOpenFailure(*device);
         return false;
     }
+    m_device = *device;
+    DeviceSerialSettings settings(m_port->handle());
+    m_lowLatency = m_latencyRequest.Request(settings);
     return true;
+}
+
+PortHolders QtSerialLink::AdapterHolders() const {
+    if (!m_port || !IsUsbAdapter(m_device)) {
+        return {};
+    }
+    return FindPortHolders("/proc", m_device, static_cast<int>(::getpid()));
 }
 
 void QtSerialLink::SetTimeouts(const LinkTimeouts& timeouts) {
@@ -140,6 +168,9 @@ void QtSerialLink::Sleep(int milliseconds) {
 
 void QtSerialLink::Close() {
     if (m_port) {
+        DeviceSerialSettings settings(m_port->handle());
+        m_latencyRequest.Restore(settings);
+        m_lowLatency = false;
         m_port->close();
         m_port.reset();
     }

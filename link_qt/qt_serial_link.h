@@ -7,11 +7,15 @@
 // thread, so a transfer may run on any thread (with or without an event
 // loop): every call waits synchronously.
 //
+// On a port whose driver allows it (a USB-serial adapter), Open asks for low
+// latency and Close puts the driver's previous settings back.
+//
 // Clear discards the received bytes not read yet. Bytes already written are
 // not taken back: Write returns only once they were handed to the driver, as
 // a synchronous write on a serial port has completed when it returns.
 
 #include "link/serial_link.h"
+#include "link_qt/low_latency.h"
 
 #include <memory>
 
@@ -24,6 +28,8 @@ public:
 
     bool Open(const std::string& portName) override;
     OpenFailure LastOpenFailure() const override { return m_openFailure; }
+    bool LowLatency() const override { return m_lowLatency; }
+    PortHolders AdapterHolders() const override;
     void SetTimeouts(const LinkTimeouts& timeouts) override;
     bool SetLine9600_8N1() override;
     void Clear() override;
@@ -35,6 +41,9 @@ public:
 
 private:
     std::unique_ptr<QSerialPort> m_port;
+    std::string m_device;
+    LowLatencyRequest m_latencyRequest;
+    bool m_lowLatency = false;
     LinkTimeouts m_timeouts;
     OpenFailure m_openFailure;
 };

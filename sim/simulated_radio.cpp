@@ -67,21 +67,22 @@ struct SimulatedRadio::State {
 };
 
 void SimulatedRadio::State::Send(const RadioAnswer& answer, Clock::time_point requestDone) {
-    auto when = requestDone + std::chrono::milliseconds(answer.delayMs);
     if (answer.disconnect) {
         std::lock_guard<std::mutex> lock(mutex);
         CloseFds();
         return;
     }
+    // A radio's UART sends the bytes of a reply back to back. The reply goes
+    // out in one write at the moment its last byte would have arrived: the
+    // wire's time is kept, and a thread that gets the processor late delays
+    // the whole reply instead of leaving a gap inside it.
+    auto when = requestDone + std::chrono::milliseconds(answer.delayMs);
+    if (options.wireTime) {
+        when += kByteTime * static_cast<long>(answer.bytes.size());
+    }
+    SleepUntil(when);
     for (std::size_t i = 0; i < answer.bytes.size();) {
-        std::size_t count = answer.bytes.size() - i;
-        if (options.wireTime) {
-            // Each byte leaves once the previous one is on the wire.
-            count = 1;
-            when += kByteTime;
-        }
-        SleepUntil(when);
-        const ssize_t written = ::write(master, answer.bytes.data() + i, count);
+        const ssize_t written = ::write(master, answer.bytes.data() + i, answer.bytes.size() - i);
         if (written <= 0) {
             if (written < 0 && errno == EINTR) {
                 continue;

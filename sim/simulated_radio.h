@@ -69,8 +69,9 @@ struct SimOptions {
     int replyLatencyMs = 0;
     // Emulates the wire at 9600 baud, 8N1: a byte takes 10/9600 s to arrive
     // and to leave, so no answer comes before its request could have crossed
-    // the line, as with a real radio. Off, the radio answers at once (tests
-    // that need speed).
+    // the line, as with a real radio. A reply is handed over whole when its
+    // last byte would have arrived, never with a gap inside it. Off, the
+    // radio answers at once (tests that need speed).
     bool wireTime = true;
     // Ignores this many program-mode requests before answering one (a radio
     // switched on late).

@@ -23,7 +23,7 @@ constexpr int kPortColumns = 4;
 } // namespace
 
 PortAccess PortAccess::System() {
-    return {ProbePort, SystemSerialPorts};
+    return {ProbePort, SystemSerialPorts, BusyPortHoldersText};
 }
 
 QString PortButtonText(int number, const std::optional<PortDetails>& details) {
@@ -69,8 +69,8 @@ CPortSettingDlg::CPortSettingDlg(QWidget* parent, PortAccess access)
     layout->addWidget(buttons);
 
     m_shown = m_access.ports();
-    showPortTexts();
     probePorts();
+    showPortTexts();
     checkCurrentPort();
     connect(m_poll, &QTimer::timeout, this, &CPortSettingDlg::RefreshPorts);
     m_poll->start(kPortPollMs);
@@ -79,8 +79,12 @@ CPortSettingDlg::CPortSettingDlg(QWidget* parent, PortAccess access)
 void CPortSettingDlg::showPortTexts() {
     for (int number = 1; number <= kPortCount; ++number) {
         const auto found = m_shown.find(number);
-        PortButton(number)->setText(PortButtonText(
-            number, found == m_shown.end() ? std::nullopt : std::optional(found->second)));
+        QString text = PortButtonText(
+            number, found == m_shown.end() ? std::nullopt : std::optional(found->second));
+        if (const std::string& holders = m_holders[number]; !holders.empty()) {
+            text += QLatin1Char('\n') + QString::fromStdString(holders);
+        }
+        PortButton(number)->setText(text);
     }
 }
 
@@ -90,8 +94,8 @@ void CPortSettingDlg::RefreshPorts() {
         return;
     }
     m_shown = std::move(now);
-    showPortTexts();
     probePorts();
+    showPortTexts();
     // A checked port that went away is no choice any more.
     if (QAbstractButton* checked = m_ports->checkedButton(); checked && !checked->isEnabled()) {
         m_ports->setExclusive(false);
@@ -113,8 +117,14 @@ std::optional<int> CPortSettingDlg::CheckedPort() const {
 }
 
 void CPortSettingDlg::probePorts() {
+    m_holders.clear();
     for (int number = 1; number <= kPortCount; ++number) {
-        PortButton(number)->setEnabled(m_access.probe(PortNameFromNumber(number)));
+        const std::string name = PortNameFromNumber(number);
+        const bool opens = m_access.probe(name);
+        PortButton(number)->setEnabled(opens);
+        if (!opens && m_shown.count(number) != 0 && m_access.holders) {
+            m_holders[number] = m_access.holders(name);
+        }
     }
 }
 

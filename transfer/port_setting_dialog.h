@@ -1,7 +1,8 @@
 #pragma once
 // The "Port Setting" dialog: sixteen ports COM1..COM16, each offered only
 // when it can be opened right now and shown with the device, description and
-// manufacturer the system reports, the current port checked, and OK making
+// manufacturer the system reports (and, for a port held by another program,
+// which program that is), the current port checked, and OK making
 // the checked port the one every transfer opens (and storing its number for
 // the next run). While open, the dialog looks at the system's port list once
 // a second, so that an adapter plugged in or out shows at once.
@@ -31,6 +32,10 @@ struct PortAccess {
     std::function<bool(const std::string& portName)> probe;
     // The system's ports by COM number, shown beside the COM names.
     std::function<std::map<int, PortDetails>()> ports;
+    // For a listed port that did not open: what holds it, in the language in
+    // use, shown under its name; empty when nothing is known. Not asked when
+    // null.
+    std::function<std::string(const std::string& portName)> holders = {};
 
     static PortAccess System();
 };
@@ -55,7 +60,9 @@ public:
     void accept() override;
 
 private:
+    // Each port's text, with what holds it under its name.
     void showPortTexts();
+    // Offers the ports that open; asks what holds each listed one that does not.
     void probePorts();
     void checkCurrentPort();
 
@@ -64,6 +71,8 @@ private:
     QTimer* m_poll;
     // The list the texts show.
     std::map<int, PortDetails> m_shown;
+    // What holds each port that did not open, where known.
+    std::map<int, std::string> m_holders;
 };
 
 // A port's text: "COM3", then what the system reports about it in brackets,

@@ -17,8 +17,8 @@ QString LinkMessageString(const LinkMessage& message) {
     return text;
 }
 
-PromptAnswer AskCommunicationError(QWidget* parent) {
-    const MessageAnswer answer = MessageService::Show(parent, LinkMessageString(PromptMessage()),
+PromptAnswer AskCommunicationError(QWidget* parent, const PortHolders& holders) {
+    const MessageAnswer answer = MessageService::Show(parent, LinkMessageString(PromptMessage(holders)),
                                                       MessageButtons::RetryCancel);
     return answer == MessageAnswer::Retry ? PromptAnswer::Retry : PromptAnswer::Cancel;
 }

@@ -16,8 +16,8 @@ class QWidget;
 // its follow-up sentence and detail line after it.
 QString LinkMessageString(const LinkMessage& message);
 
-// The "Communication Error" prompt over parent (none when null): Retry or
-// Cancel.
-PromptAnswer AskCommunicationError(QWidget* parent);
+// The "Communication Error" prompt over parent (none when null), naming the
+// programs seen holding the port: Retry or Cancel.
+PromptAnswer AskCommunicationError(QWidget* parent, const PortHolders& holders);
 // A message with an OK button over parent (none when null).
 void ShowLinkMessage(QWidget* parent, const LinkMessage& message);

@@ -33,8 +33,8 @@ public:
             Qt::QueuedConnection);
     }
 
-    PromptAnswer OnCommunicationError() override {
-        return ask([](QWidget* parent) { return AskCommunicationError(parent); });
+    PromptAnswer OnCommunicationError(const PortHolders& holders) override {
+        return ask([holders](QWidget* parent) { return AskCommunicationError(parent, holders); });
     }
 
     void OnEnded(const TransferResult& result) override {

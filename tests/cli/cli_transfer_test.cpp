@@ -7,6 +7,8 @@
 #include "tests/cli/cli_run.h"
 #include "tests/settings/temp_dir.h"
 
+#include <atomic>
+#include <chrono>
 #include <csignal>
 #include <cstdio>
 #include <filesystem>
@@ -14,6 +16,7 @@
 #include <spawn.h>
 #include <sstream>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 
 extern char** environ;
@@ -165,6 +168,40 @@ TEST(CliTransfer, CtrlCCancelsWithExitSix) {
         EXPECT_FALSE(std::filesystem::exists(out)) << command[0];
         EXPECT_EQ(ReadFile(file), before) << command[0];
     }
+}
+
+// A port another program holds: the message names that program and its
+// process id, as the system shows them.
+TEST(CliTransfer, ABusyPortNamesTheProgramHoldingIt) {
+    TempDir holderDir;
+    TempDir dir;
+    SimOptions options = InstantReplies();
+    options.fault.kind = SimFaultKind::Silent; // the holder's entry attempts go on
+    auto radio = Radio(options, nullptr);
+    std::atomic<bool> done{false};
+    CliRun holder;
+    std::thread holding([&] {
+        holder = RunCli({"read", "--port", radio->DevicePath(), "-o", holderDir.File("held.dat"),
+                         "--retry", "1000"},
+                        holderDir.Path().string(), [&] { return done.load(); });
+    });
+    const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+    while (radio->Stats().programModeRequests == 0 && std::chrono::steady_clock::now() < giveUp) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    const CliRun second =
+        RunCli({"read", "--port", radio->DevicePath(), "-o", dir.File("out.dat")},
+               dir.Path().string());
+    done = true;
+    holding.join();
+
+    EXPECT_EQ(holder.exitCode, 6) << holder.err;
+    EXPECT_EQ(second.exitCode, 4);
+    EXPECT_NE(second.err.find("Reason: the port is busy; another program is using it (" +
+                              radio->DevicePath() + "). The port is open in "),
+              std::string::npos)
+        << second.err;
+    EXPECT_NE(second.err.find("program-cli (process "), std::string::npos) << second.err;
 }
 
 TEST(CliTransfer, RetryAnswersTheCommunicationErrorPrompt) {

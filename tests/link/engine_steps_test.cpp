@@ -214,6 +214,25 @@ TEST(EngineSteps, ReadFaultsAtAChosenStep) {
     }
 }
 
+// A radio that does not answer on a USB adapter: the prompt names what else
+// holds the adapter, and the transfer ends with that prompt's text.
+TEST(EngineSteps, ThePromptNamesWhatHoldsTheAdapter) {
+    Rig rig;
+    rig.link.adapterHolders = {{{"minicom", 4242}}, {}};
+    rig.link.Script(CloneReadReplies(TestMemory()));
+    rig.link.FailRead(1); // the identification
+
+    const TransferResult result = rig.Clone(TransferDirection::Read);
+
+    EXPECT_EQ(result.fault, LinkFault::PromptCancel);
+    LinkMessage expected = kMsgCommunicationError;
+    expected.detail = "The port is open in minicom (process 4242).";
+    EXPECT_EQ(rig.observer.messages, std::vector<LinkMessage>{expected});
+    EXPECT_EQ(LinkMessageText(rig.observer.messages.at(0)),
+              "Communication Error, Please check all the connections and the radio power\n"
+              "The port is open in minicom (process 4242).");
+}
+
 // Reply headers on a clone read: once a reply of a radio echoed its request
 // ("W", address, 8), every reply must; a reply that does not is acknowledged
 // and asked for once more, and a second one ends the transfer. A foreign

@@ -17,9 +17,9 @@ void RecordingObserver::OnStatus(const std::string& text) {
     statuses.push_back(text);
 }
 
-PromptAnswer RecordingObserver::OnCommunicationError() {
+PromptAnswer RecordingObserver::OnCommunicationError(const PortHolders& holders) {
     ++prompts;
-    messages.push_back(PromptMessage());
+    messages.push_back(PromptMessage(holders));
     if (onPrompt) {
         onPrompt();
     }

@@ -23,7 +23,7 @@ class RecordingObserver : public TransferObserver {
 public:
     void OnProgress(int position) override;
     void OnStatus(const std::string& text) override;
-    PromptAnswer OnCommunicationError() override;
+    PromptAnswer OnCommunicationError(const PortHolders& holders) override;
     void OnEnded(const TransferResult& result) override;
     void Pump() override;
 

@@ -36,6 +36,8 @@ public:
     void ShortenRead(std::size_t readIndex, std::size_t count);
     // Open fails (the port is held by another program).
     void RefuseOpen() { m_refuseOpen = true; }
+    // What the link reports in the way of the adapter.
+    PortHolders adapterHolders;
 
     const std::vector<Call>& Calls() const { return m_calls; }
     // The calls as lines: "open PORT", "timeouts", "line 9600 8N1", "clear",
@@ -53,6 +55,7 @@ public:
     void Sleep(int milliseconds) override;
     void Close() override;
     bool IsOpen() const override { return m_open; }
+    PortHolders AdapterHolders() const override { return adapterHolders; }
 
     // "52 0F D0 08"
     static std::string Hex(const ByteVector& bytes);

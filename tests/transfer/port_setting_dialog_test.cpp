@@ -127,7 +127,7 @@ PortAccess PortSettingDialogTest::access() {
         }
         return list;
     };
-    return {probe, ports};
+    return {probe, ports, {}};
 }
 
 void PortSettingDialogTest::clickOk(CPortSettingDlg& dialog) {
@@ -179,14 +179,29 @@ void PortSettingDialogTest::offersOpenablePortsAndChecksCurrent() {
     QCOMPARE(storedPort(), std::optional<std::uint32_t>(current));
 }
 
+// The current port held by another program: not offered, nothing checked,
+// and what holds it is said under its name (asked only for the listed ports
+// that did not open).
 void PortSettingDialogTest::currentPortInUse() {
     makePorts({3, 5});
     g_portName = "COM3";
     QtSerialLink otherProgram;
     QVERIFY(otherProgram.Open(m_ptys[3]->Device()));
-    CPortSettingDlg dialog(nullptr, access());
+    PortAccess ports = access();
+    std::vector<std::string> asked;
+    ports.holders = [&asked](const std::string& name) {
+        asked.push_back(name);
+        return std::string("The port is open in minicom (process 4242).");
+    };
+    CPortSettingDlg dialog(nullptr, ports);
     QVERIFY(!dialog.PortButton(3)->isEnabled());
     QVERIFY(dialog.PortButton(5)->isEnabled());
+    QCOMPARE(asked, std::vector<std::string>{"COM3"});
+    QCOMPARE(dialog.PortButton(3)->text(),
+             QString("COM3 (%1)\nThe port is open in minicom (process 4242).")
+                 .arg(QString::fromStdString(m_ptys[3]->Device())));
+    QCOMPARE(dialog.PortButton(5)->text(),
+             QString("COM5 (%1)").arg(QString::fromStdString(m_ptys[5]->Device())));
     QCOMPARE(dialog.CheckedPort(), std::nullopt);
     clickOk(dialog);
     QCOMPARE(g_portName, std::string("COM3"));

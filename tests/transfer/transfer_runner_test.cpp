@@ -93,7 +93,7 @@ void TransferRunnerTest::promptsAndEndsReachTheWindow() {
     std::vector<PromptAnswer> answers;
     QVERIFY(runner.Start(
         [&answers](SerialLink&, TransferObserver& observer, RadioImage&) {
-            answers.push_back(observer.OnCommunicationError());
+            answers.push_back(observer.OnCommunicationError({}));
             TransferResult result;
             result.outcome = TransferOutcome::Completed;
             observer.OnEnded(result);
@@ -129,8 +129,8 @@ void TransferRunnerTest::runnerGoneReleasesItsWaitingWorker() {
     QVERIFY(runner->Start(
         [&](SerialLink&, TransferObserver& observer, RadioImage&) {
             asking = true;
-            answers.push_back(observer.OnCommunicationError());
-            answers.push_back(observer.OnCommunicationError());
+            answers.push_back(observer.OnCommunicationError({}));
+            answers.push_back(observer.OnCommunicationError({}));
             TransferResult result;
             result.fault = LinkFault::Timeout;
             observer.OnEnded(result);
