@@ -1,6 +1,7 @@
 #include "shell/program_view.h"
 
 #include "grid/cell_editors.h"
+#include "grid/cell_navigation.h"
 #include "grid/channel_grid.h"
 #include "grid/channel_grid_model.h"
 #include "grid/grid_layout.h"
@@ -53,6 +54,9 @@ CProgramView::CProgramView(RadioImage& image, QWidget* parent)
     for (QWidget* editor : m_editors->All()) {
         editor->installEventFilter(this);
     }
+    // Installed last, it sees the editors' keys first: the keys that move
+    // between cells go to the grid.
+    new CellNavigationKeys(m_grid, *m_editors);
 
     connect(m_pProcessDlg, &CProcessDlg::StartRequested, this, &CProgramView::onRadioTransfer);
     connect(m_runner, &TransferRunner::Progress, m_pProcessDlg, &CProcessDlg::SetProgress);
