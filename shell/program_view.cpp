@@ -59,6 +59,13 @@ CProgramView::CProgramView(RadioImage& image, QWidget* parent)
     new CellNavigationKeys(m_grid, *m_editors);
 
     connect(m_pProcessDlg, &CProcessDlg::StartRequested, this, &CProgramView::onRadioTransfer);
+    // Read and Write choose the coming direction from the transfer window too.
+    m_pProcessDlg->SetDirectionKeys(FindCommand(ID_PROGRAM_READ)->accelerator,
+                                    FindCommand(ID_PROGRAM_WRITE)->accelerator);
+    connect(m_pProcessDlg, &CProcessDlg::DirectionChosen, this,
+            [this](TransferDirection direction) {
+                direction == TransferDirection::Write ? OnProgramWrite() : OnProgramRead();
+            });
     connect(m_runner, &TransferRunner::Progress, m_pProcessDlg, &CProcessDlg::SetProgress);
     connect(m_runner, &TransferRunner::Status, m_pProcessDlg, &CProcessDlg::SetStatus);
     connect(m_runner, &TransferRunner::Finished, this, &CProgramView::onTransferFinished);
