@@ -62,15 +62,13 @@ std::optional<ChannelTexts> RowCommitter::Commit(const ChannelTexts& proposed,
             return std::nullopt;
         }
         const CommitResult r = CommitCellEdit(scratch_, 1, col, input);
-        if (r.Refused()) {
-            RefuseWithMessage(refusal, r.messageId);
+        if (r.Refused() && col == kColTx) {
+            // Named with its value: an offset in the file may have put it there.
+            Refuse(refusal, col, text, Tr2("outside the radio's bands", "不在电台的频段内"));
             return std::nullopt;
         }
-        // The grid puts band 1's lower end in place of a Tx frequency outside
-        // the bands; a file's channel would then transmit where it never
-        // meant to, so such a row is refused instead.
-        if (col == kColTx && row[kColTx - 1] != NormalizeFrequencyText(input)) {
-            Refuse(refusal, col, text, Tr2("outside the radio's bands", "不在电台的频段内"));
+        if (r.Refused()) {
+            RefuseWithMessage(refusal, r.messageId);
             return std::nullopt;
         }
     }

@@ -6,6 +6,7 @@
 
 #include <QAbstractButton>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QStyleOptionHeader>
@@ -62,6 +63,8 @@ ChannelGrid::ChannelGrid(ChannelGridModel* model, QWidget* parent) : QTableView(
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     ApplyCurrentCellLook(this);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Tab is taken in event(): the view's own Tab navigation would also move
+    // the current cell whenever a hidden editor passes the focus on.
     setTabKeyNavigation(false);
     setWordWrap(false);
     horizontalHeader()->setSectionsClickable(false);
@@ -156,6 +159,24 @@ bool ChannelGrid::eventFilter(QObject* watched, QEvent* event) {
         return true;
     }
     return QTableView::eventFilter(watched, event);
+}
+
+bool ChannelGrid::event(QEvent* event) {
+    // Tab and Shift+Tab move to the next and the previous cell, as the
+    // arrows do; past the last and the first cell they leave the grid.
+    if (event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<const QKeyEvent*>(event);
+        const bool tab = key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab;
+        if (tab && !key->modifiers().testAnyFlags(Qt::ControlModifier | Qt::AltModifier)) {
+            const QModelIndex next = moveCursor(
+                key->key() == Qt::Key_Tab ? MoveNext : MovePrevious, key->modifiers());
+            if (next.isValid() && next != currentIndex()) {
+                setCurrentIndex(next);
+                return true;
+            }
+        }
+    }
+    return QTableView::event(event);
 }
 
 void ChannelGrid::mousePressEvent(QMouseEvent* event) {

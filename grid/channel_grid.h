@@ -9,7 +9,8 @@
 //     it is (a refused entry whose editor stays open);
 //   - EnterCell after it moved, and MouseDown after a click on a cell;
 //   - Scrolled when the rows or columns scroll.
-// A wheel step of exactly one notch pages the grid.
+// A wheel step of exactly one notch pages the grid; Tab and Shift+Tab move
+// to the next and the previous cell.
 
 #include "model/cell_block.h"
 
@@ -48,6 +49,7 @@ signals:
     void Scrolled();
 
 protected:
+    bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;

@@ -64,6 +64,17 @@ CommitResult Message(int id, CellMessageIcon icon) {
     return r;
 }
 
+// A refused frequency: the message, and the table stays as it was. Enter
+// clears the edit and keeps it open. Leaving the cell keeps the edit open
+// with the user's text when keptOnLeave, else drops it: the cell keeps the
+// value it had before the edit and the grid moves on.
+CommitResult Refused(int id, CellMessageIcon icon, CommitTrigger trigger, bool keptOnLeave) {
+    CommitResult r = Message(id, icon);
+    r.clearEditText = trigger == CommitTrigger::Enter;
+    r.editorVisible = r.clearEditText || keptOnLeave;
+    return r;
+}
+
 CommitResult CommitRx(ChannelTexts& row, std::string_view editorText, CommitTrigger trigger) {
     CommitResult r;
     if (editorText.empty()) {
@@ -74,41 +85,37 @@ CommitResult CommitRx(ChannelTexts& row, std::string_view editorText, CommitTrig
     const std::string t = NormalizeFrequencyText(editorText);
     const std::int32_t v = FrequencyToUnits(t);
     if (v < 6700000 || v > 60000000) {
-        r = Message(IDS_ERROR_DATA_FORMAT, CellMessageIcon::Stop);
-    } else if (v % 500 != 0 && v % 625 != 0) {
-        r = Message(IDS_ERROR_STEP_VALUE, CellMessageIcon::Exclamation);
-        if (trigger == CommitTrigger::LeaveCell) {
-            ClearRow(row);
-            r.effect = CommitEffect::RowCleared;
-            return r;
-        }
-    } else if (!InBands(v)) {
-        r = Message(IDS_OUT_OF_RANGE, CellMessageIcon::Exclamation);
-    } else if (!row[kColRx - 1].empty()) {
+        return Refused(IDS_ERROR_DATA_FORMAT, CellMessageIcon::Stop, trigger, true);
+    }
+    if (v % 500 != 0 && v % 625 != 0) {
+        // A typo off the steps costs the edit, never the channel.
+        return Refused(IDS_ERROR_STEP_VALUE, CellMessageIcon::Exclamation, trigger, false);
+    }
+    if (!InBands(v)) {
+        return Refused(IDS_OUT_OF_RANGE, CellMessageIcon::Exclamation, trigger, true);
+    }
+    if (!row[kColRx - 1].empty()) {
         row[kColRx - 1] = t;
         r.effect = CommitEffect::CellSet;
-        return r;
     } else {
         row = NewChannelDefaults(t);
         r.effect = CommitEffect::NewChannel;
-        return r;
     }
-    // Refused: the editor stays; Enter also clears the edit's text.
-    r.editorVisible = true;
-    r.clearEditText = trigger == CommitTrigger::Enter;
     return r;
 }
 
-CommitResult CommitTx(ChannelTexts& row, std::string_view editorText) {
-    std::string t = NormalizeFrequencyText(editorText);
-    if (!InBands(FrequencyToUnits(t))) {
-        t = FormatMhz(static_cast<double>(g_band1Low) / kUnitsPerMhz);
-    }
-    if (row[kColRx - 1].empty()) {
-        t.clear();
+CommitResult CommitTx(ChannelTexts& row, std::string_view editorText, CommitTrigger trigger) {
+    CommitResult r;
+    std::string t;
+    if (!row[kColRx - 1].empty()) {
+        t = NormalizeFrequencyText(editorText);
+        // Outside the bands the channel would transmit where nobody asked:
+        // refused like a receive frequency, the cell keeping its value.
+        if (!InBands(FrequencyToUnits(t))) {
+            return Refused(IDS_OUT_OF_RANGE, CellMessageIcon::Exclamation, trigger, false);
+        }
     }
     row[kColTx - 1] = t;
-    CommitResult r;
     r.effect = CommitEffect::CellSet;
     return r;
 }
@@ -237,7 +244,7 @@ CommitResult CommitCellEdit(ChannelTable& table, int row, int col, std::string_v
         return CommitRx(texts, editorText, trigger);
     }
     if (col == kColTx) {
-        return CommitTx(texts, editorText);
+        return CommitTx(texts, editorText, trigger);
     }
     std::string& cell = texts[static_cast<std::size_t>(col - 1)];
     const bool noFrequencies = texts[kColRx - 1].empty() && texts[kColTx - 1].empty();

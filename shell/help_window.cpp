@@ -5,6 +5,7 @@
 #include "ui/field_binding.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDockWidget>
 #include <QFileInfo>
 #include <QHelpContentItem>
@@ -15,6 +16,7 @@
 #include <QHelpSearchEngine>
 #include <QHelpSearchQueryWidget>
 #include <QHelpSearchResultWidget>
+#include <QShortcut>
 #include <QStyle>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -68,6 +70,8 @@ CHelpWindow::CHelpWindow(const QString& path) {
     forward->setEnabled(false);
     connect(m_browser, &QTextBrowser::backwardAvailable, back, &QAction::setEnabled);
     connect(m_browser, &QTextBrowser::forwardAvailable, forward, &QAction::setEnabled);
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
+            &QWidget::close);
 
     auto* dock = new QDockWidget(this);
     dock->setFeatures(QDockWidget::NoDockWidgetFeatures);
@@ -156,6 +160,35 @@ void CHelpWindow::ShowTopic(HelpCommand command, int asking, int context) {
     activateWindow();
 }
 
+void CHelpWindow::StayAbove(QWidget* dialog) {
+    if (parentWidget() == dialog) {
+        return;
+    }
+    if (parentWidget() != nullptr) {
+        parentWidget()->removeEventFilter(this);
+    }
+    // A new parent hides the window; an open one comes back where it was.
+    const bool shown = isVisible();
+    const QRect frame = geometry();
+    setParent(dialog, windowFlags());
+    if (dialog != nullptr) {
+        dialog->installEventFilter(this);
+    }
+    if (shown) {
+        setGeometry(frame);
+        show();
+    }
+}
+
+bool CHelpWindow::eventFilter(QObject* watched, QEvent* event) {
+    // The dialog closes (a dialog also hides as it is destroyed): the help
+    // goes on as a window of its own instead of going with it.
+    if (watched == parentWidget() && event->type() == QEvent::Hide && !event->spontaneous()) {
+        StayAbove(nullptr);
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
 QUrl CHelpWindow::PageUrl(const QString& page) const {
     return QUrl(QStringLiteral("qthelp://%1/doc/%2").arg(m_namespace, page));
 }
@@ -179,6 +212,9 @@ bool HelpViewer::Show(const QWidget* owner, HelpCommand command, int data,
     }
     // The dialog that asks names itself by its id; the main window by none.
     const int asking = owner ? binding::ControlIdOf(owner->window()) : kMainWindowHelp;
+    // Above the modal dialog that is open, if any: it would block any other
+    // window.
+    window->StayAbove(QApplication::activeModalWidget());
     window->ShowTopic(command, asking, data);
     return true;
 }

@@ -5,7 +5,9 @@
 // and forward. HelpViewer answers the help requests of the program: it opens
 // the window of the requested file, made at the file's first request, at the
 // default topic or at the topic of a context number (shell/help_topics.h). A
-// help file that does not exist opens nothing and shows nothing.
+// help file that does not exist opens nothing and shows nothing. Help asked
+// for while a modal dialog is open opens above that dialog and takes mouse
+// and keys while the dialog stays open; Escape closes the help window.
 
 #include "ui/help_service.h"
 
@@ -32,6 +34,10 @@ public:
     // Shows the window at the default topic or at the topic of a context
     // asked for from the window with the id asking (shell/help_topics.h).
     void ShowTopic(HelpCommand command, int asking, int context);
+    // Makes the window one of dialog's own (null: a window of its own): it
+    // stays above the dialog and the dialog's modality does not block it.
+    // When the dialog closes, the window goes on as a window of its own.
+    void StayAbove(QWidget* dialog);
 
     QHelpEngine* Engine() const { return m_engine.get(); }
     QTextBrowser* Browser() const { return m_browser; }
@@ -39,6 +45,9 @@ public:
     QTabWidget* SideTabs() const { return m_tabs; }
     // The address of a page of the file ("page.html#anchor").
     QUrl PageUrl(const QString& page) const;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     bool Load(const QString& path);

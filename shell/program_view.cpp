@@ -1,6 +1,7 @@
 #include "shell/program_view.h"
 
 #include "grid/cell_editors.h"
+#include "grid/cell_navigation.h"
 #include "grid/channel_grid.h"
 #include "grid/channel_grid_model.h"
 #include "grid/grid_layout.h"
@@ -53,8 +54,18 @@ CProgramView::CProgramView(RadioImage& image, QWidget* parent)
     for (QWidget* editor : m_editors->All()) {
         editor->installEventFilter(this);
     }
+    // Installed last, it sees the editors' keys first: the keys that move
+    // between cells go to the grid.
+    new CellNavigationKeys(m_grid, *m_editors);
 
     connect(m_pProcessDlg, &CProcessDlg::StartRequested, this, &CProgramView::onRadioTransfer);
+    // Read and Write choose the coming direction from the transfer window too.
+    m_pProcessDlg->SetDirectionKeys(FindCommand(ID_PROGRAM_READ)->accelerator,
+                                    FindCommand(ID_PROGRAM_WRITE)->accelerator);
+    connect(m_pProcessDlg, &CProcessDlg::DirectionChosen, this,
+            [this](TransferDirection direction) {
+                direction == TransferDirection::Write ? OnProgramWrite() : OnProgramRead();
+            });
     connect(m_runner.get(), &TransferRunner::Progress, m_pProcessDlg, &CProcessDlg::SetProgress);
     connect(m_runner.get(), &TransferRunner::Status, m_pProcessDlg, &CProcessDlg::SetStatus);
     connect(m_runner.get(), &TransferRunner::Finished, this, &CProgramView::onTransferFinished);

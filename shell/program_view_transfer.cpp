@@ -37,7 +37,8 @@ void CProgramView::openProcessDialog(bool writeMode) {
         return;
     }
     m_bWriteMode = writeMode;
-    m_pProcessDlg->SetTitle(
+    m_pProcessDlg->SetDirection(
+        writeMode ? TransferDirection::Write : TransferDirection::Read,
         QString::fromUtf8(writeMode ? Tr2("Write Data", "写数据") : Tr2("Read Data", "读数据")));
     if (m_pProcessDlg->IsOpen()) {
         return;

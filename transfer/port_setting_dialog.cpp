@@ -4,6 +4,7 @@
 #include "link_qt/port_probe.h"
 #include "transfer/port_store.h"
 #include "ui/dialog_frame.h"
+#include "ui/dialog_keys.h"
 #include "ui/help_service.h"
 
 #include <QButtonGroup>
@@ -74,6 +75,8 @@ CPortSettingDlg::CPortSettingDlg(QWidget* parent, PortAccess access)
     checkCurrentPort();
     connect(m_poll, &QTimer::timeout, this, &CPortSettingDlg::RefreshPorts);
     m_poll->start(kPortPollMs);
+    // F1 opens the topic of the focused control.
+    new DialogKeyHook(this, {});
 }
 
 void CPortSettingDlg::showPortTexts() {

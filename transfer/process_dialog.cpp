@@ -3,6 +3,7 @@
 #include "link/clone_engine.h"
 #include "ui/dialog_frame.h"
 #include "ui/help_service.h"
+#include "ui/message_service.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -10,11 +11,13 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QShortcut>
 
 CProcessDlg::CProcessDlg(QWidget* owner)
     : QDialog(owner, kDialogFrame), m_control(std::make_shared<TransferControl>()),
       m_start(new QPushButton(tr("Start"), this)), m_cancel(new QPushButton(tr("Cancel"), this)),
-      m_progress(new QProgressBar(this)), m_status(new QLabel(this)) {
+      m_progress(new QProgressBar(this)), m_status(new QLabel(this)),
+      m_readKey(new QShortcut(this)), m_writeKey(new QShortcut(this)) {
     setModal(false);
     setProperty(kControlIdProperty, IDD_PROCESS);
     m_start->setObjectName(QStringLiteral("startButton"));
@@ -42,6 +45,15 @@ CProcessDlg::CProcessDlg(QWidget* owner)
 
     connect(m_start, &QPushButton::clicked, this, &CProcessDlg::onStart);
     connect(m_cancel, &QPushButton::clicked, this, &CProcessDlg::onCancel);
+    connect(m_readKey, &QShortcut::activated, this,
+            [this] { emit DirectionChosen(TransferDirection::Read); });
+    connect(m_writeKey, &QShortcut::activated, this,
+            [this] { emit DirectionChosen(TransferDirection::Write); });
+}
+
+void CProcessDlg::SetDirectionKeys(const QKeySequence& read, const QKeySequence& write) {
+    m_readKey->setKey(read);
+    m_writeKey->setKey(write);
 }
 
 void CProcessDlg::Open() {
@@ -58,9 +70,14 @@ void CProcessDlg::Open() {
         move(centre - rect().center());
     }
     show();
+    // The last opening's Start went disabled and left the focus on Cancel:
+    // Enter starts, at every opening.
+    m_start->setDefault(true);
+    m_start->setFocus(Qt::OtherFocusReason);
 }
 
-void CProcessDlg::SetTitle(const QString& title) {
+void CProcessDlg::SetDirection(TransferDirection direction, const QString& title) {
+    m_direction = direction;
     m_strTitle = title;
     if (m_open) {
         setWindowTitle(m_strTitle);
@@ -96,11 +113,28 @@ void CProcessDlg::onCancel() {
     }
 }
 
-void CProcessDlg::reject() {
+void CProcessDlg::onClose() {
+    // A stray click or key must not stop a write half-way; the Cancel button
+    // says what it does and stops at once.
+    if (m_direction == TransferDirection::Write && m_control->Started()) {
+        const MessageAnswer answer =
+            MessageService::Show(this,
+                                 tr("Stop writing? The radio will then hold part of the new data "
+                                    "and must be written again before use."),
+                                 MessageButtons::OkCancel, MessageIcon::Question);
+        // The write may have ended while the question was open.
+        if (answer != MessageAnswer::Ok || !m_open) {
+            return;
+        }
+    }
     onCancel();
+}
+
+void CProcessDlg::reject() {
+    onClose();
 }
 
 void CProcessDlg::closeEvent(QCloseEvent* event) {
     event->ignore();
-    onCancel();
+    onClose();
 }

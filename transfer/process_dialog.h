@@ -2,17 +2,23 @@
 // The small modeless window that runs a transfer with the radio: "Start"
 // starts it (once), "Cancel" closes the window before Start or asks a running
 // transfer to stop, and the bar and the status line follow its progress.
+// The close box and Escape do as Cancel does, except that they first ask
+// whether to stop a running write, which would leave the radio with part of
+// the new data. Start is the default and focused button at every opening.
 // The object lives as long as its view; its window is opened for each Read or
 // Write and closed when the transfer ends.
 
 #include "link/transfer_control.h"
+#include "link/transfer_result.h"
 
 #include <QDialog>
 #include <memory>
 
+class QKeySequence;
 class QLabel;
 class QProgressBar;
 class QPushButton;
+class QShortcut;
 
 // Control ids of the window (help contexts, object properties).
 enum ProcessDialogId : int {
@@ -26,10 +32,13 @@ class CProcessDlg : public QDialog {
 public:
     explicit CProcessDlg(QWidget* owner);
 
-    // The title of the window: shown at once when the window is open, so
-    // that it always names the direction the coming Start runs.
-    void SetTitle(const QString& title);
+    // The direction the coming Start runs and the title of the window that
+    // names it, shown at once when the window is open.
+    void SetDirection(TransferDirection direction, const QString& title);
     QString Title() const { return m_strTitle; }
+    // The keys that choose the direction (the main window's Read and Write
+    // keys), which work while this window has the focus too: DirectionChosen.
+    void SetDirectionKeys(const QKeySequence& read, const QKeySequence& write);
 
     // Opens the window: progress 0 of 0..191, "Not start yet", Start enabled,
     // a fresh Start/Cancel state; shown centred over the owner.
@@ -56,6 +65,8 @@ public:
 signals:
     // Start was pressed; delivered queued, after the button's handler returned.
     void StartRequested();
+    // The Read or the Write key was pressed in the window.
+    void DirectionChosen(TransferDirection direction);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -63,12 +74,17 @@ protected:
 private:
     void onStart();
     void onCancel();
+    // The close box and Escape: Cancel, after asking during a write.
+    void onClose();
 
     QString m_strTitle;
+    TransferDirection m_direction = TransferDirection::Read;
     std::shared_ptr<TransferControl> m_control;
     bool m_open = false;
     QPushButton* m_start;
     QPushButton* m_cancel;
     QProgressBar* m_progress;
     QLabel* m_status;
+    QShortcut* m_readKey;
+    QShortcut* m_writeKey;
 };

@@ -48,6 +48,8 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTextBrowser>
+#include <QTimer>
+#include <QWindow>
 #include <QTreeWidget>
 
 #include <memory>
@@ -293,6 +295,49 @@ private slots:
         compare.Table()->setFocus();
         QTest::keyClick(compare.Table(), Qt::Key_F1);
         QCOMPARE(ShownTopic("enHelp.qch"), QStringLiteral("restore-points.html#differences"));
+    }
+
+    // F1 in a modal dialog (Setup > Com Setup's Port Setting, run as the
+    // command runs it): the help opens at the dialog's topic above the
+    // dialog and takes mouse and keys through the window system while the
+    // dialog stays open; Escape closes it; after the dialog it lives on.
+    void helpFromAModalDialogOpensAboveItAndTakesInput() {
+        m_program.Start("");
+        CopyHelpFiles();
+        CHelpWindow* help = nullptr;
+        QTimer::singleShot(0, this, [&] {
+            auto* dialog = qobject_cast<CPortSettingDlg*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            const auto end = qScopeGuard([dialog] { dialog->reject(); });
+            dialog->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(dialog));
+            QTest::keyClick(dialog->windowHandle(), Qt::Key_F1);
+            QVERIFY(ShownTopic("enHelp.qch").startsWith(QStringLiteral("port-setting.html")));
+            help = m_program.App().Help().Window("enHelp.qch");
+            QCOMPARE(help->parentWidget(), dialog);
+            QVERIFY(help->isWindow());
+            QCOMPARE(help->windowHandle()->transientParent(), dialog->windowHandle());
+            QVERIFY(QTest::qWaitForWindowActive(help));
+            QTabBar* tabs = help->SideTabs()->tabBar();
+            QTest::mouseClick(help->windowHandle(), Qt::LeftButton, {},
+                              tabs->mapTo(help, tabs->tabRect(1).center()));
+            QCOMPARE(help->SideTabs()->currentIndex(), 1);
+            QTest::keyClick(help->windowHandle(), Qt::Key_Escape);
+            QVERIFY(!help->isVisible());
+            QVERIFY(dialog->isVisible());
+            dialog->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(dialog));
+            QTest::keyClick(dialog->windowHandle(), Qt::Key_F1);
+            QVERIFY(help->isVisible());
+        });
+        Frame().OnCommand(ID_COM_SETUP);
+        QVERIFY(help);
+        QVERIFY(help->isVisible());
+        QCOMPARE(help->parentWidget(), nullptr);
+        // Asked for from the main window, it stays a window of its own.
+        Frame().OnCommand(ID_HELP_TOPICS);
+        QCOMPARE(help->parentWidget(), nullptr);
+        QCOMPARE(ShownTopic("enHelp.qch"), QStringLiteral("index.html"));
     }
 
     void backAndForwardRetraceTheTopics() {

@@ -72,6 +72,7 @@ TEST_F(CliEditTest, RefusedEntriesPrintTheMessageAndSaveNothing) {
         {{"1:1=600.00625"}, "Error Data Format, please input again."},
         {{"1:1=600"}, "Out of range, please input again."},
         {{"1:1=145.125", "2:1=520.00625"}, "Out of range, please input again."},
+        {{"1:1=145.125", "1:2=300"}, "Out of range, please input again."},
     };
     for (const Case& c : cases) {
         for (const std::string& out : {std::string(), dir.File("out.dat")}) {
@@ -84,10 +85,10 @@ TEST_F(CliEditTest, RefusedEntriesPrintTheMessageAndSaveNothing) {
     }
 }
 
-TEST_F(CliEditTest, BandEndsAndTxReplacementFollowTheDecodedBands) {
-    const CliRun run = Edit({"1:1=520", "1:2=300", "2:1=136", "2:2=480"});
+TEST_F(CliEditTest, BandEndsFollowTheDecodedBands) {
+    const CliRun run = Edit({"1:1=520", "2:1=136", "2:2=480"});
     ASSERT_EQ(run.exitCode, 0) << run.err;
-    EXPECT_EQ(Record(File(), 1).substr(0, 8), std::string("\x00\x00\x00\x52\x00\x00\x60\x13", 8));
+    EXPECT_EQ(Record(File(), 1).substr(0, 8), std::string("\x00\x00\x00\x52\x00\x00\x00\x52", 8));
     EXPECT_EQ(Record(File(), 2).substr(0, 8), std::string("\x00\x00\x60\x13\x00\x00\x00\x48", 8));
 }
 

@@ -65,6 +65,10 @@ private slots:
     void openListClosesWhenAnotherWindowTakesFocus();
     void enterCommitsAndEscapeCancels_data();
     void enterCommitsAndEscapeCancels();
+    void movingKeysLeaveAListAsItWas_data();
+    void movingKeysLeaveAListAsItWas();
+    void listChangesWhenOpenedAndPicked_data();
+    void listChangesWhenOpenedAndPicked();
     void frequencyEditKeyFilter();
     void nameEditLimitedToSevenBytes();
     void helpContextsOfFocusedControl();
@@ -228,6 +232,7 @@ void GridViewTest::offStepFrequencyLeftOrEnter_data() {
 void GridViewTest::offStepFrequencyLeftOrEnter() {
     QFETCH(bool, enter);
     addChannel(2, "145.12500");
+    const QStringList before = rowTexts(2);
     MessageRecorder messages;
     typeFrequency(2, 1, "145.0031");
     if (enter) {
@@ -239,13 +244,14 @@ void GridViewTest::offStepFrequencyLeftOrEnter() {
     QCOMPARE(messages.seen[0].text, QString(StringTableText(IDS_ERROR_STEP_VALUE)));
     QCOMPARE(messages.seen[0].caption, QString("Caution"));
     QVERIFY(messages.seen[0].icon == MessageIcon::Exclamation);
+    // A typo never costs the channel: the row stays as it was.
+    QCOMPARE(rowTexts(2), before);
     if (enter) {
-        // Only the edit is cleared; the channel stays and the edit stays open.
-        QCOMPARE(rowTexts(2).at(0), QString("145.12500"));
+        // The edit is cleared and stays open.
         QVERIFY(frequencyEdit()->isVisible());
         QCOMPARE(frequencyEdit()->text(), QString());
     } else {
-        QCOMPARE(rowTexts(2), kEmptyRow);
+        // The edit is dropped and the grid moves on.
         QVERIFY(frequencyEdit()->isHidden());
         QCOMPARE(grid()->Col(), 4);
     }
@@ -305,30 +311,38 @@ void GridViewTest::transmitFrequencyRules_data() {
     QTest::addColumn<bool>("withChannel");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("stored");
-    QTest::newRow("in band 2") << true << "480"
-                               << "480.00000";
-    QTest::newRow("outside the bands") << true << "300"
-                                       << "136.00000";
-    QTest::newRow("off step is kept") << true << "145.0031"
-                                      << "145.00310";
-    QTest::newRow("no number") << true << "."
-                               << "136.00000";
-    QTest::newRow("row without Rx") << false << "150"
-                                    << "";
+    QTest::addColumn<bool>("refused");
+    QTest::newRow("in band 2") << true << "480" << "480.00000" << false;
+    QTest::newRow("outside the bands") << true << "300" << "145.12500" << true;
+    QTest::newRow("off step is kept") << true << "145.0031" << "145.00310" << false;
+    QTest::newRow("no number") << true << "." << "145.12500" << true;
+    QTest::newRow("row without Rx") << false << "150" << "" << false;
 }
 
 void GridViewTest::transmitFrequencyRules() {
     QFETCH(bool, withChannel);
     QFETCH(QString, typed);
     QFETCH(QString, stored);
+    QFETCH(bool, refused);
     if (withChannel) {
         addChannel(4, "145.12500");
     }
     MessageRecorder messages;
+    const QStringList before = rowTexts(4);
     typeFrequency(4, 2, typed);
     click(4, 3);
-    QVERIFY(messages.seen.empty());
     QCOMPARE(cell(4, 2), stored);
+    QCOMPARE(grid()->Col(), 3);
+    if (!refused) {
+        QVERIFY(messages.seen.empty());
+        return;
+    }
+    // The band message; the cell keeps its value and nothing else changes.
+    QCOMPARE(messages.seen.size(), std::size_t{1});
+    QCOMPARE(messages.seen[0].text, QString(StringTableText(IDS_OUT_OF_RANGE)));
+    QVERIFY(messages.seen[0].icon == MessageIcon::Exclamation);
+    QCOMPARE(rowTexts(4), before);
+    QVERIFY(frequencyEdit()->isHidden());
 }
 
 void GridViewTest::emptyingReceiveFrequencyDeletesChannel() {
@@ -471,6 +485,83 @@ void GridViewTest::enterCommitsAndEscapeCancels() {
     QCOMPARE(grid()->Col(), col);
     QCOMPARE(cell(1, col), cellAfter);
     QVERIFY(grid()->hasFocus());
+}
+
+void GridViewTest::movingKeysLeaveAListAsItWas_data() {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    // The current cell after the key (row 0: a page further down).
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("col");
+    QTest::newRow("Down") << int(Qt::Key_Down) << 0 << 3 << 4;
+    QTest::newRow("Up") << int(Qt::Key_Up) << 0 << 1 << 4;
+    QTest::newRow("Left") << int(Qt::Key_Left) << 0 << 2 << 3;
+    QTest::newRow("Right") << int(Qt::Key_Right) << 0 << 2 << 5;
+    QTest::newRow("Tab") << int(Qt::Key_Tab) << 0 << 2 << 5;
+    QTest::newRow("Shift+Tab") << int(Qt::Key_Backtab) << int(Qt::ShiftModifier) << 2 << 3;
+    QTest::newRow("Home") << int(Qt::Key_Home) << 0 << 2 << 1;
+    QTest::newRow("End") << int(Qt::Key_End) << 0 << 2 << 9;
+    QTest::newRow("Page Down") << int(Qt::Key_PageDown) << 0 << 0 << 4;
+}
+
+void GridViewTest::movingKeysLeaveAListAsItWas() {
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(int, row);
+    QFETCH(int, col);
+    for (int channel = 1; channel <= 3; ++channel) {
+        addChannel(channel, "145.12500");
+    }
+    QSignalSpy edited(m_view.get(), &CProgramView::ChannelsEdited);
+    // Into the tone list from the grid: its editor opens on entering.
+    click(2, 5);
+    QTest::keyClick(nameEdit(), Qt::Key_Escape);
+    QTest::keyClick(grid(), Qt::Key_Left);
+    QComboBox* tone = list("toneList");
+    QVERIFY(tone->isVisible() && tone->hasFocus());
+    QTest::keyClick(tone, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    // The key moved to another cell and changed nothing.
+    QCOMPARE(grid()->Col(), col);
+    if (row == 0) {
+        QVERIFY(grid()->Row() > 3);
+    } else {
+        QCOMPARE(grid()->Row(), row);
+    }
+    QCOMPARE(cell(2, 4), QString("None"));
+    QCOMPARE(edited.count(), 0);
+    // The cell entered has its editor, holding the cell's own value.
+    QWidget* editor = QApplication::focusWidget();
+    QVERIFY(editor != nullptr && editor->parentWidget() == grid()->viewport());
+    QCOMPARE(editor->geometry(), grid()->visualRect(grid()->currentIndex()));
+    click(6, 6);
+    QCOMPARE(edited.count(), 0);
+}
+
+void GridViewTest::listChangesWhenOpenedAndPicked_data() {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::newRow("F4") << int(Qt::Key_F4) << 0;
+    QTest::newRow("Alt+Down") << int(Qt::Key_Down) << int(Qt::AltModifier);
+    QTest::newRow("Space") << int(Qt::Key_Space) << 0;
+}
+
+void GridViewTest::listChangesWhenOpenedAndPicked() {
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    addChannel(1, "145.12500");
+    click(1, 4);
+    QComboBox* tone = list("toneList");
+    QTest::keyClick(tone, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QTRY_VERIFY(tone->view()->isVisible());
+    // Inside the open list the arrows choose; Enter picks and closes it.
+    QTest::keyClick(tone->view(), Qt::Key_Down);
+    QTest::keyClick(tone->view(), Qt::Key_Return);
+    QVERIFY(!tone->view()->isVisible());
+    QCOMPARE(tone->currentText(), QString("67.0"));
+    // With the list closed Down moves on, and the cell keeps the choice.
+    QTest::keyClick(tone, Qt::Key_Down);
+    QCOMPARE(grid()->Row(), 2);
+    QCOMPARE(cell(1, 4), QString("67.0"));
 }
 
 void GridViewTest::scrollingDropsOpenList() {

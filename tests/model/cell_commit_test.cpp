@@ -46,18 +46,18 @@ TEST_F(CellCommitTest, RxRefusalsOnLeavingTheCell) {
         const char* text;
         int message;
         CellMessageIcon icon;
-        bool rowCleared; // else the row is unchanged and the editor stays
+        bool editKept; // else the edit is dropped and the grid moves on
     };
     const Case cases[] = {
-        {"66.99375", IDS_ERROR_DATA_FORMAT, CellMessageIcon::Stop, false},
-        {"600.00625", IDS_ERROR_DATA_FORMAT, CellMessageIcon::Stop, false},
-        {"abc", IDS_ERROR_DATA_FORMAT, CellMessageIcon::Stop, false},
-        {"145.0031", IDS_ERROR_STEP_VALUE, CellMessageIcon::Exclamation, true},
-        {"137.0025", IDS_ERROR_STEP_VALUE, CellMessageIcon::Exclamation, true},
-        {"600", IDS_OUT_OF_RANGE, CellMessageIcon::Exclamation, false},
-        {"67", IDS_OUT_OF_RANGE, CellMessageIcon::Exclamation, false},
-        {"520.00625", IDS_OUT_OF_RANGE, CellMessageIcon::Exclamation, false},
-        {"300", IDS_OUT_OF_RANGE, CellMessageIcon::Exclamation, false},
+        {"66.99375", IDS_ERROR_DATA_FORMAT, CellMessageIcon::Stop, true},
+        {"600.00625", IDS_ERROR_DATA_FORMAT, CellMessageIcon::Stop, true},
+        {"abc", IDS_ERROR_DATA_FORMAT, CellMessageIcon::Stop, true},
+        {"145.0031", IDS_ERROR_STEP_VALUE, CellMessageIcon::Exclamation, false},
+        {"137.0025", IDS_ERROR_STEP_VALUE, CellMessageIcon::Exclamation, false},
+        {"600", IDS_OUT_OF_RANGE, CellMessageIcon::Exclamation, true},
+        {"67", IDS_OUT_OF_RANGE, CellMessageIcon::Exclamation, true},
+        {"520.00625", IDS_OUT_OF_RANGE, CellMessageIcon::Exclamation, true},
+        {"300", IDS_OUT_OF_RANGE, CellMessageIcon::Exclamation, true},
     };
     for (const Case& c : cases) {
         table[9] = kFilled;
@@ -66,9 +66,10 @@ TEST_F(CellCommitTest, RxRefusalsOnLeavingTheCell) {
         EXPECT_EQ(r.captionId, IDS_CAUTION);
         EXPECT_EQ(r.icon, c.icon) << c.text;
         EXPECT_FALSE(r.clearEditText);
-        EXPECT_EQ(r.editorVisible, !c.rowCleared) << c.text;
-        EXPECT_EQ(table[9], c.rowCleared ? ChannelTexts{} : kFilled) << c.text;
-        EXPECT_EQ(r.effect, c.rowCleared ? CommitEffect::RowCleared : CommitEffect::None);
+        EXPECT_EQ(r.editorVisible, c.editKept) << c.text;
+        // A typo never costs the channel: the row stays as it was.
+        EXPECT_EQ(table[9], kFilled) << c.text;
+        EXPECT_EQ(r.effect, CommitEffect::None);
     }
 }
 
@@ -120,29 +121,42 @@ TEST_F(CellCommitTest, EmptyRxDeletesTheChannel) {
     }
 }
 
-TEST_F(CellCommitTest, TxIsNeverRefused) {
+TEST_F(CellCommitTest, TxOutsideTheBandsIsRefusedAndTheCellKept) {
     struct Case {
         const char* text;
-        const char* stored;
+        const char* stored; // nullptr: refused, the cell keeps its value
     };
     const Case cases[] = {
-        {"480", "480.00000"}, {"300", "136.00000"},      {"", "136.00000"},
-        {"abc", "136.00000"}, {"145.0031", "145.00310"}, {"174.00001", "136.00000"},
+        {"480", "480.00000"}, {"145.0031", "145.00310"}, {"174", "174.00000"},
+        {"300", nullptr},     {"", nullptr},             {"abc", nullptr},
+        {"174.00001", nullptr},
     };
     for (const Case& c : cases) {
-        table[9] = kFilled;
-        const CommitResult r = CommitCellEdit(table, 10, kColTx, c.text);
-        EXPECT_FALSE(r.Refused());
-        EXPECT_FALSE(r.editorVisible);
-        EXPECT_EQ(table[9][1], c.stored) << c.text;
-        // Without a receive frequency the cell becomes empty.
+        for (const CommitTrigger trigger : {CommitTrigger::LeaveCell, CommitTrigger::Enter}) {
+            const bool enter = trigger == CommitTrigger::Enter;
+            table[9] = kFilled;
+            const CommitResult r = CommitCellEdit(table, 10, kColTx, c.text, trigger);
+            EXPECT_EQ(table[9][1], c.stored ? c.stored : kFilled[1]) << c.text;
+            EXPECT_EQ(table[9][0], kFilled[0]);
+            if (c.stored) {
+                EXPECT_FALSE(r.Refused()) << c.text;
+                EXPECT_FALSE(r.editorVisible);
+                continue;
+            }
+            EXPECT_EQ(r.messageId, IDS_OUT_OF_RANGE) << c.text;
+            EXPECT_EQ(r.icon, CellMessageIcon::Exclamation);
+            EXPECT_EQ(r.effect, CommitEffect::None);
+            // Leaving the cell drops the edit; Enter clears it and keeps it open.
+            EXPECT_EQ(r.editorVisible, enter) << c.text;
+            EXPECT_EQ(r.clearEditText, enter) << c.text;
+        }
+        // Without a receive frequency the cell becomes empty, unasked.
         table[0] = {};
-        CommitCellEdit(table, 1, kColTx, c.text);
+        table[0][1] = "145.00000";
+        const CommitResult r = CommitCellEdit(table, 1, kColTx, c.text);
+        EXPECT_FALSE(r.Refused()) << c.text;
         EXPECT_EQ(table[0][1], "") << c.text;
     }
-    g_band1Low = 14000000; // band 1's lower limit as it stands
-    CommitCellEdit(table, 10, kColTx, "300");
-    EXPECT_EQ(table[9][1], "140.00000");
 }
 
 TEST_F(CellCommitTest, SettingsNeedAFrequency) {

@@ -70,6 +70,9 @@ private slots:
     void noSecondTransferWhileRunning();
     void directionChangesWhileWaiting_data();
     void directionChangesWhileWaiting();
+    void startIsTheDefaultAtEveryOpening();
+    void closeBoxAndEscapeAskBeforeStoppingAWrite_data();
+    void closeBoxAndEscapeAskBeforeStoppingAWrite();
     void viewClosedDuringTransfer();
 
 private:
@@ -394,24 +397,33 @@ void ProcessDialogTest::noSecondTransferWhileRunning() {
 void ProcessDialogTest::directionChangesWhileWaiting_data() {
     QTest::addColumn<bool>("chinese");
     QTest::addColumn<QString>("commands");
+    // The commands after the first as Ctrl+R and Ctrl+W in the open window.
+    QTest::addColumn<bool>("keysInWindow");
     QTest::addColumn<QString>("title");
-    QTest::newRow("read then write") << false << "RW" << "Write Data";
-    QTest::newRow("write then read") << false << "WR" << "Read Data";
-    QTest::newRow("read, write, read") << false << "RWR" << "Read Data";
-    QTest::newRow("write twice") << false << "WW" << "Write Data";
-    QTest::newRow("Chinese read then write") << true << "RW" << "写数据";
-    QTest::newRow("Chinese write then read") << true << "WR" << "读数据";
+    QTest::newRow("read then write") << false << "RW" << false << "Write Data";
+    QTest::newRow("write then read") << false << "WR" << false << "Read Data";
+    QTest::newRow("read, write, read") << false << "RWR" << false << "Read Data";
+    QTest::newRow("write twice") << false << "WW" << false << "Write Data";
+    QTest::newRow("Chinese read then write") << true << "RW" << false << "写数据";
+    QTest::newRow("Chinese write then read") << true << "WR" << false << "读数据";
+    QTest::newRow("read, Ctrl+W in the window") << false << "RW" << true << "Write Data";
+    QTest::newRow("read, Ctrl+W, Ctrl+R in the window") << false << "RWR" << true << "Read Data";
 }
 
 void ProcessDialogTest::directionChangesWhileWaiting() {
     QFETCH(bool, chinese);
     QFETCH(QString, commands);
+    QFETCH(bool, keysInWindow);
     QFETCH(QString, title);
     g_bChinese = chinese ? 1 : 0;
     startRadio();
     MessageRecorder messages;
     for (const QChar command : commands) {
-        if (command == 'R') {
+        if (keysInWindow && dialog()->IsOpen()) {
+            QVERIFY(QTest::qWaitForWindowActive(dialog()));
+            QTest::keyClick(dialog()->windowHandle(), command == 'R' ? Qt::Key_R : Qt::Key_W,
+                            Qt::ControlModifier);
+        } else if (command == 'R') {
             m_view->OnProgramRead();
         } else {
             m_view->OnProgramWrite();
@@ -429,6 +441,81 @@ void ProcessDialogTest::directionChangesWhileWaiting() {
     QCOMPARE(m_radio->Stats().blocksWritten, wrote ? 508 : 0);
     // A write reads only the two blocks of the band check.
     QCOMPARE(m_radio->Stats().blocksRead, wrote ? 2 : 512 + 3);
+}
+
+void ProcessDialogTest::startIsTheDefaultAtEveryOpening() {
+    startRadio();
+    MessageRecorder messages;
+    // The first transfer leaves the focus on Cancel when Start goes disabled;
+    // Enter at the next opening starts all the same.
+    for (int opening = 1; opening <= 2; ++opening) {
+        m_view->OnProgramRead();
+        QVERIFY(QTest::qWaitForWindowActive(dialog()));
+        QCOMPARE(dialog()->focusWidget(), dialog()->StartButton());
+        QVERIFY(dialog()->StartButton()->isDefault());
+        QTest::keyClick(dialog()->windowHandle(), Qt::Key_Return);
+        QVERIFY(m_view->IsTransferRunning());
+        waitUntilEnded();
+    }
+    QVERIFY(messages.seen.empty());
+    QCOMPARE(m_radio->Stats().blocksRead, 2 * (512 + 3));
+}
+
+void ProcessDialogTest::closeBoxAndEscapeAskBeforeStoppingAWrite_data() {
+    QTest::addColumn<bool>("write");
+    QTest::addColumn<QString>("stop");
+    QTest::addColumn<bool>("asks");
+    QTest::newRow("write, Escape") << true << "Escape" << true;
+    QTest::newRow("write, close box") << true << "close box" << true;
+    QTest::newRow("write, Cancel button") << true << "Cancel" << false;
+    QTest::newRow("read, Escape") << false << "Escape" << false;
+    QTest::newRow("read, close box") << false << "close box" << false;
+}
+
+void ProcessDialogTest::closeBoxAndEscapeAskBeforeStoppingAWrite() {
+    QFETCH(bool, write);
+    QFETCH(QString, stop);
+    QFETCH(bool, asks);
+    SimOptions options = InstantReplies();
+    options.wireTime = true;
+    startRadio(options);
+    MessageRecorder messages;
+    write ? m_view->OnProgramWrite() : m_view->OnProgramRead();
+    pressStart();
+    QTRY_VERIFY_WITH_TIMEOUT(dialog()->ProgressBar()->value() >= 1, kTransferTimeoutMs);
+    const auto askToStop = [this, &stop] {
+        if (stop == "Escape") {
+            QTest::keyClick(dialog(), Qt::Key_Escape);
+        } else if (stop == "close box") {
+            dialog()->close();
+        } else {
+            QTest::mouseClick(dialog()->CancelButton(), Qt::LeftButton);
+        }
+    };
+    if (asks) {
+        // Answered Cancel: the write goes on.
+        messages.Answer(MessageAnswer::Cancel);
+        askToStop();
+        QCOMPARE(messages.seen.size(), std::size_t{1});
+        QCOMPARE(messages.seen[0].text,
+                 QString("Stop writing? The radio will then hold part of the new data and must "
+                         "be written again before use."));
+        QVERIFY(messages.seen[0].buttons == MessageButtons::OkCancel);
+        QVERIFY(messages.seen[0].icon == MessageIcon::Question);
+        QVERIFY(!dialog()->Control()->CancelFlag().load());
+        QVERIFY(dialog()->isVisible());
+        messages.seen.clear();
+    }
+    // Answered OK where it asks: the transfer stops.
+    askToStop();
+    waitUntilEnded();
+    QCOMPARE(messages.seen.size(), std::size_t{asks ? 2u : write ? 1u : 0u});
+    if (write) {
+        QCOMPARE(messages.seen.back().text, QString::fromUtf8(LinkMessageText(kMsgRadioPartlyWritten)));
+        QVERIFY(m_radio->Stats().blocksWritten < 508);
+    } else {
+        QVERIFY(m_radio->Stats().blocksRead < 512);
+    }
 }
 
 void ProcessDialogTest::viewClosedDuringTransfer() {
