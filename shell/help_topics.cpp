@@ -1,13 +1,16 @@
 #include "shell/help_topics.h"
 
+#include "dialogs/compare_dialog.h"
 #include "dialogs/dtmf_call_list_page.h"
 #include "dialogs/dtmf_decode_page.h"
 #include "dialogs/dtmf_dialog.h"
 #include "dialogs/dtmf_encode_page.h"
 #include "dialogs/key_assignment_dialog.h"
+#include "dialogs/language_dialog.h"
 #include "dialogs/msk_dialog.h"
 #include "dialogs/optional_features_dialog.h"
 #include "dialogs/product_info_dialog.h"
+#include "dialogs/radio_history_dialog.h"
 #include "dialogs/squelch_tuning_dialog.h"
 #include "dialogs/two_tone_dialog.h"
 #include "grid/cell_editors.h"
@@ -18,10 +21,7 @@
 #include "model/fields/two_tone_fields.h"
 #include "print/print_list_dialog.h"
 #include "shell/command_ids.h"
-#include "shell/compare_dialog.h"
-#include "shell/language_dialog.h"
 #include "shell/program_view.h"
-#include "shell/radio_history_dialog.h"
 #include "transfer/port_setting_dialog.h"
 #include "transfer/process_dialog.h"
 
@@ -121,7 +121,8 @@ constexpr std::array kRows{
     // Product Information.
     One(kProductInfo, kProductInfo, "product-information.html"),
     One(kProductInfo, product::kModelListId, "product-information.html#model"),
-    HelpTopicRow{kProductInfo, product::kBand1LowId, product::kBand2HighId, "product-information.html#band-limits"},
+    HelpTopicRow{kProductInfo, product::kBand1LowId, product::kBand2HighId,
+                 "product-information.html#band-limits"},
     HelpTopicRow{kProductInfo, kOk, kCancel, "product-information.html"},
 
     // Optional Features.
@@ -219,7 +220,8 @@ constexpr std::array kRows{
     // Squelch Tuning.
     One(kSquelchTuning, kSquelchTuning, "squelch-tuning.html"),
     HelpTopicRow{kSquelchTuning, 1136, 1139, "squelch-tuning.html#levels"},
-    HelpTopicRow{kSquelchTuning, squelch::kReadButtonId, squelch::kWriteButtonId, "squelch-tuning.html#read-write"},
+    HelpTopicRow{kSquelchTuning, squelch::kReadButtonId, squelch::kWriteButtonId,
+                 "squelch-tuning.html#read-write"},
     HelpTopicRow{kSquelchTuning, kOk, kCancel, "squelch-tuning.html"},
 
     // Port Setting.
@@ -230,8 +232,10 @@ constexpr std::array kRows{
     // PrintList: the section boxes, Select All and Clear All.
     One(kPrintList, kPrintList, "printing.html#sections"),
     One(kPrintList, CPrintListDlg::kCheckIds[0], "printing.html#sections"),
-    HelpTopicRow{kPrintList, CPrintListDlg::kCheckIds[1], CPrintListDlg::kCheckIds[4], "printing.html#sections"},
-    HelpTopicRow{kPrintList, CPrintListDlg::kSelectAllId, CPrintListDlg::kClearAllId, "printing.html#select-all"},
+    HelpTopicRow{kPrintList, CPrintListDlg::kCheckIds[1], CPrintListDlg::kCheckIds[4],
+                 "printing.html#sections"},
+    HelpTopicRow{kPrintList, CPrintListDlg::kSelectAllId, CPrintListDlg::kClearAllId,
+                 "printing.html#select-all"},
     HelpTopicRow{kPrintList, kOk, kCancel, "printing.html#sections"},
 
     // Radio History, and the choice of a file to compare with.
@@ -254,7 +258,8 @@ constexpr std::array kRows{
     // Language: its two buttons ask for the command's number.
     One(kLanguage, kLanguage, "language.html"),
     One(kLanguage, CLanguageDlg::kCommandId, "language.html#choice"),
-    HelpTopicRow{kLanguage, CLanguageDlg::kEnglishId, CLanguageDlg::kChineseId, "language.html#choice"},
+    HelpTopicRow{kLanguage, CLanguageDlg::kEnglishId, CLanguageDlg::kChineseId,
+                 "language.html#choice"},
     HelpTopicRow{kLanguage, kOk, kCancel, "language.html"},
 };
 

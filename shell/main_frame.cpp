@@ -1,5 +1,6 @@
 #include "shell/main_frame.h"
 
+#include "dialogs/compare_dialog.h"
 #include "grid/channel_grid.h"
 #include "model/channel_codec.h"
 #include "model/image_compare.h"
@@ -8,12 +9,11 @@
 #include "shell/child_frame.h"
 #include "shell/command_bars.h"
 #include "shell/document_history.h"
-#include "shell/compare_dialog.h"
-#include "shell/language_text.h"
 #include "shell/navigation_bar.h"
 #include "shell/program_view.h"
 #include "ui/help_service.h"
 #include "ui/image_dialog.h"
+#include "ui/language_text.h"
 #include "ui/message_service.h"
 #include "ui/user_store.h"
 #include "ui/writable_paths.h"
@@ -106,8 +106,8 @@ void CMainFrame::SetStatusMessage(const QString& text) {
     statusBar()->findChild<QLabel*>(QStringLiteral("0"))->setText(text);
 }
 
-void CMainFrame::OnTransferEnded(TransferDirection direction, TransferOutcome outcome,
-                                 int channels, qint64 elapsedMs) {
+void CMainFrame::OnTransferEnded(TransferDirection direction, TransferOutcome outcome, int channels,
+                                 qint64 elapsedMs) {
     // A completed transfer says so for a while, without a box to answer;
     // any transfer replaces the start-up hints.
     QString text = tr("Ready");

@@ -4,11 +4,11 @@
 // holds the document windows in its client area, owns the reused settings
 // dialogs and routes every command by its row of the command table.
 
+#include "dialogs/radio_history_dialog.h"
 #include "exchange/channel_import.h"
 #include "link/transfer_result.h"
 #include "shell/child_frame.h"
 #include "shell/command_table.h"
-#include "shell/radio_history_dialog.h"
 
 #include <QMainWindow>
 #include <QPointer>

@@ -4,6 +4,8 @@
 // read before the write and a read-back after it; Compare With lists the
 // differences of the active document.
 
+#include "dialogs/compare_dialog.h"
+#include "dialogs/radio_history_dialog.h"
 #include "link/address_map.h"
 #include "link/port_name.h"
 #include "model/channel_codec.h"
@@ -12,10 +14,8 @@
 #include "settings/profile_file.h"
 #include "shell/child_frame.h"
 #include "shell/command_ids.h"
-#include "shell/compare_dialog.h"
 #include "shell/main_frame.h"
 #include "shell/program_view.h"
-#include "shell/radio_history_dialog.h"
 #include "shell/write_safety_settings.h"
 #include "tests/app/app_fixture.h"
 #include "transfer/process_dialog.h"
