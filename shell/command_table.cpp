@@ -1,5 +1,6 @@
 #include "shell/command_table.h"
 
+#include "session/document_session.h"
 #include "shell/main_frame.h"
 #include "shell/program_view.h"
 
@@ -220,14 +221,14 @@ const std::vector<Command>& Rows() {
 
         // Program
         Command(ID_PROGRAM_READ, QT_TRANSLATE_NOOP("CMainFrame", "&Read    Ctrl+R"),
-                &CProgramView::OnProgramRead)
+                &DocumentSession::OnProgramRead)
             .InDocumentMenu(Popup::Program, kOnlyGroup)
             .OnToolbar(4, QStyle::SP_ArrowDown, QT_TRANSLATE_NOOP("CMainFrame", "Read"),
                        QT_TRANSLATE_NOOP("CMainFrame", "Read Data From Radio"))
             .Keys(Qt::CTRL | Qt::Key_R)
             .NotDuringTransfer(),
         Command(ID_PROGRAM_WRITE, QT_TRANSLATE_NOOP("CMainFrame", "&Write   Ctrl+W"),
-                &CProgramView::OnProgramWrite)
+                &DocumentSession::OnProgramWrite)
             .InDocumentMenu(Popup::Program, kOnlyGroup)
             .OnToolbar(6, QStyle::SP_ArrowUp, QT_TRANSLATE_NOOP("CMainFrame", "Write"),
                        QT_TRANSLATE_NOOP("CMainFrame", "Write Data To Radio"))
@@ -236,7 +237,7 @@ const std::vector<Command>& Rows() {
 
         // Setup
         Command(ID_COM_SETUP, QT_TRANSLATE_NOOP("CMainFrame", "Com Setup"),
-                &CProgramView::OnSetupCom)
+                &DocumentSession::OnSetupCom)
             .InDocumentMenu(Popup::Setup, kOnlyGroup)
             .NotDuringTransfer(),
         Command(ID_LANGUAGE, QT_TRANSLATE_NOOP("CMainFrame", "Language"), Receiver::Application)

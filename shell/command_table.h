@@ -10,8 +10,8 @@
 // Texts are source texts of the translation context "CMainFrame"; CommandText
 // translates them.
 
+#include "session/write_safety_settings.h"
 #include "shell/command_ids.h"
-#include "shell/write_safety_settings.h"
 
 #include <QKeySequence>
 #include <QList>
@@ -22,6 +22,7 @@
 
 class CMainFrame;
 class CProgramView;
+class DocumentSession;
 
 // The pop-up menus of the menu bar, in the order in which they stand there.
 // A menu bar holds the pop-ups that have at least one item in it.
@@ -54,11 +55,14 @@ enum class Receiver {
     Nobody,
 };
 using FrameHandler = void (CMainFrame::*)();
-// Runs on the active document's view; without a document nothing happens.
+// Runs on the active document's view or session; without a document nothing
+// happens.
 using ViewHandler = void (CProgramView::*)();
+using SessionHandler = void (DocumentSession::*)();
 // A SafetySetting command switches its setting on and off and carries a
 // check mark while it is on.
-using CommandHandler = std::variant<Receiver, FrameHandler, ViewHandler, Panel, SafetySetting>;
+using CommandHandler =
+    std::variant<Receiver, FrameHandler, ViewHandler, SessionHandler, Panel, SafetySetting>;
 
 // The place of a command in the menus.
 struct MenuPlace {

@@ -5,10 +5,11 @@
 #include "model/channel_codec.h"
 #include "model/image_compare.h"
 #include "model/program_document.h"
+#include "session/document_history.h"
+#include "session/document_session.h"
 #include "shell/background_painter.h"
 #include "shell/child_frame.h"
 #include "shell/command_bars.h"
-#include "shell/document_history.h"
 #include "shell/navigation_bar.h"
 #include "shell/program_view.h"
 #include "ui/help_service.h"
@@ -198,6 +199,11 @@ void CMainFrame::Route(const Command& command) {
                            (m_activeChild->View().*handler)();
                        }
                    },
+                   [this](SessionHandler handler) {
+                       if (m_activeChild) {
+                           (m_activeChild->Session().*handler)();
+                       }
+                   },
                    [this](Panel panel) {
                        QWidget* widget = PanelWidget(panel);
                        widget->setVisible(widget->isHidden());
@@ -369,9 +375,11 @@ CChildFrame* CMainFrame::AddDocumentWindow(std::unique_ptr<CProgramDoc> doc) {
     child->installEventFilter(this);
     child->setGeometry(CChildFrame::kLeft, CChildFrame::kTop, CChildFrame::kWidth,
                        CChildFrame::kHeight);
+    DocumentSession& session = child->Session();
+    connect(&session, &DocumentSession::TransferRunningChanged, this,
+            [this] { UpdateCommandUI(); });
+    connect(&session, &DocumentSession::TransferEnded, this, &CMainFrame::OnTransferEnded);
     CProgramView& view = child->View();
-    connect(&view, &CProgramView::TransferRunningChanged, this, [this] { UpdateCommandUI(); });
-    connect(&view, &CProgramView::TransferEnded, this, &CMainFrame::OnTransferEnded);
     view.Grid()->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(view.Grid(), &QWidget::customContextMenuRequested, this,
             [this, grid = view.Grid()](const QPoint& pos) {
@@ -448,7 +456,7 @@ void CMainFrame::ShowActiveFrame() {
 
 bool CMainFrame::TransferRunning() const {
     for (const CChildFrame* child : Children()) {
-        if (child->View().IsTransferRunning()) {
+        if (child->Session().IsTransferRunning()) {
             return true;
         }
     }

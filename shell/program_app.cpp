@@ -8,6 +8,7 @@
 #include "model/program_document.h"
 #include "model/string_table.h"
 #include "print/report_commands.h"
+#include "session/document_session.h"
 #include "settings/profile_file.h"
 #include "shell/child_frame.h"
 #include "shell/command_ids.h"
@@ -203,7 +204,7 @@ void CProgramApp::KeepDemoPort() {
 }
 
 void CProgramApp::AddDocumentWindow(std::unique_ptr<CProgramDoc> doc) {
-    m_mainFrame->AddDocumentWindow(std::move(doc))->View().SetWireLog(m_wireLog);
+    m_mainFrame->AddDocumentWindow(std::move(doc))->Session().SetWireLog(m_wireLog);
     KeepDemoPort();
 }
 

@@ -8,9 +8,6 @@
 #include "model/channel_codec.h"
 #include "model/program_document.h"
 #include "shell/command_table.h"
-#include "transfer/port_store.h"
-#include "transfer/process_dialog.h"
-#include "transfer/transfer_runner.h"
 #include "ui/app_globals.h"
 #include "ui/cell_message.h"
 #include "ui/field_binding.h"
@@ -32,8 +29,7 @@
 CProgramView::CProgramView(RadioImage& image, QWidget* parent)
     : QWidget(parent), m_image(image), m_model(new ChannelGridModel(this)),
       m_grid(new ChannelGrid(m_model, this)),
-      m_editors(std::make_unique<CellEditors>(m_grid->viewport())),
-      m_pProcessDlg(new CProcessDlg(this)), m_runner(new TransferRunner(this)) {
+      m_editors(std::make_unique<CellEditors>(m_grid->viewport())) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_grid);
@@ -54,19 +50,10 @@ CProgramView::CProgramView(RadioImage& image, QWidget* parent)
         editor->installEventFilter(this);
     }
 
-    connect(m_pProcessDlg, &CProcessDlg::StartRequested, this, &CProgramView::onRadioTransfer);
-    connect(m_runner, &TransferRunner::Progress, m_pProcessDlg, &CProcessDlg::SetProgress);
-    connect(m_runner, &TransferRunner::Status, m_pProcessDlg, &CProcessDlg::SetStatus);
-    connect(m_runner, &TransferRunner::Finished, this, &CProgramView::onTransferFinished);
-
-    LoadStoredPort();
     setWindowTitle(QString::fromUtf8(ChannelWindowTitle()));
 }
 
-CProgramView::~CProgramView() {
-    // The transfer's thread ends before the view's members go.
-    delete m_runner;
-}
+CProgramView::~CProgramView() = default;
 
 void CProgramView::OnInitialUpdate() {
     if (m_firstSetUp) {

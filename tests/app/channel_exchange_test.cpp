@@ -5,9 +5,9 @@
 
 #include "model/cell_commit.h"
 #include "model/program_document.h"
+#include "session/document_history.h"
 #include "shell/child_frame.h"
 #include "shell/command_ids.h"
-#include "shell/document_history.h"
 #include "shell/main_frame.h"
 #include "shell/program_view.h"
 #include "tests/app/app_fixture.h"
@@ -202,7 +202,8 @@ private slots:
         Choose(ID_FILE_EXPORT_CHANNELS);
         QVERIFY(QFile::exists(m_path + ".csv"));
         QVERIFY(Frame().StatusMessage().contains("out.csv"));
-        Frame().ActiveChild()->History().Change("Clear", [this] { View().SetChannels(ChannelTable{}); });
+        Frame().ActiveChild()->History().Change("Clear",
+                                                [this] { View().SetChannels(ChannelTable{}); });
         m_path += ".csv";
         Choose(ID_FILE_IMPORT_CHANNELS);
         QVERIFY(View().Channels() == before);

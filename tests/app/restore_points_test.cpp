@@ -11,12 +11,13 @@
 #include "model/channel_codec.h"
 #include "model/program_document.h"
 #include "model/read_history.h"
+#include "session/document_session.h"
+#include "session/write_safety_settings.h"
 #include "settings/profile_file.h"
 #include "shell/child_frame.h"
 #include "shell/command_ids.h"
 #include "shell/main_frame.h"
 #include "shell/program_view.h"
-#include "shell/write_safety_settings.h"
 #include "tests/app/app_fixture.h"
 #include "transfer/process_dialog.h"
 #include "ui/writable_paths.h"
@@ -71,9 +72,10 @@ private:
     // Program > Read or Write, Start, until the transfer has ended.
     void Transfer(int command) {
         Frame().OnCommand(command);
-        QVERIFY(View().ProcessDialog()->IsOpen());
-        View().ProcessDialog()->StartButton()->click();
-        QTRY_VERIFY_WITH_TIMEOUT(!View().IsTransferRunning(), kTransferTimeoutMs);
+        DocumentSession& session = Frame().ActiveChild()->Session();
+        QVERIFY(session.ProcessDialog()->IsOpen());
+        session.ProcessDialog()->StartButton()->click();
+        QTRY_VERIFY_WITH_TIMEOUT(!session.IsTransferRunning(), kTransferTimeoutMs);
     }
 
     QStringList Messages() const { return m_program.Dir().MessageTexts(); }
