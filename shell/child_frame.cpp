@@ -3,7 +3,8 @@
 #include "model/program_document.h"
 #include "session/document_history.h"
 #include "session/document_session.h"
-#include "shell/program_view.h"
+#include "session/program_view.h"
+#include "shell/command_table.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -12,6 +13,7 @@
 CChildFrame::CChildFrame(std::unique_ptr<CProgramDoc> doc, QWidget* parent)
     : QMdiSubWindow(parent) {
     m_view = new CProgramView(doc->Image(), this);
+    m_view->SetCommandKeys(IsEditCommandKey);
     setWidget(m_view);
     m_session = std::make_unique<DocumentSession>(std::move(doc), *m_view, *m_view);
     DocumentHistory* history = &m_session->History();

@@ -1,8 +1,8 @@
 #include "shell/command_table.h"
 
 #include "session/document_session.h"
+#include "session/program_view.h"
 #include "shell/main_frame.h"
-#include "shell/program_view.h"
 
 #include <QCoreApplication>
 #include <algorithm>
@@ -284,64 +284,6 @@ const std::vector<Command>& Rows() {
 
 } // namespace
 
-Command Command::InMenus(Popup popup, int group) const {
-    Command row = InDocumentMenu(popup, group);
-    row.menu.withoutDocument = true;
-    return row;
-}
-
-Command Command::InDocumentMenu(Popup popup, int group) const {
-    Command row = *this;
-    row.menu.popup = popup;
-    row.menu.group = group;
-    row.menu.withDocument = true;
-    return row;
-}
-
-Command Command::TextWithoutDocument(const char* source) const {
-    Command row = *this;
-    row.menu.withoutDocumentText = source;
-    return row;
-}
-
-Command Command::OnToolbar(int slot, QStyle::StandardPixmap icon, const char* tip,
-                           const char* prompt) const {
-    Command row = *this;
-    row.toolbar = ToolbarPlace{slot, icon, tip, prompt};
-    return row;
-}
-
-Command Command::Keys(const QKeySequence& keys, const QList<QKeySequence>& alternates) const {
-    Command row = *this;
-    row.accelerator = keys;
-    row.alternateKeys = alternates;
-    return row;
-}
-
-Command Command::NotDuringTransfer() const {
-    Command row = *this;
-    row.allowedDuringTransfer = false;
-    return row;
-}
-
-Command Command::TreeItem() const {
-    Command row = *this;
-    row.inTree = true;
-    return row;
-}
-
-Command Command::InGridMenu() const {
-    Command row = *this;
-    row.inGridMenu = true;
-    return row;
-}
-
-Command Command::Offered(OfferedBy setting) const {
-    Command row = *this;
-    row.offeredBy = setting;
-    return row;
-}
-
 std::span<const Command> CommandTable() {
     return Rows();
 }
@@ -351,18 +293,6 @@ const Command* FindCommand(int id) {
     const auto it =
         std::find_if(rows.begin(), rows.end(), [id](const Command& row) { return row.id == id; });
     return it == rows.end() ? nullptr : &*it;
-}
-
-bool IsOffered(const Command& command, const CommandOptions& options) {
-    switch (command.offeredBy) {
-    case OfferedBy::ShowLang:
-        return options.showLanguage;
-    case OfferedBy::ShowSignalling:
-        return options.showSignalling;
-    case OfferedBy::Always:
-        break;
-    }
-    return true;
 }
 
 bool IsEditCommandKey(QKeyCombination key) {

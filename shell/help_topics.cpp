@@ -20,8 +20,8 @@
 #include "model/fields/squelch_fields.h"
 #include "model/fields/two_tone_fields.h"
 #include "print/print_list_dialog.h"
+#include "session/program_view.h"
 #include "shell/command_ids.h"
-#include "shell/program_view.h"
 #include "transfer/port_setting_dialog.h"
 #include "transfer/process_dialog.h"
 

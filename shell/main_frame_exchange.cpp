@@ -6,8 +6,8 @@
 #include "exchange/csv_file.h"
 #include "model/program_document.h"
 #include "session/document_history.h"
+#include "session/program_view.h"
 #include "shell/child_frame.h"
-#include "shell/program_view.h"
 #include "ui/cell_message.h"
 #include "ui/message_service.h"
 

@@ -5,11 +5,11 @@
 
 #include "grid/channel_grid.h"
 #include "session/document_session.h"
+#include "session/program_view.h"
 #include "shell/child_frame.h"
 #include "shell/command_ids.h"
 #include "shell/main_frame.h"
 #include "shell/program_app.h"
-#include "shell/program_view.h"
 #include "tests/app/app_fixture.h"
 #include "transfer/process_dialog.h"
 #include "ui/help_service.h"

@@ -9,7 +9,7 @@
 #include "model/program_document.h"
 #include "model/string_table.h"
 #include "session/document_session.h"
-#include "shell/program_view.h"
+#include "session/program_view.h"
 #include "tests/ui/current_cell_check.h"
 #include "tests/ui/message_recorder.h"
 #include "transfer/port_setting_dialog.h"

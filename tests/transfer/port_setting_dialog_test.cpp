@@ -7,7 +7,7 @@
 #include "link_qt/qt_serial_link.h"
 #include "model/program_document.h"
 #include "session/document_session.h"
-#include "shell/program_view.h"
+#include "session/program_view.h"
 #include "transfer/port_setting_dialog.h"
 #include "ui/help_service.h"
 #include "ui/user_store.h"

@@ -12,7 +12,7 @@
 #include "model/program_document.h"
 #include "model/string_table.h"
 #include "session/document_session.h"
-#include "shell/program_view.h"
+#include "session/program_view.h"
 #include "sim/simulated_radio.h"
 #include "tests/ui/message_recorder.h"
 #include "transfer/process_dialog.h"

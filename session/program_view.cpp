@@ -1,4 +1,4 @@
-#include "shell/program_view.h"
+#include "session/program_view.h"
 
 #include "grid/cell_editors.h"
 #include "grid/channel_grid.h"
@@ -7,7 +7,6 @@
 #include "model/cell_commit.h"
 #include "model/channel_codec.h"
 #include "model/program_document.h"
-#include "shell/command_table.h"
 #include "ui/app_globals.h"
 #include "ui/cell_message.h"
 #include "ui/field_binding.h"
@@ -237,7 +236,8 @@ bool CProgramView::eventFilter(QObject* watched, QEvent* event) {
         }
         // The edit commands' keys (Ctrl+C, Ctrl+Z ...) go to the commands,
         // which commit the edit first; the frequency edit keeps none of them.
-        if (watched == m_editors->FrequencyEdit() && IsEditCommandKey(key->keyCombination())) {
+        if (watched == m_editors->FrequencyEdit() && m_isCommandKey &&
+            m_isCommandKey(key->keyCombination())) {
             return true;
         }
         // A key the frequency edit swallows reaches no shortcut either.

@@ -14,6 +14,7 @@
 #include "session/channel_working_copy.h"
 
 #include <QWidget>
+#include <functional>
 #include <memory>
 
 class CellEditors;
@@ -50,6 +51,13 @@ public:
     const ChannelTable& Channels() const override;
     void SetChannels(const ChannelTable& channels) override;
     int ChannelCount() const override;
+
+    // Keys that belong to a command of the window (Ctrl+C, Ctrl+Z ...): the
+    // frequency edit leaves them to the command, which commits the edit
+    // first. Unset, the edit keeps every key it takes.
+    void SetCommandKeys(std::function<bool(QKeyCombination)> isCommandKey) {
+        m_isCommandKey = std::move(isCommandKey);
+    }
 
     ChannelGrid* Grid() const { return m_grid; }
     CellEditors& Editors() const { return *m_editors; }
@@ -126,4 +134,5 @@ private:
     int m_screenWidth = 0;
     int m_screenHeight = 0;
     bool m_firstSetUp = true;
+    std::function<bool(QKeyCombination)> m_isCommandKey;
 };
