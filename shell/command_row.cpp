@@ -58,6 +58,12 @@ Command Command::Offered(OfferedBy setting) const {
     return row;
 }
 
+Command Command::Help(const char* topic) const {
+    Command row = *this;
+    row.helpTopic = topic;
+    return row;
+}
+
 bool IsOffered(const Command& command, const CommandOptions& options) {
     switch (command.offeredBy) {
     case OfferedBy::ShowLang:

@@ -3,7 +3,7 @@
 // one command: its id and texts, where it is offered (the menu without a
 // document, the menu with one, the toolbar, the accelerators, the navigation
 // tree), whether it carries a check mark, whether it stays available while a
-// transfer with the radio runs, and who handles it. Rows are written as
+// transfer with the radio runs, who handles it and which help page tells of it. Rows are written as
 // Command(id, text, handler) followed by the calls that place the command.
 
 #include "session/write_safety_settings.h"
@@ -97,6 +97,9 @@ struct Command {
     // Offered in the channel grid's context menu too.
     bool inGridMenu = false;
     OfferedBy offeredBy = OfferedBy::Always;
+    // The help page F1 on the command's menu item opens: "page.html" or
+    // "page.html#anchor".
+    const char* helpTopic = nullptr;
 
     Command(int commandId, const char* commandText, CommandHandler commandHandler)
         : id(commandId), text(commandText), handler(commandHandler),
@@ -118,6 +121,7 @@ struct Command {
     Command TreeItem() const;
     Command InGridMenu() const;
     Command Offered(OfferedBy setting) const;
+    Command Help(const char* topic) const;
 };
 
 // Whether the start-up options offer the command.
