@@ -1,34 +1,28 @@
 #include "shell/child_frame.h"
 
 #include "model/program_document.h"
-#include "shell/document_history.h"
-#include "shell/program_view.h"
+#include "session/document_history.h"
+#include "session/document_session.h"
+#include "session/program_view.h"
+#include "shell/command_table.h"
+#include "transfer/process_dialog.h"
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QMenu>
 
 CChildFrame::CChildFrame(std::unique_ptr<CProgramDoc> doc, QWidget* parent)
-    : QMdiSubWindow(parent), m_doc(std::move(doc)) {
-    m_view = new CProgramView(m_doc->Image(), this);
+    : QMdiSubWindow(parent) {
+    m_view = new CProgramView(doc->Image(), this);
+    m_view->SetCommandKeys(IsEditCommandKey);
     setWidget(m_view);
-    // Saving moves what the grid shows into the image first, including an
-    // entry still open in a cell editor (Ctrl+S and the toolbar leave the
-    // editor open, and its text would otherwise be missing from the file).
-    m_doc->SetSaveHook([this](RadioImage&) {
-        m_view->CommitCellEdit();
-        m_view->EncodeChannels();
-    });
-    m_history = new DocumentHistory(*m_doc, *m_view);
-    connect(m_view, &CProgramView::ChannelsEdited, m_history,
-            [this] { m_history->Record(tr("Edit Cell")); });
-    connect(m_view, &CProgramView::ChannelsChanged, m_history, &DocumentHistory::Record);
-    // A completed read is undone like any change, and leaves the document
-    // equal to the radio.
-    connect(m_view, &CProgramView::ChannelsRead, m_history, [this] {
-        m_history->Record(tr("Read"));
-        m_history->MarkClean();
-    });
+    m_session = std::make_unique<DocumentSession>(std::move(doc), *m_view, *m_view);
+    m_session->ProcessDialog()->SetDirectionKeys(FindCommand(ID_PROGRAM_READ)->accelerator,
+                                                 FindCommand(ID_PROGRAM_WRITE)->accelerator);
+    DocumentHistory* history = &m_session->History();
+    connect(m_view, &CProgramView::ChannelsEdited, history,
+            [history] { history->Record(tr("Edit Cell")); });
+    connect(m_view, &CProgramView::ChannelsChanged, history, &DocumentHistory::Record);
     setWindowTitle(QString::fromUtf8(ChannelWindowTitle()));
     // Ctrl+W belongs to Program > Write: the window menu's Close keeps only
     // Ctrl+F4.
@@ -42,9 +36,18 @@ CChildFrame::CChildFrame(std::unique_ptr<CProgramDoc> doc, QWidget* parent)
 }
 
 CChildFrame::~CChildFrame() {
-    // The history and the view work on the document: they go first.
-    delete m_history;
+    // The session works on the view, and the view on the session's document:
+    // the session stops its transfer first, then the view goes.
+    m_session.reset();
     delete m_view;
+}
+
+CProgramDoc& CChildFrame::Document() const {
+    return m_session->Document();
+}
+
+DocumentHistory& CChildFrame::History() const {
+    return m_session->History();
 }
 
 void CChildFrame::FitInto(const QSize& workspace) {
@@ -68,7 +71,7 @@ void CChildFrame::closeEvent(QCloseEvent* event) {
     // Channel Information shows it again. While its transfer runs the window
     // stays in sight, as File Close is refused then too.
     event->ignore();
-    if (!m_view->IsTransferRunning()) {
+    if (!m_session->IsTransferRunning()) {
         hide();
     }
 }

@@ -1,10 +1,11 @@
 #pragma once
 // CChildFrame: the window of one document inside the main window. It owns the
-// document and its channel view. A close request hides the window instead of
-// closing it; the document goes away only when the window is destroyed (File
-// New, or the end of the program), and with it its undo history. Neither
-// happens while its transfer runs. Every change the view reports becomes a
-// step of that history.
+// document's session (the document, its undo history and its transfers) and
+// its channel view. A close request hides the window instead of closing it;
+// the document goes away only when the window is destroyed (File New, or the
+// end of the program), and with it its session. Neither happens while its
+// transfer runs. Every change the view reports becomes a step of the
+// session's history.
 
 #include <QMdiSubWindow>
 #include <QSize>
@@ -13,15 +14,17 @@
 class CProgramDoc;
 class CProgramView;
 class DocumentHistory;
+class DocumentSession;
 
 class CChildFrame : public QMdiSubWindow {
     Q_OBJECT
 public:
-    // Takes ownership of the document and builds its view.
+    // Takes ownership of the document and builds its view and session.
     explicit CChildFrame(std::unique_ptr<CProgramDoc> doc, QWidget* parent = nullptr);
     ~CChildFrame() override;
 
-    CProgramDoc& Document() const { return *m_doc; }
+    DocumentSession& Session() const { return *m_session; }
+    CProgramDoc& Document() const;
 
     // Keeps the window inside a workspace of the given size: a window larger
     // than it is cut to it; a window that was cut grows back, up to the size
@@ -30,7 +33,7 @@ public:
     void FitInto(const QSize& workspace);
     CProgramView& View() const { return *m_view; }
     // The document's undo history; it goes with the window.
-    DocumentHistory& History() const { return *m_history; }
+    DocumentHistory& History() const;
 
     // Place and size of every document window inside the main window.
     static constexpr int kLeft = 0;
@@ -42,10 +45,9 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    std::unique_ptr<CProgramDoc> m_doc;
     // The size before the workspace cut the window, and the size the cut gave.
     QSize m_uncut;
     QSize m_cut;
     CProgramView* m_view = nullptr;
-    DocumentHistory* m_history = nullptr;
+    std::unique_ptr<DocumentSession> m_session;
 };

@@ -1,7 +1,8 @@
 #include "shell/command_table.h"
 
+#include "session/document_session.h"
+#include "session/program_view.h"
 #include "shell/main_frame.h"
-#include "shell/program_view.h"
 
 #include <QCoreApplication>
 #include <algorithm>
@@ -47,50 +48,60 @@ const std::vector<Command>& Rows() {
             .OnToolbar(0, QStyle::SP_FileIcon, QT_TRANSLATE_NOOP("CMainFrame", "New"),
                        QT_TRANSLATE_NOOP("CMainFrame", "Create a new document"))
             .Keys(Qt::CTRL | Qt::Key_N)
-            .NotDuringTransfer(),
+            .NotDuringTransfer()
+            .Help("main-window.html#file"),
         Command(ID_FILE_OPEN, QT_TRANSLATE_NOOP("CMainFrame", "&Open...\tCtrl+O"),
                 Receiver::Application)
             .InMenus(Popup::File, kFileDocument)
             .OnToolbar(1, QStyle::SP_DialogOpenButton, QT_TRANSLATE_NOOP("CMainFrame", "Open"),
                        QT_TRANSLATE_NOOP("CMainFrame", "Open an existing document"))
             .Keys(Qt::CTRL | Qt::Key_O)
-            .NotDuringTransfer(),
+            .NotDuringTransfer()
+            .Help("main-window.html#file"),
         Command(ID_FILE_CLOSE, QT_TRANSLATE_NOOP("CMainFrame", "&Close"),
                 &CMainFrame::HideActiveChild)
             .InDocumentMenu(Popup::File, kFileDocument)
-            .NotDuringTransfer(),
+            .NotDuringTransfer()
+            .Help("main-window.html#file"),
         Command(ID_FILE_SAVE, QT_TRANSLATE_NOOP("CMainFrame", "&Save\tCtrl+S"),
                 &CMainFrame::OnFileSave)
             .InDocumentMenu(Popup::File, kFileDocument)
             .OnToolbar(2, QStyle::SP_DialogSaveButton, QT_TRANSLATE_NOOP("CMainFrame", "Save"),
                        QT_TRANSLATE_NOOP("CMainFrame", "Save the active document"))
             .Keys(Qt::CTRL | Qt::Key_S)
-            .NotDuringTransfer(),
+            .NotDuringTransfer()
+            .Help("main-window.html#file"),
         Command(ID_FILE_SAVE_AS, QT_TRANSLATE_NOOP("CMainFrame", "Save &As..."),
                 &CMainFrame::OnFileSaveAs)
             .InDocumentMenu(Popup::File, kFileDocument)
-            .NotDuringTransfer(),
+            .NotDuringTransfer()
+            .Help("main-window.html#file"),
         Command(ID_FILE_IMPORT_CHANNELS, QT_TRANSLATE_NOOP("CMainFrame", "&Import Channels..."),
                 &CMainFrame::OnImportChannels)
             .InDocumentMenu(Popup::File, kFileExchange)
-            .NotDuringTransfer(),
+            .NotDuringTransfer()
+            .Help("channel-lists.html#import"),
         Command(ID_FILE_IMPORT_CHANNELS_INTO_EMPTY,
                 QT_TRANSLATE_NOOP("CMainFrame", "Import Channels into E&mpty Rows..."),
                 &CMainFrame::OnImportChannelsIntoEmpty)
             .InDocumentMenu(Popup::File, kFileExchange)
-            .NotDuringTransfer(),
+            .NotDuringTransfer()
+            .Help("channel-lists.html#into-empty"),
         Command(ID_FILE_EXPORT_CHANNELS, QT_TRANSLATE_NOOP("CMainFrame", "E&xport Channels..."),
                 &CMainFrame::OnExportChannels)
             .InDocumentMenu(Popup::File, kFileExchange)
-            .NotDuringTransfer(),
+            .NotDuringTransfer()
+            .Help("channel-lists.html#export"),
         Command(ID_RADIO_HISTORY, QT_TRANSLATE_NOOP("CMainFrame", "Radio &History..."),
                 &CMainFrame::OnRadioHistory)
             .InDocumentMenu(Popup::File, kFileHistory)
-            .NotDuringTransfer(),
+            .NotDuringTransfer()
+            .Help("restore-points.html#radio-history"),
         Command(ID_COMPARE_WITH, QT_TRANSLATE_NOOP("CMainFrame", "Compare &With..."),
                 &CMainFrame::OnCompareWith)
             .InDocumentMenu(Popup::File, kFileHistory)
-            .NotDuringTransfer(),
+            .NotDuringTransfer()
+            .Help("restore-points.html#compare-with"),
         Command(ID_FILE_PRINT, QT_TRANSLATE_NOOP("CMainFrame", "&Print...\tCtrl+P"),
                 Receiver::Application)
             .InDocumentMenu(Popup::File, kFilePrint)
@@ -98,67 +109,80 @@ const std::vector<Command>& Rows() {
                        QT_TRANSLATE_NOOP("CMainFrame", "Print"),
                        QT_TRANSLATE_NOOP("CMainFrame", "Print the active document"))
             .Keys(Qt::CTRL | Qt::Key_P)
-            .NotDuringTransfer(),
+            .NotDuringTransfer()
+            .Help("printing.html"),
         Command(ID_FILE_PRINT_PREVIEW, QT_TRANSLATE_NOOP("CMainFrame", "Print Preview"),
                 Receiver::Application)
             .InDocumentMenu(Popup::File, kFilePrint)
-            .NotDuringTransfer(),
+            .NotDuringTransfer()
+            .Help("printing.html"),
         Command(ID_FILE_EXPORT_PDF, QT_TRANSLATE_NOOP("CMainFrame", "Export PDF..."),
                 Receiver::Application)
             .InDocumentMenu(Popup::File, kFilePrint)
-            .NotDuringTransfer(),
+            .NotDuringTransfer()
+            .Help("printing.html#export-pdf"),
         Command(ID_FILE_PRINT_SETUP, QT_TRANSLATE_NOOP("CMainFrame", "Print Setup..."),
                 Receiver::Application)
             .InMenus(Popup::File, kFilePrint)
             .TextWithoutDocument(QT_TRANSLATE_NOOP("CMainFrame", "P&rint Setup..."))
-            .NotDuringTransfer(),
+            .NotDuringTransfer()
+            .Help("printing.html"),
         Command(ID_APP_EXIT, QT_TRANSLATE_NOOP("CMainFrame", "&Exit"), &CMainFrame::OnAppExit)
             .InMenus(Popup::File, kFileExit)
             .TextWithoutDocument(QT_TRANSLATE_NOOP("CMainFrame", "E&xit"))
-            .NotDuringTransfer(),
+            .NotDuringTransfer()
+            .Help("main-window.html#file"),
 
         // Edit, and the navigation tree
         Command(ID_PRODUCT_INFORMATION, QT_TRANSLATE_NOOP("CMainFrame", "Product Information"),
                 Receiver::EditorDialog)
             .InDocumentMenu(Popup::Edit, kEditGroups)
             .TreeItem()
-            .NotDuringTransfer(),
+            .NotDuringTransfer()
+            .Help("product-information.html"),
         Command(ID_CHANNEL_INFORMATION, QT_TRANSLATE_NOOP("CMainFrame", "Channel Information"),
                 &CMainFrame::ShowActiveFrame)
             .InDocumentMenu(Popup::Edit, kEditGroups)
-            .TreeItem(),
+            .TreeItem()
+            .Help("channel-grid.html"),
         Command(ID_OPTIONAL_FEATURES, QT_TRANSLATE_NOOP("CMainFrame", "Optional Features"),
                 Receiver::EditorDialog)
             .InDocumentMenu(Popup::Edit, kEditFeatures)
             .TreeItem()
-            .NotDuringTransfer(),
+            .NotDuringTransfer()
+            .Help("optional-features.html"),
         Command(ID_DTMF, QT_TRANSLATE_NOOP("CMainFrame", "DTMF"), Receiver::EditorDialog)
             .InDocumentMenu(Popup::Edit, kEditSignalling)
             .TreeItem()
             .NotDuringTransfer()
-            .Offered(OfferedBy::ShowSignalling),
+            .Offered(OfferedBy::ShowSignalling)
+            .Help("dtmf.html"),
         Command(ID_TWO_TONE, QT_TRANSLATE_NOOP("CMainFrame", "2-Tone"), Receiver::EditorDialog)
             .InDocumentMenu(Popup::Edit, kEditSignalling)
             .TreeItem()
             .NotDuringTransfer()
-            .Offered(OfferedBy::ShowSignalling),
+            .Offered(OfferedBy::ShowSignalling)
+            .Help("two-tone.html"),
         Command(ID_MSK, QT_TRANSLATE_NOOP("CMainFrame", "MSK"), Receiver::EditorDialog)
             .InDocumentMenu(Popup::Edit, kEditSignalling)
             .TreeItem()
             .NotDuringTransfer()
-            .Offered(OfferedBy::ShowSignalling),
+            .Offered(OfferedBy::ShowSignalling)
+            .Help("msk.html"),
         Command(ID_KEY_ASSIGNMENT, QT_TRANSLATE_NOOP("CMainFrame", "Key Assignment"),
                 Receiver::EditorDialog)
             .InDocumentMenu(Popup::Edit, kEditSignalling)
             .TreeItem()
             .NotDuringTransfer()
-            .Offered(OfferedBy::ShowSignalling),
+            .Offered(OfferedBy::ShowSignalling)
+            .Help("key-assignment.html"),
         Command(ID_SQUELCH_TUNING, QT_TRANSLATE_NOOP("CMainFrame", "Squelch Tuning"),
                 Receiver::EditorDialog)
             .InDocumentMenu(Popup::Edit, kEditSignalling)
             .TreeItem()
             .NotDuringTransfer()
-            .Offered(OfferedBy::ShowSignalling),
+            .Offered(OfferedBy::ShowSignalling)
+            .Help("squelch-tuning.html"),
 
         // Edit: the channel table. These change the document, so no transfer
         // may run; Copy only reads it.
@@ -166,180 +190,145 @@ const std::vector<Command>& Rows() {
                 &CMainFrame::OnEditUndo)
             .InDocumentMenu(Popup::Edit, kEditHistory)
             .Keys(Qt::CTRL | Qt::Key_Z, {Qt::ALT | Qt::Key_Backspace})
-            .NotDuringTransfer(),
+            .NotDuringTransfer()
+            .Help("editing.html#undo"),
         Command(ID_EDIT_REDO_STEP, QT_TRANSLATE_NOOP("CMainFrame", "&Redo\tCtrl+Y"),
                 &CMainFrame::OnEditRedo)
             .InDocumentMenu(Popup::Edit, kEditHistory)
             .Keys(Qt::CTRL | Qt::Key_Y, {Qt::CTRL | Qt::SHIFT | Qt::Key_Z})
-            .NotDuringTransfer(),
+            .NotDuringTransfer()
+            .Help("editing.html#redo"),
         Command(ID_EDIT_CUT_CELLS, QT_TRANSLATE_NOOP("CMainFrame", "Cu&t\tCtrl+X"),
                 &CProgramView::OnEditCut)
             .InDocumentMenu(Popup::Edit, kEditClipboard)
             .Keys(Qt::CTRL | Qt::Key_X, {Qt::SHIFT | Qt::Key_Delete})
             .InGridMenu()
-            .NotDuringTransfer(),
+            .NotDuringTransfer()
+            .Help("editing.html#cut"),
         Command(ID_EDIT_COPY_CELLS, QT_TRANSLATE_NOOP("CMainFrame", "&Copy\tCtrl+C"),
                 &CProgramView::OnEditCopy)
             .InDocumentMenu(Popup::Edit, kEditClipboard)
             .Keys(Qt::CTRL | Qt::Key_C, {Qt::CTRL | Qt::Key_Insert})
-            .InGridMenu(),
+            .InGridMenu()
+            .Help("editing.html#copy"),
         Command(ID_EDIT_PASTE_CELLS, QT_TRANSLATE_NOOP("CMainFrame", "&Paste\tCtrl+V"),
                 &CProgramView::OnEditPaste)
             .InDocumentMenu(Popup::Edit, kEditClipboard)
             .Keys(Qt::CTRL | Qt::Key_V, {Qt::SHIFT | Qt::Key_Insert})
             .InGridMenu()
-            .NotDuringTransfer(),
+            .NotDuringTransfer()
+            .Help("editing.html#paste"),
         Command(ID_EDIT_DELETE_CELLS, QT_TRANSLATE_NOOP("CMainFrame", "&Delete\tDel"),
                 &CProgramView::OnEditDelete)
             .InDocumentMenu(Popup::Edit, kEditClipboard)
             .Keys(Qt::Key_Delete)
             .InGridMenu()
-            .NotDuringTransfer(),
+            .NotDuringTransfer()
+            .Help("editing.html#delete"),
         Command(ID_EDIT_INSERT_ROW, QT_TRANSLATE_NOOP("CMainFrame", "&Insert Row"),
                 &CProgramView::OnInsertRow)
             .InDocumentMenu(Popup::Edit, kEditRows)
             .InGridMenu()
-            .NotDuringTransfer(),
+            .NotDuringTransfer()
+            .Help("editing.html#insert-row"),
         Command(ID_EDIT_REMOVE_ROWS, QT_TRANSLATE_NOOP("CMainFrame", "Re&move Row"),
                 &CProgramView::OnRemoveRows)
             .InDocumentMenu(Popup::Edit, kEditRows)
             .InGridMenu()
-            .NotDuringTransfer(),
+            .NotDuringTransfer()
+            .Help("editing.html#remove-row"),
         Command(ID_EDIT_MOVE_UP, QT_TRANSLATE_NOOP("CMainFrame", "Mov&e Up\tCtrl+Up"),
                 &CProgramView::OnMoveRowsUp)
             .InDocumentMenu(Popup::Edit, kEditRows)
             .Keys(Qt::CTRL | Qt::Key_Up)
             .InGridMenu()
-            .NotDuringTransfer(),
+            .NotDuringTransfer()
+            .Help("editing.html#move-up"),
         Command(ID_EDIT_MOVE_DOWN, QT_TRANSLATE_NOOP("CMainFrame", "Move Do&wn\tCtrl+Down"),
                 &CProgramView::OnMoveRowsDown)
             .InDocumentMenu(Popup::Edit, kEditRows)
             .Keys(Qt::CTRL | Qt::Key_Down)
             .InGridMenu()
-            .NotDuringTransfer(),
+            .NotDuringTransfer()
+            .Help("editing.html#move-down"),
 
         // Program
         Command(ID_PROGRAM_READ, QT_TRANSLATE_NOOP("CMainFrame", "&Read    Ctrl+R"),
-                &CProgramView::OnProgramRead)
+                &DocumentSession::OnProgramRead)
             .InDocumentMenu(Popup::Program, kOnlyGroup)
             .OnToolbar(4, QStyle::SP_ArrowDown, QT_TRANSLATE_NOOP("CMainFrame", "Read"),
                        QT_TRANSLATE_NOOP("CMainFrame", "Read Data From Radio"))
             .Keys(Qt::CTRL | Qt::Key_R)
-            .NotDuringTransfer(),
+            .NotDuringTransfer()
+            .Help("process.html#read"),
         Command(ID_PROGRAM_WRITE, QT_TRANSLATE_NOOP("CMainFrame", "&Write   Ctrl+W"),
-                &CProgramView::OnProgramWrite)
+                &DocumentSession::OnProgramWrite)
             .InDocumentMenu(Popup::Program, kOnlyGroup)
             .OnToolbar(6, QStyle::SP_ArrowUp, QT_TRANSLATE_NOOP("CMainFrame", "Write"),
                        QT_TRANSLATE_NOOP("CMainFrame", "Write Data To Radio"))
             .Keys(Qt::CTRL | Qt::Key_W)
-            .NotDuringTransfer(),
+            .NotDuringTransfer()
+            .Help("process.html#write"),
 
         // Setup
         Command(ID_COM_SETUP, QT_TRANSLATE_NOOP("CMainFrame", "Com Setup"),
-                &CProgramView::OnSetupCom)
+                &DocumentSession::OnSetupCom)
             .InDocumentMenu(Popup::Setup, kOnlyGroup)
-            .NotDuringTransfer(),
+            .NotDuringTransfer()
+            .Help("port-setting.html"),
         Command(ID_LANGUAGE, QT_TRANSLATE_NOOP("CMainFrame", "Language"), Receiver::Application)
             .InDocumentMenu(Popup::Setup, kOnlyGroup)
             .NotDuringTransfer()
-            .Offered(OfferedBy::ShowLang),
+            .Offered(OfferedBy::ShowLang)
+            .Help("language.html"),
         Command(ID_VERIFY_AFTER_WRITE, QT_TRANSLATE_NOOP("CMainFrame", "Verify after writing"),
                 SafetySetting::VerifyAfterWrite)
             .InDocumentMenu(Popup::Setup, kSetupWriteSafety)
-            .NotDuringTransfer(),
+            .NotDuringTransfer()
+            .Help("restore-points.html#verify-after-writing"),
         Command(ID_READ_BEFORE_WRITE,
                 QT_TRANSLATE_NOOP("CMainFrame", "Read the radio before writing"),
                 SafetySetting::ReadBeforeWrite)
             .InDocumentMenu(Popup::Setup, kSetupWriteSafety)
-            .NotDuringTransfer(),
+            .NotDuringTransfer()
+            .Help("restore-points.html#read-before-writing"),
 
         // View
         Command(ID_VIEW_TOOLBAR, QT_TRANSLATE_NOOP("CMainFrame", "&Toolbar"), Panel::ToolBar)
-            .InMenus(Popup::View, kViewBars),
+            .InMenus(Popup::View, kViewBars)
+            .Help("main-window.html#view"),
         Command(ID_VIEW_STATUS_BAR, QT_TRANSLATE_NOOP("CMainFrame", "&Status Bar"),
                 Panel::StatusBar)
-            .InMenus(Popup::View, kViewBars),
+            .InMenus(Popup::View, kViewBars)
+            .Help("main-window.html#view"),
         Command(ID_CONTROL_BAR, QT_TRANSLATE_NOOP("CMainFrame", "Control &Bar   Ctrl+B"),
                 Panel::NavigationBar)
             .InDocumentMenu(Popup::View, kViewControlBar)
-            .Keys(Qt::CTRL | Qt::Key_B),
+            .Keys(Qt::CTRL | Qt::Key_B)
+            .Help("main-window.html#navigation"),
 
         // Help
         Command(ID_HELP_TOPICS, QT_TRANSLATE_NOOP("CMainFrame", "&Help Topics"),
                 &CMainFrame::OnHelpTopics)
-            .InDocumentMenu(Popup::Help, kHelpTopics),
+            .InDocumentMenu(Popup::Help, kHelpTopics)
+            .Help("main-window.html#help"),
         Command(ID_APP_ABOUT, QT_TRANSLATE_NOOP("CMainFrame", "&About ..."), Receiver::Application)
             .InMenus(Popup::Help, kHelpAbout)
             .OnToolbar(
                 9, QStyle::SP_MessageBoxInformation, QT_TRANSLATE_NOOP("CMainFrame", "About"),
                 QT_TRANSLATE_NOOP("CMainFrame", "Display program information, version number and "
                                                 "copyright"))
-            .NotDuringTransfer(),
+            .NotDuringTransfer()
+            .Help("about.html"),
         // F1: the help of the window, by the menu resource in use.
-        Command(ID_HELP, nullptr, &CMainFrame::OnContextHelp).Keys(Qt::Key_F1),
+        Command(ID_HELP, nullptr, &CMainFrame::OnContextHelp)
+            .Keys(Qt::Key_F1)
+            .Help("main-window.html#help"),
     };
     return rows;
 }
 
 } // namespace
-
-Command Command::InMenus(Popup popup, int group) const {
-    Command row = InDocumentMenu(popup, group);
-    row.menu.withoutDocument = true;
-    return row;
-}
-
-Command Command::InDocumentMenu(Popup popup, int group) const {
-    Command row = *this;
-    row.menu.popup = popup;
-    row.menu.group = group;
-    row.menu.withDocument = true;
-    return row;
-}
-
-Command Command::TextWithoutDocument(const char* source) const {
-    Command row = *this;
-    row.menu.withoutDocumentText = source;
-    return row;
-}
-
-Command Command::OnToolbar(int slot, QStyle::StandardPixmap icon, const char* tip,
-                           const char* prompt) const {
-    Command row = *this;
-    row.toolbar = ToolbarPlace{slot, icon, tip, prompt};
-    return row;
-}
-
-Command Command::Keys(const QKeySequence& keys, const QList<QKeySequence>& alternates) const {
-    Command row = *this;
-    row.accelerator = keys;
-    row.alternateKeys = alternates;
-    return row;
-}
-
-Command Command::NotDuringTransfer() const {
-    Command row = *this;
-    row.allowedDuringTransfer = false;
-    return row;
-}
-
-Command Command::TreeItem() const {
-    Command row = *this;
-    row.inTree = true;
-    return row;
-}
-
-Command Command::InGridMenu() const {
-    Command row = *this;
-    row.inGridMenu = true;
-    return row;
-}
-
-Command Command::Offered(OfferedBy setting) const {
-    Command row = *this;
-    row.offeredBy = setting;
-    return row;
-}
 
 std::span<const Command> CommandTable() {
     return Rows();
@@ -350,18 +339,6 @@ const Command* FindCommand(int id) {
     const auto it =
         std::find_if(rows.begin(), rows.end(), [id](const Command& row) { return row.id == id; });
     return it == rows.end() ? nullptr : &*it;
-}
-
-bool IsOffered(const Command& command, const CommandOptions& options) {
-    switch (command.offeredBy) {
-    case OfferedBy::ShowLang:
-        return options.showLanguage;
-    case OfferedBy::ShowSignalling:
-        return options.showSignalling;
-    case OfferedBy::Always:
-        break;
-    }
-    return true;
 }
 
 bool IsEditCommandKey(QKeyCombination key) {

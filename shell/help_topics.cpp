@@ -1,13 +1,16 @@
 #include "shell/help_topics.h"
 
+#include "dialogs/compare_dialog.h"
 #include "dialogs/dtmf_call_list_page.h"
 #include "dialogs/dtmf_decode_page.h"
 #include "dialogs/dtmf_dialog.h"
 #include "dialogs/dtmf_encode_page.h"
 #include "dialogs/key_assignment_dialog.h"
+#include "dialogs/language_dialog.h"
 #include "dialogs/msk_dialog.h"
 #include "dialogs/optional_features_dialog.h"
 #include "dialogs/product_info_dialog.h"
+#include "dialogs/radio_history_dialog.h"
 #include "dialogs/squelch_tuning_dialog.h"
 #include "dialogs/two_tone_dialog.h"
 #include "grid/cell_editors.h"
@@ -17,11 +20,8 @@
 #include "model/fields/squelch_fields.h"
 #include "model/fields/two_tone_fields.h"
 #include "print/print_list_dialog.h"
-#include "shell/command_ids.h"
-#include "shell/compare_dialog.h"
-#include "shell/language_dialog.h"
-#include "shell/program_view.h"
-#include "shell/radio_history_dialog.h"
+#include "session/program_view.h"
+#include "shell/command_table.h"
 #include "transfer/port_setting_dialog.h"
 #include "transfer/process_dialog.h"
 
@@ -62,48 +62,8 @@ constexpr HelpTopicRow One(int window, int context, const char* topic) {
 }
 
 constexpr std::array kRows{
-    // The main window: its menu commands, its own help, the channel grid.
-    HelpTopicRow{kMain, ID_FILE_NEW, ID_FILE_SAVE_AS, "main-window.html#file"},
-    One(kMain, ID_APP_EXIT, "main-window.html#file"),
-    One(kMain, ID_FILE_PRINT_SETUP, "printing.html"),
-    One(kMain, ID_FILE_PRINT, "printing.html"),
-    One(kMain, ID_FILE_PRINT_PREVIEW, "printing.html"),
-    One(kMain, ID_FILE_EXPORT_PDF, "printing.html#export-pdf"),
-    One(kMain, ID_FILE_IMPORT_CHANNELS, "channel-lists.html#import"),
-    One(kMain, ID_FILE_IMPORT_CHANNELS_INTO_EMPTY, "channel-lists.html#into-empty"),
-    One(kMain, ID_FILE_EXPORT_CHANNELS, "channel-lists.html#export"),
-    One(kMain, ID_EDIT_UNDO_STEP, "editing.html#undo"),
-    One(kMain, ID_EDIT_REDO_STEP, "editing.html#redo"),
-    One(kMain, ID_EDIT_CUT_CELLS, "editing.html#cut"),
-    One(kMain, ID_EDIT_COPY_CELLS, "editing.html#copy"),
-    One(kMain, ID_EDIT_PASTE_CELLS, "editing.html#paste"),
-    One(kMain, ID_EDIT_DELETE_CELLS, "editing.html#delete"),
-    One(kMain, ID_EDIT_INSERT_ROW, "editing.html#insert-row"),
-    One(kMain, ID_EDIT_REMOVE_ROWS, "editing.html#remove-row"),
-    One(kMain, ID_EDIT_MOVE_UP, "editing.html#move-up"),
-    One(kMain, ID_EDIT_MOVE_DOWN, "editing.html#move-down"),
-    One(kMain, ID_RADIO_HISTORY, "restore-points.html#radio-history"),
-    One(kMain, ID_COMPARE_WITH, "restore-points.html#compare-with"),
-    One(kMain, ID_VERIFY_AFTER_WRITE, "restore-points.html#verify-after-writing"),
-    One(kMain, ID_READ_BEFORE_WRITE, "restore-points.html#read-before-writing"),
-    One(kMain, ID_PRODUCT_INFORMATION, "product-information.html"),
-    One(kMain, ID_CHANNEL_INFORMATION, "channel-grid.html"),
-    One(kMain, ID_OPTIONAL_FEATURES, "optional-features.html"),
-    One(kMain, ID_DTMF, "dtmf.html"),
-    One(kMain, ID_MSK, "msk.html"),
-    One(kMain, ID_TWO_TONE, "two-tone.html"),
-    One(kMain, ID_KEY_ASSIGNMENT, "key-assignment.html"),
-    One(kMain, ID_SQUELCH_TUNING, "squelch-tuning.html"),
-    One(kMain, ID_PROGRAM_READ, "process.html#read"),
-    One(kMain, ID_PROGRAM_WRITE, "process.html#write"),
-    One(kMain, ID_COM_SETUP, "port-setting.html"),
-    One(kMain, ID_LANGUAGE, "language.html"),
-    One(kMain, ID_VIEW_TOOLBAR, "main-window.html#view"),
-    One(kMain, ID_VIEW_STATUS_BAR, "main-window.html#view"),
-    One(kMain, ID_CONTROL_BAR, "main-window.html#navigation"),
-    One(kMain, ID_HELP_TOPICS, "main-window.html#help"),
-    One(kMain, ID_HELP, "main-window.html#help"),
-    One(kMain, ID_APP_ABOUT, "about.html"),
+    // The main window: its own help and the channel grid. Its commands name
+    // their topics in their rows of the command table.
     HelpTopicRow{kMain, kMenuNoDocumentHelp, kMenuDocumentHelp, "main-window.html"},
     One(kMain, IDC_CHANNEL_GRID, "channel-grid.html"),
     One(kMain, IDC_EDIT_NAME, "channel-grid.html#name"),
@@ -121,7 +81,8 @@ constexpr std::array kRows{
     // Product Information.
     One(kProductInfo, kProductInfo, "product-information.html"),
     One(kProductInfo, product::kModelListId, "product-information.html#model"),
-    HelpTopicRow{kProductInfo, product::kBand1LowId, product::kBand2HighId, "product-information.html#band-limits"},
+    HelpTopicRow{kProductInfo, product::kBand1LowId, product::kBand2HighId,
+                 "product-information.html#band-limits"},
     HelpTopicRow{kProductInfo, kOk, kCancel, "product-information.html"},
 
     // Optional Features.
@@ -219,7 +180,8 @@ constexpr std::array kRows{
     // Squelch Tuning.
     One(kSquelchTuning, kSquelchTuning, "squelch-tuning.html"),
     HelpTopicRow{kSquelchTuning, 1136, 1139, "squelch-tuning.html#levels"},
-    HelpTopicRow{kSquelchTuning, squelch::kReadButtonId, squelch::kWriteButtonId, "squelch-tuning.html#read-write"},
+    HelpTopicRow{kSquelchTuning, squelch::kReadButtonId, squelch::kWriteButtonId,
+                 "squelch-tuning.html#read-write"},
     HelpTopicRow{kSquelchTuning, kOk, kCancel, "squelch-tuning.html"},
 
     // Port Setting.
@@ -230,8 +192,10 @@ constexpr std::array kRows{
     // PrintList: the section boxes, Select All and Clear All.
     One(kPrintList, kPrintList, "printing.html#sections"),
     One(kPrintList, CPrintListDlg::kCheckIds[0], "printing.html#sections"),
-    HelpTopicRow{kPrintList, CPrintListDlg::kCheckIds[1], CPrintListDlg::kCheckIds[4], "printing.html#sections"},
-    HelpTopicRow{kPrintList, CPrintListDlg::kSelectAllId, CPrintListDlg::kClearAllId, "printing.html#select-all"},
+    HelpTopicRow{kPrintList, CPrintListDlg::kCheckIds[1], CPrintListDlg::kCheckIds[4],
+                 "printing.html#sections"},
+    HelpTopicRow{kPrintList, CPrintListDlg::kSelectAllId, CPrintListDlg::kClearAllId,
+                 "printing.html#select-all"},
     HelpTopicRow{kPrintList, kOk, kCancel, "printing.html#sections"},
 
     // Radio History, and the choice of a file to compare with.
@@ -254,7 +218,8 @@ constexpr std::array kRows{
     // Language: its two buttons ask for the command's number.
     One(kLanguage, kLanguage, "language.html"),
     One(kLanguage, CLanguageDlg::kCommandId, "language.html#choice"),
-    HelpTopicRow{kLanguage, CLanguageDlg::kEnglishId, CLanguageDlg::kChineseId, "language.html#choice"},
+    HelpTopicRow{kLanguage, CLanguageDlg::kEnglishId, CLanguageDlg::kChineseId,
+                 "language.html#choice"},
     HelpTopicRow{kLanguage, kOk, kCancel, "language.html"},
 };
 
@@ -265,6 +230,9 @@ std::span<const HelpTopicRow> HelpTopicTable() {
 }
 
 const char* FindHelpTopic(int window, int context) {
+    if (const Command* command = window == kMain ? FindCommand(context) : nullptr) {
+        return command->helpTopic;
+    }
     const auto it = std::find_if(kRows.begin(), kRows.end(), [=](const HelpTopicRow& row) {
         return row.window == window && row.first <= context && context <= row.last;
     });

@@ -3,12 +3,18 @@
 // bar and the navigation panel with its tree (built from the command table),
 // holds the document windows in its client area, owns the reused settings
 // dialogs and routes every command by its row of the command table.
+//
+// main_frame.cpp builds the window; main_frame_routing.cpp routes the
+// commands and keeps the menus up to date; main_frame_children.cpp manages
+// the document windows; main_frame_saving.cpp saves and asks about unsaved
+// changes; main_frame_exchange.cpp and main_frame_history.cpp hold the
+// channel list and restore point commands.
 
+#include "dialogs/radio_history_dialog.h"
 #include "exchange/channel_import.h"
 #include "link/transfer_result.h"
 #include "shell/child_frame.h"
 #include "shell/command_table.h"
-#include "shell/radio_history_dialog.h"
 
 #include <QMainWindow>
 #include <QPointer>

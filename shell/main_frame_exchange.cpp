@@ -5,9 +5,9 @@
 
 #include "exchange/csv_file.h"
 #include "model/program_document.h"
+#include "session/document_history.h"
+#include "session/program_view.h"
 #include "shell/child_frame.h"
-#include "shell/document_history.h"
-#include "shell/program_view.h"
 #include "ui/cell_message.h"
 #include "ui/message_service.h"
 
@@ -108,7 +108,8 @@ void CMainFrame::ImportChannels(exchange::Placement placement) {
              ? tr("Channels to import: %1. They replace the channels of rows 1 to 128.")
              : tr("Channels to import: %1. They go into the rows that hold no channel."))
             .arg(placed.placed) +
-        SkippedList(exchange::SkippedRows(import, placed)) + NoteList(tr("Warnings: %1"), import.warnings);
+        SkippedList(exchange::SkippedRows(import, placed)) +
+        NoteList(tr("Warnings: %1"), import.warnings);
     if (MessageService::Show(this, summary, MessageButtons::OkCancel, MessageIcon::Question) !=
         MessageAnswer::Ok) {
         return;

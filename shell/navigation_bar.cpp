@@ -1,6 +1,6 @@
 #include "shell/navigation_bar.h"
 
-#include "shell/language_text.h"
+#include "ui/language_text.h"
 
 #include <QHelpEvent>
 #include <QMouseEvent>

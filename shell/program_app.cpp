@@ -1,25 +1,26 @@
 #include "shell/program_app.h"
 
+#include "dialogs/about_dialog.h"
+#include "dialogs/language_dialog.h"
 #include "link/port_name.h"
 #include "model/band.h"
 #include "model/language.h"
 #include "model/program_document.h"
 #include "model/string_table.h"
-#include "settings/profile_file.h"
 #include "print/report_commands.h"
-#include "shell/about_dialog.h"
+#include "session/document_session.h"
+#include "session/program_view.h"
+#include "settings/profile_file.h"
 #include "shell/child_frame.h"
 #include "shell/command_ids.h"
 #include "shell/editor_dialogs.h"
 #include "shell/help_window.h"
-#include "shell/language_dialog.h"
 #include "shell/language_switch.h"
-#include "shell/language_text.h"
 #include "shell/main_frame.h"
-#include "shell/program_view.h"
 #include "shell/splash_wnd.h"
 #include "ui/app_globals.h"
 #include "ui/help_service.h"
+#include "ui/language_text.h"
 #include "ui/message_service.h"
 #include "ui/user_store.h"
 #include "ui/writable_paths.h"
@@ -120,10 +121,9 @@ bool CProgramApp::InitInstance(const StartupOptions& options) {
     // [Setup] "ShowLang" 0 leaves out the Language command; "ShowSignalling"
     // 1 offers the signalling editors in the Edit menu and the tree.
     m_help = std::make_unique<HelpViewer>();
-    HelpService::SetViewer([help = m_help.get()](QWidget* owner, HelpCommand command, int data,
-                                                 const std::string& file) {
-        help->Show(owner, command, data, file);
-    });
+    HelpService::SetViewer(
+        [help = m_help.get()](QWidget* owner, HelpCommand command, int data,
+                              const std::string& file) { help->Show(owner, command, data, file); });
 
     CommandOptions commands;
     commands.showLanguage = SetupInteger("ShowLang") != 0;
@@ -204,7 +204,7 @@ void CProgramApp::KeepDemoPort() {
 }
 
 void CProgramApp::AddDocumentWindow(std::unique_ptr<CProgramDoc> doc) {
-    m_mainFrame->AddDocumentWindow(std::move(doc))->View().SetWireLog(m_wireLog);
+    m_mainFrame->AddDocumentWindow(std::move(doc))->Session().SetWireLog(m_wireLog);
     KeepDemoPort();
 }
 
@@ -280,10 +280,10 @@ void CProgramApp::OnFileOpen() {
     // first), which the choice then replaces.
     const std::string appName = UserStore::CurrentAppName();
     const QString folder = UserStore::ReadFileFolder(appName);
-    const QString path = m_askOpenFileName ? m_askOpenFileName(folder)
-                                           : QFileDialog::getOpenFileName(
-                                                 m_mainFrame.get(), tr("Open"), folder,
-                                                 tr("*.dat (*.dat)"));
+    const QString path = m_askOpenFileName
+                             ? m_askOpenFileName(folder)
+                             : QFileDialog::getOpenFileName(m_mainFrame.get(), tr("Open"), folder,
+                                                            tr("*.dat (*.dat)"));
     if (!path.isEmpty()) {
         UserStore::WriteFileFolder(appName, path);
         OpenDocumentFile(path);
@@ -364,7 +364,7 @@ void CProgramApp::OnLanguage() {
         return m_startProgram ? m_startProgram(program, arguments)
                               : QProcess::startDetached(program, arguments);
     };
-    SwitchLanguage(*m_mainFrame, dialog.Choice(),
-                   RestartCommand{QCoreApplication::applicationFilePath(), m_restartArguments,
-                                  start});
+    SwitchLanguage(
+        *m_mainFrame, dialog.Choice(),
+        RestartCommand{QCoreApplication::applicationFilePath(), m_restartArguments, start});
 }

@@ -50,6 +50,9 @@
         <source>Edit Cell</source>
         <translation>编辑单元格</translation>
     </message>
+</context>
+<context>
+    <name>DocumentSession</name>
     <message>
         <source>Read</source>
         <translation>读取</translation>
@@ -84,10 +87,6 @@
     <message>
         <source>Move Down</source>
         <translation>下移</translation>
-    </message>
-    <message>
-        <source>Read</source>
-        <translation>读取</translation>
     </message>
 </context>
 <context>

@@ -1,10 +1,10 @@
 #include "tests/app/app_fixture.h"
+#include "session/document_session.h"
 
 #include "link/port_name.h"
 #include "shell/command_ids.h"
 #include "shell/main_frame.h"
 #include "shell/program_app.h"
-#include "shell/program_view.h"
 #include "transfer/process_dialog.h"
 #include "ui/user_store.h"
 
@@ -133,9 +133,9 @@ bool SilentRadioRead::Start(CMainFrame& frame) {
         return false;
     }
     g_portName = m_radio.DevicePath();
-    CProgramView& view = frame.ActiveChild()->View();
-    QSignalSpy running(&view, &CProgramView::TransferRunningChanged);
+    DocumentSession& session = frame.ActiveChild()->Session();
+    QSignalSpy running(&session, &DocumentSession::TransferRunningChanged);
     frame.OnCommand(ID_PROGRAM_READ);
-    view.ProcessDialog()->StartButton()->click();
-    return (running.count() > 0 || running.wait(10000)) && view.IsTransferRunning();
+    session.ProcessDialog()->StartButton()->click();
+    return (running.count() > 0 || running.wait(10000)) && session.IsTransferRunning();
 }

@@ -5,11 +5,11 @@
 
 #include "model/cell_commit.h"
 #include "model/program_document.h"
+#include "session/document_history.h"
+#include "session/program_view.h"
 #include "shell/child_frame.h"
 #include "shell/command_ids.h"
-#include "shell/document_history.h"
 #include "shell/main_frame.h"
-#include "shell/program_view.h"
 #include "tests/app/app_fixture.h"
 
 #include <QAction>

@@ -13,7 +13,7 @@ endif()
 # The labels of the settings fields are marked in the model with
 # fields::FieldLabel(context, text), read here as QT_TRANSLATE_NOOP.
 set(source_dirs)
-foreach(dir ui grid transfer dialogs print shell app link_qt model/fields)
+foreach(dir ui grid transfer dialogs print session shell app link_qt model/fields)
     list(APPEND source_dirs ${SOURCE_DIR}/${dir})
 endforeach()
 execute_process(COMMAND ${LUPDATE} -silent -no-obsolete -locations none -extensions cpp,h

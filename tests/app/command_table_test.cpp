@@ -3,11 +3,11 @@
 // accelerator and tree item a row that places it there, the check marks of
 // the panels, and the commands that a running transfer disables.
 
+#include "session/document_session.h"
 #include "shell/command_bars.h"
 #include "shell/command_table.h"
 #include "shell/main_frame.h"
 #include "shell/program_app.h"
-#include "shell/program_view.h"
 #include "tests/app/app_fixture.h"
 #include "tests/app/edit_menu_texts.h"
 #include "transfer/process_dialog.h"
@@ -301,7 +301,7 @@ private slots:
         SilentRadioRead read;
         QVERIFY(read.Start(Frame()));
         CChildFrame* child = Frame().ActiveChild();
-        CProgramView& view = child->View();
+        DocumentSession& session = child->Session();
 
         for (const QAction* action : AllActions()) {
             if (!action->isSeparator()) {
@@ -335,8 +335,8 @@ private slots:
         QCOMPARE(Frame().Children().size(), std::size_t{1});
         QVERIFY(Frame().isVisible());
 
-        view.ProcessDialog()->CancelButton()->click();
-        QTRY_VERIFY_WITH_TIMEOUT(!view.IsTransferRunning(), 30000);
+        session.ProcessDialog()->CancelButton()->click();
+        QTRY_VERIFY_WITH_TIMEOUT(!session.IsTransferRunning(), 30000);
         for (const QAction* action : AllActions()) {
             QVERIFY2(action->isEnabled(), qPrintable(action->objectName()));
         }

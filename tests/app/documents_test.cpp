@@ -6,10 +6,11 @@
 #include "model/channel_codec.h"
 #include "model/program_document.h"
 #include "model/string_table.h"
+#include "session/document_session.h"
+#include "session/program_view.h"
 #include "shell/command_ids.h"
 #include "shell/main_frame.h"
 #include "shell/program_app.h"
-#include "shell/program_view.h"
 #include "tests/app/app_fixture.h"
 #include "transfer/process_dialog.h"
 #include "ui/image_dialog.h"
@@ -208,8 +209,8 @@ private slots:
         SilentRadioRead read;
         QVERIFY(read.Start(Frame()));
         CChildFrame* child = Frame().ActiveChild();
-        CProgramView& view = child->View();
-        QVERIFY(view.IsTransferRunning());
+        DocumentSession& session = child->Session();
+        QVERIFY(session.IsTransferRunning());
 
         QVERIFY(!Frame().close());
         Frame().OnCommand(ID_FILE_NEW);
@@ -243,8 +244,8 @@ private slots:
         QVERIFY(!child->isHidden());
         QCOMPARE(m_dir->Messages().size(), std::size_t{0});
 
-        view.ProcessDialog()->CancelButton()->click();
-        QTRY_VERIFY_WITH_TIMEOUT(!view.IsTransferRunning(), 30000);
+        session.ProcessDialog()->CancelButton()->click();
+        QTRY_VERIFY_WITH_TIMEOUT(!session.IsTransferRunning(), 30000);
         QVERIFY(Frame().CommandAction(ID_FILE_NEW)->isEnabled());
         // A transfer that did not complete reports nothing, and the hint
         // that was there before it is gone.
@@ -455,7 +456,7 @@ private slots:
         // leaves the document equal to the radio.
         EditAChannel(Frame().ActiveChild()->View());
         QVERIFY(Frame().ActiveDocument()->IsModified());
-        emit Frame().ActiveChild()->View().ChannelsRead();
+        emit Frame().ActiveChild()->Session().ChannelsRead();
         QVERIFY(!Frame().ActiveDocument()->IsModified());
         QVERIFY(Frame().close());
         QCOMPARE(m_dir->Messages().size(), std::size_t{0});

@@ -11,12 +11,13 @@
 #include "model/band.h"
 #include "model/channel_codec.h"
 #include "model/program_document.h"
+#include "session/document_history.h"
+#include "session/document_session.h"
+#include "session/program_view.h"
 #include "shell/child_frame.h"
 #include "shell/command_ids.h"
 #include "shell/command_table.h"
-#include "shell/document_history.h"
 #include "shell/main_frame.h"
-#include "shell/program_view.h"
 #include "sim/simulated_radio.h"
 #include "tests/app/app_fixture.h"
 #include "tests/model/random_channels.h"
@@ -361,9 +362,9 @@ private slots:
         View().SetChannels(Numbered({9}));
         History().Record(QStringLiteral("set up"));
         const RadioImage before = Document().Image();
-        QSignalSpy read(&View(), &CProgramView::ChannelsRead);
+        QSignalSpy read(&Session(), &DocumentSession::ChannelsRead);
         Frame().OnCommand(ID_PROGRAM_READ);
-        View().ProcessDialog()->StartButton()->click();
+        Session().ProcessDialog()->StartButton()->click();
         QVERIFY(read.wait(30000));
         QCOMPARE(Cell(View().Channels(), 1, kColRx), std::string("145.12500"));
         QVERIFY(!Document().IsModified());
@@ -388,10 +389,10 @@ private slots:
         QVERIFY(radio.Start());
         g_portName = radio.DevicePath();
         const RadioImage before = Document().Image();
-        QSignalSpy running(&View(), &CProgramView::TransferRunningChanged);
+        QSignalSpy running(&Session(), &DocumentSession::TransferRunningChanged);
         Frame().OnCommand(ID_PROGRAM_READ);
-        View().ProcessDialog()->StartButton()->click();
-        QTRY_VERIFY_WITH_TIMEOUT(running.count() == 2 && !View().IsTransferRunning(), 30000);
+        Session().ProcessDialog()->StartButton()->click();
+        QTRY_VERIFY_WITH_TIMEOUT(running.count() == 2 && !Session().IsTransferRunning(), 30000);
         QVERIFY(Document().Image() != before);
         QCOMPARE(View().Channels(), ChannelTable());
         QVERIFY(Document().IsModified());
@@ -414,6 +415,7 @@ private slots:
 private:
     CMainFrame& Frame() const { return m_program.Frame(); }
     CProgramView& View() const { return Frame().ActiveChild()->View(); }
+    DocumentSession& Session() const { return Frame().ActiveChild()->Session(); }
     CProgramDoc& Document() const { return *Frame().ActiveDocument(); }
     DocumentHistory& History() const { return Frame().ActiveChild()->History(); }
     ChannelGrid* Grid() const { return View().Grid(); }

@@ -2,26 +2,26 @@
 // both help files (at the field's anchor where the row names one), and the
 // help window opens at the right topic for F1 presses in the running program.
 
+#include "dialogs/compare_dialog.h"
 #include "dialogs/dtmf_dialog.h"
 #include "dialogs/key_assignment_dialog.h"
+#include "dialogs/language_dialog.h"
 #include "dialogs/msk_dialog.h"
 #include "dialogs/optional_features_dialog.h"
 #include "dialogs/product_info_dialog.h"
+#include "dialogs/radio_history_dialog.h"
 #include "dialogs/squelch_tuning_dialog.h"
 #include "dialogs/two_tone_dialog.h"
 #include "grid/channel_grid.h"
 #include "model/language.h"
 #include "print/print_list_dialog.h"
+#include "session/program_view.h"
 #include "shell/command_ids.h"
 #include "shell/command_table.h"
-#include "shell/compare_dialog.h"
 #include "shell/help_topics.h"
 #include "shell/help_window.h"
-#include "shell/language_dialog.h"
 #include "shell/main_frame.h"
 #include "shell/program_app.h"
-#include "shell/program_view.h"
-#include "shell/radio_history_dialog.h"
 #include "tests/app/app_fixture.h"
 #include "tests/ui/dialog_test_support.h"
 #include "transfer/port_setting_dialog.h"
@@ -44,8 +44,8 @@
 #include <QMenu>
 #include <QRadioButton>
 #include <QSignalSpy>
-#include <QTableWidget>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QTimer>
@@ -120,10 +120,10 @@ public:
     bool HasTopic(const QString& topic) const {
         const QString page = topic.section(QLatin1Char('#'), 0, 0);
         const QString anchor = topic.section(QLatin1Char('#'), 1);
-        const QByteArray html = m_engine.fileData(
-            QUrl(QStringLiteral("qthelp://%1/doc/%2").arg(m_namespace, page)));
-        return !html.isEmpty() &&
-               (anchor.isEmpty() || html.contains(QStringLiteral("id=\"%1\"").arg(anchor).toUtf8()));
+        const QByteArray html =
+            m_engine.fileData(QUrl(QStringLiteral("qthelp://%1/doc/%2").arg(m_namespace, page)));
+        return !html.isEmpty() && (anchor.isEmpty() ||
+                                   html.contains(QStringLiteral("id=\"%1\"").arg(anchor).toUtf8()));
     }
 
 private:
@@ -186,7 +186,8 @@ private slots:
         AddBoundDialog<CMskDlg>(asked);
         AddBoundDialog<CKeyAssignDlg>(asked);
         AddBoundDialog<CSquelchTuningDlg>(asked);
-        asked.insert({CKeyAssignDlg::kDialogId, CKeyAssignDlg::kCommandId, QStringLiteral("remap")});
+        asked.insert(
+            {CKeyAssignDlg::kDialogId, CKeyAssignDlg::kCommandId, QStringLiteral("remap")});
         const CLanguageDlg language;
         AddControls(&language, CLanguageDlg::kDialogId, asked);
         asked.insert({CLanguageDlg::kDialogId, CLanguageDlg::kCommandId, QStringLiteral("remap")});
@@ -210,7 +211,10 @@ private slots:
             if (const char* topic = FindHelpTopic(request.window, request.context)) {
                 topics.insert(QString::fromLatin1(topic));
             } else {
-                missing << QStringLiteral("%1/%2 (%3)").arg(request.window).arg(request.context).arg(request.what);
+                missing << QStringLiteral("%1/%2 (%3)")
+                               .arg(request.window)
+                               .arg(request.context)
+                               .arg(request.what);
             }
         }
         QVERIFY2(missing.isEmpty(), qPrintable(missing.join(QLatin1Char('\n'))));
@@ -228,7 +232,8 @@ private slots:
             const HelpFile file(BuiltHelpFile(name));
             QVERIFY2(file.IsOpen(), name);
             for (const QString& topic : topics) {
-                QVERIFY2(file.HasTopic(topic), qPrintable(QString::fromLatin1(name) + QLatin1Char(' ') + topic));
+                QVERIFY2(file.HasTopic(topic),
+                         qPrintable(QString::fromLatin1(name) + QLatin1Char(' ') + topic));
             }
         }
     }
@@ -238,14 +243,17 @@ private slots:
         QTest::addColumn<int>("context");
         QTest::addColumn<QString>("topic");
         // The same control id in two dialogs lands in each dialog's own page.
-        QTest::newRow("step list in Optional Features") << 133 << 1124 << "optional-features.html#step";
+        QTest::newRow("step list in Optional Features")
+            << 133 << 1124 << "optional-features.html#step";
         QTest::newRow("group code list in DTMF") << 141 << 1124 << "dtmf.html#group-code";
         QTest::newRow("port COM16") << 204 << 1022 << "port-setting.html#ports";
         QTest::newRow("channel grid") << kMain << 1022 << "channel-grid.html";
         QTest::newRow("unknown control of a dialog") << 203 << 4242 << "squelch-tuning.html";
         QTest::newRow("Select All in PrintList") << 205 << 1279 << "printing.html#select-all";
-        QTest::newRow("Other File in the history") << 206 << 1301 << "restore-points.html#other-file";
-        QTest::newRow("unknown control of Compare") << 207 << 4242 << "restore-points.html#compare-with";
+        QTest::newRow("Other File in the history")
+            << 206 << 1301 << "restore-points.html#other-file";
+        QTest::newRow("unknown control of Compare")
+            << 207 << 4242 << "restore-points.html#compare-with";
         QTest::newRow("unknown window") << 999 << 1124 << "index.html";
         QTest::newRow("unknown number of the main window") << kMain << 4242 << "index.html";
     }
@@ -387,7 +395,8 @@ private slots:
         // A click on a topic opens it.
         const QModelIndex language = model->index(13, 0, model->index(0, 0));
         QCOMPARE(model->contentItemAt(language)->title(), QStringLiteral("Language"));
-        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualRect(language).center());
+        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {},
+                          tree->visualRect(language).center());
         QCOMPARE(ShownTopic("enHelp.qch"), QStringLiteral("language.html"));
 
         QSignalSpy found(search, &QHelpSearchEngine::searchingFinished);
@@ -399,7 +408,8 @@ private slots:
         for (const QHelpSearchResult& result : search->searchResults(0, count)) {
             pages << result.url().path().section(QLatin1Char('/'), -1);
         }
-        QVERIFY2(pages.contains(QStringLiteral("getting-started.html")), qPrintable(pages.join(QLatin1Char(' '))));
+        QVERIFY2(pages.contains(QStringLiteral("getting-started.html")),
+                 qPrintable(pages.join(QLatin1Char(' '))));
     }
 
     void chineseRunsOpenTheChineseFileButKeyAssignmentTheEnglish() {
@@ -447,8 +457,7 @@ private slots:
         QVERIFY(!m_program.App().Help().Window("enHelp.qch"));
         QVERIFY(m_program.Dir().Messages().empty());
         for (QWidget* window : QApplication::topLevelWidgets()) {
-            QVERIFY2(!window->isVisible() || window == &Frame(),
-                     window->metaObject()->className());
+            QVERIFY2(!window->isVisible() || window == &Frame(), window->metaObject()->className());
         }
     }
 };

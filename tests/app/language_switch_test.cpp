@@ -2,11 +2,11 @@
 // restart observed through the program's process starter, which records the
 // program, its arguments and the settings file as they are when it starts.
 
+#include "dialogs/language_dialog.h"
 #include "model/band.h"
 #include "model/language.h"
 #include "model/program_document.h"
 #include "shell/command_ids.h"
-#include "shell/language_dialog.h"
 #include "shell/main_frame.h"
 #include "shell/program_app.h"
 #include "tests/app/app_fixture.h"
@@ -77,8 +77,8 @@ class LanguageSwitchTest : public QObject {
         options.showWindow = false;
         options.restartArguments = m_arguments;
         options.startProgram = [this](const QString& program, const QStringList& arguments) {
-            m_started.push_back(
-                {program, arguments, Settings(), UserStore::ReadField(UserStore::CurrentAppName())});
+            m_started.push_back({program, arguments, Settings(),
+                                 UserStore::ReadField(UserStore::CurrentAppName())});
             return m_startSucceeds;
         };
         QVERIFY(m_app->InitInstance(options));

@@ -4,11 +4,12 @@
 // the accelerators.
 
 #include "grid/channel_grid.h"
+#include "session/document_session.h"
+#include "session/program_view.h"
 #include "shell/child_frame.h"
 #include "shell/command_ids.h"
 #include "shell/main_frame.h"
 #include "shell/program_app.h"
-#include "shell/program_view.h"
 #include "tests/app/app_fixture.h"
 #include "transfer/process_dialog.h"
 #include "ui/help_service.h"
@@ -260,7 +261,8 @@ private slots:
         QCOMPARE(contexts, std::vector<int>{kHelpRxFrequency});
         QTest::keyClick(edit, Qt::Key_R, Qt::ControlModifier);
         QTest::keyClick(edit, Qt::Key_W, Qt::ControlModifier);
-        QVERIFY(!view.ProcessDialog()->IsOpen());
+        CProcessDlg* process = Frame().ActiveChild()->Session().ProcessDialog();
+        QVERIFY(!process->IsOpen());
         QVERIFY(Frame().ActiveChild()->isVisible());
         HelpService::SetHandler({});
 
@@ -269,10 +271,10 @@ private slots:
         view.Grid()->setFocus();
         QTest::keyClick(view.Grid(), Qt::Key_Escape);
         QTest::keyClick(view.Grid(), Qt::Key_W, Qt::ControlModifier);
-        QVERIFY(view.ProcessDialog()->IsOpen());
-        QCOMPARE(view.ProcessDialog()->Title(), QStringLiteral("Write Data"));
+        QVERIFY(process->IsOpen());
+        QCOMPARE(process->Title(), QStringLiteral("Write Data"));
         QVERIFY(Frame().ActiveChild()->isVisible());
-        view.ProcessDialog()->Close();
+        process->Close();
     }
 
     void printSetupOpensThePageSetupOfTheProgramsPrinter() {

@@ -6,10 +6,10 @@
 #include "model/channel_codec.h"
 #include "model/program_document.h"
 #include "print/report_commands.h"
+#include "session/program_view.h"
 #include "shell/command_ids.h"
 #include "shell/main_frame.h"
 #include "shell/program_app.h"
-#include "shell/program_view.h"
 #include "tests/app/app_fixture.h"
 
 #include <QCheckBox>

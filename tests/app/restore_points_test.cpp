@@ -4,19 +4,20 @@
 // read before the write and a read-back after it; Compare With lists the
 // differences of the active document.
 
+#include "dialogs/compare_dialog.h"
+#include "dialogs/radio_history_dialog.h"
 #include "link/address_map.h"
 #include "link/port_name.h"
 #include "model/channel_codec.h"
 #include "model/program_document.h"
 #include "model/read_history.h"
+#include "session/document_session.h"
+#include "session/program_view.h"
+#include "session/write_safety_settings.h"
 #include "settings/profile_file.h"
 #include "shell/child_frame.h"
 #include "shell/command_ids.h"
-#include "shell/compare_dialog.h"
 #include "shell/main_frame.h"
-#include "shell/program_view.h"
-#include "shell/radio_history_dialog.h"
-#include "shell/write_safety_settings.h"
 #include "tests/app/app_fixture.h"
 #include "transfer/process_dialog.h"
 #include "ui/writable_paths.h"
@@ -73,9 +74,10 @@ private:
     // Program > Read or Write, Start, until the transfer has ended.
     void Transfer(int command) {
         Frame().OnCommand(command);
-        QVERIFY(View().ProcessDialog()->IsOpen());
-        View().ProcessDialog()->StartButton()->click();
-        QTRY_VERIFY_WITH_TIMEOUT(!View().IsTransferRunning(), kTransferTimeoutMs);
+        DocumentSession& session = Frame().ActiveChild()->Session();
+        QVERIFY(session.ProcessDialog()->IsOpen());
+        session.ProcessDialog()->StartButton()->click();
+        QTRY_VERIFY_WITH_TIMEOUT(!session.IsTransferRunning(), kTransferTimeoutMs);
     }
 
     QStringList Messages() const { return m_program.Dir().MessageTexts(); }

@@ -7,11 +7,12 @@
 #include "model/band.h"
 #include "model/language.h"
 #include "model/program_document.h"
+#include "session/document_session.h"
+#include "session/program_view.h"
 #include "settings/profile_file.h"
 #include "shell/command_ids.h"
 #include "shell/main_frame.h"
 #include "shell/program_app.h"
-#include "shell/program_view.h"
 #include "tests/app/app_fixture.h"
 #include "tests/app/edit_menu_texts.h"
 #include "transfer/process_dialog.h"
@@ -375,11 +376,12 @@ private slots:
         QVERIFY(app.OnFileNew());
         QCOMPARE(QString::fromStdString(g_portName), device);
         CProgramView& view = app.MainFrame()->ActiveChild()->View();
-        QSignalSpy read(&view, &CProgramView::ChannelsRead);
-        QSignalSpy running(&view, &CProgramView::TransferRunningChanged);
+        DocumentSession& session = app.MainFrame()->ActiveChild()->Session();
+        QSignalSpy read(&session, &DocumentSession::ChannelsRead);
+        QSignalSpy running(&session, &DocumentSession::TransferRunningChanged);
         app.MainFrame()->OnCommand(ID_PROGRAM_READ);
-        QVERIFY(view.ProcessDialog()->IsOpen());
-        view.ProcessDialog()->StartButton()->click();
+        QVERIFY(session.ProcessDialog()->IsOpen());
+        session.ProcessDialog()->StartButton()->click();
         QVERIFY(running.wait(30000));
         // The radio and the transfer need nothing of the window's thread:
         // held up here (as an open menu holds it), the whole read still
@@ -401,9 +403,9 @@ private slots:
                  qPrintable(app.MainFrame()->StatusMessage()));
 
         // A write says so too, with the channels it sent.
-        QSignalSpy ended(&view, &CProgramView::TransferEnded);
+        QSignalSpy ended(&session, &DocumentSession::TransferEnded);
         app.MainFrame()->OnCommand(ID_PROGRAM_WRITE);
-        view.ProcessDialog()->StartButton()->click();
+        session.ProcessDialog()->StartButton()->click();
         QVERIFY(ended.wait(60000));
         const QRegularExpression writeNotice(
             QStringLiteral("^Written to the radio in \\d+\\.\\d s; channels in use: 6\\.$"));

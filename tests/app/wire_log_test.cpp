@@ -5,11 +5,11 @@
 
 #include "app/demo_radio.h"
 #include "dialogs/squelch_tuning_dialog.h"
+#include "session/document_session.h"
 #include "shell/child_frame.h"
 #include "shell/command_ids.h"
 #include "shell/main_frame.h"
 #include "shell/program_app.h"
-#include "shell/program_view.h"
 #include "tests/app/app_fixture.h"
 #include "transfer/process_dialog.h"
 
@@ -135,13 +135,13 @@ private:
 
     // Program > Read, Start, until the channels are in the grid.
     static void ReadChannels(CProgramApp& app) {
-        CProgramView& view = app.MainFrame()->ActiveChild()->View();
-        QSignalSpy read(&view, &CProgramView::ChannelsRead);
+        DocumentSession& session = app.MainFrame()->ActiveChild()->Session();
+        QSignalSpy read(&session, &DocumentSession::ChannelsRead);
         app.MainFrame()->OnCommand(ID_PROGRAM_READ);
-        QVERIFY(view.ProcessDialog()->IsOpen());
-        view.ProcessDialog()->StartButton()->click();
+        QVERIFY(session.ProcessDialog()->IsOpen());
+        session.ProcessDialog()->StartButton()->click();
         QVERIFY(read.wait(kTransferTimeoutMs));
-        QTRY_VERIFY_WITH_TIMEOUT(!view.IsTransferRunning(), kTransferTimeoutMs);
+        QTRY_VERIFY_WITH_TIMEOUT(!session.IsTransferRunning(), kTransferTimeoutMs);
     }
 
     // Squelch Tuning, Read, Cancel.

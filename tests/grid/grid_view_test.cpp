@@ -8,7 +8,8 @@
 #include "model/language.h"
 #include "model/program_document.h"
 #include "model/string_table.h"
-#include "shell/program_view.h"
+#include "session/document_session.h"
+#include "session/program_view.h"
 #include "tests/ui/current_cell_check.h"
 #include "tests/ui/message_recorder.h"
 #include "transfer/port_setting_dialog.h"
@@ -809,8 +810,10 @@ void GridViewTest::chineseMessagesAndWindows() {
     QCOMPARE(messages.seen.size(), std::size_t{1});
     QCOMPARE(messages.seen[0].text, QString::fromUtf8("数据格式错误，请重新输入。"));
     QCOMPARE(messages.seen[0].caption, QString::fromUtf8("注意"));
-    m_view->OnProgramWrite();
-    CProcessDlg* process = m_view->ProcessDialog();
+    // The Process window, as a session over this view opens it.
+    DocumentSession session(std::make_unique<CProgramDoc>(), *m_view, *m_view);
+    session.OnProgramWrite();
+    CProcessDlg* process = session.ProcessDialog();
     QCOMPARE(process->windowTitle(), QString::fromUtf8("写数据"));
     QCOMPARE(process->StatusLabel()->text(), QString::fromUtf8("尚未开始"));
     QCOMPARE(process->StartButton()->text(), QString::fromUtf8("开始"));

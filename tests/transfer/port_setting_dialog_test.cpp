@@ -5,7 +5,9 @@
 #include "link/port_name.h"
 #include "link_qt/port_probe.h"
 #include "link_qt/qt_serial_link.h"
-#include "shell/program_view.h"
+#include "model/program_document.h"
+#include "session/document_session.h"
+#include "session/program_view.h"
 #include "transfer/port_setting_dialog.h"
 #include "ui/help_service.h"
 #include "ui/user_store.h"
@@ -64,8 +66,8 @@ private slots:
     void okStoresChosenPort_data();
     void okStoresChosenPort();
     void cancelChangesNothing();
-    void viewLoadsStoredPort_data();
-    void viewLoadsStoredPort();
+    void sessionLoadsStoredPort_data();
+    void sessionLoadsStoredPort();
     void portTexts_data();
     void portTexts();
     void refreshFollowsPluggedAdapters();
@@ -241,7 +243,7 @@ void PortSettingDialogTest::cancelChangesNothing() {
     QCOMPARE(storedPort(), std::nullopt);
 }
 
-void PortSettingDialogTest::viewLoadsStoredPort_data() {
+void PortSettingDialogTest::sessionLoadsStoredPort_data() {
     QTest::addColumn<int>("stored");
     QTest::addColumn<QString>("expectedName");
     QTest::newRow("nothing stored") << -1 << "COM1";
@@ -250,7 +252,7 @@ void PortSettingDialogTest::viewLoadsStoredPort_data() {
     QTest::newRow("only the low byte counts") << 0x10A << "\\\\.\\COM10";
 }
 
-void PortSettingDialogTest::viewLoadsStoredPort() {
+void PortSettingDialogTest::sessionLoadsStoredPort() {
     QFETCH(int, stored);
     QFETCH(QString, expectedName);
     if (stored >= 0) {
@@ -258,8 +260,9 @@ void PortSettingDialogTest::viewLoadsStoredPort() {
                                            static_cast<std::uint32_t>(stored)));
     }
     g_portName = "/dev/null";
-    RadioImage image;
-    CProgramView view(image);
+    auto doc = std::make_unique<CProgramDoc>();
+    CProgramView view(doc->Image());
+    const DocumentSession session(std::move(doc), view, view);
     QCOMPARE(QString::fromStdString(g_portName), expectedName);
 }
 

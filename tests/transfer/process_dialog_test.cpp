@@ -1,6 +1,6 @@
-// The transfer window end to end: Read and Write from the channel view
-// through the real serial backend on a pseudo-terminal, against the
-// simulated radio; Start, Cancel before and during a transfer, the prompts
+// The transfer window end to end: Read and Write of a document session
+// (over its channel view) through the real serial backend on a
+// pseudo-terminal, against the simulated radio; Start, Cancel before and during a transfer, the prompts
 // and the failure messages.
 
 #include "grid/channel_grid.h"
@@ -11,7 +11,8 @@
 #include "model/language.h"
 #include "model/program_document.h"
 #include "model/string_table.h"
-#include "shell/program_view.h"
+#include "session/document_session.h"
+#include "session/program_view.h"
 #include "sim/simulated_radio.h"
 #include "tests/ui/message_recorder.h"
 #include "transfer/process_dialog.h"
@@ -73,11 +74,12 @@ private slots:
     void startIsTheDefaultAtEveryOpening();
     void closeBoxAndEscapeAskBeforeStoppingAWrite_data();
     void closeBoxAndEscapeAskBeforeStoppingAWrite();
-    void viewClosedDuringTransfer();
+    void sessionClosedDuringTransfer();
 
 private:
     void startRadio(SimOptions options = InstantReplies());
-    CProcessDlg* dialog() const { return m_view->ProcessDialog(); }
+    CProcessDlg* dialog() const { return m_session->ProcessDialog(); }
+    RadioImage& image() const { return m_session->Document().Image(); }
     void pressStart();
     void waitUntilEnded();
     // A read from a radio answering at the pace of the wire, started and
@@ -85,8 +87,8 @@ private:
     void startSlowRead();
 
     QTemporaryDir m_store;
-    RadioImage m_image;
     std::unique_ptr<CProgramView> m_view;
+    std::unique_ptr<DocumentSession> m_session;
     std::unique_ptr<SimulatedRadio> m_radio;
 };
 
@@ -97,8 +99,14 @@ void ProcessDialogTest::initTestCase() {
 
 void ProcessDialogTest::init() {
     g_bChinese = 0;
-    FillNewDocumentImage(m_image);
-    m_view = std::make_unique<CProgramView>(m_image);
+    auto doc = std::make_unique<CProgramDoc>();
+    FillNewDocumentImage(doc->Image());
+    m_view = std::make_unique<CProgramView>(doc->Image());
+    m_session = std::make_unique<DocumentSession>(std::move(doc), *m_view, *m_view);
+    // The document window hands the session's transfer window the keys of
+    // Program > Read and Write.
+    m_session->ProcessDialog()->SetDirectionKeys(QKeySequence(Qt::CTRL | Qt::Key_R),
+                                                 QKeySequence(Qt::CTRL | Qt::Key_W));
     m_view->resize(1095, 650);
     m_view->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_view.get()));
@@ -106,13 +114,14 @@ void ProcessDialogTest::init() {
 }
 
 void ProcessDialogTest::cleanup() {
+    m_session.reset();
     m_view.reset();
     m_radio.reset();
 }
 
 void ProcessDialogTest::startRadio(SimOptions options) {
     m_radio = std::make_unique<SimulatedRadio>(options);
-    RadioImage radioImage = m_image;
+    RadioImage radioImage = image();
     EncodeChannels(radioChannels(), radioImage);
     m_radio->LoadImage(radioImage);
     std::string error;
@@ -124,38 +133,38 @@ void ProcessDialogTest::pressStart() {
     QVERIFY(dialog()->isVisible());
     QVERIFY(dialog()->StartButton()->isEnabled());
     QTest::mouseClick(dialog()->StartButton(), Qt::LeftButton);
-    // Start disables itself at once; the transfer begins when the view
+    // Start disables itself at once; the transfer begins when the session
     // handles the posted request.
     QVERIFY(!dialog()->StartButton()->isEnabled());
-    QVERIFY(m_view->IsTransferRunning());
+    QVERIFY(m_session->IsTransferRunning());
 }
 
 void ProcessDialogTest::startSlowRead() {
     SimOptions options = InstantReplies();
     options.wireTime = true;
     startRadio(options);
-    m_view->OnProgramRead();
+    m_session->OnProgramRead();
     pressStart();
     QTRY_VERIFY_WITH_TIMEOUT(dialog()->ProgressBar()->value() >= 1, kTransferTimeoutMs);
 }
 
 void ProcessDialogTest::waitUntilEnded() {
-    QTRY_VERIFY_WITH_TIMEOUT(!m_view->IsTransferRunning(), kTransferTimeoutMs);
+    QTRY_VERIFY_WITH_TIMEOUT(!m_session->IsTransferRunning(), kTransferTimeoutMs);
     QVERIFY(!dialog()->isVisible());
 }
 
 void ProcessDialogTest::readEndToEnd() {
     startRadio();
     MessageRecorder messages;
-    QSignalSpy read(m_view.get(), &CProgramView::ChannelsRead);
-    QSignalSpy running(m_view.get(), &CProgramView::TransferRunningChanged);
-    m_view->OnProgramRead();
+    QSignalSpy read(m_session.get(), &DocumentSession::ChannelsRead);
+    QSignalSpy running(m_session.get(), &DocumentSession::TransferRunningChanged);
+    m_session->OnProgramRead();
     QCOMPARE(dialog()->windowTitle(), QString("Read Data"));
     QCOMPARE(dialog()->StatusLabel()->text(), QString("Not start yet"));
     QCOMPARE(dialog()->ProgressBar()->minimum(), 0);
     QCOMPARE(dialog()->ProgressBar()->maximum(), 191);
     QCOMPARE(dialog()->ProgressBar()->value(), 0);
-    QVERIFY(!m_view->IsTransferRunning());
+    QVERIFY(!m_session->IsTransferRunning());
     pressStart();
     waitUntilEnded();
 
@@ -185,7 +194,7 @@ void ProcessDialogTest::writeEndToEndCommitsPendingEdit() {
     auto* edit = m_view->findChild<QLineEdit*>("frequencyEdit");
     QVERIFY(edit->isVisible());
     QTest::keyClicks(edit, "438.00625");
-    m_view->OnProgramWrite();
+    m_session->OnProgramWrite();
     QCOMPARE(m_view->Channels()[2][0], std::string("438.00625"));
     QCOMPARE(dialog()->windowTitle(), QString("Write Data"));
     pressStart();
@@ -199,7 +208,7 @@ void ProcessDialogTest::writeEndToEndCommitsPendingEdit() {
     QCOMPARE(stats.closingBandWrites, 1);
     const RadioImage radio = m_radio->MemoryAsImage();
     for (std::size_t offset = 0; offset < 130 * 24; ++offset) {
-        QCOMPARE(int(radio[offset]), int(m_image[offset]));
+        QCOMPARE(int(radio[offset]), int(image()[offset]));
     }
     // Record 2 holds 438.00625 MHz as 25 06 80 43.
     QCOMPARE(int(radio[48]), 0x25);
@@ -209,16 +218,16 @@ void ProcessDialogTest::writeEndToEndCommitsPendingEdit() {
 void ProcessDialogTest::cancelBeforeStartOpensNoPort() {
     startRadio();
     MessageRecorder messages;
-    m_view->OnProgramRead();
+    m_session->OnProgramRead();
     QVERIFY(dialog()->isVisible());
     QTest::mouseClick(dialog()->CancelButton(), Qt::LeftButton);
     QVERIFY(!dialog()->isVisible());
-    QVERIFY(!m_view->IsTransferRunning());
+    QVERIFY(!m_session->IsTransferRunning());
     QCoreApplication::processEvents();
     QVERIFY(m_radio->ReceivedBytes().empty());
     QVERIFY(messages.seen.empty());
     // The same object opens again, fresh, for the next command; Esc cancels too.
-    m_view->OnProgramWrite();
+    m_session->OnProgramWrite();
     QVERIFY(dialog()->isVisible());
     QVERIFY(dialog()->StartButton()->isEnabled());
     QCOMPARE(dialog()->StatusLabel()->text(), QString("Not start yet"));
@@ -233,8 +242,8 @@ void ProcessDialogTest::cancelDuringTransfer() {
     options.wireTime = true;
     startRadio(options);
     MessageRecorder messages;
-    QSignalSpy read(m_view.get(), &CProgramView::ChannelsRead);
-    m_view->OnProgramRead();
+    QSignalSpy read(m_session.get(), &DocumentSession::ChannelsRead);
+    m_session->OnProgramRead();
     pressStart();
     QTRY_VERIFY_WITH_TIMEOUT(dialog()->ProgressBar()->value() >= 3, kTransferTimeoutMs);
     QTest::mouseClick(dialog()->CancelButton(), Qt::LeftButton);
@@ -251,7 +260,7 @@ void ProcessDialogTest::cancelDuringTransfer() {
     // what it showed before.
     const RadioImage radio = m_radio->MemoryAsImage();
     for (std::size_t offset = 0; offset < 24; ++offset) {
-        QCOMPARE(int(m_image[offset]), int(radio[offset]));
+        QCOMPARE(int(image()[offset]), int(radio[offset]));
     }
     QCOMPARE(m_view->Channels()[0][0], std::string());
 }
@@ -297,8 +306,8 @@ void ProcessDialogTest::failuresEndWithTheirMessage() {
         g_portName = m_store.filePath("no-such-port").toStdString();
     }
     MessageRecorder messages;
-    QSignalSpy read(m_view.get(), &CProgramView::ChannelsRead);
-    write ? m_view->OnProgramWrite() : m_view->OnProgramRead();
+    QSignalSpy read(m_session.get(), &DocumentSession::ChannelsRead);
+    write ? m_session->OnProgramWrite() : m_session->OnProgramRead();
     pressStart();
     waitUntilEnded();
 
@@ -339,7 +348,7 @@ void ProcessDialogTest::writeStoppedPartWaySaysSo() {
     }
     startRadio(options);
     MessageRecorder messages;
-    m_view->OnProgramWrite();
+    m_session->OnProgramWrite();
     pressStart();
     if (cancel) {
         QTRY_VERIFY_WITH_TIMEOUT(dialog()->ProgressBar()->value() >= 3, kTransferTimeoutMs);
@@ -364,8 +373,8 @@ void ProcessDialogTest::communicationErrorPrompt() {
     MessageRecorder messages;
     messages.Answer(MessageAnswer::Retry);
     messages.Answer(MessageAnswer::Cancel);
-    QSignalSpy read(m_view.get(), &CProgramView::ChannelsRead);
-    m_view->OnProgramRead();
+    QSignalSpy read(m_session.get(), &DocumentSession::ChannelsRead);
+    m_session->OnProgramRead();
     pressStart();
     waitUntilEnded();
 
@@ -382,11 +391,11 @@ void ProcessDialogTest::communicationErrorPrompt() {
 void ProcessDialogTest::noSecondTransferWhileRunning() {
     MessageRecorder messages;
     startSlowRead();
-    m_view->OnProgramWrite();
-    m_view->OnProgramRead();
+    m_session->OnProgramWrite();
+    m_session->OnProgramRead();
     QCOMPARE(dialog()->windowTitle(), QString("Read Data"));
     QVERIFY(!dialog()->StartButton()->isEnabled());
-    QVERIFY(m_view->IsTransferRunning());
+    QVERIFY(m_session->IsTransferRunning());
     QTest::mouseClick(dialog()->CancelButton(), Qt::LeftButton);
     waitUntilEnded();
     QVERIFY(messages.seen.empty());
@@ -424,9 +433,9 @@ void ProcessDialogTest::directionChangesWhileWaiting() {
             QTest::keyClick(dialog()->windowHandle(), command == 'R' ? Qt::Key_R : Qt::Key_W,
                             Qt::ControlModifier);
         } else if (command == 'R') {
-            m_view->OnProgramRead();
+            m_session->OnProgramRead();
         } else {
-            m_view->OnProgramWrite();
+            m_session->OnProgramWrite();
         }
     }
     // The open window's title names the direction the coming Start runs,
@@ -449,12 +458,12 @@ void ProcessDialogTest::startIsTheDefaultAtEveryOpening() {
     // The first transfer leaves the focus on Cancel when Start goes disabled;
     // Enter at the next opening starts all the same.
     for (int opening = 1; opening <= 2; ++opening) {
-        m_view->OnProgramRead();
+        m_session->OnProgramRead();
         QVERIFY(QTest::qWaitForWindowActive(dialog()));
         QCOMPARE(dialog()->focusWidget(), dialog()->StartButton());
         QVERIFY(dialog()->StartButton()->isDefault());
         QTest::keyClick(dialog()->windowHandle(), Qt::Key_Return);
-        QVERIFY(m_view->IsTransferRunning());
+        QVERIFY(m_session->IsTransferRunning());
         waitUntilEnded();
     }
     QVERIFY(messages.seen.empty());
@@ -480,7 +489,7 @@ void ProcessDialogTest::closeBoxAndEscapeAskBeforeStoppingAWrite() {
     options.wireTime = true;
     startRadio(options);
     MessageRecorder messages;
-    write ? m_view->OnProgramWrite() : m_view->OnProgramRead();
+    write ? m_session->OnProgramWrite() : m_session->OnProgramRead();
     pressStart();
     QTRY_VERIFY_WITH_TIMEOUT(dialog()->ProgressBar()->value() >= 1, kTransferTimeoutMs);
     const auto askToStop = [this, &stop] {
@@ -518,10 +527,11 @@ void ProcessDialogTest::closeBoxAndEscapeAskBeforeStoppingAWrite() {
     }
 }
 
-void ProcessDialogTest::viewClosedDuringTransfer() {
+void ProcessDialogTest::sessionClosedDuringTransfer() {
     MessageRecorder messages;
     startSlowRead();
-    // The transfer is stopped and its thread joined before the view goes.
+    // The transfer is stopped and its thread joined before the session goes.
+    m_session.reset();
     m_view.reset();
     QVERIFY(ProbePort(g_portName));
     QVERIFY(m_radio->Stats().blocksRead < 512);

@@ -1,4 +1,4 @@
-#include "shell/program_view.h"
+#include "session/program_view.h"
 
 #include "grid/cell_editors.h"
 #include "grid/cell_navigation.h"
@@ -8,10 +8,6 @@
 #include "model/cell_commit.h"
 #include "model/channel_codec.h"
 #include "model/program_document.h"
-#include "shell/command_table.h"
-#include "transfer/port_store.h"
-#include "transfer/process_dialog.h"
-#include "transfer/transfer_runner.h"
 #include "ui/app_globals.h"
 #include "ui/cell_message.h"
 #include "ui/field_binding.h"
@@ -33,8 +29,7 @@
 CProgramView::CProgramView(RadioImage& image, QWidget* parent)
     : QWidget(parent), m_image(image), m_model(new ChannelGridModel(this)),
       m_grid(new ChannelGrid(m_model, this)),
-      m_editors(std::make_unique<CellEditors>(m_grid->viewport())),
-      m_pProcessDlg(new CProcessDlg(this)), m_runner(std::make_unique<TransferRunner>()) {
+      m_editors(std::make_unique<CellEditors>(m_grid->viewport())) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_grid);
@@ -58,24 +53,9 @@ CProgramView::CProgramView(RadioImage& image, QWidget* parent)
     // between cells go to the grid.
     new CellNavigationKeys(m_grid, *m_editors);
 
-    connect(m_pProcessDlg, &CProcessDlg::StartRequested, this, &CProgramView::onRadioTransfer);
-    // Read and Write choose the coming direction from the transfer window too.
-    m_pProcessDlg->SetDirectionKeys(FindCommand(ID_PROGRAM_READ)->accelerator,
-                                    FindCommand(ID_PROGRAM_WRITE)->accelerator);
-    connect(m_pProcessDlg, &CProcessDlg::DirectionChosen, this,
-            [this](TransferDirection direction) {
-                direction == TransferDirection::Write ? OnProgramWrite() : OnProgramRead();
-            });
-    connect(m_runner.get(), &TransferRunner::Progress, m_pProcessDlg, &CProcessDlg::SetProgress);
-    connect(m_runner.get(), &TransferRunner::Status, m_pProcessDlg, &CProcessDlg::SetStatus);
-    connect(m_runner.get(), &TransferRunner::Finished, this, &CProgramView::onTransferFinished);
-
-    LoadStoredPort();
     setWindowTitle(QString::fromUtf8(ChannelWindowTitle()));
 }
 
-// The runner, a member, stops and joins its transfer before the child windows
-// go (the Process dialog its messages are shown over).
 CProgramView::~CProgramView() = default;
 
 void CProgramView::OnInitialUpdate() {
@@ -260,7 +240,8 @@ bool CProgramView::eventFilter(QObject* watched, QEvent* event) {
         }
         // The edit commands' keys (Ctrl+C, Ctrl+Z ...) go to the commands,
         // which commit the edit first; the frequency edit keeps none of them.
-        if (watched == m_editors->FrequencyEdit() && IsEditCommandKey(key->keyCombination())) {
+        if (watched == m_editors->FrequencyEdit() && m_isCommandKey &&
+            m_isCommandKey(key->keyCombination())) {
             return true;
         }
         // A key the frequency edit swallows reaches no shortcut either.

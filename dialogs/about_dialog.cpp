@@ -1,8 +1,8 @@
-#include "shell/about_dialog.h"
+#include "dialogs/about_dialog.h"
 
-#include "shell/language_text.h"
 #include "ui/app_globals.h"
 #include "ui/dialog_frame.h"
+#include "ui/language_text.h"
 
 #include <QDialogButtonBox>
 #include <QGridLayout>

@@ -9,7 +9,7 @@
 #include "grid/channel_grid_model.h"
 #include "grid/paste_report.h"
 #include "model/row_operations.h"
-#include "shell/program_view.h"
+#include "session/program_view.h"
 #include "ui/message_service.h"
 
 #include <QApplication>

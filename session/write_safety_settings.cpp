@@ -1,4 +1,4 @@
-#include "shell/write_safety_settings.h"
+#include "session/write_safety_settings.h"
 
 #include "settings/profile_file.h"
 

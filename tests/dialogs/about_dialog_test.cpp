@@ -1,8 +1,8 @@
 // The About box takes its texts from the language section and its picture
 // from "title.ico"; the template's own texts never show.
 
+#include "dialogs/about_dialog.h"
 #include "settings/profile_file.h"
-#include "shell/about_dialog.h"
 #include "ui/app_globals.h"
 
 #include <QImage>

@@ -1,4 +1,4 @@
-#include "shell/compare_dialog.h"
+#include "dialogs/compare_dialog.h"
 
 #include "model/channel_columns.h"
 #include "ui/dialog_keys.h"

@@ -1,5 +1,5 @@
 #pragma once
-// The undo history of one document window. Every change of the document (a
+// The undo history of one open document. Every change of the document (a
 // cell edit, a paste, a row operation, OK in a settings dialog, a read, an
 // import) becomes one step that holds the document as it was before
 // and after: the image and the grid's channel table. Undo and redo put one of
@@ -19,8 +19,8 @@
 #include <functional>
 #include <memory>
 
+class ChannelWorkingCopy;
 class CProgramDoc;
-class CProgramView;
 class QString;
 class QUndoStack;
 
@@ -38,7 +38,7 @@ struct DocumentState {
 class DocumentHistory : public QObject {
     Q_OBJECT
 public:
-    DocumentHistory(CProgramDoc& document, CProgramView& view, QObject* parent = nullptr);
+    DocumentHistory(CProgramDoc& document, ChannelWorkingCopy& channels, QObject* parent = nullptr);
     ~DocumentHistory() override;
 
     // The oldest steps go beyond this many (a step costs two states at
@@ -50,7 +50,7 @@ public:
     // Records what changed since the last recorded state as one step named
     // text. Nothing is recorded when the document is as it was.
     void Record(const QString& text);
-    // Runs change (which changes the document's image or the view's channel
+    // Runs change (which changes the document's image or the grid's channel
     // table) and records it as one step. This is the one way for a whole
     // operation (a paste, an import) to become a single undo step.
     void Change(const QString& text, const std::function<void()>& change);
@@ -69,7 +69,7 @@ private:
     void Restore(const SharedState& state);
 
     CProgramDoc& m_document;
-    CProgramView& m_view;
+    ChannelWorkingCopy& m_channels;
     QUndoStack* m_stack;
     // The document as the last step left it.
     SharedState m_recorded;

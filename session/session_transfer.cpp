@@ -1,13 +1,16 @@
-// The view's transfer commands: Read and Write open the transfer window,
+// The session's transfer commands: Read and Write open the transfer window,
 // its Start runs the transfer on a worker thread, and the end of the
 // transfer brings the image (and after a read the grid) up to date.
 
 #include "link/clone_engine.h"
 #include "link/port_name.h"
 #include "model/language.h"
+#include "model/program_document.h"
 #include "model/read_history.h"
-#include "shell/program_view.h"
-#include "shell/write_safety_settings.h"
+#include "session/channel_working_copy.h"
+#include "session/document_history.h"
+#include "session/document_session.h"
+#include "session/write_safety_settings.h"
 #include "transfer/port_setting_dialog.h"
 #include "transfer/process_dialog.h"
 #include "transfer/transfer_runner.h"
@@ -17,19 +20,19 @@
 #include <QFile>
 #include <algorithm>
 
-void CProgramView::OnProgramRead() {
+void DocumentSession::OnProgramRead() {
     openProcessDialog(false);
 }
 
-void CProgramView::OnProgramWrite() {
+void DocumentSession::OnProgramWrite() {
     if (IsTransferRunning()) {
         return;
     }
-    CommitCellEdit();
+    m_channels.CommitCellEdit();
     openProcessDialog(true);
 }
 
-void CProgramView::openProcessDialog(bool writeMode) {
+void DocumentSession::openProcessDialog(bool writeMode) {
     // A running transfer keeps its direction; a waiting window takes the
     // direction for its coming Start, and its title follows, so that it never
     // names the other one.
@@ -46,17 +49,12 @@ void CProgramView::openProcessDialog(bool writeMode) {
     m_pProcessDlg->Open();
 }
 
-bool CProgramView::IsTransferRunning() const {
-    return m_runner->IsRunning() ||
-           (m_pProcessDlg->IsOpen() && m_pProcessDlg->Control()->Started());
-}
-
-void CProgramView::onRadioTransfer() {
+void DocumentSession::onRadioTransfer() {
     if (m_runner->IsRunning() || !m_pProcessDlg->IsOpen()) {
         return;
     }
-    CommitCellEdit();
-    EncodeChannels();
+    m_channels.CommitCellEdit();
+    m_channels.EncodeChannels();
     m_runningDirection = m_bWriteMode ? TransferDirection::Write : TransferDirection::Read;
     m_transferClock.start();
     m_writeSafety = CurrentWriteSafety();
@@ -72,23 +70,23 @@ void CProgramView::onRadioTransfer() {
             }
             return CloneEngine(link, observer, control->CancelFlag()).Run(direction, port, image);
         },
-        m_image, m_pProcessDlg, control);
+        m_doc->Image(), m_pProcessDlg, control);
     emit TransferRunningChanged(true);
 }
 
-void CProgramView::onTransferFinished(const TransferResult& result) {
+void DocumentSession::onTransferFinished(const TransferResult& result) {
     if (m_runningDirection == TransferDirection::Read) {
         // Rows a failed or cancelled read received stay in the image; the
         // grid shows them only after a completed read.
-        m_image = m_runner->Image();
+        m_doc->Image() = m_runner->Image();
         if (result.outcome == TransferOutcome::Completed) {
             // Kept as the radio sent it, before the decode rewrites the band code.
-            keepInHistory(m_image);
-            DecodeChannels();
+            keepInHistory(m_doc->Image());
+            m_channels.DecodeChannels();
             emit ChannelsRead();
         } else {
             // What the image received is a change of its own, undone alone.
-            emit ChannelsChanged(tr("Read"));
+            m_history->Record(tr("Read"));
         }
     }
     m_pProcessDlg->Close();
@@ -96,16 +94,16 @@ void CProgramView::onTransferFinished(const TransferResult& result) {
         reportWriteSafety();
     }
     emit TransferRunningChanged(false);
-    emit TransferEnded(m_runningDirection, result.outcome, ChannelCount(),
+    emit TransferEnded(m_runningDirection, result.outcome, m_channels.ChannelCount(),
                        m_transferClock.elapsed());
 }
 
-void CProgramView::reportWriteSafety() {
+void DocumentSession::reportWriteSafety() {
     const SafeWriteResult& written = *m_safeWrite;
     if (written.before) {
         keepInHistory(*written.before);
     } else if (m_writeSafety.readFirst && written.stage == WriteStage::ReadFirst) {
-        MessageService::Show(this, QString::fromUtf8(ReadFirstFailedText()));
+        MessageService::Show(&m_window, QString::fromUtf8(ReadFirstFailedText()));
     }
     if (!written.mismatches.empty()) {
         QString text = QString::fromStdString(VerifyFailureText(written.mismatches));
@@ -114,25 +112,21 @@ void CProgramView::reportWriteSafety() {
         for (std::size_t i = 1; i < std::min(kShown, written.mismatches.size()); ++i) {
             text += QLatin1Char('\n') + QString::fromStdString(MismatchLine(written.mismatches[i]));
         }
-        MessageService::Show(this, text, MessageButtons::Ok, MessageIcon::Stop);
+        MessageService::Show(&m_window, text, MessageButtons::Ok, MessageIcon::Stop);
     }
 }
 
-void CProgramView::keepInHistory(const RadioImage& image) {
+void DocumentSession::keepInHistory(const RadioImage& image) {
     std::string saved;
     const FileResult kept = history::SaveRead(QFile::encodeName(RadioHistoryDir()).toStdString(),
                                               image, history::Clock::now(), saved);
     if (!kept.Ok()) {
-        MessageService::Show(this, QString::fromStdString(kept.message), MessageButtons::Ok,
+        MessageService::Show(&m_window, QString::fromStdString(kept.message), MessageButtons::Ok,
                              MessageIcon::Exclamation);
     }
 }
 
-void CProgramView::SetWireLog(std::string path) {
-    m_runner->SetWireLog(std::move(path));
-}
-
-void CProgramView::OnSetupCom() {
-    CPortSettingDlg dialog(this);
+void DocumentSession::OnSetupCom() {
+    CPortSettingDlg dialog(&m_window);
     dialog.exec();
 }

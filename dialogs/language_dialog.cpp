@@ -1,4 +1,4 @@
-#include "shell/language_dialog.h"
+#include "dialogs/language_dialog.h"
 
 #include "model/language.h"
 #include "ui/dialog_keys.h"
@@ -38,9 +38,8 @@ CLanguageDlg::CLanguageDlg(QWidget* parent) : QDialog(parent) {
     m_choice = g_bChinese == 1 ? 1 : 0;
     (m_choice == 1 ? m_chinese : m_english)->setChecked(true);
 
-    new DialogKeyHook(this, {}, [](int id) {
-        return id == kEnglishId || id == kChineseId ? kCommandId : id;
-    });
+    new DialogKeyHook(
+        this, {}, [](int id) { return id == kEnglishId || id == kChineseId ? kCommandId : id; });
 }
 
 void CLanguageDlg::OnOK() {

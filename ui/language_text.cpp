@@ -1,4 +1,4 @@
-#include "shell/language_text.h"
+#include "ui/language_text.h"
 
 #include "model/gbk.h"
 #include "settings/profile_file.h"

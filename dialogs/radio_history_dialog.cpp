@@ -1,4 +1,4 @@
-#include "shell/radio_history_dialog.h"
+#include "dialogs/radio_history_dialog.h"
 
 #include "model/read_history.h"
 #include "ui/dialog_keys.h"

@@ -1,7 +1,7 @@
-#include "shell/document_history.h"
+#include "session/document_history.h"
 
 #include "model/program_document.h"
-#include "shell/program_view.h"
+#include "session/channel_working_copy.h"
 
 #include <QUndoCommand>
 #include <QUndoStack>
@@ -31,8 +31,9 @@ private:
     bool m_pushed = false;
 };
 
-DocumentHistory::DocumentHistory(CProgramDoc& document, CProgramView& view, QObject* parent)
-    : QObject(parent), m_document(document), m_view(view), m_stack(new QUndoStack(this)),
+DocumentHistory::DocumentHistory(CProgramDoc& document, ChannelWorkingCopy& channels,
+                                 QObject* parent)
+    : QObject(parent), m_document(document), m_channels(channels), m_stack(new QUndoStack(this)),
       m_recorded(Capture()) {
     m_stack->setUndoLimit(kUndoLimit);
     connect(m_stack, &QUndoStack::cleanChanged, this,
@@ -44,7 +45,7 @@ DocumentHistory::~DocumentHistory() = default;
 DocumentHistory::SharedState DocumentHistory::Capture() const {
     return std::make_shared<const DocumentState>(
         DocumentState{m_document.Image(),
-                      m_view.Channels(),
+                      m_channels.Channels(),
                       g_bandCode,
                       {g_band1Low, g_band1High, g_band2Low, g_band2High}});
 }
@@ -56,7 +57,7 @@ void DocumentHistory::Restore(const SharedState& state) {
     g_band1High = state->bandLimits[1];
     g_band2Low = state->bandLimits[2];
     g_band2High = state->bandLimits[3];
-    m_view.SetChannels(state->channels);
+    m_channels.SetChannels(state->channels);
     m_recorded = state;
 }
 
@@ -83,12 +84,12 @@ void DocumentHistory::MarkClean() {
 }
 
 void DocumentHistory::Undo() {
-    m_view.CommitCellEdit();
+    m_channels.CommitCellEdit();
     m_stack->undo();
 }
 
 void DocumentHistory::Redo() {
     // An entry committed here is a new step, which drops the redo steps.
-    m_view.CommitCellEdit();
+    m_channels.CommitCellEdit();
     m_stack->redo();
 }

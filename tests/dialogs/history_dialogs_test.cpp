@@ -1,11 +1,11 @@
 // The Radio History dialog over a real history folder, and the places the
 // Compare With list names.
 
+#include "dialogs/compare_dialog.h"
+#include "dialogs/radio_history_dialog.h"
 #include "model/channel_table.h"
 #include "model/program_document.h"
 #include "model/read_history.h"
-#include "shell/compare_dialog.h"
-#include "shell/radio_history_dialog.h"
 
 #include <QFile>
 #include <QLabel>

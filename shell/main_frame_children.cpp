@@ -1,0 +1,124 @@
+// The main window's document windows: adding and destroying them, which one
+// is active, showing and hiding them, and keeping them inside the workspace.
+
+#include "shell/main_frame.h"
+
+#include "grid/channel_grid.h"
+#include "model/program_document.h"
+#include "session/document_history.h"
+#include "session/document_session.h"
+#include "session/program_view.h"
+#include "shell/child_frame.h"
+#include "shell/command_bars.h"
+
+#include <QEvent>
+#include <QMdiArea>
+#include <QMenu>
+
+CProgramDoc* CMainFrame::ActiveDocument() const {
+    return m_activeChild ? &m_activeChild->Document() : nullptr;
+}
+
+std::vector<CChildFrame*> CMainFrame::Children() const {
+    std::vector<CChildFrame*> children;
+    for (QMdiSubWindow* window : m_mdi->subWindowList()) {
+        if (auto* child = qobject_cast<CChildFrame*>(window)) {
+            children.push_back(child);
+        }
+    }
+    return children;
+}
+
+CChildFrame* CMainFrame::AddDocumentWindow(std::unique_ptr<CProgramDoc> doc) {
+    auto* child = new CChildFrame(std::move(doc));
+    m_mdi->addSubWindow(child);
+    child->installEventFilter(this);
+    child->setGeometry(CChildFrame::kLeft, CChildFrame::kTop, CChildFrame::kWidth,
+                       CChildFrame::kHeight);
+    DocumentSession& session = child->Session();
+    connect(&session, &DocumentSession::TransferRunningChanged, this,
+            [this] { UpdateCommandUI(); });
+    connect(&session, &DocumentSession::TransferEnded, this, &CMainFrame::OnTransferEnded);
+    CProgramView& view = child->View();
+    view.Grid()->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(view.Grid(), &QWidget::customContextMenuRequested, this,
+            [this, grid = view.Grid()](const QPoint& pos) {
+                UpdateCommandUI();
+                m_commands->GridMenu()->popup(grid->viewport()->mapToGlobal(pos));
+            });
+    ShowMenuSet(true);
+    child->show();
+    view.OnInitialUpdate();
+    // The history starts from the decoded document.
+    child->History().MarkClean();
+    FitChildrenToWorkspace();
+    m_mdi->setActiveSubWindow(child);
+    m_activeChild = child;
+    UpdateCommandUI();
+    return child;
+}
+
+void CMainFrame::FitChildrenToWorkspace() {
+    // Until the window is shown the workspace has no size of its own yet.
+    if (!m_mdi->isVisible()) {
+        return;
+    }
+    for (CChildFrame* child : Children()) {
+        child->FitInto(m_mdi->viewport()->size());
+    }
+}
+
+bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
+    // The workspace changed size, or a document window did (the screen
+    // scaling resizes it).
+    if (event->type() == QEvent::Resize &&
+        (watched == m_mdi->viewport() || qobject_cast<CChildFrame*>(watched))) {
+        FitChildrenToWorkspace();
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void CMainFrame::DestroyChild(CChildFrame* child) {
+    delete child;
+    ShowMenuSet(!Children().empty());
+    UpdateCommandUI();
+}
+
+void CMainFrame::HideActiveChild() {
+    if (m_activeChild) {
+        m_activeChild->hide();
+    }
+}
+
+void CMainFrame::OnChildActivated(QWidget* window) {
+    if (auto* child = qobject_cast<CChildFrame*>(window)) {
+        m_activeChild = child;
+    }
+}
+
+void CMainFrame::BringToFront(CChildFrame* child) {
+    if (child->isHidden() || child->isMinimized()) {
+        child->showNormal();
+    }
+    m_mdi->setActiveSubWindow(child);
+    child->raise();
+    m_activeChild = child;
+}
+
+void CMainFrame::ShowActiveFrame() {
+    if (m_activeChild) {
+        m_activeChild->showNormal();
+        m_mdi->setActiveSubWindow(m_activeChild);
+    } else {
+        showNormal();
+    }
+}
+
+bool CMainFrame::TransferRunning() const {
+    for (const CChildFrame* child : Children()) {
+        if (child->Session().IsTransferRunning()) {
+            return true;
+        }
+    }
+    return false;
+}

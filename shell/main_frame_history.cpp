@@ -1,0 +1,61 @@
+// The restore points: File > Radio History opens a kept read, File >
+// Compare With lists what differs between the active document and a kept
+// read or another file.
+
+#include "shell/main_frame.h"
+
+#include "dialogs/compare_dialog.h"
+#include "model/channel_codec.h"
+#include "model/image_compare.h"
+#include "model/program_document.h"
+#include "session/program_view.h"
+#include "shell/child_frame.h"
+#include "ui/message_service.h"
+#include "ui/writable_paths.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+QString CMainFrame::ChooseFromHistory(CRadioHistoryDlg::Purpose purpose) {
+    if (m_chooseHistory) {
+        return m_chooseHistory(purpose);
+    }
+    CRadioHistoryDlg dialog(RadioHistoryDir(), purpose, this);
+    return dialog.exec() == QDialog::Accepted ? dialog.ChosenPath() : QString();
+}
+
+void CMainFrame::OnRadioHistory() {
+    const QString path = ChooseFromHistory(CRadioHistoryDlg::Purpose::Open);
+    if (!path.isEmpty()) {
+        emit openDocumentRequested(path);
+    }
+}
+
+void CMainFrame::OnCompareWith() {
+    if (!m_activeChild) {
+        return;
+    }
+    const QString path = ChooseFromHistory(CRadioHistoryDlg::Purpose::Compare);
+    if (path.isEmpty()) {
+        return;
+    }
+    RadioImage other;
+    if (const FileResult read = ReadDatFile(QFile::encodeName(path).toStdString(), other);
+        !read.Ok()) {
+        MessageService::Show(this, QString::fromStdString(read.message), MessageButtons::Ok,
+                             MessageIcon::Exclamation);
+        return;
+    }
+    // What the grid shows is what the document holds; the other file is
+    // taken as its records would stand once opened, so that what the
+    // encode rewrites unseen is not listed.
+    CProgramView& view = m_activeChild->View();
+    if (!view.CommitCellEdit()) {
+        return;
+    }
+    view.EncodeChannels();
+    RoundTripChannelRecords(other);
+    CCompareDlg dialog(compare::CompareImages(m_activeChild->Document().Image(), other),
+                       QFileInfo(path).fileName(), this);
+    dialog.exec();
+}
