@@ -62,6 +62,7 @@ private:
 
     CMainFrame& Frame() { return m_program.Frame(); }
     CProgramView& View() { return Frame().ActiveChild()->View(); }
+    DocumentSession& Session() { return Frame().ActiveChild()->Session(); }
 
     // A running simulated radio that every transfer of the window reaches.
     void StartRadio(const RadioMemory& memory, SimOptions options = InstantReplies()) {
@@ -200,15 +201,15 @@ private slots:
         options.fault.delayMs = 1000;
         StartRadio(MemoryWithChannel("OLD"), options);
         TransferOutcome outcome = TransferOutcome::Completed;
-        connect(&View(), &CProgramView::TransferEnded, this,
+        connect(&Session(), &DocumentSession::TransferEnded, this,
                 [&outcome](TransferDirection, TransferOutcome ended) { outcome = ended; });
         Frame().OnCommand(ID_PROGRAM_WRITE);
-        View().ProcessDialog()->StartButton()->click();
+        Session().ProcessDialog()->StartButton()->click();
         if (cancel) {
             QTRY_VERIFY_WITH_TIMEOUT(AskedFor(0x0FF0), kTransferTimeoutMs);
-            View().ProcessDialog()->CancelButton()->click();
+            Session().ProcessDialog()->CancelButton()->click();
         }
-        QTRY_VERIFY_WITH_TIMEOUT(!View().IsTransferRunning(), kTransferTimeoutMs);
+        QTRY_VERIFY_WITH_TIMEOUT(!Session().IsTransferRunning(), kTransferTimeoutMs);
         QCOMPARE(m_radio->Stats().closingBandWrites, 1);
         QVERIFY(outcome == (cancel ? TransferOutcome::Cancelled : TransferOutcome::Failed));
         QCOMPARE(Messages().size(), 1);
