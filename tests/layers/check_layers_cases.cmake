@@ -60,7 +60,7 @@ set(cases
     "its own layer in angle brackets|model/bad.cpp|#include <model/model.h>|model/bad.cpp"
     "a layer reached through ..|model/bad.cpp|#include \"model/../ui/x.h\"|model/bad.cpp: #include \"model/../ui/x.h\""
     "a test reaching up through ..|tests/bad.cpp|#include \"../shell/shell.h\"|tests/bad.cpp"
-    "a folder that is not in the list|session/session.cpp|#include \"shell/shell.h\"|session/"
+    "a folder that is not in the list|unlisted/unlisted.cpp|#include \"shell/shell.h\"|unlisted/: a folder with code that is not in the list"
 )
 foreach(row IN LISTS cases)
     string(REPLACE "|" ";" fields "${row}")
