@@ -66,7 +66,10 @@ QMessageBox::StandardButtons standardButtons(MessageButtons buttons) {
 
 // The box that lists lines; its standard buttons are those of a message box.
 int execListBox(QWidget* parent, const MessageRequest& request) {
-    ListMessageBox box(QMessageBox::standardIcon(boxIcon(request.icon)), request.caption,
+    // The icon a message box of the same kind shows.
+    QMessageBox plain;
+    plain.setIcon(boxIcon(request.icon));
+    ListMessageBox box(plain.iconPixmap(), request.caption,
                        request.text, request.lines,
                        QDialogButtonBox::StandardButtons(
                            standardButtons(request.buttons).toInt()),

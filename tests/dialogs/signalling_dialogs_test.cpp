@@ -7,6 +7,7 @@
 #include "dialogs/cell_edit_grid.h"
 #include "dialogs/dtmf_call_list_page.h"
 #include "dialogs/dtmf_dialog.h"
+#include "dialogs/dtmf_encode_page.h"
 #include "dialogs/msk_dialog.h"
 #include "dialogs/squelch_tuning_dialog.h"
 #include "dialogs/two_tone_dialog.h"
