@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -47,17 +48,19 @@ ListMessageBox::ListMessageBox(const QPixmap& icon, const QString& caption, cons
     layout->setRowStretch(1, 1);
     layout->setColumnStretch(1, 1);
 
-    auto* box = new QDialogButtonBox(buttons, this);
-    m_copy = box->addButton(tr("Copy"), QDialogButtonBox::ActionRole);
+    // Copy stands apart at the left, the answers at the right.
+    m_copy = new QPushButton(tr("Copy"), this);
     m_copy->setAutoDefault(false);
+    auto* box = new QDialogButtonBox(buttons, this);
     connect(m_copy, &QPushButton::clicked, this,
             [this] { QApplication::clipboard()->setText(Report()); });
-    connect(box, &QDialogButtonBox::clicked, this, [this, box](QAbstractButton* button) {
-        if (button != m_copy) {
-            done(box->standardButton(button));
-        }
-    });
-    layout->addWidget(box, 2, 0, 1, 2);
+    connect(box, &QDialogButtonBox::clicked, this,
+            [this, box](QAbstractButton* button) { done(box->standardButton(button)); });
+    auto* row = new QHBoxLayout;
+    row->addWidget(m_copy);
+    row->addStretch(1);
+    row->addWidget(box);
+    layout->addLayout(row, 2, 0, 1, 2);
     if (QPushButton* first = box->button(QDialogButtonBox::Ok)) {
         first->setDefault(true);
         first->setFocus();
