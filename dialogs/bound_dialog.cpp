@@ -4,6 +4,7 @@
 
 #include <QCloseEvent>
 #include <QDialogButtonBox>
+#include <QKeyEvent>
 #include <QPushButton>
 
 CBoundDialog::CBoundDialog(const fields::SettingsGroup& group, QWidget* parent)
@@ -114,6 +115,16 @@ void CBoundDialog::closeEvent(QCloseEvent* event) {
         }
     }
     ImageDialog::closeEvent(event);
+}
+
+void CBoundDialog::keyPressEvent(QKeyEvent* event) {
+    // Escape ends a dialog without OK or Cancel by its close box, so that the
+    // page in view stores as it would there.
+    if (StoresOnHide() && event->matches(QKeySequence::Cancel)) {
+        close();
+        return;
+    }
+    ImageDialog::keyPressEvent(event);
 }
 
 bool CBoundDialog::eventFilter(QObject* watched, QEvent* event) {

@@ -10,9 +10,10 @@
 // - OnPageHide: a page loads its controls from the image when it becomes
 //   visible, and stores what they hold, without normalising, when it is
 //   hidden itself (its tab control, or the close box, which hides every
-//   page); it then loads afresh when shown again. Hidden along with the
-//   dialog (Escape) or a containing page it stores nothing and, shown again,
-//   keeps what its controls hold. A page that never became visible stores
+//   page); it then loads afresh when shown again. Escape closes the dialog
+//   as the close box does. Hidden along with the dialog (ended by its
+//   caller) or a containing page it stores nothing and, shown again, keeps
+//   what its controls hold. A page that never became visible stores
 //   nothing; minimising and restoring the window does neither. A page marked
 //   storesAtEnd also stores, when loaded, as the dialog ends.
 //
@@ -86,6 +87,7 @@ protected:
     QDialogButtonBox* CreateOkCancel();
 
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

@@ -4,6 +4,7 @@
 #include "ui/field_binding.h"
 #include "ui/list_grid_look.h"
 
+#include <QFocusEvent>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -40,6 +41,7 @@ CellEditGrid::CellEditGrid(int gridId, int rows, const QStringList& headers, int
     }
     m_edit->setFrame(false);
     m_edit->hide();
+    m_edit->installEventFilter(this);
     // Leaving a cell commits the edit; entering one opens it there.
     connect(this, &QTableWidget::currentCellChanged, this, [this] {
         CommitEditor();
@@ -85,6 +87,30 @@ void CellEditGrid::HideEditor() {
         setFocus();
     }
     m_edit->hide();
+}
+
+bool CellEditGrid::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_edit && event->type() == QEvent::FocusOut) {
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason) {
+            CommitEditor();
+        }
+    }
+    return QTableWidget::eventFilter(watched, event);
+}
+
+void CellEditGrid::focusInEvent(QFocusEvent* event) {
+    QTableWidget::focusInEvent(event);
+    // Shift+Tab from the edit lands on the grid itself and opens nothing, so
+    // that a second Shift+Tab moves on.
+    if (event->reason() != Qt::TabFocusReason) {
+        return;
+    }
+    if (currentRow() < 1 || currentColumn() < 1) {
+        setCurrentCell(1, 1);
+    } else {
+        OpenEditor();
+    }
 }
 
 void CellEditGrid::mousePressEvent(QMouseEvent* event) {

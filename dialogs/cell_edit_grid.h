@@ -4,7 +4,10 @@
 // edit laid over the current cell. Entering a cell (or a mouse press) opens
 // the edit on it with the cell's text selected; leaving the cell commits the
 // edit's text to the cell through the commit rule; scrolling hides the edit
-// and discards what was typed. Field bindings address cells as
+// and discards what was typed. Tab into the grid opens the edit on the
+// current cell (the first one when there is none); Tab or Shift+Tab out of
+// the edit commits it, so that the keyboard moves through the list as the
+// mouse does. Field bindings address cells as
 // (row, column) with the fixed row and column counted, so data starts at
 // (1, 1).
 
@@ -37,6 +40,8 @@ public:
     void DiscardEditor();
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
 

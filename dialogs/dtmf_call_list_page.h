@@ -2,14 +2,15 @@
 // CDtmfCallListPage: the nine-entry fast call list in a grid of 10 rows and 2
 // columns (one fixed row and column). Entering or clicking an entry lays an
 // in-place edit over it (capitals, 16 characters); leaving the cell puts the
-// edit's text into it. Storing commits the in-place edit first. Keys that
-// reach the page, the grid or the edit: "0".."9", "A".."D", Backspace,
-// Delete and the four arrows, with Shift only "#" and "*"; F1 opens help.
+// edit's text into it (dialogs/cell_edit_grid.h). Storing commits the
+// in-place edit first. Keys that can be typed on the page, the grid or the
+// edit: "0".."9", "A".."D", Backspace, Delete and the four arrows, with Shift
+// only "#" and "*"; F1 opens help.
 
 #include "dialogs/dtmf_page.h"
 
+class CellEditGrid;
 class QLineEdit;
-class QTableWidget;
 
 class CDtmfCallListPage : public CDtmfPage {
     Q_OBJECT
@@ -22,18 +23,12 @@ public:
     // once.
     void ShowLoaded();
 
-    QTableWidget* Grid() const { return m_grid; }
-    QLineEdit* CellEdit() const { return m_edit; }
+    CellEditGrid* Grid() const { return m_grid; }
+    QLineEdit* CellEdit() const;
 
-    // Lays the in-place edit over the current cell with the cell's text.
-    void OpenCellEdit();
-    // Puts the in-place edit's text into the cell (row, column) and hides it,
-    // when it is shown.
-    void CommitCellEdit(int row, int column);
-    // Commits the in-place edit into the current cell (before storing).
+    // Commits the in-place edit into its cell (before storing).
     void CommitCurrentCell();
 
 private:
-    QTableWidget* m_grid;
-    QLineEdit* m_edit;
+    CellEditGrid* m_grid;
 };

@@ -2,9 +2,9 @@
 // CDtmfDlg: the DTMF dialog (group "dtmf"), a tab control with the pages
 // "Encode", "Decode" and "CallList" and no OK or Cancel button. Each page
 // loads the image when it becomes visible and stores it when it is hidden:
-// switching tabs and the close box save what the user changed; Escape ends
-// the dialog without storing the page in view (see bound_dialog.h). The
-// pages are made anew at every opening and destroyed when the dialog ends.
+// switching tabs, the close box and Escape save what the user changed (see
+// bound_dialog.h); Tab moves between the controls. The pages are made anew
+// at every opening and destroyed when the dialog ends.
 //
 // The main window keeps one object and runs DoModal for each request.
 

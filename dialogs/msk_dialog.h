@@ -2,10 +2,10 @@
 // CMskDlg: the MSK dialog. It shows the radio's own ID code and the nine
 // entries of the MSK call list (group "msk", four hexadecimal digits each, in
 // capitals), loaded from the image at each opening; OK commits the in-place
-// edit of the call list and stores everything; Cancel stores nothing. Keys other than
-// digits, "A".."F", Backspace, Delete and the arrows are swallowed (Enter,
-// Escape, Tab and Space do nothing); F1 asks for help on the focused
-// control's id.
+// edit of the call list and stores everything; Cancel and Escape store
+// nothing. Only digits, "A".."F", Backspace, Delete and the arrows can be
+// typed; Tab moves between the controls and Space or Enter presses the
+// button that has the focus; F1 asks for help on the focused control's id.
 //
 // The main window keeps one object and runs DoModal for each request.
 

@@ -5,11 +5,10 @@
 // tab control of the eight decode sets "2-Tone1" .. "2-Tone8". There is no
 // OK or Cancel: each page loads from the image when it becomes visible and
 // stores into it when it is hidden, by its tab control or when the dialog
-// closes (see bound_dialog.h). Escape ends the dialog without storing the
-// encode page; the decode set in view stores all the same. The pages are made
-// anew at each opening. On every page only digits, the keypad's decimal
-// point, Backspace, Delete and the arrows reach the controls (not with
-// Shift); F1 asks for help on the focused control's id.
+// closes, by its close box or Escape (see bound_dialog.h). The pages are
+// made anew at each opening. On every page only digits, the keypad's decimal
+// point, Backspace, Delete and the arrows can be typed (not with Shift); Tab
+// moves between the controls; F1 asks for help on the focused control's id.
 //
 // The main window keeps one object and runs DoModal for each request.
 

@@ -99,6 +99,11 @@ void CellEditors::Begin(int col, const std::string& cellText, const QRect& cellR
     widget->show();
     widget->raise();
     widget->setFocus(Qt::OtherFocusReason);
+    // The frequency is replaced as a whole more often than mended: typing
+    // replaces the selected text.
+    if (widget == m_frequency) {
+        m_frequency->selectAll();
+    }
 }
 
 std::string CellEditors::Text(int col) const {

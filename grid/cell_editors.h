@@ -38,7 +38,8 @@ public:
     QComboBox* List(CellEditor editor) const;
 
     // Loads the editor of col with a cell's text (a list selects the first
-    // item that begins with it), lays it over cellRect, shows and focuses it.
+    // item that begins with it, the frequency edit selects its whole text),
+    // lays it over cellRect, shows and focuses it.
     void Begin(int col, const std::string& cellText, const QRect& cellRect);
     // The editor's text: the edit's text or the list's selected item.
     std::string Text(int col) const;

@@ -5,7 +5,7 @@
 
 #include <QCoreApplication>
 #include <QStringList>
-#include <algorithm>
+#include <map>
 
 namespace {
 
@@ -26,19 +26,19 @@ QString ColumnName(int col) {
 
 } // namespace
 
-QString PasteReport(const std::vector<RefusedCell>& refused) {
-    QStringList lines;
-    lines << Tr("Pasted cells refused: %1. They keep what they held.")
-                 .arg(static_cast<int>(refused.size()));
-    const int listed = std::min<int>(kPasteReportLines, static_cast<int>(refused.size()));
-    for (int i = 0; i < listed; ++i) {
-        const RefusedCell& cell = refused[static_cast<std::size_t>(i)];
+PasteReportText PasteReport(const std::vector<RefusedCell>& refused) {
+    // Row -> "column: why" of each refused cell, rows in grid order.
+    std::map<int, QStringList> rows;
+    for (const RefusedCell& cell : refused) {
         const QString why = cell.messageId != 0 ? StringTableString(cell.messageId)
                                                 : QString::fromStdString(cell.reason);
-        lines << Tr("Row %1, %2: %3").arg(RowName(cell.row), ColumnName(cell.col), why);
+        rows[cell.row] << Tr("%1: %2").arg(ColumnName(cell.col), why);
     }
-    if (static_cast<int>(refused.size()) > listed) {
-        lines << Tr("... and %1 more.").arg(static_cast<int>(refused.size()) - listed);
+    PasteReportText report;
+    report.summary = Tr("Pasted cells refused: %1. They keep what they held.")
+                         .arg(static_cast<int>(refused.size()));
+    for (const auto& [row, cells] : rows) {
+        report.lines << Tr("Row %1: %2").arg(RowName(row), cells.join(QStringLiteral("; ")));
     }
-    return lines.join(QLatin1Char('\n'));
+    return report;
 }

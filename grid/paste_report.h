@@ -1,14 +1,17 @@
 #pragma once
-// The one message that reports the cells a paste refused: a line per cell
-// naming its row and column and why, the grid's own message where the commit
-// rules refused it. Long lists end with how many more were refused.
+// The one message that reports the cells a paste refused: how many, then a
+// line per row naming each refused column of that row and why, the grid's
+// own message where the commit rules refused it. Every row is listed.
 
 #include "model/cell_block.h"
 
 #include <QString>
+#include <QStringList>
 #include <vector>
 
-// At most this many cells are listed one by one.
-inline constexpr int kPasteReportLines = 15;
+struct PasteReportText {
+    QString summary;
+    QStringList lines;
+};
 
-QString PasteReport(const std::vector<RefusedCell>& refused);
+PasteReportText PasteReport(const std::vector<RefusedCell>& refused);

@@ -1,13 +1,16 @@
 #include "print/report_commands.h"
 
 #include "model/language.h"
+#include "model/program_document.h"
 #include "report_qt/report_painter.h"
 #include "report_qt/report_pdf.h"
 #include "settings/profile_file.h"
 #include "ui/app_globals.h"
 #include "ui/message_service.h"
 
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -17,6 +20,16 @@ namespace {
 report::ReportInput InputOf(const RadioImage& image, const ChannelTable& channels) {
     return {image, channels, g_bChinese != 0,
             g_Profile.GetValue(g_strLanguage, "Copyrights Owner", "")};
+}
+
+// The document's file beside it with ".pdf" in place of its extension; for
+// a new document, which has no file yet, its title with ".pdf".
+QString SuggestedPdfName(const CProgramDoc& document) {
+    const QFileInfo file(QString::fromStdString(document.Path()));
+    if (file.isAbsolute() && file.isFile()) {
+        return file.dir().filePath(file.completeBaseName() + QStringLiteral(".pdf"));
+    }
+    return QString::fromStdString(document.Title()) + QStringLiteral(".pdf");
 }
 
 } // namespace
@@ -85,29 +98,40 @@ void ReportCommands::Preview(QPrinter& printer, const RadioImage& image,
     preview.exec();
 }
 
-QString ReportCommands::AskPdfFileName() {
+QString ReportCommands::AskPdfFileName(const QString& suggested) {
     if (m_askPdfName) {
-        return m_askPdfName();
+        return m_askPdfName(suggested);
     }
-    return QFileDialog::getSaveFileName(m_parent, tr("Export PDF"), {}, tr("PDF files (*.pdf)"));
+    QFileDialog dialog(m_parent, tr("Export PDF"), suggested, tr("PDF files (*.pdf)"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    // The dialog adds the extension itself, so that it asks before replacing
+    // the file that will really be written.
+    dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    dialog.selectFile(suggested);
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
 }
 
-void ReportCommands::ExportPdf(const QPrinter& printer, const RadioImage& image,
-                               const ChannelTable& channels) {
+QString ReportCommands::ExportPdf(const QPrinter& printer, const CProgramDoc& document,
+                                  const ChannelTable& channels) {
     const auto job = ChooseSections(channels);
     if (!job) {
-        return;
+        return {};
     }
-    const QString path = AskPdfFileName();
+    QString path = AskPdfFileName(SuggestedPdfName(document));
     if (path.isEmpty()) {
-        return;
+        return {};
+    }
+    if (QFileInfo(path).suffix().compare(QStringLiteral("pdf"), Qt::CaseInsensitive) != 0) {
+        path += QStringLiteral(".pdf");
     }
     const FileResult result = report_qt::WriteReportPdf(
-        path.toStdString(), InputOf(image, channels), job->first, printer.pageLayout().pageSize());
+        path.toStdString(), InputOf(document.Image(), channels), job->first,
+        printer.pageLayout().pageSize(), QString::fromStdString(document.Title()));
     if (!result.Ok()) {
         MessageService::Show(m_parent, QString::fromStdString(result.message), MessageButtons::Ok,
                              MessageIcon::Exclamation);
-        return;
+        return {};
     }
     m_lastJobPages = job->second;
+    return path;
 }

@@ -16,6 +16,7 @@
 #include <functional>
 #include <optional>
 
+class CProgramDoc;
 class QPrinter;
 class QWidget;
 
@@ -28,7 +29,12 @@ public:
 
     void Print(QPrinter& printer, const RadioImage& image, const ChannelTable& channels);
     void Preview(QPrinter& printer, const RadioImage& image, const ChannelTable& channels);
-    void ExportPdf(const QPrinter& printer, const RadioImage& image, const ChannelTable& channels);
+    // Writes the report of document as a PDF whose title is the document's:
+    // the file name suggested is the document's with ".pdf" (its title for
+    // a new document), and ".pdf" is added to a name given without it.
+    // Returns the path written; empty when nothing was.
+    QString ExportPdf(const QPrinter& printer, const CProgramDoc& document,
+                      const ChannelTable& channels);
 
     // The PrintList dialog (reused for every job).
     CPrintListDlg& PrintList() { return *m_printList; }
@@ -40,8 +46,9 @@ public:
     void SetPrintDialog(std::function<bool(QPrinter&, int pages)> dialog) {
         m_printDialog = std::move(dialog);
     }
-    // Answers the file name of Export PDF (tests); an empty answer cancels.
-    void SetPdfFileNameProvider(std::function<QString()> provider) {
+    // Answers the file name of Export PDF (tests), given the name suggested;
+    // an empty answer cancels.
+    void SetPdfFileNameProvider(std::function<QString(const QString& suggested)> provider) {
         m_askPdfName = std::move(provider);
     }
 
@@ -50,11 +57,11 @@ private:
     // or when no section was chosen (said to the user).
     std::optional<std::pair<report::SectionFlags, int>> ChooseSections(const ChannelTable& channels);
     bool RunPrintDialog(QPrinter& printer, int pages);
-    QString AskPdfFileName();
+    QString AskPdfFileName(const QString& suggested);
 
     QWidget* m_parent;
     QPointer<CPrintListDlg> m_printList;
     int m_lastJobPages = 0;
     std::function<bool(QPrinter&, int)> m_printDialog;
-    std::function<QString()> m_askPdfName;
+    std::function<QString(const QString&)> m_askPdfName;
 };

@@ -15,13 +15,14 @@ constexpr double kMarginMillimetres = 10.0;
 } // namespace
 
 QByteArray ReportPdfBytes(const report::ReportInput& input, const report::SectionFlags& selected,
-                          const QPageSize& pageSize) {
+                          const QPageSize& pageSize, const QString& title) {
     QByteArray bytes;
     {
         QBuffer buffer(&bytes);
         buffer.open(QIODevice::WriteOnly);
         QPdfWriter writer(&buffer);
         writer.setCreator(QStringLiteral("Radio Programmer"));
+        writer.setTitle(title);
         writer.setPageLayout(QPageLayout(pageSize, QPageLayout::Portrait,
                                          QMarginsF(kMarginMillimetres, kMarginMillimetres,
                                                    kMarginMillimetres, kMarginMillimetres),
@@ -34,13 +35,14 @@ QByteArray ReportPdfBytes(const report::ReportInput& input, const report::Sectio
 }
 
 FileResult WriteReportPdf(const std::string& path, const report::ReportInput& input,
-                          const report::SectionFlags& selected, const QPageSize& pageSize) {
+                          const report::SectionFlags& selected, const QPageSize& pageSize,
+                          const QString& title) {
     // A target that can never be written is told before the work.
     FileResult check = CheckSaveTarget(path);
     if (!check.Ok()) {
         return check;
     }
-    const QByteArray bytes = ReportPdfBytes(input, selected, pageSize);
+    const QByteArray bytes = ReportPdfBytes(input, selected, pageSize, title);
     if (bytes.isEmpty()) {
         // Nothing was painted: the file is not written, and that is no success.
         return FileFailure(FileError::CannotWrite, path, "Cannot write the file", "无法写入文件");

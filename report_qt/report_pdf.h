@@ -13,13 +13,15 @@
 
 namespace report_qt {
 
-// The PDF's bytes; an empty array when the job has no page.
+// The PDF's bytes, with title as the PDF's title when given; an empty array
+// when the job has no page.
 QByteArray ReportPdfBytes(const report::ReportInput& input, const report::SectionFlags& selected,
-                          const QPageSize& pageSize);
+                          const QPageSize& pageSize, const QString& title = {});
 
 // Writes the report to path. A job that paints no page (callers tell the
 // user about an empty selection first) is not written and is a failure.
 FileResult WriteReportPdf(const std::string& path, const report::ReportInput& input,
-                          const report::SectionFlags& selected, const QPageSize& pageSize);
+                          const report::SectionFlags& selected, const QPageSize& pageSize,
+                          const QString& title = {});
 
 } // namespace report_qt

@@ -109,8 +109,9 @@ void CProgramView::OnEditPaste() {
     const PasteResult result = PasteCells(channels, selection.front().row, col, read.block);
     replaceChannels(channels, tr("Paste"));
     if (!result.refused.empty()) {
-        MessageService::Show(this, PasteReport(result.refused), MessageButtons::Ok,
-                             MessageIcon::Exclamation);
+        const PasteReportText report = PasteReport(result.refused);
+        MessageService::ShowList(this, report.summary, report.lines, MessageButtons::Ok,
+                                 MessageIcon::Exclamation);
     }
 }
 

@@ -14,34 +14,30 @@
 #include <QFileDialog>
 #include <QFileInfo>
 
+#include <map>
+
 namespace {
 
-// At most this many skipped rows and warnings are listed each; the rest are counted.
-constexpr std::size_t kListedNotes = 20;
-
-QString NoteText(const exchange::ImportNote& note) {
-    const QString text =
-        note.messageId != 0 ? StringTableString(note.messageId) : QString::fromStdString(note.text);
-    return CMainFrame::tr("line %1: %2").arg(note.line).arg(text);
-}
-
-// A heading with the count, then the first notes, one a line.
-QString NoteList(const QString& heading, const std::vector<exchange::ImportNote>& notes) {
+// A heading with the count, then every line of the file with its notes, one
+// a line.
+QStringList NoteList(const QString& heading, const std::vector<exchange::ImportNote>& notes) {
     if (notes.empty()) {
         return {};
     }
-    QString text = QStringLiteral("\n\n") + heading.arg(notes.size());
-    for (std::size_t i = 0; i < notes.size() && i < kListedNotes; ++i) {
-        text += QStringLiteral("\n    ") + NoteText(notes[i]);
+    std::map<int, QStringList> reasons;
+    for (const exchange::ImportNote& note : notes) {
+        reasons[note.line] << (note.messageId != 0 ? StringTableString(note.messageId)
+                                                   : QString::fromStdString(note.text));
     }
-    if (notes.size() > kListedNotes) {
-        text += QStringLiteral("\n    ") +
-                CMainFrame::tr("... and %1 more").arg(notes.size() - kListedNotes);
+    QStringList lines{heading.arg(notes.size())};
+    for (const auto& [line, texts] : reasons) {
+        lines << QStringLiteral("    ") +
+                     CMainFrame::tr("line %1: %2").arg(line).arg(texts.join(QStringLiteral("; ")));
     }
-    return text;
+    return lines;
 }
 
-QString SkippedList(const std::vector<exchange::ImportNote>& skipped) {
+QStringList SkippedList(const std::vector<exchange::ImportNote>& skipped) {
     return NoteList(CMainFrame::tr("Rows skipped: %1"), skipped);
 }
 
@@ -94,9 +90,9 @@ void CMainFrame::ImportChannels(exchange::Placement placement) {
     }
     const exchange::ChannelImport import = exchange::ReadChannelCsv(text);
     if (!import.ok) {
-        MessageService::Show(this,
-                             QString::fromStdString(import.error) + SkippedList(import.skipped),
-                             MessageButtons::Ok, MessageIcon::Exclamation);
+        MessageService::ShowList(this, QString::fromStdString(import.error),
+                                 SkippedList(import.skipped), MessageButtons::Ok,
+                                 MessageIcon::Exclamation);
         return;
     }
     CProgramView& view = child->View();
@@ -107,11 +103,11 @@ void CMainFrame::ImportChannels(exchange::Placement placement) {
         (placement == exchange::Placement::Replace
              ? tr("Channels to import: %1. They replace the channels of rows 1 to 128.")
              : tr("Channels to import: %1. They go into the rows that hold no channel."))
-            .arg(placed.placed) +
-        SkippedList(exchange::SkippedRows(import, placed)) +
-        NoteList(tr("Warnings: %1"), import.warnings);
-    if (MessageService::Show(this, summary, MessageButtons::OkCancel, MessageIcon::Question) !=
-        MessageAnswer::Ok) {
+            .arg(placed.placed);
+    const QStringList notes = SkippedList(exchange::SkippedRows(import, placed)) +
+                              NoteList(tr("Warnings: %1"), import.warnings);
+    if (MessageService::ShowList(this, summary, notes, MessageButtons::OkCancel,
+                                 MessageIcon::Question) != MessageAnswer::Ok) {
         return;
     }
     // The whole import is one step of the document's undo history.

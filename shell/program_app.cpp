@@ -331,8 +331,9 @@ void CProgramApp::OnFileReport(int id) {
         Reports().Print(Printer(), image, channels);
     } else if (id == ID_FILE_PRINT_PREVIEW) {
         Reports().Preview(Printer(), image, channels);
-    } else {
-        Reports().ExportPdf(Printer(), image, channels);
+    } else if (const QString pdf = Reports().ExportPdf(Printer(), child->Document(), channels);
+               !pdf.isEmpty()) {
+        m_mainFrame->SetStatusMessage(tr("Report saved as %1").arg(QDir::toNativeSeparators(pdf)));
     }
 }
 

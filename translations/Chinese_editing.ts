@@ -96,12 +96,19 @@
         <translation>有 %1 个粘贴的单元格被拒绝，这些单元格保持原内容。</translation>
     </message>
     <message>
-        <source>Row %1, %2: %3</source>
-        <translation>第 %1 行，%2：%3</translation>
+        <source>%1: %2</source>
+        <translation>%1：%2</translation>
     </message>
     <message>
-        <source>... and %1 more.</source>
-        <translation>……另有 %1 个。</translation>
+        <source>Row %1: %2</source>
+        <translation>第 %1 行：%2</translation>
+    </message>
+</context>
+<context>
+    <name>ListMessageBox</name>
+    <message>
+        <source>Copy</source>
+        <translation>复制</translation>
     </message>
 </context>
 <context>

@@ -24,10 +24,6 @@
         <translation>第 %1 行：%2</translation>
     </message>
     <message>
-        <source>... and %1 more</source>
-        <translation>……另有 %1 条</translation>
-    </message>
-    <message>
         <source>Rows skipped: %1</source>
         <translation>跳过的行：%1</translation>
     </message>

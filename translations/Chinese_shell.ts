@@ -250,6 +250,10 @@
 <context>
     <name>CProgramApp</name>
     <message>
+        <source>Report saved as %1</source>
+        <translation>报表已保存为 %1</translation>
+    </message>
+    <message>
         <source>No radio is set up: a simulated radio answers on %1. Choose Program &gt; Read.</source>
         <translation>未设置对讲机：模拟对讲机在 %1 上应答。请选择 编程 &gt; 读。</translation>
     </message>

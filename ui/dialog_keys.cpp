@@ -4,6 +4,7 @@
 #include "ui/field_binding.h"
 #include "ui/help_service.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QWidget>
@@ -45,7 +46,8 @@ bool DialogKeyHook::eventFilter(QObject* watched, QEvent* event) {
         m_lastSwallowed = false;
         return false;
     }
-    m_lastSwallowed = m_filter && m_filter(target, key);
+    m_lastSwallowed = m_filter && !keys::MovesFocusOrCloses(key) &&
+                      !keys::PressesButton(target, key) && m_filter(target, key);
     return m_lastSwallowed;
 }
 
@@ -81,6 +83,20 @@ bool IsHashOrStar(const QKeyEvent& key) {
     }
     return key.key() == Qt::Key_NumberSign || key.key() == Qt::Key_Asterisk ||
            (ShiftHeld(key) && (key.key() == Qt::Key_3 || key.key() == Qt::Key_8));
+}
+
+bool MovesFocusOrCloses(const QKeyEvent& key) {
+    if (key.modifiers() & (Qt::ControlModifier | Qt::AltModifier)) {
+        return false;
+    }
+    return key.key() == Qt::Key_Tab || key.key() == Qt::Key_Backtab ||
+           key.key() == Qt::Key_Escape;
+}
+
+bool PressesButton(const QWidget* target, const QKeyEvent& key) {
+    const bool press = key.key() == Qt::Key_Space || key.key() == Qt::Key_Return ||
+                       key.key() == Qt::Key_Enter;
+    return press && qobject_cast<const QAbstractButton*>(target) != nullptr;
 }
 
 } // namespace keys

@@ -4,6 +4,9 @@
 // passes through one filter, first at the control that has the focus. F1
 // asks the help service for the topic numbered by the focused control's id
 // (after the dialog's own remapping) and then goes on to the control.
+// The keys that move the focus or leave the dialog (Tab, Shift+Tab, Escape),
+// and Space, Enter and Return sent to a button, never reach the filter: the
+// filter decides what can be typed, and no dialog is a keyboard trap.
 
 #include <QObject>
 
@@ -57,4 +60,8 @@ bool IsArrow(const QKeyEvent& key);
 bool ShiftHeld(const QKeyEvent& key);
 // "#" or "*" as typed on the main keyboard (Shift+3, Shift+8).
 bool IsHashOrStar(const QKeyEvent& key);
+// Tab, Shift+Tab and Escape (without Ctrl or Alt).
+bool MovesFocusOrCloses(const QKeyEvent& key);
+// Space, Enter or Return sent to a button, which presses it.
+bool PressesButton(const QWidget* target, const QKeyEvent& key);
 } // namespace keys

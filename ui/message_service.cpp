@@ -1,6 +1,7 @@
 #include "ui/message_service.h"
 
 #include "ui/dialog_frame.h"
+#include "ui/list_message_box.h"
 
 #include <QGridLayout>
 #include <QMessageBox>
@@ -49,25 +50,44 @@ void KeepTitleInSight(QMessageBox& box) {
                     layout->rowCount(), 0, 1, layout->columnCount());
 }
 
-MessageAnswer showBox(QWidget* parent, const MessageRequest& request) {
-    QMessageBox box(boxIcon(request.icon), request.caption, request.text, QMessageBox::NoButton,
-                    parent, kDialogFrame);
-    KeepTitleInSight(box);
-    switch (request.buttons) {
+QMessageBox::StandardButtons standardButtons(MessageButtons buttons) {
+    switch (buttons) {
     case MessageButtons::Ok:
-        box.setStandardButtons(QMessageBox::Ok);
         break;
     case MessageButtons::OkCancel:
-        box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
-        break;
+        return QMessageBox::Ok | QMessageBox::Cancel;
     case MessageButtons::RetryCancel:
-        box.setStandardButtons(QMessageBox::Retry | QMessageBox::Cancel);
-        break;
+        return QMessageBox::Retry | QMessageBox::Cancel;
     case MessageButtons::SaveDiscardCancel:
-        box.setStandardButtons(QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
-        break;
+        return QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel;
     }
-    switch (box.exec()) {
+    return QMessageBox::Ok;
+}
+
+// The box that lists lines; its standard buttons are those of a message box.
+int execListBox(QWidget* parent, const MessageRequest& request) {
+    // The icon a message box of the same kind shows.
+    QMessageBox plain;
+    plain.setIcon(boxIcon(request.icon));
+    ListMessageBox box(plain.iconPixmap(), request.caption,
+                       request.text, request.lines,
+                       QDialogButtonBox::StandardButtons(
+                           standardButtons(request.buttons).toInt()),
+                       parent);
+    return box.exec();
+}
+
+MessageAnswer showBox(QWidget* parent, const MessageRequest& request) {
+    int button = 0;
+    if (request.lines.isEmpty()) {
+        QMessageBox box(boxIcon(request.icon), request.caption, request.text,
+                        standardButtons(request.buttons), parent, kDialogFrame);
+        KeepTitleInSight(box);
+        button = box.exec();
+    } else {
+        button = execListBox(parent, request);
+    }
+    switch (button) {
     case QMessageBox::Ok:
         return MessageAnswer::Ok;
     case QMessageBox::Retry:
@@ -81,15 +101,22 @@ MessageAnswer showBox(QWidget* parent, const MessageRequest& request) {
     }
 }
 
+// To the test's handler when there is one, else on screen.
+MessageAnswer deliver(QWidget* parent, const MessageRequest& request) {
+    return handler() ? handler()(request) : showBox(parent, request);
+}
+
 } // namespace
 
 MessageAnswer MessageService::Show(QWidget* parent, const QString& text, MessageButtons buttons,
                                    MessageIcon icon, const QString& caption) {
-    MessageRequest request{text, caption.isEmpty() ? displayName() : caption, buttons, icon};
-    if (handler()) {
-        return handler()(request);
-    }
-    return showBox(parent, request);
+    return deliver(parent, {text, caption.isEmpty() ? displayName() : caption, buttons, icon});
+}
+
+MessageAnswer MessageService::ShowList(QWidget* parent, const QString& text,
+                                       const QStringList& lines, MessageButtons buttons,
+                                       MessageIcon icon) {
+    return deliver(parent, {text, displayName(), buttons, icon, lines});
 }
 
 void MessageService::SetDisplayName(const QString& name) {

@@ -4,6 +4,7 @@
 // modal box on screen.
 
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 class QWidget;
@@ -17,6 +18,8 @@ struct MessageRequest {
     QString caption;
     MessageButtons buttons = MessageButtons::Ok;
     MessageIcon icon = MessageIcon::None;
+    // Shown below the text, each in full, in a scrollable list with Copy.
+    QStringList lines = {};
 };
 
 class MessageService {
@@ -28,6 +31,12 @@ public:
     static MessageAnswer Show(QWidget* parent, const QString& text,
                               MessageButtons buttons = MessageButtons::Ok,
                               MessageIcon icon = MessageIcon::None, const QString& caption = {});
+
+    // The same box with lines below its text, every one of them listed in a
+    // scrollable area with a Copy button (ui/list_message_box.h).
+    static MessageAnswer ShowList(QWidget* parent, const QString& text, const QStringList& lines,
+                                  MessageButtons buttons = MessageButtons::Ok,
+                                  MessageIcon icon = MessageIcon::None);
 
     // The caption of every message box that names none: the "Company" text.
     static void SetDisplayName(const QString& name);

@@ -83,10 +83,12 @@ private slots:
         const MessageRequest& summary = Messages().back();
         QCOMPARE(summary.buttons, MessageButtons::OkCancel);
         QVERIFY2(summary.text.contains("Channels to import: 2."), qPrintable(summary.text));
-        QVERIFY2(summary.text.contains(
-                     "Rows skipped: 1\n    line 3: Mode \"AM\": this radio is FM only"),
-                 qPrintable(summary.text));
-        QVERIFY2(summary.text.contains("Warnings: 1\n    line 4: Name"), qPrintable(summary.text));
+        // Every skipped row and warning in the list below the summary.
+        QCOMPARE(summary.lines.size(), 4);
+        QCOMPARE(summary.lines.mid(0, 3),
+                 (QStringList{"Rows skipped: 1", "    line 3: Mode \"AM\": this radio is FM only",
+                              "Warnings: 1"}));
+        QVERIFY2(summary.lines[3].startsWith("    line 4: Name"), qPrintable(summary.lines[3]));
         QVERIFY(View().Channels() == before);
         QVERIFY(!Document().IsModified());
     }
@@ -148,7 +150,7 @@ private slots:
         QTest::newRow("only a header") << QByteArray("Location,Frequency\r\n") << "no channels";
         QTest::newRow("binary") << QByteArray("Frequency\n\0\0", 12) << "NUL byte";
         QTest::newRow("no row fits") << QByteArray("Frequency\n300\n")
-                                     << "No row of the file can be imported.\n\nRows "
+                                     << "No row of the file can be imported.\nRows "
                                         "skipped: 1\n    line 2: Out of range";
     }
     void refusedFilesChangeNothing() {
@@ -162,7 +164,10 @@ private slots:
         Choose(ID_FILE_IMPORT_CHANNELS);
         QCOMPARE(Messages().size(), std::size_t{1});
         QCOMPARE(Messages().back().buttons, MessageButtons::Ok);
-        QVERIFY2(Messages().back().text.contains(message), qPrintable(Messages().back().text));
+        // The message with the list below it.
+        const QString shown = (QStringList{Messages().back().text} + Messages().back().lines)
+                                  .join(QLatin1Char('\n'));
+        QVERIFY2(shown.contains(message), qPrintable(shown));
         QVERIFY(View().Channels() == before);
         QVERIFY(!Document().IsModified());
     }

@@ -155,16 +155,33 @@ private slots:
         QCOMPARE(Cell(View().Channels(), 2, kColTx), std::string("145.00310"));
         QCOMPARE(Cell(View().Channels(), 3, kColRx), std::string("438.50000"));
         QCOMPARE(Cell(View().Channels(), 3, kColTx), std::string("438.50000"));
-        const QStringList messages = m_program.Dir().MessageTexts();
-        QCOMPARE(messages.size(), 1);
-        QCOMPARE(messages[0].split(QLatin1Char('\n')),
-                 (QStringList{"Pasted cells refused: 2. They keep what they held.",
-                              "Row 2, Rx Frequency: Error data Value, please input according the "
+        const std::vector<MessageRequest>& messages = m_program.Dir().Messages();
+        QCOMPARE(messages.size(), std::size_t{1});
+        QCOMPARE(messages[0].text,
+                 QStringLiteral("Pasted cells refused: 2. They keep what they held."));
+        QCOMPARE(messages[0].lines,
+                 (QStringList{"Row 2: Rx Frequency: Error data Value, please input according the "
                               "step value(6.25K/5k).",
-                              "Row 3, Tx Frequency: a frequency holds only digits and \".\""}));
+                              "Row 3: Tx Frequency: a frequency holds only digits and \".\""}));
         // The whole paste is one undo step.
         Frame().OnCommand(ID_EDIT_UNDO_STEP);
         QCOMPARE(View().Channels(), Numbered({2}));
+
+        // A long paste lists every row, each once with all its reasons.
+        QString rows;
+        for (int row = 1; row <= 20; ++row) {
+            rows += QStringLiteral("x\ty\n");
+        }
+        QApplication::clipboard()->setText(rows);
+        ClickCell(1, kColRx);
+        Frame().OnCommand(ID_EDIT_PASTE_CELLS);
+        QCOMPARE(messages.size(), std::size_t{2});
+        const QStringList lines = messages[1].lines;
+        QCOMPARE(lines.size(), 20);
+        for (int row = 1; row <= 20; ++row) {
+            QVERIFY2(lines[row - 1].startsWith(QStringLiteral("Row %1: Rx Frequency: ").arg(row)),
+                     qPrintable(lines[row - 1]));
+        }
     }
 
     void keysOfTheFrequencyEditReachTheEditCommands() {

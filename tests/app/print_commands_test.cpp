@@ -13,7 +13,9 @@
 #include "tests/app/app_fixture.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QPrinter>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -49,6 +51,25 @@ int PdfPages(const QString& path) {
     }
     const QString text = QString::fromLatin1(file.readAll());
     return static_cast<int>(text.count(QRegularExpression(QStringLiteral("/Type\\s*/Page[^s]"))));
+}
+
+// True when the PDF file's title is title, as the writer stores it: a
+// UTF-16 text string with its byte-order mark.
+bool PdfHasTitle(const QString& path, const QString& title) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return false;
+    }
+    QByteArray expected("/Title (\xFE\xFF");
+    for (const QChar c : title) {
+        for (const char byte : {char(c.unicode() >> 8), char(c.unicode() & 0xFF)}) {
+            if (byte == '(' || byte == ')' || byte == '\\') {
+                expected += '\\';
+            }
+            expected += byte;
+        }
+    }
+    return file.readAll().contains(expected + ')');
 }
 
 QCheckBox* Box(QWidget* dialog, int id) {
@@ -188,7 +209,7 @@ private slots:
 
     void exportPdfWritesTheReport() {
         const QString target = m_dir->FilePath(QStringLiteral("report.pdf"));
-        m_app->Reports().SetPdfFileNameProvider([&target] { return target; });
+        m_app->Reports().SetPdfFileNameProvider([&target](const QString&) { return target; });
         RunWithPrintList(ID_FILE_EXPORT_PDF, [](CPrintListDlg& dialog) {
             Click(&dialog, 1248); // 2-Tone as well: 1 + 2 + 3 pages
             Click(&dialog, 1);
@@ -198,9 +219,48 @@ private slots:
         QCOMPARE(m_app->Reports().LastJobPages(), 6);
     }
 
+    // The name suggested follows the document, ".pdf" is added to a name
+    // given without it, the status bar says where the file went, and the
+    // PDF carries the document's title.
+    void exportPdfNamesTheFileAfterTheDocument_data() {
+        QTest::addColumn<bool>("newDocument");
+        QTest::addColumn<QString>("suggested");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("opened file") << false << QStringLiteral("channels.pdf")
+                                     << QStringLiteral("channels.dat");
+        QTest::newRow("new document") << true << QStringLiteral("Channel Information.pdf")
+                                      << QStringLiteral("Channel Information");
+    }
+
+    void exportPdfNamesTheFileAfterTheDocument() {
+        QFETCH(bool, newDocument);
+        QFETCH(QString, suggested);
+        QFETCH(QString, title);
+        if (newDocument) {
+            Frame().OnCommand(ID_FILE_NEW);
+        }
+        QString asked;
+        const QString typed = m_dir->FilePath(QStringLiteral("my report"));
+        m_app->Reports().SetPdfFileNameProvider([&](const QString& name) {
+            asked = name;
+            return typed;
+        });
+        RunWithPrintList(ID_FILE_EXPORT_PDF, [](CPrintListDlg& dialog) { Click(&dialog, 1); });
+        QCOMPARE(QFileInfo(asked).fileName(), suggested);
+        if (!newDocument) {
+            QCOMPARE(asked, m_dir->FilePath(suggested)); // beside the document
+        }
+        const QString written = typed + QStringLiteral(".pdf");
+        QVERIFY(!QFile::exists(typed));
+        QVERIFY(PdfPages(written) > 0);
+        QVERIFY(PdfHasTitle(written, title));
+        QVERIFY2(Frame().StatusMessage().contains(QDir::toNativeSeparators(written)),
+                 qPrintable(Frame().StatusMessage()));
+    }
+
     void exportPdfToAFolderThatIsNotThere() {
         const QString target = m_dir->FilePath(QStringLiteral("missing/report.pdf"));
-        m_app->Reports().SetPdfFileNameProvider([&target] { return target; });
+        m_app->Reports().SetPdfFileNameProvider([&target](const QString&) { return target; });
         RunWithPrintList(ID_FILE_EXPORT_PDF, [](CPrintListDlg& dialog) { Click(&dialog, 1); });
         QCOMPARE(m_dir->Messages().size(), std::size_t{1});
         QVERIFY(m_dir->MessageTexts()[0].startsWith(QStringLiteral("Cannot write the file: ")));

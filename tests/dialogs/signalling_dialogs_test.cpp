@@ -7,6 +7,7 @@
 #include "dialogs/cell_edit_grid.h"
 #include "dialogs/dtmf_call_list_page.h"
 #include "dialogs/dtmf_dialog.h"
+#include "dialogs/dtmf_encode_page.h"
 #include "dialogs/msk_dialog.h"
 #include "dialogs/squelch_tuning_dialog.h"
 #include "dialogs/two_tone_dialog.h"
@@ -106,6 +107,11 @@ void TypeKeypadNumber(QWidget* edit, const QString& text) {
     }
 }
 
+// A key pressed where the keyboard's focus is.
+void Press(Qt::Key key) {
+    QTest::keyClick(QApplication::focusWidget(), key);
+}
+
 void ClickCell(CellEditGrid* grid, int row, int column) {
     const QRect rect = grid->visualItemRect(grid->item(row, column));
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, rect.center());
@@ -121,7 +127,9 @@ private slots:
     void twoToneRiseDelaySnapsAndStoresOnClose();
     void twoToneGridCellsAndScroll();
     void twoToneDecodeSetStoresWhenItsTabChanges();
-    void twoToneEscapeStoresOnlyTheDecodeSetInView();
+    void twoToneEscapeStoresTheDecodeSetInView();
+    void tabMovesAndEscapeClosesAsTheCloseBox_data();
+    void tabMovesAndEscapeClosesAsTheCloseBox();
     void twoToneOuterTabKeepsTheDecodeSetAsTyped();
     void twoToneTabClickStoresTheNormalisedText();
     void twoToneUnprogrammedValuesShownInFullAndStoredAsRead();
@@ -278,27 +286,10 @@ void SignallingDialogsTest::twoToneDecodeSetStoresWhenItsTabChanges() {
     QCOMPARE(image[0x1740], 0x01); // set 1, shown first: divisor 448
 }
 
-void SignallingDialogsTest::twoToneEscapeStoresOnlyTheDecodeSetInView() {
+void SignallingDialogsTest::twoToneEscapeStoresTheDecodeSetInView() {
     RadioImage image = NewImage();
     const RadioImage before = image;
     CTwoToneDlg dialog;
-    // Escape on the encode page: the encode page stores nothing, but decode
-    // set 1, in view behind it since the opening, stores both its forms (a
-    // new document has no radio form).
-    RunWith(dialog, image, [&] {
-        Control<QLineEdit>(dialog.EncodePage(), 1250)->setText(QStringLiteral("2.0"));
-        PressEscapeOnTabs(dialog.Tabs());
-        QVERIFY(!dialog.isVisible());
-    });
-    const std::set<std::size_t> setOneRadioForm = Range(0x1740, 8);
-    const std::set<std::size_t> firstChanges = Changed(before, image);
-    QVERIFY(!firstChanges.empty());
-    for (const std::size_t at : firstChanges) {
-        QVERIFY2(setOneRadioForm.count(at) == 1, qPrintable(QString::number(at, 16)));
-    }
-    QCOMPARE(BE16(image, 0x1740), 448u);
-    QCOMPARE(image[0x1620], before[0x1620]);
-
     // Escape with a decode set in view: that set stores what was typed.
     RunWith(dialog, image, [&] {
         dialog.Tabs()->setCurrentIndex(1);
@@ -309,6 +300,47 @@ void SignallingDialogsTest::twoToneEscapeStoresOnlyTheDecodeSetInView() {
     QCOMPARE(image[0x15C0 + 4], 100);
     QCOMPARE(image[0x1740 + 4], 200);
     QVERIFY(OnlyOwnedChanged(before, image, TwoToneOwned()));
+}
+
+void SignallingDialogsTest::tabMovesAndEscapeClosesAsTheCloseBox_data() {
+    QTest::addColumn<bool>("dtmf");
+    QTest::newRow("DTMF") << true;
+    QTest::newRow("2-Tone") << false;
+}
+
+void SignallingDialogsTest::tabMovesAndEscapeClosesAsTheCloseBox() {
+    QFETCH(bool, dtmf);
+    // The same typing on the encode page, ended once by Escape and once by
+    // the close box: both store the page in view.
+    std::vector<RadioImage> images;
+    for (const bool escape : {true, false}) {
+        RadioImage image = NewImage();
+        CDtmfDlg dtmfDialog;
+        CTwoToneDlg twoToneDialog;
+        CBoundDialog& dialog =
+            dtmf ? static_cast<CBoundDialog&>(dtmfDialog) : static_cast<CBoundDialog&>(twoToneDialog);
+        RunWith(dialog, image, [&] {
+            auto* edit = dtmf ? Control<QLineEdit>(dtmfDialog.EncodePage(), 1084)
+                              : Control<QLineEdit>(twoToneDialog.EncodePage(), 1250);
+            edit->setFocus(Qt::OtherFocusReason);
+            edit->selectAll();
+            TypeKeypadNumber(edit, dtmf ? QStringLiteral("15") : QStringLiteral("2.0"));
+            Press(Qt::Key_Tab);
+            QWidget* next = QApplication::focusWidget();
+            QVERIFY(next != nullptr && next != edit && dialog.isAncestorOf(next));
+            Press(Qt::Key_Backtab);
+            QCOMPARE(QApplication::focusWidget(), edit);
+            if (escape) {
+                Press(Qt::Key_Escape);
+            } else {
+                dialog.close();
+            }
+            QVERIFY(!dialog.isVisible());
+        });
+        images.push_back(image);
+    }
+    QVERIFY(images[0] == images[1]);
+    QVERIFY(!(images[0] == NewImage()));
 }
 
 void SignallingDialogsTest::twoToneOuterTabKeepsTheDecodeSetAsTyped() {
@@ -559,22 +591,46 @@ void SignallingDialogsTest::listGridsDrawTheCurrentCellAsEveryGrid() {
 
 void SignallingDialogsTest::mskKeysAndHelp() {
     RadioImage image = NewImage();
+    const RadioImage before = image;
     HelpRecorder help;
     CMskDlg dialog;
-    RunWith(dialog, image, [&] {
+    int result = RunWith(dialog, image, [&] {
         QLineEdit* edit = dialog.IdCodeEdit();
         edit->setFocus();
         QTest::keyClicks(edit, QStringLiteral("g1 e"));
         QTest::keyClick(edit, Qt::Key_A, Qt::ShiftModifier);
         QCOMPARE(edit->text(), QStringLiteral("1E"));
-        // Enter and Escape do nothing in this dialog.
+        // Enter in the edit does nothing; Escape cancels.
         QTest::keyClick(edit, Qt::Key_Return);
-        QTest::keyClick(edit, Qt::Key_Escape);
         QVERIFY(dialog.isVisible());
         QTest::keyClick(edit, Qt::Key_F1);
-        dialog.reject();
+        QTest::keyClick(edit, Qt::Key_Escape);
+        QVERIFY(!dialog.isVisible());
     });
+    QCOMPARE(result, int(QDialog::Rejected));
+    QVERIFY(image == before);
     QCOMPARE(help.contexts, std::vector<int>{1048});
+
+    // By keyboard alone: the ID code, Tab into the call list's first entry,
+    // Tab on to OK (the entry committed), Return presses it.
+    result = RunWith(dialog, image, [&] {
+        dialog.IdCodeEdit()->setFocus();
+        QTest::keyClicks(dialog.IdCodeEdit(), QStringLiteral("12"));
+        Press(Qt::Key_Tab);
+        CellEditGrid* grid = dialog.CallList();
+        QCOMPARE(QApplication::focusWidget(), grid->CellEdit());
+        QCOMPARE(grid->currentRow(), 1);
+        QTest::keyClicks(grid->CellEdit(), QStringLiteral("ab"));
+        Press(Qt::Key_Tab);
+        QCOMPARE(grid->item(1, 1)->text(), QStringLiteral("AB"));
+        QVERIFY(grid->CellEdit()->isHidden());
+        QCOMPARE(QApplication::focusWidget(), Control<QWidget>(&dialog, 1));
+        Press(Qt::Key_Return);
+    });
+    QCOMPARE(result, int(QDialog::Accepted));
+    QCOMPARE(Changed(before, image), (std::set<std::size_t>{0x12C0, 0x12C1, 0x12C4, 0x12C5}));
+    QCOMPARE(image[0x12C1], '2');
+    QCOMPARE(image[0x12C4], 'A');
 }
 
 void SignallingDialogsTest::squelchListsAndOk() {

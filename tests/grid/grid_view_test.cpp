@@ -71,6 +71,7 @@ private slots:
     void listChangesWhenOpenedAndPicked_data();
     void listChangesWhenOpenedAndPicked();
     void frequencyEditKeyFilter();
+    void frequencyEditReplacesItsTextWhenTyping();
     void nameEditLimitedToSevenBytes();
     void helpContextsOfFocusedControl();
     void wheelPagesGrid();
@@ -579,6 +580,14 @@ void GridViewTest::scrollingDropsOpenList() {
     grid()->verticalScrollBar()->setValue(0);
     click(2, 2);
     QCOMPARE(cell(1, 6), QString("High"));
+}
+
+void GridViewTest::frequencyEditReplacesItsTextWhenTyping() {
+    addChannel(2, "145.12500");
+    click(2, 2); // the transmit frequency, filled from the receive one
+    QCOMPARE(frequencyEdit()->text(), QString("145.12500"));
+    QTest::keyClicks(frequencyEdit(), "146.5");
+    QCOMPARE(frequencyEdit()->text(), QString("146.5"));
 }
 
 void GridViewTest::frequencyEditKeyFilter() {
