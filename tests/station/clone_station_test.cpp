@@ -211,23 +211,49 @@ TEST(CloneStations, WaitsQuietlyForARadioThatAnswersOnlyAfterManyAttempts) {
     EXPECT_EQ(radio.Stats().programModeRequests, kAttemptLimit + 3);
 }
 
-struct RefusalCase {
+struct OutcomeCase {
     const char* what;
     SimOptions radio;
     WriteSafety safety;
-    const LinkMessage& message;
+    RadioResult first; // the radio's result
+    std::string messageStart;
+    RadioResult second; // the same radio again after the release
+    bool anythingWritten;
 };
 
-TEST(CloneStations, ARefusedRadioIsReportedAndTheStationGoesOn) {
+TEST(CloneStations, ARadioThatRefusesOrFailsIsReportedAndTheStationGoesOn) {
     SimOptions band = InstantReplies();
     band.bandType = 5;
     SimOptions password = InstantReplies();
     password.password = "1234";
-    const RefusalCase cases[] = {
-        {"band type", band, {.readFirst = false, .verify = true}, kMsgBandTypeError},
-        {"password, read first", password, {.readFirst = true, .verify = false}, kMsgPasswordError},
+    // A memory cell that keeps a wrong byte: only the read-back finds it.
+    SimOptions corrupt = InstantReplies();
+    corrupt.fault.kind = SimFaultKind::Corrupt;
+    corrupt.fault.address = 0x0100;
+    const OutcomeCase cases[] = {
+        {"band type",
+         band,
+         {.readFirst = false, .verify = true},
+         RadioResult::Refused,
+         LinkMessageText(kMsgBandTypeError),
+         RadioResult::Refused,
+         false},
+        {"password, read first",
+         password,
+         {.readFirst = true, .verify = false},
+         RadioResult::Refused,
+         LinkMessageText(kMsgPasswordError),
+         RadioResult::Refused,
+         false},
+        {"stored wrongly, verify",
+         corrupt,
+         {.readFirst = false, .verify = true},
+         RadioResult::Failed,
+         "Verify failed: the radio holds 1 difference(s)",
+         RadioResult::Verified,
+         true},
     };
-    for (const RefusalCase& c : cases) {
+    for (const OutcomeCase& c : cases) {
         SCOPED_TRACE(c.what);
         Session session(2, c.safety);
         SimulatedRadio& radio = session.Add(c.radio);
@@ -236,12 +262,13 @@ TEST(CloneStations, ARefusedRadioIsReportedAndTheStationGoesOn) {
         session.control.Release();
         session.Finish();
         ASSERT_EQ(session.reports.size(), 2u);
-        for (const RadioReport& report : session.reports) {
-            EXPECT_EQ(report.result, RadioResult::Refused);
-            EXPECT_EQ(report.message.rfind(LinkMessageText(c.message), 0), 0u) << report.message;
-            EXPECT_FALSE(report.partlyWritten);
-        }
-        EXPECT_EQ(radio.Stats().blocksWritten, 0);
+        const RadioReport& first = session.reports[0];
+        EXPECT_EQ(first.result, c.first);
+        EXPECT_EQ(first.message.rfind(c.messageStart, 0), 0u) << first.message;
+        EXPECT_FALSE(first.partlyWritten);
+        EXPECT_EQ(first.mismatches.size(), c.anythingWritten ? 1u : 0u);
+        EXPECT_EQ(session.reports[1].result, c.second) << session.reports[1].message;
+        EXPECT_EQ(radio.Stats().blocksWritten > 0, c.anythingWritten);
     }
 }
 
