@@ -17,9 +17,11 @@
 #include <QFile>
 
 #include <algorithm>
+#include <csignal>
 #include <filesystem>
 #include <iostream>
 #include <poll.h>
+#include <pthread.h>
 #include <unistd.h>
 
 namespace {
@@ -132,6 +134,21 @@ void ServeOperator(CloneStations& stations, CloneControl& control) {
     }
 }
 
+// Starts the stations with the signals blocked, so that their threads
+// inherit the block and every signal comes to this thread, which turns it
+// into the cancel: a station's waits on its port are never interrupted.
+void StartWithSignalsHere(CloneStations& stations, const std::vector<std::string>& ports) {
+    sigset_t blocked;
+    sigemptyset(&blocked);
+    for (const int number : {SIGINT, SIGTERM, SIGHUP}) {
+        sigaddset(&blocked, number);
+    }
+    sigset_t previous;
+    pthread_sigmask(SIG_BLOCK, &blocked, &previous);
+    stations.Start(ports);
+    pthread_sigmask(SIG_SETMASK, &previous, nullptr);
+}
+
 } // namespace
 
 int CmdClone(const CommandArgs& args) {
@@ -172,7 +189,7 @@ int CmdClone(const CommandArgs& args) {
     {
         CloneStations stations(job, control, observer,
                                [] { return std::make_unique<QtSerialLink>(); });
-        stations.Start(options->ports);
+        StartWithSignalsHere(stations, options->ports);
         ServeOperator(stations, control);
         stations.Join();
     }

@@ -10,9 +10,12 @@
 namespace {
 
 using Clock = std::chrono::steady_clock;
+// The first byte of the program-mode request, which the entry sends alone.
+constexpr std::uint8_t kProgramRequestStart = 0x02;
 
 // One radio on one station: the transfer's observer and a watch on its link.
-// The link tells when the radio first answers (an ACK to the program-mode
+// The link tells when an attempt to reach a radio begins (the program-mode
+// request's first byte), when the radio first answers (an ACK to that
 // request: until then the station is only waiting) and when each step of the
 // safe write opens the port.
 class RadioRun : public TransferObserver, public ForwardingLink {
@@ -49,11 +52,6 @@ public:
             m_observer.OnProgress(m_port, position, read ? kReadRows : kWriteRows);
         }
     }
-    void OnStatus(const std::string& text) override {
-        if (!Answered() && text == WaitingForRadioText()) {
-            m_attemptStart = Clock::now();
-        }
-    }
     // While no radio answered, the prompt is only the sign that none is on
     // the cable yet: the station tries on. Once one answered, it is a fault.
     PromptAnswer OnCommunicationError(const LinkMessage&) override {
@@ -84,6 +82,12 @@ public:
         }
         ++m_opens;
         return ForwardingLink::Open(portName);
+    }
+    bool Write(const std::uint8_t* data, std::size_t size) override {
+        if (!Answered() && size == 1 && data[0] == kProgramRequestStart) {
+            m_attemptStart = Clock::now(); // an attempt to reach a radio begins
+        }
+        return ForwardingLink::Write(data, size);
     }
     ReadResult Read(std::uint8_t* buffer, std::size_t size) override {
         const ReadResult result = ForwardingLink::Read(buffer, size);
