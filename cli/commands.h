@@ -17,6 +17,7 @@ int CmdEdit(const CommandArgs& args);
 int CmdSet(const CommandArgs& args);
 int CmdRead(const CommandArgs& args);
 int CmdWrite(const CommandArgs& args);
+int CmdClone(const CommandArgs& args);
 int CmdSquelchRead(const CommandArgs& args);
 int CmdSquelchWrite(const CommandArgs& args);
 int CmdSimulate(const CommandArgs& args);

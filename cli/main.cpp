@@ -83,6 +83,23 @@ const Command kCommands[] = {
      "too, saying that the write completed unverified. --retry, --wire-log, --quiet and the\n"
      "signals as for read. A write that stops after its first data block says that the\n"
      "radio holds part of the new data and must be written again before use."},
+    {"clone", CmdClone,
+     "clone IMAGE.dat --port DEVICE [--port DEVICE ...] [--verify] [--backup] [--count N] "
+     "[--log LOG.csv] [--lang en|zh] [--quiet]",
+     "Writes IMAGE.dat into one radio after another, on every port at once (a station per\n"
+     "port). Each station waits for a radio (it tries to reach one about once a second),\n"
+     "writes it (--backup reads it first into the radio history, --verify reads it back),\n"
+     "prints one line for it with the terminal bell, and waits for Enter before it waits\n"
+     "for the next radio: swap the radios on the finished cables, then press Enter (one\n"
+     "Enter releases every station that waits; at the end of stdin each station ends after\n"
+     "its radio). A radio that refuses (band type or password) or fails is logged and the\n"
+     "station goes on. --count N ends after N radios in total; Ctrl+C, SIGTERM and SIGHUP\n"
+     "stop each station at its next cancel point and name a radio left partly written.\n"
+     "Every radio gets a row in LOG.csv (default: clone-log.csv in the user's data folder):\n"
+     "time (UTC), port, radio number, result (written, verified, refused, failed,\n"
+     "cancelled), seconds, message and the SHA-256 of IMAGE.dat. A summary per port ends\n"
+     "it; exit 0 when every radio is good, 4 when any failed, 6 when cancelled. --lang\n"
+     "chooses English (en, the default) or Chinese (zh); --quiet leaves out the states."},
     {"squelch-read", CmdSquelchRead,
      "squelch-read --port DEVICE FILE.dat [-o OUT.dat] [--retry N] [--wire-log FILE] [--quiet]",
      "Reads the radio's four squelch tuning levels into FILE.dat and saves it (or OUT.dat).\n"

@@ -1,8 +1,9 @@
 #include "cli/transfer_cli.h"
 
 #include "cli/cli_common.h"
-#include "cli/progress_line.h"
 #include "cli/history_cli.h"
+#include "cli/interrupts.h"
+#include "cli/progress_line.h"
 #include "link/clone_engine.h"
 #include "link/fault_messages.h"
 #include "link/port_name.h"
@@ -11,13 +12,10 @@
 #include "link_qt/qt_serial_link.h"
 #include "model/channel_codec.h"
 
-#include <QCoreApplication>
-
 #include <algorithm>
 #include <array>
 #include <atomic>
 #include <cctype>
-#include <csignal>
 #include <iostream>
 #include <memory>
 #include <optional>
@@ -25,42 +23,8 @@
 
 namespace {
 
-std::atomic<bool> g_interrupted{false};
-
 // The most "Communication Error" prompts --retry answers with Retry.
 constexpr long kMaxRetries = 1000;
-
-void OnInterrupt(int) {
-    g_interrupted.store(true);
-}
-
-// Ctrl+C, SIGTERM (a kill or a shutdown) and SIGHUP (a closed terminal) ask
-// the transfer to stop at its next cancel test, for as long as the object
-// lives: the transfer then closes the port and says what state the radio is
-// in, where being killed outright would leave that unsaid.
-class InterruptAsCancel {
-public:
-    InterruptAsCancel() {
-        g_interrupted.store(false);
-        struct sigaction action {};
-        action.sa_handler = OnInterrupt;
-        sigemptyset(&action.sa_mask);
-        for (std::size_t i = 0; i < kSignals.size(); ++i) {
-            ::sigaction(kSignals[i], &action, &m_previous[i]);
-        }
-    }
-    ~InterruptAsCancel() {
-        for (std::size_t i = 0; i < kSignals.size(); ++i) {
-            ::sigaction(kSignals[i], &m_previous[i], nullptr);
-        }
-    }
-    InterruptAsCancel(const InterruptAsCancel&) = delete;
-    InterruptAsCancel& operator=(const InterruptAsCancel&) = delete;
-
-private:
-    static constexpr std::array<int, 3> kSignals{SIGINT, SIGTERM, SIGHUP};
-    std::array<struct sigaction, 3> m_previous{};
-};
 
 bool IsNumber(const std::string& text) {
     return !text.empty() &&
@@ -223,15 +187,7 @@ namespace {
 // asked) and an observer; returns the exit code.
 template <typename Body>
 int WithLink(const TransferOptions& options, int progressTotal, Body body) {
-    // The Qt serial backend needs a core application object while the port
-    // is open; it ends with the command, before the program's statics.
-    static int argc = 1;
-    static char name[] = "program-cli";
-    static char* argv[] = {name, nullptr};
-    std::optional<QCoreApplication> app;
-    if (QCoreApplication::instance() == nullptr) {
-        app.emplace(argc, argv);
-    }
+    const SerialPortsApplication app;
     QtSerialLink serial;
     std::ofstream log;
     std::unique_ptr<WireLogLink> logged;
@@ -276,10 +232,12 @@ int RunCloneCommand(TransferDirection direction, const TransferOptions& options,
             EncodeChannels(doc.Table(), image);
             TransferResult result;
             if (direction == TransferDirection::Write) {
-                written = RunSafeWrite(link, observer, g_interrupted, port, image, options.safety);
+                written = RunSafeWrite(link, observer, InterruptAsCancel::Flag(), port, image,
+                                       options.safety);
                 result = written.result;
             } else {
-                result = CloneEngine(link, observer, g_interrupted).Run(direction, port, image);
+                result = CloneEngine(link, observer, InterruptAsCancel::Flag())
+                             .Run(direction, port, image);
             }
             return result;
         });
@@ -291,7 +249,7 @@ int RunSquelchCommand(TransferDirection direction, const TransferOptions& option
                       CliDocument& doc) {
     return WithLink(options, 0,
                     [&](SerialLink& link, TransferObserver& observer, const std::string& port) {
-                        SquelchEngine engine(link, observer, &g_interrupted);
+                        SquelchEngine engine(link, observer, &InterruptAsCancel::Flag());
                         RadioImage& image = doc.Doc().Image();
                         return direction == TransferDirection::Write ? engine.Write(port, image)
                                                                      : engine.Read(port, image);

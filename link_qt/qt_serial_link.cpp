@@ -2,8 +2,10 @@
 
 #include "link_qt/port_probe.h"
 
+#include <QEventLoop>
 #include <QSerialPort>
 #include <QSerialPortInfo>
+#include <QThread>
 
 #include <chrono>
 #include <filesystem>
@@ -54,6 +56,13 @@ bool QtSerialLink::Open(const std::string& portName) {
     if (!device) {
         m_openFailure.reason = OpenFailureReason::NoSuchDevice;
         return false;
+    }
+    if (QThread::currentThread()->eventDispatcher() == nullptr) {
+        // A thread Qt did not start (a std::thread) has no event dispatcher,
+        // and the port's notifiers would complain without one; making an
+        // event loop gives the thread one. The calls here wait synchronously
+        // and never need it to run.
+        const QEventLoop dispatcherForThisThread;
     }
     m_port = std::make_unique<QSerialPort>();
     m_port->setPortName(QString::fromStdString(*device));

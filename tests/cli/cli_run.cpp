@@ -40,6 +40,8 @@ CliRun RunCli(const std::vector<std::string>& args, const std::string& scratch,
 
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
+    // Nothing to read: a command that reads its input sees its end at once.
+    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
     posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
                                      0644);
     posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,

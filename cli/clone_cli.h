@@ -1,0 +1,33 @@
+#pragma once
+// The terminal side of program-cli clone: what the stations report, as the
+// operator sees it (one line per radio on stdout with the terminal bell, the
+// stations' states on stderr unless quiet), the log row of each radio, what a
+// read-first found kept in the radio history, and the tally for the summary.
+
+#include "station/clone_log.h"
+#include "station/clone_tally.h"
+#include "station/radio_report.h"
+
+#include <mutex>
+#include <string>
+
+// The line printed for a radio (language in use), without its line end.
+std::string RadioLine(const RadioReport& report);
+
+class CliStationObserver : public StationObserver {
+public:
+    CliStationObserver(bool quiet, CloneLog& log, std::string imageSha256, CloneTally& tally);
+
+    void OnState(const std::string& port, StationState state) override;
+    void OnRadio(const RadioReport& report) override;
+    void OnPortFailed(const std::string& port, const std::string& message) override;
+
+private:
+    std::mutex m_mutex;
+    bool m_quiet;
+    bool m_bell;
+    CloneLog& m_log;
+    std::string m_sha256;
+    CloneTally& m_tally;
+    bool m_logFailed = false;
+};

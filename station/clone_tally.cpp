@@ -1,0 +1,96 @@
+#include "station/clone_tally.h"
+
+#include "model/language.h"
+
+CloneTally::CloneTally(const std::vector<std::string>& ports) {
+    for (const std::string& port : ports) {
+        m_ports.push_back({.port = port});
+    }
+}
+
+PortTally& CloneTally::Of(const std::string& port) {
+    for (PortTally& tally : m_ports) {
+        if (tally.port == port) {
+            return tally;
+        }
+    }
+    m_ports.push_back({.port = port});
+    return m_ports.back();
+}
+
+void CloneTally::Count(const RadioReport& report) {
+    const std::lock_guard<std::mutex> lock(m_mutex);
+    PortTally& tally = Of(report.port);
+    switch (report.result) {
+    case RadioResult::Written:
+    case RadioResult::Verified:
+        ++tally.good;
+        break;
+    case RadioResult::Refused:
+        ++tally.refused;
+        break;
+    case RadioResult::Failed:
+        ++tally.failed;
+        break;
+    case RadioResult::Cancelled:
+        ++tally.cancelled;
+        break;
+    }
+}
+
+void CloneTally::PortFailed(const std::string& port) {
+    const std::lock_guard<std::mutex> lock(m_mutex);
+    Of(port).portFailed = true;
+}
+
+std::vector<PortTally> CloneTally::Ports() const {
+    const std::lock_guard<std::mutex> lock(m_mutex);
+    return m_ports;
+}
+
+PortTally CloneTally::Total() const {
+    PortTally total;
+    for (const PortTally& tally : Ports()) {
+        total.good += tally.good;
+        total.refused += tally.refused;
+        total.failed += tally.failed;
+        total.cancelled += tally.cancelled;
+        total.portFailed = total.portFailed || tally.portFailed;
+    }
+    return total;
+}
+
+bool CloneTally::AllGood() const {
+    const PortTally total = Total();
+    return total.Radios() == total.good && !total.portFailed;
+}
+
+namespace {
+
+std::string Counts(const PortTally& tally) {
+    std::string text = std::to_string(tally.good) + Tr2(" done, ", " 台完成，") +
+                       std::to_string(tally.failed + tally.refused) + Tr2(" failed", " 台失败");
+    if (tally.refused > 0) {
+        text += Tr2(" (", "（") + std::to_string(tally.refused) + Tr2(" refused)", " 台被拒绝）");
+    }
+    if (tally.cancelled > 0) {
+        text += Tr2(", ", "，") + std::to_string(tally.cancelled) + Tr2(" cancelled", " 台已取消");
+    }
+    return text;
+}
+
+} // namespace
+
+std::string SummaryText(const CloneTally& tally, bool cancelled) {
+    const PortTally total = tally.Total();
+    std::string text = (cancelled ? Tr2("Cancelled. ", "已取消。") : std::string()) +
+                       std::to_string(total.Radios()) + Tr2(" radio(s): ", " 台对讲机：") +
+                       Counts(total) + '\n';
+    for (const PortTally& port : tally.Ports()) {
+        text +=
+            "  " + port.port + ": " +
+            (port.portFailed ? Tr2("the port could not be opened", "无法打开端口") : Counts(port)) +
+            '\n';
+    }
+    return text;
+}

@@ -1,0 +1,12 @@
+#pragma once
+// How a safe write on a station ended, as the radio's result and message.
+
+#include "link/write_safety.h"
+#include "station/radio_report.h"
+
+// Fills the result, message, partly-written flag, the radio as read first
+// and the verify differences of report from the write. sessionCancelled: the
+// session's cancel stopped it (a "Communication Error" that the station
+// answered with Cancel, the session still running, is a failure).
+void DescribeOutcome(const SafeWriteResult& written, const WriteSafety& safety,
+                     bool sessionCancelled, RadioReport& report);
