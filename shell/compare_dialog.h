@@ -1,8 +1,12 @@
 #pragma once
 // File > Compare With...: the differences between the active document and
-// another image as a list: where (a channel cell, a settings field by its
-// label, or a range of addresses), what the document holds and what the
-// other file holds.
+// another image as a list: where (a channel cell by its grid row and column
+// title, a settings field by its dialog and label, then the other bytes by
+// their addresses), what the document holds and what the other file holds.
+// A filter box narrows the list, Copy puts the shown rows on the clipboard,
+// and a double-click on a channel cell or a settings field asks to show it in
+// the document. The dialog is resizable and keeps its size in the per-user
+// store.
 
 #include "model/image_compare.h"
 
@@ -10,6 +14,8 @@
 #include <vector>
 
 class QLabel;
+class QLineEdit;
+class QPushButton;
 class QTableWidget;
 
 class CCompareDlg : public QDialog {
@@ -25,11 +31,21 @@ public:
 
     QTableWidget* Table() const { return m_table; }
     QLabel* Summary() const { return m_summary; }
+    QLineEdit* Filter() const { return m_filter; }
+    QPushButton* CopyButton() const { return m_copy; }
 
-    // Where a difference lies, in the language in use.
-    static QString PlaceText(const compare::Difference& difference);
+    void done(int result) override;
+
+signals:
+    // A channel cell or a settings field was double-clicked.
+    void showRequested(const compare::Difference& difference);
 
 private:
+    void OnDoubleClicked(int row);
+
+    std::vector<compare::Difference> m_differences;
     QTableWidget* m_table;
     QLabel* m_summary;
+    QLineEdit* m_filter;
+    QPushButton* m_copy;
 };

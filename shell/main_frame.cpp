@@ -9,6 +9,7 @@
 #include "shell/command_bars.h"
 #include "shell/document_history.h"
 #include "shell/compare_dialog.h"
+#include "shell/compare_show.h"
 #include "shell/language_text.h"
 #include "shell/navigation_bar.h"
 #include "shell/program_view.h"
@@ -319,6 +320,10 @@ void CMainFrame::OnCompareWith() {
     RoundTripChannelRecords(other);
     CCompareDlg dialog(compare::CompareImages(m_activeChild->Document().Image(), other),
                        QFileInfo(path).fileName(), this);
+    connect(&dialog, &CCompareDlg::showRequested, this,
+            [this, &view, &dialog](const compare::Difference& difference) {
+                ShowDifference(*this, view, dialog, difference);
+            });
     dialog.exec();
 }
 
