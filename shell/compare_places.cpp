@@ -13,13 +13,13 @@ struct GroupCommand {
 };
 
 constexpr GroupCommand kGroupCommands[] = {
-    {"optional", ID_OPTIONAL_FEATURES}, {"dtmf", ID_DTMF},
-    {"side_key", ID_KEY_ASSIGNMENT},    {"two_tone", ID_TWO_TONE},
-    {"msk", ID_MSK},                    {"squelch", ID_SQUELCH_TUNING},
+    {"optional", ID_OPTIONAL_FEATURES}, {"dtmf", ID_DTMF}, {"side_key", ID_KEY_ASSIGNMENT},
+    {"two_tone", ID_TWO_TONE},          {"msk", ID_MSK},   {"squelch", ID_SQUELCH_TUNING},
     {"product", ID_PRODUCT_INFORMATION}};
 
-QString Translate(const char* text) {
-    return QCoreApplication::translate("ComparePlaces", text);
+// source: a text marked for the context "ComparePlaces".
+QString Translate(const char* source) {
+    return QCoreApplication::translate("ComparePlaces", source);
 }
 
 // The field as its dialog labels it; a call list entry by its row.
@@ -27,7 +27,7 @@ QString FieldText(const compare::Difference& difference) {
     if (*difference.label.text != '\0') {
         return QCoreApplication::translate(difference.label.context, difference.label.text);
     }
-    return Translate("Call List %1").arg(difference.row);
+    return Translate(QT_TRANSLATE_NOOP("ComparePlaces", "Call List %1")).arg(difference.row);
 }
 
 } // namespace
@@ -44,7 +44,7 @@ int GroupCommandId(std::string_view group) {
 QString ComparePlaceText(const compare::Difference& difference) {
     switch (difference.kind) {
     case compare::DifferenceKind::Channel:
-        return Translate("Channel %1, %2")
+        return Translate(QT_TRANSLATE_NOOP("ComparePlaces", "Channel %1, %2"))
             .arg(QString::fromStdString(ChannelRowLabel(difference.row)),
                  QString::fromUtf8(ColumnHeaderText(difference.column)).trimmed());
     case compare::DifferenceKind::Field: {
@@ -52,11 +52,12 @@ QString ComparePlaceText(const compare::Difference& difference) {
         if (command == nullptr) {
             return FieldText(difference);
         }
-        return Translate("%1: %2").arg(CommandText(command->text), FieldText(difference));
+        return Translate(QT_TRANSLATE_NOOP("ComparePlaces", "%1: %2"))
+            .arg(CommandText(command->text), FieldText(difference));
     }
     case compare::DifferenceKind::Bytes:
         break;
     }
-    return Translate("Other bytes: %1")
+    return Translate(QT_TRANSLATE_NOOP("ComparePlaces", "Other bytes: %1"))
         .arg(QString::fromStdString(compare::DifferencePlace(difference)));
 }
