@@ -76,10 +76,9 @@ const std::vector<NamedValue>& NamedValues() {
         // model by its "Model" list.
         all.push_back({"product", "band_code", fields::FieldLabel("CProductInfoDlg", "Field"),
                        BandRangeText});
-        all.push_back({"product", "model_index", fields::FieldLabel("CProductInfoDlg", "Model"),
-                       [](const RadioImage& image) {
-                           return std::to_string(image[layout::kModelIndex]);
-                       }});
+        all.push_back(
+            {"product", "model_index", fields::FieldLabel("CProductInfoDlg", "Model"),
+             [](const RadioImage& image) { return std::to_string(image[layout::kModelIndex]); }});
         return all;
     }();
     return values;

@@ -118,8 +118,7 @@ bool UserStore::WriteFileFolder(const std::string& appName, const QString& fileP
     return writeValue(appName, QStringLiteral("Folder"), QFileInfo(filePath).absolutePath());
 }
 
-std::optional<QSize> UserStore::ReadDialogSize(const std::string& appName,
-                                               const QString& dialog) {
+std::optional<QSize> UserStore::ReadDialogSize(const std::string& appName, const QString& dialog) {
     const auto value = readValue(appName, dialog + QStringLiteral("Size"));
     const QSize size = value ? value->toSize() : QSize();
     return size.isValid() && !size.isEmpty() ? std::optional<QSize>(size) : std::nullopt;

@@ -277,8 +277,9 @@ private slots:
         Transfer(ID_PROGRAM_READ);
         RadioImage other;
         QVERIFY(ReadDatFile(history::ListReads(HistoryFolder()).front().path, other).Ok());
-        EncodeRecord({"145.50000", "145.50000", "None", "None", "XYZ", "High", "Wide", "Yes", "Off"},
-                     other.data() + layout::ChannelRecord(1));
+        EncodeRecord(
+            {"145.50000", "145.50000", "None", "None", "XYZ", "High", "Wide", "Yes", "Off"},
+            other.data() + layout::ChannelRecord(1));
         const QString otherPath = m_program.Dir().FilePath(QStringLiteral("other.dat"));
         QVERIFY(WriteDatFile(QFile::encodeName(otherPath).toStdString(), other).Ok());
         Frame().SetHistoryChooser([&otherPath](CRadioHistoryDlg::Purpose) { return otherPath; });
