@@ -292,8 +292,9 @@ private slots:
             }
             const auto doubleClick = [dialog](int row) {
                 QTableWidget* table = dialog->Table();
-                QTest::mouseDClick(table->viewport(), Qt::LeftButton, {},
-                                   table->visualItemRect(table->item(row, 0)).center());
+                const QPoint at = table->visualItemRect(table->item(row, 0)).center();
+                QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, at);
+                QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, at);
             };
             QTimer::singleShot(0, this, [&opened] {
                 QWidget* shown = QApplication::activeModalWidget();

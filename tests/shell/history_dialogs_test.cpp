@@ -5,6 +5,7 @@
 #include "shell/radio_history_dialog.h"
 
 #include <QFile>
+#include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
