@@ -21,6 +21,8 @@ struct NamedValue {
     std::string field;
     fields::Label label;
     std::function<std::string(const RadioImage&)> text;
+    // The entry's row of a list grid (a call list); 0 for other fields.
+    int row = 0;
 };
 
 // Whether the image holds a code for a listed field that no item stores:
@@ -65,14 +67,18 @@ const std::vector<NamedValue>& NamedValues() {
                 for (const fields::FieldSpec& spec : page->fields) {
                     all.push_back(
                         {group.name, spec.name, spec.label,
-                         [&spec](const RadioImage& image) { return FieldText(spec, image); }});
+                         [&spec](const RadioImage& image) { return FieldText(spec, image); },
+                         spec.kind == fields::FieldKind::Cell ? spec.row : 0});
                 }
             }
         }
-        all.push_back({"product", "band_code", {}, BandRangeText});
-        all.push_back({"product", "model_index", {}, [](const RadioImage& image) {
-                           return std::to_string(image[layout::kModelIndex]);
-                       }});
+        // Product Information shows the band as its "Field" limits and the
+        // model by its "Model" list.
+        all.push_back({"product", "band_code", fields::FieldLabel("CProductInfoDlg", "Field"),
+                       BandRangeText});
+        all.push_back(
+            {"product", "model_index", fields::FieldLabel("CProductInfoDlg", "Model"),
+             [](const RadioImage& image) { return std::to_string(image[layout::kModelIndex]); }});
         return all;
     }();
     return values;
@@ -147,6 +153,7 @@ void CompareNamedValues(const RadioImage& first, const RadioImage& second,
         d.group = value.group;
         d.field = value.field;
         d.label = value.label;
+        d.row = value.row;
         d.first = a;
         d.second = b;
         d.offset = firstOffset.value_or(differing.front());

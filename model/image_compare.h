@@ -25,11 +25,13 @@ enum class DifferenceKind { Channel, Field, Bytes };
 
 struct Difference {
     DifferenceKind kind = DifferenceKind::Bytes;
-    // Channel: grid row 1..129 and column 1..9.
+    // Channel: grid row 1..129 and column 1..9. Field: the entry's row of a
+    // list grid without labels (a call list), 0 for other fields.
     int row = 0;
     int column = 0;
     // Field: the group and field names of the command line ("optional",
-    // "tot"), and the label of the field's control.
+    // "tot"), and the label of the field's control (the band code and the
+    // model index: Product Information's "Field" and "Model").
     std::string group;
     std::string field;
     fields::Label label;

@@ -10,6 +10,8 @@
 #include "model/program_document.h"
 #include "session/program_view.h"
 #include "shell/child_frame.h"
+#include "shell/compare_places.h"
+#include "shell/compare_show.h"
 #include "ui/message_service.h"
 #include "ui/writable_paths.h"
 
@@ -56,6 +58,10 @@ void CMainFrame::OnCompareWith() {
     view.EncodeChannels();
     RoundTripChannelRecords(other);
     CCompareDlg dialog(compare::CompareImages(m_activeChild->Document().Image(), other),
-                       QFileInfo(path).fileName(), this);
+                       QFileInfo(path).fileName(), ComparePlaceText, this);
+    connect(&dialog, &CCompareDlg::showRequested, this,
+            [this, &view, &dialog](const compare::Difference& difference) {
+                ShowDifference(*this, view, dialog, difference);
+            });
     dialog.exec();
 }

@@ -43,8 +43,31 @@
         <translation>本文档</translation>
     </message>
     <message>
+        <source>Filter</source>
+        <translation>筛选</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>复制</translation>
+    </message>
+</context>
+<context>
+    <name>ComparePlaces</name>
+    <message>
         <source>Channel %1, %2</source>
         <translation>信道 %1，%2</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1：%2</translation>
+    </message>
+    <message>
+        <source>Call List %1</source>
+        <translation>呼叫列表 %1</translation>
+    </message>
+    <message>
+        <source>Other bytes: %1</source>
+        <translation>其他字节：%1</translation>
     </message>
 </context>
 <context>

@@ -118,6 +118,16 @@ bool UserStore::WriteFileFolder(const std::string& appName, const QString& fileP
     return writeValue(appName, QStringLiteral("Folder"), QFileInfo(filePath).absolutePath());
 }
 
+std::optional<QSize> UserStore::ReadDialogSize(const std::string& appName, const QString& dialog) {
+    const auto value = readValue(appName, dialog + QStringLiteral("Size"));
+    const QSize size = value ? value->toSize() : QSize();
+    return size.isValid() && !size.isEmpty() ? std::optional<QSize>(size) : std::nullopt;
+}
+
+bool UserStore::WriteDialogSize(const std::string& appName, const QString& dialog, QSize size) {
+    return writeValue(appName, dialog + QStringLiteral("Size"), size);
+}
+
 std::string UserStore::CurrentAppName() {
     return g_Profile.GetValue("Setup", "AppName", "");
 }

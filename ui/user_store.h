@@ -9,6 +9,7 @@
 // appName arguments are the bytes of the settings file (UTF-8, or GBK in older
 // files).
 
+#include <QSize>
 #include <QString>
 
 #include <array>
@@ -37,6 +38,11 @@ public:
     static QString ReadFileFolder(const std::string& appName);
     // Keeps the folder of filePath as "Folder".
     static bool WriteFileFolder(const std::string& appName, const QString& filePath);
+
+    // "<dialog>Size": the size a resizable dialog had when it last closed;
+    // nullopt when none was kept or it is not a valid size.
+    static std::optional<QSize> ReadDialogSize(const std::string& appName, const QString& dialog);
+    static bool WriteDialogSize(const std::string& appName, const QString& dialog, QSize size);
 
     // [Setup] "AppName" of the application's settings file (g_Profile).
     static std::string CurrentAppName();

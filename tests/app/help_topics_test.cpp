@@ -18,6 +18,7 @@
 #include "session/program_view.h"
 #include "shell/command_ids.h"
 #include "shell/command_table.h"
+#include "shell/compare_places.h"
 #include "shell/help_topics.h"
 #include "shell/help_window.h"
 #include "shell/main_frame.h"
@@ -201,7 +202,7 @@ private slots:
         const QTemporaryDir noReads;
         const CRadioHistoryDlg history(noReads.path(), CRadioHistoryDlg::Purpose::Compare);
         AddControls(&history, binding::ControlIdOf(&history), asked);
-        const CCompareDlg compare({}, QStringLiteral("other.dat"));
+        const CCompareDlg compare({}, QStringLiteral("other.dat"), ComparePlaceText);
         AddControls(&compare, binding::ControlIdOf(&compare), asked);
         QVERIFY(asked.size() > 200);
 
@@ -297,7 +298,7 @@ private slots:
         QCOMPARE(ShownTopic("enHelp.qch"), QStringLiteral("optional-features.html#beep"));
 
         // F1 on the list of differences, in a shown Compare With dialog.
-        CCompareDlg compare({}, QStringLiteral("other.dat"), &Frame());
+        CCompareDlg compare({}, QStringLiteral("other.dat"), ComparePlaceText, &Frame());
         compare.show();
         QVERIFY(QTest::qWaitForWindowActive(&compare));
         compare.Table()->setFocus();

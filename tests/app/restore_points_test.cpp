@@ -6,9 +6,12 @@
 
 #include "dialogs/compare_dialog.h"
 #include "dialogs/radio_history_dialog.h"
+#include "grid/channel_grid.h"
 #include "link/address_map.h"
 #include "link/port_name.h"
 #include "model/channel_codec.h"
+#include "model/channel_table.h"
+#include "model/dat_file.h"
 #include "model/program_document.h"
 #include "model/read_history.h"
 #include "session/document_session.h"
@@ -265,8 +268,54 @@ private slots:
         // one the decode leaves. The flags bytes of empty records, which the
         // encode rewrites, are taken as opening the file would leave them,
         // and nothing else differs.
-        QCOMPARE(places, QStringList{QStringLiteral("product.band_code")});
+        QCOMPARE(places, QStringList{QStringLiteral("Product Information: Field")});
         QCOMPARE(summary, QStringLiteral("Differences: 1"));
+    }
+
+    // A double-click on a settings field opens its group's dialog above the
+    // list; one on a channel cell closes the list with that cell current.
+    void doubleClickShowsTheDifferenceInTheDocument() {
+        m_program.Start("");
+        StartRadio(MemoryWithChannel("ABC"));
+        Transfer(ID_PROGRAM_READ);
+        RadioImage other;
+        QVERIFY(ReadDatFile(history::ListReads(HistoryFolder()).front().path, other).Ok());
+        EncodeRecord(
+            {"145.50000", "145.50000", "None", "None", "XYZ", "High", "Wide", "Yes", "Off"},
+            other.data() + layout::ChannelRecord(1));
+        const QString otherPath = m_program.Dir().FilePath(QStringLiteral("other.dat"));
+        QVERIFY(WriteDatFile(QFile::encodeName(otherPath).toStdString(), other).Ok());
+        Frame().SetHistoryChooser([&otherPath](CRadioHistoryDlg::Purpose) { return otherPath; });
+        QStringList opened;
+        bool closed = false;
+        QTimer::singleShot(0, this, [&] {
+            auto* dialog = qobject_cast<CCompareDlg*>(QApplication::activeModalWidget());
+            if (!dialog || dialog->Table()->rowCount() != 2) {
+                return;
+            }
+            const auto doubleClick = [dialog](int row) {
+                QTableWidget* table = dialog->Table();
+                const QPoint at = table->visualItemRect(table->item(row, 0)).center();
+                QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, at);
+                QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, at);
+            };
+            QTimer::singleShot(0, this, [&opened] {
+                QWidget* shown = QApplication::activeModalWidget();
+                opened << QString::fromUtf8(shown->metaObject()->className());
+                qobject_cast<QDialog*>(shown)->reject();
+            });
+            doubleClick(1); // the band code
+            doubleClick(0); // the channel's name
+            closed = !dialog->isVisible();
+            if (!closed) {
+                dialog->reject();
+            }
+        });
+        Frame().OnCommand(ID_COMPARE_WITH);
+        QCOMPARE(opened, QStringList{QStringLiteral("CProductInfoDlg")});
+        QVERIFY(closed);
+        QCOMPARE(View().Grid()->Row(), 2);
+        QCOMPARE(View().Grid()->Col(), int(kColName));
     }
 
     void compareWithAnUnreadableFileSaysSo() {

@@ -1,9 +1,6 @@
-// The Radio History dialog over a real history folder, and the places the
-// Compare With list names.
+// The Radio History dialog over a real history folder.
 
-#include "dialogs/compare_dialog.h"
 #include "dialogs/radio_history_dialog.h"
-#include "model/channel_table.h"
 #include "model/program_document.h"
 #include "model/read_history.h"
 
@@ -88,36 +85,6 @@ private slots:
         dialog.FileButton()->click();
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QCOMPARE(dialog.ChosenPath(), QStringLiteral("/some/other.dat"));
-    }
-
-    void placesNameTheCellTheFieldLabelOrTheAddresses() {
-        RadioImage a;
-        FillNewDocumentImage(a);
-        RadioImage b = a;
-        b[layout::ChannelRecord(4) + 13] = 0x00; // flags of an empty channel: no cell shows them
-        b[layout::kSquelchLevel] = 2;
-        b[0x0C30] = 0x00;
-        const std::vector<compare::Difference> found = compare::CompareImages(a, b);
-        QStringList places;
-        for (const compare::Difference& d : found) {
-            places << CCompareDlg::PlaceText(d);
-        }
-        QCOMPARE(places, (QStringList{QStringLiteral("Squelch Level (optional.squelch_level)"),
-                                      QStringLiteral("0x006D"), QStringLiteral("0x0C30")}));
-        compare::Difference cell;
-        cell.kind = compare::DifferenceKind::Channel;
-        cell.row = 129;
-        cell.column = kColWidth;
-        QCOMPARE(CCompareDlg::PlaceText(cell), QStringLiteral("Channel Fr, W/N"));
-
-        CCompareDlg dialog(found, QStringLiteral("other.dat"));
-        QCOMPARE(dialog.Table()->rowCount(), 3);
-        QCOMPARE(dialog.Table()->horizontalHeaderItem(2)->text(), QStringLiteral("other.dat"));
-        QCOMPARE(dialog.Table()->item(0, 1)->text(), QStringLiteral("4"));
-        QCOMPARE(dialog.Table()->item(0, 2)->text(), QStringLiteral("2"));
-        CCompareDlg same({}, QStringLiteral("other.dat"));
-        QCOMPARE(same.Summary()->text(),
-                 QStringLiteral("The document and other.dat hold the same data."));
     }
 };
 
