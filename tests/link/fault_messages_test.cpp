@@ -65,7 +65,7 @@ TEST(FaultMessages, EveryEndHasItsWords) {
 TEST(FaultMessages, PortFailureCarriesTheReasonAndThePromptItsText) {
     TransferResult result =
         Ended(TransferKind::SquelchWrite, TransferOutcome::Failed, LinkFault::OpenFailed);
-    result.openFailure = {OpenFailureReason::Busy, "/dev/ttyUSB0", ""};
+    result.openFailure = {OpenFailureReason::Busy, "/dev/ttyUSB0", "", {}};
     const std::optional<LinkMessage> shown = EndMessage(result);
     ASSERT_TRUE(shown);
     EXPECT_EQ(shown->stringId, kMsgCouldNotOpenPort.stringId);
