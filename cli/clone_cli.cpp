@@ -2,37 +2,36 @@
 
 #include "cli/cli_common.h"
 #include "cli/history_cli.h"
-#include "model/language.h"
 
 #include <cstdio>
 #include <iostream>
 #include <unistd.h>
 
-std::string RadioLine(const RadioReport& report) {
+std::string RadioLine(const RadioReport& report, const TextCatalogue& texts) {
     char seconds[32];
     std::snprintf(seconds, sizeof seconds, "%.1f", report.seconds);
-    std::string line = report.port + Tr2(" radio ", " 第 ") + std::to_string(report.radioNumber) +
-                       Tr2(": ", " 台对讲机：") + ResultText(report.result) + Tr2(" (", "（") +
-                       seconds + Tr2(" s)", " 秒）");
+    std::string line = FormatText(texts.Tr("CloneCommand", "%1 radio %2: %3 (%4 s)"),
+                                  {report.port, std::to_string(report.radioNumber),
+                                   ResultText(report.result, texts), seconds});
     if (!report.message.empty()) {
-        line += Tr2(": ", "：") + report.message;
+        line += FormatText(texts.Tr("CloneCommand", ": %1"), {report.message});
     }
     return EscapeControls(line);
 }
 
 CliStationObserver::CliStationObserver(bool quiet, CloneLog& log, std::string imageSha256,
-                                       CloneTally& tally)
+                                       CloneTally& tally, const TextCatalogue& texts)
     : m_quiet(quiet), m_bell(::isatty(1) == 1), m_log(log), m_sha256(std::move(imageSha256)),
-      m_tally(tally) {}
+      m_tally(tally), m_texts(texts) {}
 
 void CliStationObserver::OnState(const std::string& port, StationState state) {
     if (m_quiet) {
         return;
     }
     const std::lock_guard<std::mutex> lock(m_mutex);
-    std::cerr << port << ": " << StateText(state);
+    std::cerr << port << ": " << StateText(state, m_texts);
     if (state == StationState::WaitingForRelease) {
-        std::cerr << Tr2(" (press Enter)", "（按回车键）");
+        std::cerr << m_texts.Tr("CloneCommand", " (press Enter)");
     }
     std::cerr << '\n';
 }
@@ -43,7 +42,7 @@ void CliStationObserver::OnRadio(const RadioReport& report) {
     if (!m_log.Append(report, m_sha256) && !m_logFailed) {
         m_logFailed = true;
         std::cerr << "program-cli: "
-                  << Tr2("the clone log could not be written", "无法写入克隆日志") << '\n';
+                  << m_texts.Tr("CloneCommand", "the clone log could not be written") << '\n';
     }
     if (report.before) {
         KeepInHistory(*report.before, "radio before writing");
@@ -51,7 +50,7 @@ void CliStationObserver::OnRadio(const RadioReport& report) {
     for (const VerifyMismatch& mismatch : report.mismatches) {
         std::cerr << "  " << EscapeControls(MismatchLine(mismatch)) << '\n';
     }
-    std::cout << RadioLine(report) << (m_bell ? "\a" : "") << '\n' << std::flush;
+    std::cout << RadioLine(report, m_texts) << (m_bell ? "\a" : "") << '\n' << std::flush;
 }
 
 void CliStationObserver::OnPortFailed(const std::string& port, const std::string& message) {

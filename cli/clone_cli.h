@@ -11,12 +11,13 @@
 #include <mutex>
 #include <string>
 
-// The line printed for a radio (language in use), without its line end.
-std::string RadioLine(const RadioReport& report);
+// The line printed for a radio (the catalogue's language), without its line end.
+std::string RadioLine(const RadioReport& report, const TextCatalogue& texts);
 
 class CliStationObserver : public StationObserver {
 public:
-    CliStationObserver(bool quiet, CloneLog& log, std::string imageSha256, CloneTally& tally);
+    CliStationObserver(bool quiet, CloneLog& log, std::string imageSha256, CloneTally& tally,
+                       const TextCatalogue& texts);
 
     void OnState(const std::string& port, StationState state) override;
     void OnRadio(const RadioReport& report) override;
@@ -30,4 +31,5 @@ private:
     std::string m_sha256;
     CloneTally& m_tally;
     bool m_logFailed = false;
+    const TextCatalogue& m_texts;
 };

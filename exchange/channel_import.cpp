@@ -5,7 +5,6 @@
 #include "exchange/header_columns.h"
 #include "exchange/program_layout.h"
 #include "exchange/row_commit.h"
-#include "model/language.h"
 
 #include <algorithm>
 #include <set>
@@ -43,50 +42,51 @@ std::string JoinNames(const std::vector<std::string>& names) {
 
 // The layout's reader for a header line, or the reason there is none.
 std::unique_ptr<LayoutRows> LayoutFor(const std::vector<std::string>& header, CsvLayout& layout,
-                                      std::string& error) {
+                                      std::string& error, const TextCatalogue& texts) {
     if (const std::optional<std::string> twice = HeaderColumns(header).Duplicate()) {
-        error = std::string(Tr2("The column \"", "列 \"")) + *twice +
-                Tr2("\" appears twice in the first line.", "\" 在第一行中出现了两次。");
+        error = FormatText(
+            texts.Tr("ChannelImport", "The column \"%1\" appears twice in the first line."),
+            {*twice});
         return nullptr;
     }
     std::vector<std::string> missing;
-    if (std::unique_ptr<LayoutRows> rows = ProgramLayoutRows(header, missing)) {
+    if (std::unique_ptr<LayoutRows> rows = ProgramLayoutRows(header, missing, texts)) {
         layout = CsvLayout::Program;
         if (missing.empty())
             return rows;
-        error = Tr2("The file lacks the columns: ", "文件缺少以下列：") + JoinNames(missing);
+        error = FormatText(texts.Tr("ChannelImport", "The file lacks the columns: %1"),
+                           {JoinNames(missing)});
         return nullptr;
     }
     if (std::unique_ptr<LayoutRows> rows = GenericLayoutRows(header)) {
         layout = CsvLayout::Generic;
         return rows;
     }
-    error = Tr2(
-        "The file is not a channel list: its first line names no Frequency column "
-        "(nor CH, Rx Frequency, ... of this program's layout).",
-        "文件不是信道列表：第一行没有 Frequency 列（也没有本程序格式的 信道、接收频率 等列）。");
+    error = texts.Tr("ChannelImport",
+                     "The file is not a channel list: its first line names no Frequency column "
+                     "(nor CH, Rx Frequency, ... of this program's layout).");
     return nullptr;
 }
 
 } // namespace
 
-ChannelImport ReadChannelCsv(std::string_view text) {
+ChannelImport ReadChannelCsv(std::string_view text, const TextCatalogue& texts) {
     const CsvReadResult csv = ReadCsv(text, SeparatorOf(text));
     if (!csv.Ok())
-        return Refused(CsvErrorText(csv.error, csv.errorLine));
+        return Refused(CsvErrorText(csv.error, csv.errorLine, texts));
     if (csv.records.empty())
-        return Refused(Tr2("The file is empty.", "文件是空的。"));
+        return Refused(texts.Tr("ChannelImport", "The file is empty."));
     ChannelImport import;
     const std::unique_ptr<LayoutRows> rows =
-        LayoutFor(csv.records[0].fields, import.layout, import.error);
+        LayoutFor(csv.records[0].fields, import.layout, import.error, texts);
     if (!rows)
         return import;
-    RowCommitter committer;
+    RowCommitter committer(texts);
     for (std::size_t i = 1; i < csv.records.size(); ++i) {
         const CsvRecord& record = csv.records[i];
         if (IsBlank(record.fields))
             continue; // a spreadsheet's empty row (",,,"): no channel, nothing to report
-        RowProposal proposal = rows->Propose(record.fields);
+        RowProposal proposal = rows->Propose(record.fields, texts);
         for (std::string& warning : proposal.warnings)
             import.warnings.push_back({record.line, std::move(warning), 0});
         if (proposal.skip) {
@@ -95,17 +95,16 @@ ChannelImport ReadChannelCsv(std::string_view text) {
         }
         ImportNote refusal;
         refusal.line = record.line;
-        if (std::optional<ChannelTexts> texts = committer.Commit(proposal.texts, refusal))
-            import.channels.push_back({record.line, proposal.location, std::move(*texts)});
+        if (std::optional<ChannelTexts> cells = committer.Commit(proposal.texts, refusal))
+            import.channels.push_back({record.line, proposal.location, std::move(*cells)});
         else
             import.skipped.push_back(std::move(refusal));
     }
     if (import.channels.empty() && import.skipped.empty()) {
-        return Refused(
-            Tr2("The file holds a header line and no channels.", "文件只有标题行，没有信道。"));
+        return Refused(texts.Tr("ChannelImport", "The file holds a header line and no channels."));
     }
     if (import.channels.empty()) {
-        import.error = Tr2("No row of the file can be imported.", "文件中没有可导入的行。");
+        import.error = texts.Tr("ChannelImport", "No row of the file can be imported.");
         return import;
     }
     import.ok = true;
@@ -113,7 +112,7 @@ ChannelImport ReadChannelCsv(std::string_view text) {
 }
 
 PlacedChannels PlaceChannels(const ChannelTable& current, const ChannelImport& import,
-                             Placement placement) {
+                             Placement placement, const TextCatalogue& texts) {
     PlacedChannels placed;
     placed.table = current;
     ChannelTable& table = placed.table;
@@ -143,7 +142,7 @@ PlacedChannels PlaceChannels(const ChannelTable& current, const ChannelImport& i
         }
         if (row == 0) {
             placed.unplaced.push_back(
-                {channel.line, Tr2("no empty row is left for this channel", "没有空行可放置该信道"),
+                {channel.line, texts.Tr("ChannelImport", "no empty row is left for this channel"),
                  0});
             continue;
         }
@@ -159,8 +158,9 @@ std::vector<ImportNote> SkippedRows(const ChannelImport& import, const PlacedCha
     return skipped;
 }
 
-std::string WriteChannelCsv(const ChannelTable& table, CsvLayout layout) {
-    return WriteCsv(layout == CsvLayout::Program ? ProgramLayoutLines(table)
+std::string WriteChannelCsv(const ChannelTable& table, CsvLayout layout,
+                            const TextCatalogue& texts) {
+    return WriteCsv(layout == CsvLayout::Program ? ProgramLayoutLines(table, texts)
                                                  : GenericLayoutLines(table));
 }
 

@@ -5,6 +5,7 @@
 // computes the new table, which the caller puts in place as one change.
 
 #include "model/channel_table.h"
+#include "model/text_catalogue.h"
 
 #include <string>
 #include <string_view>
@@ -43,8 +44,9 @@ struct ChannelImport {
 
 // Reads a channel list: the header line picks the layout (comma- or
 // tab-separated). Every row goes through the grid's commit rules with the
-// band limits in force; a row of empty fields only is passed over.
-ChannelImport ReadChannelCsv(std::string_view text);
+// band limits in force; a row of empty fields only is passed over. The
+// reasons and warnings are worded in the catalogue's language.
+ChannelImport ReadChannelCsv(std::string_view text, const TextCatalogue& texts);
 
 enum class Placement {
     Replace,   // rows 1..128 are emptied and filled (the Fr row only by a channel placed there)
@@ -62,15 +64,16 @@ struct PlacedChannels {
 // otherwise, and always for IntoEmpty, they fill rows 1..128 in file order,
 // and only a channel that names the Fr row goes there.
 PlacedChannels PlaceChannels(const ChannelTable& current, const ChannelImport& import,
-                             Placement placement);
+                             Placement placement, const TextCatalogue& texts);
 
 // Every row the import leaves out: those the file could not give, then the
 // channels for which no row was left.
 std::vector<ImportNote> SkippedRows(const ChannelImport& import, const PlacedChannels& placed);
 
 // The table as CSV text: UTF-8 without a byte-order mark, CRLF line ends,
-// one row per channel. The program layout's header and words follow the
-// language in use.
-std::string WriteChannelCsv(const ChannelTable& table, CsvLayout layout);
+// one row per channel. The program layout's header follows the catalogue's
+// language (its words are the table's own).
+std::string WriteChannelCsv(const ChannelTable& table, CsvLayout layout,
+                            const TextCatalogue& texts);
 
 } // namespace exchange

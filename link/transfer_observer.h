@@ -7,6 +7,7 @@
 
 #include "link/port_holders.h"
 #include "link/transfer_result.h"
+#include "model/text_catalogue.h"
 
 #include <string>
 
@@ -18,9 +19,11 @@ public:
 
     // The progress position after a row step (1..191).
     virtual void OnProgress(int position) { (void)position; }
-    // The status line (UTF-8): "Waiting the response from radio...." or the
-    // progress position as a decimal number.
+    // The status line as the progress position, a decimal number.
     virtual void OnStatus(const std::string& text) { (void)text; }
+    // The status line worded ("Waiting the response from radio...."): the
+    // observer shows it in its language.
+    virtual void OnStatusWords(const TextId& words) = 0;
     // The "Communication Error" prompt with Retry and Cancel (its words:
     // PromptMessage(holders)); the transfer waits for the answer. holders are
     // the other programs seen holding the port when it is a USB adapter.

@@ -2,7 +2,6 @@
 
 #include "link/address_map.h"
 #include "link/forwarding_link.h"
-#include "model/language.h"
 
 namespace {
 
@@ -36,6 +35,7 @@ public:
 
     void OnProgress(int position) override { m_inner.OnProgress(position); }
     void OnStatus(const std::string& text) override { m_inner.OnStatus(text); }
+    void OnStatusWords(const TextId& words) override { m_inner.OnStatusWords(words); }
     PromptAnswer OnCommunicationError(const PortHolders& holders) override {
         return m_inner.OnCommunicationError(holders);
     }
@@ -48,18 +48,10 @@ private:
 
 } // namespace
 
-std::string ReadFirstStatusText() {
-    return Tr2("Reading the radio before writing....", "写入前正在读取对讲机....");
-}
-
-std::string VerifyStatusText() {
-    return Tr2("Reading the radio back to verify....", "正在读回对讲机以校验....");
-}
-
-std::string ReadFirstFailedText() {
-    return Tr2("The radio could not be read before writing. Nothing was written to the radio.",
-               "写入前未能读取对讲机，没有向对讲机写入任何数据。");
-}
+const TextId kReadFirstStatus = TEXT_ID("WriteSafety", "Reading the radio before writing....");
+const TextId kVerifyStatus = TEXT_ID("WriteSafety", "Reading the radio back to verify....");
+const TextId kReadFirstFailed = TEXT_ID(
+    "WriteSafety", "The radio could not be read before writing. Nothing was written to the radio.");
 
 std::vector<VerifyMismatch> CompareWritten(const RadioImage& written, const RadioImage& readBack) {
     // What the radio holds where the write sent blocks, laid over what was
@@ -98,7 +90,7 @@ SafeWriteResult RunSafeWrite(SerialLink& link, TransferObserver& observer,
     CloneEngine engine(port, observer, cancel);
     if (safety.readFirst) {
         out.stage = WriteStage::ReadFirst;
-        observer.OnStatus(ReadFirstStatusText());
+        observer.OnStatusWords(kReadFirstStatus);
         RadioImage before = image;
         out.result = engine.Run(TransferDirection::Read, portName, before,
                                 PasswordCheck::ShownEmptyAlike);
@@ -114,7 +106,7 @@ SafeWriteResult RunSafeWrite(SerialLink& link, TransferObserver& observer,
         return out;
     }
     out.stage = WriteStage::Verify;
-    observer.OnStatus(VerifyStatusText());
+    observer.OnStatusWords(kVerifyStatus);
     RadioImage readBack = image;
     WithoutFinalMessage verifyObserver(observer);
     const TransferResult verifyRead =
@@ -147,11 +139,11 @@ std::string MismatchLine(const VerifyMismatch& mismatch) {
     return AddressText(mismatch.address) + " " + compare::DescribeDifference(d);
 }
 
-std::string VerifyFailureText(const std::vector<VerifyMismatch>& mismatches) {
-    const std::string count = std::to_string(mismatches.size());
+std::string VerifyFailureText(const std::vector<VerifyMismatch>& mismatches,
+                              const TextCatalogue& texts) {
     const std::string first = mismatches.empty() ? std::string() : MismatchLine(mismatches.front());
-    return Tr2("Verify failed: the radio holds ", "校验失败：对讲机中有 ") + count +
-           Tr2(" difference(s) from what was written. Write it again before use. First: ",
-               " 处与写入的数据不同。使用前请重新写入。第一处：") +
-           first;
+    return FormatText(texts.Tr("WriteSafety", "Verify failed: the radio holds %1 difference(s) "
+                                              "from what was written. Write it again before "
+                                              "use. First: %2"),
+                      {std::to_string(mismatches.size()), first});
 }

@@ -5,6 +5,7 @@
 // command line both run these rules.
 
 #include "model/channel_table.h"
+#include "model/text_catalogue.h"
 
 #include <string>
 #include <string_view>
@@ -40,8 +41,8 @@ bool FrequencyEditAcceptsChar(char c);
 // lists it must be one of the items (case ignored; either language).
 struct EditorInput {
     bool ok = false;
-    std::string text;   // the editor's text when ok
-    std::string reason; // why not, in the language in use, when not ok
+    std::string text; // the editor's text when ok
+    TextId reason;    // why not, when not ok
 };
 EditorInput EditorInputFor(int col, std::string_view typed);
 

@@ -1,10 +1,10 @@
 #include "print/report_commands.h"
 
-#include "model/language.h"
 #include "model/program_document.h"
 #include "report_qt/report_painter.h"
 #include "report_qt/report_pdf.h"
 #include "settings/profile_file.h"
+#include "texts_qt/qt_catalogue.h"
 #include "ui/app_globals.h"
 #include "ui/message_service.h"
 
@@ -18,8 +18,7 @@
 namespace {
 
 report::ReportInput InputOf(const RadioImage& image, const ChannelTable& channels) {
-    return {image, channels, g_bChinese != 0,
-            g_Profile.GetValue(g_strLanguage, "Copyrights Owner", "")};
+    return {image, channels, AppTexts(), g_Profile.GetValue(g_strLanguage, "Copyrights Owner", "")};
 }
 
 // The document's file beside it with ".pdf" in place of its extension; for

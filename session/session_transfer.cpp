@@ -11,6 +11,7 @@
 #include "session/document_history.h"
 #include "session/document_session.h"
 #include "session/write_safety_settings.h"
+#include "texts_qt/qt_catalogue.h"
 #include "transfer/port_setting_dialog.h"
 #include "transfer/process_dialog.h"
 #include "transfer/transfer_runner.h"
@@ -103,10 +104,10 @@ void DocumentSession::reportWriteSafety() {
     if (written.before) {
         keepInHistory(*written.before);
     } else if (m_writeSafety.readFirst && written.stage == WriteStage::ReadFirst) {
-        MessageService::Show(&m_window, QString::fromUtf8(ReadFirstFailedText()));
+        MessageService::Show(&m_window, QString::fromStdString(AppTexts().Tr(kReadFirstFailed)));
     }
     if (!written.mismatches.empty()) {
-        QString text = QString::fromStdString(VerifyFailureText(written.mismatches));
+        QString text = QString::fromStdString(VerifyFailureText(written.mismatches, AppTexts()));
         // The first few in the box; all of them in the command line's output.
         constexpr std::size_t kShown = 10;
         for (std::size_t i = 1; i < std::min(kShown, written.mismatches.size()); ++i) {

@@ -8,6 +8,7 @@
 #include "session/document_history.h"
 #include "session/program_view.h"
 #include "shell/child_frame.h"
+#include "texts_qt/qt_catalogue.h"
 #include "ui/cell_message.h"
 #include "ui/message_service.h"
 
@@ -88,7 +89,7 @@ void CMainFrame::ImportChannels(exchange::Placement placement) {
                              MessageIcon::Exclamation);
         return;
     }
-    const exchange::ChannelImport import = exchange::ReadChannelCsv(text);
+    const exchange::ChannelImport import = exchange::ReadChannelCsv(text, AppTexts());
     if (!import.ok) {
         MessageService::ShowList(this, QString::fromStdString(import.error),
                                  SkippedList(import.skipped), MessageButtons::Ok,
@@ -97,7 +98,7 @@ void CMainFrame::ImportChannels(exchange::Placement placement) {
     }
     CProgramView& view = child->View();
     const exchange::PlacedChannels placed =
-        exchange::PlaceChannels(view.Channels(), import, placement);
+        exchange::PlaceChannels(view.Channels(), import, placement, AppTexts());
     const QString summary =
         tr("Import channels from %1?").arg(QFileInfo(path).fileName()) + QStringLiteral("\n\n") +
         (placement == exchange::Placement::Replace
@@ -127,9 +128,9 @@ void CMainFrame::OnExportChannels() {
     if (QFileInfo(choice.path).suffix().isEmpty()) {
         choice.path += QStringLiteral(".csv");
     }
-    const FileResult written =
-        exchange::WriteCsvFile(choice.path.toStdString(),
-                               exchange::WriteChannelCsv(child->View().Channels(), choice.layout));
+    const FileResult written = exchange::WriteCsvFile(
+        choice.path.toStdString(),
+        exchange::WriteChannelCsv(child->View().Channels(), choice.layout, AppTexts()));
     if (!written.Ok()) {
         MessageService::Show(this, QString::fromStdString(written.message), MessageButtons::Ok,
                              MessageIcon::Exclamation);

@@ -18,6 +18,7 @@
 #include "shell/language_switch.h"
 #include "shell/main_frame.h"
 #include "shell/splash_wnd.h"
+#include "texts_qt/qt_catalogue.h"
 #include "ui/app_globals.h"
 #include "ui/help_service.h"
 #include "ui/language_text.h"
@@ -158,13 +159,12 @@ bool CProgramApp::InitInstance(const StartupOptions& options) {
 }
 
 bool CProgramApp::LoadLanguage(const QString& programDir) {
-    auto translator = std::make_unique<QTranslator>();
-    const QString file = programDir + QString::fromStdString(g_strLanguage) + QStringLiteral(".qm");
-    if (!QFileInfo::exists(file) || !translator->load(file)) {
+    auto catalogue = std::make_unique<QtCatalogue>(programDir, g_strLanguage);
+    if (!catalogue->Loaded()) {
         return false;
     }
-    QCoreApplication::installTranslator(translator.get());
-    m_translator = std::move(translator);
+    catalogue->Install();
+    m_catalogue = std::move(catalogue);
     // Qt's own texts (standard buttons, file and print dialogs, the help
     // window's search) in Chinese too; without Qt's translations they stay
     // English.
@@ -221,10 +221,8 @@ void CProgramApp::ExitInstance() {
     m_mainFrame.reset();
     HelpService::SetViewer({});
     m_help.reset();
-    if (m_translator) {
-        QCoreApplication::removeTranslator(m_translator.get());
-        m_translator.reset();
-    }
+    // The catalogue takes its set out of the application as it goes.
+    m_catalogue.reset();
     for (const std::unique_ptr<QTranslator>& translator : m_qtTranslators) {
         QCoreApplication::removeTranslator(translator.get());
     }

@@ -19,6 +19,7 @@ class CProgramDoc;
 class QPrinter;
 class ReportCommands;
 class QTranslator;
+class QtCatalogue;
 
 struct StartupOptions {
     // Directory of the program: "Program.ini", the translation files and the
@@ -101,7 +102,8 @@ private:
     void OnApplicationCommand(int id);
     void OnFileReport(int id);
 
-    std::unique_ptr<QTranslator> m_translator;
+    // The catalogue of the language in use, handed down to what shows texts.
+    std::unique_ptr<QtCatalogue> m_catalogue;
     // Qt's own texts in Chinese.
     std::vector<std::unique_ptr<QTranslator>> m_qtTranslators;
     std::unique_ptr<CMainFrame> m_mainFrame;

@@ -53,6 +53,8 @@ public:
             m_observer.OnProgress(m_port, position, read ? kReadRows : kWriteRows);
         }
     }
+    // The station tells its own states instead of the transfer's statuses.
+    void OnStatusWords(const TextId&) override {}
     // While no radio answered, the prompt is only the sign that none is on
     // the cable yet: the station tries on. Once one answered, it is a fault.
     PromptAnswer OnCommunicationError(const PortHolders&) override {
@@ -168,7 +170,7 @@ void CloneStations::RunStation(const std::string& port) {
             // could not be opened at all.
             const std::optional<LinkMessage> message = EndMessage(written.result);
             if (written.result.fault == LinkFault::OpenFailed && message) {
-                m_observer.OnPortFailed(port, LinkMessageText(*message));
+                m_observer.OnPortFailed(port, LinkMessageText(*message, *m_job.texts));
             }
             break;
         }
@@ -179,7 +181,7 @@ void CloneStations::RunStation(const std::string& port) {
         report.port = port;
         report.radioNumber = number;
         report.seconds = run.Seconds();
-        DescribeOutcome(written, m_job.safety, m_control.Cancelled(), report);
+        DescribeOutcome(written, m_job.safety, m_control.Cancelled(), *m_job.texts, report);
         const long releases = m_control.Releases();
         m_observer.OnRadio(report);
         m_observer.OnState(port, StationState::WaitingForRelease);

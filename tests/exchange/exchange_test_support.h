@@ -4,6 +4,7 @@
 
 #include "exchange/channel_import.h"
 #include "tests/model/model_globals.h"
+#include "tests/texts/test_catalogues.h"
 
 #include <string>
 

@@ -69,8 +69,9 @@ TEST(FaultMessages, PortFailureCarriesTheReasonAndThePromptItsText) {
     const std::optional<LinkMessage> shown = EndMessage(result);
     ASSERT_TRUE(shown);
     EXPECT_EQ(shown->stringId, kMsgCouldNotOpenPort.stringId);
-    EXPECT_EQ(shown->detail, OpenFailureText(result.openFailure));
-    EXPECT_FALSE(shown->detail.empty());
+    const std::string detail = LinkMessageDetail(*shown, SourceTexts());
+    EXPECT_EQ(detail, OpenFailureText(result.openFailure, SourceTexts()));
+    EXPECT_FALSE(detail.empty());
 
     EXPECT_EQ(PromptMessage(), kMsgCommunicationError);
     EXPECT_EQ(FaultMessage(LinkFault::PromptCancel), PromptMessage());

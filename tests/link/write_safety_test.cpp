@@ -85,7 +85,7 @@ TEST(WriteSafety, ReadFirstKeepsWhatTheRadioHeldThenWrites) {
     ASSERT_EQ(result.result.outcome, TransferOutcome::Completed);
     ASSERT_TRUE(result.before.has_value());
     EXPECT_EQ(RadioMemoryFromImage(*result.before), old);
-    EXPECT_EQ(rig.observer.statuses.front(), ReadFirstStatusText());
+    EXPECT_EQ(rig.observer.statuses.front(), SourceTexts().Tr(kReadFirstStatus));
     EXPECT_EQ(rig.radio->Stats().programModeRequests, 4);
     ExpectRadioHolds(*rig.radio, rig.image);
     EXPECT_TRUE(rig.radio->Violations().empty());
@@ -140,7 +140,8 @@ TEST(WriteSafety, VerifyNamesTheBlockTheRadioStoredWrongly) {
         ASSERT_EQ(result.mismatches.size(), 1u) << c.address;
         EXPECT_TRUE(MismatchLine(result.mismatches[0]).starts_with(c.line))
             << MismatchLine(result.mismatches[0]);
-        EXPECT_NE(VerifyFailureText(result.mismatches).find(MismatchLine(result.mismatches[0])),
+        EXPECT_NE(VerifyFailureText(result.mismatches, SourceTexts())
+                      .find(MismatchLine(result.mismatches[0])),
                   std::string::npos);
         EXPECT_TRUE(rig.radio->Violations().empty());
     }
@@ -276,7 +277,7 @@ TEST(WriteSafety, AReadBackThatCannotFinishSaysTheWriteCompleted) {
             rig.observer.onProgress = [&rig](int position) {
                 const std::vector<std::string>& statuses = rig.observer.statuses;
                 const bool verifying = std::find(statuses.begin(), statuses.end(),
-                                                 VerifyStatusText()) != statuses.end();
+                                                 SourceTexts().Tr(kVerifyStatus)) != statuses.end();
                 rig.cancel = rig.cancel || (verifying && position == 100);
             };
         }

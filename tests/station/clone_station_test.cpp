@@ -159,7 +159,8 @@ TEST(CloneStations, ThreeRadiosAtOnceOneFailingMidWriteAndNoneWrittenTwiceWithou
     ASSERT_NE(failed, nullptr);
     EXPECT_EQ(failed->result, RadioResult::Failed);
     EXPECT_TRUE(failed->partlyWritten);
-    EXPECT_NE(failed->message.find(LinkMessageText(kMsgRadioPartlyWritten)), std::string::npos)
+    EXPECT_NE(failed->message.find(LinkMessageText(kMsgRadioPartlyWritten, SourceTexts())),
+              std::string::npos)
         << failed->message;
     EXPECT_EQ(CompleteWrites(b), 0);
     EXPECT_GT(b.Stats().blocksWritten, 0);
@@ -235,14 +236,14 @@ TEST(CloneStations, ARadioThatRefusesOrFailsIsReportedAndTheStationGoesOn) {
          band,
          {.readFirst = false, .verify = true},
          RadioResult::Refused,
-         LinkMessageText(kMsgBandTypeError),
+         LinkMessageText(kMsgBandTypeError, SourceTexts()),
          RadioResult::Refused,
          false},
         {"password, read first",
          password,
          {.readFirst = true, .verify = false},
          RadioResult::Refused,
-         LinkMessageText(kMsgPasswordError),
+         LinkMessageText(kMsgPasswordError, SourceTexts()),
          RadioResult::Refused,
          false},
         {"stored wrongly, verify",
@@ -290,7 +291,7 @@ TEST(CloneStations, ACancelNamesTheRadioBeingWrittenAndEndsTheStationStillWaitin
     EXPECT_EQ(report.port, writing.DevicePath());
     EXPECT_EQ(report.result, RadioResult::Cancelled);
     EXPECT_TRUE(report.partlyWritten);
-    EXPECT_EQ(report.message, LinkMessageText(kMsgRadioPartlyWritten));
+    EXPECT_EQ(report.message, LinkMessageText(kMsgRadioPartlyWritten, SourceTexts()));
     EXPECT_EQ(CompleteWrites(writing), 0);
     EXPECT_GT(nobody.Stats().programModeRequests, 0);
     EXPECT_EQ(session.observer.states[nobody.DevicePath()], StationState::Stopped);
@@ -304,7 +305,7 @@ TEST(CloneStations, APortThatCannotBeOpenedStopsOnlyItsStation) {
     session.Finish();
     ASSERT_EQ(session.observer.portFailures.count("/dev/no-such-port"), 1u);
     EXPECT_EQ(session.observer.portFailures["/dev/no-such-port"].rfind(
-                  LinkMessageText(kMsgCouldNotOpenPort), 0),
+                  LinkMessageText(kMsgCouldNotOpenPort, SourceTexts()), 0),
               0u);
     ASSERT_EQ(session.reports.size(), 1u);
     EXPECT_EQ(CompleteWrites(radio), 1);

@@ -15,6 +15,7 @@
 #include "session/program_view.h"
 #include "sim/simulated_radio.h"
 #include "tests/ui/message_recorder.h"
+#include "texts_qt/qt_catalogue.h"
 #include "transfer/process_dialog.h"
 #include "ui/user_store.h"
 
@@ -339,6 +340,12 @@ void ProcessDialogTest::writeStoppedPartWaySaysSo() {
     QFETCH(bool, chinese);
     QFETCH(QString, message);
     g_bChinese = chinese ? 1 : 0;
+    // The window's catalogue, as the program installs it.
+    std::unique_ptr<QtCatalogue> texts;
+    if (chinese) {
+        texts = std::make_unique<QtCatalogue>(QStringLiteral(PROGRAM_BIN_DIR), "Chinese");
+        texts->Install();
+    }
     SimOptions options = InstantReplies();
     if (cancel) {
         options.wireTime = true;
@@ -520,7 +527,8 @@ void ProcessDialogTest::closeBoxAndEscapeAskBeforeStoppingAWrite() {
     waitUntilEnded();
     QCOMPARE(messages.seen.size(), std::size_t{asks ? 2u : write ? 1u : 0u});
     if (write) {
-        QCOMPARE(messages.seen.back().text, QString::fromUtf8(LinkMessageText(kMsgRadioPartlyWritten)));
+        QCOMPARE(messages.seen.back().text,
+                 QString::fromStdString(LinkMessageText(kMsgRadioPartlyWritten, SourceTexts())));
         QVERIFY(m_radio->Stats().blocksWritten < 508);
     } else {
         QVERIFY(m_radio->Stats().blocksRead < 512);
