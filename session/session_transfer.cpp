@@ -4,7 +4,6 @@
 
 #include "link/clone_engine.h"
 #include "link/port_name.h"
-#include "model/language.h"
 #include "model/program_document.h"
 #include "model/read_history.h"
 #include "session/channel_working_copy.h"
@@ -18,6 +17,7 @@
 #include "ui/message_service.h"
 #include "ui/writable_paths.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <algorithm>
 
@@ -41,9 +41,10 @@ void DocumentSession::openProcessDialog(bool writeMode) {
         return;
     }
     m_bWriteMode = writeMode;
-    m_pProcessDlg->SetDirection(
-        writeMode ? TransferDirection::Write : TransferDirection::Read,
-        QString::fromUtf8(writeMode ? Tr2("Write Data", "写数据") : Tr2("Read Data", "读数据")));
+    m_pProcessDlg->SetDirection(writeMode ? TransferDirection::Write : TransferDirection::Read,
+                                writeMode
+                                    ? QCoreApplication::translate("DocumentSession", "Write Data")
+                                    : QCoreApplication::translate("DocumentSession", "Read Data"));
     if (m_pProcessDlg->IsOpen()) {
         return;
     }

@@ -2,9 +2,13 @@
 // "[[text]]"): the menus and a sample of dialogs show no word that did not
 // come from the catalogue (the radio's list words are values).
 
+#include "dialogs/cell_edit_grid.h"
+#include "dialogs/dtmf_dialog.h"
 #include "dialogs/key_assignment_dialog.h"
 #include "dialogs/language_dialog.h"
+#include "dialogs/msk_dialog.h"
 #include "dialogs/optional_features_dialog.h"
+#include "dialogs/two_tone_dialog.h"
 #include "shell/main_frame.h"
 #include "tests/app/app_fixture.h"
 #include "tests/texts/test_catalogues.h"
@@ -14,6 +18,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
+#include <QTabWidget>
 #include <QtTest>
 
 namespace {
@@ -38,10 +43,24 @@ void MenuTexts(const QMenu& menu, QStringList& escaped) {
     }
 }
 
-// The window title and what its labels, buttons and group boxes show.
+// The window title and what its labels, buttons, group boxes, tabs and
+// grid headers show.
 QStringList DialogEscapes(const QWidget& dialog) {
     QStringList escaped;
     Escaped(QStringLiteral("title"), dialog.windowTitle(), escaped);
+    for (const QTabWidget* tabs : dialog.findChildren<QTabWidget*>()) {
+        for (int i = 0; i < tabs->count(); ++i) {
+            Escaped(QStringLiteral("tab"), tabs->tabText(i), escaped);
+        }
+    }
+    // A cell grid's first row holds its headers.
+    for (const CellEditGrid* grid : dialog.findChildren<CellEditGrid*>()) {
+        for (int column = 0; column < grid->columnCount(); ++column) {
+            if (const QTableWidgetItem* header = grid->item(0, column)) {
+                Escaped(QStringLiteral("header"), header->text(), escaped);
+            }
+        }
+    }
     for (const QLabel* label : dialog.findChildren<QLabel*>()) {
         Escaped(QStringLiteral("label"), label->text(), escaped);
     }
@@ -81,8 +100,11 @@ void PseudoWindowTest::menusAndDialogsShowOnlyCatalogueTexts() {
     COptionalFeaturesDlg optional;
     CKeyAssignDlg keys;
     CLanguageDlg language;
-    for (const QWidget* dialog : {static_cast<QWidget*>(&optional), static_cast<QWidget*>(&keys),
-                                  static_cast<QWidget*>(&language)}) {
+    CDtmfDlg dtmf;
+    CMskDlg msk;
+    CTwoToneDlg twoTone;
+    for (const QWidget* dialog : std::initializer_list<const QWidget*>{
+             &optional, &keys, &language, &dtmf, &msk, &twoTone}) {
         escaped << DialogEscapes(*dialog);
     }
     // The sample is not empty: the menus' own texts are marked.

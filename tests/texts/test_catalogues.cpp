@@ -31,6 +31,15 @@ const TextCatalogue& ChineseTexts() {
     return chinese;
 }
 
+std::unique_ptr<QtCatalogue> InstallChinese() {
+    auto chinese = std::make_unique<QtCatalogue>(QStringLiteral(PROGRAM_BIN_DIR), "Chinese");
+    if (!chinese->Loaded()) {
+        throw std::runtime_error("Chinese.qm is missing in " PROGRAM_BIN_DIR);
+    }
+    chinese->Install();
+    return chinese;
+}
+
 const TextCatalogue& PseudoTexts() {
     static const TextCatalogue& pseudo = Loaded(QStringLiteral(PROGRAM_PSEUDO_QM));
     return pseudo;

@@ -5,11 +5,16 @@
 // catalogue shows without the marks.
 
 #include "model/text_catalogue.h"
+#include "texts_qt/qt_catalogue.h"
 
+#include <memory>
 #include <string>
 
 const TextCatalogue& ChineseTexts();
 const TextCatalogue& PseudoTexts();
+// The Chinese catalogue installed as the window's (Qt's tr() and AppTexts())
+// for as long as it lives.
+std::unique_ptr<QtCatalogue> InstallChinese();
 // The pseudo-language's translation set (Pseudo.qm).
 std::string PseudoSetPath();
 

@@ -15,7 +15,7 @@
 #include "session/program_view.h"
 #include "sim/simulated_radio.h"
 #include "tests/ui/message_recorder.h"
-#include "texts_qt/qt_catalogue.h"
+#include "tests/texts/test_catalogues.h"
 #include "transfer/process_dialog.h"
 #include "ui/user_store.h"
 
@@ -340,12 +340,7 @@ void ProcessDialogTest::writeStoppedPartWaySaysSo() {
     QFETCH(bool, chinese);
     QFETCH(QString, message);
     g_bChinese = chinese ? 1 : 0;
-    // The window's catalogue, as the program installs it.
-    std::unique_ptr<QtCatalogue> texts;
-    if (chinese) {
-        texts = std::make_unique<QtCatalogue>(QStringLiteral(PROGRAM_BIN_DIR), "Chinese");
-        texts->Install();
-    }
+    const std::unique_ptr<QtCatalogue> texts = chinese ? InstallChinese() : nullptr;
     SimOptions options = InstantReplies();
     if (cancel) {
         options.wireTime = true;
@@ -432,6 +427,7 @@ void ProcessDialogTest::directionChangesWhileWaiting() {
     QFETCH(bool, keysInWindow);
     QFETCH(QString, title);
     g_bChinese = chinese ? 1 : 0;
+    const std::unique_ptr<QtCatalogue> texts = chinese ? InstallChinese() : nullptr;
     startRadio();
     MessageRecorder messages;
     for (const QChar command : commands) {
@@ -448,7 +444,8 @@ void ProcessDialogTest::directionChangesWhileWaiting() {
     // The open window's title names the direction the coming Start runs,
     // before Start and while the transfer runs.
     QCOMPARE(dialog()->windowTitle(), title);
-    QCOMPARE(dialog()->StatusLabel()->text(), QString("Not start yet"));
+    QCOMPARE(dialog()->StatusLabel()->text(),
+             chinese ? QString::fromUtf8("尚未开始") : QString("Not start yet"));
     pressStart();
     QCOMPARE(dialog()->windowTitle(), title);
     waitUntilEnded();
