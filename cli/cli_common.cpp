@@ -130,7 +130,7 @@ CliDocument::CliDocument() {
 }
 
 void CliDocument::New() {
-    m_doc.OnNewDocument("");
+    m_doc.OnNewDocument("", SourceTexts());
     DecodeChannels(m_doc.Image(), m_table);
 }
 

@@ -48,7 +48,7 @@ void CliStationObserver::OnRadio(const RadioReport& report) {
         KeepInHistory(*report.before, "radio before writing");
     }
     for (const VerifyMismatch& mismatch : report.mismatches) {
-        std::cerr << "  " << EscapeControls(MismatchLine(mismatch)) << '\n';
+        std::cerr << "  " << EscapeControls(MismatchLine(mismatch, m_texts)) << '\n';
     }
     std::cout << RadioLine(report, m_texts) << (m_bell ? "\a" : "") << '\n' << std::flush;
 }

@@ -222,7 +222,7 @@ void ReportWriteSafety(const SafeWriteResult& written, const WriteSafety& safety
     if (!written.mismatches.empty()) {
         std::cerr << VerifyFailureText(written.mismatches, texts) << '\n';
         for (const VerifyMismatch& mismatch : written.mismatches) {
-            std::cerr << "  " << EscapeControls(MismatchLine(mismatch)) << '\n';
+            std::cerr << "  " << EscapeControls(MismatchLine(mismatch, texts)) << '\n';
         }
     }
 }

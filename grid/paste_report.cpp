@@ -20,7 +20,7 @@ QString RowName(int row) {
 
 QString ColumnName(int col) {
     if (col >= 1 && col <= kChannelColumns) {
-        return QString::fromUtf8(ColumnHeaderText(col)).trimmed();
+        return QString::fromStdString(AppTexts().Tr(ColumnHeader(col))).trimmed();
     }
     return QString::number(col);
 }

@@ -128,7 +128,7 @@ SafeWriteResult RunSafeWrite(SerialLink& link, TransferObserver& observer,
     return out;
 }
 
-std::string MismatchLine(const VerifyMismatch& mismatch) {
+std::string MismatchLine(const VerifyMismatch& mismatch, const TextCatalogue& texts) {
     const compare::Difference& d = mismatch.difference;
     if (d.kind == compare::DifferenceKind::Bytes) {
         // Bytes are placed by their radio addresses alone.
@@ -136,12 +136,13 @@ std::string MismatchLine(const VerifyMismatch& mismatch) {
             d.size > 1 ? ".." + AddressText(mismatch.address + static_cast<int>(d.size) - 1) : "";
         return AddressText(mismatch.address) + last + ": " + d.first + " -> " + d.second;
     }
-    return AddressText(mismatch.address) + " " + compare::DescribeDifference(d);
+    return AddressText(mismatch.address) + " " + compare::DescribeDifference(d, texts);
 }
 
 std::string VerifyFailureText(const std::vector<VerifyMismatch>& mismatches,
                               const TextCatalogue& texts) {
-    const std::string first = mismatches.empty() ? std::string() : MismatchLine(mismatches.front());
+    const std::string first =
+        mismatches.empty() ? std::string() : MismatchLine(mismatches.front(), texts);
     return FormatText(texts.Tr("WriteSafety", "Verify failed: the radio holds %1 difference(s) "
                                               "from what was written. Write it again before "
                                               "use. First: %2"),

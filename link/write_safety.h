@@ -66,4 +66,4 @@ SafeWriteResult RunSafeWrite(SerialLink& link, TransferObserver& observer,
 std::string VerifyFailureText(const std::vector<VerifyMismatch>& mismatches,
                               const TextCatalogue& texts);
 // One line per mismatch: "0x0123 channel 13 Chnnel Name: "A" -> "B"" (sent, then read back).
-std::string MismatchLine(const VerifyMismatch& mismatch);
+std::string MismatchLine(const VerifyMismatch& mismatch, const TextCatalogue& texts);

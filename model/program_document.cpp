@@ -50,13 +50,13 @@ void FillNewDocumentImage(RadioImage& image) {
     std::fill(image.data() + kRow255Extra, image.data() + image.size(), std::uint8_t{0xFF});
 }
 
-const char* ChannelWindowTitle() {
-    return Tr2("Channel Information", "信道信息");
+TextId ChannelWindowTitle() {
+    return TEXT_ID("ProgramDocument", "Channel Information");
 }
 
-void CProgramDoc::OnNewDocument(const std::string& appName) {
+void CProgramDoc::OnNewDocument(const std::string& appName, const TextCatalogue& texts) {
     FillNewDocumentImage(m_image);
-    m_title = ChannelWindowTitle();
+    m_title = texts.Tr(ChannelWindowTitle());
     m_path = appName;
     m_modified = false;
 }

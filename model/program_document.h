@@ -5,6 +5,7 @@
 
 #include "model/dat_file.h"
 #include "model/radio_image.h"
+#include "model/text_catalogue.h"
 
 #include <functional>
 #include <string>
@@ -14,8 +15,8 @@
 // levels. The rest of row 255 becomes 0xFF.
 void FillNewDocumentImage(RadioImage& image);
 
-// Title of the channel window ("Channel Information" / "信道信息").
-const char* ChannelWindowTitle();
+// Title of the channel window ("Channel Information").
+TextId ChannelWindowTitle();
 
 class CProgramDoc {
 public:
@@ -39,9 +40,9 @@ public:
     void SetSaveHook(ImageHook hook) { m_saveHook = std::move(hook); }
 
     // New document: the image of FillNewDocumentImage, the channel window
-    // title of the language in use, the path appName ([Setup] AppName),
+    // title in the catalogue's language, the path appName ([Setup] AppName),
     // not modified.
-    void OnNewDocument(const std::string& appName);
+    void OnNewDocument(const std::string& appName, const TextCatalogue& texts);
     // Reads path into the image; on failure nothing changes. On success the
     // path and the title (file name) follow the file and the open hook runs.
     FileResult OnOpenDocument(const std::string& path);

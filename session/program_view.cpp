@@ -8,6 +8,7 @@
 #include "model/cell_commit.h"
 #include "model/channel_codec.h"
 #include "model/program_document.h"
+#include "texts_qt/qt_catalogue.h"
 #include "ui/app_globals.h"
 #include "ui/cell_message.h"
 #include "ui/field_binding.h"
@@ -53,7 +54,7 @@ CProgramView::CProgramView(RadioImage& image, QWidget* parent)
     // between cells go to the grid.
     new CellNavigationKeys(m_grid, *m_editors);
 
-    setWindowTitle(QString::fromUtf8(ChannelWindowTitle()));
+    setWindowTitle(QString::fromStdString(AppTexts().Tr(ChannelWindowTitle())));
 }
 
 CProgramView::~CProgramView() = default;
@@ -336,7 +337,7 @@ int CProgramView::helpContext() const {
 }
 
 void CProgramView::keepCaption() {
-    const QString caption = QString::fromUtf8(ChannelWindowTitle());
+    const QString caption = QString::fromStdString(AppTexts().Tr(ChannelWindowTitle()));
     if (windowTitle() != caption) {
         setWindowTitle(caption);
     }

@@ -112,7 +112,8 @@ void DocumentSession::reportWriteSafety() {
         // The first few in the box; all of them in the command line's output.
         constexpr std::size_t kShown = 10;
         for (std::size_t i = 1; i < std::min(kShown, written.mismatches.size()); ++i) {
-            text += QLatin1Char('\n') + QString::fromStdString(MismatchLine(written.mismatches[i]));
+            text += QLatin1Char('\n') +
+                    QString::fromStdString(MismatchLine(written.mismatches[i], AppTexts()));
         }
         MessageService::Show(&m_window, text, MessageButtons::Ok, MessageIcon::Stop);
     }

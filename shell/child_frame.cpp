@@ -5,6 +5,7 @@
 #include "session/document_session.h"
 #include "session/program_view.h"
 #include "shell/command_table.h"
+#include "texts_qt/qt_catalogue.h"
 #include "transfer/process_dialog.h"
 
 #include <QAction>
@@ -23,7 +24,7 @@ CChildFrame::CChildFrame(std::unique_ptr<CProgramDoc> doc, QWidget* parent)
     connect(m_view, &CProgramView::ChannelsEdited, history,
             [history] { history->Record(tr("Edit Cell")); });
     connect(m_view, &CProgramView::ChannelsChanged, history, &DocumentHistory::Record);
-    setWindowTitle(QString::fromUtf8(ChannelWindowTitle()));
+    setWindowTitle(QString::fromStdString(AppTexts().Tr(ChannelWindowTitle())));
     // Ctrl+W belongs to Program > Write: the window menu's Close keeps only
     // Ctrl+F4.
     if (QMenu* menu = systemMenu()) {

@@ -268,7 +268,7 @@ bool CProgramApp::OnFileNew() {
         m_mainFrame->DestroyChild(active);
     }
     auto doc = std::make_unique<CProgramDoc>();
-    doc->OnNewDocument(g_Profile.GetValue("Setup", "AppName", ""));
+    doc->OnNewDocument(g_Profile.GetValue("Setup", "AppName", ""), AppTexts());
     AddDocumentWindow(std::move(doc));
     return true;
 }

@@ -138,10 +138,10 @@ TEST(WriteSafety, VerifyNamesTheBlockTheRadioStoredWrongly) {
         EXPECT_EQ(result.result.fault, LinkFault::VerifyMismatch) << c.address;
         EXPECT_EQ(result.result.faultAddress, c.address);
         ASSERT_EQ(result.mismatches.size(), 1u) << c.address;
-        EXPECT_TRUE(MismatchLine(result.mismatches[0]).starts_with(c.line))
-            << MismatchLine(result.mismatches[0]);
+        EXPECT_TRUE(MismatchLine(result.mismatches[0], SourceTexts()).starts_with(c.line))
+            << MismatchLine(result.mismatches[0], SourceTexts());
         EXPECT_NE(VerifyFailureText(result.mismatches, SourceTexts())
-                      .find(MismatchLine(result.mismatches[0])),
+                      .find(MismatchLine(result.mismatches[0], SourceTexts())),
                   std::string::npos);
         EXPECT_TRUE(rig.radio->Violations().empty());
     }
@@ -166,7 +166,7 @@ TEST(WriteSafety, TheClosingBandByteIsChecked) {
     readBack[ImageOffsetOfRadioAddress(kBandTypeAddress)] = 0x05;
     const std::vector<VerifyMismatch> found = CompareWritten(written, readBack);
     ASSERT_EQ(found.size(), 1u);
-    EXPECT_EQ(MismatchLine(found[0]), "0x0FD1 product.band_type: \"3\" -> \"5\"");
+    EXPECT_EQ(MismatchLine(found[0], SourceTexts()), "0x0FD1 product.band_type: \"3\" -> \"5\"");
     // Bytes a write never sends are not compared.
     readBack[ImageOffsetOfRadioAddress(kBandTypeAddress)] = kClosingBandValue;
     readBack[ImageOffsetOfRadioAddress(kBandCodeBlockAddress)] = 0x00;

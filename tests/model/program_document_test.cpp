@@ -3,6 +3,7 @@
 #include "model/program_document.h"
 #include "tests/model/model_globals.h"
 #include "tests/settings/temp_dir.h"
+#include "tests/texts/test_catalogues.h"
 
 #include <algorithm>
 #include <string>
@@ -44,7 +45,7 @@ TEST_F(DocumentTest, NewDocumentHoldsEveryDefaultByte) {
         CProgramDoc doc;
         doc.Image().bytes().fill(0x00); // whatever was there before
         doc.SetModified(true);
-        doc.OnNewDocument("Radio Programmer");
+        doc.OnNewDocument("Radio Programmer", SourceTexts());
         EXPECT_EQ(doc.Image(), ExpectedNewImage(c.expected));
         EXPECT_EQ(g_bandCode, c.expected);
         EXPECT_EQ(doc.Path(), "Radio Programmer");
@@ -53,7 +54,7 @@ TEST_F(DocumentTest, NewDocumentHoldsEveryDefaultByte) {
     }
     g_bChinese = 1;
     CProgramDoc chinese;
-    chinese.OnNewDocument("");
+    chinese.OnNewDocument("", ChineseTexts());
     EXPECT_EQ(chinese.Title(), "信道信息");
     EXPECT_EQ(chinese.Path(), "");
 }
@@ -72,7 +73,7 @@ public:
 TEST_F(DocumentTest, SavingANewDocumentWithoutEditsGivesTheDefaultsAndTheDecodedBand) {
     TempDir dir;
     WiredDocument w;
-    w.doc.OnNewDocument("");
+    w.doc.OnNewDocument("", SourceTexts());
     DecodeChannels(w.doc.Image(), w.table); // the view's first display
     ASSERT_TRUE(w.doc.OnSaveDocument(dir.File("new.dat")).Ok());
     RadioImage expected = ExpectedNewImage(kDecodedBandCode);
@@ -112,7 +113,7 @@ TEST_F(DocumentTest, FailedOpenChangesNothingAndRunsNoHook) {
     TempDir dir;
     WriteFile(dir.File("short.dat"), std::string(6143, 'a'));
     CProgramDoc doc;
-    doc.OnNewDocument("App");
+    doc.OnNewDocument("App", SourceTexts());
     const RadioImage before = doc.Image();
     bool hookRan = false;
     doc.SetOpenHook([&hookRan](RadioImage&) { hookRan = true; });
@@ -128,7 +129,7 @@ TEST_F(DocumentTest, FailedOpenChangesNothingAndRunsNoHook) {
 TEST_F(DocumentTest, FailedSaveKeepsThePathAndTheEncodedImage) {
     TempDir dir;
     WiredDocument w;
-    w.doc.OnNewDocument("App");
+    w.doc.OnNewDocument("App", SourceTexts());
     DecodeChannels(w.doc.Image(), w.table);
     w.table[0] = {"145.12500", "145.12500", "None", "None", "", "High", "Wide", "Yes", "Off"};
     EXPECT_EQ(w.doc.OnSaveDocument(dir.File("no/dir/x.dat")).error, FileError::CannotWrite);
