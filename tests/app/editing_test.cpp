@@ -35,6 +35,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QStatusBar>
 #include <QTest>
 #include <QTimer>
 #include <QUndoStack>
@@ -341,6 +342,17 @@ private slots:
         menu->actions().at(6)->trigger();
         QCOMPARE(View().Channels(), Numbered({6}));
         QVERIFY(m_program.Dir().Messages().empty());
+    }
+
+    void aNameAtItsLimitIsToldOnTheStatusBar() {
+        View().SetChannels(Numbered({3}));
+        ClickCell(3, kColName);
+        QTest::keyClicks(View().findChild<QLineEdit*>(QStringLiteral("nameEdit")),
+                         QStringLiteral("ABCDEFGH"));
+        QCOMPARE(Cell(View().Channels(), 3, kColName), std::string("3"));
+        QCOMPARE(Frame().statusBar()->currentMessage(),
+                 QStringLiteral("A channel name holds at most 7 bytes (a Chinese character "
+                                "counts two)"));
     }
 
     void modifiedFollowsTheHistorysCleanState() {
