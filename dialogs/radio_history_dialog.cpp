@@ -3,11 +3,11 @@
 #include "model/read_history.h"
 #include "ui/dialog_keys.h"
 #include "ui/field_binding.h"
+#include "ui/file_dialogs.h"
 
 #include <QDateTime>
 #include <QDialogButtonBox>
 #include <QFile>
-#include <QFileDialog>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
@@ -100,9 +100,9 @@ void CRadioHistoryDlg::chooseSelected() {
 }
 
 void CRadioHistoryDlg::chooseFile() {
-    const QString path = m_askFileName ? m_askFileName()
-                                       : QFileDialog::getOpenFileName(this, tr("Compare With"), {},
-                                                                      tr("*.dat (*.dat)"));
+    // Cancelled, the dialog stays open.
+    const QString path = FileDialogs::AskOpen(this, tr("Compare With"), tr("*.dat (*.dat)"));
+    FileDialogs::KeepFolderOf(path);
     if (!path.isEmpty()) {
         m_chosen = path;
         accept();

@@ -7,7 +7,6 @@
 
 #include <QDialog>
 #include <QString>
-#include <functional>
 
 class QLabel;
 class QPushButton;
@@ -35,12 +34,6 @@ public:
     QPushButton* FileButton() const { return m_file; }
     QLabel* EmptyNote() const { return m_empty; }
 
-    // Asks for the other file (tests answer here instead of a file dialog);
-    // an empty answer keeps the dialog open.
-    void SetFileNameProvider(std::function<QString()> provider) {
-        m_askFileName = std::move(provider);
-    }
-
 private:
     void chooseSelected();
     void chooseFile();
@@ -50,5 +43,4 @@ private:
     QPushButton* m_choose;
     QPushButton* m_file = nullptr;
     QString m_chosen;
-    std::function<QString()> m_askFileName;
 };

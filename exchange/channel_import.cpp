@@ -1,6 +1,7 @@
 #include "exchange/channel_import.h"
 
 #include "exchange/csv_text.h"
+#include "exchange/generic_columns.h"
 #include "exchange/generic_layout.h"
 #include "exchange/header_columns.h"
 #include "exchange/program_layout.h"
@@ -41,6 +42,23 @@ std::string JoinNames(const std::vector<std::string>& names) {
     return joined;
 }
 
+// Why a header line names no layout, with the columns each layout accepts.
+std::string UnknownColumnsText() {
+    std::vector<std::string> program;
+    for (int col = 0; col <= kChannelColumns; ++col)
+        program.emplace_back(ProgramColumnName(col));
+    std::vector<std::string> other;
+    for (const generic::GenericColumn& column : generic::kGenericColumns)
+        other.emplace_back(column.name);
+    return Tr2("The file is not a channel list: its first line names none of the columns this "
+               "program reads. This program's layout has the columns ",
+               "文件不是信道列表：第一行没有本程序能读取的列。本程序格式的列为 ") +
+           JoinNames(program) +
+           Tr2("; the layout of other programming tools needs Frequency and may have ",
+               "；其他写频工具的格式需要 Frequency 列，并可以有 ") +
+           JoinNames(other) + Tr2(".", "。");
+}
+
 // The layout's reader for a header line, or the reason there is none.
 std::unique_ptr<LayoutRows> LayoutFor(const std::vector<std::string>& header, CsvLayout& layout,
                                       std::string& error) {
@@ -61,10 +79,7 @@ std::unique_ptr<LayoutRows> LayoutFor(const std::vector<std::string>& header, Cs
         layout = CsvLayout::Generic;
         return rows;
     }
-    error = Tr2(
-        "The file is not a channel list: its first line names no Frequency column "
-        "(nor CH, Rx Frequency, ... of this program's layout).",
-        "文件不是信道列表：第一行没有 Frequency 列（也没有本程序格式的 信道、接收频率 等列）。");
+    error = UnknownColumnsText();
     return nullptr;
 }
 

@@ -106,14 +106,22 @@ CommitResult CommitRx(ChannelTexts& row, std::string_view editorText, CommitTrig
 
 CommitResult CommitTx(ChannelTexts& row, std::string_view editorText, CommitTrigger trigger) {
     CommitResult r;
-    std::string t;
-    if (!row[kColRx - 1].empty()) {
-        t = NormalizeFrequencyText(editorText);
-        // Outside the bands the channel would transmit where nobody asked:
-        // refused like a receive frequency, the cell keeping its value.
-        if (!InBands(FrequencyToUnits(t))) {
-            return Refused(IDS_OUT_OF_RANGE, CellMessageIcon::Exclamation, trigger, false);
-        }
+    const bool noChannel = row[kColRx - 1].empty();
+    if (noChannel && editorText.empty()) {
+        row[kColTx - 1].clear();
+        r.effect = CommitEffect::CellSet;
+        return r;
+    }
+    const std::string t = NormalizeFrequencyText(editorText);
+    // Outside the bands the channel would transmit where nobody asked:
+    // refused like a receive frequency, the cell keeping its value.
+    if (!InBands(FrequencyToUnits(t))) {
+        return Refused(IDS_OUT_OF_RANGE, CellMessageIcon::Exclamation, trigger, false);
+    }
+    // A transmit frequency needs its channel: the user is told rather than
+    // the typed value vanishing.
+    if (noChannel) {
+        return Refused(IDS_RX_FREQUENCY_FIRST, CellMessageIcon::Exclamation, trigger, false);
     }
     row[kColTx - 1] = t;
     r.effect = CommitEffect::CellSet;
@@ -164,6 +172,18 @@ bool FrequencyEditAcceptsChar(char c) {
     return (c >= '0' && c <= '9') || c == '.';
 }
 
+const char* EditorLengthLimitText(CellEditor editor) {
+    switch (editor) {
+    case CellEditor::Frequency:
+        return Tr2("a frequency holds at most 9 characters", "频率最多9个字符");
+    case CellEditor::Name:
+        return Tr2("a channel name holds at most 7 bytes (a Chinese character counts two)",
+                   "信道名字最多7个字节(一个汉字占两个字节)");
+    default:
+        return "";
+    }
+}
+
 EditorInput EditorInputFor(int col, std::string_view typed) {
     EditorInput in;
     const CellEditor editor = EditorOfColumn(col);
@@ -171,7 +191,7 @@ EditorInput EditorInputFor(int col, std::string_view typed) {
         if (!std::all_of(typed.begin(), typed.end(), FrequencyEditAcceptsChar)) {
             in.reason = Tr2("a frequency holds only digits and \".\"", "频率只能包含数字和\".\"");
         } else if (typed.size() > kFrequencyEditMaxChars) {
-            in.reason = Tr2("a frequency holds at most 9 characters", "频率最多9个字符");
+            in.reason = EditorLengthLimitText(editor);
         } else {
             in.ok = true;
             in.text = typed;
@@ -190,8 +210,7 @@ EditorInput EditorInputFor(int col, std::string_view typed) {
             in.reason = Tr2("a channel name holds only characters of the GBK character set",
                             "信道名字只能包含GBK字符");
         } else if (gbk->size() > kNameEditMaxBytes) {
-            in.reason = Tr2("a channel name holds at most 7 bytes (a Chinese character counts two)",
-                            "信道名字最多7个字节(一个汉字占两个字节)");
+            in.reason = EditorLengthLimitText(editor);
         } else {
             in.ok = true;
             in.text = typed;

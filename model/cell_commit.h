@@ -35,6 +35,10 @@ int ListSelectionForText(const std::vector<std::string>& items, std::string_view
 // True for the characters the frequency edit lets through (digits and ".").
 bool FrequencyEditAcceptsChar(char c);
 
+// Why an edit (Frequency or Name) takes no more text: its length limit, in
+// the language in use; "" for the lists.
+const char* EditorLengthLimitText(CellEditor editor);
+
 // What the editor of column col holds after the user typed or chose text.
 // For the edits the text must fit (allowed characters, length limit); for the
 // lists it must be one of the items (case ignored; either language).

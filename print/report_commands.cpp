@@ -5,11 +5,11 @@
 #include "report_qt/report_painter.h"
 #include "report_qt/report_pdf.h"
 #include "settings/profile_file.h"
+#include "ui/file_dialogs.h"
 #include "ui/app_globals.h"
 #include "ui/message_service.h"
 
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
@@ -99,16 +99,15 @@ void ReportCommands::Preview(QPrinter& printer, const RadioImage& image,
 }
 
 QString ReportCommands::AskPdfFileName(const QString& suggested) {
-    if (m_askPdfName) {
-        return m_askPdfName(suggested);
-    }
-    QFileDialog dialog(m_parent, tr("Export PDF"), suggested, tr("PDF files (*.pdf)"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    // The dialog adds the extension itself, so that it asks before replacing
-    // the file that will really be written.
-    dialog.setDefaultSuffix(QStringLiteral("pdf"));
-    dialog.selectFile(suggested);
-    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+    // A name without a folder (a new document's) is offered in the folder
+    // last used.
+    const QString start = FileDialogs::StartPath(suggested);
+    const QString path =
+        m_askPdfName ? m_askPdfName(start)
+                     : FileDialogs::AskSave(m_parent, tr("Export PDF"), start,
+                                            tr("PDF files (*.pdf)"), nullptr, QStringLiteral("pdf"));
+    FileDialogs::KeepFolderOf(path);
+    return path;
 }
 
 QString ReportCommands::ExportPdf(const QPrinter& printer, const CProgramDoc& document,

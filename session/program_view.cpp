@@ -291,6 +291,12 @@ bool CProgramView::filterFrequencyKey(QKeyEvent* event) {
         commit(CommitTrigger::Enter);
         return true;
     }
+    // Escape drops the typed value as it does in every other editor: the
+    // cell keeps what it had, and nothing commits it later.
+    if (event->key() == Qt::Key_Escape) {
+        cancelCellEdit();
+        return true;
+    }
     return frequencyEditSwallows(*event);
 }
 

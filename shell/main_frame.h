@@ -178,6 +178,7 @@ private:
     bool ConfirmDiscardChanges();
     QString AskSaveFileName(const QString& suggested);
     ChannelListChoice AskChannelList(bool forExport);
+    ChannelListChoice AskChannelListFile(bool forExport);
     void ImportChannels(exchange::Placement placement);
     QString ChooseFromHistory(CRadioHistoryDlg::Purpose purpose);
 

@@ -40,12 +40,10 @@ CChildFrame* CMainFrame::AddDocumentWindow(std::unique_ptr<CProgramDoc> doc) {
             [this] { UpdateCommandUI(); });
     connect(&session, &DocumentSession::TransferEnded, this, &CMainFrame::OnTransferEnded);
     CProgramView& view = child->View();
-    view.Grid()->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(view.Grid(), &QWidget::customContextMenuRequested, this,
-            [this, grid = view.Grid()](const QPoint& pos) {
-                UpdateCommandUI();
-                m_commands->GridMenu()->popup(grid->viewport()->mapToGlobal(pos));
-            });
+    connect(view.Grid(), &ChannelGrid::ContextMenuAt, this, [this](const QPoint& globalPos) {
+        UpdateCommandUI();
+        m_commands->GridMenu()->popup(globalPos);
+    });
     ShowMenuSet(true);
     child->show();
     view.OnInitialUpdate();

@@ -9,9 +9,9 @@
 #include "session/program_view.h"
 #include "shell/child_frame.h"
 #include "ui/cell_message.h"
+#include "ui/file_dialogs.h"
 #include "ui/message_service.h"
 
-#include <QFileDialog>
 #include <QFileInfo>
 
 #include <map>
@@ -44,22 +44,25 @@ QStringList SkippedList(const std::vector<exchange::ImportNote>& skipped) {
 } // namespace
 
 CMainFrame::ChannelListChoice CMainFrame::AskChannelList(bool forExport) {
-    if (m_askChannelList) {
-        return m_askChannelList(forExport);
-    }
+    ChannelListChoice choice = m_askChannelList ? m_askChannelList(forExport)
+                                                : AskChannelListFile(forExport);
+    FileDialogs::KeepFolderOf(choice.path);
+    return choice;
+}
+
+CMainFrame::ChannelListChoice CMainFrame::AskChannelListFile(bool forExport) {
     const QString programFilter = tr("Channel list, this program's columns (*.csv)");
     const QString genericFilter = tr("Channel list, columns of other programming tools (*.csv)");
     ChannelListChoice choice;
     if (!forExport) {
-        choice.path =
-            QFileDialog::getOpenFileName(this, tr("Import Channels"), QString(),
-                                         tr("Channel lists (*.csv *.txt);;All files (*)"));
+        choice.path = FileDialogs::AskOpen(this, tr("Import Channels"),
+                                           tr("Channel lists (*.csv *.txt);;All files (*)"));
         return choice;
     }
     QString filter = programFilter;
-    choice.path =
-        QFileDialog::getSaveFileName(this, tr("Export Channels"), QString(),
-                                     programFilter + QStringLiteral(";;") + genericFilter, &filter);
+    choice.path = FileDialogs::AskSave(this, tr("Export Channels"), {},
+                                       programFilter + QStringLiteral(";;") + genericFilter,
+                                       &filter);
     choice.layout =
         filter == genericFilter ? exchange::CsvLayout::Generic : exchange::CsvLayout::Program;
     return choice;

@@ -7,12 +7,10 @@
 #include "session/document_history.h"
 #include "session/program_view.h"
 #include "shell/child_frame.h"
+#include "ui/file_dialogs.h"
 #include "ui/message_service.h"
-#include "ui/user_store.h"
 
 #include <QCloseEvent>
-#include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 
 void CMainFrame::OnFileSave() {
@@ -57,17 +55,11 @@ bool CMainFrame::SaveDocumentOf(CChildFrame* child, bool askName) {
 QString CMainFrame::AskSaveFileName(const QString& suggested) {
     // A document without a file of its own (a new one is named after the
     // AppName) is offered in the folder last used, not the program's.
-    const QString start =
-        QFileInfo(suggested).isAbsolute()
-            ? suggested
-            : QDir(UserStore::ReadFileFolder(UserStore::CurrentAppName())).filePath(suggested);
+    const QString start = FileDialogs::StartPath(suggested);
     const QString path =
-        m_askSaveFileName
-            ? m_askSaveFileName(start)
-            : QFileDialog::getSaveFileName(this, tr("Save As"), start, tr("*.dat (*.dat)"));
-    if (!path.isEmpty()) {
-        UserStore::WriteFileFolder(UserStore::CurrentAppName(), path);
-    }
+        m_askSaveFileName ? m_askSaveFileName(start)
+                          : FileDialogs::AskSave(this, tr("Save As"), start, tr("*.dat (*.dat)"));
+    FileDialogs::KeepFolderOf(path);
     return path;
 }
 

@@ -19,6 +19,7 @@
 #include "shell/main_frame.h"
 #include "shell/splash_wnd.h"
 #include "ui/app_globals.h"
+#include "ui/file_dialogs.h"
 #include "ui/help_service.h"
 #include "ui/language_text.h"
 #include "ui/message_service.h"
@@ -29,7 +30,6 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QIcon>
 #include <QLibraryInfo>
@@ -278,14 +278,13 @@ bool CProgramApp::OnFileNew() {
 void CProgramApp::OnFileOpen() {
     // The dialog opens in the folder last used (the user's documents at
     // first), which the choice then replaces.
-    const std::string appName = UserStore::CurrentAppName();
-    const QString folder = UserStore::ReadFileFolder(appName);
-    const QString path = m_askOpenFileName
-                             ? m_askOpenFileName(folder)
-                             : QFileDialog::getOpenFileName(m_mainFrame.get(), tr("Open"), folder,
-                                                            tr("*.dat (*.dat)"));
+    const QString folder = FileDialogs::StartPath();
+    const QString path =
+        m_askOpenFileName
+            ? m_askOpenFileName(folder)
+            : FileDialogs::AskOpen(m_mainFrame.get(), tr("Open"), tr("*.dat (*.dat)"), folder);
     if (!path.isEmpty()) {
-        UserStore::WriteFileFolder(appName, path);
+        FileDialogs::KeepFolderOf(path);
         OpenDocumentFile(path);
     }
 }

@@ -73,5 +73,9 @@
         <source>Caution</source>
         <translation>注意</translation>
     </message>
+    <message>
+        <source>Please input the Rx Frequency first.</source>
+        <translation>请先输入接收频率。</translation>
+    </message>
 </context>
 </TS>

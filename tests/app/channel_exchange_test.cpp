@@ -145,7 +145,7 @@ private slots:
     void refusedFilesChangeNothing_data() {
         QTest::addColumn<QByteArray>("text");
         QTest::addColumn<QString>("message");
-        QTest::newRow("not a channel list") << QByteArray("a,b\n1,2\n") << "no Frequency column";
+        QTest::newRow("not a channel list") << QByteArray("a,b\n1,2\n") << "columns this program reads. This program's layout has the columns CH, Rx Frequency";
         QTest::newRow("empty") << QByteArray() << "The file is empty.";
         QTest::newRow("only a header") << QByteArray("Location,Frequency\r\n") << "no channels";
         QTest::newRow("binary") << QByteArray("Frequency\n\0\0", 12) << "NUL byte";

@@ -45,6 +45,9 @@ void AnswerLanguageDialog(QObject* context, int language, bool cancel, int* open
         auto* english = Control<QRadioButton>(dialog, CLanguageDlg::kEnglishId);
         auto* chinese = Control<QRadioButton>(dialog, CLanguageDlg::kChineseId);
         QVERIFY(english && chinese);
+        // Each language in its own script, whichever is in use.
+        QCOMPARE(english->text(), QStringLiteral("English"));
+        QCOMPARE(chinese->text(), QStringLiteral("中文"));
         *openedWith = chinese->isChecked() ? 1 : (english->isChecked() ? 0 : -1);
         (language == 1 ? chinese : english)->click();
         cancel ? ClickCancel(*dialog) : ClickOk(*dialog);

@@ -3,10 +3,13 @@
 #include "dialogs/radio_history_dialog.h"
 #include "model/program_document.h"
 #include "model/read_history.h"
+#include "ui/file_dialogs.h"
+#include "ui/user_store.h"
 
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -76,15 +79,27 @@ private slots:
         QTemporaryDir dir;
         CRadioHistoryDlg dialog(dir.path(), CRadioHistoryDlg::Purpose::Compare);
         QVERIFY(dialog.FileButton() != nullptr);
-        QStringList answers{QString(), QStringLiteral("/some/other.dat")};
-        dialog.SetFileNameProvider([&answers] { return answers.takeFirst(); });
+        // The file dialog opens in the folder last used, which the file
+        // chosen then replaces.
+        UserStore::SetBaseDirectory(dir.filePath(QStringLiteral("user")));
+        const QString other = dir.filePath(QStringLiteral("other.dat"));
+        QStringList answers{QString(), other};
+        QStringList openedIn;
+        FileDialogs::SetHandler([&](const FileDialogRequest& request, QString*) {
+            openedIn << request.start;
+            return answers.takeFirst();
+        });
+        const auto restore = qScopeGuard([] { FileDialogs::SetHandler({}); });
+        const QString before = FileDialogs::StartPath();
         // Cancelling the file choice keeps the dialog open.
         dialog.FileButton()->click();
         QCOMPARE(dialog.result(), int(QDialog::Rejected));
         QVERIFY(dialog.ChosenPath().isEmpty());
         dialog.FileButton()->click();
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
-        QCOMPARE(dialog.ChosenPath(), QStringLiteral("/some/other.dat"));
+        QCOMPARE(dialog.ChosenPath(), other);
+        QCOMPARE(openedIn, (QStringList{before, before}));
+        QCOMPARE(FileDialogs::StartPath(), dir.path());
     }
 };
 

@@ -107,7 +107,10 @@ TEST_F(ProgramLayoutTest, FilesRefusedAsAWhole) {
         {"empty", "", "empty"},
         {"blank lines", "\r\n\r\n", "empty"},
         {"only a header", std::string(kHeader) + "\r\n", "no channels"},
-        {"not a channel list", "a,b,c\n1,2,3\n", "Frequency"},
+        {"not a channel list", "a,b,c\n1,2,3\n",
+         "CH, Rx Frequency, Tx Frequency, QT/DQT Dec, QT/DQT Enc, Channel Name, Power, W/N, Scan "
+         "Add, Busy Lock; the layout of other programming tools needs Frequency and may have "
+         "Location, Name, Frequency, Duplex, Offset, Tone"},
         {"missing program columns", "CH,Rx Frequency,Power\n1,145.125,High\n",
          "Tx Frequency, QT/DQT Dec, QT/DQT Enc, Channel Name, W/N, Scan Add, Busy Lock"},
         {"duplicate column", "Frequency,Name,name\n145.5,a,b\n", "\"name\" appears twice"},

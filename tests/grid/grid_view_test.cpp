@@ -35,6 +35,21 @@
 
 namespace {
 
+// The status-bar notes the editors send up to their window.
+class StatusTips : public QObject {
+public:
+    explicit StatusTips(QWidget* window) { window->installEventFilter(this); }
+    QStringList seen;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::StatusTip) {
+            seen << static_cast<QStatusTipEvent*>(event)->tip();
+        }
+        return false;
+    }
+};
+
 const QStringList kEmptyRow{"", "", "", "", "", "", "", "", ""};
 const QStringList kNewChannel145{"145.12500", "145.12500", "None", "None", "",
                                  "High",      "Wide",      "Yes",  "Off"};
@@ -313,19 +328,23 @@ void GridViewTest::transmitFrequencyRules_data() {
     QTest::addColumn<bool>("withChannel");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("stored");
-    QTest::addColumn<bool>("refused");
-    QTest::newRow("in band 2") << true << "480" << "480.00000" << false;
-    QTest::newRow("outside the bands") << true << "300" << "145.12500" << true;
-    QTest::newRow("off step is kept") << true << "145.0031" << "145.00310" << false;
-    QTest::newRow("no number") << true << "." << "145.12500" << true;
-    QTest::newRow("row without Rx") << false << "150" << "" << false;
+    // The message of a refused entry, 0 for none.
+    QTest::addColumn<int>("message");
+    QTest::newRow("in band 2") << true << "480" << "480.00000" << 0;
+    QTest::newRow("outside the bands") << true << "300" << "145.12500" << int(IDS_OUT_OF_RANGE);
+    QTest::newRow("off step is kept") << true << "145.0031" << "145.00310" << 0;
+    QTest::newRow("no number") << true << "." << "145.12500" << int(IDS_OUT_OF_RANGE);
+    QTest::newRow("row without Rx, in a band")
+        << false << "150" << "" << int(IDS_RX_FREQUENCY_FIRST);
+    QTest::newRow("row without Rx, outside the bands")
+        << false << "300" << "" << int(IDS_OUT_OF_RANGE);
 }
 
 void GridViewTest::transmitFrequencyRules() {
     QFETCH(bool, withChannel);
     QFETCH(QString, typed);
     QFETCH(QString, stored);
-    QFETCH(bool, refused);
+    QFETCH(int, message);
     if (withChannel) {
         addChannel(4, "145.12500");
     }
@@ -335,13 +354,14 @@ void GridViewTest::transmitFrequencyRules() {
     click(4, 3);
     QCOMPARE(cell(4, 2), stored);
     QCOMPARE(grid()->Col(), 3);
-    if (!refused) {
+    if (message == 0) {
         QVERIFY(messages.seen.empty());
         return;
     }
-    // The band message; the cell keeps its value and nothing else changes.
+    // The message, never silence; the cell keeps its value and nothing else
+    // changes.
     QCOMPARE(messages.seen.size(), std::size_t{1});
-    QCOMPARE(messages.seen[0].text, QString(StringTableText(IDS_OUT_OF_RANGE)));
+    QCOMPARE(messages.seen[0].text, QString(StringTableText(message)));
     QVERIFY(messages.seen[0].icon == MessageIcon::Exclamation);
     QCOMPARE(rowTexts(4), before);
     QVERIFY(frequencyEdit()->isHidden());
@@ -461,6 +481,12 @@ void GridViewTest::enterCommitsAndEscapeCancels_data() {
     QTest::newRow("scan, Escape") << 8 << "scanList" << "No" << int(Qt::Key_Escape) << "Yes";
     QTest::newRow("tone, Enter") << 3 << "toneList" << "88.5" << int(Qt::Key_Return) << "88.5";
     QTest::newRow("busy, Escape") << 9 << "busyList" << "Carrier" << int(Qt::Key_Escape) << "Off";
+    QTest::newRow("Rx, Escape") << 1 << "frequencyEdit" << "146.4" << int(Qt::Key_Escape)
+                                << "145.12500";
+    QTest::newRow("Tx, Escape") << 2 << "frequencyEdit" << "146.4" << int(Qt::Key_Escape)
+                                << "145.12500";
+    QTest::newRow("Tx, Enter") << 2 << "frequencyEdit" << "146.4" << int(Qt::Key_Return)
+                               << "146.40000";
 }
 
 void GridViewTest::enterCommitsAndEscapeCancels() {
@@ -470,7 +496,11 @@ void GridViewTest::enterCommitsAndEscapeCancels() {
     QFETCH(int, key);
     QFETCH(QString, cellAfter);
     addChannel(1, "145.12500");
+    addChannel(2, "145.12500");
+    // Into the cell from the one above, as the keyboard goes.
     click(1, col);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    QCOMPARE(grid()->Row(), 2);
     auto* editor = m_view->findChild<QWidget*>(editorName);
     QVERIFY(editor && editor->isVisible());
     if (auto* combo = qobject_cast<QComboBox*>(editor)) {
@@ -483,10 +513,15 @@ void GridViewTest::enterCommitsAndEscapeCancels() {
     // The editor goes, the current cell stays, and the cell holds the entry
     // (Enter) or what it held before (Escape).
     QVERIFY(editor->isHidden());
-    QCOMPARE(grid()->Row(), 1);
+    QCOMPARE(grid()->Row(), 2);
     QCOMPARE(grid()->Col(), col);
-    QCOMPARE(cell(1, col), cellAfter);
+    QCOMPARE(cell(2, col), cellAfter);
     QVERIFY(grid()->hasFocus());
+    // A further Escape and a move away commit nothing after all.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+    QCOMPARE(grid()->Row(), 1);
+    QCOMPARE(cell(2, col), cellAfter);
 }
 
 void GridViewTest::movingKeysLeaveAListAsItWas_data() {
@@ -601,8 +636,10 @@ void GridViewTest::frequencyEditKeyFilter() {
     QTest::keyClick(edit, Qt::Key_5, Qt::ShiftModifier);
     QCOMPARE(edit->text(), QString("1457."));
     edit->clear();
+    StatusTips tips(m_view.get());
     QTest::keyClicks(edit, "1234567890");
     QCOMPARE(edit->text(), QString("123456789"));
+    QCOMPARE(tips.seen, QStringList{"A frequency holds at most 9 characters"});
 }
 
 void GridViewTest::nameEditLimitedToSevenBytes() {
@@ -616,10 +653,18 @@ void GridViewTest::nameEditLimitedToSevenBytes() {
         QApplication::sendEvent(edit, &press);
     }
     QCOMPARE(edit->text(), QString::fromUtf8("信道名"));
+    StatusTips tips(m_view.get());
     QTest::keyClicks(edit, "AB");
     QCOMPARE(edit->text(), QString::fromUtf8("信道名A"));
+    // The refused key is told on the status bar, not lost in silence.
+    QCOMPARE(tips.seen,
+             QStringList{"A channel name holds at most 7 bytes (a Chinese character counts two)"});
     click(10, 6);
     QCOMPARE(cell(10, 5), QString::fromUtf8("信道名A"));
+    // Typing into a named cell replaces the name, as in the frequency edit.
+    click(10, 5);
+    QTest::keyClicks(edit, "BASE");
+    QCOMPARE(edit->text(), QString("BASE"));
 }
 
 void GridViewTest::helpContextsOfFocusedControl() {

@@ -150,12 +150,18 @@ TEST_F(CellCommitTest, TxOutsideTheBandsIsRefusedAndTheCellKept) {
             EXPECT_EQ(r.editorVisible, enter) << c.text;
             EXPECT_EQ(r.clearEditText, enter) << c.text;
         }
-        // Without a receive frequency the cell becomes empty, unasked.
+        // Without a receive frequency nothing typed is dropped unasked: the
+        // band message, or the row's own when the value is in a band; an
+        // emptied edit empties the cell.
         table[0] = {};
         table[0][1] = "145.00000";
         const CommitResult r = CommitCellEdit(table, 1, kColTx, c.text);
-        EXPECT_FALSE(r.Refused()) << c.text;
-        EXPECT_EQ(table[0][1], "") << c.text;
+        const bool typed = *c.text != '\0';
+        EXPECT_EQ(r.messageId,
+                  !typed ? 0 : (c.stored ? IDS_RX_FREQUENCY_FIRST : IDS_OUT_OF_RANGE))
+            << c.text;
+        EXPECT_EQ(table[0][1], typed ? "145.00000" : "") << c.text;
+        EXPECT_FALSE(r.editorVisible) << c.text;
     }
 }
 
