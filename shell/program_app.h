@@ -1,8 +1,9 @@
 #pragma once
 // CProgramApp: start-up and shut-down of the window program, and the commands
 // the application handles itself (File New, File Open, the reports, Print
-// Setup, About, Language). The start-up takes the program directory and the command line
-// as arguments, so that it runs the same in a test as in the real process.
+// Setup, About, Language). The start-up takes the program directory and the
+// command line as arguments, so that it runs the same in a test as in the
+// real process.
 
 #include <QObject>
 #include <QString>
