@@ -34,8 +34,7 @@ CDtmfCallListPage::CDtmfCallListPage(const fields::FieldPage& fields, QWidget* p
       m_grid(new CellEditGrid(dtmf::kCallListGridId, layout::kDtmfCallListCount,
                               {QString::fromUtf8(Tr2("Num", "编号")),
                                QString::fromUtf8(Tr2("Fast Call List", "快速呼叫列表"))},
-                              dtmf::kCellEditId, static_cast<int>(layout::kDtmfCallEntrySize),
-                              this)) {
+                              kCellEditId, static_cast<int>(layout::kDtmfCallEntrySize), this)) {
     binding::SetControlId(this, kDialogId);
     m_grid->CellEdit()->setValidator(new binding::UpperCaseValidator(m_grid->CellEdit()));
     binding::TagCells(m_grid, Fields().fields);

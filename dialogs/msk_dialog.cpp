@@ -58,7 +58,7 @@ CMskDlg::CMskDlg(QWidget* parent) : CBoundDialog(fields::Group("msk"), parent) {
     m_callList = new CellEditGrid(
         msk::kCallListGridId, layout::kMskCallListCount,
         {QString::fromUtf8(Tr2("Num", "编号")), QString::fromUtf8(Tr2("Call List", "呼叫列表"))},
-        msk::kCellEditId, static_cast<int>(layout::kMskIdSize), group);
+        kCellEditId, static_cast<int>(layout::kMskIdSize), group);
     m_callList->CellEdit()->setValidator(new binding::UpperCaseValidator(m_callList->CellEdit()));
     binding::TagCells(m_callList, page.fields);
     const QFont fixedPitch = FixedPitchFont();

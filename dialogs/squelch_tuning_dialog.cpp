@@ -27,7 +27,7 @@ CSquelchTuningDlg::CSquelchTuningDlg(QWidget* parent)
     m_write = m_buttons->addButton(tr("Write"), QDialogButtonBox::ActionRole);
     m_read = m_buttons->addButton(tr("Read"), QDialogButtonBox::ActionRole);
     for (auto [button, id] :
-         {std::pair{m_write, squelch::kWriteButtonId}, std::pair{m_read, squelch::kReadButtonId}}) {
+         {std::pair{m_write, kWriteButtonId}, std::pair{m_read, kReadButtonId}}) {
         binding::SetControlId(button, id);
         button->setAutoDefault(false);
     }

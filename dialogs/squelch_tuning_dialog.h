@@ -33,6 +33,8 @@ class CSquelchTuningDlg : public CBoundDialog {
     Q_OBJECT
 public:
     static constexpr int kDialogId = 203;
+    static constexpr int kReadButtonId = 1140;
+    static constexpr int kWriteButtonId = 1141;
 
     explicit CSquelchTuningDlg(QWidget* parent = nullptr);
 

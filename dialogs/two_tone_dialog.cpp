@@ -63,10 +63,10 @@ QWidget* CTwoToneDlg::DecodePage(int set) const {
 
 void CTwoToneDlg::CreatePages() {
     m_tabs = new QTabWidget(this);
-    binding::SetControlId(m_tabs, two_tone::kTabId);
+    binding::SetControlId(m_tabs, kTabId);
     auto* decode = new QWidget;
     m_decodeTabs = new QTabWidget(decode);
-    binding::SetControlId(m_decodeTabs, two_tone::kDecodeTabId);
+    binding::SetControlId(m_decodeTabs, kDecodeTabId);
     for (int set = 1; set <= layout::kTwoToneDecodeCount; ++set) {
         m_decodeTabs->addTab(CreateDecodePage(set), QStringLiteral("2-Tone%1").arg(set));
     }
@@ -111,7 +111,7 @@ QWidget* CTwoToneDlg::CreateEncodePage() {
                               {QString::fromUtf8(Tr2("Num", "编号")),
                                QString::fromUtf8(Tr2("Tone1 Fre", "音频1")),
                                QString::fromUtf8(Tr2("Tone2 Fre", "音频2"))},
-                              two_tone::kCellEditId, 6, page);
+                              kCellEditId, 6, page);
     m_grid->SetCommitRule([](const QString& text) {
         return binding::ToQString(two_tone::CommitToneCell(binding::ToStdString(text)));
     });

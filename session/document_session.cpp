@@ -53,3 +53,7 @@ bool DocumentSession::IsTransferRunning() const {
 void DocumentSession::SetWireLog(std::string path) {
     m_runner->SetWireLog(std::move(path));
 }
+
+const std::string& DocumentSession::WireLog() const {
+    return m_runner->WireLog();
+}

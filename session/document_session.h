@@ -49,6 +49,7 @@ public:
     bool IsTransferRunning() const;
     // The file the session's transfers append their wire log to (empty: none).
     void SetWireLog(std::string path);
+    const std::string& WireLog() const;
     CProcessDlg* ProcessDialog() const { return m_pProcessDlg; }
 
 signals:

@@ -34,6 +34,12 @@ Command Command::Keys(const QKeySequence& keys, const QList<QKeySequence>& alter
     return row;
 }
 
+Command Command::KeyAfter(const char* gap) const {
+    Command row = *this;
+    row.keyGap = gap;
+    return row;
+}
+
 Command Command::NotDuringTransfer() const {
     Command row = *this;
     row.allowedDuringTransfer = false;

@@ -99,11 +99,11 @@ public:
     void OnEditUndo();
     void OnEditRedo();
 
-    // Runs the dialogs of the editor commands on the active document's image
-    // (tests observe them here). The factory of a reused dialog is called
-    // once; the dialog is kept.
+    // Runs standIn's dialogs instead of the editor command's own (tests
+    // observe them here). The stand-in of a kept dialog is called once; the
+    // dialog is kept.
     using DialogFactory = std::function<ImageDialog*(QWidget* parent)>;
-    void SetEditorDialog(int id, DialogFactory factory, bool reused);
+    void SetEditorDialog(int id, DialogFactory standIn, bool kept);
 
     // A document's transfer is running: nothing may start another one or
     // close a document until it ends.
@@ -135,8 +135,8 @@ public:
     QString StatusMessage() const;
 
 signals:
-    // Emitted for the commands the application object handles (New, Open,
-    // About, Print Setup, Language).
+    // Emitted for the commands the application object handles (the rows
+    // with an AppHandler: New, Open, the reports, About, Language).
     void applicationCommand(int id);
     // A file was dropped onto the window: the application opens it.
     void fileDropped(const QString& path);
@@ -150,16 +150,16 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
+    // An editor command's stand-in, and its kept dialog.
     struct EditorDialog {
-        DialogFactory factory;
-        bool reused = false;
+        DialogFactory standIn;
+        bool standInKept = false;
         QPointer<ImageDialog> instance;
     };
 
     void CreateStatusBar();
     void CreateNavigation();
     void Route(const Command& command);
-    void RouteTo(Receiver receiver, int id);
     QWidget* PanelWidget(Panel panel) const;
     void ShowMenuSet(bool withDocument);
     void UpdateCommandUI();
@@ -172,7 +172,7 @@ private:
     // Shows a document window (hidden or minimised ones too) in front of the
     // others and makes it the active one.
     void BringToFront(CChildFrame* child);
-    void RunEditor(int id);
+    void RunEditor(const Command& command, const EditorHandler& handler);
     void SaveDocument(bool askName);
     bool SaveDocumentOf(CChildFrame* child, bool askName);
     bool ConfirmDiscardChanges();

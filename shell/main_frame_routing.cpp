@@ -37,7 +37,6 @@ void CMainFrame::OnCommand(int id) {
 
 void CMainFrame::Route(const Command& command) {
     std::visit(Overloaded{
-                   [this, &command](Receiver receiver) { RouteTo(receiver, command.id); },
                    [this](FrameHandler handler) { (this->*handler)(); },
                    [this](ViewHandler handler) {
                        if (m_activeChild) {
@@ -53,22 +52,11 @@ void CMainFrame::Route(const Command& command) {
                        QWidget* widget = PanelWidget(panel);
                        widget->setVisible(widget->isHidden());
                    },
+                   [this, &command](AppHandler) { emit applicationCommand(command.id); },
+                   [this, &command](EditorHandler editor) { RunEditor(command, editor); },
                    [](SafetySetting setting) { ToggleSafetySetting(setting); },
                },
                command.handler);
-}
-
-void CMainFrame::RouteTo(Receiver receiver, int id) {
-    switch (receiver) {
-    case Receiver::Application:
-        emit applicationCommand(id);
-        break;
-    case Receiver::EditorDialog:
-        RunEditor(id);
-        break;
-    case Receiver::Nobody:
-        break;
-    }
 }
 
 QWidget* CMainFrame::PanelWidget(Panel panel) const {
@@ -129,30 +117,32 @@ void CMainFrame::UpdateCommandUI() {
     }
 }
 
-void CMainFrame::SetEditorDialog(int id, DialogFactory factory, bool reused) {
+void CMainFrame::SetEditorDialog(int id, DialogFactory standIn, bool kept) {
     EditorDialog& editor = m_editors[id];
     delete editor.instance;
-    editor = EditorDialog{std::move(factory), reused, nullptr};
+    editor = EditorDialog{std::move(standIn), kept, nullptr};
 }
 
-void CMainFrame::RunEditor(int id) {
-    const auto it = m_editors.find(id);
+void CMainFrame::RunEditor(const Command& command, const EditorHandler& handler) {
     CChildFrame* child = m_activeChild;
-    if (it == m_editors.end() || !child) {
+    if (!child) {
         return;
     }
-    EditorDialog& editor = it->second;
+    // A stand-in set for the command replaces the row's dialog.
+    EditorDialog& editor = m_editors[command.id];
+    const bool kept = editor.standIn ? editor.standInKept : handler.life == DialogLife::Kept;
     ImageDialog* dialog = editor.instance;
     if (!dialog) {
-        dialog = editor.factory(this);
+        dialog =
+            editor.standIn ? editor.standIn(this) : handler.make(this, child->Session().WireLog());
     }
-    if (editor.reused) {
+    if (kept) {
         editor.instance = dialog;
     }
     dialog->DoModal(child->Document().Image());
     // OK that changed the image is a step of the document's history.
-    child->History().Record(CommandText(FindCommand(id)->text));
-    if (!editor.reused) {
+    child->History().Record(CommandText(command.text));
+    if (!kept) {
         delete dialog;
     }
 }

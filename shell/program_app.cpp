@@ -12,8 +12,7 @@
 #include "session/program_view.h"
 #include "settings/profile_file.h"
 #include "shell/child_frame.h"
-#include "shell/command_ids.h"
-#include "shell/editor_dialogs.h"
+#include "shell/command_table.h"
 #include "shell/help_window.h"
 #include "shell/language_switch.h"
 #include "shell/main_frame.h"
@@ -135,10 +134,9 @@ bool CProgramApp::InitInstance(const StartupOptions& options) {
             [this](const QString& path) { OpenDocumentFile(path); });
     connect(m_mainFrame.get(), &CMainFrame::openDocumentRequested, this,
             &CProgramApp::OpenDocumentFile);
-    RegisterEditorDialogs(*m_mainFrame, m_wireLog);
 
     const bool opened =
-        options.arguments.isEmpty() ? OnFileNew() : OpenDocumentFile(options.arguments.first());
+        options.arguments.isEmpty() ? NewDocument() : OpenDocumentFile(options.arguments.first());
     if (!opened) {
         return false;
     }
@@ -233,33 +231,18 @@ void CProgramApp::ExitInstance() {
 }
 
 void CProgramApp::OnApplicationCommand(int id) {
-    switch (id) {
-    case ID_FILE_NEW:
-        OnFileNew();
-        break;
-    case ID_FILE_OPEN:
-        OnFileOpen();
-        break;
-    case ID_APP_ABOUT:
-        OnAppAbout();
-        break;
-    case ID_FILE_PRINT_SETUP:
-        OnFilePrintSetup();
-        break;
-    case ID_FILE_PRINT:
-    case ID_FILE_PRINT_PREVIEW:
-    case ID_FILE_EXPORT_PDF:
-        OnFileReport(id);
-        break;
-    case ID_LANGUAGE:
-        OnLanguage();
-        break;
-    default:
-        break;
+    if (const Command* command = FindCommand(id)) {
+        if (const AppHandler* handler = std::get_if<AppHandler>(&command->handler)) {
+            (this->*(*handler))();
+        }
     }
 }
 
-bool CProgramApp::OnFileNew() {
+void CProgramApp::OnFileNew() {
+    NewDocument();
+}
+
+bool CProgramApp::NewDocument() {
     if (CChildFrame* active = m_mainFrame->ActiveChild()) {
         if (MessageService::Show(m_mainFrame.get(),
                                  QCoreApplication::translate(
@@ -319,19 +302,26 @@ ReportCommands& CProgramApp::Reports() {
     return *m_reports;
 }
 
-void CProgramApp::OnFileReport(int id) {
+void CProgramApp::OnFilePrint() {
+    if (CChildFrame* child = m_mainFrame->ActiveChild()) {
+        Reports().Print(Printer(), child->Document().Image(), child->View().Channels());
+    }
+}
+
+void CProgramApp::OnFilePrintPreview() {
+    if (CChildFrame* child = m_mainFrame->ActiveChild()) {
+        Reports().Preview(Printer(), child->Document().Image(), child->View().Channels());
+    }
+}
+
+void CProgramApp::OnFileExportPdf() {
     CChildFrame* child = m_mainFrame->ActiveChild();
     if (!child) {
         return;
     }
-    const RadioImage& image = child->Document().Image();
-    const ChannelTable& channels = child->View().Channels();
-    if (id == ID_FILE_PRINT) {
-        Reports().Print(Printer(), image, channels);
-    } else if (id == ID_FILE_PRINT_PREVIEW) {
-        Reports().Preview(Printer(), image, channels);
-    } else if (const QString pdf = Reports().ExportPdf(Printer(), child->Document(), channels);
-               !pdf.isEmpty()) {
+    if (const QString pdf =
+            Reports().ExportPdf(Printer(), child->Document(), child->View().Channels());
+        !pdf.isEmpty()) {
         m_mainFrame->SetStatusMessage(tr("Report saved as %1").arg(QDir::toNativeSeparators(pdf)));
     }
 }

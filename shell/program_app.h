@@ -1,8 +1,9 @@
 #pragma once
 // CProgramApp: start-up and shut-down of the window program, and the commands
-// the application handles itself (File New, File Open, About, Print Setup,
-// Language). The start-up takes the program directory and the command line
-// as arguments, so that it runs the same in a test as in the real process.
+// the application handles itself (File New, File Open, the reports, Print
+// Setup, About, Language). The start-up takes the program directory and the
+// command line as arguments, so that it runs the same in a test as in the
+// real process.
 
 #include <QObject>
 #include <QString>
@@ -61,9 +62,15 @@ public:
     // The help windows of this run.
     HelpViewer& Help() const { return *m_help; }
 
-    // File New: with a document window active, asks "All data will be
-    // Cleared!" and on OK destroys that window and its document first.
-    bool OnFileNew();
+    // A new document: with a document window active, asks "All data will be
+    // Cleared!" and on OK destroys that window and its document first; false
+    // when the user keeps it.
+    bool NewDocument();
+
+    // The commands the application handles (command_table.h names them in
+    // their rows).
+    // File New: NewDocument.
+    void OnFileNew();
     // File Open: asks for a .dat file and opens it.
     void OnFileOpen();
     // Opens a file as a further document, also when it is open already; the
@@ -77,9 +84,13 @@ public:
     // File > Print Setup: the standard page and printer set-up dialog on the
     // program's printer, which keeps the choice for the rest of the run.
     void OnFilePrintSetup();
+    // File > Print, Print Preview and Export PDF of the active document.
+    void OnFilePrint();
+    void OnFilePrintPreview();
+    void OnFileExportPdf();
     // The program's printer, made at its first use.
     QPrinter& Printer();
-    // File > Print, Print Preview and Export PDF of the active document.
+    // The reports of the active document.
     ReportCommands& Reports();
 
     // Asks for the file of File Open, starting in the given folder (tests
@@ -99,7 +110,6 @@ private:
     void AddDocumentWindow(std::unique_ptr<CProgramDoc> doc);
     void CheckWireLog();
     void OnApplicationCommand(int id);
-    void OnFileReport(int id);
 
     std::unique_ptr<QTranslator> m_translator;
     // Qt's own texts in Chinese.

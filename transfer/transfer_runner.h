@@ -42,6 +42,7 @@ public:
     // The file every later transfer appends its wire log to; empty: no log.
     // A log that cannot be opened leaves the transfer unlogged.
     void SetWireLog(std::string path) { m_wireLog = std::move(path); }
+    const std::string& WireLog() const { return m_wireLog; }
 
     // Starts job on a copy of image; messages are shown over messageParent.
     // control, when given, is cancelled when the runner goes. False (and

@@ -110,7 +110,7 @@ private slots:
         QPointer<CChildFrame> first = Frame().ActiveChild();
         first->Document().Image()[0x1262] = 0x05;
         m_dir->QueueAnswer(MessageAnswer(answer));
-        QCOMPARE(m_app->OnFileNew(), replaced);
+        QCOMPARE(m_app->NewDocument(), replaced);
         QCOMPARE(m_dir->MessageTexts(), QStringList{QStringLiteral("All data will be Cleared!")});
         QCOMPARE(m_dir->Messages()[0].buttons, MessageButtons::OkCancel);
         QCOMPARE(m_dir->Messages()[0].icon, MessageIcon::None);
@@ -123,7 +123,7 @@ private slots:
     void newWithoutDocumentWindowAsksNothing() {
         Frame().DestroyChild(Frame().ActiveChild());
         QVERIFY(Frame().ActiveChild() == nullptr);
-        QVERIFY(m_app->OnFileNew());
+        QVERIFY(m_app->NewDocument());
         QCOMPARE(m_dir->Messages().size(), std::size_t{0});
         QCOMPARE(Frame().Children().size(), std::size_t{1});
     }
@@ -511,7 +511,7 @@ private slots:
 
     void newKeepsItsOwnQuestion() {
         EditAChannel(Frame().ActiveChild()->View());
-        QVERIFY(m_app->OnFileNew());
+        QVERIFY(m_app->NewDocument());
         QCOMPARE(m_dir->MessageTexts(), QStringList{QStringLiteral("All data will be Cleared!")});
         QVERIFY(!Frame().ActiveDocument()->IsModified());
     }
@@ -549,7 +549,7 @@ private slots:
         QCOMPARE(openedIn, (QStringList{documents, m_dir->Dir()}));
         // A new document's Save As starts there too, and a name chosen
         // elsewhere moves the folder for the next dialog.
-        QVERIFY(m_app->OnFileNew());
+        QVERIFY(m_app->NewDocument());
         QDir(m_dir->Dir()).mkdir(QStringLiteral("sub"));
         const QString target = m_dir->FilePath(QStringLiteral("sub/d.dat"));
         QStringList suggested;

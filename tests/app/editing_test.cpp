@@ -457,7 +457,7 @@ private slots:
         History().Record(QStringLiteral("set up"));
         QPointer<QUndoStack> stack = &History().Stack();
         QVERIFY(stack->canUndo());
-        QVERIFY(m_program.App().OnFileNew());
+        QVERIFY(m_program.App().NewDocument());
         QVERIFY(stack.isNull());
         QVERIFY(!History().Stack().canUndo());
     }

@@ -161,7 +161,7 @@ private slots:
         QVERIFY(child != nullptr);
         QCOMPARE(QString::fromStdString(child->Document().Title()), documentTitle);
         QCOMPARE(child->windowTitle(), documentTitle);
-        QVERIFY(app.OnFileNew());
+        QVERIFY(app.NewDocument());
         QCOMPARE(dir.MessageTexts(), QStringList{newQuestion});
         // Qt's own texts follow too (the buttons of the message boxes, the
         // help window's search).
@@ -373,7 +373,7 @@ private slots:
 
         // A new document window keeps the port on the simulated radio, and
         // Program > Read brings its channels into the grid.
-        QVERIFY(app.OnFileNew());
+        QVERIFY(app.NewDocument());
         QCOMPARE(QString::fromStdString(g_portName), device);
         CProgramView& view = app.MainFrame()->ActiveChild()->View();
         DocumentSession& session = app.MainFrame()->ActiveChild()->Session();
