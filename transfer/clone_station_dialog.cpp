@@ -10,6 +10,7 @@
 #include "ui/message_service.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDateTime>
 #include <QDialogButtonBox>
@@ -122,9 +123,12 @@ QWidget* CCloneStationDlg::makeSetupPart() {
     layout->addWidget(m_ports);
 
     auto* options = new QHBoxLayout;
-    m_verify = new QCheckBox(tr("Verify after writing"), part);
+    // The Setup menu's items, in its words.
+    m_verify = new QCheckBox(
+        QCoreApplication::translate("CMainFrame", "Verify after writing"), part);
     SetControlId(m_verify, kVerifyId);
-    m_readFirst = new QCheckBox(tr("Read the radio before writing"), part);
+    m_readFirst = new QCheckBox(
+        QCoreApplication::translate("CMainFrame", "Read the radio before writing"), part);
     SetControlId(m_readFirst, kReadFirstId);
     for (QCheckBox* box : {m_verify, m_readFirst}) {
         connect(box, &QCheckBox::toggled, this, &CCloneStationDlg::storeSafety);

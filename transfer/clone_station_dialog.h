@@ -89,8 +89,11 @@ public:
     bool ConfirmStop();
     // Every station stops at its next cancel point.
     void StopStations();
+    // The links of the next session's stations (tests watch them here).
+    void SetLinkFactory(LinkFactory makeLink) { m_setup.makeLink = std::move(makeLink); }
 
     PortChoiceList* Ports() const { return m_ports; }
+    QLabel* ImageLabel() const { return m_image; }
     QCheckBox* VerifyBox() const { return m_verify; }
     QCheckBox* ReadFirstBox() const { return m_readFirst; }
     QPushButton* StartButton() const { return m_start; }

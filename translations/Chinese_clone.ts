@@ -44,14 +44,6 @@
         <translation>关闭</translation>
     </message>
     <message>
-        <source>Verify after writing</source>
-        <translation>写入后校验</translation>
-    </message>
-    <message>
-        <source>Read the radio before writing</source>
-        <translation>写入前先读取对讲机</translation>
-    </message>
-    <message>
         <source>Start</source>
         <translation>开始</translation>
     </message>

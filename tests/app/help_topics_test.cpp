@@ -205,9 +205,9 @@ private slots:
         AddControls(&history, binding::ControlIdOf(&history), asked);
         const CCompareDlg compare({}, QStringLiteral("other.dat"), ComparePlaceText);
         AddControls(&compare, binding::ControlIdOf(&compare), asked);
-        const CCloneStationDlg cloneStation(CloneStationSetup{.ports = [] {
-            return std::vector<PortChoice>{};
-        }});
+        CloneStationSetup cloneSetup;
+        cloneSetup.ports = [] { return std::vector<PortChoice>{}; };
+        const CCloneStationDlg cloneStation(cloneSetup);
         AddControls(&cloneStation, binding::ControlIdOf(&cloneStation), asked);
         QVERIFY(asked.size() > 200);
 

@@ -4,11 +4,11 @@
 // the window shows, never for a time; a gate in the link holds a station in
 // the middle of a write for as long as a test needs it there.
 
-#include "link/forwarding_link.h"
 #include "link_qt/qt_serial_link.h"
 #include "model/language.h"
 #include "model/program_document.h"
 #include "sim/simulated_radio.h"
+#include "tests/transfer/gated_link.h"
 #include "tests/ui/message_recorder.h"
 #include "transfer/clone_station_dialog.h"
 #include "transfer/station_table.h"
@@ -23,9 +23,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <condition_variable>
 #include <memory>
-#include <mutex>
 
 namespace {
 
@@ -43,48 +41,6 @@ RadioImage FleetImage() {
     }
     return image;
 }
-
-// Holds every block write request while closed, so that a station stays in
-// the middle of writing its radio until the test opens it.
-class Gate {
-public:
-    void Close() {
-        const std::lock_guard<std::mutex> lock(m_mutex);
-        m_closed = true;
-    }
-    void Open() {
-        {
-            const std::lock_guard<std::mutex> lock(m_mutex);
-            m_closed = false;
-        }
-        m_changed.notify_all();
-    }
-    void Pass() {
-        std::unique_lock<std::mutex> lock(m_mutex);
-        m_changed.wait(lock, [this] { return !m_closed; });
-    }
-
-private:
-    std::mutex m_mutex;
-    std::condition_variable m_changed;
-    bool m_closed = false;
-};
-
-class GatedLink : public ForwardingLink {
-public:
-    GatedLink(std::unique_ptr<SerialLink> inner, Gate& gate)
-        : ForwardingLink(*inner), m_inner(std::move(inner)), m_gate(gate) {}
-    bool Write(const std::uint8_t* data, std::size_t size) override {
-        if (size >= 4 && data[0] == 'W') {
-            m_gate.Pass();
-        }
-        return ForwardingLink::Write(data, size);
-    }
-
-private:
-    std::unique_ptr<SerialLink> m_inner;
-    Gate& m_gate;
-};
 
 } // namespace
 
