@@ -23,6 +23,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScreen>
 #include <QSplitter>
 #include <QStandardPaths>
 #include <QTableWidget>
@@ -74,6 +75,10 @@ CCloneStationDlg::CCloneStationDlg(CloneStationSetup setup, QWidget* parent)
         {tr("Time"), tr("Port"), tr("Radio"), tr("Result"), tr("Seconds"), tr("Message")});
     m_logTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_logTable->verticalHeader()->hide();
+    for (int column = TimeColumn; column < MessageColumn; ++column) {
+        m_logTable->horizontalHeader()->setSectionResizeMode(column,
+                                                             QHeaderView::ResizeToContents);
+    }
     m_logTable->horizontalHeader()->setStretchLastSection(true);
     SetControlId(m_logTable, kLogTableId);
     logLayout->addWidget(m_logTable);
@@ -94,6 +99,13 @@ CCloneStationDlg::CCloneStationDlg(CloneStationSetup setup, QWidget* parent)
     layout->addWidget(makeSetupPart());
     layout->addWidget(splitter, 1);
     layout->addWidget(buttons);
+    // Enter belongs to the field it is typed in (Other device adds its
+    // device); no button of the window takes it.
+    for (QPushButton* button : findChildren<QPushButton*>()) {
+        button->setAutoDefault(false);
+    }
+    constexpr QSize kFirstSize(860, 720);
+    resize(screen() ? kFirstSize.boundedTo(screen()->availableSize()) : kFirstSize);
     refreshChoices();
     updateButtons();
     // F1 opens the topic of the focused control.

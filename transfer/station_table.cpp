@@ -32,6 +32,7 @@ void StationTable::SetPorts(const std::vector<QString>& ports) {
             setItem(row, column, new QTableWidgetItem());
         }
         auto* next = new QPushButton(tr("Next"), this);
+        next->setAutoDefault(false);
         next->setToolTip(tr("The radio on this cable was swapped: write the next one"));
         connect(next, &QPushButton::clicked, this, [this, port] { emit nextRequested(port); });
         setCellWidget(row, NextColumn, next);

@@ -112,8 +112,12 @@ SimulatedRadio& CloneStationDialogTest::addRadio() {
 }
 
 void CloneStationDialogTest::addPort(const QString& device) {
+    // Enter in the field adds the device, as Add does; it closes nothing.
+    m_dialog->Ports()->DeviceEdit()->setFocus();
     m_dialog->Ports()->DeviceEdit()->setText(device);
-    QTest::mouseClick(m_dialog->Ports()->AddButton(), Qt::LeftButton);
+    QTest::keyClick(m_dialog->Ports()->DeviceEdit(), Qt::Key_Return);
+    QVERIFY(m_dialog->isVisible());
+    QVERIFY(m_dialog->Ports()->DeviceEdit()->text().isEmpty());
 }
 
 QString CloneStationDialogTest::cell(int row, int column) const {
@@ -141,7 +145,8 @@ void CloneStationDialogTest::twoStationsCompleteAndShowDoneWithTheirCounts() {
     for (const std::string& device : {a.DevicePath(), b.DevicePath()}) {
         addPort(QString::fromStdString(device));
     }
-    addPort(missing);
+    m_dialog->Ports()->DeviceEdit()->setText(missing);
+    QTest::mouseClick(m_dialog->Ports()->AddButton(), Qt::LeftButton);
     QCOMPARE(m_dialog->Ports()->List()->count(), 3);
     QVERIFY(m_dialog->LogPathLabel()->text().contains(QStringLiteral("clone-log.csv")));
     QTest::mouseClick(m_dialog->StartButton(), Qt::LeftButton);
