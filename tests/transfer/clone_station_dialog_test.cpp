@@ -211,6 +211,7 @@ void CloneStationDialogTest::nextAndSpaceReleaseOnlyTheirOwnStation() {
     QTRY_COMPARE_WITH_TIMEOUT(cell(0, StationTable::DoneColumn), QStringLiteral("2"),
                               kRadioTimeoutMs);
     QTRY_COMPARE_WITH_TIMEOUT(stateOf(0), QStringLiteral("done"), kRadioTimeoutMs);
+    QCOMPARE(stateOf(1), QStringLiteral("done"));
     QCOMPARE(cell(1, StationTable::DoneColumn), QStringLiteral("1"));
     QCOMPARE(b.Stats().closingBandWrites, 1);
 
