@@ -81,8 +81,7 @@ bool CloneControl::ReleasedSince(const std::string& port, ReleaseMark seen) cons
 
 bool CloneControl::WaitForRelease(const std::string& port, ReleaseMark seen) {
     std::unique_lock<std::mutex> lock(m_mutex);
-    m_changed.wait(lock,
-                   [&] { return ReleasedSince(port, seen) || m_gateClosed || Ended(); });
+    m_changed.wait(lock, [&] { return ReleasedSince(port, seen) || m_gateClosed || Ended(); });
     return ReleasedSince(port, seen) && !Ended();
 }
 

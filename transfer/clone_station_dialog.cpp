@@ -76,8 +76,7 @@ CCloneStationDlg::CCloneStationDlg(CloneStationSetup setup, QWidget* parent)
     m_logTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_logTable->verticalHeader()->hide();
     for (int column = TimeColumn; column < MessageColumn; ++column) {
-        m_logTable->horizontalHeader()->setSectionResizeMode(column,
-                                                             QHeaderView::ResizeToContents);
+        m_logTable->horizontalHeader()->setSectionResizeMode(column, QHeaderView::ResizeToContents);
     }
     m_logTable->horizontalHeader()->setStretchLastSection(true);
     SetControlId(m_logTable, kLogTableId);
@@ -136,8 +135,8 @@ QWidget* CCloneStationDlg::makeSetupPart() {
 
     auto* options = new QHBoxLayout;
     // The Setup menu's items, in its words.
-    m_verify = new QCheckBox(
-        QCoreApplication::translate("CMainFrame", "Verify after writing"), part);
+    m_verify =
+        new QCheckBox(QCoreApplication::translate("CMainFrame", "Verify after writing"), part);
     SetControlId(m_verify, kVerifyId);
     m_readFirst = new QCheckBox(
         QCoreApplication::translate("CMainFrame", "Read the radio before writing"), part);
@@ -186,8 +185,7 @@ QWidget* CCloneStationDlg::makeSessionPart() {
 bool CCloneStationDlg::event(QEvent* event) {
     // The active document, the ports and the Setup menu may have changed
     // while the window was in the background.
-    if ((event->type() == QEvent::WindowActivate || event->type() == QEvent::Show) &&
-        !m_session) {
+    if ((event->type() == QEvent::WindowActivate || event->type() == QEvent::Show) && !m_session) {
         refreshChoices();
     }
     return QDialog::event(event);
@@ -227,8 +225,8 @@ void CCloneStationDlg::start() {
     }
     const std::vector<QString> ports = m_ports->CheckedPorts();
     if (ports.empty()) {
-        MessageService::Show(this, tr("Check the ports of the stations first."),
-                             MessageButtons::Ok, MessageIcon::Exclamation);
+        MessageService::Show(this, tr("Check the ports of the stations first."), MessageButtons::Ok,
+                             MessageIcon::Exclamation);
         return;
     }
     std::vector<std::string> names;
@@ -243,10 +241,9 @@ void CCloneStationDlg::start() {
         m_setup.historyFolder);
     if (std::string error;
         !session->log.Open(QFile::encodeName(m_setup.logPath).toStdString(), error)) {
-        MessageService::Show(this,
-                             tr("The clone log cannot be written: %1")
-                                 .arg(QString::fromStdString(error)),
-                             MessageButtons::Ok, MessageIcon::Exclamation);
+        MessageService::Show(
+            this, tr("The clone log cannot be written: %1").arg(QString::fromStdString(error)),
+            MessageButtons::Ok, MessageIcon::Exclamation);
         return;
     }
     StationRelay* relay = &session->relay;
@@ -280,8 +277,8 @@ void CCloneStationDlg::start() {
                  .safety = {.readFirst = m_readFirst->isChecked(), .verify = m_verify->isChecked()},
                  .attemptInterval = m_setup.attemptInterval};
     m_image->setText(tr("Image: %1").arg(image->title));
-    session->stations = std::make_unique<CloneStations>(job, session->control, session->relay,
-                                                        m_setup.makeLink);
+    session->stations =
+        std::make_unique<CloneStations>(job, session->control, session->relay, m_setup.makeLink);
     m_session = std::move(session);
     m_session->stations->Start(names);
     updateButtons();
@@ -314,7 +311,8 @@ void CCloneStationDlg::onRadio(const RadioReport& report) {
 }
 
 void CCloneStationDlg::endSession() {
-    m_summary->setText(QString::fromStdString(SummaryText(m_session->tally, m_stopAsked)).trimmed());
+    m_summary->setText(
+        QString::fromStdString(SummaryText(m_session->tally, m_stopAsked)).trimmed());
     // Every station has said its last word; their threads are ending.
     m_session.reset();
     updateButtons();
@@ -345,8 +343,7 @@ bool CCloneStationDlg::ConfirmStop() {
                                 tr("A station is writing a radio. Stop every station now?\n"
                                    "A radio stopped while it is being written holds part of "
                                    "the new data and must be written again."),
-                                MessageButtons::YesNo, MessageIcon::Question) ==
-           MessageAnswer::Yes;
+                                MessageButtons::YesNo, MessageIcon::Question) == MessageAnswer::Yes;
 }
 
 void CCloneStationDlg::StopStations() {

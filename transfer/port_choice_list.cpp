@@ -15,8 +15,8 @@
 std::vector<PortChoice> SystemPortChoices() {
     std::vector<PortChoice> choices;
     for (const auto& [number, details] : SystemSerialPorts()) {
-        choices.push_back({QString::fromStdString(PortNameFromNumber(number)),
-                           PortButtonText(number, details)});
+        choices.push_back(
+            {QString::fromStdString(PortNameFromNumber(number)), PortButtonText(number, details)});
     }
     return choices;
 }
@@ -63,8 +63,7 @@ void PortChoiceList::addDevice() {
     if (device.isEmpty()) {
         return;
     }
-    if (std::find(m_typedDevices.begin(), m_typedDevices.end(), device) ==
-        m_typedDevices.end()) {
+    if (std::find(m_typedDevices.begin(), m_typedDevices.end(), device) == m_typedDevices.end()) {
         m_typedDevices.push_back(device);
     }
     Refresh();

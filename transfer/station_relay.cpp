@@ -23,8 +23,8 @@ void StationRelay::OnRadio(const RadioReport& report) {
     if (report.before) {
         const std::lock_guard<std::mutex> lock(m_historyMutex);
         std::string saved;
-        const FileResult kept = history::SaveRead(m_historyFolder, *report.before,
-                                                  history::Clock::now(), saved);
+        const FileResult kept =
+            history::SaveRead(m_historyFolder, *report.before, history::Clock::now(), saved);
         if (!kept.Ok()) {
             emit historyFailed(QString::fromStdString(kept.message));
         }

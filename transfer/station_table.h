@@ -6,8 +6,8 @@
 
 #include "station/station_line.h"
 
-#include <QTableWidget>
 #include <QString>
+#include <QTableWidget>
 #include <map>
 #include <vector>
 

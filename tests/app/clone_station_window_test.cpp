@@ -58,8 +58,7 @@ private slots:
         QVERIFY(window->isVisible());
         QVERIFY(window->VerifyBox()->isChecked());
         QVERIFY(!window->ReadFirstBox()->isChecked());
-        const QString title =
-            QString::fromStdString(Frame().ActiveChild()->Document().Title());
+        const QString title = QString::fromStdString(Frame().ActiveChild()->Document().Title());
         QVERIFY2(window->ImageLabel()->text().contains(title), qPrintable(title));
         QVERIFY(window->LogPathLabel()->text().contains(QStringLiteral("clone-log.csv")));
 
@@ -78,14 +77,14 @@ private slots:
         QVERIFY(radio.Start());
         Gate gate;
         CCloneStationDlg* window = Open();
-        window->SetLinkFactory(
-            [&gate] { return std::make_unique<GatedLink>(std::make_unique<QtSerialLink>(), gate); });
+        window->SetLinkFactory([&gate] {
+            return std::make_unique<GatedLink>(std::make_unique<QtSerialLink>(), gate);
+        });
         window->Ports()->DeviceEdit()->setText(QString::fromStdString(radio.DevicePath()));
         window->Ports()->AddButton()->click();
         gate.Close();
         window->StartButton()->click();
-        QTRY_VERIFY_WITH_TIMEOUT(StateOf(0).startsWith(QStringLiteral("writing")),
-                                 kRadioTimeoutMs);
+        QTRY_VERIFY_WITH_TIMEOUT(StateOf(0).startsWith(QStringLiteral("writing")), kRadioTimeoutMs);
 
         m_program.Dir().QueueAnswer(MessageAnswer::No);
         QVERIFY(!Frame().close());

@@ -51,4 +51,3 @@ private:
     std::unique_ptr<SerialLink> m_inner;
     Gate& m_gate;
 };
-
