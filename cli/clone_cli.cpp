@@ -20,10 +20,8 @@ std::string RadioLine(const RadioReport& report) {
     return EscapeControls(line);
 }
 
-CliStationObserver::CliStationObserver(bool quiet, CloneLog& log, std::string imageSha256,
-                                       CloneTally& tally)
-    : m_quiet(quiet), m_bell(::isatty(1) == 1), m_log(log), m_sha256(std::move(imageSha256)),
-      m_tally(tally) {}
+CliStationObserver::CliStationObserver(bool quiet, CloneRecorder& recorder)
+    : m_quiet(quiet), m_bell(::isatty(1) == 1), m_recorder(recorder) {}
 
 void CliStationObserver::OnState(const std::string& port, StationState state) {
     if (m_quiet) {
@@ -39,9 +37,7 @@ void CliStationObserver::OnState(const std::string& port, StationState state) {
 
 void CliStationObserver::OnRadio(const RadioReport& report) {
     const std::lock_guard<std::mutex> lock(m_mutex);
-    m_tally.Count(report);
-    if (!m_log.Append(report, m_sha256) && !m_logFailed) {
-        m_logFailed = true;
+    if (m_recorder.Record(report) == LogOutcome::FirstFailure) {
         std::cerr << "program-cli: "
                   << Tr2("the clone log could not be written", "无法写入克隆日志") << '\n';
     }
@@ -56,6 +52,6 @@ void CliStationObserver::OnRadio(const RadioReport& report) {
 
 void CliStationObserver::OnPortFailed(const std::string& port, const std::string& message) {
     const std::lock_guard<std::mutex> lock(m_mutex);
-    m_tally.PortFailed(port);
+    m_recorder.PortFailed(port);
     std::cerr << "program-cli: " << port << ": " << message << '\n';
 }

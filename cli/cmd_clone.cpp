@@ -29,7 +29,6 @@ namespace {
 constexpr const char* kUsage = "clone IMAGE.dat --port DEVICE [--port DEVICE ...] [--verify] "
                                "[--backup] [--count N] [--log LOG.csv] [--lang en|zh] [--quiet]";
 constexpr long kMaxCount = 100000;
-constexpr const char* kDefaultLogName = "clone-log.csv";
 
 struct CloneOptions {
     std::string image;
@@ -168,7 +167,7 @@ int CmdClone(const CommandArgs& args) {
     const std::string logPath =
         !options->log.empty()
             ? options->log
-            : (std::filesystem::path(UserDataFolder()) / kDefaultLogName).string();
+            : (std::filesystem::path(UserDataFolder()) / kCloneLogFileName).string();
     CloneLog log;
     if (std::string error; !log.Open(logPath, error)) {
         return Fail(kExitFile, "the clone log " + error);
@@ -178,7 +177,8 @@ int CmdClone(const CommandArgs& args) {
     const InterruptAsCancel interrupts;
     CloneControl control(options->count);
     CloneTally tally(options->ports);
-    CliStationObserver observer(options->quiet, log, FileSha256(options->image), tally);
+    CloneRecorder recorder(log, FileSha256(options->image), tally);
+    CliStationObserver observer(options->quiet, recorder);
     if (!options->quiet) {
         std::cerr << Tr2("Clone log: ", "克隆日志：") << logPath << '\n'
                   << Tr2("Connect the radios. After swapping finished radios press Enter; "

@@ -42,6 +42,9 @@ enum CommandId : int {
     ID_VERIFY_AFTER_WRITE = 33152,
     ID_READ_BEFORE_WRITE = 33153,
 
+    // Program > Clone Station: the document into many radios.
+    ID_CLONE_STATION = 33160,
+
     ID_FILE_NEW = 57600,
     ID_FILE_OPEN = 57601,
     ID_FILE_CLOSE = 57602,

@@ -44,7 +44,7 @@ constexpr int kSetupWriteSafety = 1; // Verify after writing, Read the radio bef
 // Export PDF, Print Setup, | Exit),
 // Edit (Product Information, Channel Information, | Optional Features, |
 // the signalling editors, | Undo, Redo, | Cut, Copy, Paste, Delete, | Insert
-// Row, Remove Row, Move Up, Move Down), Program (Read, Write), Setup (Com Setup,
+// Row, Remove Row, Move Up, Move Down), Program (Read, Write, Clone Station), Setup (Com Setup,
 // Language, | Verify after writing, Read the radio before writing), View
 // (Toolbar, Status Bar, | Control Bar), Help (Help Topics, |
 // About). Toolbar 128: New, Open, Save, | Read, | Write, | Print, About.
@@ -279,6 +279,10 @@ const std::vector<Command>& Rows() {
             .KeyAfter("   ")
             .NotDuringTransfer()
             .Help("process.html#write"),
+        Command(ID_CLONE_STATION, QT_TRANSLATE_NOOP("CMainFrame", "Clone &Station..."),
+                &CMainFrame::OnCloneStation)
+            .InDocumentMenu(Popup::Program, kOnlyGroup)
+            .Help("clone-station.html"),
 
         // Setup
         Command(ID_COM_SETUP, QT_TRANSLATE_NOOP("CMainFrame", "Com Setup"),

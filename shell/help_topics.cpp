@@ -21,6 +21,7 @@
 #include "print/print_list_dialog.h"
 #include "session/program_view.h"
 #include "shell/command_table.h"
+#include "transfer/clone_station_dialog.h"
 #include "transfer/port_setting_dialog.h"
 #include "transfer/process_dialog.h"
 
@@ -56,6 +57,8 @@ constexpr int kPortSetting = IDD_PORT_SETTING;
 constexpr int kPrintList = CPrintListDlg::kDialogId;
 constexpr int kRadioHistory = CRadioHistoryDlg::kDialogId;
 constexpr int kCompare = CCompareDlg::kDialogId;
+using CloneStation = CCloneStationDlg;
+constexpr int kCloneStation = CloneStation::kDialogId;
 constexpr int kOk = 1;
 constexpr int kCancel = 2;
 
@@ -232,6 +235,19 @@ constexpr std::array kRows{
     HelpTopicRow{kProcess, kOk, kCancel, "process.html#start"},
     One(kProcess, IDC_PROCESS_PROGRESS, "process.html#progress"),
     One(kProcess, IDC_PROCESS_STATUS, "process.html#progress"),
+
+    // Clone Station: the Next buttons ask as the table of stations.
+    One(kCloneStation, kCloneStation, "clone-station.html"),
+    HelpTopicRow{kCloneStation, CloneStation::kPortListId, CloneStation::kAddDeviceId,
+                 "clone-station.html#ports"},
+    HelpTopicRow{kCloneStation, CloneStation::kVerifyId, CloneStation::kReadFirstId,
+                 "clone-station.html#options"},
+    HelpTopicRow{kCloneStation, CloneStation::kStartId, CloneStation::kStopId,
+                 "clone-station.html#start"},
+    One(kCloneStation, CloneStation::kStationTableId, "clone-station.html#stations"),
+    HelpTopicRow{kCloneStation, CloneStation::kLogTableId, CloneStation::kLogPathId,
+                 "clone-station.html#log"},
+    One(kCloneStation, CloneStation::kCloseId, "clone-station.html#closing"),
 
     // Language: its two buttons ask for the command's number.
     One(kLanguage, kLanguage, "language.html"),

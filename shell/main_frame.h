@@ -8,7 +8,8 @@
 // commands and keeps the menus up to date; main_frame_children.cpp manages
 // the document windows; main_frame_saving.cpp saves and asks about unsaved
 // changes; main_frame_exchange.cpp and main_frame_history.cpp hold the
-// channel list and restore point commands.
+// channel list and restore point commands; main_frame_stations.cpp opens the
+// Clone Station window.
 
 #include "dialogs/radio_history_dialog.h"
 #include "exchange/channel_import.h"
@@ -23,6 +24,7 @@
 #include <memory>
 #include <vector>
 
+class CCloneStationDlg;
 class CommandBars;
 class CProgramDoc;
 class ImageDialog;
@@ -91,6 +93,11 @@ public:
     // File > Compare With...: the active document (its grid encoded first)
     // against a kept read or another file, as a list of differences.
     void OnCompareWith();
+    // Program > Clone Station...: the window that writes the active document
+    // into many radios (one window, shown again at each request).
+    void OnCloneStation();
+    // The Clone Station window; null until it was first opened.
+    CCloneStationDlg* CloneStationWindow() const;
     void OnAppExit();
     void OnHelpTopics();
     // F1: the help of the menu resource in use.
@@ -193,4 +200,5 @@ private:
     std::function<QString(const QString&)> m_askSaveFileName;
     std::function<ChannelListChoice(bool)> m_askChannelList;
     HistoryChooser m_chooseHistory;
+    QPointer<CCloneStationDlg> m_cloneStation;
 };

@@ -1,5 +1,6 @@
-// Saving documents and quitting: Save and Save As, and the question about
-// unsaved changes that quitting asks for every modified document.
+// Saving documents and quitting: Save and Save As, the question about
+// unsaved changes that quitting asks for every modified document, and the
+// Clone Station's question while a station writes.
 
 #include "shell/main_frame.h"
 
@@ -7,6 +8,7 @@
 #include "session/document_history.h"
 #include "session/program_view.h"
 #include "shell/child_frame.h"
+#include "transfer/clone_station_dialog.h"
 #include "ui/file_dialogs.h"
 #include "ui/message_service.h"
 
@@ -92,9 +94,15 @@ bool CMainFrame::ConfirmDiscardChanges() {
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
-    if (TransferRunning() || !ConfirmDiscardChanges()) {
+    // A clone station with a radio in hand asks first; No keeps it all running.
+    if (TransferRunning() || (m_cloneStation && !m_cloneStation->ConfirmStop()) ||
+        !ConfirmDiscardChanges()) {
         event->ignore();
         return;
+    }
+    if (m_cloneStation) {
+        m_cloneStation->StopStations();
+        m_cloneStation->hide();
     }
     event->accept();
 }

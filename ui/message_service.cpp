@@ -60,6 +60,8 @@ QMessageBox::StandardButtons standardButtons(MessageButtons buttons) {
         return QMessageBox::Retry | QMessageBox::Cancel;
     case MessageButtons::SaveDiscardCancel:
         return QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel;
+    case MessageButtons::YesNo:
+        return QMessageBox::Yes | QMessageBox::No;
     }
     return QMessageBox::Ok;
 }
@@ -96,6 +98,10 @@ MessageAnswer showBox(QWidget* parent, const MessageRequest& request) {
         return MessageAnswer::Save;
     case QMessageBox::Discard:
         return MessageAnswer::Discard;
+    case QMessageBox::Yes:
+        return MessageAnswer::Yes;
+    case QMessageBox::No:
+        return MessageAnswer::No;
     default:
         return MessageAnswer::Cancel;
     }

@@ -10,8 +10,8 @@
 class QWidget;
 
 enum class MessageIcon { None, Information, Exclamation, Stop, Question };
-enum class MessageButtons { Ok, OkCancel, RetryCancel, SaveDiscardCancel };
-enum class MessageAnswer { Ok, Cancel, Retry, Save, Discard };
+enum class MessageButtons { Ok, OkCancel, RetryCancel, SaveDiscardCancel, YesNo };
+enum class MessageAnswer { Ok, Cancel, Retry, Save, Discard, Yes, No };
 
 struct MessageRequest {
     QString text;

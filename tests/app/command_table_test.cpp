@@ -158,7 +158,8 @@ private slots:
                                                  "Optional Features"} +
                                          EditingMenuTexts();
         QTest::newRow("129 Program") << true << 2 << QStringLiteral("&Program")
-                                     << QStringList{"&Read    Ctrl+R", "&Write   Ctrl+W"};
+                                     << QStringList{"&Read    Ctrl+R", "&Write   Ctrl+W",
+                                                    "Clone &Station..."};
         QTest::newRow("129 Setup")
             << true << 3 << QStringLiteral("&Setup")
             << QStringList{"Com Setup", "Language", "-", "Verify after writing",

@@ -25,6 +25,7 @@
 #include "shell/program_app.h"
 #include "tests/app/app_fixture.h"
 #include "tests/ui/dialog_test_support.h"
+#include "transfer/clone_station_dialog.h"
 #include "transfer/port_setting_dialog.h"
 #include "transfer/process_dialog.h"
 #include "ui/field_binding.h"
@@ -204,6 +205,10 @@ private slots:
         AddControls(&history, binding::ControlIdOf(&history), asked);
         const CCompareDlg compare({}, QStringLiteral("other.dat"), ComparePlaceText);
         AddControls(&compare, binding::ControlIdOf(&compare), asked);
+        CloneStationSetup cloneSetup;
+        cloneSetup.ports = [] { return std::vector<PortChoice>{}; };
+        const CCloneStationDlg cloneStation(cloneSetup);
+        AddControls(&cloneStation, binding::ControlIdOf(&cloneStation), asked);
         QVERIFY(asked.size() > 200);
 
         QStringList missing;
