@@ -26,4 +26,3 @@ QString CommandText(const char* source);
 // The text of the command's menu item in the menu with a document (its text)
 // or without one (withoutDocumentText where the row has one).
 QString MenuText(const Command& command, bool withDocument);
-QString PopupTitle(Popup popup);

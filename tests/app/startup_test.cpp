@@ -118,7 +118,9 @@ private slots:
         QCOMPARE(g_bChinese, 0);
         QCOMPARE(g_strHelpFile, std::string("enHelp.qch"));
         QCOMPARE(MessageService::DisplayName(), QStringLiteral("中文公司"));
-        QCOMPARE(app.MainFrame()->windowTitle(), QStringLiteral("中文标题"));
+        // The active document's caption, then the program's title.
+        QCOMPARE(app.MainFrame()->windowTitle(),
+                 QStringLiteral("Channel Information[*] - 中文标题"));
         app.ExitInstance();
     }
 
@@ -269,7 +271,7 @@ private slots:
         QVERIFY(app.InitInstance(TestOptions(dir)));
         const CMainFrame* frame = app.MainFrame();
         // The document menu is the current one and holds the pruned Edit menu.
-        QCOMPARE(frame->CurrentMenus().size(), std::size_t{6});
+        QCOMPARE(frame->CurrentMenus().size(), std::size_t{7});
         const QMenu* edit = frame->CurrentMenus()[1];
         QCOMPARE(ItemTexts(edit), texts);
         QCOMPARE(ItemIds(edit), ids);
