@@ -189,6 +189,8 @@ private:
     // Shows a document window (hidden or minimised ones too) in front of the
     // others and makes it the active one.
     void BringToFront(CChildFrame* child);
+    // The document windows that are not hidden, in the order they opened.
+    std::vector<CChildFrame*> ShownChildren() const;
     void CycleWindows(int step);
     // The main window's caption: the program's title followed by the
     // active document window's caption while that window is in sight.

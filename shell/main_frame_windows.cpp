@@ -23,7 +23,28 @@ QMenu* CMainFrame::PopupMenu(Popup popup, bool documentMenus) const {
 }
 
 void CMainFrame::OnWindowCascade() {
-    m_mdi->cascadeSubWindows();
+    // Each window in sight keeps the size a document window opens with (as
+    // far as the workspace allows) and stands one caption lower and to the
+    // right of the one before; the active window comes last, on top. The
+    // workspace's own cascade would shrink them to their least size.
+    std::vector<CChildFrame*> shown = ShownChildren();
+    const auto active = std::find(shown.begin(), shown.end(), m_activeChild.data());
+    if (active != shown.end()) {
+        std::rotate(active, active + 1, shown.end());
+    }
+    const QSize workspace = m_mdi->viewport()->size();
+    int offset = 0;
+    for (CChildFrame* child : shown) {
+        child->showNormal();
+        const QPoint place(CChildFrame::kLeft + offset, CChildFrame::kTop + offset);
+        child->setGeometry(QRect(place, QSize(CChildFrame::kWidth, CChildFrame::kHeight)
+                                            .boundedTo(workspace - QSize(place.x(), place.y()))));
+        child->raise();
+        offset += child->height() - child->widget()->height();
+    }
+    if (!shown.empty()) {
+        BringToFront(shown.back());
+    }
 }
 
 void CMainFrame::OnWindowTile() {
@@ -38,15 +59,20 @@ void CMainFrame::OnWindowPrevious() {
     CycleWindows(-1);
 }
 
-void CMainFrame::CycleWindows(int step) {
-    // Only the windows in sight take turns; the Window menu reaches the
-    // hidden ones.
+std::vector<CChildFrame*> CMainFrame::ShownChildren() const {
     std::vector<CChildFrame*> shown;
     for (CChildFrame* child : Children()) {
         if (!child->isHidden()) {
             shown.push_back(child);
         }
     }
+    return shown;
+}
+
+void CMainFrame::CycleWindows(int step) {
+    // Only the windows in sight take turns; the Window menu reaches the
+    // hidden ones.
+    const std::vector<CChildFrame*> shown = ShownChildren();
     if (shown.empty()) {
         return;
     }

@@ -420,10 +420,21 @@ private slots:
         const QRect workspace = Frame().MdiArea()->viewport()->rect();
         QVERIFY(workspace.contains(a->geometry()) && workspace.contains(b->geometry()));
 
+        // Cascade: b first, then the active a one caption lower, on top; both
+        // at the size a document window opens with, as far as it fits.
         Frame().OnCommand(ID_WINDOW_CASCADE);
         QVERIFY(first->isHidden());
-        QVERIFY(a->geometry().intersects(b->geometry()));
-        QVERIFY(a->geometry().topLeft() != b->geometry().topLeft());
+        QCOMPARE(b->geometry().topLeft(), QPoint(0, 0));
+        const int step = a->geometry().top();
+        QVERIFY(step > 0);
+        QCOMPARE(a->geometry().topLeft(), QPoint(step, step));
+        for (const CChildFrame* child : {a, b}) {
+            const QPoint place = child->geometry().topLeft();
+            QCOMPARE(child->size(), QSize(CChildFrame::kWidth, CChildFrame::kHeight)
+                                        .boundedTo(workspace.size() - QSize(place.x(), place.y())));
+        }
+        QCOMPARE(Frame().MdiArea()->subWindowList(QMdiArea::StackingOrder).last(), a);
+        QCOMPARE(Frame().ActiveChild(), a);
     }
 };
 

@@ -118,9 +118,9 @@ private slots:
         QCOMPARE(g_bChinese, 0);
         QCOMPARE(g_strHelpFile, std::string("enHelp.qch"));
         QCOMPARE(MessageService::DisplayName(), QStringLiteral("中文公司"));
-        // The active document's caption, then the program's title.
+        // The program's title, then the active document's caption.
         QCOMPARE(app.MainFrame()->windowTitle(),
-                 QStringLiteral("Channel Information[*] - 中文标题"));
+                 QStringLiteral("中文标题 - Channel Information[*]"));
         app.ExitInstance();
     }
 
@@ -162,7 +162,7 @@ private slots:
         CChildFrame* child = app.MainFrame()->ActiveChild();
         QVERIFY(child != nullptr);
         QCOMPARE(QString::fromStdString(child->Document().Title()), documentTitle);
-        QCOMPARE(child->windowTitle(), documentTitle);
+        QCOMPARE(child->ShownTitle(), documentTitle);
         QVERIFY(app.OnFileNew());
         QCOMPARE(dir.MessageTexts(), QStringList{newQuestion});
         // Qt's own texts follow too (the buttons of the message boxes, the
