@@ -82,7 +82,12 @@ std::string ChineseSettings(const std::string& setupLines) {
 
 bool StartProgram(CProgramApp& app, const ProgramDirFixture& dir, const std::string& setupLines,
                   StartupOptions options) {
-    dir.WriteSettings(EnglishSettings(setupLines));
+    return StartProgramWithSettings(app, dir, EnglishSettings(setupLines), std::move(options));
+}
+
+bool StartProgramWithSettings(CProgramApp& app, const ProgramDirFixture& dir,
+                              const std::string& settings, StartupOptions options) {
+    dir.WriteSettings(settings);
     dir.CopyTranslations();
     options.programDir = dir.Dir();
     options.splash = false;

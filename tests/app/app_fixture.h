@@ -49,6 +49,9 @@ class QMenu;
 // program directory, splash and window choices are replaced.
 bool StartProgram(CProgramApp& app, const ProgramDirFixture& dir,
                   const std::string& setupLines = {}, StartupOptions options = {});
+// The same with the whole settings file given.
+bool StartProgramWithSettings(CProgramApp& app, const ProgramDirFixture& dir,
+                              const std::string& settings, StartupOptions options = {});
 
 // A program started for one test function on a fixture directory of its own,
 // its window shown; Stop (the test's cleanup) ends it.

@@ -1,9 +1,7 @@
-// Finding the documents: each window's caption is its document's title with
-// the modified marker and the main window's caption follows the active one;
-// the questions on quitting name the documents as the captions do; the
-// recently used files in the File menu; the Window menu with every open
-// document (hidden ones too), Cascade, Tile, and Next and Previous on F6 and
-// Shift+F6.
+// Finding the documents: captions by title with the modified marker, the main
+// caption following the active one, quit questions naming documents alike,
+// the recent files of the File menu, and the Window menu (every document,
+// hidden ones too; Cascade, Tile, Next F6 and Previous Shift+F6).
 
 #include "dialogs/radio_history_dialog.h"
 #include "grid/channel_grid.h"
@@ -21,16 +19,12 @@
 #include <QMenu>
 #include <QTest>
 #include <QWindow>
+#include <algorithm>
 #include <memory>
 
 namespace {
 
 const QString kProgramTitle = QStringLiteral("Acme Programmer");
-
-// The Save As answer of the captions' steps.
-QString SaveAsName(const QStringList& steps, int at) {
-    return steps[at].section(QLatin1Char(' '), 2);
-}
 
 } // namespace
 
@@ -43,24 +37,14 @@ private:
 
     CMainFrame& Frame() { return *m_app->MainFrame(); }
 
-    // Starts the program (its window shown) on the fixture's directory,
-    // which a restart keeps.
+    // Starts the program, shown, on the fixture's folder (a restart keeps it).
     void Start(bool chinese = false) {
         if (!m_dir) {
             m_dir = std::make_unique<ProgramDirFixture>();
         }
         m_app = std::make_unique<CProgramApp>();
-        StartupOptions options;
-        if (chinese) {
-            m_dir->WriteSettings(ChineseSettings(""));
-            m_dir->CopyTranslations();
-            options.programDir = m_dir->Dir();
-            options.splash = false;
-            options.showWindow = false;
-            QVERIFY(m_app->InitInstance(options));
-        } else {
-            QVERIFY(StartProgram(*m_app, *m_dir));
-        }
+        QVERIFY(StartProgramWithSettings(*m_app, *m_dir,
+                                         chinese ? ChineseSettings("") : EnglishSettings("")));
         Frame().show();
         QVERIFY(QTest::qWaitForWindowExposed(&Frame()));
     }
@@ -80,43 +64,38 @@ private:
         return *menu;
     }
     QAction* Item(QMenu& menu, const QString& text) {
-        for (QAction* action : menu.actions()) {
-            if (action->text() == text) {
-                return action;
-            }
-        }
-        return nullptr;
+        const QList<QAction*> actions = menu.actions();
+        return *std::find_if(actions.begin(), actions.end(),
+                             [&text](const QAction* action) { return action->text() == text; });
     }
     // The items of a File menu between Print Setup and Exit: the recent
     // entries, each group after a separator.
     QStringList FileMenuEnd(bool documentMenus = true) {
-        const QList<QAction*> actions = Menu(Popup::File, documentMenus).actions();
-        QStringList texts;
-        bool after = false;
-        for (const QAction* action : actions) {
-            if (action->data().toInt() == ID_APP_EXIT) {
-                break;
-            }
-            if (after) {
-                texts << (action->isSeparator() ? QStringLiteral("-") : action->text());
-            }
-            after = after || action->data().toInt() == ID_FILE_PRINT_SETUP;
-        }
-        return texts;
+        QMenu& menu = Menu(Popup::File, documentMenus);
+        const QList<QAction*> actions = menu.actions();
+        const auto at = [&actions](int id) {
+            return actions.indexOf(*std::find_if(actions.begin(), actions.end(),
+                                                 [id](QAction* a) { return a->data() == id; }));
+        };
+        const qsizetype first = at(ID_FILE_PRINT_SETUP) + 1;
+        return ItemTexts(&menu).mid(first, at(ID_APP_EXIT) - first);
     }
     static QStringList Separated(const QStringList& entries) {
         return entries.isEmpty() ? QStringList{"-"} : QStringList{"-"} + entries + QStringList{"-"};
     }
     CChildFrame* ChildTitled(const QString& title) {
-        for (CChildFrame* child : Frame().Children()) {
-            if (child->Title() == title) {
-                return child;
-            }
-        }
-        return nullptr;
+        const std::vector<CChildFrame*> children = Frame().Children();
+        return *std::find_if(children.begin(), children.end(), [&title](const CChildFrame* child) {
+            return child->Title() == title;
+        });
     }
     void Open(const QString& name) {
         QVERIFY(m_app->OpenDocumentFile(WriteDat(*m_dir, name, 0x10)));
+    }
+    void SaveAs(const QString& name) {
+        const QString target = m_dir->FilePath(name);
+        Frame().SetSaveFileNameProvider([target](const QString&) { return target; });
+        Frame().OnCommand(ID_FILE_SAVE_AS);
     }
 
 private slots:
@@ -129,12 +108,14 @@ private slots:
     }
 
     void captionsFollowTheDocument_data() {
-        QTest::addColumn<bool>("chinese");
         QTest::addColumn<QStringList>("steps");
         QTest::addColumn<QString>("shown");
         QTest::addColumn<QString>("mainCaption");
-        const auto row = [](const char* name, const QStringList& steps, const QString& shown) {
-            QTest::newRow(name) << false << steps << shown << kProgramTitle + " - " + shown;
+        const auto row = [](const char* name, const QStringList& steps, const QString& shown,
+                            bool maximised = false) {
+            QTest::newRow(name) << steps << shown
+                                << kProgramTitle +
+                                       (maximised ? " - [" + shown + "]" : " - " + shown);
         };
         row("new", {}, "Channel Information");
         row("new, edited", {"edit"}, "Channel Information*");
@@ -147,32 +128,22 @@ private slots:
         row("saved, undone past the save", {"open a.dat", "edit", "save", "undo"}, "a.dat*");
         row("new, saved as", {"edit", "save as b.dat"}, "b.dat");
         row("opened, saved as", {"open a.dat", "save as b.dat"}, "b.dat");
-        const auto maximised = [](const char* name, const QStringList& steps,
-                                  const QString& shown) {
-            QTest::newRow(name) << false << steps << shown << kProgramTitle + " - [" + shown + "]";
-        };
-        maximised("maximised", {"open a.dat", "edit", "maximize"}, "a.dat*");
-        maximised("maximised, then edited", {"open a.dat", "maximize", "edit"}, "a.dat*");
-        maximised("maximised, saved", {"open a.dat", "maximize", "edit", "save"}, "a.dat");
+        row("maximised", {"open a.dat", "edit", "maximize"}, "a.dat*", true);
+        row("maximised, then edited", {"open a.dat", "maximize", "edit"}, "a.dat*", true);
+        row("maximised, saved", {"open a.dat", "maximize", "edit", "save"}, "a.dat", true);
         // The window that opens over a maximised one that it hides is not.
         row("maximised, another opened", {"maximize", "open a.dat", "edit"}, "a.dat*");
         row("maximised, then restored", {"open a.dat", "maximize", "edit", "restore"}, "a.dat*");
         row("a name holding Qt's placeholder", {"open x[*].dat", "edit"}, "x[*].dat*");
         QTest::newRow("closed: the program's title alone")
-            << false << QStringList{"open a.dat", "edit", "close"} << "a.dat*" << kProgramTitle;
-        QTest::newRow("Chinese, new") << true << QStringList{} << QStringLiteral("信道信息")
-                                      << QStringLiteral("中文标题 - 信道信息");
-        QTest::newRow("Chinese, opened, edited") << true << QStringList{"open a.dat", "edit"}
-                                                 << "a.dat*" << QStringLiteral("中文标题 - a.dat*");
+            << QStringList{"open a.dat", "edit", "close"} << "a.dat*" << kProgramTitle;
     }
     void captionsFollowTheDocument() {
-        QFETCH(bool, chinese);
         QFETCH(QStringList, steps);
         QFETCH(QString, shown);
         QFETCH(QString, mainCaption);
-        Start(chinese);
-        for (int i = 0; i < steps.size(); ++i) {
-            const QString& step = steps[i];
+        Start();
+        for (const QString& step : steps) {
             if (step.startsWith(QLatin1String("open "))) {
                 Open(step.mid(5));
             } else if (step == QLatin1String("edit")) {
@@ -184,9 +155,7 @@ private slots:
             } else if (step == QLatin1String("save")) {
                 Frame().OnCommand(ID_FILE_SAVE);
             } else if (step.startsWith(QLatin1String("save as "))) {
-                const QString target = m_dir->FilePath(SaveAsName(steps, i));
-                Frame().SetSaveFileNameProvider([target](const QString&) { return target; });
-                Frame().OnCommand(ID_FILE_SAVE_AS);
+                SaveAs(step.mid(8));
             } else if (step == QLatin1String("maximize")) {
                 Frame().ActiveChild()->showMaximized();
             } else if (step == QLatin1String("restore")) {
@@ -207,36 +176,27 @@ private slots:
 
     void quitQuestionsNameTheDocumentsAsTheirCaptions_data() {
         QTest::addColumn<bool>("chinese");
-        QTest::addColumn<QStringList>("questions");
-        QTest::addColumn<QStringList>("captions");
-        QTest::newRow("English") << false
-                                 << QStringList{"Save changes to Channel Information?",
-                                                "Save changes to a.dat?", "Save changes to b.dat?"}
-                                 << QStringList{kProgramTitle + " - Channel Information*",
-                                                kProgramTitle + " - a.dat*",
-                                                kProgramTitle + " - b.dat*"};
-        QTest::newRow("Chinese") << true
-                                 << QStringList{QStringLiteral("是否保存对 信道信息 的更改?"),
-                                                QStringLiteral("是否保存对 a.dat 的更改?"),
-                                                QStringLiteral("是否保存对 b.dat 的更改?")}
-                                 << QStringList{QStringLiteral("中文标题 - 信道信息*"),
-                                                QStringLiteral("中文标题 - a.dat*"),
-                                                QStringLiteral("中文标题 - b.dat*")};
+        QTest::addColumn<QString>("question");
+        QTest::addColumn<QString>("program");
+        QTest::addColumn<QString>("newDocument");
+        QTest::newRow("English") << false << "Save changes to %1?" << kProgramTitle
+                                 << "Channel Information";
+        QTest::newRow("Chinese") << true << QStringLiteral("是否保存对 %1 的更改?")
+                                 << QStringLiteral("中文标题") << QStringLiteral("信道信息");
     }
     void quitQuestionsNameTheDocumentsAsTheirCaptions() {
         // Three changed documents: a new one, a file, and a file saved under
         // another name; the first two hidden by the opens after them.
         QFETCH(bool, chinese);
-        QFETCH(QStringList, questions);
-        QFETCH(QStringList, captions);
+        QFETCH(QString, question);
+        QFETCH(QString, program);
+        QFETCH(QString, newDocument);
         Start(chinese);
         EditAChannel(Frame().ActiveChild()->View());
         Open(QStringLiteral("a.dat"));
         EditAChannel(Frame().ActiveChild()->View());
         Open(QStringLiteral("c.dat"));
-        const QString target = m_dir->FilePath(QStringLiteral("b.dat"));
-        Frame().SetSaveFileNameProvider([target](const QString&) { return target; });
-        Frame().OnCommand(ID_FILE_SAVE_AS);
+        SaveAs(QStringLiteral("b.dat"));
         EditAChannel(Frame().ActiveChild()->View());
 
         QStringList asked;
@@ -248,6 +208,13 @@ private slots:
         });
         QVERIFY(Frame().close());
         MessageService::SetHandler({});
+        QStringList questions;
+        QStringList captions;
+        for (const QString& name :
+             {newDocument, QStringLiteral("a.dat"), QStringLiteral("b.dat")}) {
+            questions << question.arg(name);
+            captions << program + " - " + name + "*";
+        }
         QCOMPARE(asked, questions);
         QCOMPARE(shownCaptions, captions);
     }
@@ -263,9 +230,7 @@ private slots:
         // Opening one again brings it to the top; saving under a new name
         // puts that name there.
         Open(QStringLiteral("c.dat"));
-        const QString target = m_dir->FilePath(QStringLiteral("f&g.dat"));
-        Frame().SetSaveFileNameProvider([target](const QString&) { return target; });
-        Frame().OnCommand(ID_FILE_SAVE_AS);
+        SaveAs(QStringLiteral("f&g.dat"));
         const QStringList expected{"&1 f&&g.dat", "&2 c.dat", "&3 e.dat", "&4 d.dat"};
         QCOMPARE(FileMenuEnd(), Separated(expected));
         QCOMPARE(Item(Menu(Popup::File), expected[1])->statusTip(),
@@ -333,28 +298,26 @@ private slots:
         QVERIFY(changed->isHidden());
 
         QMenu& menu = Menu(Popup::Window);
-        const QStringList commands{"&Cascade", "&Tile", "-", "Ne&xt\tF6", "Pre&vious\tShift+F6"};
-        QCOMPARE(ItemTexts(&menu), (commands + QStringList{"-", "&1 Channel Information",
-                                                           "&2 a.dat*", "&3 kept.dat"}));
-        const auto checked = [&menu] {
-            QStringList texts;
-            for (const QAction* action : menu.actions()) {
-                if (action->isChecked()) {
-                    texts << action->text();
-                }
-            }
-            return texts;
-        };
-        QCOMPARE(checked(), QStringList{"&3 kept.dat"});
+        const QStringList listed{"&Cascade",
+                                 "&Tile",
+                                 "-",
+                                 "Ne&xt\tF6",
+                                 "Pre&vious\tShift+F6",
+                                 "-",
+                                 "&1 Channel Information",
+                                 "&2 a.dat*",
+                                 "&3 kept.dat"};
+        QCOMPARE(ItemTexts(&menu), listed);
+        QVERIFY(Item(menu, listed[8])->isChecked());
+        QVERIFY(!Item(menu, listed[7])->isChecked() && !Item(menu, listed[6])->isChecked());
 
         Item(menu, QStringLiteral("&2 a.dat*"))->trigger();
         QVERIFY(!changed->isHidden());
         QCOMPARE(Frame().ActiveChild(), changed);
         QCOMPARE(ShownCaption(), kProgramTitle + " - a.dat*");
-        Menu(Popup::Window);
-        QCOMPARE(ItemTexts(&menu), (commands + QStringList{"-", "&1 Channel Information",
-                                                           "&2 a.dat*", "&3 kept.dat"}));
-        QCOMPARE(checked(), QStringList{"&2 a.dat*"});
+        // Opened again: each document once, the one shown checked.
+        QCOMPARE(ItemTexts(&Menu(Popup::Window)), listed);
+        QVERIFY(Item(menu, listed[7])->isChecked() && !Item(menu, listed[8])->isChecked());
     }
 
     void nextAndPreviousStepThroughTheWindowsInSight_data() {
@@ -364,11 +327,9 @@ private slots:
         // hidden.
         QTest::newRow("F6 from the last wraps to the first") << QStringList{"F6"} << "a.dat";
         QTest::newRow("F6 twice") << QStringList{"F6", "F6"} << "b.dat";
-        QTest::newRow("F6 round all") << QStringList{"F6", "F6", "F6"} << "c.dat";
         QTest::newRow("Shift+F6") << QStringList{"Shift+F6"} << "b.dat";
         QTest::newRow("Shift+F6 past the first wraps to the last")
             << QStringList{"Shift+F6", "Shift+F6", "Shift+F6"} << "c.dat";
-        QTest::newRow("F6 then Shift+F6") << QStringList{"F6", "Shift+F6"} << "c.dat";
         QTest::newRow("Ctrl+F6") << QStringList{"Ctrl+F6"} << "a.dat";
         QTest::newRow("Ctrl+Shift+F6") << QStringList{"Ctrl+Shift+F6"} << "b.dat";
     }
@@ -380,10 +341,8 @@ private slots:
         for (const char* name : {"a.dat", "b.dat", "c.dat"}) {
             Open(QString::fromLatin1(name));
         }
-        for (const char* name : {"a.dat", "b.dat"}) {
-            Item(Menu(Popup::Window),
-                 QStringLiteral("&%1 %2").arg(name[0] - 'a' + 2).arg(QString::fromLatin1(name)))
-                ->trigger();
+        for (const char* item : {"&2 a.dat", "&3 b.dat"}) {
+            Item(Menu(Popup::Window), QString::fromLatin1(item))->trigger();
         }
         ChildTitled(QStringLiteral("b.dat"))->showMinimized();
         Item(Menu(Popup::Window), QStringLiteral("&4 c.dat"))->trigger();
@@ -420,8 +379,7 @@ private slots:
         const QRect workspace = Frame().MdiArea()->viewport()->rect();
         QVERIFY(workspace.contains(a->geometry()) && workspace.contains(b->geometry()));
 
-        // Cascade: b first, then the active a one caption lower, on top; both
-        // at the size a document window opens with, as far as it fits.
+        // Cascade: b, then the active a a caption lower, on top; opening size.
         Frame().OnCommand(ID_WINDOW_CASCADE);
         QVERIFY(first->isHidden());
         QCOMPARE(b->geometry().topLeft(), QPoint(0, 0));
