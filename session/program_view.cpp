@@ -229,9 +229,6 @@ void CProgramView::hideEditorsOnScroll() {
 }
 
 bool CProgramView::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress || event->type() == QEvent::MouseButtonPress) {
-        keepCaption();
-    }
     if (event->type() == QEvent::ShortcutOverride) {
         // The view sees every key before the main window's shortcuts do.
         auto* key = static_cast<QKeyEvent*>(event);
@@ -339,16 +336,4 @@ int CProgramView::helpContext() const {
         return id;
     }
     return IDC_CHANNEL_GRID;
-}
-
-void CProgramView::keepCaption() {
-    const QString caption = QString::fromUtf8(ChannelWindowTitle());
-    if (windowTitle() != caption) {
-        setWindowTitle(caption);
-    }
-    if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget())) {
-        if (frame->windowTitle() != caption) {
-            frame->setWindowTitle(caption);
-        }
-    }
 }

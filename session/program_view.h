@@ -112,7 +112,6 @@ private:
     void cancelCellEdit();
     static bool frequencyEditSwallows(const QKeyEvent& event);
     int helpContext() const;
-    void keepCaption();
     void scaleLayout(double scale);
     // Shows the column widths, cut in proportion when the grid is too narrow
     // for them.

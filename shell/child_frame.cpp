@@ -10,6 +10,11 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QMenu>
+#include <QUndoStack>
+
+QString LiteralWindowTitle(QString text) {
+    return text.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
+}
 
 CChildFrame::CChildFrame(std::unique_ptr<CProgramDoc> doc, QWidget* parent)
     : QMdiSubWindow(parent) {
@@ -23,7 +28,8 @@ CChildFrame::CChildFrame(std::unique_ptr<CProgramDoc> doc, QWidget* parent)
     connect(m_view, &CProgramView::ChannelsEdited, history,
             [history] { history->Record(tr("Edit Cell")); });
     connect(m_view, &CProgramView::ChannelsChanged, history, &DocumentHistory::Record);
-    setWindowTitle(QString::fromUtf8(ChannelWindowTitle()));
+    connect(&history->Stack(), &QUndoStack::cleanChanged, this, &CChildFrame::UpdateCaption);
+    UpdateCaption();
     // Ctrl+W belongs to Program > Write: the window menu's Close keeps only
     // Ctrl+F4.
     if (QMenu* menu = systemMenu()) {
@@ -37,13 +43,28 @@ CChildFrame::CChildFrame(std::unique_ptr<CProgramDoc> doc, QWidget* parent)
 
 CChildFrame::~CChildFrame() {
     // The session works on the view, and the view on the session's document:
-    // the session stops its transfer first, then the view goes.
+    // the session stops its transfer first, then the view goes. The history
+    // reports its end, which no caption follows any more.
+    disconnect(&m_session->History().Stack(), nullptr, this, nullptr);
     m_session.reset();
     delete m_view;
 }
 
 CProgramDoc& CChildFrame::Document() const {
     return m_session->Document();
+}
+
+QString CChildFrame::Title() const {
+    return QString::fromStdString(Document().Title());
+}
+
+QString CChildFrame::ShownTitle() const {
+    return Document().IsModified() ? Title() + QLatin1Char('*') : Title();
+}
+
+void CChildFrame::UpdateCaption() {
+    setWindowTitle(LiteralWindowTitle(Title()) + QStringLiteral("[*]"));
+    setWindowModified(Document().IsModified());
 }
 
 DocumentHistory& CChildFrame::History() const {

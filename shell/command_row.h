@@ -11,6 +11,7 @@
 
 #include <QKeySequence>
 #include <QList>
+#include <QString>
 #include <QStyle>
 #include <string>
 #include <variant>
@@ -24,7 +25,9 @@ class QWidget;
 
 // The pop-up menus of the menu bar, in the order in which they stand there.
 // A menu bar holds the pop-ups that have at least one item in it.
-enum class Popup { None, File, Edit, Program, Setup, View, Help };
+enum class Popup { None, File, Edit, Program, Setup, View, Window, Help };
+// The pop-up's title in the language in use.
+QString PopupTitle(Popup popup);
 
 // The [Setup] value of "Program.ini" that offers a command.
 enum class OfferedBy {

@@ -32,6 +32,8 @@ constexpr int kEditClipboard = 4; // Cut, Copy, Paste, Delete
 constexpr int kEditRows = 5;      // Insert Row, Remove Row, Move Up, Move Down
 constexpr int kViewBars = 0;      // Toolbar, Status Bar
 constexpr int kViewControlBar = 1;
+constexpr int kWindowArrange = 0; // Cascade, Tile
+constexpr int kWindowCycle = 1;   // Next, Previous
 constexpr int kHelpTopics = 0;
 constexpr int kHelpAbout = 1;
 constexpr int kOnlyGroup = 0;
@@ -46,8 +48,9 @@ constexpr int kSetupWriteSafety = 1; // Verify after writing, Read the radio bef
 // the signalling editors, | Undo, Redo, | Cut, Copy, Paste, Delete, | Insert
 // Row, Remove Row, Move Up, Move Down), Program (Read, Write, Clone Station), Setup (Com Setup,
 // Language, | Verify after writing, Read the radio before writing), View
-// (Toolbar, Status Bar, | Control Bar), Help (Help Topics, |
-// About). Toolbar 128: New, Open, Save, | Read, | Write, | Print, About.
+// (Toolbar, Status Bar, | Control Bar), Window (Cascade, Tile, | Next, Previous,
+// | the documents), Help (Help Topics, | About). Recent files precede Exit.
+// Toolbar 128: New, Open, Save, | Read, | Write, | Print, About.
 const std::vector<Command>& Rows() {
     static const std::vector<Command> rows{
         // File
@@ -322,6 +325,26 @@ const std::vector<Command>& Rows() {
             .KeyAfter("   ")
             .Help("main-window.html#navigation"),
 
+        // Window; the list of the documents follows (main_frame_children.cpp)
+        Command(ID_WINDOW_CASCADE, QT_TRANSLATE_NOOP("CMainFrame", "&Cascade"),
+                &CMainFrame::OnWindowCascade)
+            .InDocumentMenu(Popup::Window, kWindowArrange)
+            .Help("main-window.html#window"),
+        Command(ID_WINDOW_TILE_HORZ, QT_TRANSLATE_NOOP("CMainFrame", "&Tile"),
+                &CMainFrame::OnWindowTile)
+            .InDocumentMenu(Popup::Window, kWindowArrange)
+            .Help("main-window.html#window"),
+        Command(ID_NEXT_PANE, QT_TRANSLATE_NOOP("CMainFrame", "Ne&xt"),
+                &CMainFrame::OnWindowNext)
+            .InDocumentMenu(Popup::Window, kWindowCycle)
+            .Keys(Qt::Key_F6, {Qt::CTRL | Qt::Key_F6})
+            .Help("main-window.html#window"),
+        Command(ID_PREV_PANE, QT_TRANSLATE_NOOP("CMainFrame", "Pre&vious"),
+                &CMainFrame::OnWindowPrevious)
+            .InDocumentMenu(Popup::Window, kWindowCycle)
+            .Keys(Qt::SHIFT | Qt::Key_F6, {Qt::CTRL | Qt::SHIFT | Qt::Key_F6})
+            .Help("main-window.html#window"),
+
         // Help
         Command(ID_HELP_TOPICS, QT_TRANSLATE_NOOP("CMainFrame", "&Help Topics"),
                 &CMainFrame::OnHelpTopics)
@@ -369,22 +392,3 @@ bool IsEditCommandKey(QKeyCombination key) {
     });
 }
 
-QString PopupTitle(Popup popup) {
-    switch (popup) {
-    case Popup::File:
-        return CommandText(QT_TRANSLATE_NOOP("CMainFrame", "&File"));
-    case Popup::Edit:
-        return CommandText(QT_TRANSLATE_NOOP("CMainFrame", "&Edit"));
-    case Popup::Program:
-        return CommandText(QT_TRANSLATE_NOOP("CMainFrame", "&Program"));
-    case Popup::Setup:
-        return CommandText(QT_TRANSLATE_NOOP("CMainFrame", "&Setup"));
-    case Popup::View:
-        return CommandText(QT_TRANSLATE_NOOP("CMainFrame", "&View"));
-    case Popup::Help:
-        return CommandText(QT_TRANSLATE_NOOP("CMainFrame", "&Help"));
-    case Popup::None:
-        break;
-    }
-    return {};
-}

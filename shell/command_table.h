@@ -27,4 +27,3 @@ QString CommandText(const char* source);
 // or without one (withoutDocumentText where the row has one), followed by
 // its accelerator where it has one ("&New\tCtrl+N", "&Read    Ctrl+R").
 QString MenuText(const Command& command, bool withDocument);
-QString PopupTitle(Popup popup);

@@ -7,6 +7,7 @@
 #include "shell/child_frame.h"
 #include "shell/command_bars.h"
 #include "shell/navigation_bar.h"
+#include "shell/recent_files.h"
 #include "ui/help_service.h"
 #include "ui/language_text.h"
 
@@ -16,6 +17,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMdiArea>
+#include <QMenu>
 #include <QMimeData>
 #include <QSignalBlocker>
 #include <QStatusBar>
@@ -35,8 +37,8 @@ constexpr int kTransferNoticeMs = 8000;
 
 } // namespace
 
-CMainFrame::CMainFrame(const CommandOptions& options, QWidget* parent) : QMainWindow(parent) {
-    setWindowTitle(LanguageText("Title"));
+CMainFrame::CMainFrame(const CommandOptions& options, QWidget* parent)
+    : QMainWindow(parent), m_appTitle(LanguageText("Title")) {
     m_mdi = new QMdiArea(this);
     m_mdi->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_mdi->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -53,6 +55,18 @@ CMainFrame::CMainFrame(const CommandOptions& options, QWidget* parent) : QMainWi
             [this] { UpdateCommandUI(); });
     CreateStatusBar();
     CreateNavigation();
+    m_recent = new RecentFiles(this);
+    connect(m_recent, &RecentFiles::chosen, this, &CMainFrame::OnRecentFileChosen);
+    // The lists of the File and Window menus are made when they open.
+    for (const bool documentMenus : {false, true}) {
+        if (QMenu* file = PopupMenu(Popup::File, documentMenus)) {
+            connect(file, &QMenu::aboutToShow, this, [this, file] { FillRecentFiles(*file); });
+        }
+    }
+    if (QMenu* window = PopupMenu(Popup::Window, true)) {
+        connect(window, &QMenu::aboutToShow, this, [this, window] { FillWindowMenu(*window); });
+    }
+    UpdateCaption();
     UpdateCommandUI();
 }
 

@@ -8,8 +8,9 @@
 // commands and keeps the menus up to date; main_frame_children.cpp manages
 // the document windows; main_frame_saving.cpp saves and asks about unsaved
 // changes; main_frame_exchange.cpp and main_frame_history.cpp hold the
-// channel list and restore point commands; main_frame_stations.cpp opens the
-// Clone Station window.
+// channel list and restore point commands; main_frame_windows.cpp the Window
+// menu, the captions and the recently used files; main_frame_stations.cpp
+// opens the Clone Station window.
 
 #include "dialogs/radio_history_dialog.h"
 #include "exchange/channel_import.h"
@@ -26,6 +27,7 @@
 
 class CCloneStationDlg;
 class CommandBars;
+class RecentFiles;
 class CProgramDoc;
 class ImageDialog;
 class QAction;
@@ -74,6 +76,13 @@ public:
     // is never hidden.
     void HideActiveChild();
 
+    // The recently used files of the File menu; opening and saving a file
+    // put it at the top.
+    RecentFiles& Recent() const { return *m_recent; }
+    // The pop-up of the menu bar with a document open (with documentMenus)
+    // or without one; null when that menu has no such pop-up.
+    QMenu* PopupMenu(Popup popup, bool documentMenus) const;
+
     // Command handlers of the frame, named by the command table.
     // Channel Information: shows the active document window in its normal
     // state, or the main window itself when there is none.
@@ -99,6 +108,13 @@ public:
     // The Clone Station window; null until it was first opened.
     CCloneStationDlg* CloneStationWindow() const;
     void OnAppExit();
+    // Window > Cascade and Tile arrange the document windows in sight; Next
+    // (F6, Ctrl+F6) and Previous (Shift+F6) bring the next or previous of
+    // them to the front, in the order they were opened, round the ends.
+    void OnWindowCascade();
+    void OnWindowTile();
+    void OnWindowNext();
+    void OnWindowPrevious();
     void OnHelpTopics();
     // F1: the help of the menu resource in use.
     void OnContextHelp();
@@ -152,6 +168,7 @@ signals:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
@@ -179,6 +196,19 @@ private:
     // Shows a document window (hidden or minimised ones too) in front of the
     // others and makes it the active one.
     void BringToFront(CChildFrame* child);
+    // The document windows that are not hidden, in the order they opened.
+    std::vector<CChildFrame*> ShownChildren() const;
+    void CycleWindows(int step);
+    // The main window's caption: the program's title followed by the
+    // active document window's caption while that window is in sight.
+    QString Caption() const;
+    void UpdateCaption();
+    // The Window menu's list of every open document, hidden ones too, by
+    // its caption; the active one checked. Choosing one shows it.
+    void FillWindowMenu(QMenu& menu);
+    void FillRecentFiles(QMenu& menu);
+    // A missing file is taken off the list with a message; else it opens.
+    void OnRecentFileChosen(const QString& path);
     void RunEditor(const Command& command, const EditorHandler& handler);
     void SaveDocument(bool askName);
     bool SaveDocumentOf(CChildFrame* child, bool askName);
@@ -194,6 +224,12 @@ private:
     QTreeWidget* m_tree = nullptr;
     QTreeWidgetItem* m_root = nullptr;
     std::unique_ptr<CommandBars> m_commands;
+    RecentFiles* m_recent = nullptr;
+    // The program's title ("Title" of the language section).
+    QString m_appTitle;
+    bool m_settingCaption = false;
+    // The document items the Window menu holds now.
+    std::vector<QPointer<QAction>> m_windowItems;
     std::map<int, EditorDialog> m_editors;
     QPointer<CChildFrame> m_activeChild;
     bool m_showingDocumentMenus = false;

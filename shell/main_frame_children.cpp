@@ -52,6 +52,7 @@ CChildFrame* CMainFrame::AddDocumentWindow(std::unique_ptr<CProgramDoc> doc) {
     FitChildrenToWorkspace();
     m_mdi->setActiveSubWindow(child);
     m_activeChild = child;
+    UpdateCaption();
     UpdateCommandUI();
     return child;
 }
@@ -73,12 +74,28 @@ bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
         (watched == m_mdi->viewport() || qobject_cast<CChildFrame*>(watched))) {
         FitChildrenToWorkspace();
     }
+    // A document window came into sight, went out of it, or its caption
+    // changed: the main window's caption follows.
+    switch (event->type()) {
+    case QEvent::Show:
+    case QEvent::Hide:
+    case QEvent::WindowTitleChange:
+    case QEvent::ModifiedChange:
+    case QEvent::WindowStateChange:
+        if (qobject_cast<CChildFrame*>(watched)) {
+            UpdateCaption();
+        }
+        break;
+    default:
+        break;
+    }
     return QMainWindow::eventFilter(watched, event);
 }
 
 void CMainFrame::DestroyChild(CChildFrame* child) {
     delete child;
     ShowMenuSet(!Children().empty());
+    UpdateCaption();
     UpdateCommandUI();
 }
 
@@ -92,6 +109,7 @@ void CMainFrame::OnChildActivated(QWidget* window) {
     if (auto* child = qobject_cast<CChildFrame*>(window)) {
         m_activeChild = child;
     }
+    UpdateCaption();
 }
 
 void CMainFrame::BringToFront(CChildFrame* child) {

@@ -8,6 +8,7 @@
 #include "session/document_history.h"
 #include "session/program_view.h"
 #include "shell/child_frame.h"
+#include "shell/recent_files.h"
 #include "transfer/clone_station_dialog.h"
 #include "ui/file_dialogs.h"
 #include "ui/message_service.h"
@@ -51,6 +52,9 @@ bool CMainFrame::SaveDocumentOf(CChildFrame* child, bool askName) {
         return false;
     }
     child->History().MarkClean();
+    // The title follows the file's name, and the file heads the recent list.
+    child->UpdateCaption();
+    m_recent->Add(path);
     return true;
 }
 
@@ -76,7 +80,7 @@ bool CMainFrame::ConfirmDiscardChanges() {
         // The question is about a document the user can see: its window
         // comes to the front first, also when File Close had hidden it.
         BringToFront(child);
-        const QString text = tr("Save changes to %1?").arg(QString::fromStdString(doc.Title()));
+        const QString text = tr("Save changes to %1?").arg(child->Title());
         switch (MessageService::Show(this, text, MessageButtons::SaveDiscardCancel,
                                      MessageIcon::Exclamation)) {
         case MessageAnswer::Save:

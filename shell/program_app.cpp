@@ -16,6 +16,7 @@
 #include "shell/help_window.h"
 #include "shell/language_switch.h"
 #include "shell/main_frame.h"
+#include "shell/recent_files.h"
 #include "shell/splash_wnd.h"
 #include "ui/app_globals.h"
 #include "ui/file_dialogs.h"
@@ -274,8 +275,9 @@ void CProgramApp::OnFileOpen() {
 
 bool CProgramApp::OpenDocumentFile(const QString& path) {
     // A file that is open already is read again as a further document.
+    const QString file = CleanDocumentPath(path);
     auto doc = std::make_unique<CProgramDoc>();
-    const FileResult result = doc->OnOpenDocument(CleanDocumentPath(path).toStdString());
+    const FileResult result = doc->OnOpenDocument(file.toStdString());
     if (!result.Ok()) {
         MessageService::Show(m_mainFrame.get(), QString::fromStdString(result.message),
                              MessageButtons::Ok, MessageIcon::Exclamation);
@@ -285,6 +287,7 @@ bool CProgramApp::OpenDocumentFile(const QString& path) {
     // window, never the main window).
     m_mainFrame->HideActiveChild();
     AddDocumentWindow(std::move(doc));
+    m_mainFrame->Recent().Add(file);
     return true;
 }
 

@@ -118,6 +118,15 @@ bool UserStore::WriteFileFolder(const std::string& appName, const QString& fileP
     return writeValue(appName, QStringLiteral("Folder"), QFileInfo(filePath).absolutePath());
 }
 
+QStringList UserStore::ReadRecentFiles(const std::string& appName) {
+    const auto value = readValue(appName, QStringLiteral("Recent File List"));
+    return value ? value->toStringList() : QStringList();
+}
+
+bool UserStore::WriteRecentFiles(const std::string& appName, const QStringList& paths) {
+    return writeValue(appName, QStringLiteral("Recent File List"), paths);
+}
+
 std::optional<QSize> UserStore::ReadDialogSize(const std::string& appName, const QString& dialog) {
     const auto value = readValue(appName, dialog + QStringLiteral("Size"));
     const QSize size = value ? value->toSize() : QSize();

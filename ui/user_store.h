@@ -11,6 +11,7 @@
 
 #include <QSize>
 #include <QString>
+#include <QStringList>
 
 #include <array>
 #include <cstdint>
@@ -38,6 +39,11 @@ public:
     static QString ReadFileFolder(const std::string& appName);
     // Keeps the folder of filePath as "Folder".
     static bool WriteFileFolder(const std::string& appName, const QString& filePath);
+
+    // "Recent File List": the files last opened or saved, the latest first;
+    // empty when none was kept.
+    static QStringList ReadRecentFiles(const std::string& appName);
+    static bool WriteRecentFiles(const std::string& appName, const QStringList& paths);
 
     // "<dialog>Size": the size a resizable dialog had when it last closed;
     // nullopt when none was kept or it is not a valid size.

@@ -2,6 +2,9 @@
 #include "session/document_session.h"
 
 #include "link/port_name.h"
+#include "model/channel_table.h"
+#include "model/program_document.h"
+#include "session/program_view.h"
 #include "shell/command_ids.h"
 #include "shell/main_frame.h"
 #include "shell/program_app.h"
@@ -79,7 +82,12 @@ std::string ChineseSettings(const std::string& setupLines) {
 
 bool StartProgram(CProgramApp& app, const ProgramDirFixture& dir, const std::string& setupLines,
                   StartupOptions options) {
-    dir.WriteSettings(EnglishSettings(setupLines));
+    return StartProgramWithSettings(app, dir, EnglishSettings(setupLines), std::move(options));
+}
+
+bool StartProgramWithSettings(CProgramApp& app, const ProgramDirFixture& dir,
+                              const std::string& settings, StartupOptions options) {
+    dir.WriteSettings(settings);
     dir.CopyTranslations();
     options.programDir = dir.Dir();
     options.splash = false;
@@ -116,6 +124,24 @@ CountingDialog::CountingDialog(QWidget* parent, EditorLog& log, int id)
 int CountingDialog::DoModal(RadioImage&) {
     ++m_log.runs[m_id];
     return Accepted;
+}
+
+QString WriteDat(const ProgramDirFixture& dir, const QString& name, std::uint8_t marker) {
+    RadioImage image;
+    FillNewDocumentImage(image);
+    image[0x1262] = marker;
+    const QString path = dir.FilePath(name);
+    std::ofstream(path.toStdString(), std::ios::binary)
+        .write(reinterpret_cast<const char*>(image.data()),
+               static_cast<std::streamsize>(image.size()));
+    return path;
+}
+
+void EditAChannel(CProgramView& view) {
+    ChannelTable channels = view.Channels();
+    Cell(channels, 1, kColName) += "x";
+    view.SetChannels(channels);
+    emit view.ChannelsEdited();
 }
 
 QStringList ItemTexts(const QMenu* menu) {

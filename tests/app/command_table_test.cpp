@@ -167,7 +167,10 @@ private slots:
         QTest::newRow("129 View") << true << 4 << QStringLiteral("&View")
                                   << QStringList{"&Toolbar", "&Status Bar", "-",
                                                  "Control &Bar   Ctrl+B"};
-        QTest::newRow("129 Help") << true << 5 << QStringLiteral("&Help")
+        QTest::newRow("129 Window")
+            << true << 5 << QStringLiteral("&Window")
+            << QStringList{"&Cascade", "&Tile", "-", "Ne&xt\tF6", "Pre&vious\tShift+F6"};
+        QTest::newRow("129 Help") << true << 6 << QStringLiteral("&Help")
                                   << QStringList{"&Help Topics", "-", "&About ..."};
     }
     void menusAsBuilt() {
@@ -178,7 +181,7 @@ private slots:
         Start("ShowLang=1\r\n");
         const std::vector<QMenu*>& menus =
             withDocument ? Frame().MenusWithDocument() : Frame().MenusWithoutDocument();
-        QCOMPARE(menus.size(), withDocument ? std::size_t{6} : std::size_t{3});
+        QCOMPARE(menus.size(), withDocument ? std::size_t{7} : std::size_t{3});
         QCOMPARE(menus[index]->title(), title);
         QCOMPARE(ItemTexts(menus[index]), texts);
     }

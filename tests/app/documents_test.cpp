@@ -34,26 +34,6 @@
 
 namespace {
 
-QString WriteDat(const ProgramDirFixture& dir, const QString& name, std::uint8_t marker) {
-    RadioImage image;
-    FillNewDocumentImage(image);
-    image[0x1262] = marker;
-    const QString path = dir.FilePath(name);
-    std::ofstream(path.toStdString(), std::ios::binary)
-        .write(reinterpret_cast<const char*>(image.data()),
-               static_cast<std::streamsize>(image.size()));
-    return path;
-}
-
-// A change of the grid as an edit makes it: a channel name in row 1, then
-// the view's edit signal.
-void EditAChannel(CProgramView& view) {
-    ChannelTable channels = view.Channels();
-    Cell(channels, 1, kColName) += "x";
-    view.SetChannels(channels);
-    emit view.ChannelsEdited();
-}
-
 QByteArray ReadFile(const QString& path) {
     QFile file(path);
     file.open(QIODevice::ReadOnly);

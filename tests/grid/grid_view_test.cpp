@@ -20,8 +20,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QScrollBar>
@@ -90,7 +88,6 @@ private slots:
     void nameEditLimitedToSevenBytes();
     void helpContextsOfFocusedControl();
     void wheelPagesGrid();
-    void captionKeptOnChannelWindow();
     void screenScaling_data();
     void screenScaling();
     void displayChangeScalesWidths();
@@ -706,21 +703,6 @@ void GridViewTest::wheelPagesGrid() {
     QCOMPARE(bar->value(), 2 * page);
     wheel(120);
     QCOMPARE(bar->value(), page);
-}
-
-void GridViewTest::captionKeptOnChannelWindow() {
-    QMdiArea area;
-    FillNewDocumentImage(m_image);
-    auto* view = new CProgramView(m_image);
-    QMdiSubWindow* frame = area.addSubWindow(view);
-    area.resize(1200, 800);
-    area.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&area));
-    view->OnInitialUpdate();
-    QCOMPARE(frame->windowTitle(), QString("Channel Information"));
-    frame->setWindowTitle("radio.dat");
-    QTest::keyClick(view->Grid(), Qt::Key_Down);
-    QCOMPARE(frame->windowTitle(), QString("Channel Information"));
 }
 
 void GridViewTest::screenScaling_data() {
