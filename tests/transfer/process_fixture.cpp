@@ -81,5 +81,5 @@ void ProcessFixture::waitUntilEnded() {
     QVERIFY(dialog()->isVisible());
     QVERIFY(!dialog()->IsOpen());
     QVERIFY(!dialog()->StartButton()->isEnabled());
-    QCOMPARE(dialog()->CancelButton()->text(), g_bChinese ? QString::fromUtf8("关闭") : "Close");
+    QCOMPARE(dialog()->CancelButton()->text(), QCoreApplication::translate("CProcessDlg", "Close"));
 }
