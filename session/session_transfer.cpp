@@ -59,7 +59,7 @@ void DocumentSession::onRadioTransfer() {
     m_writeSafety = CurrentWriteSafety();
     m_safeWrite = std::make_shared<SafeWriteResult>();
     // The window knows the job's first step from the start; a write reports
-    // each of its steps as it begins them.
+    // each of its steps as it begins it.
     m_pProcessDlg->SetPhase(
         PlanPhases(m_runningDirection, m_writeSafety.readFirst, m_writeSafety.verify).front());
     const std::shared_ptr<TransferControl> control = m_pProcessDlg->Control();
