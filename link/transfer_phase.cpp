@@ -38,7 +38,8 @@ std::string CancelledLine(TransferStep step, const TransferResult& result) {
     case TransferStep::Read:
         return Tr2("Read cancelled", "读取已取消");
     case TransferStep::ReadFirst:
-        return Tr2("Cancelled before writing: nothing was written", "已在写入前取消：没有写入任何数据");
+        return Tr2("Cancelled before writing: nothing was written",
+                   "已在写入前取消：没有写入任何数据");
     case TransferStep::Verify:
         return Tr2("Written; the verify was cancelled", "已写入；校验已取消");
     case TransferStep::Write:

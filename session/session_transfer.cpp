@@ -95,8 +95,8 @@ void DocumentSession::onTransferFinished(const TransferResult& result) {
     const qint64 elapsedMs = m_transferClock.elapsed();
     const TransferStep endedIn =
         m_runningDirection == TransferDirection::Read ? TransferStep::Read : m_safeWrite->stage;
-    m_pProcessDlg->ShowEnd(QString::fromStdString(ResultLine(endedIn, result,
-                                                             static_cast<double>(elapsedMs) / 1000.0)),
+    m_pProcessDlg->ShowEnd(QString::fromStdString(ResultLine(
+                               endedIn, result, static_cast<double>(elapsedMs) / 1000.0)),
                            result.outcome == TransferOutcome::Completed);
     if (m_runningDirection == TransferDirection::Write) {
         reportWriteSafety(result);

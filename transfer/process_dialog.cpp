@@ -16,8 +16,8 @@
 CProcessDlg::CProcessDlg(QWidget* owner)
     : QDialog(owner, kDialogFrame), m_control(std::make_shared<TransferControl>()),
       m_start(new QPushButton(tr("Start"), this)), m_cancel(new QPushButton(tr("Cancel"), this)),
-      m_progress(new QProgressBar(this)), m_status(new QLabel(this)),
-      m_phaseText(new QLabel(this)), m_readKey(new QShortcut(this)), m_writeKey(new QShortcut(this)) {
+      m_progress(new QProgressBar(this)), m_status(new QLabel(this)), m_phaseText(new QLabel(this)),
+      m_readKey(new QShortcut(this)), m_writeKey(new QShortcut(this)) {
     setModal(false);
     setProperty(kControlIdProperty, IDD_PROCESS);
     m_start->setObjectName(QStringLiteral("startButton"));
@@ -105,9 +105,8 @@ void CProcessDlg::SetPhase(const TransferPhase& phase) {
 void CProcessDlg::SetProgress(int position) {
     m_progress->setValue(m_phase.rowsBefore + position);
     // The share of the whole job, not the step's own row number.
-    const int percent = m_progress->maximum() > 0
-                            ? m_progress->value() * 100 / m_progress->maximum()
-                            : 0;
+    const int percent =
+        m_progress->maximum() > 0 ? m_progress->value() * 100 / m_progress->maximum() : 0;
     m_status->setText(QStringLiteral("%1%").arg(percent));
 }
 

@@ -9,8 +9,8 @@ QString LinkMessageString(const LinkMessage& message) {
     }
     QString text = StringTableString(message.stringId);
     if (message.followUp != nullptr) {
-        text = QString::fromStdString(JoinSentences(text.toStdString(),
-                                                    LinkMessageString(*message.followUp).toStdString()));
+        text = QString::fromStdString(
+            JoinSentences(text.toStdString(), LinkMessageString(*message.followUp).toStdString()));
     }
     if (!message.detail.empty()) {
         text += QLatin1Char('\n') + QString::fromStdString(message.detail);
@@ -19,9 +19,9 @@ QString LinkMessageString(const LinkMessage& message) {
 }
 
 PromptAnswer AskCommunicationError(QWidget* parent, const PortHolders& holders) {
-    const MessageAnswer answer = MessageService::Show(parent, LinkMessageString(PromptMessage(holders)),
-                                                      MessageButtons::RetryCancel,
-                                                      MessageIcon::Stop);
+    const MessageAnswer answer =
+        MessageService::Show(parent, LinkMessageString(PromptMessage(holders)),
+                             MessageButtons::RetryCancel, MessageIcon::Stop);
     return answer == MessageAnswer::Retry ? PromptAnswer::Retry : PromptAnswer::Cancel;
 }
 

@@ -86,7 +86,8 @@ TEST(FaultMessages, FollowUpIsASentenceOfItsOwn) {
     const Case cases[] = {
         {"Please reset the radio and try again", "The radio now holds part.",
          "Please reset the radio and try again. The radio now holds part."},
-        {"Password Error!", "The radio now holds part.", "Password Error! The radio now holds part."},
+        {"Password Error!", "The radio now holds part.",
+         "Password Error! The radio now holds part."},
         {"Done.", "Next.", "Done. Next."},
         {"写频中断，请重新启动对讲机后再试", "对讲机中现在只有部分新数据。",
          "写频中断，请重新启动对讲机后再试。对讲机中现在只有部分新数据。"},

@@ -56,7 +56,6 @@ private slots:
     void closeBoxAndEscapeAskBeforeStoppingAWrite_data();
     void closeBoxAndEscapeAskBeforeStoppingAWrite();
     void sessionClosedDuringTransfer();
-
 };
 
 void ProcessDialogTest::initTestCase() {

@@ -7,8 +7,8 @@
 #include "transfer/process_dialog.h"
 #include "ui/user_store.h"
 
-#include <QPushButton>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QtTest>
 
 ChannelTable RadioChannels() {
