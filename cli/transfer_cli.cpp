@@ -131,8 +131,8 @@ void CliTransferObserver::OnProgress(int position) {
 }
 
 void CliTransferObserver::OnStatus(const std::string& text) {
-    // Progress numbers are shown by OnProgress; other texts once each.
-    if (m_quiet || IsNumber(text) || text == m_lastStatus) {
+    // Each text once.
+    if (m_quiet || text == m_lastStatus) {
         return;
     }
     m_lastStatus = text;

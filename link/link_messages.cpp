@@ -4,6 +4,7 @@
 #include "model/string_table.h"
 
 #include <cstring>
+#include <utility>
 
 bool LinkMessage::operator==(const LinkMessage& other) const {
     const bool sameFollowUp = followUp == nullptr || other.followUp == nullptr
@@ -20,6 +21,26 @@ LinkMessage FromStringTable(int id) {
     message.stringId = id;
     message.english = StringTableText(id);
     return message;
+}
+
+// Whether text ends in a character of three or more UTF-8 bytes (Chinese
+// text and its full-width marks).
+bool EndsWide(const std::string& text) {
+    std::size_t lead = text.size();
+    while (lead > 0 && (static_cast<unsigned char>(text[lead - 1]) & 0xC0) == 0x80) {
+        --lead;
+    }
+    return lead > 0 && static_cast<unsigned char>(text[lead - 1]) >= 0xE0;
+}
+
+bool EndsSentence(const std::string& text) {
+    for (const char* mark : {".", "!", "?", "。", "！", "？"}) {
+        const std::size_t length = std::strlen(mark);
+        if (text.size() >= length && text.compare(text.size() - length, length, mark) == 0) {
+            return true;
+        }
+    }
+    return false;
 }
 
 LinkMessage Literal(const char* english, const char* chinese) {
@@ -55,11 +76,21 @@ LinkMessage WithFollowUp(LinkMessage message, const LinkMessage& followUp) {
     return message;
 }
 
+std::string JoinSentences(std::string first, const std::string& second) {
+    if (!EndsSentence(first)) {
+        first += EndsWide(first) ? "。" : ".";
+    }
+    if (!EndsWide(first)) {
+        first += ' ';
+    }
+    return first + second;
+}
+
 std::string LinkMessageText(const LinkMessage& message) {
     std::string text = message.stringId != 0 ? StringTableText(message.stringId)
                                              : Tr2(message.english, message.chinese);
     if (message.followUp != nullptr) {
-        text += ' ' + LinkMessageText(*message.followUp);
+        text = JoinSentences(std::move(text), LinkMessageText(*message.followUp));
     }
     if (!message.detail.empty()) {
         text += '\n' + message.detail;

@@ -37,6 +37,11 @@ extern const LinkMessage kMsgVerifyCancelled;
 // The message with the follow-up sentence after it.
 LinkMessage WithFollowUp(LinkMessage message, const LinkMessage& followUp);
 
+// Two sentences of one message (UTF-8) as one text: the first closed with a
+// full stop when it has no end mark of its own ("." after English, "。"
+// after Chinese), a space between them after an English end mark.
+std::string JoinSentences(std::string first, const std::string& second);
+
 // The text of a message in the language in use (g_bChinese), its follow-up
 // sentence and its detail line included. String-table messages give their
 // English text here; the windows translate them by id.

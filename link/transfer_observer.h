@@ -6,6 +6,7 @@
 // ends are typed: the observer words them (link/fault_messages.h).
 
 #include "link/port_holders.h"
+#include "link/transfer_phase.h"
 #include "link/transfer_result.h"
 
 #include <string>
@@ -16,10 +17,14 @@ class TransferObserver {
 public:
     virtual ~TransferObserver() = default;
 
+    // A step of a write began (the read before it, the write, the verify):
+    // the progress positions that follow count within that step.
+    virtual void OnPhase(const TransferPhase& phase) { (void)phase; }
     // The progress position after a row step (1..191).
     virtual void OnProgress(int position) { (void)position; }
-    // The status line (UTF-8): "Waiting the response from radio...." or the
-    // progress position as a decimal number.
+    // The status line's words (UTF-8): "Waiting the response from radio....",
+    // the step a write with its safety steps begins. The position itself
+    // comes through OnProgress only.
     virtual void OnStatus(const std::string& text) { (void)text; }
     // The "Communication Error" prompt with Retry and Cancel (its words:
     // PromptMessage(holders)); the transfer waits for the answer. holders are

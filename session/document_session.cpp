@@ -33,6 +33,7 @@ DocumentSession::DocumentSession(std::unique_ptr<CProgramDoc> doc, ChannelWorkin
             [this](TransferDirection direction) {
                 direction == TransferDirection::Write ? OnProgramWrite() : OnProgramRead();
             });
+    connect(m_runner.get(), &TransferRunner::Phase, m_pProcessDlg, &CProcessDlg::SetPhase);
     connect(m_runner.get(), &TransferRunner::Progress, m_pProcessDlg, &CProcessDlg::SetProgress);
     connect(m_runner.get(), &TransferRunner::Status, m_pProcessDlg, &CProcessDlg::SetStatus);
     connect(m_runner.get(), &TransferRunner::Finished, this, &DocumentSession::onTransferFinished);

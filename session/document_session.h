@@ -66,7 +66,7 @@ private:
     void openProcessDialog(bool writeMode);
     void onRadioTransfer();
     void onTransferFinished(const TransferResult& result);
-    void reportWriteSafety();
+    void reportWriteSafety(const TransferResult& result);
     // Keeps an image read from the radio in the radio history; a file error
     // is shown.
     void keepInHistory(const RadioImage& image);

@@ -40,8 +40,7 @@ void DocumentSession::openProcessDialog(bool writeMode) {
         return;
     }
     m_bWriteMode = writeMode;
-    m_pProcessDlg->SetDirection(
-        writeMode ? TransferDirection::Write : TransferDirection::Read,
+    m_pProcessDlg->SetTitle(
         QString::fromUtf8(writeMode ? Tr2("Write Data", "写数据") : Tr2("Read Data", "读数据")));
     if (m_pProcessDlg->IsOpen()) {
         return;
@@ -59,6 +58,10 @@ void DocumentSession::onRadioTransfer() {
     m_transferClock.start();
     m_writeSafety = CurrentWriteSafety();
     m_safeWrite = std::make_shared<SafeWriteResult>();
+    // The window knows the job's first step from the start; a write reports
+    // each of its steps as it begins it.
+    m_pProcessDlg->SetPhase(
+        PlanPhases(m_runningDirection, m_writeSafety.readFirst, m_writeSafety.verify).front());
     const std::shared_ptr<TransferControl> control = m_pProcessDlg->Control();
     m_runner->Start(
         [direction = m_runningDirection, port = g_portName, control, safety = m_writeSafety,
@@ -89,21 +92,29 @@ void DocumentSession::onTransferFinished(const TransferResult& result) {
             m_history->Record(tr("Read"));
         }
     }
-    m_pProcessDlg->Close();
+    const qint64 elapsedMs = m_transferClock.elapsed();
+    const TransferStep endedIn =
+        m_runningDirection == TransferDirection::Read ? TransferStep::Read : m_safeWrite->stage;
+    m_pProcessDlg->ShowEnd(QString::fromStdString(ResultLine(
+                               endedIn, result, static_cast<double>(elapsedMs) / 1000.0)),
+                           result.outcome == TransferOutcome::Completed);
     if (m_runningDirection == TransferDirection::Write) {
-        reportWriteSafety();
+        reportWriteSafety(result);
     }
     emit TransferRunningChanged(false);
-    emit TransferEnded(m_runningDirection, result.outcome, m_channels.ChannelCount(),
-                       m_transferClock.elapsed());
+    emit TransferEnded(m_runningDirection, result.outcome, m_channels.ChannelCount(), elapsedMs);
 }
 
-void DocumentSession::reportWriteSafety() {
+void DocumentSession::reportWriteSafety(const TransferResult& result) {
     const SafeWriteResult& written = *m_safeWrite;
     if (written.before) {
         keepInHistory(*written.before);
-    } else if (m_writeSafety.readFirst && written.stage == WriteStage::ReadFirst) {
-        MessageService::Show(&m_window, QString::fromUtf8(ReadFirstFailedText()));
+    } else if (written.stage == WriteStage::ReadFirst &&
+               result.outcome == TransferOutcome::Failed) {
+        // A read first that the user cancelled is no fault: the window's
+        // result line says that nothing was written.
+        MessageService::Show(&m_window, QString::fromUtf8(ReadFirstFailedText()),
+                             MessageButtons::Ok, MessageIcon::Stop);
     }
     if (!written.mismatches.empty()) {
         QString text = QString::fromStdString(VerifyFailureText(written.mismatches));

@@ -104,8 +104,9 @@ bool CProgramApp::InitInstance(const StartupOptions& options) {
     }
 
     if (!LoadLanguage(dir)) {
-        MessageService::Show(
-            nullptr, QString::fromUtf8(Tr2("Load language DLL fail", "加载语言链接库失败")));
+        MessageService::Show(nullptr,
+                             QString::fromUtf8(Tr2("Load language DLL fail", "加载语言链接库失败")),
+                             MessageButtons::Ok, MessageIcon::Stop);
         return false;
     }
 
@@ -248,7 +249,8 @@ bool CProgramApp::NewDocument() {
         if (MessageService::Show(m_mainFrame.get(),
                                  QCoreApplication::translate(
                                      "StringTable", StringTableText(IDS_DATA_WILL_BE_CLEARED)),
-                                 MessageButtons::OkCancel) != MessageAnswer::Ok) {
+                                 MessageButtons::OkCancel,
+                                 MessageIcon::Exclamation) != MessageAnswer::Ok) {
             return false;
         }
         m_mainFrame->DestroyChild(active);

@@ -22,18 +22,16 @@ MessageService::Handler& handler() {
 
 QMessageBox::Icon boxIcon(MessageIcon icon) {
     switch (icon) {
-    case MessageIcon::Information:
-        return QMessageBox::Information;
     case MessageIcon::Exclamation:
         return QMessageBox::Warning;
     case MessageIcon::Stop:
         return QMessageBox::Critical;
     case MessageIcon::Question:
         return QMessageBox::Question;
-    case MessageIcon::None:
+    case MessageIcon::Information:
         break;
     }
-    return QMessageBox::NoIcon;
+    return QMessageBox::Information;
 }
 
 // A message box is as wide as its text needs, which can be narrower than its

@@ -93,7 +93,7 @@ private slots:
         QCOMPARE(m_app->NewDocument(), replaced);
         QCOMPARE(m_dir->MessageTexts(), QStringList{QStringLiteral("All data will be Cleared!")});
         QCOMPARE(m_dir->Messages()[0].buttons, MessageButtons::OkCancel);
-        QCOMPARE(m_dir->Messages()[0].icon, MessageIcon::None);
+        QCOMPARE(m_dir->Messages()[0].icon, MessageIcon::Exclamation);
         QCOMPARE(first.isNull(), replaced);
         QCOMPARE(Frame().Children().size(), std::size_t{1});
         // A new document starts from the new-document bytes.
