@@ -7,7 +7,6 @@
 #include "ui/dialog_keys.h"
 #include "ui/field_binding.h"
 #include "ui/list_grid_look.h"
-#include "ui/table_width.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>
@@ -41,7 +40,7 @@ void SetColumnWidths(CellEditGrid* grid) {
     const int width = static_cast<int>(static_cast<float>(grid->columnWidth(0)) * scale);
     grid->setColumnWidth(0, static_cast<int>(width * 0.8));
     grid->setColumnWidth(1, static_cast<int>(width * 1.43));
-    FitWidthToColumns(grid);
+    grid->FitColumnsToTexts();
 }
 
 } // namespace

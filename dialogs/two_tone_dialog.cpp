@@ -8,7 +8,6 @@
 #include "ui/field_binding.h"
 #include "ui/list_grid_look.h"
 #include "ui/spin_buttons.h"
-#include "ui/table_width.h"
 
 #include <QGridLayout>
 #include <QKeyEvent>
@@ -46,7 +45,7 @@ void SetEncodeColumnWidths(CellEditGrid* grid) {
     grid->setColumnWidth(0, static_cast<int>(width * 0.51));
     grid->setColumnWidth(1, static_cast<int>(width * 1.22));
     grid->setColumnWidth(2, static_cast<int>(width * 1.22));
-    FitWidthToColumns(grid);
+    grid->FitColumnsToTexts();
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "grid/cell_navigation.h"
 #include "grid/channel_grid.h"
 #include "grid/channel_grid_model.h"
+#include "grid/column_room.h"
 #include "grid/grid_layout.h"
 #include "model/cell_commit.h"
 #include "model/channel_codec.h"
@@ -63,6 +64,7 @@ void CProgramView::OnInitialUpdate() {
         for (int col = 0; col < kGridColumns; ++col) {
             m_columnWidths[static_cast<std::size_t>(col)] = ColumnBaseWidth(col);
         }
+        m_columnLeast = ColumnTextWidths(*m_grid, *m_editors);
         if (QScreen* screen = this->screen()) {
             connect(screen, &QScreen::geometryChanged, this,
                     [this](const QRect& geometry) { OnDisplayChange(geometry.width()); });
@@ -114,7 +116,7 @@ void CProgramView::applyColumnWidths() {
     // 129 rows need at any practical height.
     const int available = m_grid->width() - 2 * m_grid->frameWidth() -
                           m_grid->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_grid);
-    const ColumnWidths shown = FitColumnWidths(m_columnWidths, available);
+    const ColumnWidths shown = FitColumnWidths(m_columnWidths, m_columnLeast, available);
     m_grid->verticalHeader()->setFixedWidth(shown[0]);
     for (int col = 1; col < kGridColumns; ++col) {
         m_grid->setColumnWidth(col - 1, shown[static_cast<std::size_t>(col)]);
