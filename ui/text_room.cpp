@@ -7,6 +7,7 @@
 #include <QStyle>
 #include <QStyleOptionFrame>
 #include <QStyleOptionHeader>
+#include <QStyleOptionViewItem>
 #include <QTableView>
 
 namespace {
@@ -34,10 +35,19 @@ int HeaderTextWidth(const QHeaderView* header, const QString& text) {
 }
 
 int CellTextWidth(const QAbstractItemView* view, const QFont& font, const QString& text) {
-    const int margin = view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1;
+    // Measured as the view's items measure themselves.
+    QStyleOptionViewItem option;
+    option.initFrom(view);
+    option.widget = view;
+    option.font = font;
+    option.fontMetrics = QFontMetrics(font);
+    option.text = text;
+    option.features = QStyleOptionViewItem::HasDisplay;
+    option.displayAlignment = Qt::AlignCenter;
     const auto* table = qobject_cast<const QTableView*>(view);
     const int gridLine = table && table->showGrid() ? 1 : 0;
-    return QFontMetrics(font).horizontalAdvance(text) + 2 * margin + gridLine;
+    return view->style()->sizeFromContents(QStyle::CT_ItemViewItem, &option, QSize(), view).width() +
+           gridLine;
 }
 
 int EditWidthFor(const QLineEdit* edit, int characters) {
