@@ -23,7 +23,9 @@
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QScreen>
+#include <QScrollBar>
 #include <QStyle>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -80,6 +82,10 @@ void CProgramView::OnInitialUpdate() {
         m_screenHeight = screen->geometry().height();
     }
     scaleLayout(SetupScale(m_screenWidth));
+    // A grid too narrow for its texts scrolls sideways; it opens at its first
+    // column, wherever the current cell lies, once its window has taken its
+    // place and size.
+    QTimer::singleShot(0, m_grid, [grid = m_grid] { grid->horizontalScrollBar()->setValue(0); });
 
     const QString icon = QString::fromStdString(g_strAppDir) + QStringLiteral("title.ico");
     if (QFileInfo::exists(icon)) {
