@@ -78,8 +78,8 @@ std::string ChineseSettings(const std::string& setupLines) {
 }
 
 bool StartProgram(CProgramApp& app, const ProgramDirFixture& dir, const std::string& setupLines,
-                  StartupOptions options) {
-    dir.WriteSettings(EnglishSettings(setupLines));
+                  StartupOptions options, bool chinese) {
+    dir.WriteSettings(chinese ? ChineseSettings(setupLines) : EnglishSettings(setupLines));
     dir.CopyTranslations();
     options.programDir = dir.Dir();
     options.splash = false;
@@ -87,10 +87,10 @@ bool StartProgram(CProgramApp& app, const ProgramDirFixture& dir, const std::str
     return app.InitInstance(options);
 }
 
-void StartedProgram::Start(const std::string& setupLines) {
+void StartedProgram::Start(const std::string& setupLines, bool chinese) {
     m_dir = std::make_unique<ProgramDirFixture>();
     m_app = std::make_unique<CProgramApp>();
-    QVERIFY(StartProgram(*m_app, *m_dir, setupLines));
+    QVERIFY(StartProgram(*m_app, *m_dir, setupLines, {}, chinese));
     // The panels count as visible once the window is shown.
     Frame().show();
     QVERIFY(QTest::qWaitForWindowExposed(&Frame()));

@@ -36,7 +36,6 @@
 #include <QTimer>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
-#include <memory>
 
 namespace {
 
@@ -285,23 +284,9 @@ ChannelTable ValuesPass(const CProgramView& view, int pass, QStringList& missing
 class TextsWholeTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<ProgramDirFixture> m_dir;
-    std::unique_ptr<CProgramApp> m_app;
+    StartedProgram m_program;
 
-    void Start(bool chinese) {
-        m_dir = std::make_unique<ProgramDirFixture>();
-        m_app = std::make_unique<CProgramApp>();
-        m_dir->WriteSettings(chinese ? ChineseSettings({}) : EnglishSettings({}));
-        m_dir->CopyTranslations();
-        StartupOptions options;
-        options.programDir = m_dir->Dir();
-        options.splash = false;
-        options.showWindow = false;
-        QVERIFY(m_app->InitInstance(options));
-        Frame().show();
-        QVERIFY(QTest::qWaitForWindowExposed(&Frame()));
-    }
-    CMainFrame& Frame() const { return *m_app->MainFrame(); }
+    CMainFrame& Frame() const { return m_program.Frame(); }
 
     // Runs the command, checks the modal dialog it opens and closes it.
     QStringList CheckModal(int command) {
@@ -337,13 +322,7 @@ class TextsWholeTest : public QObject {
     }
 
 private slots:
-    void cleanup() {
-        if (m_app) {
-            m_app->ExitInstance();
-        }
-        m_app.reset();
-        m_dir.reset();
-    }
+    void cleanup() { m_program.Stop(); }
 
     void nothingCut_data() {
         QTest::addColumn<bool>("chinese");
@@ -369,7 +348,7 @@ private slots:
     void nothingCut() {
         QFETCH(bool, chinese);
         QFETCH(int, command);
-        Start(chinese);
+        m_program.Start({}, chinese);
         QVERIFY(Frame().ActiveChild() != nullptr);
         QStringList found;
         if (command == 0) {
