@@ -12,13 +12,6 @@
 #include <QMouseEvent>
 #include <algorithm>
 
-namespace {
-
-// Edits with a longer limit are sized by their column's own width.
-constexpr int kLongestSizedValue = 64;
-
-} // namespace
-
 CellEditGrid::CellEditGrid(int gridId, int rows, const QStringList& headers, int editId,
                            int maxLength, QWidget* parent)
     : QTableWidget(rows + 1, static_cast<int>(headers.size()), parent),
@@ -91,7 +84,7 @@ void CellEditGrid::FitColumnsToTexts() {
     // lists of codes.
     const int length = m_edit->maxLength();
     const QString value =
-        length <= kLongestSizedValue ? QString(length, QLatin1Char('0')) : QString();
+        length <= kLongestSizedText ? QString(length, QLatin1Char('0')) : QString();
     for (int column = 0; column < columnCount(); ++column) {
         int width = std::max(columnWidth(column), sizeHintForColumn(column));
         if (column > 0 && !value.isEmpty()) {

@@ -33,7 +33,7 @@ bool SwallowKey(QWidget*, const QKeyEvent& key) {
 
 // Column widths follow the screen width: the number column 0.8 and the
 // call list column 1.43 times the first column's width scaled by
-// screen width / 1024.
+// screen width / 1024, and never narrower than their texts.
 void SetColumnWidths(CellEditGrid* grid) {
     const QScreen* screen = QApplication::primaryScreen();
     const float scale = screen ? static_cast<float>(screen->size().width()) / 1024.0f : 1.0f;

@@ -15,8 +15,21 @@ namespace {
 // The room a line edit keeps between its frame and its text on each side
 // (besides its text margins).
 constexpr int kEditTextMargin = 2;
-// Limits above this are no real length (the edit's default is 32767).
-constexpr int kLongestSizedText = 64;
+// The width of edit when it shows `characters` digits whole.
+int EditWidthFor(const QLineEdit* edit, int characters) {
+    const QFontMetrics metrics = edit->fontMetrics();
+    const QMargins margins = edit->textMargins();
+    const int width = metrics.horizontalAdvance(QString(characters, QLatin1Char('0'))) +
+                      2 * kEditTextMargin + margins.left() + margins.right();
+    QStyleOptionFrame option;
+    option.initFrom(edit);
+    option.lineWidth = edit->hasFrame() ? edit->style()->pixelMetric(
+                                              QStyle::PM_DefaultFrameWidth, &option, edit)
+                                        : 0;
+    return edit->style()
+        ->sizeFromContents(QStyle::CT_LineEdit, &option, QSize(width, metrics.height()), edit)
+        .width();
+}
 
 } // namespace
 
@@ -48,21 +61,6 @@ int CellTextWidth(const QAbstractItemView* view, const QFont& font, const QStrin
     const int gridLine = table && table->showGrid() ? 1 : 0;
     return view->style()->sizeFromContents(QStyle::CT_ItemViewItem, &option, QSize(), view).width() +
            gridLine;
-}
-
-int EditWidthFor(const QLineEdit* edit, int characters) {
-    const QFontMetrics metrics = edit->fontMetrics();
-    const QMargins margins = edit->textMargins();
-    const int width = metrics.horizontalAdvance(QString(characters, QLatin1Char('0'))) +
-                      2 * kEditTextMargin + margins.left() + margins.right();
-    QStyleOptionFrame option;
-    option.initFrom(edit);
-    option.lineWidth = edit->hasFrame() ? edit->style()->pixelMetric(
-                                              QStyle::PM_DefaultFrameWidth, &option, edit)
-                                        : 0;
-    return edit->style()
-        ->sizeFromContents(QStyle::CT_LineEdit, &option, QSize(width, metrics.height()), edit)
-        .width();
 }
 
 void FitEditToLength(QLineEdit* edit) {
