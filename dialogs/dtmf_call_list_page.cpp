@@ -7,7 +7,6 @@
 #include "ui/dialog_keys.h"
 #include "ui/field_binding.h"
 #include "ui/list_grid_look.h"
-#include "ui/table_width.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -41,7 +40,7 @@ CDtmfCallListPage::CDtmfCallListPage(const fields::FieldPage& fields, QWidget* p
     const int width = m_grid->columnWidth(0);
     m_grid->setColumnWidth(0, static_cast<int>(width * 0.8));
     m_grid->setColumnWidth(1, static_cast<int>(width * 2.3));
-    FitWidthToColumns(m_grid);
+    m_grid->FitColumnsToTexts();
     FitHeightToRows(m_grid, kOtherPartsHeight);
 
     auto* layout = new QVBoxLayout(this);

@@ -40,13 +40,14 @@ void AddEditRow(QGridLayout* grid, int row, const fields::FieldSpec& spec, QWidg
 }
 
 // The column widths of the encode grid: the number column 0.51 and the tone
-// columns 1.22 times the default width of column 0.
+// columns 1.22 times the default width of column 0 (its share of it on a
+// narrow screen), and never narrower than their texts.
 void SetEncodeColumnWidths(CellEditGrid* grid) {
-    const int width = grid->columnWidth(0);
+    const int width = static_cast<int>(grid->columnWidth(0) * NarrowScreenShare(grid));
     grid->setColumnWidth(0, static_cast<int>(width * 0.51));
     grid->setColumnWidth(1, static_cast<int>(width * 1.22));
     grid->setColumnWidth(2, static_cast<int>(width * 1.22));
-    FitWidthToColumns(grid);
+    grid->FitColumnsToTexts();
 }
 
 } // namespace

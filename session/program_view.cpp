@@ -4,6 +4,7 @@
 #include "grid/cell_navigation.h"
 #include "grid/channel_grid.h"
 #include "grid/channel_grid_model.h"
+#include "grid/column_room.h"
 #include "grid/grid_layout.h"
 #include "model/cell_commit.h"
 #include "model/channel_codec.h"
@@ -22,7 +23,9 @@
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QScreen>
+#include <QScrollBar>
 #include <QStyle>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -63,6 +66,7 @@ void CProgramView::OnInitialUpdate() {
         for (int col = 0; col < kGridColumns; ++col) {
             m_columnWidths[static_cast<std::size_t>(col)] = ColumnBaseWidth(col);
         }
+        m_columnLeast = ColumnTextWidths(*m_grid, *m_editors);
         if (QScreen* screen = this->screen()) {
             connect(screen, &QScreen::geometryChanged, this,
                     [this](const QRect& geometry) { OnDisplayChange(geometry.width()); });
@@ -78,6 +82,10 @@ void CProgramView::OnInitialUpdate() {
         m_screenHeight = screen->geometry().height();
     }
     scaleLayout(SetupScale(m_screenWidth));
+    // A grid too narrow for its texts scrolls sideways; it opens at its first
+    // column, wherever the current cell lies, once its window has taken its
+    // place and size.
+    QTimer::singleShot(0, m_grid, [grid = m_grid] { grid->horizontalScrollBar()->setValue(0); });
 
     const QString icon = QString::fromStdString(g_strAppDir) + QStringLiteral("title.ico");
     if (QFileInfo::exists(icon)) {
@@ -114,7 +122,7 @@ void CProgramView::applyColumnWidths() {
     // 129 rows need at any practical height.
     const int available = m_grid->width() - 2 * m_grid->frameWidth() -
                           m_grid->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_grid);
-    const ColumnWidths shown = FitColumnWidths(m_columnWidths, available);
+    const ColumnWidths shown = FitColumnWidths(m_columnWidths, m_columnLeast, available);
     m_grid->verticalHeader()->setFixedWidth(shown[0]);
     for (int col = 1; col < kGridColumns; ++col) {
         m_grid->setColumnWidth(col - 1, shown[static_cast<std::size_t>(col)]);

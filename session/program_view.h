@@ -114,7 +114,7 @@ private:
     int helpContext() const;
     void scaleLayout(double scale);
     // Shows the column widths, cut in proportion when the grid is too narrow
-    // for them.
+    // for them, but never below the room their texts need.
     void applyColumnWidths();
     void onSelectionChanged();
     bool closeEditorForCommand();
@@ -130,6 +130,8 @@ private:
     std::unique_ptr<CellEditors> m_editors;
     // The widths the screen scaling gives the label and data columns.
     ColumnWidths m_columnWidths{};
+    // The least widths that show the columns' headers and values whole.
+    ColumnWidths m_columnLeast{};
     int m_screenWidth = 0;
     int m_screenHeight = 0;
     bool m_firstSetUp = true;

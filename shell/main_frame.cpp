@@ -151,6 +151,7 @@ void CMainFrame::CreateNavigation() {
     m_commands->AddTreeItems(*m_root);
     m_root->setExpanded(true);
     m_tree->setCurrentItem(m_root);
+    bar->FitToTree();
     connect(m_tree, &QTreeWidget::currentItemChanged, this, [this] { OnTreeSelectionChanged(); });
 }
 

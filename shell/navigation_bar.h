@@ -36,6 +36,9 @@ public:
     // The width the bar takes in the window's layout.
     int BarWidth() const { return m_barWidth; }
     QString CaptionText() const { return m_caption; }
+    // Widens the bar, once its tree is filled, so that every label of the
+    // tree shows whole; a bar wide enough already keeps its width.
+    void FitToTree();
 
     // Geometry of the painted parts, in the bar's coordinates: the inner
     // rectangle of the frame, the close button and the resize strip right of

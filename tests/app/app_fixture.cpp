@@ -81,8 +81,10 @@ std::string ChineseSettings(const std::string& setupLines) {
 }
 
 bool StartProgram(CProgramApp& app, const ProgramDirFixture& dir, const std::string& setupLines,
-                  StartupOptions options) {
-    return StartProgramWithSettings(app, dir, EnglishSettings(setupLines), std::move(options));
+                  StartupOptions options, bool chinese) {
+    return StartProgramWithSettings(
+        app, dir, chinese ? ChineseSettings(setupLines) : EnglishSettings(setupLines),
+        std::move(options));
 }
 
 bool StartProgramWithSettings(CProgramApp& app, const ProgramDirFixture& dir,
@@ -95,10 +97,10 @@ bool StartProgramWithSettings(CProgramApp& app, const ProgramDirFixture& dir,
     return app.InitInstance(options);
 }
 
-void StartedProgram::Start(const std::string& setupLines) {
+void StartedProgram::Start(const std::string& setupLines, bool chinese) {
     m_dir = std::make_unique<ProgramDirFixture>();
     m_app = std::make_unique<CProgramApp>();
-    QVERIFY(StartProgram(*m_app, *m_dir, setupLines));
+    QVERIFY(StartProgram(*m_app, *m_dir, setupLines, {}, chinese));
     // The panels count as visible once the window is shown.
     Frame().show();
     QVERIFY(QTest::qWaitForWindowExposed(&Frame()));

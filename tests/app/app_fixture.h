@@ -45,10 +45,12 @@ class CMainFrame;
 class QMenu;
 
 // Starts the program in-process on the fixture's directory with the given
-// [Setup] lines and options: no splash, window not shown; options' own
-// program directory, splash and window choices are replaced.
+// [Setup] lines and options, in English or Chinese: no splash, window not
+// shown; options' own program directory, splash and window choices are
+// replaced.
 bool StartProgram(CProgramApp& app, const ProgramDirFixture& dir,
-                  const std::string& setupLines = {}, StartupOptions options = {});
+                  const std::string& setupLines = {}, StartupOptions options = {},
+                  bool chinese = false);
 // The same with the whole settings file given.
 bool StartProgramWithSettings(CProgramApp& app, const ProgramDirFixture& dir,
                               const std::string& settings, StartupOptions options = {});
@@ -57,8 +59,9 @@ bool StartProgramWithSettings(CProgramApp& app, const ProgramDirFixture& dir,
 // its window shown; Stop (the test's cleanup) ends it.
 class StartedProgram {
 public:
-    // Starts with the given [Setup] lines and waits until the window shows.
-    void Start(const std::string& setupLines);
+    // Starts with the given [Setup] lines, in English or Chinese, and waits
+    // until the window shows.
+    void Start(const std::string& setupLines, bool chinese = false);
     void Stop();
 
     CMainFrame& Frame() const;

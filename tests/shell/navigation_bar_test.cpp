@@ -92,6 +92,32 @@ private slots:
         QCOMPARE(m_bar->ResizeStrip(), QRect(179, 7, 6, 544));
     }
 
+    void widensToItsTreeLabels_data() {
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<bool>("widens");
+        QTest::newRow("short labels: keeps its width") << QStringLiteral("DTMF") << false;
+        QTest::newRow("a long label: widens")
+            << QStringLiteral("Channel Information and a good deal more") << true;
+    }
+    void widensToItsTreeLabels() {
+        QFETCH(QString, label);
+        QFETCH(bool, widens);
+        QTreeWidget* tree = m_bar->Tree();
+        auto* root = new QTreeWidgetItem(tree, QStringList(QStringLiteral("Root")));
+        auto* item = new QTreeWidgetItem(root, QStringList(label));
+        root->setExpanded(true);
+        m_bar->FitToTree();
+        QCOMPARE(m_bar->BarWidth() > 185, widens);
+        QCOMPARE(m_bar->width(), m_bar->BarWidth());
+        m_bar->setGeometry(0, 0, m_bar->BarWidth(), 600);
+        QApplication::processEvents();
+        // The label's text ends inside the tree's cell area.
+        const int textEnd = tree->visualItemRect(item).x() +
+                            tree->fontMetrics().horizontalAdvance(label);
+        QVERIFY2(textEnd <= tree->viewport()->width(),
+                 qPrintable(QStringLiteral("%1 > %2").arg(textEnd).arg(tree->viewport()->width())));
+    }
+
     void emptyCompanyGivesEmptyCaptionAndAWorkingClose() {
         m_host.reset();
         loadSettings("[English]\nTitle=t\n");
