@@ -3,6 +3,7 @@
 
 #include "cli/cli_common.h"
 #include "cli/commands.h"
+#include "settings/program_context.h"
 
 #include <iostream>
 #include <string>
@@ -176,7 +177,10 @@ int main(int argc, char** argv) {
     }
     for (const Command& c : kCommands) {
         if (name == c.name) {
-            return c.run(CommandArgs(argv + 2, argv + argc));
+            // One context for the run: the band plan every decode, check and
+            // encode of the command shares.
+            ProgramContext context;
+            return c.run(context, CommandArgs(argv + 2, argv + argc));
         }
     }
     return Fail(kExitUsage, "unknown command \"" + std::string(name) + "\"; " + CommandList());

@@ -15,12 +15,15 @@ class CProgramDoc;
 class CProgramView;
 class DocumentHistory;
 class DocumentSession;
+struct ProgramContext;
 
 class CChildFrame : public QMdiSubWindow {
     Q_OBJECT
 public:
-    // Takes ownership of the document and builds its view and session.
-    explicit CChildFrame(std::unique_ptr<CProgramDoc> doc, QWidget* parent = nullptr);
+    // Takes ownership of the document and builds its view and session, both
+    // working with the program's context (which outlives the window).
+    CChildFrame(std::unique_ptr<CProgramDoc> doc, ProgramContext& context,
+                QWidget* parent = nullptr);
     ~CChildFrame() override;
 
     DocumentSession& Session() const { return *m_session; }

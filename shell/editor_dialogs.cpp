@@ -17,12 +17,22 @@ template <typename Dialog> void Register(CMainFrame& frame, int id, bool reused)
         id, [](QWidget* parent) -> ImageDialog* { return new Dialog(parent); }, reused);
 }
 
+// A dialog that works with the program's context (band plan, settings, port).
+template <typename Dialog> void RegisterWithContext(CMainFrame& frame, int id, bool reused) {
+    frame.SetEditorDialog(
+        id,
+        [&context = frame.Context()](QWidget* parent) -> ImageDialog* {
+            return new Dialog(context, parent);
+        },
+        reused);
+}
+
 } // namespace
 
 void RegisterEditorDialogs(CMainFrame& frame, const std::string& wireLog) {
     // The frame keeps one object of these and shows it again at each request.
     constexpr bool kReused = true;
-    Register<CProductInfoDlg>(frame, ID_PRODUCT_INFORMATION, kReused);
+    RegisterWithContext<CProductInfoDlg>(frame, ID_PRODUCT_INFORMATION, kReused);
     Register<COptionalFeaturesDlg>(frame, ID_OPTIONAL_FEATURES, kReused);
     Register<CDtmfDlg>(frame, ID_DTMF, kReused);
     Register<CMskDlg>(frame, ID_MSK, kReused);
@@ -33,8 +43,8 @@ void RegisterEditorDialogs(CMainFrame& frame, const std::string& wireLog) {
     // Squelch Tuning talks to the radio itself, into the window's wire log.
     frame.SetEditorDialog(
         ID_SQUELCH_TUNING,
-        [wireLog](QWidget* parent) -> ImageDialog* {
-            auto* dialog = new CSquelchTuningDlg(parent);
+        [wireLog, &context = frame.Context()](QWidget* parent) -> ImageDialog* {
+            auto* dialog = new CSquelchTuningDlg(context, parent);
             dialog->SetWireLog(wireLog);
             return dialog;
         },

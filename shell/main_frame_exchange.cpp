@@ -7,6 +7,7 @@
 #include "model/program_document.h"
 #include "session/document_history.h"
 #include "session/program_view.h"
+#include "settings/program_context.h"
 #include "shell/child_frame.h"
 #include "ui/cell_message.h"
 #include "ui/message_service.h"
@@ -88,7 +89,7 @@ void CMainFrame::ImportChannels(exchange::Placement placement) {
                              MessageIcon::Exclamation);
         return;
     }
-    const exchange::ChannelImport import = exchange::ReadChannelCsv(text);
+    const exchange::ChannelImport import = exchange::ReadChannelCsv(text, m_context.band);
     if (!import.ok) {
         MessageService::ShowList(this, QString::fromStdString(import.error),
                                  SkippedList(import.skipped), MessageButtons::Ok,

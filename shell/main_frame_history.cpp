@@ -9,10 +9,12 @@
 #include "model/image_compare.h"
 #include "model/program_document.h"
 #include "session/program_view.h"
+#include "settings/program_context.h"
 #include "shell/child_frame.h"
 #include "shell/compare_places.h"
 #include "shell/compare_show.h"
 #include "ui/message_service.h"
+#include "ui/user_store.h"
 #include "ui/writable_paths.h"
 
 #include <QFile>
@@ -58,7 +60,8 @@ void CMainFrame::OnCompareWith() {
     view.EncodeChannels();
     RoundTripChannelRecords(other);
     CCompareDlg dialog(compare::CompareImages(m_activeChild->Document().Image(), other),
-                       QFileInfo(path).fileName(), ComparePlaceText, this);
+                       QFileInfo(path).fileName(), ComparePlaceText,
+                       UserStore::CurrentAppName(m_context.Profile()), this);
     connect(&dialog, &CCompareDlg::showRequested, this,
             [this, &view, &dialog](const compare::Difference& difference) {
                 ShowDifference(*this, view, dialog, difference);

@@ -9,6 +9,7 @@
 #include "session/document_history.h"
 #include "session/document_session.h"
 #include "session/program_view.h"
+#include "settings/program_context.h"
 #include "shell/child_frame.h"
 #include "shell/command_bars.h"
 #include "ui/image_dialog.h"
@@ -36,26 +37,27 @@ void CMainFrame::OnCommand(int id) {
 }
 
 void CMainFrame::Route(const Command& command) {
-    std::visit(Overloaded{
-                   [this, &command](Receiver receiver) { RouteTo(receiver, command.id); },
-                   [this](FrameHandler handler) { (this->*handler)(); },
-                   [this](ViewHandler handler) {
-                       if (m_activeChild) {
-                           (m_activeChild->View().*handler)();
-                       }
-                   },
-                   [this](SessionHandler handler) {
-                       if (m_activeChild) {
-                           (m_activeChild->Session().*handler)();
-                       }
-                   },
-                   [this](Panel panel) {
-                       QWidget* widget = PanelWidget(panel);
-                       widget->setVisible(widget->isHidden());
-                   },
-                   [](SafetySetting setting) { ToggleSafetySetting(setting); },
-               },
-               command.handler);
+    std::visit(
+        Overloaded{
+            [this, &command](Receiver receiver) { RouteTo(receiver, command.id); },
+            [this](FrameHandler handler) { (this->*handler)(); },
+            [this](ViewHandler handler) {
+                if (m_activeChild) {
+                    (m_activeChild->View().*handler)();
+                }
+            },
+            [this](SessionHandler handler) {
+                if (m_activeChild) {
+                    (m_activeChild->Session().*handler)();
+                }
+            },
+            [this](Panel panel) {
+                QWidget* widget = PanelWidget(panel);
+                widget->setVisible(widget->isHidden());
+            },
+            [this](SafetySetting setting) { ToggleSafetySetting(m_context.Profile(), setting); },
+        },
+        command.handler);
 }
 
 void CMainFrame::RouteTo(Receiver receiver, int id) {
@@ -120,7 +122,7 @@ void CMainFrame::UpdateCommandUI() {
                 action->setChecked(!PanelWidget(*panel)->isHidden());
             }
             if (setting && action->isCheckable()) {
-                action->setChecked(IsSafetySettingOn(*setting));
+                action->setChecked(IsSafetySettingOn(m_context.Profile(), *setting));
             }
             if (!command.allowedDuringTransfer) {
                 action->setEnabled(idle);

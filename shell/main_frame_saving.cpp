@@ -6,6 +6,7 @@
 #include "model/program_document.h"
 #include "session/document_history.h"
 #include "session/program_view.h"
+#include "settings/program_context.h"
 #include "shell/child_frame.h"
 #include "ui/message_service.h"
 #include "ui/user_store.h"
@@ -60,13 +61,14 @@ QString CMainFrame::AskSaveFileName(const QString& suggested) {
     const QString start =
         QFileInfo(suggested).isAbsolute()
             ? suggested
-            : QDir(UserStore::ReadFileFolder(UserStore::CurrentAppName())).filePath(suggested);
+            : QDir(UserStore::ReadFileFolder(UserStore::CurrentAppName(m_context.Profile())))
+                  .filePath(suggested);
     const QString path =
         m_askSaveFileName
             ? m_askSaveFileName(start)
             : QFileDialog::getSaveFileName(this, tr("Save As"), start, tr("*.dat (*.dat)"));
     if (!path.isEmpty()) {
-        UserStore::WriteFileFolder(UserStore::CurrentAppName(), path);
+        UserStore::WriteFileFolder(UserStore::CurrentAppName(m_context.Profile()), path);
     }
     return path;
 }

@@ -2,6 +2,7 @@
 #include "session/document_session.h"
 
 #include "link/port_name.h"
+#include "settings/program_context.h"
 #include "shell/command_ids.h"
 #include "shell/main_frame.h"
 #include "shell/program_app.h"
@@ -132,7 +133,7 @@ bool SilentRadioRead::Start(CMainFrame& frame) {
     if (!m_radio.Start() || !frame.ActiveChild()) {
         return false;
     }
-    g_portName = m_radio.DevicePath();
+    frame.Context().portName = m_radio.DevicePath();
     DocumentSession& session = frame.ActiveChild()->Session();
     QSignalSpy running(&session, &DocumentSession::TransferRunningChanged);
     frame.OnCommand(ID_PROGRAM_READ);

@@ -36,7 +36,7 @@ namespace {
 
 QString WriteDat(const ProgramDirFixture& dir, const QString& name, std::uint8_t marker) {
     RadioImage image;
-    FillNewDocumentImage(image);
+    FillNewDocumentImage(image, kDefaultBandCode);
     image[0x1262] = marker;
     const QString path = dir.FilePath(name);
     std::ofstream(path.toStdString(), std::ios::binary)
@@ -504,7 +504,8 @@ private slots:
         RadioImage image;
         std::copy(saved.begin(), saved.end(), image.data());
         ChannelTable table;
-        DecodeChannels(image, table);
+        BandPlan bands;
+        DecodeChannels(image, table, bands);
         QCOMPARE(Cell(table, 1, kColRx), std::string("145.12500"));
         QCOMPARE(Cell(table, 1, kColTx), std::string("145.12500"));
     }

@@ -20,7 +20,7 @@ private:
     static QStringList KeepTwoReads(const QString& folder) {
         QStringList paths;
         RadioImage image;
-        FillNewDocumentImage(image);
+        FillNewDocumentImage(image, kDefaultBandCode);
         const auto start = history::Clock::now();
         for (int i = 0; i < 2; ++i) {
             if (i == 1) {

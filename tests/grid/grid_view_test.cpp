@@ -10,6 +10,7 @@
 #include "model/string_table.h"
 #include "session/document_session.h"
 #include "session/program_view.h"
+#include "settings/program_context.h"
 #include "tests/ui/current_cell_check.h"
 #include "tests/ui/message_recorder.h"
 #include "transfer/port_setting_dialog.h"
@@ -100,6 +101,7 @@ private:
     QStringList rowTexts(int row) const;
     QString cell(int row, int col) const { return rowTexts(row).at(col - 1); }
 
+    ProgramContext m_context;
     RadioImage m_image;
     std::unique_ptr<CProgramView> m_view;
 };
@@ -117,8 +119,8 @@ void GridViewTest::cleanup() {
 
 void GridViewTest::makeView() {
     m_view.reset();
-    FillNewDocumentImage(m_image);
-    m_view = std::make_unique<CProgramView>(m_image);
+    FillNewDocumentImage(m_image, kDefaultBandCode);
+    m_view = std::make_unique<CProgramView>(m_image, m_context);
     m_view->resize(1095, 650);
     m_view->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_view.get()));
@@ -314,11 +316,16 @@ void GridViewTest::transmitFrequencyRules_data() {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("stored");
     QTest::addColumn<bool>("refused");
-    QTest::newRow("in band 2") << true << "480" << "480.00000" << false;
-    QTest::newRow("outside the bands") << true << "300" << "145.12500" << true;
-    QTest::newRow("off step is kept") << true << "145.0031" << "145.00310" << false;
-    QTest::newRow("no number") << true << "." << "145.12500" << true;
-    QTest::newRow("row without Rx") << false << "150" << "" << false;
+    QTest::newRow("in band 2") << true << "480"
+                               << "480.00000" << false;
+    QTest::newRow("outside the bands") << true << "300"
+                                       << "145.12500" << true;
+    QTest::newRow("off step is kept") << true << "145.0031"
+                                      << "145.00310" << false;
+    QTest::newRow("no number") << true << "."
+                               << "145.12500" << true;
+    QTest::newRow("row without Rx") << false << "150"
+                                    << "" << false;
 }
 
 void GridViewTest::transmitFrequencyRules() {
@@ -460,7 +467,8 @@ void GridViewTest::enterCommitsAndEscapeCancels_data() {
     QTest::newRow("scan, Enter") << 8 << "scanList" << "No" << int(Qt::Key_Return) << "No";
     QTest::newRow("scan, Escape") << 8 << "scanList" << "No" << int(Qt::Key_Escape) << "Yes";
     QTest::newRow("tone, Enter") << 3 << "toneList" << "88.5" << int(Qt::Key_Return) << "88.5";
-    QTest::newRow("busy, Escape") << 9 << "busyList" << "Carrier" << int(Qt::Key_Escape) << "Off";
+    QTest::newRow("busy, Escape") << 9 << "busyList"
+                                  << "Carrier" << int(Qt::Key_Escape) << "Off";
 }
 
 void GridViewTest::enterCommitsAndEscapeCancels() {
@@ -665,8 +673,8 @@ void GridViewTest::wheelPagesGrid() {
 
 void GridViewTest::captionKeptOnChannelWindow() {
     QMdiArea area;
-    FillNewDocumentImage(m_image);
-    auto* view = new CProgramView(m_image);
+    FillNewDocumentImage(m_image, kDefaultBandCode);
+    auto* view = new CProgramView(m_image, m_context);
     QMdiSubWindow* frame = area.addSubWindow(view);
     area.resize(1200, 800);
     area.show();
@@ -820,7 +828,7 @@ void GridViewTest::chineseMessagesAndWindows() {
     QCOMPARE(messages.seen[0].text, QString::fromUtf8("数据格式错误，请重新输入。"));
     QCOMPARE(messages.seen[0].caption, QString::fromUtf8("注意"));
     // The Process window, as a session over this view opens it.
-    DocumentSession session(std::make_unique<CProgramDoc>(), *m_view, *m_view);
+    DocumentSession session(std::make_unique<CProgramDoc>(), *m_view, *m_view, m_context);
     session.OnProgramWrite();
     CProcessDlg* process = session.ProcessDialog();
     QCOMPARE(process->windowTitle(), QString::fromUtf8("写数据"));
@@ -828,8 +836,9 @@ void GridViewTest::chineseMessagesAndWindows() {
     QCOMPARE(process->StartButton()->text(), QString::fromUtf8("开始"));
     process->reject();
     QCOMPARE(m_view->windowTitle(), QString::fromUtf8("信道信息"));
-    CPortSettingDlg ports(nullptr, PortAccess{[](const std::string&) { return false; },
-                                              [] { return std::map<int, PortDetails>(); }});
+    CPortSettingDlg ports(m_context, nullptr,
+                          PortAccess{[](const std::string&) { return false; },
+                                     [] { return std::map<int, PortDetails>(); }});
     QCOMPARE(ports.windowTitle(), QString::fromUtf8("端口设置"));
     QCoreApplication::removeTranslator(&chinese);
 }

@@ -13,6 +13,7 @@
 #include "model/string_table.h"
 #include "session/document_session.h"
 #include "session/program_view.h"
+#include "settings/program_context.h"
 #include "sim/simulated_radio.h"
 #include "tests/ui/message_recorder.h"
 #include "transfer/process_dialog.h"
@@ -87,6 +88,7 @@ private:
     void startSlowRead();
 
     QTemporaryDir m_store;
+    ProgramContext m_context;
     std::unique_ptr<CProgramView> m_view;
     std::unique_ptr<DocumentSession> m_session;
     std::unique_ptr<SimulatedRadio> m_radio;
@@ -100,9 +102,9 @@ void ProcessDialogTest::initTestCase() {
 void ProcessDialogTest::init() {
     g_bChinese = 0;
     auto doc = std::make_unique<CProgramDoc>();
-    FillNewDocumentImage(doc->Image());
-    m_view = std::make_unique<CProgramView>(doc->Image());
-    m_session = std::make_unique<DocumentSession>(std::move(doc), *m_view, *m_view);
+    FillNewDocumentImage(doc->Image(), kDefaultBandCode);
+    m_view = std::make_unique<CProgramView>(doc->Image(), m_context);
+    m_session = std::make_unique<DocumentSession>(std::move(doc), *m_view, *m_view, m_context);
     // The document window hands the session's transfer window the keys of
     // Program > Read and Write.
     m_session->ProcessDialog()->SetDirectionKeys(QKeySequence(Qt::CTRL | Qt::Key_R),
@@ -122,11 +124,11 @@ void ProcessDialogTest::cleanup() {
 void ProcessDialogTest::startRadio(SimOptions options) {
     m_radio = std::make_unique<SimulatedRadio>(options);
     RadioImage radioImage = image();
-    EncodeChannels(radioChannels(), radioImage);
+    EncodeChannels(radioChannels(), radioImage, BandPlan());
     m_radio->LoadImage(radioImage);
     std::string error;
     QVERIFY2(m_radio->Start(&error), error.c_str());
-    g_portName = m_radio->DevicePath();
+    m_context.portName = m_radio->DevicePath();
 }
 
 void ProcessDialogTest::pressStart() {
@@ -181,7 +183,7 @@ void ProcessDialogTest::readEndToEnd() {
     QCOMPARE(m_radio->Stats().entries, 2);
     QCOMPARE(m_radio->Stats().blocksWritten, 0);
     // The port is free again.
-    QVERIFY(ProbePort(g_portName));
+    QVERIFY(ProbePort(m_context.portName));
 }
 
 void ProcessDialogTest::writeEndToEndCommitsPendingEdit() {
@@ -255,7 +257,7 @@ void ProcessDialogTest::cancelDuringTransfer() {
     QCOMPARE(read.count(), 0);
     QVERIFY(dialog()->ProgressBar()->value() < 191);
     QVERIFY(m_radio->Stats().blocksRead < 512);
-    QVERIFY(ProbePort(g_portName));
+    QVERIFY(ProbePort(m_context.portName));
     // Rows received before the stop are in the image; the grid still shows
     // what it showed before.
     const RadioImage radio = m_radio->MemoryAsImage();
@@ -303,7 +305,7 @@ void ProcessDialogTest::failuresEndWithTheirMessage() {
     }
     startRadio(options);
     if (!openablePort) {
-        g_portName = m_store.filePath("no-such-port").toStdString();
+        m_context.portName = m_store.filePath("no-such-port").toStdString();
     }
     MessageRecorder messages;
     QSignalSpy read(m_session.get(), &DocumentSession::ChannelsRead);
@@ -385,7 +387,7 @@ void ProcessDialogTest::communicationErrorPrompt() {
     }
     QCOMPARE(read.count(), 0);
     QCOMPARE(m_radio->Stats().programModeRequests, 30);
-    QVERIFY(ProbePort(g_portName));
+    QVERIFY(ProbePort(m_context.portName));
 }
 
 void ProcessDialogTest::noSecondTransferWhileRunning() {
@@ -533,7 +535,7 @@ void ProcessDialogTest::sessionClosedDuringTransfer() {
     // The transfer is stopped and its thread joined before the session goes.
     m_session.reset();
     m_view.reset();
-    QVERIFY(ProbePort(g_portName));
+    QVERIFY(ProbePort(m_context.portName));
     QVERIFY(m_radio->Stats().blocksRead < 512);
     QVERIFY(messages.seen.empty());
 }
