@@ -10,6 +10,7 @@
 #include "session/program_view.h"
 #include "settings/program_context.h"
 #include "transfer/port_setting_dialog.h"
+#include "tests/ui/message_recorder.h"
 #include "ui/help_service.h"
 #include "ui/user_store.h"
 
@@ -66,6 +67,7 @@ private slots:
     void currentPortInUse();
     void okStoresChosenPort_data();
     void okStoresChosenPort();
+    void aChoiceTheStoreCannotKeepIsReported();
     void cancelChangesNothing();
     void sessionLoadsStoredPort_data();
     void sessionLoadsStoredPort();
@@ -232,6 +234,26 @@ void PortSettingDialogTest::okStoresChosenPort() {
     clickOk(dialog);
     QCOMPARE(QString::fromStdString(m_context->portName), expectedName);
     QCOMPARE(storedPort(*m_context), std::optional<std::uint32_t>(chosen));
+}
+
+void PortSettingDialogTest::aChoiceTheStoreCannotKeepIsReported() {
+    // The per-user store's folder would lie below a plain file: nothing can be written.
+    QFile plain(m_store->filePath(QStringLiteral("plain")));
+    QVERIFY(plain.open(QIODevice::WriteOnly));
+    plain.close();
+    UserStore::SetBaseDirectory(plain.fileName() + QStringLiteral("/store"));
+    makePorts({3});
+    MessageRecorder messages;
+    CPortSettingDlg dialog(*m_context, nullptr, access());
+    QTest::mouseClick(dialog.PortButton(3), Qt::LeftButton);
+    clickOk(dialog);
+    // The port serves this run all the same.
+    QCOMPARE(m_context->portName, std::string("COM3"));
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    QCOMPARE(messages.seen.size(), std::size_t{1});
+    QCOMPARE(messages.seen[0].text,
+             QStringLiteral("The port choice could not be kept for the next start."));
+    QCOMPARE(messages.seen[0].icon, MessageIcon::Exclamation);
 }
 
 void PortSettingDialogTest::cancelChangesNothing() {
