@@ -9,8 +9,8 @@
 #include "session/document_session.h"
 #include "session/program_view.h"
 #include "settings/program_context.h"
-#include "transfer/port_setting_dialog.h"
 #include "tests/ui/message_recorder.h"
+#include "transfer/port_setting_dialog.h"
 #include "ui/help_service.h"
 #include "ui/user_store.h"
 
