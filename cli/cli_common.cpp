@@ -109,14 +109,14 @@ bool SetLanguageOption(const std::string& value) {
     return true;
 }
 
-CliDocument::CliDocument() {
-    m_doc.SetOpenHook([this](RadioImage& image) { DecodeChannels(image, m_table); });
-    m_doc.SetSaveHook([this](RadioImage& image) { EncodeChannels(m_table, image); });
+CliDocument::CliDocument(BandPlan& bands) : m_bands(bands) {
+    m_doc.SetOpenHook([this](RadioImage& image) { DecodeChannels(image, m_table, m_bands); });
+    m_doc.SetSaveHook([this](RadioImage& image) { EncodeChannels(m_table, image, m_bands); });
 }
 
 void CliDocument::New() {
-    m_doc.OnNewDocument("");
-    DecodeChannels(m_doc.Image(), m_table);
+    m_doc.OnNewDocument("", m_bands);
+    DecodeChannels(m_doc.Image(), m_table, m_bands);
 }
 
 int CliDocument::Open(const std::string& path) {

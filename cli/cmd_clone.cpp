@@ -11,6 +11,7 @@
 #include "link_qt/qt_serial_link.h"
 #include "model/channel_codec.h"
 #include "model/language.h"
+#include "settings/program_context.h"
 #include "station/clone_station.h"
 
 #include <QCryptographicHash>
@@ -150,18 +151,18 @@ void StartWithSignalsHere(CloneStations& stations, const std::vector<std::string
 
 } // namespace
 
-int CmdClone(const CommandArgs& args) {
+int CmdClone(ProgramContext& context, const CommandArgs& args) {
     const std::optional<CloneOptions> options = ParseCloneOptions(args);
     if (!options) {
         return kExitUsage;
     }
-    CliDocument doc;
+    CliDocument doc(context.band);
     if (const int opened = doc.Open(options->image); opened != kExitOk) {
         return opened;
     }
     CloneJob job;
     job.image = doc.Doc().Image();
-    EncodeChannels(doc.Table(), job.image);
+    EncodeChannels(doc.Table(), job.image, doc.Bands());
     job.safety = options->safety;
 
     const std::string logPath =

@@ -8,6 +8,7 @@
 #include "exchange/channel_import.h"
 #include "exchange/csv_file.h"
 #include "model/language.h"
+#include "settings/program_context.h"
 
 #include <algorithm>
 #include <iostream>
@@ -33,7 +34,7 @@ void PrintNotes(const std::string& csv, const std::vector<exchange::ImportNote>&
 
 } // namespace
 
-int CmdImport(const CommandArgs& args) {
+int CmdImport(ProgramContext& context, const CommandArgs& args) {
     std::vector<std::string> files;
     std::string out;
     bool intoEmpty = false, strict = false;
@@ -58,13 +59,13 @@ int CmdImport(const CommandArgs& args) {
     const std::string& csv = files[1];
     if (out.empty())
         out = dat;
-    CliDocument doc;
+    CliDocument doc(context.band);
     if (const int rc = doc.Open(dat); rc != kExitOk)
         return rc;
     std::string text;
     if (const FileResult r = exchange::ReadCsvFile(csv, text); !r.Ok())
         return Fail(kExitFile, r.message);
-    const exchange::ChannelImport import = exchange::ReadChannelCsv(text);
+    const exchange::ChannelImport import = exchange::ReadChannelCsv(text, doc.Bands());
     if (!import.ok) {
         PrintNotes(csv, import.warnings, import.skipped);
         return Fail(kExitRefused, csv + ": " + import.error);

@@ -3,6 +3,7 @@
 
 #include "cli/cli_common.h"
 #include "cli/commands.h"
+#include "settings/program_context.h"
 
 #include <algorithm>
 #include <iostream>
@@ -188,7 +189,10 @@ int main(int argc, char** argv) {
                 PrintCommandHelp(name, std::cout);
                 return kExitOk;
             }
-            return c.run(args);
+            // One context for the run: the band plan every decode, check and
+            // encode of the command shares.
+            ProgramContext context;
+            return c.run(context, args);
         }
     }
     return Fail(kExitUsage, "unknown command \"" + std::string(name) + "\"; " + CommandList());

@@ -229,7 +229,7 @@ int RunCloneCommand(TransferDirection direction, const TransferOptions& options,
     const int code = WithLink(
         options, total, [&](SerialLink& link, TransferObserver& observer, const std::string& port) {
             RadioImage& image = doc.Doc().Image();
-            EncodeChannels(doc.Table(), image);
+            EncodeChannels(doc.Table(), image, doc.Bands());
             TransferResult result;
             if (direction == TransferDirection::Write) {
                 written = RunSafeWrite(link, observer, InterruptAsCancel::Flag(), port, image,

@@ -28,10 +28,12 @@ QTableWidgetItem* Cell(const QString& text, const QString& path) {
 
 } // namespace
 
-CRadioHistoryDlg::CRadioHistoryDlg(const QString& folder, Purpose purpose, QWidget* parent)
+CRadioHistoryDlg::CRadioHistoryDlg(const QString& folder, Purpose purpose, std::string appName,
+                                   QWidget* parent)
     : QDialog(parent), m_table(new QTableWidget(this)),
       m_empty(new QLabel(tr("No read has been kept yet."), this)),
-      m_choose(new QPushButton(purpose == Purpose::Open ? tr("Open") : tr("Compare"), this)) {
+      m_choose(new QPushButton(purpose == Purpose::Open ? tr("Open") : tr("Compare"), this)),
+      m_appName(std::move(appName)) {
     setWindowTitle(purpose == Purpose::Open ? tr("Radio History") : tr("Compare With"));
     binding::SetControlId(this, kDialogId);
     binding::SetControlId(m_table, kTableId);
@@ -101,8 +103,8 @@ void CRadioHistoryDlg::chooseSelected() {
 
 void CRadioHistoryDlg::chooseFile() {
     // Cancelled, the dialog stays open.
-    const QString path = FileDialogs::AskOpen(this, tr("Compare With"), tr("*.dat (*.dat)"));
-    FileDialogs::KeepFolderOf(path);
+    const QString path = FileDialogs::AskOpen(this, m_appName, tr("Compare With"), tr("*.dat (*.dat)"));
+    FileDialogs::KeepFolderOf(m_appName, path);
     if (!path.isEmpty()) {
         m_chosen = path;
         accept();

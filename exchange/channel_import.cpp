@@ -85,7 +85,7 @@ std::unique_ptr<LayoutRows> LayoutFor(const std::vector<std::string>& header, Cs
 
 } // namespace
 
-ChannelImport ReadChannelCsv(std::string_view text) {
+ChannelImport ReadChannelCsv(std::string_view text, const BandPlan& bands) {
     const CsvReadResult csv = ReadCsv(text, SeparatorOf(text));
     if (!csv.Ok())
         return Refused(CsvErrorText(csv.error, csv.errorLine));
@@ -96,7 +96,7 @@ ChannelImport ReadChannelCsv(std::string_view text) {
         LayoutFor(csv.records[0].fields, import.layout, import.error);
     if (!rows)
         return import;
-    RowCommitter committer;
+    RowCommitter committer(bands);
     for (std::size_t i = 1; i < csv.records.size(); ++i) {
         const CsvRecord& record = csv.records[i];
         if (IsBlank(record.fields))

@@ -4,6 +4,7 @@
 // reason it was skipped. Nothing here touches a document: PlaceChannels
 // computes the new table, which the caller puts in place as one change.
 
+#include "model/band.h"
 #include "model/channel_table.h"
 
 #include <string>
@@ -43,8 +44,8 @@ struct ChannelImport {
 
 // Reads a channel list: the header line picks the layout (comma- or
 // tab-separated). Every row goes through the grid's commit rules with the
-// band limits in force; a row of empty fields only is passed over.
-ChannelImport ReadChannelCsv(std::string_view text);
+// band limits of bands; a row of empty fields only is passed over.
+ChannelImport ReadChannelCsv(std::string_view text, const BandPlan& bands);
 
 enum class Placement {
     Replace,   // rows 1..128 are emptied and filled (the Fr row only by a channel placed there)

@@ -14,6 +14,9 @@ namespace exchange {
 
 class RowCommitter {
 public:
+    // Frequencies are checked against the limits of bands.
+    explicit RowCommitter(const BandPlan& bands) : bands_(bands) {}
+
     // proposed: the nine cell texts; an empty cell other than the receive
     // frequency keeps the new channel's default. The result is the channel,
     // or nullopt with refusal set (its line left to the caller).
@@ -25,6 +28,7 @@ private:
     // repeats a few texts many times, and the tone list is long.
     bool CellInput(int col, const std::string& text, std::string& input, std::string& reason);
 
+    const BandPlan& bands_;
     ChannelTable scratch_{};
     std::map<std::pair<int, std::string>, std::pair<bool, std::string>> listInputs_;
 };

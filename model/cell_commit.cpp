@@ -75,7 +75,8 @@ CommitResult Refused(int id, CellMessageIcon icon, CommitTrigger trigger, bool k
     return r;
 }
 
-CommitResult CommitRx(ChannelTexts& row, std::string_view editorText, CommitTrigger trigger) {
+CommitResult CommitRx(ChannelTexts& row, const BandPlan& bands, std::string_view editorText,
+                      CommitTrigger trigger) {
     CommitResult r;
     if (editorText.empty()) {
         ClearRow(row);
@@ -91,7 +92,7 @@ CommitResult CommitRx(ChannelTexts& row, std::string_view editorText, CommitTrig
         // A typo off the steps costs the edit, never the channel.
         return Refused(IDS_ERROR_STEP_VALUE, CellMessageIcon::Exclamation, trigger, false);
     }
-    if (!InBands(v)) {
+    if (!bands.InBands(v)) {
         return Refused(IDS_OUT_OF_RANGE, CellMessageIcon::Exclamation, trigger, true);
     }
     if (!row[kColRx - 1].empty()) {
@@ -104,7 +105,8 @@ CommitResult CommitRx(ChannelTexts& row, std::string_view editorText, CommitTrig
     return r;
 }
 
-CommitResult CommitTx(ChannelTexts& row, std::string_view editorText, CommitTrigger trigger) {
+CommitResult CommitTx(ChannelTexts& row, const BandPlan& bands, std::string_view editorText,
+                      CommitTrigger trigger) {
     CommitResult r;
     const bool noChannel = row[kColRx - 1].empty();
     if (noChannel && editorText.empty()) {
@@ -115,7 +117,7 @@ CommitResult CommitTx(ChannelTexts& row, std::string_view editorText, CommitTrig
     const std::string t = NormalizeFrequencyText(editorText);
     // Outside the bands the channel would transmit where nobody asked:
     // refused like a receive frequency, the cell keeping its value.
-    if (!InBands(FrequencyToUnits(t))) {
+    if (!bands.InBands(FrequencyToUnits(t))) {
         return Refused(IDS_OUT_OF_RANGE, CellMessageIcon::Exclamation, trigger, false);
     }
     // A transmit frequency needs its channel: the user is told rather than
@@ -253,17 +255,17 @@ ChannelTexts NewChannelDefaults(const std::string& freq) {
             CurrentWord(Word::Off)};
 }
 
-CommitResult CommitCellEdit(ChannelTable& table, int row, int col, std::string_view editorText,
-                            CommitTrigger trigger) {
+CommitResult CommitCellEdit(ChannelTable& table, const BandPlan& bands, int row, int col,
+                            std::string_view editorText, CommitTrigger trigger) {
     if (row < 1 || row > kChannelRows || col < 1 || col > kChannelColumns) {
         return {};
     }
     ChannelTexts& texts = table[static_cast<std::size_t>(row - 1)];
     if (col == kColRx) {
-        return CommitRx(texts, editorText, trigger);
+        return CommitRx(texts, bands, editorText, trigger);
     }
     if (col == kColTx) {
-        return CommitTx(texts, editorText, trigger);
+        return CommitTx(texts, bands, editorText, trigger);
     }
     std::string& cell = texts[static_cast<std::size_t>(col - 1)];
     const bool noFrequencies = texts[kColRx - 1].empty() && texts[kColTx - 1].empty();

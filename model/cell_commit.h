@@ -4,6 +4,7 @@
 // and what committing an edit does to the table. The grid window and the
 // command line both run these rules.
 
+#include "model/band.h"
 #include "model/channel_table.h"
 
 #include <string>
@@ -81,8 +82,9 @@ struct CommitResult {
     bool Refused() const { return messageId != 0; }
 };
 
-// Commits editorText into cell (row 1..129, col 1..9) of table. Call it only
-// while the editor of that column is visible; rows and columns out of range
-// change nothing.
-CommitResult CommitCellEdit(ChannelTable& table, int row, int col, std::string_view editorText,
+// Commits editorText into cell (row 1..129, col 1..9) of table; frequencies
+// are checked against the limits of bands. Call it only while the editor of
+// that column is visible; rows and columns out of range change nothing.
+CommitResult CommitCellEdit(ChannelTable& table, const BandPlan& bands, int row, int col,
+                            std::string_view editorText,
                             CommitTrigger trigger = CommitTrigger::LeaveCell);

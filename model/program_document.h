@@ -3,6 +3,7 @@
 // defaults, and opening and saving the .dat file. The window layer provides
 // the hooks that move the channel grid in and out of the image.
 
+#include "model/band.h"
 #include "model/dat_file.h"
 #include "model/radio_image.h"
 
@@ -10,9 +11,9 @@
 #include <string>
 
 // Fills rows 0..254 with 0xFF and stores the default bytes of a new document;
-// normalises g_bandCode and copies it to the band code; stores the squelch
-// levels. The rest of row 255 becomes 0xFF.
-void FillNewDocumentImage(RadioImage& image);
+// copies bandCode (normalised already, see OnNewDocument) to the band code;
+// stores the squelch levels. The rest of row 255 becomes 0xFF.
+void FillNewDocumentImage(RadioImage& image, const BandCodeBytes& bandCode);
 
 // Title of the channel window ("Channel Information" / "信道信息").
 const char* ChannelWindowTitle();
@@ -40,8 +41,9 @@ public:
 
     // New document: the image of FillNewDocumentImage, the channel window
     // title of the language in use, the path appName ([Setup] AppName),
-    // not modified.
-    void OnNewDocument(const std::string& appName);
+    // not modified. The plan's bandCode is normalised first and becomes the
+    // image's band code.
+    void OnNewDocument(const std::string& appName, BandPlan& bands);
     // Reads path into the image; on failure nothing changes. On success the
     // path and the title (file name) follow the file and the open hook runs.
     FileResult OnOpenDocument(const std::string& path);

@@ -15,6 +15,7 @@
 #include <string>
 
 class ChannelWorkingCopy;
+struct ProgramContext;
 class CProcessDlg;
 class CProgramDoc;
 class DocumentHistory;
@@ -27,9 +28,11 @@ public:
     // Takes the document. channels is the working copy of its channel table
     // (the view built over the document's image) and window the window that
     // the Process window and the session's messages belong to; both outlive
-    // the session. Construction loads the stored port choice into g_portName.
-    DocumentSession(std::unique_ptr<CProgramDoc> doc, ChannelWorkingCopy& channels,
-                    QWidget& window);
+    // the session. context is the program's (band plan, settings file, port),
+    // which outlives it too. Construction loads the stored port choice into
+    // the context's portName.
+    DocumentSession(std::unique_ptr<CProgramDoc> doc, ChannelWorkingCopy& channels, QWidget& window,
+                    ProgramContext& context);
     // Stops a running transfer (it is cancelled) before the session goes.
     ~DocumentSession() override;
 
@@ -74,6 +77,7 @@ private:
     std::unique_ptr<CProgramDoc> m_doc;
     ChannelWorkingCopy& m_channels;
     QWidget& m_window;
+    ProgramContext& m_context;
     DocumentHistory* m_history;
     CProcessDlg* m_pProcessDlg;
     bool m_bWriteMode = false;

@@ -9,7 +9,7 @@
 #include "model/cell_commit.h"
 #include "model/channel_codec.h"
 #include "model/program_document.h"
-#include "ui/app_globals.h"
+#include "settings/program_context.h"
 #include "ui/cell_message.h"
 #include "ui/field_binding.h"
 #include "ui/help_service.h"
@@ -29,8 +29,8 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-CProgramView::CProgramView(RadioImage& image, QWidget* parent)
-    : QWidget(parent), m_image(image), m_model(new ChannelGridModel(this)),
+CProgramView::CProgramView(RadioImage& image, ProgramContext& context, QWidget* parent)
+    : QWidget(parent), m_image(image), m_context(context), m_model(new ChannelGridModel(this)),
       m_grid(new ChannelGrid(m_model, this)),
       m_editors(std::make_unique<CellEditors>(m_grid->viewport())) {
     auto* layout = new QVBoxLayout(this);
@@ -87,7 +87,7 @@ void CProgramView::OnInitialUpdate() {
     // place and size.
     QTimer::singleShot(0, m_grid, [grid = m_grid] { grid->horizontalScrollBar()->setValue(0); });
 
-    const QString icon = QString::fromStdString(g_strAppDir) + QStringLiteral("title.ico");
+    const QString icon = QString::fromStdString(m_context.strAppDir) + QStringLiteral("title.ico");
     if (QFileInfo::exists(icon)) {
         setWindowIcon(QIcon(icon));
         if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget())) {
@@ -148,7 +148,7 @@ int CProgramView::ChannelCount() const {
 }
 
 void CProgramView::EncodeChannels() {
-    ::EncodeChannels(m_model->Table(), m_image);
+    ::EncodeChannels(m_model->Table(), m_image, m_context.band);
 }
 
 void CProgramView::SetChannels(const ChannelTable& channels) {
@@ -160,7 +160,7 @@ void CProgramView::SetChannels(const ChannelTable& channels) {
 void CProgramView::DecodeChannels() {
     // An edit begun on the old texts must not be committed over the new ones.
     m_editors->HideAll();
-    ::DecodeChannels(m_image, m_model->Table());
+    ::DecodeChannels(m_image, m_model->Table(), m_context.band);
     m_model->TableReplaced();
 }
 
@@ -189,7 +189,7 @@ bool CProgramView::commit(CommitTrigger trigger) {
     QWidget* editor = m_editors->ForColumn(col);
     const ChannelTexts before = m_model->Table()[static_cast<std::size_t>(row - 1)];
     const CommitResult result =
-        ::CommitCellEdit(m_model->Table(), row, col, m_editors->Text(col), trigger);
+        ::CommitCellEdit(m_model->Table(), m_context.band, row, col, m_editors->Text(col), trigger);
     if (result.effect != CommitEffect::None) {
         m_model->RowChanged(row);
     }

@@ -11,6 +11,7 @@
 #include "session/document_history.h"
 #include "session/document_session.h"
 #include "session/write_safety_settings.h"
+#include "settings/program_context.h"
 #include "transfer/port_setting_dialog.h"
 #include "transfer/process_dialog.h"
 #include "transfer/transfer_runner.h"
@@ -56,7 +57,7 @@ void DocumentSession::onRadioTransfer() {
     m_channels.EncodeChannels();
     m_runningDirection = m_bWriteMode ? TransferDirection::Write : TransferDirection::Read;
     m_transferClock.start();
-    m_writeSafety = CurrentWriteSafety();
+    m_writeSafety = CurrentWriteSafety(m_context.Profile());
     m_safeWrite = std::make_shared<SafeWriteResult>();
     // The window knows the job's first step from the start; a write reports
     // each of its steps as it begins it.
@@ -64,7 +65,7 @@ void DocumentSession::onRadioTransfer() {
         PlanPhases(m_runningDirection, m_writeSafety.readFirst, m_writeSafety.verify).front());
     const std::shared_ptr<TransferControl> control = m_pProcessDlg->Control();
     m_runner->Start(
-        [direction = m_runningDirection, port = g_portName, control, safety = m_writeSafety,
+        [direction = m_runningDirection, port = m_context.portName, control, safety = m_writeSafety,
          written = m_safeWrite](SerialLink& link, TransferObserver& observer, RadioImage& image) {
             if (direction == TransferDirection::Write) {
                 // The result is read on the window thread once the worker is gone.
@@ -138,6 +139,6 @@ void DocumentSession::keepInHistory(const RadioImage& image) {
 }
 
 void DocumentSession::OnSetupCom() {
-    CPortSettingDlg dialog(&m_window);
+    CPortSettingDlg dialog(m_context, &m_window);
     dialog.exec();
 }

@@ -16,12 +16,12 @@ QString LiteralWindowTitle(QString text) {
     return text.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
 }
 
-CChildFrame::CChildFrame(std::unique_ptr<CProgramDoc> doc, QWidget* parent)
+CChildFrame::CChildFrame(std::unique_ptr<CProgramDoc> doc, ProgramContext& context, QWidget* parent)
     : QMdiSubWindow(parent) {
-    m_view = new CProgramView(doc->Image(), this);
+    m_view = new CProgramView(doc->Image(), context, this);
     m_view->SetCommandKeys(IsEditCommandKey);
     setWidget(m_view);
-    m_session = std::make_unique<DocumentSession>(std::move(doc), *m_view, *m_view);
+    m_session = std::make_unique<DocumentSession>(std::move(doc), *m_view, *m_view, context);
     m_session->ProcessDialog()->SetDirectionKeys(FindCommand(ID_PROGRAM_READ)->accelerator,
                                                  FindCommand(ID_PROGRAM_WRITE)->accelerator);
     DocumentHistory* history = &m_session->History();

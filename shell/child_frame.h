@@ -19,6 +19,7 @@ class CProgramDoc;
 class CProgramView;
 class DocumentHistory;
 class DocumentSession;
+struct ProgramContext;
 
 // text as a window title that shows it literally: Qt's placeholder "[*]"
 // in it is doubled.
@@ -27,8 +28,10 @@ QString LiteralWindowTitle(QString text);
 class CChildFrame : public QMdiSubWindow {
     Q_OBJECT
 public:
-    // Takes ownership of the document and builds its view and session.
-    explicit CChildFrame(std::unique_ptr<CProgramDoc> doc, QWidget* parent = nullptr);
+    // Takes ownership of the document and builds its view and session, both
+    // working with the program's context (which outlives the window).
+    CChildFrame(std::unique_ptr<CProgramDoc> doc, ProgramContext& context,
+                QWidget* parent = nullptr);
     ~CChildFrame() override;
 
     DocumentSession& Session() const { return *m_session; }

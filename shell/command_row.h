@@ -14,6 +14,7 @@
 #include <QString>
 #include <QStyle>
 #include <string>
+#include <type_traits>
 #include <variant>
 
 class CMainFrame;
@@ -22,6 +23,7 @@ class CProgramView;
 class DocumentSession;
 class ImageDialog;
 class QWidget;
+struct ProgramContext;
 
 // The pop-up menus of the menu bar, in the order in which they stand there.
 // A menu bar holds the pop-ups that have at least one item in it.
@@ -53,19 +55,27 @@ using ViewHandler = void (CProgramView::*)();
 using SessionHandler = void (DocumentSession::*)();
 // Runs on the application (CProgramApp, through CMainFrame::applicationCommand).
 using AppHandler = void (CProgramApp::*)();
-// A settings dialog on the active document's image: make builds it (wireLog:
-// the file the document's transfers append their wire log to); a Kept dialog
+// A settings dialog on the active document's image: make builds it (with the
+// program's context when the dialog works with it; wireLog: the file the
+// document's transfers append their wire log to); a Kept dialog
 // is built once and shown again at each request, the others anew each time.
 enum class DialogLife { Kept, Anew };
 struct EditorHandler {
-    ImageDialog* (*make)(QWidget* parent, const std::string& wireLog) = nullptr;
+    ImageDialog* (*make)(QWidget* parent, ProgramContext& context,
+                         const std::string& wireLog) = nullptr;
     DialogLife life = DialogLife::Anew;
     bool operator==(const EditorHandler&) const = default;
 };
 // The handler of an editor command that runs Dialog; a dialog that talks to
 // the radio itself appends to the document's wire log.
-template <typename Dialog> ImageDialog* MakeEditor(QWidget* parent, const std::string& wireLog) {
-    auto* dialog = new Dialog(parent);
+template <typename Dialog>
+ImageDialog* MakeEditor(QWidget* parent, ProgramContext& context, const std::string& wireLog) {
+    Dialog* dialog = nullptr;
+    if constexpr (std::is_constructible_v<Dialog, ProgramContext&, QWidget*>) {
+        dialog = new Dialog(context, parent);
+    } else {
+        dialog = new Dialog(parent);
+    }
     if constexpr (requires { dialog->SetWireLog(wireLog); }) {
         dialog->SetWireLog(wireLog);
     }

@@ -3,6 +3,8 @@
 
 #include "shell/main_frame.h"
 
+#include "settings/program_context.h"
+#include "ui/user_store.h"
 #include "shell/background_painter.h"
 #include "shell/child_frame.h"
 #include "shell/command_bars.h"
@@ -37,13 +39,14 @@ constexpr int kTransferNoticeMs = 8000;
 
 } // namespace
 
-CMainFrame::CMainFrame(const CommandOptions& options, QWidget* parent)
-    : QMainWindow(parent), m_appTitle(LanguageText("Title")) {
+CMainFrame::CMainFrame(const CommandOptions& options, ProgramContext& context, QWidget* parent)
+    : QMainWindow(parent), m_context(context),
+      m_appTitle(LanguageText(context.Profile(), "Title")) {
     m_mdi = new QMdiArea(this);
     m_mdi->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_mdi->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(m_mdi);
-    CBackgroundPainter::Attach(m_mdi);
+    CBackgroundPainter::Attach(m_mdi, m_context.strAppDir);
     m_mdi->viewport()->installEventFilter(this);
     connect(m_mdi, &QMdiArea::subWindowActivated, this,
             [this](QMdiSubWindow* window) { OnChildActivated(window); });
@@ -55,7 +58,7 @@ CMainFrame::CMainFrame(const CommandOptions& options, QWidget* parent)
             [this] { UpdateCommandUI(); });
     CreateStatusBar();
     CreateNavigation();
-    m_recent = new RecentFiles(this);
+    m_recent = new RecentFiles(UserStore::CurrentAppName(m_context.Profile()), this);
     connect(m_recent, &RecentFiles::chosen, this, &CMainFrame::OnRecentFileChosen);
     // The lists of the File and Window menus are made when they open.
     for (const bool documentMenus : {false, true}) {
@@ -138,7 +141,7 @@ void CMainFrame::CreateNavigation() {
     // than the invalid one that would make the dock's minimum height -1.
     (new QHBoxLayout(noTitle))->setContentsMargins(0, 0, 0, 0);
     dock->setTitleBarWidget(noTitle);
-    auto* bar = new CNavigationBar(dock);
+    auto* bar = new CNavigationBar(m_context.Profile(), dock);
     dock->setWidget(bar);
     addDockWidget(Qt::LeftDockWidgetArea, dock);
     m_navigation = dock;
@@ -147,7 +150,7 @@ void CMainFrame::CreateNavigation() {
     m_tree = bar->Tree();
     m_tree->setRootIsDecorated(true);
 
-    m_root = new QTreeWidgetItem(m_tree, QStringList(LanguageText("Company")));
+    m_root = new QTreeWidgetItem(m_tree, QStringList(LanguageText(m_context.Profile(), "Company")));
     m_commands->AddTreeItems(*m_root);
     m_root->setExpanded(true);
     m_tree->setCurrentItem(m_root);

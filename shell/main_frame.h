@@ -29,6 +29,7 @@ class CCloneStationDlg;
 class CommandBars;
 class RecentFiles;
 class CProgramDoc;
+struct ProgramContext;
 class ImageDialog;
 class QAction;
 class QMdiArea;
@@ -41,8 +42,9 @@ class CMainFrame : public QMainWindow {
     Q_OBJECT
 public:
     // Builds the menus, the toolbar, the accelerators and the navigation
-    // tree of the commands that options offer.
-    explicit CMainFrame(const CommandOptions& options, QWidget* parent = nullptr);
+    // tree of the commands that options offer. context: the program's, which
+    // outlives the frame; every document window works with it.
+    CMainFrame(const CommandOptions& options, ProgramContext& context, QWidget* parent = nullptr);
     ~CMainFrame() override;
 
     // Runs the command `id` as if its menu item, toolbar button, accelerator
@@ -62,6 +64,7 @@ public:
     QTreeWidget* NavigationTree() const { return m_tree; }
     QWidget* NavigationPanel() const { return m_navigation; }
     QMdiArea* MdiArea() const { return m_mdi; }
+    ProgramContext& Context() const { return m_context; }
 
     // Documents. The active document window is the one last activated, also
     // while it is hidden; null when there is none.
@@ -219,6 +222,7 @@ private:
     void ImportChannels(exchange::Placement placement);
     QString ChooseFromHistory(CRadioHistoryDlg::Purpose purpose);
 
+    ProgramContext& m_context;
     QMdiArea* m_mdi = nullptr;
     QWidget* m_navigation = nullptr;
     QTreeWidget* m_tree = nullptr;

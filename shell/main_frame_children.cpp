@@ -8,6 +8,7 @@
 #include "session/document_history.h"
 #include "session/document_session.h"
 #include "session/program_view.h"
+#include "settings/program_context.h"
 #include "shell/child_frame.h"
 #include "shell/command_bars.h"
 
@@ -30,7 +31,7 @@ std::vector<CChildFrame*> CMainFrame::Children() const {
 }
 
 CChildFrame* CMainFrame::AddDocumentWindow(std::unique_ptr<CProgramDoc> doc) {
-    auto* child = new CChildFrame(std::move(doc));
+    auto* child = new CChildFrame(std::move(doc), m_context);
     m_mdi->addSubWindow(child);
     child->installEventFilter(this);
     child->setGeometry(CChildFrame::kLeft, CChildFrame::kTop, CChildFrame::kWidth,

@@ -7,6 +7,8 @@
 #include "model/program_document.h"
 #include "session/document_history.h"
 #include "session/program_view.h"
+#include "settings/program_context.h"
+#include "ui/user_store.h"
 #include "shell/child_frame.h"
 #include "ui/cell_message.h"
 #include "ui/file_dialogs.h"
@@ -46,7 +48,7 @@ QStringList SkippedList(const std::vector<exchange::ImportNote>& skipped) {
 CMainFrame::ChannelListChoice CMainFrame::AskChannelList(bool forExport) {
     ChannelListChoice choice = m_askChannelList ? m_askChannelList(forExport)
                                                 : AskChannelListFile(forExport);
-    FileDialogs::KeepFolderOf(choice.path);
+    FileDialogs::KeepFolderOf(UserStore::CurrentAppName(m_context.Profile()), choice.path);
     return choice;
 }
 
@@ -55,12 +57,14 @@ CMainFrame::ChannelListChoice CMainFrame::AskChannelListFile(bool forExport) {
     const QString genericFilter = tr("Channel list, columns of other programming tools (*.csv)");
     ChannelListChoice choice;
     if (!forExport) {
-        choice.path = FileDialogs::AskOpen(this, tr("Import Channels"),
+        choice.path = FileDialogs::AskOpen(this, UserStore::CurrentAppName(m_context.Profile()),
+                                           tr("Import Channels"),
                                            tr("Channel lists (*.csv *.txt);;All files (*)"));
         return choice;
     }
     QString filter = programFilter;
-    choice.path = FileDialogs::AskSave(this, tr("Export Channels"), {},
+    choice.path = FileDialogs::AskSave(this, UserStore::CurrentAppName(m_context.Profile()),
+                                       tr("Export Channels"), {},
                                        programFilter + QStringLiteral(";;") + genericFilter,
                                        &filter);
     choice.layout =
@@ -91,7 +95,7 @@ void CMainFrame::ImportChannels(exchange::Placement placement) {
                              MessageIcon::Exclamation);
         return;
     }
-    const exchange::ChannelImport import = exchange::ReadChannelCsv(text);
+    const exchange::ChannelImport import = exchange::ReadChannelCsv(text, m_context.band);
     if (!import.ok) {
         MessageService::ShowList(this, QString::fromStdString(import.error),
                                  SkippedList(import.skipped), MessageButtons::Ok,

@@ -9,6 +9,7 @@
 #include "session/document_history.h"
 #include "session/document_session.h"
 #include "session/program_view.h"
+#include "settings/program_context.h"
 #include "shell/child_frame.h"
 #include "shell/command_bars.h"
 #include "ui/image_dialog.h"
@@ -54,7 +55,7 @@ void CMainFrame::Route(const Command& command) {
                    },
                    [this, &command](AppHandler) { emit applicationCommand(command.id); },
                    [this, &command](EditorHandler editor) { RunEditor(command, editor); },
-                   [](SafetySetting setting) { ToggleSafetySetting(setting); },
+                   [this](SafetySetting setting) { ToggleSafetySetting(m_context.Profile(), setting); },
                },
                command.handler);
 }
@@ -108,7 +109,7 @@ void CMainFrame::UpdateCommandUI() {
                 action->setChecked(!PanelWidget(*panel)->isHidden());
             }
             if (setting && action->isCheckable()) {
-                action->setChecked(IsSafetySettingOn(*setting));
+                action->setChecked(IsSafetySettingOn(m_context.Profile(), *setting));
             }
             if (!command.allowedDuringTransfer) {
                 action->setEnabled(idle);
@@ -134,7 +135,7 @@ void CMainFrame::RunEditor(const Command& command, const EditorHandler& handler)
     ImageDialog* dialog = editor.instance;
     if (!dialog) {
         dialog =
-            editor.standIn ? editor.standIn(this) : handler.make(this, child->Session().WireLog());
+            editor.standIn ? editor.standIn(this) : handler.make(this, m_context, child->Session().WireLog());
     }
     if (kept) {
         editor.instance = dialog;

@@ -7,11 +7,13 @@
 #include "model/program_document.h"
 #include "session/document_history.h"
 #include "session/program_view.h"
+#include "settings/program_context.h"
 #include "shell/child_frame.h"
 #include "shell/recent_files.h"
 #include "transfer/clone_station_dialog.h"
 #include "ui/file_dialogs.h"
 #include "ui/message_service.h"
+#include "ui/user_store.h"
 
 #include <QCloseEvent>
 #include <QFileInfo>
@@ -61,11 +63,12 @@ bool CMainFrame::SaveDocumentOf(CChildFrame* child, bool askName) {
 QString CMainFrame::AskSaveFileName(const QString& suggested) {
     // A document without a file of its own (a new one is named after the
     // AppName) is offered in the folder last used, not the program's.
-    const QString start = FileDialogs::StartPath(suggested);
-    const QString path =
-        m_askSaveFileName ? m_askSaveFileName(start)
-                          : FileDialogs::AskSave(this, tr("Save As"), start, tr("*.dat (*.dat)"));
-    FileDialogs::KeepFolderOf(path);
+    const std::string appName = UserStore::CurrentAppName(m_context.Profile());
+    const QString start = FileDialogs::StartPath(appName, suggested);
+    const QString path = m_askSaveFileName ? m_askSaveFileName(start)
+                                           : FileDialogs::AskSave(this, appName, tr("Save As"),
+                                                                  start, tr("*.dat (*.dat)"));
+    FileDialogs::KeepFolderOf(appName, path);
     return path;
 }
 

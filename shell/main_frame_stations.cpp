@@ -7,6 +7,7 @@
 #include "model/program_document.h"
 #include "session/program_view.h"
 #include "session/write_safety_settings.h"
+#include "settings/program_context.h"
 #include "shell/child_frame.h"
 #include "transfer/clone_station_dialog.h"
 #include "ui/writable_paths.h"
@@ -37,10 +38,10 @@ void CMainFrame::OnCloneStation() {
             return CloneImage{QString::fromStdString(m_activeChild->Document().Title()),
                               m_activeChild->Document().Image()};
         };
-        setup.safety = CurrentWriteSafety;
+        setup.safety = [this] { return CurrentWriteSafety(m_context.Profile()); };
         setup.setSafety = [this](const WriteSafety& safety) {
-            SetSafetySetting(SafetySetting::VerifyAfterWrite, safety.verify);
-            SetSafetySetting(SafetySetting::ReadBeforeWrite, safety.readFirst);
+            SetSafetySetting(m_context.Profile(), SafetySetting::VerifyAfterWrite, safety.verify);
+            SetSafetySetting(m_context.Profile(), SafetySetting::ReadBeforeWrite, safety.readFirst);
             UpdateCommandUI();
         };
         setup.historyFolder = RadioHistoryDir();

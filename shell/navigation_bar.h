@@ -18,6 +18,8 @@
 
 #include <optional>
 
+class CProfileFile;
+
 class QTreeWidget;
 
 class CNavigationBar : public QWidget {
@@ -28,8 +30,9 @@ public:
     static constexpr int kCaptionHeight = 22;
     static constexpr int kTreeId = 1030;
 
-    // Reads the caption text ("company" of the language section).
-    explicit CNavigationBar(QWidget* parent = nullptr);
+    // Reads the caption text ("company" of the language section of profile,
+    // the program's settings file).
+    explicit CNavigationBar(const CProfileFile& profile, QWidget* parent = nullptr);
 
     // The navigation tree (object name "1030"), owned by the bar.
     QTreeWidget* Tree() const { return m_tree; }

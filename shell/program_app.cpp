@@ -62,10 +62,11 @@ QString CleanDocumentPath(QString path) {
 // [Setup] "WireLog" (a relative path names a file in the folder where the
 // program keeps its data, which an installed program may write too); empty
 // when neither names one.
-std::string WireLogPath(const QString& commandLine, const QString& programDir) {
+std::string WireLogPath(const QString& commandLine, const QString& programDir,
+                        const CProfileFile& profile) {
     QString path = commandLine;
     if (path.isEmpty()) {
-        const QString setting = ProfileBytesToText(g_Profile.GetValue("Setup", "WireLog", ""));
+        const QString setting = ProfileBytesToText(profile.GetValue("Setup", "WireLog", ""));
         if (!setting.isEmpty()) {
             path = QDir(UserDataDir(programDir)).filePath(setting);
         }
@@ -84,23 +85,24 @@ CProgramApp::~CProgramApp() {
 
 bool CProgramApp::InitInstance(const StartupOptions& options) {
     const QString dir = QDir(options.programDir).absolutePath() + QLatin1Char('/');
-    g_strAppDir = dir.toStdString();
+    m_context.strAppDir = dir.toStdString();
+    CProfileFile& profile = m_context.Profile();
 
     // The per-user folders of an installed program carry the command's name.
     QCoreApplication::setApplicationName(QStringLiteral(PROGRAM_COMMAND));
     QGuiApplication::setDesktopFileName(QStringLiteral(PROGRAM_APP_ID));
-    g_Profile.Load(SettingsFilePath(dir).toStdString(), true, true, false);
-    g_strLanguage = g_Profile.GetValue("Setup", "Language", "");
+    profile.Load(SettingsFilePath(dir).toStdString(), true, true, false);
+    g_strLanguage = profile.GetValue("Setup", "Language", "");
     g_bChinese = g_strLanguage == "Chinese" ? 1 : 0;
     g_strHelpFile = g_bChinese ? "chHelp.qch" : "enHelp.qch";
-    m_wireLog = WireLogPath(options.wireLog, dir);
+    m_wireLog = WireLogPath(options.wireLog, dir, profile);
     m_restartArguments = options.restartArguments;
     m_startProgram = options.startProgram;
 
-    // The band bytes of the last run; missing ones leave g_bandCode all zero.
-    if (const auto field = UserStore::ReadField(UserStore::CurrentAppName())) {
-        g_bandCode = *field;
-        NormalizeBandCode(g_bandCode);
+    // The band bytes of the last run; missing ones leave bandCode all zero.
+    if (const auto field = UserStore::ReadField(UserStore::CurrentAppName(profile))) {
+        m_context.band.bandCode = *field;
+        NormalizeBandCode(m_context.band.bandCode);
     }
 
     if (!LoadLanguage(dir)) {
@@ -121,15 +123,15 @@ bool CProgramApp::InitInstance(const StartupOptions& options) {
 
     // [Setup] "ShowLang" 0 leaves out the Language command; "ShowSignalling"
     // 1 offers the signalling editors in the Edit menu and the tree.
-    m_help = std::make_unique<HelpViewer>();
+    m_help = std::make_unique<HelpViewer>(m_context.strAppDir);
     HelpService::SetViewer(
         [help = m_help.get()](QWidget* owner, HelpCommand command, int data,
                               const std::string& file) { help->Show(owner, command, data, file); });
 
     CommandOptions commands;
-    commands.showLanguage = SetupInteger("ShowLang") != 0;
-    commands.showSignalling = SetupInteger("ShowSignalling") == 1;
-    m_mainFrame = std::make_unique<CMainFrame>(commands);
+    commands.showLanguage = SetupInteger(profile, "ShowLang") != 0;
+    commands.showSignalling = SetupInteger(profile, "ShowSignalling") == 1;
+    m_mainFrame = std::make_unique<CMainFrame>(commands, m_context);
     connect(m_mainFrame.get(), &CMainFrame::applicationCommand, this,
             &CProgramApp::OnApplicationCommand);
     connect(m_mainFrame.get(), &CMainFrame::fileDropped, this,
@@ -149,7 +151,7 @@ bool CProgramApp::InitInstance(const StartupOptions& options) {
     if (const QIcon icon(dir + QStringLiteral("title.ico")); !icon.isNull()) {
         m_mainFrame->setWindowIcon(icon);
     }
-    MessageService::SetDisplayName(LanguageText("Company"));
+    MessageService::SetDisplayName(LanguageText(profile, "Company"));
     if (options.demoRadio) {
         StartDemoRadio(options.demoRadio);
     }
@@ -181,13 +183,13 @@ bool CProgramApp::LoadLanguage(const QString& programDir) {
     return true;
 }
 
-void CProgramApp::StartDemoRadio(const std::function<std::string()>& start) {
-    if (UserStore::ReadPortNumber(UserStore::CurrentAppName()).has_value()) {
+void CProgramApp::StartDemoRadio(const std::function<std::string(const BandCodeBytes&)>& start) {
+    if (UserStore::ReadPortNumber(UserStore::CurrentAppName(m_context.Profile())).has_value()) {
         return;
     }
-    m_demoDevice = start();
+    m_demoDevice = start(m_context.band.bandCode);
     if (!m_demoDevice.empty()) {
-        g_portName = m_demoDevice;
+        m_context.portName = m_demoDevice;
         m_mainFrame->SetStatusMessage(
             tr("No radio is set up: a simulated radio answers on %1. Choose Program > Read.")
                 .arg(QString::fromStdString(m_demoDevice)));
@@ -198,8 +200,8 @@ void CProgramApp::KeepDemoPort() {
     // A new channel view loads the stored port choice; while none is stored
     // the transfers keep going to the simulated radio.
     if (!m_demoDevice.empty() &&
-        !UserStore::ReadPortNumber(UserStore::CurrentAppName()).has_value()) {
-        g_portName = m_demoDevice;
+        !UserStore::ReadPortNumber(UserStore::CurrentAppName(m_context.Profile())).has_value()) {
+        m_context.portName = m_demoDevice;
     }
 }
 
@@ -221,6 +223,12 @@ void CProgramApp::ExitInstance() {
     m_mainFrame.reset();
     HelpService::SetViewer({});
     m_help.reset();
+    // Kept for the next run while the translations are still there to word
+    // a settings file that cannot be written.
+    UserStore::WriteField(UserStore::CurrentAppName(m_context.Profile()), m_context.band.bandCode);
+    if (!m_context.SaveProfile()) {
+        ReportSettingsNotSaved(nullptr, m_context.Profile().FilePath());
+    }
     if (m_translator) {
         QCoreApplication::removeTranslator(m_translator.get());
         m_translator.reset();
@@ -229,7 +237,6 @@ void CProgramApp::ExitInstance() {
         QCoreApplication::removeTranslator(translator.get());
     }
     m_qtTranslators.clear();
-    UserStore::WriteField(UserStore::CurrentAppName(), g_bandCode);
 }
 
 void CProgramApp::OnApplicationCommand(int id) {
@@ -256,7 +263,7 @@ bool CProgramApp::NewDocument() {
         m_mainFrame->DestroyChild(active);
     }
     auto doc = std::make_unique<CProgramDoc>();
-    doc->OnNewDocument(g_Profile.GetValue("Setup", "AppName", ""));
+    doc->OnNewDocument(m_context.Profile().GetValue("Setup", "AppName", ""), m_context.band);
     AddDocumentWindow(std::move(doc));
     return true;
 }
@@ -264,13 +271,14 @@ bool CProgramApp::NewDocument() {
 void CProgramApp::OnFileOpen() {
     // The dialog opens in the folder last used (the user's documents at
     // first), which the choice then replaces.
-    const QString folder = FileDialogs::StartPath();
-    const QString path =
-        m_askOpenFileName
-            ? m_askOpenFileName(folder)
-            : FileDialogs::AskOpen(m_mainFrame.get(), tr("Open"), tr("*.dat (*.dat)"), folder);
+    const std::string appName = UserStore::CurrentAppName(m_context.Profile());
+    const QString folder = FileDialogs::StartPath(appName);
+    const QString path = m_askOpenFileName
+                             ? m_askOpenFileName(folder)
+                             : FileDialogs::AskOpen(m_mainFrame.get(), appName, tr("Open"),
+                                                    tr("*.dat (*.dat)"), folder);
     if (!path.isEmpty()) {
-        FileDialogs::KeepFolderOf(path);
+        FileDialogs::KeepFolderOf(appName, path);
         OpenDocumentFile(path);
     }
 }
@@ -302,7 +310,7 @@ QPrinter& CProgramApp::Printer() {
 
 ReportCommands& CProgramApp::Reports() {
     if (!m_reports) {
-        m_reports = std::make_unique<ReportCommands>(m_mainFrame.get());
+        m_reports = std::make_unique<ReportCommands>(m_context.Profile(), m_mainFrame.get());
     }
     return *m_reports;
 }
@@ -343,7 +351,7 @@ void CProgramApp::OnFilePrintSetup() {
 }
 
 void CProgramApp::OnAppAbout() {
-    CAboutDlg dialog(m_mainFrame.get());
+    CAboutDlg dialog(m_context, m_mainFrame.get());
     dialog.exec();
 }
 
@@ -355,11 +363,12 @@ void CProgramApp::OnLanguage() {
     // What this instance keeps for the next one is stored before the next
     // one starts and reads it.
     const ProcessStarter start = [this](const QString& program, const QStringList& arguments) {
-        UserStore::WriteField(UserStore::CurrentAppName(), g_bandCode);
+        UserStore::WriteField(UserStore::CurrentAppName(m_context.Profile()),
+                              m_context.band.bandCode);
         return m_startProgram ? m_startProgram(program, arguments)
                               : QProcess::startDetached(program, arguments);
     };
     SwitchLanguage(
-        *m_mainFrame, dialog.Choice(),
+        *m_mainFrame, m_context.Profile(), dialog.Choice(),
         RestartCommand{QCoreApplication::applicationFilePath(), m_restartArguments, start});
 }

@@ -5,6 +5,8 @@
 // command line as arguments, so that it runs the same in a test as in the
 // real process.
 
+#include "settings/program_context.h"
+
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -32,9 +34,10 @@ struct StartupOptions {
     // Shows the main window maximized (tests leave it hidden).
     bool showWindow = true;
     // Starts a stand-in radio when no serial port is configured (the demo's
-    // "--demo-radio") and returns the device it answers on; an empty path
-    // when it could not start. Unset: no stand-in radio.
-    std::function<std::string()> demoRadio;
+    // "--demo-radio"), its new-document image holding the program's band
+    // code, and returns the device it answers on; an empty path when it
+    // could not start. Unset: no stand-in radio.
+    std::function<std::string(const BandCodeBytes& bandCode)> demoRadio;
     // The file every transfer with the radio appends its wire log to (the
     // command line's "--wire-log FILE"); it wins over [Setup] "WireLog".
     // Empty: the settings file decides.
@@ -55,8 +58,13 @@ public:
 
     // The start-up sequence; false ends the program.
     bool InitInstance(const StartupOptions& options);
-    // The shut-down sequence, after the main window is gone.
+    // The shut-down sequence, after the main window is gone: keeps the band
+    // bytes for the next run and writes the settings file when a value
+    // changed; a settings file that cannot be written is reported.
     void ExitInstance();
+
+    // What this run's parts share: band plan, settings file, folders, port.
+    ProgramContext& Context() { return m_context; }
 
     CMainFrame* MainFrame() const { return m_mainFrame.get(); }
     // The help windows of this run.
@@ -105,12 +113,14 @@ public:
 
 private:
     bool LoadLanguage(const QString& programDir);
-    void StartDemoRadio(const std::function<std::string()>& start);
+    void StartDemoRadio(const std::function<std::string(const BandCodeBytes&)>& start);
     void KeepDemoPort();
     void AddDocumentWindow(std::unique_ptr<CProgramDoc> doc);
     void CheckWireLog();
     void OnApplicationCommand(int id);
 
+    // Made first and gone last: every window below refers to it.
+    ProgramContext m_context;
     std::unique_ptr<QTranslator> m_translator;
     // Qt's own texts in Chinese.
     std::vector<std::unique_ptr<QTranslator>> m_qtTranslators;

@@ -7,8 +7,9 @@
 #include <QFileInfo>
 #include <QMenu>
 
-RecentFiles::RecentFiles(QObject* parent)
-    : QObject(parent), m_paths(UserStore::ReadRecentFiles(UserStore::CurrentAppName())) {
+RecentFiles::RecentFiles(std::string appName, QObject* parent)
+    : QObject(parent), m_appName(std::move(appName)),
+      m_paths(UserStore::ReadRecentFiles(m_appName)) {
     m_paths.removeAll(QString());
     m_paths.removeDuplicates();
     while (m_paths.size() > kMaxEntries) {
@@ -33,7 +34,7 @@ void RecentFiles::Remove(const QString& path) {
 }
 
 void RecentFiles::Keep() {
-    UserStore::WriteRecentFiles(UserStore::CurrentAppName(), m_paths);
+    UserStore::WriteRecentFiles(m_appName, m_paths);
 }
 
 QString RecentFiles::EntryText(int index, const QString& path) {

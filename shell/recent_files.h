@@ -11,6 +11,7 @@
 #include <QString>
 #include <QStringList>
 #include <map>
+#include <string>
 #include <vector>
 
 class QAction;
@@ -22,7 +23,9 @@ public:
     static constexpr int kMaxEntries = 4;
 
     // Reads the list kept under the current AppName.
-    explicit RecentFiles(QObject* parent = nullptr);
+    // appName: the program's AppName, under which the per-user store keeps
+    // the list.
+    explicit RecentFiles(std::string appName, QObject* parent = nullptr);
 
     const QStringList& Paths() const { return m_paths; }
     // Puts path (made absolute) at the top; it leaves its old place, and the
@@ -43,6 +46,7 @@ signals:
 private:
     void Keep();
 
+    std::string m_appName;
     QStringList m_paths;
     // The items each menu holds now, its separator first.
     std::map<QMenu*, std::vector<QAction*>> m_items;

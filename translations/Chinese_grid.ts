@@ -46,6 +46,10 @@
         <source>Cancel</source>
         <translation>取消</translation>
     </message>
+    <message>
+        <source>The port choice could not be kept for the next start.</source>
+        <translation>无法保存端口选择，下次启动时不会生效。</translation>
+    </message>
 </context>
 <context>
     <name>StringTable</name>

@@ -37,36 +37,37 @@ QString RunDialog(QWidget* parent, const FileDialogRequest& request, QString* se
 
 } // namespace
 
-QString FileDialogs::StartPath(const QString& name) {
+QString FileDialogs::StartPath(const std::string& appName, const QString& name) {
     if (!name.isEmpty() && QFileInfo(name).isAbsolute()) {
         return name;
     }
-    const QString folder = UserStore::ReadFileFolder(UserStore::CurrentAppName());
+    const QString folder = UserStore::ReadFileFolder(appName);
     return name.isEmpty() ? folder : QDir(folder).filePath(name);
 }
 
-void FileDialogs::KeepFolderOf(const QString& path) {
+void FileDialogs::KeepFolderOf(const std::string& appName, const QString& path) {
     if (!path.isEmpty()) {
-        UserStore::WriteFileFolder(UserStore::CurrentAppName(), path);
+        UserStore::WriteFileFolder(appName, path);
     }
 }
 
-QString FileDialogs::AskOpen(QWidget* parent, const QString& caption, const QString& filters,
-                             const QString& start) {
+QString FileDialogs::AskOpen(QWidget* parent, const std::string& appName, const QString& caption,
+                             const QString& filters, const QString& start) {
     FileDialogRequest request;
     request.caption = caption;
-    request.start = StartPath(start);
+    request.start = StartPath(appName, start);
     request.filters = filters;
     return Ask(parent, request, nullptr);
 }
 
-QString FileDialogs::AskSave(QWidget* parent, const QString& caption, const QString& start,
+QString FileDialogs::AskSave(QWidget* parent, const std::string& appName, const QString& caption,
+                             const QString& start,
                              const QString& filters, QString* selectedFilter,
                              const QString& defaultSuffix) {
     FileDialogRequest request;
     request.save = true;
     request.caption = caption;
-    request.start = StartPath(start);
+    request.start = StartPath(appName, start);
     request.filters = filters;
     request.defaultSuffix = defaultSuffix;
     return Ask(parent, request, selectedFilter);

@@ -1,12 +1,13 @@
 #pragma once
 // Every file dialog of the program goes through this one service: it opens
-// in the folder last used, which the per-user store keeps across runs (the
-// user's documents folder at first); the command that asked keeps the folder
-// of the file it then uses (KeepFolderOf). Tests answer the dialogs through
-// a handler.
+// in the folder last used, which the per-user store keeps across runs under
+// the program's AppName (the user's documents folder at first); the command
+// that asked keeps the folder of the file it then uses (KeepFolderOf). Tests
+// answer the dialogs through a handler.
 
 #include <QString>
 #include <functional>
+#include <string>
 
 class QWidget;
 
@@ -28,17 +29,18 @@ public:
 
     // The folder last used; with name, that file in it (an absolute name
     // stands as it is).
-    static QString StartPath(const QString& name = {});
+    static QString StartPath(const std::string& appName, const QString& name = {});
     // The folder of path becomes the one last used; an empty path is none.
-    static void KeepFolderOf(const QString& path);
+    static void KeepFolderOf(const std::string& appName, const QString& path);
 
     // The dialogs over parent, opened at StartPath(start); the path chosen,
     // empty for Cancel. selectedFilter (may be null) is the filter chosen,
     // and the one shown first when it names one; defaultSuffix is added to a
     // name given without an extension.
-    static QString AskOpen(QWidget* parent, const QString& caption, const QString& filters,
-                           const QString& start = {});
-    static QString AskSave(QWidget* parent, const QString& caption, const QString& start,
+    static QString AskOpen(QWidget* parent, const std::string& appName, const QString& caption,
+                           const QString& filters, const QString& start = {});
+    static QString AskSave(QWidget* parent, const std::string& appName, const QString& caption,
+                           const QString& start,
                            const QString& filters, QString* selectedFilter = nullptr,
                            const QString& defaultSuffix = {});
 

@@ -137,12 +137,12 @@ bool UserStore::WriteDialogSize(const std::string& appName, const QString& dialo
     return writeValue(appName, dialog + QStringLiteral("Size"), size);
 }
 
-std::string UserStore::CurrentAppName() {
-    return g_Profile.GetValue("Setup", "AppName", "");
+std::string UserStore::CurrentAppName(const CProfileFile& profile) {
+    return profile.GetValue("Setup", "AppName", "");
 }
 
-int UserStore::Type() {
-    return ReadModelType(CurrentAppName()).value_or(0);
+int UserStore::Type(const CProfileFile& profile) {
+    return ReadModelType(CurrentAppName(profile)).value_or(0);
 }
 
 void UserStore::SetBaseDirectory(const QString& directory) {

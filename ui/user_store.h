@@ -18,6 +18,8 @@
 #include <optional>
 #include <string>
 
+class CProfileFile;
+
 class UserStore {
 public:
     using Field = std::array<std::uint8_t, 6>;
@@ -50,10 +52,10 @@ public:
     static std::optional<QSize> ReadDialogSize(const std::string& appName, const QString& dialog);
     static bool WriteDialogSize(const std::string& appName, const QString& dialog, QSize size);
 
-    // [Setup] "AppName" of the application's settings file (g_Profile).
-    static std::string CurrentAppName();
+    // [Setup] "AppName" of the application's settings file (profile).
+    static std::string CurrentAppName(const CProfileFile& profile);
     // "Type" under the current AppName, 0 when missing.
-    static int Type();
+    static int Type(const CProfileFile& profile);
 
     // Keeps the per-user files under `directory` instead of the user's
     // configuration folder (tests, portable use). No effect on Windows, where

@@ -5,6 +5,7 @@
 #include "model/channel_table.h"
 #include "model/program_document.h"
 #include "session/program_view.h"
+#include "settings/program_context.h"
 #include "shell/command_ids.h"
 #include "shell/main_frame.h"
 #include "shell/program_app.h"
@@ -130,7 +131,7 @@ int CountingDialog::DoModal(RadioImage&) {
 
 QString WriteDat(const ProgramDirFixture& dir, const QString& name, std::uint8_t marker) {
     RadioImage image;
-    FillNewDocumentImage(image);
+    FillNewDocumentImage(image, kDefaultBandCode);
     image[0x1262] = marker;
     const QString path = dir.FilePath(name);
     std::ofstream(path.toStdString(), std::ios::binary)
@@ -160,7 +161,7 @@ bool SilentRadioRead::Start(CMainFrame& frame) {
     if (!m_radio.Start() || !frame.ActiveChild()) {
         return false;
     }
-    g_portName = m_radio.DevicePath();
+    frame.Context().portName = m_radio.DevicePath();
     DocumentSession& session = frame.ActiveChild()->Session();
     QSignalSpy running(&session, &DocumentSession::TransferRunningChanged);
     frame.OnCommand(ID_PROGRAM_READ);

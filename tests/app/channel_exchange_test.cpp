@@ -7,6 +7,7 @@
 #include "model/program_document.h"
 #include "session/document_history.h"
 #include "session/program_view.h"
+#include "settings/program_context.h"
 #include "shell/child_frame.h"
 #include "shell/command_ids.h"
 #include "shell/main_frame.h"
@@ -61,7 +62,7 @@ private:
     void Type(int row, const std::vector<std::pair<int, std::string>>& cells) {
         ChannelTable table = View().Channels();
         for (const auto& [col, text] : cells) {
-            CommitCellEdit(table, row, col, text);
+            CommitCellEdit(table, Frame().Context().band, row, col, text);
         }
         Frame().ActiveChild()->History().Change("Type", [&] { View().SetChannels(table); });
     }

@@ -51,8 +51,8 @@ private slots:
     void opensOnTheActiveDocumentWithTheSetupMenusSteps() {
         m_program.Start("");
         QVERIFY(Frame().ActiveChild());
-        SetSafetySetting(SafetySetting::VerifyAfterWrite, true);
-        SetSafetySetting(SafetySetting::ReadBeforeWrite, false);
+        SetSafetySetting(Frame().Context().Profile(), SafetySetting::VerifyAfterWrite, true);
+        SetSafetySetting(Frame().Context().Profile(), SafetySetting::ReadBeforeWrite, false);
         CCloneStationDlg* window = Open();
         QVERIFY(window);
         QVERIFY(window->isVisible());
@@ -64,7 +64,7 @@ private slots:
 
         // The window's box is the Setup menu's item.
         window->ReadFirstBox()->click();
-        QVERIFY(IsSafetySettingOn(SafetySetting::ReadBeforeWrite));
+        QVERIFY(IsSafetySettingOn(Frame().Context().Profile(), SafetySetting::ReadBeforeWrite));
         QVERIFY(Frame().CommandAction(ID_READ_BEFORE_WRITE)->isChecked());
         // A second request shows the same window.
         window->close();

@@ -497,7 +497,8 @@ private slots:
         RadioImage image;
         std::copy(saved.begin(), saved.end(), image.data());
         ChannelTable table;
-        DecodeChannels(image, table);
+        BandPlan bands;
+        DecodeChannels(image, table, bands);
         QCOMPARE(Cell(table, 1, kColRx), std::string("145.12500"));
         QCOMPARE(Cell(table, 1, kColTx), std::string("145.12500"));
     }

@@ -14,6 +14,7 @@
 #include "session/document_history.h"
 #include "session/document_session.h"
 #include "session/program_view.h"
+#include "settings/program_context.h"
 #include "shell/child_frame.h"
 #include "shell/command_ids.h"
 #include "shell/command_table.h"
@@ -68,13 +69,16 @@ public:
 // Product Information's OK: a new band for the whole program and the image.
 class BandDialog : public ImageDialog {
 public:
-    using ImageDialog::ImageDialog;
+    BandDialog(QWidget* parent, BandPlan& bands) : ImageDialog(parent), m_bands(bands) {}
     int DoModal(RadioImage& image) override {
-        SetBandLimitsMhz({144, 146, 430, 440});
-        g_bandCode = BandCode(144, 146, 430, 440);
+        m_bands.SetLimitsMhz({144, 146, 430, 440});
+        m_bands.bandCode = BandCode(144, 146, 430, 440);
         image[0x17D1] = 0x03;
         return Accepted;
     }
+
+private:
+    BandPlan& m_bands;
 };
 
 } // namespace
@@ -115,8 +119,8 @@ private slots:
             QCOMPARE(copied->text().count(QLatin1Char('\t')), kChannelRows * (kChannelColumns - 1));
             // The comma-separated form is the program's CSV layout, which an
             // import reads back into the same table.
-            const exchange::ChannelImport imported =
-                exchange::ReadChannelCsv(copied->data(kCsvMimeType).toStdString());
+            const exchange::ChannelImport imported = exchange::ReadChannelCsv(
+                copied->data(kCsvMimeType).toStdString(), Frame().Context().band);
             QVERIFY(imported.ok);
             QVERIFY(exchange::PlaceChannels(ChannelTable(), imported, exchange::Placement::Replace)
                         .table == source);
@@ -386,29 +390,29 @@ private slots:
     }
 
     void productInformationIsUndoneWithItsBand() {
-        const BandCodeBytes code = g_bandCode;
-        const BandLimitsMhz limits = CurrentBandLimitsMhz();
+        BandPlan& bands = Frame().Context().band;
+        const BandPlan before = bands;
         const std::uint8_t model = Document().Image()[0x17D1];
         Frame().SetEditorDialog(
             ID_PRODUCT_INFORMATION,
-            [](QWidget* parent) -> ImageDialog* { return new BandDialog(parent); }, true);
+            [&bands](QWidget* parent) -> ImageDialog* { return new BandDialog(parent, bands); },
+            true);
         Frame().OnCommand(ID_PRODUCT_INFORMATION);
-        QCOMPARE(CurrentBandLimitsMhz().band1Low, 144);
+        QCOMPARE(bands.LimitsMhz().band1Low, 144);
         QVERIFY(Document().IsModified());
         Frame().OnCommand(ID_EDIT_UNDO_STEP);
         QCOMPARE(Document().Image()[0x17D1], model);
-        QVERIFY(g_bandCode == code);
-        QVERIFY(CurrentBandLimitsMhz() == limits);
+        QVERIFY(bands == before);
         QVERIFY(!Document().IsModified());
         Frame().OnCommand(ID_EDIT_REDO_STEP);
-        QCOMPARE(CurrentBandLimitsMhz().band2High, 440);
+        QCOMPARE(bands.LimitsMhz().band2High, 440);
         QCOMPARE(Document().Image()[0x17D1], 0x03);
     }
 
     void aCompletedReadIsUndone() {
         CDemoRadio demo(InstantReplies());
         QVERIFY(demo.Start());
-        g_portName = demo.DevicePath();
+        Frame().Context().portName = demo.DevicePath();
         View().SetChannels(Numbered({9}));
         History().Record(QStringLiteral("set up"));
         const RadioImage before = Document().Image();
@@ -437,7 +441,7 @@ private slots:
         SimulatedRadio radio(options);
         radio.LoadImage(DemoRadioImage());
         QVERIFY(radio.Start());
-        g_portName = radio.DevicePath();
+        Frame().Context().portName = radio.DevicePath();
         const RadioImage before = Document().Image();
         QSignalSpy running(&Session(), &DocumentSession::TransferRunningChanged);
         Frame().OnCommand(ID_PROGRAM_READ);

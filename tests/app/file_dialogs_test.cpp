@@ -81,7 +81,8 @@ private slots:
         QVERIFY2(in(openedIn[0], documents), qPrintable(openedIn[0]));
         QVERIFY2(in(openedIn[1], elsewhere.path()), qPrintable(openedIn[1]));
         // Kept in the per-user store for the next run.
-        QCOMPARE(UserStore::ReadFileFolder(UserStore::CurrentAppName()), elsewhere.path());
+        QCOMPARE(UserStore::ReadFileFolder(
+                     UserStore::CurrentAppName(m_program.App().Context().Profile())), elsewhere.path());
     }
 };
 

@@ -21,6 +21,7 @@
 
 #include <QAction>
 #include <QDeadlineTimer>
+#include <QDir>
 #include <QFile>
 #include <QMenu>
 #include <QPushButton>
@@ -70,10 +71,7 @@ class StartupTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() {
-        ResetBandValues();
-        g_bChinese = 0;
-    }
+    void init() { g_bChinese = 0; }
 
     void missingLanguageFileEndsTheProgram_data() {
         QTest::addColumn<bool>("chinese");
@@ -305,18 +303,17 @@ private slots:
         UserStore::WriteField("TestProgram", {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF});
         CProgramApp app;
         QVERIFY(app.InitInstance(TestOptions(dir)));
-        QCOMPARE(g_bandCode, kDefaultBandCode);
+        QCOMPARE(app.Context().band.bandCode, kDefaultBandCode);
         app.ExitInstance();
         QCOMPARE(UserStore::ReadField("TestProgram"), std::optional(kDefaultBandCode));
 
         // A stored code other than the two fill patterns is taken as it is and
         // a new document carries it.
-        ResetBandValues();
         const BandCodeBytes stored{0x14, 0x15, 0x48, 0x43, 0x44, 0x00};
         UserStore::WriteField("TestProgram", stored);
         CProgramApp second;
         QVERIFY(second.InitInstance(TestOptions(dir)));
-        QCOMPARE(g_bandCode, stored);
+        QCOMPARE(second.Context().band.bandCode, stored);
         second.ExitInstance();
         QCOMPARE(UserStore::ReadField("TestProgram"), std::optional(stored));
     }
@@ -329,10 +326,36 @@ private slots:
         CProgramApp app;
         QVERIFY(app.InitInstance(TestOptions(dir)));
         app.ExitInstance();
-        QVERIFY(!g_Profile.IsModified());
-        QVERIFY(g_Profile.Save(false).empty());
+        QVERIFY(!app.Context().Profile().IsModified());
+        QVERIFY(app.Context().Profile().Save(false).empty());
         QCOMPARE(ReadFile(dir.FilePath(QStringLiteral("Program.ini"))),
                  QByteArray::fromStdString(text));
+        QVERIFY(dir.Messages().empty());
+    }
+
+    void settingsFileThatCannotBeWrittenIsReportedAtExit_data() {
+        QTest::addColumn<bool>("chinese");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("English") << false
+                                 << QStringLiteral("The settings file %1 could not be written.");
+        QTest::newRow("Chinese") << true << QStringLiteral("无法写入设置文件 %1。");
+    }
+    void settingsFileThatCannotBeWrittenIsReportedAtExit() {
+        ProgramDirFixture dir;
+        dir.CopyTranslations();
+        QFETCH(bool, chinese);
+        dir.WriteSettings(chinese ? ChineseSettings("") : EnglishSettings(""));
+        CProgramApp app;
+        QVERIFY(app.InitInstance(TestOptions(dir)));
+        app.Context().Profile().SetValue("Setup", "VerifyAfterWrite", "1");
+        // The settings file's place is taken: it cannot be replaced.
+        const QString path = dir.FilePath(QStringLiteral("Program.ini"));
+        QVERIFY(QFile::remove(path));
+        QVERIFY(QDir().mkdir(path));
+        app.ExitInstance();
+        QFETCH(QString, message);
+        QCOMPARE(dir.MessageTexts(), QStringList{message.arg(path)});
+        QCOMPARE(dir.Messages().front().icon, MessageIcon::Exclamation);
     }
 
     void commandLineOpensTheNamedFile() {
@@ -340,7 +363,7 @@ private slots:
         dir.WriteSettings(EnglishSettings(""));
         dir.CopyTranslations();
         RadioImage image;
-        FillNewDocumentImage(image);
+        FillNewDocumentImage(image, kDefaultBandCode);
         image[0x1261] = 0x07;
         const QString path = dir.FilePath(QStringLiteral("saved.dat"));
         std::ofstream(path.toStdString(), std::ios::binary)
@@ -364,19 +387,21 @@ private slots:
         dir.CopyTranslations();
         StartupOptions options = TestOptions(dir);
         CDemoRadio demo;
-        options.demoRadio = [&demo] { return demo.Start() ? demo.DevicePath() : std::string(); };
+        options.demoRadio = [&demo](const BandCodeBytes& bandCode) {
+            return demo.Start(bandCode) ? demo.DevicePath() : std::string();
+        };
         CProgramApp app;
         QVERIFY(app.InitInstance(options));
         QVERIFY(!app.DemoRadioDevice().empty());
         const QString device = QString::fromStdString(app.DemoRadioDevice());
         QVERIFY(device.startsWith(QStringLiteral("/dev/")));
-        QCOMPARE(QString::fromStdString(g_portName), device);
+        QCOMPARE(QString::fromStdString(app.Context().portName), device);
         QVERIFY(app.MainFrame()->StatusMessage().contains(device));
 
         // A new document window keeps the port on the simulated radio, and
         // Program > Read brings its channels into the grid.
         QVERIFY(app.NewDocument());
-        QCOMPARE(QString::fromStdString(g_portName), device);
+        QCOMPARE(QString::fromStdString(app.Context().portName), device);
         CProgramView& view = app.MainFrame()->ActiveChild()->View();
         DocumentSession& session = app.MainFrame()->ActiveChild()->Session();
         QSignalSpy read(&session, &DocumentSession::ChannelsRead);
@@ -424,7 +449,7 @@ private slots:
         UserStore::WritePortNumber("TestProgram", 2);
         StartupOptions options = TestOptions(dir);
         bool started = false;
-        options.demoRadio = [&started] {
+        options.demoRadio = [&started](const BandCodeBytes&) {
             started = true;
             return std::string("/dev/null");
         };
@@ -432,7 +457,7 @@ private slots:
         QVERIFY(app.InitInstance(options));
         QVERIFY(!started);
         QVERIFY(app.DemoRadioDevice().empty());
-        QCOMPARE(g_portName, std::string("COM2"));
+        QCOMPARE(app.Context().portName, std::string("COM2"));
         app.ExitInstance();
     }
 

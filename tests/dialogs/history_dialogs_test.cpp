@@ -23,7 +23,7 @@ private:
     static QStringList KeepTwoReads(const QString& folder) {
         QStringList paths;
         RadioImage image;
-        FillNewDocumentImage(image);
+        FillNewDocumentImage(image, kDefaultBandCode);
         const auto start = history::Clock::now();
         for (int i = 0; i < 2; ++i) {
             if (i == 1) {
@@ -45,7 +45,7 @@ private slots:
         QTemporaryDir dir;
         const QStringList paths = KeepTwoReads(dir.path());
         QCOMPARE(paths.size(), 2);
-        CRadioHistoryDlg dialog(dir.path(), CRadioHistoryDlg::Purpose::Open);
+        CRadioHistoryDlg dialog(dir.path(), CRadioHistoryDlg::Purpose::Open, {});
         QTableWidget* table = dialog.Table();
         QCOMPARE(table->rowCount(), 2);
         QCOMPARE(table->item(0, 1)->text(), QStringLiteral("136-174, 400-520 MHz"));
@@ -69,7 +69,7 @@ private slots:
     void anEmptyHistorySaysSo() {
         QTemporaryDir dir;
         CRadioHistoryDlg dialog(dir.filePath(QStringLiteral("none")),
-                                CRadioHistoryDlg::Purpose::Open);
+                                CRadioHistoryDlg::Purpose::Open, {});
         QCOMPARE(dialog.Table()->rowCount(), 0);
         QVERIFY(dialog.EmptyNote()->isVisibleTo(&dialog));
         QVERIFY(!dialog.ChooseButton()->isEnabled());
@@ -77,7 +77,7 @@ private slots:
 
     void compareAlsoTakesAnotherFile() {
         QTemporaryDir dir;
-        CRadioHistoryDlg dialog(dir.path(), CRadioHistoryDlg::Purpose::Compare);
+        CRadioHistoryDlg dialog(dir.path(), CRadioHistoryDlg::Purpose::Compare, {});
         QVERIFY(dialog.FileButton() != nullptr);
         // The file dialog opens in the folder last used, which the file
         // chosen then replaces.
@@ -90,7 +90,7 @@ private slots:
             return answers.takeFirst();
         });
         const auto restore = qScopeGuard([] { FileDialogs::SetHandler({}); });
-        const QString before = FileDialogs::StartPath();
+        const QString before = FileDialogs::StartPath({});
         // Cancelling the file choice keeps the dialog open.
         dialog.FileButton()->click();
         QCOMPARE(dialog.result(), int(QDialog::Rejected));
@@ -99,7 +99,7 @@ private slots:
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QCOMPARE(dialog.ChosenPath(), other);
         QCOMPARE(openedIn, (QStringList{before, before}));
-        QCOMPARE(FileDialogs::StartPath(), dir.path());
+        QCOMPARE(FileDialogs::StartPath({}), dir.path());
     }
 };
 

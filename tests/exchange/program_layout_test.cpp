@@ -51,7 +51,7 @@ TEST_F(ProgramLayoutTest, RowsInEitherLanguageBecomeTheGridsTexts) {
          Channel("145.12500", "145.12500", "None", "None"), 0},
     };
     for (const Case& c : cases) {
-        const ChannelImport import = ReadChannelCsv(std::string(c.header) + "\n" + c.row + "\n");
+        const ChannelImport import = ReadList(std::string(c.header) + "\n" + c.row + "\n");
         ASSERT_TRUE(import.ok) << c.name << ": " << import.error << NotesText(import.skipped);
         EXPECT_EQ(import.layout, CsvLayout::Program) << c.name;
         ASSERT_EQ(import.channels.size(), 1u) << c.name;
@@ -84,7 +84,7 @@ TEST_F(ProgramLayoutTest, RowsTheGridWouldRefuseAreSkippedWithItsMessage) {
     };
     for (const Case& c : cases) {
         const ChannelImport import =
-            ReadChannelCsv(std::string(kHeader) + "\n2,145.125,,,,,,,,\n" + c.row + "\n");
+            ReadList(std::string(kHeader) + "\n2,145.125,,,,,,,,\n" + c.row + "\n");
         ASSERT_TRUE(import.ok) << c.row;
         EXPECT_EQ(import.channels.size(), 1u) << c.row;
         ASSERT_EQ(import.skipped.size(), 1u) << c.row;
@@ -122,20 +122,20 @@ TEST_F(ProgramLayoutTest, FilesRefusedAsAWhole) {
         {"every row skipped", "Frequency\n300\n1e5\n", "No row"},
     };
     for (const Case& c : cases) {
-        const ChannelImport import = ReadChannelCsv(c.text);
+        const ChannelImport import = ReadList(c.text);
         EXPECT_FALSE(import.ok) << c.name;
         EXPECT_TRUE(import.channels.empty()) << c.name;
         EXPECT_NE(import.error.find(c.error), std::string::npos) << c.name << ": " << import.error;
         EXPECT_EQ(import.error.find('\n'), std::string::npos) << c.name;
     }
-    EXPECT_EQ(ReadChannelCsv("Frequency\n300\n1e5\n").skipped.size(), 2u);
+    EXPECT_EQ(ReadList("Frequency\n300\n1e5\n").skipped.size(), 2u);
 }
 
 TEST_F(ProgramLayoutTest, HundredThousandRowsAreReadAndTheirLinesKept) {
     std::string text = "Frequency,Name\n";
     for (int i = 0; i < 100000; ++i)
         text += i % 2 ? "146.52,even\n" : "300,odd\n";
-    const ChannelImport import = ReadChannelCsv(text);
+    const ChannelImport import = ReadList(text);
     ASSERT_TRUE(import.ok) << import.error;
     EXPECT_EQ(import.channels.size(), 50000u);
     EXPECT_EQ(import.skipped.size(), 50000u);
@@ -147,18 +147,18 @@ TEST_F(ProgramLayoutTest, HundredThousandRowsAreReadAndTheirLinesKept) {
 }
 
 TEST_F(ProgramLayoutTest, RowsOfEmptyFieldsArePassedOver) {
-    const ChannelImport import = ReadChannelCsv("Frequency,Name\n,\n145.5,a\n , \n,,,\n");
+    const ChannelImport import = ReadList("Frequency,Name\n,\n145.5,a\n , \n,,,\n");
     ASSERT_TRUE(import.ok) << import.error;
     EXPECT_EQ(import.channels.size(), 1u);
     EXPECT_TRUE(import.skipped.empty()) << NotesText(import.skipped);
-    EXPECT_EQ(ReadChannelCsv(std::string(kHeader) + "\n,,,,,,,,,\n").error,
+    EXPECT_EQ(ReadList(std::string(kHeader) + "\n,,,,,,,,,\n").error,
               "The file holds a header line and no channels.");
 }
 
 TEST_F(ProgramLayoutTest, TabSeparatedTextIsReadLikeCsv) {
     const ChannelImport import =
-        ReadChannelCsv("CH\tRx Frequency\tTx Frequency\tQT/DQT Dec\tQT/DQT Enc\tChannel Name\t"
-                       "Power\tW/N\tScan Add\tBusy Lock\n5\t145.125\t\t\t\ta,b\t\t\t\t\n");
+        ReadList("CH\tRx Frequency\tTx Frequency\tQT/DQT Dec\tQT/DQT Enc\tChannel Name\t"
+                 "Power\tW/N\tScan Add\tBusy Lock\n5\t145.125\t\t\t\ta,b\t\t\t\t\n");
     ASSERT_TRUE(import.ok) << import.error;
     EXPECT_EQ(import.channels[0].texts[kColName - 1], "a,b");
     EXPECT_EQ(import.channels[0].location, 5);

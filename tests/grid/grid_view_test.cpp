@@ -10,6 +10,7 @@
 #include "model/string_table.h"
 #include "session/document_session.h"
 #include "session/program_view.h"
+#include "settings/program_context.h"
 #include "tests/ui/current_cell_check.h"
 #include "tests/ui/message_recorder.h"
 #include "transfer/port_setting_dialog.h"
@@ -112,6 +113,7 @@ private:
     QStringList rowTexts(int row) const;
     QString cell(int row, int col) const { return rowTexts(row).at(col - 1); }
 
+    ProgramContext m_context;
     RadioImage m_image;
     std::unique_ptr<CProgramView> m_view;
 };
@@ -129,8 +131,8 @@ void GridViewTest::cleanup() {
 
 void GridViewTest::makeView() {
     m_view.reset();
-    FillNewDocumentImage(m_image);
-    m_view = std::make_unique<CProgramView>(m_image);
+    FillNewDocumentImage(m_image, kDefaultBandCode);
+    m_view = std::make_unique<CProgramView>(m_image, m_context);
     m_view->resize(1095, 650);
     m_view->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_view.get()));
@@ -877,7 +879,7 @@ void GridViewTest::chineseMessagesAndWindows() {
     QCOMPARE(messages.seen[0].text, QString::fromUtf8("数据格式错误，请重新输入。"));
     QCOMPARE(messages.seen[0].caption, QString::fromUtf8("注意"));
     // The Process window, as a session over this view opens it.
-    DocumentSession session(std::make_unique<CProgramDoc>(), *m_view, *m_view);
+    DocumentSession session(std::make_unique<CProgramDoc>(), *m_view, *m_view, m_context);
     session.OnProgramWrite();
     CProcessDlg* process = session.ProcessDialog();
     QCOMPARE(process->windowTitle(), QString::fromUtf8("写数据"));
@@ -885,8 +887,9 @@ void GridViewTest::chineseMessagesAndWindows() {
     QCOMPARE(process->StartButton()->text(), QString::fromUtf8("开始"));
     process->reject();
     QCOMPARE(m_view->windowTitle(), QString::fromUtf8("信道信息"));
-    CPortSettingDlg ports(nullptr, PortAccess{[](const std::string&) { return false; },
-                                              [] { return std::map<int, PortDetails>(); }});
+    CPortSettingDlg ports(m_context, nullptr,
+                          PortAccess{[](const std::string&) { return false; },
+                                     [] { return std::map<int, PortDetails>(); }});
     QCOMPARE(ports.windowTitle(), QString::fromUtf8("端口设置"));
     QCoreApplication::removeTranslator(&chinese);
 }

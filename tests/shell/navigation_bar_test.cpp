@@ -46,13 +46,14 @@ class NavigationBarTest : public QObject {
 
 private:
     QTemporaryDir m_dir;
+    CProfileFile m_profile{4};
     std::unique_ptr<QWidget> m_host;
     CNavigationBar* m_bar = nullptr;
 
     void loadSettings(const char* text) {
         const std::string path = m_dir.filePath(QStringLiteral("Program.ini")).toStdString();
         std::ofstream(path, std::ios::binary | std::ios::trunc) << text;
-        g_Profile.Load(path, false, true, false);
+        m_profile.Load(path, false, true, false);
         g_strLanguage = "English";
     }
 
@@ -60,7 +61,7 @@ private:
     void makeBar() {
         m_host = std::make_unique<QWidget>();
         m_host->resize(800, 600);
-        m_bar = new CNavigationBar(m_host.get());
+        m_bar = new CNavigationBar(m_profile, m_host.get());
         m_bar->setGeometry(0, 0, m_bar->BarWidth(), 600);
         m_host->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_host.get()));
@@ -76,7 +77,7 @@ private slots:
     }
     void cleanup() {
         m_host.reset();
-        g_Profile.Clear();
+        m_profile.Clear();
     }
 
     void startsWithItsSizesCaptionAndTree() {

@@ -35,7 +35,7 @@ constexpr int kRadioTimeoutMs = 120000;
 // A new document with a channel of its own.
 RadioImage FleetImage() {
     RadioImage image;
-    FillNewDocumentImage(image);
+    FillNewDocumentImage(image, kDefaultBandCode);
     for (std::size_t i = 0; i < 8; ++i) {
         image[i] = static_cast<std::uint8_t>(0x10 + i);
     }

@@ -105,7 +105,7 @@ void ProcessDialogTest::readEndToEnd() {
     QCOMPARE(m_radio->Stats().entries, 2);
     QCOMPARE(m_radio->Stats().blocksWritten, 0);
     // The port is free again.
-    QVERIFY(ProbePort(g_portName));
+    QVERIFY(ProbePort(m_context.portName));
 }
 
 void ProcessDialogTest::writeEndToEndCommitsPendingEdit() {
@@ -179,7 +179,7 @@ void ProcessDialogTest::cancelDuringTransfer() {
     QCOMPARE(read.count(), 0);
     QVERIFY(dialog()->ProgressBar()->value() < 191);
     QVERIFY(m_radio->Stats().blocksRead < 512);
-    QVERIFY(ProbePort(g_portName));
+    QVERIFY(ProbePort(m_context.portName));
     // Rows received before the stop are in the image; the grid still shows
     // what it showed before.
     const RadioImage radio = m_radio->MemoryAsImage();
@@ -227,7 +227,7 @@ void ProcessDialogTest::failuresEndWithTheirMessage() {
     }
     startRadio(options);
     if (!openablePort) {
-        g_portName = m_store.filePath("no-such-port").toStdString();
+        m_context.portName = m_store.filePath("no-such-port").toStdString();
     }
     MessageRecorder messages;
     QSignalSpy read(m_session.get(), &DocumentSession::ChannelsRead);
@@ -314,7 +314,7 @@ void ProcessDialogTest::communicationErrorPrompt() {
     }
     QCOMPARE(read.count(), 0);
     QCOMPARE(m_radio->Stats().programModeRequests, 30);
-    QVERIFY(ProbePort(g_portName));
+    QVERIFY(ProbePort(m_context.portName));
 }
 
 void ProcessDialogTest::noSecondTransferWhileRunning() {
@@ -462,7 +462,7 @@ void ProcessDialogTest::sessionClosedDuringTransfer() {
     // The transfer is stopped and its thread joined before the session goes.
     m_session.reset();
     m_view.reset();
-    QVERIFY(ProbePort(g_portName));
+    QVERIFY(ProbePort(m_context.portName));
     QVERIFY(m_radio->Stats().blocksRead < 512);
     QVERIFY(messages.seen.empty());
 }

@@ -26,9 +26,9 @@ void ProcessFixture::setUpStore() {
 void ProcessFixture::setUpSession() {
     g_bChinese = 0;
     auto doc = std::make_unique<CProgramDoc>();
-    FillNewDocumentImage(doc->Image());
-    m_view = std::make_unique<CProgramView>(doc->Image());
-    m_session = std::make_unique<DocumentSession>(std::move(doc), *m_view, *m_view);
+    FillNewDocumentImage(doc->Image(), kDefaultBandCode);
+    m_view = std::make_unique<CProgramView>(doc->Image(), m_context);
+    m_session = std::make_unique<DocumentSession>(std::move(doc), *m_view, *m_view, m_context);
     // The document window hands the session's transfer window the keys of
     // Program > Read and Write.
     m_session->ProcessDialog()->SetDirectionKeys(QKeySequence(Qt::CTRL | Qt::Key_R),
@@ -49,11 +49,11 @@ void ProcessFixture::tearDown() {
 void ProcessFixture::startRadio(SimOptions options) {
     m_radio = std::make_unique<SimulatedRadio>(options);
     RadioImage radioImage = image();
-    EncodeChannels(RadioChannels(), radioImage);
+    EncodeChannels(RadioChannels(), radioImage, BandPlan());
     m_radio->LoadImage(radioImage);
     std::string error;
     QVERIFY2(m_radio->Start(&error), error.c_str());
-    g_portName = m_radio->DevicePath();
+    m_context.portName = m_radio->DevicePath();
 }
 
 void ProcessFixture::pressStart() {

@@ -8,6 +8,7 @@
 #include "model/radio_image.h"
 #include "session/document_session.h"
 #include "session/program_view.h"
+#include "settings/program_context.h"
 #include "sim/simulated_radio.h"
 
 #include <QObject>
@@ -44,6 +45,7 @@ protected:
     void startSlowRead();
 
     QTemporaryDir m_store;
+    ProgramContext m_context;
     std::unique_ptr<CProgramView> m_view;
     std::unique_ptr<DocumentSession> m_session;
     std::unique_ptr<SimulatedRadio> m_radio;

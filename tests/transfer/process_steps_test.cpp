@@ -29,12 +29,12 @@ private slots:
         QFile ini(m_store.filePath("Program.ini"));
         QVERIFY(ini.open(QIODevice::WriteOnly));
         ini.close();
-        QVERIFY(g_Profile.Load(m_store.filePath("Program.ini").toStdString(), false, true, false));
+        QVERIFY(m_context.Profile().Load(m_store.filePath("Program.ini").toStdString(), false, true, false));
     }
     void init() { setUpSession(); }
     void cleanup() {
-        SetSafetySetting(SafetySetting::ReadBeforeWrite, false);
-        SetSafetySetting(SafetySetting::VerifyAfterWrite, false);
+        SetSafetySetting(m_context.Profile(), SafetySetting::ReadBeforeWrite, false);
+        SetSafetySetting(m_context.Profile(), SafetySetting::VerifyAfterWrite, false);
         tearDown();
     }
 
@@ -86,8 +86,8 @@ void ProcessStepsTest::stepsInOrderOnOneBar() {
     QFETCH(QStringList, phases);
     QFETCH(int, rows);
     QFETCH(QString, result);
-    SetSafetySetting(SafetySetting::ReadBeforeWrite, readFirst);
-    SetSafetySetting(SafetySetting::VerifyAfterWrite, verify);
+    SetSafetySetting(m_context.Profile(), SafetySetting::ReadBeforeWrite, readFirst);
+    SetSafetySetting(m_context.Profile(), SafetySetting::VerifyAfterWrite, verify);
     g_bChinese = chinese ? 1 : 0;
     startRadio();
     MessageRecorder messages;
@@ -137,8 +137,8 @@ void ProcessStepsTest::closingWhileReadingFirstCancelsWithoutAsking_data() {
 // written radio, and the job ends cancelled, not as a fault of the read.
 void ProcessStepsTest::closingWhileReadingFirstCancelsWithoutAsking() {
     QFETCH(QString, stop);
-    SetSafetySetting(SafetySetting::ReadBeforeWrite, true);
-    SetSafetySetting(SafetySetting::VerifyAfterWrite, true);
+    SetSafetySetting(m_context.Profile(), SafetySetting::ReadBeforeWrite, true);
+    SetSafetySetting(m_context.Profile(), SafetySetting::VerifyAfterWrite, true);
     SimOptions options = InstantReplies();
     options.wireTime = true;
     startRadio(options);
