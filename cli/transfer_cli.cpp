@@ -205,13 +205,20 @@ int WithLink(const TransferOptions& options, int progressTotal, Body body) {
 }
 
 // After a write: keeps what a read-first found in the radio history, says
-// when a failed read-first left the radio untouched, and lists what the
-// read-back found.
+// when a read-first that failed or was cancelled left the radio untouched,
+// and lists what the read-back found.
 void ReportWriteSafety(const SafeWriteResult& written, const WriteSafety& safety) {
     if (written.before) {
         KeepInHistory(*written.before, "radio before writing");
     } else if (safety.readFirst && written.stage == WriteStage::ReadFirst) {
-        std::cerr << "program-cli: " << ReadFirstFailedText() << '\n';
+        // Ctrl+C or a termination is no fault of the read (the prompt
+        // --retry leaves unanswered is one, as in Finish). A cancelled job's
+        // line has no time in it.
+        const bool cancelled = written.result.fault == LinkFault::UserCancel;
+        std::cerr << "program-cli: "
+                  << (cancelled ? ResultLine(TransferStep::ReadFirst, written.result, 0.0)
+                                : ReadFirstFailedText())
+                  << '\n';
     }
     if (!written.mismatches.empty()) {
         std::cerr << VerifyFailureText(written.mismatches) << '\n';

@@ -60,10 +60,11 @@ signals:
     // step of the history, after which the document equals the radio.
     void ChannelsRead();
     void TransferRunningChanged(bool running);
-    // A transfer of the Process window ended: how, with the number of
-    // channels the grid holds afterwards and the time it took.
-    void TransferEnded(TransferDirection direction, TransferOutcome outcome, int channels,
-                       qint64 elapsedMs);
+    // A transfer of the Process window ended and its window closed: how,
+    // with the number of channels the grid holds afterwards and the line
+    // that says what the job did ("Read in 11.2 s", "Cancelled before
+    // writing: nothing was written"; link/transfer_phase.h).
+    void TransferEnded(TransferOutcome outcome, int channels, const QString& resultLine);
 
 private:
     void openProcessDialog(bool writeMode);

@@ -93,17 +93,16 @@ void DocumentSession::onTransferFinished(const TransferResult& result) {
             m_history->Record(tr("Read"));
         }
     }
-    const qint64 elapsedMs = m_transferClock.elapsed();
+    m_pProcessDlg->Close();
     const TransferStep endedIn =
         m_runningDirection == TransferDirection::Read ? TransferStep::Read : m_safeWrite->stage;
-    m_pProcessDlg->ShowEnd(QString::fromStdString(ResultLine(
-                               endedIn, result, static_cast<double>(elapsedMs) / 1000.0)),
-                           result.outcome == TransferOutcome::Completed);
+    const QString resultLine = QString::fromStdString(ResultLine(
+        endedIn, result, static_cast<double>(m_transferClock.elapsed()) / 1000.0));
     if (m_runningDirection == TransferDirection::Write) {
         reportWriteSafety(result);
     }
     emit TransferRunningChanged(false);
-    emit TransferEnded(m_runningDirection, result.outcome, m_channels.ChannelCount(), elapsedMs);
+    emit TransferEnded(result.outcome, m_channels.ChannelCount(), resultLine);
 }
 
 void DocumentSession::reportWriteSafety(const TransferResult& result) {
@@ -112,8 +111,8 @@ void DocumentSession::reportWriteSafety(const TransferResult& result) {
         keepInHistory(*written.before);
     } else if (written.stage == WriteStage::ReadFirst &&
                result.outcome == TransferOutcome::Failed) {
-        // A read first that the user cancelled is no fault: the window's
-        // result line says that nothing was written.
+        // A read first that the user cancelled is no fault: the result line
+        // in the status bar says that nothing was written.
         MessageService::Show(&m_window, QString::fromUtf8(ReadFirstFailedText()),
                              MessageButtons::Ok, MessageIcon::Stop);
     }

@@ -34,8 +34,6 @@ namespace {
 constexpr int kResourceHelpBase = 0x10000;
 constexpr int kMenuNoDocument = 128;
 constexpr int kMenuDocument = 129;
-// How long the status bar tells of a completed transfer.
-constexpr int kTransferNoticeMs = 8000;
 
 } // namespace
 
@@ -103,25 +101,15 @@ void CMainFrame::SetStatusMessage(const QString& text) {
     statusBar()->findChild<QLabel*>(QStringLiteral("0"))->setText(text);
 }
 
-void CMainFrame::OnTransferEnded(TransferDirection direction, TransferOutcome outcome, int channels,
-                                 qint64 elapsedMs) {
-    // A completed transfer says so for a while, without a box to answer;
-    // any transfer replaces the start-up hints.
-    QString text = tr("Ready");
+void CMainFrame::OnTransferEnded(TransferOutcome outcome, int channels, const QString& resultLine) {
+    // What the transfer did, without a box to answer, until the next message
+    // replaces it (it replaces the start-up hints too); after a completed one
+    // with the channels the grid now holds.
+    QString text = resultLine;
     if (outcome == TransferOutcome::Completed) {
-        const QString seconds = QString::number(static_cast<double>(elapsedMs) / 1000.0, 'f', 1);
-        text = (direction == TransferDirection::Read
-                    ? tr("Read from the radio in %1 s; channels in use: %2.")
-                    : tr("Written to the radio in %1 s; channels in use: %2."))
-                   .arg(seconds)
-                   .arg(channels);
+        text += tr("; channels in use: %1.").arg(channels);
     }
     SetStatusMessage(text);
-    QTimer::singleShot(kTransferNoticeMs, this, [this, text] {
-        if (StatusMessage() == text) {
-            SetStatusMessage(tr("Ready"));
-        }
-    });
 }
 
 QString CMainFrame::StatusMessage() const {

@@ -192,8 +192,7 @@ private:
     void UpdateCommandUI();
     void OnTreeSelectionChanged();
     void OnChildActivated(QWidget* window);
-    void OnTransferEnded(TransferDirection direction, TransferOutcome outcome, int channels,
-                         qint64 elapsedMs);
+    void OnTransferEnded(TransferOutcome outcome, int channels, const QString& resultLine);
     // No document window is larger than the workspace that holds it.
     void FitChildrenToWorkspace();
     // Shows a document window (hidden or minimised ones too) in front of the

@@ -339,11 +339,12 @@ bool CCloneStationDlg::ConfirmStop() {
     if (!m_session || !m_stations->AnyRadioInHand()) {
         return true;
     }
-    return MessageService::Show(this,
-                                tr("A station is writing a radio. Stop every station now?\n"
-                                   "A radio stopped while it is being written holds part of "
-                                   "the new data and must be written again."),
-                                MessageButtons::YesNo, MessageIcon::Question) == MessageAnswer::Yes;
+    // No is the default: Enter on the question keeps the stations writing.
+    return MessageService::Ask(this,
+                               tr("A station is writing a radio. Stop every station now?\n"
+                                  "A radio stopped while it is being written holds part of "
+                                  "the new data and must be written again."),
+                               MessageButtons::YesNo, MessageAnswer::No) == MessageAnswer::Yes;
 }
 
 void CCloneStationDlg::StopStations() {

@@ -85,7 +85,8 @@ public:
     // True while stations run (until every one has stopped).
     bool Running() const;
     // Closing now: true when no station has a radio in hand, or when the
-    // operator answers Yes to stopping them; No keeps everything running.
+    // operator answers Yes to stopping them; No, the default button, keeps
+    // everything running.
     bool ConfirmStop();
     // Every station stops at its next cancel point.
     void StopStations();

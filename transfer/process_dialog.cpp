@@ -60,15 +60,12 @@ void CProcessDlg::SetDirectionKeys(const QKeySequence& read, const QKeySequence&
 
 void CProcessDlg::Open() {
     m_control = std::make_shared<TransferControl>();
-    m_ended = false;
     m_phase = {};
     m_phaseText->clear();
     m_progress->setRange(0, kProgressRange);
     m_progress->setValue(0);
     m_status->setText(tr("Not start yet"));
     m_start->setEnabled(true);
-    m_cancel->setText(tr("Cancel"));
-    m_cancel->setDefault(false);
     setWindowTitle(m_strTitle);
     m_open = true;
     adjustSize();
@@ -110,21 +107,6 @@ void CProcessDlg::SetProgress(int position) {
     m_status->setText(QStringLiteral("%1%").arg(percent));
 }
 
-void CProcessDlg::ShowEnd(const QString& resultLine, bool completed) {
-    m_open = false;
-    m_ended = true;
-    m_phaseText->clear();
-    if (completed) {
-        m_progress->setValue(m_progress->maximum());
-    }
-    m_status->setText(resultLine);
-    m_start->setEnabled(false);
-    m_start->setDefault(false);
-    m_cancel->setText(tr("Close"));
-    m_cancel->setDefault(true);
-    m_cancel->setFocus(Qt::OtherFocusReason);
-}
-
 void CProcessDlg::SetStatus(const QString& text) {
     m_status->setText(text);
 }
@@ -138,10 +120,9 @@ void CProcessDlg::onStart() {
 }
 
 void CProcessDlg::onCancel() {
-    // Before Start and after the end the window simply goes; a running
-    // transfer only learns of the request and shows its end when it has
-    // stopped.
-    if (m_ended || m_control->Cancel()) {
+    // Before Start the window simply goes; a running transfer only learns of
+    // the request and closes the window itself when it has stopped.
+    if (m_control->Cancel()) {
         Close();
     }
 }
@@ -150,7 +131,7 @@ void CProcessDlg::onClose() {
     // A stray click or key must not stop a write half-way; the Cancel button
     // says what it does and stops at once. Before the write step (the radio
     // read first) and after it (the verify) nothing is half-written.
-    if (!m_ended && m_control->Started() && m_phase.step == TransferStep::Write) {
+    if (m_control->Started() && m_phase.step == TransferStep::Write) {
         const MessageAnswer answer =
             MessageService::Show(this,
                                  tr("Stop writing? The radio will then hold part of the new data "

@@ -6,10 +6,9 @@
 // runs once over the whole job and the status line gives its share done.
 // The close box and Escape do as Cancel does, except that they first ask
 // whether to stop the write step, which would leave the radio with part of
-// the new data. When the job has ended the window stays with its result line
-// ("Read in 11.2 s") and a Close button until the user closes it. Start is
-// the default and focused button at every opening. The object lives as long
-// as its view; its window is opened afresh for each Read or Write.
+// the new data. Start is the default and focused button at every opening.
+// The object lives as long as its view; its window is opened for each Read or
+// Write and closed when the transfer ends, whichever way it ends.
 
 #include "link/transfer_control.h"
 #include "link/transfer_phase.h"
@@ -45,13 +44,11 @@ public:
     void SetDirectionKeys(const QKeySequence& read, const QKeySequence& write);
 
     // Opens the window: progress 0 of 0..191, "Not start yet", Start enabled,
-    // a fresh Start/Cancel state; shown centred over the owner (an ended
-    // job's window shown still is opened afresh in place).
+    // a fresh Start/Cancel state; shown centred over the owner.
     void Open();
     // Closes the window (the object stays for the next opening).
     void Close();
-    // True while the window waits for Start or its transfer runs; false once
-    // the job has ended, while its result is still shown.
+    // True while the window exists (waiting for Start or running).
     bool IsOpen() const { return m_open; }
 
     // The Start/Cancel state of the current opening; a running transfer
@@ -64,9 +61,6 @@ public:
     // The position within the current step (1..191).
     void SetProgress(int position);
     void SetStatus(const QString& text);
-    // The job has ended: the status line says what was done (the bar full
-    // after a completed job); Cancel becomes Close, default and focused.
-    void ShowEnd(const QString& resultLine, bool completed);
     TransferPhase Phase() const { return m_phase; }
 
     QPushButton* StartButton() const { return m_start; }
@@ -95,8 +89,6 @@ private:
     QString m_strTitle;
     std::shared_ptr<TransferControl> m_control;
     bool m_open = false;
-    // The job of this opening has ended; its result is shown.
-    bool m_ended = false;
     TransferPhase m_phase;
     QPushButton* m_start;
     QPushButton* m_cancel;

@@ -20,10 +20,6 @@
         <translation>尚未开始</translation>
     </message>
     <message>
-        <source>Close</source>
-        <translation>关闭</translation>
-    </message>
-    <message>
         <source>Stop writing? The radio will then hold part of the new data and must be written again before use.</source>
         <translation>要停止写入吗？停止后对讲机中将只有部分新数据，使用前必须重新写入。</translation>
     </message>

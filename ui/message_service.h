@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <optional>
 
 class QWidget;
 
@@ -23,6 +24,8 @@ struct MessageRequest {
     MessageIcon icon = MessageIcon::Information;
     // Shown below the text, each in full, in a scrollable list with Copy.
     QStringList lines = {};
+    // The answer of the default button (Enter); none: the box's own choice.
+    std::optional<MessageAnswer> defaultAnswer = {};
 };
 
 class MessageService {
@@ -33,6 +36,11 @@ public:
     // the application's display name.
     static MessageAnswer Show(QWidget* parent, const QString& text, MessageButtons buttons,
                               MessageIcon icon, const QString& caption = {});
+
+    // A question whose default button (Enter) gives the safe answer, for a
+    // question whose other answer cannot be taken back.
+    static MessageAnswer Ask(QWidget* parent, const QString& text, MessageButtons buttons,
+                             MessageAnswer safeAnswer);
 
     // The same box with lines below its text, every one of them listed in a
     // scrollable area with a Copy button (ui/list_message_box.h).

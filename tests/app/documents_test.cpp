@@ -228,9 +228,9 @@ private slots:
         session.ProcessDialog()->CancelButton()->click();
         QTRY_VERIFY_WITH_TIMEOUT(!session.IsTransferRunning(), 30000);
         QVERIFY(Frame().CommandAction(ID_FILE_NEW)->isEnabled());
-        // A transfer that did not complete reports nothing, and the hint
-        // that was there before it is gone.
-        QCOMPARE(Frame().StatusMessage(), QStringLiteral("Ready"));
+        // A transfer that did not complete says how it ended, without the
+        // channels, in place of the hint that was there before it.
+        QCOMPARE(Frame().StatusMessage(), QStringLiteral("Read cancelled"));
     }
 
     void closeHidesAndChannelInformationShowsAgain_data() {

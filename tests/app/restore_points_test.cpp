@@ -207,7 +207,7 @@ private slots:
         StartRadio(MemoryWithChannel("OLD"), options);
         TransferOutcome outcome = TransferOutcome::Completed;
         connect(&Session(), &DocumentSession::TransferEnded, this,
-                [&outcome](TransferDirection, TransferOutcome ended) { outcome = ended; });
+                [&outcome](TransferOutcome ended) { outcome = ended; });
         Frame().OnCommand(ID_PROGRAM_WRITE);
         Session().ProcessDialog()->StartButton()->click();
         if (cancel) {

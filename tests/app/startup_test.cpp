@@ -423,9 +423,11 @@ private slots:
         QCOMPARE(Cell(view.Channels(), 2, kColName), std::string("RPT1"));
         QVERIFY(!app.MainFrame()->ActiveDocument()->IsModified());
         QCOMPARE(dir.Messages().size(), std::size_t{1}); // New's question only
-        // The status bar tells of the read instead of the demo hint.
+        // The window has gone; the status bar tells of the read instead of
+        // the demo hint.
+        QVERIFY(!session.ProcessDialog()->isVisible());
         const QRegularExpression readNotice(
-            QStringLiteral("^Read from the radio in \\d+\\.\\d s; channels in use: 6\\.$"));
+            QStringLiteral("^Read in \\d+\\.\\d s; channels in use: 6\\.$"));
         QVERIFY2(readNotice.match(app.MainFrame()->StatusMessage()).hasMatch(),
                  qPrintable(app.MainFrame()->StatusMessage()));
 
@@ -435,7 +437,7 @@ private slots:
         session.ProcessDialog()->StartButton()->click();
         QVERIFY(ended.wait(60000));
         const QRegularExpression writeNotice(
-            QStringLiteral("^Written to the radio in \\d+\\.\\d s; channels in use: 6\\.$"));
+            QStringLiteral("^Written in \\d+\\.\\d s; channels in use: 6\\.$"));
         QVERIFY2(writeNotice.match(app.MainFrame()->StatusMessage()).hasMatch(),
                  qPrintable(app.MainFrame()->StatusMessage()));
         QCOMPARE(demo.Stats().blocksWritten, 508);

@@ -13,14 +13,17 @@
 #include "transfer/clone_station_dialog.h"
 #include "transfer/station_table.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QCryptographicHash>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
 
 #include <memory>
@@ -239,11 +242,34 @@ void CloneStationDialogTest::closingWhileWritingAsksAndNoKeepsItRunning() {
     // Held at its first block: the station is writing.
     QTRY_VERIFY_WITH_TIMEOUT(stateOf(0).startsWith(QStringLiteral("writing")), kRadioTimeoutMs);
 
+    // The real box: Enter, on whatever has the box's focus, answers No.
+    m_messages.reset();
+    auto pressed = std::make_shared<int>(QMessageBox::NoButton);
+    QTimer::singleShot(0, this, [pressed] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr) {
+            return;
+        }
+        QTest::keyClick(box->focusWidget() != nullptr ? box->focusWidget() : box, Qt::Key_Return);
+        if (box->isVisible()) { // Enter did nothing: closed all the same
+            box->button(QMessageBox::No)->click();
+            return;
+        }
+        *pressed = box->standardButton(box->clickedButton());
+    });
+    QVERIFY(!m_dialog->close());
+    QCOMPARE(*pressed, int(QMessageBox::No));
+    QVERIFY(m_dialog->isVisible());
+    QVERIFY(m_dialog->Running());
+    m_messages = std::make_unique<MessageRecorder>();
+
+    // The question asked, answered No.
     m_messages->Answer(MessageAnswer::No);
     QVERIFY(!m_dialog->close());
     QCOMPARE(m_messages->seen.size(), std::size_t{1});
     QCOMPARE(m_messages->seen[0].icon, MessageIcon::Question);
     QCOMPARE(m_messages->seen[0].buttons, MessageButtons::YesNo);
+    QVERIFY(m_messages->seen[0].defaultAnswer == MessageAnswer::No);
     QVERIFY(m_dialog->isVisible());
     QVERIFY(m_dialog->Running());
 

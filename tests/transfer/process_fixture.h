@@ -12,6 +12,7 @@
 #include "sim/simulated_radio.h"
 
 #include <QObject>
+#include <QString>
 #include <QTemporaryDir>
 
 #include <memory>
@@ -38,7 +39,7 @@ protected:
     CProcessDlg* dialog() const { return m_session->ProcessDialog(); }
     RadioImage& image() const { return m_session->Document().Image(); }
     void pressStart();
-    // Until the transfer has ended and the window shows its result.
+    // Until the transfer has ended and its window has closed.
     void waitUntilEnded();
     // A read from a radio answering at the pace of the wire, started and
     // past its first progress step.
@@ -49,4 +50,7 @@ protected:
     std::unique_ptr<CProgramView> m_view;
     std::unique_ptr<DocumentSession> m_session;
     std::unique_ptr<SimulatedRadio> m_radio;
+    // The result line of the last transfer that ended, as the session hands
+    // it to the status bar.
+    QString m_resultLine;
 };
