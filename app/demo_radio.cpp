@@ -21,9 +21,9 @@ const ChannelTexts kDemoChannels[] = {
 
 } // namespace
 
-RadioImage DemoRadioImage() {
+RadioImage DemoRadioImage(const BandCodeBytes& bandCode) {
     RadioImage image;
-    FillNewDocumentImage(image);
+    FillNewDocumentImage(image, bandCode);
     std::size_t record = 0;
     for (const ChannelTexts& texts : kDemoChannels) {
         EncodeRecord(texts, image.data() + layout::ChannelRecord(record));
@@ -40,9 +40,9 @@ CDemoRadio::~CDemoRadio() {
     }
 }
 
-bool CDemoRadio::Start() {
+bool CDemoRadio::Start(const BandCodeBytes& bandCode) {
     auto radio = std::make_unique<SimulatedRadio>(m_options);
-    radio->LoadImage(DemoRadioImage());
+    radio->LoadImage(DemoRadioImage(bandCode));
     if (!radio->Start()) {
         return false;
     }

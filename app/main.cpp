@@ -68,7 +68,9 @@ int main(int argc, char* argv[]) {
     // until its shut-down.
     CDemoRadio demo;
     if (arguments.removeAll(QStringLiteral("--demo-radio")) > 0) {
-        options.demoRadio = [&demo] { return demo.Start() ? demo.DevicePath() : std::string(); };
+        options.demoRadio = [&demo](const BandCodeBytes& bandCode) {
+            return demo.Start(bandCode) ? demo.DevicePath() : std::string();
+        };
     }
     // "--wire-log FILE": every transfer with the radio is appended to FILE,
     // byte for byte, as the command line's option records it.

@@ -41,7 +41,7 @@ int main(int argc, char** argv) {
     }
     QApplication app(argc, argv);
     RadioImage image;
-    FillNewDocumentImage(image);
+    FillNewDocumentImage(image, kDefaultBandCode);
     const FrequencyBytes mhz145 = FrequencyTextToBytes("145.00000");
     for (int n = 0; n < layout::kChannelRecordCount; ++n) {
         std::copy(mhz145.begin(), mhz145.end(),
@@ -50,7 +50,8 @@ int main(int argc, char** argv) {
                   image.data() + layout::ChannelRecord(n) + layout::kRecTx);
     }
     ChannelTable table;
-    DecodeChannels(image, table);
+    BandPlan bands;
+    DecodeChannels(image, table, bands);
     const report::ReportInput input{image, table, SourceTexts(), "Owner"};
     const report::SectionFlags all = {true, true, true, true, true};
     const QPageSize a4(QPageSize::A4);

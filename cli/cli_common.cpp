@@ -124,14 +124,14 @@ const TextCatalogue* LanguageOption(const std::string& value) {
     return texts;
 }
 
-CliDocument::CliDocument() {
-    m_doc.SetOpenHook([this](RadioImage& image) { DecodeChannels(image, m_table); });
-    m_doc.SetSaveHook([this](RadioImage& image) { EncodeChannels(m_table, image); });
+CliDocument::CliDocument(BandPlan& bands) : m_bands(bands) {
+    m_doc.SetOpenHook([this](RadioImage& image) { DecodeChannels(image, m_table, m_bands); });
+    m_doc.SetSaveHook([this](RadioImage& image) { EncodeChannels(m_table, image, m_bands); });
 }
 
 void CliDocument::New() {
-    m_doc.OnNewDocument("", SourceTexts());
-    DecodeChannels(m_doc.Image(), m_table);
+    m_doc.OnNewDocument("", m_bands, SourceTexts());
+    DecodeChannels(m_doc.Image(), m_table, m_bands);
 }
 
 int CliDocument::Open(const std::string& path) {

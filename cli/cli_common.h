@@ -4,6 +4,7 @@
 // opening, encode before saving).
 
 #include "cli/commands.h"
+#include "model/band.h"
 #include "model/channel_table.h"
 #include "model/program_document.h"
 #include "model/text_catalogue.h"
@@ -69,7 +70,8 @@ std::string UserDataFolder();
 // A document with the channel table its window would show.
 class CliDocument {
 public:
-    CliDocument();
+    // bands: the band plan the decodes, checks and encodes use.
+    explicit CliDocument(BandPlan& bands);
     // New document, then the view's decode.
     void New();
     // Reads path and decodes it. On failure prints the error and returns
@@ -80,8 +82,10 @@ public:
 
     CProgramDoc& Doc() { return m_doc; }
     ChannelTable& Table() { return m_table; }
+    BandPlan& Bands() { return m_bands; }
 
 private:
+    BandPlan& m_bands;
     CProgramDoc m_doc;
     ChannelTable m_table;
 };

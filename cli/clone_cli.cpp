@@ -19,10 +19,9 @@ std::string RadioLine(const RadioReport& report, const TextCatalogue& texts) {
     return EscapeControls(line);
 }
 
-CliStationObserver::CliStationObserver(bool quiet, CloneLog& log, std::string imageSha256,
-                                       CloneTally& tally, const TextCatalogue& texts)
-    : m_quiet(quiet), m_bell(::isatty(1) == 1), m_log(log), m_sha256(std::move(imageSha256)),
-      m_tally(tally), m_texts(texts) {}
+CliStationObserver::CliStationObserver(bool quiet, CloneRecorder& recorder,
+                                       const TextCatalogue& texts)
+    : m_quiet(quiet), m_bell(::isatty(1) == 1), m_recorder(recorder), m_texts(texts) {}
 
 void CliStationObserver::OnState(const std::string& port, StationState state) {
     if (m_quiet) {
@@ -38,9 +37,7 @@ void CliStationObserver::OnState(const std::string& port, StationState state) {
 
 void CliStationObserver::OnRadio(const RadioReport& report) {
     const std::lock_guard<std::mutex> lock(m_mutex);
-    m_tally.Count(report);
-    if (!m_log.Append(report, m_sha256) && !m_logFailed) {
-        m_logFailed = true;
+    if (m_recorder.Record(report) == LogOutcome::FirstFailure) {
         std::cerr << "program-cli: "
                   << m_texts.Tr("CloneCommand", "the clone log could not be written") << '\n';
     }
@@ -55,6 +52,6 @@ void CliStationObserver::OnRadio(const RadioReport& report) {
 
 void CliStationObserver::OnPortFailed(const std::string& port, const std::string& message) {
     const std::lock_guard<std::mutex> lock(m_mutex);
-    m_tally.PortFailed(port);
+    m_recorder.PortFailed(port);
     std::cerr << "program-cli: " << port << ": " << message << '\n';
 }

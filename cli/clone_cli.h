@@ -4,8 +4,7 @@
 // stations' states on stderr unless quiet), the log row of each radio, what a
 // read-first found kept in the radio history, and the tally for the summary.
 
-#include "station/clone_log.h"
-#include "station/clone_tally.h"
+#include "station/clone_recorder.h"
 #include "station/radio_report.h"
 
 #include <mutex>
@@ -16,8 +15,7 @@ std::string RadioLine(const RadioReport& report, const TextCatalogue& texts);
 
 class CliStationObserver : public StationObserver {
 public:
-    CliStationObserver(bool quiet, CloneLog& log, std::string imageSha256, CloneTally& tally,
-                       const TextCatalogue& texts);
+    CliStationObserver(bool quiet, CloneRecorder& recorder, const TextCatalogue& texts);
 
     void OnState(const std::string& port, StationState state) override;
     void OnRadio(const RadioReport& report) override;
@@ -27,9 +25,6 @@ private:
     std::mutex m_mutex;
     bool m_quiet;
     bool m_bell;
-    CloneLog& m_log;
-    std::string m_sha256;
-    CloneTally& m_tally;
-    bool m_logFailed = false;
+    CloneRecorder& m_recorder;
     const TextCatalogue& m_texts;
 };

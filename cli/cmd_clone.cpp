@@ -11,6 +11,7 @@
 #include "link_qt/qt_serial_link.h"
 #include "model/channel_codec.h"
 #include "model/language.h"
+#include "settings/program_context.h"
 #include "station/clone_station.h"
 
 #include <QCryptographicHash>
@@ -29,7 +30,6 @@ namespace {
 constexpr const char* kUsage = "clone IMAGE.dat --port DEVICE [--port DEVICE ...] [--verify] "
                                "[--backup] [--count N] [--log LOG.csv] [--lang en|zh] [--quiet]";
 constexpr long kMaxCount = 100000;
-constexpr const char* kDefaultLogName = "clone-log.csv";
 
 struct CloneOptions {
     std::string image;
@@ -152,25 +152,25 @@ void StartWithSignalsHere(CloneStations& stations, const std::vector<std::string
 
 } // namespace
 
-int CmdClone(const CommandArgs& args) {
+int CmdClone(ProgramContext& context, const CommandArgs& args) {
     const std::optional<CloneOptions> options = ParseCloneOptions(args);
     if (!options) {
         return kExitUsage;
     }
-    CliDocument doc;
+    CliDocument doc(context.band);
     if (const int opened = doc.Open(options->image); opened != kExitOk) {
         return opened;
     }
     CloneJob job;
     job.image = doc.Doc().Image();
-    EncodeChannels(doc.Table(), job.image);
+    EncodeChannels(doc.Table(), job.image, doc.Bands());
     job.safety = options->safety;
     job.texts = options->texts;
 
     const std::string logPath =
         !options->log.empty()
             ? options->log
-            : (std::filesystem::path(UserDataFolder()) / kDefaultLogName).string();
+            : (std::filesystem::path(UserDataFolder()) / kCloneLogFileName).string();
     CloneLog log;
     if (std::string error; !log.Open(logPath, error)) {
         return Fail(kExitFile, "the clone log " + error);
@@ -180,8 +180,8 @@ int CmdClone(const CommandArgs& args) {
     const InterruptAsCancel interrupts;
     CloneControl control(options->count);
     CloneTally tally(options->ports);
-    CliStationObserver observer(options->quiet, log, FileSha256(options->image), tally,
-                                *options->texts);
+    CloneRecorder recorder(log, FileSha256(options->image), tally);
+    CliStationObserver observer(options->quiet, recorder, *options->texts);
     if (!options->quiet) {
         const TextCatalogue& texts = *options->texts;
         std::cerr << FormatText(texts.Tr("CloneCommand", "Clone log: %1"), {logPath}) << '\n'

@@ -54,7 +54,7 @@ QJsonObject DifferenceJson(const compare::Difference& d) {
 
 } // namespace
 
-int CmdDiff(const CommandArgs& args) {
+int CmdDiff(ProgramContext& /*context*/, const CommandArgs& args) {
     std::vector<std::string> files;
     bool json = false;
     for (const std::string& arg : args) {

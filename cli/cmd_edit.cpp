@@ -6,6 +6,7 @@
 #include "cli/commands.h"
 #include "model/cell_commit.h"
 #include "model/string_table.h"
+#include "settings/program_context.h"
 
 #include <charconv>
 #include <iostream>
@@ -54,7 +55,7 @@ EntryParse ParseEntry(const std::string& arg, CellEntry& entry, std::string& err
 
 } // namespace
 
-int CmdEdit(const CommandArgs& args) {
+int CmdEdit(ProgramContext& context, const CommandArgs& args) {
     FileEditArgs parsed;
     if (!ParseFileEditArgs(args, kUsage, parsed)) {
         return kExitUsage;
@@ -73,12 +74,12 @@ int CmdEdit(const CommandArgs& args) {
         }
         entries.push_back(std::move(entry));
     }
-    CliDocument doc;
+    CliDocument doc(context.band);
     if (const int rc = doc.Open(parsed.file); rc != kExitOk) {
         return rc;
     }
     for (const CellEntry& e : entries) {
-        const CommitResult r = CommitCellEdit(doc.Table(), e.row, e.col, e.text);
+        const CommitResult r = CommitCellEdit(doc.Table(), doc.Bands(), e.row, e.col, e.text);
         if (r.Refused()) {
             std::cerr << StringTableText(r.messageId) << '\n';
             return kExitRefused;

@@ -5,6 +5,7 @@
 #include "cli/commands.h"
 #include "exchange/channel_import.h"
 #include "exchange/csv_file.h"
+#include "settings/program_context.h"
 
 namespace {
 
@@ -13,7 +14,7 @@ constexpr const char* kUsage =
 
 } // namespace
 
-int CmdExport(const CommandArgs& args) {
+int CmdExport(ProgramContext& context, const CommandArgs& args) {
     std::string file, out;
     exchange::CsvLayout layout = exchange::CsvLayout::Program;
     const TextCatalogue* texts = &SourceTexts();
@@ -40,7 +41,7 @@ int CmdExport(const CommandArgs& args) {
     }
     if (file.empty() || out.empty())
         return UsageFail(file.empty() ? "no file given" : "-o OUT.csv is missing", kUsage);
-    CliDocument doc;
+    CliDocument doc(context.band);
     if (const int rc = doc.Open(file); rc != kExitOk)
         return rc;
     const FileResult r =

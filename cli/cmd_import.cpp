@@ -7,6 +7,7 @@
 #include "cli/commands.h"
 #include "exchange/channel_import.h"
 #include "exchange/csv_file.h"
+#include "settings/program_context.h"
 
 #include <algorithm>
 #include <iostream>
@@ -32,7 +33,7 @@ void PrintNotes(const std::string& csv, const std::vector<exchange::ImportNote>&
 
 } // namespace
 
-int CmdImport(const CommandArgs& args) {
+int CmdImport(ProgramContext& context, const CommandArgs& args) {
     std::vector<std::string> files;
     std::string out;
     bool intoEmpty = false, strict = false;
@@ -59,13 +60,13 @@ int CmdImport(const CommandArgs& args) {
         out = dat;
     // The command speaks English.
     const TextCatalogue& texts = SourceTexts();
-    CliDocument doc;
+    CliDocument doc(context.band);
     if (const int rc = doc.Open(dat); rc != kExitOk)
         return rc;
     std::string text;
     if (const FileResult r = exchange::ReadCsvFile(csv, text); !r.Ok())
         return Fail(kExitFile, r.message);
-    const exchange::ChannelImport import = exchange::ReadChannelCsv(text, texts);
+    const exchange::ChannelImport import = exchange::ReadChannelCsv(text, doc.Bands(), texts);
     if (!import.ok) {
         PrintNotes(csv, import.warnings, import.skipped, texts);
         return Fail(kExitRefused, csv + ": " + import.error);

@@ -4,6 +4,7 @@
 #include "cli/cli_common.h"
 #include "cli/commands.h"
 #include "model/band.h"
+#include "settings/program_context.h"
 
 #include <cctype>
 
@@ -28,7 +29,7 @@ bool ParseBandCode(const std::string& hex, BandCodeBytes& code) {
 
 } // namespace
 
-int CmdNew(const CommandArgs& args) {
+int CmdNew(ProgramContext& context, const CommandArgs& args) {
     std::string out;
     BandCodeBytes code{}; // all zero, as on a first run
     for (std::size_t i = 0; i < args.size(); ++i) {
@@ -46,8 +47,8 @@ int CmdNew(const CommandArgs& args) {
     if (out.empty()) {
         return UsageFail("no output file given", kUsage);
     }
-    g_bandCode = code;
-    CliDocument doc;
+    context.band.bandCode = code;
+    CliDocument doc(context.band);
     doc.New();
     return doc.Save(out);
 }

@@ -9,6 +9,7 @@
 #include "cli/rescue_save.h"
 #include "cli/transfer_cli.h"
 #include "model/channel_codec.h"
+#include "settings/program_context.h"
 
 namespace {
 
@@ -17,7 +18,7 @@ constexpr const char* kUsage = "read --port DEVICE [--template FILE.dat] -o OUT.
 
 } // namespace
 
-int CmdRead(const CommandArgs& args) {
+int CmdRead(ProgramContext& context, const CommandArgs& args) {
     const std::optional<TransferOptions> options = ParseTransferOptions(
         args, kUsage, {.templateFile = true, .outputFile = true, .history = true});
     if (!options) {
@@ -29,7 +30,7 @@ int CmdRead(const CommandArgs& args) {
     if (const int code = CheckOutputPath(options->output); code != kExitOk) {
         return code;
     }
-    CliDocument doc;
+    CliDocument doc(context.band);
     if (options->templ.empty()) {
         doc.New();
     } else if (const int opened = doc.Open(options->templ); opened != kExitOk) {
@@ -43,6 +44,6 @@ int CmdRead(const CommandArgs& args) {
     if (!options->noHistory) {
         KeepInHistory(doc.Doc().Image(), "read");
     }
-    DecodeChannels(doc.Doc().Image(), doc.Table());
+    DecodeChannels(doc.Doc().Image(), doc.Table(), doc.Bands());
     return SaveReadDocument(doc, options->output);
 }

@@ -5,6 +5,7 @@
 #include "cli/commands.h"
 #include "report_qt/report_pdf.h"
 #include "settings/profile_file.h"
+#include "settings/program_context.h"
 
 #include <QGuiApplication>
 
@@ -90,12 +91,12 @@ std::optional<int> Parse(const CommandArgs& args, ReportArgs& parsed) {
 
 } // namespace
 
-int CmdReport(const CommandArgs& args) {
+int CmdReport(ProgramContext& context, const CommandArgs& args) {
     ReportArgs parsed;
     if (const auto usage = Parse(args, parsed)) {
         return *usage;
     }
-    CliDocument doc;
+    CliDocument doc(context.band);
     if (const int rc = doc.Open(parsed.file); rc != kExitOk) {
         return rc;
     }

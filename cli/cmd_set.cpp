@@ -43,7 +43,7 @@ bool ParseAssignment(const std::string& arg, Assignment& assignment) {
 
 } // namespace
 
-int CmdSet(const CommandArgs& args) {
+int CmdSet(ProgramContext& /*context*/, const CommandArgs& args) {
     std::string file;
     std::string out;
     std::vector<Assignment> assignments;

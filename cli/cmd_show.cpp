@@ -6,6 +6,7 @@
 #include "cli/show_sections.h"
 #include "model/channel_columns.h"
 #include "model/gbk.h"
+#include "settings/program_context.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -29,9 +30,9 @@ QJsonArray ChannelsJson(const ChannelTable& table) {
     return rows;
 }
 
-QJsonObject SectionsJson(const RadioImage& image) {
+QJsonObject SectionsJson(const RadioImage& image, const BandPlan& bands) {
     QJsonObject out;
-    ShowBandSection(image, out);
+    ShowBandSection(image, bands, out);
     for (const fields::SettingsGroup& group : fields::SettingsGroups()) {
         if (group.onCommandLine) {
             ShowGroupSection(group, image, out);
@@ -93,7 +94,7 @@ void PrintTable(const ChannelTable& table, const QJsonObject& sections,
 
 } // namespace
 
-int CmdShow(const CommandArgs& args) {
+int CmdShow(ProgramContext& context, const CommandArgs& args) {
     std::string path;
     bool json = false;
     const TextCatalogue* texts = &SourceTexts();
@@ -114,11 +115,11 @@ int CmdShow(const CommandArgs& args) {
     if (path.empty()) {
         return UsageFail("no file given", kUsage);
     }
-    CliDocument doc;
+    CliDocument doc(context.band);
     if (const int rc = doc.Open(path); rc != kExitOk) {
         return rc;
     }
-    QJsonObject sections = SectionsJson(doc.Doc().Image());
+    QJsonObject sections = SectionsJson(doc.Doc().Image(), doc.Bands());
     if (json) {
         sections.insert("channels", ChannelsJson(doc.Table()));
         const QByteArray text = QJsonDocument(sections).toJson(QJsonDocument::Indented);

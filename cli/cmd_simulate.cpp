@@ -32,7 +32,7 @@ const std::map<std::string, SimFaultKind> kFaults = {
 
 } // namespace
 
-int CmdSimulate(const CommandArgs& args) {
+int CmdSimulate(ProgramContext& /*context*/, const CommandArgs& args) {
     SimOptions options;
     std::string datPath;
     std::string dumpPath;

@@ -5,6 +5,7 @@
 
 #include "cli/rescue_save.h"
 #include "cli/transfer_cli.h"
+#include "settings/program_context.h"
 
 namespace {
 
@@ -13,14 +14,14 @@ constexpr const char* kReadUsage =
 constexpr const char* kWriteUsage =
     "squelch-write --port DEVICE FILE.dat [--retry N] [--wire-log FILE] [--quiet]";
 
-int RunSquelch(const CommandArgs& args, TransferDirection direction) {
+int RunSquelch(ProgramContext& context, const CommandArgs& args, TransferDirection direction) {
     const bool write = direction == TransferDirection::Write;
     const std::optional<TransferOptions> options = ParseTransferOptions(
         args, write ? kWriteUsage : kReadUsage, {.outputFile = !write, .documentFile = true});
     if (!options) {
         return kExitUsage;
     }
-    CliDocument doc;
+    CliDocument doc(context.band);
     if (const int opened = doc.Open(options->file); opened != kExitOk) {
         return opened;
     }
@@ -39,10 +40,10 @@ int RunSquelch(const CommandArgs& args, TransferDirection direction) {
 
 } // namespace
 
-int CmdSquelchRead(const CommandArgs& args) {
-    return RunSquelch(args, TransferDirection::Read);
+int CmdSquelchRead(ProgramContext& context, const CommandArgs& args) {
+    return RunSquelch(context, args, TransferDirection::Read);
 }
 
-int CmdSquelchWrite(const CommandArgs& args) {
-    return RunSquelch(args, TransferDirection::Write);
+int CmdSquelchWrite(ProgramContext& context, const CommandArgs& args) {
+    return RunSquelch(context, args, TransferDirection::Write);
 }

@@ -3,6 +3,7 @@
 // --backup reads the radio into the history first, --verify reads it back.
 
 #include "cli/transfer_cli.h"
+#include "settings/program_context.h"
 
 namespace {
 
@@ -11,13 +12,13 @@ constexpr const char* kUsage =
 
 } // namespace
 
-int CmdWrite(const CommandArgs& args) {
+int CmdWrite(ProgramContext& context, const CommandArgs& args) {
     const std::optional<TransferOptions> options =
         ParseTransferOptions(args, kUsage, {.documentFile = true, .writeSafety = true});
     if (!options) {
         return kExitUsage;
     }
-    CliDocument doc;
+    CliDocument doc(context.band);
     if (const int opened = doc.Open(options->file); opened != kExitOk) {
         return opened;
     }

@@ -7,24 +7,27 @@
 #include <string>
 #include <vector>
 
-using CommandArgs = std::vector<std::string>;
-using CommandFunction = int (*)(const CommandArgs& args);
+struct ProgramContext;
 
-int CmdNew(const CommandArgs& args);
-int CmdRecode(const CommandArgs& args);
-int CmdShow(const CommandArgs& args);
-int CmdEdit(const CommandArgs& args);
-int CmdSet(const CommandArgs& args);
-int CmdRead(const CommandArgs& args);
-int CmdWrite(const CommandArgs& args);
-int CmdClone(const CommandArgs& args);
-int CmdSquelchRead(const CommandArgs& args);
-int CmdSquelchWrite(const CommandArgs& args);
-int CmdSimulate(const CommandArgs& args);
-int CmdReport(const CommandArgs& args);
-int CmdExport(const CommandArgs& args);
-int CmdImport(const CommandArgs& args);
-int CmdDiff(const CommandArgs& args);
+using CommandArgs = std::vector<std::string>;
+// context: the band plan and the rest of what the command's run shares.
+using CommandFunction = int (*)(ProgramContext& context, const CommandArgs& args);
+
+int CmdNew(ProgramContext& context, const CommandArgs& args);
+int CmdRecode(ProgramContext& context, const CommandArgs& args);
+int CmdShow(ProgramContext& context, const CommandArgs& args);
+int CmdEdit(ProgramContext& context, const CommandArgs& args);
+int CmdSet(ProgramContext& context, const CommandArgs& args);
+int CmdRead(ProgramContext& context, const CommandArgs& args);
+int CmdWrite(ProgramContext& context, const CommandArgs& args);
+int CmdClone(ProgramContext& context, const CommandArgs& args);
+int CmdSquelchRead(ProgramContext& context, const CommandArgs& args);
+int CmdSquelchWrite(ProgramContext& context, const CommandArgs& args);
+int CmdSimulate(ProgramContext& context, const CommandArgs& args);
+int CmdReport(ProgramContext& context, const CommandArgs& args);
+int CmdExport(ProgramContext& context, const CommandArgs& args);
+int CmdImport(ProgramContext& context, const CommandArgs& args);
+int CmdDiff(ProgramContext& context, const CommandArgs& args);
 
 // The usage of simulate with all of its options.
 extern const char* const kSimulateUsage;

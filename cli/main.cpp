@@ -3,7 +3,9 @@
 
 #include "cli/cli_common.h"
 #include "cli/commands.h"
+#include "settings/program_context.h"
 
+#include <algorithm>
 #include <iostream>
 #include <string>
 #include <string_view>
@@ -153,6 +155,10 @@ bool PrintCommandHelp(std::string_view name, std::ostream& out) {
     return false;
 }
 
+bool IsHelpOption(std::string_view arg) {
+    return arg == "--help" || arg == "-h";
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -164,7 +170,7 @@ int main(int argc, char** argv) {
         std::cout << "program-cli " PROGRAM_VERSION "\n";
         return kExitOk;
     }
-    if (name == "help" || name == "--help" || name == "-h") {
+    if (name == "help" || IsHelpOption(name)) {
         if (argc == 2) {
             PrintUsage(std::cout);
             return kExitOk;
@@ -176,7 +182,17 @@ int main(int argc, char** argv) {
     }
     for (const Command& c : kCommands) {
         if (name == c.name) {
-            return c.run(CommandArgs(argv + 2, argv + argc));
+            const CommandArgs args(argv + 2, argv + argc);
+            // "program-cli NAME --help" is "program-cli help NAME", wherever
+            // the option stands.
+            if (std::any_of(args.begin(), args.end(), IsHelpOption)) {
+                PrintCommandHelp(name, std::cout);
+                return kExitOk;
+            }
+            // One context for the run: the band plan every decode, check and
+            // encode of the command shares.
+            ProgramContext context;
+            return c.run(context, args);
         }
     }
     return Fail(kExitUsage, "unknown command \"" + std::string(name) + "\"; " + CommandList());

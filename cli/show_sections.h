@@ -8,9 +8,12 @@
 
 #include <QJsonObject>
 
-// "band_code": g_bandCode as 12 upper-case hex digits; "band_limits_mhz": the
-// four band limits; "model_index": the image's model index byte.
-void ShowBandSection(const RadioImage& image, QJsonObject& out);
+struct BandPlan;
+
+// "band_code": the plan's bandCode (g_bandCode) as 12 upper-case hex digits;
+// "band_limits_mhz": its four band limits; "model_index": the image's model
+// index byte.
+void ShowBandSection(const RadioImage& image, const BandPlan& bands, QJsonObject& out);
 
 // The group's section, named like the group: what the controls of its dialog
 // show right after loading the image. Lists and button groups give the

@@ -132,8 +132,8 @@ void CliTransferObserver::OnProgress(int position) {
 }
 
 void CliTransferObserver::OnStatus(const std::string& text) {
-    // Progress numbers are shown by OnProgress; other texts once each.
-    if (m_quiet || IsNumber(text) || text == m_lastStatus) {
+    // Each text once.
+    if (m_quiet || text == m_lastStatus) {
         return;
     }
     m_lastStatus = text;
@@ -210,14 +210,21 @@ int WithLink(const TransferOptions& options, int progressTotal, Body body) {
 }
 
 // After a write: keeps what a read-first found in the radio history, says
-// when a failed read-first left the radio untouched, and lists what the
-// read-back found.
+// when a read-first that failed or was cancelled left the radio untouched,
+// and lists what the read-back found.
 void ReportWriteSafety(const SafeWriteResult& written, const WriteSafety& safety,
                        const TextCatalogue& texts) {
     if (written.before) {
         KeepInHistory(*written.before, "radio before writing");
     } else if (safety.readFirst && written.stage == WriteStage::ReadFirst) {
-        std::cerr << "program-cli: " << texts.Tr(kReadFirstFailed) << '\n';
+        // Ctrl+C or a termination is no fault of the read (the prompt
+        // --retry leaves unanswered is one, as in Finish). A cancelled job's
+        // line has no time in it.
+        const bool cancelled = written.result.fault == LinkFault::UserCancel;
+        std::cerr << "program-cli: "
+                  << (cancelled ? ResultLine(TransferStep::ReadFirst, written.result, 0.0, texts)
+                                : texts.Tr(kReadFirstFailed))
+                  << '\n';
     }
     if (!written.mismatches.empty()) {
         std::cerr << VerifyFailureText(written.mismatches, texts) << '\n';
@@ -235,7 +242,7 @@ int RunCloneCommand(TransferDirection direction, const TransferOptions& options,
     const int code = WithLink(
         options, total, [&](SerialLink& link, TransferObserver& observer, const std::string& port) {
             RadioImage& image = doc.Doc().Image();
-            EncodeChannels(doc.Table(), image);
+            EncodeChannels(doc.Table(), image, doc.Bands());
             TransferResult result;
             if (direction == TransferDirection::Write) {
                 written = RunSafeWrite(link, observer, InterruptAsCancel::Flag(), port, image,

@@ -1,6 +1,6 @@
 #include "dialogs/about_dialog.h"
 
-#include "ui/app_globals.h"
+#include "settings/program_context.h"
 #include "ui/dialog_frame.h"
 #include "ui/language_text.h"
 
@@ -25,7 +25,8 @@ QLabel* textLine(QWidget* parent, const QString& id, const QString& text) {
 
 } // namespace
 
-CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent, kDialogFrame) {
+CAboutDlg::CAboutDlg(const ProgramContext& context, QWidget* parent)
+    : QDialog(parent, kDialogFrame) {
     // The template's own texts and icon, replaced below.
     setWindowTitle(tr("About Program"));
     m_icon = new QLabel(this);
@@ -51,13 +52,14 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent, kDialogFrame) {
     layout->addLayout(texts, 0, 1);
     layout->addWidget(buttons, 1, 0, 1, 2);
 
-    setWindowTitle(LanguageText("About Title"));
-    m_version->setText(LanguageText("Version"));
-    m_copyrights->setText(LanguageText("Copyrights"));
-    m_owner->setText(LanguageText("Copyrights Owner"));
+    const CProfileFile& profile = context.Profile();
+    setWindowTitle(LanguageText(profile, "About Title"));
+    m_version->setText(LanguageText(profile, "Version"));
+    m_copyrights->setText(LanguageText(profile, "Copyrights"));
+    m_owner->setText(LanguageText(profile, "Copyrights Owner"));
 
     // "title.ico" at its own size, when it loads.
-    const QIcon brand(QString::fromStdString(g_strAppDir) + QStringLiteral("title.ico"));
+    const QIcon brand(QString::fromStdString(context.strAppDir) + QStringLiteral("title.ico"));
     const QList<QSize> sizes = brand.availableSizes();
     if (!sizes.isEmpty()) {
         const auto largest = std::max_element(

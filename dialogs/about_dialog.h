@@ -10,11 +10,15 @@
 
 class QLabel;
 
+struct ProgramContext;
+
 class CAboutDlg : public QDialog {
     Q_OBJECT
 
 public:
-    explicit CAboutDlg(QWidget* parent = nullptr);
+    // The texts come from the settings file of context, the icon from its
+    // program directory.
+    explicit CAboutDlg(const ProgramContext& context, QWidget* parent = nullptr);
 
 private:
     QLabel* m_icon = nullptr;

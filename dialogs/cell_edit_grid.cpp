@@ -3,11 +3,14 @@
 #include "ui/current_cell_look.h"
 #include "ui/field_binding.h"
 #include "ui/list_grid_look.h"
+#include "ui/table_width.h"
+#include "ui/text_room.h"
 
 #include <QFocusEvent>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <algorithm>
 
 CellEditGrid::CellEditGrid(int gridId, int rows, const QStringList& headers, int editId,
                            int maxLength, QWidget* parent)
@@ -74,6 +77,23 @@ void CellEditGrid::CommitEditor() {
         cell->setText(m_rule ? m_rule(m_edit->text()) : m_edit->text());
     }
     HideEditor();
+}
+
+void CellEditGrid::FitColumnsToTexts() {
+    // The values show in the grid's face, or in the fixed-pitch face in the
+    // lists of codes.
+    const int length = m_edit->maxLength();
+    const QString value =
+        length <= kLongestSizedText ? QString(length, QLatin1Char('0')) : QString();
+    for (int column = 0; column < columnCount(); ++column) {
+        int width = std::max(columnWidth(column), sizeHintForColumn(column));
+        if (column > 0 && !value.isEmpty()) {
+            width = std::max({width, CellTextWidth(this, font(), value),
+                              CellTextWidth(this, FixedPitchFont(), value)});
+        }
+        setColumnWidth(column, width);
+    }
+    FitWidthToColumns(this);
 }
 
 void CellEditGrid::DiscardEditor() {

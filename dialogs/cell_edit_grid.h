@@ -38,6 +38,9 @@ public:
     void CommitEditor();
     // Hides the edit without committing.
     void DiscardEditor();
+    // Widens every column, after its width is set, to its texts and to a
+    // value as long as the edit takes, and the grid to its columns.
+    void FitColumnsToTexts();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -31,10 +31,11 @@ QTableWidgetItem* Cell(const QString& text) {
 } // namespace
 
 CCompareDlg::CCompareDlg(const std::vector<compare::Difference>& differences,
-                         const QString& otherName, const PlaceText& placeText,
+                         const QString& otherName, const PlaceText& placeText, std::string appName,
                          QWidget* parent)
-    : QDialog(parent), m_differences(differences), m_table(new QTableWidget(this)),
-      m_summary(new QLabel(this)), m_filter(new QLineEdit(this)), m_copy(nullptr) {
+    : QDialog(parent), m_differences(differences), m_appName(std::move(appName)),
+      m_table(new QTableWidget(this)), m_summary(new QLabel(this)), m_filter(new QLineEdit(this)),
+      m_copy(nullptr) {
     setWindowTitle(tr("Compare With"));
     setSizeGripEnabled(true);
     binding::SetControlId(this, kDialogId);
@@ -76,14 +77,13 @@ CCompareDlg::CCompareDlg(const std::vector<compare::Difference>& differences,
                             m_table->horizontalHeader()->sizeHint().height() +
                             kFirstRowsShown * m_table->verticalHeader()->defaultSectionSize() +
                             sizeHint().height() - m_table->sizeHint().height();
-    resize(UserStore::ReadDialogSize(UserStore::CurrentAppName(), kSizeName)
-               .value_or(QSize(760, firstHeight)));
+    resize(UserStore::ReadDialogSize(m_appName, kSizeName).value_or(QSize(760, firstHeight)));
     // F1 opens the help topic of the focused control.
     new DialogKeyHook(this, {});
 }
 
 void CCompareDlg::done(int result) {
-    UserStore::WriteDialogSize(UserStore::CurrentAppName(), kSizeName, size());
+    UserStore::WriteDialogSize(m_appName, kSizeName, size());
     QDialog::done(result);
 }
 

@@ -12,6 +12,7 @@
 
 #include <QDialog>
 #include <functional>
+#include <string>
 #include <vector>
 
 class QLabel;
@@ -30,9 +31,10 @@ public:
     // places (the frame knows the dialogs' titles).
     using PlaceText = std::function<QString(const compare::Difference&)>;
 
-    // otherName heads the other file's column.
+    // otherName heads the other file's column; the dialog's size is kept in
+    // the per-user store under appName ([Setup] "AppName").
     CCompareDlg(const std::vector<compare::Difference>& differences, const QString& otherName,
-                const PlaceText& placeText, QWidget* parent = nullptr);
+                const PlaceText& placeText, std::string appName, QWidget* parent = nullptr);
 
     QTableWidget* Table() const { return m_table; }
     QLabel* Summary() const { return m_summary; }
@@ -49,6 +51,7 @@ private:
     void OnDoubleClicked(int row);
 
     std::vector<compare::Difference> m_differences;
+    std::string m_appName;
     QTableWidget* m_table;
     QLabel* m_summary;
     QLineEdit* m_filter;

@@ -6,7 +6,6 @@
 #include "ui/dialog_keys.h"
 #include "ui/field_binding.h"
 #include "ui/list_grid_look.h"
-#include "ui/table_width.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>
@@ -34,15 +33,14 @@ CDtmfCallListPage::CDtmfCallListPage(const fields::FieldPage& fields, QWidget* p
       m_grid(new CellEditGrid(dtmf::kCallListGridId, layout::kDtmfCallListCount,
                               {QCoreApplication::translate("CDtmfCallListPage", "Num"),
                                QCoreApplication::translate("CDtmfCallListPage", "Fast Call List")},
-                              dtmf::kCellEditId, static_cast<int>(layout::kDtmfCallEntrySize),
-                              this)) {
+                              kCellEditId, static_cast<int>(layout::kDtmfCallEntrySize), this)) {
     binding::SetControlId(this, kDialogId);
     m_grid->CellEdit()->setValidator(new binding::UpperCaseValidator(m_grid->CellEdit()));
     binding::TagCells(m_grid, Fields().fields);
     const int width = m_grid->columnWidth(0);
     m_grid->setColumnWidth(0, static_cast<int>(width * 0.8));
     m_grid->setColumnWidth(1, static_cast<int>(width * 2.3));
-    FitWidthToColumns(m_grid);
+    m_grid->FitColumnsToTexts();
     FitHeightToRows(m_grid, kOtherPartsHeight);
 
     auto* layout = new QVBoxLayout(this);

@@ -16,6 +16,8 @@ class CDtmfCallListPage : public CDtmfPage {
     Q_OBJECT
 public:
     static constexpr int kDialogId = 142;
+    // The edit of a call list cell.
+    static constexpr int kCellEditId = 1125;
 
     CDtmfCallListPage(const fields::FieldPage& fields, QWidget* parent);
 

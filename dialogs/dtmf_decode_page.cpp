@@ -45,8 +45,8 @@ CDtmfDecodePage::CDtmfDecodePage(const fields::FieldPage& fields, QWidget* paren
     auto* grid = new QGridLayout(stun);
     grid->addWidget(binding::CreateFieldControl(page.Field("stun_activation"), stun), 0, 0, 1, 2);
     row = 1;
-    for (const auto& [name, labelId] : {std::pair{"stun_code", dtmf::kStunCodeLabelId},
-                                        std::pair{"stun_type", dtmf::kStunTypeLabelId}}) {
+    for (const auto& [name, labelId] :
+         {std::pair{"stun_code", kStunCodeLabelId}, std::pair{"stun_type", kStunTypeLabelId}}) {
         QLabel* label = binding::CreateFieldLabel(page.Field(name), stun);
         binding::SetControlId(label, labelId);
         grid->addWidget(label, row, 0);

@@ -19,6 +19,9 @@ class CDtmfDecodePage : public CDtmfPage {
     Q_OBJECT
 public:
     static constexpr int kDialogId = 144;
+    // The labels of the stun code and stun type.
+    static constexpr int kStunCodeLabelId = 1107;
+    static constexpr int kStunTypeLabelId = 1108;
 
     CDtmfDecodePage(const fields::FieldPage& fields, QWidget* parent);
 

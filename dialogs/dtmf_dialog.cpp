@@ -19,7 +19,7 @@ CDtmfDlg::CDtmfDlg(QWidget* parent) : CBoundDialog(fields::Group("dtmf"), parent
 
 void CDtmfDlg::CreatePages() {
     m_tabs = new QTabWidget(this);
-    binding::SetControlId(m_tabs, dtmf::kTabId);
+    binding::SetControlId(m_tabs, kTabId);
     m_encode = new CDtmfEncodePage(Group().Page("encode"), m_tabs);
     m_decode = new CDtmfDecodePage(Group().Page("decode"), m_tabs);
     m_callList = new CDtmfCallListPage(Group().Page("call_list"), m_tabs);

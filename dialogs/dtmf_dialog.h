@@ -19,6 +19,8 @@ class CDtmfDlg : public CBoundDialog {
     Q_OBJECT
 public:
     static constexpr int kDialogId = 141;
+    // The tab control of the three pages.
+    static constexpr int kTabId = 1036;
 
     explicit CDtmfDlg(QWidget* parent = nullptr);
 

@@ -13,8 +13,10 @@
 CLanguageDlg::CLanguageDlg(QWidget* parent) : QDialog(parent) {
     setWindowTitle(tr("Language"));
     binding::SetControlId(this, kDialogId);
-    m_english = new QRadioButton(tr("English"), this);
-    m_chinese = new QRadioButton(tr("Chinese"), this);
+    // Each language is named in its own script, whichever is in use: the
+    // reader of either finds theirs.
+    m_english = new QRadioButton(QStringLiteral("English"), this);
+    m_chinese = new QRadioButton(QString::fromUtf8("中文"), this);
     binding::SetControlId(m_english, kEnglishId);
     binding::SetControlId(m_chinese, kChineseId);
     auto* group = new QButtonGroup(this);

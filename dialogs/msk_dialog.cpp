@@ -6,7 +6,6 @@
 #include "ui/dialog_keys.h"
 #include "ui/field_binding.h"
 #include "ui/list_grid_look.h"
-#include "ui/table_width.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -34,14 +33,14 @@ bool SwallowKey(QWidget*, const QKeyEvent& key) {
 
 // Column widths follow the screen width: the number column 0.8 and the
 // call list column 1.43 times the first column's width scaled by
-// screen width / 1024.
+// screen width / 1024, and never narrower than their texts.
 void SetColumnWidths(CellEditGrid* grid) {
     const QScreen* screen = QApplication::primaryScreen();
     const float scale = screen ? static_cast<float>(screen->size().width()) / 1024.0f : 1.0f;
     const int width = static_cast<int>(static_cast<float>(grid->columnWidth(0)) * scale);
     grid->setColumnWidth(0, static_cast<int>(width * 0.8));
     grid->setColumnWidth(1, static_cast<int>(width * 1.43));
-    FitWidthToColumns(grid);
+    grid->FitColumnsToTexts();
 }
 
 } // namespace
@@ -58,7 +57,7 @@ CMskDlg::CMskDlg(QWidget* parent) : CBoundDialog(fields::Group("msk"), parent) {
     m_callList = new CellEditGrid(msk::kCallListGridId, layout::kMskCallListCount,
                                   {QCoreApplication::translate("CMskDlg", "Num"),
                                    QCoreApplication::translate("CMskDlg", "Call List")},
-                                  msk::kCellEditId, static_cast<int>(layout::kMskIdSize), group);
+                                  kCellEditId, static_cast<int>(layout::kMskIdSize), group);
     m_callList->CellEdit()->setValidator(new binding::UpperCaseValidator(m_callList->CellEdit()));
     binding::TagCells(m_callList, page.fields);
     const QFont fixedPitch = FixedPitchFont();

@@ -18,6 +18,8 @@ class CMskDlg : public CBoundDialog {
     Q_OBJECT
 public:
     static constexpr int kDialogId = 162;
+    // The edit of a call list cell.
+    static constexpr int kCellEditId = 1123;
 
     explicit CMskDlg(QWidget* parent = nullptr);
 

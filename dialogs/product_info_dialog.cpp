@@ -2,7 +2,7 @@
 
 #include "model/band.h"
 #include "model/fields/product_fields.h"
-#include "settings/profile_file.h"
+#include "settings/program_context.h"
 #include "ui/dialog_keys.h"
 #include "ui/field_binding.h"
 #include "ui/message_service.h"
@@ -17,7 +17,8 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
-CProductInfoDlg::CProductInfoDlg(QWidget* parent) : CBoundDialog(fields::Group("product"), parent) {
+CProductInfoDlg::CProductInfoDlg(ProgramContext& context, QWidget* parent)
+    : CBoundDialog(fields::Group("product"), parent), m_context(context) {
     setWindowTitle(tr("Product Information"));
     binding::SetControlId(this, kDialogId);
     const fields::FieldPage& page = Group().Page("product");
@@ -42,7 +43,7 @@ CProductInfoDlg::CProductInfoDlg(QWidget* parent) : CBoundDialog(fields::Group("
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(group);
     layout->addWidget(CreateOkCancel());
-    BindPage(this, "product", {.afterLoad = [this] { SelectStoredType(); }});
+    BindPage(this, "product", {.afterLoad = [this] { AfterLoad(); }});
     // No key filter: F1 help only.
     new DialogKeyHook(this, {});
 }
@@ -58,16 +59,21 @@ QLineEdit* CProductInfoDlg::BandEdit(int id) const {
 
 void CProductInfoDlg::FillLists() {
     CBoundDialog::FillLists();
-    for (const std::string& name :
-         ::ModelList([](const std::string& key) { return g_Profile.GetValue("Setup", key, ""); })) {
+    for (const std::string& name : ::ModelList([this](const std::string& key) {
+             return m_context.Profile().GetValue("Setup", key, "");
+         })) {
         m_model->addItem(QString::fromStdString(name));
     }
 }
 
-void CProductInfoDlg::SelectStoredType() {
+void CProductInfoDlg::AfterLoad() {
     // An index beyond the list selects nothing.
-    const int type = UserStore::Type();
+    const int type = UserStore::Type(m_context.Profile());
     m_model->setCurrentIndex(type < m_model->count() ? type : -1);
+    const std::array<std::string, 4> limits = product::BandLimitTexts(m_context.band);
+    for (std::size_t i = 0; i < limits.size(); ++i) {
+        m_band[i]->setText(QString::fromStdString(limits[i]));
+    }
 }
 
 bool CProductInfoDlg::StoreOnOk(RadioImage& image) {
@@ -76,7 +82,7 @@ bool CProductInfoDlg::StoreOnOk(RadioImage& image) {
     const fields::FieldTable& table = Group().Page("product").fields;
     const fields::FieldValues values = binding::ReadFieldValues(table, this);
     fields::StoreFields(table, values, image);
-    if (!product::StoreBandLimits(values, image)) {
+    if (!product::StoreBandLimits(values, image, m_context.band)) {
         MessageService::Show(
             this, QCoreApplication::translate("CProductInfoDlg", "Frequency input error"),
             MessageButtons::Ok, MessageIcon::Exclamation);

@@ -7,6 +7,7 @@
 
 #include "dialogs/bound_dialog.h"
 
+struct ProgramContext;
 class QComboBox;
 class QLineEdit;
 
@@ -15,7 +16,9 @@ class CProductInfoDlg : public CBoundDialog {
 public:
     static constexpr int kDialogId = 135;
 
-    explicit CProductInfoDlg(QWidget* parent = nullptr);
+    // context: the program's band plan (shown, and set by OK) and settings
+    // file (the model list).
+    explicit CProductInfoDlg(ProgramContext& context, QWidget* parent = nullptr);
 
     QComboBox* ModelCombo() const { return m_model; }
     QLineEdit* BandEdit(int id) const;
@@ -28,9 +31,11 @@ protected:
     bool StoreOnOk(RadioImage& image) override;
 
 private:
-    // The stored "Type" choice replaces the document's model.
-    void SelectStoredType();
+    // The stored "Type" choice replaces the document's model; the band
+    // edits show the limits of the band plan.
+    void AfterLoad();
 
+    ProgramContext& m_context;
     QComboBox* m_model;
     QLineEdit* m_band[4];
 };

@@ -3,11 +3,11 @@
 #include "model/read_history.h"
 #include "ui/dialog_keys.h"
 #include "ui/field_binding.h"
+#include "ui/file_dialogs.h"
 
 #include <QDateTime>
 #include <QDialogButtonBox>
 #include <QFile>
-#include <QFileDialog>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
@@ -28,10 +28,12 @@ QTableWidgetItem* Cell(const QString& text, const QString& path) {
 
 } // namespace
 
-CRadioHistoryDlg::CRadioHistoryDlg(const QString& folder, Purpose purpose, QWidget* parent)
+CRadioHistoryDlg::CRadioHistoryDlg(const QString& folder, Purpose purpose, std::string appName,
+                                   QWidget* parent)
     : QDialog(parent), m_table(new QTableWidget(this)),
       m_empty(new QLabel(tr("No read has been kept yet."), this)),
-      m_choose(new QPushButton(purpose == Purpose::Open ? tr("Open") : tr("Compare"), this)) {
+      m_choose(new QPushButton(purpose == Purpose::Open ? tr("Open") : tr("Compare"), this)),
+      m_appName(std::move(appName)) {
     setWindowTitle(purpose == Purpose::Open ? tr("Radio History") : tr("Compare With"));
     binding::SetControlId(this, kDialogId);
     binding::SetControlId(m_table, kTableId);
@@ -100,9 +102,9 @@ void CRadioHistoryDlg::chooseSelected() {
 }
 
 void CRadioHistoryDlg::chooseFile() {
-    const QString path = m_askFileName ? m_askFileName()
-                                       : QFileDialog::getOpenFileName(this, tr("Compare With"), {},
-                                                                      tr("*.dat (*.dat)"));
+    // Cancelled, the dialog stays open.
+    const QString path = FileDialogs::AskOpen(this, m_appName, tr("Compare With"), tr("*.dat (*.dat)"));
+    FileDialogs::KeepFolderOf(m_appName, path);
     if (!path.isEmpty()) {
         m_chosen = path;
         accept();

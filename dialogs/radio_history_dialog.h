@@ -7,7 +7,7 @@
 
 #include <QDialog>
 #include <QString>
-#include <functional>
+#include <string>
 
 class QLabel;
 class QPushButton;
@@ -23,7 +23,10 @@ public:
     static constexpr int kTableId = 1300;
     static constexpr int kFileButtonId = 1301;
 
-    CRadioHistoryDlg(const QString& folder, Purpose purpose, QWidget* parent = nullptr);
+    // appName: the program's AppName, under which the per-user store keeps
+    // the folder that file choices open in.
+    CRadioHistoryDlg(const QString& folder, Purpose purpose, std::string appName,
+                     QWidget* parent = nullptr);
 
     // The file chosen when the dialog was accepted.
     const QString& ChosenPath() const { return m_chosen; }
@@ -35,12 +38,6 @@ public:
     QPushButton* FileButton() const { return m_file; }
     QLabel* EmptyNote() const { return m_empty; }
 
-    // Asks for the other file (tests answer here instead of a file dialog);
-    // an empty answer keeps the dialog open.
-    void SetFileNameProvider(std::function<QString()> provider) {
-        m_askFileName = std::move(provider);
-    }
-
 private:
     void chooseSelected();
     void chooseFile();
@@ -49,6 +46,6 @@ private:
     QLabel* m_empty;
     QPushButton* m_choose;
     QPushButton* m_file = nullptr;
+    std::string m_appName;
     QString m_chosen;
-    std::function<QString()> m_askFileName;
 };

@@ -1,8 +1,8 @@
 #include "dialogs/squelch_tuning_dialog.h"
 
-#include "link/port_name.h"
 #include "model/fields/squelch_fields.h"
 #include "model/image_layout.h"
+#include "settings/program_context.h"
 #include "ui/field_binding.h"
 
 #include <QComboBox>
@@ -11,8 +11,8 @@
 #include <QLabel>
 #include <QPushButton>
 
-CSquelchTuningDlg::CSquelchTuningDlg(QWidget* parent)
-    : CBoundDialog(fields::Group("squelch"), parent) {
+CSquelchTuningDlg::CSquelchTuningDlg(const ProgramContext& context, QWidget* parent)
+    : CBoundDialog(fields::Group("squelch"), parent), m_context(context) {
     setWindowTitle(tr("Squelch Tuning"));
     binding::SetControlId(this, kDialogId);
     auto* grid = new QGridLayout(this);
@@ -27,7 +27,7 @@ CSquelchTuningDlg::CSquelchTuningDlg(QWidget* parent)
     m_write = m_buttons->addButton(tr("Write"), QDialogButtonBox::ActionRole);
     m_read = m_buttons->addButton(tr("Read"), QDialogButtonBox::ActionRole);
     for (auto [button, id] :
-         {std::pair{m_write, squelch::kWriteButtonId}, std::pair{m_read, squelch::kReadButtonId}}) {
+         {std::pair{m_write, kWriteButtonId}, std::pair{m_read, kReadButtonId}}) {
         binding::SetControlId(button, id);
         button->setAutoDefault(false);
     }
@@ -64,7 +64,7 @@ void CSquelchTuningDlg::runTransfer(SquelchJob job) {
     setBusy(true);
     m_runner.SetWireLog(m_wireLog);
     m_runner.Start(
-        [port = g_portName, job = std::move(job),
+        [port = m_context.portName, job = std::move(job),
          control](SerialLink& link, TransferObserver& observer, RadioImage& image) {
             SquelchEngine engine(link, observer, &control->CancelFlag());
             return job(engine, port, image);

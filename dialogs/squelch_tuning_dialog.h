@@ -3,7 +3,7 @@
 // squelch tuning levels of the image (group "squelch": V wide, V narrow,
 // U wide, U narrow) as "-55" .. "54". OK stores the lists into the image; Cancel stores nothing,
 // but levels already fetched by Read stay in the image. Read and Write move
-// just these four bytes to and from the radio on g_portName. The button
+// just these four bytes to and from the radio on the context's portName. The button
 // starts the transfer on the transfer runner's worker thread and returns; the
 // dialog stays painted and responsive, with its controls disabled, a busy
 // cursor and no way to close it (the transfer has no cancel) until
@@ -12,7 +12,7 @@
 // answers a prompt it waits for with Cancel and leaves the image as it was.
 //
 // Built anew for each request by the main window:
-//     CSquelchTuningDlg dialog(mainWindow);
+//     CSquelchTuningDlg dialog(context, mainWindow);
 //     dialog.SetWireLog(path);   // optional
 //     dialog.DoModal(image);
 
@@ -25,6 +25,7 @@
 #include <functional>
 #include <string>
 
+struct ProgramContext;
 class QComboBox;
 class QDialogButtonBox;
 class QPushButton;
@@ -33,8 +34,11 @@ class CSquelchTuningDlg : public CBoundDialog {
     Q_OBJECT
 public:
     static constexpr int kDialogId = 203;
+    static constexpr int kReadButtonId = 1140;
+    static constexpr int kWriteButtonId = 1141;
 
-    explicit CSquelchTuningDlg(QWidget* parent = nullptr);
+    // context: the program's; a transfer goes to its portName at the time.
+    explicit CSquelchTuningDlg(const ProgramContext& context, QWidget* parent = nullptr);
 
     // The squelch read and write of the Read and Write buttons: start the
     // transfer (nothing while one runs).
@@ -73,6 +77,7 @@ private:
     QDialogButtonBox* m_buttons;
     QPushButton* m_read;
     QPushButton* m_write;
+    const ProgramContext& m_context;
     std::string m_wireLog;
     TransferRunner m_runner;
     // The control that had the focus when the transfer started.

@@ -40,13 +40,14 @@ void AddEditRow(QGridLayout* grid, int row, const fields::FieldSpec& spec, QWidg
 }
 
 // The column widths of the encode grid: the number column 0.51 and the tone
-// columns 1.22 times the default width of column 0.
+// columns 1.22 times the default width of column 0 (its share of it on a
+// narrow screen), and never narrower than their texts.
 void SetEncodeColumnWidths(CellEditGrid* grid) {
-    const int width = grid->columnWidth(0);
+    const int width = static_cast<int>(grid->columnWidth(0) * NarrowScreenShare(grid));
     grid->setColumnWidth(0, static_cast<int>(width * 0.51));
     grid->setColumnWidth(1, static_cast<int>(width * 1.22));
     grid->setColumnWidth(2, static_cast<int>(width * 1.22));
-    FitWidthToColumns(grid);
+    grid->FitColumnsToTexts();
 }
 
 } // namespace
@@ -63,10 +64,10 @@ QWidget* CTwoToneDlg::DecodePage(int set) const {
 
 void CTwoToneDlg::CreatePages() {
     m_tabs = new QTabWidget(this);
-    binding::SetControlId(m_tabs, two_tone::kTabId);
+    binding::SetControlId(m_tabs, kTabId);
     auto* decode = new QWidget;
     m_decodeTabs = new QTabWidget(decode);
-    binding::SetControlId(m_decodeTabs, two_tone::kDecodeTabId);
+    binding::SetControlId(m_decodeTabs, kDecodeTabId);
     for (int set = 1; set <= layout::kTwoToneDecodeCount; ++set) {
         m_decodeTabs->addTab(CreateDecodePage(set), QStringLiteral("2-Tone%1").arg(set));
     }
@@ -111,7 +112,7 @@ QWidget* CTwoToneDlg::CreateEncodePage() {
                               {QCoreApplication::translate("CTwoToneDlg", "Num"),
                                QCoreApplication::translate("CTwoToneDlg", "Tone1 Fre"),
                                QCoreApplication::translate("CTwoToneDlg", "Tone2 Fre")},
-                              two_tone::kCellEditId, 6, page);
+                              kCellEditId, 6, page);
     m_grid->SetCommitRule([](const QString& text) {
         return binding::ToQString(two_tone::CommitToneCell(binding::ToStdString(text)));
     });

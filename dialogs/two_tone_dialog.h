@@ -21,6 +21,11 @@ class CTwoToneDlg : public CBoundDialog {
     Q_OBJECT
 public:
     static constexpr int kDialogId = 155;
+    // The tabs of the encode and decode pages, the tabs of the decode sets,
+    // and the edit of a tone list cell.
+    static constexpr int kTabId = 1074;
+    static constexpr int kDecodeTabId = 1075;
+    static constexpr int kCellEditId = 1135;
 
     explicit CTwoToneDlg(QWidget* parent = nullptr);
 

@@ -1,6 +1,7 @@
 #include "exchange/channel_import.h"
 
 #include "exchange/csv_text.h"
+#include "exchange/generic_columns.h"
 #include "exchange/generic_layout.h"
 #include "exchange/header_columns.h"
 #include "exchange/program_layout.h"
@@ -40,6 +41,22 @@ std::string JoinNames(const std::vector<std::string>& names) {
     return joined;
 }
 
+// Why a header line names no layout, with the columns each layout accepts.
+std::string UnknownColumnsText(const TextCatalogue& texts) {
+    std::vector<std::string> program;
+    for (int col = 0; col <= kChannelColumns; ++col)
+        program.emplace_back(ProgramColumnName(col, texts));
+    std::vector<std::string> other;
+    for (const generic::GenericColumn& column : generic::kGenericColumns)
+        other.emplace_back(column.name);
+    return FormatText(
+        texts.Tr("ChannelImport",
+                 "The file is not a channel list: its first line names none of the columns this "
+                 "program reads. This program's layout has the columns %1; the layout of other "
+                 "programming tools needs Frequency and may have %2."),
+        {JoinNames(program), JoinNames(other)});
+}
+
 // The layout's reader for a header line, or the reason there is none.
 std::unique_ptr<LayoutRows> LayoutFor(const std::vector<std::string>& header, CsvLayout& layout,
                                       std::string& error, const TextCatalogue& texts) {
@@ -62,15 +79,14 @@ std::unique_ptr<LayoutRows> LayoutFor(const std::vector<std::string>& header, Cs
         layout = CsvLayout::Generic;
         return rows;
     }
-    error = texts.Tr("ChannelImport",
-                     "The file is not a channel list: its first line names no Frequency column "
-                     "(nor CH, Rx Frequency, ... of this program's layout).");
+    error = UnknownColumnsText(texts);
     return nullptr;
 }
 
 } // namespace
 
-ChannelImport ReadChannelCsv(std::string_view text, const TextCatalogue& texts) {
+ChannelImport ReadChannelCsv(std::string_view text, const BandPlan& bands,
+                             const TextCatalogue& texts) {
     const CsvReadResult csv = ReadCsv(text, SeparatorOf(text));
     if (!csv.Ok())
         return Refused(CsvErrorText(csv.error, csv.errorLine, texts));
@@ -81,7 +97,7 @@ ChannelImport ReadChannelCsv(std::string_view text, const TextCatalogue& texts) 
         LayoutFor(csv.records[0].fields, import.layout, import.error, texts);
     if (!rows)
         return import;
-    RowCommitter committer(texts);
+    RowCommitter committer(bands, texts);
     for (std::size_t i = 1; i < csv.records.size(); ++i) {
         const CsvRecord& record = csv.records[i];
         if (IsBlank(record.fields))

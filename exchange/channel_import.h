@@ -4,6 +4,7 @@
 // reason it was skipped. Nothing here touches a document: PlaceChannels
 // computes the new table, which the caller puts in place as one change.
 
+#include "model/band.h"
 #include "model/channel_table.h"
 #include "model/text_catalogue.h"
 
@@ -44,9 +45,10 @@ struct ChannelImport {
 
 // Reads a channel list: the header line picks the layout (comma- or
 // tab-separated). Every row goes through the grid's commit rules with the
-// band limits in force; a row of empty fields only is passed over. The
+// band limits of bands; a row of empty fields only is passed over. The
 // reasons and warnings are worded in the catalogue's language.
-ChannelImport ReadChannelCsv(std::string_view text, const TextCatalogue& texts);
+ChannelImport ReadChannelCsv(std::string_view text, const BandPlan& bands,
+                             const TextCatalogue& texts);
 
 enum class Placement {
     Replace,   // rows 1..128 are emptied and filled (the Fr row only by a channel placed there)

@@ -61,7 +61,7 @@ std::optional<ChannelTexts> RowCommitter::Commit(const ChannelTexts& proposed,
             Refuse(refusal, col, text, reason, texts_);
             return std::nullopt;
         }
-        const CommitResult r = CommitCellEdit(scratch_, 1, col, input);
+        const CommitResult r = CommitCellEdit(scratch_, bands_, 1, col, input);
         if (r.Refused() && col == kColTx) {
             // Named with its value: an offset in the file may have put it there.
             Refuse(refusal, col, text, texts_.Tr("RowCommit", "outside the radio's bands"), texts_);

@@ -14,8 +14,10 @@ namespace exchange {
 
 class RowCommitter {
 public:
-    // Refusals are worded in the catalogue's language.
-    explicit RowCommitter(const TextCatalogue& texts) : texts_(texts) {}
+    // Frequencies are checked against the limits of bands; refusals are
+    // worded in the catalogue's language.
+    RowCommitter(const BandPlan& bands, const TextCatalogue& texts)
+        : bands_(bands), texts_(texts) {}
 
     // proposed: the nine cell texts; an empty cell other than the receive
     // frequency keeps the new channel's default. The result is the channel,
@@ -28,6 +30,7 @@ private:
     // repeats a few texts many times, and the tone list is long.
     bool CellInput(int col, const std::string& text, std::string& input, std::string& reason);
 
+    const BandPlan& bands_;
     const TextCatalogue& texts_;
     ChannelTable scratch_{};
     std::map<std::pair<int, std::string>, std::pair<bool, std::string>> listInputs_;

@@ -19,8 +19,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     g_bChinese = data[2] & 1;
-    ResetBandValues();
-    SetBandLimitsMhz({136, 174, 400, 520});
+    BandPlan bands;
+    bands.SetLimitsMhz({136, 174, 400, 520});
     ChannelTable table;
     table[0] = NewChannelDefaults("145.12500");
     table[1] = NewChannelDefaults("438.00625");
@@ -32,7 +32,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string text(reinterpret_cast<const char*>(data + 3), size - 3);
 
     const ChannelTable before = table;
-    const CommitResult r = CommitCellEdit(table, row, col, text, trigger);
+    const CommitResult r = CommitCellEdit(table, bands, row, col, text, trigger);
     if (r.editorVisible) {
         FUZZ_CHECK(r.Refused());
     }
@@ -48,12 +48,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                               r.effect != CommitEffect::RowCleared && !table[row - 1][col - 1].empty();
     if (frequencySet) {
         const std::int32_t v = FrequencyToUnits(table[row - 1][col - 1]);
-        FUZZ_CHECK(InBands(v));
+        FUZZ_CHECK(bands.InBands(v));
         FUZZ_CHECK(col == kColTx || v % 500 == 0 || v % 625 == 0);
     }
     RadioImage image;
-    EncodeChannels(table, image);
+    EncodeChannels(table, image, bands);
     ChannelTable decoded;
-    DecodeChannels(image, decoded);
+    DecodeChannels(image, decoded, bands);
     return 0;
 }

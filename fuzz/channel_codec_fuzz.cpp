@@ -1,5 +1,5 @@
 // Decodes and encodes arbitrary images. Invariants: texts are valid UTF-8; the
-// band refresh always leaves 13 17 64 40 52 00 and a normalised g_bandCode;
+// band refresh always leaves 13 17 64 40 52 00 and a normalised band code in the plan;
 // the encode touches only channel records and the band code, and inside a
 // record keeps bytes 12, 14, 15 and bit 0 of byte 13; names, well-formed
 // frequencies and well-formed tones come back byte for byte.
@@ -68,20 +68,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     g_bChinese = data[0] & 1;
-    ResetBandValues();
+    BandPlan bands;
     RadioImage image;
     std::copy_n(data + 1, std::min(size - 1, RadioImage::size()), image.data());
     const RadioImage original = image;
 
     ChannelTable table;
-    DecodeChannels(image, table);
+    DecodeChannels(image, table, bands);
     FUZZ_CHECK(ImageBandCode(image) == kDecodedBandCode);
-    BandCodeBytes normalised = g_bandCode;
+    BandCodeBytes normalised = bands.bandCode;
     NormalizeBandCode(normalised);
-    FUZZ_CHECK(normalised == g_bandCode);
-    FUZZ_CHECK(InBands(52000000) && !InBands(52000001));
+    FUZZ_CHECK(normalised == bands.bandCode);
+    FUZZ_CHECK(bands.InBands(52000000) && !bands.InBands(52000001));
 
-    EncodeChannels(table, image);
+    EncodeChannels(table, image, bands);
     for (std::size_t i = layout::kChannelsEnd; i < RadioImage::size(); ++i) {
         if (i < layout::kBandCode || i >= layout::kBandCode + layout::kBandCodeSize) {
             FUZZ_CHECK(image[i] == original[i]);

@@ -38,10 +38,10 @@ void CheckCsvRoundTrip(std::string_view text, char separator) {
     }
 }
 
-void CheckChannel(const ChannelTexts& texts) {
+void CheckChannel(const ChannelTexts& texts, const BandPlan& bands) {
     const std::int32_t rx = FrequencyToUnits(texts[kColRx - 1]);
-    FUZZ_CHECK(InBands(rx) && (rx % 500 == 0 || rx % 625 == 0));
-    FUZZ_CHECK(InBands(FrequencyToUnits(texts[kColTx - 1])));
+    FUZZ_CHECK(bands.InBands(rx) && (rx % 500 == 0 || rx % 625 == 0));
+    FUZZ_CHECK(bands.InBands(FrequencyToUnits(texts[kColTx - 1])));
     FUZZ_CHECK(GbkByteLength(texts[kColName - 1]) <= kNameEditMaxBytes);
 }
 
@@ -63,18 +63,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     g_bChinese = data[0] & 1;
     const FuzzTexts texts(g_bChinese != 0);
-    ResetBandValues();
-    SetBandLimitsMhz({136, 174, 400, 520});
+    BandPlan bands;
+    bands.SetLimitsMhz({136, 174, 400, 520});
     const std::string_view text(reinterpret_cast<const char*>(data + 1), size - 1);
     CheckCsvRoundTrip(text, (data[0] & 2) ? '\t' : ',');
 
-    const exchange::ChannelImport import = exchange::ReadChannelCsv(text, texts);
+    const exchange::ChannelImport import = exchange::ReadChannelCsv(text, bands, texts);
     FUZZ_CHECK(import.ok != import.channels.empty());
     if (!import.ok) {
         return 0;
     }
     for (const exchange::ImportedChannel& channel : import.channels) {
-        CheckChannel(channel.texts);
+        CheckChannel(channel.texts, bands);
     }
     const auto placement =
         (data[0] & 4) ? exchange::Placement::IntoEmpty : exchange::Placement::Replace;
@@ -86,7 +86,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const exchange::CsvLayout layout :
          {exchange::CsvLayout::Program, exchange::CsvLayout::Generic}) {
         const exchange::ChannelImport again =
-            exchange::ReadChannelCsv(exchange::WriteChannelCsv(placed.table, layout, texts), texts);
+            exchange::ReadChannelCsv(exchange::WriteChannelCsv(placed.table, layout, texts), bands,
+                                     texts);
         FUZZ_CHECK(again.ok && again.skipped.empty());
         const exchange::PlacedChannels back =
             exchange::PlaceChannels(empty, again, exchange::Placement::Replace, texts);

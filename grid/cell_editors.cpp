@@ -5,8 +5,10 @@
 #include "ui/popup_focus.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QStatusTipEvent>
 
 namespace {
 
@@ -22,18 +24,31 @@ QComboBox* makeList(QWidget* parent, CellEditor editor, int controlId) {
     return list;
 }
 
-QLineEdit* makeEdit(QWidget* parent, int controlId) {
+QLineEdit* makeEdit(QWidget* parent, int controlId, CellEditor editor) {
     auto* edit = new QLineEdit(parent);
     edit->setAlignment(Qt::AlignCenter);
     edit->setProperty(kControlIdProperty, controlId);
     edit->hide();
+    // A key the length limit refuses is not lost in silence: a beep, and
+    // the limit on the main window's status bar.
+    QObject::connect(edit, &QLineEdit::inputRejected, edit, [edit, editor] {
+        QApplication::beep();
+        const TextId limit = EditorLengthLimit(editor);
+        QString note = QCoreApplication::translate(limit.context, limit.source);
+        if (!note.isEmpty()) {
+            note[0] = note[0].toUpper();
+        }
+        QStatusTipEvent tip(note);
+        QApplication::sendEvent(edit, &tip);
+    });
     return edit;
 }
 
 } // namespace
 
 CellEditors::CellEditors(QWidget* parent)
-    : m_frequency(makeEdit(parent, IDC_EDIT_FREQUENCY)), m_name(makeEdit(parent, IDC_EDIT_NAME)),
+    : m_frequency(makeEdit(parent, IDC_EDIT_FREQUENCY, CellEditor::Frequency)),
+      m_name(makeEdit(parent, IDC_EDIT_NAME, CellEditor::Name)),
       m_tone(makeList(parent, CellEditor::ToneList, IDC_COMBO_TONE)),
       m_power(makeList(parent, CellEditor::PowerList, IDC_COMBO_POWER)),
       m_width(makeList(parent, CellEditor::WidthList, IDC_COMBO_WIDTH)),
@@ -99,10 +114,10 @@ void CellEditors::Begin(int col, const std::string& cellText, const QRect& cellR
     widget->show();
     widget->raise();
     widget->setFocus(Qt::OtherFocusReason);
-    // The frequency is replaced as a whole more often than mended: typing
-    // replaces the selected text.
-    if (widget == m_frequency) {
-        m_frequency->selectAll();
+    // A frequency or a name is replaced as a whole more often than mended:
+    // typing replaces the selected text.
+    if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+        edit->selectAll();
     }
 }
 

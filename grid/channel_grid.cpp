@@ -14,6 +14,7 @@
 #include <QStylePainter>
 #include <QWheelEvent>
 #include <algorithm>
+#include <utility>
 
 // The selection model that asks the grid before the current cell moves. A
 // refused move also keeps the selection that the same click or key would
@@ -36,7 +37,7 @@ public:
             return;
         }
         QItemSelectionModel::setCurrentIndex(index, command);
-        if (m_grid->EnterCell) {
+        if (m_grid->EnterCell && !m_grid->m_enterQuietly) {
             m_grid->EnterCell();
         }
     }
@@ -84,6 +85,16 @@ ChannelGrid::ChannelGrid(ChannelGridModel* model, QWidget* parent) : QTableView(
     if (m_corner != nullptr) {
         m_corner->installEventFilter(this);
     }
+    // The context menu of the cells and the one of the row labels are one.
+    setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(this, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
+        if (!std::exchange(m_menuRefused, false)) {
+            emit ContextMenuAt(viewport()->mapToGlobal(pos));
+        }
+    });
+    verticalHeader()->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(verticalHeader(), &QWidget::customContextMenuRequested, this,
+            &ChannelGrid::onLabelMenu);
     connect(verticalScrollBar(), &QScrollBar::valueChanged, this, &ChannelGrid::Scrolled);
     connect(horizontalScrollBar(), &QScrollBar::valueChanged, this, &ChannelGrid::Scrolled);
 }
@@ -181,14 +192,20 @@ bool ChannelGrid::event(QEvent* event) {
 }
 
 void ChannelGrid::mousePressEvent(QMouseEvent* event) {
-    // A right click inside the selection keeps it (and opens no editor):
-    // the context menu works on what is selected.
+    // A right click inside the selection keeps it: the context menu works on
+    // what is selected. Outside it, the cell clicked becomes current and
+    // selected. Neither opens an editor.
     if (event->button() == Qt::RightButton) {
         const QModelIndex pressed = indexAt(event->position().toPoint());
-        if (pressed.isValid() && selectionModel()->isSelected(pressed)) {
-            event->accept();
-            return;
+        if (pressed.isValid() && !selectionModel()->isSelected(pressed)) {
+            m_enterQuietly = true;
+            QTableView::mousePressEvent(event);
+            m_enterQuietly = false;
         }
+        // A cell that refused to be left keeps the selection: no menu.
+        m_menuRefused = pressed.isValid() && !selectionModel()->isSelected(pressed);
+        event->accept();
+        return;
     }
     QTableView::mousePressEvent(event);
     // A click that the cell being left refused to let go of begins nothing.
@@ -196,6 +213,24 @@ void ChannelGrid::mousePressEvent(QMouseEvent* event) {
     if (clicked.isValid() && clicked == currentIndex()) {
         emit MouseDown();
     }
+}
+
+void ChannelGrid::onLabelMenu(const QPoint& pos) {
+    const int row = verticalHeader()->logicalIndexAt(pos);
+    if (row < 0) {
+        return;
+    }
+    // A label outside the selection chooses its row first, as a left click
+    // would; a cell that refuses to be left keeps everything, menu included.
+    if (!selectionModel()->isRowSelected(row, QModelIndex())) {
+        m_enterQuietly = true;
+        selectRow(row);
+        m_enterQuietly = false;
+        if (!selectionModel()->isRowSelected(row, QModelIndex())) {
+            return;
+        }
+    }
+    emit ContextMenuAt(verticalHeader()->mapToGlobal(pos));
 }
 
 void ChannelGrid::wheelEvent(QWheelEvent* event) {

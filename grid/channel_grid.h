@@ -8,7 +8,10 @@
 //   - LeaveCell before the current cell moves; returning false keeps it where
 //     it is (a refused entry whose editor stays open);
 //   - EnterCell after it moved, and MouseDown after a click on a cell;
-//   - Scrolled when the rows or columns scroll.
+//   - Scrolled when the rows or columns scroll;
+//   - ContextMenuAt for a right click on a cell or a row label, after the
+//     cell or row clicked outside the selection became the selection (a
+//     cell clicked so opens no editor).
 // A wheel step of exactly one notch pages the grid; Tab and Shift+Tab move
 // to the next and the previous cell.
 
@@ -47,6 +50,7 @@ public:
 signals:
     void MouseDown();
     void Scrolled();
+    void ContextMenuAt(const QPoint& globalPos);
 
 protected:
     bool event(QEvent* event) override;
@@ -56,6 +60,11 @@ protected:
 
 private:
     class GuardedSelection;
+    void onLabelMenu(const QPoint& pos);
     GuardedSelection* m_selection = nullptr;
+    // While a right click moves the current cell: entered without an editor.
+    bool m_enterQuietly = false;
+    // The last right click was refused by the cell being left.
+    bool m_menuRefused = false;
     QWidget* m_corner = nullptr;
 };

@@ -1,5 +1,6 @@
 #include "grid/grid_layout.h"
 
+#include <algorithm>
 #include <numeric>
 
 int ColumnBaseWidth(int col) {
@@ -24,14 +25,24 @@ int ScaleLength(int length, double scale) {
     return static_cast<int>(length * scale);
 }
 
-ColumnWidths FitColumnWidths(const ColumnWidths& widths, int available) {
-    const long long total = std::accumulate(widths.begin(), widths.end(), 0LL);
-    if (available <= 0 || total <= available) {
-        return widths;
+ColumnWidths FitColumnWidths(const ColumnWidths& widths, const ColumnWidths& least, int available) {
+    ColumnWidths wanted{};
+    for (std::size_t col = 0; col < widths.size(); ++col) {
+        wanted[col] = std::max(widths[col], least[col]);
     }
+    const long long total = std::accumulate(wanted.begin(), wanted.end(), 0LL);
+    const long long leastTotal = std::accumulate(least.begin(), least.end(), 0LL);
+    if (available <= 0 || total <= available) {
+        return wanted;
+    }
+    if (leastTotal >= available) {
+        return least;
+    }
+    const long long room = available - leastTotal;
+    const long long surplus = total - leastTotal;
     ColumnWidths fitted{};
     for (std::size_t col = 0; col < widths.size(); ++col) {
-        fitted[col] = static_cast<int>(widths[col] * static_cast<long long>(available) / total);
+        fitted[col] = least[col] + static_cast<int>((wanted[col] - least[col]) * room / surplus);
     }
     return fitted;
 }

@@ -34,8 +34,11 @@ int ScaleLength(int length, double scale);
 // Widths of the label column and the nine data columns.
 using ColumnWidths = std::array<int, kGridColumns>;
 
-// The widths the grid shows in `available` pixels: the widths as given when
-// they fit, otherwise all of them cut in the same proportion (as if the base
-// width were smaller), so that every column stays in sight without
-// horizontal scrolling. An available width of 0 or less leaves them as given.
-ColumnWidths FitColumnWidths(const ColumnWidths& widths, int available);
+// The widths the grid shows in `available` pixels, each at least its
+// `least` width (the room its texts need): the widths as given when they fit;
+// otherwise what every column has above its least width is cut in the same
+// proportion, so that every column stays in sight without horizontal
+// scrolling; when even the least widths do not fit, those (the grid then
+// scrolls sideways rather than cut a text). An available width of 0 or less
+// leaves them as given.
+ColumnWidths FitColumnWidths(const ColumnWidths& widths, const ColumnWidths& least, int available);

@@ -163,7 +163,6 @@ private:
         if (m_progress < kProgressRange) {
             ++m_progress;
             m_steps.Observer().OnProgress(m_progress);
-            m_steps.Observer().OnStatus(std::to_string(m_progress));
         }
         for (int pass = 0; pass < 5; ++pass) {
             m_steps.PumpPass();

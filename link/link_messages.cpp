@@ -2,6 +2,9 @@
 
 #include "model/string_table.h"
 
+#include <cstring>
+#include <utility>
+
 bool LinkMessage::operator==(const LinkMessage& other) const {
     const bool sameFollowUp = followUp == nullptr || other.followUp == nullptr
                                   ? followUp == other.followUp
@@ -16,6 +19,26 @@ LinkMessage FromStringTable(int id) {
     LinkMessage message;
     message.stringId = id;
     return message;
+}
+
+// Whether text ends in a character of three or more UTF-8 bytes (Chinese
+// text and its full-width marks).
+bool EndsWide(const std::string& text) {
+    std::size_t lead = text.size();
+    while (lead > 0 && (static_cast<unsigned char>(text[lead - 1]) & 0xC0) == 0x80) {
+        --lead;
+    }
+    return lead > 0 && static_cast<unsigned char>(text[lead - 1]) >= 0xE0;
+}
+
+bool EndsSentence(const std::string& text) {
+    for (const char* mark : {".", "!", "?", "。", "！", "？"}) {
+        const std::size_t length = std::strlen(mark);
+        if (text.size() >= length && text.compare(text.size() - length, length, mark) == 0) {
+            return true;
+        }
+    }
+    return false;
 }
 
 LinkMessage Worded(TextId text) {
@@ -50,6 +73,16 @@ LinkMessage WithFollowUp(LinkMessage message, const LinkMessage& followUp) {
     return message;
 }
 
+std::string JoinSentences(std::string first, const std::string& second) {
+    if (!EndsSentence(first)) {
+        first += EndsWide(first) ? "。" : ".";
+    }
+    if (!EndsWide(first)) {
+        first += ' ';
+    }
+    return first + second;
+}
+
 std::string LinkMessageDetail(const LinkMessage& message, const TextCatalogue& texts) {
     return message.openFailure ? OpenFailureText(*message.openFailure, texts)
                                : PortHoldersText(message.holders, texts);
@@ -59,7 +92,7 @@ std::string LinkMessageText(const LinkMessage& message, const TextCatalogue& tex
     std::string text =
         message.stringId != 0 ? StringTableText(message.stringId) : texts.Tr(message.text);
     if (message.followUp != nullptr) {
-        text += ' ' + LinkMessageText(*message.followUp, texts);
+        text = JoinSentences(std::move(text), LinkMessageText(*message.followUp, texts));
     }
     if (const std::string detail = LinkMessageDetail(message, texts); !detail.empty()) {
         text += '\n' + detail;

@@ -45,6 +45,11 @@ extern const LinkMessage kMsgVerifyCancelled;
 // The message with the follow-up sentence after it.
 LinkMessage WithFollowUp(LinkMessage message, const LinkMessage& followUp);
 
+// Two sentences of one message (UTF-8) as one text: the first closed with a
+// full stop when it has no end mark of its own ("." after English, "。"
+// after Chinese), a space between them after an English end mark.
+std::string JoinSentences(std::string first, const std::string& second);
+
 // The line told under the message (why the port could not be opened, or
 // who holds it) in the catalogue's language; empty when there is none.
 std::string LinkMessageDetail(const LinkMessage& message, const TextCatalogue& texts);

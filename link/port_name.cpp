@@ -5,8 +5,6 @@
 #include <cstdio>
 #include <tuple>
 
-std::string g_portName = "COM1";
-
 std::string PortNameFromNumber(int number) {
     if (number >= 10) {
         return "\\\\.\\COM" + std::to_string(number);

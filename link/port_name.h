@@ -18,9 +18,6 @@
 #include <string>
 #include <vector>
 
-// The port every transfer opens: "COM1" until the stored choice is loaded.
-extern std::string g_portName;
-
 inline constexpr int kPortCount = 16;
 
 // "COM%d" for 0 < n < 10, "\\.\COM%d" for n >= 10.

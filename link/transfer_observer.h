@@ -6,6 +6,7 @@
 // ends are typed: the observer words them (link/fault_messages.h).
 
 #include "link/port_holders.h"
+#include "link/transfer_phase.h"
 #include "link/transfer_result.h"
 #include "model/text_catalogue.h"
 
@@ -17,9 +18,14 @@ class TransferObserver {
 public:
     virtual ~TransferObserver() = default;
 
+    // A step of a write began (the read before it, the write, the verify):
+    // the progress positions that follow count within that step.
+    virtual void OnPhase(const TransferPhase& phase) { (void)phase; }
     // The progress position after a row step (1..191).
     virtual void OnProgress(int position) { (void)position; }
-    // The status line as the progress position, a decimal number.
+    // The status line's words in the observer's language (UTF-8), as
+    // OnStatusWords words them. The position itself comes through OnProgress
+    // only.
     virtual void OnStatus(const std::string& text) { (void)text; }
     // The status line worded ("Waiting the response from radio...."): the
     // observer shows it in its language.

@@ -88,8 +88,12 @@ SafeWriteResult RunSafeWrite(SerialLink& link, TransferObserver& observer,
     SafeWriteResult out;
     HeldPort port(link);
     CloneEngine engine(port, observer, cancel);
+    const std::vector<TransferPhase> phases =
+        PlanPhases(TransferDirection::Write, safety.readFirst, safety.verify);
+    auto phase = phases.begin();
     if (safety.readFirst) {
         out.stage = WriteStage::ReadFirst;
+        observer.OnPhase(*phase++);
         observer.OnStatusWords(kReadFirstStatus);
         RadioImage before = image;
         out.result = engine.Run(TransferDirection::Read, portName, before,
@@ -100,12 +104,14 @@ SafeWriteResult RunSafeWrite(SerialLink& link, TransferObserver& observer,
         out.before = before;
     }
     out.stage = WriteStage::Write;
+    observer.OnPhase(*phase++);
     RadioImage sent = image;
     out.result = engine.Run(TransferDirection::Write, portName, sent);
     if (out.result.outcome != TransferOutcome::Completed || !safety.verify) {
         return out;
     }
     out.stage = WriteStage::Verify;
+    observer.OnPhase(*phase);
     observer.OnStatusWords(kVerifyStatus);
     RadioImage readBack = image;
     WithoutFinalMessage verifyObserver(observer);

@@ -14,10 +14,12 @@
 //   verify did not.
 // Without either step it is exactly the plain write. Each step runs the
 // clone engine with its own programming-mode entries; the port opens once,
-// for the first step, and closes after the last. Progress starts over for
-// each step, and the status line names the step.
+// for the first step, and closes after the last. Each step is reported as a
+// phase of the job (link/transfer_phase.h), progress starts over in each,
+// and the status line names the read before and the read after the write.
 
 #include "link/clone_engine.h"
+#include "link/transfer_phase.h"
 #include "model/image_compare.h"
 
 #include <optional>
@@ -28,7 +30,8 @@ struct WriteSafety {
     bool verify = false;
 };
 
-enum class WriteStage { ReadFirst, Write, Verify };
+// The steps of a write (never TransferStep::Read).
+using WriteStage = TransferStep;
 
 // One difference the read-back found, with the radio address it starts at.
 struct VerifyMismatch {

@@ -6,12 +6,6 @@
 #include <algorithm>
 #include <string>
 
-BandCodeBytes g_bandCode{};
-std::int32_t g_band1Low = 13600000;
-std::int32_t g_band1High = 17400000;
-std::int32_t g_band2Low = 40000000;
-std::int32_t g_band2High = 48000000;
-
 namespace {
 
 // High nibble hundreds, low nibble tens of a three-digit number.
@@ -49,20 +43,20 @@ void NormalizeBandCode(BandCodeBytes& code) {
     }
 }
 
-bool InBands(std::int32_t f) {
-    return (g_band1Low <= f && f <= g_band1High) || (g_band2Low <= f && f <= g_band2High);
+bool BandPlan::InBands(std::int32_t f) const {
+    return (band1Low <= f && f <= band1High) || (band2Low <= f && f <= band2High);
 }
 
-void SetBandLimitsMhz(const BandLimitsMhz& limits) {
-    g_band1Low = limits.band1Low * kUnitsPerMhz;
-    g_band1High = limits.band1High * kUnitsPerMhz;
-    g_band2Low = limits.band2Low * kUnitsPerMhz;
-    g_band2High = limits.band2High * kUnitsPerMhz;
+void BandPlan::SetLimitsMhz(const BandLimitsMhz& limits) {
+    band1Low = limits.band1Low * kUnitsPerMhz;
+    band1High = limits.band1High * kUnitsPerMhz;
+    band2Low = limits.band2Low * kUnitsPerMhz;
+    band2High = limits.band2High * kUnitsPerMhz;
 }
 
-BandLimitsMhz CurrentBandLimitsMhz() {
-    return {g_band1Low / kUnitsPerMhz, g_band1High / kUnitsPerMhz, g_band2Low / kUnitsPerMhz,
-            g_band2High / kUnitsPerMhz};
+BandLimitsMhz BandPlan::LimitsMhz() const {
+    return {band1Low / kUnitsPerMhz, band1High / kUnitsPerMhz, band2Low / kUnitsPerMhz,
+            band2High / kUnitsPerMhz};
 }
 
 BandCodeBytes ImageBandCode(const RadioImage& image) {
@@ -75,24 +69,16 @@ void SetImageBandCode(RadioImage& image, const BandCodeBytes& code) {
     std::copy(code.begin(), code.end(), image.data() + layout::kBandCode);
 }
 
-void RefreshBandAfterDecode(RadioImage& image) {
-    g_bandCode = ImageBandCode(image);
-    NormalizeBandCode(g_bandCode);
+void RefreshBandAfterDecode(RadioImage& image, BandPlan& plan) {
+    plan.bandCode = ImageBandCode(image);
+    NormalizeBandCode(plan.bandCode);
     SetImageBandCode(image, kDecodedBandCode);
-    SetBandLimitsMhz(DecodeBandCode(kDecodedBandCode));
+    plan.SetLimitsMhz(DecodeBandCode(kDecodedBandCode));
 }
 
-void WriteBandBeforeEncode(RadioImage& image) {
-    const BandLimitsMhz mhz = CurrentBandLimitsMhz();
+void WriteBandBeforeEncode(RadioImage& image, const BandPlan& plan) {
+    const BandLimitsMhz mhz = plan.LimitsMhz();
     SetImageBandCode(image, BandCode(mhz.band1Low, mhz.band1High, mhz.band2Low, mhz.band2High));
-}
-
-void ResetBandValues() {
-    g_bandCode = {};
-    g_band1Low = 13600000;
-    g_band1High = 17400000;
-    g_band2Low = 40000000;
-    g_band2High = 48000000;
 }
 
 std::vector<std::string>

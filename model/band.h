@@ -1,6 +1,7 @@
 #pragma once
-// The radio's two frequency bands: the process-wide band code and band limits,
-// the 6-byte band code layout, and the model list read from the settings file.
+// The radio's two frequency bands: the band plan of a running program (band
+// code and band limits), the 6-byte band code layout, and the model list read
+// from the settings file.
 
 #include "model/image_layout.h"
 
@@ -13,14 +14,6 @@
 class RadioImage;
 
 using BandCodeBytes = std::array<std::uint8_t, layout::kBandCodeSize>;
-
-// The band code last seen; all zero at process start.
-extern BandCodeBytes g_bandCode;
-// Band limits in units of 10 Hz (1 MHz = 100000).
-extern std::int32_t g_band1Low;
-extern std::int32_t g_band1High;
-extern std::int32_t g_band2Low;
-extern std::int32_t g_band2High;
 
 inline constexpr std::int32_t kUnitsPerMhz = 100000;
 
@@ -45,29 +38,42 @@ inline constexpr BandCodeBytes kDecodedBandCode{0x13, 0x17, 0x64, 0x40, 0x52, 0x
 // What an all-zero or all-0xFF code is replaced by: 136..174 MHz and 400..480 MHz.
 inline constexpr BandCodeBytes kDefaultBandCode{0x13, 0x17, 0x64, 0x40, 0x48, 0x00};
 
-// True when f (10 Hz units) lies in band 1 or band 2, ends included.
-bool InBands(std::int32_t f);
-
 // The two ranges of the image's band code: "136-174, 400-480 MHz".
 std::string BandRangeText(const RadioImage& image);
 
-// Sets the four limits (in MHz) to a, b, c, d.
-void SetBandLimitsMhz(const BandLimitsMhz& limits);
-// The four limits divided by 100000 (integer division).
-BandLimitsMhz CurrentBandLimitsMhz();
+// The band code and band limits of one running program: one plan per program,
+// made with the program's context and handed to whatever decodes, encodes or
+// checks a frequency. A default plan holds the start-of-process values.
+struct BandPlan {
+    // The band code last seen (g_bandCode); all zero at process start.
+    BandCodeBytes bandCode{};
+    // Band limits in units of 10 Hz (g_band1Low .. g_band2High):
+    // 136/174/400/480 MHz at process start.
+    std::int32_t band1Low = 13600000;
+    std::int32_t band1High = 17400000;
+    std::int32_t band2Low = 40000000;
+    std::int32_t band2High = 48000000;
+
+    // True when f (10 Hz units) lies in band 1 or band 2, ends included.
+    bool InBands(std::int32_t f) const;
+    // Sets the four limits (in MHz) to a, b, c, d.
+    void SetLimitsMhz(const BandLimitsMhz& limits);
+    // The four limits divided by 100000 (integer division).
+    BandLimitsMhz LimitsMhz() const;
+
+    bool operator==(const BandPlan&) const = default;
+};
 
 // The band code as it stands in the image / stores one into the image.
 BandCodeBytes ImageBandCode(const RadioImage& image);
 void SetImageBandCode(RadioImage& image, const BandCodeBytes& code);
 
-// Last step of the channel decode: the image's band code becomes g_bandCode
-// (normalised), the image gets 13 17 64 40 52 00 and the limits 136/174/400/520 MHz.
-void RefreshBandAfterDecode(RadioImage& image);
+// Last step of the channel decode: the image's band code becomes the plan's
+// bandCode (normalised), the image gets 13 17 64 40 52 00 and the limits
+// 136/174/400/520 MHz.
+void RefreshBandAfterDecode(RadioImage& image, BandPlan& plan);
 // First step of the channel encode: the image's band code := BandCode of the limits.
-void WriteBandBeforeEncode(RadioImage& image);
-
-// Restores the start-of-process values: zero band code, limits 136/174/400/480 MHz.
-void ResetBandValues();
+void WriteBandBeforeEncode(RadioImage& image, const BandPlan& plan);
 
 // The model names: settings keys "Type1".."Type19" of section "Setup", in order,
 // up to the first one that is missing or empty. lookup(key) returns the value

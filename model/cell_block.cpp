@@ -27,7 +27,8 @@ std::string_view Trimmed(std::string_view text, int col) {
 }
 
 // Commits one pasted text into its cell; false, with why filled in, when refused.
-bool PasteOne(ChannelTable& table, int row, int col, std::string_view text, RefusedCell& why) {
+bool PasteOne(ChannelTable& table, const BandPlan& bands, int row, int col, std::string_view text,
+              RefusedCell& why) {
     why = RefusedCell{row, col, 0, {}};
     if (!InGrid(row, col)) {
         why.reason = TEXT_ID("CellBlock", "the cell lies outside the grid");
@@ -46,7 +47,8 @@ bool PasteOne(ChannelTable& table, int row, int col, std::string_view text, Refu
         return false;
     }
     // Committed as with Enter: a refused frequency leaves the row as it was.
-    const CommitResult result = CommitCellEdit(table, row, col, input.text, CommitTrigger::Enter);
+    const CommitResult result =
+        CommitCellEdit(table, bands, row, col, input.text, CommitTrigger::Enter);
     if (result.Refused()) {
         why.messageId = result.messageId;
         return false;
@@ -77,14 +79,16 @@ CellBlock CopyCells(const ChannelTable& table, const std::vector<GridCell>& sele
     return block;
 }
 
-PasteResult PasteCells(ChannelTable& table, int row, int col, const CellBlock& block) {
+PasteResult PasteCells(ChannelTable& table, const BandPlan& bands, int row, int col,
+                       const CellBlock& block) {
     PasteResult result;
     for (std::size_t r = 0; r < block.size(); ++r) {
         for (std::size_t c = 0; c < block[r].size(); ++c) {
             RefusedCell why;
             const int targetRow = row + static_cast<int>(r);
             const int targetCol = col + static_cast<int>(c);
-            if (PasteOne(table, targetRow, targetCol, Trimmed(block[r][c], targetCol), why)) {
+            if (PasteOne(table, bands, targetRow, targetCol, Trimmed(block[r][c], targetCol),
+                         why)) {
                 ++result.accepted;
             } else {
                 result.refused.push_back(std::move(why));
@@ -94,12 +98,12 @@ PasteResult PasteCells(ChannelTable& table, int row, int col, const CellBlock& b
     return result;
 }
 
-int EmptyCells(ChannelTable& table, const std::vector<GridCell>& selection) {
+int EmptyCells(ChannelTable& table, const BandPlan& bands, const std::vector<GridCell>& selection) {
     const ChannelTable before = table;
     for (const GridCell& cell : selection) {
         if (InGrid(cell.row, cell.col) && (cell.col == kColRx || cell.col == kColName) &&
             HasFrequencies(table, cell.row)) {
-            CommitCellEdit(table, cell.row, cell.col, "");
+            CommitCellEdit(table, bands, cell.row, cell.col, "");
         }
     }
     int changed = 0;

@@ -5,6 +5,7 @@
 // rules (cell_commit.h), so a paste or an emptied cell is refused exactly where
 // typing the same text into the cell would be.
 
+#include "model/band.h"
 #include "model/channel_table.h"
 #include "model/text_catalogue.h"
 
@@ -44,12 +45,14 @@ struct PasteResult {
 // left to right, each text committed as if typed into its cell and the cell
 // left. A refused cell keeps what it held (a receive frequency off the step
 // does not empty its row here: only that cell is refused) and the paste goes
-// on. Texts for cells beyond the grid are refused; empty texts for a row
-// without frequencies are accepted silently (they change nothing).
-PasteResult PasteCells(ChannelTable& table, int row, int col, const CellBlock& block);
+// on. Frequencies are checked against the limits of bands. Texts for cells
+// beyond the grid are refused; empty texts for a row without frequencies are
+// accepted silently (they change nothing).
+PasteResult PasteCells(ChannelTable& table, const BandPlan& bands, int row, int col,
+                       const CellBlock& block);
 
 // Empties the selected cells as emptying their editor would: an emptied
 // receive frequency deletes its channel and an emptied name clears the name;
 // the other columns of a channel cannot be empty and keep their text.
 // Returns the number of rows that changed.
-int EmptyCells(ChannelTable& table, const std::vector<GridCell>& selection);
+int EmptyCells(ChannelTable& table, const BandPlan& bands, const std::vector<GridCell>& selection);

@@ -75,7 +75,8 @@ CommitResult Refused(int id, CellMessageIcon icon, CommitTrigger trigger, bool k
     return r;
 }
 
-CommitResult CommitRx(ChannelTexts& row, std::string_view editorText, CommitTrigger trigger) {
+CommitResult CommitRx(ChannelTexts& row, const BandPlan& bands, std::string_view editorText,
+                      CommitTrigger trigger) {
     CommitResult r;
     if (editorText.empty()) {
         ClearRow(row);
@@ -91,7 +92,7 @@ CommitResult CommitRx(ChannelTexts& row, std::string_view editorText, CommitTrig
         // A typo off the steps costs the edit, never the channel.
         return Refused(IDS_ERROR_STEP_VALUE, CellMessageIcon::Exclamation, trigger, false);
     }
-    if (!InBands(v)) {
+    if (!bands.InBands(v)) {
         return Refused(IDS_OUT_OF_RANGE, CellMessageIcon::Exclamation, trigger, true);
     }
     if (!row[kColRx - 1].empty()) {
@@ -104,16 +105,25 @@ CommitResult CommitRx(ChannelTexts& row, std::string_view editorText, CommitTrig
     return r;
 }
 
-CommitResult CommitTx(ChannelTexts& row, std::string_view editorText, CommitTrigger trigger) {
+CommitResult CommitTx(ChannelTexts& row, const BandPlan& bands, std::string_view editorText,
+                      CommitTrigger trigger) {
     CommitResult r;
-    std::string t;
-    if (!row[kColRx - 1].empty()) {
-        t = NormalizeFrequencyText(editorText);
-        // Outside the bands the channel would transmit where nobody asked:
-        // refused like a receive frequency, the cell keeping its value.
-        if (!InBands(FrequencyToUnits(t))) {
-            return Refused(IDS_OUT_OF_RANGE, CellMessageIcon::Exclamation, trigger, false);
-        }
+    const bool noChannel = row[kColRx - 1].empty();
+    if (noChannel && editorText.empty()) {
+        row[kColTx - 1].clear();
+        r.effect = CommitEffect::CellSet;
+        return r;
+    }
+    const std::string t = NormalizeFrequencyText(editorText);
+    // Outside the bands the channel would transmit where nobody asked:
+    // refused like a receive frequency, the cell keeping its value.
+    if (!bands.InBands(FrequencyToUnits(t))) {
+        return Refused(IDS_OUT_OF_RANGE, CellMessageIcon::Exclamation, trigger, false);
+    }
+    // A transmit frequency needs its channel: the user is told rather than
+    // the typed value vanishing.
+    if (noChannel) {
+        return Refused(IDS_RX_FREQUENCY_FIRST, CellMessageIcon::Exclamation, trigger, false);
     }
     row[kColTx - 1] = t;
     r.effect = CommitEffect::CellSet;
@@ -164,6 +174,18 @@ bool FrequencyEditAcceptsChar(char c) {
     return (c >= '0' && c <= '9') || c == '.';
 }
 
+TextId EditorLengthLimit(CellEditor editor) {
+    switch (editor) {
+    case CellEditor::Frequency:
+        return TEXT_ID("CellCommit", "a frequency holds at most 9 characters");
+    case CellEditor::Name:
+        return TEXT_ID("CellCommit",
+                       "a channel name holds at most 7 bytes (a Chinese character counts two)");
+    default:
+        return {};
+    }
+}
+
 EditorInput EditorInputFor(int col, std::string_view typed) {
     EditorInput in;
     const CellEditor editor = EditorOfColumn(col);
@@ -171,7 +193,7 @@ EditorInput EditorInputFor(int col, std::string_view typed) {
         if (!std::all_of(typed.begin(), typed.end(), FrequencyEditAcceptsChar)) {
             in.reason = TEXT_ID("CellCommit", "a frequency holds only digits and \".\"");
         } else if (typed.size() > kFrequencyEditMaxChars) {
-            in.reason = TEXT_ID("CellCommit", "a frequency holds at most 9 characters");
+            in.reason = EditorLengthLimit(editor);
         } else {
             in.ok = true;
             in.text = typed;
@@ -190,9 +212,7 @@ EditorInput EditorInputFor(int col, std::string_view typed) {
             in.reason = TEXT_ID("CellCommit",
                                 "a channel name holds only characters of the GBK character set");
         } else if (gbk->size() > kNameEditMaxBytes) {
-            in.reason =
-                TEXT_ID("CellCommit",
-                        "a channel name holds at most 7 bytes (a Chinese character counts two)");
+            in.reason = EditorLengthLimit(editor);
         } else {
             in.ok = true;
             in.text = typed;
@@ -235,17 +255,17 @@ ChannelTexts NewChannelDefaults(const std::string& freq) {
             CurrentWord(Word::Off)};
 }
 
-CommitResult CommitCellEdit(ChannelTable& table, int row, int col, std::string_view editorText,
-                            CommitTrigger trigger) {
+CommitResult CommitCellEdit(ChannelTable& table, const BandPlan& bands, int row, int col,
+                            std::string_view editorText, CommitTrigger trigger) {
     if (row < 1 || row > kChannelRows || col < 1 || col > kChannelColumns) {
         return {};
     }
     ChannelTexts& texts = table[static_cast<std::size_t>(row - 1)];
     if (col == kColRx) {
-        return CommitRx(texts, editorText, trigger);
+        return CommitRx(texts, bands, editorText, trigger);
     }
     if (col == kColTx) {
-        return CommitTx(texts, editorText, trigger);
+        return CommitTx(texts, bands, editorText, trigger);
     }
     std::string& cell = texts[static_cast<std::size_t>(col - 1)];
     const bool noFrequencies = texts[kColRx - 1].empty() && texts[kColTx - 1].empty();

@@ -4,6 +4,7 @@
 // and what committing an edit does to the table. The grid window and the
 // command line both run these rules.
 
+#include "model/band.h"
 #include "model/channel_table.h"
 #include "model/text_catalogue.h"
 
@@ -35,6 +36,10 @@ int ListSelectionForText(const std::vector<std::string>& items, std::string_view
 
 // True for the characters the frequency edit lets through (digits and ".").
 bool FrequencyEditAcceptsChar(char c);
+
+// Why an edit (Frequency or Name) takes no more text: its length limit; an
+// empty source for the lists.
+TextId EditorLengthLimit(CellEditor editor);
 
 // What the editor of column col holds after the user typed or chose text.
 // For the edits the text must fit (allowed characters, length limit); for the
@@ -78,8 +83,9 @@ struct CommitResult {
     bool Refused() const { return messageId != 0; }
 };
 
-// Commits editorText into cell (row 1..129, col 1..9) of table. Call it only
-// while the editor of that column is visible; rows and columns out of range
-// change nothing.
-CommitResult CommitCellEdit(ChannelTable& table, int row, int col, std::string_view editorText,
+// Commits editorText into cell (row 1..129, col 1..9) of table; frequencies
+// are checked against the limits of bands. Call it only while the editor of
+// that column is visible; rows and columns out of range change nothing.
+CommitResult CommitCellEdit(ChannelTable& table, const BandPlan& bands, int row, int col,
+                            std::string_view editorText,
                             CommitTrigger trigger = CommitTrigger::LeaveCell);

@@ -300,11 +300,11 @@ void EncodeRecord(const ChannelTexts& texts, std::uint8_t* rec) {
     rec[layout::kRecFlags] = flags;
 }
 
-void DecodeChannels(RadioImage& image, ChannelTable& table) {
+void DecodeChannels(RadioImage& image, ChannelTable& table, BandPlan& bands) {
     for (std::size_t n = 0; n < table.size(); ++n) {
         table[n] = DecodeRecord(image.data() + layout::ChannelRecord(n));
     }
-    RefreshBandAfterDecode(image);
+    RefreshBandAfterDecode(image, bands);
 }
 
 void RoundTripChannelRecords(RadioImage& image) {
@@ -314,8 +314,8 @@ void RoundTripChannelRecords(RadioImage& image) {
     }
 }
 
-void EncodeChannels(const ChannelTable& table, RadioImage& image) {
-    WriteBandBeforeEncode(image);
+void EncodeChannels(const ChannelTable& table, RadioImage& image, const BandPlan& bands) {
+    WriteBandBeforeEncode(image, bands);
     for (std::size_t n = 0; n < table.size(); ++n) {
         EncodeRecord(table[n], image.data() + layout::ChannelRecord(n));
     }

@@ -2,6 +2,7 @@
 // The channel record codec: 129 records of 24 bytes at the start of the image
 // to and from the nine display texts of each grid row.
 
+#include "model/band.h"
 #include "model/channel_table.h"
 #include "model/image_layout.h"
 #include "model/radio_image.h"
@@ -59,7 +60,7 @@ void EncodeRecord(const ChannelTexts& texts, std::uint8_t* record);
 // nothing else of the image changes.
 void RoundTripChannelRecords(RadioImage& image);
 
-// Image to texts for all 129 records, then the band refresh (see band.h).
-void DecodeChannels(RadioImage& image, ChannelTable& table);
-// The band write (see band.h), then texts to records for all 129 rows.
-void EncodeChannels(const ChannelTable& table, RadioImage& image);
+// Image to texts for all 129 records, then the band refresh of the plan (see band.h).
+void DecodeChannels(RadioImage& image, ChannelTable& table, BandPlan& bands);
+// The band write of the plan (see band.h), then texts to records for all 129 rows.
+void EncodeChannels(const ChannelTable& table, RadioImage& image, const BandPlan& bands);

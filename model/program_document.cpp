@@ -21,7 +21,7 @@ std::string FileNameOf(const std::string& path) {
 
 } // namespace
 
-void FillNewDocumentImage(RadioImage& image) {
+void FillNewDocumentImage(RadioImage& image, const BandCodeBytes& bandCode) {
     using namespace layout;
     // Rows 0..254; row 255 gets the band code, the squelch levels and 0xFF.
     std::fill(image.data(), image.data() + RowStart(kRowCount - 1), std::uint8_t{0xFF});
@@ -42,8 +42,7 @@ void FillNewDocumentImage(RadioImage& image) {
     }
     Store(image, kTwoToneTimingShown, {0x05, 0x05, 0x0A, 0x00, 0x14, 0x00, 0x02, 0x00});
     image[kModelIndex] = 0x00;
-    NormalizeBandCode(g_bandCode);
-    SetImageBandCode(image, g_bandCode);
+    SetImageBandCode(image, bandCode);
     std::copy(std::begin(kDefaultSquelchLevels), std::end(kDefaultSquelchLevels),
               image.data() + kSquelchLevels);
     // Not given a value by the steps above: 0xFF like the rest of the image.
@@ -54,8 +53,10 @@ TextId ChannelWindowTitle() {
     return TEXT_ID("ProgramDocument", "Channel Information");
 }
 
-void CProgramDoc::OnNewDocument(const std::string& appName, const TextCatalogue& texts) {
-    FillNewDocumentImage(m_image);
+void CProgramDoc::OnNewDocument(const std::string& appName, BandPlan& bands,
+                                const TextCatalogue& texts) {
+    NormalizeBandCode(bands.bandCode);
+    FillNewDocumentImage(m_image, bands.bandCode);
     m_title = texts.Tr(ChannelWindowTitle());
     m_path = appName;
     m_modified = false;

@@ -3,6 +3,7 @@
 // defaults, and opening and saving the .dat file. The window layer provides
 // the hooks that move the channel grid in and out of the image.
 
+#include "model/band.h"
 #include "model/dat_file.h"
 #include "model/radio_image.h"
 #include "model/text_catalogue.h"
@@ -11,9 +12,9 @@
 #include <string>
 
 // Fills rows 0..254 with 0xFF and stores the default bytes of a new document;
-// normalises g_bandCode and copies it to the band code; stores the squelch
-// levels. The rest of row 255 becomes 0xFF.
-void FillNewDocumentImage(RadioImage& image);
+// copies bandCode (normalised already, see OnNewDocument) to the band code;
+// stores the squelch levels. The rest of row 255 becomes 0xFF.
+void FillNewDocumentImage(RadioImage& image, const BandCodeBytes& bandCode);
 
 // Title of the channel window ("Channel Information").
 TextId ChannelWindowTitle();
@@ -41,8 +42,9 @@ public:
 
     // New document: the image of FillNewDocumentImage, the channel window
     // title in the catalogue's language, the path appName ([Setup] AppName),
-    // not modified.
-    void OnNewDocument(const std::string& appName, const TextCatalogue& texts);
+    // not modified. The plan's bandCode is normalised first and becomes the
+    // image's band code.
+    void OnNewDocument(const std::string& appName, BandPlan& bands, const TextCatalogue& texts);
     // Reads path into the image; on failure nothing changes. On success the
     // path and the title (file name) follow the file and the open hook runs.
     FileResult OnOpenDocument(const std::string& path);

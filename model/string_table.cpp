@@ -19,6 +19,8 @@ const char* StringTableText(int id) {
         return "Error data Value, please input according the step value(6.25K/5k).";
     case IDS_CAUTION:
         return "Caution";
+    case IDS_RX_FREQUENCY_FIRST:
+        return "Please input the Rx Frequency first.";
     default:
         return "";
     }

@@ -12,6 +12,7 @@ enum StringId : int {
     IDS_PROGRAM_INTERRUPT = 61452,
     IDS_ERROR_STEP_VALUE = 61454,
     IDS_CAUTION = 61456,
+    IDS_RX_FREQUENCY_FIRST = 61457,
 };
 
 // English text of a string-table id; an unknown id gives "".

@@ -5,11 +5,12 @@
 #include "report_qt/report_pdf.h"
 #include "settings/profile_file.h"
 #include "texts_qt/qt_catalogue.h"
+#include "ui/file_dialogs.h"
 #include "ui/app_globals.h"
 #include "ui/message_service.h"
+#include "ui/user_store.h"
 
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
@@ -17,8 +18,9 @@
 
 namespace {
 
-report::ReportInput InputOf(const RadioImage& image, const ChannelTable& channels) {
-    return {image, channels, AppTexts(), g_Profile.GetValue(g_strLanguage, "Copyrights Owner", "")};
+report::ReportInput InputOf(const RadioImage& image, const ChannelTable& channels,
+                            const CProfileFile& profile) {
+    return {image, channels, AppTexts(), profile.GetValue(g_strLanguage, "Copyrights Owner", "")};
 }
 
 // The document's file beside it with ".pdf" in place of its extension; for
@@ -33,8 +35,8 @@ QString SuggestedPdfName(const CProgramDoc& document) {
 
 } // namespace
 
-ReportCommands::ReportCommands(QWidget* parent)
-    : m_parent(parent), m_printList(new CPrintListDlg(parent)) {}
+ReportCommands::ReportCommands(const CProfileFile& profile, QWidget* parent)
+    : m_profile(profile), m_parent(parent), m_printList(new CPrintListDlg(parent)) {}
 
 std::optional<std::pair<report::SectionFlags, int>>
 ReportCommands::ChooseSections(const ChannelTable& channels) {
@@ -73,7 +75,7 @@ void ReportCommands::Print(QPrinter& printer, const RadioImage& image,
     }
     const bool range = printer.printRange() == QPrinter::PageRange;
     m_lastJobPages =
-        report_qt::PaintReport(printer, InputOf(image, channels), job->first,
+        report_qt::PaintReport(printer, InputOf(image, channels, m_profile), job->first,
                                range ? printer.fromPage() : 0, range ? printer.toPage() : 0);
     if (m_lastJobPages == 0) {
         MessageService::Show(m_parent, tr("The printer could not be started; nothing was printed."),
@@ -87,7 +89,7 @@ void ReportCommands::Preview(QPrinter& printer, const RadioImage& image,
     if (!job) {
         return;
     }
-    const report::ReportInput input = InputOf(image, channels);
+    const report::ReportInput input = InputOf(image, channels, m_profile);
     const report::SectionFlags selected = job->first;
     QPrintPreviewDialog preview(&printer, m_parent);
     connect(&preview, &QPrintPreviewDialog::paintRequested, this,
@@ -98,16 +100,16 @@ void ReportCommands::Preview(QPrinter& printer, const RadioImage& image,
 }
 
 QString ReportCommands::AskPdfFileName(const QString& suggested) {
-    if (m_askPdfName) {
-        return m_askPdfName(suggested);
-    }
-    QFileDialog dialog(m_parent, tr("Export PDF"), suggested, tr("PDF files (*.pdf)"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    // The dialog adds the extension itself, so that it asks before replacing
-    // the file that will really be written.
-    dialog.setDefaultSuffix(QStringLiteral("pdf"));
-    dialog.selectFile(suggested);
-    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+    // A name without a folder (a new document's) is offered in the folder
+    // last used.
+    const std::string appName = UserStore::CurrentAppName(m_profile);
+    const QString start = FileDialogs::StartPath(appName, suggested);
+    const QString path =
+        m_askPdfName ? m_askPdfName(start)
+                     : FileDialogs::AskSave(m_parent, appName, tr("Export PDF"), start,
+                                            tr("PDF files (*.pdf)"), nullptr, QStringLiteral("pdf"));
+    FileDialogs::KeepFolderOf(appName, path);
+    return path;
 }
 
 QString ReportCommands::ExportPdf(const QPrinter& printer, const CProgramDoc& document,
@@ -124,7 +126,7 @@ QString ReportCommands::ExportPdf(const QPrinter& printer, const CProgramDoc& do
         path += QStringLiteral(".pdf");
     }
     const FileResult result = report_qt::WriteReportPdf(
-        path.toStdString(), InputOf(document.Image(), channels), job->first,
+        path.toStdString(), InputOf(document.Image(), channels, m_profile), job->first,
         printer.pageLayout().pageSize(), QString::fromStdString(document.Title()));
     if (!result.Ok()) {
         MessageService::Show(m_parent, QString::fromStdString(result.message), MessageButtons::Ok,

@@ -20,12 +20,14 @@ class CProgramDoc;
 class QPrinter;
 class QWidget;
 
+class CProfileFile;
 class ReportCommands : public QObject {
     Q_OBJECT
 public:
     // Dialogs and messages are shown over parent, which owns the PrintList
     // dialog.
-    explicit ReportCommands(QWidget* parent);
+    // profile: the program's settings file (the report's copyright owner).
+    ReportCommands(const CProfileFile& profile, QWidget* parent);
 
     void Print(QPrinter& printer, const RadioImage& image, const ChannelTable& channels);
     void Preview(QPrinter& printer, const RadioImage& image, const ChannelTable& channels);
@@ -59,6 +61,7 @@ private:
     bool RunPrintDialog(QPrinter& printer, int pages);
     QString AskPdfFileName(const QString& suggested);
 
+    const CProfileFile& m_profile;
     QWidget* m_parent;
     QPointer<CPrintListDlg> m_printList;
     int m_lastJobPages = 0;

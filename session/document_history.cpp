@@ -32,9 +32,9 @@ private:
 };
 
 DocumentHistory::DocumentHistory(CProgramDoc& document, ChannelWorkingCopy& channels,
-                                 QObject* parent)
-    : QObject(parent), m_document(document), m_channels(channels), m_stack(new QUndoStack(this)),
-      m_recorded(Capture()) {
+                                 BandPlan& bands, QObject* parent)
+    : QObject(parent), m_document(document), m_channels(channels), m_bands(bands),
+      m_stack(new QUndoStack(this)), m_recorded(Capture()) {
     m_stack->setUndoLimit(kUndoLimit);
     connect(m_stack, &QUndoStack::cleanChanged, this,
             [this](bool clean) { m_document.SetModified(!clean); });
@@ -44,19 +44,12 @@ DocumentHistory::~DocumentHistory() = default;
 
 DocumentHistory::SharedState DocumentHistory::Capture() const {
     return std::make_shared<const DocumentState>(
-        DocumentState{m_document.Image(),
-                      m_channels.Channels(),
-                      g_bandCode,
-                      {g_band1Low, g_band1High, g_band2Low, g_band2High}});
+        DocumentState{m_document.Image(), m_channels.Channels(), m_bands});
 }
 
 void DocumentHistory::Restore(const SharedState& state) {
     m_document.Image() = state->image;
-    g_bandCode = state->bandCode;
-    g_band1Low = state->bandLimits[0];
-    g_band1High = state->bandLimits[1];
-    g_band2Low = state->bandLimits[2];
-    g_band2High = state->bandLimits[3];
+    m_bands = state->bands;
     m_channels.SetChannels(state->channels);
     m_recorded = state;
 }

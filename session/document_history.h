@@ -14,8 +14,6 @@
 #include "model/radio_image.h"
 
 #include <QObject>
-#include <array>
-#include <cstdint>
 #include <functional>
 #include <memory>
 
@@ -24,21 +22,23 @@ class CProgramDoc;
 class QString;
 class QUndoStack;
 
-// What a step restores: the image, the grid's texts, and the band code and
-// limits that the Product Information dialog sets for the whole program
-// (the grid checks frequencies against them and the encode stores them).
+// What a step restores: the image, the grid's texts, and the band plan
+// (band code and limits) that the Product Information dialog sets for the
+// whole program (the grid checks frequencies against it and the encode
+// stores it).
 struct DocumentState {
     RadioImage image;
     ChannelTable channels;
-    BandCodeBytes bandCode{};
-    std::array<std::int32_t, 4> bandLimits{};
+    BandPlan bands;
     bool operator==(const DocumentState&) const = default;
 };
 
 class DocumentHistory : public QObject {
     Q_OBJECT
 public:
-    DocumentHistory(CProgramDoc& document, ChannelWorkingCopy& channels, QObject* parent = nullptr);
+    // bands: the program's band plan, which every step saves and restores.
+    DocumentHistory(CProgramDoc& document, ChannelWorkingCopy& channels, BandPlan& bands,
+                    QObject* parent = nullptr);
     ~DocumentHistory() override;
 
     // The oldest steps go beyond this many (a step costs two states at
@@ -70,6 +70,7 @@ private:
 
     CProgramDoc& m_document;
     ChannelWorkingCopy& m_channels;
+    BandPlan& m_bands;
     QUndoStack* m_stack;
     // The document as the last step left it.
     SharedState m_recorded;

@@ -3,6 +3,7 @@
 #include "model/program_document.h"
 #include "session/channel_working_copy.h"
 #include "session/document_history.h"
+#include "settings/program_context.h"
 #include "transfer/port_store.h"
 #include "transfer/process_dialog.h"
 #include "transfer/transfer_runner.h"
@@ -10,9 +11,9 @@
 #include <QWidget>
 
 DocumentSession::DocumentSession(std::unique_ptr<CProgramDoc> doc, ChannelWorkingCopy& channels,
-                                 QWidget& window)
-    : m_doc(std::move(doc)), m_channels(channels), m_window(window),
-      m_history(new DocumentHistory(*m_doc, channels, this)),
+                                 QWidget& window, ProgramContext& context)
+    : m_doc(std::move(doc)), m_channels(channels), m_window(window), m_context(context),
+      m_history(new DocumentHistory(*m_doc, channels, context.band, this)),
       m_pProcessDlg(new CProcessDlg(&window)), m_runner(std::make_unique<TransferRunner>()) {
     // Saving moves what the grid shows into the image first, including an
     // entry still open in a cell editor (Ctrl+S and the toolbar leave the
@@ -33,10 +34,11 @@ DocumentSession::DocumentSession(std::unique_ptr<CProgramDoc> doc, ChannelWorkin
             [this](TransferDirection direction) {
                 direction == TransferDirection::Write ? OnProgramWrite() : OnProgramRead();
             });
+    connect(m_runner.get(), &TransferRunner::Phase, m_pProcessDlg, &CProcessDlg::SetPhase);
     connect(m_runner.get(), &TransferRunner::Progress, m_pProcessDlg, &CProcessDlg::SetProgress);
     connect(m_runner.get(), &TransferRunner::Status, m_pProcessDlg, &CProcessDlg::SetStatus);
     connect(m_runner.get(), &TransferRunner::Finished, this, &DocumentSession::onTransferFinished);
-    LoadStoredPort();
+    LoadStoredPort(m_context.portName, m_context.Profile());
 }
 
 DocumentSession::~DocumentSession() {
@@ -52,4 +54,8 @@ bool DocumentSession::IsTransferRunning() const {
 
 void DocumentSession::SetWireLog(std::string path) {
     m_runner->SetWireLog(std::move(path));
+}
+
+const std::string& DocumentSession::WireLog() const {
+    return m_runner->WireLog();
 }

@@ -15,6 +15,7 @@
 #include <string>
 
 class ChannelWorkingCopy;
+struct ProgramContext;
 class CProcessDlg;
 class CProgramDoc;
 class DocumentHistory;
@@ -27,9 +28,11 @@ public:
     // Takes the document. channels is the working copy of its channel table
     // (the view built over the document's image) and window the window that
     // the Process window and the session's messages belong to; both outlive
-    // the session. Construction loads the stored port choice into g_portName.
-    DocumentSession(std::unique_ptr<CProgramDoc> doc, ChannelWorkingCopy& channels,
-                    QWidget& window);
+    // the session. context is the program's (band plan, settings file, port),
+    // which outlives it too. Construction loads the stored port choice into
+    // the context's portName.
+    DocumentSession(std::unique_ptr<CProgramDoc> doc, ChannelWorkingCopy& channels, QWidget& window,
+                    ProgramContext& context);
     // Stops a running transfer (it is cancelled) before the session goes.
     ~DocumentSession() override;
 
@@ -49,6 +52,7 @@ public:
     bool IsTransferRunning() const;
     // The file the session's transfers append their wire log to (empty: none).
     void SetWireLog(std::string path);
+    const std::string& WireLog() const;
     CProcessDlg* ProcessDialog() const { return m_pProcessDlg; }
 
 signals:
@@ -56,16 +60,17 @@ signals:
     // step of the history, after which the document equals the radio.
     void ChannelsRead();
     void TransferRunningChanged(bool running);
-    // A transfer of the Process window ended: how, with the number of
-    // channels the grid holds afterwards and the time it took.
-    void TransferEnded(TransferDirection direction, TransferOutcome outcome, int channels,
-                       qint64 elapsedMs);
+    // A transfer of the Process window ended and its window closed: how,
+    // with the number of channels the grid holds afterwards and the line
+    // that says what the job did ("Read in 11.2 s", "Cancelled before
+    // writing: nothing was written"; link/transfer_phase.h).
+    void TransferEnded(TransferOutcome outcome, int channels, const QString& resultLine);
 
 private:
     void openProcessDialog(bool writeMode);
     void onRadioTransfer();
     void onTransferFinished(const TransferResult& result);
-    void reportWriteSafety();
+    void reportWriteSafety(const TransferResult& result);
     // Keeps an image read from the radio in the radio history; a file error
     // is shown.
     void keepInHistory(const RadioImage& image);
@@ -73,6 +78,7 @@ private:
     std::unique_ptr<CProgramDoc> m_doc;
     ChannelWorkingCopy& m_channels;
     QWidget& m_window;
+    ProgramContext& m_context;
     DocumentHistory* m_history;
     CProcessDlg* m_pProcessDlg;
     bool m_bWriteMode = false;

@@ -4,12 +4,13 @@
 #include "grid/cell_navigation.h"
 #include "grid/channel_grid.h"
 #include "grid/channel_grid_model.h"
+#include "grid/column_room.h"
 #include "grid/grid_layout.h"
 #include "model/cell_commit.h"
 #include "model/channel_codec.h"
 #include "model/program_document.h"
+#include "settings/program_context.h"
 #include "texts_qt/qt_catalogue.h"
-#include "ui/app_globals.h"
 #include "ui/cell_message.h"
 #include "ui/field_binding.h"
 #include "ui/help_service.h"
@@ -23,12 +24,14 @@
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QScreen>
+#include <QScrollBar>
 #include <QStyle>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
 
-CProgramView::CProgramView(RadioImage& image, QWidget* parent)
-    : QWidget(parent), m_image(image), m_model(new ChannelGridModel(this)),
+CProgramView::CProgramView(RadioImage& image, ProgramContext& context, QWidget* parent)
+    : QWidget(parent), m_image(image), m_context(context), m_model(new ChannelGridModel(this)),
       m_grid(new ChannelGrid(m_model, this)),
       m_editors(std::make_unique<CellEditors>(m_grid->viewport())) {
     auto* layout = new QVBoxLayout(this);
@@ -64,6 +67,7 @@ void CProgramView::OnInitialUpdate() {
         for (int col = 0; col < kGridColumns; ++col) {
             m_columnWidths[static_cast<std::size_t>(col)] = ColumnBaseWidth(col);
         }
+        m_columnLeast = ColumnTextWidths(*m_grid, *m_editors);
         if (QScreen* screen = this->screen()) {
             connect(screen, &QScreen::geometryChanged, this,
                     [this](const QRect& geometry) { OnDisplayChange(geometry.width()); });
@@ -79,8 +83,12 @@ void CProgramView::OnInitialUpdate() {
         m_screenHeight = screen->geometry().height();
     }
     scaleLayout(SetupScale(m_screenWidth));
+    // A grid too narrow for its texts scrolls sideways; it opens at its first
+    // column, wherever the current cell lies, once its window has taken its
+    // place and size.
+    QTimer::singleShot(0, m_grid, [grid = m_grid] { grid->horizontalScrollBar()->setValue(0); });
 
-    const QString icon = QString::fromStdString(g_strAppDir) + QStringLiteral("title.ico");
+    const QString icon = QString::fromStdString(m_context.strAppDir) + QStringLiteral("title.ico");
     if (QFileInfo::exists(icon)) {
         setWindowIcon(QIcon(icon));
         if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget())) {
@@ -115,7 +123,7 @@ void CProgramView::applyColumnWidths() {
     // 129 rows need at any practical height.
     const int available = m_grid->width() - 2 * m_grid->frameWidth() -
                           m_grid->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_grid);
-    const ColumnWidths shown = FitColumnWidths(m_columnWidths, available);
+    const ColumnWidths shown = FitColumnWidths(m_columnWidths, m_columnLeast, available);
     m_grid->verticalHeader()->setFixedWidth(shown[0]);
     for (int col = 1; col < kGridColumns; ++col) {
         m_grid->setColumnWidth(col - 1, shown[static_cast<std::size_t>(col)]);
@@ -141,7 +149,7 @@ int CProgramView::ChannelCount() const {
 }
 
 void CProgramView::EncodeChannels() {
-    ::EncodeChannels(m_model->Table(), m_image);
+    ::EncodeChannels(m_model->Table(), m_image, m_context.band);
 }
 
 void CProgramView::SetChannels(const ChannelTable& channels) {
@@ -153,7 +161,7 @@ void CProgramView::SetChannels(const ChannelTable& channels) {
 void CProgramView::DecodeChannels() {
     // An edit begun on the old texts must not be committed over the new ones.
     m_editors->HideAll();
-    ::DecodeChannels(m_image, m_model->Table());
+    ::DecodeChannels(m_image, m_model->Table(), m_context.band);
     m_model->TableReplaced();
 }
 
@@ -182,7 +190,7 @@ bool CProgramView::commit(CommitTrigger trigger) {
     QWidget* editor = m_editors->ForColumn(col);
     const ChannelTexts before = m_model->Table()[static_cast<std::size_t>(row - 1)];
     const CommitResult result =
-        ::CommitCellEdit(m_model->Table(), row, col, m_editors->Text(col), trigger);
+        ::CommitCellEdit(m_model->Table(), m_context.band, row, col, m_editors->Text(col), trigger);
     if (result.effect != CommitEffect::None) {
         m_model->RowChanged(row);
     }
@@ -230,9 +238,6 @@ void CProgramView::hideEditorsOnScroll() {
 }
 
 bool CProgramView::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress || event->type() == QEvent::MouseButtonPress) {
-        keepCaption();
-    }
     if (event->type() == QEvent::ShortcutOverride) {
         // The view sees every key before the main window's shortcuts do.
         auto* key = static_cast<QKeyEvent*>(event);
@@ -292,6 +297,12 @@ bool CProgramView::filterFrequencyKey(QKeyEvent* event) {
         commit(CommitTrigger::Enter);
         return true;
     }
+    // Escape drops the typed value as it does in every other editor: the
+    // cell keeps what it had, and nothing commits it later.
+    if (event->key() == Qt::Key_Escape) {
+        cancelCellEdit();
+        return true;
+    }
     return frequencyEditSwallows(*event);
 }
 
@@ -334,16 +345,4 @@ int CProgramView::helpContext() const {
         return id;
     }
     return IDC_CHANNEL_GRID;
-}
-
-void CProgramView::keepCaption() {
-    const QString caption = QString::fromStdString(AppTexts().Tr(ChannelWindowTitle()));
-    if (windowTitle() != caption) {
-        setWindowTitle(caption);
-    }
-    if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget())) {
-        if (frame->windowTitle() != caption) {
-            frame->setWindowTitle(caption);
-        }
-    }
 }

@@ -30,11 +30,15 @@ inline constexpr int kHelpTxFrequency = 2128;
 inline constexpr int kHelpDecodeTone = 2132;
 inline constexpr int kHelpEncodeTone = 2133;
 
+struct ProgramContext;
+
 class CProgramView : public QWidget, public ChannelWorkingCopy {
     Q_OBJECT
 public:
-    // The view edits the channel table of image, which must outlive it.
-    explicit CProgramView(RadioImage& image, QWidget* parent = nullptr);
+    // The view edits the channel table of image with the band plan of
+    // context (the program's, its icon from the program directory); both
+    // must outlive it.
+    CProgramView(RadioImage& image, ProgramContext& context, QWidget* parent = nullptr);
     ~CProgramView() override;
 
     // One-time set-up: grid, headers, widths, editors, screen scaling, icon,
@@ -112,10 +116,9 @@ private:
     void cancelCellEdit();
     static bool frequencyEditSwallows(const QKeyEvent& event);
     int helpContext() const;
-    void keepCaption();
     void scaleLayout(double scale);
     // Shows the column widths, cut in proportion when the grid is too narrow
-    // for them.
+    // for them, but never below the room their texts need.
     void applyColumnWidths();
     void onSelectionChanged();
     bool closeEditorForCommand();
@@ -126,11 +129,14 @@ private:
     void showRefusal(const char* text);
 
     RadioImage& m_image;
+    ProgramContext& m_context;
     ChannelGridModel* m_model;
     ChannelGrid* m_grid;
     std::unique_ptr<CellEditors> m_editors;
     // The widths the screen scaling gives the label and data columns.
     ColumnWidths m_columnWidths{};
+    // The least widths that show the columns' headers and values whole.
+    ColumnWidths m_columnLeast{};
     int m_screenWidth = 0;
     int m_screenHeight = 0;
     bool m_firstSetUp = true;

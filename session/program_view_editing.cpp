@@ -10,6 +10,7 @@
 #include "grid/paste_report.h"
 #include "model/row_operations.h"
 #include "session/program_view.h"
+#include "settings/program_context.h"
 #include "texts_qt/qt_catalogue.h"
 #include "ui/message_service.h"
 
@@ -63,7 +64,7 @@ void CProgramView::copySelection() {
 
 void CProgramView::emptySelection(const QString& step) {
     ChannelTable channels = m_model->Table();
-    EmptyCells(channels, m_grid->SelectedCells());
+    EmptyCells(channels, m_context.band, m_grid->SelectedCells());
     replaceChannels(channels, step);
 }
 
@@ -107,7 +108,8 @@ void CProgramView::OnEditPaste() {
         col = std::min(col, cell.col);
     }
     ChannelTable channels = m_model->Table();
-    const PasteResult result = PasteCells(channels, selection.front().row, col, read.block);
+    const PasteResult result =
+        PasteCells(channels, m_context.band, selection.front().row, col, read.block);
     replaceChannels(channels, tr("Paste"));
     if (!result.refused.empty()) {
         const PasteReportText report = PasteReport(result.refused);

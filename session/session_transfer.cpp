@@ -10,6 +10,7 @@
 #include "session/document_history.h"
 #include "session/document_session.h"
 #include "session/write_safety_settings.h"
+#include "settings/program_context.h"
 #include "texts_qt/qt_catalogue.h"
 #include "transfer/port_setting_dialog.h"
 #include "transfer/process_dialog.h"
@@ -41,10 +42,8 @@ void DocumentSession::openProcessDialog(bool writeMode) {
         return;
     }
     m_bWriteMode = writeMode;
-    m_pProcessDlg->SetDirection(writeMode ? TransferDirection::Write : TransferDirection::Read,
-                                writeMode
-                                    ? QCoreApplication::translate("DocumentSession", "Write Data")
-                                    : QCoreApplication::translate("DocumentSession", "Read Data"));
+    m_pProcessDlg->SetTitle(writeMode ? QCoreApplication::translate("DocumentSession", "Write Data")
+                                      : QCoreApplication::translate("DocumentSession", "Read Data"));
     if (m_pProcessDlg->IsOpen()) {
         return;
     }
@@ -59,11 +58,15 @@ void DocumentSession::onRadioTransfer() {
     m_channels.EncodeChannels();
     m_runningDirection = m_bWriteMode ? TransferDirection::Write : TransferDirection::Read;
     m_transferClock.start();
-    m_writeSafety = CurrentWriteSafety();
+    m_writeSafety = CurrentWriteSafety(m_context.Profile());
     m_safeWrite = std::make_shared<SafeWriteResult>();
+    // The window knows the job's first step from the start; a write reports
+    // each of its steps as it begins it.
+    m_pProcessDlg->SetPhase(
+        PlanPhases(m_runningDirection, m_writeSafety.readFirst, m_writeSafety.verify).front());
     const std::shared_ptr<TransferControl> control = m_pProcessDlg->Control();
     m_runner->Start(
-        [direction = m_runningDirection, port = g_portName, control, safety = m_writeSafety,
+        [direction = m_runningDirection, port = m_context.portName, control, safety = m_writeSafety,
          written = m_safeWrite](SerialLink& link, TransferObserver& observer, RadioImage& image) {
             if (direction == TransferDirection::Write) {
                 // The result is read on the window thread once the worker is gone.
@@ -92,20 +95,28 @@ void DocumentSession::onTransferFinished(const TransferResult& result) {
         }
     }
     m_pProcessDlg->Close();
+    const TransferStep endedIn =
+        m_runningDirection == TransferDirection::Read ? TransferStep::Read : m_safeWrite->stage;
+    const QString resultLine = QString::fromStdString(
+        ResultLine(endedIn, result, static_cast<double>(m_transferClock.elapsed()) / 1000.0,
+                   AppTexts()));
     if (m_runningDirection == TransferDirection::Write) {
-        reportWriteSafety();
+        reportWriteSafety(result);
     }
     emit TransferRunningChanged(false);
-    emit TransferEnded(m_runningDirection, result.outcome, m_channels.ChannelCount(),
-                       m_transferClock.elapsed());
+    emit TransferEnded(result.outcome, m_channels.ChannelCount(), resultLine);
 }
 
-void DocumentSession::reportWriteSafety() {
+void DocumentSession::reportWriteSafety(const TransferResult& result) {
     const SafeWriteResult& written = *m_safeWrite;
     if (written.before) {
         keepInHistory(*written.before);
-    } else if (m_writeSafety.readFirst && written.stage == WriteStage::ReadFirst) {
-        MessageService::Show(&m_window, QString::fromStdString(AppTexts().Tr(kReadFirstFailed)));
+    } else if (written.stage == WriteStage::ReadFirst &&
+               result.outcome == TransferOutcome::Failed) {
+        // A read first that the user cancelled is no fault: the result line
+        // in the status bar says that nothing was written.
+        MessageService::Show(&m_window, QString::fromStdString(AppTexts().Tr(kReadFirstFailed)),
+                             MessageButtons::Ok, MessageIcon::Stop);
     }
     if (!written.mismatches.empty()) {
         QString text = QString::fromStdString(VerifyFailureText(written.mismatches, AppTexts()));
@@ -130,6 +141,6 @@ void DocumentSession::keepInHistory(const RadioImage& image) {
 }
 
 void DocumentSession::OnSetupCom() {
-    CPortSettingDlg dialog(&m_window);
+    CPortSettingDlg dialog(m_context, &m_window);
     dialog.exec();
 }

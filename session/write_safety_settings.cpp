@@ -10,19 +10,19 @@ const char* Key(SafetySetting setting) {
 
 } // namespace
 
-bool IsSafetySettingOn(SafetySetting setting) {
-    return g_Profile.GetValue("Setup", Key(setting), "") == "1";
+bool IsSafetySettingOn(const CProfileFile& profile, SafetySetting setting) {
+    return profile.GetValue("Setup", Key(setting), "") == "1";
 }
 
-void SetSafetySetting(SafetySetting setting, bool on) {
-    g_Profile.SetValue("Setup", Key(setting), on ? "1" : "0");
+void SetSafetySetting(CProfileFile& profile, SafetySetting setting, bool on) {
+    profile.SetValue("Setup", Key(setting), on ? "1" : "0");
 }
 
-void ToggleSafetySetting(SafetySetting setting) {
-    SetSafetySetting(setting, !IsSafetySettingOn(setting));
+void ToggleSafetySetting(CProfileFile& profile, SafetySetting setting) {
+    SetSafetySetting(profile, setting, !IsSafetySettingOn(profile, setting));
 }
 
-WriteSafety CurrentWriteSafety() {
-    return {.readFirst = IsSafetySettingOn(SafetySetting::ReadBeforeWrite),
-            .verify = IsSafetySettingOn(SafetySetting::VerifyAfterWrite)};
+WriteSafety CurrentWriteSafety(const CProfileFile& profile) {
+    return {.readFirst = IsSafetySettingOn(profile, SafetySetting::ReadBeforeWrite),
+            .verify = IsSafetySettingOn(profile, SafetySetting::VerifyAfterWrite)};
 }

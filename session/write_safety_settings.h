@@ -6,11 +6,14 @@
 
 #include "link/write_safety.h"
 
+class CProfileFile;
+
 enum class SafetySetting { VerifyAfterWrite, ReadBeforeWrite };
 
-bool IsSafetySettingOn(SafetySetting setting);
-void SetSafetySetting(SafetySetting setting, bool on);
+// profile: the program's settings file.
+bool IsSafetySettingOn(const CProfileFile& profile, SafetySetting setting);
+void SetSafetySetting(CProfileFile& profile, SafetySetting setting, bool on);
 // On when it was off, off when it was on (the Setup menu's check item).
-void ToggleSafetySetting(SafetySetting setting);
+void ToggleSafetySetting(CProfileFile& profile, SafetySetting setting);
 // The steps the next write takes.
-WriteSafety CurrentWriteSafety();
+WriteSafety CurrentWriteSafety(const CProfileFile& profile);

@@ -10,17 +10,8 @@
 
 namespace fs = std::filesystem;
 
-CProfileFile g_Profile(4);
-
 CProfileFile::CProfileFile(int growthStep)
     : m_growthStep(growthStep > 0 ? static_cast<std::size_t>(growthStep) : 1) {}
-
-CProfileFile::~CProfileFile() {
-    if (m_saveOnDestroy) {
-        Save(m_backupOnDestroy);
-    }
-    Clear();
-}
 
 bool CProfileFile::NamesEqual(const std::string& a, const std::string& b) const {
     return ProfileNamesEqual(a, b, m_ignoreCase);
@@ -46,15 +37,15 @@ CProfileFile::Section& CProfileFile::AppendSection(const std::string& name) {
     return m_sections.back();
 }
 
-bool CProfileFile::Load(const std::string& path, bool saveOnDestroy, bool ignoreCase,
-                        bool backupOnDestroy) {
+bool CProfileFile::Load(const std::string& path, bool saveAtEnd, bool ignoreCase,
+                        bool backupAtEnd) {
     if (!m_path.empty()) {
         Save(false);
         Clear();
     }
-    m_saveOnDestroy = saveOnDestroy;
+    m_saveAtEnd = saveAtEnd;
     m_ignoreCase = ignoreCase;
-    m_backupOnDestroy = backupOnDestroy;
+    m_backupAtEnd = backupAtEnd;
 
     // Lines in front of the first header belong to the unnamed section.
     m_path = path;
@@ -78,7 +69,7 @@ bool CProfileFile::Load(const std::string& path, bool saveOnDestroy, bool ignore
 }
 
 bool CProfileFile::LoadFromProgramDir(const std::string& programPath, const std::string& fileName,
-                                      bool saveOnDestroy, bool ignoreCase, bool backupOnDestroy) {
+                                      bool saveAtEnd, bool ignoreCase, bool backupAtEnd) {
     // The directory is everything in front of the program path's last '/',
     // this platform's path separator; a bare program name means the current
     // working directory.
@@ -89,7 +80,7 @@ bool CProfileFile::LoadFromProgramDir(const std::string& programPath, const std:
         std::error_code ec;
         directory = fs::current_path(ec).string();
     }
-    return Load(directory + '/' + fileName, saveOnDestroy, ignoreCase, backupOnDestroy);
+    return Load(directory + '/' + fileName, saveAtEnd, ignoreCase, backupAtEnd);
 }
 
 std::string CProfileFile::GetValue(const std::string& section, const std::string& key,
@@ -161,8 +152,16 @@ std::string CProfileFile::Serialize() const {
 }
 
 std::string CProfileFile::Save(bool makeBackup) {
+    return SaveChanges(makeBackup) == SaveOutcome::Written ? m_backupName : std::string();
+}
+
+CProfileFile::SaveOutcome CProfileFile::SaveAtEnd() {
+    return m_saveAtEnd ? SaveChanges(m_backupAtEnd) : SaveOutcome::Unchanged;
+}
+
+CProfileFile::SaveOutcome CProfileFile::SaveChanges(bool makeBackup) {
     if (!m_modified || m_path.empty()) {
-        return std::string();
+        return SaveOutcome::Unchanged;
     }
     if (makeBackup) {
         if (m_backupName.empty()) {
@@ -172,9 +171,9 @@ std::string CProfileFile::Save(bool makeBackup) {
     }
     const std::string text = Serialize();
     if (!WriteFileAtomically(m_path, text.data(), text.size()).Ok()) {
-        return std::string();
+        return SaveOutcome::Failed;
     }
-    return m_backupName;
+    return SaveOutcome::Written;
 }
 
 void CProfileFile::Clear() {

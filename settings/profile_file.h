@@ -23,9 +23,8 @@ class CProfileFile {
 public:
     // growthStep: the section table grows by at least this many slots at a time.
     explicit CProfileFile(int growthStep);
-    // Saves (with a backup when asked for by Load's option) when Load asked for
-    // save on destroy, then clears.
-    ~CProfileFile();
+    // Writes nothing: the owner saves through SaveAtEnd and reports a failure.
+    ~CProfileFile() = default;
 
     CProfileFile(const CProfileFile&) = delete;
     CProfileFile& operator=(const CProfileFile&) = delete;
@@ -34,11 +33,12 @@ public:
     // cleared first. A missing file is created empty. Returns false when the
     // file cannot be opened (the store stays empty, no path) or when a read
     // error stops the reading (the path and the lines read so far stay).
-    bool Load(const std::string& path, bool saveOnDestroy, bool ignoreCase, bool backupOnDestroy);
+    // saveAtEnd and backupAtEnd: what SaveAtEnd does for this file.
+    bool Load(const std::string& path, bool saveAtEnd, bool ignoreCase, bool backupAtEnd);
     // Loads `fileName` from the directory of the program path (argv[0]); a
     // program path without a directory means the current working directory.
     bool LoadFromProgramDir(const std::string& programPath, const std::string& fileName,
-                            bool saveOnDestroy, bool ignoreCase, bool backupOnDestroy);
+                            bool saveAtEnd, bool ignoreCase, bool backupAtEnd);
 
     // The value of `key` in the first section named `section`, cut at the
     // first "//", tab + ";" and "/*". Section absent: `def` unchanged; key
@@ -56,6 +56,13 @@ public:
     // backup file name (empty when none was ever made); empty when nothing
     // was written.
     std::string Save(bool makeBackup);
+    // Save, telling whether the file was written, left as it was (nothing
+    // changed) or could not be written.
+    enum class SaveOutcome { Unchanged, Written, Failed };
+    SaveOutcome SaveChanges(bool makeBackup);
+    // The save at the end of the program: when Load asked for save at end,
+    // SaveChanges with the backup Load asked for.
+    SaveOutcome SaveAtEnd();
     // Drops every section, the path and the modified flag; the backup file
     // name survives.
     void Clear();
@@ -101,9 +108,6 @@ private:
     std::size_t m_growthStep;
     bool m_modified = false;
     bool m_ignoreCase = true;
-    bool m_saveOnDestroy = false;
-    bool m_backupOnDestroy = false;
+    bool m_saveAtEnd = false;
+    bool m_backupAtEnd = false;
 };
-
-// The application's settings file "Program.ini", loaded at start-up.
-extern CProfileFile g_Profile;

@@ -1,7 +1,5 @@
 #include "shell/background_painter.h"
 
-#include "ui/app_globals.h"
-
 #include <QEvent>
 #include <QMdiArea>
 #include <QPainter>
@@ -13,12 +11,12 @@ TileGrid TilesFor(QSize area, QSize picture) {
     return {area.width() / picture.width() + 1, area.height() / picture.height() + 1};
 }
 
-CBackgroundPainter* CBackgroundPainter::Attach(QMdiArea* area) {
-    return new CBackgroundPainter(area->viewport());
+CBackgroundPainter* CBackgroundPainter::Attach(QMdiArea* area, const std::string& appDir) {
+    return new CBackgroundPainter(area->viewport(), appDir);
 }
 
-CBackgroundPainter::CBackgroundPainter(QWidget* viewport)
-    : QObject(viewport), m_viewport(viewport) {
+CBackgroundPainter::CBackgroundPainter(QWidget* viewport, std::string appDir)
+    : QObject(viewport), m_viewport(viewport), m_appDir(std::move(appDir)) {
     m_viewport->installEventFilter(this);
     m_viewport->update();
 }
@@ -34,8 +32,8 @@ QImage CBackgroundPainter::BuiltInPicture() {
     return picture;
 }
 
-QImage CBackgroundPainter::CurrentPicture() {
-    const QImage file(QString::fromStdString(g_strAppDir) + QStringLiteral("background.bmp"));
+QImage CBackgroundPainter::CurrentPicture(const std::string& appDir) {
+    const QImage file(QString::fromStdString(appDir) + QStringLiteral("background.bmp"));
     return file.isNull() ? BuiltInPicture() : file;
 }
 
@@ -51,7 +49,7 @@ bool CBackgroundPainter::eventFilter(QObject* watched, QEvent* event) {
         m_viewport->update();
         return false;
     }
-    const QImage picture = CurrentPicture();
+    const QImage picture = CurrentPicture(m_appDir);
     const TileGrid grid = TilesFor(m_viewport->size(), picture.size());
     QPainter painter(m_viewport);
     for (int row = 0; row < grid.rows; ++row) {

@@ -9,6 +9,8 @@
 #include <QObject>
 #include <QSize>
 
+#include <string>
+
 class QMdiArea;
 
 // How many tiles of a picture cover an area: columns 0 .. width / picture
@@ -26,11 +28,12 @@ class CBackgroundPainter : public QObject {
 public:
     // Takes over the background of `area` for the area's lifetime (the painter
     // belongs to the area's viewport).
-    static CBackgroundPainter* Attach(QMdiArea* area);
+    // appDir: the program directory (with a trailing separator).
+    static CBackgroundPainter* Attach(QMdiArea* area, const std::string& appDir);
 
     // The picture the next paint uses: "background.bmp" of the program
-    // directory, or the built-in picture.
-    static QImage CurrentPicture();
+    // directory appDir, or the built-in picture.
+    static QImage CurrentPicture(const std::string& appDir);
     // The built-in picture (238 x 157).
     static QImage BuiltInPicture();
 
@@ -38,7 +41,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    explicit CBackgroundPainter(QWidget* viewport);
+    CBackgroundPainter(QWidget* viewport, std::string appDir);
 
     QWidget* m_viewport;
+    std::string m_appDir;
 };

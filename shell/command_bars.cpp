@@ -13,8 +13,8 @@
 namespace {
 
 // Popups in the order of the menu bar.
-constexpr Popup kPopups[] = {Popup::File,  Popup::Edit, Popup::Program,
-                             Popup::Setup, Popup::View, Popup::Help};
+constexpr Popup kPopups[] = {Popup::File, Popup::Edit,   Popup::Program, Popup::Setup,
+                             Popup::View, Popup::Window, Popup::Help};
 
 // F1 while a menu item is highlighted opens the help of its command.
 class MenuHelpFilter : public QObject {
@@ -93,6 +93,7 @@ std::vector<QMenu*> CommandBars::MakeMenus(bool withDocument) {
             withDocument);
         if (menu) {
             menus.push_back(menu);
+            m_popups[{popup, withDocument}] = menu;
         }
     }
     return menus;
@@ -144,6 +145,11 @@ void CommandBars::AddTreeItems(QTreeWidgetItem& root) const {
             item->setData(0, kCommandIdRole, command.id);
         }
     }
+}
+
+QMenu* CommandBars::PopupMenu(Popup popup, bool withDocument) const {
+    const auto it = m_popups.find({popup, withDocument});
+    return it == m_popups.end() ? nullptr : it->second;
 }
 
 std::vector<QAction*> CommandBars::Actions(int id) const {

@@ -11,6 +11,7 @@
 #include <QtGlobal>
 #include <functional>
 #include <map>
+#include <utility>
 #include <vector>
 
 class QAction;
@@ -35,6 +36,9 @@ public:
     // open), in the order of the menu bar.
     const std::vector<QMenu*>& MenusWithoutDocument() const { return m_menusWithoutDocument; }
     const std::vector<QMenu*>& MenusWithDocument() const { return m_menusWithDocument; }
+    // The pop-up of the menu with or without a document; null when that
+    // menu has no such pop-up.
+    QMenu* PopupMenu(Popup popup, bool withDocument) const;
     QToolBar* ToolBar() const { return m_toolBar; }
     // The context menu of the channel grid: the commands placed there, in
     // the groups of their menu.
@@ -69,6 +73,7 @@ private:
     QObject* m_menuHelp;
     std::vector<QMenu*> m_menusWithoutDocument;
     std::vector<QMenu*> m_menusWithDocument;
+    std::map<std::pair<Popup, bool>, QMenu*> m_popups;
     QToolBar* m_toolBar = nullptr;
     QMenu* m_gridMenu = nullptr;
     std::multimap<int, QAction*> m_actions;

@@ -42,6 +42,9 @@ enum CommandId : int {
     ID_VERIFY_AFTER_WRITE = 33152,
     ID_READ_BEFORE_WRITE = 33153,
 
+    // Program > Clone Station: the document into many radios.
+    ID_CLONE_STATION = 33160,
+
     ID_FILE_NEW = 57600,
     ID_FILE_OPEN = 57601,
     ID_FILE_CLOSE = 57602,
@@ -50,9 +53,15 @@ enum CommandId : int {
     ID_FILE_PRINT_SETUP = 57606,
     ID_FILE_PRINT = 57607,
     ID_FILE_PRINT_PREVIEW = 57609,
+    ID_WINDOW_CASCADE = 57650,
+    ID_WINDOW_TILE_HORZ = 57651,
     ID_APP_ABOUT = 57664,
     ID_APP_EXIT = 57665,
     ID_HELP = 57670,
+    // F6 and Shift+F6 of the accelerator table: the next and the previous
+    // document window.
+    ID_NEXT_PANE = 57680,
+    ID_PREV_PANE = 57681,
     ID_VIEW_TOOLBAR = 59392,
     ID_VIEW_STATUS_BAR = 59393,
 

@@ -1,5 +1,7 @@
 #include "shell/command_row.h"
 
+#include "shell/command_table.h"
+
 Command Command::InMenus(Popup popup, int group) const {
     Command row = InDocumentMenu(popup, group);
     row.menu.withoutDocument = true;
@@ -31,6 +33,12 @@ Command Command::Keys(const QKeySequence& keys, const QList<QKeySequence>& alter
     Command row = *this;
     row.accelerator = keys;
     row.alternateKeys = alternates;
+    return row;
+}
+
+Command Command::KeyAfter(const char* gap) const {
+    Command row = *this;
+    row.keyGap = gap;
     return row;
 }
 
@@ -74,4 +82,26 @@ bool IsOffered(const Command& command, const CommandOptions& options) {
         break;
     }
     return true;
+}
+
+QString PopupTitle(Popup popup) {
+    switch (popup) {
+    case Popup::File:
+        return CommandText(QT_TRANSLATE_NOOP("CMainFrame", "&File"));
+    case Popup::Edit:
+        return CommandText(QT_TRANSLATE_NOOP("CMainFrame", "&Edit"));
+    case Popup::Program:
+        return CommandText(QT_TRANSLATE_NOOP("CMainFrame", "&Program"));
+    case Popup::Setup:
+        return CommandText(QT_TRANSLATE_NOOP("CMainFrame", "&Setup"));
+    case Popup::View:
+        return CommandText(QT_TRANSLATE_NOOP("CMainFrame", "&View"));
+    case Popup::Window:
+        return CommandText(QT_TRANSLATE_NOOP("CMainFrame", "&Window"));
+    case Popup::Help:
+        return CommandText(QT_TRANSLATE_NOOP("CMainFrame", "&Help"));
+    case Popup::None:
+        break;
+    }
+    return {};
 }

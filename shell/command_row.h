@@ -3,23 +3,33 @@
 // one command: its id and texts, where it is offered (the menu without a
 // document, the menu with one, the toolbar, the accelerators, the navigation
 // tree), whether it carries a check mark, whether it stays available while a
-// transfer with the radio runs, who handles it and which help page tells of it. Rows are written as
-// Command(id, text, handler) followed by the calls that place the command.
+// transfer with the radio runs, who handles it and which help page tells of
+// it. Rows are written as Command(id, text, handler) followed by the calls
+// that place the command.
 
 #include "session/write_safety_settings.h"
 
 #include <QKeySequence>
 #include <QList>
+#include <QString>
 #include <QStyle>
+#include <string>
+#include <type_traits>
 #include <variant>
 
 class CMainFrame;
+class CProgramApp;
 class CProgramView;
 class DocumentSession;
+class ImageDialog;
+class QWidget;
+struct ProgramContext;
 
 // The pop-up menus of the menu bar, in the order in which they stand there.
 // A menu bar holds the pop-ups that have at least one item in it.
-enum class Popup { None, File, Edit, Program, Setup, View, Help };
+enum class Popup { None, File, Edit, Program, Setup, View, Window, Help };
+// The pop-up's title in the language in use.
+QString PopupTitle(Popup popup);
 
 // The [Setup] value of "Program.ini" that offers a command.
 enum class OfferedBy {
@@ -38,24 +48,46 @@ struct CommandOptions {
 // when shown; the command's menu item is checked while the panel is visible.
 enum class Panel { ToolBar, StatusBar, NavigationBar };
 
-// Handlers that are not a member function of the frame or the view.
-enum class Receiver {
-    // CProgramApp, through CMainFrame::applicationCommand.
-    Application,
-    // The settings dialog that the frame runs for the command's id.
-    EditorDialog,
-    // Offered in a menu; choosing it does nothing.
-    Nobody,
-};
 using FrameHandler = void (CMainFrame::*)();
 // Runs on the active document's view or session; without a document nothing
 // happens.
 using ViewHandler = void (CProgramView::*)();
 using SessionHandler = void (DocumentSession::*)();
+// Runs on the application (CProgramApp, through CMainFrame::applicationCommand).
+using AppHandler = void (CProgramApp::*)();
+// A settings dialog on the active document's image: make builds it (with the
+// program's context when the dialog works with it; wireLog: the file the
+// document's transfers append their wire log to); a Kept dialog
+// is built once and shown again at each request, the others anew each time.
+enum class DialogLife { Kept, Anew };
+struct EditorHandler {
+    ImageDialog* (*make)(QWidget* parent, ProgramContext& context,
+                         const std::string& wireLog) = nullptr;
+    DialogLife life = DialogLife::Anew;
+    bool operator==(const EditorHandler&) const = default;
+};
+// The handler of an editor command that runs Dialog; a dialog that talks to
+// the radio itself appends to the document's wire log.
+template <typename Dialog>
+ImageDialog* MakeEditor(QWidget* parent, ProgramContext& context, const std::string& wireLog) {
+    Dialog* dialog = nullptr;
+    if constexpr (std::is_constructible_v<Dialog, ProgramContext&, QWidget*>) {
+        dialog = new Dialog(context, parent);
+    } else {
+        dialog = new Dialog(parent);
+    }
+    if constexpr (requires { dialog->SetWireLog(wireLog); }) {
+        dialog->SetWireLog(wireLog);
+    }
+    return dialog;
+}
+template <typename Dialog> constexpr EditorHandler Editor(DialogLife life) {
+    return {&MakeEditor<Dialog>, life};
+}
 // A SafetySetting command switches its setting on and off and carries a
 // check mark while it is on.
-using CommandHandler =
-    std::variant<Receiver, FrameHandler, ViewHandler, SessionHandler, Panel, SafetySetting>;
+using CommandHandler = std::variant<FrameHandler, ViewHandler, SessionHandler, AppHandler,
+                                    EditorHandler, Panel, SafetySetting>;
 
 // The place of a command in the menus.
 struct MenuPlace {
@@ -82,14 +114,18 @@ struct ToolbarPlace {
 // A row of the table.
 struct Command {
     int id = 0;
-    // The text of the menu item (menu 129) and of the tree item.
+    // The text of the menu item (menu 129) and of the tree item; a menu item
+    // shows its accelerator after it (MenuText).
     const char* text = nullptr;
-    CommandHandler handler = Receiver::Nobody;
+    CommandHandler handler;
     MenuPlace menu;
     ToolbarPlace toolbar;
     QKeySequence accelerator;
     // Further keys of the same command (the accelerator is the first).
     QList<QKeySequence> alternateKeys;
+    // What stands between a menu item's text and its accelerator: a tab (the
+    // menu's column of keys) or spaces (the key as part of the text).
+    const char* keyGap = "\t";
     // A panel's or a setting's command carries a check mark in the menus.
     bool checkable = false;
     bool allowedDuringTransfer = true;
@@ -113,6 +149,7 @@ struct Command {
     Command OnToolbar(int slot, QStyle::StandardPixmap icon, const char* tip,
                       const char* prompt) const;
     Command Keys(const QKeySequence& keys, const QList<QKeySequence>& alternates = {}) const;
+    Command KeyAfter(const char* gap) const;
     // While a transfer runs the command's items are disabled and the
     // command does nothing: nothing may start another transfer, close a
     // document or change the image the transfer works on, and the

@@ -1,8 +1,16 @@
 #include "shell/command_table.h"
 
+#include "dialogs/dtmf_dialog.h"
+#include "dialogs/key_assignment_dialog.h"
+#include "dialogs/msk_dialog.h"
+#include "dialogs/optional_features_dialog.h"
+#include "dialogs/product_info_dialog.h"
+#include "dialogs/squelch_tuning_dialog.h"
+#include "dialogs/two_tone_dialog.h"
 #include "session/document_session.h"
 #include "session/program_view.h"
 #include "shell/main_frame.h"
+#include "shell/program_app.h"
 
 #include <QCoreApplication>
 #include <algorithm>
@@ -24,6 +32,8 @@ constexpr int kEditClipboard = 4; // Cut, Copy, Paste, Delete
 constexpr int kEditRows = 5;      // Insert Row, Remove Row, Move Up, Move Down
 constexpr int kViewBars = 0;      // Toolbar, Status Bar
 constexpr int kViewControlBar = 1;
+constexpr int kWindowArrange = 0; // Cascade, Tile
+constexpr int kWindowCycle = 1;   // Next, Previous
 constexpr int kHelpTopics = 0;
 constexpr int kHelpAbout = 1;
 constexpr int kOnlyGroup = 0;
@@ -36,22 +46,22 @@ constexpr int kSetupWriteSafety = 1; // Verify after writing, Read the radio bef
 // Export PDF, Print Setup, | Exit),
 // Edit (Product Information, Channel Information, | Optional Features, |
 // the signalling editors, | Undo, Redo, | Cut, Copy, Paste, Delete, | Insert
-// Row, Remove Row, Move Up, Move Down), Program (Read, Write), Setup (Com Setup,
+// Row, Remove Row, Move Up, Move Down), Program (Read, Write, Clone Station), Setup (Com Setup,
 // Language, | Verify after writing, Read the radio before writing), View
-// (Toolbar, Status Bar, | Control Bar), Help (Help Topics, |
-// About). Toolbar 128: New, Open, Save, | Read, | Write, | Print, About.
+// (Toolbar, Status Bar, | Control Bar), Window (Cascade, Tile, | Next, Previous,
+// | the documents), Help (Help Topics, | About). Recent files precede Exit.
+// Toolbar 128: New, Open, Save, | Read, | Write, | Print, About.
 const std::vector<Command>& Rows() {
     static const std::vector<Command> rows{
         // File
-        Command(ID_FILE_NEW, QT_TRANSLATE_NOOP("CMainFrame", "&New\tCtrl+N"), Receiver::Application)
+        Command(ID_FILE_NEW, QT_TRANSLATE_NOOP("CMainFrame", "&New"), &CProgramApp::OnFileNew)
             .InMenus(Popup::File, kFileDocument)
             .OnToolbar(0, QStyle::SP_FileIcon, QT_TRANSLATE_NOOP("CMainFrame", "New"),
                        QT_TRANSLATE_NOOP("CMainFrame", "Create a new document"))
             .Keys(Qt::CTRL | Qt::Key_N)
             .NotDuringTransfer()
             .Help("main-window.html#file"),
-        Command(ID_FILE_OPEN, QT_TRANSLATE_NOOP("CMainFrame", "&Open...\tCtrl+O"),
-                Receiver::Application)
+        Command(ID_FILE_OPEN, QT_TRANSLATE_NOOP("CMainFrame", "&Open..."), &CProgramApp::OnFileOpen)
             .InMenus(Popup::File, kFileDocument)
             .OnToolbar(1, QStyle::SP_DialogOpenButton, QT_TRANSLATE_NOOP("CMainFrame", "Open"),
                        QT_TRANSLATE_NOOP("CMainFrame", "Open an existing document"))
@@ -63,8 +73,7 @@ const std::vector<Command>& Rows() {
             .InDocumentMenu(Popup::File, kFileDocument)
             .NotDuringTransfer()
             .Help("main-window.html#file"),
-        Command(ID_FILE_SAVE, QT_TRANSLATE_NOOP("CMainFrame", "&Save\tCtrl+S"),
-                &CMainFrame::OnFileSave)
+        Command(ID_FILE_SAVE, QT_TRANSLATE_NOOP("CMainFrame", "&Save"), &CMainFrame::OnFileSave)
             .InDocumentMenu(Popup::File, kFileDocument)
             .OnToolbar(2, QStyle::SP_DialogSaveButton, QT_TRANSLATE_NOOP("CMainFrame", "Save"),
                        QT_TRANSLATE_NOOP("CMainFrame", "Save the active document"))
@@ -102,8 +111,8 @@ const std::vector<Command>& Rows() {
             .InDocumentMenu(Popup::File, kFileHistory)
             .NotDuringTransfer()
             .Help("restore-points.html#compare-with"),
-        Command(ID_FILE_PRINT, QT_TRANSLATE_NOOP("CMainFrame", "&Print...\tCtrl+P"),
-                Receiver::Application)
+        Command(ID_FILE_PRINT, QT_TRANSLATE_NOOP("CMainFrame", "&Print..."),
+                &CProgramApp::OnFilePrint)
             .InDocumentMenu(Popup::File, kFilePrint)
             .OnToolbar(8, QStyle::SP_FileDialogDetailedView,
                        QT_TRANSLATE_NOOP("CMainFrame", "Print"),
@@ -112,17 +121,17 @@ const std::vector<Command>& Rows() {
             .NotDuringTransfer()
             .Help("printing.html"),
         Command(ID_FILE_PRINT_PREVIEW, QT_TRANSLATE_NOOP("CMainFrame", "Print Preview"),
-                Receiver::Application)
+                &CProgramApp::OnFilePrintPreview)
             .InDocumentMenu(Popup::File, kFilePrint)
             .NotDuringTransfer()
             .Help("printing.html"),
         Command(ID_FILE_EXPORT_PDF, QT_TRANSLATE_NOOP("CMainFrame", "Export PDF..."),
-                Receiver::Application)
+                &CProgramApp::OnFileExportPdf)
             .InDocumentMenu(Popup::File, kFilePrint)
             .NotDuringTransfer()
             .Help("printing.html#export-pdf"),
         Command(ID_FILE_PRINT_SETUP, QT_TRANSLATE_NOOP("CMainFrame", "Print Setup..."),
-                Receiver::Application)
+                &CProgramApp::OnFilePrintSetup)
             .InMenus(Popup::File, kFilePrint)
             .TextWithoutDocument(QT_TRANSLATE_NOOP("CMainFrame", "P&rint Setup..."))
             .NotDuringTransfer()
@@ -135,7 +144,7 @@ const std::vector<Command>& Rows() {
 
         // Edit, and the navigation tree
         Command(ID_PRODUCT_INFORMATION, QT_TRANSLATE_NOOP("CMainFrame", "Product Information"),
-                Receiver::EditorDialog)
+                Editor<CProductInfoDlg>(DialogLife::Kept))
             .InDocumentMenu(Popup::Edit, kEditGroups)
             .TreeItem()
             .NotDuringTransfer()
@@ -146,38 +155,40 @@ const std::vector<Command>& Rows() {
             .TreeItem()
             .Help("channel-grid.html"),
         Command(ID_OPTIONAL_FEATURES, QT_TRANSLATE_NOOP("CMainFrame", "Optional Features"),
-                Receiver::EditorDialog)
+                Editor<COptionalFeaturesDlg>(DialogLife::Kept))
             .InDocumentMenu(Popup::Edit, kEditFeatures)
             .TreeItem()
             .NotDuringTransfer()
             .Help("optional-features.html"),
-        Command(ID_DTMF, QT_TRANSLATE_NOOP("CMainFrame", "DTMF"), Receiver::EditorDialog)
+        Command(ID_DTMF, QT_TRANSLATE_NOOP("CMainFrame", "DTMF"),
+                Editor<CDtmfDlg>(DialogLife::Kept))
             .InDocumentMenu(Popup::Edit, kEditSignalling)
             .TreeItem()
             .NotDuringTransfer()
             .Offered(OfferedBy::ShowSignalling)
             .Help("dtmf.html"),
-        Command(ID_TWO_TONE, QT_TRANSLATE_NOOP("CMainFrame", "2-Tone"), Receiver::EditorDialog)
+        Command(ID_TWO_TONE, QT_TRANSLATE_NOOP("CMainFrame", "2-Tone"),
+                Editor<CTwoToneDlg>(DialogLife::Kept))
             .InDocumentMenu(Popup::Edit, kEditSignalling)
             .TreeItem()
             .NotDuringTransfer()
             .Offered(OfferedBy::ShowSignalling)
             .Help("two-tone.html"),
-        Command(ID_MSK, QT_TRANSLATE_NOOP("CMainFrame", "MSK"), Receiver::EditorDialog)
+        Command(ID_MSK, QT_TRANSLATE_NOOP("CMainFrame", "MSK"), Editor<CMskDlg>(DialogLife::Kept))
             .InDocumentMenu(Popup::Edit, kEditSignalling)
             .TreeItem()
             .NotDuringTransfer()
             .Offered(OfferedBy::ShowSignalling)
             .Help("msk.html"),
         Command(ID_KEY_ASSIGNMENT, QT_TRANSLATE_NOOP("CMainFrame", "Key Assignment"),
-                Receiver::EditorDialog)
+                Editor<CKeyAssignDlg>(DialogLife::Anew))
             .InDocumentMenu(Popup::Edit, kEditSignalling)
             .TreeItem()
             .NotDuringTransfer()
             .Offered(OfferedBy::ShowSignalling)
             .Help("key-assignment.html"),
         Command(ID_SQUELCH_TUNING, QT_TRANSLATE_NOOP("CMainFrame", "Squelch Tuning"),
-                Receiver::EditorDialog)
+                Editor<CSquelchTuningDlg>(DialogLife::Anew))
             .InDocumentMenu(Popup::Edit, kEditSignalling)
             .TreeItem()
             .NotDuringTransfer()
@@ -186,39 +197,39 @@ const std::vector<Command>& Rows() {
 
         // Edit: the channel table. These change the document, so no transfer
         // may run; Copy only reads it.
-        Command(ID_EDIT_UNDO_STEP, QT_TRANSLATE_NOOP("CMainFrame", "&Undo\tCtrl+Z"),
+        Command(ID_EDIT_UNDO_STEP, QT_TRANSLATE_NOOP("CMainFrame", "&Undo"),
                 &CMainFrame::OnEditUndo)
             .InDocumentMenu(Popup::Edit, kEditHistory)
             .Keys(Qt::CTRL | Qt::Key_Z, {Qt::ALT | Qt::Key_Backspace})
             .NotDuringTransfer()
             .Help("editing.html#undo"),
-        Command(ID_EDIT_REDO_STEP, QT_TRANSLATE_NOOP("CMainFrame", "&Redo\tCtrl+Y"),
+        Command(ID_EDIT_REDO_STEP, QT_TRANSLATE_NOOP("CMainFrame", "&Redo"),
                 &CMainFrame::OnEditRedo)
             .InDocumentMenu(Popup::Edit, kEditHistory)
             .Keys(Qt::CTRL | Qt::Key_Y, {Qt::CTRL | Qt::SHIFT | Qt::Key_Z})
             .NotDuringTransfer()
             .Help("editing.html#redo"),
-        Command(ID_EDIT_CUT_CELLS, QT_TRANSLATE_NOOP("CMainFrame", "Cu&t\tCtrl+X"),
+        Command(ID_EDIT_CUT_CELLS, QT_TRANSLATE_NOOP("CMainFrame", "Cu&t"),
                 &CProgramView::OnEditCut)
             .InDocumentMenu(Popup::Edit, kEditClipboard)
             .Keys(Qt::CTRL | Qt::Key_X, {Qt::SHIFT | Qt::Key_Delete})
             .InGridMenu()
             .NotDuringTransfer()
             .Help("editing.html#cut"),
-        Command(ID_EDIT_COPY_CELLS, QT_TRANSLATE_NOOP("CMainFrame", "&Copy\tCtrl+C"),
+        Command(ID_EDIT_COPY_CELLS, QT_TRANSLATE_NOOP("CMainFrame", "&Copy"),
                 &CProgramView::OnEditCopy)
             .InDocumentMenu(Popup::Edit, kEditClipboard)
             .Keys(Qt::CTRL | Qt::Key_C, {Qt::CTRL | Qt::Key_Insert})
             .InGridMenu()
             .Help("editing.html#copy"),
-        Command(ID_EDIT_PASTE_CELLS, QT_TRANSLATE_NOOP("CMainFrame", "&Paste\tCtrl+V"),
+        Command(ID_EDIT_PASTE_CELLS, QT_TRANSLATE_NOOP("CMainFrame", "&Paste"),
                 &CProgramView::OnEditPaste)
             .InDocumentMenu(Popup::Edit, kEditClipboard)
             .Keys(Qt::CTRL | Qt::Key_V, {Qt::SHIFT | Qt::Key_Insert})
             .InGridMenu()
             .NotDuringTransfer()
             .Help("editing.html#paste"),
-        Command(ID_EDIT_DELETE_CELLS, QT_TRANSLATE_NOOP("CMainFrame", "&Delete\tDel"),
+        Command(ID_EDIT_DELETE_CELLS, QT_TRANSLATE_NOOP("CMainFrame", "&Delete"),
                 &CProgramView::OnEditDelete)
             .InDocumentMenu(Popup::Edit, kEditClipboard)
             .Keys(Qt::Key_Delete)
@@ -237,14 +248,14 @@ const std::vector<Command>& Rows() {
             .InGridMenu()
             .NotDuringTransfer()
             .Help("editing.html#remove-row"),
-        Command(ID_EDIT_MOVE_UP, QT_TRANSLATE_NOOP("CMainFrame", "Mov&e Up\tCtrl+Up"),
+        Command(ID_EDIT_MOVE_UP, QT_TRANSLATE_NOOP("CMainFrame", "Mov&e Up"),
                 &CProgramView::OnMoveRowsUp)
             .InDocumentMenu(Popup::Edit, kEditRows)
             .Keys(Qt::CTRL | Qt::Key_Up)
             .InGridMenu()
             .NotDuringTransfer()
             .Help("editing.html#move-up"),
-        Command(ID_EDIT_MOVE_DOWN, QT_TRANSLATE_NOOP("CMainFrame", "Move Do&wn\tCtrl+Down"),
+        Command(ID_EDIT_MOVE_DOWN, QT_TRANSLATE_NOOP("CMainFrame", "Move Do&wn"),
                 &CProgramView::OnMoveRowsDown)
             .InDocumentMenu(Popup::Edit, kEditRows)
             .Keys(Qt::CTRL | Qt::Key_Down)
@@ -253,22 +264,28 @@ const std::vector<Command>& Rows() {
             .Help("editing.html#move-down"),
 
         // Program
-        Command(ID_PROGRAM_READ, QT_TRANSLATE_NOOP("CMainFrame", "&Read    Ctrl+R"),
+        Command(ID_PROGRAM_READ, QT_TRANSLATE_NOOP("CMainFrame", "&Read"),
                 &DocumentSession::OnProgramRead)
             .InDocumentMenu(Popup::Program, kOnlyGroup)
             .OnToolbar(4, QStyle::SP_ArrowDown, QT_TRANSLATE_NOOP("CMainFrame", "Read"),
                        QT_TRANSLATE_NOOP("CMainFrame", "Read Data From Radio"))
             .Keys(Qt::CTRL | Qt::Key_R)
+            .KeyAfter("    ")
             .NotDuringTransfer()
             .Help("process.html#read"),
-        Command(ID_PROGRAM_WRITE, QT_TRANSLATE_NOOP("CMainFrame", "&Write   Ctrl+W"),
+        Command(ID_PROGRAM_WRITE, QT_TRANSLATE_NOOP("CMainFrame", "&Write"),
                 &DocumentSession::OnProgramWrite)
             .InDocumentMenu(Popup::Program, kOnlyGroup)
             .OnToolbar(6, QStyle::SP_ArrowUp, QT_TRANSLATE_NOOP("CMainFrame", "Write"),
                        QT_TRANSLATE_NOOP("CMainFrame", "Write Data To Radio"))
             .Keys(Qt::CTRL | Qt::Key_W)
+            .KeyAfter("   ")
             .NotDuringTransfer()
             .Help("process.html#write"),
+        Command(ID_CLONE_STATION, QT_TRANSLATE_NOOP("CMainFrame", "Clone &Station..."),
+                &CMainFrame::OnCloneStation)
+            .InDocumentMenu(Popup::Program, kOnlyGroup)
+            .Help("clone-station.html"),
 
         // Setup
         Command(ID_COM_SETUP, QT_TRANSLATE_NOOP("CMainFrame", "Com Setup"),
@@ -276,7 +293,7 @@ const std::vector<Command>& Rows() {
             .InDocumentMenu(Popup::Setup, kOnlyGroup)
             .NotDuringTransfer()
             .Help("port-setting.html"),
-        Command(ID_LANGUAGE, QT_TRANSLATE_NOOP("CMainFrame", "Language"), Receiver::Application)
+        Command(ID_LANGUAGE, QT_TRANSLATE_NOOP("CMainFrame", "Language"), &CProgramApp::OnLanguage)
             .InDocumentMenu(Popup::Setup, kOnlyGroup)
             .NotDuringTransfer()
             .Offered(OfferedBy::ShowLang)
@@ -301,18 +318,40 @@ const std::vector<Command>& Rows() {
                 Panel::StatusBar)
             .InMenus(Popup::View, kViewBars)
             .Help("main-window.html#view"),
-        Command(ID_CONTROL_BAR, QT_TRANSLATE_NOOP("CMainFrame", "Control &Bar   Ctrl+B"),
+        Command(ID_CONTROL_BAR, QT_TRANSLATE_NOOP("CMainFrame", "Control &Bar"),
                 Panel::NavigationBar)
             .InDocumentMenu(Popup::View, kViewControlBar)
             .Keys(Qt::CTRL | Qt::Key_B)
+            .KeyAfter("   ")
             .Help("main-window.html#navigation"),
+
+        // Window; the list of the documents follows (main_frame_children.cpp)
+        Command(ID_WINDOW_CASCADE, QT_TRANSLATE_NOOP("CMainFrame", "&Cascade"),
+                &CMainFrame::OnWindowCascade)
+            .InDocumentMenu(Popup::Window, kWindowArrange)
+            .Help("main-window.html#window"),
+        Command(ID_WINDOW_TILE_HORZ, QT_TRANSLATE_NOOP("CMainFrame", "&Tile"),
+                &CMainFrame::OnWindowTile)
+            .InDocumentMenu(Popup::Window, kWindowArrange)
+            .Help("main-window.html#window"),
+        Command(ID_NEXT_PANE, QT_TRANSLATE_NOOP("CMainFrame", "Ne&xt"),
+                &CMainFrame::OnWindowNext)
+            .InDocumentMenu(Popup::Window, kWindowCycle)
+            .Keys(Qt::Key_F6, {Qt::CTRL | Qt::Key_F6})
+            .Help("main-window.html#window"),
+        Command(ID_PREV_PANE, QT_TRANSLATE_NOOP("CMainFrame", "Pre&vious"),
+                &CMainFrame::OnWindowPrevious)
+            .InDocumentMenu(Popup::Window, kWindowCycle)
+            .Keys(Qt::SHIFT | Qt::Key_F6, {Qt::CTRL | Qt::SHIFT | Qt::Key_F6})
+            .Help("main-window.html#window"),
 
         // Help
         Command(ID_HELP_TOPICS, QT_TRANSLATE_NOOP("CMainFrame", "&Help Topics"),
                 &CMainFrame::OnHelpTopics)
             .InDocumentMenu(Popup::Help, kHelpTopics)
             .Help("main-window.html#help"),
-        Command(ID_APP_ABOUT, QT_TRANSLATE_NOOP("CMainFrame", "&About ..."), Receiver::Application)
+        Command(ID_APP_ABOUT, QT_TRANSLATE_NOOP("CMainFrame", "&About ..."),
+                &CProgramApp::OnAppAbout)
             .InMenus(Popup::Help, kHelpAbout)
             .OnToolbar(
                 9, QStyle::SP_MessageBoxInformation, QT_TRANSLATE_NOOP("CMainFrame", "About"),
@@ -353,32 +392,3 @@ bool IsEditCommandKey(QKeyCombination key) {
     });
 }
 
-QString CommandText(const char* source) {
-    return QCoreApplication::translate("CMainFrame", source);
-}
-
-QString MenuText(const Command& command, bool withDocument) {
-    return CommandText(!withDocument && command.menu.withoutDocumentText
-                           ? command.menu.withoutDocumentText
-                           : command.text);
-}
-
-QString PopupTitle(Popup popup) {
-    switch (popup) {
-    case Popup::File:
-        return CommandText(QT_TRANSLATE_NOOP("CMainFrame", "&File"));
-    case Popup::Edit:
-        return CommandText(QT_TRANSLATE_NOOP("CMainFrame", "&Edit"));
-    case Popup::Program:
-        return CommandText(QT_TRANSLATE_NOOP("CMainFrame", "&Program"));
-    case Popup::Setup:
-        return CommandText(QT_TRANSLATE_NOOP("CMainFrame", "&Setup"));
-    case Popup::View:
-        return CommandText(QT_TRANSLATE_NOOP("CMainFrame", "&View"));
-    case Popup::Help:
-        return CommandText(QT_TRANSLATE_NOOP("CMainFrame", "&Help"));
-    case Popup::None:
-        break;
-    }
-    return {};
-}

@@ -24,6 +24,6 @@ bool IsEditCommandKey(QKeyCombination key);
 // A source text of the table in the language in use.
 QString CommandText(const char* source);
 // The text of the command's menu item in the menu with a document (its text)
-// or without one (withoutDocumentText where the row has one).
+// or without one (withoutDocumentText where the row has one), followed by
+// its accelerator where it has one ("&New\tCtrl+N", "&Read    Ctrl+R").
 QString MenuText(const Command& command, bool withDocument);
-QString PopupTitle(Popup popup);

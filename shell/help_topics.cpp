@@ -16,17 +16,21 @@
 #include "grid/cell_editors.h"
 #include "model/fields/dtmf_fields.h"
 #include "model/fields/msk_fields.h"
-#include "model/fields/product_fields.h"
-#include "model/fields/squelch_fields.h"
+#include "model/fields/settings_groups.h"
 #include "model/fields/two_tone_fields.h"
 #include "print/print_list_dialog.h"
 #include "session/program_view.h"
 #include "shell/command_table.h"
+#include "transfer/clone_station_dialog.h"
 #include "transfer/port_setting_dialog.h"
 #include "transfer/process_dialog.h"
 
 #include <algorithm>
 #include <array>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
 
 namespace {
 
@@ -53,6 +57,8 @@ constexpr int kPortSetting = IDD_PORT_SETTING;
 constexpr int kPrintList = CPrintListDlg::kDialogId;
 constexpr int kRadioHistory = CRadioHistoryDlg::kDialogId;
 constexpr int kCompare = CCompareDlg::kDialogId;
+using CloneStation = CCloneStationDlg;
+constexpr int kCloneStation = CloneStation::kDialogId;
 constexpr int kOk = 1;
 constexpr int kCancel = 2;
 
@@ -61,6 +67,83 @@ constexpr HelpTopicRow One(int window, int context, const char* topic) {
     return {window, context, context, topic};
 }
 
+// The help of a field of a settings group (model/fields/settings_groups.h),
+// asked for from window: its control, the spin buttons or drop-down list
+// paired with it and the buttons of its group.
+struct FieldTopicRow {
+    int window;
+    const char* group;
+    const char* field;
+    const char* topic;
+};
+
+constexpr FieldTopicRow kFieldRows[] = {
+    {kProductInfo, "product", "model", "product-information.html#model"},
+    {kProductInfo, "product", "band1_low", "product-information.html#band-limits"},
+    {kProductInfo, "product", "band1_high", "product-information.html#band-limits"},
+    {kProductInfo, "product", "band2_low", "product-information.html#band-limits"},
+    {kProductInfo, "product", "band2_high", "product-information.html#band-limits"},
+
+    {kOptionalFeatures, "optional", "back_light", "optional-features.html#back-light"},
+    {kOptionalFeatures, "optional", "back_light_color", "optional-features.html#back-light-color"},
+    {kOptionalFeatures, "optional", "display_mode", "optional-features.html#display-mode"},
+    {kOptionalFeatures, "optional", "key_lock", "optional-features.html#key-lock"},
+    {kOptionalFeatures, "optional", "priority_channel", "optional-features.html#priority-channel"},
+    {kOptionalFeatures, "optional", "vox_gain", "optional-features.html#vox-gain"},
+    {kOptionalFeatures, "optional", "power_on_style", "optional-features.html#power-on-style"},
+    {kOptionalFeatures, "optional", "scan_mode", "optional-features.html#scan-mode"},
+    {kOptionalFeatures, "optional", "squelch_level", "optional-features.html#squelch-level"},
+    {kOptionalFeatures, "optional", "step", "optional-features.html#step"},
+    {kOptionalFeatures, "optional", "tot", "optional-features.html#tot"},
+    {kOptionalFeatures, "optional", "tot_pre_alert", "optional-features.html#tot-pre-alert"},
+    {kOptionalFeatures, "optional", "beep", "optional-features.html#beep"},
+    {kOptionalFeatures, "optional", "battery_saver", "optional-features.html#battery-saver"},
+    {kOptionalFeatures, "optional", "stopwatch", "optional-features.html#stopwatch"},
+    {kOptionalFeatures, "optional", "tail", "optional-features.html#tail"},
+    {kOptionalFeatures, "optional", "short_press_orange_key",
+     "optional-features.html#short-press-orange-key"},
+    {kOptionalFeatures, "optional", "msk_type", "optional-features.html#msk-type"},
+    {kOptionalFeatures, "optional", "password", "optional-features.html#password"},
+    {kOptionalFeatures, "optional", "keypad_lock", "optional-features.html#keypad-lock"},
+    {kOptionalFeatures, "optional", "repeater_msk_invert",
+     "optional-features.html#repeater-msk-invert"},
+    {kOptionalFeatures, "optional", "str_set", "optional-features.html#str-set"},
+    {kOptionalFeatures, "optional", "allow_reset", "optional-features.html#allow-reset"},
+
+    {kDtmf, "dtmf", "speed", "dtmf.html#speed"},
+    {kDtmf, "dtmf", "first_digit_delay", "dtmf.html#first-digit-delay"},
+    {kDtmf, "dtmf", "first_digit_time", "dtmf.html#first-digit-time"},
+    {kDtmf, "dtmf", "star_hash_time", "dtmf.html#star-hash-time"},
+    {kDtmf, "dtmf", "side_tone", "dtmf.html#side-tone"},
+    {kDtmf, "dtmf", "id_code", "dtmf.html#id-code"},
+    {kDtmf, "dtmf", "group_code", "dtmf.html#group-code"},
+    {kDtmf, "dtmf", "stun_activation", "dtmf.html#stun-activation"},
+    {kDtmf, "dtmf", "stun_code", "dtmf.html#stun-code"},
+    {kDtmf, "dtmf", "stun_type", "dtmf.html#stun-type"},
+
+    {kTwoTone, "two_tone", "first_delay", "two-tone.html#first-delay"},
+    {kTwoTone, "two_tone", "second_delay", "two-tone.html#second-delay"},
+    {kTwoTone, "two_tone", "long_tone_delay", "two-tone.html#long-tone-delay"},
+    {kTwoTone, "two_tone", "tone_interval", "two-tone.html#tone-interval"},
+    {kTwoTone, "two_tone", "tx_rise_delay", "two-tone.html#tx-rise-delay"},
+    {kTwoTone, "two_tone", "short_beep", "two-tone.html#short-beep"},
+    // The decode sets share one set of controls.
+    {kTwoTone, "two_tone", "decode.1.a", "two-tone.html#decode-a"},
+    {kTwoTone, "two_tone", "decode.1.b", "two-tone.html#decode-b"},
+    {kTwoTone, "two_tone", "decode.1.first", "two-tone.html#decode-times"},
+    {kTwoTone, "two_tone", "decode.1.second", "two-tone.html#decode-times"},
+    {kTwoTone, "two_tone", "decode.1.interval", "two-tone.html#decode-times"},
+    {kTwoTone, "two_tone", "decode.1.long", "two-tone.html#decode-times"},
+
+    {kMsk, "msk", "id_code", "msk.html#id-code"},
+    {kKeyAssignment, "side_key", "side_key", "key-assignment.html#side-key"},
+    {kSquelchTuning, "squelch", "v_wide", "squelch-tuning.html#levels"},
+    {kSquelchTuning, "squelch", "v_narrow", "squelch-tuning.html#levels"},
+    {kSquelchTuning, "squelch", "u_wide", "squelch-tuning.html#levels"},
+    {kSquelchTuning, "squelch", "u_narrow", "squelch-tuning.html#levels"},
+};
+
+// The rows of the windows' other controls.
 constexpr std::array kRows{
     // The main window: its own help and the channel grid. Its commands name
     // their topics in their rows of the command table.
@@ -80,108 +163,46 @@ constexpr std::array kRows{
 
     // Product Information.
     One(kProductInfo, kProductInfo, "product-information.html"),
-    One(kProductInfo, product::kModelListId, "product-information.html#model"),
-    HelpTopicRow{kProductInfo, product::kBand1LowId, product::kBand2HighId,
-                 "product-information.html#band-limits"},
     HelpTopicRow{kProductInfo, kOk, kCancel, "product-information.html"},
 
     // Optional Features.
     One(kOptionalFeatures, kOptionalFeatures, "optional-features.html"),
-    One(kOptionalFeatures, 1115, "optional-features.html#back-light"),
-    One(kOptionalFeatures, 1116, "optional-features.html#back-light-color"),
-    One(kOptionalFeatures, 1117, "optional-features.html#display-mode"),
-    One(kOptionalFeatures, 1118, "optional-features.html#key-lock"),
-    One(kOptionalFeatures, 1119, "optional-features.html#priority-channel"),
-    One(kOptionalFeatures, 1120, "optional-features.html#vox-gain"),
-    One(kOptionalFeatures, 1121, "optional-features.html#power-on-style"),
-    One(kOptionalFeatures, 1122, "optional-features.html#scan-mode"),
-    One(kOptionalFeatures, 1123, "optional-features.html#squelch-level"),
-    One(kOptionalFeatures, 1124, "optional-features.html#step"),
-    One(kOptionalFeatures, 1125, "optional-features.html#tot"),
-    One(kOptionalFeatures, 1126, "optional-features.html#tot-pre-alert"),
-    One(kOptionalFeatures, 1127, "optional-features.html#beep"),
-    One(kOptionalFeatures, 1128, "optional-features.html#battery-saver"),
-    One(kOptionalFeatures, 1129, "optional-features.html#stopwatch"),
-    One(kOptionalFeatures, 1130, "optional-features.html#tail"),
-    One(kOptionalFeatures, 1131, "optional-features.html#short-press-orange-key"),
-    One(kOptionalFeatures, 1132, "optional-features.html#msk-type"),
-    One(kOptionalFeatures, 1133, "optional-features.html#password"),
-    One(kOptionalFeatures, 1134, "optional-features.html#keypad-lock"),
-    One(kOptionalFeatures, 1135, "optional-features.html#repeater-msk-invert"),
-    One(kOptionalFeatures, 1136, "optional-features.html#str-set"),
-    One(kOptionalFeatures, 1137, "optional-features.html#allow-reset"),
     HelpTopicRow{kOptionalFeatures, kOk, kCancel, "optional-features.html"},
 
     // DTMF and its pages.
     One(kDtmf, kDtmf, "dtmf.html"),
-    One(kDtmf, dtmf::kTabId, "dtmf.html"),
+    One(kDtmf, CDtmfDlg::kTabId, "dtmf.html"),
     One(kDtmf, kDtmfEncode, "dtmf.html#encode"),
-    One(kDtmf, 1084, "dtmf.html#speed"),
-    One(kDtmf, 1241, "dtmf.html#speed"),
-    One(kDtmf, 1085, "dtmf.html#first-digit-delay"),
-    One(kDtmf, 1242, "dtmf.html#first-digit-delay"),
-    One(kDtmf, 1086, "dtmf.html#first-digit-time"),
-    One(kDtmf, 1243, "dtmf.html#first-digit-time"),
-    One(kDtmf, 1087, "dtmf.html#star-hash-time"),
-    One(kDtmf, 1044, "dtmf.html#star-hash-time"),
-    One(kDtmf, 1088, "dtmf.html#side-tone"),
     One(kDtmf, kDtmfDecode, "dtmf.html#decode"),
-    One(kDtmf, 1080, "dtmf.html#id-code"),
-    One(kDtmf, dtmf::kGroupCodeEditId, "dtmf.html#group-code"),
-    One(kDtmf, dtmf::kGroupCodeListId, "dtmf.html#group-code"),
-    One(kDtmf, dtmf::kStunActivationId, "dtmf.html#stun-activation"),
-    One(kDtmf, dtmf::kStunCodeEditId, "dtmf.html#stun-code"),
-    One(kDtmf, dtmf::kStunCodeLabelId, "dtmf.html#stun-code"),
-    One(kDtmf, dtmf::kStunTypeEditId, "dtmf.html#stun-type"),
-    One(kDtmf, dtmf::kStunTypeLabelId, "dtmf.html#stun-type"),
-    One(kDtmf, dtmf::kStunTypeListId, "dtmf.html#stun-type"),
+    One(kDtmf, CDtmfDecodePage::kStunCodeLabelId, "dtmf.html#stun-code"),
+    One(kDtmf, CDtmfDecodePage::kStunTypeLabelId, "dtmf.html#stun-type"),
     One(kDtmf, kDtmfCallList, "dtmf.html#call-list"),
     One(kDtmf, dtmf::kCallListGridId, "dtmf.html#call-list"),
-    One(kDtmf, dtmf::kCellEditId, "dtmf.html#call-list"),
+    One(kDtmf, CDtmfCallListPage::kCellEditId, "dtmf.html#call-list"),
     HelpTopicRow{kDtmf, kOk, kCancel, "dtmf.html"},
 
     // 2-Tone.
     One(kTwoTone, kTwoTone, "two-tone.html"),
-    HelpTopicRow{kTwoTone, two_tone::kTabId, two_tone::kDecodeTabId, "two-tone.html"},
+    HelpTopicRow{kTwoTone, CTwoToneDlg::kTabId, CTwoToneDlg::kDecodeTabId, "two-tone.html"},
     One(kTwoTone, two_tone::kEncodeGridId, "two-tone.html#tone-list"),
-    One(kTwoTone, two_tone::kCellEditId, "two-tone.html#tone-list"),
-    One(kTwoTone, 1250, "two-tone.html#first-delay"),
-    One(kTwoTone, 1055, "two-tone.html#first-delay"),
-    One(kTwoTone, 1251, "two-tone.html#second-delay"),
-    One(kTwoTone, 1056, "two-tone.html#second-delay"),
-    One(kTwoTone, 1252, "two-tone.html#long-tone-delay"),
-    One(kTwoTone, 1057, "two-tone.html#long-tone-delay"),
-    One(kTwoTone, 1253, "two-tone.html#tone-interval"),
-    One(kTwoTone, 1058, "two-tone.html#tone-interval"),
-    One(kTwoTone, 1054, "two-tone.html#tx-rise-delay"),
-    One(kTwoTone, 1059, "two-tone.html#tx-rise-delay"),
-    One(kTwoTone, two_tone::kShortBeepId, "two-tone.html#short-beep"),
-    One(kTwoTone, 1037, "two-tone.html#decode-a"),
-    One(kTwoTone, 1068, "two-tone.html#decode-a"),
-    One(kTwoTone, 1038, "two-tone.html#decode-b"),
-    One(kTwoTone, 1069, "two-tone.html#decode-b"),
-    HelpTopicRow{kTwoTone, 1039, 1042, "two-tone.html#decode-times"},
-    HelpTopicRow{kTwoTone, 1070, 1073, "two-tone.html#decode-times"},
+    One(kTwoTone, CTwoToneDlg::kCellEditId, "two-tone.html#tone-list"),
     HelpTopicRow{kTwoTone, kOk, kCancel, "two-tone.html"},
 
     // MSK.
     One(kMsk, kMsk, "msk.html"),
-    One(kMsk, msk::kIdCodeEditId, "msk.html#id-code"),
     One(kMsk, msk::kCallListGridId, "msk.html#call-list"),
-    One(kMsk, msk::kCellEditId, "msk.html#call-list"),
+    One(kMsk, CMskDlg::kCellEditId, "msk.html#call-list"),
     HelpTopicRow{kMsk, kOk, kCancel, "msk.html"},
 
     // Key Assignment: its four buttons ask for the command's number.
     One(kKeyAssignment, kKeyAssignment, "key-assignment.html"),
     One(kKeyAssignment, CKeyAssignDlg::kCommandId, "key-assignment.html#side-key"),
-    HelpTopicRow{kKeyAssignment, 1076, 1079, "key-assignment.html#side-key"},
     HelpTopicRow{kKeyAssignment, kOk, kCancel, "key-assignment.html"},
 
     // Squelch Tuning.
     One(kSquelchTuning, kSquelchTuning, "squelch-tuning.html"),
-    HelpTopicRow{kSquelchTuning, 1136, 1139, "squelch-tuning.html#levels"},
-    HelpTopicRow{kSquelchTuning, squelch::kReadButtonId, squelch::kWriteButtonId,
-                 "squelch-tuning.html#read-write"},
+    HelpTopicRow{kSquelchTuning, CSquelchTuningDlg::kReadButtonId,
+                 CSquelchTuningDlg::kWriteButtonId, "squelch-tuning.html#read-write"},
     HelpTopicRow{kSquelchTuning, kOk, kCancel, "squelch-tuning.html"},
 
     // Port Setting.
@@ -215,6 +236,19 @@ constexpr std::array kRows{
     One(kProcess, IDC_PROCESS_PROGRESS, "process.html#progress"),
     One(kProcess, IDC_PROCESS_STATUS, "process.html#progress"),
 
+    // Clone Station: the Next buttons ask as the table of stations.
+    One(kCloneStation, kCloneStation, "clone-station.html"),
+    HelpTopicRow{kCloneStation, CloneStation::kPortListId, CloneStation::kAddDeviceId,
+                 "clone-station.html#ports"},
+    HelpTopicRow{kCloneStation, CloneStation::kVerifyId, CloneStation::kReadFirstId,
+                 "clone-station.html#options"},
+    HelpTopicRow{kCloneStation, CloneStation::kStartId, CloneStation::kStopId,
+                 "clone-station.html#start"},
+    One(kCloneStation, CloneStation::kStationTableId, "clone-station.html#stations"),
+    HelpTopicRow{kCloneStation, CloneStation::kLogTableId, CloneStation::kLogPathId,
+                 "clone-station.html#log"},
+    One(kCloneStation, CloneStation::kCloseId, "clone-station.html#closing"),
+
     // Language: its two buttons ask for the command's number.
     One(kLanguage, kLanguage, "language.html"),
     One(kLanguage, CLanguageDlg::kCommandId, "language.html#choice"),
@@ -223,20 +257,50 @@ constexpr std::array kRows{
     HelpTopicRow{kLanguage, kOk, kCancel, "language.html"},
 };
 
+// The field called name in a page of the group; a name the group does not
+// have throws std::out_of_range.
+const fields::FieldSpec& GroupField(std::string_view group, std::string_view name) {
+    for (const fields::FieldPage* page : fields::Group(group).pages) {
+        if (const fields::FieldSpec* spec = fields::FindField(page->fields, name)) {
+            return *spec;
+        }
+    }
+    throw std::out_of_range("no field " + std::string(name) + " in " + std::string(group));
+}
+
+std::vector<HelpTopicRow> MakeRows() {
+    std::vector<HelpTopicRow> rows;
+    for (const FieldTopicRow& row : kFieldRows) {
+        const fields::FieldSpec& spec = GroupField(row.group, row.field);
+        std::vector<int> ids = spec.itemIds;
+        ids.push_back(spec.id);
+        if (spec.pairedId != 0) {
+            ids.push_back(spec.pairedId);
+        }
+        for (const int id : ids) {
+            rows.push_back(One(row.window, id, row.topic));
+        }
+    }
+    rows.insert(rows.end(), kRows.begin(), kRows.end());
+    return rows;
+}
+
 } // namespace
 
 std::span<const HelpTopicRow> HelpTopicTable() {
-    return kRows;
+    static const std::vector<HelpTopicRow> rows = MakeRows();
+    return rows;
 }
 
 const char* FindHelpTopic(int window, int context) {
     if (const Command* command = window == kMain ? FindCommand(context) : nullptr) {
         return command->helpTopic;
     }
-    const auto it = std::find_if(kRows.begin(), kRows.end(), [=](const HelpTopicRow& row) {
+    const std::span<const HelpTopicRow> rows = HelpTopicTable();
+    const auto it = std::find_if(rows.begin(), rows.end(), [=](const HelpTopicRow& row) {
         return row.window == window && row.first <= context && context <= row.last;
     });
-    return it == kRows.end() ? nullptr : it->topic;
+    return it == rows.end() ? nullptr : it->topic;
 }
 
 const char* HelpTopicFor(int window, int context) {

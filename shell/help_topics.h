@@ -3,7 +3,8 @@
 // number: a command id (F1 on a menu item), the id of the control that has
 // the focus in a dialog (after the dialog's own remapping), one of the
 // channel grid's numbers, or the main window's own help number. A command
-// names its page in its row of the command table. Control ids repeat from
+// names its page in its row of the command table; the table here names a
+// settings field by its group and name, and its controls by the field. Control ids repeat from
 // one dialog to the next, so the table here names the window that asks
 // beside the number: the dialog's own id, or kMainWindowHelp for the main
 // window and the channel grids in it.

@@ -1,7 +1,6 @@
 #include "shell/help_window.h"
 
 #include "shell/help_topics.h"
-#include "ui/app_globals.h"
 #include "ui/field_binding.h"
 
 #include <QAction>
@@ -193,13 +192,13 @@ QUrl CHelpWindow::PageUrl(const QString& page) const {
     return QUrl(QStringLiteral("qthelp://%1/doc/%2").arg(m_namespace, page));
 }
 
-HelpViewer::HelpViewer() = default;
+HelpViewer::HelpViewer(std::string appDir) : m_appDir(std::move(appDir)) {}
 
 HelpViewer::~HelpViewer() = default;
 
 bool HelpViewer::Show(const QWidget* owner, HelpCommand command, int data,
                       const std::string& file) {
-    const QString path = QString::fromStdString(g_strAppDir + file);
+    const QString path = QString::fromStdString(m_appDir + file);
     if (!QFileInfo(path).isFile()) {
         return false;
     }

@@ -65,12 +65,14 @@ private:
 
 class HelpViewer {
 public:
-    HelpViewer();
+    // appDir: the program directory (with a trailing separator), where the
+    // help files are.
+    explicit HelpViewer(std::string appDir);
     ~HelpViewer();
     HelpViewer(const HelpViewer&) = delete;
     HelpViewer& operator=(const HelpViewer&) = delete;
 
-    // A help request for file, a name in the program directory (g_strAppDir),
+    // A help request for file, a name in the program directory (appDir),
     // from the window owner (its dialog id tells where a context lands);
     // false, showing nothing, when the file is missing or unreadable.
     bool Show(const QWidget* owner, HelpCommand command, int data, const std::string& file);
@@ -78,5 +80,6 @@ public:
     CHelpWindow* Window(const std::string& file) const;
 
 private:
+    std::string m_appDir;
     std::map<std::string, std::unique_ptr<CHelpWindow>> m_windows;
 };

@@ -2,6 +2,7 @@
 
 #include "model/language.h"
 #include "settings/profile_file.h"
+#include "ui/language_text.h"
 #include "ui/message_service.h"
 
 #include <QCoreApplication>
@@ -22,14 +23,18 @@ bool CloseKeepingLoop(QWidget& window) {
 
 } // namespace
 
-LanguageSwitch SwitchLanguage(QWidget& mainWindow, int choice, const RestartCommand& restart) {
+LanguageSwitch SwitchLanguage(QWidget& mainWindow, CProfileFile& profile, int choice,
+                              const RestartCommand& restart) {
     if (choice == g_bChinese) {
         return LanguageSwitch::Unchanged;
     }
-    g_Profile.SetValue("Setup", "Language", g_bChinese ? "English" : "Chinese");
+    profile.SetValue("Setup", "Language", g_bChinese ? "English" : "Chinese");
     // On disk now, whole: the new instance reads it at its start, long
     // before this one ends.
-    g_Profile.Save(false);
+    if (profile.SaveChanges(false) == CProfileFile::SaveOutcome::Failed) {
+        ReportSettingsNotSaved(&mainWindow, profile.FilePath());
+        return LanguageSwitch::NotSaved;
+    }
 
     if (!CloseKeepingLoop(mainWindow)) {
         MessageService::Show(

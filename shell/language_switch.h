@@ -6,7 +6,8 @@
 // the new language.
 //
 // The settings file is written whole before the main window closes, so the
-// new instance always reads the new language. When the user cancels a save
+// new instance always reads the new language; when it cannot be written the
+// user is told so and the program stays open, in the old language. When the user cancels a save
 // prompt the program stays open in the old language and starts nothing, and
 // is told that the new language takes effect at the next start. When the
 // program cannot be started again the user is told so before this instance
@@ -16,6 +17,7 @@
 #include <QStringList>
 #include <functional>
 
+class CProfileFile;
 class QWidget;
 
 // Starts program with arguments as a process of its own; false when it
@@ -31,12 +33,15 @@ struct RestartCommand {
 };
 
 enum class LanguageSwitch {
-    Unchanged,  // the language in use was chosen: nothing happened
-    Restarted,  // the window closed and the new instance started
-    StaysOpen,  // the user kept the window open: the setting waits for the next start
-    StartFailed // the window closed but no new instance started
+    Unchanged,   // the language in use was chosen: nothing happened
+    Restarted,   // the window closed and the new instance started
+    StaysOpen,   // the user kept the window open: the setting waits for the next start
+    StartFailed, // the window closed but no new instance started
+    NotSaved     // the settings file could not be written: the user is told, nothing closes
 };
 
-// Switches to choice (0 English, 1 Chinese) as described above; mainWindow
-// is closed through its close event.
-LanguageSwitch SwitchLanguage(QWidget& mainWindow, int choice, const RestartCommand& restart);
+// Switches to choice (0 English, 1 Chinese) as described above, writing the
+// choice into profile (the program's settings file); mainWindow is closed
+// through its close event.
+LanguageSwitch SwitchLanguage(QWidget& mainWindow, CProfileFile& profile, int choice,
+                              const RestartCommand& restart);

@@ -3,10 +3,13 @@
 
 #include "shell/main_frame.h"
 
+#include "settings/program_context.h"
+#include "ui/user_store.h"
 #include "shell/background_painter.h"
 #include "shell/child_frame.h"
 #include "shell/command_bars.h"
 #include "shell/navigation_bar.h"
+#include "shell/recent_files.h"
 #include "ui/help_service.h"
 #include "ui/language_text.h"
 
@@ -16,6 +19,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMdiArea>
+#include <QMenu>
 #include <QMimeData>
 #include <QSignalBlocker>
 #include <QStatusBar>
@@ -30,18 +34,17 @@ namespace {
 constexpr int kResourceHelpBase = 0x10000;
 constexpr int kMenuNoDocument = 128;
 constexpr int kMenuDocument = 129;
-// How long the status bar tells of a completed transfer.
-constexpr int kTransferNoticeMs = 8000;
 
 } // namespace
 
-CMainFrame::CMainFrame(const CommandOptions& options, QWidget* parent) : QMainWindow(parent) {
-    setWindowTitle(LanguageText("Title"));
+CMainFrame::CMainFrame(const CommandOptions& options, ProgramContext& context, QWidget* parent)
+    : QMainWindow(parent), m_context(context),
+      m_appTitle(LanguageText(context.Profile(), "Title")) {
     m_mdi = new QMdiArea(this);
     m_mdi->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_mdi->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(m_mdi);
-    CBackgroundPainter::Attach(m_mdi);
+    CBackgroundPainter::Attach(m_mdi, m_context.strAppDir);
     m_mdi->viewport()->installEventFilter(this);
     connect(m_mdi, &QMdiArea::subWindowActivated, this,
             [this](QMdiSubWindow* window) { OnChildActivated(window); });
@@ -53,6 +56,18 @@ CMainFrame::CMainFrame(const CommandOptions& options, QWidget* parent) : QMainWi
             [this] { UpdateCommandUI(); });
     CreateStatusBar();
     CreateNavigation();
+    m_recent = new RecentFiles(UserStore::CurrentAppName(m_context.Profile()), this);
+    connect(m_recent, &RecentFiles::chosen, this, &CMainFrame::OnRecentFileChosen);
+    // The lists of the File and Window menus are made when they open.
+    for (const bool documentMenus : {false, true}) {
+        if (QMenu* file = PopupMenu(Popup::File, documentMenus)) {
+            connect(file, &QMenu::aboutToShow, this, [this, file] { FillRecentFiles(*file); });
+        }
+    }
+    if (QMenu* window = PopupMenu(Popup::Window, true)) {
+        connect(window, &QMenu::aboutToShow, this, [this, window] { FillWindowMenu(*window); });
+    }
+    UpdateCaption();
     UpdateCommandUI();
 }
 
@@ -86,25 +101,15 @@ void CMainFrame::SetStatusMessage(const QString& text) {
     statusBar()->findChild<QLabel*>(QStringLiteral("0"))->setText(text);
 }
 
-void CMainFrame::OnTransferEnded(TransferDirection direction, TransferOutcome outcome, int channels,
-                                 qint64 elapsedMs) {
-    // A completed transfer says so for a while, without a box to answer;
-    // any transfer replaces the start-up hints.
-    QString text = tr("Ready");
+void CMainFrame::OnTransferEnded(TransferOutcome outcome, int channels, const QString& resultLine) {
+    // What the transfer did, without a box to answer, until the next message
+    // replaces it (it replaces the start-up hints too); after a completed one
+    // with the channels the grid now holds.
+    QString text = resultLine;
     if (outcome == TransferOutcome::Completed) {
-        const QString seconds = QString::number(static_cast<double>(elapsedMs) / 1000.0, 'f', 1);
-        text = (direction == TransferDirection::Read
-                    ? tr("Read from the radio in %1 s; channels in use: %2.")
-                    : tr("Written to the radio in %1 s; channels in use: %2."))
-                   .arg(seconds)
-                   .arg(channels);
+        text += tr("; channels in use: %1.").arg(channels);
     }
     SetStatusMessage(text);
-    QTimer::singleShot(kTransferNoticeMs, this, [this, text] {
-        if (StatusMessage() == text) {
-            SetStatusMessage(tr("Ready"));
-        }
-    });
 }
 
 QString CMainFrame::StatusMessage() const {
@@ -124,7 +129,7 @@ void CMainFrame::CreateNavigation() {
     // than the invalid one that would make the dock's minimum height -1.
     (new QHBoxLayout(noTitle))->setContentsMargins(0, 0, 0, 0);
     dock->setTitleBarWidget(noTitle);
-    auto* bar = new CNavigationBar(dock);
+    auto* bar = new CNavigationBar(m_context.Profile(), dock);
     dock->setWidget(bar);
     addDockWidget(Qt::LeftDockWidgetArea, dock);
     m_navigation = dock;
@@ -133,10 +138,11 @@ void CMainFrame::CreateNavigation() {
     m_tree = bar->Tree();
     m_tree->setRootIsDecorated(true);
 
-    m_root = new QTreeWidgetItem(m_tree, QStringList(LanguageText("Company")));
+    m_root = new QTreeWidgetItem(m_tree, QStringList(LanguageText(m_context.Profile(), "Company")));
     m_commands->AddTreeItems(*m_root);
     m_root->setExpanded(true);
     m_tree->setCurrentItem(m_root);
+    bar->FitToTree();
     connect(m_tree, &QTreeWidget::currentItemChanged, this, [this] { OnTreeSelectionChanged(); });
 }
 

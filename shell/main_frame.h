@@ -8,7 +8,9 @@
 // commands and keeps the menus up to date; main_frame_children.cpp manages
 // the document windows; main_frame_saving.cpp saves and asks about unsaved
 // changes; main_frame_exchange.cpp and main_frame_history.cpp hold the
-// channel list and restore point commands.
+// channel list and restore point commands; main_frame_windows.cpp the Window
+// menu, the captions and the recently used files; main_frame_stations.cpp
+// opens the Clone Station window.
 
 #include "dialogs/radio_history_dialog.h"
 #include "exchange/channel_import.h"
@@ -23,8 +25,11 @@
 #include <memory>
 #include <vector>
 
+class CCloneStationDlg;
 class CommandBars;
+class RecentFiles;
 class CProgramDoc;
+struct ProgramContext;
 class ImageDialog;
 class QAction;
 class QMdiArea;
@@ -37,8 +42,9 @@ class CMainFrame : public QMainWindow {
     Q_OBJECT
 public:
     // Builds the menus, the toolbar, the accelerators and the navigation
-    // tree of the commands that options offer.
-    explicit CMainFrame(const CommandOptions& options, QWidget* parent = nullptr);
+    // tree of the commands that options offer. context: the program's, which
+    // outlives the frame; every document window works with it.
+    CMainFrame(const CommandOptions& options, ProgramContext& context, QWidget* parent = nullptr);
     ~CMainFrame() override;
 
     // Runs the command `id` as if its menu item, toolbar button, accelerator
@@ -58,6 +64,7 @@ public:
     QTreeWidget* NavigationTree() const { return m_tree; }
     QWidget* NavigationPanel() const { return m_navigation; }
     QMdiArea* MdiArea() const { return m_mdi; }
+    ProgramContext& Context() const { return m_context; }
 
     // Documents. The active document window is the one last activated, also
     // while it is hidden; null when there is none.
@@ -71,6 +78,13 @@ public:
     // Hides the active document window (File Close); the main window itself
     // is never hidden.
     void HideActiveChild();
+
+    // The recently used files of the File menu; opening and saving a file
+    // put it at the top.
+    RecentFiles& Recent() const { return *m_recent; }
+    // The pop-up of the menu bar with a document open (with documentMenus)
+    // or without one; null when that menu has no such pop-up.
+    QMenu* PopupMenu(Popup popup, bool documentMenus) const;
 
     // Command handlers of the frame, named by the command table.
     // Channel Information: shows the active document window in its normal
@@ -91,7 +105,19 @@ public:
     // File > Compare With...: the active document (its grid encoded first)
     // against a kept read or another file, as a list of differences.
     void OnCompareWith();
+    // Program > Clone Station...: the window that writes the active document
+    // into many radios (one window, shown again at each request).
+    void OnCloneStation();
+    // The Clone Station window; null until it was first opened.
+    CCloneStationDlg* CloneStationWindow() const;
     void OnAppExit();
+    // Window > Cascade and Tile arrange the document windows in sight; Next
+    // (F6, Ctrl+F6) and Previous (Shift+F6) bring the next or previous of
+    // them to the front, in the order they were opened, round the ends.
+    void OnWindowCascade();
+    void OnWindowTile();
+    void OnWindowNext();
+    void OnWindowPrevious();
     void OnHelpTopics();
     // F1: the help of the menu resource in use.
     void OnContextHelp();
@@ -99,11 +125,11 @@ public:
     void OnEditUndo();
     void OnEditRedo();
 
-    // Runs the dialogs of the editor commands on the active document's image
-    // (tests observe them here). The factory of a reused dialog is called
-    // once; the dialog is kept.
+    // Runs standIn's dialogs instead of the editor command's own (tests
+    // observe them here). The stand-in of a kept dialog is called once; the
+    // dialog is kept.
     using DialogFactory = std::function<ImageDialog*(QWidget* parent)>;
-    void SetEditorDialog(int id, DialogFactory factory, bool reused);
+    void SetEditorDialog(int id, DialogFactory standIn, bool kept);
 
     // A document's transfer is running: nothing may start another one or
     // close a document until it ends.
@@ -135,8 +161,8 @@ public:
     QString StatusMessage() const;
 
 signals:
-    // Emitted for the commands the application object handles (New, Open,
-    // About, Print Setup, Language).
+    // Emitted for the commands the application object handles (the rows
+    // with an AppHandler: New, Open, the reports, About, Language).
     void applicationCommand(int id);
     // A file was dropped onto the window: the application opens it.
     void fileDropped(const QString& path);
@@ -145,51 +171,73 @@ signals:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
 private:
+    // An editor command's stand-in, and its kept dialog.
     struct EditorDialog {
-        DialogFactory factory;
-        bool reused = false;
+        DialogFactory standIn;
+        bool standInKept = false;
         QPointer<ImageDialog> instance;
     };
 
     void CreateStatusBar();
     void CreateNavigation();
     void Route(const Command& command);
-    void RouteTo(Receiver receiver, int id);
     QWidget* PanelWidget(Panel panel) const;
     void ShowMenuSet(bool withDocument);
     void UpdateCommandUI();
     void OnTreeSelectionChanged();
     void OnChildActivated(QWidget* window);
-    void OnTransferEnded(TransferDirection direction, TransferOutcome outcome, int channels,
-                         qint64 elapsedMs);
+    void OnTransferEnded(TransferOutcome outcome, int channels, const QString& resultLine);
     // No document window is larger than the workspace that holds it.
     void FitChildrenToWorkspace();
     // Shows a document window (hidden or minimised ones too) in front of the
     // others and makes it the active one.
     void BringToFront(CChildFrame* child);
-    void RunEditor(int id);
+    // The document windows that are not hidden, in the order they opened.
+    std::vector<CChildFrame*> ShownChildren() const;
+    void CycleWindows(int step);
+    // The main window's caption: the program's title followed by the
+    // active document window's caption while that window is in sight.
+    QString Caption() const;
+    void UpdateCaption();
+    // The Window menu's list of every open document, hidden ones too, by
+    // its caption; the active one checked. Choosing one shows it.
+    void FillWindowMenu(QMenu& menu);
+    void FillRecentFiles(QMenu& menu);
+    // A missing file is taken off the list with a message; else it opens.
+    void OnRecentFileChosen(const QString& path);
+    void RunEditor(const Command& command, const EditorHandler& handler);
     void SaveDocument(bool askName);
     bool SaveDocumentOf(CChildFrame* child, bool askName);
     bool ConfirmDiscardChanges();
     QString AskSaveFileName(const QString& suggested);
     ChannelListChoice AskChannelList(bool forExport);
+    ChannelListChoice AskChannelListFile(bool forExport);
     void ImportChannels(exchange::Placement placement);
     QString ChooseFromHistory(CRadioHistoryDlg::Purpose purpose);
 
+    ProgramContext& m_context;
     QMdiArea* m_mdi = nullptr;
     QWidget* m_navigation = nullptr;
     QTreeWidget* m_tree = nullptr;
     QTreeWidgetItem* m_root = nullptr;
     std::unique_ptr<CommandBars> m_commands;
+    RecentFiles* m_recent = nullptr;
+    // The program's title ("Title" of the language section).
+    QString m_appTitle;
+    bool m_settingCaption = false;
+    // The document items the Window menu holds now.
+    std::vector<QPointer<QAction>> m_windowItems;
     std::map<int, EditorDialog> m_editors;
     QPointer<CChildFrame> m_activeChild;
     bool m_showingDocumentMenus = false;
     std::function<QString(const QString&)> m_askSaveFileName;
     std::function<ChannelListChoice(bool)> m_askChannelList;
     HistoryChooser m_chooseHistory;
+    QPointer<CCloneStationDlg> m_cloneStation;
 };

@@ -8,6 +8,7 @@
 #include "session/document_history.h"
 #include "session/document_session.h"
 #include "session/program_view.h"
+#include "settings/program_context.h"
 #include "shell/child_frame.h"
 #include "shell/command_bars.h"
 
@@ -30,7 +31,7 @@ std::vector<CChildFrame*> CMainFrame::Children() const {
 }
 
 CChildFrame* CMainFrame::AddDocumentWindow(std::unique_ptr<CProgramDoc> doc) {
-    auto* child = new CChildFrame(std::move(doc));
+    auto* child = new CChildFrame(std::move(doc), m_context);
     m_mdi->addSubWindow(child);
     child->installEventFilter(this);
     child->setGeometry(CChildFrame::kLeft, CChildFrame::kTop, CChildFrame::kWidth,
@@ -40,12 +41,10 @@ CChildFrame* CMainFrame::AddDocumentWindow(std::unique_ptr<CProgramDoc> doc) {
             [this] { UpdateCommandUI(); });
     connect(&session, &DocumentSession::TransferEnded, this, &CMainFrame::OnTransferEnded);
     CProgramView& view = child->View();
-    view.Grid()->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(view.Grid(), &QWidget::customContextMenuRequested, this,
-            [this, grid = view.Grid()](const QPoint& pos) {
-                UpdateCommandUI();
-                m_commands->GridMenu()->popup(grid->viewport()->mapToGlobal(pos));
-            });
+    connect(view.Grid(), &ChannelGrid::ContextMenuAt, this, [this](const QPoint& globalPos) {
+        UpdateCommandUI();
+        m_commands->GridMenu()->popup(globalPos);
+    });
     ShowMenuSet(true);
     child->show();
     view.OnInitialUpdate();
@@ -54,6 +53,7 @@ CChildFrame* CMainFrame::AddDocumentWindow(std::unique_ptr<CProgramDoc> doc) {
     FitChildrenToWorkspace();
     m_mdi->setActiveSubWindow(child);
     m_activeChild = child;
+    UpdateCaption();
     UpdateCommandUI();
     return child;
 }
@@ -75,12 +75,28 @@ bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
         (watched == m_mdi->viewport() || qobject_cast<CChildFrame*>(watched))) {
         FitChildrenToWorkspace();
     }
+    // A document window came into sight, went out of it, or its caption
+    // changed: the main window's caption follows.
+    switch (event->type()) {
+    case QEvent::Show:
+    case QEvent::Hide:
+    case QEvent::WindowTitleChange:
+    case QEvent::ModifiedChange:
+    case QEvent::WindowStateChange:
+        if (qobject_cast<CChildFrame*>(watched)) {
+            UpdateCaption();
+        }
+        break;
+    default:
+        break;
+    }
     return QMainWindow::eventFilter(watched, event);
 }
 
 void CMainFrame::DestroyChild(CChildFrame* child) {
     delete child;
     ShowMenuSet(!Children().empty());
+    UpdateCaption();
     UpdateCommandUI();
 }
 
@@ -94,6 +110,7 @@ void CMainFrame::OnChildActivated(QWidget* window) {
     if (auto* child = qobject_cast<CChildFrame*>(window)) {
         m_activeChild = child;
     }
+    UpdateCaption();
 }
 
 void CMainFrame::BringToFront(CChildFrame* child) {

@@ -7,12 +7,14 @@
 #include "model/program_document.h"
 #include "session/document_history.h"
 #include "session/program_view.h"
+#include "settings/program_context.h"
+#include "ui/user_store.h"
 #include "shell/child_frame.h"
 #include "texts_qt/qt_catalogue.h"
 #include "ui/cell_message.h"
+#include "ui/file_dialogs.h"
 #include "ui/message_service.h"
 
-#include <QFileDialog>
 #include <QFileInfo>
 
 #include <map>
@@ -45,22 +47,27 @@ QStringList SkippedList(const std::vector<exchange::ImportNote>& skipped) {
 } // namespace
 
 CMainFrame::ChannelListChoice CMainFrame::AskChannelList(bool forExport) {
-    if (m_askChannelList) {
-        return m_askChannelList(forExport);
-    }
+    ChannelListChoice choice = m_askChannelList ? m_askChannelList(forExport)
+                                                : AskChannelListFile(forExport);
+    FileDialogs::KeepFolderOf(UserStore::CurrentAppName(m_context.Profile()), choice.path);
+    return choice;
+}
+
+CMainFrame::ChannelListChoice CMainFrame::AskChannelListFile(bool forExport) {
     const QString programFilter = tr("Channel list, this program's columns (*.csv)");
     const QString genericFilter = tr("Channel list, columns of other programming tools (*.csv)");
     ChannelListChoice choice;
     if (!forExport) {
-        choice.path =
-            QFileDialog::getOpenFileName(this, tr("Import Channels"), QString(),
-                                         tr("Channel lists (*.csv *.txt);;All files (*)"));
+        choice.path = FileDialogs::AskOpen(this, UserStore::CurrentAppName(m_context.Profile()),
+                                           tr("Import Channels"),
+                                           tr("Channel lists (*.csv *.txt);;All files (*)"));
         return choice;
     }
     QString filter = programFilter;
-    choice.path =
-        QFileDialog::getSaveFileName(this, tr("Export Channels"), QString(),
-                                     programFilter + QStringLiteral(";;") + genericFilter, &filter);
+    choice.path = FileDialogs::AskSave(this, UserStore::CurrentAppName(m_context.Profile()),
+                                       tr("Export Channels"), {},
+                                       programFilter + QStringLiteral(";;") + genericFilter,
+                                       &filter);
     choice.layout =
         filter == genericFilter ? exchange::CsvLayout::Generic : exchange::CsvLayout::Program;
     return choice;
@@ -89,7 +96,8 @@ void CMainFrame::ImportChannels(exchange::Placement placement) {
                              MessageIcon::Exclamation);
         return;
     }
-    const exchange::ChannelImport import = exchange::ReadChannelCsv(text, AppTexts());
+    const exchange::ChannelImport import =
+        exchange::ReadChannelCsv(text, m_context.band, AppTexts());
     if (!import.ok) {
         MessageService::ShowList(this, QString::fromStdString(import.error),
                                  SkippedList(import.skipped), MessageButtons::Ok,

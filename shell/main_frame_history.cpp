@@ -9,10 +9,12 @@
 #include "model/image_compare.h"
 #include "model/program_document.h"
 #include "session/program_view.h"
+#include "settings/program_context.h"
 #include "shell/child_frame.h"
 #include "shell/compare_places.h"
 #include "shell/compare_show.h"
 #include "ui/message_service.h"
+#include "ui/user_store.h"
 #include "ui/writable_paths.h"
 
 #include <QFile>
@@ -22,7 +24,8 @@ QString CMainFrame::ChooseFromHistory(CRadioHistoryDlg::Purpose purpose) {
     if (m_chooseHistory) {
         return m_chooseHistory(purpose);
     }
-    CRadioHistoryDlg dialog(RadioHistoryDir(), purpose, this);
+    CRadioHistoryDlg dialog(RadioHistoryDir(), purpose,
+                            UserStore::CurrentAppName(m_context.Profile()), this);
     return dialog.exec() == QDialog::Accepted ? dialog.ChosenPath() : QString();
 }
 
@@ -58,7 +61,8 @@ void CMainFrame::OnCompareWith() {
     view.EncodeChannels();
     RoundTripChannelRecords(other);
     CCompareDlg dialog(compare::CompareImages(m_activeChild->Document().Image(), other),
-                       QFileInfo(path).fileName(), ComparePlaceText, this);
+                       QFileInfo(path).fileName(), ComparePlaceText,
+                       UserStore::CurrentAppName(m_context.Profile()), this);
     connect(&dialog, &CCompareDlg::showRequested, this,
             [this, &view, &dialog](const compare::Difference& difference) {
                 ShowDifference(*this, view, dialog, difference);

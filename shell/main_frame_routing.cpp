@@ -9,6 +9,7 @@
 #include "session/document_history.h"
 #include "session/document_session.h"
 #include "session/program_view.h"
+#include "settings/program_context.h"
 #include "shell/child_frame.h"
 #include "shell/command_bars.h"
 #include "ui/image_dialog.h"
@@ -37,7 +38,6 @@ void CMainFrame::OnCommand(int id) {
 
 void CMainFrame::Route(const Command& command) {
     std::visit(Overloaded{
-                   [this, &command](Receiver receiver) { RouteTo(receiver, command.id); },
                    [this](FrameHandler handler) { (this->*handler)(); },
                    [this](ViewHandler handler) {
                        if (m_activeChild) {
@@ -53,22 +53,11 @@ void CMainFrame::Route(const Command& command) {
                        QWidget* widget = PanelWidget(panel);
                        widget->setVisible(widget->isHidden());
                    },
-                   [](SafetySetting setting) { ToggleSafetySetting(setting); },
+                   [this, &command](AppHandler) { emit applicationCommand(command.id); },
+                   [this, &command](EditorHandler editor) { RunEditor(command, editor); },
+                   [this](SafetySetting setting) { ToggleSafetySetting(m_context.Profile(), setting); },
                },
                command.handler);
-}
-
-void CMainFrame::RouteTo(Receiver receiver, int id) {
-    switch (receiver) {
-    case Receiver::Application:
-        emit applicationCommand(id);
-        break;
-    case Receiver::EditorDialog:
-        RunEditor(id);
-        break;
-    case Receiver::Nobody:
-        break;
-    }
 }
 
 QWidget* CMainFrame::PanelWidget(Panel panel) const {
@@ -120,7 +109,7 @@ void CMainFrame::UpdateCommandUI() {
                 action->setChecked(!PanelWidget(*panel)->isHidden());
             }
             if (setting && action->isCheckable()) {
-                action->setChecked(IsSafetySettingOn(*setting));
+                action->setChecked(IsSafetySettingOn(m_context.Profile(), *setting));
             }
             if (!command.allowedDuringTransfer) {
                 action->setEnabled(idle);
@@ -129,30 +118,32 @@ void CMainFrame::UpdateCommandUI() {
     }
 }
 
-void CMainFrame::SetEditorDialog(int id, DialogFactory factory, bool reused) {
+void CMainFrame::SetEditorDialog(int id, DialogFactory standIn, bool kept) {
     EditorDialog& editor = m_editors[id];
     delete editor.instance;
-    editor = EditorDialog{std::move(factory), reused, nullptr};
+    editor = EditorDialog{std::move(standIn), kept, nullptr};
 }
 
-void CMainFrame::RunEditor(int id) {
-    const auto it = m_editors.find(id);
+void CMainFrame::RunEditor(const Command& command, const EditorHandler& handler) {
     CChildFrame* child = m_activeChild;
-    if (it == m_editors.end() || !child) {
+    if (!child) {
         return;
     }
-    EditorDialog& editor = it->second;
+    // A stand-in set for the command replaces the row's dialog.
+    EditorDialog& editor = m_editors[command.id];
+    const bool kept = editor.standIn ? editor.standInKept : handler.life == DialogLife::Kept;
     ImageDialog* dialog = editor.instance;
     if (!dialog) {
-        dialog = editor.factory(this);
+        dialog =
+            editor.standIn ? editor.standIn(this) : handler.make(this, m_context, child->Session().WireLog());
     }
-    if (editor.reused) {
+    if (kept) {
         editor.instance = dialog;
     }
     dialog->DoModal(child->Document().Image());
     // OK that changed the image is a step of the document's history.
-    child->History().Record(CommandText(FindCommand(id)->text));
-    if (!editor.reused) {
+    child->History().Record(CommandText(command.text));
+    if (!kept) {
         delete dialog;
     }
 }

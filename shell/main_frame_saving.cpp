@@ -1,18 +1,21 @@
-// Saving documents and quitting: Save and Save As, and the question about
-// unsaved changes that quitting asks for every modified document.
+// Saving documents and quitting: Save and Save As, the question about
+// unsaved changes that quitting asks for every modified document, and the
+// Clone Station's question while a station writes.
 
 #include "shell/main_frame.h"
 
 #include "model/program_document.h"
 #include "session/document_history.h"
 #include "session/program_view.h"
+#include "settings/program_context.h"
 #include "shell/child_frame.h"
+#include "shell/recent_files.h"
+#include "transfer/clone_station_dialog.h"
+#include "ui/file_dialogs.h"
 #include "ui/message_service.h"
 #include "ui/user_store.h"
 
 #include <QCloseEvent>
-#include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 
 void CMainFrame::OnFileSave() {
@@ -51,23 +54,21 @@ bool CMainFrame::SaveDocumentOf(CChildFrame* child, bool askName) {
         return false;
     }
     child->History().MarkClean();
+    // The title follows the file's name, and the file heads the recent list.
+    child->UpdateCaption();
+    m_recent->Add(path);
     return true;
 }
 
 QString CMainFrame::AskSaveFileName(const QString& suggested) {
     // A document without a file of its own (a new one is named after the
     // AppName) is offered in the folder last used, not the program's.
-    const QString start =
-        QFileInfo(suggested).isAbsolute()
-            ? suggested
-            : QDir(UserStore::ReadFileFolder(UserStore::CurrentAppName())).filePath(suggested);
-    const QString path =
-        m_askSaveFileName
-            ? m_askSaveFileName(start)
-            : QFileDialog::getSaveFileName(this, tr("Save As"), start, tr("*.dat (*.dat)"));
-    if (!path.isEmpty()) {
-        UserStore::WriteFileFolder(UserStore::CurrentAppName(), path);
-    }
+    const std::string appName = UserStore::CurrentAppName(m_context.Profile());
+    const QString start = FileDialogs::StartPath(appName, suggested);
+    const QString path = m_askSaveFileName ? m_askSaveFileName(start)
+                                           : FileDialogs::AskSave(this, appName, tr("Save As"),
+                                                                  start, tr("*.dat (*.dat)"));
+    FileDialogs::KeepFolderOf(appName, path);
     return path;
 }
 
@@ -82,7 +83,7 @@ bool CMainFrame::ConfirmDiscardChanges() {
         // The question is about a document the user can see: its window
         // comes to the front first, also when File Close had hidden it.
         BringToFront(child);
-        const QString text = tr("Save changes to %1?").arg(QString::fromStdString(doc.Title()));
+        const QString text = tr("Save changes to %1?").arg(child->Title());
         switch (MessageService::Show(this, text, MessageButtons::SaveDiscardCancel,
                                      MessageIcon::Exclamation)) {
         case MessageAnswer::Save:
@@ -100,9 +101,15 @@ bool CMainFrame::ConfirmDiscardChanges() {
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
-    if (TransferRunning() || !ConfirmDiscardChanges()) {
+    // A clone station with a radio in hand asks first; No keeps it all running.
+    if (TransferRunning() || (m_cloneStation && !m_cloneStation->ConfirmStop()) ||
+        !ConfirmDiscardChanges()) {
         event->ignore();
         return;
+    }
+    if (m_cloneStation) {
+        m_cloneStation->StopStations();
+        m_cloneStation->hide();
     }
     event->accept();
 }

@@ -34,8 +34,8 @@ QColor greyText(const QWidget& w) {
 
 } // namespace
 
-CNavigationBar::CNavigationBar(QWidget* parent)
-    : QWidget(parent), m_caption(LanguageText("company")) {
+CNavigationBar::CNavigationBar(const CProfileFile& profile, QWidget* parent)
+    : QWidget(parent), m_caption(LanguageText(profile, "company")) {
     setWindowTitle(QStringLiteral("IE Control Bar"));
     setObjectName(QStringLiteral("CNavigationBar"));
     setMouseTracking(true);
@@ -53,6 +53,20 @@ CNavigationBar::CNavigationBar(QWidget* parent)
 
     setFixedWidth(m_barWidth);
     UpdateGeometry();
+}
+
+void CNavigationBar::FitToTree() {
+    // The tree lies 5 pixels in from the left and 8 from the right; its
+    // widest label is measured with its indentation (the tree's own measure,
+    // reached through the view's public interface).
+    const QAbstractItemView* view = m_tree;
+    const int treeWidth = view->sizeHintForColumn(0) + 2 * m_tree->frameWidth();
+    const int width = std::max(m_barWidth, 5 + treeWidth + 8);
+    if (width != m_barWidth) {
+        m_barWidth = width;
+        setFixedWidth(m_barWidth);
+        updateGeometry();
+    }
 }
 
 QSize CNavigationBar::sizeHint() const {

@@ -18,6 +18,8 @@
 
 #include <optional>
 
+class CProfileFile;
+
 class QTreeWidget;
 
 class CNavigationBar : public QWidget {
@@ -28,14 +30,18 @@ public:
     static constexpr int kCaptionHeight = 22;
     static constexpr int kTreeId = 1030;
 
-    // Reads the caption text ("company" of the language section).
-    explicit CNavigationBar(QWidget* parent = nullptr);
+    // Reads the caption text ("company" of the language section of profile,
+    // the program's settings file).
+    explicit CNavigationBar(const CProfileFile& profile, QWidget* parent = nullptr);
 
     // The navigation tree (object name "1030"), owned by the bar.
     QTreeWidget* Tree() const { return m_tree; }
     // The width the bar takes in the window's layout.
     int BarWidth() const { return m_barWidth; }
     QString CaptionText() const { return m_caption; }
+    // Widens the bar, once its tree is filled, so that every label of the
+    // tree shows whole; a bar wide enough already keeps its width.
+    void FitToTree();
 
     // Geometry of the painted parts, in the bar's coordinates: the inner
     // rectangle of the frame, the close button and the resize strip right of

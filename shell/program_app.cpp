@@ -12,14 +12,15 @@
 #include "session/program_view.h"
 #include "settings/profile_file.h"
 #include "shell/child_frame.h"
-#include "shell/command_ids.h"
-#include "shell/editor_dialogs.h"
+#include "shell/command_table.h"
 #include "shell/help_window.h"
 #include "shell/language_switch.h"
 #include "shell/main_frame.h"
+#include "shell/recent_files.h"
 #include "shell/splash_wnd.h"
 #include "texts_qt/qt_catalogue.h"
 #include "ui/app_globals.h"
+#include "ui/file_dialogs.h"
 #include "ui/help_service.h"
 #include "ui/language_text.h"
 #include "ui/message_service.h"
@@ -30,7 +31,6 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QIcon>
 #include <QLibraryInfo>
@@ -63,10 +63,11 @@ QString CleanDocumentPath(QString path) {
 // [Setup] "WireLog" (a relative path names a file in the folder where the
 // program keeps its data, which an installed program may write too); empty
 // when neither names one.
-std::string WireLogPath(const QString& commandLine, const QString& programDir) {
+std::string WireLogPath(const QString& commandLine, const QString& programDir,
+                        const CProfileFile& profile) {
     QString path = commandLine;
     if (path.isEmpty()) {
-        const QString setting = ProfileBytesToText(g_Profile.GetValue("Setup", "WireLog", ""));
+        const QString setting = ProfileBytesToText(profile.GetValue("Setup", "WireLog", ""));
         if (!setting.isEmpty()) {
             path = QDir(UserDataDir(programDir)).filePath(setting);
         }
@@ -85,28 +86,30 @@ CProgramApp::~CProgramApp() {
 
 bool CProgramApp::InitInstance(const StartupOptions& options) {
     const QString dir = QDir(options.programDir).absolutePath() + QLatin1Char('/');
-    g_strAppDir = dir.toStdString();
+    m_context.strAppDir = dir.toStdString();
+    CProfileFile& profile = m_context.Profile();
 
     // The per-user folders of an installed program carry the command's name.
     QCoreApplication::setApplicationName(QStringLiteral(PROGRAM_COMMAND));
     QGuiApplication::setDesktopFileName(QStringLiteral(PROGRAM_APP_ID));
-    g_Profile.Load(SettingsFilePath(dir).toStdString(), true, true, false);
-    g_strLanguage = g_Profile.GetValue("Setup", "Language", "");
+    profile.Load(SettingsFilePath(dir).toStdString(), true, true, false);
+    g_strLanguage = profile.GetValue("Setup", "Language", "");
     g_bChinese = g_strLanguage == "Chinese" ? 1 : 0;
     g_strHelpFile = g_bChinese ? "chHelp.qch" : "enHelp.qch";
-    m_wireLog = WireLogPath(options.wireLog, dir);
+    m_wireLog = WireLogPath(options.wireLog, dir, profile);
     m_restartArguments = options.restartArguments;
     m_startProgram = options.startProgram;
 
-    // The band bytes of the last run; missing ones leave g_bandCode all zero.
-    if (const auto field = UserStore::ReadField(UserStore::CurrentAppName())) {
-        g_bandCode = *field;
-        NormalizeBandCode(g_bandCode);
+    // The band bytes of the last run; missing ones leave bandCode all zero.
+    if (const auto field = UserStore::ReadField(UserStore::CurrentAppName(profile))) {
+        m_context.band.bandCode = *field;
+        NormalizeBandCode(m_context.band.bandCode);
     }
 
     if (!LoadLanguage(dir)) {
-        MessageService::Show(
-            nullptr, QString::fromUtf8(Tr2("Load language DLL fail", "加载语言链接库失败")));
+        MessageService::Show(nullptr,
+                             QString::fromUtf8(Tr2("Load language DLL fail", "加载语言链接库失败")),
+                             MessageButtons::Ok, MessageIcon::Stop);
         return false;
     }
 
@@ -121,25 +124,24 @@ bool CProgramApp::InitInstance(const StartupOptions& options) {
 
     // [Setup] "ShowLang" 0 leaves out the Language command; "ShowSignalling"
     // 1 offers the signalling editors in the Edit menu and the tree.
-    m_help = std::make_unique<HelpViewer>();
+    m_help = std::make_unique<HelpViewer>(m_context.strAppDir);
     HelpService::SetViewer(
         [help = m_help.get()](QWidget* owner, HelpCommand command, int data,
                               const std::string& file) { help->Show(owner, command, data, file); });
 
     CommandOptions commands;
-    commands.showLanguage = SetupInteger("ShowLang") != 0;
-    commands.showSignalling = SetupInteger("ShowSignalling") == 1;
-    m_mainFrame = std::make_unique<CMainFrame>(commands);
+    commands.showLanguage = SetupInteger(profile, "ShowLang") != 0;
+    commands.showSignalling = SetupInteger(profile, "ShowSignalling") == 1;
+    m_mainFrame = std::make_unique<CMainFrame>(commands, m_context);
     connect(m_mainFrame.get(), &CMainFrame::applicationCommand, this,
             &CProgramApp::OnApplicationCommand);
     connect(m_mainFrame.get(), &CMainFrame::fileDropped, this,
             [this](const QString& path) { OpenDocumentFile(path); });
     connect(m_mainFrame.get(), &CMainFrame::openDocumentRequested, this,
             &CProgramApp::OpenDocumentFile);
-    RegisterEditorDialogs(*m_mainFrame, m_wireLog);
 
     const bool opened =
-        options.arguments.isEmpty() ? OnFileNew() : OpenDocumentFile(options.arguments.first());
+        options.arguments.isEmpty() ? NewDocument() : OpenDocumentFile(options.arguments.first());
     if (!opened) {
         return false;
     }
@@ -150,7 +152,7 @@ bool CProgramApp::InitInstance(const StartupOptions& options) {
     if (const QIcon icon(dir + QStringLiteral("title.ico")); !icon.isNull()) {
         m_mainFrame->setWindowIcon(icon);
     }
-    MessageService::SetDisplayName(LanguageText("Company"));
+    MessageService::SetDisplayName(LanguageText(profile, "Company"));
     if (options.demoRadio) {
         StartDemoRadio(options.demoRadio);
     }
@@ -181,13 +183,13 @@ bool CProgramApp::LoadLanguage(const QString& programDir) {
     return true;
 }
 
-void CProgramApp::StartDemoRadio(const std::function<std::string()>& start) {
-    if (UserStore::ReadPortNumber(UserStore::CurrentAppName()).has_value()) {
+void CProgramApp::StartDemoRadio(const std::function<std::string(const BandCodeBytes&)>& start) {
+    if (UserStore::ReadPortNumber(UserStore::CurrentAppName(m_context.Profile())).has_value()) {
         return;
     }
-    m_demoDevice = start();
+    m_demoDevice = start(m_context.band.bandCode);
     if (!m_demoDevice.empty()) {
-        g_portName = m_demoDevice;
+        m_context.portName = m_demoDevice;
         m_mainFrame->SetStatusMessage(
             tr("No radio is set up: a simulated radio answers on %1. Choose Program > Read.")
                 .arg(QString::fromStdString(m_demoDevice)));
@@ -198,8 +200,8 @@ void CProgramApp::KeepDemoPort() {
     // A new channel view loads the stored port choice; while none is stored
     // the transfers keep going to the simulated radio.
     if (!m_demoDevice.empty() &&
-        !UserStore::ReadPortNumber(UserStore::CurrentAppName()).has_value()) {
-        g_portName = m_demoDevice;
+        !UserStore::ReadPortNumber(UserStore::CurrentAppName(m_context.Profile())).has_value()) {
+        m_context.portName = m_demoDevice;
     }
 }
 
@@ -221,54 +223,46 @@ void CProgramApp::ExitInstance() {
     m_mainFrame.reset();
     HelpService::SetViewer({});
     m_help.reset();
+    // Kept for the next run while the translations are still there to word
+    // a settings file that cannot be written.
+    UserStore::WriteField(UserStore::CurrentAppName(m_context.Profile()), m_context.band.bandCode);
+    if (!m_context.SaveProfile()) {
+        ReportSettingsNotSaved(nullptr, m_context.Profile().FilePath());
+    }
     // The catalogue takes its set out of the application as it goes.
     m_catalogue.reset();
     for (const std::unique_ptr<QTranslator>& translator : m_qtTranslators) {
         QCoreApplication::removeTranslator(translator.get());
     }
     m_qtTranslators.clear();
-    UserStore::WriteField(UserStore::CurrentAppName(), g_bandCode);
 }
 
 void CProgramApp::OnApplicationCommand(int id) {
-    switch (id) {
-    case ID_FILE_NEW:
-        OnFileNew();
-        break;
-    case ID_FILE_OPEN:
-        OnFileOpen();
-        break;
-    case ID_APP_ABOUT:
-        OnAppAbout();
-        break;
-    case ID_FILE_PRINT_SETUP:
-        OnFilePrintSetup();
-        break;
-    case ID_FILE_PRINT:
-    case ID_FILE_PRINT_PREVIEW:
-    case ID_FILE_EXPORT_PDF:
-        OnFileReport(id);
-        break;
-    case ID_LANGUAGE:
-        OnLanguage();
-        break;
-    default:
-        break;
+    if (const Command* command = FindCommand(id)) {
+        if (const AppHandler* handler = std::get_if<AppHandler>(&command->handler)) {
+            (this->*(*handler))();
+        }
     }
 }
 
-bool CProgramApp::OnFileNew() {
+void CProgramApp::OnFileNew() {
+    NewDocument();
+}
+
+bool CProgramApp::NewDocument() {
     if (CChildFrame* active = m_mainFrame->ActiveChild()) {
         if (MessageService::Show(m_mainFrame.get(),
                                  QCoreApplication::translate(
                                      "StringTable", StringTableText(IDS_DATA_WILL_BE_CLEARED)),
-                                 MessageButtons::OkCancel) != MessageAnswer::Ok) {
+                                 MessageButtons::OkCancel,
+                                 MessageIcon::Exclamation) != MessageAnswer::Ok) {
             return false;
         }
         m_mainFrame->DestroyChild(active);
     }
     auto doc = std::make_unique<CProgramDoc>();
-    doc->OnNewDocument(g_Profile.GetValue("Setup", "AppName", ""), AppTexts());
+    doc->OnNewDocument(m_context.Profile().GetValue("Setup", "AppName", ""), m_context.band,
+                       AppTexts());
     AddDocumentWindow(std::move(doc));
     return true;
 }
@@ -276,22 +270,23 @@ bool CProgramApp::OnFileNew() {
 void CProgramApp::OnFileOpen() {
     // The dialog opens in the folder last used (the user's documents at
     // first), which the choice then replaces.
-    const std::string appName = UserStore::CurrentAppName();
-    const QString folder = UserStore::ReadFileFolder(appName);
+    const std::string appName = UserStore::CurrentAppName(m_context.Profile());
+    const QString folder = FileDialogs::StartPath(appName);
     const QString path = m_askOpenFileName
                              ? m_askOpenFileName(folder)
-                             : QFileDialog::getOpenFileName(m_mainFrame.get(), tr("Open"), folder,
-                                                            tr("*.dat (*.dat)"));
+                             : FileDialogs::AskOpen(m_mainFrame.get(), appName, tr("Open"),
+                                                    tr("*.dat (*.dat)"), folder);
     if (!path.isEmpty()) {
-        UserStore::WriteFileFolder(appName, path);
+        FileDialogs::KeepFolderOf(appName, path);
         OpenDocumentFile(path);
     }
 }
 
 bool CProgramApp::OpenDocumentFile(const QString& path) {
     // A file that is open already is read again as a further document.
+    const QString file = CleanDocumentPath(path);
     auto doc = std::make_unique<CProgramDoc>();
-    const FileResult result = doc->OnOpenDocument(CleanDocumentPath(path).toStdString());
+    const FileResult result = doc->OnOpenDocument(file.toStdString());
     if (!result.Ok()) {
         MessageService::Show(m_mainFrame.get(), QString::fromStdString(result.message),
                              MessageButtons::Ok, MessageIcon::Exclamation);
@@ -301,6 +296,7 @@ bool CProgramApp::OpenDocumentFile(const QString& path) {
     // window, never the main window).
     m_mainFrame->HideActiveChild();
     AddDocumentWindow(std::move(doc));
+    m_mainFrame->Recent().Add(file);
     return true;
 }
 
@@ -313,24 +309,31 @@ QPrinter& CProgramApp::Printer() {
 
 ReportCommands& CProgramApp::Reports() {
     if (!m_reports) {
-        m_reports = std::make_unique<ReportCommands>(m_mainFrame.get());
+        m_reports = std::make_unique<ReportCommands>(m_context.Profile(), m_mainFrame.get());
     }
     return *m_reports;
 }
 
-void CProgramApp::OnFileReport(int id) {
+void CProgramApp::OnFilePrint() {
+    if (CChildFrame* child = m_mainFrame->ActiveChild()) {
+        Reports().Print(Printer(), child->Document().Image(), child->View().Channels());
+    }
+}
+
+void CProgramApp::OnFilePrintPreview() {
+    if (CChildFrame* child = m_mainFrame->ActiveChild()) {
+        Reports().Preview(Printer(), child->Document().Image(), child->View().Channels());
+    }
+}
+
+void CProgramApp::OnFileExportPdf() {
     CChildFrame* child = m_mainFrame->ActiveChild();
     if (!child) {
         return;
     }
-    const RadioImage& image = child->Document().Image();
-    const ChannelTable& channels = child->View().Channels();
-    if (id == ID_FILE_PRINT) {
-        Reports().Print(Printer(), image, channels);
-    } else if (id == ID_FILE_PRINT_PREVIEW) {
-        Reports().Preview(Printer(), image, channels);
-    } else if (const QString pdf = Reports().ExportPdf(Printer(), child->Document(), channels);
-               !pdf.isEmpty()) {
+    if (const QString pdf =
+            Reports().ExportPdf(Printer(), child->Document(), child->View().Channels());
+        !pdf.isEmpty()) {
         m_mainFrame->SetStatusMessage(tr("Report saved as %1").arg(QDir::toNativeSeparators(pdf)));
     }
 }
@@ -347,7 +350,7 @@ void CProgramApp::OnFilePrintSetup() {
 }
 
 void CProgramApp::OnAppAbout() {
-    CAboutDlg dialog(m_mainFrame.get());
+    CAboutDlg dialog(m_context, m_mainFrame.get());
     dialog.exec();
 }
 
@@ -359,11 +362,12 @@ void CProgramApp::OnLanguage() {
     // What this instance keeps for the next one is stored before the next
     // one starts and reads it.
     const ProcessStarter start = [this](const QString& program, const QStringList& arguments) {
-        UserStore::WriteField(UserStore::CurrentAppName(), g_bandCode);
+        UserStore::WriteField(UserStore::CurrentAppName(m_context.Profile()),
+                              m_context.band.bandCode);
         return m_startProgram ? m_startProgram(program, arguments)
                               : QProcess::startDetached(program, arguments);
     };
     SwitchLanguage(
-        *m_mainFrame, dialog.Choice(),
+        *m_mainFrame, m_context.Profile(), dialog.Choice(),
         RestartCommand{QCoreApplication::applicationFilePath(), m_restartArguments, start});
 }

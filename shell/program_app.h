@@ -1,8 +1,11 @@
 #pragma once
 // CProgramApp: start-up and shut-down of the window program, and the commands
-// the application handles itself (File New, File Open, About, Print Setup,
-// Language). The start-up takes the program directory and the command line
-// as arguments, so that it runs the same in a test as in the real process.
+// the application handles itself (File New, File Open, the reports, Print
+// Setup, About, Language). The start-up takes the program directory and the
+// command line as arguments, so that it runs the same in a test as in the
+// real process.
+
+#include "settings/program_context.h"
 
 #include <QObject>
 #include <QString>
@@ -32,9 +35,10 @@ struct StartupOptions {
     // Shows the main window maximized (tests leave it hidden).
     bool showWindow = true;
     // Starts a stand-in radio when no serial port is configured (the demo's
-    // "--demo-radio") and returns the device it answers on; an empty path
-    // when it could not start. Unset: no stand-in radio.
-    std::function<std::string()> demoRadio;
+    // "--demo-radio"), its new-document image holding the program's band
+    // code, and returns the device it answers on; an empty path when it
+    // could not start. Unset: no stand-in radio.
+    std::function<std::string(const BandCodeBytes& bandCode)> demoRadio;
     // The file every transfer with the radio appends its wire log to (the
     // command line's "--wire-log FILE"); it wins over [Setup] "WireLog".
     // Empty: the settings file decides.
@@ -55,16 +59,27 @@ public:
 
     // The start-up sequence; false ends the program.
     bool InitInstance(const StartupOptions& options);
-    // The shut-down sequence, after the main window is gone.
+    // The shut-down sequence, after the main window is gone: keeps the band
+    // bytes for the next run and writes the settings file when a value
+    // changed; a settings file that cannot be written is reported.
     void ExitInstance();
+
+    // What this run's parts share: band plan, settings file, folders, port.
+    ProgramContext& Context() { return m_context; }
 
     CMainFrame* MainFrame() const { return m_mainFrame.get(); }
     // The help windows of this run.
     HelpViewer& Help() const { return *m_help; }
 
-    // File New: with a document window active, asks "All data will be
-    // Cleared!" and on OK destroys that window and its document first.
-    bool OnFileNew();
+    // A new document: with a document window active, asks "All data will be
+    // Cleared!" and on OK destroys that window and its document first; false
+    // when the user keeps it.
+    bool NewDocument();
+
+    // The commands the application handles (command_table.h names them in
+    // their rows).
+    // File New: NewDocument.
+    void OnFileNew();
     // File Open: asks for a .dat file and opens it.
     void OnFileOpen();
     // Opens a file as a further document, also when it is open already; the
@@ -78,9 +93,13 @@ public:
     // File > Print Setup: the standard page and printer set-up dialog on the
     // program's printer, which keeps the choice for the rest of the run.
     void OnFilePrintSetup();
+    // File > Print, Print Preview and Export PDF of the active document.
+    void OnFilePrint();
+    void OnFilePrintPreview();
+    void OnFileExportPdf();
     // The program's printer, made at its first use.
     QPrinter& Printer();
-    // File > Print, Print Preview and Export PDF of the active document.
+    // The reports of the active document.
     ReportCommands& Reports();
 
     // Asks for the file of File Open, starting in the given folder (tests
@@ -95,13 +114,14 @@ public:
 
 private:
     bool LoadLanguage(const QString& programDir);
-    void StartDemoRadio(const std::function<std::string()>& start);
+    void StartDemoRadio(const std::function<std::string(const BandCodeBytes&)>& start);
     void KeepDemoPort();
     void AddDocumentWindow(std::unique_ptr<CProgramDoc> doc);
     void CheckWireLog();
     void OnApplicationCommand(int id);
-    void OnFileReport(int id);
 
+    // Made first and gone last: every window below refers to it.
+    ProgramContext m_context;
     // The catalogue of the language in use, handed down to what shows texts.
     std::unique_ptr<QtCatalogue> m_catalogue;
     // Qt's own texts in Chinese.

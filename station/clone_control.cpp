@@ -10,6 +10,14 @@ void CloneControl::Release() {
     m_changed.notify_all();
 }
 
+void CloneControl::Release(const std::string& port) {
+    {
+        const std::lock_guard<std::mutex> lock(m_mutex);
+        ++m_portReleases[port];
+    }
+    m_changed.notify_all();
+}
+
 void CloneControl::CloseGate() {
     {
         const std::lock_guard<std::mutex> lock(m_mutex);
@@ -60,15 +68,21 @@ bool CloneControl::Ended() const {
     return m_cancelled || (m_limited && m_radiosLeft == 0);
 }
 
-long CloneControl::Releases() const {
+ReleaseMark CloneControl::Releases(const std::string& port) const {
     const std::lock_guard<std::mutex> lock(m_mutex);
-    return m_releases;
+    const auto own = m_portReleases.find(port);
+    return {.all = m_releases, .own = own == m_portReleases.end() ? 0 : own->second};
 }
 
-bool CloneControl::WaitForRelease(long seen) {
+bool CloneControl::ReleasedSince(const std::string& port, ReleaseMark seen) const {
+    const auto own = m_portReleases.find(port);
+    return m_releases != seen.all || (own != m_portReleases.end() && own->second != seen.own);
+}
+
+bool CloneControl::WaitForRelease(const std::string& port, ReleaseMark seen) {
     std::unique_lock<std::mutex> lock(m_mutex);
-    m_changed.wait(lock, [&] { return m_releases != seen || m_gateClosed || Ended(); });
-    return m_releases != seen && !Ended();
+    m_changed.wait(lock, [&] { return ReleasedSince(port, seen) || m_gateClosed || Ended(); });
+    return ReleasedSince(port, seen) && !Ended();
 }
 
 bool CloneControl::Pause(std::chrono::milliseconds duration) {

@@ -12,6 +12,10 @@
 #include <mutex>
 #include <string>
 
+// The log's file in the per-user data folder, where a session keeps it
+// unless told otherwise.
+inline constexpr char kCloneLogFileName[] = "clone-log.csv";
+
 // "2026-12-08T13:04:05Z".
 std::string IsoUtcTime(std::chrono::system_clock::time_point time);
 

@@ -182,10 +182,10 @@ void CloneStations::RunStation(const std::string& port) {
         report.radioNumber = number;
         report.seconds = run.Seconds();
         DescribeOutcome(written, m_job.safety, m_control.Cancelled(), *m_job.texts, report);
-        const long releases = m_control.Releases();
+        const ReleaseMark releases = m_control.Releases(port);
         m_observer.OnRadio(report);
         m_observer.OnState(port, StationState::WaitingForRelease);
-        if (!m_control.WaitForRelease(releases)) {
+        if (!m_control.WaitForRelease(port, releases)) {
             break;
         }
     }

@@ -2,11 +2,13 @@
 
 #include "link/port_name.h"
 #include "link_qt/port_probe.h"
+#include "settings/program_context.h"
 #include "texts_qt/qt_catalogue.h"
 #include "transfer/port_store.h"
 #include "ui/dialog_frame.h"
 #include "ui/dialog_keys.h"
 #include "ui/help_service.h"
+#include "ui/message_service.h"
 
 #include <QButtonGroup>
 #include <QDialogButtonBox>
@@ -44,9 +46,9 @@ QString PortButtonText(int number, const std::optional<PortDetails>& details) {
                            : text + QStringLiteral(" (%1)").arg(parts.join(QStringLiteral(", ")));
 }
 
-CPortSettingDlg::CPortSettingDlg(QWidget* parent, PortAccess access)
-    : QDialog(parent, kDialogFrame), m_access(std::move(access)), m_ports(new QButtonGroup(this)),
-      m_poll(new QTimer(this)) {
+CPortSettingDlg::CPortSettingDlg(ProgramContext& context, QWidget* parent, PortAccess access)
+    : QDialog(parent, kDialogFrame), m_context(context), m_access(std::move(access)),
+      m_ports(new QButtonGroup(this)), m_poll(new QTimer(this)) {
     setWindowTitle(tr("Port Setting"));
     setProperty(kControlIdProperty, static_cast<int>(IDD_PORT_SETTING));
     auto* group = new QGroupBox(tr("Port"), this);
@@ -134,10 +136,10 @@ void CPortSettingDlg::probePorts() {
 }
 
 void CPortSettingDlg::checkCurrentPort() {
-    if (!m_access.probe(g_portName)) {
+    if (!m_access.probe(m_context.portName)) {
         return;
     }
-    const std::optional<int> number = PortNumberFromName(g_portName);
+    const std::optional<int> number = PortNumberFromName(m_context.portName);
     if (number && *number >= 1 && *number <= kPortCount) {
         PortButton(*number)->setChecked(true);
     }
@@ -145,8 +147,12 @@ void CPortSettingDlg::checkCurrentPort() {
 
 void CPortSettingDlg::accept() {
     if (const std::optional<int> number = CheckedPort()) {
-        g_portName = PortNameFromNumber(*number);
-        StorePortNumber(*number);
+        m_context.portName = PortNameFromNumber(*number);
+        // The port is in use for this run all the same.
+        if (!StorePortNumber(m_context.Profile(), *number)) {
+            MessageService::Show(this, tr("The port choice could not be kept for the next start."),
+                                 MessageButtons::Ok, MessageIcon::Exclamation);
+        }
     }
     QDialog::accept();
 }

@@ -15,6 +15,7 @@
 #include <optional>
 #include <string>
 
+struct ProgramContext;
 class QButtonGroup;
 class QRadioButton;
 class QTimer;
@@ -43,7 +44,10 @@ struct PortAccess {
 class CPortSettingDlg : public QDialog {
     Q_OBJECT
 public:
-    explicit CPortSettingDlg(QWidget* parent = nullptr, PortAccess access = PortAccess::System());
+    // context: the program's; OK sets its portName and stores the choice
+    // under the AppName of its settings file (a failed store is reported).
+    explicit CPortSettingDlg(ProgramContext& context, QWidget* parent = nullptr,
+                             PortAccess access = PortAccess::System());
 
     // The button of port n (1..16).
     QRadioButton* PortButton(int number) const;
@@ -66,6 +70,7 @@ private:
     void probePorts();
     void checkCurrentPort();
 
+    ProgramContext& m_context;
     PortAccess m_access;
     QButtonGroup* m_ports;
     QTimer* m_poll;

@@ -3,12 +3,14 @@
 #include "link/port_name.h"
 #include "ui/user_store.h"
 
-void LoadStoredPort() {
+void LoadStoredPort(std::string& portName, const CProfileFile& profile) {
     // Only the low byte of the stored number counts; no value means port 1.
-    const std::uint32_t stored = UserStore::ReadPortNumber(UserStore::CurrentAppName()).value_or(1);
-    g_portName = PortNameFromNumber(static_cast<int>(stored & 0xFF));
+    const std::uint32_t stored =
+        UserStore::ReadPortNumber(UserStore::CurrentAppName(profile)).value_or(1);
+    portName = PortNameFromNumber(static_cast<int>(stored & 0xFF));
 }
 
-void StorePortNumber(int number) {
-    UserStore::WritePortNumber(UserStore::CurrentAppName(), static_cast<std::uint32_t>(number));
+bool StorePortNumber(const CProfileFile& profile, int number) {
+    return UserStore::WritePortNumber(UserStore::CurrentAppName(profile),
+                                      static_cast<std::uint32_t>(number));
 }

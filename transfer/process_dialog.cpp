@@ -1,6 +1,7 @@
 #include "transfer/process_dialog.h"
 
 #include "link/clone_engine.h"
+#include "texts_qt/qt_catalogue.h"
 #include "ui/dialog_frame.h"
 #include "ui/help_service.h"
 #include "ui/message_service.h"
@@ -16,7 +17,7 @@
 CProcessDlg::CProcessDlg(QWidget* owner)
     : QDialog(owner, kDialogFrame), m_control(std::make_shared<TransferControl>()),
       m_start(new QPushButton(tr("Start"), this)), m_cancel(new QPushButton(tr("Cancel"), this)),
-      m_progress(new QProgressBar(this)), m_status(new QLabel(this)),
+      m_progress(new QProgressBar(this)), m_status(new QLabel(this)), m_phaseText(new QLabel(this)),
       m_readKey(new QShortcut(this)), m_writeKey(new QShortcut(this)) {
     setModal(false);
     setProperty(kControlIdProperty, IDD_PROCESS);
@@ -30,16 +31,18 @@ CProcessDlg::CProcessDlg(QWidget* owner)
     m_progress->setTextVisible(false);
     m_status->setObjectName(QStringLiteral("statusText"));
     m_status->setProperty(kControlIdProperty, static_cast<int>(IDC_PROCESS_STATUS));
+    m_phaseText->setObjectName(QStringLiteral("phaseText"));
 
     auto* grid = new QGridLayout(this);
-    grid->addWidget(m_progress, 0, 0, 1, 2);
-    grid->addWidget(new QLabel(tr("Progress："), this), 1, 0);
-    grid->addWidget(m_status, 1, 1);
+    grid->addWidget(m_phaseText, 0, 0, 1, 2);
+    grid->addWidget(m_progress, 1, 0, 1, 2);
+    grid->addWidget(new QLabel(tr("Progress："), this), 2, 0);
+    grid->addWidget(m_status, 2, 1);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(m_start);
     buttons->addWidget(m_cancel);
-    grid->addLayout(buttons, 2, 0, 1, 2);
+    grid->addLayout(buttons, 3, 0, 1, 2);
     grid->setColumnStretch(1, 1);
     setMinimumWidth(320);
 
@@ -58,6 +61,8 @@ void CProcessDlg::SetDirectionKeys(const QKeySequence& read, const QKeySequence&
 
 void CProcessDlg::Open() {
     m_control = std::make_shared<TransferControl>();
+    m_phase = {};
+    m_phaseText->clear();
     m_progress->setRange(0, kProgressRange);
     m_progress->setValue(0);
     m_status->setText(tr("Not start yet"));
@@ -76,8 +81,7 @@ void CProcessDlg::Open() {
     m_start->setFocus(Qt::OtherFocusReason);
 }
 
-void CProcessDlg::SetDirection(TransferDirection direction, const QString& title) {
-    m_direction = direction;
+void CProcessDlg::SetTitle(const QString& title) {
     m_strTitle = title;
     if (m_open) {
         setWindowTitle(m_strTitle);
@@ -89,8 +93,19 @@ void CProcessDlg::Close() {
     hide();
 }
 
+void CProcessDlg::SetPhase(const TransferPhase& phase) {
+    m_phase = phase;
+    m_phaseText->setText(QString::fromStdString(PhaseText(phase, AppTexts())));
+    m_progress->setRange(0, phase.rowsTotal);
+    m_progress->setValue(phase.rowsBefore);
+}
+
 void CProcessDlg::SetProgress(int position) {
-    m_progress->setValue(position);
+    m_progress->setValue(m_phase.rowsBefore + position);
+    // The share of the whole job, not the step's own row number.
+    const int percent =
+        m_progress->maximum() > 0 ? m_progress->value() * 100 / m_progress->maximum() : 0;
+    m_status->setText(QStringLiteral("%1%").arg(percent));
 }
 
 void CProcessDlg::SetStatus(const QString& text) {
@@ -115,8 +130,9 @@ void CProcessDlg::onCancel() {
 
 void CProcessDlg::onClose() {
     // A stray click or key must not stop a write half-way; the Cancel button
-    // says what it does and stops at once.
-    if (m_direction == TransferDirection::Write && m_control->Started()) {
+    // says what it does and stops at once. Before the write step (the radio
+    // read first) and after it (the verify) nothing is half-written.
+    if (m_control->Started() && m_phase.step == TransferStep::Write) {
         const MessageAnswer answer =
             MessageService::Show(this,
                                  tr("Stop writing? The radio will then hold part of the new data "

@@ -1,14 +1,17 @@
 #pragma once
 // The small modeless window that runs a transfer with the radio: "Start"
 // starts it (once), "Cancel" closes the window before Start or asks a running
-// transfer to stop, and the bar and the status line follow its progress.
+// transfer to stop. The line above the bar names the step the job is in (a
+// write may read the radio before it and read it back after it); the bar
+// runs once over the whole job and the status line gives its share done.
 // The close box and Escape do as Cancel does, except that they first ask
-// whether to stop a running write, which would leave the radio with part of
+// whether to stop the write step, which would leave the radio with part of
 // the new data. Start is the default and focused button at every opening.
 // The object lives as long as its view; its window is opened for each Read or
-// Write and closed when the transfer ends.
+// Write and closed when the transfer ends, whichever way it ends.
 
 #include "link/transfer_control.h"
+#include "link/transfer_phase.h"
 #include "link/transfer_result.h"
 
 #include <QDialog>
@@ -32,9 +35,9 @@ class CProcessDlg : public QDialog {
 public:
     explicit CProcessDlg(QWidget* owner);
 
-    // The direction the coming Start runs and the title of the window that
-    // names it, shown at once when the window is open.
-    void SetDirection(TransferDirection direction, const QString& title);
+    // The title that names the direction the coming Start runs, shown at
+    // once when the window is open.
+    void SetTitle(const QString& title);
     QString Title() const { return m_strTitle; }
     // The keys that choose the direction (the main window's Read and Write
     // keys), which work while this window has the focus too: DirectionChosen.
@@ -52,13 +55,19 @@ public:
     // polls its cancel flag.
     std::shared_ptr<TransferControl> Control() const { return m_control; }
 
+    // A step of the job began: the line above the bar names it, the bar's
+    // range is the whole job and the positions that follow count within it.
+    void SetPhase(const TransferPhase& phase);
+    // The position within the current step (1..191).
     void SetProgress(int position);
     void SetStatus(const QString& text);
+    TransferPhase Phase() const { return m_phase; }
 
     QPushButton* StartButton() const { return m_start; }
     QPushButton* CancelButton() const { return m_cancel; }
     QProgressBar* ProgressBar() const { return m_progress; }
     QLabel* StatusLabel() const { return m_status; }
+    QLabel* PhaseLabel() const { return m_phaseText; }
 
     void reject() override;
 
@@ -74,17 +83,18 @@ protected:
 private:
     void onStart();
     void onCancel();
-    // The close box and Escape: Cancel, after asking during a write.
+    // The close box and Escape: Cancel, after asking during the write step.
     void onClose();
 
     QString m_strTitle;
-    TransferDirection m_direction = TransferDirection::Read;
     std::shared_ptr<TransferControl> m_control;
     bool m_open = false;
+    TransferPhase m_phase;
     QPushButton* m_start;
     QPushButton* m_cancel;
     QProgressBar* m_progress;
     QLabel* m_status;
+    QLabel* m_phaseText;
     QShortcut* m_readKey;
     QShortcut* m_writeKey;
 };

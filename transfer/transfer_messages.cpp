@@ -10,7 +10,8 @@ QString LinkMessageString(const LinkMessage& message) {
     }
     QString text = StringTableString(message.stringId);
     if (message.followUp != nullptr) {
-        text += QLatin1Char(' ') + LinkMessageString(*message.followUp);
+        text = QString::fromStdString(
+            JoinSentences(text.toStdString(), LinkMessageString(*message.followUp).toStdString()));
     }
     if (const std::string detail = LinkMessageDetail(message, AppTexts()); !detail.empty()) {
         text += QLatin1Char('\n') + QString::fromStdString(detail);
@@ -19,11 +20,17 @@ QString LinkMessageString(const LinkMessage& message) {
 }
 
 PromptAnswer AskCommunicationError(QWidget* parent, const PortHolders& holders) {
-    const MessageAnswer answer = MessageService::Show(parent, LinkMessageString(PromptMessage(holders)),
-                                                      MessageButtons::RetryCancel);
+    const MessageAnswer answer =
+        MessageService::Show(parent, LinkMessageString(PromptMessage(holders)),
+                             MessageButtons::RetryCancel, MessageIcon::Stop);
     return answer == MessageAnswer::Retry ? PromptAnswer::Retry : PromptAnswer::Cancel;
 }
 
-void ShowLinkMessage(QWidget* parent, const LinkMessage& message) {
-    MessageService::Show(parent, LinkMessageString(message), MessageButtons::Ok);
+void ShowEndMessage(QWidget* parent, const LinkMessage& message, TransferOutcome outcome) {
+    // A fault is an error; a cancel's note (what the radio holds now) a
+    // caution; a success a result.
+    const MessageIcon icon = outcome == TransferOutcome::Failed      ? MessageIcon::Stop
+                             : outcome == TransferOutcome::Cancelled ? MessageIcon::Exclamation
+                                                                     : MessageIcon::Information;
+    MessageService::Show(parent, LinkMessageString(message), MessageButtons::Ok, icon);
 }

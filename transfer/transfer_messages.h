@@ -19,5 +19,6 @@ QString LinkMessageString(const LinkMessage& message);
 // The "Communication Error" prompt over parent (none when null), naming the
 // programs seen holding the port: Retry or Cancel.
 PromptAnswer AskCommunicationError(QWidget* parent, const PortHolders& holders);
-// A message with an OK button over parent (none when null).
-void ShowLinkMessage(QWidget* parent, const LinkMessage& message);
+// The message of a transfer's end with an OK button over parent (none when
+// null), with the icon of the outcome's kind.
+void ShowEndMessage(QWidget* parent, const LinkMessage& message, TransferOutcome outcome);

@@ -19,6 +19,12 @@ public:
     Observer(TransferRunner* runner, QWidget* messageParent)
         : m_runner(runner), m_parent(messageParent) {}
 
+    void OnPhase(const TransferPhase& phase) override {
+        QMetaObject::invokeMethod(
+            m_runner, [runner = m_runner, phase] { emit runner->Phase(phase); },
+            Qt::QueuedConnection);
+    }
+
     void OnProgress(int position) override {
         QMetaObject::invokeMethod(
             m_runner, [runner = m_runner, position] { emit runner->Progress(position); },
@@ -43,8 +49,8 @@ public:
     void OnEnded(const TransferResult& result) override {
         // Only an end with words waits for the window.
         if (const std::optional<LinkMessage> message = EndMessage(result)) {
-            ask([message = *message](QWidget* parent) {
-                ShowLinkMessage(parent, message);
+            ask([message = *message, outcome = result.outcome](QWidget* parent) {
+                ShowEndMessage(parent, message, outcome);
                 return PromptAnswer::Cancel; // an OK box: the worker only waits for it
             });
         }

@@ -3,7 +3,8 @@
 // stay painted and responsive: the clone transfer of the Process dialog and
 // the squelch transfers of the Squelch Tuning dialog alike. Start returns at
 // once; the transfer works on its own copy of the image, which the owner
-// takes back when Finished arrives. Progress and status arrive as signals.
+// takes back when Finished arrives. Phases, progress and status arrive as
+// signals.
 // The Retry/Cancel prompt and the messages of its end are requests the
 // worker waits on (transfer/prompt_request.h), shown on the window thread
 // through the message service, modal to the message parent; the runner going
@@ -42,6 +43,7 @@ public:
     // The file every later transfer appends its wire log to; empty: no log.
     // A log that cannot be opened leaves the transfer unlogged.
     void SetWireLog(std::string path) { m_wireLog = std::move(path); }
+    const std::string& WireLog() const { return m_wireLog; }
 
     // Starts job on a copy of image; messages are shown over messageParent.
     // control, when given, is cancelled when the runner goes. False (and
@@ -54,6 +56,8 @@ public:
     const RadioImage& Image() const { return m_image; }
 
 signals:
+    // A step of a write began; the positions that follow count within it.
+    void Phase(const TransferPhase& phase);
     void Progress(int position);
     void Status(const QString& text);
     // The transfer has ended and its thread is joined.

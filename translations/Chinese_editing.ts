@@ -4,28 +4,28 @@
 <context>
     <name>CMainFrame</name>
     <message>
-        <source>&amp;Undo	Ctrl+Z</source>
-        <translation>撤销(&amp;U)	Ctrl+Z</translation>
+        <source>&amp;Undo</source>
+        <translation>撤销(&amp;U)</translation>
     </message>
     <message>
-        <source>&amp;Redo	Ctrl+Y</source>
-        <translation>重做(&amp;R)	Ctrl+Y</translation>
+        <source>&amp;Redo</source>
+        <translation>重做(&amp;R)</translation>
     </message>
     <message>
-        <source>Cu&amp;t	Ctrl+X</source>
-        <translation>剪切(&amp;T)	Ctrl+X</translation>
+        <source>Cu&amp;t</source>
+        <translation>剪切(&amp;T)</translation>
     </message>
     <message>
-        <source>&amp;Copy	Ctrl+C</source>
-        <translation>复制(&amp;C)	Ctrl+C</translation>
+        <source>&amp;Copy</source>
+        <translation>复制(&amp;C)</translation>
     </message>
     <message>
-        <source>&amp;Paste	Ctrl+V</source>
-        <translation>粘贴(&amp;P)	Ctrl+V</translation>
+        <source>&amp;Paste</source>
+        <translation>粘贴(&amp;P)</translation>
     </message>
     <message>
-        <source>&amp;Delete	Del</source>
-        <translation>删除(&amp;D)	Del</translation>
+        <source>&amp;Delete</source>
+        <translation>删除(&amp;D)</translation>
     </message>
     <message>
         <source>&amp;Insert Row</source>
@@ -36,12 +36,12 @@
         <translation>移除行(&amp;M)</translation>
     </message>
     <message>
-        <source>Mov&amp;e Up	Ctrl+Up</source>
-        <translation>上移(&amp;E)	Ctrl+Up</translation>
+        <source>Mov&amp;e Up</source>
+        <translation>上移(&amp;E)</translation>
     </message>
     <message>
-        <source>Move Do&amp;wn	Ctrl+Down</source>
-        <translation>下移(&amp;W)	Ctrl+Down</translation>
+        <source>Move Do&amp;wn</source>
+        <translation>下移(&amp;W)</translation>
     </message>
 </context>
 <context>

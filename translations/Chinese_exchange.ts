@@ -173,8 +173,8 @@
         <translation>文件缺少以下列：%1</translation>
     </message>
     <message>
-        <source>The file is not a channel list: its first line names no Frequency column (nor CH, Rx Frequency, ... of this program's layout).</source>
-        <translation>文件不是信道列表：第一行没有 Frequency 列（也没有本程序格式的 信道、接收频率 等列）。</translation>
+        <source>The file is not a channel list: its first line names none of the columns this program reads. This program's layout has the columns %1; the layout of other programming tools needs Frequency and may have %2.</source>
+        <translation>文件不是信道列表：第一行没有本程序能读取的列。本程序格式的列为 %1；其他写频工具的格式需要 Frequency 列，并可以有 %2。</translation>
     </message>
     <message>
         <source>The file is empty.</source>

@@ -42,6 +42,10 @@
         <source>Cancel</source>
         <translation>取消</translation>
     </message>
+    <message>
+        <source>The port choice could not be kept for the next start.</source>
+        <translation>无法保存端口选择，下次启动时不会生效。</translation>
+    </message>
 </context>
 <context>
     <name>StringTable</name>
@@ -72,6 +76,10 @@
     <message>
         <source>Caution</source>
         <translation>注意</translation>
+    </message>
+    <message>
+        <source>Please input the Rx Frequency first.</source>
+        <translation>请先输入接收频率。</translation>
     </message>
 </context>
 </TS>

@@ -19,14 +19,6 @@
         <translation>语言</translation>
     </message>
     <message>
-        <source>English</source>
-        <translation>English</translation>
-    </message>
-    <message>
-        <source>Chinese</source>
-        <translation>中文</translation>
-    </message>
-    <message>
         <source>OK</source>
         <translation>确定</translation>
     </message>

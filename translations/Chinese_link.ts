@@ -125,4 +125,88 @@
         <translation>原因：没有权限。您的用户必须属于拥有该设备的用户组“%1”，加入后请重新登录。</translation>
     </message>
 </context>
+<context>
+    <name>TransferPhase</name>
+    <message>
+        <source>Read in %1 s</source>
+        <translation>读取完成，用时 %1 秒</translation>
+    </message>
+    <message>
+        <source>Written and verified in %1 s</source>
+        <translation>写入并校验完成，用时 %1 秒</translation>
+    </message>
+    <message>
+        <source>Written in %1 s</source>
+        <translation>写入完成，用时 %1 秒</translation>
+    </message>
+    <message>
+        <source>Read cancelled</source>
+        <translation>读取已取消</translation>
+    </message>
+    <message>
+        <source>Cancelled before writing: nothing was written</source>
+        <translation>已在写入前取消：没有写入任何数据</translation>
+    </message>
+    <message>
+        <source>Written; the verify was cancelled</source>
+        <translation>已写入；校验已取消</translation>
+    </message>
+    <message>
+        <source>Write cancelled: the radio holds part of the new data</source>
+        <translation>写入已取消：对讲机中只有部分新数据</translation>
+    </message>
+    <message>
+        <source>Write cancelled: nothing was written</source>
+        <translation>写入已取消：没有写入任何数据</translation>
+    </message>
+    <message>
+        <source>Read failed</source>
+        <translation>读取失败</translation>
+    </message>
+    <message>
+        <source>The radio could not be read before writing: nothing was written</source>
+        <translation>写入前未能读取对讲机：没有写入任何数据</translation>
+    </message>
+    <message>
+        <source>Written, but the verify found differences</source>
+        <translation>已写入，但校验发现不同</translation>
+    </message>
+    <message>
+        <source>Written; the verify could not finish</source>
+        <translation>已写入；校验未能完成</translation>
+    </message>
+    <message>
+        <source>Write failed: the radio holds part of the new data</source>
+        <translation>写入失败：对讲机中只有部分新数据</translation>
+    </message>
+    <message>
+        <source>Write failed: nothing was written</source>
+        <translation>写入失败：没有写入任何数据</translation>
+    </message>
+    <message>
+        <source>reading the radio</source>
+        <translation>读取对讲机</translation>
+    </message>
+    <message>
+        <source>reading the radio before writing</source>
+        <translation>写入前读取对讲机</translation>
+    </message>
+    <message>
+        <source>writing the radio</source>
+        <translation>写入对讲机</translation>
+    </message>
+    <message>
+        <source>reading the radio back to verify</source>
+        <translation>读回对讲机以校验</translation>
+    </message>
+    <message>
+        <source>Step %1 of %2: %3</source>
+        <translation>第 %1 步，共 %2 步：%3</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <comment>a job of one step</comment>
+        <translation>正在%1</translation>
+    </message>
+</context>
 </TS>

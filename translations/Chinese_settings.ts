@@ -27,4 +27,11 @@
         <translation>确定</translation>
     </message>
 </context>
+<context>
+    <name>SettingsFile</name>
+    <message>
+        <source>The settings file %1 could not be written.</source>
+        <translation>无法写入设置文件 %1。</translation>
+    </message>
+</context>
 </TS>

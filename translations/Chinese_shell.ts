@@ -148,12 +148,12 @@
         <translation>滚动</translation>
     </message>
     <message>
-        <source>&amp;New	Ctrl+N</source>
-        <translation>新建(&amp;N)	Ctrl+N</translation>
+        <source>&amp;New</source>
+        <translation>新建(&amp;N)</translation>
     </message>
     <message>
-        <source>&amp;Open...	Ctrl+O</source>
-        <translation>打开(&amp;O)...	Ctrl+O</translation>
+        <source>&amp;Open...</source>
+        <translation>打开(&amp;O)...</translation>
     </message>
     <message>
         <source>P&amp;rint Setup...</source>
@@ -180,16 +180,16 @@
         <translation>关闭(&amp;C)</translation>
     </message>
     <message>
-        <source>&amp;Save	Ctrl+S</source>
-        <translation>保存(&amp;S)	Ctrl+S</translation>
+        <source>&amp;Save</source>
+        <translation>保存(&amp;S)</translation>
     </message>
     <message>
         <source>Save &amp;As...</source>
         <translation>另存为(&amp;A)...</translation>
     </message>
     <message>
-        <source>&amp;Print...	Ctrl+P</source>
-        <translation>打印(&amp;P)...	Ctrl+P</translation>
+        <source>&amp;Print...</source>
+        <translation>打印(&amp;P)...</translation>
     </message>
     <message>
         <source>Print Preview</source>
@@ -204,12 +204,12 @@
         <translation>退出(&amp;E)</translation>
     </message>
     <message>
-        <source>&amp;Read    Ctrl+R</source>
-        <translation>读(&amp;R)    Ctrl+R</translation>
+        <source>&amp;Read</source>
+        <translation>读(&amp;R)</translation>
     </message>
     <message>
-        <source>&amp;Write   Ctrl+W</source>
-        <translation>写(&amp;W)   Ctrl+W</translation>
+        <source>&amp;Write</source>
+        <translation>写(&amp;W)</translation>
     </message>
     <message>
         <source>Com Setup</source>
@@ -220,8 +220,8 @@
         <translation>语言</translation>
     </message>
     <message>
-        <source>Control &amp;Bar   Ctrl+B</source>
-        <translation>控制栏(&amp;B)   Ctrl+B</translation>
+        <source>Control &amp;Bar</source>
+        <translation>控制栏(&amp;B)</translation>
     </message>
     <message>
         <source>&amp;Help Topics</source>

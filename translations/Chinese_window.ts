@@ -4,12 +4,8 @@
 <context>
     <name>CMainFrame</name>
     <message>
-        <source>Read from the radio in %1 s; channels in use: %2.</source>
-        <translation>已从对讲机读取，用时 %1 秒；已用信道：%2 个。</translation>
-    </message>
-    <message>
-        <source>Written to the radio in %1 s; channels in use: %2.</source>
-        <translation>已写入对讲机，用时 %1 秒；已用信道：%2 个。</translation>
+        <source>; channels in use: %1.</source>
+        <translation>；已用信道：%1 个。</translation>
     </message>
 </context>
 <context>

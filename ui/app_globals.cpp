@@ -2,4 +2,3 @@
 
 std::string g_strLanguage;
 std::string g_strHelpFile;
-std::string g_strAppDir;

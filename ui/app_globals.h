@@ -8,6 +8,3 @@
 extern std::string g_strLanguage;
 // "chHelp.qch" in Chinese, else "enHelp.qch": the help set of the language.
 extern std::string g_strHelpFile;
-// The directory of the running program, with a trailing separator; the
-// settings file, translations and branding pictures are looked up here.
-extern std::string g_strAppDir;

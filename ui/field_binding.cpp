@@ -2,6 +2,7 @@
 
 #include "ui/help_service.h"
 #include "ui/spin_buttons.h"
+#include "ui/text_room.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
@@ -213,6 +214,7 @@ QWidget* CreateFieldControl(const FieldSpec& spec, QWidget* parent) {
         auto* edit = new QLineEdit(parent);
         if (const int limit = spec.edit.maxLength; limit > 0) {
             edit->setMaxLength(limit);
+            FitEditToLength(edit);
             QObject::connect(edit, &QLineEdit::textEdited, edit,
                              [edit, limit](const QString& text) {
                                  if (text.size() <= limit) {

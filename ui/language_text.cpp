@@ -3,6 +3,10 @@
 #include "model/gbk.h"
 #include "settings/profile_file.h"
 #include "ui/app_globals.h"
+#include "ui/message_service.h"
+
+#include <QCoreApplication>
+#include <QFile>
 
 #include <cstdlib>
 
@@ -13,11 +17,19 @@ QString ProfileBytesToText(const std::string& bytes) {
     return QString::fromStdString(GbkToUtf8(bytes));
 }
 
-QString LanguageText(const std::string& key) {
-    return ProfileBytesToText(g_Profile.GetValue(g_strLanguage, key, ""));
+QString LanguageText(const CProfileFile& profile, const std::string& key) {
+    return ProfileBytesToText(profile.GetValue(g_strLanguage, key, ""));
 }
 
-int SetupInteger(const std::string& key) {
-    const std::string value = g_Profile.GetValue("Setup", key, "");
+int SetupInteger(const CProfileFile& profile, const std::string& key) {
+    const std::string value = profile.GetValue("Setup", key, "");
     return static_cast<int>(std::strtol(value.c_str(), nullptr, 10));
+}
+
+void ReportSettingsNotSaved(QWidget* parent, const std::string& path) {
+    MessageService::Show(
+        parent,
+        QCoreApplication::translate("SettingsFile", "The settings file %1 could not be written.")
+            .arg(QFile::decodeName(path.c_str())),
+        MessageButtons::Ok, MessageIcon::Exclamation);
 }

@@ -4,14 +4,22 @@
 #include <QString>
 #include <string>
 
+class CProfileFile;
+class QWidget;
+
 // A stored settings value as text: UTF-8 as it stands, anything else read as
 // GBK (older settings files keep Chinese texts in GBK).
 QString ProfileBytesToText(const std::string& bytes);
 
-// The value of `key` in the section of the language in use (g_strLanguage),
-// empty when missing: "Company", "Title", "About Title" ...
-QString LanguageText(const std::string& key);
+// The value of `key` in the program's settings file, in the section of the
+// language in use (g_strLanguage), empty when missing: "Company", "Title",
+// "About Title" ...
+QString LanguageText(const CProfileFile& profile, const std::string& key);
 
 // A [Setup] value read as a decimal integer by its leading digits, the way
 // "ShowLang" is read: missing, empty or letters count as 0.
-int SetupInteger(const std::string& key);
+int SetupInteger(const CProfileFile& profile, const std::string& key);
+
+// Tells the user that the settings file at path could not be written (a
+// message box with the warning icon, over parent).
+void ReportSettingsNotSaved(QWidget* parent, const std::string& path);

@@ -22,18 +22,16 @@ MessageService::Handler& handler() {
 
 QMessageBox::Icon boxIcon(MessageIcon icon) {
     switch (icon) {
-    case MessageIcon::Information:
-        return QMessageBox::Information;
     case MessageIcon::Exclamation:
         return QMessageBox::Warning;
     case MessageIcon::Stop:
         return QMessageBox::Critical;
     case MessageIcon::Question:
         return QMessageBox::Question;
-    case MessageIcon::None:
+    case MessageIcon::Information:
         break;
     }
-    return QMessageBox::NoIcon;
+    return QMessageBox::Information;
 }
 
 // A message box is as wide as its text needs, which can be narrower than its
@@ -60,6 +58,8 @@ QMessageBox::StandardButtons standardButtons(MessageButtons buttons) {
         return QMessageBox::Retry | QMessageBox::Cancel;
     case MessageButtons::SaveDiscardCancel:
         return QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel;
+    case MessageButtons::YesNo:
+        return QMessageBox::Yes | QMessageBox::No;
     }
     return QMessageBox::Ok;
 }
@@ -77,28 +77,36 @@ int execListBox(QWidget* parent, const MessageRequest& request) {
     return box.exec();
 }
 
+// The buttons of a box and the answers they give.
+constexpr std::pair<QMessageBox::StandardButton, MessageAnswer> kAnswers[] = {
+    {QMessageBox::Ok, MessageAnswer::Ok},         {QMessageBox::Retry, MessageAnswer::Retry},
+    {QMessageBox::Save, MessageAnswer::Save},     {QMessageBox::Discard, MessageAnswer::Discard},
+    {QMessageBox::Yes, MessageAnswer::Yes},       {QMessageBox::No, MessageAnswer::No},
+    {QMessageBox::Cancel, MessageAnswer::Cancel},
+};
+
 MessageAnswer showBox(QWidget* parent, const MessageRequest& request) {
     int button = 0;
     if (request.lines.isEmpty()) {
         QMessageBox box(boxIcon(request.icon), request.caption, request.text,
                         standardButtons(request.buttons), parent, kDialogFrame);
         KeepTitleInSight(box);
+        for (const auto& [standard, answer] : kAnswers) {
+            if (request.defaultAnswer == answer) {
+                box.setDefaultButton(standard);
+            }
+        }
         button = box.exec();
     } else {
         button = execListBox(parent, request);
     }
-    switch (button) {
-    case QMessageBox::Ok:
-        return MessageAnswer::Ok;
-    case QMessageBox::Retry:
-        return MessageAnswer::Retry;
-    case QMessageBox::Save:
-        return MessageAnswer::Save;
-    case QMessageBox::Discard:
-        return MessageAnswer::Discard;
-    default:
-        return MessageAnswer::Cancel;
+    for (const auto& [standard, answer] : kAnswers) {
+        if (button == standard) {
+            return answer;
+        }
     }
+    // A box closed without a button of its own.
+    return MessageAnswer::Cancel;
 }
 
 // To the test's handler when there is one, else on screen.
@@ -111,6 +119,12 @@ MessageAnswer deliver(QWidget* parent, const MessageRequest& request) {
 MessageAnswer MessageService::Show(QWidget* parent, const QString& text, MessageButtons buttons,
                                    MessageIcon icon, const QString& caption) {
     return deliver(parent, {text, caption.isEmpty() ? displayName() : caption, buttons, icon});
+}
+
+MessageAnswer MessageService::Ask(QWidget* parent, const QString& text, MessageButtons buttons,
+                                  MessageAnswer safeAnswer) {
+    return deliver(parent,
+                   {text, displayName(), buttons, MessageIcon::Question, {}, safeAnswer});
 }
 
 MessageAnswer MessageService::ShowList(QWidget* parent, const QString& text,

@@ -118,6 +118,15 @@ bool UserStore::WriteFileFolder(const std::string& appName, const QString& fileP
     return writeValue(appName, QStringLiteral("Folder"), QFileInfo(filePath).absolutePath());
 }
 
+QStringList UserStore::ReadRecentFiles(const std::string& appName) {
+    const auto value = readValue(appName, QStringLiteral("Recent File List"));
+    return value ? value->toStringList() : QStringList();
+}
+
+bool UserStore::WriteRecentFiles(const std::string& appName, const QStringList& paths) {
+    return writeValue(appName, QStringLiteral("Recent File List"), paths);
+}
+
 std::optional<QSize> UserStore::ReadDialogSize(const std::string& appName, const QString& dialog) {
     const auto value = readValue(appName, dialog + QStringLiteral("Size"));
     const QSize size = value ? value->toSize() : QSize();
@@ -128,12 +137,12 @@ bool UserStore::WriteDialogSize(const std::string& appName, const QString& dialo
     return writeValue(appName, dialog + QStringLiteral("Size"), size);
 }
 
-std::string UserStore::CurrentAppName() {
-    return g_Profile.GetValue("Setup", "AppName", "");
+std::string UserStore::CurrentAppName(const CProfileFile& profile) {
+    return profile.GetValue("Setup", "AppName", "");
 }
 
-int UserStore::Type() {
-    return ReadModelType(CurrentAppName()).value_or(0);
+int UserStore::Type(const CProfileFile& profile) {
+    return ReadModelType(CurrentAppName(profile)).value_or(0);
 }
 
 void UserStore::SetBaseDirectory(const QString& directory) {

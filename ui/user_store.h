@@ -11,11 +11,14 @@
 
 #include <QSize>
 #include <QString>
+#include <QStringList>
 
 #include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
+
+class CProfileFile;
 
 class UserStore {
 public:
@@ -39,15 +42,20 @@ public:
     // Keeps the folder of filePath as "Folder".
     static bool WriteFileFolder(const std::string& appName, const QString& filePath);
 
+    // "Recent File List": the files last opened or saved, the latest first;
+    // empty when none was kept.
+    static QStringList ReadRecentFiles(const std::string& appName);
+    static bool WriteRecentFiles(const std::string& appName, const QStringList& paths);
+
     // "<dialog>Size": the size a resizable dialog had when it last closed;
     // nullopt when none was kept or it is not a valid size.
     static std::optional<QSize> ReadDialogSize(const std::string& appName, const QString& dialog);
     static bool WriteDialogSize(const std::string& appName, const QString& dialog, QSize size);
 
-    // [Setup] "AppName" of the application's settings file (g_Profile).
-    static std::string CurrentAppName();
+    // [Setup] "AppName" of the application's settings file (profile).
+    static std::string CurrentAppName(const CProfileFile& profile);
     // "Type" under the current AppName, 0 when missing.
-    static int Type();
+    static int Type(const CProfileFile& profile);
 
     // Keeps the per-user files under `directory` instead of the user's
     // configuration folder (tests, portable use). No effect on Windows, where

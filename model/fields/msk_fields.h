@@ -15,7 +15,6 @@ namespace msk {
 
 inline constexpr int kIdCodeEditId = 1048;
 inline constexpr int kCallListGridId = 1349;
-inline constexpr int kCellEditId = 1123;
 
 // What the ID edits and the key filter take.
 inline constexpr const char* kHexCharacters = "0123456789ABCDEF";

@@ -36,12 +36,6 @@ FieldSpec ModelField() {
     return spec;
 }
 
-// Limit `which` (0..3, in the order of kBandNames) in MHz.
-int LimitMhz(const BandLimitsMhz& limits, int which) {
-    const int values[] = {limits.band1Low, limits.band1High, limits.band2Low, limits.band2High};
-    return values[which];
-}
-
 FieldSpec BandField(int which, int id) {
     FieldSpec spec;
     spec.name = kBandNames[which];
@@ -51,11 +45,8 @@ FieldSpec BandField(int which, int id) {
     }
     spec.id = id;
     spec.kind = FieldKind::Edit;
-    spec.load = [which](const RadioImage&) {
-        FieldValue value;
-        value.text = std::to_string(LimitMhz(CurrentBandLimitsMhz(), which));
-        return value;
-    };
+    // The limits belong to the band plan, not to the image.
+    spec.load = [](const RadioImage&) { return FieldValue{}; };
     // The limits are stored together, after their order is checked.
     spec.store = [](const FieldValue&, RadioImage&) {};
     return spec;
@@ -71,7 +62,13 @@ const fields::FieldPage& Page() {
     return page;
 }
 
-bool StoreBandLimits(const fields::FieldValues& values, RadioImage& image) {
+std::array<std::string, 4> BandLimitTexts(const BandPlan& bands) {
+    const BandLimitsMhz limits = bands.LimitsMhz();
+    return {std::to_string(limits.band1Low), std::to_string(limits.band1High),
+            std::to_string(limits.band2Low), std::to_string(limits.band2High)};
+}
+
+bool StoreBandLimits(const fields::FieldValues& values, RadioImage& image, BandPlan& bands) {
     int mhz[kBandFieldCount] = {};
     for (std::size_t i = 0; i < kBandFieldCount && kFirstBandField + i < values.size(); ++i) {
         mhz[i] = ParseAtoi(values[kFirstBandField + i].text);
@@ -79,9 +76,9 @@ bool StoreBandLimits(const fields::FieldValues& values, RadioImage& image) {
     if (mhz[0] > mhz[1] || mhz[2] > mhz[3]) {
         return false;
     }
-    SetBandLimitsMhz({mhz[0], mhz[1], mhz[2], mhz[3]});
-    g_bandCode = BandCode(mhz[0], mhz[1], mhz[2], mhz[3]);
-    SetImageBandCode(image, g_bandCode);
+    bands.SetLimitsMhz({mhz[0], mhz[1], mhz[2], mhz[3]});
+    bands.bandCode = BandCode(mhz[0], mhz[1], mhz[2], mhz[3]);
+    SetImageBandCode(image, bands.bandCode);
     return true;
 }
 

@@ -16,9 +16,6 @@ inline constexpr int kHighestStored = 119;
 inline constexpr int kShownOffset = 64;
 inline constexpr int kItemCount = kHighestStored - kLowestStored; // 110
 
-inline constexpr int kReadButtonId = 1140;
-inline constexpr int kWriteButtonId = 1141;
-
 // The dialog's one page, "squelch": lists v_wide (1136), v_narrow (1137),
 // u_wide (1138), u_narrow (1139), each with the items "-55" .. "54".
 const fields::FieldPage& Page();

@@ -27,11 +27,8 @@ namespace two_tone {
 inline constexpr double kEncodeDividend = 111957.0;
 inline constexpr double kDecodeDividend = 895658.0;
 
-// Control ids beyond the fields' own.
-inline constexpr int kTabId = 1074;
-inline constexpr int kDecodeTabId = 1075;
+// Control ids of the fields.
 inline constexpr int kEncodeGridId = 1060;
-inline constexpr int kCellEditId = 1135;
 inline constexpr int kShortBeepId = 1061;
 
 enum class ValueKind { Tone, Duration, Interval, RiseDelay };

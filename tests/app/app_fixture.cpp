@@ -2,6 +2,10 @@
 #include "session/document_session.h"
 
 #include "link/port_name.h"
+#include "model/channel_table.h"
+#include "model/program_document.h"
+#include "session/program_view.h"
+#include "settings/program_context.h"
 #include "shell/command_ids.h"
 #include "shell/main_frame.h"
 #include "shell/program_app.h"
@@ -78,8 +82,15 @@ std::string ChineseSettings(const std::string& setupLines) {
 }
 
 bool StartProgram(CProgramApp& app, const ProgramDirFixture& dir, const std::string& setupLines,
-                  StartupOptions options) {
-    dir.WriteSettings(EnglishSettings(setupLines));
+                  StartupOptions options, bool chinese) {
+    return StartProgramWithSettings(
+        app, dir, chinese ? ChineseSettings(setupLines) : EnglishSettings(setupLines),
+        std::move(options));
+}
+
+bool StartProgramWithSettings(CProgramApp& app, const ProgramDirFixture& dir,
+                              const std::string& settings, StartupOptions options) {
+    dir.WriteSettings(settings);
     dir.CopyTranslations();
     options.programDir = dir.Dir();
     options.splash = false;
@@ -87,10 +98,10 @@ bool StartProgram(CProgramApp& app, const ProgramDirFixture& dir, const std::str
     return app.InitInstance(options);
 }
 
-void StartedProgram::Start(const std::string& setupLines) {
+void StartedProgram::Start(const std::string& setupLines, bool chinese) {
     m_dir = std::make_unique<ProgramDirFixture>();
     m_app = std::make_unique<CProgramApp>();
-    QVERIFY(StartProgram(*m_app, *m_dir, setupLines));
+    QVERIFY(StartProgram(*m_app, *m_dir, setupLines, {}, chinese));
     // The panels count as visible once the window is shown.
     Frame().show();
     QVERIFY(QTest::qWaitForWindowExposed(&Frame()));
@@ -118,6 +129,24 @@ int CountingDialog::DoModal(RadioImage&) {
     return Accepted;
 }
 
+QString WriteDat(const ProgramDirFixture& dir, const QString& name, std::uint8_t marker) {
+    RadioImage image;
+    FillNewDocumentImage(image, kDefaultBandCode);
+    image[0x1262] = marker;
+    const QString path = dir.FilePath(name);
+    std::ofstream(path.toStdString(), std::ios::binary)
+        .write(reinterpret_cast<const char*>(image.data()),
+               static_cast<std::streamsize>(image.size()));
+    return path;
+}
+
+void EditAChannel(CProgramView& view) {
+    ChannelTable channels = view.Channels();
+    Cell(channels, 1, kColName) += "x";
+    view.SetChannels(channels);
+    emit view.ChannelsEdited();
+}
+
 QStringList ItemTexts(const QMenu* menu) {
     QStringList texts;
     for (const QAction* action : menu->actions()) {
@@ -132,7 +161,7 @@ bool SilentRadioRead::Start(CMainFrame& frame) {
     if (!m_radio.Start() || !frame.ActiveChild()) {
         return false;
     }
-    g_portName = m_radio.DevicePath();
+    frame.Context().portName = m_radio.DevicePath();
     DocumentSession& session = frame.ActiveChild()->Session();
     QSignalSpy running(&session, &DocumentSession::TransferRunningChanged);
     frame.OnCommand(ID_PROGRAM_READ);

@@ -11,6 +11,7 @@
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <cstdint>
 #include <map>
 #include <memory>
 #include <string>
@@ -44,17 +45,23 @@ class CMainFrame;
 class QMenu;
 
 // Starts the program in-process on the fixture's directory with the given
-// [Setup] lines and options: no splash, window not shown; options' own
-// program directory, splash and window choices are replaced.
+// [Setup] lines and options, in English or Chinese: no splash, window not
+// shown; options' own program directory, splash and window choices are
+// replaced.
 bool StartProgram(CProgramApp& app, const ProgramDirFixture& dir,
-                  const std::string& setupLines = {}, StartupOptions options = {});
+                  const std::string& setupLines = {}, StartupOptions options = {},
+                  bool chinese = false);
+// The same with the whole settings file given.
+bool StartProgramWithSettings(CProgramApp& app, const ProgramDirFixture& dir,
+                              const std::string& settings, StartupOptions options = {});
 
 // A program started for one test function on a fixture directory of its own,
 // its window shown; Stop (the test's cleanup) ends it.
 class StartedProgram {
 public:
-    // Starts with the given [Setup] lines and waits until the window shows.
-    void Start(const std::string& setupLines);
+    // Starts with the given [Setup] lines, in English or Chinese, and waits
+    // until the window shows.
+    void Start(const std::string& setupLines, bool chinese = false);
     void Stop();
 
     CMainFrame& Frame() const;
@@ -87,6 +94,15 @@ private:
 std::string EnglishSettings(const std::string& setupLines);
 // The same with Language=Chinese and the Chinese section.
 std::string ChineseSettings(const std::string& setupLines);
+
+// Writes a new document's image with marker at 0x1262 as the fixture's file
+// name; returns its path.
+QString WriteDat(const ProgramDirFixture& dir, const QString& name, std::uint8_t marker);
+
+class CProgramView;
+// A change of the grid as an edit makes it: a channel name in row 1, then
+// the view's edit signal.
+void EditAChannel(CProgramView& view);
 
 // The texts of a menu's items; a separator is "-".
 QStringList ItemTexts(const QMenu* menu);

@@ -7,6 +7,7 @@
 #include "model/program_document.h"
 #include "session/document_history.h"
 #include "session/program_view.h"
+#include "settings/program_context.h"
 #include "shell/child_frame.h"
 #include "shell/command_ids.h"
 #include "shell/main_frame.h"
@@ -61,7 +62,7 @@ private:
     void Type(int row, const std::vector<std::pair<int, std::string>>& cells) {
         ChannelTable table = View().Channels();
         for (const auto& [col, text] : cells) {
-            CommitCellEdit(table, row, col, text);
+            CommitCellEdit(table, Frame().Context().band, row, col, text);
         }
         Frame().ActiveChild()->History().Change("Type", [&] { View().SetChannels(table); });
     }
@@ -145,7 +146,7 @@ private slots:
     void refusedFilesChangeNothing_data() {
         QTest::addColumn<QByteArray>("text");
         QTest::addColumn<QString>("message");
-        QTest::newRow("not a channel list") << QByteArray("a,b\n1,2\n") << "no Frequency column";
+        QTest::newRow("not a channel list") << QByteArray("a,b\n1,2\n") << "columns this program reads. This program's layout has the columns CH, Rx Frequency";
         QTest::newRow("empty") << QByteArray() << "The file is empty.";
         QTest::newRow("only a header") << QByteArray("Location,Frequency\r\n") << "no channels";
         QTest::newRow("binary") << QByteArray("Frequency\n\0\0", 12) << "NUL byte";

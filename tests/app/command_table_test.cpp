@@ -18,6 +18,7 @@
 #include <QDialog>
 #include <QMenu>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
@@ -157,7 +158,8 @@ private slots:
                                                  "Optional Features"} +
                                          EditingMenuTexts();
         QTest::newRow("129 Program") << true << 2 << QStringLiteral("&Program")
-                                     << QStringList{"&Read    Ctrl+R", "&Write   Ctrl+W"};
+                                     << QStringList{"&Read    Ctrl+R", "&Write   Ctrl+W",
+                                                    "Clone &Station..."};
         QTest::newRow("129 Setup")
             << true << 3 << QStringLiteral("&Setup")
             << QStringList{"Com Setup", "Language", "-", "Verify after writing",
@@ -165,7 +167,10 @@ private slots:
         QTest::newRow("129 View") << true << 4 << QStringLiteral("&View")
                                   << QStringList{"&Toolbar", "&Status Bar", "-",
                                                  "Control &Bar   Ctrl+B"};
-        QTest::newRow("129 Help") << true << 5 << QStringLiteral("&Help")
+        QTest::newRow("129 Window")
+            << true << 5 << QStringLiteral("&Window")
+            << QStringList{"&Cascade", "&Tile", "-", "Ne&xt\tF6", "Pre&vious\tShift+F6"};
+        QTest::newRow("129 Help") << true << 6 << QStringLiteral("&Help")
                                   << QStringList{"&Help Topics", "-", "&About ..."};
     }
     void menusAsBuilt() {
@@ -176,7 +181,7 @@ private slots:
         Start("ShowLang=1\r\n");
         const std::vector<QMenu*>& menus =
             withDocument ? Frame().MenusWithDocument() : Frame().MenusWithoutDocument();
-        QCOMPARE(menus.size(), withDocument ? std::size_t{6} : std::size_t{3});
+        QCOMPARE(menus.size(), withDocument ? std::size_t{7} : std::size_t{3});
         QCOMPARE(menus[index]->title(), title);
         QCOMPARE(ItemTexts(menus[index]), texts);
     }
@@ -251,6 +256,59 @@ private slots:
         QCOMPARE(treeIds, rowIds);
     }
 
+    void everyShownKeyIsTheKeyThatWorks_data() {
+        QTest::addColumn<bool>("chinese");
+        QTest::newRow("English") << false;
+        QTest::newRow("Chinese") << true;
+    }
+    void everyShownKeyIsTheKeyThatWorks() {
+        // Every menu item of a command with a key shows, after its text and
+        // a tab or spaces, the key that the window's accelerator answers to;
+        // an item of a command without a key shows none.
+        QFETCH(bool, chinese);
+        ProgramDirFixture dir;
+        const std::string options = "ShowLang=1\r\nShowSignalling=1\r\n";
+        dir.WriteSettings(chinese ? ChineseSettings(options) : EnglishSettings(options));
+        dir.CopyTranslations();
+        CProgramApp app;
+        StartupOptions start;
+        start.programDir = dir.Dir();
+        start.splash = false;
+        start.showWindow = false;
+        QVERIFY(app.InitInstance(start));
+        std::map<int, QKeySequence> working;
+        for (const QAction* action : app.MainFrame()->actions()) {
+            working.emplace(action->data().toInt(), action->shortcut());
+        }
+        // Both menu sets and the channel grid's context menu.
+        const QList<QMenu*> menus =
+            app.MainFrame()->findChildren<QMenu*>(Qt::FindDirectChildrenOnly);
+        const QRegularExpression withKey(QStringLiteral("^(.*\\S)(\t| {3,4})(\\S+)$"));
+        int shown = 0;
+        for (const QMenu* menu : menus) {
+            for (const QAction* item : menu->actions()) {
+                if (item->isSeparator()) {
+                    continue;
+                }
+                const auto key = working.find(item->data().toInt());
+                const QRegularExpressionMatch match = withKey.match(item->text());
+                if (key == working.end()) {
+                    QVERIFY2(!item->text().contains(QLatin1Char('\t')), qPrintable(item->text()));
+                    continue;
+                }
+                QVERIFY2(match.hasMatch(), qPrintable(item->text()));
+                QCOMPARE(QKeySequence::fromString(match.captured(3), QKeySequence::PortableText),
+                         key->second);
+                ++shown;
+            }
+        }
+        // File New and Open without a document, the 17 commands with keys in
+        // the menus with one (Window's Next and Previous among them), 6 of
+        // them in the grid's menu too.
+        QCOMPARE(shown, 2 + 17 + 6);
+        app.ExitInstance();
+    }
+
     void checkMarksFollowTheirPanels_data() {
         QTest::addColumn<int>("id");
         for (const Command& row : CommandTable()) {
@@ -283,7 +341,7 @@ private slots:
         Start("ShowLang=1\r\nShowSignalling=1\r\n");
         EditorLog editors;
         for (const Command& row : CommandTable()) {
-            if (row.handler == CommandHandler(Receiver::EditorDialog)) {
+            if (std::holds_alternative<EditorHandler>(row.handler)) {
                 Frame().SetEditorDialog(
                     row.id,
                     [&editors, id = row.id](QWidget* parent) -> ImageDialog* {

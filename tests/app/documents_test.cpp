@@ -24,6 +24,7 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QMdiArea>
+#include <QHeaderView>
 #include <QScrollBar>
 #include <QPointer>
 #include <QPushButton>
@@ -33,26 +34,6 @@
 #include <memory>
 
 namespace {
-
-QString WriteDat(const ProgramDirFixture& dir, const QString& name, std::uint8_t marker) {
-    RadioImage image;
-    FillNewDocumentImage(image);
-    image[0x1262] = marker;
-    const QString path = dir.FilePath(name);
-    std::ofstream(path.toStdString(), std::ios::binary)
-        .write(reinterpret_cast<const char*>(image.data()),
-               static_cast<std::streamsize>(image.size()));
-    return path;
-}
-
-// A change of the grid as an edit makes it: a channel name in row 1, then
-// the view's edit signal.
-void EditAChannel(CProgramView& view) {
-    ChannelTable channels = view.Channels();
-    Cell(channels, 1, kColName) += "x";
-    view.SetChannels(channels);
-    emit view.ChannelsEdited();
-}
 
 QByteArray ReadFile(const QString& path) {
     QFile file(path);
@@ -110,10 +91,10 @@ private slots:
         QPointer<CChildFrame> first = Frame().ActiveChild();
         first->Document().Image()[0x1262] = 0x05;
         m_dir->QueueAnswer(MessageAnswer(answer));
-        QCOMPARE(m_app->OnFileNew(), replaced);
+        QCOMPARE(m_app->NewDocument(), replaced);
         QCOMPARE(m_dir->MessageTexts(), QStringList{QStringLiteral("All data will be Cleared!")});
         QCOMPARE(m_dir->Messages()[0].buttons, MessageButtons::OkCancel);
-        QCOMPARE(m_dir->Messages()[0].icon, MessageIcon::None);
+        QCOMPARE(m_dir->Messages()[0].icon, MessageIcon::Exclamation);
         QCOMPARE(first.isNull(), replaced);
         QCOMPARE(Frame().Children().size(), std::size_t{1});
         // A new document starts from the new-document bytes.
@@ -123,7 +104,7 @@ private slots:
     void newWithoutDocumentWindowAsksNothing() {
         Frame().DestroyChild(Frame().ActiveChild());
         QVERIFY(Frame().ActiveChild() == nullptr);
-        QVERIFY(m_app->OnFileNew());
+        QVERIFY(m_app->NewDocument());
         QCOMPARE(m_dir->Messages().size(), std::size_t{0});
         QCOMPARE(Frame().Children().size(), std::size_t{1});
     }
@@ -247,9 +228,9 @@ private slots:
         session.ProcessDialog()->CancelButton()->click();
         QTRY_VERIFY_WITH_TIMEOUT(!session.IsTransferRunning(), 30000);
         QVERIFY(Frame().CommandAction(ID_FILE_NEW)->isEnabled());
-        // A transfer that did not complete reports nothing, and the hint
-        // that was there before it is gone.
-        QCOMPARE(Frame().StatusMessage(), QStringLiteral("Ready"));
+        // A transfer that did not complete says how it ended, without the
+        // channels, in place of the hint that was there before it.
+        QCOMPARE(Frame().StatusMessage(), QStringLiteral("Read cancelled"));
     }
 
     void closeHidesAndChannelInformationShowsAgain_data() {
@@ -293,14 +274,18 @@ private slots:
     void documentWindowStaysInsideTheWorkspace_data() {
         QTest::addColumn<QSize>("window");
         QTest::addColumn<int>("screenWidth");
-        QTest::newRow("1280x900, scaled for 1280") << QSize(1280, 900) << 1280;
-        QTest::newRow("1024x768, scaled for 1024") << QSize(1024, 768) << 1024;
-        QTest::newRow("1024x768, scaled for 1920") << QSize(1024, 768) << 1920;
-        QTest::newRow("800x600, not scaled") << QSize(800, 600) << 800;
+        // False: the headers and values need more room than the workspace has.
+        QTest::addColumn<bool>("allInSight");
+        QTest::newRow("1280x900, scaled for 1280") << QSize(1280, 900) << 1280 << true;
+        QTest::newRow("1024x768, scaled for 1024") << QSize(1024, 768) << 1024 << true;
+        QTest::newRow("1024x768, scaled for 1920") << QSize(1024, 768) << 1920 << true;
+        QTest::newRow("800x600, not scaled: scrolls rather than cut")
+            << QSize(800, 600) << 800 << false;
     }
     void documentWindowStaysInsideTheWorkspace() {
         QFETCH(QSize, window);
         QFETCH(int, screenWidth);
+        QFETCH(bool, allInSight);
         Frame().resize(window);
         Frame().show();
         QVERIFY(QTest::qWaitForWindowExposed(&Frame()));
@@ -320,8 +305,16 @@ private slots:
                                 .arg(workspace->height())));
         QVERIFY(!Frame().MdiArea()->verticalScrollBar()->isVisible());
         QVERIFY(!Frame().MdiArea()->horizontalScrollBar()->isVisible());
-        // All nine columns in sight, without horizontal scrolling.
+        // No header cut; all nine columns in sight, without horizontal
+        // scrolling, where they have the room.
         ChannelGrid* grid = view.Grid();
+        for (int col = 0; col < 9; ++col) {
+            QVERIFY(grid->columnWidth(col) >= grid->horizontalHeader()->sectionSizeHint(col));
+        }
+        if (!allInSight) {
+            QVERIFY(grid->horizontalScrollBar()->maximum() > 0);
+            return;
+        }
         QCOMPARE(grid->horizontalScrollBar()->maximum(), 0);
         const int last = grid->columnViewportPosition(8) + grid->columnWidth(8);
         QVERIFY(last <= grid->viewport()->width());
@@ -504,14 +497,15 @@ private slots:
         RadioImage image;
         std::copy(saved.begin(), saved.end(), image.data());
         ChannelTable table;
-        DecodeChannels(image, table);
+        BandPlan bands;
+        DecodeChannels(image, table, bands);
         QCOMPARE(Cell(table, 1, kColRx), std::string("145.12500"));
         QCOMPARE(Cell(table, 1, kColTx), std::string("145.12500"));
     }
 
     void newKeepsItsOwnQuestion() {
         EditAChannel(Frame().ActiveChild()->View());
-        QVERIFY(m_app->OnFileNew());
+        QVERIFY(m_app->NewDocument());
         QCOMPARE(m_dir->MessageTexts(), QStringList{QStringLiteral("All data will be Cleared!")});
         QVERIFY(!Frame().ActiveDocument()->IsModified());
     }
@@ -549,7 +543,7 @@ private slots:
         QCOMPARE(openedIn, (QStringList{documents, m_dir->Dir()}));
         // A new document's Save As starts there too, and a name chosen
         // elsewhere moves the folder for the next dialog.
-        QVERIFY(m_app->OnFileNew());
+        QVERIFY(m_app->NewDocument());
         QDir(m_dir->Dir()).mkdir(QStringLiteral("sub"));
         const QString target = m_dir->FilePath(QStringLiteral("sub/d.dat"));
         QStringList suggested;

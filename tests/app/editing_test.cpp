@@ -14,6 +14,7 @@
 #include "session/document_history.h"
 #include "session/document_session.h"
 #include "session/program_view.h"
+#include "settings/program_context.h"
 #include "shell/child_frame.h"
 #include "shell/command_ids.h"
 #include "shell/command_table.h"
@@ -28,6 +29,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QMenu>
@@ -35,6 +37,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QStatusBar>
 #include <QTest>
 #include <QTimer>
 #include <QUndoStack>
@@ -67,13 +70,16 @@ public:
 // Product Information's OK: a new band for the whole program and the image.
 class BandDialog : public ImageDialog {
 public:
-    using ImageDialog::ImageDialog;
+    BandDialog(QWidget* parent, BandPlan& bands) : ImageDialog(parent), m_bands(bands) {}
     int DoModal(RadioImage& image) override {
-        SetBandLimitsMhz({144, 146, 430, 440});
-        g_bandCode = BandCode(144, 146, 430, 440);
+        m_bands.SetLimitsMhz({144, 146, 430, 440});
+        m_bands.bandCode = BandCode(144, 146, 430, 440);
         image[0x17D1] = 0x03;
         return Accepted;
     }
+
+private:
+    BandPlan& m_bands;
 };
 
 } // namespace
@@ -114,8 +120,8 @@ private slots:
             QCOMPARE(copied->text().count(QLatin1Char('\t')), kChannelRows * (kChannelColumns - 1));
             // The comma-separated form is the program's CSV layout, which an
             // import reads back into the same table.
-            const exchange::ChannelImport imported =
-                exchange::ReadChannelCsv(copied->data(kCsvMimeType).toStdString(), AppTexts());
+            const exchange::ChannelImport imported = exchange::ReadChannelCsv(
+                copied->data(kCsvMimeType).toStdString(), Frame().Context().band, AppTexts());
             QVERIFY(imported.ok);
             QVERIFY(exchange::PlaceChannels(ChannelTable(), imported, exchange::Placement::Replace,
                                             AppTexts())
@@ -259,9 +265,13 @@ private slots:
         const QModelIndex cell5 = Grid()->model()->index(4, 2);
         QTest::mouseClick(Grid()->viewport(), Qt::LeftButton, Qt::ShiftModifier,
                           Grid()->visualRect(cell5).center());
-        QCOMPARE(m_program.Dir().MessageTexts(),
-                 (QStringList{"Out of range, please input again.",
-                              "Out of range, please input again."}));
+        // Nor does a right click on either, which opens no menu then.
+        Click(Grid()->viewport(), Qt::RightButton, Qt::NoModifier,
+              Grid()->visualRect(cell5).center());
+        ClickLabel(3, Qt::NoModifier, Qt::RightButton);
+        QVERIFY(QApplication::activePopupWidget() == nullptr);
+        const QString refused = QStringLiteral("Out of range, please input again.");
+        QCOMPARE(m_program.Dir().MessageTexts(), QStringList(4, refused));
         QCOMPARE(Grid()->SelectedCells(), (std::vector<GridCell>{{1, kColRx}}));
         QVERIFY(edit->isVisible());
         QCOMPARE(edit->text(), QStringLiteral("600"));
@@ -290,17 +300,35 @@ private slots:
         QCOMPARE(m_program.Dir().Messages().size(), std::size_t{1});
     }
 
+    void contextMenuOffersTheGridCommands_data() {
+        QTest::addColumn<bool>("onLabel");
+        QTest::addColumn<bool>("selectedBefore");
+        QTest::newRow("cell outside the selection") << false << false;
+        QTest::newRow("cell inside the selection") << false << true;
+        QTest::newRow("row label outside the selection") << true << false;
+        QTest::newRow("row label inside the selection") << true << true;
+    }
+
     void contextMenuOffersTheGridCommands() {
-        QCOMPARE(Grid()->contextMenuPolicy(), Qt::CustomContextMenu);
-        QMenu* menu = nullptr;
-        QTimer::singleShot(0, this, [&menu] {
-            menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-            if (menu) {
-                menu->close();
-            }
-        });
-        emit Grid()->customContextMenuRequested(QPoint(10, 10));
-        QTRY_VERIFY(menu != nullptr);
+        // A right click on a cell or on a row label: the one menu of the
+        // grid's commands, for the row clicked (chosen first when it was
+        // not) and with no editor opened.
+        QFETCH(bool, onLabel);
+        QFETCH(bool, selectedBefore);
+        View().SetChannels(Numbered({6, 7}));
+        History().Record(QStringLiteral("set up"));
+        ClickCell(6, kColName);
+        if (selectedBefore) {
+            ClickLabel(7, Qt::NoModifier);
+        }
+        QVERIFY(QApplication::activePopupWidget() == nullptr);
+        if (onLabel) {
+            ClickLabel(7, Qt::NoModifier, Qt::RightButton);
+        } else {
+            ClickCell(7, kColName, Qt::RightButton);
+        }
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        QVERIFY(menu != nullptr);
         QList<int> ids;
         for (const QAction* action : menu->actions()) {
             ids << (action->isSeparator() ? 0 : action->data().toInt());
@@ -308,20 +336,29 @@ private slots:
         QCOMPARE(ids, (QList<int>{ID_EDIT_CUT_CELLS, ID_EDIT_COPY_CELLS, ID_EDIT_PASTE_CELLS,
                                   ID_EDIT_DELETE_CELLS, 0, ID_EDIT_INSERT_ROW, ID_EDIT_REMOVE_ROWS,
                                   ID_EDIT_MOVE_UP, ID_EDIT_MOVE_DOWN}));
-        // Its items run the command: Cut of a selected row. A right click
-        // inside the selection keeps it and opens no editor.
-        View().SetChannels(Numbered({7}));
-        History().Record(QStringLiteral("set up"));
-        ClickLabel(7, Qt::NoModifier);
-        const QModelIndex name7 = Grid()->model()->index(6, kColName - 1);
-        QTest::mouseClick(Grid()->viewport(), Qt::RightButton, Qt::NoModifier,
-                          Grid()->visualRect(name7).center());
+        QCOMPARE(Grid()->Row(), 7);
         QCOMPARE(Grid()->SelectedRows(), std::vector<int>{7});
-        QCOMPARE(Grid()->SelectedCells().size(), std::size_t{kChannelColumns});
-        QVERIFY(!View().findChild<QLineEdit*>(QStringLiteral("nameEdit"))->isVisible());
-        menu->actions().at(0)->trigger();
-        QVERIFY(IsEmptyRowAt(7));
-        QVERIFY(QApplication::clipboard()->text().startsWith(QStringLiteral("145.12500\t")));
+        const std::size_t cells = onLabel || selectedBefore ? kChannelColumns : 1;
+        QCOMPARE(Grid()->SelectedCells().size(), cells);
+        for (const char* editor : {"nameEdit", "frequencyEdit"}) {
+            QVERIFY(!View().findChild<QLineEdit*>(QString::fromLatin1(editor))->isVisible());
+        }
+        // Its items run the command on the row: Remove Row.
+        menu->close();
+        menu->actions().at(6)->trigger();
+        QCOMPARE(View().Channels(), Numbered({6}));
+        QVERIFY(m_program.Dir().Messages().empty());
+    }
+
+    void aNameAtItsLimitIsToldOnTheStatusBar() {
+        View().SetChannels(Numbered({3}));
+        ClickCell(3, kColName);
+        QTest::keyClicks(View().findChild<QLineEdit*>(QStringLiteral("nameEdit")),
+                         QStringLiteral("ABCDEFGH"));
+        QCOMPARE(Cell(View().Channels(), 3, kColName), std::string("3"));
+        QCOMPARE(Frame().statusBar()->currentMessage(),
+                 QStringLiteral("A channel name holds at most 7 bytes (a Chinese character "
+                                "counts two)"));
     }
 
     void modifiedFollowsTheHistorysCleanState() {
@@ -355,29 +392,29 @@ private slots:
     }
 
     void productInformationIsUndoneWithItsBand() {
-        const BandCodeBytes code = g_bandCode;
-        const BandLimitsMhz limits = CurrentBandLimitsMhz();
+        BandPlan& bands = Frame().Context().band;
+        const BandPlan before = bands;
         const std::uint8_t model = Document().Image()[0x17D1];
         Frame().SetEditorDialog(
             ID_PRODUCT_INFORMATION,
-            [](QWidget* parent) -> ImageDialog* { return new BandDialog(parent); }, true);
+            [&bands](QWidget* parent) -> ImageDialog* { return new BandDialog(parent, bands); },
+            true);
         Frame().OnCommand(ID_PRODUCT_INFORMATION);
-        QCOMPARE(CurrentBandLimitsMhz().band1Low, 144);
+        QCOMPARE(bands.LimitsMhz().band1Low, 144);
         QVERIFY(Document().IsModified());
         Frame().OnCommand(ID_EDIT_UNDO_STEP);
         QCOMPARE(Document().Image()[0x17D1], model);
-        QVERIFY(g_bandCode == code);
-        QVERIFY(CurrentBandLimitsMhz() == limits);
+        QVERIFY(bands == before);
         QVERIFY(!Document().IsModified());
         Frame().OnCommand(ID_EDIT_REDO_STEP);
-        QCOMPARE(CurrentBandLimitsMhz().band2High, 440);
+        QCOMPARE(bands.LimitsMhz().band2High, 440);
         QCOMPARE(Document().Image()[0x17D1], 0x03);
     }
 
     void aCompletedReadIsUndone() {
         CDemoRadio demo(InstantReplies());
         QVERIFY(demo.Start());
-        g_portName = demo.DevicePath();
+        Frame().Context().portName = demo.DevicePath();
         View().SetChannels(Numbered({9}));
         History().Record(QStringLiteral("set up"));
         const RadioImage before = Document().Image();
@@ -406,7 +443,7 @@ private slots:
         SimulatedRadio radio(options);
         radio.LoadImage(DemoRadioImage());
         QVERIFY(radio.Start());
-        g_portName = radio.DevicePath();
+        Frame().Context().portName = radio.DevicePath();
         const RadioImage before = Document().Image();
         QSignalSpy running(&Session(), &DocumentSession::TransferRunningChanged);
         Frame().OnCommand(ID_PROGRAM_READ);
@@ -426,7 +463,7 @@ private slots:
         History().Record(QStringLiteral("set up"));
         QPointer<QUndoStack> stack = &History().Stack();
         QVERIFY(stack->canUndo());
-        QVERIFY(m_program.App().OnFileNew());
+        QVERIFY(m_program.App().NewDocument());
         QVERIFY(stack.isNull());
         QVERIFY(!History().Stack().canUndo());
     }
@@ -443,19 +480,31 @@ private:
         return View().Channels()[static_cast<std::size_t>(row - 1)] == ChannelTexts{};
     }
 
-    void ClickCell(int row, int col) {
+    void ClickCell(int row, int col, Qt::MouseButton button = Qt::LeftButton) {
         const QModelIndex index = Grid()->model()->index(row - 1, col - 1);
         Grid()->scrollTo(index);
-        QTest::mouseClick(Grid()->viewport(), Qt::LeftButton, Qt::NoModifier,
-                          Grid()->visualRect(index).center());
+        Click(Grid()->viewport(), button, Qt::NoModifier, Grid()->visualRect(index).center());
     }
 
-    void ClickLabel(int row, Qt::KeyboardModifiers modifiers) {
+    // A click; the right button also asks for the context menu on the press,
+    // as the window system does.
+    static void Click(QWidget* widget, Qt::MouseButton button, Qt::KeyboardModifiers modifiers,
+                      QPoint at) {
+        QTest::mousePress(widget, button, modifiers, at);
+        if (button == Qt::RightButton) {
+            QContextMenuEvent menu(QContextMenuEvent::Mouse, at, widget->mapToGlobal(at),
+                                   modifiers);
+            QApplication::sendEvent(widget, &menu);
+        }
+        QTest::mouseRelease(widget, button, modifiers, at);
+    }
+
+    void ClickLabel(int row, Qt::KeyboardModifiers modifiers,
+                    Qt::MouseButton button = Qt::LeftButton) {
         QHeaderView* labels = Grid()->verticalHeader();
         Grid()->scrollTo(Grid()->model()->index(row - 1, 0));
         const int y = labels->sectionViewportPosition(row - 1) + labels->sectionSize(row - 1) / 2;
-        QTest::mouseClick(labels->viewport(), Qt::LeftButton, modifiers,
-                          QPoint(labels->width() / 2, y));
+        Click(labels->viewport(), button, modifiers, QPoint(labels->width() / 2, y));
     }
 
     void TriggerMenuItem(int id) {

@@ -16,6 +16,7 @@
 #include "model/language.h"
 #include "print/print_list_dialog.h"
 #include "session/program_view.h"
+#include "settings/program_context.h"
 #include "shell/command_ids.h"
 #include "shell/command_table.h"
 #include "shell/compare_places.h"
@@ -25,6 +26,7 @@
 #include "shell/program_app.h"
 #include "tests/app/app_fixture.h"
 #include "tests/ui/dialog_test_support.h"
+#include "transfer/clone_station_dialog.h"
 #include "transfer/port_setting_dialog.h"
 #include "transfer/process_dialog.h"
 #include "ui/field_binding.h"
@@ -97,9 +99,11 @@ void AddControls(const QWidget* root, int window, std::set<Asked>& asked) {
 }
 
 // A dialog opened on a new image, so that pages made at the opening exist.
-template <typename Dialog> void AddBoundDialog(std::set<Asked>& asked) {
+// args: what the dialog is made with besides its parent.
+template <typename Dialog, typename... Args>
+void AddBoundDialog(std::set<Asked>& asked, Args&... args) {
     RadioImage image = NewImage();
-    Dialog dialog;
+    Dialog dialog(args...);
     dialog.OnInitDialog(image);
     AddControls(&dialog, binding::ControlIdOf(&dialog), asked);
 }
@@ -180,19 +184,19 @@ private slots:
             asked.insert({kMain, context, QStringLiteral("grid column")});
         }
         // The dialogs, with the numbers their buttons are remapped to.
-        AddBoundDialog<CProductInfoDlg>(asked);
+        AddBoundDialog<CProductInfoDlg>(asked, Frame().Context());
         AddBoundDialog<COptionalFeaturesDlg>(asked);
         AddBoundDialog<CDtmfDlg>(asked);
         AddBoundDialog<CTwoToneDlg>(asked);
         AddBoundDialog<CMskDlg>(asked);
         AddBoundDialog<CKeyAssignDlg>(asked);
-        AddBoundDialog<CSquelchTuningDlg>(asked);
+        AddBoundDialog<CSquelchTuningDlg>(asked, Frame().Context());
         asked.insert(
             {CKeyAssignDlg::kDialogId, CKeyAssignDlg::kCommandId, QStringLiteral("remap")});
         const CLanguageDlg language;
         AddControls(&language, CLanguageDlg::kDialogId, asked);
         asked.insert({CLanguageDlg::kDialogId, CLanguageDlg::kCommandId, QStringLiteral("remap")});
-        const CPortSettingDlg port;
+        const CPortSettingDlg port(Frame().Context());
         AddControls(&port, binding::ControlIdOf(&port), asked);
         const CProcessDlg process(&Frame());
         AddControls(&process, binding::ControlIdOf(&process), asked);
@@ -200,10 +204,14 @@ private slots:
         AddControls(&printList, binding::ControlIdOf(&printList), asked);
         // Compare With's choice shows the Other File button beside the list.
         const QTemporaryDir noReads;
-        const CRadioHistoryDlg history(noReads.path(), CRadioHistoryDlg::Purpose::Compare);
+        const CRadioHistoryDlg history(noReads.path(), CRadioHistoryDlg::Purpose::Compare, {});
         AddControls(&history, binding::ControlIdOf(&history), asked);
-        const CCompareDlg compare({}, QStringLiteral("other.dat"), ComparePlaceText);
+        const CCompareDlg compare({}, QStringLiteral("other.dat"), ComparePlaceText, "");
         AddControls(&compare, binding::ControlIdOf(&compare), asked);
+        CloneStationSetup cloneSetup;
+        cloneSetup.ports = [] { return std::vector<PortChoice>{}; };
+        const CCloneStationDlg cloneStation(cloneSetup);
+        AddControls(&cloneStation, binding::ControlIdOf(&cloneStation), asked);
         QVERIFY(asked.size() > 200);
 
         QStringList missing;
@@ -298,7 +306,7 @@ private slots:
         QCOMPARE(ShownTopic("enHelp.qch"), QStringLiteral("optional-features.html#beep"));
 
         // F1 on the list of differences, in a shown Compare With dialog.
-        CCompareDlg compare({}, QStringLiteral("other.dat"), ComparePlaceText, &Frame());
+        CCompareDlg compare({}, QStringLiteral("other.dat"), ComparePlaceText, "", &Frame());
         compare.show();
         QVERIFY(QTest::qWaitForWindowActive(&compare));
         compare.Table()->setFocus();

@@ -14,6 +14,7 @@
 #include "ui/user_store.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QRadioButton>
 #include <QTest>
@@ -45,6 +46,9 @@ void AnswerLanguageDialog(QObject* context, int language, bool cancel, int* open
         auto* english = Control<QRadioButton>(dialog, CLanguageDlg::kEnglishId);
         auto* chinese = Control<QRadioButton>(dialog, CLanguageDlg::kChineseId);
         QVERIFY(english && chinese);
+        // Each language in its own script, whichever is in use.
+        QCOMPARE(english->text(), QStringLiteral("English"));
+        QCOMPARE(chinese->text(), QStringLiteral("中文"));
         *openedWith = chinese->isChecked() ? 1 : (english->isChecked() ? 0 : -1);
         (language == 1 ? chinese : english)->click();
         cancel ? ClickCancel(*dialog) : ClickOk(*dialog);
@@ -77,8 +81,9 @@ class LanguageSwitchTest : public QObject {
         options.showWindow = false;
         options.restartArguments = m_arguments;
         options.startProgram = [this](const QString& program, const QStringList& arguments) {
-            m_started.push_back({program, arguments, Settings(),
-                                 UserStore::ReadField(UserStore::CurrentAppName())});
+            m_started.push_back(
+                {program, arguments, Settings(),
+                 UserStore::ReadField(UserStore::CurrentAppName(m_app->Context().Profile()))});
             return m_startSucceeds;
         };
         QVERIFY(m_app->InitInstance(options));
@@ -124,7 +129,7 @@ private slots:
         Start(from);
         // Band bytes changed in this run (a read from a radio).
         const UserStore::Field band{0x12, 0x34, 0x56, 0x78, 0x9A, 0xBC};
-        std::copy(band.begin(), band.end(), g_bandCode.begin());
+        m_app->Context().band.bandCode = band;
         QCOMPARE(ChooseLanguage(1 - from), from);
 
         // One new instance: the running executable with the command line
@@ -205,6 +210,21 @@ private slots:
         ChooseLanguage(1 - from);
         QCOMPARE(m_started.size(), std::size_t{1});
         QCOMPARE(m_dir->MessageTexts(), QStringList{message});
+    }
+
+    void aSettingsFileThatCannotBeWrittenKeepsTheProgramOpen() {
+        Start(0);
+        // The settings file's place is taken: the new language cannot be kept.
+        const QString path = m_dir->FilePath(QStringLiteral("Program.ini"));
+        QVERIFY(QFile::remove(path));
+        QVERIFY(QDir().mkdir(path));
+        ChooseLanguage(1);
+        QVERIFY(m_started.empty());
+        QVERIFY(Frame().isVisible());
+        QCOMPARE(
+            m_dir->MessageTexts(),
+            QStringList{QStringLiteral("The settings file %1 could not be written.").arg(path)});
+        QCOMPARE(m_dir->Messages().front().icon, MessageIcon::Exclamation);
     }
 
     void f1OnEitherButtonAsksForTheLanguageCommand() {

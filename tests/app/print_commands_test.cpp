@@ -28,7 +28,7 @@ namespace {
 // A file with `channels` channels of 145 MHz (receive and transmit).
 QString WriteChannels(const ProgramDirFixture& dir, int channels) {
     RadioImage image;
-    FillNewDocumentImage(image);
+    FillNewDocumentImage(image, kDefaultBandCode);
     const FrequencyBytes mhz145 = FrequencyTextToBytes("145.00000");
     for (int n = 0; n < channels; ++n) {
         std::copy(mhz145.begin(), mhz145.end(),

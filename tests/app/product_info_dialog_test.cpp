@@ -8,7 +8,7 @@
 #include "model/image_layout.h"
 #include "model/language.h"
 #include "model/program_document.h"
-#include "settings/profile_file.h"
+#include "settings/program_context.h"
 #include "tests/app/app_fixture.h"
 #include "tests/texts/test_catalogues.h"
 
@@ -37,12 +37,13 @@ class ProductInfoDialogTest : public QObject {
 
 private:
     std::unique_ptr<ProgramDirFixture> m_dir;
+    std::unique_ptr<ProgramContext> m_context;
     RadioImage m_image;
 
     void LoadSettings(const std::string& models) {
         m_dir->WriteSettings("[Setup]\r\nAppName=InfoTest\r\n" + models);
-        g_Profile.Load(m_dir->FilePath(QStringLiteral("Program.ini")).toStdString(), false, true,
-                       false);
+        m_context->Profile().Load(m_dir->FilePath(QStringLiteral("Program.ini")).toStdString(),
+                                  false, true, false);
     }
 
     // "Type" as another program would have stored it (nothing here writes it).
@@ -55,11 +56,14 @@ private:
 private slots:
     void init() {
         m_dir = std::make_unique<ProgramDirFixture>();
-        ResetBandValues();
+        m_context = std::make_unique<ProgramContext>();
         g_bChinese = 0;
-        FillNewDocumentImage(m_image);
+        FillNewDocumentImage(m_image, kDefaultBandCode);
     }
-    void cleanup() { m_dir.reset(); }
+    void cleanup() {
+        m_context.reset();
+        m_dir.reset();
+    }
 
     void modelChoice_data() {
         QTest::addColumn<QString>("models");
@@ -87,7 +91,7 @@ private slots:
             StoreType(storedType);
         }
         m_image[layout::kModelIndex] = static_cast<std::uint8_t>(documentModel);
-        CProductInfoDlg dialog;
+        CProductInfoDlg dialog(*m_context);
         dialog.OnInitDialog(m_image);
         QCOMPARE(dialog.ModelCombo()->currentIndex(), selected);
         dialog.OnOK();
@@ -97,7 +101,7 @@ private slots:
 
     void reopeningDoesNotRepeatTheList() {
         LoadSettings("Type1=A\r\nType2=B\r\n");
-        CProductInfoDlg dialog;
+        CProductInfoDlg dialog(*m_context);
         dialog.OnInitDialog(m_image);
         dialog.OnInitDialog(m_image);
         QCOMPARE(dialog.ModelCombo()->count(), 2);
@@ -106,8 +110,8 @@ private slots:
 
     void bandLimitsAreShownNotEdited() {
         LoadSettings("Type1=A\r\n");
-        SetBandLimitsMhz({136, 174, 400, 520});
-        CProductInfoDlg dialog;
+        m_context->band.SetLimitsMhz({136, 174, 400, 520});
+        CProductInfoDlg dialog(*m_context);
         dialog.OnInitDialog(m_image);
         const std::pair<int, QString> shown[] = {{product::kBand1LowId, QStringLiteral("136")},
                                                  {product::kBand1HighId, QStringLiteral("174")},
@@ -127,16 +131,16 @@ private slots:
     void okStoresTheBandCode() {
         QFETCH(BandLimitsMhz, limits);
         LoadSettings("Type1=A\r\n");
-        SetBandLimitsMhz(limits);
-        CProductInfoDlg dialog;
+        m_context->band.SetLimitsMhz(limits);
+        CProductInfoDlg dialog(*m_context);
         dialog.OnInitDialog(m_image);
         dialog.OnOK();
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         const BandCodeBytes expected =
             BandCode(limits.band1Low, limits.band1High, limits.band2Low, limits.band2High);
         QCOMPARE(ImageCode(m_image), expected);
-        QCOMPARE(g_bandCode, expected);
-        QCOMPARE(CurrentBandLimitsMhz(), limits);
+        QCOMPARE(m_context->band.bandCode, expected);
+        QCOMPARE(m_context->band.LimitsMhz(), limits);
         QCOMPARE(m_dir->Messages().size(), std::size_t{0});
     }
 
@@ -157,10 +161,10 @@ private slots:
         const std::unique_ptr<QtCatalogue> texts = chinese ? InstallChinese() : nullptr;
         LoadSettings("Type1=A\r\nType2=B\r\n");
         StoreType(1);
-        SetBandLimitsMhz(limits);
+        m_context->band.SetLimitsMhz(limits);
         const BandCodeBytes before = ImageCode(m_image);
-        const BandCodeBytes globalBefore = g_bandCode;
-        CProductInfoDlg dialog;
+        const BandCodeBytes planBefore = m_context->band.bandCode;
+        CProductInfoDlg dialog(*m_context);
         dialog.show();
         dialog.OnInitDialog(m_image);
         dialog.OnOK();
@@ -170,20 +174,20 @@ private slots:
         // The model was stored before the check; the band code was not.
         QCOMPARE(int(m_image[layout::kModelIndex]), 1);
         QCOMPARE(ImageCode(m_image), before);
-        QCOMPARE(g_bandCode, globalBefore);
-        QCOMPARE(CurrentBandLimitsMhz(), limits);
+        QCOMPARE(m_context->band.bandCode, planBefore);
+        QCOMPARE(m_context->band.LimitsMhz(), limits);
     }
 
     void cancelChangesNothing() {
         LoadSettings("Type1=A\r\nType2=B\r\n");
         StoreType(1);
         const RadioImage before = m_image;
-        const BandCodeBytes globalBefore = g_bandCode;
-        CProductInfoDlg dialog;
+        const BandCodeBytes planBefore = m_context->band.bandCode;
+        CProductInfoDlg dialog(*m_context);
         dialog.OnInitDialog(m_image);
         dialog.reject();
         QVERIFY(m_image == before);
-        QCOMPARE(g_bandCode, globalBefore);
+        QCOMPARE(m_context->band.bandCode, planBefore);
     }
 };
 

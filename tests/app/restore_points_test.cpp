@@ -17,7 +17,7 @@
 #include "session/document_session.h"
 #include "session/program_view.h"
 #include "session/write_safety_settings.h"
-#include "settings/profile_file.h"
+#include "settings/program_context.h"
 #include "shell/child_frame.h"
 #include "shell/command_ids.h"
 #include "shell/main_frame.h"
@@ -48,7 +48,7 @@ std::string HistoryFolder() {
 // A radio memory with one channel, so that a read shows in the grid.
 RadioMemory MemoryWithChannel(const char* name) {
     RadioImage image;
-    FillNewDocumentImage(image);
+    FillNewDocumentImage(image, kDefaultBandCode);
     EncodeRecord({"145.50000", "145.50000", "None", "None", name, "High", "Wide", "Yes", "Off"},
                  image.data() + layout::ChannelRecord(1));
     return RadioMemoryFromImage(image);
@@ -72,7 +72,7 @@ private:
         m_radio = std::make_unique<SimulatedRadio>(options);
         m_radio->SetMemory(memory);
         QVERIFY(m_radio->Start());
-        g_portName = m_radio->DevicePath();
+        Frame().Context().portName = m_radio->DevicePath();
     }
 
     // Program > Read or Write, Start, until the transfer has ended.
@@ -144,13 +144,15 @@ private slots:
         QVERIFY(item != nullptr);
         QVERIFY(item->isCheckable());
         QVERIFY(!item->isChecked());
-        QVERIFY(CurrentWriteSafety().verify == false && CurrentWriteSafety().readFirst == false);
+        const CProfileFile& settings = Frame().Context().Profile();
+        QVERIFY(CurrentWriteSafety(settings).verify == false &&
+                CurrentWriteSafety(settings).readFirst == false);
         Frame().OnCommand(id);
         QVERIFY(item->isChecked());
-        QCOMPARE(g_Profile.GetValue("Setup", key.toStdString(), ""), std::string("1"));
+        QCOMPARE(settings.GetValue("Setup", key.toStdString(), ""), std::string("1"));
         Frame().OnCommand(id);
         QVERIFY(!item->isChecked());
-        QCOMPARE(g_Profile.GetValue("Setup", key.toStdString(), ""), std::string("0"));
+        QCOMPARE(settings.GetValue("Setup", key.toStdString(), ""), std::string("0"));
     }
 
     void verifyAfterWritingNamesTheBlockTheRadioStoredWrongly() {
@@ -205,7 +207,7 @@ private slots:
         StartRadio(MemoryWithChannel("OLD"), options);
         TransferOutcome outcome = TransferOutcome::Completed;
         connect(&Session(), &DocumentSession::TransferEnded, this,
-                [&outcome](TransferDirection, TransferOutcome ended) { outcome = ended; });
+                [&outcome](TransferOutcome ended) { outcome = ended; });
         Frame().OnCommand(ID_PROGRAM_WRITE);
         Session().ProcessDialog()->StartButton()->click();
         if (cancel) {

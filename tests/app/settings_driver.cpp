@@ -8,7 +8,7 @@
 // saves the settings file.
 //   usage: settings_driver [LANGUAGE PORT]
 
-#include "settings/profile_file.h"
+#include "settings/program_context.h"
 #include "shell/program_app.h"
 #include "ui/message_service.h"
 #include "ui/user_store.h"
@@ -35,13 +35,14 @@ int main(int argc, char* argv[]) {
     if (!program.InitInstance(options)) {
         return 1;
     }
-    const auto port = UserStore::ReadPortNumber(UserStore::CurrentAppName());
-    std::cout << "settings=" << g_Profile.FilePath() << '\n'
-              << "language=" << g_Profile.GetValue("Setup", "Language", "") << '\n'
+    CProfileFile& settings = program.Context().Profile();
+    const auto port = UserStore::ReadPortNumber(UserStore::CurrentAppName(settings));
+    std::cout << "settings=" << settings.FilePath() << '\n'
+              << "language=" << settings.GetValue("Setup", "Language", "") << '\n'
               << "port=" << (port ? std::to_string(*port) : std::string("none")) << '\n';
     if (argc == 3) {
-        g_Profile.SetValue("Setup", "Language", argv[1]);
-        if (!UserStore::WritePortNumber(UserStore::CurrentAppName(), std::stoul(argv[2]))) {
+        settings.SetValue("Setup", "Language", argv[1]);
+        if (!UserStore::WritePortNumber(UserStore::CurrentAppName(settings), std::stoul(argv[2]))) {
             return 2;
         }
     }

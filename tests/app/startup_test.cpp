@@ -21,6 +21,7 @@
 
 #include <QAction>
 #include <QDeadlineTimer>
+#include <QDir>
 #include <QFile>
 #include <QMenu>
 #include <QPushButton>
@@ -70,10 +71,7 @@ class StartupTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() {
-        ResetBandValues();
-        g_bChinese = 0;
-    }
+    void init() { g_bChinese = 0; }
 
     void missingLanguageFileEndsTheProgram_data() {
         QTest::addColumn<bool>("chinese");
@@ -118,7 +116,9 @@ private slots:
         QCOMPARE(g_bChinese, 0);
         QCOMPARE(g_strHelpFile, std::string("enHelp.qch"));
         QCOMPARE(MessageService::DisplayName(), QStringLiteral("中文公司"));
-        QCOMPARE(app.MainFrame()->windowTitle(), QStringLiteral("中文标题"));
+        // The program's title, then the active document's caption.
+        QCOMPARE(app.MainFrame()->windowTitle(),
+                 QStringLiteral("中文标题 - Channel Information[*]"));
         app.ExitInstance();
     }
 
@@ -160,8 +160,8 @@ private slots:
         CChildFrame* child = app.MainFrame()->ActiveChild();
         QVERIFY(child != nullptr);
         QCOMPARE(QString::fromStdString(child->Document().Title()), documentTitle);
-        QCOMPARE(child->windowTitle(), documentTitle);
-        QVERIFY(app.OnFileNew());
+        QCOMPARE(child->ShownTitle(), documentTitle);
+        QVERIFY(app.NewDocument());
         QCOMPARE(dir.MessageTexts(), QStringList{newQuestion});
         // Qt's own texts follow too (the buttons of the message boxes, the
         // help window's search).
@@ -269,7 +269,7 @@ private slots:
         QVERIFY(app.InitInstance(TestOptions(dir)));
         const CMainFrame* frame = app.MainFrame();
         // The document menu is the current one and holds the pruned Edit menu.
-        QCOMPARE(frame->CurrentMenus().size(), std::size_t{6});
+        QCOMPARE(frame->CurrentMenus().size(), std::size_t{7});
         const QMenu* edit = frame->CurrentMenus()[1];
         QCOMPARE(ItemTexts(edit), texts);
         QCOMPARE(ItemIds(edit), ids);
@@ -303,18 +303,17 @@ private slots:
         UserStore::WriteField("TestProgram", {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF});
         CProgramApp app;
         QVERIFY(app.InitInstance(TestOptions(dir)));
-        QCOMPARE(g_bandCode, kDefaultBandCode);
+        QCOMPARE(app.Context().band.bandCode, kDefaultBandCode);
         app.ExitInstance();
         QCOMPARE(UserStore::ReadField("TestProgram"), std::optional(kDefaultBandCode));
 
         // A stored code other than the two fill patterns is taken as it is and
         // a new document carries it.
-        ResetBandValues();
         const BandCodeBytes stored{0x14, 0x15, 0x48, 0x43, 0x44, 0x00};
         UserStore::WriteField("TestProgram", stored);
         CProgramApp second;
         QVERIFY(second.InitInstance(TestOptions(dir)));
-        QCOMPARE(g_bandCode, stored);
+        QCOMPARE(second.Context().band.bandCode, stored);
         second.ExitInstance();
         QCOMPARE(UserStore::ReadField("TestProgram"), std::optional(stored));
     }
@@ -327,10 +326,36 @@ private slots:
         CProgramApp app;
         QVERIFY(app.InitInstance(TestOptions(dir)));
         app.ExitInstance();
-        QVERIFY(!g_Profile.IsModified());
-        QVERIFY(g_Profile.Save(false).empty());
+        QVERIFY(!app.Context().Profile().IsModified());
+        QVERIFY(app.Context().Profile().Save(false).empty());
         QCOMPARE(ReadFile(dir.FilePath(QStringLiteral("Program.ini"))),
                  QByteArray::fromStdString(text));
+        QVERIFY(dir.Messages().empty());
+    }
+
+    void settingsFileThatCannotBeWrittenIsReportedAtExit_data() {
+        QTest::addColumn<bool>("chinese");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("English") << false
+                                 << QStringLiteral("The settings file %1 could not be written.");
+        QTest::newRow("Chinese") << true << QStringLiteral("无法写入设置文件 %1。");
+    }
+    void settingsFileThatCannotBeWrittenIsReportedAtExit() {
+        ProgramDirFixture dir;
+        dir.CopyTranslations();
+        QFETCH(bool, chinese);
+        dir.WriteSettings(chinese ? ChineseSettings("") : EnglishSettings(""));
+        CProgramApp app;
+        QVERIFY(app.InitInstance(TestOptions(dir)));
+        app.Context().Profile().SetValue("Setup", "VerifyAfterWrite", "1");
+        // The settings file's place is taken: it cannot be replaced.
+        const QString path = dir.FilePath(QStringLiteral("Program.ini"));
+        QVERIFY(QFile::remove(path));
+        QVERIFY(QDir().mkdir(path));
+        app.ExitInstance();
+        QFETCH(QString, message);
+        QCOMPARE(dir.MessageTexts(), QStringList{message.arg(path)});
+        QCOMPARE(dir.Messages().front().icon, MessageIcon::Exclamation);
     }
 
     void commandLineOpensTheNamedFile() {
@@ -338,7 +363,7 @@ private slots:
         dir.WriteSettings(EnglishSettings(""));
         dir.CopyTranslations();
         RadioImage image;
-        FillNewDocumentImage(image);
+        FillNewDocumentImage(image, kDefaultBandCode);
         image[0x1261] = 0x07;
         const QString path = dir.FilePath(QStringLiteral("saved.dat"));
         std::ofstream(path.toStdString(), std::ios::binary)
@@ -362,19 +387,21 @@ private slots:
         dir.CopyTranslations();
         StartupOptions options = TestOptions(dir);
         CDemoRadio demo;
-        options.demoRadio = [&demo] { return demo.Start() ? demo.DevicePath() : std::string(); };
+        options.demoRadio = [&demo](const BandCodeBytes& bandCode) {
+            return demo.Start(bandCode) ? demo.DevicePath() : std::string();
+        };
         CProgramApp app;
         QVERIFY(app.InitInstance(options));
         QVERIFY(!app.DemoRadioDevice().empty());
         const QString device = QString::fromStdString(app.DemoRadioDevice());
         QVERIFY(device.startsWith(QStringLiteral("/dev/")));
-        QCOMPARE(QString::fromStdString(g_portName), device);
+        QCOMPARE(QString::fromStdString(app.Context().portName), device);
         QVERIFY(app.MainFrame()->StatusMessage().contains(device));
 
         // A new document window keeps the port on the simulated radio, and
         // Program > Read brings its channels into the grid.
-        QVERIFY(app.OnFileNew());
-        QCOMPARE(QString::fromStdString(g_portName), device);
+        QVERIFY(app.NewDocument());
+        QCOMPARE(QString::fromStdString(app.Context().portName), device);
         CProgramView& view = app.MainFrame()->ActiveChild()->View();
         DocumentSession& session = app.MainFrame()->ActiveChild()->Session();
         QSignalSpy read(&session, &DocumentSession::ChannelsRead);
@@ -396,9 +423,11 @@ private slots:
         QCOMPARE(Cell(view.Channels(), 2, kColName), std::string("RPT1"));
         QVERIFY(!app.MainFrame()->ActiveDocument()->IsModified());
         QCOMPARE(dir.Messages().size(), std::size_t{1}); // New's question only
-        // The status bar tells of the read instead of the demo hint.
+        // The window has gone; the status bar tells of the read instead of
+        // the demo hint.
+        QVERIFY(!session.ProcessDialog()->isVisible());
         const QRegularExpression readNotice(
-            QStringLiteral("^Read from the radio in \\d+\\.\\d s; channels in use: 6\\.$"));
+            QStringLiteral("^Read in \\d+\\.\\d s; channels in use: 6\\.$"));
         QVERIFY2(readNotice.match(app.MainFrame()->StatusMessage()).hasMatch(),
                  qPrintable(app.MainFrame()->StatusMessage()));
 
@@ -408,7 +437,7 @@ private slots:
         session.ProcessDialog()->StartButton()->click();
         QVERIFY(ended.wait(60000));
         const QRegularExpression writeNotice(
-            QStringLiteral("^Written to the radio in \\d+\\.\\d s; channels in use: 6\\.$"));
+            QStringLiteral("^Written in \\d+\\.\\d s; channels in use: 6\\.$"));
         QVERIFY2(writeNotice.match(app.MainFrame()->StatusMessage()).hasMatch(),
                  qPrintable(app.MainFrame()->StatusMessage()));
         QCOMPARE(demo.Stats().blocksWritten, 508);
@@ -422,7 +451,7 @@ private slots:
         UserStore::WritePortNumber("TestProgram", 2);
         StartupOptions options = TestOptions(dir);
         bool started = false;
-        options.demoRadio = [&started] {
+        options.demoRadio = [&started](const BandCodeBytes&) {
             started = true;
             return std::string("/dev/null");
         };
@@ -430,7 +459,7 @@ private slots:
         QVERIFY(app.InitInstance(options));
         QVERIFY(!started);
         QVERIFY(app.DemoRadioDevice().empty());
-        QCOMPARE(g_portName, std::string("COM2"));
+        QCOMPARE(app.Context().portName, std::string("COM2"));
         app.ExitInstance();
     }
 

@@ -129,7 +129,9 @@ private:
     // Starts the program with the demo radio and the given [Setup] lines.
     static bool Start(CProgramApp& app, const ProgramDirFixture& dir, StartupOptions options,
                       CDemoRadio& demo, const std::string& setupLines) {
-        options.demoRadio = [&demo] { return demo.Start() ? demo.DevicePath() : std::string(); };
+        options.demoRadio = [&demo](const BandCodeBytes& bandCode) {
+            return demo.Start(bandCode) ? demo.DevicePath() : std::string();
+        };
         return StartProgram(app, dir, setupLines, options);
     }
 

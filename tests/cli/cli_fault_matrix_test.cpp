@@ -38,7 +38,8 @@ constexpr int kLastWriteBlock = 0x0FE8;
 // Stops the run with a signal once the radio has moved this many blocks.
 constexpr int kBlocksBeforeSignal = 30;
 
-enum class Way { Read, Write };
+// A write with --backup reads the radio first.
+enum class Way { Read, Write, BackupWrite };
 
 SimOptions WithFault(SimFaultKind kind, int address, int delayMs = 0) {
     SimOptions options = InstantReplies();
@@ -108,6 +109,9 @@ const Case kCases[] = {
     {"write, SIGHUP", Way::Write, InstantReplies(), SIGHUP, kCancelledCode, kCancelled, true},
     // Refused before any data block went out: the radio is as it was.
     {"write, wrong band", Way::Write, WithBand(5), 0, kRadioRefused, "Band type error", false},
+    // Stopped while the radio is read first: a cancel, not a read that failed.
+    {"write --backup, SIGTERM in the read", Way::BackupWrite, InstantReplies(), SIGTERM,
+     kCancelledCode, "Cancelled before writing: nothing was written", false},
 };
 
 // The document, and the radio's data: no password, so that only the radio
@@ -138,6 +142,9 @@ TEST(CliFaultMatrix, EveryFaultEndsInItsMessageAndExitCodeWithNoWrongDataSaved) 
             args.insert(args.end(), {"--template", document, "-o", out});
         } else {
             args.insert(args.begin(), "write");
+            if (c.way == Way::BackupWrite) {
+                args.push_back("--backup");
+            }
             args.push_back(document);
         }
         std::function<bool()> when;
@@ -152,10 +159,14 @@ TEST(CliFaultMatrix, EveryFaultEndsInItsMessageAndExitCodeWithNoWrongDataSaved) 
         EXPECT_EQ(run.exitCode, c.exitCode) << run.err;
         EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
         EXPECT_EQ(run.err.find(kPartlyWritten) != std::string::npos, c.partlyWritten) << run.err;
+        // A cancel is never worded as a fault.
+        if (c.exitCode == kCancelledCode) {
+            EXPECT_EQ(run.err.find("could not"), std::string::npos) << run.err;
+        }
         EXPECT_TRUE(radio->Violations().empty());
         // The document written to the radio is never changed by a transfer.
         EXPECT_EQ(ImageBytes(ReadImage(document)), ImageBytes(Document()));
-        if (c.way == Way::Write) {
+        if (c.way != Way::Read) {
             // A write refused before its data blocks left the radio as it was.
             if (!c.partlyWritten) {
                 EXPECT_EQ(radio->Memory(), before);

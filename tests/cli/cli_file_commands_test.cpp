@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <sstream>
 #include <utility>
 
 namespace {
@@ -230,6 +231,36 @@ TEST(CliUsage, CommandHelpAndVersion) {
         if (c.exitCode != 0) {
             EXPECT_TRUE(run.out.empty()) << run.out;
             EXPECT_NE(run.err.find("commands: new, recode"), std::string::npos) << run.err;
+        }
+    }
+}
+
+// "NAME --help" (or -h, anywhere after the name) of every command listed by
+// "help" prints what "help NAME" prints and exits 0, whatever else is given.
+TEST(CliUsage, EveryCommandsHelpOptionPrintsItsHelp) {
+    TempDir dir;
+    const CliRun overview = RunCli({"help"}, dir.Path().string());
+    ASSERT_EQ(overview.exitCode, 0);
+    std::vector<std::string> names;
+    std::istringstream lines(overview.out);
+    const std::string lead = "  program-cli ";
+    for (std::string line; std::getline(lines, line);) {
+        if (line.starts_with(lead)) {
+            names.push_back(line.substr(lead.size(), line.find(' ', lead.size()) - lead.size()));
+        }
+    }
+    ASSERT_GE(names.size(), 15u) << overview.out;
+    EXPECT_NE(std::find(names.begin(), names.end(), "simulate"), names.end());
+    for (const std::string& name : names) {
+        const CliRun help = RunCli({"help", name}, dir.Path().string());
+        ASSERT_EQ(help.exitCode, 0) << name;
+        const std::vector<std::vector<std::string>> calls = {
+            {name, "--help"}, {name, "-h"}, {name, dir.File("missing.dat"), "--help"}};
+        for (const std::vector<std::string>& call : calls) {
+            const CliRun run = RunCli(call, dir.Path().string());
+            EXPECT_EQ(run.exitCode, 0) << ::testing::PrintToString(call) << ": " << run.err;
+            EXPECT_EQ(run.out, help.out) << ::testing::PrintToString(call);
+            EXPECT_TRUE(run.err.empty()) << run.err;
         }
     }
 }

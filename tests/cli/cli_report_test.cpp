@@ -18,7 +18,7 @@ namespace fs = std::filesystem;
 // A new document with channels in grid rows 1 and 129 (145 MHz).
 std::string TwoChannels() {
     RadioImage image;
-    FillNewDocumentImage(image);
+    FillNewDocumentImage(image, kDefaultBandCode);
     const FrequencyBytes mhz145 = FrequencyTextToBytes("145.00000");
     for (const std::size_t record : {0u, 128u}) {
         std::copy(mhz145.begin(), mhz145.end(),

@@ -41,7 +41,7 @@ bool AskedFor(const SimulatedRadio& radio, int address) {
 // A new document with one channel, as the window would save it.
 RadioImage DocumentImage(const char* name) {
     RadioImage image;
-    FillNewDocumentImage(image);
+    FillNewDocumentImage(image, kDefaultBandCode);
     EncodeRecord({"145.50000", "145.50000", "None", "None", name, "High", "Wide", "Yes", "Off"},
                  image.data() + layout::ChannelRecord(1));
     return image;

@@ -15,7 +15,7 @@ class CliSignallingTest : public CliSetFixture {
 protected:
     void SetUp() override {
         RadioImage image;
-        FillNewDocumentImage(image);
+        FillNewDocumentImage(image, kDefaultBandCode);
         image[0x17EF] = 119;  // V narrow: no selection
         image[0x17F0] = 0xFF; // U wide: the default
         image[0x12C0] = '1';

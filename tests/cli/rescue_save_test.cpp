@@ -55,7 +55,8 @@ TEST(RescueSave, DataGoesWhereItCanBeSaved) {
         }
         WriteFile(dir.File("file"), "a plain file");
         fs::create_directory(dir.File("tmp"));
-        CliDocument doc;
+        BandPlan bands;
+        CliDocument doc(bands);
         doc.New();
         doc.Doc().Image()[0x0C30] = 0x5A; // a byte the save keeps as it is
         testing::internal::CaptureStderr();
@@ -87,12 +88,14 @@ TEST(RescueSave, ExistingFilesAreNotReplaced) {
     fs::create_directory(target);
     const std::string beside = dir.File("taken-read-S.dat");
     {
-        CliDocument other;
+        BandPlan bands;
+        CliDocument other(bands);
         other.New();
         ASSERT_EQ(other.Save(beside), kExitOk);
     }
     const auto besideBefore = fs::file_size(beside);
-    CliDocument doc;
+    BandPlan bands;
+    CliDocument doc(bands);
     doc.New();
     doc.Doc().Image()[0x0C30] = 0x5A;
     EXPECT_EQ(SaveReadDocument(doc, target, dir.File("data"), dir.File("tmp"), "S"), kExitFile);

@@ -10,6 +10,7 @@
 #include "dialogs/product_info_dialog.h"
 #include "dialogs/squelch_tuning_dialog.h"
 #include "dialogs/two_tone_dialog.h"
+#include "settings/program_context.h"
 #include "tests/ui/dialog_test_support.h"
 #include "ui/field_binding.h"
 
@@ -26,10 +27,15 @@
 
 namespace {
 
-using DialogFactory = std::function<std::unique_ptr<CBoundDialog>()>;
+using DialogFactory = std::function<std::unique_ptr<CBoundDialog>(ProgramContext& context)>;
 
 template <typename Dialog> DialogFactory Make() {
-    return [] { return std::make_unique<Dialog>(); };
+    return [](ProgramContext&) { return std::make_unique<Dialog>(); };
+}
+
+// A dialog that works with the program's context.
+template <typename Dialog> DialogFactory MakeWithContext() {
+    return [](ProgramContext& context) { return std::make_unique<Dialog>(context); };
 }
 
 const std::map<std::string, DialogFactory>& Dialogs() {
@@ -39,8 +45,8 @@ const std::map<std::string, DialogFactory>& Dialogs() {
         {"side_key", Make<CKeyAssignDlg>()},
         {"two_tone", Make<CTwoToneDlg>()},
         {"msk", Make<CMskDlg>()},
-        {"squelch", Make<CSquelchTuningDlg>()},
-        {"product", Make<CProductInfoDlg>()},
+        {"squelch", MakeWithContext<CSquelchTuningDlg>()},
+        {"product", MakeWithContext<CProductInfoDlg>()},
     };
     return dialogs;
 }
@@ -118,7 +124,8 @@ private slots:
         const fields::SettingsGroup& settings = fields::Group(group.toStdString());
         const auto factory = Dialogs().find(settings.name);
         QVERIFY2(factory != Dialogs().end(), "no dialog edits the group");
-        const std::unique_ptr<CBoundDialog> dialog = factory->second();
+        ProgramContext context;
+        const std::unique_ptr<CBoundDialog> dialog = factory->second(context);
         QCOMPARE(&dialog->Group(), &settings);
         RadioImage image = NewImage();
         bool checked = false;

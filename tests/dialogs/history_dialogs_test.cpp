@@ -3,10 +3,13 @@
 #include "dialogs/radio_history_dialog.h"
 #include "model/program_document.h"
 #include "model/read_history.h"
+#include "ui/file_dialogs.h"
+#include "ui/user_store.h"
 
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -20,7 +23,7 @@ private:
     static QStringList KeepTwoReads(const QString& folder) {
         QStringList paths;
         RadioImage image;
-        FillNewDocumentImage(image);
+        FillNewDocumentImage(image, kDefaultBandCode);
         const auto start = history::Clock::now();
         for (int i = 0; i < 2; ++i) {
             if (i == 1) {
@@ -42,7 +45,7 @@ private slots:
         QTemporaryDir dir;
         const QStringList paths = KeepTwoReads(dir.path());
         QCOMPARE(paths.size(), 2);
-        CRadioHistoryDlg dialog(dir.path(), CRadioHistoryDlg::Purpose::Open);
+        CRadioHistoryDlg dialog(dir.path(), CRadioHistoryDlg::Purpose::Open, {});
         QTableWidget* table = dialog.Table();
         QCOMPARE(table->rowCount(), 2);
         QCOMPARE(table->item(0, 1)->text(), QStringLiteral("136-174, 400-520 MHz"));
@@ -66,7 +69,7 @@ private slots:
     void anEmptyHistorySaysSo() {
         QTemporaryDir dir;
         CRadioHistoryDlg dialog(dir.filePath(QStringLiteral("none")),
-                                CRadioHistoryDlg::Purpose::Open);
+                                CRadioHistoryDlg::Purpose::Open, {});
         QCOMPARE(dialog.Table()->rowCount(), 0);
         QVERIFY(dialog.EmptyNote()->isVisibleTo(&dialog));
         QVERIFY(!dialog.ChooseButton()->isEnabled());
@@ -74,17 +77,29 @@ private slots:
 
     void compareAlsoTakesAnotherFile() {
         QTemporaryDir dir;
-        CRadioHistoryDlg dialog(dir.path(), CRadioHistoryDlg::Purpose::Compare);
+        CRadioHistoryDlg dialog(dir.path(), CRadioHistoryDlg::Purpose::Compare, {});
         QVERIFY(dialog.FileButton() != nullptr);
-        QStringList answers{QString(), QStringLiteral("/some/other.dat")};
-        dialog.SetFileNameProvider([&answers] { return answers.takeFirst(); });
+        // The file dialog opens in the folder last used, which the file
+        // chosen then replaces.
+        UserStore::SetBaseDirectory(dir.filePath(QStringLiteral("user")));
+        const QString other = dir.filePath(QStringLiteral("other.dat"));
+        QStringList answers{QString(), other};
+        QStringList openedIn;
+        FileDialogs::SetHandler([&](const FileDialogRequest& request, QString*) {
+            openedIn << request.start;
+            return answers.takeFirst();
+        });
+        const auto restore = qScopeGuard([] { FileDialogs::SetHandler({}); });
+        const QString before = FileDialogs::StartPath({});
         // Cancelling the file choice keeps the dialog open.
         dialog.FileButton()->click();
         QCOMPARE(dialog.result(), int(QDialog::Rejected));
         QVERIFY(dialog.ChosenPath().isEmpty());
         dialog.FileButton()->click();
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
-        QCOMPARE(dialog.ChosenPath(), QStringLiteral("/some/other.dat"));
+        QCOMPARE(dialog.ChosenPath(), other);
+        QCOMPARE(openedIn, (QStringList{before, before}));
+        QCOMPARE(FileDialogs::StartPath({}), dir.path());
     }
 };
 

@@ -13,6 +13,7 @@
 #include "dialogs/two_tone_dialog.h"
 #include "link/port_name.h"
 #include "model/fields/two_tone_fields.h"
+#include "settings/program_context.h"
 #include "sim/simulated_radio.h"
 #include "tests/ui/current_cell_check.h"
 #include "tests/ui/dialog_test_support.h"
@@ -75,8 +76,8 @@ unsigned BE16(const RadioImage& image, std::size_t at) {
 }
 
 // The simulated radio with this memory, answering on a pseudo-terminal that
-// g_portName names; null when no pseudo-terminal could be made.
-std::unique_ptr<SimulatedRadio> StartRadio(const RadioMemory& memory,
+// the context's portName names; null when no pseudo-terminal could be made.
+std::unique_ptr<SimulatedRadio> StartRadio(ProgramContext& context, const RadioMemory& memory,
                                            SimOptions options = InstantReplies()) {
     auto radio = std::make_unique<SimulatedRadio>(options);
     radio->SetMemory(memory);
@@ -85,7 +86,7 @@ std::unique_ptr<SimulatedRadio> StartRadio(const RadioMemory& memory,
         qWarning("no simulated radio: %s", error.c_str());
         return nullptr;
     }
-    g_portName = radio->DevicePath();
+    context.portName = radio->DevicePath();
     return radio;
 }
 
@@ -634,11 +635,12 @@ void SignallingDialogsTest::mskKeysAndHelp() {
 }
 
 void SignallingDialogsTest::squelchListsAndOk() {
+    ProgramContext context;
     RadioImage image = NewImage();
     image[0x17EF] = 119;
     image[0x17F0] = 0xFF;
     const RadioImage before = image;
-    CSquelchTuningDlg dialog;
+    CSquelchTuningDlg dialog(context);
     RunWith(dialog, image, [&] {
         QComboBox* vWide = dialog.LevelList(0);
         QCOMPARE(vWide->count(), 110);
@@ -659,9 +661,10 @@ void SignallingDialogsTest::squelchListsAndOk() {
 }
 
 void SignallingDialogsTest::squelchCancelKeepsNothingButReads() {
+    ProgramContext context;
     RadioImage image = NewImage();
     const RadioImage before = image;
-    CSquelchTuningDlg dialog;
+    CSquelchTuningDlg dialog(context);
     RunWith(dialog, image, [&] {
         dialog.LevelList(0)->setCurrentIndex(3);
         ClickCancel(dialog);
@@ -670,18 +673,19 @@ void SignallingDialogsTest::squelchCancelKeepsNothingButReads() {
 }
 
 void SignallingDialogsTest::squelchReadAndWriteAgainstTheRadio() {
+    ProgramContext context;
     RadioMemory memory = DefaultRadioMemory();
     memory[0x0FF6] = 9;
     memory[0x0FF7] = 118;
     memory[0x0FF8] = 64;
     memory[0x0FF9] = 0xFF;
-    const auto radio = StartRadio(memory);
+    const auto radio = StartRadio(context, memory);
     QVERIFY(radio);
     MessageRecorder messages;
 
     RadioImage image = NewImage();
     const RadioImage before = image;
-    CSquelchTuningDlg dialog;
+    CSquelchTuningDlg dialog(context);
     RunWith(dialog, image, [&] {
         QVERIFY(RunSquelchButton(dialog, dialog.ReadButton()));
         QCOMPARE(dialog.LevelList(0)->currentText(), QStringLiteral("-55"));
@@ -720,17 +724,18 @@ void SignallingDialogsTest::squelchReadAndWriteAgainstTheRadio() {
 }
 
 void SignallingDialogsTest::squelchShortReplyKeepsTheLevels() {
+    ProgramContext context;
     SimOptions options = InstantReplies();
     options.fault.kind = SimFaultKind::ShortReply;
     options.fault.address = 0x0FF6;
     options.fault.shortLength = 6;
-    const auto radio = StartRadio(DefaultRadioMemory(), options);
+    const auto radio = StartRadio(context, DefaultRadioMemory(), options);
     QVERIFY(radio);
     MessageRecorder messages;
 
     RadioImage image = NewImage();
     const RadioImage before = image;
-    CSquelchTuningDlg dialog;
+    CSquelchTuningDlg dialog(context);
     RunWith(dialog, image, [&] {
         QVERIFY(RunSquelchButton(dialog, dialog.ReadButton()));
         dialog.reject();
@@ -741,7 +746,7 @@ void SignallingDialogsTest::squelchShortReplyKeepsTheLevels() {
     QVERIFY(image == before);
 
     // A port that does not open: the message, nothing stored.
-    g_portName = "/dev/no-such-port";
+    context.portName = "/dev/no-such-port";
     RunWith(dialog, image, [&] {
         dialog.LevelList(0)->setCurrentIndex(0);
         QVERIFY(RunSquelchButton(dialog, dialog.WriteButton()));
@@ -753,12 +758,13 @@ void SignallingDialogsTest::squelchShortReplyKeepsTheLevels() {
 }
 
 void SignallingDialogsTest::squelchSilentRadioLeavesTheDialogResponsive() {
+    ProgramContext context;
     // A radio that never answers: the 15 attempts before the prompt run
     // while the dialog keeps handling its events, with its controls disabled
     // and a busy cursor, and refusing to close (there is no cancel).
     SimOptions options;
     options.fault.kind = SimFaultKind::Silent;
-    const auto radio = StartRadio(DefaultRadioMemory(), options);
+    const auto radio = StartRadio(context, DefaultRadioMemory(), options);
     QVERIFY(radio);
 
     struct Seen {
@@ -773,7 +779,7 @@ void SignallingDialogsTest::squelchSilentRadioLeavesTheDialogResponsive() {
     std::vector<MessageRequest> prompts;
     RadioImage image = NewImage();
     const RadioImage before = image;
-    CSquelchTuningDlg dialog;
+    CSquelchTuningDlg dialog(context);
     MessageService::SetHandler([&](const MessageRequest& request) {
         prompts.push_back(request);
         Seen seen = now;
@@ -835,19 +841,20 @@ void SignallingDialogsTest::squelchSilentRadioLeavesTheDialogResponsive() {
 }
 
 void SignallingDialogsTest::squelchDestroyedDuringTransfer() {
+    ProgramContext context;
     // The dialog goes while its transfer runs (its window closed): the
     // worker is released and joined, no prompt follows, and the image keeps
     // what it had.
     SimOptions options;
     options.fault.kind = SimFaultKind::Silent;
-    const auto radio = StartRadio(DefaultRadioMemory(), options);
+    const auto radio = StartRadio(context, DefaultRadioMemory(), options);
     QVERIFY(radio);
     MessageRecorder messages;
     messages.Answer(MessageAnswer::Retry);
 
     RadioImage image = NewImage();
     const RadioImage before = image;
-    auto dialog = std::make_unique<CSquelchTuningDlg>();
+    auto dialog = std::make_unique<CSquelchTuningDlg>(context);
     QSignalSpy ended(dialog.get(), &CSquelchTuningDlg::TransferEnded);
     dialog->OnInitDialog(image);
     dialog->show();

@@ -114,7 +114,7 @@ TEST_F(PlacementTest, MoreChannelsThanRowsAreReportedNotDropped) {
 
 // A random channel table as the grid makes it: each channel typed in through
 // the commit rules, with empty rows between.
-ChannelTable RandomTable(std::mt19937& random) {
+ChannelTable RandomTable(std::mt19937& random, const BandPlan& bands) {
     const auto pick = [&random](int n) {
         return static_cast<int>(random() % static_cast<unsigned>(n));
     };
@@ -148,17 +148,17 @@ ChannelTable RandomTable(std::mt19937& random) {
             EditorListItems(CellEditor::BusyList)[static_cast<std::size_t>(pick(3))],
         };
         for (int col = 1; col <= kChannelColumns; ++col) {
-            const CommitResult r = CommitCellEdit(table, row, col, texts[col - 1]);
+            const CommitResult r = CommitCellEdit(table, bands, row, col, texts[col - 1]);
             EXPECT_FALSE(r.Refused()) << row << ":" << col << " " << texts[col - 1];
         }
     }
     return table;
 }
 
-RadioImage SavedImage(const ChannelTable& table) {
+RadioImage SavedImage(const ChannelTable& table, const BandPlan& bands) {
     RadioImage image;
-    FillNewDocumentImage(image);
-    EncodeChannels(table, image);
+    FillNewDocumentImage(image, kDefaultBandCode);
+    EncodeChannels(table, image, bands);
     return image;
 }
 
@@ -171,10 +171,10 @@ TEST_F(RoundTripTest, ExportThenImportGivesTheSameTableByteForByte) {
             g_bChinese = chinese;
             const TextCatalogue& texts = chinese ? ChineseTexts() : SourceTexts();
             for (int trial = 0; trial < 10; ++trial) {
-                const ChannelTable table = RandomTable(random);
+                const ChannelTable table = RandomTable(random, bands);
                 const std::string text = WriteChannelCsv(table, layout, texts);
                 EXPECT_EQ(text.find('\n'), text.find("\r\n") + 1);
-                const ChannelImport import = ReadChannelCsv(text, texts);
+                const ChannelImport import = ReadList(text, texts);
                 ASSERT_TRUE(import.ok) << import.error;
                 EXPECT_EQ(import.layout, layout);
                 EXPECT_TRUE(import.skipped.empty()) << NotesText(import.skipped);
@@ -186,7 +186,7 @@ TEST_F(RoundTripTest, ExportThenImportGivesTheSameTableByteForByte) {
                 for (int row = 1; row <= kChannelRows; ++row)
                     EXPECT_EQ(placed.table[row - 1], table[row - 1])
                         << "row " << row << " layout " << static_cast<int>(layout);
-                EXPECT_TRUE(SavedImage(placed.table) == SavedImage(table));
+                EXPECT_TRUE(SavedImage(placed.table, bands) == SavedImage(table, bands));
             }
         }
     }

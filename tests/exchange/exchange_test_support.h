@@ -1,8 +1,9 @@
 #pragma once
-// What the channel exchange tests share: English, the band limits of a decoded
+// What the channel exchange tests share: English, the band plan of a decoded
 // file, and CSV texts read the way the window and the command line read them.
 
 #include "exchange/channel_import.h"
+#include "tests/model/decoded_bands.h"
 #include "tests/model/model_globals.h"
 #include "tests/texts/test_catalogues.h"
 
@@ -12,10 +13,13 @@ namespace exchange {
 
 class ExchangeTest : public ModelGlobalsTest {
 protected:
-    void SetUp() override {
-        ModelGlobalsTest::SetUp();
-        SetDecodedLimits();
+    // A channel list read with the tests' band plan, worded in texts.
+    ChannelImport ReadList(std::string_view text,
+                           const TextCatalogue& texts = SourceTexts()) const {
+        return ReadChannelCsv(text, bands, texts);
     }
+
+    BandPlan bands = DecodedBands();
 };
 
 // The texts of a channel as the grid holds them in English.

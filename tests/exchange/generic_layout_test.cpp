@@ -157,8 +157,7 @@ TEST_F(GenericLayoutTest, EveryMappingRule) {
          Channel(simplex, simplex, "None", "None", "B")},
     };
     for (const Case& c : cases) {
-        const ChannelImport import =
-            ReadChannelCsv(std::string(c.header) + "\r\n" + c.row + "\r\n", SourceTexts());
+        const ChannelImport import = ReadList(std::string(c.header) + "\r\n" + c.row + "\r\n");
         EXPECT_EQ(import.layout, CsvLayout::Generic) << c.name;
         if (c.channel) {
             ASSERT_TRUE(import.ok) << c.name << ": " << import.error << NotesText(import.skipped);
@@ -199,7 +198,7 @@ TEST_F(GenericLayoutTest, LocationNamesTheRowInThisProgramsFilesOnly) {
         {"Location,Frequency\n", {0, 0, 0, 0, 0, 0, 0}, 0},
     };
     for (const Case& c : cases) {
-        const ChannelImport import = ReadChannelCsv(c.header + rows, SourceTexts());
+        const ChannelImport import = ReadList(c.header + rows);
         ASSERT_TRUE(import.ok) << import.error;
         std::vector<int> locations;
         for (const ImportedChannel& channel : import.channels)
@@ -212,9 +211,9 @@ TEST_F(GenericLayoutTest, LocationNamesTheRowInThisProgramsFilesOnly) {
 TEST_F(GenericLayoutTest, ChineseWordsWhenChineseIsInUse) {
     g_bChinese = 1;
     const ChannelImport import =
-        ReadChannelCsv(std::string(kWideHeader) + "\n" +
-                           "1,,145.500000,,0,Tone,88.5,88.5,023,NN,,,NFM,,S,Low,,,,,\n",
-                       ChineseTexts());
+        ReadList(std::string(kWideHeader) + "\n" +
+                     "1,,145.500000,,0,Tone,88.5,88.5,023,NN,,,NFM,,S,Low,,,,,\n",
+                 ChineseTexts());
     ASSERT_TRUE(import.ok) << import.error;
     EXPECT_EQ(import.channels[0].texts,
               (ChannelTexts{"145.50000", "145.50000", "无", "88.5", "", "低", "窄", "否", "关"}));

@@ -51,8 +51,7 @@ TEST_F(ProgramLayoutTest, RowsInEitherLanguageBecomeTheGridsTexts) {
          Channel("145.12500", "145.12500", "None", "None"), 0},
     };
     for (const Case& c : cases) {
-        const ChannelImport import =
-            ReadChannelCsv(std::string(c.header) + "\n" + c.row + "\n", SourceTexts());
+        const ChannelImport import = ReadList(std::string(c.header) + "\n" + c.row + "\n");
         ASSERT_TRUE(import.ok) << c.name << ": " << import.error << NotesText(import.skipped);
         EXPECT_EQ(import.layout, CsvLayout::Program) << c.name;
         ASSERT_EQ(import.channels.size(), 1u) << c.name;
@@ -84,8 +83,8 @@ TEST_F(ProgramLayoutTest, RowsTheGridWouldRefuseAreSkippedWithItsMessage) {
         {"1,145.125,,,,,,,,On", "Busy Lock \"On\"", 0},
     };
     for (const Case& c : cases) {
-        const ChannelImport import = ReadChannelCsv(
-            std::string(kHeader) + "\n2,145.125,,,,,,,,\n" + c.row + "\n", SourceTexts());
+        const ChannelImport import =
+            ReadList(std::string(kHeader) + "\n2,145.125,,,,,,,,\n" + c.row + "\n");
         ASSERT_TRUE(import.ok) << c.row;
         EXPECT_EQ(import.channels.size(), 1u) << c.row;
         ASSERT_EQ(import.skipped.size(), 1u) << c.row;
@@ -108,7 +107,10 @@ TEST_F(ProgramLayoutTest, FilesRefusedAsAWhole) {
         {"empty", "", "empty"},
         {"blank lines", "\r\n\r\n", "empty"},
         {"only a header", std::string(kHeader) + "\r\n", "no channels"},
-        {"not a channel list", "a,b,c\n1,2,3\n", "Frequency"},
+        {"not a channel list", "a,b,c\n1,2,3\n",
+         "CH, Rx Frequency, Tx Frequency, QT/DQT Dec, QT/DQT Enc, Channel Name, Power, W/N, Scan "
+         "Add, Busy Lock; the layout of other programming tools needs Frequency and may have "
+         "Location, Name, Frequency, Duplex, Offset, Tone"},
         {"missing program columns", "CH,Rx Frequency,Power\n1,145.125,High\n",
          "Tx Frequency, QT/DQT Dec, QT/DQT Enc, Channel Name, W/N, Scan Add, Busy Lock"},
         {"duplicate column", "Frequency,Name,name\n145.5,a,b\n", "\"name\" appears twice"},
@@ -120,20 +122,20 @@ TEST_F(ProgramLayoutTest, FilesRefusedAsAWhole) {
         {"every row skipped", "Frequency\n300\n1e5\n", "No row"},
     };
     for (const Case& c : cases) {
-        const ChannelImport import = ReadChannelCsv(c.text, SourceTexts());
+        const ChannelImport import = ReadList(c.text);
         EXPECT_FALSE(import.ok) << c.name;
         EXPECT_TRUE(import.channels.empty()) << c.name;
         EXPECT_NE(import.error.find(c.error), std::string::npos) << c.name << ": " << import.error;
         EXPECT_EQ(import.error.find('\n'), std::string::npos) << c.name;
     }
-    EXPECT_EQ(ReadChannelCsv("Frequency\n300\n1e5\n", SourceTexts()).skipped.size(), 2u);
+    EXPECT_EQ(ReadList("Frequency\n300\n1e5\n").skipped.size(), 2u);
 }
 
 TEST_F(ProgramLayoutTest, HundredThousandRowsAreReadAndTheirLinesKept) {
     std::string text = "Frequency,Name\n";
     for (int i = 0; i < 100000; ++i)
         text += i % 2 ? "146.52,even\n" : "300,odd\n";
-    const ChannelImport import = ReadChannelCsv(text, SourceTexts());
+    const ChannelImport import = ReadList(text);
     ASSERT_TRUE(import.ok) << import.error;
     EXPECT_EQ(import.channels.size(), 50000u);
     EXPECT_EQ(import.skipped.size(), 50000u);
@@ -146,20 +148,18 @@ TEST_F(ProgramLayoutTest, HundredThousandRowsAreReadAndTheirLinesKept) {
 }
 
 TEST_F(ProgramLayoutTest, RowsOfEmptyFieldsArePassedOver) {
-    const ChannelImport import =
-        ReadChannelCsv("Frequency,Name\n,\n145.5,a\n , \n,,,\n", SourceTexts());
+    const ChannelImport import = ReadList("Frequency,Name\n,\n145.5,a\n , \n,,,\n");
     ASSERT_TRUE(import.ok) << import.error;
     EXPECT_EQ(import.channels.size(), 1u);
     EXPECT_TRUE(import.skipped.empty()) << NotesText(import.skipped);
-    EXPECT_EQ(ReadChannelCsv(std::string(kHeader) + "\n,,,,,,,,,\n", SourceTexts()).error,
+    EXPECT_EQ(ReadList(std::string(kHeader) + "\n,,,,,,,,,\n").error,
               "The file holds a header line and no channels.");
 }
 
 TEST_F(ProgramLayoutTest, TabSeparatedTextIsReadLikeCsv) {
     const ChannelImport import =
-        ReadChannelCsv("CH\tRx Frequency\tTx Frequency\tQT/DQT Dec\tQT/DQT Enc\tChannel Name\t"
-                       "Power\tW/N\tScan Add\tBusy Lock\n5\t145.125\t\t\t\ta,b\t\t\t\t\n",
-                       SourceTexts());
+        ReadList("CH\tRx Frequency\tTx Frequency\tQT/DQT Dec\tQT/DQT Enc\tChannel Name\t"
+                 "Power\tW/N\tScan Add\tBusy Lock\n5\t145.125\t\t\t\ta,b\t\t\t\t\n");
     ASSERT_TRUE(import.ok) << import.error;
     EXPECT_EQ(import.channels[0].texts[kColName - 1], "a,b");
     EXPECT_EQ(import.channels[0].location, 5);

@@ -10,6 +10,7 @@
 #include "model/string_table.h"
 #include "session/document_session.h"
 #include "session/program_view.h"
+#include "settings/program_context.h"
 #include "tests/texts/test_catalogues.h"
 #include "tests/ui/current_cell_check.h"
 #include "tests/ui/message_recorder.h"
@@ -21,8 +22,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QScrollBar>
@@ -34,6 +33,21 @@
 #include <numeric>
 
 namespace {
+
+// The status-bar notes the editors send up to their window.
+class StatusTips : public QObject {
+public:
+    explicit StatusTips(QWidget* window) { window->installEventFilter(this); }
+    QStringList seen;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::StatusTip) {
+            seen << static_cast<QStatusTipEvent*>(event)->tip();
+        }
+        return false;
+    }
+};
 
 const QStringList kEmptyRow{"", "", "", "", "", "", "", "", ""};
 const QStringList kNewChannel145{"145.12500", "145.12500", "None", "None", "",
@@ -75,7 +89,6 @@ private slots:
     void nameEditLimitedToSevenBytes();
     void helpContextsOfFocusedControl();
     void wheelPagesGrid();
-    void captionKeptOnChannelWindow();
     void screenScaling_data();
     void screenScaling();
     void displayChangeScalesWidths();
@@ -100,6 +113,7 @@ private:
     QStringList rowTexts(int row) const;
     QString cell(int row, int col) const { return rowTexts(row).at(col - 1); }
 
+    ProgramContext m_context;
     RadioImage m_image;
     std::unique_ptr<CProgramView> m_view;
 };
@@ -117,8 +131,8 @@ void GridViewTest::cleanup() {
 
 void GridViewTest::makeView() {
     m_view.reset();
-    FillNewDocumentImage(m_image);
-    m_view = std::make_unique<CProgramView>(m_image);
+    FillNewDocumentImage(m_image, kDefaultBandCode);
+    m_view = std::make_unique<CProgramView>(m_image, m_context);
     m_view->resize(1095, 650);
     m_view->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_view.get()));
@@ -313,19 +327,23 @@ void GridViewTest::transmitFrequencyRules_data() {
     QTest::addColumn<bool>("withChannel");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("stored");
-    QTest::addColumn<bool>("refused");
-    QTest::newRow("in band 2") << true << "480" << "480.00000" << false;
-    QTest::newRow("outside the bands") << true << "300" << "145.12500" << true;
-    QTest::newRow("off step is kept") << true << "145.0031" << "145.00310" << false;
-    QTest::newRow("no number") << true << "." << "145.12500" << true;
-    QTest::newRow("row without Rx") << false << "150" << "" << false;
+    // The message of a refused entry, 0 for none.
+    QTest::addColumn<int>("message");
+    QTest::newRow("in band 2") << true << "480" << "480.00000" << 0;
+    QTest::newRow("outside the bands") << true << "300" << "145.12500" << int(IDS_OUT_OF_RANGE);
+    QTest::newRow("off step is kept") << true << "145.0031" << "145.00310" << 0;
+    QTest::newRow("no number") << true << "." << "145.12500" << int(IDS_OUT_OF_RANGE);
+    QTest::newRow("row without Rx, in a band")
+        << false << "150" << "" << int(IDS_RX_FREQUENCY_FIRST);
+    QTest::newRow("row without Rx, outside the bands")
+        << false << "300" << "" << int(IDS_OUT_OF_RANGE);
 }
 
 void GridViewTest::transmitFrequencyRules() {
     QFETCH(bool, withChannel);
     QFETCH(QString, typed);
     QFETCH(QString, stored);
-    QFETCH(bool, refused);
+    QFETCH(int, message);
     if (withChannel) {
         addChannel(4, "145.12500");
     }
@@ -335,13 +353,14 @@ void GridViewTest::transmitFrequencyRules() {
     click(4, 3);
     QCOMPARE(cell(4, 2), stored);
     QCOMPARE(grid()->Col(), 3);
-    if (!refused) {
+    if (message == 0) {
         QVERIFY(messages.seen.empty());
         return;
     }
-    // The band message; the cell keeps its value and nothing else changes.
+    // The message, never silence; the cell keeps its value and nothing else
+    // changes.
     QCOMPARE(messages.seen.size(), std::size_t{1});
-    QCOMPARE(messages.seen[0].text, QString(StringTableText(IDS_OUT_OF_RANGE)));
+    QCOMPARE(messages.seen[0].text, QString(StringTableText(message)));
     QVERIFY(messages.seen[0].icon == MessageIcon::Exclamation);
     QCOMPARE(rowTexts(4), before);
     QVERIFY(frequencyEdit()->isHidden());
@@ -461,6 +480,12 @@ void GridViewTest::enterCommitsAndEscapeCancels_data() {
     QTest::newRow("scan, Escape") << 8 << "scanList" << "No" << int(Qt::Key_Escape) << "Yes";
     QTest::newRow("tone, Enter") << 3 << "toneList" << "88.5" << int(Qt::Key_Return) << "88.5";
     QTest::newRow("busy, Escape") << 9 << "busyList" << "Carrier" << int(Qt::Key_Escape) << "Off";
+    QTest::newRow("Rx, Escape") << 1 << "frequencyEdit" << "146.4" << int(Qt::Key_Escape)
+                                << "145.12500";
+    QTest::newRow("Tx, Escape") << 2 << "frequencyEdit" << "146.4" << int(Qt::Key_Escape)
+                                << "145.12500";
+    QTest::newRow("Tx, Enter") << 2 << "frequencyEdit" << "146.4" << int(Qt::Key_Return)
+                               << "146.40000";
 }
 
 void GridViewTest::enterCommitsAndEscapeCancels() {
@@ -470,7 +495,11 @@ void GridViewTest::enterCommitsAndEscapeCancels() {
     QFETCH(int, key);
     QFETCH(QString, cellAfter);
     addChannel(1, "145.12500");
+    addChannel(2, "145.12500");
+    // Into the cell from the one above, as the keyboard goes.
     click(1, col);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    QCOMPARE(grid()->Row(), 2);
     auto* editor = m_view->findChild<QWidget*>(editorName);
     QVERIFY(editor && editor->isVisible());
     if (auto* combo = qobject_cast<QComboBox*>(editor)) {
@@ -483,10 +512,15 @@ void GridViewTest::enterCommitsAndEscapeCancels() {
     // The editor goes, the current cell stays, and the cell holds the entry
     // (Enter) or what it held before (Escape).
     QVERIFY(editor->isHidden());
-    QCOMPARE(grid()->Row(), 1);
+    QCOMPARE(grid()->Row(), 2);
     QCOMPARE(grid()->Col(), col);
-    QCOMPARE(cell(1, col), cellAfter);
+    QCOMPARE(cell(2, col), cellAfter);
     QVERIFY(grid()->hasFocus());
+    // A further Escape and a move away commit nothing after all.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+    QCOMPARE(grid()->Row(), 1);
+    QCOMPARE(cell(2, col), cellAfter);
 }
 
 void GridViewTest::movingKeysLeaveAListAsItWas_data() {
@@ -601,8 +635,10 @@ void GridViewTest::frequencyEditKeyFilter() {
     QTest::keyClick(edit, Qt::Key_5, Qt::ShiftModifier);
     QCOMPARE(edit->text(), QString("1457."));
     edit->clear();
+    StatusTips tips(m_view.get());
     QTest::keyClicks(edit, "1234567890");
     QCOMPARE(edit->text(), QString("123456789"));
+    QCOMPARE(tips.seen, QStringList{"A frequency holds at most 9 characters"});
 }
 
 void GridViewTest::nameEditLimitedToSevenBytes() {
@@ -616,10 +652,18 @@ void GridViewTest::nameEditLimitedToSevenBytes() {
         QApplication::sendEvent(edit, &press);
     }
     QCOMPARE(edit->text(), QString::fromUtf8("信道名"));
+    StatusTips tips(m_view.get());
     QTest::keyClicks(edit, "AB");
     QCOMPARE(edit->text(), QString::fromUtf8("信道名A"));
+    // The refused key is told on the status bar, not lost in silence.
+    QCOMPARE(tips.seen,
+             QStringList{"A channel name holds at most 7 bytes (a Chinese character counts two)"});
     click(10, 6);
     QCOMPARE(cell(10, 5), QString::fromUtf8("信道名A"));
+    // Typing into a named cell replaces the name, as in the frequency edit.
+    click(10, 5);
+    QTest::keyClicks(edit, "BASE");
+    QCOMPARE(edit->text(), QString("BASE"));
 }
 
 void GridViewTest::helpContextsOfFocusedControl() {
@@ -661,21 +705,6 @@ void GridViewTest::wheelPagesGrid() {
     QCOMPARE(bar->value(), 2 * page);
     wheel(120);
     QCOMPARE(bar->value(), page);
-}
-
-void GridViewTest::captionKeptOnChannelWindow() {
-    QMdiArea area;
-    FillNewDocumentImage(m_image);
-    auto* view = new CProgramView(m_image);
-    QMdiSubWindow* frame = area.addSubWindow(view);
-    area.resize(1200, 800);
-    area.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&area));
-    view->OnInitialUpdate();
-    QCOMPARE(frame->windowTitle(), QString("Channel Information"));
-    frame->setWindowTitle("radio.dat");
-    QTest::keyClick(view->Grid(), Qt::Key_Down);
-    QCOMPARE(frame->windowTitle(), QString("Channel Information"));
 }
 
 void GridViewTest::screenScaling_data() {
@@ -720,41 +749,71 @@ void GridViewTest::displayChangeScalesWidths() {
 
 void GridViewTest::columnsFitTheGrid_data() {
     QTest::addColumn<int>("available");
+    QTest::addColumn<QList<int>>("least");
     QTest::addColumn<QList<int>>("shown");
     const QList<int> design{55, 116, 116, 121, 121, 118, 77, 94, 88, 115};
-    QTest::newRow("room to spare: as given") << 2000 << design;
-    QTest::newRow("exactly the sum: as given") << 1021 << design;
+    const QList<int> none(10, 0);
+    const QList<int> texts{30, 100, 100, 60, 60, 60, 50, 50, 50, 60};
+    const QList<int> wideRx{0, 150, 0, 0, 0, 0, 0, 0, 0, 0};
+    QTest::newRow("room to spare: as given") << 2000 << none << design;
+    QTest::newRow("exactly the sum: as given") << 1021 << none << design;
     QTest::newRow("one pixel short: all cut")
-        << 1020 << QList<int>{54, 115, 115, 120, 120, 117, 76, 93, 87, 114};
-    QTest::newRow("half") << 510 << QList<int>{27, 57, 57, 60, 60, 58, 38, 46, 43, 57};
-    QTest::newRow("no width yet: as given") << 0 << design;
-    QTest::newRow("negative: as given") << -20 << design;
+        << 1020 << none << QList<int>{54, 115, 115, 120, 120, 117, 76, 93, 87, 114};
+    QTest::newRow("half") << 510 << none << QList<int>{27, 57, 57, 60, 60, 58, 38, 46, 43, 57};
+    QTest::newRow("no width yet: as given") << 0 << none << design;
+    QTest::newRow("negative: as given") << -20 << none << design;
+    QTest::newRow("a text wider than its column widens it")
+        << 2000 << wideRx << QList<int>{55, 150, 116, 121, 121, 118, 77, 94, 88, 115};
+    QTest::newRow("the widened column is cut no further than its text")
+        << 1021 << wideRx << QList<int>{52, 150, 111, 116, 116, 113, 74, 90, 84, 110};
+    QTest::newRow("cut above the texts only")
+        << 820 << texts << QList<int>{42, 107, 107, 90, 90, 88, 63, 71, 68, 87};
+    QTest::newRow("texts wider than the grid: texts whole") << 500 << texts << texts;
 }
 
 void GridViewTest::columnsFitTheGrid() {
     QFETCH(int, available);
+    QFETCH(QList<int>, least);
     QFETCH(QList<int>, shown);
     const ColumnWidths design{55, 116, 116, 121, 121, 118, 77, 94, 88, 115};
-    const ColumnWidths fitted = FitColumnWidths(design, available);
+    ColumnWidths leastWidths{};
+    std::copy(least.begin(), least.end(), leastWidths.begin());
+    const ColumnWidths fitted = FitColumnWidths(design, leastWidths, available);
     const QList<int> got(fitted.begin(), fitted.end());
     QCOMPARE(got, shown);
-    if (available > 0) {
-        QVERIFY(std::accumulate(fitted.begin(), fitted.end(), 0) <= available || fitted == design);
+    const int leastSum = std::accumulate(least.begin(), least.end(), 0);
+    if (available > leastSum) {
+        QVERIFY(std::accumulate(fitted.begin(), fitted.end(), 0) <= available ||
+                std::accumulate(design.begin(), design.end(), 0) <= available);
+    }
+    for (std::size_t col = 0; col < fitted.size(); ++col) {
+        QVERIFY(fitted[col] >= leastWidths[col]);
     }
 }
 
 void GridViewTest::gridShowsEveryColumn_data() {
     QTest::addColumn<int>("viewWidth");
-    QTest::newRow("wider than the columns") << 1500;
-    QTest::newRow("as designed") << 1095;
-    QTest::newRow("narrower") << 900;
-    QTest::newRow("much narrower") << 640;
+    // False: the headers need more room than the view has.
+    QTest::addColumn<bool>("allInSight");
+    QTest::newRow("wider than the columns") << 1500 << true;
+    QTest::newRow("as designed") << 1095 << true;
+    QTest::newRow("narrower") << 900 << true;
+    QTest::newRow("much narrower: scrolls rather than cut") << 640 << false;
 }
 
 void GridViewTest::gridShowsEveryColumn() {
     QFETCH(int, viewWidth);
+    QFETCH(bool, allInSight);
     m_view->resize(viewWidth, 500);
     QApplication::processEvents();
+    for (int col = 0; col < 9; ++col) {
+        QVERIFY2(grid()->columnWidth(col) >= grid()->horizontalHeader()->sectionSizeHint(col),
+                 qPrintable(grid()->model()->headerData(col, Qt::Horizontal).toString()));
+    }
+    if (!allInSight) {
+        QVERIFY(grid()->horizontalScrollBar()->maximum() > 0);
+        return;
+    }
     QCOMPARE(grid()->horizontalScrollBar()->maximum(), 0);
     const int right = grid()->columnViewportPosition(8) + grid()->columnWidth(8);
     QVERIFY(right <= grid()->viewport()->width());
@@ -819,7 +878,7 @@ void GridViewTest::chineseMessagesAndWindows() {
     QCOMPARE(messages.seen[0].text, QString::fromUtf8("数据格式错误，请重新输入。"));
     QCOMPARE(messages.seen[0].caption, QString::fromUtf8("注意"));
     // The Process window, as a session over this view opens it.
-    DocumentSession session(std::make_unique<CProgramDoc>(), *m_view, *m_view);
+    DocumentSession session(std::make_unique<CProgramDoc>(), *m_view, *m_view, m_context);
     session.OnProgramWrite();
     CProcessDlg* process = session.ProcessDialog();
     QCOMPARE(process->windowTitle(), QString::fromUtf8("写数据"));
@@ -827,8 +886,9 @@ void GridViewTest::chineseMessagesAndWindows() {
     QCOMPARE(process->StartButton()->text(), QString::fromUtf8("开始"));
     process->reject();
     QCOMPARE(m_view->windowTitle(), QString::fromUtf8("信道信息"));
-    CPortSettingDlg ports(nullptr, PortAccess{[](const std::string&) { return false; },
-                                              [] { return std::map<int, PortDetails>(); }});
+    CPortSettingDlg ports(m_context, nullptr,
+                          PortAccess{[](const std::string&) { return false; },
+                                     [] { return std::map<int, PortDetails>(); }});
     QCOMPARE(ports.windowTitle(), QString::fromUtf8("端口设置"));
 }
 

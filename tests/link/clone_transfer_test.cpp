@@ -63,8 +63,9 @@ TEST(CloneTransfer, ReadSendsTheExactSequenceAndFillsTheImage) {
         << static_cast<int>(result.fault) << " at " << result.faultAddress;
     EXPECT_EQ(result.progress, kReadRows);
     EXPECT_EQ(rig.observer.progress, Range(1, 191));
-    EXPECT_EQ(rig.observer.statuses.front(), "Waiting the response from radio....");
-    EXPECT_EQ(rig.observer.statuses.back(), "191");
+    // Words only: the positions come as progress.
+    EXPECT_EQ(rig.observer.statuses,
+              std::vector<std::string>(2, "Waiting the response from radio...."));
     EXPECT_TRUE(rig.observer.messages.empty());
     EXPECT_FALSE(rig.link.IsOpen());
     EXPECT_TRUE(rig.radio->Violations().empty());

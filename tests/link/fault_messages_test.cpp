@@ -2,6 +2,7 @@
 // command line show.
 
 #include "link/fault_messages.h"
+#include "model/string_table.h"
 
 #include <gtest/gtest.h>
 
@@ -75,6 +76,34 @@ TEST(FaultMessages, PortFailureCarriesTheReasonAndThePromptItsText) {
 
     EXPECT_EQ(PromptMessage(), kMsgCommunicationError);
     EXPECT_EQ(FaultMessage(LinkFault::PromptCancel), PromptMessage());
+}
+
+// A message and the sentence after it never run together, in either language.
+TEST(FaultMessages, FollowUpIsASentenceOfItsOwn) {
+    struct Case {
+        const char* first;
+        const char* second;
+        const char* joined;
+    };
+    const Case cases[] = {
+        {"Please reset the radio and try again", "The radio now holds part.",
+         "Please reset the radio and try again. The radio now holds part."},
+        {"Password Error!", "The radio now holds part.",
+         "Password Error! The radio now holds part."},
+        {"Done.", "Next.", "Done. Next."},
+        {"写频中断，请重新启动对讲机后再试", "对讲机中现在只有部分新数据。",
+         "写频中断，请重新启动对讲机后再试。对讲机中现在只有部分新数据。"},
+        {"校验已取消。", "请重新写入。", "校验已取消。请重新写入。"},
+        {"对讲机？", "请重新写入。", "对讲机？请重新写入。"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(JoinSentences(c.first, c.second), c.joined) << c.first;
+    }
+    // The whole message as the command line shows it.
+    EXPECT_EQ(LinkMessageText(WithFollowUp(kMsgProgramInterrupt, kMsgRadioPartlyWritten),
+                              SourceTexts()),
+              StringTableText(IDS_PROGRAM_INTERRUPT) + std::string(". ") +
+                  SourceTexts().Tr(kMsgRadioPartlyWritten.text));
 }
 
 } // namespace

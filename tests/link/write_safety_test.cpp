@@ -36,7 +36,7 @@ public:
 
 struct SafetyRig {
     explicit SafetyRig(SimOptions options = InstantReplies()) : radio(StartRadio(options)) {
-        FillNewDocumentImage(image);
+        FillNewDocumentImage(image, kDefaultBandCode);
         EncodeRecord(
             {"145.50000", "145.50000", "None", "None", "ABC", "High", "Wide", "Yes", "Off"},
             image.data() + layout::ChannelRecord(1));

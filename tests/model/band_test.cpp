@@ -1,15 +1,15 @@
 #include "model/band.h"
 #include "model/image_layout.h"
 #include "model/radio_image.h"
-#include "tests/model/model_globals.h"
+#include "tests/model/decoded_bands.h"
+
+#include <gtest/gtest.h>
 
 #include <map>
 
 namespace {
 
-using BandTest = ModelGlobalsTest;
-
-TEST_F(BandTest, BandCodeEncodesAndDecodesTheFourLimits) {
+TEST(BandTest, BandCodeEncodesAndDecodesTheFourLimits) {
     struct Case {
         BandLimitsMhz mhz;
         BandCodeBytes code;
@@ -29,12 +29,12 @@ TEST_F(BandTest, BandCodeEncodesAndDecodesTheFourLimits) {
     }
 }
 
-TEST_F(BandTest, BandCodeNibblesAboveNineDecodeDigitByDigit) {
+TEST(BandTest, BandCodeNibblesAboveNineDecodeDigitByDigit) {
     const BandLimitsMhz limits = DecodeBandCode({0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF});
     EXPECT_EQ(limits, (BandLimitsMhz{1665, 1665, 1665, 1665}));
 }
 
-TEST_F(BandTest, NormalizeReplacesOnlyAllZeroAndAllFf) {
+TEST(BandTest, NormalizeReplacesOnlyAllZeroAndAllFf) {
     const std::map<BandCodeBytes, BandCodeBytes> cases = {
         {{0, 0, 0, 0, 0, 0}, kDefaultBandCode},
         {{0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}, kDefaultBandCode},
@@ -49,7 +49,7 @@ TEST_F(BandTest, NormalizeReplacesOnlyAllZeroAndAllFf) {
     }
 }
 
-TEST_F(BandTest, InBandsIncludesBothEndsOfBothBands) {
+TEST(BandTest, InBandsIncludesBothEndsOfBothBands) {
     struct Case {
         std::int32_t f;
         bool initial;
@@ -62,17 +62,15 @@ TEST_F(BandTest, InBandsIncludesBothEndsOfBothBands) {
         {52000000, false, true},  {52000625, false, false}, {0, false, false},
     };
     for (const Case& c : cases) {
-        ResetBandValues();
-        EXPECT_EQ(InBands(c.f), c.initial) << c.f;
-        SetDecodedLimits();
-        EXPECT_EQ(InBands(c.f), c.afterDecode) << c.f;
+        EXPECT_EQ(BandPlan().InBands(c.f), c.initial) << c.f;
+        EXPECT_EQ(DecodedBands().InBands(c.f), c.afterDecode) << c.f;
     }
 }
 
-TEST_F(BandTest, RefreshAfterDecodeKeepsTheCodeReadAndWidensTheLimits) {
+TEST(BandTest, RefreshAfterDecodeKeepsTheCodeReadAndWidensTheLimits) {
     struct Case {
         BandCodeBytes inImage;
-        BandCodeBytes expectedGlobal;
+        BandCodeBytes expectedInPlan;
     };
     const Case cases[] = {
         {{0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}, kDefaultBandCode},
@@ -81,25 +79,50 @@ TEST_F(BandTest, RefreshAfterDecodeKeepsTheCodeReadAndWidensTheLimits) {
         {{0x14, 0x17, 0x44, 0x43, 0x47, 0x00}, {0x14, 0x17, 0x44, 0x43, 0x47, 0x00}},
     };
     for (const Case& c : cases) {
-        ResetBandValues();
+        BandPlan plan;
         RadioImage image;
         SetImageBandCode(image, c.inImage);
-        RefreshBandAfterDecode(image);
-        EXPECT_EQ(g_bandCode, c.expectedGlobal);
+        RefreshBandAfterDecode(image, plan);
+        EXPECT_EQ(plan.bandCode, c.expectedInPlan);
         EXPECT_EQ(ImageBandCode(image), kDecodedBandCode);
-        EXPECT_EQ(CurrentBandLimitsMhz(), (BandLimitsMhz{136, 174, 400, 520}));
-        EXPECT_EQ(g_band2High, 52000000);
+        EXPECT_EQ(plan.LimitsMhz(), (BandLimitsMhz{136, 174, 400, 520}));
+        EXPECT_EQ(plan.band2High, 52000000);
     }
 }
 
-TEST_F(BandTest, WriteBeforeEncodeUsesWholeMegahertzOfTheLimits) {
+// Each running program has its own plan: what one decodes or sets never
+// reaches another.
+TEST(BandTest, TwoPlansKeepTheirOwnCodeAndLimits) {
+    BandPlan decoding;
+    BandPlan other;
+    other.SetLimitsMhz({144, 146, 430, 440});
+    other.bandCode = BandCode(144, 146, 430, 440);
+    const BandPlan otherBefore = other;
+
+    RadioImage image;
+    SetImageBandCode(image, {0x14, 0x17, 0x44, 0x43, 0x47, 0x00});
+    RefreshBandAfterDecode(image, decoding);
+    EXPECT_EQ(other, otherBefore);
+    EXPECT_TRUE(decoding.InBands(51000000));
+    EXPECT_FALSE(other.InBands(51000000));
+
+    // The encode writes each plan's own limits.
+    RadioImage fromOther;
+    WriteBandBeforeEncode(fromOther, other);
+    EXPECT_EQ(ImageBandCode(fromOther), BandCode(144, 146, 430, 440));
+    WriteBandBeforeEncode(image, decoding);
+    EXPECT_EQ(ImageBandCode(image), kDecodedBandCode);
+}
+
+TEST(BandTest, WriteBeforeEncodeUsesWholeMegahertzOfTheLimits) {
     RadioImage image;
     EXPECT_EQ((ImageBandCode(image)), (BandCodeBytes{0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}));
-    WriteBandBeforeEncode(image); // initial limits 136/174/400/480
+    BandPlan plan;
+    WriteBandBeforeEncode(image, plan); // initial limits 136/174/400/480
     EXPECT_EQ(ImageBandCode(image), kDefaultBandCode);
-    g_band1Low = 13699999; // 136.99999 MHz counts as 136
-    g_band2High = 52099999;
-    WriteBandBeforeEncode(image);
+    plan.band1Low = 13699999; // 136.99999 MHz counts as 136
+    plan.band2High = 52099999;
+    WriteBandBeforeEncode(image, plan);
     EXPECT_EQ(ImageBandCode(image), kDecodedBandCode);
     // Only the band code bytes change.
     for (std::size_t i = 0; i < RadioImage::size(); ++i) {
@@ -109,7 +132,7 @@ TEST_F(BandTest, WriteBeforeEncodeUsesWholeMegahertzOfTheLimits) {
     }
 }
 
-TEST_F(BandTest, ModelListStopsAtTheFirstMissingOrEmptyNameAndAtNineteen) {
+TEST(BandTest, ModelListStopsAtTheFirstMissingOrEmptyNameAndAtNineteen) {
     struct Case {
         std::map<std::string, std::string> setup;
         std::vector<std::string> expected;

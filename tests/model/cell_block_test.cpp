@@ -1,5 +1,6 @@
 #include "model/cell_block.h"
 #include "model/string_table.h"
+#include "tests/model/decoded_bands.h"
 #include "tests/model/model_globals.h"
 #include "tests/model/random_channels.h"
 
@@ -23,10 +24,10 @@ class CellBlockTest : public ModelGlobalsTest {
 protected:
     void SetUp() override {
         ModelGlobalsTest::SetUp();
-        SetDecodedLimits();
         table[9] = kFilled; // row 10
     }
     ChannelTable table;
+    BandPlan bands = DecodedBands();
 };
 
 } // namespace
@@ -81,7 +82,7 @@ TEST_F(CellBlockTest, PasteRefusesWhatTheCellsRefuse) {
         SCOPED_TRACE(c.what);
         table[9] = kFilled;
         table[10] = {};
-        const PasteResult r = PasteCells(table, c.row, c.col, {{c.text}});
+        const PasteResult r = PasteCells(table, bands, c.row, c.col, {{c.text}});
         const bool refused = c.messageId != 0 || c.withReason;
         ASSERT_EQ(r.refused.size(), refused ? 1U : 0U);
         EXPECT_EQ(r.accepted, refused ? 0 : 1);
@@ -103,7 +104,7 @@ TEST_F(CellBlockTest, PasteGoesOnPastRefusedCellsAndAcrossRows) {
     const CellBlock block{{"145.125", "146.5", "67.0", "None", "R1", "Low"},
                           {"145.0031", "", "", "", "", "High"},
                           {"438.5"}};
-    const PasteResult r = PasteCells(table, 1, kColRx, block);
+    const PasteResult r = PasteCells(table, bands, 1, kColRx, block);
     EXPECT_EQ(table[0], (ChannelTexts{"145.12500", "146.50000", "67.0", "None", "R1", "Low", "Wide",
                                       "Yes", "Off"}));
     EXPECT_EQ(table[1], ChannelTexts{});
@@ -119,8 +120,9 @@ TEST_F(CellBlockTest, EmptyCellsDeletesChannelsAndClearsNames) {
     table[12] = kFilled;
     // Rx of row 10 deletes it; the name of row 12 is cleared; the power of
     // row 13 cannot be empty and stays; a cell of an empty row changes nothing.
-    const int changed = EmptyCells(
-        table, {{10, kColRx}, {10, kColPower}, {12, kColName}, {13, kColPower}, {20, kColRx}});
+    const int changed =
+        EmptyCells(table, bands,
+                   {{10, kColRx}, {10, kColPower}, {12, kColName}, {13, kColPower}, {20, kColRx}});
     EXPECT_EQ(changed, 2);
     EXPECT_EQ(table[9], ChannelTexts{});
     ChannelTexts unnamed = kFilled;
@@ -129,7 +131,7 @@ TEST_F(CellBlockTest, EmptyCellsDeletesChannelsAndClearsNames) {
     EXPECT_EQ(table[12], kFilled);
     // Whole rows, the Fr row included, are emptied in their places.
     table[128] = kFilled;
-    EXPECT_EQ(EmptyCells(table, WholeRows(12, 129)), 3);
+    EXPECT_EQ(EmptyCells(table, bands, WholeRows(12, 129)), 3);
     EXPECT_EQ(table, ChannelTable());
 }
 
@@ -141,13 +143,13 @@ TEST_F(CellBlockTest, CopyPasteRoundTripOfRandomTables) {
             const ChannelTable source = RandomChannelTable(seed);
             const CellBlock block = CopyCells(source, WholeRows(1, kChannelRows));
             ChannelTable target;
-            const PasteResult r = PasteCells(target, 1, 1, block);
+            const PasteResult r = PasteCells(target, bands, 1, 1, block);
             EXPECT_TRUE(r.refused.empty());
             EXPECT_EQ(target, source);
             // Pasting over a different table gives the same result: empty
             // source rows delete the channels under them.
             ChannelTable over = RandomChannelTable(seed + 100);
-            PasteCells(over, 1, 1, block);
+            PasteCells(over, bands, 1, 1, block);
             EXPECT_EQ(over, source);
         }
     }

@@ -1,6 +1,7 @@
 #include "model/cell_commit.h"
 #include "model/channel_codec.h"
 #include "model/string_table.h"
+#include "tests/model/decoded_bands.h"
 #include "tests/model/model_globals.h"
 
 namespace {
@@ -14,27 +15,27 @@ class CellCommitTest : public ModelGlobalsTest {
 protected:
     void SetUp() override {
         ModelGlobalsTest::SetUp();
-        SetDecodedLimits();
         table[9] = kFilled; // row 10
     }
     ChannelTable table;
+    BandPlan bands = DecodedBands();
 };
 
 TEST_F(CellCommitTest, NewChannelGetsTheDefaultsInTheLanguageInUse) {
-    const CommitResult r = CommitCellEdit(table, 1, kColRx, "145.125");
+    const CommitResult r = CommitCellEdit(table, bands, 1, kColRx, "145.125");
     EXPECT_EQ(r.effect, CommitEffect::NewChannel);
     EXPECT_FALSE(r.Refused());
     EXPECT_FALSE(r.editorVisible);
     EXPECT_EQ(table[0], kEnglishNew);
 
     g_bChinese = 1;
-    CommitCellEdit(table, 129, kColRx, "145.125");
+    CommitCellEdit(table, bands, 129, kColRx, "145.125");
     EXPECT_EQ(table[128],
               (ChannelTexts{"145.12500", "145.12500", "无", "无", "", "高", "宽", "是", "关"}));
 }
 
 TEST_F(CellCommitTest, RxOfAnExistingChannelChangesOnlyThatCell) {
-    const CommitResult r = CommitCellEdit(table, 10, kColRx, "145.125");
+    const CommitResult r = CommitCellEdit(table, bands, 10, kColRx, "145.125");
     EXPECT_EQ(r.effect, CommitEffect::CellSet);
     ChannelTexts expected = kFilled;
     expected[0] = "145.12500";
@@ -61,7 +62,7 @@ TEST_F(CellCommitTest, RxRefusalsOnLeavingTheCell) {
     };
     for (const Case& c : cases) {
         table[9] = kFilled;
-        const CommitResult r = CommitCellEdit(table, 10, kColRx, c.text);
+        const CommitResult r = CommitCellEdit(table, bands, 10, kColRx, c.text);
         EXPECT_EQ(r.messageId, c.message) << c.text;
         EXPECT_EQ(r.captionId, IDS_CAUTION);
         EXPECT_EQ(r.icon, c.icon) << c.text;
@@ -76,14 +77,15 @@ TEST_F(CellCommitTest, RxRefusalsOnLeavingTheCell) {
 TEST_F(CellCommitTest, RxRefusalsWithEnterClearTheEditAndKeepTheRow) {
     for (const char* text : {"66.99375", "145.0031", "600"}) {
         table[9] = kFilled;
-        const CommitResult r = CommitCellEdit(table, 10, kColRx, text, CommitTrigger::Enter);
+        const CommitResult r = CommitCellEdit(table, bands, 10, kColRx, text, CommitTrigger::Enter);
         EXPECT_TRUE(r.Refused()) << text;
         EXPECT_TRUE(r.editorVisible);
         EXPECT_TRUE(r.clearEditText);
         EXPECT_EQ(r.effect, CommitEffect::None);
         EXPECT_EQ(table[9], kFilled) << text;
     }
-    const CommitResult ok = CommitCellEdit(table, 1, kColRx, "145.125", CommitTrigger::Enter);
+    const CommitResult ok =
+        CommitCellEdit(table, bands, 1, kColRx, "145.125", CommitTrigger::Enter);
     EXPECT_FALSE(ok.editorVisible);
     EXPECT_EQ(table[0], kEnglishNew);
 }
@@ -100,7 +102,7 @@ TEST_F(CellCommitTest, RxAcceptsStepsAndBandEnds) {
     };
     for (const Case& c : cases) {
         table[0] = {};
-        const CommitResult r = CommitCellEdit(table, 1, kColRx, c.text);
+        const CommitResult r = CommitCellEdit(table, bands, 1, kColRx, c.text);
         EXPECT_FALSE(r.Refused()) << c.text;
         EXPECT_EQ(table[0][0], c.stored);
         EXPECT_EQ(table[0][1], c.stored);
@@ -108,14 +110,14 @@ TEST_F(CellCommitTest, RxAcceptsStepsAndBandEnds) {
 }
 
 TEST_F(CellCommitTest, EmptyRxDeletesTheChannel) {
-    const CommitResult r = CommitCellEdit(table, 10, kColRx, "");
+    const CommitResult r = CommitCellEdit(table, bands, 10, kColRx, "");
     EXPECT_EQ(r.effect, CommitEffect::RowCleared);
     EXPECT_FALSE(r.Refused());
     EXPECT_EQ(table[9], ChannelTexts{});
     // The next encode stores an empty record.
     RadioImage image;
     image[24 * 9 + 13] = 0xFF;
-    EncodeChannels(table, image);
+    EncodeChannels(table, image, bands);
     for (std::size_t i = 0; i < 24; ++i) {
         EXPECT_EQ(image[24 * 9 + i], i == 13 ? 0x05 : 0xFF) << i;
     }
@@ -135,7 +137,7 @@ TEST_F(CellCommitTest, TxOutsideTheBandsIsRefusedAndTheCellKept) {
         for (const CommitTrigger trigger : {CommitTrigger::LeaveCell, CommitTrigger::Enter}) {
             const bool enter = trigger == CommitTrigger::Enter;
             table[9] = kFilled;
-            const CommitResult r = CommitCellEdit(table, 10, kColTx, c.text, trigger);
+            const CommitResult r = CommitCellEdit(table, bands, 10, kColTx, c.text, trigger);
             EXPECT_EQ(table[9][1], c.stored ? c.stored : kFilled[1]) << c.text;
             EXPECT_EQ(table[9][0], kFilled[0]);
             if (c.stored) {
@@ -150,12 +152,18 @@ TEST_F(CellCommitTest, TxOutsideTheBandsIsRefusedAndTheCellKept) {
             EXPECT_EQ(r.editorVisible, enter) << c.text;
             EXPECT_EQ(r.clearEditText, enter) << c.text;
         }
-        // Without a receive frequency the cell becomes empty, unasked.
+        // Without a receive frequency nothing typed is dropped unasked: the
+        // band message, or the row's own when the value is in a band; an
+        // emptied edit empties the cell.
         table[0] = {};
         table[0][1] = "145.00000";
-        const CommitResult r = CommitCellEdit(table, 1, kColTx, c.text);
-        EXPECT_FALSE(r.Refused()) << c.text;
-        EXPECT_EQ(table[0][1], "") << c.text;
+        const CommitResult r = CommitCellEdit(table, bands, 1, kColTx, c.text);
+        const bool typed = *c.text != '\0';
+        EXPECT_EQ(r.messageId,
+                  !typed ? 0 : (c.stored ? IDS_RX_FREQUENCY_FIRST : IDS_OUT_OF_RANGE))
+            << c.text;
+        EXPECT_EQ(table[0][1], typed ? "145.00000" : "") << c.text;
+        EXPECT_FALSE(r.editorVisible) << c.text;
     }
 }
 
@@ -169,15 +177,15 @@ TEST_F(CellCommitTest, SettingsNeedAFrequency) {
                           {kColBusy, "Carrier"}};
     for (const Case& c : cases) {
         table[0] = {};
-        CommitCellEdit(table, 1, c.col, c.text);
+        CommitCellEdit(table, bands, 1, c.col, c.text);
         EXPECT_EQ(table[0], ChannelTexts{}) << c.col;
 
         table[1] = {"", "145.00000", "", "", "", "", "", "", ""};
-        CommitCellEdit(table, 2, c.col, c.text);
+        CommitCellEdit(table, bands, 2, c.col, c.text);
         EXPECT_EQ(table[1][c.col - 1], c.text) << c.col;
 
         table[9] = kFilled;
-        const CommitResult r = CommitCellEdit(table, 10, c.col, c.text);
+        const CommitResult r = CommitCellEdit(table, bands, 10, c.col, c.text);
         EXPECT_EQ(r.effect, CommitEffect::CellSet);
         EXPECT_EQ(table[9][c.col - 1], c.text);
     }
@@ -186,7 +194,7 @@ TEST_F(CellCommitTest, SettingsNeedAFrequency) {
 TEST_F(CellCommitTest, CellsOutsideTheGridChangeNothing) {
     const ChannelTable before = table;
     for (auto [row, col] : {std::pair{0, 1}, {130, 1}, {1, 0}, {1, 10}, {-1, -1}}) {
-        EXPECT_EQ(CommitCellEdit(table, row, col, "145.125").effect, CommitEffect::None);
+        EXPECT_EQ(CommitCellEdit(table, bands, row, col, "145.125").effect, CommitEffect::None);
     }
     EXPECT_EQ(table, before);
 }

@@ -1,3 +1,4 @@
+#include "model/band.h"
 #include "model/channel_codec.h"
 #include "model/image_layout.h"
 #include "tests/model/model_globals.h"
@@ -345,12 +346,13 @@ TEST_F(CodecTest, DecodeRefreshesTheBandAndKeepsTheCodeRead) {
     RadioImage image;
     SetImageBandCode(image, kDefaultBandCode); // 136..174, 400..480
     ChannelTable table;
-    DecodeChannels(image, table);
-    EXPECT_EQ(g_bandCode, kDefaultBandCode);
+    BandPlan bands;
+    DecodeChannels(image, table, bands);
+    EXPECT_EQ(bands.bandCode, kDefaultBandCode);
     EXPECT_EQ(ImageBandCode(image), kDecodedBandCode);
-    EXPECT_TRUE(InBands(51000000));
-    EXPECT_TRUE(InBands(52000000));
-    EXPECT_FALSE(InBands(52000625));
+    EXPECT_TRUE(bands.InBands(51000000));
+    EXPECT_TRUE(bands.InBands(52000000));
+    EXPECT_FALSE(bands.InBands(52000625));
 }
 
 TEST_F(CodecTest, WholeTableRoundTripsAndLeavesOtherBytesAlone) {
@@ -368,11 +370,12 @@ TEST_F(CodecTest, WholeTableRoundTripsAndLeavesOtherBytesAlone) {
     }
     const RadioImage original = image;
     ChannelTable table;
-    DecodeChannels(image, table);
+    BandPlan bands;
+    DecodeChannels(image, table, bands);
     EXPECT_EQ(table[5], (ChannelTexts{"438.00625", "145.12500", "67.0", "D754I", "中A", "High",
                                       "Narrow", "Yes", "Carrier"}));
     EXPECT_EQ(table[128], table[5]);
-    EncodeChannels(table, image);
+    EncodeChannels(table, image, bands);
     for (std::size_t n : {5u, 128u}) {
         const std::size_t at = layout::ChannelRecord(n);
         for (std::size_t i = 0; i < 24; ++i) {
@@ -394,7 +397,8 @@ TEST_F(CodecTest, DecodeWritesChineseWordsWhenChinese) {
     std::copy(std::begin(bytes), std::end(bytes), image.data());
     image[13] = 0x38;
     ChannelTable table;
-    DecodeChannels(image, table);
+    BandPlan bands;
+    DecodeChannels(image, table, bands);
     EXPECT_EQ(table[0],
               (ChannelTexts{"145.12500", "145.12500", "无", "无", "", "高", "宽", "是", "关"}));
 }

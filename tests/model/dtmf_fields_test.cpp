@@ -55,7 +55,7 @@ void SetAndHide(RadioImage& image, const std::string& pageName, const std::strin
 
 RadioImage NewImage() {
     RadioImage image;
-    FillNewDocumentImage(image);
+    FillNewDocumentImage(image, kDefaultBandCode);
     return image;
 }
 

@@ -22,7 +22,7 @@ class ImageCompare : public ModelGlobalsTest {
 protected:
     void SetUp() override {
         ModelGlobalsTest::SetUp();
-        FillNewDocumentImage(base);
+        FillNewDocumentImage(base, kDefaultBandCode);
         SetChannel(base, 3,
                    {"438.00000", "438.00000", "67.0", "None", "ABC", "High", "Wide", "Yes", "Off"});
     }

@@ -31,7 +31,7 @@ void OpenAndOk(RadioImage& image) {
 
 RadioImage NewImage() {
     RadioImage image;
-    FillNewDocumentImage(image);
+    FillNewDocumentImage(image, kDefaultBandCode);
     return image;
 }
 

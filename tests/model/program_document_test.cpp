@@ -32,7 +32,7 @@ using DocumentTest = ModelGlobalsTest;
 
 TEST_F(DocumentTest, NewDocumentHoldsEveryDefaultByte) {
     struct Case {
-        BandCodeBytes global;
+        BandCodeBytes inPlan;
         BandCodeBytes expected;
     };
     const Case cases[] = {
@@ -41,20 +41,22 @@ TEST_F(DocumentTest, NewDocumentHoldsEveryDefaultByte) {
         {{0x14, 0x17, 0x44, 0x43, 0x47, 0x00}, {0x14, 0x17, 0x44, 0x43, 0x47, 0x00}},
     };
     for (const Case& c : cases) {
-        g_bandCode = c.global;
+        BandPlan bands;
+        bands.bandCode = c.inPlan;
         CProgramDoc doc;
         doc.Image().bytes().fill(0x00); // whatever was there before
         doc.SetModified(true);
-        doc.OnNewDocument("Radio Programmer", SourceTexts());
+        doc.OnNewDocument("Radio Programmer", bands, SourceTexts());
         EXPECT_EQ(doc.Image(), ExpectedNewImage(c.expected));
-        EXPECT_EQ(g_bandCode, c.expected);
+        EXPECT_EQ(bands.bandCode, c.expected);
         EXPECT_EQ(doc.Path(), "Radio Programmer");
         EXPECT_EQ(doc.Title(), "Channel Information");
         EXPECT_FALSE(doc.IsModified());
     }
     g_bChinese = 1;
     CProgramDoc chinese;
-    chinese.OnNewDocument("", ChineseTexts());
+    BandPlan bands;
+    chinese.OnNewDocument("", bands, ChineseTexts());
     EXPECT_EQ(chinese.Title(), "信道信息");
     EXPECT_EQ(chinese.Path(), "");
 }
@@ -63,9 +65,10 @@ TEST_F(DocumentTest, NewDocumentHoldsEveryDefaultByte) {
 class WiredDocument {
 public:
     WiredDocument() {
-        doc.SetOpenHook([this](RadioImage& image) { DecodeChannels(image, table); });
-        doc.SetSaveHook([this](RadioImage& image) { EncodeChannels(table, image); });
+        doc.SetOpenHook([this](RadioImage& image) { DecodeChannels(image, table, bands); });
+        doc.SetSaveHook([this](RadioImage& image) { EncodeChannels(table, image, bands); });
     }
+    BandPlan bands;
     CProgramDoc doc;
     ChannelTable table;
 };
@@ -73,8 +76,8 @@ public:
 TEST_F(DocumentTest, SavingANewDocumentWithoutEditsGivesTheDefaultsAndTheDecodedBand) {
     TempDir dir;
     WiredDocument w;
-    w.doc.OnNewDocument("", SourceTexts());
-    DecodeChannels(w.doc.Image(), w.table); // the view's first display
+    w.doc.OnNewDocument("", w.bands, SourceTexts());
+    DecodeChannels(w.doc.Image(), w.table, w.bands); // the view's first display
     ASSERT_TRUE(w.doc.OnSaveDocument(dir.File("new.dat")).Ok());
     RadioImage expected = ExpectedNewImage(kDecodedBandCode);
     for (std::size_t n = 0; n < 129; ++n) {
@@ -113,7 +116,8 @@ TEST_F(DocumentTest, FailedOpenChangesNothingAndRunsNoHook) {
     TempDir dir;
     WriteFile(dir.File("short.dat"), std::string(6143, 'a'));
     CProgramDoc doc;
-    doc.OnNewDocument("App", SourceTexts());
+    BandPlan bands;
+    doc.OnNewDocument("App", bands, SourceTexts());
     const RadioImage before = doc.Image();
     bool hookRan = false;
     doc.SetOpenHook([&hookRan](RadioImage&) { hookRan = true; });
@@ -129,8 +133,8 @@ TEST_F(DocumentTest, FailedOpenChangesNothingAndRunsNoHook) {
 TEST_F(DocumentTest, FailedSaveKeepsThePathAndTheEncodedImage) {
     TempDir dir;
     WiredDocument w;
-    w.doc.OnNewDocument("App", SourceTexts());
-    DecodeChannels(w.doc.Image(), w.table);
+    w.doc.OnNewDocument("App", w.bands, SourceTexts());
+    DecodeChannels(w.doc.Image(), w.table, w.bands);
     w.table[0] = {"145.12500", "145.12500", "None", "None", "", "High", "Wide", "Yes", "Off"};
     EXPECT_EQ(w.doc.OnSaveDocument(dir.File("no/dir/x.dat")).error, FileError::CannotWrite);
     EXPECT_EQ(w.doc.Path(), "App");

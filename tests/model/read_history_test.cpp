@@ -44,7 +44,7 @@ TEST_F(ReadHistory, KeepsTheNewestFiftyAndLeavesOtherFilesAlone) {
     WriteFile(dir.File("notes.txt"), "mine");
     WriteFile(dir.File("radio.dat"), std::string(6144, '\xFF'));
     RadioImage image;
-    FillNewDocumentImage(image);
+    FillNewDocumentImage(image, kDefaultBandCode);
     std::string saved;
     for (int i = 0; i < 53; ++i) {
         image[0x0C30] = static_cast<std::uint8_t>(i);
@@ -79,7 +79,7 @@ TEST_F(ReadHistory, MakesTheFolderAndListsBandAndChannelsInUse) {
     const std::string folder = (dir.Path() / "a" / "history").string();
     EXPECT_TRUE(history::ListReads(folder).empty());
     RadioImage image;
-    FillNewDocumentImage(image);
+    FillNewDocumentImage(image, kDefaultBandCode);
     const ChannelTexts channel{"145.50000", "145.50000", "None", "None", "",
                                "Low",       "Narrow",    "No",   "Off"};
     EncodeRecord(channel, image.data() + layout::ChannelRecord(0));

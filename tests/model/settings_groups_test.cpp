@@ -5,12 +5,14 @@
 #include "model/fields/product_fields.h"
 #include "model/fields/settings_groups.h"
 #include "model/image_layout.h"
-#include "tests/model/model_globals.h"
+#include "tests/model/decoded_bands.h"
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <set>
 #include <stdexcept>
+#include <string>
 
 namespace {
 
@@ -44,7 +46,7 @@ TEST(SettingsGroups, MissingNamesThrowInsteadOfFindingAnotherField) {
     EXPECT_THROW(dtmf.Page("encode").Field("stun_code"), std::out_of_range);
 }
 
-class ProductFields : public ModelGlobalsTest {};
+class ProductFields : public ::testing::Test {};
 
 fields::FieldValues Values(const std::string& a, const std::string& b, const std::string& c,
                            const std::string& d) {
@@ -69,11 +71,9 @@ TEST_F(ProductFields, ModelIndexShowsTheByteAndNoSelectionStores0xFF) {
     }
 }
 
-TEST_F(ProductFields, BandLimitsShowTheProcessWideLimitsAndStoreOnlyInOrder) {
-    SetDecodedLimits();
-    const fields::FieldValues shown = fields::LoadFields(product::Page().fields, RadioImage());
-    EXPECT_EQ(shown[1].text, "136");
-    EXPECT_EQ(shown[4].text, "520");
+TEST_F(ProductFields, BandLimitsShowThePlansLimitsAndStoreOnlyInOrder) {
+    const std::array<std::string, 4> shown = product::BandLimitTexts(DecodedBands());
+    EXPECT_EQ(shown, (std::array<std::string, 4>{"136", "174", "400", "520"}));
 
     struct Case {
         fields::FieldValues values;
@@ -88,20 +88,20 @@ TEST_F(ProductFields, BandLimitsShowTheProcessWideLimitsAndStoreOnlyInOrder) {
         {Values("136MHz", "174.9", "400", "480"), true, {136, 174, 400, 480}}, // read as atoi
     };
     for (const Case& c : cases) {
-        SetDecodedLimits();
-        g_bandCode = kDefaultBandCode;
+        BandPlan bands = DecodedBands();
+        bands.bandCode = kDefaultBandCode;
         RadioImage image;
         const RadioImage before = image;
         // The edits store nothing of their own; StoreBandLimits does.
         fields::StoreFields(product::Page().fields, c.values, image);
         EXPECT_EQ(image, before);
 
-        EXPECT_EQ(product::StoreBandLimits(c.values, image), c.stored) << c.values[1].text;
-        EXPECT_EQ(CurrentBandLimitsMhz(), c.limits);
+        EXPECT_EQ(product::StoreBandLimits(c.values, image, bands), c.stored) << c.values[1].text;
+        EXPECT_EQ(bands.LimitsMhz(), c.limits);
         const BandCodeBytes code = c.stored ? BandCode(c.limits.band1Low, c.limits.band1High,
                                                        c.limits.band2Low, c.limits.band2High)
                                             : kDefaultBandCode;
-        EXPECT_EQ(g_bandCode, code);
+        EXPECT_EQ(bands.bandCode, code);
         EXPECT_EQ(ImageBandCode(image), c.stored ? code : ImageBandCode(before));
         for (std::size_t i = 0; i < RadioImage::size(); ++i) {
             if (i < 0x17E8 || i > 0x17ED) {

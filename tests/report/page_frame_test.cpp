@@ -130,7 +130,8 @@ TEST(ReportLayout, UnusualImagesPrintEveryPage) {
             byte = static_cast<std::uint8_t>(random());
         }
         ChannelTable table;
-        DecodeChannels(image, table);
+        BandPlan bands;
+        DecodeChannels(image, table, bands);
         ExpectSaneReport(image, table, round % 2 == 1, "random image " + std::to_string(round));
     }
 }

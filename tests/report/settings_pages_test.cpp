@@ -24,7 +24,7 @@ constexpr int Lb = 323;
 
 RadioImage NewImage() {
     RadioImage image;
-    FillNewDocumentImage(image);
+    FillNewDocumentImage(image, kDefaultBandCode);
     return image;
 }
 

@@ -55,7 +55,7 @@ TEST(ProfileSave, UnchangedStoreWritesNothing) {
     EXPECT_EQ(ReadFile(path), "[Setup]\n;comment\nLanguage=English\n");
 }
 
-TEST(ProfileSave, DestroySavesOnlyWhenAsked) {
+TEST(ProfileSave, SaveAtEndWritesOnlyWhenAskedAndDestroyNever) {
     TempDir dir;
     const std::string kept = dir.File("kept.ini");
     const std::string saved = dir.File("saved.ini");
@@ -68,6 +68,9 @@ TEST(ProfileSave, DestroySavesOnlyWhenAsked) {
         ASSERT_TRUE(save.Load(saved, true, true, false));
         noSave.SetValue("S", "k", "2");
         save.SetValue("S", "k", "2");
+        EXPECT_EQ(noSave.SaveAtEnd(), CProfileFile::SaveOutcome::Unchanged);
+        EXPECT_EQ(save.SaveAtEnd(), CProfileFile::SaveOutcome::Written);
+        save.SetValue("S", "k", "3"); // going away unsaved
     }
     EXPECT_EQ(ReadFile(kept), "[S]\nk=1\n");
     EXPECT_EQ(ReadFile(saved), "[S]\r\nk=2\r\n");
@@ -152,7 +155,7 @@ TEST(ProfileBackup, CopiesTheOldFileAndKeepsOneNamePerStore) {
     EXPECT_FALSE(fs::exists(path + ".002"));
 }
 
-TEST(ProfileBackup, DestroyMakesABackupWhenAsked) {
+TEST(ProfileBackup, SaveAtEndMakesABackupWhenAsked) {
     TempDir dir;
     const std::string path = dir.File("Program.ini");
     WriteFile(path, "[S]\nk=old\n");
@@ -160,6 +163,7 @@ TEST(ProfileBackup, DestroyMakesABackupWhenAsked) {
         CProfileFile profile(4);
         ASSERT_TRUE(profile.Load(path, true, true, true));
         profile.SetValue("S", "k", "new");
+        EXPECT_EQ(profile.SaveAtEnd(), CProfileFile::SaveOutcome::Written);
     }
     EXPECT_EQ(ReadFile(path + ".001"), "[S]\nk=old\n");
     EXPECT_EQ(ReadFile(path), "[S]\r\nk=new\r\n");
@@ -218,13 +222,15 @@ TEST(ProfileAtomicSave, FailedSaveWritesNothingAndReportsEmpty) {
     fs::remove(path);
     fs::create_directory(path);
     EXPECT_EQ(profile.Save(false), "");
+    // Told apart from a store with nothing to write.
+    EXPECT_EQ(profile.SaveChanges(false), CProfileFile::SaveOutcome::Failed);
+    EXPECT_EQ(profile.SaveAtEnd(), CProfileFile::SaveOutcome::Failed);
     EXPECT_TRUE(fs::is_directory(path));
     int entries = 0;
     for ([[maybe_unused]] const auto& entry : fs::directory_iterator(sub)) {
         ++entries;
     }
     EXPECT_EQ(entries, 1);
-    profile.Clear(); // nothing left to save on destroy
 }
 
 // A settings file that may be written in a folder that may not: the change is

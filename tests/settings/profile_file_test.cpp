@@ -1,6 +1,7 @@
 // Reading settings files and answering look-ups and changes in memory.
 
 #include "settings/profile_file.h"
+#include "settings/program_context.h"
 #include "tests/settings/temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -317,9 +318,31 @@ TEST(ProfileBadInput, OneMegabyteLine) {
     EXPECT_EQ(p.profile.GetValue("S", "after", ""), "1");
 }
 
-TEST(ProfileInstance, ApplicationStoreStartsEmpty) {
-    EXPECT_EQ(g_Profile.FilePath(), "");
-    EXPECT_EQ(g_Profile.GetValue("Setup", "Language", "English"), "English");
+TEST(ProgramContext, StartsWithAnEmptyStoreAtCom1AndTheInitialBandPlan) {
+    const ProgramContext context;
+    EXPECT_EQ(context.Profile().FilePath(), "");
+    EXPECT_EQ(context.Profile().GetValue("Setup", "Language", "English"), "English");
+    EXPECT_EQ(context.portName, "COM1");
+    EXPECT_EQ(context.band, BandPlan());
+    EXPECT_EQ(context.band.LimitsMhz(), (BandLimitsMhz{136, 174, 400, 480}));
+}
+
+// The program's end saves the settings through its context: a change that
+// cannot be written is told to the caller, never dropped in silence.
+TEST(ProgramContext, SaveProfileTellsAFileThatCannotBeWritten) {
+    TempDir dir;
+    const std::string path = dir.File("Program.ini");
+    WriteFile(path, "[Setup]\nVerifyAfterWrite=0\n");
+    ProgramContext context;
+    ASSERT_TRUE(context.Profile().Load(path, true, true, false));
+    EXPECT_TRUE(context.SaveProfile()); // nothing changed: nothing to write
+    context.Profile().SetValue("Setup", "VerifyAfterWrite", "1");
+    std::filesystem::remove(path);
+    std::filesystem::create_directory(path); // its place taken: it cannot be replaced
+    EXPECT_FALSE(context.SaveProfile());
+    std::filesystem::remove(path);
+    EXPECT_TRUE(context.SaveProfile());
+    EXPECT_EQ(ReadFile(path), "[Setup]\r\nVerifyAfterWrite=1\r\n");
 }
 
 } // namespace

@@ -2,7 +2,6 @@
 // corner, read again at every paint, with a built-in picture as fall-back.
 
 #include "shell/background_painter.h"
-#include "ui/app_globals.h"
 
 #include <QMdiArea>
 #include <QTemporaryDir>
@@ -13,6 +12,8 @@ class BackgroundPainterTest : public QObject {
 
 private:
     QTemporaryDir m_dir;
+    // The program directory the painter looks in.
+    std::string m_appDir;
 
     // A picture whose top-left pixel is `corner` and the rest `fill`.
     void writePicture(QSize size, QColor corner, QColor fill) {
@@ -25,7 +26,7 @@ private:
 private slots:
     void init() {
         QVERIFY(m_dir.isValid());
-        g_strAppDir = m_dir.path().toStdString() + "/";
+        m_appDir = m_dir.path().toStdString() + "/";
         QFile::remove(m_dir.filePath(QStringLiteral("background.bmp")));
     }
 
@@ -55,7 +56,7 @@ private slots:
     void tilesThePictureFromTheCorner() {
         writePicture(QSize(238, 157), Qt::red, Qt::blue);
         QMdiArea area;
-        CBackgroundPainter::Attach(&area);
+        CBackgroundPainter::Attach(&area, m_appDir);
         area.viewport()->setFixedSize(500, 300);
         const QImage shown = area.viewport()->grab().toImage();
         for (const QPoint corner :
@@ -69,7 +70,7 @@ private slots:
     void pictureIsReadAgainAtEveryPaint() {
         writePicture(QSize(20, 20), Qt::red, Qt::blue);
         QMdiArea area;
-        CBackgroundPainter::Attach(&area);
+        CBackgroundPainter::Attach(&area, m_appDir);
         area.viewport()->setFixedSize(100, 100);
         QCOMPARE(area.viewport()->grab().toImage().pixelColor(20, 20), QColor(Qt::red));
         writePicture(QSize(30, 30), Qt::green, Qt::blue);
@@ -81,9 +82,9 @@ private slots:
     void missingPictureFallsBackToTheBuiltInOne() {
         const QImage builtIn = CBackgroundPainter::BuiltInPicture();
         QCOMPARE(builtIn.size(), QSize(238, 157));
-        QCOMPARE(CBackgroundPainter::CurrentPicture(), builtIn);
+        QCOMPARE(CBackgroundPainter::CurrentPicture(m_appDir), builtIn);
         QMdiArea area;
-        CBackgroundPainter::Attach(&area);
+        CBackgroundPainter::Attach(&area, m_appDir);
         area.viewport()->setFixedSize(300, 200);
         const QImage shown = area.viewport()->grab().toImage();
         QCOMPARE(shown.pixelColor(0, 0), builtIn.pixelColor(0, 0));

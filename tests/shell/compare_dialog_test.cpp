@@ -26,7 +26,7 @@ namespace {
 // flags of an empty channel (no cell shows them) and a byte nothing shows.
 std::vector<compare::Difference> DifferencesOfEveryKind() {
     RadioImage a;
-    FillNewDocumentImage(a);
+    FillNewDocumentImage(a, kDefaultBandCode);
     RadioImage b = a;
     b[layout::ChannelRecord(4) + 13] = 0x00;
     b[layout::kSquelchLevel] = 2;
@@ -84,18 +84,19 @@ private slots:
         cell.column = kColWidth;
         QCOMPARE(ComparePlaceText(cell), QStringLiteral("Channel Fr, W/N"));
 
-        CCompareDlg dialog(found, QStringLiteral("other.dat"), ComparePlaceText);
+        CCompareDlg dialog(found, QStringLiteral("other.dat"), ComparePlaceText, "");
         QCOMPARE(ShownPlaces(*dialog.Table()), places);
         QCOMPARE(dialog.Table()->horizontalHeaderItem(2)->text(), QStringLiteral("other.dat"));
         QCOMPARE(dialog.Table()->item(0, 1)->text(), QStringLiteral("4"));
         QCOMPARE(dialog.Table()->item(0, 2)->text(), QStringLiteral("2"));
-        CCompareDlg same({}, QStringLiteral("other.dat"), ComparePlaceText);
+        CCompareDlg same({}, QStringLiteral("other.dat"), ComparePlaceText, "");
         QCOMPARE(same.Summary()->text(),
                  QStringLiteral("The document and other.dat hold the same data."));
     }
 
     void filterNarrowsAndCopyTakesTheShownRows() {
-        CCompareDlg dialog(DifferencesOfEveryKind(), QStringLiteral("other.dat"), ComparePlaceText);
+        CCompareDlg dialog(DifferencesOfEveryKind(), QStringLiteral("other.dat"), ComparePlaceText,
+                           "");
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         QTableWidget& table = *dialog.Table();
@@ -133,7 +134,7 @@ private slots:
             many[i].column = kColName;
         }
         {
-            CCompareDlg dialog(many, QStringLiteral("other.dat"), ComparePlaceText);
+            CCompareDlg dialog(many, QStringLiteral("other.dat"), ComparePlaceText, "");
             dialog.show();
             QVERIFY(QTest::qWaitForWindowExposed(&dialog));
             // Fits a 1280x900 screen with its frame, and shows 20 rows or more.
@@ -144,7 +145,7 @@ private slots:
             dialog.resize(700, 480);
             dialog.reject();
         }
-        CCompareDlg again(many, QStringLiteral("other.dat"), ComparePlaceText);
+        CCompareDlg again(many, QStringLiteral("other.dat"), ComparePlaceText, "");
         QCOMPARE(again.size(), QSize(700, 480));
     }
 
@@ -155,7 +156,7 @@ private slots:
         cell.row = 7;
         cell.column = kColName;
         found.insert(found.begin(), cell);
-        CCompareDlg dialog(found, QStringLiteral("other.dat"), ComparePlaceText);
+        CCompareDlg dialog(found, QStringLiteral("other.dat"), ComparePlaceText, "");
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         std::vector<compare::Difference> asked;

@@ -46,13 +46,14 @@ class NavigationBarTest : public QObject {
 
 private:
     QTemporaryDir m_dir;
+    CProfileFile m_profile{4};
     std::unique_ptr<QWidget> m_host;
     CNavigationBar* m_bar = nullptr;
 
     void loadSettings(const char* text) {
         const std::string path = m_dir.filePath(QStringLiteral("Program.ini")).toStdString();
         std::ofstream(path, std::ios::binary | std::ios::trunc) << text;
-        g_Profile.Load(path, false, true, false);
+        m_profile.Load(path, false, true, false);
         g_strLanguage = "English";
     }
 
@@ -60,7 +61,7 @@ private:
     void makeBar() {
         m_host = std::make_unique<QWidget>();
         m_host->resize(800, 600);
-        m_bar = new CNavigationBar(m_host.get());
+        m_bar = new CNavigationBar(m_profile, m_host.get());
         m_bar->setGeometry(0, 0, m_bar->BarWidth(), 600);
         m_host->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_host.get()));
@@ -76,7 +77,7 @@ private slots:
     }
     void cleanup() {
         m_host.reset();
-        g_Profile.Clear();
+        m_profile.Clear();
     }
 
     void startsWithItsSizesCaptionAndTree() {
@@ -90,6 +91,32 @@ private slots:
         QCOMPARE(tree->geometry(), QRect(QPoint(5, 31), QPoint(185 - 8 - 1, 600 - 51 - 1)));
         QCOMPARE(m_bar->FrameRect(), QRect(QPoint(4, 7), QPoint(185 - 6 - 1, 600 - 49 - 1)));
         QCOMPARE(m_bar->ResizeStrip(), QRect(179, 7, 6, 544));
+    }
+
+    void widensToItsTreeLabels_data() {
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<bool>("widens");
+        QTest::newRow("short labels: keeps its width") << QStringLiteral("DTMF") << false;
+        QTest::newRow("a long label: widens")
+            << QStringLiteral("Channel Information and a good deal more") << true;
+    }
+    void widensToItsTreeLabels() {
+        QFETCH(QString, label);
+        QFETCH(bool, widens);
+        QTreeWidget* tree = m_bar->Tree();
+        auto* root = new QTreeWidgetItem(tree, QStringList(QStringLiteral("Root")));
+        auto* item = new QTreeWidgetItem(root, QStringList(label));
+        root->setExpanded(true);
+        m_bar->FitToTree();
+        QCOMPARE(m_bar->BarWidth() > 185, widens);
+        QCOMPARE(m_bar->width(), m_bar->BarWidth());
+        m_bar->setGeometry(0, 0, m_bar->BarWidth(), 600);
+        QApplication::processEvents();
+        // The label's text ends inside the tree's cell area.
+        const int textEnd = tree->visualItemRect(item).x() +
+                            tree->fontMetrics().horizontalAdvance(label);
+        QVERIFY2(textEnd <= tree->viewport()->width(),
+                 qPrintable(QStringLiteral("%1 > %2").arg(textEnd).arg(tree->viewport()->width())));
     }
 
     void emptyCompanyGivesEmptyCaptionAndAWorkingClose() {

@@ -8,6 +8,8 @@
 #include "model/program_document.h"
 #include "session/document_session.h"
 #include "session/program_view.h"
+#include "settings/program_context.h"
+#include "tests/ui/message_recorder.h"
 #include "transfer/port_setting_dialog.h"
 #include "ui/help_service.h"
 #include "ui/user_store.h"
@@ -47,8 +49,8 @@ private:
     std::string m_device;
 };
 
-std::optional<std::uint32_t> storedPort() {
-    return UserStore::ReadPortNumber(UserStore::CurrentAppName());
+std::optional<std::uint32_t> storedPort(const ProgramContext& context) {
+    return UserStore::ReadPortNumber(UserStore::CurrentAppName(context.Profile()));
 }
 
 } // namespace
@@ -65,6 +67,7 @@ private slots:
     void currentPortInUse();
     void okStoresChosenPort_data();
     void okStoresChosenPort();
+    void aChoiceTheStoreCannotKeepIsReported();
     void cancelChangesNothing();
     void sessionLoadsStoredPort_data();
     void sessionLoadsStoredPort();
@@ -81,6 +84,7 @@ private:
     void clickOk(CPortSettingDlg& dialog);
 
     std::unique_ptr<QTemporaryDir> m_store;
+    std::unique_ptr<ProgramContext> m_context;
     std::map<int, std::unique_ptr<Pty>> m_ptys;
     std::vector<std::string> m_probed;
     // What the injected port list reports beside each device.
@@ -92,7 +96,7 @@ void PortSettingDialogTest::init() {
     m_store = std::make_unique<QTemporaryDir>();
     QVERIFY(m_store->isValid());
     UserStore::SetBaseDirectory(m_store->path());
-    g_portName = "COM1";
+    m_context = std::make_unique<ProgramContext>();
 }
 
 void PortSettingDialogTest::cleanup() {
@@ -153,8 +157,8 @@ void PortSettingDialogTest::offersOpenablePortsAndChecksCurrent() {
     QFETCH(int, current);
     QFETCH(QString, expectedName);
     makePorts({3, 12});
-    g_portName = PortNameFromNumber(current);
-    CPortSettingDlg dialog(nullptr, access());
+    m_context->portName = PortNameFromNumber(current);
+    CPortSettingDlg dialog(*m_context, nullptr, access());
     // Every port is probed under its own name (COM10 and up in the long
     // form), then the current port under the name in use.
     std::vector<std::string> names;
@@ -177,8 +181,8 @@ void PortSettingDialogTest::offersOpenablePortsAndChecksCurrent() {
     QCOMPARE(dialog.CheckedPort(), std::optional<int>(current));
     clickOk(dialog);
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
-    QCOMPARE(QString::fromStdString(g_portName), expectedName);
-    QCOMPARE(storedPort(), std::optional<std::uint32_t>(current));
+    QCOMPARE(QString::fromStdString(m_context->portName), expectedName);
+    QCOMPARE(storedPort(*m_context), std::optional<std::uint32_t>(current));
 }
 
 // The current port held by another program: not offered, nothing checked,
@@ -186,7 +190,7 @@ void PortSettingDialogTest::offersOpenablePortsAndChecksCurrent() {
 // that did not open).
 void PortSettingDialogTest::currentPortInUse() {
     makePorts({3, 5});
-    g_portName = "COM3";
+    m_context->portName = "COM3";
     QtSerialLink otherProgram;
     QVERIFY(otherProgram.Open(m_ptys[3]->Device()));
     PortAccess ports = access();
@@ -195,7 +199,7 @@ void PortSettingDialogTest::currentPortInUse() {
         asked.push_back(name);
         return std::string("The port is open in minicom (process 4242).");
     };
-    CPortSettingDlg dialog(nullptr, ports);
+    CPortSettingDlg dialog(*m_context, nullptr, ports);
     QVERIFY(!dialog.PortButton(3)->isEnabled());
     QVERIFY(dialog.PortButton(5)->isEnabled());
     QCOMPARE(asked, std::vector<std::string>{"COM3"});
@@ -206,8 +210,8 @@ void PortSettingDialogTest::currentPortInUse() {
              QString("COM5 (%1)").arg(QString::fromStdString(m_ptys[5]->Device())));
     QCOMPARE(dialog.CheckedPort(), std::nullopt);
     clickOk(dialog);
-    QCOMPARE(g_portName, std::string("COM3"));
-    QCOMPARE(storedPort(), std::nullopt);
+    QCOMPARE(m_context->portName, std::string("COM3"));
+    QCOMPARE(storedPort(*m_context), std::nullopt);
     otherProgram.Close();
 }
 
@@ -223,24 +227,44 @@ void PortSettingDialogTest::okStoresChosenPort() {
     QFETCH(int, chosen);
     QFETCH(QString, expectedName);
     makePorts({9, 10, 16});
-    CPortSettingDlg dialog(nullptr, access());
+    CPortSettingDlg dialog(*m_context, nullptr, access());
     QCOMPARE(dialog.CheckedPort(), std::nullopt);
     QTest::mouseClick(dialog.PortButton(chosen), Qt::LeftButton);
     QCOMPARE(dialog.CheckedPort(), std::optional<int>(chosen));
     clickOk(dialog);
-    QCOMPARE(QString::fromStdString(g_portName), expectedName);
-    QCOMPARE(storedPort(), std::optional<std::uint32_t>(chosen));
+    QCOMPARE(QString::fromStdString(m_context->portName), expectedName);
+    QCOMPARE(storedPort(*m_context), std::optional<std::uint32_t>(chosen));
+}
+
+void PortSettingDialogTest::aChoiceTheStoreCannotKeepIsReported() {
+    // The per-user store's folder would lie below a plain file: nothing can be written.
+    QFile plain(m_store->filePath(QStringLiteral("plain")));
+    QVERIFY(plain.open(QIODevice::WriteOnly));
+    plain.close();
+    UserStore::SetBaseDirectory(plain.fileName() + QStringLiteral("/store"));
+    makePorts({3});
+    MessageRecorder messages;
+    CPortSettingDlg dialog(*m_context, nullptr, access());
+    QTest::mouseClick(dialog.PortButton(3), Qt::LeftButton);
+    clickOk(dialog);
+    // The port serves this run all the same.
+    QCOMPARE(m_context->portName, std::string("COM3"));
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    QCOMPARE(messages.seen.size(), std::size_t{1});
+    QCOMPARE(messages.seen[0].text,
+             QStringLiteral("The port choice could not be kept for the next start."));
+    QCOMPARE(messages.seen[0].icon, MessageIcon::Exclamation);
 }
 
 void PortSettingDialogTest::cancelChangesNothing() {
     makePorts({3, 12});
-    g_portName = "COM3";
-    CPortSettingDlg dialog(nullptr, access());
+    m_context->portName = "COM3";
+    CPortSettingDlg dialog(*m_context, nullptr, access());
     QTest::mouseClick(dialog.PortButton(12), Qt::LeftButton);
     QCOMPARE(dialog.CheckedPort(), std::optional<int>(12));
     dialog.reject();
-    QCOMPARE(g_portName, std::string("COM3"));
-    QCOMPARE(storedPort(), std::nullopt);
+    QCOMPARE(m_context->portName, std::string("COM3"));
+    QCOMPARE(storedPort(*m_context), std::nullopt);
 }
 
 void PortSettingDialogTest::sessionLoadsStoredPort_data() {
@@ -256,14 +280,14 @@ void PortSettingDialogTest::sessionLoadsStoredPort() {
     QFETCH(int, stored);
     QFETCH(QString, expectedName);
     if (stored >= 0) {
-        QVERIFY(UserStore::WritePortNumber(UserStore::CurrentAppName(),
+        QVERIFY(UserStore::WritePortNumber(UserStore::CurrentAppName(m_context->Profile()),
                                            static_cast<std::uint32_t>(stored)));
     }
-    g_portName = "/dev/null";
+    m_context->portName = "/dev/null";
     auto doc = std::make_unique<CProgramDoc>();
-    CProgramView view(doc->Image());
-    const DocumentSession session(std::move(doc), view, view);
-    QCOMPARE(QString::fromStdString(g_portName), expectedName);
+    CProgramView view(doc->Image(), *m_context);
+    const DocumentSession session(std::move(doc), view, view, *m_context);
+    QCOMPARE(QString::fromStdString(m_context->portName), expectedName);
 }
 
 void PortSettingDialogTest::portTexts_data() {
@@ -319,9 +343,9 @@ void PortSettingDialogTest::portTexts() {
 // look at the port list; an unchanged list opens no port again.
 void PortSettingDialogTest::refreshFollowsPluggedAdapters() {
     makePorts({3});
-    g_portName = "COM3";
+    m_context->portName = "COM3";
     m_descriptions[3] = "On-board";
-    CPortSettingDlg dialog(nullptr, access());
+    CPortSettingDlg dialog(*m_context, nullptr, access());
     QVERIFY(dialog.PollTimer()->isActive());
     QCOMPARE(dialog.PollTimer()->interval(), CPortSettingDlg::kPortPollMs);
     QCOMPARE(dialog.CheckedPort(), std::optional<int>(3));

@@ -7,40 +7,21 @@
 #include "link/link_messages.h"
 #include "link/port_name.h"
 #include "link_qt/port_probe.h"
-#include "model/channel_codec.h"
 #include "model/language.h"
-#include "model/program_document.h"
 #include "model/string_table.h"
-#include "session/document_session.h"
-#include "session/program_view.h"
-#include "sim/simulated_radio.h"
+#include "tests/transfer/process_fixture.h"
 #include "tests/ui/message_recorder.h"
 #include "tests/texts/test_catalogues.h"
 #include "transfer/process_dialog.h"
-#include "ui/user_store.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QtTest>
 
-#include <memory>
-
 namespace {
-
-// Generous: a transfer takes a few seconds, more under the sanitizers.
-constexpr int kTransferTimeoutMs = 120000;
-
-// A table with a few channels, as the radio holds them.
-ChannelTable radioChannels() {
-    ChannelTable table;
-    table[0] = {"145.12500", "145.62500", "67.0", "D023N", "REPEAT", "High", "Wide", "Yes", "Off"};
-    table[127] = {"438.00625", "438.00625", "None", "254.1", "", "Low", "Narrow", "No", "Carrier"};
-    return table;
-}
 
 QStringList texts(const ChannelTexts& row) {
     QStringList list;
@@ -52,7 +33,7 @@ QStringList texts(const ChannelTexts& row) {
 
 } // namespace
 
-class ProcessDialogTest : public QObject {
+class ProcessDialogTest : public ProcessFixture {
     Q_OBJECT
 
 private slots:
@@ -76,82 +57,18 @@ private slots:
     void closeBoxAndEscapeAskBeforeStoppingAWrite_data();
     void closeBoxAndEscapeAskBeforeStoppingAWrite();
     void sessionClosedDuringTransfer();
-
-private:
-    void startRadio(SimOptions options = InstantReplies());
-    CProcessDlg* dialog() const { return m_session->ProcessDialog(); }
-    RadioImage& image() const { return m_session->Document().Image(); }
-    void pressStart();
-    void waitUntilEnded();
-    // A read from a radio answering at the pace of the wire, started and
-    // past its first progress step.
-    void startSlowRead();
-
-    QTemporaryDir m_store;
-    std::unique_ptr<CProgramView> m_view;
-    std::unique_ptr<DocumentSession> m_session;
-    std::unique_ptr<SimulatedRadio> m_radio;
 };
 
 void ProcessDialogTest::initTestCase() {
-    QVERIFY(m_store.isValid());
-    UserStore::SetBaseDirectory(m_store.path());
+    setUpStore();
 }
 
 void ProcessDialogTest::init() {
-    g_bChinese = 0;
-    auto doc = std::make_unique<CProgramDoc>();
-    FillNewDocumentImage(doc->Image());
-    m_view = std::make_unique<CProgramView>(doc->Image());
-    m_session = std::make_unique<DocumentSession>(std::move(doc), *m_view, *m_view);
-    // The document window hands the session's transfer window the keys of
-    // Program > Read and Write.
-    m_session->ProcessDialog()->SetDirectionKeys(QKeySequence(Qt::CTRL | Qt::Key_R),
-                                                 QKeySequence(Qt::CTRL | Qt::Key_W));
-    m_view->resize(1095, 650);
-    m_view->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_view.get()));
-    m_view->OnInitialUpdate();
+    setUpSession();
 }
 
 void ProcessDialogTest::cleanup() {
-    m_session.reset();
-    m_view.reset();
-    m_radio.reset();
-}
-
-void ProcessDialogTest::startRadio(SimOptions options) {
-    m_radio = std::make_unique<SimulatedRadio>(options);
-    RadioImage radioImage = image();
-    EncodeChannels(radioChannels(), radioImage);
-    m_radio->LoadImage(radioImage);
-    std::string error;
-    QVERIFY2(m_radio->Start(&error), error.c_str());
-    g_portName = m_radio->DevicePath();
-}
-
-void ProcessDialogTest::pressStart() {
-    QVERIFY(dialog()->isVisible());
-    QVERIFY(dialog()->StartButton()->isEnabled());
-    QTest::mouseClick(dialog()->StartButton(), Qt::LeftButton);
-    // Start disables itself at once; the transfer begins when the session
-    // handles the posted request.
-    QVERIFY(!dialog()->StartButton()->isEnabled());
-    QVERIFY(m_session->IsTransferRunning());
-}
-
-void ProcessDialogTest::startSlowRead() {
-    SimOptions options = InstantReplies();
-    options.wireTime = true;
-    startRadio(options);
-    m_session->OnProgramRead();
-    pressStart();
-    QTRY_VERIFY_WITH_TIMEOUT(dialog()->ProgressBar()->value() >= 1, kTransferTimeoutMs);
-}
-
-void ProcessDialogTest::waitUntilEnded() {
-    QTRY_VERIFY_WITH_TIMEOUT(!m_session->IsTransferRunning(), kTransferTimeoutMs);
-    QVERIFY(!dialog()->isVisible());
+    tearDown();
 }
 
 void ProcessDialogTest::readEndToEnd() {
@@ -173,8 +90,9 @@ void ProcessDialogTest::readEndToEnd() {
     QCOMPARE(read.count(), 1);
     QCOMPARE(running.count(), 2);
     QCOMPARE(dialog()->ProgressBar()->value(), 191);
-    QCOMPARE(dialog()->StatusLabel()->text(), QString("191"));
-    const ChannelTable expected = radioChannels();
+    QVERIFY2(QRegularExpression("^Read in \\d+\\.\\d s$").match(m_resultLine).hasMatch(),
+             qPrintable(m_resultLine));
+    const ChannelTable expected = RadioChannels();
     QCOMPARE(texts(m_view->Channels()[0]), texts(expected[0]));
     QCOMPARE(texts(m_view->Channels()[127]), texts(expected[127]));
     QCOMPARE(texts(m_view->Channels()[1]), texts(expected[1]));
@@ -182,7 +100,7 @@ void ProcessDialogTest::readEndToEnd() {
     QCOMPARE(m_radio->Stats().entries, 2);
     QCOMPARE(m_radio->Stats().blocksWritten, 0);
     // The port is free again.
-    QVERIFY(ProbePort(g_portName));
+    QVERIFY(ProbePort(m_context.portName));
 }
 
 void ProcessDialogTest::writeEndToEndCommitsPendingEdit() {
@@ -253,10 +171,11 @@ void ProcessDialogTest::cancelDuringTransfer() {
     waitUntilEnded();
 
     QVERIFY(messages.seen.empty());
+    QCOMPARE(m_resultLine, QString("Read cancelled"));
     QCOMPARE(read.count(), 0);
     QVERIFY(dialog()->ProgressBar()->value() < 191);
     QVERIFY(m_radio->Stats().blocksRead < 512);
-    QVERIFY(ProbePort(g_portName));
+    QVERIFY(ProbePort(m_context.portName));
     // Rows received before the stop are in the image; the grid still shows
     // what it showed before.
     const RadioImage radio = m_radio->MemoryAsImage();
@@ -304,7 +223,7 @@ void ProcessDialogTest::failuresEndWithTheirMessage() {
     }
     startRadio(options);
     if (!openablePort) {
-        g_portName = m_store.filePath("no-such-port").toStdString();
+        m_context.portName = m_store.filePath("no-such-port").toStdString();
     }
     MessageRecorder messages;
     QSignalSpy read(m_session.get(), &DocumentSession::ChannelsRead);
@@ -315,6 +234,7 @@ void ProcessDialogTest::failuresEndWithTheirMessage() {
     QCOMPARE(messages.seen.size(), std::size_t{1});
     QCOMPARE(messages.seen[0].text, message);
     QVERIFY(messages.seen[0].buttons == MessageButtons::Ok);
+    QVERIFY(messages.seen[0].icon == MessageIcon::Stop);
     QCOMPARE(read.count(), 0);
     QCOMPARE(m_radio->Stats().blocksWritten, 0);
     QVERIFY(ProbePort(m_radio->DevicePath()));
@@ -326,8 +246,9 @@ void ProcessDialogTest::writeStoppedPartWaySaysSo_data() {
     QTest::addColumn<QString>("message");
     const QString partly =
         "The radio now holds part of the new data and must be written again before use.";
+    // Two sentences: the first one closed before the second begins.
     QTest::newRow("no ACK mid-write")
-        << false << false << QString(StringTableText(IDS_PROGRAM_INTERRUPT)) + " " + partly;
+        << false << false << QString(StringTableText(IDS_PROGRAM_INTERRUPT)) + ". " + partly;
     QTest::newRow("cancel mid-write") << true << false << partly;
     QTest::newRow("cancel mid-write, Chinese")
         << true << true << QString::fromUtf8("对讲机中现在只有部分新数据，使用前必须重新写入。");
@@ -362,6 +283,8 @@ void ProcessDialogTest::writeStoppedPartWaySaysSo() {
     QCOMPARE(messages.seen.size(), std::size_t{1});
     QCOMPARE(messages.seen[0].text, message);
     QVERIFY(messages.seen[0].buttons == MessageButtons::Ok);
+    // A fault is an error; the note after a cancel a caution.
+    QVERIFY(messages.seen[0].icon == (cancel ? MessageIcon::Exclamation : MessageIcon::Stop));
     QVERIFY(m_radio->Stats().blocksWritten > 0);
     QCOMPARE(m_radio->Stats().closingBandWrites, 0);
 }
@@ -384,10 +307,11 @@ void ProcessDialogTest::communicationErrorPrompt() {
     for (const MessageRequest& prompt : messages.seen) {
         QCOMPARE(prompt.text, QString(StringTableText(IDS_COMMUNICATION_ERROR)));
         QVERIFY(prompt.buttons == MessageButtons::RetryCancel);
+        QVERIFY(prompt.icon == MessageIcon::Stop);
     }
     QCOMPARE(read.count(), 0);
     QCOMPARE(m_radio->Stats().programModeRequests, 30);
-    QVERIFY(ProbePort(g_portName));
+    QVERIFY(ProbePort(m_context.portName));
 }
 
 void ProcessDialogTest::noSecondTransferWhileRunning() {
@@ -538,7 +462,7 @@ void ProcessDialogTest::sessionClosedDuringTransfer() {
     // The transfer is stopped and its thread joined before the session goes.
     m_session.reset();
     m_view.reset();
-    QVERIFY(ProbePort(g_portName));
+    QVERIFY(ProbePort(m_context.portName));
     QVERIFY(m_radio->Stats().blocksRead < 512);
     QVERIFY(messages.seen.empty());
 }

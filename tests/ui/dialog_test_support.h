@@ -24,7 +24,7 @@
 
 inline RadioImage NewImage() {
     RadioImage image;
-    FillNewDocumentImage(image);
+    FillNewDocumentImage(image, kDefaultBandCode);
     return image;
 }
 

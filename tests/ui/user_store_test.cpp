@@ -1,6 +1,7 @@
 // The per-user store: values under "Software\" + AppName, names matched
 // without regard to case, kept in a temporary folder instead of the user's.
 
+#include "settings/profile_file.h"
 #include "ui/user_store.h"
 
 #include <QDir>
@@ -108,11 +109,12 @@ private slots:
     }
 
     void typeOfTheCurrentAppNameDefaultsToZero() {
-        // g_Profile holds no file here: AppName is empty.
-        QCOMPARE(UserStore::CurrentAppName(), std::string());
-        QCOMPARE(UserStore::Type(), 0);
+        // A settings store without a file: AppName is empty.
+        const CProfileFile profile(4);
+        QCOMPARE(UserStore::CurrentAppName(profile), std::string());
+        QCOMPARE(UserStore::Type(profile), 0);
         raw(QString())->setValue(QStringLiteral("Type"), 2);
-        QCOMPARE(UserStore::Type(), 2);
+        QCOMPARE(UserStore::Type(profile), 2);
     }
 };
 

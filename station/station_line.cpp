@@ -1,0 +1,76 @@
+#include "station/station_line.h"
+
+
+void StationLine::OnState(StationState state) {
+    if (state != m_state) {
+        m_percent = 0;
+    }
+    m_state = state;
+}
+
+void StationLine::OnProgress(int position, int total) {
+    m_percent = total > 0 ? position * 100 / total : 0;
+}
+
+void StationLine::OnRadio(const RadioReport& report) {
+    m_lastResult = report.result;
+    m_lastPartlyWritten = report.partlyWritten;
+    m_lastMessage = report.message;
+    if (IsGood(report.result)) {
+        ++m_done;
+    } else if (report.result != RadioResult::Cancelled) {
+        ++m_failed;
+    }
+}
+
+void StationLine::OnPortFailed(const std::string& message) {
+    m_portFailure = message;
+}
+
+bool StationLine::HasRadioInHand() const {
+    return m_state == StationState::ReadingFirst || m_state == StationState::Writing ||
+           m_state == StationState::Verifying;
+}
+
+std::string StationLine::OutcomeText(const TextCatalogue& texts) const {
+    if (!m_lastResult) {
+        return {};
+    }
+    std::string text;
+    if (IsGood(*m_lastResult)) {
+        text = texts.Tr("StationLine", "done");
+    } else if (m_lastPartlyWritten) {
+        text = texts.Tr("StationLine", "partly written");
+    } else {
+        text = ResultText(*m_lastResult, texts);
+    }
+    if (!m_lastMessage.empty()) {
+        text = FormatText(texts.Tr("StationLine", "%1: %2"), {text, m_lastMessage});
+    }
+    return text;
+}
+
+std::string StationLine::Text(const TextCatalogue& texts) const {
+    if (m_portFailure) {
+        return FormatText(texts.Tr("StationLine", "%1: %2"),
+                          {ResultText(RadioResult::Failed, texts), *m_portFailure});
+    }
+    switch (m_state) {
+    case StationState::ReadingFirst:
+    case StationState::Writing:
+    case StationState::Verifying:
+        return StateText(m_state, texts) + ' ' + std::to_string(m_percent) + " %";
+    case StationState::WaitingForRelease:
+        return OutcomeText(texts);
+    case StationState::Stopped:
+        // A radio that did not end well stays in sight after the stop.
+        if (m_lastResult && !IsGood(*m_lastResult)) {
+            return FormatText(texts.Tr("StationLine", "%1; %2"),
+                              {StateText(m_state, texts), OutcomeText(texts)});
+        }
+        break;
+    case StationState::WaitingForRadio:
+        break;
+    }
+    return StateText(m_state, texts);
+}

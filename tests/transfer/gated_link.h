@@ -1,0 +1,53 @@
+#pragma once
+// A link that holds a station in the middle of writing its radio: while the
+// gate is closed, every block write request waits in front of the real link
+// until the test opens it. Tests of the Clone Station window use it to have
+// a station certainly writing, without waiting for any time.
+
+#include "link/forwarding_link.h"
+
+#include <condition_variable>
+#include <memory>
+#include <mutex>
+
+// Holds every block write request while closed, so that a station stays in
+// the middle of writing its radio until the test opens it.
+class Gate {
+public:
+    void Close() {
+        const std::lock_guard<std::mutex> lock(m_mutex);
+        m_closed = true;
+    }
+    void Open() {
+        {
+            const std::lock_guard<std::mutex> lock(m_mutex);
+            m_closed = false;
+        }
+        m_changed.notify_all();
+    }
+    void Pass() {
+        std::unique_lock<std::mutex> lock(m_mutex);
+        m_changed.wait(lock, [this] { return !m_closed; });
+    }
+
+private:
+    std::mutex m_mutex;
+    std::condition_variable m_changed;
+    bool m_closed = false;
+};
+
+class GatedLink : public ForwardingLink {
+public:
+    GatedLink(std::unique_ptr<SerialLink> inner, Gate& gate)
+        : ForwardingLink(*inner), m_inner(std::move(inner)), m_gate(gate) {}
+    bool Write(const std::uint8_t* data, std::size_t size) override {
+        if (size >= 4 && data[0] == 'W') {
+            m_gate.Pass();
+        }
+        return ForwardingLink::Write(data, size);
+    }
+
+private:
+    std::unique_ptr<SerialLink> m_inner;
+    Gate& m_gate;
+};

@@ -1,0 +1,125 @@
+#include "transfer/station_table.h"
+
+#include "texts_qt/qt_catalogue.h"
+
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <algorithm>
+
+StationTable::StationTable(QWidget* parent) : QTableWidget(0, ColumnCount, parent) {
+    setHorizontalHeaderLabels({tr("Port"), tr("State"), tr("Done"), tr("Failed"), QString()});
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    verticalHeader()->hide();
+    horizontalHeader()->setSectionResizeMode(PortColumn, QHeaderView::ResizeToContents);
+    horizontalHeader()->setSectionResizeMode(StateColumn, QHeaderView::Stretch);
+    horizontalHeader()->setSectionResizeMode(DoneColumn, QHeaderView::ResizeToContents);
+    horizontalHeader()->setSectionResizeMode(FailedColumn, QHeaderView::ResizeToContents);
+    horizontalHeader()->setSectionResizeMode(NextColumn, QHeaderView::ResizeToContents);
+    setWordWrap(true);
+}
+
+void StationTable::SetPorts(const std::vector<QString>& ports) {
+    m_ports = ports;
+    m_lines.clear();
+    setRowCount(0);
+    setRowCount(static_cast<int>(ports.size()));
+    for (int row = 0; row < rowCount(); ++row) {
+        const QString& port = m_ports[static_cast<std::size_t>(row)];
+        m_lines[port] = StationLine();
+        setItem(row, PortColumn, new QTableWidgetItem(port));
+        for (const int column : {StateColumn, DoneColumn, FailedColumn}) {
+            setItem(row, column, new QTableWidgetItem());
+        }
+        auto* next = new QPushButton(tr("Next"), this);
+        next->setAutoDefault(false);
+        next->setToolTip(tr("The radio on this cable was swapped: write the next one"));
+        connect(next, &QPushButton::clicked, this, [this, port] { emit nextRequested(port); });
+        setCellWidget(row, NextColumn, next);
+        showRow(port);
+    }
+    if (rowCount() > 0) {
+        selectRow(0);
+    }
+}
+
+int StationTable::RowOf(const QString& port) const {
+    for (std::size_t row = 0; row < m_ports.size(); ++row) {
+        if (m_ports[row] == port) {
+            return static_cast<int>(row);
+        }
+    }
+    return -1;
+}
+
+const StationLine* StationTable::Line(const QString& port) const {
+    const auto found = m_lines.find(port);
+    return found == m_lines.end() ? nullptr : &found->second;
+}
+
+QPushButton* StationTable::NextButton(int row) const {
+    return qobject_cast<QPushButton*>(cellWidget(row, NextColumn));
+}
+
+void StationTable::OnState(const QString& port, StationState state) {
+    if (const auto found = m_lines.find(port); found != m_lines.end()) {
+        found->second.OnState(state);
+        showRow(port);
+    }
+}
+
+void StationTable::OnProgress(const QString& port, int position, int total) {
+    if (const auto found = m_lines.find(port); found != m_lines.end()) {
+        found->second.OnProgress(position, total);
+        showRow(port);
+    }
+}
+
+void StationTable::OnRadio(const RadioReport& report) {
+    const QString port = QString::fromStdString(report.port);
+    if (const auto found = m_lines.find(port); found != m_lines.end()) {
+        found->second.OnRadio(report);
+        showRow(port);
+    }
+}
+
+void StationTable::OnPortFailed(const QString& port, const QString& message) {
+    if (const auto found = m_lines.find(port); found != m_lines.end()) {
+        found->second.OnPortFailed(message.toStdString());
+        showRow(port);
+    }
+}
+
+bool StationTable::AnyRadioInHand() const {
+    return std::any_of(m_lines.begin(), m_lines.end(),
+                       [](const auto& line) { return line.second.HasRadioInHand(); });
+}
+
+bool StationTable::AllStopped() const {
+    return std::all_of(m_lines.begin(), m_lines.end(),
+                       [](const auto& line) { return line.second.Stopped(); });
+}
+
+void StationTable::showRow(const QString& port) {
+    const int row = RowOf(port);
+    const StationLine& line = m_lines.at(port);
+    item(row, StateColumn)->setText(QString::fromStdString(line.Text(AppTexts())));
+    item(row, DoneColumn)->setText(QString::number(line.Done()));
+    item(row, FailedColumn)->setText(QString::number(line.Failed()));
+    NextButton(row)->setEnabled(line.AwaitsRelease());
+    resizeRowToContents(row);
+}
+
+void StationTable::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Space && event->modifiers() == Qt::NoModifier) {
+        const int row = currentRow();
+        if (row >= 0 && row < rowCount() && NextButton(row)->isEnabled()) {
+            emit nextRequested(m_ports[static_cast<std::size_t>(row)]);
+        }
+        event->accept();
+        return;
+    }
+    QTableWidget::keyPressEvent(event);
+}

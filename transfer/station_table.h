@@ -1,0 +1,52 @@
+#pragma once
+// The rows of the Clone Station window, one per station: its port, its state
+// in words, its radios done and failed, and a Next button that releases the
+// station once it is done with a radio and waits for the operator. Space on
+// the selected row does as its Next button.
+
+#include "station/station_line.h"
+
+#include <QString>
+#include <QTableWidget>
+#include <map>
+#include <vector>
+
+class QPushButton;
+
+class StationTable : public QTableWidget {
+    Q_OBJECT
+public:
+    enum Column { PortColumn, StateColumn, DoneColumn, FailedColumn, NextColumn, ColumnCount };
+
+    explicit StationTable(QWidget* parent = nullptr);
+
+    // One row for each port, all waiting for a radio.
+    void SetPorts(const std::vector<QString>& ports);
+
+    void OnState(const QString& port, StationState state);
+    void OnProgress(const QString& port, int position, int total);
+    void OnRadio(const RadioReport& report);
+    void OnPortFailed(const QString& port, const QString& message);
+
+    // The station of a port; null for a port without a row.
+    const StationLine* Line(const QString& port) const;
+    QPushButton* NextButton(int row) const;
+    int RowOf(const QString& port) const;
+    // Some station has a radio in hand (reading, writing or verifying).
+    bool AnyRadioInHand() const;
+    // Every station has stopped (or there are none).
+    bool AllStopped() const;
+
+signals:
+    // The operator released the station of the port.
+    void nextRequested(const QString& port);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void showRow(const QString& port);
+
+    std::vector<QString> m_ports;
+    std::map<QString, StationLine> m_lines;
+};
