@@ -18,6 +18,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
+#include <QRegularExpression>
 #include <QTabWidget>
 #include <QtTest>
 
@@ -38,7 +39,9 @@ void MenuTexts(const QMenu& menu, QStringList& escaped) {
         if (action->menu() != nullptr) {
             MenuTexts(*action->menu(), escaped);
         } else if (!action->isSeparator()) {
-            Escaped(menu.title(), action->text(), escaped);
+            // After a tab: the command's keys, names of keys and no text.
+            const QString text = action->text().remove(QRegularExpression("(\\t|  ).*$"));
+            Escaped(menu.title(), text, escaped);
         }
     }
 }
@@ -107,6 +110,8 @@ void PseudoWindowTest::menusAndDialogsShowOnlyCatalogueTexts() {
              &optional, &keys, &language, &dtmf, &msk, &twoTone}) {
         escaped << DialogEscapes(*dialog);
     }
+    // The Language dialog names each language in its own script.
+    escaped.removeAll(QStringLiteral("button: English"));
     // The sample is not empty: the menus' own texts are marked.
     QVERIFY(app.MainFrame()->MenusWithDocument().front()->title().startsWith(QStringLiteral("[[")));
     QVERIFY2(escaped.isEmpty(), qPrintable(escaped.join(QLatin1Char('\n'))));
