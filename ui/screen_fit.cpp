@@ -2,6 +2,7 @@
 
 #include <QScreen>
 #include <QStyle>
+#include <QWindow>
 #include <QWidget>
 #include <algorithm>
 
@@ -12,17 +13,19 @@ void ResizeWithinScreen(QWidget& window, QSize size) {
         return;
     }
     const QRect room = screen->availableGeometry();
-    // The frame is known once the window has been shown; before, the title
-    // bar is the part of it that counts.
-    QMargins frame(0, window.style()->pixelMetric(QStyle::PM_TitleBarHeight), 0, 0);
-    if (window.isVisible()) {
-        const QRect outer = window.frameGeometry();
-        const QRect inner = window.geometry();
-        frame = QMargins(inner.left() - outer.left(), inner.top() - outer.top(),
-                         outer.right() - inner.right(), outer.bottom() - inner.bottom());
+    // The frame is known once the window system has framed the window;
+    // before, a title bar and a border of the style's width stand for it.
+    const QStyle* style = window.style();
+    const int border = style->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth);
+    QMargins frame(border, style->pixelMetric(QStyle::PM_TitleBarHeight), border, border);
+    if (const QWindow* handle = window.windowHandle()) {
+        const QMargins known = handle->frameMargins();
+        frame = QMargins(std::max(frame.left(), known.left()), std::max(frame.top(), known.top()),
+                         std::max(frame.right(), known.right()),
+                         std::max(frame.bottom(), known.bottom()));
     }
     const QSize most = room.size().shrunkBy(frame);
-    window.resize(size.boundedTo(most).expandedTo(window.minimumSizeHint().boundedTo(most)));
+    window.resize(size.boundedTo(most));
     // Back inside the area, the frame too.
     const QRect outer = window.frameGeometry();
     QPoint corner = outer.topLeft();
