@@ -8,6 +8,7 @@
 #include "ui/dialog_keys.h"
 #include "ui/field_binding.h"
 #include "ui/message_service.h"
+#include "ui/screen_fit.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -23,7 +24,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QScreen>
 #include <QSplitter>
 #include <QStandardPaths>
 #include <QTableWidget>
@@ -104,7 +104,7 @@ CCloneStationDlg::CCloneStationDlg(CloneStationSetup setup, QWidget* parent)
         button->setAutoDefault(false);
     }
     constexpr QSize kFirstSize(860, 720);
-    resize(screen() ? kFirstSize.boundedTo(screen()->availableSize()) : kFirstSize);
+    ResizeWithinScreen(*this, kFirstSize);
     refreshChoices();
     updateButtons();
     // F1 opens the topic of the focused control.

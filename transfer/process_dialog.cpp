@@ -2,6 +2,7 @@
 
 #include "link/clone_engine.h"
 #include "ui/dialog_frame.h"
+#include "ui/dialog_keys.h"
 #include "ui/help_service.h"
 #include "ui/message_service.h"
 
@@ -51,6 +52,8 @@ CProcessDlg::CProcessDlg(QWidget* owner)
             [this] { emit DirectionChosen(TransferDirection::Read); });
     connect(m_writeKey, &QShortcut::activated, this,
             [this] { emit DirectionChosen(TransferDirection::Write); });
+    // F1 opens the help topic of the focused control, as in every dialog.
+    new DialogKeyHook(this, {});
 }
 
 void CProcessDlg::SetDirectionKeys(const QKeySequence& read, const QKeySequence& write) {
