@@ -6,8 +6,9 @@
 // the two back whole, so a step can never be undone half way.
 //
 // The document counts as modified exactly while the history is not at its
-// clean step (the one last saved, or the end of the last read), so undoing
-// back to the saved state leaves nothing to save.
+// clean step (the one last saved or opened), so undoing back to the saved
+// state leaves nothing to save. A read is a change like any other: the data
+// it brought is in no file yet.
 
 #include "model/band.h"
 #include "model/channel_table.h"
@@ -54,7 +55,7 @@ public:
     // table) and records it as one step. This is the one way for a whole
     // operation (a paste, an import) to become a single undo step.
     void Change(const QString& text, const std::function<void()>& change);
-    // The document now equals its file (saved) or the radio (read).
+    // The document now equals its file (opened or saved).
     void MarkClean();
 
     // The in-place edit still open in the grid is committed first; it

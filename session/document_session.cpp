@@ -22,12 +22,11 @@ DocumentSession::DocumentSession(std::unique_ptr<CProgramDoc> doc, ChannelWorkin
         m_channels.CommitCellEdit();
         m_channels.EncodeChannels();
     });
-    // A completed read is undone like any change, and leaves the document
-    // equal to the radio.
-    connect(this, &DocumentSession::ChannelsRead, m_history, [this] {
-        m_history->Record(tr("Read"));
-        m_history->MarkClean();
-    });
+    // A completed read is undone like any change; what it brought is not in
+    // any file yet, so a read that changed the document leaves it modified
+    // (closing and Exit ask before the data would be lost).
+    connect(this, &DocumentSession::ChannelsRead, m_history,
+            [this] { m_history->Record(tr("Read")); });
     connect(m_pProcessDlg, &CProcessDlg::StartRequested, this, &DocumentSession::onRadioTransfer);
     // Read and Write choose the coming direction from the transfer window too.
     connect(m_pProcessDlg, &CProcessDlg::DirectionChosen, this,
