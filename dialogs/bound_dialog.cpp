@@ -163,7 +163,6 @@ void CBoundDialog::Load(Binding& binding) {
     if (binding.hooks.afterLoad) {
         binding.hooks.afterLoad();
     }
-    binding.shown = binding::ReadFieldValues(table, binding.widget);
     binding.loaded = true;
 }
 
@@ -175,12 +174,7 @@ void CBoundDialog::Store(Binding& binding, RadioImage& image) {
         binding.hooks.beforeStore();
     }
     const fields::FieldTable& table = binding.page->fields;
-    fields::FieldValues values = binding::ReadFieldValues(table, binding.widget);
-    if (values == binding.shown) {
-        return;
-    }
-    fields::StoreFields(table, values, image);
-    binding.shown = std::move(values);
+    fields::StoreFields(table, binding::ReadFieldValues(table, binding.widget), image);
 }
 
 void CBoundDialog::StorePending(Binding& binding) {

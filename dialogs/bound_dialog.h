@@ -26,7 +26,6 @@
 #include <QPointer>
 
 #include <functional>
-#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -98,11 +97,6 @@ private:
         PageHooks hooks;
         // Loaded since the last store: only such a page stores on hide.
         bool loaded = false;
-        // What the controls showed when last loaded or stored: a page whose
-        // controls still show it stores nothing, so that closing a dialog
-        // without a change leaves the image's bytes as they were (a value
-        // the controls cannot show exactly would otherwise be rewritten).
-        std::optional<fields::FieldValues> shown = std::nullopt;
     };
 
     bool StoresOnHide() const;

@@ -49,10 +49,9 @@ private slots:
             }
         }
         ClickCell(5, kColRx);
-        // Optional Features stores on OK, 2-Tone as a page is hidden: Escape
-        // and OK without a change.
-        const std::pair<int, bool> closings[] = {
-            {ID_OPTIONAL_FEATURES, false}, {ID_OPTIONAL_FEATURES, true}, {ID_TWO_TONE, false}};
+        // Optional Features: Escape, and OK without a change.
+        const std::pair<int, bool> closings[] = {{ID_OPTIONAL_FEATURES, false},
+                                                 {ID_OPTIONAL_FEATURES, true}};
         for (const auto& [id, ok] : closings) {
             {
                 // Closed once it is in sight.

@@ -342,7 +342,7 @@ private slots:
         for (const char* name : {"a.dat", "b.dat", "c.dat"}) {
             Open(QString::fromLatin1(name));
         }
-        for (const char* item : {"&2 a.dat", "&3 b.dat"}) {
+        for (const char* item : {"&2 a.dat (hidden)", "&3 b.dat (hidden)"}) {
             Item(Menu(Popup::Window), QString::fromLatin1(item))->trigger();
         }
         ChildTitled(QStringLiteral("b.dat"))->showMinimized();
@@ -370,7 +370,7 @@ private slots:
         CChildFrame* first = Frame().ActiveChild();
         Open(QStringLiteral("a.dat"));
         Open(QStringLiteral("b.dat"));
-        Item(Menu(Popup::Window), QStringLiteral("&2 a.dat"))->trigger();
+        Item(Menu(Popup::Window), QStringLiteral("&2 a.dat (hidden)"))->trigger();
         CChildFrame* a = ChildTitled(QStringLiteral("a.dat"));
         CChildFrame* b = ChildTitled(QStringLiteral("b.dat"));
 
