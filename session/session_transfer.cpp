@@ -43,6 +43,9 @@ void DocumentSession::openProcessDialog(bool writeMode) {
     m_bWriteMode = writeMode;
     m_pProcessDlg->SetTitle(
         QString::fromUtf8(writeMode ? Tr2("Write Data", "写数据") : Tr2("Read Data", "读数据")));
+    // Which document the transfer reads into or writes from: with several
+    // open, the key pressed does not say.
+    m_pProcessDlg->SetDocumentTitle(QString::fromStdString(m_doc->Title()));
     if (m_pProcessDlg->IsOpen()) {
         return;
     }
