@@ -151,7 +151,11 @@ QWidget* CCloneStationDlg::makeSetupPart() {
     m_stop = new QPushButton(tr("Stop"), part);
     SetControlId(m_stop, kStopId);
     connect(m_start, &QPushButton::clicked, this, &CCloneStationDlg::start);
-    connect(m_stop, &QPushButton::clicked, this, &CCloneStationDlg::StopStations);
+    connect(m_stop, &QPushButton::clicked, this, [this] {
+        if (ConfirmStop()) {
+            StopStations();
+        }
+    });
     options->addWidget(m_start);
     options->addWidget(m_stop);
     layout->addLayout(options);
@@ -195,14 +199,19 @@ void CCloneStationDlg::refreshChoices() {
     const QString title = m_setup.imageTitle ? m_setup.imageTitle() : QString();
     m_image->setText(title.isEmpty() ? tr("Image: no document is open")
                                      : tr("Image: %1").arg(title));
-    if (m_setup.safety) {
+    ShowSafety();
+    m_ports->Refresh();
+}
+
+void CCloneStationDlg::ShowSafety() {
+    // A running session keeps the steps it started with.
+    if (m_setup.safety && !m_session) {
         const WriteSafety safety = m_setup.safety();
         const QSignalBlocker verifyBlocker(m_verify);
         const QSignalBlocker readFirstBlocker(m_readFirst);
         m_verify->setChecked(safety.verify);
         m_readFirst->setChecked(safety.readFirst);
     }
-    m_ports->Refresh();
 }
 
 void CCloneStationDlg::storeSafety() {
@@ -339,12 +348,17 @@ bool CCloneStationDlg::ConfirmStop() {
     if (!m_session || !m_stations->AnyRadioInHand()) {
         return true;
     }
-    // No is the default: Enter on the question keeps the stations writing.
-    return MessageService::Ask(this,
-                               tr("A station is writing a radio. Stop every station now?\n"
-                                  "A radio stopped while it is being written holds part of "
-                                  "the new data and must be written again."),
-                               MessageButtons::YesNo, MessageAnswer::No) == MessageAnswer::Yes;
+    // No is the default: Enter on the question keeps the stations working.
+    // Only a radio being written is left with part of the new data.
+    const QString question =
+        m_stations->AnyWriting()
+            ? tr("A station is writing a radio. Stop every station now?\n"
+                 "A radio stopped while it is being written holds part of "
+                 "the new data and must be written again.")
+            : tr("A station is reading a radio (before writing it, or to verify it). Stop "
+                 "every station now?");
+    return MessageService::Ask(this, question, MessageButtons::YesNo, MessageAnswer::No) ==
+           MessageAnswer::Yes;
 }
 
 void CCloneStationDlg::StopStations() {

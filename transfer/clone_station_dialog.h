@@ -6,7 +6,8 @@
 // Setup menu's own settings), shows a row per station with its state, its
 // radios done and failed and a Next button that releases it after a radio,
 // the log of this session and the file it is appended to. Stop ends every
-// station at its next cancel point.
+// station at its next cancel point; like closing, it asks first while a
+// station has a radio in hand.
 //
 // A thin binding over station/: the stations run on threads of their own and
 // their reports reach the window queued; nothing here waits for them.
@@ -84,10 +85,14 @@ public:
 
     // True while stations run (until every one has stopped).
     bool Running() const;
-    // Closing now: true when no station has a radio in hand, or when the
-    // operator answers Yes to stopping them; No, the default button, keeps
-    // everything running.
+    // Closing or stopping now: true when no station has a radio in hand, or
+    // when the operator answers Yes to stopping them; No, the default
+    // button, keeps everything running. The question speaks of a radio
+    // being written only while one is.
     bool ConfirmStop();
+    // The Setup menu's safety settings changed: the boxes show them when no
+    // session runs.
+    void ShowSafety();
     // Every station stops at its next cancel point.
     void StopStations();
     // The links of the next session's stations (tests watch them here).

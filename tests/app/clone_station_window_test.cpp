@@ -66,6 +66,11 @@ private slots:
         window->ReadFirstBox()->click();
         QVERIFY(IsSafetySettingOn(Frame().Context().Profile(), SafetySetting::ReadBeforeWrite));
         QVERIFY(Frame().CommandAction(ID_READ_BEFORE_WRITE)->isChecked());
+        // And the other way while the window is open and idle.
+        Frame().OnCommand(ID_VERIFY_AFTER_WRITE);
+        QVERIFY(!window->VerifyBox()->isChecked());
+        Frame().OnCommand(ID_READ_BEFORE_WRITE);
+        QVERIFY(!window->ReadFirstBox()->isChecked());
         // A second request shows the same window.
         window->close();
         QCOMPARE(Open(), window);
