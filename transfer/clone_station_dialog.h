@@ -34,19 +34,27 @@ class QPushButton;
 class QTableWidget;
 class StationTable;
 
-// The image a session writes, and the document's name for it.
+// The image a session writes, and the document's name for it as its caption
+// shows it ("*" when modified).
 struct CloneImage {
     QString title;
     RadioImage image;
+    // Some channel has a receive frequency.
+    bool hasChannels = true;
 };
+
+// The image named for the operator: "fleet.dat* (SHA-256 1a2b3c4d)", the
+// first 8 hex digits of the SHA-256 of the bytes written.
+QString CloneImageText(const CloneImage& image);
 
 // The clone log in the per-user data folder, as the command line keeps it.
 QString DefaultCloneLogPath();
 
 // What the window works with; the main window gives its own, tests theirs.
 struct CloneStationSetup {
-    // The name of the image Start would write; empty when there is none.
-    std::function<QString()> imageTitle;
+    // The image Start would write as it stands now (an edit in progress left
+    // out); nothing when no document is open.
+    std::function<std::optional<CloneImage>()> shownImage;
     // The image to write now (the channel table encoded into it); nothing,
     // with the reason in problem (empty when it was said already), when
     // there is none.

@@ -89,6 +89,14 @@ A radio stopped while it is being written holds part of the new data and must be
         <source>A station is reading a radio (before writing it, or to verify it). Stop every station now?</source>
         <translation>有工作站正在读取对讲机（写入前读取或校验）。现在停止所有工作站吗？</translation>
     </message>
+    <message>
+        <source>%1 (SHA-256 %2)</source>
+        <translation>%1（SHA-256 %2）</translation>
+    </message>
+    <message>
+        <source>The image %1 has no channels. Write it into the radios all the same?</source>
+        <translation>映像 %1 中没有任何信道。仍要将它写入对讲机吗？</translation>
+    </message>
 </context>
 <context>
     <name>StationTable</name>
@@ -145,6 +153,10 @@ A radio stopped while it is being written holds part of the new data and must be
     <message>
         <source>Add</source>
         <translation>添加</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>移除</translation>
     </message>
 </context>
 </TS>

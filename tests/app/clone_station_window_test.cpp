@@ -58,7 +58,7 @@ private slots:
         QVERIFY(window->isVisible());
         QVERIFY(window->VerifyBox()->isChecked());
         QVERIFY(!window->ReadFirstBox()->isChecked());
-        const QString title = QString::fromStdString(Frame().ActiveChild()->Document().Title());
+        const QString title = Frame().ActiveChild()->ShownTitle();
         QVERIFY2(window->ImageLabel()->text().contains(title), qPrintable(title));
         QVERIFY(window->LogPathLabel()->text().contains(QStringLiteral("clone-log.csv")));
 
@@ -88,13 +88,16 @@ private slots:
         window->Ports()->DeviceEdit()->setText(QString::fromStdString(radio.DevicePath()));
         window->Ports()->AddButton()->click();
         gate.Close();
+        // A new document has no channels: Start asks first.
+        m_program.Dir().QueueAnswer(MessageAnswer::Yes);
         window->StartButton()->click();
+        QCOMPARE(m_program.Dir().Messages().size(), std::size_t{1});
         QTRY_VERIFY_WITH_TIMEOUT(StateOf(0).startsWith(QStringLiteral("writing")), kRadioTimeoutMs);
 
         m_program.Dir().QueueAnswer(MessageAnswer::No);
         QVERIFY(!Frame().close());
-        QCOMPARE(m_program.Dir().Messages().size(), std::size_t{1});
-        QCOMPARE(m_program.Dir().Messages()[0].icon, MessageIcon::Question);
+        QCOMPARE(m_program.Dir().Messages().size(), std::size_t{2});
+        QCOMPARE(m_program.Dir().Messages()[1].icon, MessageIcon::Question);
         QVERIFY(Frame().isVisible());
         QVERIFY(window->isVisible());
         QVERIFY(window->Running());
@@ -106,7 +109,7 @@ private slots:
 
         // No radio in hand: quitting asks nothing and stops the station.
         QVERIFY(Frame().close());
-        QCOMPARE(m_program.Dir().Messages().size(), std::size_t{1});
+        QCOMPARE(m_program.Dir().Messages().size(), std::size_t{2});
         QVERIFY(!window->isVisible());
         QTRY_VERIFY_WITH_TIMEOUT(!window->Running(), kRadioTimeoutMs);
     }

@@ -58,6 +58,7 @@ private slots:
     void nextAndSpaceReleaseOnlyTheirOwnStation();
     void closingWhileWritingAsksAndNoKeepsItRunning();
     void stopAsksWhileARadioIsInHandAndSpeaksOfWritingOnlyWhileWriting();
+    void opensOnTheDeviceAndNamesTheImageByCaptionAndShortSha();
 
 private:
     SimulatedRadio& addRadio();
@@ -68,6 +69,7 @@ private:
 
     QTemporaryDir m_dir;
     WriteSafety m_safety;
+    std::optional<CloneImage> m_image;
     Gate m_gate;     // block writes
     Gate m_readGate; // block reads
     std::vector<std::unique_ptr<SimulatedRadio>> m_radios;
@@ -79,12 +81,11 @@ void CloneStationDialogTest::init() {
     g_bChinese = 0;
     QVERIFY(m_dir.isValid());
     m_safety = {.readFirst = false, .verify = false};
+    m_image = CloneImage{QStringLiteral("fleet.dat*"), FleetImage()};
     m_messages = std::make_unique<MessageRecorder>();
     CloneStationSetup setup;
-    setup.imageTitle = [] { return QStringLiteral("fleet.dat"); };
-    setup.image = [](QString&) {
-        return std::optional<CloneImage>(CloneImage{QStringLiteral("fleet.dat"), FleetImage()});
-    };
+    setup.shownImage = [this] { return m_image; };
+    setup.image = [this](QString&) { return m_image; };
     setup.safety = [this] { return m_safety; };
     setup.setSafety = [this](const WriteSafety& safety) { m_safety = safety; };
     setup.ports = [] { return std::vector<PortChoice>{}; };
@@ -351,6 +352,43 @@ void CloneStationDialogTest::stopAsksWhileARadioIsInHandAndSpeaksOfWritingOnlyWh
     QCOMPARE(radio.Stats().closingBandWrites, 0);
     QCOMPARE(m_dialog->LogTable()->rowCount(), 1);
     QCOMPARE(m_dialog->LogTable()->item(0, 3)->text(), QStringLiteral("cancelled"));
+}
+
+void CloneStationDialogTest::opensOnTheDeviceAndNamesTheImageByCaptionAndShortSha() {
+    // The focus waits in the device field; Tab leaves the stations table.
+    QCOMPARE(m_dialog->focusWidget(), m_dialog->Ports()->DeviceEdit());
+    QVERIFY(!m_dialog->Stations()->tabKeyNavigation());
+
+    const RadioImage image = FleetImage();
+    const QByteArray sha = QCryptographicHash::hash(
+        QByteArray(reinterpret_cast<const char*>(image.data()), RadioImage::size()),
+        QCryptographicHash::Sha256);
+    QCOMPARE(m_dialog->ImageLabel()->text(),
+             QStringLiteral("Image: fleet.dat* (SHA-256 %1)").arg(QString::fromLatin1(sha.toHex().left(8))));
+    m_image.reset();
+    m_dialog->hide();
+    m_dialog->show();
+    QCOMPARE(m_dialog->ImageLabel()->text(), QStringLiteral("Image: no document is open"));
+
+    // A device typed in can be removed again; Remove is off on nothing typed in.
+    addPort(QStringLiteral("/dev/no-such-port"));
+    QCOMPARE(m_dialog->Ports()->List()->count(), 1);
+    QVERIFY(!m_dialog->Ports()->RemoveButton()->isEnabled());
+    m_dialog->Ports()->List()->setCurrentRow(0);
+    QVERIFY(m_dialog->Ports()->RemoveButton()->isEnabled());
+    QTest::mouseClick(m_dialog->Ports()->RemoveButton(), Qt::LeftButton);
+    QCOMPARE(m_dialog->Ports()->List()->count(), 0);
+
+    // An image without channels asks first; No starts nothing.
+    addPort(QStringLiteral("/dev/no-such-port"));
+    m_image = CloneImage{QStringLiteral("blank.dat"), FleetImage(), false};
+    m_messages->Answer(MessageAnswer::No);
+    QTest::mouseClick(m_dialog->StartButton(), Qt::LeftButton);
+    QCOMPARE(m_messages->seen.size(), std::size_t{1});
+    QCOMPARE(m_messages->seen[0].icon, MessageIcon::Question);
+    QVERIFY(m_messages->seen[0].defaultAnswer == MessageAnswer::No);
+    QVERIFY(m_messages->seen[0].text.contains(QStringLiteral("blank.dat")));
+    QVERIFY(!m_dialog->Running());
 }
 
 QTEST_MAIN(CloneStationDialogTest)
