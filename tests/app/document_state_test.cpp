@@ -1,6 +1,6 @@
 // What the window says of a document's state: the modified marker only after
-// a real change (moving through cells and closing dialogs are none, a read
-// from the radio is one), the active document after File > Close, the Window
+// a real change (moving through cells and closing dialogs are none), the
+// active document after File > Close, the Window
 // menu's check mark and hidden marker, and the Process window naming the
 // document it transfers.
 
