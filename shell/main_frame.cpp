@@ -76,6 +76,7 @@ CMainFrame::~CMainFrame() {
     // a window being destroyed is no longer activated (its caption is not
     // read from a half-destroyed object).
     disconnect(m_mdi, &QMdiArea::subWindowActivated, this, nullptr);
+    m_activeChild = nullptr;
     for (CChildFrame* child : Children()) {
         delete child;
     }

@@ -94,6 +94,11 @@ bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void CMainFrame::DestroyChild(CChildFrame* child) {
+    // While it is destroyed the workspace may announce another activation;
+    // the caption must not be read from the window half-way through.
+    if (m_activeChild == child) {
+        m_activeChild = nullptr;
+    }
     delete child;
     ShowMenuSet(!Children().empty());
     UpdateCaption();
