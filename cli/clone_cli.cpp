@@ -51,7 +51,8 @@ void CliStationObserver::OnRadio(const RadioReport& report) {
 }
 
 void CliStationObserver::OnPortFailed(const std::string& port, const std::string& message) {
+    // The failed radio's line that follows says it.
+    (void)message;
     const std::lock_guard<std::mutex> lock(m_mutex);
     m_recorder.PortFailed(port);
-    std::cerr << "program-cli: " << port << ": " << message << '\n';
 }

@@ -3,6 +3,7 @@
 #include "dialogs/compare_list.h"
 #include "ui/dialog_keys.h"
 #include "ui/field_binding.h"
+#include "ui/screen_fit.h"
 #include "ui/user_store.h"
 
 #include <QApplication>
@@ -77,7 +78,8 @@ CCompareDlg::CCompareDlg(const std::vector<compare::Difference>& differences,
                             m_table->horizontalHeader()->sizeHint().height() +
                             kFirstRowsShown * m_table->verticalHeader()->defaultSectionSize() +
                             sizeHint().height() - m_table->sizeHint().height();
-    resize(UserStore::ReadDialogSize(m_appName, kSizeName).value_or(QSize(760, firstHeight)));
+    ResizeWithinScreen(*this, UserStore::ReadDialogSize(m_appName, kSizeName)
+                                  .value_or(QSize(760, firstHeight)));
     // F1 opens the help topic of the focused control.
     new DialogKeyHook(this, {});
 }

@@ -4,6 +4,7 @@
 #include "ui/dialog_keys.h"
 #include "ui/field_binding.h"
 #include "ui/file_dialogs.h"
+#include "ui/screen_fit.h"
 
 #include <QDateTime>
 #include <QDialogButtonBox>
@@ -87,7 +88,7 @@ CRadioHistoryDlg::CRadioHistoryDlg(const QString& folder, Purpose purpose, std::
     layout->addWidget(m_table);
     layout->addWidget(m_empty);
     layout->addWidget(buttons);
-    resize(520, 360);
+    ResizeWithinScreen(*this, QSize(520, 360));
     // F1 opens the help topic of the focused control.
     new DialogKeyHook(this, {});
 }

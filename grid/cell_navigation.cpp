@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QKeyEvent>
+#include <QLineEdit>
 
 CellNavigationKeys::CellNavigationKeys(QAbstractItemView* grid, const CellEditors& editors)
     : QObject(grid), m_grid(grid) {
@@ -14,7 +15,7 @@ CellNavigationKeys::CellNavigationKeys(QAbstractItemView* grid, const CellEditor
     }
 }
 
-bool CellNavigationKeys::MovesBetweenCells(const QWidget* editor, const QKeyEvent& key) {
+bool CellNavigationKeys::MovesBetweenCells(const QWidget* editor, const QKeyEvent& key) const {
     // Alt+Down and Alt+Up open and close a list.
     if (key.modifiers().testFlag(Qt::AltModifier)) {
         return false;
@@ -35,14 +36,35 @@ bool CellNavigationKeys::MovesBetweenCells(const QWidget* editor, const QKeyEven
     case Qt::Key_Right:
     case Qt::Key_Home:
     case Qt::Key_End:
-        return list != nullptr;
+        return list != nullptr || !textEntered(editor);
     default:
         return false;
     }
 }
 
+bool CellNavigationKeys::textEntered(const QWidget* edit) const {
+    const auto* line = qobject_cast<const QLineEdit*>(edit);
+    return line != nullptr && (line->isModified() || m_clickedInto == edit);
+}
+
 bool CellNavigationKeys::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() != QEvent::KeyPress || !watched->isWidgetType()) {
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+        m_clickedInto = watched;
+        return false;
+    case QEvent::Show:
+    case QEvent::Hide:
+        if (m_clickedInto == watched) {
+            m_clickedInto = nullptr;
+        }
+        return false;
+    case QEvent::KeyPress:
+        break;
+    default:
+        return false;
+    }
+    if (!watched->isWidgetType()) {
         return false;
     }
     const auto& key = static_cast<const QKeyEvent&>(*event);

@@ -4,8 +4,9 @@
 // that no key meant for moving changes a value. A list passes on the arrows,
 // Home, End, Page Up, Page Down and Tab while its drop-down is closed; its
 // value changes only when the user opens it (F4, Alt+Down, Space or a click)
-// and picks an item, or types one. The edits keep Left, Right, Home and End
-// for their text and pass on the others.
+// and picks an item, or types one. An edit opened by arriving on its cell
+// passes on Left, Right, Home and End too; once the user has typed into it
+// or clicked into its text, it keeps them for moving in the text.
 
 #include <QObject>
 
@@ -21,11 +22,17 @@ public:
     CellNavigationKeys(QAbstractItemView* grid, const CellEditors& editors);
 
     // True when key, pressed in editor, moves to another cell.
-    static bool MovesBetweenCells(const QWidget* editor, const QKeyEvent& key);
+    bool MovesBetweenCells(const QWidget* editor, const QKeyEvent& key) const;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // True when the user has typed into edit or clicked into its text since
+    // it was last shown (showing it loads the cell's text).
+    bool textEntered(const QWidget* edit) const;
+
     QAbstractItemView* m_grid;
+    // The edit clicked into since it was shown, if any.
+    const QObject* m_clickedInto = nullptr;
 };

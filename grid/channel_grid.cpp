@@ -191,6 +191,21 @@ bool ChannelGrid::event(QEvent* event) {
     return QTableView::event(event);
 }
 
+void ChannelGrid::keyPressEvent(QKeyEvent* event) {
+    // The view's own handling of a typed character searches the column for a
+    // cell beginning with it and moves there.
+    const QString text = event->text();
+    const bool typed = !text.isEmpty() && text.at(0).isPrint() &&
+                       !event->modifiers().testAnyFlags(Qt::ControlModifier | Qt::AltModifier |
+                                                        Qt::MetaModifier);
+    if (typed && TypeInCell && currentIndex().isValid()) {
+        TypeInCell(*event);
+        event->accept();
+        return;
+    }
+    QTableView::keyPressEvent(event);
+}
+
 void ChannelGrid::mousePressEvent(QMouseEvent* event) {
     // A right click inside the selection keeps it: the context menu works on
     // what is selected. Outside it, the cell clicked becomes current and

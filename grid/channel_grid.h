@@ -8,6 +8,9 @@
 //   - LeaveCell before the current cell moves; returning false keeps it where
 //     it is (a refused entry whose editor stays open);
 //   - EnterCell after it moved, and MouseDown after a click on a cell;
+//   - TypeInCell for a key that types a character while the grid itself has
+//     the focus (no editor open): the key belongs to the current cell, never
+//     a search that would move to another one;
 //   - Scrolled when the rows or columns scroll;
 //   - ContextMenuAt for a right click on a cell or a row label, after the
 //     cell or row clicked outside the selection became the selection (a
@@ -31,6 +34,7 @@ public:
 
     std::function<bool()> LeaveCell;
     std::function<void()> EnterCell;
+    std::function<void(const QKeyEvent& key)> TypeInCell;
 
     // Current grid row (1..129) and column (1..9).
     int Row() const;
@@ -55,6 +59,7 @@ signals:
 protected:
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
 

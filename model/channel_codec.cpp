@@ -307,16 +307,16 @@ void DecodeChannels(RadioImage& image, ChannelTable& table, BandPlan& bands) {
     RefreshBandAfterDecode(image, bands);
 }
 
-void RoundTripChannelRecords(RadioImage& image) {
-    for (std::size_t n = 0; n < static_cast<std::size_t>(layout::kChannelRecordCount); ++n) {
-        std::uint8_t* record = image.data() + layout::ChannelRecord(n);
-        EncodeRecord(DecodeRecord(record), record);
-    }
-}
-
 void EncodeChannels(const ChannelTable& table, RadioImage& image, const BandPlan& bands) {
     WriteBandBeforeEncode(image, bands);
     for (std::size_t n = 0; n < table.size(); ++n) {
         EncodeRecord(table[n], image.data() + layout::ChannelRecord(n));
     }
+}
+
+void RoundTripAsOpened(RadioImage& image) {
+    ChannelTable table;
+    BandPlan bands;
+    DecodeChannels(image, table, bands);
+    EncodeChannels(table, image, bands);
 }

@@ -55,10 +55,12 @@ ChannelTexts DecodeRecord(const std::uint8_t* record);
 // Encodes nine texts into one record, keeping bytes 12, 14, 15 and bit 0 of byte 13.
 void EncodeRecord(const ChannelTexts& texts, std::uint8_t* record);
 
-// Every record decoded and encoded again, as opening a file and saving it
-// leaves the records (an empty record's flags byte, for one, is rewritten);
-// nothing else of the image changes.
-void RoundTripChannelRecords(RadioImage& image);
+// The image as opening it and saving it again without edits leaves it: the
+// same decode and encode a document goes through, with a band plan of its
+// own (the running program's plan is left alone). Every record is decoded
+// and encoded again (an empty record's flags byte, for one, is rewritten) and
+// the band code becomes the one every decode leaves; nothing else changes.
+void RoundTripAsOpened(RadioImage& image);
 
 // Image to texts for all 129 records, then the band refresh of the plan (see band.h).
 void DecodeChannels(RadioImage& image, ChannelTable& table, BandPlan& bands);

@@ -42,6 +42,7 @@ CProgramView::CProgramView(RadioImage& image, ProgramContext& context, QWidget* 
 
     m_grid->LeaveCell = [this] { return leaveCell(); };
     m_grid->EnterCell = [this] { enterCell(); };
+    m_grid->TypeInCell = [this](const QKeyEvent& key) { typeIntoCell(key); };
     connect(m_grid, &ChannelGrid::MouseDown, this, &CProgramView::onMouseDown);
     connect(m_grid, &ChannelGrid::Scrolled, this, &CProgramView::hideEditorsOnScroll);
     connect(m_grid->selectionModel(), &QItemSelectionModel::selectionChanged, this,
@@ -153,14 +154,14 @@ void CProgramView::EncodeChannels() {
 }
 
 void CProgramView::SetChannels(const ChannelTable& channels) {
-    m_editors->HideAll();
+    hideEditors();
     m_model->Table() = channels;
     m_model->TableReplaced();
 }
 
 void CProgramView::DecodeChannels() {
     // An edit begun on the old texts must not be committed over the new ones.
-    m_editors->HideAll();
+    hideEditors();
     ::DecodeChannels(m_image, m_model->Table(), m_context.band);
     m_model->TableReplaced();
 }
@@ -228,13 +229,25 @@ void CProgramView::onMouseDown() {
     BeginCellEdit();
 }
 
+void CProgramView::typeIntoCell(const QKeyEvent& key) {
+    m_grid->SetCurrentQuietly(m_grid->Row(), m_grid->Col());
+    BeginCellEdit();
+    QKeyEvent typed(QEvent::KeyPress, key.key(), key.modifiers(), key.text(), key.isAutoRepeat(),
+                    key.count());
+    QCoreApplication::sendEvent(m_editors->ForColumn(m_grid->Col()), &typed);
+}
+
 void CProgramView::hideEditorsOnScroll() {
-    const bool editorHadFocus = isCellEditor(QApplication::focusWidget());
+    hideEditors();
+    m_grid->viewport()->repaint();
+}
+
+void CProgramView::hideEditors() {
+    const bool editorHadFocus = isCellEditor(m_grid->window()->focusWidget());
     m_editors->HideAll();
     if (editorHadFocus) {
         m_grid->setFocus(Qt::OtherFocusReason);
     }
-    m_grid->viewport()->repaint();
 }
 
 bool CProgramView::eventFilter(QObject* watched, QEvent* event) {

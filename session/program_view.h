@@ -107,6 +107,9 @@ private:
     bool leaveCell();
     void enterCell();
     void onMouseDown();
+    // A character typed on the grid: the current cell's editor opens, alone
+    // selected, and takes the key as the first of its text.
+    void typeIntoCell(const QKeyEvent& key);
     void hideEditorsOnScroll();
     bool commit(CommitTrigger trigger);
     bool filterFrequencyKey(QKeyEvent* event);
@@ -114,6 +117,11 @@ private:
     bool filterEditorKey(const QKeyEvent& event);
     // Hides the editor without committing: the cell keeps its text.
     void cancelCellEdit();
+    // Hides every editor without committing; an editor that had its
+    // window's focus hands it to the grid, also while another window (the
+    // Process window) is active, so that the keys reach the grid once this
+    // window is active again.
+    void hideEditors();
     static bool frequencyEditSwallows(const QKeyEvent& event);
     int helpContext() const;
     void scaleLayout(double scale);

@@ -30,12 +30,7 @@ bool CProgramView::closeEditorForCommand() {
     if (!CommitCellEdit()) {
         return false;
     }
-    const QWidget* focus = QApplication::focusWidget();
-    const bool editorHadFocus = focus != nullptr && focus->parentWidget() == m_grid->viewport();
-    m_editors->HideAll();
-    if (editorHadFocus) {
-        m_grid->setFocus(Qt::OtherFocusReason);
-    }
+    hideEditors();
     return true;
 }
 

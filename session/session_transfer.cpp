@@ -44,6 +44,9 @@ void DocumentSession::openProcessDialog(bool writeMode) {
     m_bWriteMode = writeMode;
     m_pProcessDlg->SetTitle(writeMode ? QCoreApplication::translate("DocumentSession", "Write Data")
                                       : QCoreApplication::translate("DocumentSession", "Read Data"));
+    // Which document the transfer reads into or writes from: with several
+    // open, the key pressed does not say.
+    m_pProcessDlg->SetDocumentTitle(QString::fromStdString(m_doc->Title()));
     if (m_pProcessDlg->IsOpen()) {
         return;
     }

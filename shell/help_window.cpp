@@ -2,6 +2,7 @@
 
 #include "shell/help_topics.h"
 #include "ui/field_binding.h"
+#include "ui/screen_fit.h"
 
 #include <QAction>
 #include <QApplication>
@@ -53,7 +54,6 @@ CHelpWindow::CHelpWindow(const QString& path) {
     setObjectName(QStringLiteral("helpWindow"));
     // An open help window does not keep the program running.
     setAttribute(Qt::WA_QuitOnClose, false);
-    resize(kWidth, kHeight);
     m_browser = new HelpBrowser(this, *this);
     setCentralWidget(m_browser);
 
@@ -83,6 +83,7 @@ CHelpWindow::CHelpWindow(const QString& path) {
     if (Load(path)) {
         BuildSideTabs();
     }
+    ResizeWithinScreen(*this, QSize(kWidth, kHeight));
 }
 
 CHelpWindow::~CHelpWindow() = default;

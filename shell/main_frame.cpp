@@ -72,7 +72,11 @@ CMainFrame::CMainFrame(const CommandOptions& options, ProgramContext& context, Q
 }
 
 CMainFrame::~CMainFrame() {
-    // The document windows go first, while the frame they report to exists.
+    // The document windows go first, while the frame they report to exists;
+    // a window being destroyed is no longer activated (its caption is not
+    // read from a half-destroyed object).
+    disconnect(m_mdi, &QMdiArea::subWindowActivated, this, nullptr);
+    m_activeChild = nullptr;
     for (CChildFrame* child : Children()) {
         delete child;
     }

@@ -94,6 +94,11 @@ bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void CMainFrame::DestroyChild(CChildFrame* child) {
+    // While it is destroyed the workspace may announce another activation;
+    // the caption must not be read from the window half-way through.
+    if (m_activeChild == child) {
+        m_activeChild = nullptr;
+    }
     delete child;
     ShowMenuSet(!Children().empty());
     UpdateCaption();
@@ -101,9 +106,25 @@ void CMainFrame::DestroyChild(CChildFrame* child) {
 }
 
 void CMainFrame::HideActiveChild() {
-    if (m_activeChild) {
-        m_activeChild->hide();
+    if (!m_activeChild) {
+        return;
     }
+    m_activeChild->hide();
+    // The topmost window still in sight becomes the active document; with
+    // none in sight the hidden one stays the document Channel Information
+    // shows again.
+    const QList<QMdiSubWindow*> stacked = m_mdi->subWindowList(QMdiArea::StackingOrder);
+    for (auto window = stacked.rbegin(); window != stacked.rend(); ++window) {
+        auto* child = qobject_cast<CChildFrame*>(*window);
+        if (child && !child->isHidden()) {
+            // Activated as it stands: a minimised window stays minimised.
+            m_mdi->setActiveSubWindow(child);
+            m_activeChild = child;
+            break;
+        }
+    }
+    UpdateCaption();
+    UpdateCommandUI();
 }
 
 void CMainFrame::OnChildActivated(QWidget* window) {

@@ -52,14 +52,15 @@ void CMainFrame::OnCompareWith() {
         return;
     }
     // What the grid shows is what the document holds; the other file is
-    // taken as its records would stand once opened, so that what the
-    // encode rewrites unseen is not listed.
+    // taken as it would stand once opened and saved, through the same decode
+    // and encode, so that what they rewrite on every open (the band code,
+    // the flags byte of empty records) is not listed.
     CProgramView& view = m_activeChild->View();
     if (!view.CommitCellEdit()) {
         return;
     }
     view.EncodeChannels();
-    RoundTripChannelRecords(other);
+    RoundTripAsOpened(other);
     CCompareDlg dialog(compare::CompareImages(m_activeChild->Document().Image(), other),
                        QFileInfo(path).fileName(), ComparePlaceText,
                        UserStore::CurrentAppName(m_context.Profile()), this);

@@ -12,6 +12,7 @@
 #include "settings/program_context.h"
 #include "shell/child_frame.h"
 #include "shell/command_bars.h"
+#include "transfer/clone_station_dialog.h"
 #include "ui/image_dialog.h"
 
 #include <QAction>
@@ -55,7 +56,12 @@ void CMainFrame::Route(const Command& command) {
                    },
                    [this, &command](AppHandler) { emit applicationCommand(command.id); },
                    [this, &command](EditorHandler editor) { RunEditor(command, editor); },
-                   [this](SafetySetting setting) { ToggleSafetySetting(m_context.Profile(), setting); },
+                   [this](SafetySetting setting) {
+                       ToggleSafetySetting(m_context.Profile(), setting);
+                       if (m_cloneStation) {
+                           m_cloneStation->ShowSafety();
+                       }
+                   },
                },
                command.handler);
 }

@@ -4,6 +4,7 @@
 
 #include "shell/main_frame.h"
 
+#include "model/channel_codec.h"
 #include "model/program_document.h"
 #include "session/program_view.h"
 #include "session/write_safety_settings.h"
@@ -12,12 +13,31 @@
 #include "transfer/clone_station_dialog.h"
 #include "ui/writable_paths.h"
 
+#include <algorithm>
+
+namespace {
+
+// Some channel of the table has a receive frequency (the "Fr" row aside).
+bool HasChannels(const ChannelTable& table) {
+    return std::any_of(table.begin(), table.end() - 1,
+                       [](const ChannelTexts& row) { return !row[kColRx - 1].empty(); });
+}
+
+} // namespace
+
 void CMainFrame::OnCloneStation() {
     if (!m_cloneStation) {
         CloneStationSetup setup;
-        setup.imageTitle = [this] {
-            return m_activeChild ? QString::fromStdString(m_activeChild->Document().Title())
-                                 : QString();
+        setup.shownImage = [this]() -> std::optional<CloneImage> {
+            if (!m_activeChild) {
+                return std::nullopt;
+            }
+            // The grid's channels encoded into a copy: the document stays as it is.
+            const ChannelTable& table = m_activeChild->View().Channels();
+            CloneImage shown{m_activeChild->ShownTitle(), m_activeChild->Document().Image(),
+                             HasChannels(table)};
+            ::EncodeChannels(table, shown.image, m_context.band);
+            return shown;
         };
         setup.image = [this](QString& problem) -> std::optional<CloneImage> {
             if (!m_activeChild) {
@@ -35,8 +55,8 @@ void CMainFrame::OnCloneStation() {
                 return std::nullopt;
             }
             view.EncodeChannels();
-            return CloneImage{QString::fromStdString(m_activeChild->Document().Title()),
-                              m_activeChild->Document().Image()};
+            return CloneImage{m_activeChild->ShownTitle(), m_activeChild->Document().Image(),
+                              HasChannels(view.Channels())};
         };
         setup.safety = [this] { return CurrentWriteSafety(m_context.Profile()); };
         setup.setSafety = [this](const WriteSafety& safety) {

@@ -134,13 +134,19 @@ void CMainFrame::FillWindowMenu(QMenu& menu) {
         ++number;
         QString title = child->ShownTitle();
         title.replace(QLatin1Char('&'), QStringLiteral("&&"));
+        // A hidden document is listed, and said to be so: choosing it shows it.
+        if (child->isHidden()) {
+            title = tr("%1 (hidden)").arg(title);
+        }
         // The first nine carry their number as the mnemonic.
         auto* item = menu.addAction(number <= 9 ? QStringLiteral("&%1 %2").arg(number).arg(title)
                                                 : QStringLiteral("%1 %2").arg(number).arg(title));
         // F1 on the item tells of the channel window it shows.
         item->setData(ID_CHANNEL_INFORMATION);
         item->setCheckable(true);
-        item->setChecked(child == m_activeChild);
+        // Only the active document in sight is checked; a hidden one is not
+        // active, even while no other window is in sight.
+        item->setChecked(child == m_activeChild && !child->isHidden());
         connect(item, &QAction::triggered, this, [this, window = QPointer<CChildFrame>(child)] {
             if (window) {
                 BringToFront(window);

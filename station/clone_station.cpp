@@ -16,22 +16,14 @@ constexpr std::uint8_t kProgramRequestStart = 0x02;
 
 // One radio on one station: the transfer's observer and a watch on its link.
 // The link tells when an attempt to reach a radio begins (the program-mode
-// request's first byte), when the radio first answers (an ACK to that
-// request: until then the station is only waiting) and when each step of the
-// safe write opens the port.
+// request's first byte) and when the radio first answers (an ACK to that
+// request: until then the station is only waiting); the transfer tells when
+// each step of the safe write begins.
 class RadioRun : public TransferObserver, public ForwardingLink {
 public:
     RadioRun(SerialLink& link, const std::string& port, const CloneJob& job, CloneControl& control,
              StationObserver& observer)
-        : ForwardingLink(link), m_port(port), m_job(job), m_control(control), m_observer(observer) {
-        if (job.safety.readFirst) {
-            m_steps.push_back(StationState::ReadingFirst);
-        }
-        m_steps.push_back(StationState::Writing);
-        if (job.safety.verify) {
-            m_steps.push_back(StationState::Verifying);
-        }
-    }
+        : ForwardingLink(link), m_port(port), m_job(job), m_control(control), m_observer(observer) {}
 
     SafeWriteResult Run() {
         return RunSafeWrite(*this, *this, m_cancel, m_port, m_job.image, m_job.safety);
@@ -47,10 +39,17 @@ public:
     }
 
     // TransferObserver
+    // The state follows the step; its progress counts within the step.
+    void OnPhase(const TransferPhase& phase) override {
+        m_state = StateOf(phase.step);
+        if (m_taken) {
+            m_observer.OnState(m_port, m_state);
+        }
+    }
     void OnProgress(int position) override {
-        if (Answered()) {
-            const bool read = m_step < m_steps.size() && m_steps[m_step] != StationState::Writing;
-            m_observer.OnProgress(m_port, position, read ? kReadRows : kWriteRows);
+        if (m_taken) {
+            m_observer.OnProgress(m_port, position,
+                                  m_state == StationState::Writing ? kWriteRows : kReadRows);
         }
     }
     // The station tells its own states instead of the transfer's statuses.
@@ -78,14 +77,6 @@ public:
     }
 
     // SerialLink
-    bool Open(const std::string& portName) override {
-        if (m_opens > 0 && m_step + 1 < m_steps.size()) {
-            ++m_step;
-            m_observer.OnState(m_port, m_steps[m_step]);
-        }
-        ++m_opens;
-        return ForwardingLink::Open(portName);
-    }
     bool Write(const std::uint8_t* data, std::size_t size) override {
         if (!Answered() && size == 1 && data[0] == kProgramRequestStart) {
             m_attemptStart = Clock::now(); // an attempt to reach a radio begins
@@ -110,16 +101,27 @@ private:
             m_cancel.store(true);
             return;
         }
-        m_observer.OnState(m_port, m_steps[m_step]);
+        m_observer.OnState(m_port, m_state);
+    }
+
+    static StationState StateOf(TransferStep step) {
+        switch (step) {
+        case TransferStep::ReadFirst:
+            return StationState::ReadingFirst;
+        case TransferStep::Verify:
+            return StationState::Verifying;
+        case TransferStep::Read:
+        case TransferStep::Write:
+            break;
+        }
+        return StationState::Writing;
     }
 
     const std::string& m_port;
     const CloneJob& m_job;
     CloneControl& m_control;
     StationObserver& m_observer;
-    std::vector<StationState> m_steps;
-    std::size_t m_step = 0;
-    int m_opens = 0;
+    StationState m_state = StationState::Writing;
     std::atomic<bool> m_cancel{false};
     std::optional<Clock::time_point> m_attemptStart;
     std::optional<Clock::time_point> m_answeredAt;
@@ -161,19 +163,34 @@ void CloneStations::Join() {
 
 void CloneStations::RunStation(const std::string& port) {
     const std::unique_ptr<SerialLink> link = m_makeLink();
+    // The port could not be opened at the last attempt: said once, until it
+    // opens again (a cable plugged back in).
+    bool portDown = false;
     for (int number = 1; !m_control.Cancelled() && m_control.RadiosLeft(); ++number) {
-        m_observer.OnState(port, StationState::WaitingForRadio);
+        if (!portDown) {
+            m_observer.OnState(port, StationState::WaitingForRadio);
+        }
         RadioRun run(*link, port, m_job, m_control, m_observer);
         const SafeWriteResult written = run.Run();
         if (!run.Answered()) {
             // No radio reached: the session ended while waiting, or the port
-            // could not be opened at all.
-            const std::optional<LinkMessage> message = EndMessage(written.result);
-            if (written.result.fault == LinkFault::OpenFailed && message) {
-                m_observer.OnPortFailed(port, LinkMessageText(*message, *m_job.texts));
+            // could not be opened; then the station tries again, paced as
+            // its attempts to reach a radio are.
+            if (written.result.fault != LinkFault::OpenFailed) {
+                break;
             }
-            break;
+            if (!portDown) {
+                portDown = true;
+                ReportPortFailure(port, number, written);
+            } else {
+                --number;
+            }
+            if (!m_control.Pause(m_job.attemptInterval)) {
+                break;
+            }
+            continue;
         }
+        portDown = false;
         if (!run.Taken()) {
             break;
         }
@@ -191,4 +208,18 @@ void CloneStations::RunStation(const std::string& port) {
     }
     m_observer.OnState(port, StationState::Stopped);
     --m_running;
+}
+
+void CloneStations::ReportPortFailure(const std::string& port, int number,
+                                      const SafeWriteResult& written) {
+    // A failed attempt of its own: counted and logged as the station's next
+    // radio, failed, with the reason the port gave.
+    RadioReport report;
+    report.port = port;
+    report.radioNumber = number;
+    report.result = RadioResult::Failed;
+    const std::optional<LinkMessage> message = EndMessage(written.result);
+    report.message = message ? LinkMessageText(*message, *m_job.texts) : std::string();
+    m_observer.OnPortFailed(port, report.message);
+    m_observer.OnRadio(report);
 }

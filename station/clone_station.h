@@ -8,7 +8,9 @@
 // the chosen safety steps (read first, verify), reports the radio, and then
 // waits for the operator's release before it waits for the next radio, so
 // that a radio left on the cable is never written twice. A radio that refuses
-// (band type, password) or fails is reported and the station goes on. The
+// (band type, password) or fails is reported and the station goes on. A port
+// that cannot be opened is reported once as a failed radio, and the station
+// keeps trying it as it tries to reach a radio, until it opens again. The
 // session's count, cancel and release are shared through a CloneControl; a
 // cancel stops each station at its next cancel point of the transfer.
 
@@ -56,6 +58,7 @@ public:
 
 private:
     void RunStation(const std::string& port);
+    void ReportPortFailure(const std::string& port, int number, const SafeWriteResult& written);
 
     const CloneJob m_job;
     CloneControl& m_control;

@@ -70,7 +70,8 @@ public:
         (void)total;
     }
     virtual void OnRadio(const RadioReport& report) = 0;
-    // The station could not work at all (its port cannot be opened), with
-    // the message; it has stopped.
+    // The station's port could not be opened, with the message; the failure
+    // follows as a failed radio (OnRadio), and the station keeps trying the
+    // port until it opens again.
     virtual void OnPortFailed(const std::string& port, const std::string& message) = 0;
 };

@@ -6,6 +6,9 @@ void StationLine::OnState(StationState state) {
         m_percent = 0;
     }
     m_state = state;
+    if (HasRadioInHand()) {
+        m_portFailure.reset(); // the port opened again
+    }
 }
 
 void StationLine::OnProgress(int position, int total) {

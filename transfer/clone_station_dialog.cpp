@@ -9,6 +9,7 @@
 #include "ui/dialog_keys.h"
 #include "ui/field_binding.h"
 #include "ui/message_service.h"
+#include "ui/screen_fit.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -24,7 +25,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QScreen>
 #include <QSplitter>
 #include <QStandardPaths>
 #include <QTableWidget>
@@ -52,6 +52,13 @@ enum LogColumn { TimeColumn, PortColumn, RadioColumn, ResultColumn, SecondsColum
 using binding::SetControlId;
 
 } // namespace
+
+QString CloneImageText(const CloneImage& image) {
+    const QByteArray bytes(reinterpret_cast<const char*>(image.image.data()),
+                           static_cast<qsizetype>(image.image.size()));
+    const QByteArray sha = QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex();
+    return CCloneStationDlg::tr("%1 (SHA-256 %2)").arg(image.title, QString::fromLatin1(sha.left(8)));
+}
 
 QString DefaultCloneLogPath() {
     const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
@@ -105,9 +112,13 @@ CCloneStationDlg::CCloneStationDlg(CloneStationSetup setup, QWidget* parent)
         button->setAutoDefault(false);
     }
     constexpr QSize kFirstSize(860, 720);
-    resize(screen() ? kFirstSize.boundedTo(screen()->availableSize()) : kFirstSize);
+    ResizeWithinScreen(*this, kFirstSize);
     refreshChoices();
     updateButtons();
+    // The first thing to do is to name the ports; Tab leaves the stations
+    // table for the next control rather than walking its rows.
+    m_stations->setTabKeyNavigation(false);
+    m_ports->DeviceEdit()->setFocus();
     // F1 opens the topic of the focused control.
     new DialogKeyHook(this, {});
 }
@@ -152,7 +163,11 @@ QWidget* CCloneStationDlg::makeSetupPart() {
     m_stop = new QPushButton(tr("Stop"), part);
     SetControlId(m_stop, kStopId);
     connect(m_start, &QPushButton::clicked, this, &CCloneStationDlg::start);
-    connect(m_stop, &QPushButton::clicked, this, &CCloneStationDlg::StopStations);
+    connect(m_stop, &QPushButton::clicked, this, [this] {
+        if (ConfirmStop()) {
+            StopStations();
+        }
+    });
     options->addWidget(m_start);
     options->addWidget(m_stop);
     layout->addLayout(options);
@@ -193,17 +208,23 @@ bool CCloneStationDlg::event(QEvent* event) {
 }
 
 void CCloneStationDlg::refreshChoices() {
-    const QString title = m_setup.imageTitle ? m_setup.imageTitle() : QString();
-    m_image->setText(title.isEmpty() ? tr("Image: no document is open")
-                                     : tr("Image: %1").arg(title));
-    if (m_setup.safety) {
+    const std::optional<CloneImage> shown =
+        m_setup.shownImage ? m_setup.shownImage() : std::nullopt;
+    m_image->setText(shown ? tr("Image: %1").arg(CloneImageText(*shown))
+                           : tr("Image: no document is open"));
+    ShowSafety();
+    m_ports->Refresh();
+}
+
+void CCloneStationDlg::ShowSafety() {
+    // A running session keeps the steps it started with.
+    if (m_setup.safety && !m_session) {
         const WriteSafety safety = m_setup.safety();
         const QSignalBlocker verifyBlocker(m_verify);
         const QSignalBlocker readFirstBlocker(m_readFirst);
         m_verify->setChecked(safety.verify);
         m_readFirst->setChecked(safety.readFirst);
     }
-    m_ports->Refresh();
 }
 
 void CCloneStationDlg::storeSafety() {
@@ -228,6 +249,15 @@ void CCloneStationDlg::start() {
     if (ports.empty()) {
         MessageService::Show(this, tr("Check the ports of the stations first."), MessageButtons::Ok,
                              MessageIcon::Exclamation);
+        return;
+    }
+    // Writing a blank table into a fleet is seldom meant: No is the default.
+    if (!image->hasChannels &&
+        MessageService::Ask(this,
+                            tr("The image %1 has no channels. Write it into the radios all "
+                               "the same?")
+                                .arg(image->title),
+                            MessageButtons::YesNo, MessageAnswer::No) != MessageAnswer::Yes) {
         return;
     }
     std::vector<std::string> names;
@@ -278,7 +308,7 @@ void CCloneStationDlg::start() {
                  .safety = {.readFirst = m_readFirst->isChecked(), .verify = m_verify->isChecked()},
                  .attemptInterval = m_setup.attemptInterval,
                  .texts = &AppTexts()};
-    m_image->setText(tr("Image: %1").arg(image->title));
+    m_image->setText(tr("Image: %1").arg(CloneImageText(*image)));
     session->stations =
         std::make_unique<CloneStations>(job, session->control, session->relay, m_setup.makeLink);
     m_session = std::move(session);
@@ -341,12 +371,17 @@ bool CCloneStationDlg::ConfirmStop() {
     if (!m_session || !m_stations->AnyRadioInHand()) {
         return true;
     }
-    // No is the default: Enter on the question keeps the stations writing.
-    return MessageService::Ask(this,
-                               tr("A station is writing a radio. Stop every station now?\n"
-                                  "A radio stopped while it is being written holds part of "
-                                  "the new data and must be written again."),
-                               MessageButtons::YesNo, MessageAnswer::No) == MessageAnswer::Yes;
+    // No is the default: Enter on the question keeps the stations working.
+    // Only a radio being written is left with part of the new data.
+    const QString question =
+        m_stations->AnyWriting()
+            ? tr("A station is writing a radio. Stop every station now?\n"
+                 "A radio stopped while it is being written holds part of "
+                 "the new data and must be written again.")
+            : tr("A station is reading a radio (before writing it, or to verify it). Stop "
+                 "every station now?");
+    return MessageService::Ask(this, question, MessageButtons::YesNo, MessageAnswer::No) ==
+           MessageAnswer::Yes;
 }
 
 void CCloneStationDlg::StopStations() {

@@ -6,7 +6,8 @@
 // Setup menu's own settings), shows a row per station with its state, its
 // radios done and failed and a Next button that releases it after a radio,
 // the log of this session and the file it is appended to. Stop ends every
-// station at its next cancel point.
+// station at its next cancel point; like closing, it asks first while a
+// station has a radio in hand.
 //
 // A thin binding over station/: the stations run on threads of their own and
 // their reports reach the window queued; nothing here waits for them.
@@ -33,19 +34,27 @@ class QPushButton;
 class QTableWidget;
 class StationTable;
 
-// The image a session writes, and the document's name for it.
+// The image a session writes, and the document's name for it as its caption
+// shows it ("*" when modified).
 struct CloneImage {
     QString title;
     RadioImage image;
+    // Some channel has a receive frequency.
+    bool hasChannels = true;
 };
+
+// The image named for the operator: "fleet.dat* (SHA-256 1a2b3c4d)", the
+// first 8 hex digits of the SHA-256 of the bytes written.
+QString CloneImageText(const CloneImage& image);
 
 // The clone log in the per-user data folder, as the command line keeps it.
 QString DefaultCloneLogPath();
 
 // What the window works with; the main window gives its own, tests theirs.
 struct CloneStationSetup {
-    // The name of the image Start would write; empty when there is none.
-    std::function<QString()> imageTitle;
+    // The image Start would write as it stands now (an edit in progress left
+    // out); nothing when no document is open.
+    std::function<std::optional<CloneImage>()> shownImage;
     // The image to write now (the channel table encoded into it); nothing,
     // with the reason in problem (empty when it was said already), when
     // there is none.
@@ -84,10 +93,14 @@ public:
 
     // True while stations run (until every one has stopped).
     bool Running() const;
-    // Closing now: true when no station has a radio in hand, or when the
-    // operator answers Yes to stopping them; No, the default button, keeps
-    // everything running.
+    // Closing or stopping now: true when no station has a radio in hand, or
+    // when the operator answers Yes to stopping them; No, the default
+    // button, keeps everything running. The question speaks of a radio
+    // being written only while one is.
     bool ConfirmStop();
+    // The Setup menu's safety settings changed: the boxes show them when no
+    // session runs.
+    void ShowSafety();
     // Every station stops at its next cancel point.
     void StopStations();
     // The links of the next session's stations (tests watch them here).

@@ -24,20 +24,24 @@ std::vector<PortChoice> SystemPortChoices() {
 PortChoiceList::PortChoiceList(Source ports, QWidget* parent)
     : QGroupBox(tr("Ports (one station each)"), parent), m_source(std::move(ports)),
       m_list(new QListWidget(this)), m_deviceEdit(new QLineEdit(this)),
-      m_add(new QPushButton(tr("Add"), this)) {
+      m_add(new QPushButton(tr("Add"), this)), m_remove(new QPushButton(tr("Remove"), this)) {
     m_list->setMaximumHeight(m_list->fontMetrics().height() * 7);
     auto* deviceLabel = new QLabel(tr("Other device:"), this);
     m_deviceEdit->setPlaceholderText(QStringLiteral("/dev/ttyUSB0"));
     deviceLabel->setBuddy(m_deviceEdit);
     connect(m_add, &QPushButton::clicked, this, &PortChoiceList::addDevice);
     connect(m_deviceEdit, &QLineEdit::returnPressed, this, &PortChoiceList::addDevice);
+    connect(m_remove, &QPushButton::clicked, this, &PortChoiceList::removeDevice);
+    connect(m_list, &QListWidget::currentRowChanged, this, &PortChoiceList::updateRemove);
     auto* deviceRow = new QHBoxLayout;
     deviceRow->addWidget(deviceLabel);
     deviceRow->addWidget(m_deviceEdit, 1);
     deviceRow->addWidget(m_add);
+    deviceRow->addWidget(m_remove);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_list);
     layout->addLayout(deviceRow);
+    updateRemove();
 }
 
 void PortChoiceList::Refresh() {
@@ -74,6 +78,26 @@ void PortChoiceList::addDevice() {
         }
     }
     m_deviceEdit->clear();
+}
+
+void PortChoiceList::removeDevice() {
+    const QListWidgetItem* item = m_list->currentItem();
+    if (item == nullptr) {
+        return;
+    }
+    const auto typed = std::find(m_typedDevices.begin(), m_typedDevices.end(),
+                                 item->data(Qt::UserRole).toString());
+    if (typed != m_typedDevices.end()) {
+        m_typedDevices.erase(typed);
+        Refresh();
+    }
+}
+
+void PortChoiceList::updateRemove() {
+    const QListWidgetItem* item = m_list->currentItem();
+    m_remove->setEnabled(item != nullptr &&
+                         std::find(m_typedDevices.begin(), m_typedDevices.end(),
+                                   item->data(Qt::UserRole).toString()) != m_typedDevices.end());
 }
 
 std::vector<QString> PortChoiceList::CheckedPorts() const {

@@ -2,7 +2,7 @@
 // The ports a Clone Station session runs on: the system's serial ports, each
 // named as the Port Setting dialog names it ("COM3 (/dev/ttyUSB0, ...)"),
 // and any device typed in (a pseudo-terminal, an unusual adapter), each with
-// a check box.
+// a check box. A device typed in can be removed again.
 
 #include <QGroupBox>
 #include <QString>
@@ -37,14 +37,19 @@ public:
     QListWidget* List() const { return m_list; }
     QLineEdit* DeviceEdit() const { return m_deviceEdit; }
     QPushButton* AddButton() const { return m_add; }
+    QPushButton* RemoveButton() const { return m_remove; }
 
 private:
     // Offers the device typed in, checked.
     void addDevice();
+    // Removes the selected device typed in; the system's ports stay.
+    void removeDevice();
+    void updateRemove();
 
     Source m_source;
     std::vector<QString> m_typedDevices;
     QListWidget* m_list;
     QLineEdit* m_deviceEdit;
     QPushButton* m_add;
+    QPushButton* m_remove;
 };

@@ -3,6 +3,7 @@
 #include "link/clone_engine.h"
 #include "texts_qt/qt_catalogue.h"
 #include "ui/dialog_frame.h"
+#include "ui/dialog_keys.h"
 #include "ui/help_service.h"
 #include "ui/message_service.h"
 
@@ -18,7 +19,7 @@ CProcessDlg::CProcessDlg(QWidget* owner)
     : QDialog(owner, kDialogFrame), m_control(std::make_shared<TransferControl>()),
       m_start(new QPushButton(tr("Start"), this)), m_cancel(new QPushButton(tr("Cancel"), this)),
       m_progress(new QProgressBar(this)), m_status(new QLabel(this)), m_phaseText(new QLabel(this)),
-      m_readKey(new QShortcut(this)), m_writeKey(new QShortcut(this)) {
+      m_document(new QLabel(this)), m_readKey(new QShortcut(this)), m_writeKey(new QShortcut(this)) {
     setModal(false);
     setProperty(kControlIdProperty, IDD_PROCESS);
     m_start->setObjectName(QStringLiteral("startButton"));
@@ -32,17 +33,20 @@ CProcessDlg::CProcessDlg(QWidget* owner)
     m_status->setObjectName(QStringLiteral("statusText"));
     m_status->setProperty(kControlIdProperty, static_cast<int>(IDC_PROCESS_STATUS));
     m_phaseText->setObjectName(QStringLiteral("phaseText"));
+    m_document->setObjectName(QStringLiteral("documentText"));
+    m_document->setTextFormat(Qt::PlainText);
 
     auto* grid = new QGridLayout(this);
-    grid->addWidget(m_phaseText, 0, 0, 1, 2);
-    grid->addWidget(m_progress, 1, 0, 1, 2);
-    grid->addWidget(new QLabel(tr("Progress："), this), 2, 0);
-    grid->addWidget(m_status, 2, 1);
+    grid->addWidget(m_document, 0, 0, 1, 2);
+    grid->addWidget(m_phaseText, 1, 0, 1, 2);
+    grid->addWidget(m_progress, 2, 0, 1, 2);
+    grid->addWidget(new QLabel(tr("Progress："), this), 3, 0);
+    grid->addWidget(m_status, 3, 1);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(m_start);
     buttons->addWidget(m_cancel);
-    grid->addLayout(buttons, 3, 0, 1, 2);
+    grid->addLayout(buttons, 4, 0, 1, 2);
     grid->setColumnStretch(1, 1);
     setMinimumWidth(320);
 
@@ -52,6 +56,8 @@ CProcessDlg::CProcessDlg(QWidget* owner)
             [this] { emit DirectionChosen(TransferDirection::Read); });
     connect(m_writeKey, &QShortcut::activated, this,
             [this] { emit DirectionChosen(TransferDirection::Write); });
+    // F1 opens the help topic of the focused control, as in every dialog.
+    new DialogKeyHook(this, {});
 }
 
 void CProcessDlg::SetDirectionKeys(const QKeySequence& read, const QKeySequence& write) {
@@ -86,6 +92,10 @@ void CProcessDlg::SetTitle(const QString& title) {
     if (m_open) {
         setWindowTitle(m_strTitle);
     }
+}
+
+void CProcessDlg::SetDocumentTitle(const QString& title) {
+    m_document->setText(tr("Document: %1").arg(title));
 }
 
 void CProcessDlg::Close() {

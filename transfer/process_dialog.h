@@ -39,6 +39,9 @@ public:
     // once when the window is open.
     void SetTitle(const QString& title);
     QString Title() const { return m_strTitle; }
+    // The document the transfer reads into or writes from, named (as its
+    // window's caption names it) on the window's first line.
+    void SetDocumentTitle(const QString& title);
     // The keys that choose the direction (the main window's Read and Write
     // keys), which work while this window has the focus too: DirectionChosen.
     void SetDirectionKeys(const QKeySequence& read, const QKeySequence& write);
@@ -95,6 +98,7 @@ private:
     QProgressBar* m_progress;
     QLabel* m_status;
     QLabel* m_phaseText;
+    QLabel* m_document;
     QShortcut* m_readKey;
     QShortcut* m_writeKey;
 };

@@ -97,6 +97,12 @@ bool StationTable::AnyRadioInHand() const {
                        [](const auto& line) { return line.second.HasRadioInHand(); });
 }
 
+bool StationTable::AnyWriting() const {
+    return std::any_of(m_lines.begin(), m_lines.end(), [](const auto& line) {
+        return line.second.State() == StationState::Writing;
+    });
+}
+
 bool StationTable::AllStopped() const {
     return std::all_of(m_lines.begin(), m_lines.end(),
                        [](const auto& line) { return line.second.Stopped(); });

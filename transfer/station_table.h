@@ -34,6 +34,8 @@ public:
     int RowOf(const QString& port) const;
     // Some station has a radio in hand (reading, writing or verifying).
     bool AnyRadioInHand() const;
+    // Some station is writing its radio (not reading it before or after).
+    bool AnyWriting() const;
     // Every station has stopped (or there are none).
     bool AllStopped() const;
 

@@ -85,6 +85,18 @@ A radio stopped while it is being written holds part of the new data and must be
         <translation>有工作站正在写入对讲机。现在停止所有工作站吗？
 在写入过程中被停止的对讲机只含有部分新数据，必须重新写入。</translation>
     </message>
+    <message>
+        <source>A station is reading a radio (before writing it, or to verify it). Stop every station now?</source>
+        <translation>有工作站正在读取对讲机（写入前读取或校验）。现在停止所有工作站吗？</translation>
+    </message>
+    <message>
+        <source>%1 (SHA-256 %2)</source>
+        <translation>%1（SHA-256 %2）</translation>
+    </message>
+    <message>
+        <source>The image %1 has no channels. Write it into the radios all the same?</source>
+        <translation>映像 %1 中没有任何信道。仍要将它写入对讲机吗？</translation>
+    </message>
 </context>
 <context>
     <name>StationTable</name>
@@ -141,6 +153,10 @@ A radio stopped while it is being written holds part of the new data and must be
     <message>
         <source>Add</source>
         <translation>添加</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>移除</translation>
     </message>
 </context>
 </TS>

@@ -27,5 +27,9 @@
         <source>The file %1 cannot be found. It has been removed from the list of recent files.</source>
         <translation>找不到文件 %1，已将其从最近使用的文件列表中删除。</translation>
     </message>
+    <message>
+        <source>%1 (hidden)</source>
+        <translation>%1（已隐藏）</translation>
+    </message>
 </context>
 </TS>

@@ -20,6 +20,10 @@
         <translation>尚未开始</translation>
     </message>
     <message>
+        <source>Document: %1</source>
+        <translation>文档：%1</translation>
+    </message>
+    <message>
         <source>Stop writing? The radio will then hold part of the new data and must be written again before use.</source>
         <translation>要停止写入吗？停止后对讲机中将只有部分新数据，使用前必须重新写入。</translation>
     </message>

@@ -14,14 +14,15 @@ FileDialogs::Handler& TheHandler() {
 }
 
 QString RunDialog(QWidget* parent, const FileDialogRequest& request, QString* selectedFilter) {
-    QFileDialog dialog(parent, request.caption, request.start, request.filters);
+    const FileDialogs::Opening opening = FileDialogs::OpeningOf(request);
+    QFileDialog dialog(parent, request.caption, opening.folder, request.filters);
     dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(request.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     // The dialog adds the extension itself, so that it asks before replacing
     // the file that will really be written.
     dialog.setDefaultSuffix(request.defaultSuffix);
-    if (!QFileInfo(request.start).isDir()) {
-        dialog.selectFile(request.start);
+    if (!opening.name.isEmpty()) {
+        dialog.selectFile(opening.name);
     }
     if (selectedFilter != nullptr && !selectedFilter->isEmpty()) {
         dialog.selectNameFilter(*selectedFilter);
@@ -36,6 +37,28 @@ QString RunDialog(QWidget* parent, const FileDialogRequest& request, QString* se
 }
 
 } // namespace
+
+FileDialogs::Opening FileDialogs::OpeningOf(const FileDialogRequest& request) {
+    Opening opening;
+    QString folder = request.start;
+    if (request.suggestsName) {
+        const QFileInfo file(request.start);
+        opening.name = file.fileName();
+        folder = file.path();
+    }
+    // A folder that is gone (or was never made, as a fresh user's documents
+    // folder may be) opens at the nearest folder above it that exists.
+    if (folder.isEmpty() || QDir::isRelativePath(folder)) {
+        opening.folder = QDir::homePath();
+        return opening;
+    }
+    folder = QDir::cleanPath(folder);
+    while (!QFileInfo(folder).isDir() && QFileInfo(folder).path() != folder) {
+        folder = QFileInfo(folder).path();
+    }
+    opening.folder = QFileInfo(folder).isDir() ? folder : QDir::homePath();
+    return opening;
+}
 
 QString FileDialogs::StartPath(const std::string& appName, const QString& name) {
     if (!name.isEmpty() && QFileInfo(name).isAbsolute()) {
@@ -68,6 +91,7 @@ QString FileDialogs::AskSave(QWidget* parent, const std::string& appName, const 
     request.save = true;
     request.caption = caption;
     request.start = StartPath(appName, start);
+    request.suggestsName = !start.isEmpty();
     request.filters = filters;
     request.defaultSuffix = defaultSuffix;
     return Ask(parent, request, selectedFilter);

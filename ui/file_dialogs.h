@@ -14,8 +14,10 @@ class QWidget;
 struct FileDialogRequest {
     bool save = false; // a file to write, else one to open
     QString caption;
-    // Where the dialog opens: a folder, or a file in the folder to suggest.
+    // Where the dialog opens: a folder, or with suggestsName a file in the
+    // folder whose name the dialog shows first.
     QString start;
+    bool suggestsName = false;
     QString filters;
     // Save only: the extension the dialog adds to a name given without one.
     QString defaultSuffix;
@@ -27,6 +29,16 @@ public:
     // Cancel; selectedFilter (may be null) is the filter the answer used.
     using Handler = std::function<QString(const FileDialogRequest&, QString* selectedFilter)>;
 
+    // The folder a dialog opens in and the name it shows first.
+    struct Opening {
+        QString folder;
+        QString name;
+    };
+    // Where request opens: its folder, or the nearest folder above it that
+    // exists (the home folder when none does), with the suggested name, if
+    // any, else an empty name.
+    static Opening OpeningOf(const FileDialogRequest& request);
+
     // The folder last used; with name, that file in it (an absolute name
     // stands as it is).
     static QString StartPath(const std::string& appName, const QString& name = {});
@@ -34,7 +46,8 @@ public:
     static void KeepFolderOf(const std::string& appName, const QString& path);
 
     // The dialogs over parent, opened at StartPath(start); the path chosen,
-    // empty for Cancel. selectedFilter (may be null) is the filter chosen,
+    // empty for Cancel. AskSave suggests the name start ends in, if any
+    // (AskOpen none: its start is a folder). selectedFilter (may be null) is the filter chosen,
     // and the one shown first when it names one; defaultSuffix is added to a
     // name given without an extension.
     static QString AskOpen(QWidget* parent, const std::string& appName, const QString& caption,

@@ -1,6 +1,7 @@
 #include "ui/list_message_box.h"
 
 #include "ui/dialog_frame.h"
+#include "ui/screen_fit.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -65,6 +66,7 @@ ListMessageBox::ListMessageBox(const QPixmap& icon, const QString& caption, cons
         first->setDefault(true);
         first->setFocus();
     }
+    ResizeWithinScreen(*this, sizeHint());
 }
 
 QString ListMessageBox::Report() const {

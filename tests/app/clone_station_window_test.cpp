@@ -58,7 +58,7 @@ private slots:
         QVERIFY(window->isVisible());
         QVERIFY(window->VerifyBox()->isChecked());
         QVERIFY(!window->ReadFirstBox()->isChecked());
-        const QString title = QString::fromStdString(Frame().ActiveChild()->Document().Title());
+        const QString title = Frame().ActiveChild()->ShownTitle();
         QVERIFY2(window->ImageLabel()->text().contains(title), qPrintable(title));
         QVERIFY(window->LogPathLabel()->text().contains(QStringLiteral("clone-log.csv")));
 
@@ -66,6 +66,11 @@ private slots:
         window->ReadFirstBox()->click();
         QVERIFY(IsSafetySettingOn(Frame().Context().Profile(), SafetySetting::ReadBeforeWrite));
         QVERIFY(Frame().CommandAction(ID_READ_BEFORE_WRITE)->isChecked());
+        // And the other way while the window is open and idle.
+        Frame().OnCommand(ID_VERIFY_AFTER_WRITE);
+        QVERIFY(!window->VerifyBox()->isChecked());
+        Frame().OnCommand(ID_READ_BEFORE_WRITE);
+        QVERIFY(!window->ReadFirstBox()->isChecked());
         // A second request shows the same window.
         window->close();
         QCOMPARE(Open(), window);
@@ -83,13 +88,16 @@ private slots:
         window->Ports()->DeviceEdit()->setText(QString::fromStdString(radio.DevicePath()));
         window->Ports()->AddButton()->click();
         gate.Close();
+        // A new document has no channels: Start asks first.
+        m_program.Dir().QueueAnswer(MessageAnswer::Yes);
         window->StartButton()->click();
+        QCOMPARE(m_program.Dir().Messages().size(), std::size_t{1});
         QTRY_VERIFY_WITH_TIMEOUT(StateOf(0).startsWith(QStringLiteral("writing")), kRadioTimeoutMs);
 
         m_program.Dir().QueueAnswer(MessageAnswer::No);
         QVERIFY(!Frame().close());
-        QCOMPARE(m_program.Dir().Messages().size(), std::size_t{1});
-        QCOMPARE(m_program.Dir().Messages()[0].icon, MessageIcon::Question);
+        QCOMPARE(m_program.Dir().Messages().size(), std::size_t{2});
+        QCOMPARE(m_program.Dir().Messages()[1].icon, MessageIcon::Question);
         QVERIFY(Frame().isVisible());
         QVERIFY(window->isVisible());
         QVERIFY(window->Running());
@@ -101,7 +109,7 @@ private slots:
 
         // No radio in hand: quitting asks nothing and stops the station.
         QVERIFY(Frame().close());
-        QCOMPARE(m_program.Dir().Messages().size(), std::size_t{1});
+        QCOMPARE(m_program.Dir().Messages().size(), std::size_t{2});
         QVERIFY(!window->isVisible());
         QTRY_VERIFY_WITH_TIMEOUT(!window->Running(), kRadioTimeoutMs);
     }

@@ -434,6 +434,29 @@ private slots:
         QVERIFY(!Document().IsModified());
     }
 
+    void theGridHasTheKeysAfterARead() {
+        CDemoRadio demo(InstantReplies());
+        QVERIFY(demo.Start());
+        Frame().Context().portName = demo.DevicePath();
+        // An editor open, as the user left it before the read.
+        ChannelGrid* grid = View().Grid();
+        grid->setCurrentIndex(grid->model()->index(2, kColName - 1));
+        QVERIFY(QApplication::focusWidget() != grid &&
+                QApplication::focusWidget()->parentWidget() == grid->viewport());
+        QSignalSpy ended(&Session(), &DocumentSession::TransferEnded);
+        Frame().OnCommand(ID_PROGRAM_READ);
+        QTRY_VERIFY(Session().ProcessDialog()->isActiveWindow());
+        Session().ProcessDialog()->StartButton()->click();
+        QVERIFY(ended.wait(30000));
+        QVERIFY(Session().ProcessDialog()->isHidden());
+        Frame().activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&Frame()));
+        // The arrows move the current cell at once, no click needed.
+        QTRY_COMPARE(QApplication::focusWidget(), grid);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        QCOMPARE(grid->currentIndex().row(), 3);
+    }
+
     void aFailedReadIsAStepOfItsOwn() {
         // The radio hangs up at 0x0100: the rows before it reached the image
         // (not the grid), and that is one step to undo.

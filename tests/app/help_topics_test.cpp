@@ -15,8 +15,10 @@
 #include "grid/channel_grid.h"
 #include "model/language.h"
 #include "print/print_list_dialog.h"
+#include "session/document_session.h"
 #include "session/program_view.h"
 #include "settings/program_context.h"
+#include "shell/child_frame.h"
 #include "shell/command_ids.h"
 #include "shell/command_table.h"
 #include "shell/compare_places.h"
@@ -312,6 +314,14 @@ private slots:
         compare.Table()->setFocus();
         QTest::keyClick(compare.Table(), Qt::Key_F1);
         QCOMPARE(ShownTopic("enHelp.qch"), QStringLiteral("restore-points.html#differences"));
+
+        // F1 on Start, in the Process window of Read Data.
+        Frame().OnCommand(ID_PROGRAM_READ);
+        CProcessDlg* process = Frame().ActiveChild()->Session().ProcessDialog();
+        QVERIFY(QTest::qWaitForWindowExposed(process));
+        QTest::keyClick(process->StartButton(), Qt::Key_F1);
+        QCOMPARE(ShownTopic("enHelp.qch"), QStringLiteral("process.html#start"));
+        process->CancelButton()->click();
     }
 
     // F1 in a modal dialog (Setup > Com Setup's Port Setting, run as the

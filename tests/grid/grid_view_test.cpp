@@ -80,6 +80,10 @@ private slots:
     void openListClosesWhenAnotherWindowTakesFocus();
     void enterCommitsAndEscapeCancels_data();
     void enterCommitsAndEscapeCancels();
+    void typingAfterEscapeStaysInTheCell_data();
+    void typingAfterEscapeStaysInTheCell();
+    void textEditArrowsMoveUntilTyped_data();
+    void textEditArrowsMoveUntilTyped();
     void movingKeysLeaveAListAsItWas_data();
     void movingKeysLeaveAListAsItWas();
     void listChangesWhenOpenedAndPicked_data();
@@ -521,6 +525,124 @@ void GridViewTest::enterCommitsAndEscapeCancels() {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
     QCOMPARE(grid()->Row(), 1);
     QCOMPARE(cell(2, col), cellAfter);
+}
+
+void GridViewTest::typingAfterEscapeStaysInTheCell_data() {
+    QTest::addColumn<int>("col");
+    QTest::addColumn<QString>("editorName");
+    // Typed before Escape, then after it (the first key on the grid itself).
+    QTest::addColumn<QString>("dropped");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("cellAfter");
+    // Row 2 holds 442.10000 and the name "4B": a search for "4" would land
+    // there.
+    QTest::newRow("Rx of an empty channel") << 1 << "frequencyEdit" << "14" << "445.125"
+                                            << "445.12500";
+    QTest::newRow("name") << 5 << "nameEdit" << "XY" << "4C" << "4C";
+}
+
+void GridViewTest::typingAfterEscapeStaysInTheCell() {
+    QFETCH(int, col);
+    QFETCH(QString, editorName);
+    QFETCH(QString, dropped);
+    QFETCH(QString, typed);
+    QFETCH(QString, cellAfter);
+    ChannelTable channels;
+    for (int row = 1; row <= 5; ++row) {
+        channels[static_cast<std::size_t>(row - 1)] = {
+            "44" + std::to_string(row) + ".10000", "145.12500", "None", "None",
+            std::to_string(row) + "B", "High", "Wide", "Yes", "Off"};
+    }
+    if (col != kColRx) {
+        channels[5] = channels[0];
+    }
+    m_view->SetChannels(channels);
+    MessageRecorder messages;
+    click(6, col);
+    auto* editor = m_view->findChild<QLineEdit*>(editorName);
+    QVERIFY(editor->isVisible());
+    QTest::keyClicks(editor, dropped);
+    QTest::keyClick(editor, Qt::Key_Escape);
+    QVERIFY(grid()->hasFocus());
+    // Typing on the grid begins a new edit of the same cell, the first key
+    // included.
+    QTest::keyClicks(grid(), typed.left(1));
+    QCOMPARE(grid()->Row(), 6);
+    QCOMPARE(grid()->Col(), col);
+    QVERIFY(editor->isVisible() && editor->hasFocus());
+    QCOMPARE(editor->text(), typed.left(1));
+    QTest::keyClicks(editor, typed.mid(1));
+    QTest::keyClick(editor, Qt::Key_Return);
+    QCOMPARE(cell(6, col), cellAfter);
+    for (int row = 1; row <= 5; ++row) {
+        QVERIFY(m_view->Channels()[static_cast<std::size_t>(row - 1)] ==
+                channels[static_cast<std::size_t>(row - 1)]);
+    }
+    QVERIFY(messages.seen.empty());
+}
+
+void GridViewTest::textEditArrowsMoveUntilTyped_data() {
+    QTest::addColumn<int>("col");
+    // How the user came into the text: 0 not at all (arrived), 1 typed,
+    // 2 clicked into it.
+    QTest::addColumn<int>("entered");
+    QTest::addColumn<int>("key");
+    // The current cell after the key; the same cell keeps its edit open.
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("colAfter");
+    QTest::newRow("Tx arrived, Left") << 2 << 0 << int(Qt::Key_Left) << 2 << 1;
+    QTest::newRow("Tx arrived, Right") << 2 << 0 << int(Qt::Key_Right) << 2 << 3;
+    QTest::newRow("Tx arrived, Home") << 2 << 0 << int(Qt::Key_Home) << 2 << 1;
+    QTest::newRow("Tx arrived, End") << 2 << 0 << int(Qt::Key_End) << 2 << 9;
+    QTest::newRow("name arrived, Left") << 5 << 0 << int(Qt::Key_Left) << 2 << 4;
+    QTest::newRow("name arrived, Right") << 5 << 0 << int(Qt::Key_Right) << 2 << 6;
+    QTest::newRow("Tx typed, Left") << 2 << 1 << int(Qt::Key_Left) << 2 << 2;
+    QTest::newRow("Tx clicked, Right") << 2 << 2 << int(Qt::Key_Right) << 2 << 2;
+    QTest::newRow("name typed, Home") << 5 << 1 << int(Qt::Key_Home) << 2 << 5;
+    QTest::newRow("name clicked, Left") << 5 << 2 << int(Qt::Key_Left) << 2 << 5;
+    QTest::newRow("name typed, Down") << 5 << 1 << int(Qt::Key_Down) << 3 << 5;
+    QTest::newRow("Tx typed, Tab") << 2 << 1 << int(Qt::Key_Tab) << 2 << 3;
+    QTest::newRow("Tx clicked, Page Up") << 2 << 2 << int(Qt::Key_PageUp) << 1 << 2;
+}
+
+void GridViewTest::textEditArrowsMoveUntilTyped() {
+    QFETCH(int, col);
+    QFETCH(int, entered);
+    QFETCH(int, key);
+    QFETCH(int, row);
+    QFETCH(int, colAfter);
+    for (int channel = 1; channel <= 3; ++channel) {
+        addChannel(channel, "145.12500");
+    }
+    static_cast<ChannelGridModel*>(grid()->model())->SetCell(2, kColName, "NAME");
+    MessageRecorder messages;
+    // Into row 2 from the row above: the edit opens on arriving.
+    click(1, col);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    auto* edit = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+    QVERIFY(edit != nullptr && edit->isVisible());
+    const QString typed = col == kColTx ? "146.5" : "AB";
+    if (entered == 1) {
+        QTest::keyClicks(edit, typed);
+    } else if (entered == 2) {
+        QTest::mouseClick(edit, Qt::LeftButton, {}, edit->rect().center());
+    }
+    const QString text = edit->text();
+    const int cursor = edit->cursorPosition();
+    QTest::keyClick(edit, Qt::Key(key));
+    QCOMPARE(grid()->Row(), row);
+    QCOMPARE(grid()->Col(), colAfter);
+    QVERIFY(messages.seen.empty());
+    if (row == 2 && colAfter == col) {
+        // The key moved in the text: the edit stays open with its text.
+        QVERIFY(edit->isVisible() && edit->hasFocus());
+        QCOMPARE(edit->text(), text);
+        QVERIFY(edit->cursorPosition() != cursor);
+        return;
+    }
+    // Moved on: what was typed is committed, what was not stays as it was.
+    QCOMPARE(cell(2, col), entered == 1 ? (col == kColTx ? "146.50000" : typed)
+                                        : QString(col == kColTx ? "145.12500" : "NAME"));
 }
 
 void GridViewTest::movingKeysLeaveAListAsItWas_data() {

@@ -12,10 +12,12 @@
 #include "tests/link/link_test_support.h"
 
 #include <condition_variable>
+#include <filesystem>
 #include <functional>
 #include <gtest/gtest.h>
 #include <map>
 #include <mutex>
+#include <unistd.h>
 
 namespace {
 
@@ -28,9 +30,16 @@ public:
     void OnState(const std::string& port, StationState state) override {
         std::lock_guard<std::mutex> lock(m_mutex);
         states[port] = state;
+        history[port].push_back({state, 0, 0});
         m_changed.notify_all();
     }
     void OnProgress(const std::string& port, int position, int total) override {
+        {
+            std::lock_guard<std::mutex> lock(m_mutex);
+            Step& step = history[port].back();
+            step.last = position;
+            step.total = total;
+        }
         if (onProgress) {
             onProgress(port, position, total);
         }
@@ -49,8 +58,7 @@ public:
     // Waits until radios reports are in and `waiting` stations wait for the
     // operator; false when that does not come within the guard.
     bool WaitFor(std::size_t radios, int waiting) {
-        std::unique_lock<std::mutex> lock(m_mutex);
-        return m_changed.wait_for(lock, 120s, [&] {
+        return WaitUntil([&] {
             int count = 0;
             for (const auto& [port, state] : states) {
                 count += state == StationState::WaitingForRelease ? 1 : 0;
@@ -58,13 +66,27 @@ public:
             return reports.size() >= radios && count >= waiting;
         });
     }
+    // Waits until done() holds, called with the reports locked.
+    bool WaitUntil(const std::function<bool()>& done) {
+        std::unique_lock<std::mutex> lock(m_mutex);
+        return m_changed.wait_for(lock, 120s, done);
+    }
     std::vector<RadioReport> Reports() {
         std::lock_guard<std::mutex> lock(m_mutex);
         return reports;
     }
 
+    // A state as reported, with the last progress position in it.
+    struct Step {
+        StationState state;
+        int last;
+        int total;
+        bool operator==(const Step&) const = default;
+    };
+
     std::function<void(const std::string&, int, int)> onProgress;
     std::map<std::string, StationState> states;
+    std::map<std::string, std::vector<Step>> history;
     std::map<std::string, std::string> portFailures;
 
 private:
@@ -297,7 +319,31 @@ TEST(CloneStations, ACancelNamesTheRadioBeingWrittenAndEndsTheStationStillWaitin
     EXPECT_EQ(session.observer.states[nobody.DevicePath()], StationState::Stopped);
 }
 
-TEST(CloneStations, APortThatCannotBeOpenedStopsOnlyItsStation) {
+TEST(CloneStations, TheStateFollowsEachStepOfTheWriteWithItsOwnProgress) {
+    Session session(1, {.readFirst = true, .verify = true});
+    SimulatedRadio& radio = session.Add();
+    session.Start();
+    session.Finish();
+    ASSERT_EQ(session.reports.size(), 1u);
+    EXPECT_EQ(session.reports[0].result, RadioResult::Verified) << session.reports[0].message;
+    using Step = RecordingStations::Step;
+    const std::vector<Step> expected{
+        {StationState::WaitingForRadio, 0, 0},
+        {StationState::ReadingFirst, kReadRows, kReadRows},
+        {StationState::Writing, kWriteRows, kWriteRows},
+        {StationState::Verifying, kReadRows, kReadRows},
+        {StationState::WaitingForRelease, 0, 0},
+        {StationState::Stopped, 0, 0},
+    };
+    const std::vector<Step>& seen = session.observer.history[radio.DevicePath()];
+    ASSERT_EQ(seen.size(), expected.size());
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        EXPECT_EQ(seen[i], expected[i]) << "step " << i << ": state " << int(seen[i].state)
+                                        << ", " << seen[i].last << " of " << seen[i].total;
+    }
+}
+
+TEST(CloneStations, APortThatCannotBeOpenedHoldsUpNoOtherStation) {
     Session session(1, {.readFirst = false, .verify = false});
     SimulatedRadio& radio = session.Add();
     session.extraPorts.push_back("/dev/no-such-port");
@@ -307,8 +353,37 @@ TEST(CloneStations, APortThatCannotBeOpenedStopsOnlyItsStation) {
     EXPECT_EQ(session.observer.portFailures["/dev/no-such-port"].rfind(
                   LinkMessageText(kMsgCouldNotOpenPort, SourceTexts()), 0),
               0u);
-    ASSERT_EQ(session.reports.size(), 1u);
+    ASSERT_EQ(session.reports.size(), 2u);
     EXPECT_EQ(CompleteWrites(radio), 1);
+}
+
+TEST(CloneStations, APortThatFailsToOpenIsLoggedOnceAndTriedAgainUntilItOpens) {
+    Session session(1, {.readFirst = false, .verify = false});
+    const std::unique_ptr<SimulatedRadio> radio = StartRadio(InstantReplies());
+    // The station's port: missing until the test links it to the radio, as
+    // a cable plugged back in.
+    const std::filesystem::path folder = std::filesystem::temp_directory_path() /
+                                         ("clone-station-" + std::to_string(::getpid()));
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+    const std::string port = (folder / "radio").string();
+    session.extraPorts.push_back(port);
+    session.Start();
+    ASSERT_TRUE(
+        session.observer.WaitUntil([&] { return session.observer.portFailures.count(port) > 0; }));
+    std::filesystem::create_symlink(radio->DevicePath(), port);
+    session.Finish();
+    std::filesystem::remove_all(folder);
+    ASSERT_EQ(session.reports.size(), 2u);
+    const RadioReport& failed = session.reports[0];
+    EXPECT_EQ(failed.port, port);
+    EXPECT_EQ(failed.radioNumber, 1);
+    EXPECT_EQ(failed.result, RadioResult::Failed);
+    EXPECT_EQ(failed.message.rfind(LinkMessageText(kMsgCouldNotOpenPort, SourceTexts()), 0), 0u)
+        << failed.message;
+    EXPECT_EQ(session.reports[1].radioNumber, 2);
+    EXPECT_EQ(session.reports[1].result, RadioResult::Written) << session.reports[1].message;
+    EXPECT_EQ(CompleteWrites(*radio), 1);
 }
 
 } // namespace

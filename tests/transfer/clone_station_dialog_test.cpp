@@ -57,6 +57,8 @@ private slots:
     void twoStationsCompleteAndShowDoneWithTheirCounts();
     void nextAndSpaceReleaseOnlyTheirOwnStation();
     void closingWhileWritingAsksAndNoKeepsItRunning();
+    void stopAsksWhileARadioIsInHandAndSpeaksOfWritingOnlyWhileWriting();
+    void opensOnTheDeviceAndNamesTheImageByCaptionAndShortSha();
 
 private:
     SimulatedRadio& addRadio();
@@ -67,7 +69,9 @@ private:
 
     QTemporaryDir m_dir;
     WriteSafety m_safety;
-    Gate m_gate;
+    std::optional<CloneImage> m_image;
+    Gate m_gate;     // block writes
+    Gate m_readGate; // block reads
     std::vector<std::unique_ptr<SimulatedRadio>> m_radios;
     std::unique_ptr<MessageRecorder> m_messages;
     std::unique_ptr<CCloneStationDlg> m_dialog;
@@ -77,19 +81,20 @@ void CloneStationDialogTest::init() {
     g_bChinese = 0;
     QVERIFY(m_dir.isValid());
     m_safety = {.readFirst = false, .verify = false};
+    m_image = CloneImage{QStringLiteral("fleet.dat*"), FleetImage()};
     m_messages = std::make_unique<MessageRecorder>();
     CloneStationSetup setup;
-    setup.imageTitle = [] { return QStringLiteral("fleet.dat"); };
-    setup.image = [](QString&) {
-        return std::optional<CloneImage>(CloneImage{QStringLiteral("fleet.dat"), FleetImage()});
-    };
+    setup.shownImage = [this] { return m_image; };
+    setup.image = [this](QString&) { return m_image; };
     setup.safety = [this] { return m_safety; };
     setup.setSafety = [this](const WriteSafety& safety) { m_safety = safety; };
     setup.ports = [] { return std::vector<PortChoice>{}; };
     setup.logPath = m_dir.filePath(QStringLiteral("clone-log.csv"));
     setup.historyFolder = m_dir.filePath(QStringLiteral("history"));
     setup.makeLink = [this] {
-        return std::make_unique<GatedLink>(std::make_unique<QtSerialLink>(), m_gate);
+        return std::make_unique<GatedLink>(
+            std::make_unique<GatedLink>(std::make_unique<QtSerialLink>(), m_gate), m_readGate,
+            'R');
     };
     setup.attemptInterval = 5ms;
     m_dialog = std::make_unique<CCloneStationDlg>(std::move(setup));
@@ -100,6 +105,7 @@ void CloneStationDialogTest::init() {
 
 void CloneStationDialogTest::cleanup() {
     m_gate.Open();
+    m_readGate.Open();
     m_dialog.reset();
     m_radios.clear();
     m_messages.reset();
@@ -165,6 +171,10 @@ void CloneStationDialogTest::twoStationsCompleteAndShowDoneWithTheirCounts() {
         QCOMPARE(cell(row, StationTable::FailedColumn), QStringLiteral("0"));
         QVERIFY(m_dialog->Stations()->NextButton(row)->isEnabled());
     }
+    // The port that cannot be opened counts as failed once; its station
+    // keeps trying it without waiting for Next.
+    QTRY_COMPARE_WITH_TIMEOUT(cell(2, StationTable::FailedColumn), QStringLiteral("1"),
+                              kRadioTimeoutMs);
     QVERIFY(!m_dialog->Stations()->NextButton(2)->isEnabled());
     for (const SimulatedRadio* radio : {&a, &b}) {
         QCOMPARE(radio->Stats().closingBandWrites, 1);
@@ -173,27 +183,37 @@ void CloneStationDialogTest::twoStationsCompleteAndShowDoneWithTheirCounts() {
     // Each radio was read first into the history, then written and verified.
     QCOMPARE(QDir(m_dir.filePath(QStringLiteral("history"))).entryList(QDir::Files).size(), 2);
 
-    // One row per radio in the window's log and in the file, which names the
-    // image by the SHA-256 of the bytes written.
-    QCOMPARE(m_dialog->LogTable()->rowCount(), 2);
-    QCOMPARE(m_dialog->LogTable()->item(0, 3)->text(), QStringLiteral("written and verified"));
+    // One row per radio, and one for the port, in the window's log and in
+    // the file, which names the image by the SHA-256 of the bytes written.
+    QTRY_COMPARE_WITH_TIMEOUT(m_dialog->LogTable()->rowCount(), 3, kRadioTimeoutMs);
+    QStringList results;
+    for (int row = 0; row < 3; ++row) {
+        results << m_dialog->LogTable()->item(row, 3)->text();
+        if (m_dialog->LogTable()->item(row, 1)->text() == missing) {
+            QVERIFY(m_dialog->LogTable()->item(row, 5)->text().startsWith(
+                QStringLiteral("Could not Open")));
+        }
+    }
+    results.sort();
+    QCOMPARE(results, QStringList({QStringLiteral("failed"), QStringLiteral("written and verified"),
+                                   QStringLiteral("written and verified")}));
     QFile log(m_dir.filePath(QStringLiteral("clone-log.csv")));
     QVERIFY(log.open(QIODevice::ReadOnly));
-    const QList<QByteArray> lines = log.readAll().trimmed().split('\n');
-    QCOMPARE(lines.size(), 3);
+    // (The port's message spans lines, quoted.)
+    const QByteArray rows = log.readAll();
     const RadioImage image = FleetImage();
     const QByteArray sha = QCryptographicHash::hash(
         QByteArray(reinterpret_cast<const char*>(image.data()), RadioImage::size()),
         QCryptographicHash::Sha256);
-    for (int line : {1, 2}) {
-        QVERIFY2(lines[line].contains(",verified,"), lines[line].constData());
-        QVERIFY2(lines[line].trimmed().endsWith(sha.toHex()), lines[line].constData());
-    }
+    QCOMPARE(rows.count(",verified,"), 2);
+    QCOMPARE(rows.count(",failed,"), 1);
+    QCOMPARE(rows.count(sha.toHex()), 3);
 
     QTest::mouseClick(m_dialog->StopButton(), Qt::LeftButton);
     QTRY_VERIFY_WITH_TIMEOUT(!m_dialog->Running(), kRadioTimeoutMs);
     QVERIFY(m_dialog->StartButton()->isEnabled());
-    QVERIFY2(m_dialog->SummaryLabel()->text().contains(QStringLiteral("2 radio(s): 2 done")),
+    QVERIFY2(m_dialog->SummaryLabel()->text().contains(
+                 QStringLiteral("3 radio(s): 2 done, 1 failed")),
              qPrintable(m_dialog->SummaryLabel()->text()));
     QVERIFY(m_dialog->SummaryLabel()->text().contains(QStringLiteral("could not be opened")));
     QVERIFY(m_messages->seen.empty());
@@ -290,6 +310,85 @@ void CloneStationDialogTest::closingWhileWritingAsksAndNoKeepsItRunning() {
     QCOMPARE(m_messages->seen.size(), std::size_t{2});
     QTRY_VERIFY_WITH_TIMEOUT(!m_dialog->Running(), kRadioTimeoutMs);
     QCOMPARE(radio.Stats().closingBandWrites, 1);
+}
+
+void CloneStationDialogTest::stopAsksWhileARadioIsInHandAndSpeaksOfWritingOnlyWhileWriting() {
+    m_safety = {.readFirst = true, .verify = false};
+    m_dialog->ShowSafety();
+    QVERIFY(m_dialog->ReadFirstBox()->isChecked());
+    SimulatedRadio& radio = addRadio();
+    addPort(QString::fromStdString(radio.DevicePath()));
+    m_readGate.Close();
+    m_gate.Close();
+    QTest::mouseClick(m_dialog->StartButton(), Qt::LeftButton);
+    // Held in the read before writing: nothing of the radio is at stake yet
+    // but the reading itself.
+    QTRY_VERIFY_WITH_TIMEOUT(stateOf(0).startsWith(QStringLiteral("reading first")),
+                             kRadioTimeoutMs);
+    m_messages->Answer(MessageAnswer::No);
+    QTest::mouseClick(m_dialog->StopButton(), Qt::LeftButton);
+    QCOMPARE(m_messages->seen.size(), std::size_t{1});
+    QVERIFY(m_messages->seen[0].defaultAnswer == MessageAnswer::No);
+    QVERIFY2(!m_messages->seen[0].text.contains(QStringLiteral("writing a radio")),
+             qPrintable(m_messages->seen[0].text));
+    QVERIFY(m_dialog->Running());
+    QVERIFY(m_dialog->StopButton()->isEnabled());
+
+    // Held in the write: the question says so; No keeps it running, Yes stops.
+    m_readGate.Open();
+    QTRY_VERIFY_WITH_TIMEOUT(stateOf(0).startsWith(QStringLiteral("writing")), kRadioTimeoutMs);
+    m_messages->Answer(MessageAnswer::No);
+    QTest::mouseClick(m_dialog->StopButton(), Qt::LeftButton);
+    QCOMPARE(m_messages->seen.size(), std::size_t{2});
+    QVERIFY2(m_messages->seen[1].text.contains(QStringLiteral("writing a radio")),
+             qPrintable(m_messages->seen[1].text));
+    QVERIFY(m_dialog->Running());
+    m_messages->Answer(MessageAnswer::Yes);
+    QTest::mouseClick(m_dialog->StopButton(), Qt::LeftButton);
+    QCOMPARE(m_messages->seen.size(), std::size_t{3});
+    QVERIFY(!m_dialog->StopButton()->isEnabled());
+    m_gate.Open();
+    QTRY_VERIFY_WITH_TIMEOUT(!m_dialog->Running(), kRadioTimeoutMs);
+    QCOMPARE(radio.Stats().closingBandWrites, 0);
+    QCOMPARE(m_dialog->LogTable()->rowCount(), 1);
+    QCOMPARE(m_dialog->LogTable()->item(0, 3)->text(), QStringLiteral("cancelled"));
+}
+
+void CloneStationDialogTest::opensOnTheDeviceAndNamesTheImageByCaptionAndShortSha() {
+    // The focus waits in the device field; Tab leaves the stations table.
+    QCOMPARE(m_dialog->focusWidget(), m_dialog->Ports()->DeviceEdit());
+    QVERIFY(!m_dialog->Stations()->tabKeyNavigation());
+
+    const RadioImage image = FleetImage();
+    const QByteArray sha = QCryptographicHash::hash(
+        QByteArray(reinterpret_cast<const char*>(image.data()), RadioImage::size()),
+        QCryptographicHash::Sha256);
+    QCOMPARE(m_dialog->ImageLabel()->text(),
+             QStringLiteral("Image: fleet.dat* (SHA-256 %1)").arg(QString::fromLatin1(sha.toHex().left(8))));
+    m_image.reset();
+    m_dialog->hide();
+    m_dialog->show();
+    QCOMPARE(m_dialog->ImageLabel()->text(), QStringLiteral("Image: no document is open"));
+
+    // A device typed in can be removed again; Remove is off on nothing typed in.
+    addPort(QStringLiteral("/dev/no-such-port"));
+    QCOMPARE(m_dialog->Ports()->List()->count(), 1);
+    QVERIFY(!m_dialog->Ports()->RemoveButton()->isEnabled());
+    m_dialog->Ports()->List()->setCurrentRow(0);
+    QVERIFY(m_dialog->Ports()->RemoveButton()->isEnabled());
+    QTest::mouseClick(m_dialog->Ports()->RemoveButton(), Qt::LeftButton);
+    QCOMPARE(m_dialog->Ports()->List()->count(), 0);
+
+    // An image without channels asks first; No starts nothing.
+    addPort(QStringLiteral("/dev/no-such-port"));
+    m_image = CloneImage{QStringLiteral("blank.dat"), FleetImage(), false};
+    m_messages->Answer(MessageAnswer::No);
+    QTest::mouseClick(m_dialog->StartButton(), Qt::LeftButton);
+    QCOMPARE(m_messages->seen.size(), std::size_t{1});
+    QCOMPARE(m_messages->seen[0].icon, MessageIcon::Question);
+    QVERIFY(m_messages->seen[0].defaultAnswer == MessageAnswer::No);
+    QVERIFY(m_messages->seen[0].text.contains(QStringLiteral("blank.dat")));
+    QVERIFY(!m_dialog->Running());
 }
 
 QTEST_MAIN(CloneStationDialogTest)

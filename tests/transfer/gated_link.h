@@ -1,7 +1,7 @@
 #pragma once
 // A link that holds a station in the middle of writing its radio: while the
-// gate is closed, every block write request waits in front of the real link
-// until the test opens it. Tests of the Clone Station window use it to have
+// gate is closed, every block write request (or, when asked, every block
+// read request) waits in front of the real link until the test opens it. Tests of the Clone Station window use it to have
 // a station certainly writing, without waiting for any time.
 
 #include "link/forwarding_link.h"
@@ -38,10 +38,11 @@ private:
 
 class GatedLink : public ForwardingLink {
 public:
-    GatedLink(std::unique_ptr<SerialLink> inner, Gate& gate)
-        : ForwardingLink(*inner), m_inner(std::move(inner)), m_gate(gate) {}
+    // command: the request held, 'W' (block writes) or 'R' (block reads).
+    GatedLink(std::unique_ptr<SerialLink> inner, Gate& gate, char command = 'W')
+        : ForwardingLink(*inner), m_inner(std::move(inner)), m_gate(gate), m_command(command) {}
     bool Write(const std::uint8_t* data, std::size_t size) override {
-        if (size >= 4 && data[0] == 'W') {
+        if (size >= 4 && data[0] == m_command) {
             m_gate.Pass();
         }
         return ForwardingLink::Write(data, size);
@@ -50,4 +51,5 @@ public:
 private:
     std::unique_ptr<SerialLink> m_inner;
     Gate& m_gate;
+    const char m_command;
 };
