@@ -52,7 +52,7 @@ int main(int argc, char** argv) {
     ChannelTable table;
     BandPlan bands;
     DecodeChannels(image, table, bands);
-    const report::ReportInput input{image, table, false, "Owner"};
+    const report::ReportInput input{image, table, SourceTexts(), "Owner"};
     const report::SectionFlags all = {true, true, true, true, true};
     const QPageSize a4(QPageSize::A4);
 

@@ -86,10 +86,12 @@ private:
 
 class QuietObserver : public TransferObserver {
 public:
+    void OnStatusWords(const TextId&) override {}
     PromptAnswer OnCommunicationError(const PortHolders&) override { return PromptAnswer::Cancel; }
     void OnEnded(const TransferResult& result) override {
         if (const std::optional<LinkMessage> message = EndMessage(result)) {
-            std::printf("  unexpected message: %s\n", message->english);
+            std::printf("  unexpected message: %s\n",
+                        LinkMessageText(*message, SourceTexts()).c_str());
         }
     }
 };

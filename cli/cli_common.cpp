@@ -3,6 +3,7 @@
 #include "model/channel_codec.h"
 #include "model/dat_file.h"
 #include "model/language.h"
+#include "texts_qt/qt_catalogue.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -10,6 +11,7 @@
 
 #include <cctype>
 #include <charconv>
+#include <filesystem>
 #include <iostream>
 #include <string>
 #include <string_view>
@@ -98,15 +100,28 @@ int CheckOutputPath(const std::string& path) {
     return r.Ok() ? kExitOk : Fail(kExitFile, r.message);
 }
 
-bool SetLanguageOption(const std::string& value) {
+std::string ProgramFolder() {
+    std::error_code error;
+    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
+    return error ? std::string(".") : self.parent_path().string();
+}
+
+const TextCatalogue* LanguageOption(const std::string& value) {
+    const TextCatalogue* texts = nullptr;
     if (value == "en") {
-        g_bChinese = 0;
+        texts = &SourceTexts();
     } else if (value == "zh") {
-        g_bChinese = 1;
+        static const QtCatalogue chinese(QString::fromStdString(ProgramFolder()), "Chinese");
+        if (!chinese.Loaded()) {
+            Fail(kExitUsage, "the Chinese texts (Chinese.qm) are missing beside the program");
+            return nullptr;
+        }
+        texts = &chinese;
     } else {
-        return false;
+        return nullptr;
     }
-    return true;
+    g_bChinese = texts->bChinese() ? 1 : 0;
+    return texts;
 }
 
 CliDocument::CliDocument(BandPlan& bands) : m_bands(bands) {
@@ -115,7 +130,7 @@ CliDocument::CliDocument(BandPlan& bands) : m_bands(bands) {
 }
 
 void CliDocument::New() {
-    m_doc.OnNewDocument("", m_bands);
+    m_doc.OnNewDocument("", m_bands, SourceTexts());
     DecodeChannels(m_doc.Image(), m_table, m_bands);
 }
 

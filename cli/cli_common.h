@@ -7,6 +7,7 @@
 #include "model/band.h"
 #include "model/channel_table.h"
 #include "model/program_document.h"
+#include "model/text_catalogue.h"
 
 #include <optional>
 #include <string>
@@ -54,8 +55,13 @@ bool ParseFileEditArgs(const CommandArgs& args, const char* usage, FileEditArgs&
 // be saved. kExitOk, or the file error printed.
 int CheckOutputPath(const std::string& path);
 
-// Sets the language flag from "en" or "zh"; false for anything else.
-bool SetLanguageOption(const std::string& value);
+// The folder program-cli lies in, where its translation sets are.
+std::string ProgramFolder();
+
+// The catalogue --lang names: "en" the English source texts, "zh" the
+// Chinese set beside the program. Null for any other value, and for "zh"
+// when that set is missing (said on stderr).
+const TextCatalogue* LanguageOption(const std::string& value);
 
 // The per-user data folder. It carries the window program's name, so that
 // both programs keep what they save for the user in one place.

@@ -2,35 +2,35 @@
 
 #include "cli/cli_common.h"
 #include "cli/history_cli.h"
-#include "model/language.h"
 
 #include <cstdio>
 #include <iostream>
 #include <unistd.h>
 
-std::string RadioLine(const RadioReport& report) {
+std::string RadioLine(const RadioReport& report, const TextCatalogue& texts) {
     char seconds[32];
     std::snprintf(seconds, sizeof seconds, "%.1f", report.seconds);
-    std::string line = report.port + Tr2(" radio ", " 第 ") + std::to_string(report.radioNumber) +
-                       Tr2(": ", " 台对讲机：") + ResultText(report.result) + Tr2(" (", "（") +
-                       seconds + Tr2(" s)", " 秒）");
+    std::string line = FormatText(texts.Tr("CloneCommand", "%1 radio %2: %3 (%4 s)"),
+                                  {report.port, std::to_string(report.radioNumber),
+                                   ResultText(report.result, texts), seconds});
     if (!report.message.empty()) {
-        line += Tr2(": ", "：") + report.message;
+        line += FormatText(texts.Tr("CloneCommand", ": %1"), {report.message});
     }
     return EscapeControls(line);
 }
 
-CliStationObserver::CliStationObserver(bool quiet, CloneRecorder& recorder)
-    : m_quiet(quiet), m_bell(::isatty(1) == 1), m_recorder(recorder) {}
+CliStationObserver::CliStationObserver(bool quiet, CloneRecorder& recorder,
+                                       const TextCatalogue& texts)
+    : m_quiet(quiet), m_bell(::isatty(1) == 1), m_recorder(recorder), m_texts(texts) {}
 
 void CliStationObserver::OnState(const std::string& port, StationState state) {
     if (m_quiet) {
         return;
     }
     const std::lock_guard<std::mutex> lock(m_mutex);
-    std::cerr << port << ": " << StateText(state);
+    std::cerr << port << ": " << StateText(state, m_texts);
     if (state == StationState::WaitingForRelease) {
-        std::cerr << Tr2(" (press Enter)", "（按回车键）");
+        std::cerr << m_texts.Tr("CloneCommand", " (press Enter)");
     }
     std::cerr << '\n';
 }
@@ -39,15 +39,15 @@ void CliStationObserver::OnRadio(const RadioReport& report) {
     const std::lock_guard<std::mutex> lock(m_mutex);
     if (m_recorder.Record(report) == LogOutcome::FirstFailure) {
         std::cerr << "program-cli: "
-                  << Tr2("the clone log could not be written", "无法写入克隆日志") << '\n';
+                  << m_texts.Tr("CloneCommand", "the clone log could not be written") << '\n';
     }
     if (report.before) {
         KeepInHistory(*report.before, "radio before writing");
     }
     for (const VerifyMismatch& mismatch : report.mismatches) {
-        std::cerr << "  " << EscapeControls(MismatchLine(mismatch)) << '\n';
+        std::cerr << "  " << EscapeControls(MismatchLine(mismatch, m_texts)) << '\n';
     }
-    std::cout << RadioLine(report) << (m_bell ? "\a" : "") << '\n' << std::flush;
+    std::cout << RadioLine(report, m_texts) << (m_bell ? "\a" : "") << '\n' << std::flush;
 }
 
 void CliStationObserver::OnPortFailed(const std::string& port, const std::string& message) {

@@ -10,12 +10,12 @@
 #include <mutex>
 #include <string>
 
-// The line printed for a radio (language in use), without its line end.
-std::string RadioLine(const RadioReport& report);
+// The line printed for a radio (the catalogue's language), without its line end.
+std::string RadioLine(const RadioReport& report, const TextCatalogue& texts);
 
 class CliStationObserver : public StationObserver {
 public:
-    CliStationObserver(bool quiet, CloneRecorder& recorder);
+    CliStationObserver(bool quiet, CloneRecorder& recorder, const TextCatalogue& texts);
 
     void OnState(const std::string& port, StationState state) override;
     void OnRadio(const RadioReport& report) override;
@@ -26,4 +26,5 @@ private:
     bool m_quiet;
     bool m_bell;
     CloneRecorder& m_recorder;
+    const TextCatalogue& m_texts;
 };

@@ -38,6 +38,7 @@ struct CloneOptions {
     int count = 0;
     std::string log;
     bool quiet = false;
+    const TextCatalogue* texts = &SourceTexts();
 };
 
 std::optional<CloneOptions> ParseCloneOptions(const CommandArgs& args) {
@@ -69,7 +70,7 @@ std::optional<CloneOptions> ParseCloneOptions(const CommandArgs& args) {
         } else if (arg == "--log") {
             options.log = args[++i];
         } else if (arg == "--lang") {
-            if (!SetLanguageOption(args[++i])) {
+            if ((options.texts = LanguageOption(args[++i])) == nullptr) {
                 UsageFail("--lang takes en or zh", kUsage);
                 return std::nullopt;
             }
@@ -164,6 +165,7 @@ int CmdClone(ProgramContext& context, const CommandArgs& args) {
     job.image = doc.Doc().Image();
     EncodeChannels(doc.Table(), job.image, doc.Bands());
     job.safety = options->safety;
+    job.texts = options->texts;
 
     const std::string logPath =
         !options->log.empty()
@@ -179,12 +181,12 @@ int CmdClone(ProgramContext& context, const CommandArgs& args) {
     CloneControl control(options->count);
     CloneTally tally(options->ports);
     CloneRecorder recorder(log, FileSha256(options->image), tally);
-    CliStationObserver observer(options->quiet, recorder);
+    CliStationObserver observer(options->quiet, recorder, *options->texts);
     if (!options->quiet) {
-        std::cerr << Tr2("Clone log: ", "克隆日志：") << logPath << '\n'
-                  << Tr2("Connect the radios. After swapping finished radios press Enter; "
-                         "Ctrl+C ends.",
-                         "请连接对讲机。更换写完的对讲机后按回车键；按 Ctrl+C 结束。")
+        const TextCatalogue& texts = *options->texts;
+        std::cerr << FormatText(texts.Tr("CloneCommand", "Clone log: %1"), {logPath}) << '\n'
+                  << texts.Tr("CloneCommand", "Connect the radios. After swapping finished "
+                                              "radios press Enter; Ctrl+C ends.")
                   << '\n';
     }
     {
@@ -195,7 +197,7 @@ int CmdClone(ProgramContext& context, const CommandArgs& args) {
         stations.Join();
     }
     const bool cancelled = control.Cancelled();
-    std::cout << SummaryText(tally, cancelled);
+    std::cout << SummaryText(tally, cancelled, *options->texts);
     if (cancelled) {
         return kExitCancelled;
     }

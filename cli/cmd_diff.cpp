@@ -37,7 +37,7 @@ const char* KindName(compare::DifferenceKind kind) {
 QJsonObject DifferenceJson(const compare::Difference& d) {
     QJsonObject o;
     o.insert("kind", KindName(d.kind));
-    o.insert("place", QString::fromStdString(compare::DifferencePlace(d)));
+    o.insert("place", QString::fromStdString(compare::DifferencePlace(d, SourceTexts())));
     if (d.kind == compare::DifferenceKind::Channel) {
         o.insert("row", QString::fromStdString(ChannelRowLabel(d.row)));
         o.insert("column", ChannelColumnKey(d.column));
@@ -92,7 +92,7 @@ int CmdDiff(ProgramContext& /*context*/, const CommandArgs& args) {
     } else {
         // Channel names come from the files: shown escaped.
         for (const compare::Difference& d : found) {
-            std::cout << EscapeControls(compare::DescribeDifference(d)) << '\n';
+            std::cout << EscapeControls(compare::DescribeDifference(d, SourceTexts())) << '\n';
         }
     }
     return found.empty() ? kSame : kDifferent;

@@ -46,7 +46,7 @@ EntryParse ParseEntry(const std::string& arg, CellEntry& entry, std::string& err
     }
     const EditorInput input = EditorInputFor(entry.col, view.substr(equals + 1));
     if (!input.ok) {
-        error = "\"" + arg + "\": " + input.reason;
+        error = "\"" + arg + "\": " + SourceTexts().Tr(input.reason);
         return EntryParse::NotHeld;
     }
     entry.text = input.text;

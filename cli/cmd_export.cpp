@@ -17,6 +17,7 @@ constexpr const char* kUsage =
 int CmdExport(ProgramContext& context, const CommandArgs& args) {
     std::string file, out;
     exchange::CsvLayout layout = exchange::CsvLayout::Program;
+    const TextCatalogue* texts = &SourceTexts();
     for (std::size_t i = 0; i < args.size(); ++i) {
         const bool hasValue = i + 1 < args.size();
         if (args[i] == "-o") {
@@ -30,7 +31,7 @@ int CmdExport(ProgramContext& context, const CommandArgs& args) {
             layout =
                 value == "program" ? exchange::CsvLayout::Program : exchange::CsvLayout::Generic;
         } else if (args[i] == "--lang") {
-            if (!hasValue || !SetLanguageOption(args[++i]))
+            if (!hasValue || (texts = LanguageOption(args[++i])) == nullptr)
                 return UsageFail("--lang needs en or zh", kUsage);
         } else if (file.empty() && !args[i].starts_with("-")) {
             file = args[i];
@@ -44,6 +45,6 @@ int CmdExport(ProgramContext& context, const CommandArgs& args) {
     if (const int rc = doc.Open(file); rc != kExitOk)
         return rc;
     const FileResult r =
-        exchange::WriteCsvFile(out, exchange::WriteChannelCsv(doc.Table(), layout));
+        exchange::WriteCsvFile(out, exchange::WriteChannelCsv(doc.Table(), layout, *texts));
     return r.Ok() ? kExitOk : Fail(kExitFile, r.message);
 }

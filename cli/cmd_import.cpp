@@ -7,7 +7,6 @@
 #include "cli/commands.h"
 #include "exchange/channel_import.h"
 #include "exchange/csv_file.h"
-#include "model/language.h"
 #include "settings/program_context.h"
 
 #include <algorithm>
@@ -19,12 +18,12 @@ constexpr const char* kUsage = "import FILE.dat IN.csv [-o OUT.dat] [--into-empt
 
 // The warnings and skipped rows, one line each, in the order of the file.
 void PrintNotes(const std::string& csv, const std::vector<exchange::ImportNote>& warnings,
-                const std::vector<exchange::ImportNote>& skipped) {
-    std::vector<std::pair<const exchange::ImportNote*, const char*>> notes;
+                const std::vector<exchange::ImportNote>& skipped, const TextCatalogue& texts) {
+    std::vector<std::pair<const exchange::ImportNote*, std::string>> notes;
     for (const exchange::ImportNote& note : warnings)
-        notes.emplace_back(&note, Tr2("warning", "警告"));
+        notes.emplace_back(&note, texts.Tr("ImportCommand", "warning"));
     for (const exchange::ImportNote& note : skipped)
-        notes.emplace_back(&note, Tr2("skipped", "跳过"));
+        notes.emplace_back(&note, texts.Tr("ImportCommand", "skipped"));
     std::stable_sort(notes.begin(), notes.end(),
                      [](const auto& a, const auto& b) { return a.first->line < b.first->line; });
     for (const auto& [note, kind] : notes)
@@ -59,32 +58,36 @@ int CmdImport(ProgramContext& context, const CommandArgs& args) {
     const std::string& csv = files[1];
     if (out.empty())
         out = dat;
+    // The command speaks English.
+    const TextCatalogue& texts = SourceTexts();
     CliDocument doc(context.band);
     if (const int rc = doc.Open(dat); rc != kExitOk)
         return rc;
     std::string text;
     if (const FileResult r = exchange::ReadCsvFile(csv, text); !r.Ok())
         return Fail(kExitFile, r.message);
-    const exchange::ChannelImport import = exchange::ReadChannelCsv(text, doc.Bands());
+    const exchange::ChannelImport import = exchange::ReadChannelCsv(text, doc.Bands(), texts);
     if (!import.ok) {
-        PrintNotes(csv, import.warnings, import.skipped);
+        PrintNotes(csv, import.warnings, import.skipped, texts);
         return Fail(kExitRefused, csv + ": " + import.error);
     }
     const exchange::PlacedChannels placed = exchange::PlaceChannels(
         doc.Table(), import,
-        intoEmpty ? exchange::Placement::IntoEmpty : exchange::Placement::Replace);
+        intoEmpty ? exchange::Placement::IntoEmpty : exchange::Placement::Replace, texts);
     const std::vector<exchange::ImportNote> skippedRows = exchange::SkippedRows(import, placed);
-    PrintNotes(csv, import.warnings, skippedRows);
+    PrintNotes(csv, import.warnings, skippedRows, texts);
     const std::size_t skipped = skippedRows.size();
     if (strict && skipped > 0)
-        return Fail(kExitRefused, csv + ": " + std::to_string(skipped) +
-                                      Tr2(" rows skipped; --strict: nothing written",
-                                          " 行被跳过；--strict：未写入任何内容"));
+        return Fail(
+            kExitRefused,
+            csv + ": " +
+                FormatText(texts.Tr("ImportCommand", "%1 rows skipped; --strict: nothing written"),
+                           {std::to_string(skipped)}));
     doc.Table() = placed.table;
     if (const int rc = doc.Save(out); rc != kExitOk)
         return rc;
-    std::cout << Tr2("imported ", "已导入 ") << placed.placed
-              << Tr2(" channels, skipped ", " 个信道，跳过 ") << skipped << Tr2(" rows", " 行")
+    std::cout << FormatText(texts.Tr("ImportCommand", "imported %1 channels, skipped %2 rows"),
+                            {std::to_string(placed.placed), std::to_string(skipped)})
               << '\n';
     return kExitOk;
 }

@@ -3,7 +3,6 @@
 
 #include "cli/cli_common.h"
 #include "cli/commands.h"
-#include "model/language.h"
 #include "report_qt/report_pdf.h"
 #include "settings/profile_file.h"
 #include "settings/program_context.h"
@@ -23,7 +22,7 @@ constexpr const char* kUsage =
 // The footer's owner text: "Copyrights Owner" of the language's section of
 // the settings file beside the program, as the window prints it; empty when
 // there is no such file (it is only read, never created).
-std::string OwnerText() {
+std::string OwnerText(const TextCatalogue& texts) {
     const std::string path =
         QCoreApplication::applicationDirPath().toStdString() + "/Program.ini";
     std::error_code error;
@@ -31,7 +30,7 @@ std::string OwnerText() {
     if (!std::filesystem::is_regular_file(path, error) || !settings.Load(path, false, true, false)) {
         return {};
     }
-    return settings.GetValue(g_bChinese ? "Chinese" : "English", "Copyrights Owner", "");
+    return settings.GetValue(texts.bChinese() ? "Chinese" : "English", "Copyrights Owner", "");
 }
 
 struct ReportArgs {
@@ -39,6 +38,7 @@ struct ReportArgs {
     std::string out;
     report::SectionFlags sections = report::DefaultSelection();
     QPageSize page{QPageSize::A4};
+    const TextCatalogue* texts = &SourceTexts();
 };
 
 // Parses args; on a usage error prints it and returns its exit code.
@@ -60,7 +60,7 @@ std::optional<int> Parse(const CommandArgs& args, ReportArgs& parsed) {
             parsed.sections = *sections;
             ++i;
         } else if (arg == "--lang") {
-            if (!hasValue || !SetLanguageOption(args[i + 1])) {
+            if (!hasValue || (parsed.texts = LanguageOption(args[i + 1])) == nullptr) {
                 return UsageFail("--lang needs en or zh", kUsage);
             }
             ++i;
@@ -114,7 +114,8 @@ int CmdReport(ProgramContext& context, const CommandArgs& args) {
     char name[] = "program-cli";
     char* argv[] = {name, nullptr};
     const QGuiApplication app(argc, argv);
-    const report::ReportInput input{doc.Doc().Image(), doc.Table(), g_bChinese != 0, OwnerText()};
+    const report::ReportInput input{doc.Doc().Image(), doc.Table(), *parsed.texts,
+                                    OwnerText(*parsed.texts)};
     const FileResult result = report_qt::WriteReportPdf(parsed.out, input, parsed.sections,
                                                         parsed.page);
     if (!result.Ok()) {

@@ -6,7 +6,6 @@
 #include "cli/show_sections.h"
 #include "model/channel_columns.h"
 #include "model/gbk.h"
-#include "model/language.h"
 #include "settings/program_context.h"
 
 #include <QJsonArray>
@@ -48,17 +47,14 @@ std::string Pad(const std::string& text, std::size_t width) {
     return text + std::string(width > used ? width - used : 0, ' ');
 }
 
-void PrintTable(const ChannelTable& table, const QJsonObject& sections) {
-    const char* headers[kChannelColumns + 1] = {Tr2("CH", "信道"),
-                                                Tr2("Rx Frequency", "接收频率"),
-                                                Tr2("Tx Frequency", "发射频率"),
-                                                Tr2("QT/DQT Dec", "QT/DQT解码"),
-                                                Tr2("QT/DQT Enc", "QT/DQT编码"),
-                                                Tr2("Chnnel Name", "信道名字"),
-                                                Tr2("Power", "功率"),
-                                                Tr2("W/N", "宽/窄"),
-                                                Tr2("Scan Add", "扫描添加"),
-                                                Tr2("Busy Lock", "繁忙锁定")};
+void PrintTable(const ChannelTable& table, const QJsonObject& sections,
+                const TextCatalogue& texts) {
+    const std::string headers[kChannelColumns + 1] = {
+        texts.Tr("ShowCommand", "CH"),           texts.Tr("ShowCommand", "Rx Frequency"),
+        texts.Tr("ShowCommand", "Tx Frequency"), texts.Tr("ShowCommand", "QT/DQT Dec"),
+        texts.Tr("ShowCommand", "QT/DQT Enc"),   texts.Tr("ShowCommand", "Chnnel Name"),
+        texts.Tr("ShowCommand", "Power"),        texts.Tr("ShowCommand", "W/N"),
+        texts.Tr("ShowCommand", "Scan Add"),     texts.Tr("ShowCommand", "Busy Lock")};
     // A channel name may hold control characters: shown escaped, as the JSON does.
     const auto cellText = [&table](int row, int c) {
         return c == 0 ? ChannelRowLabel(row) : EscapeControls(Cell(table, row, c));
@@ -78,10 +74,10 @@ void PrintTable(const ChannelTable& table, const QJsonObject& sections) {
         line.erase(line.find_last_not_of(' ') + 1);
         std::cout << line << '\n';
     };
-    printLine([&headers](int c) { return std::string(headers[c]); });
+    printLine([&headers](int c) { return headers[c]; });
     for (int row = 1; row <= kChannelRows; ++row) {
-        const ChannelTexts& texts = table[static_cast<std::size_t>(row - 1)];
-        if (std::all_of(texts.begin(), texts.end(),
+        const ChannelTexts& cells = table[static_cast<std::size_t>(row - 1)];
+        if (std::all_of(cells.begin(), cells.end(),
                         [](const std::string& t) { return t.empty(); })) {
             continue;
         }
@@ -101,11 +97,12 @@ void PrintTable(const ChannelTable& table, const QJsonObject& sections) {
 int CmdShow(ProgramContext& context, const CommandArgs& args) {
     std::string path;
     bool json = false;
+    const TextCatalogue* texts = &SourceTexts();
     for (std::size_t i = 0; i < args.size(); ++i) {
         if (args[i] == "--json") {
             json = true;
         } else if (args[i] == "--lang") {
-            if (i + 1 >= args.size() || !SetLanguageOption(args[i + 1])) {
+            if (i + 1 >= args.size() || (texts = LanguageOption(args[i + 1])) == nullptr) {
                 return UsageFail("--lang needs en or zh", kUsage);
             }
             ++i;
@@ -128,7 +125,7 @@ int CmdShow(ProgramContext& context, const CommandArgs& args) {
         const QByteArray text = QJsonDocument(sections).toJson(QJsonDocument::Indented);
         std::cout.write(text.constData(), text.size());
     } else {
-        PrintTable(doc.Table(), sections);
+        PrintTable(doc.Table(), sections, *texts);
     }
     std::cout.flush();
     return std::cout ? kExitOk : Fail(kExitFile, "cannot write the output");

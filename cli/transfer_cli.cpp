@@ -102,7 +102,8 @@ std::string PortFromArgument(const std::string& argument) {
 
 CliTransferObserver::CliTransferObserver(int progressTotal, const TransferOptions& options)
     : m_total(progressTotal), m_retriesLeft(options.retries), m_quiet(options.quiet),
-      m_terminal(::isatty(2) == 1), m_start(std::chrono::steady_clock::now()) {}
+      m_terminal(::isatty(2) == 1), m_start(std::chrono::steady_clock::now()),
+      m_texts(*options.texts) {}
 
 void CliTransferObserver::EndBar() {
     if (m_barShown) {
@@ -140,9 +141,13 @@ void CliTransferObserver::OnStatus(const std::string& text) {
     std::cerr << text << '\n';
 }
 
+void CliTransferObserver::OnStatusWords(const TextId& words) {
+    OnStatus(m_texts.Tr(words));
+}
+
 PromptAnswer CliTransferObserver::OnCommunicationError(const PortHolders& holders) {
     EndBar();
-    std::cerr << LinkMessageText(PromptMessage(holders)) << '\n';
+    std::cerr << LinkMessageText(PromptMessage(holders), m_texts) << '\n';
     if (m_retriesLeft > 0) {
         --m_retriesLeft;
         std::cerr << "Retry\n";
@@ -162,7 +167,7 @@ int CliTransferObserver::Finish(const TransferResult& result) {
     const std::optional<LinkMessage> message = EndMessage(result);
     if (result.outcome == TransferOutcome::Completed) {
         if (message) {
-            std::cout << LinkMessageText(*message) << '\n';
+            std::cout << LinkMessageText(*message, m_texts) << '\n';
         }
         return kExitOk;
     }
@@ -170,12 +175,12 @@ int CliTransferObserver::Finish(const TransferResult& result) {
         std::cerr << "program-cli: transfer cancelled\n";
         if (message) {
             // A write cancelled part-way: the radio's state.
-            std::cerr << LinkMessageText(*message) << '\n';
+            std::cerr << LinkMessageText(*message, m_texts) << '\n';
         }
         return kExitCancelled;
     }
     if (message) {
-        std::cerr << LinkMessageText(*message) << '\n';
+        std::cerr << LinkMessageText(*message, m_texts) << '\n';
     }
     const bool refused = result.fault == LinkFault::BandType || result.fault == LinkFault::Password;
     return refused ? kExitRadioRefused : kExitTransfer;
@@ -207,7 +212,8 @@ int WithLink(const TransferOptions& options, int progressTotal, Body body) {
 // After a write: keeps what a read-first found in the radio history, says
 // when a read-first that failed or was cancelled left the radio untouched,
 // and lists what the read-back found.
-void ReportWriteSafety(const SafeWriteResult& written, const WriteSafety& safety) {
+void ReportWriteSafety(const SafeWriteResult& written, const WriteSafety& safety,
+                       const TextCatalogue& texts) {
     if (written.before) {
         KeepInHistory(*written.before, "radio before writing");
     } else if (safety.readFirst && written.stage == WriteStage::ReadFirst) {
@@ -216,14 +222,14 @@ void ReportWriteSafety(const SafeWriteResult& written, const WriteSafety& safety
         // line has no time in it.
         const bool cancelled = written.result.fault == LinkFault::UserCancel;
         std::cerr << "program-cli: "
-                  << (cancelled ? ResultLine(TransferStep::ReadFirst, written.result, 0.0)
-                                : ReadFirstFailedText())
+                  << (cancelled ? ResultLine(TransferStep::ReadFirst, written.result, 0.0, texts)
+                                : texts.Tr(kReadFirstFailed))
                   << '\n';
     }
     if (!written.mismatches.empty()) {
-        std::cerr << VerifyFailureText(written.mismatches) << '\n';
+        std::cerr << VerifyFailureText(written.mismatches, texts) << '\n';
         for (const VerifyMismatch& mismatch : written.mismatches) {
-            std::cerr << "  " << EscapeControls(MismatchLine(mismatch)) << '\n';
+            std::cerr << "  " << EscapeControls(MismatchLine(mismatch, texts)) << '\n';
         }
     }
 }
@@ -248,7 +254,7 @@ int RunCloneCommand(TransferDirection direction, const TransferOptions& options,
             }
             return result;
         });
-    ReportWriteSafety(written, options.safety);
+    ReportWriteSafety(written, options.safety, *options.texts);
     return code;
 }
 

@@ -27,6 +27,8 @@ struct TransferOptions {
     std::string file;       // the positional FILE.dat
     bool noHistory = false; // --no-history (read)
     WriteSafety safety;     // --backup, --verify (write)
+    // The catalogue the transfer's texts are worded in (these commands speak English).
+    const TextCatalogue* texts = &SourceTexts();
 };
 
 // What a command takes besides --port, --wire-log and --retry.
@@ -65,6 +67,7 @@ public:
 
     void OnProgress(int position) override;
     void OnStatus(const std::string& text) override;
+    void OnStatusWords(const TextId& words) override;
     PromptAnswer OnCommunicationError(const PortHolders& holders) override;
     void OnEnded(const TransferResult& result) override;
 
@@ -86,4 +89,5 @@ private:
     int m_lastPosition = 0;
     std::chrono::steady_clock::time_point m_start;
     std::string m_lastStatus;
+    const TextCatalogue& m_texts;
 };

@@ -3,11 +3,11 @@
 #include "dialogs/cell_edit_grid.h"
 #include "model/fields/dtmf_fields.h"
 #include "model/image_layout.h"
-#include "model/language.h"
 #include "ui/dialog_keys.h"
 #include "ui/field_binding.h"
 #include "ui/list_grid_look.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QVBoxLayout>
@@ -31,8 +31,8 @@ bool Swallowed(const QKeyEvent& key) {
 CDtmfCallListPage::CDtmfCallListPage(const fields::FieldPage& fields, QWidget* parent)
     : CDtmfPage(fields, parent),
       m_grid(new CellEditGrid(dtmf::kCallListGridId, layout::kDtmfCallListCount,
-                              {QString::fromUtf8(Tr2("Num", "编号")),
-                               QString::fromUtf8(Tr2("Fast Call List", "快速呼叫列表"))},
+                              {QCoreApplication::translate("CDtmfCallListPage", "Num"),
+                               QCoreApplication::translate("CDtmfCallListPage", "Fast Call List")},
                               kCellEditId, static_cast<int>(layout::kDtmfCallEntrySize), this)) {
     binding::SetControlId(this, kDialogId);
     m_grid->CellEdit()->setValidator(new binding::UpperCaseValidator(m_grid->CellEdit()));

@@ -4,9 +4,9 @@
 #include "dialogs/dtmf_decode_page.h"
 #include "dialogs/dtmf_encode_page.h"
 #include "model/fields/dtmf_fields.h"
-#include "model/language.h"
 #include "ui/field_binding.h"
 
+#include <QCoreApplication>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -36,9 +36,9 @@ void CDtmfDlg::CreatePages() {
                           static_cast<QWidget*>(m_callList)}) {
         page->hide();
     }
-    m_tabs->addTab(m_encode, QString::fromUtf8(Tr2("Encode", "编码")));
-    m_tabs->addTab(m_decode, QString::fromUtf8(Tr2("Decode", "解码")));
-    m_tabs->addTab(m_callList, QString::fromUtf8(Tr2("CallList", "呼叫列表")));
+    m_tabs->addTab(m_encode, QCoreApplication::translate("CDtmfDlg", "Encode"));
+    m_tabs->addTab(m_decode, QCoreApplication::translate("CDtmfDlg", "Decode"));
+    m_tabs->addTab(m_callList, QCoreApplication::translate("CDtmfDlg", "CallList"));
     m_tabs->setCurrentIndex(0);
     // A click on a tab takes the focus, so that the edit being left
     // normalises its text before its page stores.

@@ -3,12 +3,12 @@
 #include "dialogs/cell_edit_grid.h"
 #include "model/fields/msk_fields.h"
 #include "model/image_layout.h"
-#include "model/language.h"
 #include "ui/dialog_keys.h"
 #include "ui/field_binding.h"
 #include "ui/list_grid_look.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -54,10 +54,10 @@ CMskDlg::CMskDlg(QWidget* parent) : CBoundDialog(fields::Group("msk"), parent) {
     m_idCode->installEventFilter(this);
 
     auto* group = new QGroupBox(tr("Call List"), this);
-    m_callList = new CellEditGrid(
-        msk::kCallListGridId, layout::kMskCallListCount,
-        {QString::fromUtf8(Tr2("Num", "编号")), QString::fromUtf8(Tr2("Call List", "呼叫列表"))},
-        kCellEditId, static_cast<int>(layout::kMskIdSize), group);
+    m_callList = new CellEditGrid(msk::kCallListGridId, layout::kMskCallListCount,
+                                  {QCoreApplication::translate("CMskDlg", "Num"),
+                                   QCoreApplication::translate("CMskDlg", "Call List")},
+                                  kCellEditId, static_cast<int>(layout::kMskIdSize), group);
     m_callList->CellEdit()->setValidator(new binding::UpperCaseValidator(m_callList->CellEdit()));
     binding::TagCells(m_callList, page.fields);
     const QFont fixedPitch = FixedPitchFont();

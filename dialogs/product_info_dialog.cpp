@@ -2,7 +2,6 @@
 
 #include "model/band.h"
 #include "model/fields/product_fields.h"
-#include "model/language.h"
 #include "settings/program_context.h"
 #include "ui/dialog_keys.h"
 #include "ui/field_binding.h"
@@ -10,6 +9,7 @@
 #include "ui/user_store.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -84,7 +84,7 @@ bool CProductInfoDlg::StoreOnOk(RadioImage& image) {
     fields::StoreFields(table, values, image);
     if (!product::StoreBandLimits(values, image, m_context.band)) {
         MessageService::Show(
-            this, QString::fromUtf8(Tr2("Frequency input error", "起始频率应小于结束频率")),
+            this, QCoreApplication::translate("CProductInfoDlg", "Frequency input error"),
             MessageButtons::Ok, MessageIcon::Exclamation);
         return false;
     }

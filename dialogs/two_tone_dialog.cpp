@@ -3,13 +3,13 @@
 #include "dialogs/cell_edit_grid.h"
 #include "model/fields/two_tone_fields.h"
 #include "model/image_layout.h"
-#include "model/language.h"
 #include "ui/dialog_keys.h"
 #include "ui/field_binding.h"
 #include "ui/list_grid_look.h"
 #include "ui/spin_buttons.h"
 #include "ui/table_width.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -73,8 +73,8 @@ void CTwoToneDlg::CreatePages() {
     }
     (new QVBoxLayout(decode))->addWidget(m_decodeTabs);
     m_encode = CreateEncodePage();
-    m_tabs->addTab(m_encode, QString::fromUtf8(Tr2("Encode", "编码")));
-    m_tabs->addTab(decode, QString::fromUtf8(Tr2("Decode", "解码")));
+    m_tabs->addTab(m_encode, QCoreApplication::translate("CTwoToneDlg", "Encode"));
+    m_tabs->addTab(decode, QCoreApplication::translate("CTwoToneDlg", "Decode"));
     m_tabs->setCurrentIndex(0);
     m_decodeTabs->setCurrentIndex(0);
     // Set 1 is the decode set in view from the start, even behind the
@@ -109,9 +109,9 @@ QWidget* CTwoToneDlg::CreateEncodePage() {
         }
     }
     m_grid = new CellEditGrid(two_tone::kEncodeGridId, layout::kTwoToneEncodeCount,
-                              {QString::fromUtf8(Tr2("Num", "编号")),
-                               QString::fromUtf8(Tr2("Tone1 Fre", "音频1")),
-                               QString::fromUtf8(Tr2("Tone2 Fre", "音频2"))},
+                              {QCoreApplication::translate("CTwoToneDlg", "Num"),
+                               QCoreApplication::translate("CTwoToneDlg", "Tone1 Fre"),
+                               QCoreApplication::translate("CTwoToneDlg", "Tone2 Fre")},
                               kCellEditId, 6, page);
     m_grid->SetCommitRule([](const QString& text) {
         return binding::ToQString(two_tone::CommitToneCell(binding::ToStdString(text)));

@@ -6,7 +6,6 @@
 #include "exchange/header_columns.h"
 #include "exchange/program_layout.h"
 #include "exchange/row_commit.h"
-#include "model/language.h"
 
 #include <algorithm>
 #include <set>
@@ -43,65 +42,67 @@ std::string JoinNames(const std::vector<std::string>& names) {
 }
 
 // Why a header line names no layout, with the columns each layout accepts.
-std::string UnknownColumnsText() {
+std::string UnknownColumnsText(const TextCatalogue& texts) {
     std::vector<std::string> program;
     for (int col = 0; col <= kChannelColumns; ++col)
-        program.emplace_back(ProgramColumnName(col));
+        program.emplace_back(ProgramColumnName(col, texts));
     std::vector<std::string> other;
     for (const generic::GenericColumn& column : generic::kGenericColumns)
         other.emplace_back(column.name);
-    return Tr2("The file is not a channel list: its first line names none of the columns this "
-               "program reads. This program's layout has the columns ",
-               "文件不是信道列表：第一行没有本程序能读取的列。本程序格式的列为 ") +
-           JoinNames(program) +
-           Tr2("; the layout of other programming tools needs Frequency and may have ",
-               "；其他写频工具的格式需要 Frequency 列，并可以有 ") +
-           JoinNames(other) + Tr2(".", "。");
+    return FormatText(
+        texts.Tr("ChannelImport",
+                 "The file is not a channel list: its first line names none of the columns this "
+                 "program reads. This program's layout has the columns %1; the layout of other "
+                 "programming tools needs Frequency and may have %2."),
+        {JoinNames(program), JoinNames(other)});
 }
 
 // The layout's reader for a header line, or the reason there is none.
 std::unique_ptr<LayoutRows> LayoutFor(const std::vector<std::string>& header, CsvLayout& layout,
-                                      std::string& error) {
+                                      std::string& error, const TextCatalogue& texts) {
     if (const std::optional<std::string> twice = HeaderColumns(header).Duplicate()) {
-        error = std::string(Tr2("The column \"", "列 \"")) + *twice +
-                Tr2("\" appears twice in the first line.", "\" 在第一行中出现了两次。");
+        error = FormatText(
+            texts.Tr("ChannelImport", "The column \"%1\" appears twice in the first line."),
+            {*twice});
         return nullptr;
     }
     std::vector<std::string> missing;
-    if (std::unique_ptr<LayoutRows> rows = ProgramLayoutRows(header, missing)) {
+    if (std::unique_ptr<LayoutRows> rows = ProgramLayoutRows(header, missing, texts)) {
         layout = CsvLayout::Program;
         if (missing.empty())
             return rows;
-        error = Tr2("The file lacks the columns: ", "文件缺少以下列：") + JoinNames(missing);
+        error = FormatText(texts.Tr("ChannelImport", "The file lacks the columns: %1"),
+                           {JoinNames(missing)});
         return nullptr;
     }
     if (std::unique_ptr<LayoutRows> rows = GenericLayoutRows(header)) {
         layout = CsvLayout::Generic;
         return rows;
     }
-    error = UnknownColumnsText();
+    error = UnknownColumnsText(texts);
     return nullptr;
 }
 
 } // namespace
 
-ChannelImport ReadChannelCsv(std::string_view text, const BandPlan& bands) {
+ChannelImport ReadChannelCsv(std::string_view text, const BandPlan& bands,
+                             const TextCatalogue& texts) {
     const CsvReadResult csv = ReadCsv(text, SeparatorOf(text));
     if (!csv.Ok())
-        return Refused(CsvErrorText(csv.error, csv.errorLine));
+        return Refused(CsvErrorText(csv.error, csv.errorLine, texts));
     if (csv.records.empty())
-        return Refused(Tr2("The file is empty.", "文件是空的。"));
+        return Refused(texts.Tr("ChannelImport", "The file is empty."));
     ChannelImport import;
     const std::unique_ptr<LayoutRows> rows =
-        LayoutFor(csv.records[0].fields, import.layout, import.error);
+        LayoutFor(csv.records[0].fields, import.layout, import.error, texts);
     if (!rows)
         return import;
-    RowCommitter committer(bands);
+    RowCommitter committer(bands, texts);
     for (std::size_t i = 1; i < csv.records.size(); ++i) {
         const CsvRecord& record = csv.records[i];
         if (IsBlank(record.fields))
             continue; // a spreadsheet's empty row (",,,"): no channel, nothing to report
-        RowProposal proposal = rows->Propose(record.fields);
+        RowProposal proposal = rows->Propose(record.fields, texts);
         for (std::string& warning : proposal.warnings)
             import.warnings.push_back({record.line, std::move(warning), 0});
         if (proposal.skip) {
@@ -110,17 +111,16 @@ ChannelImport ReadChannelCsv(std::string_view text, const BandPlan& bands) {
         }
         ImportNote refusal;
         refusal.line = record.line;
-        if (std::optional<ChannelTexts> texts = committer.Commit(proposal.texts, refusal))
-            import.channels.push_back({record.line, proposal.location, std::move(*texts)});
+        if (std::optional<ChannelTexts> cells = committer.Commit(proposal.texts, refusal))
+            import.channels.push_back({record.line, proposal.location, std::move(*cells)});
         else
             import.skipped.push_back(std::move(refusal));
     }
     if (import.channels.empty() && import.skipped.empty()) {
-        return Refused(
-            Tr2("The file holds a header line and no channels.", "文件只有标题行，没有信道。"));
+        return Refused(texts.Tr("ChannelImport", "The file holds a header line and no channels."));
     }
     if (import.channels.empty()) {
-        import.error = Tr2("No row of the file can be imported.", "文件中没有可导入的行。");
+        import.error = texts.Tr("ChannelImport", "No row of the file can be imported.");
         return import;
     }
     import.ok = true;
@@ -128,7 +128,7 @@ ChannelImport ReadChannelCsv(std::string_view text, const BandPlan& bands) {
 }
 
 PlacedChannels PlaceChannels(const ChannelTable& current, const ChannelImport& import,
-                             Placement placement) {
+                             Placement placement, const TextCatalogue& texts) {
     PlacedChannels placed;
     placed.table = current;
     ChannelTable& table = placed.table;
@@ -158,7 +158,7 @@ PlacedChannels PlaceChannels(const ChannelTable& current, const ChannelImport& i
         }
         if (row == 0) {
             placed.unplaced.push_back(
-                {channel.line, Tr2("no empty row is left for this channel", "没有空行可放置该信道"),
+                {channel.line, texts.Tr("ChannelImport", "no empty row is left for this channel"),
                  0});
             continue;
         }
@@ -174,8 +174,9 @@ std::vector<ImportNote> SkippedRows(const ChannelImport& import, const PlacedCha
     return skipped;
 }
 
-std::string WriteChannelCsv(const ChannelTable& table, CsvLayout layout) {
-    return WriteCsv(layout == CsvLayout::Program ? ProgramLayoutLines(table)
+std::string WriteChannelCsv(const ChannelTable& table, CsvLayout layout,
+                            const TextCatalogue& texts) {
+    return WriteCsv(layout == CsvLayout::Program ? ProgramLayoutLines(table, texts)
                                                  : GenericLayoutLines(table));
 }
 

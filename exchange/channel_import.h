@@ -6,6 +6,7 @@
 
 #include "model/band.h"
 #include "model/channel_table.h"
+#include "model/text_catalogue.h"
 
 #include <string>
 #include <string_view>
@@ -44,8 +45,10 @@ struct ChannelImport {
 
 // Reads a channel list: the header line picks the layout (comma- or
 // tab-separated). Every row goes through the grid's commit rules with the
-// band limits of bands; a row of empty fields only is passed over.
-ChannelImport ReadChannelCsv(std::string_view text, const BandPlan& bands);
+// band limits of bands; a row of empty fields only is passed over. The
+// reasons and warnings are worded in the catalogue's language.
+ChannelImport ReadChannelCsv(std::string_view text, const BandPlan& bands,
+                             const TextCatalogue& texts);
 
 enum class Placement {
     Replace,   // rows 1..128 are emptied and filled (the Fr row only by a channel placed there)
@@ -63,15 +66,16 @@ struct PlacedChannels {
 // otherwise, and always for IntoEmpty, they fill rows 1..128 in file order,
 // and only a channel that names the Fr row goes there.
 PlacedChannels PlaceChannels(const ChannelTable& current, const ChannelImport& import,
-                             Placement placement);
+                             Placement placement, const TextCatalogue& texts);
 
 // Every row the import leaves out: those the file could not give, then the
 // channels for which no row was left.
 std::vector<ImportNote> SkippedRows(const ChannelImport& import, const PlacedChannels& placed);
 
 // The table as CSV text: UTF-8 without a byte-order mark, CRLF line ends,
-// one row per channel. The program layout's header and words follow the
-// language in use.
-std::string WriteChannelCsv(const ChannelTable& table, CsvLayout layout);
+// one row per channel. The program layout's header follows the catalogue's
+// language (its words are the table's own).
+std::string WriteChannelCsv(const ChannelTable& table, CsvLayout layout,
+                            const TextCatalogue& texts);
 
 } // namespace exchange

@@ -1,7 +1,5 @@
 #include "exchange/csv_text.h"
 
-#include "model/language.h"
-
 namespace exchange {
 
 namespace {
@@ -218,33 +216,29 @@ CsvReadResult ReadCsv(std::string_view text, char separator, const CsvLimits& li
     return Reader(text, separator, limits).Run();
 }
 
-std::string CsvErrorText(CsvError error, int line) {
+std::string CsvErrorText(CsvError error, int line, const TextCatalogue& texts) {
     const std::string at =
-        line > 0 ? std::string(Tr2(" (line ", "（第 ")) + std::to_string(line) + Tr2(")", " 行）")
+        line > 0 ? FormatText(texts.Tr("CsvText", " (line %1)"), {std::to_string(line)})
                  : std::string();
     switch (error) {
     case CsvError::None:
         return {};
     case CsvError::TooLarge:
-        return Tr2("The file is too large for a channel list.", "文件太大，不是信道列表。");
+        return texts.Tr("CsvText", "The file is too large for a channel list.");
     case CsvError::NulByte:
-        return Tr2("The file holds a NUL byte: it is not a text file",
-                   "文件含有空字节，不是文本文件") +
-               at;
+        return texts.Tr("CsvText", "The file holds a NUL byte: it is not a text file") + at;
     case CsvError::InvalidUtf8:
-        return Tr2("The file is not UTF-8 text", "文件不是 UTF-8 文本") + at;
+        return texts.Tr("CsvText", "The file is not UTF-8 text") + at;
     case CsvError::UnclosedQuote:
-        return Tr2("A quoted field is not closed before the end of the file",
-                   "带引号的字段到文件末尾仍未结束") +
-               at;
+        return texts.Tr("CsvText", "A quoted field is not closed before the end of the file") + at;
     case CsvError::TextAfterQuote:
-        return Tr2("Text follows the closing quote of a field", "字段的结束引号后还有文字") + at;
+        return texts.Tr("CsvText", "Text follows the closing quote of a field") + at;
     case CsvError::TooManyRecords:
-        return Tr2("The file has too many rows", "文件的行数太多") + at;
+        return texts.Tr("CsvText", "The file has too many rows") + at;
     case CsvError::TooManyFields:
-        return Tr2("A row has too many columns", "某行的列数太多") + at;
+        return texts.Tr("CsvText", "A row has too many columns") + at;
     case CsvError::FieldTooLong:
-        return Tr2("A field is too long", "某字段太长") + at;
+        return texts.Tr("CsvText", "A field is too long") + at;
     }
     return {};
 }

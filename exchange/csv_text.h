@@ -6,6 +6,8 @@
 // CRLF line ends. The reader refuses what is not text (a NUL byte, invalid
 // UTF-8) and input past its limits, so a hostile file costs bounded memory.
 
+#include "model/text_catalogue.h"
+
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -50,7 +52,7 @@ struct CsvReadResult {
 CsvReadResult ReadCsv(std::string_view text, char separator = ',', const CsvLimits& limits = {});
 
 // The one-line reason for a reading error, in the language in use.
-std::string CsvErrorText(CsvError error, int line);
+std::string CsvErrorText(CsvError error, int line, const TextCatalogue& texts);
 
 // One record as a line of text, ending in CRLF: a field is quoted when it holds
 // the separator, a quote, a line break, begins or ends with a space, begins

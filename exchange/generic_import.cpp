@@ -11,7 +11,7 @@
 #include "model/cell_commit.h"
 #include "model/display_words.h"
 #include "model/gbk.h"
-#include "model/language.h"
+#include "model/text_catalogue.h"
 
 namespace exchange {
 
@@ -28,8 +28,9 @@ std::string Quoted(const std::string& text) {
 // One row's mapping; fails with the reason of the first value it cannot take.
 class RowMapper {
 public:
-    RowMapper(const std::vector<std::string>& fields, const std::vector<int>& indexes)
-        : fields_(fields), indexes_(indexes) {}
+    RowMapper(const std::vector<std::string>& fields, const std::vector<int>& indexes,
+              const TextCatalogue& texts)
+        : fields_(fields), indexes_(indexes), texts_(texts) {}
 
     RowProposal Map() {
         Location();
@@ -62,6 +63,10 @@ private:
     std::string Named(Column c) const {
         return std::string(kGenericColumns[c].name) + " " + Quoted(Value(c));
     }
+    // The pattern with the column and its value in place of %1.
+    std::string Said(Column c, const std::string& pattern) const {
+        return FormatText(pattern, {Named(c)});
+    }
 
     // Other tools number their memories their own way (from 0 or from 1,
     // with gaps), so a directory's list fills the table in file order; only
@@ -75,15 +80,15 @@ private:
             proposal_.location = static_cast<int>(*location) + 1;
             return;
         }
-        proposal_.warnings.push_back(Named(kLocation) +
-                                     Tr2(" names no row: the channel goes in file order",
-                                         " 不是行号：该信道按文件顺序放置"));
+        proposal_.warnings.push_back(
+            Said(kLocation,
+                 texts_.Tr("GenericImport", "%1 names no row: the channel goes in file order")));
     }
 
     std::optional<std::int64_t> Mhz(Column c) {
         const std::optional<std::int64_t> units = ParseDecimalUnits(Value(c), kMhzDecimals);
         if (!units)
-            Skip(Named(c) + Tr2(" is not a frequency in MHz", " 不是以 MHz 为单位的频率"));
+            Skip(Said(c, texts_.Tr("GenericImport", "%1 is not a frequency in MHz")));
         return units;
     }
 
@@ -98,25 +103,24 @@ private:
             return true;
         }
         if (duplex == "off")
-            return Skip(Tr2("Duplex \"off\" (transmit disabled): this radio cannot disable "
-                            "transmit on a channel",
-                            "Duplex \"off\"（禁止发射）：本电台不能按信道禁止发射"));
+            return Skip(texts_.Tr("GenericImport", "Duplex \"off\" (transmit disabled): this radio "
+                                                   "cannot disable transmit on a channel"));
         if (duplex != "+" && duplex != "-" && duplex != "split")
-            return Skip(Named(kDuplex) +
-                        Tr2(" is not a duplex this radio knows", " 不是本电台支持的双工方式"));
+            return Skip(
+                Said(kDuplex, texts_.Tr("GenericImport", "%1 is not a duplex this radio knows")));
         const std::optional<std::int64_t> offset = Mhz(kOffset);
         if (!offset)
             return false;
         tx = duplex == "split" ? *offset : duplex == "+" ? rx + *offset : rx - *offset;
         if (tx <= 0)
-            return Skip(Tr2("the Offset leaves no transmit frequency", "Offset 使发射频率小于零"));
+            return Skip(texts_.Tr("GenericImport", "the Offset leaves no transmit frequency"));
         return true;
     }
 
     std::optional<std::string> Ctcss(Column c) {
         std::optional<std::string> cell = CtcssCell(Value(c));
         if (!cell)
-            Skip(Named(c) + Tr2(" is not a tone of the tone list", " 不在亚音列表中"));
+            Skip(Said(c, texts_.Tr("GenericImport", "%1 is not a tone of the tone list")));
         return cell;
     }
 
@@ -126,12 +130,12 @@ private:
         const std::string polarity = HeaderKey(Value(kDtcsPolarity));
         if (polarity.size() != 2 || (polarity[0] != 'n' && polarity[0] != 'r') ||
             (polarity[1] != 'n' && polarity[1] != 'r')) {
-            Skip(Named(kDtcsPolarity) + Tr2(" is not two letters N or R", " 不是两个字母 N 或 R"));
+            Skip(Said(kDtcsPolarity, texts_.Tr("GenericImport", "%1 is not two letters N or R")));
             return std::nullopt;
         }
         std::optional<std::string> cell = DcsCell(Value(c), polarity[which] == 'r');
         if (!cell)
-            Skip(Named(c) + Tr2(" is not a code of the tone list", " 不在数字亚音列表中"));
+            Skip(Said(c, texts_.Tr("GenericImport", "%1 is not a code of the tone list")));
         return cell;
     }
 
@@ -161,21 +165,20 @@ private:
         }
         if (tone == "cross")
             return CrossTones();
-        return Skip(Named(kTone) +
-                    Tr2(" is a tone mode this radio does not have", " 是本电台没有的亚音方式"));
+        return Skip(
+            Said(kTone, texts_.Tr("GenericImport", "%1 is a tone mode this radio does not have")));
     }
 
     bool CrossTones() {
         std::string mode(TrimBlanks(Value(kCrossMode)));
         if (!Has(kCrossMode) || mode.empty()) {
             mode = "Tone->Tone";
-            proposal_.warnings.push_back(
-                Tr2("Tone \"Cross\" without a CrossMode: taken as Tone->Tone",
-                    "Tone \"Cross\" 没有 CrossMode：按 Tone->Tone 处理"));
+            proposal_.warnings.push_back(texts_.Tr(
+                "GenericImport", "Tone \"Cross\" without a CrossMode: taken as Tone->Tone"));
         }
         const std::size_t arrow = mode.find("->");
         if (arrow == std::string::npos)
-            return Skip(Named(kCrossMode) + Tr2(" is not a cross mode", " 不是交叉亚音方式"));
+            return Skip(Said(kCrossMode, texts_.Tr("GenericImport", "%1 is not a cross mode")));
         const std::string send = HeaderKey(mode.substr(0, arrow));
         const std::string receive = HeaderKey(mode.substr(arrow + 2));
         std::optional<std::string> encode = std::string(), decode = std::string();
@@ -184,7 +187,7 @@ private:
         else if (send == "dtcs")
             encode = Dcs(kDtcsCode, 0);
         else if (!send.empty())
-            return Skip(Named(kCrossMode) + Tr2(" is not a cross mode", " 不是交叉亚音方式"));
+            return Skip(Said(kCrossMode, texts_.Tr("GenericImport", "%1 is not a cross mode")));
         if (!encode)
             return false;
         if (receive == "tone")
@@ -192,7 +195,7 @@ private:
         else if (receive == "dtcs")
             decode = Dcs(RxDcsColumn(), 1);
         else if (!receive.empty() || send.empty())
-            return Skip(Named(kCrossMode) + Tr2(" is not a cross mode", " 不是交叉亚音方式"));
+            return Skip(Said(kCrossMode, texts_.Tr("GenericImport", "%1 is not a cross mode")));
         return SetTones(encode, decode);
     }
 
@@ -218,7 +221,7 @@ private:
             Cell(kColWidth) = WordText(Word::Narrow, false);
             return true;
         }
-        return Skip(Named(kMode) + Tr2(": this radio is FM only", "：本电台只有 FM"));
+        return Skip(Said(kMode, texts_.Tr("GenericImport", "%1: this radio is FM only")));
     }
 
     void Name() {
@@ -228,7 +231,7 @@ private:
             return;
         }
         Cell(kColName) = TruncateToGbkBytes(name, kNameEditMaxBytes);
-        proposal_.warnings.push_back(Named(kName) + Tr2(" cut to ", " 截为 ") +
+        proposal_.warnings.push_back(Said(kName, texts_.Tr("GenericImport", "%1 cut to ")) +
                                      Quoted(Cell(kColName)));
     }
 
@@ -246,6 +249,7 @@ private:
 
     const std::vector<std::string>& fields_;
     const std::vector<int>& indexes_;
+    const TextCatalogue& texts_;
     RowProposal proposal_;
 };
 
@@ -253,8 +257,9 @@ class GenericRows : public LayoutRows {
 public:
     explicit GenericRows(std::vector<int> indexes) : indexes_(std::move(indexes)) {}
 
-    RowProposal Propose(const std::vector<std::string>& fields) const override {
-        return RowMapper(fields, indexes_).Map();
+    RowProposal Propose(const std::vector<std::string>& fields,
+                        const TextCatalogue& texts) const override {
+        return RowMapper(fields, indexes_, texts).Map();
     }
 
 private:

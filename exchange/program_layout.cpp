@@ -3,7 +3,6 @@
 #include "exchange/decimal_units.h"
 #include "exchange/header_columns.h"
 #include "model/channel_columns.h"
-#include "model/language.h"
 
 #include <set>
 
@@ -59,14 +58,15 @@ class ProgramRows : public LayoutRows {
 public:
     explicit ProgramRows(std::vector<int> indexes) : indexes_(std::move(indexes)) {}
 
-    RowProposal Propose(const std::vector<std::string>& fields) const override {
+    RowProposal Propose(const std::vector<std::string>& fields,
+                        const TextCatalogue& texts) const override {
         RowProposal proposal;
         const std::string& label = FieldAt(fields, indexes_[0]);
         proposal.location = RowOfLabel(label);
         if (proposal.location == 0) {
-            proposal.warnings.push_back(std::string(Tr2("CH \"", "信道 \"")) + label +
-                                        Tr2("\" names no row: the channel goes in file order",
-                                            "\" 不是行号：该信道按文件顺序放置"));
+            proposal.warnings.push_back(FormatText(
+                texts.Tr("ProgramLayout", "CH \"%1\" names no row: the channel goes in file order"),
+                {label}));
         }
         for (int col = 1; col <= kChannelColumns; ++col) {
             const std::string& field = FieldAt(fields, indexes_[col]);
@@ -83,12 +83,13 @@ private:
 
 } // namespace
 
-const char* ProgramColumnName(int col) {
-    return Tr2(kColumns[col].english, kColumns[col].chinese);
+const char* ProgramColumnName(int col, const TextCatalogue& texts) {
+    return texts.bChinese() ? kColumns[col].chinese : kColumns[col].english;
 }
 
 std::unique_ptr<LayoutRows> ProgramLayoutRows(const std::vector<std::string>& header,
-                                              std::vector<std::string>& missing) {
+                                              std::vector<std::string>& missing,
+                                              const TextCatalogue& texts) {
     const HeaderColumns columns(header);
     if (FindColumn(columns, 0) < 0 && FindColumn(columns, kColRx) < 0)
         return nullptr;
@@ -96,21 +97,22 @@ std::unique_ptr<LayoutRows> ProgramLayoutRows(const std::vector<std::string>& he
     for (int col = 0; col <= kChannelColumns; ++col) {
         indexes.push_back(FindColumn(columns, col));
         if (indexes.back() < 0)
-            missing.push_back(ProgramColumnName(col));
+            missing.push_back(ProgramColumnName(col, texts));
     }
     return std::make_unique<ProgramRows>(std::move(indexes));
 }
 
-std::vector<std::vector<std::string>> ProgramLayoutLines(const ChannelTable& table) {
+std::vector<std::vector<std::string>> ProgramLayoutLines(const ChannelTable& table,
+                                                         const TextCatalogue& texts) {
     std::vector<std::vector<std::string>> lines(1);
     for (int col = 0; col <= kChannelColumns; ++col)
-        lines[0].push_back(ProgramColumnName(col));
+        lines[0].push_back(ProgramColumnName(col, texts));
     for (int row = 1; row <= kChannelRows; ++row) {
-        const ChannelTexts& texts = table[static_cast<std::size_t>(row - 1)];
-        if (texts[kColRx - 1].empty())
+        const ChannelTexts& cells = table[static_cast<std::size_t>(row - 1)];
+        if (cells[kColRx - 1].empty())
             continue;
         std::vector<std::string> line{ChannelRowLabel(row)};
-        line.insert(line.end(), texts.begin(), texts.end());
+        line.insert(line.end(), cells.begin(), cells.end());
         lines.push_back(std::move(line));
     }
     return lines;
@@ -131,7 +133,8 @@ int RowOfLabel(const std::string& label) {
     return row <= kChannelRows - 1 ? row : 0;
 }
 
-CellBlock ProgramLayoutBlock(const ChannelTable& table, const std::vector<GridCell>& selection) {
+CellBlock ProgramLayoutBlock(const ChannelTable& table, const std::vector<GridCell>& selection,
+                             const TextCatalogue& texts) {
     std::set<int> rows;
     std::set<int> cols;
     for (const GridCell& cell : selection) {
@@ -139,13 +142,13 @@ CellBlock ProgramLayoutBlock(const ChannelTable& table, const std::vector<GridCe
         cols.insert(cell.col);
     }
     const CellBlock cells = CopyCells(table, selection);
-    CellBlock lines(1, std::vector<std::string>{ProgramColumnName(0)});
+    CellBlock lines(1, std::vector<std::string>{ProgramColumnName(0, texts)});
     for (const int col : cols)
-        lines[0].push_back(ProgramColumnName(col));
+        lines[0].push_back(ProgramColumnName(col, texts));
     auto row = rows.begin();
-    for (const std::vector<std::string>& texts : cells) {
+    for (const std::vector<std::string>& values : cells) {
         std::vector<std::string> line{ChannelRowLabel(*row++)};
-        line.insert(line.end(), texts.begin(), texts.end());
+        line.insert(line.end(), values.begin(), values.end());
         lines.push_back(std::move(line));
     }
     return lines;

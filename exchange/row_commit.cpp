@@ -2,7 +2,6 @@
 
 #include "exchange/program_layout.h"
 #include "model/cell_commit.h"
-#include "model/language.h"
 #include "model/string_table.h"
 
 namespace exchange {
@@ -13,8 +12,9 @@ std::string Quoted(const std::string& text) {
     return "\"" + text + "\"";
 }
 
-void Refuse(ImportNote& refusal, int col, const std::string& text, const std::string& reason) {
-    refusal.text = std::string(ProgramColumnName(col)) + " " + Quoted(text) + ": " + reason;
+void Refuse(ImportNote& refusal, int col, const std::string& text, const std::string& reason,
+            const TextCatalogue& texts) {
+    refusal.text = std::string(ProgramColumnName(col, texts)) + " " + Quoted(text) + ": " + reason;
     refusal.messageId = 0;
 }
 
@@ -32,7 +32,7 @@ bool RowCommitter::CellInput(int col, const std::string& text, std::string& inpu
     auto it = listInputs_.find(key);
     if (it == listInputs_.end()) {
         const EditorInput in = EditorInputFor(col, text);
-        const auto outcome = std::make_pair(in.ok, in.ok ? in.text : in.reason);
+        const auto outcome = std::make_pair(in.ok, in.ok ? in.text : texts_.Tr(in.reason));
         if (!list) {
             (in.ok ? input : reason) = outcome.second;
             return in.ok;
@@ -48,7 +48,7 @@ std::optional<ChannelTexts> RowCommitter::Commit(const ChannelTexts& proposed,
     ChannelTexts& row = scratch_[0];
     row = {};
     if (proposed[kColRx - 1].empty()) {
-        refusal.text = Tr2("the row has no Rx frequency", "该行没有接收频率");
+        refusal.text = texts_.Tr("RowCommit", "the row has no Rx frequency");
         refusal.messageId = 0;
         return std::nullopt;
     }
@@ -58,13 +58,13 @@ std::optional<ChannelTexts> RowCommitter::Commit(const ChannelTexts& proposed,
             continue; // the new channel's default stays (Tx: the Rx frequency)
         std::string input, reason;
         if (!CellInput(col, text, input, reason)) {
-            Refuse(refusal, col, text, reason);
+            Refuse(refusal, col, text, reason, texts_);
             return std::nullopt;
         }
         const CommitResult r = CommitCellEdit(scratch_, bands_, 1, col, input);
         if (r.Refused() && col == kColTx) {
             // Named with its value: an offset in the file may have put it there.
-            Refuse(refusal, col, text, Tr2("outside the radio's bands", "不在电台的频段内"));
+            Refuse(refusal, col, text, texts_.Tr("RowCommit", "outside the radio's bands"), texts_);
             return std::nullopt;
         }
         if (r.Refused()) {

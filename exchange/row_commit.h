@@ -14,8 +14,10 @@ namespace exchange {
 
 class RowCommitter {
 public:
-    // Frequencies are checked against the limits of bands.
-    explicit RowCommitter(const BandPlan& bands) : bands_(bands) {}
+    // Frequencies are checked against the limits of bands; refusals are
+    // worded in the catalogue's language.
+    RowCommitter(const BandPlan& bands, const TextCatalogue& texts)
+        : bands_(bands), texts_(texts) {}
 
     // proposed: the nine cell texts; an empty cell other than the receive
     // frequency keeps the new channel's default. The result is the channel,
@@ -29,6 +31,7 @@ private:
     bool CellInput(int col, const std::string& text, std::string& input, std::string& reason);
 
     const BandPlan& bands_;
+    const TextCatalogue& texts_;
     ChannelTable scratch_{};
     std::map<std::pair<int, std::string>, std::pair<bool, std::string>> listInputs_;
 };

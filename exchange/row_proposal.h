@@ -4,6 +4,7 @@
 // row; with warnings about what it changed on the way.
 
 #include "model/channel_table.h"
+#include "model/text_catalogue.h"
 
 #include <memory>
 #include <string>
@@ -13,7 +14,7 @@ namespace exchange {
 
 struct RowProposal {
     bool skip = false;
-    std::string reason; // why skipped, language in use
+    std::string reason; // why skipped, in the catalogue's language
     ChannelTexts texts; // an empty cell keeps the new channel's default
     int location = 0;   // grid row 1..129 the row names, 0 for none
     std::vector<std::string> warnings;
@@ -23,7 +24,9 @@ struct RowProposal {
 class LayoutRows {
 public:
     virtual ~LayoutRows() = default;
-    virtual RowProposal Propose(const std::vector<std::string>& fields) const = 0;
+    // The row's channel; its reasons and warnings worded in the catalogue's language.
+    virtual RowProposal Propose(const std::vector<std::string>& fields,
+                                const TextCatalogue& texts) const = 0;
 };
 
 } // namespace exchange

@@ -45,6 +45,16 @@ void CheckChannel(const ChannelTexts& texts, const BandPlan& bands) {
     FUZZ_CHECK(GbkByteLength(texts[kColName - 1]) <= kNameEditMaxBytes);
 }
 
+// The source texts, with the vocabulary of either language.
+class FuzzTexts final : public TextCatalogue {
+public:
+    explicit FuzzTexts(bool chinese) : TextCatalogue(chinese) {}
+    std::string Translate(const char* /*context*/, const char* source,
+                          const char* /*disambiguation*/) const override {
+        return source;
+    }
+};
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -52,12 +62,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     g_bChinese = data[0] & 1;
+    const FuzzTexts texts(g_bChinese != 0);
     BandPlan bands;
     bands.SetLimitsMhz({136, 174, 400, 520});
     const std::string_view text(reinterpret_cast<const char*>(data + 1), size - 1);
     CheckCsvRoundTrip(text, (data[0] & 2) ? '\t' : ',');
 
-    const exchange::ChannelImport import = exchange::ReadChannelCsv(text, bands);
+    const exchange::ChannelImport import = exchange::ReadChannelCsv(text, bands, texts);
     FUZZ_CHECK(import.ok != import.channels.empty());
     if (!import.ok) {
         return 0;
@@ -68,16 +79,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto placement =
         (data[0] & 4) ? exchange::Placement::IntoEmpty : exchange::Placement::Replace;
     ChannelTable empty; // every cell default-constructed, empty
-    const exchange::PlacedChannels placed = exchange::PlaceChannels(empty, import, placement);
+    const exchange::PlacedChannels placed =
+        exchange::PlaceChannels(empty, import, placement, texts);
     FUZZ_CHECK(static_cast<std::size_t>(placed.placed) + placed.unplaced.size() ==
                import.channels.size());
     for (const exchange::CsvLayout layout :
          {exchange::CsvLayout::Program, exchange::CsvLayout::Generic}) {
         const exchange::ChannelImport again =
-            exchange::ReadChannelCsv(exchange::WriteChannelCsv(placed.table, layout), bands);
+            exchange::ReadChannelCsv(exchange::WriteChannelCsv(placed.table, layout, texts), bands,
+                                     texts);
         FUZZ_CHECK(again.ok && again.skipped.empty());
         const exchange::PlacedChannels back =
-            exchange::PlaceChannels(empty, again, exchange::Placement::Replace);
+            exchange::PlaceChannels(empty, again, exchange::Placement::Replace, texts);
         FUZZ_CHECK(back.table == placed.table);
     }
     return 0;

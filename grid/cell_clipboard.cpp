@@ -2,6 +2,7 @@
 
 #include "exchange/csv_text.h"
 #include "exchange/program_layout.h"
+#include "texts_qt/qt_catalogue.h"
 
 #include <QCoreApplication>
 #include <QMimeData>
@@ -13,7 +14,8 @@ ClipboardBlock Read(const QByteArray& utf8, char separator) {
     const exchange::CsvReadResult read = exchange::ReadCsv(
         std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())), separator);
     if (!read.Ok()) {
-        result.error = QString::fromStdString(exchange::CsvErrorText(read.error, read.errorLine));
+        result.error =
+            QString::fromStdString(exchange::CsvErrorText(read.error, read.errorLine, AppTexts()));
         return result;
     }
     CellBlock block;

@@ -33,7 +33,8 @@ QLineEdit* makeEdit(QWidget* parent, int controlId, CellEditor editor) {
     // the limit on the main window's status bar.
     QObject::connect(edit, &QLineEdit::inputRejected, edit, [edit, editor] {
         QApplication::beep();
-        QString note = QString::fromUtf8(EditorLengthLimitText(editor));
+        const TextId limit = EditorLengthLimit(editor);
+        QString note = QCoreApplication::translate(limit.context, limit.source);
         if (!note.isEmpty()) {
             note[0] = note[0].toUpper();
         }

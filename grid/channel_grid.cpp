@@ -1,6 +1,7 @@
 #include "grid/channel_grid.h"
 
 #include "grid/channel_grid_model.h"
+#include "texts_qt/qt_catalogue.h"
 #include "ui/current_cell_look.h"
 #include "ui/list_grid_look.h"
 
@@ -152,7 +153,7 @@ void ChannelGrid::SelectRowsQuietly(const std::vector<int>& rows) {
 }
 
 QString ChannelGrid::CornerText() {
-    return QString::fromUtf8(ColumnHeaderText(0));
+    return QString::fromStdString(AppTexts().Tr(ColumnHeader(0)));
 }
 
 bool ChannelGrid::eventFilter(QObject* watched, QEvent* event) {

@@ -1,6 +1,7 @@
 #include "grid/channel_grid_model.h"
 
 #include "model/language.h"
+#include "texts_qt/qt_catalogue.h"
 #include "ui/list_grid_look.h"
 
 #include <QBrush>
@@ -38,7 +39,7 @@ QVariant ChannelGridModel::headerData(int section, Qt::Orientation orientation, 
     switch (role) {
     case Qt::DisplayRole:
         if (orientation == Qt::Horizontal) {
-            return QString::fromUtf8(ColumnHeaderText(section + 1));
+            return QString::fromStdString(AppTexts().Tr(ColumnHeader(section + 1)));
         }
         return section + 1 < kChannelRows ? QString::number(section + 1) : QStringLiteral("Fr");
     case Qt::ForegroundRole:

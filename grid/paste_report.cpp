@@ -1,6 +1,7 @@
 #include "grid/paste_report.h"
 
 #include "grid/channel_grid_model.h"
+#include "texts_qt/qt_catalogue.h"
 #include "ui/cell_message.h"
 
 #include <QCoreApplication>
@@ -19,7 +20,7 @@ QString RowName(int row) {
 
 QString ColumnName(int col) {
     if (col >= 1 && col <= kChannelColumns) {
-        return QString::fromUtf8(ColumnHeaderText(col)).trimmed();
+        return QString::fromStdString(AppTexts().Tr(ColumnHeader(col))).trimmed();
     }
     return QString::number(col);
 }
@@ -30,8 +31,9 @@ PasteReportText PasteReport(const std::vector<RefusedCell>& refused) {
     // Row -> "column: why" of each refused cell, rows in grid order.
     std::map<int, QStringList> rows;
     for (const RefusedCell& cell : refused) {
-        const QString why = cell.messageId != 0 ? StringTableString(cell.messageId)
-                                                : QString::fromStdString(cell.reason);
+        const QString why = cell.messageId != 0
+                                ? StringTableString(cell.messageId)
+                                : QString::fromStdString(AppTexts().Tr(cell.reason));
         rows[cell.row] << Tr("%1: %2").arg(ColumnName(cell.col), why);
     }
     PasteReportText report;

@@ -45,7 +45,7 @@ std::optional<LinkMessage> Lookup(const std::array<Words<Key>, N>& table, Key ke
 
 LinkMessage PromptMessage(const PortHolders& holders) {
     LinkMessage message = kMsgCommunicationError;
-    message.detail = PortHoldersText(holders);
+    message.holders = holders;
     return message;
 }
 
@@ -66,7 +66,7 @@ std::optional<LinkMessage> EndMessage(const TransferResult& result) {
     }
     std::optional<LinkMessage> message = FaultMessage(result.fault);
     if (message && result.fault == LinkFault::OpenFailed) {
-        message->detail = OpenFailureText(result.openFailure);
+        message->openFailure = result.openFailure;
     }
     if (result.radioPartlyWritten) {
         return message ? WithFollowUp(*message, kMsgRadioPartlyWritten) : kMsgRadioPartlyWritten;

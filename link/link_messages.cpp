@@ -1,6 +1,5 @@
 #include "link/link_messages.h"
 
-#include "model/language.h"
 #include "model/string_table.h"
 
 #include <cstring>
@@ -10,8 +9,8 @@ bool LinkMessage::operator==(const LinkMessage& other) const {
     const bool sameFollowUp = followUp == nullptr || other.followUp == nullptr
                                   ? followUp == other.followUp
                                   : *followUp == *other.followUp;
-    return stringId == other.stringId && std::strcmp(english, other.english) == 0 &&
-           std::strcmp(chinese, other.chinese) == 0 && sameFollowUp && detail == other.detail;
+    return stringId == other.stringId && text == other.text && sameFollowUp &&
+           openFailure == other.openFailure && holders == other.holders;
 }
 
 namespace {
@@ -19,7 +18,6 @@ namespace {
 LinkMessage FromStringTable(int id) {
     LinkMessage message;
     message.stringId = id;
-    message.english = StringTableText(id);
     return message;
 }
 
@@ -43,10 +41,9 @@ bool EndsSentence(const std::string& text) {
     return false;
 }
 
-LinkMessage Literal(const char* english, const char* chinese) {
+LinkMessage Worded(TextId text) {
     LinkMessage message;
-    message.english = english;
-    message.chinese = chinese;
+    message.text = text;
     return message;
 }
 
@@ -55,21 +52,21 @@ LinkMessage Literal(const char* english, const char* chinese) {
 const LinkMessage kMsgCommunicationError = FromStringTable(IDS_COMMUNICATION_ERROR);
 const LinkMessage kMsgCouldNotOpenPort = FromStringTable(IDS_COULD_NOT_OPEN_PORT);
 const LinkMessage kMsgProgramInterrupt = FromStringTable(IDS_PROGRAM_INTERRUPT);
-const LinkMessage kMsgBandTypeError = Literal("Band type error", "频宽类型错误");
-const LinkMessage kMsgPasswordError = Literal("Password Error!", "Password Error!");
-const LinkMessage kMsgWriteSuccessfully = Literal("Write Successfully", "写数据成功");
-const LinkMessage kMsgReadSuccessfully = Literal("Read Successfully", "读数据成功");
-const LinkMessage kMsgRadioPartlyWritten =
-    Literal("The radio now holds part of the new data and must be written again before use.",
-            "对讲机中现在只有部分新数据，使用前必须重新写入。");
-const LinkMessage kMsgVerifyNotFinished =
-    Literal("The write completed, but the verify could not finish: the radio could not be read "
-            "back. Read the radio, or write it again with verify, before use.",
-            "写入已完成，但校验未能完成：未能读回对讲机。使用前请读取对讲机，或带校验重新写入。");
+const LinkMessage kMsgBandTypeError = Worded(TEXT_ID("LinkMessages", "Band type error"));
+const LinkMessage kMsgPasswordError = Worded(TEXT_ID("LinkMessages", "Password Error!"));
+const LinkMessage kMsgWriteSuccessfully = Worded(TEXT_ID("LinkMessages", "Write Successfully"));
+const LinkMessage kMsgReadSuccessfully = Worded(TEXT_ID("LinkMessages", "Read Successfully"));
+const LinkMessage kMsgRadioPartlyWritten = Worded(
+    TEXT_ID("LinkMessages",
+            "The radio now holds part of the new data and must be written again before use."));
+const LinkMessage kMsgVerifyNotFinished = Worded(
+    TEXT_ID("LinkMessages",
+            "The write completed, but the verify could not finish: the radio could not be read "
+            "back. Read the radio, or write it again with verify, before use."));
 const LinkMessage kMsgVerifyCancelled =
-    Literal("The write completed, but the verify was cancelled: what the radio holds has not been "
-            "checked.",
-            "写入已完成，但校验已取消：对讲机中的数据未经检查。");
+    Worded(TEXT_ID("LinkMessages", "The write completed, but the verify was cancelled: what the "
+                                   "radio holds has not been checked."));
+const TextId kWaitingForRadio = TEXT_ID("LinkMessages", "Waiting the response from radio....");
 
 LinkMessage WithFollowUp(LinkMessage message, const LinkMessage& followUp) {
     message.followUp = &followUp;
@@ -86,18 +83,19 @@ std::string JoinSentences(std::string first, const std::string& second) {
     return first + second;
 }
 
-std::string LinkMessageText(const LinkMessage& message) {
-    std::string text = message.stringId != 0 ? StringTableText(message.stringId)
-                                             : Tr2(message.english, message.chinese);
-    if (message.followUp != nullptr) {
-        text = JoinSentences(std::move(text), LinkMessageText(*message.followUp));
-    }
-    if (!message.detail.empty()) {
-        text += '\n' + message.detail;
-    }
-    return text;
+std::string LinkMessageDetail(const LinkMessage& message, const TextCatalogue& texts) {
+    return message.openFailure ? OpenFailureText(*message.openFailure, texts)
+                               : PortHoldersText(message.holders, texts);
 }
 
-std::string WaitingForRadioText() {
-    return Tr2("Waiting the response from radio....", "请等待对机讲响应....");
+std::string LinkMessageText(const LinkMessage& message, const TextCatalogue& texts) {
+    std::string text =
+        message.stringId != 0 ? StringTableText(message.stringId) : texts.Tr(message.text);
+    if (message.followUp != nullptr) {
+        text = JoinSentences(std::move(text), LinkMessageText(*message.followUp, texts));
+    }
+    if (const std::string detail = LinkMessageDetail(message, texts); !detail.empty()) {
+        text += '\n' + detail;
+    }
+    return text;
 }

@@ -1,22 +1,30 @@
 #pragma once
-// The texts the transfers show: string-table messages by id, literal pairs
-// with their English and Chinese wording, and the status texts.
+// The texts the transfers show: string-table messages by id, messages worded
+// in the catalogue, and the status texts. A message stays language-free
+// (ids and what the system reported); its edge renders it through the
+// catalogue of the language in use.
 
+#include "link/open_failure.h"
+#include "link/port_holders.h"
+#include "model/text_catalogue.h"
+
+#include <optional>
 #include <string>
 
 struct LinkMessage {
-    // String-table id, or 0 for a literal pair.
+    // String-table id, or 0 for a message worded by text.
     int stringId = 0;
-    // English and Chinese (UTF-8) wording of a literal pair; for a
-    // string-table message the English text of the id.
-    const char* english = "";
-    const char* chinese = "";
+    // The words of a message without an id.
+    TextId text;
     // A sentence that follows the message (the radio's state after a write
     // that stopped part-way); null when none.
     const LinkMessage* followUp = nullptr;
-    // What the system reported, in the language in use, on a line of its own
-    // after the message (why a port cannot be opened); empty when nothing.
-    std::string detail;
+    // Why a port could not be opened, told on a line of its own after the
+    // message; none when nothing is known.
+    std::optional<OpenFailure> openFailure;
+    // The programs seen holding the port, told on a line of their own (the
+    // "Communication Error" prompt).
+    PortHolders holders;
 
     bool operator==(const LinkMessage& other) const;
 };
@@ -42,10 +50,14 @@ LinkMessage WithFollowUp(LinkMessage message, const LinkMessage& followUp);
 // after Chinese), a space between them after an English end mark.
 std::string JoinSentences(std::string first, const std::string& second);
 
-// The text of a message in the language in use (g_bChinese), its follow-up
-// sentence and its detail line included. String-table messages give their
-// English text here; the windows translate them by id.
-std::string LinkMessageText(const LinkMessage& message);
+// The line told under the message (why the port could not be opened, or
+// who holds it) in the catalogue's language; empty when there is none.
+std::string LinkMessageDetail(const LinkMessage& message, const TextCatalogue& texts);
+
+// The text of a message in the catalogue's language, its follow-up sentence
+// and its detail line included. String-table messages give their English
+// text here; the windows translate them by id.
+std::string LinkMessageText(const LinkMessage& message, const TextCatalogue& texts);
 
 // Status text while the radio is being put into programming mode.
-std::string WaitingForRadioText();
+extern const TextId kWaitingForRadio;

@@ -22,13 +22,15 @@ struct OpenFailure {
     std::string group;
     // What holds the device (busy), as far as the system lets us see.
     PortHolders holders;
+
+    bool operator==(const OpenFailure&) const = default;
 };
 
 // The system's error number of a failed open, as a reason.
 OpenFailureReason ReasonOfOpenError(int error);
 
-// The reason as one or two sentences in the language in use; for permission
-// denied also what to do: join the group that owns the device and log in
-// again; for busy also what holds the port, when known. Empty for an
+// The reason as one or two sentences in the catalogue's language; for
+// permission denied also what to do: join the group that owns the device and
+// log in again; for busy also what holds the port, when known. Empty for an
 // unknown reason.
-std::string OpenFailureText(const OpenFailure& failure);
+std::string OpenFailureText(const OpenFailure& failure, const TextCatalogue& texts);

@@ -1,7 +1,5 @@
 #include "link/port_holders.h"
 
-#include "model/language.h"
-
 #include <algorithm>
 #include <cctype>
 #include <fstream>
@@ -15,16 +13,13 @@ namespace {
 // Programs that take serial adapters for themselves, with what they do.
 struct KnownGrabber {
     const char* name;
-    const char* english;
-    const char* chinese;
+    TextId what;
 };
 
-constexpr KnownGrabber kKnownGrabbers[] = {
-    {"ModemManager",
-     "it probes newly plugged USB-serial adapters and can hold the port for several seconds.",
-     "它会探测新插入的 USB 串口适配器，可能占用端口数秒。"},
-    {"brltty", "it can claim USB-serial adapters with a CH340/CH341 chip.",
-     "它可能占用带 CH340/CH341 芯片的 USB 串口适配器。"},
+const KnownGrabber kKnownGrabbers[] = {
+    {"ModemManager", TEXT_ID("PortHolders", "it probes newly plugged USB-serial adapters and can "
+                                            "hold the port for several seconds.")},
+    {"brltty", TEXT_ID("PortHolders", "it can claim USB-serial adapters with a CH340/CH341 chip.")},
 };
 
 std::optional<int> ProcessId(const std::string& entry) {
@@ -58,13 +53,9 @@ bool HasOpen(const fs::path& processDir, const std::set<std::string>& names) {
     return false;
 }
 
-std::string Pick(const std::string& english, const std::string& chinese) {
-    return g_bChinese ? chinese : english;
-}
-
-std::string Process(const PortProcess& process) {
-    const std::string pid = std::to_string(process.pid);
-    return Pick(process.name + " (process " + pid + ")", process.name + "（进程 " + pid + "）");
+std::string Process(const PortProcess& process, const TextCatalogue& texts) {
+    return FormatText(texts.Tr("PortHolders", "%1 (process %2)"),
+                      {process.name, std::to_string(process.pid)});
 }
 
 } // namespace
@@ -102,21 +93,26 @@ PortHolders FindPortHolders(const fs::path& procRoot, const std::string& device,
     return found;
 }
 
-std::string PortHoldersText(const PortHolders& holders) {
+std::string PortHoldersText(const PortHolders& holders, const TextCatalogue& texts) {
     if (!holders.holding.empty()) {
         std::string list;
         for (const PortProcess& process : holders.holding) {
-            list += (list.empty() ? "" : Pick(", ", "、")) + Process(process);
+            list = list.empty() ? Process(process, texts)
+                                : FormatText(texts.Tr("PortHolders", "%1, %2"),
+                                             {list, Process(process, texts)});
         }
-        return Pick("The port is open in " + list + ".", "打开该端口的程序：" + list + "。");
+        return FormatText(texts.Tr("PortHolders", "The port is open in %1."), {list});
     }
     std::string text;
     for (const PortProcess& process : holders.grabbers) {
         for (const KnownGrabber& grabber : kKnownGrabbers) {
             if (process.name == grabber.name) {
-                text += (text.empty() ? "" : Pick(" ", "")) +
-                        Pick(Process(process) + " is running; " + grabber.english,
-                             Process(process) + "正在运行；" + grabber.chinese);
+                const std::string sentence =
+                    FormatText(texts.Tr("PortHolders", "%1 is running; %2"),
+                               {Process(process, texts), texts.Tr(grabber.what)});
+                text = text.empty()
+                           ? sentence
+                           : FormatText(texts.Tr("PortHolders", "%1 %2"), {text, sentence});
             }
         }
     }

@@ -6,6 +6,8 @@
 // chip). Found by scanning a /proc-like folder, so that tests can lay out a
 // scratch one.
 
+#include "model/text_catalogue.h"
+
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -35,6 +37,6 @@ struct PortHolders {
 PortHolders FindPortHolders(const std::filesystem::path& procRoot, const std::string& device,
                             int ownPid);
 
-// The holders in the language in use, one sentence for the programs holding
-// the port or one per grabber; empty when nothing was found.
-std::string PortHoldersText(const PortHolders& holders);
+// The holders in the catalogue's language, one sentence for the programs
+// holding the port or one per grabber; empty when nothing was found.
+std::string PortHoldersText(const PortHolders& holders, const TextCatalogue& texts);

@@ -8,6 +8,7 @@
 #include "link/port_holders.h"
 #include "link/transfer_phase.h"
 #include "link/transfer_result.h"
+#include "model/text_catalogue.h"
 
 #include <string>
 
@@ -22,10 +23,13 @@ public:
     virtual void OnPhase(const TransferPhase& phase) { (void)phase; }
     // The progress position after a row step (1..191).
     virtual void OnProgress(int position) { (void)position; }
-    // The status line's words (UTF-8): "Waiting the response from radio....",
-    // the step a write with its safety steps begins. The position itself
-    // comes through OnProgress only.
+    // The status line's words in the observer's language (UTF-8), as
+    // OnStatusWords words them. The position itself comes through OnProgress
+    // only.
     virtual void OnStatus(const std::string& text) { (void)text; }
+    // The status line worded ("Waiting the response from radio...."): the
+    // observer shows it in its language.
+    virtual void OnStatusWords(const TextId& words) = 0;
     // The "Communication Error" prompt with Retry and Cancel (its words:
     // PromptMessage(holders)); the transfer waits for the answer. holders are
     // the other programs seen holding the port when it is a USB adapter.

@@ -1,7 +1,6 @@
 #include "link/transfer_phase.h"
 
 #include "link/clone_engine.h"
-#include "model/language.h"
 
 #include <cstdio>
 
@@ -11,64 +10,75 @@ int RowsOf(TransferStep step) {
     return step == TransferStep::Write ? kWriteRows : kReadRows;
 }
 
-// A pair of texts with one "%s" each, filled with the seconds to a tenth.
-std::string WithSeconds(const char* english, const char* chinese, double seconds) {
+// A text with one "%1", filled with the seconds to a tenth.
+std::string WithSeconds(const TextCatalogue& texts, const TextId& text, double seconds) {
     char number[32];
     std::snprintf(number, sizeof number, "%.1f", seconds);
-    std::string text = Tr2(english, chinese);
-    text.replace(text.find("%s"), 2, number);
-    return text;
+    return FormatText(texts.Tr(text), {number});
 }
 
-std::string CompletedLine(TransferStep step, double seconds) {
+std::string CompletedLine(TransferStep step, double seconds, const TextCatalogue& texts) {
     switch (step) {
     case TransferStep::Read:
-        return WithSeconds("Read in %s s", "读取完成，用时 %s 秒", seconds);
+        return WithSeconds(texts, TEXT_ID("TransferPhase", "Read in %1 s"), seconds);
     case TransferStep::Verify:
-        return WithSeconds("Written and verified in %s s", "写入并校验完成，用时 %s 秒", seconds);
+        return WithSeconds(texts, TEXT_ID("TransferPhase", "Written and verified in %1 s"),
+                           seconds);
     case TransferStep::ReadFirst: // a job never ends completed after its first step of two
     case TransferStep::Write:
         break;
     }
-    return WithSeconds("Written in %s s", "写入完成，用时 %s 秒", seconds);
+    return WithSeconds(texts, TEXT_ID("TransferPhase", "Written in %1 s"), seconds);
 }
 
-std::string CancelledLine(TransferStep step, const TransferResult& result) {
+TextId CancelledLine(TransferStep step, const TransferResult& result) {
     switch (step) {
     case TransferStep::Read:
-        return Tr2("Read cancelled", "读取已取消");
+        return TEXT_ID("TransferPhase", "Read cancelled");
     case TransferStep::ReadFirst:
-        return Tr2("Cancelled before writing: nothing was written",
-                   "已在写入前取消：没有写入任何数据");
+        return TEXT_ID("TransferPhase", "Cancelled before writing: nothing was written");
     case TransferStep::Verify:
-        return Tr2("Written; the verify was cancelled", "已写入；校验已取消");
+        return TEXT_ID("TransferPhase", "Written; the verify was cancelled");
     case TransferStep::Write:
         break;
     }
     return result.radioPartlyWritten
-               ? Tr2("Write cancelled: the radio holds part of the new data",
-                     "写入已取消：对讲机中只有部分新数据")
-               : Tr2("Write cancelled: nothing was written", "写入已取消：没有写入任何数据");
+               ? TEXT_ID("TransferPhase", "Write cancelled: the radio holds part of the new data")
+               : TEXT_ID("TransferPhase", "Write cancelled: nothing was written");
 }
 
-std::string FailedLine(TransferStep step, const TransferResult& result) {
+TextId FailedLine(TransferStep step, const TransferResult& result) {
     switch (step) {
     case TransferStep::Read:
-        return Tr2("Read failed", "读取失败");
+        return TEXT_ID("TransferPhase", "Read failed");
     case TransferStep::ReadFirst:
-        return Tr2("The radio could not be read before writing: nothing was written",
-                   "写入前未能读取对讲机：没有写入任何数据");
+        return TEXT_ID("TransferPhase",
+                       "The radio could not be read before writing: nothing was written");
     case TransferStep::Verify:
         return result.fault == LinkFault::VerifyMismatch
-                   ? Tr2("Written, but the verify found differences", "已写入，但校验发现不同")
-                   : Tr2("Written; the verify could not finish", "已写入；校验未能完成");
+                   ? TEXT_ID("TransferPhase", "Written, but the verify found differences")
+                   : TEXT_ID("TransferPhase", "Written; the verify could not finish");
     case TransferStep::Write:
         break;
     }
     return result.radioPartlyWritten
-               ? Tr2("Write failed: the radio holds part of the new data",
-                     "写入失败：对讲机中只有部分新数据")
-               : Tr2("Write failed: nothing was written", "写入失败：没有写入任何数据");
+               ? TEXT_ID("TransferPhase", "Write failed: the radio holds part of the new data")
+               : TEXT_ID("TransferPhase", "Write failed: nothing was written");
+}
+
+// A step's name, in lower case after "Step n of m: ".
+TextId StepName(TransferStep step) {
+    switch (step) {
+    case TransferStep::Read:
+        break;
+    case TransferStep::ReadFirst:
+        return TEXT_ID("TransferPhase", "reading the radio before writing");
+    case TransferStep::Write:
+        return TEXT_ID("TransferPhase", "writing the radio");
+    case TransferStep::Verify:
+        return TEXT_ID("TransferPhase", "reading the radio back to verify");
+    }
+    return TEXT_ID("TransferPhase", "reading the radio");
 }
 
 } // namespace
@@ -100,44 +110,29 @@ std::vector<TransferPhase> PlanPhases(TransferDirection direction, bool readFirs
     return phases;
 }
 
-std::string PhaseText(const TransferPhase& phase) {
-    // Lower case after "Step n of m: "; a job of one step names it alone.
-    std::string name;
-    switch (phase.step) {
-    case TransferStep::Read:
-        name = Tr2("reading the radio", "读取对讲机");
-        break;
-    case TransferStep::ReadFirst:
-        name = Tr2("reading the radio before writing", "写入前读取对讲机");
-        break;
-    case TransferStep::Write:
-        name = Tr2("writing the radio", "写入对讲机");
-        break;
-    case TransferStep::Verify:
-        name = Tr2("reading the radio back to verify", "读回对讲机以校验");
-        break;
+std::string PhaseText(const TransferPhase& phase, const TextCatalogue& texts) {
+    const std::string name = texts.Tr(StepName(phase.step));
+    if (phase.count > 1) {
+        return FormatText(texts.Tr("TransferPhase", "Step %1 of %2: %3"),
+                          {std::to_string(phase.number), std::to_string(phase.count), name});
     }
-    const std::string number = std::to_string(phase.number);
-    const std::string count = std::to_string(phase.count);
-    if (g_bChinese) {
-        return phase.count == 1 ? "正在" + name
-                                : "第 " + number + " 步，共 " + count + " 步：" + name;
+    // A job of one step names it alone, as a sentence.
+    std::string text = FormatText(texts.Tr("TransferPhase", "%1", "a job of one step"), {name});
+    if (!text.empty() && text[0] >= 'a' && text[0] <= 'z') {
+        text[0] = static_cast<char>(text[0] - 'a' + 'A');
     }
-    if (phase.count == 1) {
-        name[0] = static_cast<char>(name[0] - 'a' + 'A');
-        return name;
-    }
-    return "Step " + number + " of " + count + ": " + name;
+    return text;
 }
 
-std::string ResultLine(TransferStep endedIn, const TransferResult& result, double seconds) {
+std::string ResultLine(TransferStep endedIn, const TransferResult& result, double seconds,
+                       const TextCatalogue& texts) {
     switch (result.outcome) {
     case TransferOutcome::Completed:
-        return CompletedLine(endedIn, seconds);
+        return CompletedLine(endedIn, seconds, texts);
     case TransferOutcome::Cancelled:
-        return CancelledLine(endedIn, result);
+        return texts.Tr(CancelledLine(endedIn, result));
     case TransferOutcome::Failed:
         break;
     }
-    return FailedLine(endedIn, result);
+    return texts.Tr(FailedLine(endedIn, result));
 }

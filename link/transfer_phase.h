@@ -7,6 +7,7 @@
 // words the end of the job as one result line.
 
 #include "link/transfer_result.h"
+#include "model/text_catalogue.h"
 
 #include <string>
 #include <vector>
@@ -28,11 +29,13 @@ struct TransferPhase {
 // The phases of a transfer in the order they run.
 std::vector<TransferPhase> PlanPhases(TransferDirection direction, bool readFirst, bool verify);
 
-// The step's name for the window (language in use), with its number when the
-// job has more than one: "Step 1 of 3: reading the radio before writing".
-std::string PhaseText(const TransferPhase& phase);
+// The step's name for the window (the catalogue's language), with its number
+// when the job has more than one: "Step 1 of 3: reading the radio before
+// writing".
+std::string PhaseText(const TransferPhase& phase, const TextCatalogue& texts);
 
-// What the job did, from the step it ended in and how (language in use):
-// "Read in 11.2 s", "Written and verified in 18.7 s", "Cancelled before
-// writing: nothing was written".
-std::string ResultLine(TransferStep endedIn, const TransferResult& result, double seconds);
+// What the job did, from the step it ended in and how (the catalogue's
+// language): "Read in 11.2 s", "Written and verified in 18.7 s", "Cancelled
+// before writing: nothing was written".
+std::string ResultLine(TransferStep endedIn, const TransferResult& result, double seconds,
+                       const TextCatalogue& texts);

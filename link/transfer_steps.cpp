@@ -64,7 +64,7 @@ void TransferSteps::EnterProgramMode(const EntryStyle& style) {
                 PumpPass();
                 m_link.Sleep(1);
             }
-            m_observer.OnStatus(WaitingForRadioText());
+            m_observer.OnStatusWords(kWaitingForRadio);
         } else {
             TestCancel();
         }

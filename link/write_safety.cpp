@@ -2,7 +2,6 @@
 
 #include "link/address_map.h"
 #include "link/forwarding_link.h"
-#include "model/language.h"
 
 namespace {
 
@@ -36,6 +35,7 @@ public:
 
     void OnProgress(int position) override { m_inner.OnProgress(position); }
     void OnStatus(const std::string& text) override { m_inner.OnStatus(text); }
+    void OnStatusWords(const TextId& words) override { m_inner.OnStatusWords(words); }
     PromptAnswer OnCommunicationError(const PortHolders& holders) override {
         return m_inner.OnCommunicationError(holders);
     }
@@ -48,18 +48,10 @@ private:
 
 } // namespace
 
-std::string ReadFirstStatusText() {
-    return Tr2("Reading the radio before writing....", "写入前正在读取对讲机....");
-}
-
-std::string VerifyStatusText() {
-    return Tr2("Reading the radio back to verify....", "正在读回对讲机以校验....");
-}
-
-std::string ReadFirstFailedText() {
-    return Tr2("The radio could not be read before writing. Nothing was written to the radio.",
-               "写入前未能读取对讲机，没有向对讲机写入任何数据。");
-}
+const TextId kReadFirstStatus = TEXT_ID("WriteSafety", "Reading the radio before writing....");
+const TextId kVerifyStatus = TEXT_ID("WriteSafety", "Reading the radio back to verify....");
+const TextId kReadFirstFailed = TEXT_ID(
+    "WriteSafety", "The radio could not be read before writing. Nothing was written to the radio.");
 
 std::vector<VerifyMismatch> CompareWritten(const RadioImage& written, const RadioImage& readBack) {
     // What the radio holds where the write sent blocks, laid over what was
@@ -102,7 +94,7 @@ SafeWriteResult RunSafeWrite(SerialLink& link, TransferObserver& observer,
     if (safety.readFirst) {
         out.stage = WriteStage::ReadFirst;
         observer.OnPhase(*phase++);
-        observer.OnStatus(ReadFirstStatusText());
+        observer.OnStatusWords(kReadFirstStatus);
         RadioImage before = image;
         out.result = engine.Run(TransferDirection::Read, portName, before,
                                 PasswordCheck::ShownEmptyAlike);
@@ -120,7 +112,7 @@ SafeWriteResult RunSafeWrite(SerialLink& link, TransferObserver& observer,
     }
     out.stage = WriteStage::Verify;
     observer.OnPhase(*phase);
-    observer.OnStatus(VerifyStatusText());
+    observer.OnStatusWords(kVerifyStatus);
     RadioImage readBack = image;
     WithoutFinalMessage verifyObserver(observer);
     const TransferResult verifyRead =
@@ -142,7 +134,7 @@ SafeWriteResult RunSafeWrite(SerialLink& link, TransferObserver& observer,
     return out;
 }
 
-std::string MismatchLine(const VerifyMismatch& mismatch) {
+std::string MismatchLine(const VerifyMismatch& mismatch, const TextCatalogue& texts) {
     const compare::Difference& d = mismatch.difference;
     if (d.kind == compare::DifferenceKind::Bytes) {
         // Bytes are placed by their radio addresses alone.
@@ -150,14 +142,15 @@ std::string MismatchLine(const VerifyMismatch& mismatch) {
             d.size > 1 ? ".." + AddressText(mismatch.address + static_cast<int>(d.size) - 1) : "";
         return AddressText(mismatch.address) + last + ": " + d.first + " -> " + d.second;
     }
-    return AddressText(mismatch.address) + " " + compare::DescribeDifference(d);
+    return AddressText(mismatch.address) + " " + compare::DescribeDifference(d, texts);
 }
 
-std::string VerifyFailureText(const std::vector<VerifyMismatch>& mismatches) {
-    const std::string count = std::to_string(mismatches.size());
-    const std::string first = mismatches.empty() ? std::string() : MismatchLine(mismatches.front());
-    return Tr2("Verify failed: the radio holds ", "校验失败：对讲机中有 ") + count +
-           Tr2(" difference(s) from what was written. Write it again before use. First: ",
-               " 处与写入的数据不同。使用前请重新写入。第一处：") +
-           first;
+std::string VerifyFailureText(const std::vector<VerifyMismatch>& mismatches,
+                              const TextCatalogue& texts) {
+    const std::string first =
+        mismatches.empty() ? std::string() : MismatchLine(mismatches.front(), texts);
+    return FormatText(texts.Tr("WriteSafety", "Verify failed: the radio holds %1 difference(s) "
+                                              "from what was written. Write it again before "
+                                              "use. First: %2"),
+                      {std::to_string(mismatches.size()), first});
 }

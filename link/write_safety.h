@@ -50,11 +50,11 @@ struct SafeWriteResult {
     std::vector<VerifyMismatch> mismatches;
 };
 
-// Status texts of the steps (language in use).
-std::string ReadFirstStatusText();
-std::string VerifyStatusText();
+// Status texts of the steps.
+extern const TextId kReadFirstStatus;
+extern const TextId kVerifyStatus;
 // Said after a read-first that did not complete: nothing was written.
-std::string ReadFirstFailedText();
+extern const TextId kReadFirstFailed;
 
 // The read-back compared with what was written: the differences of the
 // written blocks, then the closing band byte when it is not 0x03.
@@ -64,8 +64,9 @@ SafeWriteResult RunSafeWrite(SerialLink& link, TransferObserver& observer,
                              const std::atomic<bool>& cancel, const std::string& portName,
                              const RadioImage& image, WriteSafety safety);
 
-// A one-line account of a verify failure for the user (language in use):
-// how many differences and where the first lies.
-std::string VerifyFailureText(const std::vector<VerifyMismatch>& mismatches);
+// A one-line account of a verify failure for the user (the catalogue's
+// language): how many differences and where the first lies.
+std::string VerifyFailureText(const std::vector<VerifyMismatch>& mismatches,
+                              const TextCatalogue& texts);
 // One line per mismatch: "0x0123 channel 13 Chnnel Name: "A" -> "B"" (sent, then read back).
-std::string MismatchLine(const VerifyMismatch& mismatch);
+std::string MismatchLine(const VerifyMismatch& mismatch, const TextCatalogue& texts);

@@ -76,12 +76,12 @@ OpenFailure DiagnoseOpenFailure(const std::string& device) {
     return failure;
 }
 
-std::string BusyPortHoldersText(const std::string& portName) {
+std::string BusyPortHoldersText(const std::string& portName, const TextCatalogue& texts) {
     const std::optional<std::string> device = ResolvePortDevice(portName);
     if (!device) {
         return {};
     }
     const OpenFailure failure = DiagnoseOpenFailure(*device);
-    return failure.reason == OpenFailureReason::Busy ? PortHoldersText(failure.holders)
+    return failure.reason == OpenFailureReason::Busy ? PortHoldersText(failure.holders, texts)
                                                      : std::string();
 }

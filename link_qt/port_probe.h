@@ -42,9 +42,9 @@ bool ProbePort(const std::string& portName);
 OpenFailure DiagnoseOpenFailure(const std::string& device);
 
 // What holds a port that cannot be opened because it is busy, as sentences
-// in the language in use; empty when the port is not busy or nothing is
+// in the catalogue's language; empty when the port is not busy or nothing is
 // known.
-std::string BusyPortHoldersText(const std::string& portName);
+std::string BusyPortHoldersText(const std::string& portName, const TextCatalogue& texts);
 
 // The name of the group that owns the file; empty when unknown.
 std::string OwningGroup(const std::string& path);

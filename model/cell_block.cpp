@@ -2,7 +2,6 @@
 
 #include "model/blank_text.h"
 #include "model/cell_commit.h"
-#include "model/language.h"
 
 #include <algorithm>
 
@@ -32,15 +31,14 @@ bool PasteOne(ChannelTable& table, const BandPlan& bands, int row, int col, std:
               RefusedCell& why) {
     why = RefusedCell{row, col, 0, {}};
     if (!InGrid(row, col)) {
-        why.reason = Tr2("the cell lies outside the grid", "该单元格在表格之外");
+        why.reason = TEXT_ID("CellBlock", "the cell lies outside the grid");
         return false;
     }
     if (col != kColRx && !HasFrequencies(table, row)) {
         if (text.empty()) {
             return true;
         }
-        why.reason =
-            Tr2("the row holds no channel (no receive frequency)", "该行没有信道(没有接收频率)");
+        why.reason = TEXT_ID("CellBlock", "the row holds no channel (no receive frequency)");
         return false;
     }
     const EditorInput input = EditorInputFor(col, text);

@@ -7,6 +7,7 @@
 
 #include "model/band.h"
 #include "model/channel_table.h"
+#include "model/text_catalogue.h"
 
 #include <string>
 #include <vector>
@@ -28,10 +29,10 @@ CellBlock CopyCells(const ChannelTable& table, const std::vector<GridCell>& sele
 
 // A pasted cell the rules refused.
 struct RefusedCell {
-    int row = 0;        // grid row, or beyond the grid's last row
-    int col = 0;        // grid column, or beyond the last column
-    int messageId = 0;  // the grid's string-table message, or 0
-    std::string reason; // else why, in the language in use
+    int row = 0;       // grid row, or beyond the grid's last row
+    int col = 0;       // grid column, or beyond the last column
+    int messageId = 0; // the grid's string-table message, or 0
+    TextId reason;     // else why
 };
 
 struct PasteResult {

@@ -174,15 +174,15 @@ bool FrequencyEditAcceptsChar(char c) {
     return (c >= '0' && c <= '9') || c == '.';
 }
 
-const char* EditorLengthLimitText(CellEditor editor) {
+TextId EditorLengthLimit(CellEditor editor) {
     switch (editor) {
     case CellEditor::Frequency:
-        return Tr2("a frequency holds at most 9 characters", "频率最多9个字符");
+        return TEXT_ID("CellCommit", "a frequency holds at most 9 characters");
     case CellEditor::Name:
-        return Tr2("a channel name holds at most 7 bytes (a Chinese character counts two)",
-                   "信道名字最多7个字节(一个汉字占两个字节)");
+        return TEXT_ID("CellCommit",
+                       "a channel name holds at most 7 bytes (a Chinese character counts two)");
     default:
-        return "";
+        return {};
     }
 }
 
@@ -191,9 +191,9 @@ EditorInput EditorInputFor(int col, std::string_view typed) {
     const CellEditor editor = EditorOfColumn(col);
     if (editor == CellEditor::Frequency) {
         if (!std::all_of(typed.begin(), typed.end(), FrequencyEditAcceptsChar)) {
-            in.reason = Tr2("a frequency holds only digits and \".\"", "频率只能包含数字和\".\"");
+            in.reason = TEXT_ID("CellCommit", "a frequency holds only digits and \".\"");
         } else if (typed.size() > kFrequencyEditMaxChars) {
-            in.reason = EditorLengthLimitText(editor);
+            in.reason = EditorLengthLimit(editor);
         } else {
             in.ok = true;
             in.text = typed;
@@ -206,13 +206,13 @@ EditorInput EditorInputFor(int col, std::string_view typed) {
             return static_cast<unsigned char>(c) < 0x20 || c == 0x7F;
         });
         if (control) {
-            in.reason = Tr2("a channel name holds no control characters (tab, line break)",
-                            "信道名字不能包含控制字符(制表符、换行)");
+            in.reason = TEXT_ID("CellCommit",
+                                "a channel name holds no control characters (tab, line break)");
         } else if (!gbk) {
-            in.reason = Tr2("a channel name holds only characters of the GBK character set",
-                            "信道名字只能包含GBK字符");
+            in.reason = TEXT_ID("CellCommit",
+                                "a channel name holds only characters of the GBK character set");
         } else if (gbk->size() > kNameEditMaxBytes) {
-            in.reason = EditorLengthLimitText(editor);
+            in.reason = EditorLengthLimit(editor);
         } else {
             in.ok = true;
             in.text = typed;
@@ -235,7 +235,7 @@ EditorInput EditorInputFor(int col, std::string_view typed) {
             return in;
         }
     }
-    in.reason = Tr2("not an item of the column's list", "不是该列列表中的选项");
+    in.reason = TEXT_ID("CellCommit", "not an item of the column's list");
     return in;
 }
 

@@ -6,6 +6,7 @@
 
 #include "model/band.h"
 #include "model/channel_table.h"
+#include "model/text_catalogue.h"
 
 #include <string>
 #include <string_view>
@@ -36,17 +37,17 @@ int ListSelectionForText(const std::vector<std::string>& items, std::string_view
 // True for the characters the frequency edit lets through (digits and ".").
 bool FrequencyEditAcceptsChar(char c);
 
-// Why an edit (Frequency or Name) takes no more text: its length limit, in
-// the language in use; "" for the lists.
-const char* EditorLengthLimitText(CellEditor editor);
+// Why an edit (Frequency or Name) takes no more text: its length limit; an
+// empty source for the lists.
+TextId EditorLengthLimit(CellEditor editor);
 
 // What the editor of column col holds after the user typed or chose text.
 // For the edits the text must fit (allowed characters, length limit); for the
 // lists it must be one of the items (case ignored; either language).
 struct EditorInput {
     bool ok = false;
-    std::string text;   // the editor's text when ok
-    std::string reason; // why not, in the language in use, when not ok
+    std::string text; // the editor's text when ok
+    TextId reason;    // why not, when not ok
 };
 EditorInput EditorInputFor(int col, std::string_view typed);
 

@@ -1,31 +1,29 @@
 #include "model/channel_columns.h"
 
-#include "model/language.h"
-
-const char* ColumnHeaderText(int col) {
+TextId ColumnHeader(int col) {
     switch (col) {
     case 0:
-        return Tr2("CH", "信道");
+        return TEXT_ID("ChannelColumns", "CH");
     case kColRx:
-        return Tr2("Rx Frequency", "接收频率");
+        return TEXT_ID("ChannelColumns", "Rx Frequency");
     case kColTx:
-        return Tr2("Tx Frequency", "发射频率");
+        return TEXT_ID("ChannelColumns", "Tx Frequency");
     case kColDecodeTone:
-        return Tr2("QT/DQT Dec", "QT/DQT解码");
+        return TEXT_ID("ChannelColumns", "QT/DQT Dec");
     case kColEncodeTone:
-        return Tr2("QT/DQT Enc", "QT/DQT编码");
+        return TEXT_ID("ChannelColumns", "QT/DQT Enc");
     case kColName:
-        return Tr2("Chnnel Name", "信道名字");
+        return TEXT_ID("ChannelColumns", "Chnnel Name");
     case kColPower:
-        return Tr2("Power", "功率");
+        return TEXT_ID("ChannelColumns", "Power");
     case kColWidth:
-        return Tr2(" W/N ", "宽/窄");
+        return TEXT_ID("ChannelColumns", " W/N ");
     case kColScan:
-        return Tr2("Scan Add", "扫描添加");
+        return TEXT_ID("ChannelColumns", "Scan Add");
     case kColBusy:
-        return Tr2("Busy Lock", "繁忙锁定");
+        return TEXT_ID("ChannelColumns", "Busy Lock");
     default:
-        return "";
+        return {};
     }
 }
 

@@ -3,12 +3,12 @@
 // and the keys the command line prints.
 
 #include "model/channel_table.h"
+#include "model/text_catalogue.h"
 
 #include <string>
 
-// Title of grid column col (0..9; 0 is the row-label column) in the language
-// in use.
-const char* ColumnHeaderText(int col);
+// Title of grid column col (0..9; 0 is the row-label column).
+TextId ColumnHeader(int col);
 
 // Key of grid column col (1..9) in the command line's JSON: "rx", "tx", "dec",
 // "enc", "name", "power", "width", "scan", "busy".

@@ -222,15 +222,15 @@ std::vector<Difference> CompareImages(const RadioImage& first, const RadioImage&
     return out;
 }
 
-std::string DifferencePlace(const Difference& difference) {
+std::string DifferencePlace(const Difference& difference, const TextCatalogue& texts) {
     switch (difference.kind) {
     case DifferenceKind::Channel: {
         // A title may carry blanks for the column's width (" W/N ").
-        std::string title = ColumnHeaderText(difference.column);
+        std::string title = texts.Tr(ColumnHeader(difference.column));
         title.erase(0, title.find_first_not_of(' '));
         title.erase(title.find_last_not_of(' ') + 1);
-        return std::string(Tr2("channel ", "信道 ")) + ChannelRowLabel(difference.row) + " " +
-               title;
+        return FormatText(texts.Tr("ImageCompare", "channel %1 %2"),
+                          {ChannelRowLabel(difference.row), title});
     }
     case DifferenceKind::Field:
         return difference.group + "." + difference.field;
@@ -242,11 +242,12 @@ std::string DifferencePlace(const Difference& difference) {
                                       HexAddress(difference.offset + difference.size - 1);
 }
 
-std::string DescribeDifference(const Difference& difference) {
+std::string DescribeDifference(const Difference& difference, const TextCatalogue& texts) {
     if (difference.kind == DifferenceKind::Bytes) {
-        return DifferencePlace(difference) + ": " + difference.first + " -> " + difference.second;
+        return DifferencePlace(difference, texts) + ": " + difference.first + " -> " +
+               difference.second;
     }
-    return DifferencePlace(difference) + ": \"" + difference.first + "\" -> \"" +
+    return DifferencePlace(difference, texts) + ": \"" + difference.first + "\" -> \"" +
            difference.second + "\"";
 }
 

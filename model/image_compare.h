@@ -14,6 +14,7 @@
 
 #include "model/fields/field_table.h"
 #include "model/radio_image.h"
+#include "model/text_catalogue.h"
 
 #include <cstddef>
 #include <string>
@@ -49,11 +50,11 @@ struct Difference {
 // order. Empty when the images are equal byte for byte.
 std::vector<Difference> CompareImages(const RadioImage& first, const RadioImage& second);
 
-// Where a difference lies (words in the language in use): "channel 12 Rx Frequency",
-// "channel Fr Chnnel Name", "optional.tot", "0x1268..0x1269".
-std::string DifferencePlace(const Difference& difference);
+// Where a difference lies (words in the catalogue's language): "channel 12 Rx
+// Frequency", "channel Fr Chnnel Name", "optional.tot", "0x1268..0x1269".
+std::string DifferencePlace(const Difference& difference, const TextCatalogue& texts);
 // One line: the place, then both texts ("channel 3 Chnnel Name: \"A\" -> \"B\"").
-std::string DescribeDifference(const Difference& difference);
+std::string DescribeDifference(const Difference& difference, const TextCatalogue& texts);
 
 // "0x0C30": an offset or address as four upper-case hex digits.
 std::string HexAddress(std::size_t value);

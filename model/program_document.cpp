@@ -49,14 +49,15 @@ void FillNewDocumentImage(RadioImage& image, const BandCodeBytes& bandCode) {
     std::fill(image.data() + kRow255Extra, image.data() + image.size(), std::uint8_t{0xFF});
 }
 
-const char* ChannelWindowTitle() {
-    return Tr2("Channel Information", "信道信息");
+TextId ChannelWindowTitle() {
+    return TEXT_ID("ProgramDocument", "Channel Information");
 }
 
-void CProgramDoc::OnNewDocument(const std::string& appName, BandPlan& bands) {
+void CProgramDoc::OnNewDocument(const std::string& appName, BandPlan& bands,
+                                const TextCatalogue& texts) {
     NormalizeBandCode(bands.bandCode);
     FillNewDocumentImage(m_image, bands.bandCode);
-    m_title = ChannelWindowTitle();
+    m_title = texts.Tr(ChannelWindowTitle());
     m_path = appName;
     m_modified = false;
 }

@@ -6,6 +6,7 @@
 #include "model/band.h"
 #include "model/dat_file.h"
 #include "model/radio_image.h"
+#include "model/text_catalogue.h"
 
 #include <functional>
 #include <string>
@@ -15,8 +16,8 @@
 // stores the squelch levels. The rest of row 255 becomes 0xFF.
 void FillNewDocumentImage(RadioImage& image, const BandCodeBytes& bandCode);
 
-// Title of the channel window ("Channel Information" / "信道信息").
-const char* ChannelWindowTitle();
+// Title of the channel window ("Channel Information").
+TextId ChannelWindowTitle();
 
 class CProgramDoc {
 public:
@@ -40,10 +41,10 @@ public:
     void SetSaveHook(ImageHook hook) { m_saveHook = std::move(hook); }
 
     // New document: the image of FillNewDocumentImage, the channel window
-    // title of the language in use, the path appName ([Setup] AppName),
+    // title in the catalogue's language, the path appName ([Setup] AppName),
     // not modified. The plan's bandCode is normalised first and becomes the
     // image's band code.
-    void OnNewDocument(const std::string& appName, BandPlan& bands);
+    void OnNewDocument(const std::string& appName, BandPlan& bands, const TextCatalogue& texts);
     // Reads path into the image; on failure nothing changes. On success the
     // path and the title (file name) follow the file and the open hook runs.
     FileResult OnOpenDocument(const std::string& path);

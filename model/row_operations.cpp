@@ -1,7 +1,5 @@
 #include "model/row_operations.h"
 
-#include "model/language.h"
-
 #include <algorithm>
 #include <utility>
 
@@ -110,20 +108,19 @@ RowOperationResult MoveRows(ChannelTable& table, const std::vector<int>& rows, i
     return result;
 }
 
-const char* RowRefusalText(RowRefusal refusal) {
+TextId RowRefusalWords(RowRefusal refusal) {
     switch (refusal) {
     case RowRefusal::NoRows:
-        return Tr2("Select the rows first.", "请先选择行。");
+        return TEXT_ID("RowOperations", "Select the rows first.");
     case RowRefusal::FrRowFixed:
-        return Tr2("The Fr row keeps its place.", "Fr行不能移动。");
+        return TEXT_ID("RowOperations", "The Fr row keeps its place.");
     case RowRefusal::PastLastRow:
-        return Tr2("This would push a channel past row 128; nothing was changed.",
-                   "此操作会把信道推到第128行之后，未做任何改动。");
+        return TEXT_ID("RowOperations",
+                       "This would push a channel past row 128; nothing was changed.");
     case RowRefusal::BeforeFirstRow:
-        return Tr2("Row 1 is the first row; nothing was changed.",
-                   "第1行已是第一行，未做任何改动。");
+        return TEXT_ID("RowOperations", "Row 1 is the first row; nothing was changed.");
     case RowRefusal::None:
         break;
     }
-    return "";
+    return {};
 }

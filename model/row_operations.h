@@ -6,6 +6,7 @@
 // it refuses rather than push a channel past row 128 or move the "Fr" row.
 
 #include "model/channel_table.h"
+#include "model/text_catalogue.h"
 
 #include <vector>
 
@@ -47,4 +48,4 @@ RowOperationResult RemoveRows(ChannelTable& table, const std::vector<int>& rows)
 RowOperationResult MoveRows(ChannelTable& table, const std::vector<int>& rows, int delta);
 
 // Why an operation was refused, in the language in use ("" for None).
-const char* RowRefusalText(RowRefusal refusal);
+TextId RowRefusalWords(RowRefusal refusal);

@@ -1,10 +1,10 @@
 #include "print/report_commands.h"
 
-#include "model/language.h"
 #include "model/program_document.h"
 #include "report_qt/report_painter.h"
 #include "report_qt/report_pdf.h"
 #include "settings/profile_file.h"
+#include "texts_qt/qt_catalogue.h"
 #include "ui/file_dialogs.h"
 #include "ui/app_globals.h"
 #include "ui/message_service.h"
@@ -20,8 +20,7 @@ namespace {
 
 report::ReportInput InputOf(const RadioImage& image, const ChannelTable& channels,
                             const CProfileFile& profile) {
-    return {image, channels, g_bChinese != 0,
-            profile.GetValue(g_strLanguage, "Copyrights Owner", "")};
+    return {image, channels, AppTexts(), profile.GetValue(g_strLanguage, "Copyrights Owner", "")};
 }
 
 // The document's file beside it with ".pdf" in place of its extension; for

@@ -27,38 +27,40 @@ void DrawDtmfPage(const ReportInput& input, PageWriter& out) {
     const int W = out.Scale().W;
     const int Lb = out.Scale().Lbody;
 
-    out.Title("DTMF", "DTMF");
-    const auto row = [&out](int k, const char* english, const char* chinese, std::string value) {
-        out.Line(9, k, out.Tr(english, chinese));
+    out.Title(out.Tr("ReportDtmf", "DTMF"));
+    const auto row = [&out](int k, const std::string& label, std::string value) {
+        out.Line(9, k, label);
         out.Line(40, k, std::move(value));
     };
-    out.Line(6, 4, out.Tr("Encode", "编码"));
-    row(5, "DTMF Speed:", "DTMF 速率:", Loaded(encode, "speed", image));
-    row(6, "First Digit Delay Time(ms):", "首位数码持续时间 (毫秒):",
+    out.Line(6, 4, out.Tr("ReportDtmf", "Encode"));
+    row(5, out.Tr("ReportDtmf", "DTMF Speed:"), Loaded(encode, "speed", image));
+    row(6, out.Tr("ReportDtmf", "First Digit Delay Time(ms):"),
         Loaded(encode, "first_digit_delay", image));
-    row(7, "First Digit Time(ms):", "首位数码时间 (毫秒):", Loaded(encode, "first_digit_time", image));
-    row(8, "* and # Digit Time(ms):", "* 和 # 数码时间 (毫秒):",
+    row(7, out.Tr("ReportDtmf", "First Digit Time(ms):"),
+        Loaded(encode, "first_digit_time", image));
+    row(8, out.Tr("ReportDtmf", "* and # Digit Time(ms):"),
         Loaded(encode, "star_hash_time", image));
-    row(9, "Side Tone:", "侧音:", Checked(encode, "side_tone", image) ? "√" : "×");
+    row(9, out.Tr("ReportDtmf", "Side Tone:"), Checked(encode, "side_tone", image) ? "√" : "×");
 
-    out.Line(6, 11, out.Tr("Decode", "解码"));
-    row(12, "ID Code:", "身份码:", Loaded(decode, "id_code", image));
+    out.Line(6, 11, out.Tr("ReportDtmf", "Decode"));
+    row(12, out.Tr("ReportDtmf", "ID Code:"), Loaded(decode, "id_code", image));
     // "Off" in both languages; another byte is the character the dialog shows.
-    row(13, "Group Code:", "组呼码:",
+    row(13, out.Tr("ReportDtmf", "Group Code:"),
         image[layout::kDtmfGroupCode] == fields::kUnset ? "Off"
                                                         : Loaded(decode, "group_code", image));
-    row(14, "Stun Activation:", "遥毙激活:",
-        Checked(decode, "stun_activation", image) ? out.Tr("On", "开") : out.Tr("Off", "关"));
-    row(15, "Stun Code:", "遥毙码:", Loaded(decode, "stun_code", image));
+    row(14, out.Tr("ReportDtmf", "Stun Activation:"),
+        Checked(decode, "stun_activation", image) ? out.Tr("ReportDtmf", "On")
+                                                  : out.Tr("ReportDtmf", "Off"));
+    row(15, out.Tr("ReportDtmf", "Stun Code:"), Loaded(decode, "stun_code", image));
     const bool transmitInhibit =
         fields::ItemIndex(dtmf::StunTypeItems(), Loaded(decode, "stun_type", image)) == 0;
-    row(16, "Stun Code Response:", "遥毙码回应:",
-        transmitInhibit ? out.Tr("Tx inbibit", "禁止发射")
-                        : out.Tr("Transceiver inhibit", "禁止收发"));
+    row(16, out.Tr("ReportDtmf", "Stun Code Response:"),
+        transmitInhibit ? out.Tr("ReportDtmf", "Tx inbibit")
+                        : out.Tr("ReportDtmf", "Transceiver inhibit"));
 
-    out.Line(6, 18, out.Tr("CallList", "呼叫列表"));
-    out.Line(9, 19, out.Tr("Num", "编号"));
-    out.Line(21, 19, out.Tr("FastCallList", "快速呼叫列表"));
+    out.Line(6, 18, out.Tr("ReportDtmf", "CallList"));
+    out.Line(9, 19, out.Tr("ReportDtmf", "Num"));
+    out.Line(21, 19, out.Tr("ReportDtmf", "FastCallList"));
     out.Rule(8 * W, 25 - 20 * Lb, 40 * W, 25 - 20 * Lb);
     out.Rule(15 * W, 50 - 19 * Lb, 15 * W, -29 * Lb);
     for (int i = 0; i < layout::kDtmfCallListCount; ++i) {

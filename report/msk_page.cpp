@@ -10,12 +10,12 @@ void DrawMskPage(const ReportInput& input, PageWriter& out) {
     const fields::FieldPage& msk = msk::Page();
     const int W = out.Scale().W;
     const int Lb = out.Scale().Lbody;
-    out.Title("MSK", "MSK");
-    out.Line(6, 4, out.Tr("ID Code:", "身份码:"));
+    out.Title(out.Tr("ReportMsk", "MSK"));
+    out.Line(6, 4, out.Tr("ReportMsk", "ID Code:"));
     out.Line(15, 4, msk.Field("id_code").load(input.image).text);
-    out.Line(6, 6, out.Tr("CallList", "呼叫列表"));
-    out.Line(9, 7, out.Tr("Num", "编号"));
-    out.Line(16, 7, out.Tr("CallList", "呼叫列表"));
+    out.Line(6, 6, out.Tr("ReportMsk", "CallList"));
+    out.Line(9, 7, out.Tr("ReportMsk", "Num"));
+    out.Line(16, 7, out.Tr("ReportMsk", "CallList"));
     out.Rule(8 * W, -8 * Lb + 25, 25 * W, -8 * Lb + 25);
     out.Rule(14 * W, 25 - 7 * Lb, 14 * W, -17 * Lb - 50);
     for (int t = 1; t <= 9; ++t) {

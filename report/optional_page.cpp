@@ -25,13 +25,8 @@ constexpr fields::BitField kFrequencyMode = fields::Bit(layout::kFlagByte, 3);
 constexpr fields::TextField kBeginningOfTransmit{0x1278, 16};
 constexpr fields::TextField kEndOfTransmit{0x1290, 16};
 
-struct Words {
-    const char* english;
-    const char* chinese;
-};
-
-constexpr Words kStepWords[] = {{"5k", "5k"}, {"6.25k", "6.25k"}, {"10k", "10k"},
-                                {"12.5k", "12.5k"}, {"25k", "25k"}};
+// The same in both languages.
+constexpr const char* kStepWords[] = {"5k", "6.25k", "10k", "12.5k", "25k"};
 
 } // namespace
 
@@ -50,52 +45,57 @@ void DrawOptionalPage(const ReportInput& input, PageWriter& out) {
         return out.Chinese() ? text.chinese : text.english;
     };
     const auto onOff = [&out](bool on) {
-        return std::string(on ? out.Tr("On", "开") : out.Tr("Off", "关"));
+        return on ? out.Tr("ReportOptional", "On") : out.Tr("ReportOptional", "Off");
     };
     const auto bit = [&image](fields::BitField field) { return fields::ReadBits(image, field) != 0; };
-    const auto row = [&out](int k, const char* english, const char* chinese, std::string value) {
-        out.Line(9, k, out.Tr(english, chinese));
+    const auto row = [&out](int k, const std::string& label, std::string value) {
+        out.Line(9, k, label);
         out.Line(30, k, std::move(value));
     };
 
-    out.Title("Optional", "可选功能");
-    out.Line(6, 4, out.Tr("Function", "功能"));
-    row(5, "Back Light:", "背光灯:", item("back_light"));
-    row(6, "Back Light Color:", "背光灯颜色:", item("back_light_color"));
-    row(7, "Display mode:", "显示模式:", item("display_mode"));
-    row(8, "Key lock:", "键盘锁定:",
-        index("key_lock") == 1 ? out.Tr("Manual", "手动") : out.Tr("Auto", "自动"));
-    row(9, "Priority channel:", "优先信道:", std::to_string(index("priority_channel")));
-    row(10, "Scan mode:", "扫描模式:", item("scan_mode"));
-    row(11, "Squelch level:", "静噪电平:", std::to_string(index("squelch_level")));
+    out.Title(out.Tr("ReportOptional", "Optional"));
+    out.Line(6, 4, out.Tr("ReportOptional", "Function"));
+    row(5, out.Tr("ReportOptional", "Back Light:"), item("back_light"));
+    row(6, out.Tr("ReportOptional", "Back Light Color:"), item("back_light_color"));
+    row(7, out.Tr("ReportOptional", "Display mode:"), item("display_mode"));
+    row(8, out.Tr("ReportOptional", "Key lock:"),
+        index("key_lock") == 1 ? out.Tr("ReportOptional", "Manual")
+                               : out.Tr("ReportOptional", "Auto"));
+    row(9, out.Tr("ReportOptional", "Priority channel:"),
+        std::to_string(index("priority_channel")));
+    row(10, out.Tr("ReportOptional", "Scan mode:"), item("scan_mode"));
+    row(11, out.Tr("ReportOptional", "Squelch level:"), std::to_string(index("squelch_level")));
     const int step = index("step");
-    const Words& stepWord = kStepWords[step >= 0 && step < 5 ? step : 0];
-    row(12, "Step:", "步进:", out.Tr(stepWord.english, stepWord.chinese));
+    const char* stepWord = kStepWords[step >= 0 && step < 5 ? step : 0];
+    row(12, out.Tr("ReportOptional", "Step:"), stepWord);
     const int tot = index("tot");
-    row(13, "Time-out Timer:", "超时定时器:",
-        tot <= 0 ? out.Tr("Off", "无") : std::to_string(30 * tot));
+    row(13, out.Tr("ReportOptional", "Time-out Timer:"),
+        tot <= 0 ? out.Tr("ReportOptional", "Off", "none") : std::to_string(30 * tot));
     const int vox = index("vox_gain");
-    row(14, "Vox Gain Level:", "声控增益电平:", vox <= 0 ? out.Tr("Off", "关") : std::to_string(vox));
+    row(14, out.Tr("ReportOptional", "Vox Gain Level:"),
+        vox <= 0 ? out.Tr("ReportOptional", "Off") : std::to_string(vox));
     // The fourth combination (Chinese without annunciation) has no word of
     // its own: the language choice matters only when annunciation is on, so
     // it prints as off.
-    const char* voice = !bit(kVoiceAnnunciation) ? out.Tr("Off", "无")
-                        : bit(kVoiceChinese)     ? out.Tr("Chinese", "中文")
-                                                 : out.Tr("English", "英文");
-    row(15, "Voice annunciation:", "语音报号:", voice);
-    row(16, "Frequency Mode:", "频率模式:", onOff(bit(kFrequencyMode)));
-    row(17, "MSK Type:", "MSK 类型:", index("msk_type") == 0 ? "MSK-I" : "MSK-II");
-    row(18, "Battery saver:", "电池省电:", onOff(index("battery_saver") == 0));
-    row(19, "Beep tone:", "哔音:", onOff(index("beep") == 0));
-    row(20, "Scrambler:", "扰频器:", onOff(bit(kScrambler)));
-    row(21, "Keypad Lock:", "数字功能键锁定:", onOff(page.Field("keypad_lock").load(image).checked));
+    const std::string voice = !bit(kVoiceAnnunciation) ? out.Tr("ReportOptional", "Off", "none")
+                              : bit(kVoiceChinese)     ? out.Tr("ReportOptional", "Chinese")
+                                                       : out.Tr("ReportOptional", "English");
+    row(15, out.Tr("ReportOptional", "Voice annunciation:"), voice);
+    row(16, out.Tr("ReportOptional", "Frequency Mode:"), onOff(bit(kFrequencyMode)));
+    row(17, out.Tr("ReportOptional", "MSK Type:"), index("msk_type") == 0 ? "MSK-I" : "MSK-II");
+    row(18, out.Tr("ReportOptional", "Battery saver:"), onOff(index("battery_saver") == 0));
+    row(19, out.Tr("ReportOptional", "Beep tone:"), onOff(index("beep") == 0));
+    row(20, out.Tr("ReportOptional", "Scrambler:"), onOff(bit(kScrambler)));
+    row(21, out.Tr("ReportOptional", "Keypad Lock:"),
+        onOff(page.Field("keypad_lock").load(image).checked));
 
-    out.Line(6, 23, "PTT ID");
-    row(24, "Display PTT ID:", "显示 PTT ID:", onOff(bit(kDisplayPttId)));
-    row(25, "PTT ID type:", "PTT ID 类型:", bit(kPttIdIsDtmf) ? "DTMF" : "MSK");
-    row(26, "Beginning of Trasmit:", "发射开始:",
+    out.Line(6, 23, out.Tr("ReportOptional", "PTT ID"));
+    row(24, out.Tr("ReportOptional", "Display PTT ID:"), onOff(bit(kDisplayPttId)));
+    row(25, out.Tr("ReportOptional", "PTT ID type:"), bit(kPttIdIsDtmf) ? "DTMF" : "MSK");
+    row(26, out.Tr("ReportOptional", "Beginning of Trasmit:"),
         GbkToUtf8(fields::ReadText(image, kBeginningOfTransmit)));
-    row(27, "End of transmit:", "发射结束:", GbkToUtf8(fields::ReadText(image, kEndOfTransmit)));
+    row(27, out.Tr("ReportOptional", "End of transmit:"),
+        GbkToUtf8(fields::ReadText(image, kEndOfTransmit)));
 }
 
 } // namespace report

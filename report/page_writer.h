@@ -3,6 +3,7 @@
 // report, the page title in the title font and everything else in the body
 // font, at positions in multiples of W and L'.
 
+#include "model/text_catalogue.h"
 #include "report/page_scale.h"
 #include "report/report_page.h"
 
@@ -12,19 +13,25 @@ namespace report {
 
 class PageWriter {
 public:
-    PageWriter(ReportPage& page, const PageScale& scale, bool chinese)
-        : m_page(page), m_scale(scale), m_chinese(chinese) {}
+    PageWriter(ReportPage& page, const PageScale& scale, const TextCatalogue& texts)
+        : m_page(page), m_scale(scale), m_texts(texts) {}
 
     const PageScale& Scale() const { return m_scale; }
-    bool Chinese() const { return m_chinese; }
-    // The English or the Chinese text of a pair.
-    const char* Tr(const char* english, const char* chinese) const {
-        return m_chinese ? chinese : english;
+    // Whether the report is in Chinese: the fields' item words, kept in both
+    // languages, are printed in its language.
+    bool Chinese() const { return m_texts.bChinese(); }
+    // A text of the catalogue in the report's language.
+    std::string Tr(const char* context, const char* source) const {
+        return m_texts.Tr(context, source);
     }
+    std::string Tr(const char* context, const char* source, const char* disambiguation) const {
+        return m_texts.Tr(context, source, disambiguation);
+    }
+    std::string Tr(const TextId& id) const { return m_texts.Tr(id); }
 
     // The page title at (6 W, -L).
-    void Title(const char* english, const char* chinese) {
-        m_page.Text(6 * m_scale.W, -m_scale.L, Tr(english, chinese), m_scale.title);
+    void Title(std::string text) {
+        m_page.Text(6 * m_scale.W, -m_scale.L, std::move(text), m_scale.title);
     }
     // Body text at x = column W, y in twips.
     void At(int column, int y, std::string text) {
@@ -39,7 +46,7 @@ public:
 private:
     ReportPage& m_page;
     const PageScale& m_scale;
-    bool m_chinese;
+    const TextCatalogue& m_texts;
 };
 
 } // namespace report

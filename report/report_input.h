@@ -4,6 +4,7 @@
 
 #include "model/channel_table.h"
 #include "model/radio_image.h"
+#include "model/text_catalogue.h"
 
 #include <string>
 
@@ -13,7 +14,8 @@ struct ReportInput {
     const RadioImage& image;
     // The texts of the channel grid's cells.
     const ChannelTable& channels;
-    bool chinese = false;
+    // The catalogue of the report's language.
+    const TextCatalogue& texts;
     // The footer's owner text ("Copyrights Owner" of the language's section).
     std::string owner;
 };

@@ -17,10 +17,9 @@ void DrawFooter(const ReportInput& input, const PageScale& s, int page, int tota
                 ReportPage& out) {
     const int y = -36 * s.L;
     out.Text(10 * s.W, y, input.owner, s.title);
-    const std::string n = std::to_string(page);
-    const std::string of = std::to_string(total);
     out.Text(45 * s.W, y,
-             input.chinese ? "第 " + n + " 页，共 " + of + " 页" : "Page " + n + " of " + of,
+             FormatText(input.texts.Tr("ReportFooter", "Page %1 of %2"),
+                        {std::to_string(page), std::to_string(total)}),
              s.title);
 }
 
@@ -34,7 +33,7 @@ ReportPage LayOutPage(const ReportInput& input, const PageScale& scale,
         return out;
     }
     DrawFrame(scale, out);
-    PageWriter writer(out, scale, input.chinese);
+    PageWriter writer(out, scale, input.texts);
     switch (section->kind) {
     case PageKind::Dtmf:
         DrawDtmfPage(input, writer);

@@ -11,26 +11,26 @@ void DrawTwoToneDecodePage(const ReportInput& input, PageWriter& out) {
     struct Line {
         int k;
         const char* field;
-        const char* english;
-        const char* chinese;
+        TextId label;
     };
-    static constexpr Line kLines[] = {
-        {5, "a", "A Tone (Hz):", "A 音 (Hz):"},
-        {6, "b", "B Tone (Hz):", "B 音 (Hz):"},
-        {7, "first", "The first delay time (s):", "第一音频持续时间 (s):"},
-        {8, "second", "The second delay time (s):", "第二音频持续时间 (s)"},
-        {9, "long", "Long tone delay time (s):", "长音持续时间 (s):"},
-        {10, "interval", "Interval time (s):", "音频间隔时间 (s):"},
+    static const Line kLines[] = {
+        {5, "a", TEXT_ID("ReportTwoTone", "A Tone (Hz):")},
+        {6, "b", TEXT_ID("ReportTwoTone", "B Tone (Hz):")},
+        {7, "first", TEXT_ID("ReportTwoTone", "The first delay time (s):")},
+        {8, "second", TEXT_ID("ReportTwoTone", "The second delay time (s):")},
+        {9, "long", TEXT_ID("ReportTwoTone", "Long tone delay time (s):")},
+        {10, "interval", TEXT_ID("ReportTwoTone", "Interval time (s):")},
     };
-    out.Title("2-Tone Decode", "2-Tone 解码");
+    out.Title(out.Tr("ReportTwoTone", "2-Tone Decode"));
     for (int g = 0; g < layout::kTwoToneDecodeCount; ++g) {
         const fields::FieldPage& set = two_tone::DecodePage(g + 1);
         const int labelColumn = 3 + 32 * (g % 2);
         const int valueColumn = 26 + 32 * (g % 2);
         const int down = 9 * (g / 2);
-        out.Line(labelColumn, 4 + down, "2-Tone " + std::to_string(g + 1) + ":");
+        out.Line(labelColumn, 4 + down,
+                 FormatText(out.Tr("ReportTwoTone", "2-Tone %1:"), {std::to_string(g + 1)}));
         for (const Line& line : kLines) {
-            out.Line(labelColumn, line.k + down, out.Tr(line.english, line.chinese));
+            out.Line(labelColumn, line.k + down, out.Tr(line.label));
             out.Line(valueColumn, line.k + down,
                      set.Field(two_tone::DecodeFieldName(g + 1, line.field)).load(input.image).text);
         }
@@ -43,25 +43,26 @@ void DrawTwoToneEncodePage(const ReportInput& input, PageWriter& out) {
     const int W = out.Scale().W;
     const int Lb = out.Scale().Lbody;
     const auto loaded = [&](const std::string& name) { return encode.Field(name).load(image); };
-    const auto row = [&](int k, const char* english, const char* chinese, std::string value) {
-        out.Line(6, k, out.Tr(english, chinese));
+    const auto row = [&](int k, const std::string& label, std::string value) {
+        out.Line(6, k, label);
         out.Line(30, k, std::move(value));
     };
 
-    out.Title("2-Tone Encode", "2-Tone 编码");
-    row(4, "The first delay time(s):", "第一音频持续时间 (s):", loaded("first_delay").text);
-    row(5, "The second delay time(s):", "第二音频持续时间 (s)", loaded("second_delay").text);
-    row(6, "Long tone delay time(s):", "长音持续时间 (s):", loaded("long_tone_delay").text);
-    row(7, "Tone interval time(s):", "音频间隔时间 (s):", loaded("tone_interval").text);
-    row(8, "Txrise delay time(s):", "上升发射延迟时间 (s):", loaded("tx_rise_delay").text);
-    row(9, "Short beep tone:", "短哔音:",
-        loaded("short_beep").checked ? out.Tr("ON", "开") : out.Tr("Off", "关"));
+    out.Title(out.Tr("ReportTwoTone", "2-Tone Encode"));
+    row(4, out.Tr("ReportTwoTone", "The first delay time(s):"), loaded("first_delay").text);
+    row(5, out.Tr("ReportTwoTone", "The second delay time(s):"), loaded("second_delay").text);
+    row(6, out.Tr("ReportTwoTone", "Long tone delay time(s):"), loaded("long_tone_delay").text);
+    row(7, out.Tr("ReportTwoTone", "Tone interval time(s):"), loaded("tone_interval").text);
+    row(8, out.Tr("ReportTwoTone", "Txrise delay time(s):"), loaded("tx_rise_delay").text);
+    row(9, out.Tr("ReportTwoTone", "Short beep tone:"),
+        loaded("short_beep").checked ? out.Tr("ReportTwoTone", "ON")
+                                     : out.Tr("ReportTwoTone", "Off"));
 
     for (int half = 0; half < 2; ++half) {
         const int left = 6 + 28 * half;
-        out.Line(left, 12, out.Tr("Num", "编码"));
-        out.Line(left + 6, 12, out.Tr("Tone Fre1", "音频1"));
-        out.Line(left + 16, 12, out.Tr("Tone Fre2", "音频2"));
+        out.Line(left, 12, out.Tr("ReportTwoTone", "Num"));
+        out.Line(left + 6, 12, out.Tr("ReportTwoTone", "Tone Fre1"));
+        out.Line(left + 16, 12, out.Tr("ReportTwoTone", "Tone Fre2"));
         out.Rule(left * W - 25, 15 - 13 * Lb, (left + 24) * W, 15 - 13 * Lb);
         out.Rule((left + 5) * W, 25 - 12 * Lb, (left + 5) * W, -29 * Lb - 25);
     }

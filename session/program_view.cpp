@@ -10,6 +10,7 @@
 #include "model/channel_codec.h"
 #include "model/program_document.h"
 #include "settings/program_context.h"
+#include "texts_qt/qt_catalogue.h"
 #include "ui/cell_message.h"
 #include "ui/field_binding.h"
 #include "ui/help_service.h"
@@ -57,7 +58,7 @@ CProgramView::CProgramView(RadioImage& image, ProgramContext& context, QWidget* 
     // between cells go to the grid.
     new CellNavigationKeys(m_grid, *m_editors);
 
-    setWindowTitle(QString::fromUtf8(ChannelWindowTitle()));
+    setWindowTitle(QString::fromStdString(AppTexts().Tr(ChannelWindowTitle())));
 }
 
 CProgramView::~CProgramView() = default;

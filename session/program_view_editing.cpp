@@ -11,6 +11,7 @@
 #include "model/row_operations.h"
 #include "session/program_view.h"
 #include "settings/program_context.h"
+#include "texts_qt/qt_catalogue.h"
 #include "ui/message_service.h"
 
 #include <QApplication>
@@ -51,8 +52,8 @@ void CProgramView::copySelection() {
     const std::vector<GridCell> selection = m_grid->SelectedCells();
     const CellBlock block = CopyCells(m_model->Table(), selection);
     if (!block.empty()) {
-        QApplication::clipboard()->setMimeData(
-            CellBlockMimeData(block, exchange::ProgramLayoutBlock(m_model->Table(), selection)));
+        QApplication::clipboard()->setMimeData(CellBlockMimeData(
+            block, exchange::ProgramLayoutBlock(m_model->Table(), selection, AppTexts())));
     }
 }
 
@@ -119,7 +120,7 @@ void CProgramView::OnInsertRow() {
     ChannelTable channels = m_model->Table();
     const RowOperationResult result = InsertRow(channels, m_grid->Row());
     if (!result.Done()) {
-        showRefusal(RowRefusalText(result.refusal));
+        showRefusal(AppTexts().Tr(RowRefusalWords(result.refusal)).c_str());
         return;
     }
     replaceChannels(channels, tr("Insert Row"));
@@ -133,7 +134,7 @@ void CProgramView::OnRemoveRows() {
     ChannelTable channels = m_model->Table();
     const RowOperationResult result = RemoveRows(channels, m_grid->SelectedRows());
     if (!result.Done()) {
-        showRefusal(RowRefusalText(result.refusal));
+        showRefusal(AppTexts().Tr(RowRefusalWords(result.refusal)).c_str());
         return;
     }
     replaceChannels(channels, tr("Remove Row"));
@@ -155,7 +156,7 @@ void CProgramView::moveRows(int delta, const QString& step) {
     ChannelTable channels = m_model->Table();
     const RowOperationResult result = MoveRows(channels, m_grid->SelectedRows(), delta);
     if (!result.Done()) {
-        showRefusal(RowRefusalText(result.refusal));
+        showRefusal(AppTexts().Tr(RowRefusalWords(result.refusal)).c_str());
         return;
     }
     replaceChannels(channels, step);

@@ -4,7 +4,6 @@
 
 #include "link/clone_engine.h"
 #include "link/port_name.h"
-#include "model/language.h"
 #include "model/program_document.h"
 #include "model/read_history.h"
 #include "session/channel_working_copy.h"
@@ -12,12 +11,14 @@
 #include "session/document_session.h"
 #include "session/write_safety_settings.h"
 #include "settings/program_context.h"
+#include "texts_qt/qt_catalogue.h"
 #include "transfer/port_setting_dialog.h"
 #include "transfer/process_dialog.h"
 #include "transfer/transfer_runner.h"
 #include "ui/message_service.h"
 #include "ui/writable_paths.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <algorithm>
 
@@ -41,8 +42,8 @@ void DocumentSession::openProcessDialog(bool writeMode) {
         return;
     }
     m_bWriteMode = writeMode;
-    m_pProcessDlg->SetTitle(
-        QString::fromUtf8(writeMode ? Tr2("Write Data", "写数据") : Tr2("Read Data", "读数据")));
+    m_pProcessDlg->SetTitle(writeMode ? QCoreApplication::translate("DocumentSession", "Write Data")
+                                      : QCoreApplication::translate("DocumentSession", "Read Data"));
     // Which document the transfer reads into or writes from: with several
     // open, the key pressed does not say.
     m_pProcessDlg->SetDocumentTitle(QString::fromStdString(m_doc->Title()));
@@ -99,8 +100,9 @@ void DocumentSession::onTransferFinished(const TransferResult& result) {
     m_pProcessDlg->Close();
     const TransferStep endedIn =
         m_runningDirection == TransferDirection::Read ? TransferStep::Read : m_safeWrite->stage;
-    const QString resultLine = QString::fromStdString(ResultLine(
-        endedIn, result, static_cast<double>(m_transferClock.elapsed()) / 1000.0));
+    const QString resultLine = QString::fromStdString(
+        ResultLine(endedIn, result, static_cast<double>(m_transferClock.elapsed()) / 1000.0,
+                   AppTexts()));
     if (m_runningDirection == TransferDirection::Write) {
         reportWriteSafety(result);
     }
@@ -116,15 +118,16 @@ void DocumentSession::reportWriteSafety(const TransferResult& result) {
                result.outcome == TransferOutcome::Failed) {
         // A read first that the user cancelled is no fault: the result line
         // in the status bar says that nothing was written.
-        MessageService::Show(&m_window, QString::fromUtf8(ReadFirstFailedText()),
+        MessageService::Show(&m_window, QString::fromStdString(AppTexts().Tr(kReadFirstFailed)),
                              MessageButtons::Ok, MessageIcon::Stop);
     }
     if (!written.mismatches.empty()) {
-        QString text = QString::fromStdString(VerifyFailureText(written.mismatches));
+        QString text = QString::fromStdString(VerifyFailureText(written.mismatches, AppTexts()));
         // The first few in the box; all of them in the command line's output.
         constexpr std::size_t kShown = 10;
         for (std::size_t i = 1; i < std::min(kShown, written.mismatches.size()); ++i) {
-            text += QLatin1Char('\n') + QString::fromStdString(MismatchLine(written.mismatches[i]));
+            text += QLatin1Char('\n') +
+                    QString::fromStdString(MismatchLine(written.mismatches[i], AppTexts()));
         }
         MessageService::Show(&m_window, text, MessageButtons::Ok, MessageIcon::Stop);
     }

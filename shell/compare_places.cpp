@@ -2,6 +2,7 @@
 
 #include "model/channel_columns.h"
 #include "shell/command_table.h"
+#include "texts_qt/qt_catalogue.h"
 
 #include <QCoreApplication>
 
@@ -46,7 +47,7 @@ QString ComparePlaceText(const compare::Difference& difference) {
     case compare::DifferenceKind::Channel:
         return Translate(QT_TRANSLATE_NOOP("ComparePlaces", "Channel %1, %2"))
             .arg(QString::fromStdString(ChannelRowLabel(difference.row)),
-                 QString::fromUtf8(ColumnHeaderText(difference.column)).trimmed());
+                 QString::fromStdString(AppTexts().Tr(ColumnHeader(difference.column))).trimmed());
     case compare::DifferenceKind::Field: {
         const Command* command = FindCommand(GroupCommandId(difference.group));
         if (command == nullptr) {
@@ -59,5 +60,5 @@ QString ComparePlaceText(const compare::Difference& difference) {
         break;
     }
     return Translate(QT_TRANSLATE_NOOP("ComparePlaces", "Other bytes: %1"))
-        .arg(QString::fromStdString(compare::DifferencePlace(difference)));
+        .arg(QString::fromStdString(compare::DifferencePlace(difference, AppTexts())));
 }

@@ -10,6 +10,7 @@
 #include "settings/program_context.h"
 #include "ui/user_store.h"
 #include "shell/child_frame.h"
+#include "texts_qt/qt_catalogue.h"
 #include "ui/cell_message.h"
 #include "ui/file_dialogs.h"
 #include "ui/message_service.h"
@@ -95,7 +96,8 @@ void CMainFrame::ImportChannels(exchange::Placement placement) {
                              MessageIcon::Exclamation);
         return;
     }
-    const exchange::ChannelImport import = exchange::ReadChannelCsv(text, m_context.band);
+    const exchange::ChannelImport import =
+        exchange::ReadChannelCsv(text, m_context.band, AppTexts());
     if (!import.ok) {
         MessageService::ShowList(this, QString::fromStdString(import.error),
                                  SkippedList(import.skipped), MessageButtons::Ok,
@@ -104,7 +106,7 @@ void CMainFrame::ImportChannels(exchange::Placement placement) {
     }
     CProgramView& view = child->View();
     const exchange::PlacedChannels placed =
-        exchange::PlaceChannels(view.Channels(), import, placement);
+        exchange::PlaceChannels(view.Channels(), import, placement, AppTexts());
     const QString summary =
         tr("Import channels from %1?").arg(QFileInfo(path).fileName()) + QStringLiteral("\n\n") +
         (placement == exchange::Placement::Replace
@@ -134,9 +136,9 @@ void CMainFrame::OnExportChannels() {
     if (QFileInfo(choice.path).suffix().isEmpty()) {
         choice.path += QStringLiteral(".csv");
     }
-    const FileResult written =
-        exchange::WriteCsvFile(choice.path.toStdString(),
-                               exchange::WriteChannelCsv(child->View().Channels(), choice.layout));
+    const FileResult written = exchange::WriteCsvFile(
+        choice.path.toStdString(),
+        exchange::WriteChannelCsv(child->View().Channels(), choice.layout, AppTexts()));
     if (!written.Ok()) {
         MessageService::Show(this, QString::fromStdString(written.message), MessageButtons::Ok,
                              MessageIcon::Exclamation);

@@ -18,6 +18,7 @@
 #include "shell/main_frame.h"
 #include "shell/recent_files.h"
 #include "shell/splash_wnd.h"
+#include "texts_qt/qt_catalogue.h"
 #include "ui/app_globals.h"
 #include "ui/file_dialogs.h"
 #include "ui/help_service.h"
@@ -160,13 +161,12 @@ bool CProgramApp::InitInstance(const StartupOptions& options) {
 }
 
 bool CProgramApp::LoadLanguage(const QString& programDir) {
-    auto translator = std::make_unique<QTranslator>();
-    const QString file = programDir + QString::fromStdString(g_strLanguage) + QStringLiteral(".qm");
-    if (!QFileInfo::exists(file) || !translator->load(file)) {
+    auto catalogue = std::make_unique<QtCatalogue>(programDir, g_strLanguage);
+    if (!catalogue->Loaded()) {
         return false;
     }
-    QCoreApplication::installTranslator(translator.get());
-    m_translator = std::move(translator);
+    catalogue->Install();
+    m_catalogue = std::move(catalogue);
     // Qt's own texts (standard buttons, file and print dialogs, the help
     // window's search) in Chinese too; without Qt's translations they stay
     // English.
@@ -229,10 +229,8 @@ void CProgramApp::ExitInstance() {
     if (!m_context.SaveProfile()) {
         ReportSettingsNotSaved(nullptr, m_context.Profile().FilePath());
     }
-    if (m_translator) {
-        QCoreApplication::removeTranslator(m_translator.get());
-        m_translator.reset();
-    }
+    // The catalogue takes its set out of the application as it goes.
+    m_catalogue.reset();
     for (const std::unique_ptr<QTranslator>& translator : m_qtTranslators) {
         QCoreApplication::removeTranslator(translator.get());
     }
@@ -263,7 +261,8 @@ bool CProgramApp::NewDocument() {
         m_mainFrame->DestroyChild(active);
     }
     auto doc = std::make_unique<CProgramDoc>();
-    doc->OnNewDocument(m_context.Profile().GetValue("Setup", "AppName", ""), m_context.band);
+    doc->OnNewDocument(m_context.Profile().GetValue("Setup", "AppName", ""), m_context.band,
+                       AppTexts());
     AddDocumentWindow(std::move(doc));
     return true;
 }

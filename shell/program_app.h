@@ -22,6 +22,7 @@ class CProgramDoc;
 class QPrinter;
 class ReportCommands;
 class QTranslator;
+class QtCatalogue;
 
 struct StartupOptions {
     // Directory of the program: "Program.ini", the translation files and the
@@ -121,7 +122,8 @@ private:
 
     // Made first and gone last: every window below refers to it.
     ProgramContext m_context;
-    std::unique_ptr<QTranslator> m_translator;
+    // The catalogue of the language in use, handed down to what shows texts.
+    std::unique_ptr<QtCatalogue> m_catalogue;
     // Qt's own texts in Chinese.
     std::vector<std::unique_ptr<QTranslator>> m_qtTranslators;
     std::unique_ptr<CMainFrame> m_mainFrame;

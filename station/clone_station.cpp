@@ -52,6 +52,8 @@ public:
                                   m_state == StationState::Writing ? kWriteRows : kReadRows);
         }
     }
+    // The station tells its own states instead of the transfer's statuses.
+    void OnStatusWords(const TextId&) override {}
     // While no radio answered, the prompt is only the sign that none is on
     // the cable yet: the station tries on. Once one answered, it is a fault.
     PromptAnswer OnCommunicationError(const PortHolders&) override {
@@ -196,7 +198,7 @@ void CloneStations::RunStation(const std::string& port) {
         report.port = port;
         report.radioNumber = number;
         report.seconds = run.Seconds();
-        DescribeOutcome(written, m_job.safety, m_control.Cancelled(), report);
+        DescribeOutcome(written, m_job.safety, m_control.Cancelled(), *m_job.texts, report);
         const ReleaseMark releases = m_control.Releases(port);
         m_observer.OnRadio(report);
         m_observer.OnState(port, StationState::WaitingForRelease);
@@ -217,7 +219,7 @@ void CloneStations::ReportPortFailure(const std::string& port, int number,
     report.radioNumber = number;
     report.result = RadioResult::Failed;
     const std::optional<LinkMessage> message = EndMessage(written.result);
-    report.message = message ? LinkMessageText(*message) : std::string();
+    report.message = message ? LinkMessageText(*message, *m_job.texts) : std::string();
     m_observer.OnPortFailed(port, report.message);
     m_observer.OnRadio(report);
 }

@@ -36,6 +36,8 @@ struct CloneJob {
     WriteSafety safety;
     // How often a station tries to reach a radio while none answers.
     std::chrono::milliseconds attemptInterval{1000};
+    // The catalogue the radios' messages are worded in.
+    const TextCatalogue* texts = &SourceTexts();
 };
 
 class CloneStations {

@@ -1,7 +1,5 @@
 #include "station/clone_tally.h"
 
-#include "model/language.h"
-
 CloneTally::CloneTally(const std::vector<std::string>& ports) {
     for (const std::string& port : ports) {
         m_ports.push_back({.port = port});
@@ -67,30 +65,34 @@ bool CloneTally::AllGood() const {
 
 namespace {
 
-std::string Counts(const PortTally& tally) {
-    std::string text = std::to_string(tally.good) + Tr2(" done, ", " 台完成，") +
-                       std::to_string(tally.failed + tally.refused) + Tr2(" failed", " 台失败");
+std::string Counts(const PortTally& tally, const TextCatalogue& texts) {
+    std::string text =
+        FormatText(texts.Tr("CloneTally", "%1 done, %2 failed"),
+                   {std::to_string(tally.good), std::to_string(tally.failed + tally.refused)});
     if (tally.refused > 0) {
-        text += Tr2(" (", "（") + std::to_string(tally.refused) + Tr2(" refused)", " 台被拒绝）");
+        text +=
+            FormatText(texts.Tr("CloneTally", " (%1 refused)"), {std::to_string(tally.refused)});
     }
     if (tally.cancelled > 0) {
-        text += Tr2(", ", "，") + std::to_string(tally.cancelled) + Tr2(" cancelled", " 台已取消");
+        text +=
+            FormatText(texts.Tr("CloneTally", ", %1 cancelled"), {std::to_string(tally.cancelled)});
     }
     return text;
 }
 
 } // namespace
 
-std::string SummaryText(const CloneTally& tally, bool cancelled) {
+std::string SummaryText(const CloneTally& tally, bool cancelled, const TextCatalogue& texts) {
     const PortTally total = tally.Total();
-    std::string text = (cancelled ? Tr2("Cancelled. ", "已取消。") : std::string()) +
-                       std::to_string(total.Radios()) + Tr2(" radio(s): ", " 台对讲机：") +
-                       Counts(total) + '\n';
+    std::string text = (cancelled ? texts.Tr("CloneTally", "Cancelled. ") : std::string()) +
+                       FormatText(texts.Tr("CloneTally", "%1 radio(s): %2"),
+                                  {std::to_string(total.Radios()), Counts(total, texts)}) +
+                       '\n';
     for (const PortTally& port : tally.Ports()) {
-        text +=
-            "  " + port.port + ": " +
-            (port.portFailed ? Tr2("the port could not be opened", "无法打开端口") : Counts(port)) +
-            '\n';
+        text += "  " + port.port + ": " +
+                (port.portFailed ? texts.Tr("CloneTally", "the port could not be opened")
+                                 : Counts(port, texts)) +
+                '\n';
     }
     return text;
 }

@@ -37,4 +37,4 @@ private:
 };
 
 // The summary in the language in use: a line for the session, one per port.
-std::string SummaryText(const CloneTally& tally, bool cancelled);
+std::string SummaryText(const CloneTally& tally, bool cancelled, const TextCatalogue& texts);

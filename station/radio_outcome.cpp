@@ -1,31 +1,30 @@
 #include "station/radio_outcome.h"
 
 #include "link/fault_messages.h"
-#include "model/language.h"
 
 namespace {
 
-std::string CancelledText(const SafeWriteResult& written) {
+std::string CancelledText(const SafeWriteResult& written, const TextCatalogue& texts) {
     if (written.result.radioPartlyWritten) {
-        return LinkMessageText(kMsgRadioPartlyWritten);
+        return LinkMessageText(kMsgRadioPartlyWritten, texts);
     }
     if (written.stage == WriteStage::Verify) {
-        return LinkMessageText(kMsgVerifyCancelled);
+        return LinkMessageText(kMsgVerifyCancelled, texts);
     }
-    return Tr2("Cancelled before anything was written.", "在写入任何数据之前已取消。");
+    return texts.Tr("CloneStation", "Cancelled before anything was written.");
 }
 
 // The failure's message, with what the step means for the radio.
-std::string FailureText(const SafeWriteResult& written) {
+std::string FailureText(const SafeWriteResult& written, const TextCatalogue& texts) {
     const TransferResult& result = written.result;
     if (result.fault == LinkFault::VerifyMismatch) {
-        return VerifyFailureText(written.mismatches);
+        return VerifyFailureText(written.mismatches, texts);
     }
     const std::optional<LinkMessage> message = EndMessage(result);
-    std::string text = message ? LinkMessageText(*message) : std::string();
+    std::string text = message ? LinkMessageText(*message, texts) : std::string();
     // A read-back that failed says itself that the write completed.
     if (written.stage == WriteStage::ReadFirst) {
-        text += ' ' + ReadFirstFailedText();
+        text += ' ' + texts.Tr(kReadFirstFailed);
     }
     return text;
 }
@@ -33,7 +32,7 @@ std::string FailureText(const SafeWriteResult& written) {
 } // namespace
 
 void DescribeOutcome(const SafeWriteResult& written, const WriteSafety& safety,
-                     bool sessionCancelled, RadioReport& report) {
+                     bool sessionCancelled, const TextCatalogue& texts, RadioReport& report) {
     const TransferResult& result = written.result;
     report.partlyWritten = result.radioPartlyWritten;
     report.before = written.before;
@@ -45,10 +44,10 @@ void DescribeOutcome(const SafeWriteResult& written, const WriteSafety& safety,
     }
     if (result.outcome == TransferOutcome::Cancelled && sessionCancelled) {
         report.result = RadioResult::Cancelled;
-        report.message = CancelledText(written);
+        report.message = CancelledText(written, texts);
         return;
     }
     const bool refused = result.fault == LinkFault::BandType || result.fault == LinkFault::Password;
     report.result = refused ? RadioResult::Refused : RadioResult::Failed;
-    report.message = FailureText(written);
+    report.message = FailureText(written, texts);
 }

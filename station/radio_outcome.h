@@ -7,6 +7,7 @@
 // Fills the result, message, partly-written flag, the radio as read first
 // and the verify differences of report from the write. sessionCancelled: the
 // session's cancel stopped it (a "Communication Error" that the station
-// answered with Cancel, the session still running, is a failure).
+// answered with Cancel, the session still running, is a failure). The
+// message is worded in the catalogue's language.
 void DescribeOutcome(const SafeWriteResult& written, const WriteSafety& safety,
-                     bool sessionCancelled, RadioReport& report);
+                     bool sessionCancelled, const TextCatalogue& texts, RadioReport& report);

@@ -1,7 +1,5 @@
 #include "station/radio_report.h"
 
-#include "model/language.h"
-
 const char* ResultKeyword(RadioResult result) {
     switch (result) {
     case RadioResult::Written:
@@ -18,37 +16,36 @@ const char* ResultKeyword(RadioResult result) {
     return "failed";
 }
 
-std::string ResultText(RadioResult result) {
+std::string ResultText(RadioResult result, const TextCatalogue& texts) {
     switch (result) {
     case RadioResult::Written:
-        return Tr2("written", "已写入");
+        return texts.Tr("CloneStation", "written");
     case RadioResult::Verified:
-        return Tr2("written and verified", "已写入并校验");
+        return texts.Tr("CloneStation", "written and verified");
     case RadioResult::Refused:
-        return Tr2("refused", "被拒绝");
+        return texts.Tr("CloneStation", "refused");
     case RadioResult::Failed:
-        return Tr2("failed", "失败");
+        return texts.Tr("CloneStation", "failed");
     case RadioResult::Cancelled:
-        return Tr2("cancelled", "已取消");
+        return texts.Tr("CloneStation", "cancelled");
     }
-    return Tr2("failed", "失败");
+    return texts.Tr("CloneStation", "failed");
 }
 
-std::string StateText(StationState state) {
+std::string StateText(StationState state, const TextCatalogue& texts) {
     switch (state) {
     case StationState::WaitingForRadio:
-        return Tr2("waiting for a radio", "等待对讲机");
+        return texts.Tr("CloneStation", "waiting for a radio");
     case StationState::ReadingFirst:
-        return Tr2("reading first", "写入前读取");
+        return texts.Tr("CloneStation", "reading first");
     case StationState::Writing:
-        return Tr2("writing", "正在写入");
+        return texts.Tr("CloneStation", "writing");
     case StationState::Verifying:
-        return Tr2("verifying", "正在校验");
+        return texts.Tr("CloneStation", "verifying");
     case StationState::WaitingForRelease:
-        return Tr2("done; waiting for the operator to swap the radio",
-                   "完成；等待操作员更换对讲机");
+        return texts.Tr("CloneStation", "done; waiting for the operator to swap the radio");
     case StationState::Stopped:
-        return Tr2("stopped", "已停止");
+        return texts.Tr("CloneStation", "stopped");
     }
     return {};
 }

@@ -4,6 +4,7 @@
 
 #include "link/write_safety.h"
 #include "model/radio_image.h"
+#include "model/text_catalogue.h"
 
 #include <optional>
 #include <string>
@@ -31,7 +32,7 @@ struct RadioReport {
     int radioNumber = 0; // the station's count of radios, from 1
     RadioResult result = RadioResult::Failed;
     double seconds = 0; // from the radio answering to its report
-    // What happened, in the language in use; empty for a good radio.
+    // What happened, in the language of the job's catalogue; empty for a good radio.
     std::string message;
     // The write stopped after data had gone out: the radio must be written again.
     bool partlyWritten = false;
@@ -48,10 +49,10 @@ inline bool IsGood(RadioResult result) {
 // The result as the log keeps it: "written", "verified", "refused", "failed",
 // "cancelled" (the same in every language, for scripts and spreadsheets).
 const char* ResultKeyword(RadioResult result);
-// The result in the language in use.
-std::string ResultText(RadioResult result);
-// The state in the language in use.
-std::string StateText(StationState state);
+// The result in the catalogue's language.
+std::string ResultText(RadioResult result, const TextCatalogue& texts);
+// The state in the catalogue's language.
+std::string StateText(StationState state, const TextCatalogue& texts);
 
 // The calls come from the stations' own threads, several at once: an
 // observer makes them safe (and a window marshals them to its thread).

@@ -1,6 +1,5 @@
 #include "station/station_line.h"
 
-#include "model/language.h"
 
 void StationLine::OnState(StationState state) {
     if (state != m_state) {
@@ -36,43 +35,45 @@ bool StationLine::HasRadioInHand() const {
            m_state == StationState::Verifying;
 }
 
-std::string StationLine::OutcomeText() const {
+std::string StationLine::OutcomeText(const TextCatalogue& texts) const {
     if (!m_lastResult) {
         return {};
     }
     std::string text;
     if (IsGood(*m_lastResult)) {
-        text = Tr2("done", "完成");
+        text = texts.Tr("StationLine", "done");
     } else if (m_lastPartlyWritten) {
-        text = Tr2("partly written", "部分写入");
+        text = texts.Tr("StationLine", "partly written");
     } else {
-        text = ResultText(*m_lastResult);
+        text = ResultText(*m_lastResult, texts);
     }
     if (!m_lastMessage.empty()) {
-        text += Tr2(": ", "：") + m_lastMessage;
+        text = FormatText(texts.Tr("StationLine", "%1: %2"), {text, m_lastMessage});
     }
     return text;
 }
 
-std::string StationLine::Text() const {
+std::string StationLine::Text(const TextCatalogue& texts) const {
     if (m_portFailure) {
-        return ResultText(RadioResult::Failed) + Tr2(": ", "：") + *m_portFailure;
+        return FormatText(texts.Tr("StationLine", "%1: %2"),
+                          {ResultText(RadioResult::Failed, texts), *m_portFailure});
     }
     switch (m_state) {
     case StationState::ReadingFirst:
     case StationState::Writing:
     case StationState::Verifying:
-        return StateText(m_state) + ' ' + std::to_string(m_percent) + " %";
+        return StateText(m_state, texts) + ' ' + std::to_string(m_percent) + " %";
     case StationState::WaitingForRelease:
-        return OutcomeText();
+        return OutcomeText(texts);
     case StationState::Stopped:
         // A radio that did not end well stays in sight after the stop.
         if (m_lastResult && !IsGood(*m_lastResult)) {
-            return StateText(m_state) + Tr2("; ", "；") + OutcomeText();
+            return FormatText(texts.Tr("StationLine", "%1; %2"),
+                              {StateText(m_state, texts), OutcomeText(texts)});
         }
         break;
     case StationState::WaitingForRadio:
         break;
     }
-    return StateText(m_state);
+    return StateText(m_state, texts);
 }

@@ -16,10 +16,10 @@ public:
     void OnRadio(const RadioReport& report);
     void OnPortFailed(const std::string& message);
 
-    // The state in words, in the language in use: "waiting for a radio",
+    // The state in words, in the catalogue's language: "waiting for a radio",
     // "writing 45 %", "done", "failed: ...", "partly written: ...",
     // "stopped", ...
-    std::string Text() const;
+    std::string Text(const TextCatalogue& texts) const;
     StationState State() const { return m_state; }
     // A radio is on the cable and being read or written: stopping now
     // leaves it with part of the new data, or unverified.
@@ -34,7 +34,7 @@ public:
 
 private:
     // How the last radio ended, in words.
-    std::string OutcomeText() const;
+    std::string OutcomeText(const TextCatalogue& texts) const;
 
     StationState m_state = StationState::WaitingForRadio;
     int m_percent = 0;

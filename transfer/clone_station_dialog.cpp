@@ -2,6 +2,7 @@
 
 #include "link_qt/qt_serial_link.h"
 #include "station/clone_recorder.h"
+#include "texts_qt/qt_catalogue.h"
 #include "transfer/station_relay.h"
 #include "transfer/station_table.h"
 #include "ui/dialog_frame.h"
@@ -305,7 +306,8 @@ void CCloneStationDlg::start() {
     m_stopAsked = false;
     CloneJob job{.image = image->image,
                  .safety = {.readFirst = m_readFirst->isChecked(), .verify = m_verify->isChecked()},
-                 .attemptInterval = m_setup.attemptInterval};
+                 .attemptInterval = m_setup.attemptInterval,
+                 .texts = &AppTexts()};
     m_image->setText(tr("Image: %1").arg(CloneImageText(*image)));
     session->stations =
         std::make_unique<CloneStations>(job, session->control, session->relay, m_setup.makeLink);
@@ -330,7 +332,7 @@ void CCloneStationDlg::onRadio(const RadioReport& report) {
         QDateTime::currentDateTime().toString(QStringLiteral("HH:mm:ss")),
         QString::fromStdString(report.port),
         QString::number(report.radioNumber),
-        QString::fromStdString(ResultText(report.result)),
+        QString::fromStdString(ResultText(report.result, AppTexts())),
         QString::number(report.seconds, 'f', 1),
         QString::fromStdString(report.message),
     };
@@ -342,7 +344,7 @@ void CCloneStationDlg::onRadio(const RadioReport& report) {
 
 void CCloneStationDlg::endSession() {
     m_summary->setText(
-        QString::fromStdString(SummaryText(m_session->tally, m_stopAsked)).trimmed());
+        QString::fromStdString(SummaryText(m_session->tally, m_stopAsked, AppTexts())).trimmed());
     // Every station has said its last word; their threads are ending.
     m_session.reset();
     updateButtons();

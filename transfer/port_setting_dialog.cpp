@@ -3,6 +3,7 @@
 #include "link/port_name.h"
 #include "link_qt/port_probe.h"
 #include "settings/program_context.h"
+#include "texts_qt/qt_catalogue.h"
 #include "transfer/port_store.h"
 #include "ui/dialog_frame.h"
 #include "ui/dialog_keys.h"
@@ -26,7 +27,8 @@ constexpr int kPortColumns = 4;
 } // namespace
 
 PortAccess PortAccess::System() {
-    return {ProbePort, SystemSerialPorts, BusyPortHoldersText};
+    return {ProbePort, SystemSerialPorts,
+            [](const std::string& port) { return BusyPortHoldersText(port, AppTexts()); }};
 }
 
 QString PortButtonText(int number, const std::optional<PortDetails>& details) {

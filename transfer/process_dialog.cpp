@@ -1,6 +1,7 @@
 #include "transfer/process_dialog.h"
 
 #include "link/clone_engine.h"
+#include "texts_qt/qt_catalogue.h"
 #include "ui/dialog_frame.h"
 #include "ui/dialog_keys.h"
 #include "ui/help_service.h"
@@ -104,7 +105,7 @@ void CProcessDlg::Close() {
 
 void CProcessDlg::SetPhase(const TransferPhase& phase) {
     m_phase = phase;
-    m_phaseText->setText(QString::fromStdString(PhaseText(phase)));
+    m_phaseText->setText(QString::fromStdString(PhaseText(phase, AppTexts())));
     m_progress->setRange(0, phase.rowsTotal);
     m_progress->setValue(phase.rowsBefore);
 }

@@ -1,5 +1,7 @@
 #include "transfer/station_table.h"
 
+#include "texts_qt/qt_catalogue.h"
+
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QPushButton>
@@ -109,7 +111,7 @@ bool StationTable::AllStopped() const {
 void StationTable::showRow(const QString& port) {
     const int row = RowOf(port);
     const StationLine& line = m_lines.at(port);
-    item(row, StateColumn)->setText(QString::fromStdString(line.Text()));
+    item(row, StateColumn)->setText(QString::fromStdString(line.Text(AppTexts())));
     item(row, DoneColumn)->setText(QString::number(line.Done()));
     item(row, FailedColumn)->setText(QString::number(line.Failed()));
     NextButton(row)->setEnabled(line.AwaitsRelease());

@@ -1,19 +1,20 @@
 #include "transfer/transfer_messages.h"
 
+#include "texts_qt/qt_catalogue.h"
 #include "ui/cell_message.h"
 #include "ui/message_service.h"
 
 QString LinkMessageString(const LinkMessage& message) {
     if (message.stringId == 0) {
-        return QString::fromStdString(LinkMessageText(message));
+        return QString::fromStdString(LinkMessageText(message, AppTexts()));
     }
     QString text = StringTableString(message.stringId);
     if (message.followUp != nullptr) {
         text = QString::fromStdString(
             JoinSentences(text.toStdString(), LinkMessageString(*message.followUp).toStdString()));
     }
-    if (!message.detail.empty()) {
-        text += QLatin1Char('\n') + QString::fromStdString(message.detail);
+    if (const std::string detail = LinkMessageDetail(message, AppTexts()); !detail.empty()) {
+        text += QLatin1Char('\n') + QString::fromStdString(detail);
     }
     return text;
 }

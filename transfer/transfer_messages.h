@@ -12,7 +12,7 @@
 class QWidget;
 
 // A transfer message in the language in use: string-table messages through
-// the translation set (context "StringTable"), literal pairs by g_bChinese;
+// the translation set (context "StringTable"), the others through the catalogue;
 // its follow-up sentence and detail line after it.
 QString LinkMessageString(const LinkMessage& message);
 

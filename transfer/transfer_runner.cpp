@@ -2,6 +2,7 @@
 
 #include "link/wire_log_link.h"
 #include "link_qt/qt_serial_link.h"
+#include "texts_qt/qt_catalogue.h"
 #include "transfer/prompt_request.h"
 #include "transfer/transfer_messages.h"
 
@@ -38,6 +39,8 @@ public:
             },
             Qt::QueuedConnection);
     }
+
+    void OnStatusWords(const TextId& words) override { OnStatus(AppTexts().Tr(words)); }
 
     PromptAnswer OnCommunicationError(const PortHolders& holders) override {
         return ask([holders](QWidget* parent) { return AskCommunicationError(parent, holders); });

@@ -22,6 +22,7 @@
 #include "sim/simulated_radio.h"
 #include "tests/app/app_fixture.h"
 #include "tests/model/random_channels.h"
+#include "texts_qt/qt_catalogue.h"
 #include "transfer/process_dialog.h"
 #include "ui/image_dialog.h"
 
@@ -120,9 +121,10 @@ private slots:
             // The comma-separated form is the program's CSV layout, which an
             // import reads back into the same table.
             const exchange::ChannelImport imported = exchange::ReadChannelCsv(
-                copied->data(kCsvMimeType).toStdString(), Frame().Context().band);
+                copied->data(kCsvMimeType).toStdString(), Frame().Context().band, AppTexts());
             QVERIFY(imported.ok);
-            QVERIFY(exchange::PlaceChannels(ChannelTable(), imported, exchange::Placement::Replace)
+            QVERIFY(exchange::PlaceChannels(ChannelTable(), imported, exchange::Placement::Replace,
+                                            AppTexts())
                         .table == source);
 
             // Delete empties every row; one undo step brings them back.

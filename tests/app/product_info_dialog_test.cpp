@@ -10,6 +10,7 @@
 #include "model/program_document.h"
 #include "settings/program_context.h"
 #include "tests/app/app_fixture.h"
+#include "tests/texts/test_catalogues.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -157,6 +158,7 @@ private slots:
         QFETCH(BandLimitsMhz, limits);
         QFETCH(QString, message);
         g_bChinese = chinese ? 1 : 0;
+        const std::unique_ptr<QtCatalogue> texts = chinese ? InstallChinese() : nullptr;
         LoadSettings("Type1=A\r\nType2=B\r\n");
         StoreType(1);
         m_context->band.SetLimitsMhz(limits);

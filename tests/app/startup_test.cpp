@@ -118,7 +118,7 @@ private slots:
         QCOMPARE(MessageService::DisplayName(), QStringLiteral("中文公司"));
         // The program's title, then the active document's caption.
         QCOMPARE(app.MainFrame()->windowTitle(),
-                 QStringLiteral("中文标题 - Channel Information[*]"));
+                 QStringLiteral("中文标题 - 信道信息[*]"));
         app.ExitInstance();
     }
 

@@ -68,7 +68,7 @@ TEST(CliClone, ThreeRadiosAtOnceOneFailingMidWriteEachLoggedOnce) {
             << run.out;
         EXPECT_EQ(good->Stats().closingBandWrites, 1);
     }
-    const std::string partly = LinkMessageText(kMsgRadioPartlyWritten);
+    const std::string partly = LinkMessageText(kMsgRadioPartlyWritten, SourceTexts());
     const std::string failedLine = LineOf(run.out, b->DevicePath());
     EXPECT_NE(failedLine.find(" radio 1: failed"), std::string::npos) << run.out;
     EXPECT_NE(failedLine.find(partly), std::string::npos) << failedLine;

@@ -15,9 +15,15 @@ extern char** environ;
 
 CliRun RunCli(const std::vector<std::string>& args, const std::string& scratch,
               const std::function<bool()>& interruptWhen, int signal) {
+    return RunCliAt(PROGRAM_CLI_PATH, args, scratch, interruptWhen, signal);
+}
+
+CliRun RunCliAt(const std::string& program, const std::vector<std::string>& args,
+                const std::string& scratch, const std::function<bool()>& interruptWhen,
+                int signal) {
     const std::string outPath = scratch + "/cli.out";
     const std::string errPath = scratch + "/cli.err";
-    std::vector<std::string> all{PROGRAM_CLI_PATH};
+    std::vector<std::string> all{program};
     all.insert(all.end(), args.begin(), args.end());
     std::vector<char*> argv;
     for (std::string& a : all) {
@@ -48,7 +54,7 @@ CliRun RunCli(const std::vector<std::string>& args, const std::string& scratch,
                                      0644);
     CliRun run;
     pid_t pid = 0;
-    if (posix_spawn(&pid, PROGRAM_CLI_PATH, &actions, nullptr, argv.data(), envp.data()) == 0) {
+    if (posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), envp.data()) == 0) {
         int status = 0;
         bool exited = false;
         for (bool sent = !interruptWhen; !sent && !exited;) {

@@ -20,6 +20,10 @@ struct CliRun {
 // otherwise) once that returns true.
 CliRun RunCli(const std::vector<std::string>& args, const std::string& scratch,
               const std::function<bool()>& interruptWhen = {}, int signal = SIGINT);
+// The same with the program at another path (a copy of program-cli).
+CliRun RunCliAt(const std::string& program, const std::vector<std::string>& args,
+                const std::string& scratch, const std::function<bool()>& interruptWhen = {},
+                int signal = SIGINT);
 
 // A 6144-byte image whose bytes follow a pattern, with valid channels in
 // records 0 and 128 and the band code 13 17 64 40 48 00.

@@ -13,6 +13,7 @@
 #include "dialogs/optional_features_dialog.h"
 #include "model/language.h"
 #include "tests/ui/dialog_test_support.h"
+#include "tests/texts/test_catalogues.h"
 #include "ui/app_globals.h"
 #include "ui/help_service.h"
 #include "ui/spin_buttons.h"
@@ -434,6 +435,7 @@ void SettingsDialogsTest::keyAssignmentHelpUsesTheEnglishSet() {
 void SettingsDialogsTest::chineseItemsAreStoredAsTheirCodes() {
     g_bChinese = 1;
     const auto english = qScopeGuard([] { g_bChinese = 0; });
+    const std::unique_ptr<QtCatalogue> chinese = InstallChinese();
     RadioImage image = NewImage();
     image[0x132F] = 0xFF;
     image[0x12A8] = 0xDD; // stun type bit 5 clear: transceiver inhibit

@@ -87,7 +87,7 @@ TEST_F(PlacementTest, WhereTheChannelsGo) {
     };
     for (const Case& c : cases) {
         const PlacedChannels placed =
-            PlaceChannels(TableWith(c.filled), ImportOf(c.channels), c.placement);
+            PlaceChannels(TableWith(c.filled), ImportOf(c.channels), c.placement, SourceTexts());
         EXPECT_EQ(Names(placed.table, {1, 2, 3, 4, 5, 129}), c.rows1to5AndFr) << c.name;
         std::vector<int> unplaced;
         for (const ImportNote& note : placed.unplaced)
@@ -102,7 +102,8 @@ TEST_F(PlacementTest, MoreChannelsThanRowsAreReportedNotDropped) {
     for (int line = 2; line < 2 + 130; ++line)
         channels.push_back({line, 0});
     for (const Placement placement : {Placement::Replace, Placement::IntoEmpty}) {
-        const PlacedChannels placed = PlaceChannels(TableWith({7}), ImportOf(channels), placement);
+        const PlacedChannels placed =
+            PlaceChannels(TableWith({7}), ImportOf(channels), placement, SourceTexts());
         const int rows = placement == Placement::Replace ? 128 : 127;
         EXPECT_EQ(placed.placed, rows);
         ASSERT_EQ(placed.unplaced.size(), 130u - static_cast<std::size_t>(rows));
@@ -168,18 +169,19 @@ TEST_F(RoundTripTest, ExportThenImportGivesTheSameTableByteForByte) {
     for (const CsvLayout layout : {CsvLayout::Program, CsvLayout::Generic}) {
         for (const unsigned char chinese : {0, 1}) {
             g_bChinese = chinese;
+            const TextCatalogue& texts = chinese ? ChineseTexts() : SourceTexts();
             for (int trial = 0; trial < 10; ++trial) {
                 const ChannelTable table = RandomTable(random, bands);
-                const std::string text = WriteChannelCsv(table, layout);
+                const std::string text = WriteChannelCsv(table, layout, texts);
                 EXPECT_EQ(text.find('\n'), text.find("\r\n") + 1);
-                const ChannelImport import = ReadList(text);
+                const ChannelImport import = ReadList(text, texts);
                 ASSERT_TRUE(import.ok) << import.error;
                 EXPECT_EQ(import.layout, layout);
                 EXPECT_TRUE(import.skipped.empty()) << NotesText(import.skipped);
                 EXPECT_TRUE(import.warnings.empty()) << NotesText(import.warnings);
                 // Into a new document, whose rows are all empty.
                 const PlacedChannels placed =
-                    PlaceChannels(ChannelTable(), import, Placement::Replace);
+                    PlaceChannels(ChannelTable(), import, Placement::Replace, SourceTexts());
                 EXPECT_TRUE(placed.unplaced.empty());
                 for (int row = 1; row <= kChannelRows; ++row)
                     EXPECT_EQ(placed.table[row - 1], table[row - 1])
@@ -193,18 +195,17 @@ TEST_F(RoundTripTest, ExportThenImportGivesTheSameTableByteForByte) {
 TEST_F(RoundTripTest, ProgramLayoutHeaderAndWordsFollowTheLanguage) {
     ChannelTable table;
     table[kChannelRows - 1] = Channel("145.12500", "144.52500", "None", "D023I", "a,b", "Low");
-    EXPECT_EQ(WriteChannelCsv(table, CsvLayout::Program),
+    EXPECT_EQ(WriteChannelCsv(table, CsvLayout::Program, SourceTexts()),
               "CH,Rx Frequency,Tx Frequency,QT/DQT Dec,QT/DQT Enc,Channel Name,Power,W/N,Scan Add,"
               "Busy Lock\r\nFr,145.12500,144.52500,None,D023I,\"a,b\",Low,Wide,Yes,Off\r\n");
-    EXPECT_EQ(WriteChannelCsv(table, CsvLayout::Generic),
+    EXPECT_EQ(WriteChannelCsv(table, CsvLayout::Generic, SourceTexts()),
               "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,"
               "DtcsPolarity,RxDtcsCode,CrossMode,Mode,TStep,Skip,Power,Comment,URCALL,RPT1CALL,"
               "RPT2CALL,DVCODE,BusyLock\r\n"
               "128,\"a,b\",145.125000,-,0.600000,Cross,88.5,88.5,023,RN,023,DTCS->,FM,5.00,,"
               "Low,,,,,,Off\r\n");
-    g_bChinese = 1;
     EXPECT_EQ(
-        WriteChannelCsv(ChannelTable(), CsvLayout::Program),
+        WriteChannelCsv(ChannelTable(), CsvLayout::Program, ChineseTexts()),
         "信道,接收频率,发射频率,QT/DQT解码,QT/DQT编码,信道名字,功率,宽/窄,扫描添加,繁忙锁定\r\n");
 }
 

@@ -1,6 +1,6 @@
 #include "exchange/csv_text.h"
 
-#include "model/language.h"
+#include "tests/texts/test_catalogues.h"
 
 #include <gtest/gtest.h>
 
@@ -117,22 +117,21 @@ TEST(CsvTextTest, LimitsAreInclusive) {
     small.maxFieldsPerRecord = 3;
     small.maxFieldBytes = 3;
     const CsvReadResult result = ReadCsv("abc,d,e\nf\n\n", ',', small);
-    ASSERT_TRUE(result.Ok()) << CsvErrorText(result.error, result.errorLine);
+    ASSERT_TRUE(result.Ok()) << CsvErrorText(result.error, result.errorLine, SourceTexts());
     EXPECT_EQ(FieldsOf(result), (Rows{{"abc", "d", "e"}, {"f"}}));
 }
 
 TEST(CsvTextTest, ErrorTextsNameTheLineInBothLanguages) {
-    EXPECT_EQ(CsvErrorText(CsvError::UnclosedQuote, 7),
+    EXPECT_EQ(CsvErrorText(CsvError::UnclosedQuote, 7, SourceTexts()),
               "A quoted field is not closed before the end of the file (line 7)");
-    EXPECT_EQ(CsvErrorText(CsvError::None, 0), "");
-    g_bChinese = 1;
-    EXPECT_EQ(CsvErrorText(CsvError::NulByte, 3), "文件含有空字节，不是文本文件（第 3 行）");
-    g_bChinese = 0;
+    EXPECT_EQ(CsvErrorText(CsvError::None, 0, SourceTexts()), "");
+    EXPECT_EQ(CsvErrorText(CsvError::NulByte, 3, ChineseTexts()),
+              "文件含有空字节，不是文本文件（第 3 行）");
     for (const CsvError error :
          {CsvError::TooLarge, CsvError::NulByte, CsvError::InvalidUtf8, CsvError::UnclosedQuote,
           CsvError::TextAfterQuote, CsvError::TooManyRecords, CsvError::TooManyFields,
           CsvError::FieldTooLong})
-        EXPECT_FALSE(CsvErrorText(error, 1).empty()) << static_cast<int>(error);
+        EXPECT_FALSE(CsvErrorText(error, 1, SourceTexts()).empty()) << static_cast<int>(error);
 }
 
 TEST(CsvTextTest, WritesQuotesOnlyWhereNeededAndEndsLinesWithCrLf) {
@@ -175,7 +174,7 @@ TEST(CsvTextTest, RandomTablesRoundTrip) {
                 }
             }
             const CsvReadResult result = ReadCsv(WriteCsv(rows, separator), separator);
-            ASSERT_TRUE(result.Ok()) << CsvErrorText(result.error, result.errorLine);
+            ASSERT_TRUE(result.Ok()) << CsvErrorText(result.error, result.errorLine, SourceTexts());
             EXPECT_EQ(FieldsOf(result), rows) << "trial " << trial;
         }
     }

@@ -5,6 +5,7 @@
 #include "exchange/channel_import.h"
 #include "tests/model/decoded_bands.h"
 #include "tests/model/model_globals.h"
+#include "tests/texts/test_catalogues.h"
 
 #include <string>
 
@@ -12,8 +13,11 @@ namespace exchange {
 
 class ExchangeTest : public ModelGlobalsTest {
 protected:
-    // A channel list read with the tests' band plan.
-    ChannelImport ReadList(std::string_view text) const { return ReadChannelCsv(text, bands); }
+    // A channel list read with the tests' band plan, worded in texts.
+    ChannelImport ReadList(std::string_view text,
+                           const TextCatalogue& texts = SourceTexts()) const {
+        return ReadChannelCsv(text, bands, texts);
+    }
 
     BandPlan bands = DecodedBands();
 };

@@ -212,7 +212,8 @@ TEST_F(GenericLayoutTest, ChineseWordsWhenChineseIsInUse) {
     g_bChinese = 1;
     const ChannelImport import =
         ReadList(std::string(kWideHeader) + "\n" +
-                 "1,,145.500000,,0,Tone,88.5,88.5,023,NN,,,NFM,,S,Low,,,,,\n");
+                     "1,,145.500000,,0,Tone,88.5,88.5,023,NN,,,NFM,,S,Low,,,,,\n",
+                 ChineseTexts());
     ASSERT_TRUE(import.ok) << import.error;
     EXPECT_EQ(import.channels[0].texts,
               (ChannelTexts{"145.50000", "145.50000", "无", "88.5", "", "低", "窄", "否", "关"}));

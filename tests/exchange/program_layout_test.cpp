@@ -140,7 +140,8 @@ TEST_F(ProgramLayoutTest, HundredThousandRowsAreReadAndTheirLinesKept) {
     EXPECT_EQ(import.channels.size(), 50000u);
     EXPECT_EQ(import.skipped.size(), 50000u);
     EXPECT_EQ(import.channels.back().line, 100001);
-    const PlacedChannels placed = PlaceChannels(ChannelTable(), import, Placement::Replace);
+    const PlacedChannels placed =
+        PlaceChannels(ChannelTable(), import, Placement::Replace, SourceTexts());
     EXPECT_EQ(placed.placed, kChannelRows - 1);
     EXPECT_EQ(placed.unplaced.size(), 50000u - (kChannelRows - 1));
     EXPECT_EQ(placed.unplaced.front().line, 2 * kChannelRows + 1);
@@ -171,7 +172,7 @@ TEST_F(ProgramLayoutTest, ClipboardBlocksCarryTheLayoutAndPasteWithoutIt) {
     table[1] = Channel("145.12500", "145.12500", "None", "67.0", "A,B");
     table[kChannelRows - 1] = Channel("438.50000", "438.50000", "None", "None");
     const std::vector<GridCell> selection{{2, kColRx}, {2, kColName}, {129, kColRx}, {129, kColName}};
-    const CellBlock copied = ProgramLayoutBlock(table, selection);
+    const CellBlock copied = ProgramLayoutBlock(table, selection, SourceTexts());
     const CellBlock expected{{"CH", "Rx Frequency", "Channel Name"},
                              {"2", "145.12500", "A,B"},
                              {"Fr", "438.50000", ""}};

@@ -11,6 +11,7 @@
 #include "session/document_session.h"
 #include "session/program_view.h"
 #include "settings/program_context.h"
+#include "tests/texts/test_catalogues.h"
 #include "tests/ui/current_cell_check.h"
 #include "tests/ui/message_recorder.h"
 #include "transfer/port_setting_dialog.h"
@@ -25,7 +26,6 @@
 #include <QScopeGuard>
 #include <QScrollBar>
 #include <QSignalSpy>
-#include <QTranslator>
 #include <QWindow>
 #include <QtTest>
 
@@ -975,6 +975,7 @@ void GridViewTest::rowHeightFollowsTheFont() {
 
 void GridViewTest::chineseTexts() {
     g_bChinese = 1;
+    const std::unique_ptr<QtCatalogue> chinese = InstallChinese();
     makeView();
     QAbstractItemModel* model = grid()->model();
     QCOMPARE(model->headerData(0, Qt::Horizontal).toString(), QString::fromUtf8("接收频率"));
@@ -989,9 +990,7 @@ void GridViewTest::chineseTexts() {
 }
 
 void GridViewTest::chineseMessagesAndWindows() {
-    QTranslator chinese;
-    QVERIFY(chinese.load(QStringLiteral(CHINESE_QM)));
-    QCoreApplication::installTranslator(&chinese);
+    const std::unique_ptr<QtCatalogue> chinese = InstallChinese();
     g_bChinese = 1;
     makeView();
     MessageRecorder messages;
@@ -1013,7 +1012,6 @@ void GridViewTest::chineseMessagesAndWindows() {
                           PortAccess{[](const std::string&) { return false; },
                                      [] { return std::map<int, PortDetails>(); }});
     QCOMPARE(ports.windowTitle(), QString::fromUtf8("端口设置"));
-    QCoreApplication::removeTranslator(&chinese);
 }
 
 QTEST_MAIN(GridViewTest)

@@ -500,9 +500,8 @@ TEST(CloneTransfer, PortThatCannotBeOpened) {
         EXPECT_EQ(result.outcome, TransferOutcome::Failed) << c.port;
         EXPECT_EQ(result.fault, LinkFault::OpenFailed);
         ASSERT_EQ(observer.messages.size(), 1u);
-        LinkMessage expected = kMsgCouldNotOpenPort;
-        expected.detail = c.reason;
-        EXPECT_EQ(observer.messages[0], expected) << observer.messages[0].detail;
+        EXPECT_EQ(observer.messages[0].stringId, kMsgCouldNotOpenPort.stringId) << c.port;
+        EXPECT_EQ(LinkMessageDetail(observer.messages[0], SourceTexts()), c.reason) << c.port;
         EXPECT_EQ(observer.pumps, 0);
     }
     EXPECT_TRUE(radio->ReceivedBytes().empty());

@@ -226,9 +226,9 @@ TEST(EngineSteps, ThePromptNamesWhatHoldsTheAdapter) {
 
     EXPECT_EQ(result.fault, LinkFault::PromptCancel);
     LinkMessage expected = kMsgCommunicationError;
-    expected.detail = "The port is open in minicom (process 4242).";
+    expected.holders = {{{"minicom", 4242}}, {}};
     EXPECT_EQ(rig.observer.messages, std::vector<LinkMessage>{expected});
-    EXPECT_EQ(LinkMessageText(rig.observer.messages.at(0)),
+    EXPECT_EQ(LinkMessageText(rig.observer.messages.at(0), SourceTexts()),
               "Communication Error, Please check all the connections and the radio power\n"
               "The port is open in minicom (process 4242).");
 }

@@ -2,6 +2,7 @@
 // command line show.
 
 #include "link/fault_messages.h"
+#include "model/string_table.h"
 
 #include <gtest/gtest.h>
 
@@ -69,8 +70,9 @@ TEST(FaultMessages, PortFailureCarriesTheReasonAndThePromptItsText) {
     const std::optional<LinkMessage> shown = EndMessage(result);
     ASSERT_TRUE(shown);
     EXPECT_EQ(shown->stringId, kMsgCouldNotOpenPort.stringId);
-    EXPECT_EQ(shown->detail, OpenFailureText(result.openFailure));
-    EXPECT_FALSE(shown->detail.empty());
+    const std::string detail = LinkMessageDetail(*shown, SourceTexts());
+    EXPECT_EQ(detail, OpenFailureText(result.openFailure, SourceTexts()));
+    EXPECT_FALSE(detail.empty());
 
     EXPECT_EQ(PromptMessage(), kMsgCommunicationError);
     EXPECT_EQ(FaultMessage(LinkFault::PromptCancel), PromptMessage());
@@ -98,8 +100,10 @@ TEST(FaultMessages, FollowUpIsASentenceOfItsOwn) {
         EXPECT_EQ(JoinSentences(c.first, c.second), c.joined) << c.first;
     }
     // The whole message as the command line shows it.
-    EXPECT_EQ(LinkMessageText(WithFollowUp(kMsgProgramInterrupt, kMsgRadioPartlyWritten)),
-              std::string(kMsgProgramInterrupt.english) + ". " + kMsgRadioPartlyWritten.english);
+    EXPECT_EQ(LinkMessageText(WithFollowUp(kMsgProgramInterrupt, kMsgRadioPartlyWritten),
+                              SourceTexts()),
+              StringTableText(IDS_PROGRAM_INTERRUPT) + std::string(". ") +
+                  SourceTexts().Tr(kMsgRadioPartlyWritten.text));
 }
 
 } // namespace

@@ -17,6 +17,10 @@ void RecordingObserver::OnStatus(const std::string& text) {
     statuses.push_back(text);
 }
 
+void RecordingObserver::OnStatusWords(const TextId& words) {
+    statuses.push_back(SourceTexts().Tr(words));
+}
+
 PromptAnswer RecordingObserver::OnCommunicationError(const PortHolders& holders) {
     ++prompts;
     messages.push_back(PromptMessage(holders));

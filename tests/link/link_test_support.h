@@ -23,6 +23,8 @@ class RecordingObserver : public TransferObserver {
 public:
     void OnProgress(int position) override;
     void OnStatus(const std::string& text) override;
+    // Recorded in English.
+    void OnStatusWords(const TextId& words) override;
     PromptAnswer OnCommunicationError(const PortHolders& holders) override;
     void OnEnded(const TransferResult& result) override;
     void Pump() override;

@@ -3,8 +3,8 @@
 
 #include "link/open_failure.h"
 #include "link_qt/port_probe.h"
-#include "model/language.h"
 #include "tests/settings/unprivileged.h"
+#include "tests/texts/test_catalogues.h"
 
 #include <gtest/gtest.h>
 
@@ -75,12 +75,9 @@ TEST(OpenFailure, TextInBothLanguages) {
          "原因：没有权限（/dev/ttyUSB0）。您的用户必须属于拥有该设备的用户组，加入后请重新登录。"},
     };
     for (const Case& c : cases) {
-        g_bChinese = 0;
-        EXPECT_EQ(OpenFailureText(c.failure), c.english);
-        g_bChinese = 1;
-        EXPECT_EQ(OpenFailureText(c.failure), c.chinese);
+        EXPECT_EQ(OpenFailureText(c.failure, SourceTexts()), c.english);
+        EXPECT_EQ(OpenFailureText(c.failure, ChineseTexts()), c.chinese);
     }
-    g_bChinese = 0;
 }
 
 // The group named for a denied device is the one that owns it.

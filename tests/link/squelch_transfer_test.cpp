@@ -153,7 +153,8 @@ TEST(SquelchTransfer, EntryFailuresPromptAndOpenFailureStops) {
         EXPECT_EQ(result.fault, LinkFault::OpenFailed);
         ASSERT_EQ(observer.messages.size(), 1u);
         EXPECT_EQ(observer.messages[0].stringId, kMsgCouldNotOpenPort.stringId);
-        EXPECT_EQ(observer.messages[0].detail, "Reason: no such device (/dev/no-such-port).");
+        EXPECT_EQ(LinkMessageDetail(observer.messages[0], SourceTexts()),
+                  "Reason: no such device (/dev/no-such-port).");
     }
 }
 

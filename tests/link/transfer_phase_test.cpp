@@ -3,7 +3,7 @@
 
 #include "link/clone_engine.h"
 #include "link/transfer_phase.h"
-#include "model/language.h"
+#include "tests/texts/test_catalogues.h"
 
 #include <gtest/gtest.h>
 
@@ -23,8 +23,11 @@ TEST(TransferPhase, StepsShareOneBarInOrder) {
               std::vector<TransferPhase>({{TransferStep::Write, 1, 1, 0, kWriteRows}}));
     EXPECT_EQ(PlanPhases(TransferDirection::Read, true, true),
               std::vector<TransferPhase>({{TransferStep::Read, 1, 1, 0, kReadRows}}));
-    EXPECT_EQ(PhaseText(all[0]), "Step 1 of 3: reading the radio before writing");
-    EXPECT_EQ(PhaseText(PlanPhases(write, false, false)[0]), "Writing the radio");
+    EXPECT_EQ(PhaseText(all[0], SourceTexts()), "Step 1 of 3: reading the radio before writing");
+    EXPECT_EQ(PhaseText(all[0], ChineseTexts()), "第 1 步，共 3 步：写入前读取对讲机");
+    const TransferPhase alone = PlanPhases(write, false, false)[0];
+    EXPECT_EQ(PhaseText(alone, SourceTexts()), "Writing the radio");
+    EXPECT_EQ(PhaseText(alone, ChineseTexts()), "正在写入对讲机");
 }
 
 TEST(TransferPhase, ResultLineSaysWhatWasDone) {
@@ -67,10 +70,9 @@ TEST(TransferPhase, ResultLineSaysWhatWasDone) {
         result.outcome = c.outcome;
         result.fault = c.fault;
         result.radioPartlyWritten = c.partlyWritten;
-        g_bChinese = c.chinese ? 1 : 0;
-        EXPECT_EQ(ResultLine(c.step, result, 11.24), c.line) << c.line;
+        const TextCatalogue& texts = c.chinese ? ChineseTexts() : SourceTexts();
+        EXPECT_EQ(ResultLine(c.step, result, 11.24, texts), c.line) << c.line;
     }
-    g_bChinese = 0;
 }
 
 } // namespace

@@ -85,7 +85,7 @@ TEST(WriteSafety, ReadFirstKeepsWhatTheRadioHeldThenWrites) {
     ASSERT_EQ(result.result.outcome, TransferOutcome::Completed);
     ASSERT_TRUE(result.before.has_value());
     EXPECT_EQ(RadioMemoryFromImage(*result.before), old);
-    EXPECT_EQ(rig.observer.statuses.front(), ReadFirstStatusText());
+    EXPECT_EQ(rig.observer.statuses.front(), SourceTexts().Tr(kReadFirstStatus));
     EXPECT_EQ(rig.radio->Stats().programModeRequests, 4);
     ExpectRadioHolds(*rig.radio, rig.image);
     EXPECT_TRUE(rig.radio->Violations().empty());
@@ -138,9 +138,10 @@ TEST(WriteSafety, VerifyNamesTheBlockTheRadioStoredWrongly) {
         EXPECT_EQ(result.result.fault, LinkFault::VerifyMismatch) << c.address;
         EXPECT_EQ(result.result.faultAddress, c.address);
         ASSERT_EQ(result.mismatches.size(), 1u) << c.address;
-        EXPECT_TRUE(MismatchLine(result.mismatches[0]).starts_with(c.line))
-            << MismatchLine(result.mismatches[0]);
-        EXPECT_NE(VerifyFailureText(result.mismatches).find(MismatchLine(result.mismatches[0])),
+        EXPECT_TRUE(MismatchLine(result.mismatches[0], SourceTexts()).starts_with(c.line))
+            << MismatchLine(result.mismatches[0], SourceTexts());
+        EXPECT_NE(VerifyFailureText(result.mismatches, SourceTexts())
+                      .find(MismatchLine(result.mismatches[0], SourceTexts())),
                   std::string::npos);
         EXPECT_TRUE(rig.radio->Violations().empty());
     }
@@ -165,7 +166,7 @@ TEST(WriteSafety, TheClosingBandByteIsChecked) {
     readBack[ImageOffsetOfRadioAddress(kBandTypeAddress)] = 0x05;
     const std::vector<VerifyMismatch> found = CompareWritten(written, readBack);
     ASSERT_EQ(found.size(), 1u);
-    EXPECT_EQ(MismatchLine(found[0]), "0x0FD1 product.band_type: \"3\" -> \"5\"");
+    EXPECT_EQ(MismatchLine(found[0], SourceTexts()), "0x0FD1 product.band_type: \"3\" -> \"5\"");
     // Bytes a write never sends are not compared.
     readBack[ImageOffsetOfRadioAddress(kBandTypeAddress)] = kClosingBandValue;
     readBack[ImageOffsetOfRadioAddress(kBandCodeBlockAddress)] = 0x00;
@@ -276,7 +277,7 @@ TEST(WriteSafety, AReadBackThatCannotFinishSaysTheWriteCompleted) {
             rig.observer.onProgress = [&rig](int position) {
                 const std::vector<std::string>& statuses = rig.observer.statuses;
                 const bool verifying = std::find(statuses.begin(), statuses.end(),
-                                                 VerifyStatusText()) != statuses.end();
+                                                 SourceTexts().Tr(kVerifyStatus)) != statuses.end();
                 rig.cancel = rig.cancel || (verifying && position == 100);
             };
         }

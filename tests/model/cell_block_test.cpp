@@ -90,7 +90,7 @@ TEST_F(CellBlockTest, PasteRefusesWhatTheCellsRefuse) {
             EXPECT_EQ(r.refused[0].row, c.row);
             EXPECT_EQ(r.refused[0].col, c.col);
             EXPECT_EQ(r.refused[0].messageId, c.messageId);
-            EXPECT_EQ(r.refused[0].reason.empty(), !c.withReason);
+            EXPECT_EQ(std::string(r.refused[0].reason.source).empty(), !c.withReason);
         }
         const int shown = c.row <= kChannelRows ? c.row : 10;
         EXPECT_EQ(table[static_cast<std::size_t>(shown - 1)],

@@ -7,6 +7,7 @@
 #include "model/image_compare.h"
 #include "model/program_document.h"
 #include "tests/model/model_globals.h"
+#include "tests/texts/test_catalogues.h"
 
 #include <gtest/gtest.h>
 
@@ -93,14 +94,14 @@ TEST_F(ImageCompare, EachChangeIsListedOnceWhereTheUserWouldLook) {
         c.change(changed);
         const std::vector<Difference> found = compare::CompareImages(base, changed);
         ASSERT_EQ(found.size(), 1u) << c.what;
-        EXPECT_EQ(compare::DifferencePlace(found[0]), c.place) << c.what;
+        EXPECT_EQ(compare::DifferencePlace(found[0], SourceTexts()), c.place) << c.what;
         EXPECT_EQ(found[0].first, c.first) << c.what;
         EXPECT_EQ(found[0].second, c.second) << c.what;
         // The other way round the texts swap and the place stays.
         const std::vector<Difference> back = compare::CompareImages(changed, base);
         ASSERT_EQ(back.size(), 1u) << c.what;
         EXPECT_EQ(back[0].first, c.second) << c.what;
-        EXPECT_EQ(compare::DifferencePlace(back[0]), c.place) << c.what;
+        EXPECT_EQ(compare::DifferencePlace(back[0], SourceTexts()), c.place) << c.what;
     }
 }
 
@@ -116,7 +117,7 @@ TEST_F(ImageCompare, AChannelFilledInListsItsCellsAndNoBytes) {
     const std::vector<Difference> found = compare::CompareImages(base, changed);
     ASSERT_FALSE(found.empty());
     for (const Difference& d : found) {
-        EXPECT_EQ(d.kind, DifferenceKind::Channel) << compare::DescribeDifference(d);
+        EXPECT_EQ(d.kind, DifferenceKind::Channel) << compare::DescribeDifference(d, SourceTexts());
         EXPECT_EQ(d.row, 1);
         EXPECT_LT(d.offset, layout::kChannelRecordSize);
     }
@@ -146,7 +147,7 @@ TEST_F(ImageCompare, RunsStopAtAnUnchangedByteAndAtAByteAFieldShows) {
         }
         std::vector<std::string> lines;
         for (const Difference& d : compare::CompareImages(base, changed)) {
-            lines.push_back(compare::DescribeDifference(d));
+            lines.push_back(compare::DescribeDifference(d, SourceTexts()));
         }
         EXPECT_EQ(lines, c.lines);
     }
@@ -175,7 +176,7 @@ TEST_F(ImageCompare, ACodeInNoListIsShownAsItIs) {
         second[layout::kTot] = c.to;
         const std::vector<Difference> found = compare::CompareImages(first, second);
         ASSERT_EQ(found.size(), 1u) << int{c.to};
-        EXPECT_EQ(compare::DifferencePlace(found[0]), "optional.tot");
+        EXPECT_EQ(compare::DifferencePlace(found[0], SourceTexts()), "optional.tot");
         EXPECT_EQ(found[0].first, c.first);
         EXPECT_EQ(found[0].second, c.second);
     }
@@ -197,7 +198,8 @@ TEST_F(ImageCompare, OrderIsChannelsThenFieldsThenBytes) {
     EXPECT_EQ(found[1].kind, DifferenceKind::Field);
     EXPECT_EQ(found[2].kind, DifferenceKind::Bytes);
     EXPECT_EQ(found[1].offset, layout::kPassword);
-    EXPECT_EQ(compare::DescribeDifference(found[0]), "channel 3 Chnnel Name: \"ABC\" -> \"XYZ\"");
+    EXPECT_EQ(compare::DescribeDifference(found[0], SourceTexts()),
+              "channel 3 Chnnel Name: \"ABC\" -> \"XYZ\"");
 }
 
 TEST_F(ImageCompare, ChineseTextsFollowTheLanguage) {
@@ -207,7 +209,7 @@ TEST_F(ImageCompare, ChineseTextsFollowTheLanguage) {
                {"438.00000", "438.00000", "67.0", "None", "ABC", "Low", "Wide", "Yes", "Off"});
     const std::vector<Difference> found = compare::CompareImages(base, changed);
     ASSERT_EQ(found.size(), 1u);
-    EXPECT_EQ(compare::DifferencePlace(found[0]), "信道 3 功率");
+    EXPECT_EQ(compare::DifferencePlace(found[0], ChineseTexts()), "信道 3 功率");
     EXPECT_NE(found[0].first, "High");
 }
 

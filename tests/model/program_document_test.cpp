@@ -3,6 +3,7 @@
 #include "model/program_document.h"
 #include "tests/model/model_globals.h"
 #include "tests/settings/temp_dir.h"
+#include "tests/texts/test_catalogues.h"
 
 #include <algorithm>
 #include <string>
@@ -45,7 +46,7 @@ TEST_F(DocumentTest, NewDocumentHoldsEveryDefaultByte) {
         CProgramDoc doc;
         doc.Image().bytes().fill(0x00); // whatever was there before
         doc.SetModified(true);
-        doc.OnNewDocument("Radio Programmer", bands);
+        doc.OnNewDocument("Radio Programmer", bands, SourceTexts());
         EXPECT_EQ(doc.Image(), ExpectedNewImage(c.expected));
         EXPECT_EQ(bands.bandCode, c.expected);
         EXPECT_EQ(doc.Path(), "Radio Programmer");
@@ -55,7 +56,7 @@ TEST_F(DocumentTest, NewDocumentHoldsEveryDefaultByte) {
     g_bChinese = 1;
     CProgramDoc chinese;
     BandPlan bands;
-    chinese.OnNewDocument("", bands);
+    chinese.OnNewDocument("", bands, ChineseTexts());
     EXPECT_EQ(chinese.Title(), "信道信息");
     EXPECT_EQ(chinese.Path(), "");
 }
@@ -75,7 +76,7 @@ public:
 TEST_F(DocumentTest, SavingANewDocumentWithoutEditsGivesTheDefaultsAndTheDecodedBand) {
     TempDir dir;
     WiredDocument w;
-    w.doc.OnNewDocument("", w.bands);
+    w.doc.OnNewDocument("", w.bands, SourceTexts());
     DecodeChannels(w.doc.Image(), w.table, w.bands); // the view's first display
     ASSERT_TRUE(w.doc.OnSaveDocument(dir.File("new.dat")).Ok());
     RadioImage expected = ExpectedNewImage(kDecodedBandCode);
@@ -116,7 +117,7 @@ TEST_F(DocumentTest, FailedOpenChangesNothingAndRunsNoHook) {
     WriteFile(dir.File("short.dat"), std::string(6143, 'a'));
     CProgramDoc doc;
     BandPlan bands;
-    doc.OnNewDocument("App", bands);
+    doc.OnNewDocument("App", bands, SourceTexts());
     const RadioImage before = doc.Image();
     bool hookRan = false;
     doc.SetOpenHook([&hookRan](RadioImage&) { hookRan = true; });
@@ -132,7 +133,7 @@ TEST_F(DocumentTest, FailedOpenChangesNothingAndRunsNoHook) {
 TEST_F(DocumentTest, FailedSaveKeepsThePathAndTheEncodedImage) {
     TempDir dir;
     WiredDocument w;
-    w.doc.OnNewDocument("App", w.bands);
+    w.doc.OnNewDocument("App", w.bands, SourceTexts());
     DecodeChannels(w.doc.Image(), w.table, w.bands);
     w.table[0] = {"145.12500", "145.12500", "None", "None", "", "High", "Wide", "Yes", "Off"};
     EXPECT_EQ(w.doc.OnSaveDocument(dir.File("no/dir/x.dat")).error, FileError::CannotWrite);

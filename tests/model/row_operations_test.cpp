@@ -44,7 +44,7 @@ void Check(const Case& c, const ChannelTable& before, const ChannelTable& table,
     if (c.refusal != RowRefusal::None) {
         EXPECT_EQ(table, before);
         EXPECT_TRUE(r.rows.empty());
-        EXPECT_STRNE(RowRefusalText(r.refusal), "");
+        EXPECT_STRNE(RowRefusalWords(r.refusal).source, "");
         return;
     }
     EXPECT_EQ(Names(table), c.after);

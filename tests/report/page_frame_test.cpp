@@ -73,15 +73,16 @@ TEST(PageFrame, FooterInChinese) {
 TEST(ReportLayout, NoSectionSelectedGivesNoPage) {
     const RadioImage image;
     const ChannelTable table = report_test::TableWithFirstRows(12);
-    EXPECT_TRUE(report::LayOutReport({image, table, false, ""}, {}, kPrintable, FixedMetrics())
-                    .empty());
+    EXPECT_TRUE(
+        report::LayOutReport({image, table, SourceTexts(), ""}, {}, kPrintable, FixedMetrics())
+            .empty());
 }
 
 TEST(ReportLayout, ChannelsAddedOrDeletedAreCountedAfresh) {
     const RadioImage image;
     ChannelTable table = report_test::TableWithFirstRows(10);
     const report::SectionFlags channelsOnly = {false, false, false, false, true};
-    const report::ReportInput input{image, table, false, ""};
+    const report::ReportInput input{image, table, SourceTexts(), ""};
     EXPECT_EQ(report::LayOutReport(input, channelsOnly, kPrintable, FixedMetrics()).size(), 2u);
     Cell(table, 129, kColRx) = "440.00000";
     const auto pages = report::LayOutReport(input, channelsOnly, kPrintable, FixedMetrics());
@@ -99,8 +100,9 @@ TEST(ReportLayout, ChannelsAddedOrDeletedAreCountedAfresh) {
 // average width would run out of its column.
 void ExpectSaneReport(const RadioImage& image, const ChannelTable& table, bool chinese,
                       const std::string& what) {
-    const auto pages = report::LayOutReport({image, table, chinese, "Owner"}, kAll, kPrintable,
-                                            FixedMetrics());
+    const auto pages =
+        report::LayOutReport({image, table, chinese ? ChineseTexts() : SourceTexts(), "Owner"},
+                             kAll, kPrintable, FixedMetrics());
     const report::PageScale s = report_test::Scale();
     ASSERT_EQ(pages.size(), 5u + (report::NonEmptyChannelRows(table).size() + 4) / 5) << what;
     for (const report::ReportPage& page : pages) {

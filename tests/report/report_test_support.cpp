@@ -25,7 +25,8 @@ ChannelTable TableWithFirstRows(int count) {
 
 report::ReportPage Page(const RadioImage& image, const ChannelTable& table,
                         const report::SectionFlags& selected, int page, bool chinese) {
-    const report::ReportInput input{image, table, chinese, "Owner"};
+    const report::ReportInput input{image, table, chinese ? ChineseTexts() : SourceTexts(),
+                                    "Owner"};
     return report::LayOutPage(input, Scale(), report::CountSectionPages(table), selected, page);
 }
 

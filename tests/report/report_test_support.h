@@ -8,6 +8,7 @@
 #include "model/radio_image.h"
 #include "report/page_scale.h"
 #include "report/report_layout.h"
+#include "tests/texts/test_catalogues.h"
 
 #include <string>
 #include <vector>

@@ -124,7 +124,7 @@ void ReportPainterTest::aJobWithoutPagesWritesNoFileAndFails() {
     QVERIFY(dir.isValid());
     const RadioImage image{};
     const ChannelTable channels;
-    const report::ReportInput input{image, channels, false, {}};
+    const report::ReportInput input{image, channels, SourceTexts(), {}};
     const QString path = dir.filePath(QStringLiteral("report.pdf"));
     const FileResult result = report_qt::WriteReportPdf(
         path.toStdString(), input, report::SectionFlags{}, QPageSize(QPageSize::A4));

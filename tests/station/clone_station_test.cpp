@@ -181,7 +181,8 @@ TEST(CloneStations, ThreeRadiosAtOnceOneFailingMidWriteAndNoneWrittenTwiceWithou
     ASSERT_NE(failed, nullptr);
     EXPECT_EQ(failed->result, RadioResult::Failed);
     EXPECT_TRUE(failed->partlyWritten);
-    EXPECT_NE(failed->message.find(LinkMessageText(kMsgRadioPartlyWritten)), std::string::npos)
+    EXPECT_NE(failed->message.find(LinkMessageText(kMsgRadioPartlyWritten, SourceTexts())),
+              std::string::npos)
         << failed->message;
     EXPECT_EQ(CompleteWrites(b), 0);
     EXPECT_GT(b.Stats().blocksWritten, 0);
@@ -257,14 +258,14 @@ TEST(CloneStations, ARadioThatRefusesOrFailsIsReportedAndTheStationGoesOn) {
          band,
          {.readFirst = false, .verify = true},
          RadioResult::Refused,
-         LinkMessageText(kMsgBandTypeError),
+         LinkMessageText(kMsgBandTypeError, SourceTexts()),
          RadioResult::Refused,
          false},
         {"password, read first",
          password,
          {.readFirst = true, .verify = false},
          RadioResult::Refused,
-         LinkMessageText(kMsgPasswordError),
+         LinkMessageText(kMsgPasswordError, SourceTexts()),
          RadioResult::Refused,
          false},
         {"stored wrongly, verify",
@@ -312,7 +313,7 @@ TEST(CloneStations, ACancelNamesTheRadioBeingWrittenAndEndsTheStationStillWaitin
     EXPECT_EQ(report.port, writing.DevicePath());
     EXPECT_EQ(report.result, RadioResult::Cancelled);
     EXPECT_TRUE(report.partlyWritten);
-    EXPECT_EQ(report.message, LinkMessageText(kMsgRadioPartlyWritten));
+    EXPECT_EQ(report.message, LinkMessageText(kMsgRadioPartlyWritten, SourceTexts()));
     EXPECT_EQ(CompleteWrites(writing), 0);
     EXPECT_GT(nobody.Stats().programModeRequests, 0);
     EXPECT_EQ(session.observer.states[nobody.DevicePath()], StationState::Stopped);
@@ -350,7 +351,7 @@ TEST(CloneStations, APortThatCannotBeOpenedHoldsUpNoOtherStation) {
     session.Finish();
     ASSERT_EQ(session.observer.portFailures.count("/dev/no-such-port"), 1u);
     EXPECT_EQ(session.observer.portFailures["/dev/no-such-port"].rfind(
-                  LinkMessageText(kMsgCouldNotOpenPort), 0),
+                  LinkMessageText(kMsgCouldNotOpenPort, SourceTexts()), 0),
               0u);
     ASSERT_EQ(session.reports.size(), 2u);
     EXPECT_EQ(CompleteWrites(radio), 1);
@@ -378,7 +379,7 @@ TEST(CloneStations, APortThatFailsToOpenIsLoggedOnceAndTriedAgainUntilItOpens) {
     EXPECT_EQ(failed.port, port);
     EXPECT_EQ(failed.radioNumber, 1);
     EXPECT_EQ(failed.result, RadioResult::Failed);
-    EXPECT_EQ(failed.message.rfind(LinkMessageText(kMsgCouldNotOpenPort), 0), 0u)
+    EXPECT_EQ(failed.message.rfind(LinkMessageText(kMsgCouldNotOpenPort, SourceTexts()), 0), 0u)
         << failed.message;
     EXPECT_EQ(session.reports[1].radioNumber, 2);
     EXPECT_EQ(session.reports[1].result, RadioResult::Written) << session.reports[1].message;

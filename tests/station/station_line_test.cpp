@@ -2,10 +2,10 @@
 // all, the operator's view of a station (its words and counts), and the
 // recording of each radio into the log and the tally.
 
-#include "model/language.h"
 #include "station/clone_control.h"
 #include "station/clone_recorder.h"
 #include "station/station_line.h"
+#include "tests/texts/test_catalogues.h"
 
 #include <gtest/gtest.h>
 
@@ -56,7 +56,6 @@ struct LineCase {
 };
 
 TEST(StationLine, SaysTheStateTheProgressAndHowTheLastRadioEnded) {
-    g_bChinese = 0;
     const std::string partly = "The radio now holds part of the new data.";
     const LineCase cases[] = {
         {"waiting", {}, StationState::WaitingForRadio, "waiting for a radio", 0, 0, false},
@@ -114,7 +113,7 @@ TEST(StationLine, SaysTheStateTheProgressAndHowTheLastRadioEnded) {
         }
         line.OnState(c.state);
         line.OnProgress(45 * 8, 100 * 8);
-        EXPECT_EQ(line.Text(), c.text);
+        EXPECT_EQ(line.Text(SourceTexts()), c.text);
         EXPECT_EQ(line.Done(), c.done);
         EXPECT_EQ(line.Failed(), c.failed);
         EXPECT_EQ(line.HasRadioInHand(), c.inHand);
@@ -123,19 +122,16 @@ TEST(StationLine, SaysTheStateTheProgressAndHowTheLastRadioEnded) {
 }
 
 TEST(StationLine, AStepStartsAtNoughtAndAPortThatFailedSaysWhy) {
-    g_bChinese = 0;
     StationLine line;
     line.OnState(StationState::ReadingFirst);
     line.OnProgress(192, 192);
-    EXPECT_EQ(line.Text(), "reading first 100 %");
+    EXPECT_EQ(line.Text(SourceTexts()), "reading first 100 %");
     line.OnState(StationState::Writing);
-    EXPECT_EQ(line.Text(), "writing 0 %");
+    EXPECT_EQ(line.Text(SourceTexts()), "writing 0 %");
     line.OnPortFailed("Could not Open the Port");
     line.OnState(StationState::Stopped);
-    EXPECT_EQ(line.Text(), "failed: Could not Open the Port");
-    g_bChinese = 1;
-    EXPECT_EQ(line.Text(), "失败：Could not Open the Port");
-    g_bChinese = 0;
+    EXPECT_EQ(line.Text(SourceTexts()), "failed: Could not Open the Port");
+    EXPECT_EQ(line.Text(ChineseTexts()), "失败：Could not Open the Port");
 }
 
 TEST(CloneRecorder, CountsEveryRadioAndTellsTheFirstLogFailureOnce) {

@@ -11,6 +11,7 @@
 #include "model/string_table.h"
 #include "tests/transfer/process_fixture.h"
 #include "tests/ui/message_recorder.h"
+#include "tests/texts/test_catalogues.h"
 #include "transfer/process_dialog.h"
 
 #include <QLabel>
@@ -260,6 +261,7 @@ void ProcessDialogTest::writeStoppedPartWaySaysSo() {
     QFETCH(bool, chinese);
     QFETCH(QString, message);
     g_bChinese = chinese ? 1 : 0;
+    const std::unique_ptr<QtCatalogue> texts = chinese ? InstallChinese() : nullptr;
     SimOptions options = InstantReplies();
     if (cancel) {
         options.wireTime = true;
@@ -349,6 +351,7 @@ void ProcessDialogTest::directionChangesWhileWaiting() {
     QFETCH(bool, keysInWindow);
     QFETCH(QString, title);
     g_bChinese = chinese ? 1 : 0;
+    const std::unique_ptr<QtCatalogue> texts = chinese ? InstallChinese() : nullptr;
     startRadio();
     MessageRecorder messages;
     for (const QChar command : commands) {
@@ -365,7 +368,8 @@ void ProcessDialogTest::directionChangesWhileWaiting() {
     // The open window's title names the direction the coming Start runs,
     // before Start and while the transfer runs.
     QCOMPARE(dialog()->windowTitle(), title);
-    QCOMPARE(dialog()->StatusLabel()->text(), QString("Not start yet"));
+    QCOMPARE(dialog()->StatusLabel()->text(),
+             chinese ? QString::fromUtf8("尚未开始") : QString("Not start yet"));
     pressStart();
     QCOMPARE(dialog()->windowTitle(), title);
     waitUntilEnded();
@@ -444,7 +448,8 @@ void ProcessDialogTest::closeBoxAndEscapeAskBeforeStoppingAWrite() {
     waitUntilEnded();
     QCOMPARE(messages.seen.size(), std::size_t{asks ? 2u : write ? 1u : 0u});
     if (write) {
-        QCOMPARE(messages.seen.back().text, QString::fromUtf8(LinkMessageText(kMsgRadioPartlyWritten)));
+        QCOMPARE(messages.seen.back().text,
+                 QString::fromStdString(LinkMessageText(kMsgRadioPartlyWritten, SourceTexts())));
         QVERIFY(m_radio->Stats().blocksWritten < 508);
     } else {
         QVERIFY(m_radio->Stats().blocksRead < 512);

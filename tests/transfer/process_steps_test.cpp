@@ -10,6 +10,7 @@
 #include "model/language.h"
 #include "session/write_safety_settings.h"
 #include "settings/profile_file.h"
+#include "tests/texts/test_catalogues.h"
 #include "tests/transfer/process_fixture.h"
 #include "tests/ui/message_recorder.h"
 #include "transfer/process_dialog.h"
@@ -89,6 +90,7 @@ void ProcessStepsTest::stepsInOrderOnOneBar() {
     SetSafetySetting(m_context.Profile(), SafetySetting::ReadBeforeWrite, readFirst);
     SetSafetySetting(m_context.Profile(), SafetySetting::VerifyAfterWrite, verify);
     g_bChinese = chinese ? 1 : 0;
+    const std::unique_ptr<QtCatalogue> texts = chinese ? InstallChinese() : nullptr;
     startRadio();
     MessageRecorder messages;
     write ? m_session->OnProgramWrite() : m_session->OnProgramRead();
