@@ -255,7 +255,7 @@ ChannelTable ValuesPass(const CProgramView& view, int pass, QStringList& missing
         {"toneList", {3, 4}}, {"powerList", {6}}, {"widthList", {7}},
         {"scanList", {8}},    {"busyList", {9}},
     };
-    ChannelTable table{};
+    auto table = ChannelTable();
     for (int row = 0; row < kChannelRows; ++row) {
         ChannelTexts& texts = table[static_cast<std::size_t>(row)];
         texts[kColRx - 1] = "599.99375";
