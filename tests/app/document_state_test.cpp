@@ -57,8 +57,8 @@ private slots:
                 // Closed once it is in sight.
                 bool closed = false;
                 QTimer poll;
-                connect(&poll, &QTimer::timeout, this, [&] {
-                    closed = closed || CloseModalDialog(ok);
+                connect(&poll, &QTimer::timeout, this, [&, accept = ok] {
+                    closed = closed || CloseModalDialog(accept);
                 });
                 poll.start(10);
                 Frame().OnCommand(id);
