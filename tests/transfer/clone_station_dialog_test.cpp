@@ -59,13 +59,17 @@ private slots:
     void closingWhileWritingAsksAndNoKeepsItRunning();
     void stopAsksWhileARadioIsInHandAndSpeaksOfWritingOnlyWhileWriting();
     void opensOnTheDeviceAndNamesTheImageByCaptionAndShortSha();
+    void aPortNotAvailableSaysItTriesAgainUntilItOpens();
 
 private:
-    SimulatedRadio& addRadio();
+    SimulatedRadio& addRadio(const SimOptions& options = InstantReplies());
     // Types the device into the window and adds it, checked.
     void addPort(const QString& device);
     QString stateOf(int row) const;
     QString cell(int row, int column) const;
+    // The state of the row bears the icon of the mark.
+    bool marked(int row, LineMark mark) const;
+    bool unmarked(int row) const;
 
     QTemporaryDir m_dir;
     WriteSafety m_safety;
@@ -111,8 +115,8 @@ void CloneStationDialogTest::cleanup() {
     m_messages.reset();
 }
 
-SimulatedRadio& CloneStationDialogTest::addRadio() {
-    m_radios.push_back(std::make_unique<SimulatedRadio>(InstantReplies()));
+SimulatedRadio& CloneStationDialogTest::addRadio(const SimOptions& options) {
+    m_radios.push_back(std::make_unique<SimulatedRadio>(options));
     std::string error;
     if (!m_radios.back()->Start(&error)) {
         qFatal("no pseudo-terminal: %s", error.c_str());
@@ -136,6 +140,15 @@ QString CloneStationDialogTest::cell(int row, int column) const {
 
 QString CloneStationDialogTest::stateOf(int row) const {
     return cell(row, StationTable::StateColumn);
+}
+
+bool CloneStationDialogTest::marked(int row, LineMark mark) const {
+    const QIcon shown = m_dialog->Stations()->item(row, StationTable::StateColumn)->icon();
+    return !shown.isNull() && shown.cacheKey() == m_dialog->Stations()->MarkIcon(mark).cacheKey();
+}
+
+bool CloneStationDialogTest::unmarked(int row) const {
+    return m_dialog->Stations()->item(row, StationTable::StateColumn)->icon().isNull();
 }
 
 void CloneStationDialogTest::twoStationsCompleteAndShowDoneWithTheirCounts() {
@@ -164,12 +177,13 @@ void CloneStationDialogTest::twoStationsCompleteAndShowDoneWithTheirCounts() {
 
     QTRY_COMPARE_WITH_TIMEOUT(stateOf(0), QStringLiteral("done"), kRadioTimeoutMs);
     QTRY_COMPARE_WITH_TIMEOUT(stateOf(1), QStringLiteral("done"), kRadioTimeoutMs);
-    QTRY_VERIFY_WITH_TIMEOUT(stateOf(2).startsWith(QStringLiteral("failed: Could not Open")),
-                             kRadioTimeoutMs);
+    QTRY_COMPARE_WITH_TIMEOUT(stateOf(2), QStringLiteral("port not available, trying again"),
+                              kRadioTimeoutMs);
     for (int row : {0, 1}) {
         QCOMPARE(cell(row, StationTable::DoneColumn), QStringLiteral("1"));
         QCOMPARE(cell(row, StationTable::FailedColumn), QStringLiteral("0"));
         QVERIFY(m_dialog->Stations()->NextButton(row)->isEnabled());
+        QVERIFY(marked(row, LineMark::Good));
     }
     // The port that cannot be opened counts as failed once; its station
     // keeps trying it without waiting for Next.
@@ -212,6 +226,10 @@ void CloneStationDialogTest::twoStationsCompleteAndShowDoneWithTheirCounts() {
     QTest::mouseClick(m_dialog->StopButton(), Qt::LeftButton);
     QTRY_VERIFY_WITH_TIMEOUT(!m_dialog->Running(), kRadioTimeoutMs);
     QVERIFY(m_dialog->StartButton()->isEnabled());
+    // A radio that did not end well keeps its mark after the stop; a good
+    // one's row says "stopped" alone.
+    QVERIFY(marked(2, LineMark::Bad));
+    QVERIFY(unmarked(0));
     QVERIFY2(m_dialog->SummaryLabel()->text().contains(
                  QStringLiteral("3 radio(s): 2 done, 1 failed")),
              qPrintable(m_dialog->SummaryLabel()->text()));
@@ -389,6 +407,40 @@ void CloneStationDialogTest::opensOnTheDeviceAndNamesTheImageByCaptionAndShortSh
     QVERIFY(m_messages->seen[0].defaultAnswer == MessageAnswer::No);
     QVERIFY(m_messages->seen[0].text.contains(QStringLiteral("blank.dat")));
     QVERIFY(!m_dialog->Running());
+}
+
+void CloneStationDialogTest::aPortNotAvailableSaysItTriesAgainUntilItOpens() {
+    // The station's port is missing until the test links it to a radio, as
+    // a cable plugged back in; the radio is silent, so that the station,
+    // once the port opens, stays waiting for it.
+    SimOptions silent = InstantReplies();
+    silent.fault.kind = SimFaultKind::Silent;
+    SimulatedRadio& radio = addRadio(silent);
+    const QString port = m_dir.filePath(QStringLiteral("cable"));
+    addPort(port);
+    QTest::mouseClick(m_dialog->StartButton(), Qt::LeftButton);
+
+    QTRY_COMPARE_WITH_TIMEOUT(stateOf(0), QStringLiteral("port not available, trying again"),
+                              kRadioTimeoutMs);
+    QVERIFY(marked(0, LineMark::Retrying));
+    const QTableWidgetItem* state = m_dialog->Stations()->item(0, StationTable::StateColumn);
+    QVERIFY2(state->toolTip().startsWith(QStringLiteral("Could not Open")),
+             qPrintable(state->toolTip()));
+    QCOMPARE(cell(0, StationTable::FailedColumn), QStringLiteral("1"));
+    QCOMPARE(m_dialog->LogTable()->rowCount(), 1);
+    QVERIFY(!m_dialog->Stations()->NextButton(0)->isEnabled());
+
+    QVERIFY(QFile::link(QString::fromStdString(radio.DevicePath()), port));
+    QTRY_COMPARE_WITH_TIMEOUT(stateOf(0), QStringLiteral("waiting for a radio"), kRadioTimeoutMs);
+    QVERIFY(unmarked(0));
+    QVERIFY(state->toolTip().isEmpty());
+    // The retries were no radios: one failure, one log row.
+    QCOMPARE(cell(0, StationTable::FailedColumn), QStringLiteral("1"));
+    QCOMPARE(m_dialog->LogTable()->rowCount(), 1);
+
+    QTest::mouseClick(m_dialog->StopButton(), Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(!m_dialog->Running(), kRadioTimeoutMs);
+    QVERIFY(m_messages->seen.empty());
 }
 
 QTEST_MAIN(CloneStationDialogTest)
