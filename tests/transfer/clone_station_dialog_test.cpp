@@ -223,9 +223,14 @@ void CloneStationDialogTest::twoStationsCompleteAndShowDoneWithTheirCounts() {
     QCOMPARE(rows.count(",failed,"), 1);
     QCOMPARE(rows.count(sha.toHex()), 3);
 
+    // The summary takes no room from the rows.
+    const int rowsHeight = m_dialog->Stations()->height();
     QTest::mouseClick(m_dialog->StopButton(), Qt::LeftButton);
     QTRY_VERIFY_WITH_TIMEOUT(!m_dialog->Running(), kRadioTimeoutMs);
     QVERIFY(m_dialog->StartButton()->isEnabled());
+    QTRY_VERIFY(m_dialog->SummaryLabel()->isVisible());
+    QCoreApplication::processEvents(); // the layouts take the summary in
+    QCOMPARE(m_dialog->Stations()->height(), rowsHeight);
     // A radio that did not end well keeps its mark after the stop; a good
     // one's row says "stopped" alone.
     QVERIFY(marked(2, LineMark::Bad));
