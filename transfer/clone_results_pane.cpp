@@ -34,6 +34,7 @@ CloneResultsPane::CloneResultsPane(const QString& logPath, QWidget* parent)
     m_summaryArea->hide();
     layout->addWidget(m_summaryArea);
     m_note->setWordWrap(true);
+    m_note->hide();
     layout->addWidget(m_note);
 
     layout->addWidget(new QLabel(tr("Log of this session:"), this));
@@ -58,4 +59,9 @@ CloneResultsPane::CloneResultsPane(const QString& logPath, QWidget* parent)
 void CloneResultsPane::SetSummary(const QString& text) {
     m_summary->setText(text);
     m_summaryArea->setVisible(!text.isEmpty());
+}
+
+void CloneResultsPane::SetNote(const QString& text) {
+    m_note->setText(text);
+    m_note->setVisible(!text.isEmpty());
 }

@@ -27,11 +27,11 @@ public:
 
     CloneResultsPane(const QString& logPath, QWidget* parent = nullptr);
 
-    // Shows the summary (none when empty).
+    // Shows the summary, or the note (none when empty).
     void SetSummary(const QString& text);
+    void SetNote(const QString& text);
 
     QLabel* Summary() const { return m_summary; }
-    QLabel* Note() const { return m_note; }
     QTableWidget* LogTable() const { return m_logTable; }
     QLabel* LogPath() const { return m_logPath; }
 

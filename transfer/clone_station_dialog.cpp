@@ -78,7 +78,6 @@ CCloneStationDlg::CCloneStationDlg(CloneStationSetup setup, QWidget* parent)
     splitter->setChildrenCollapsible(false);
     splitter->addWidget(makeSessionPart());
     m_results = new CloneResultsPane(m_setup.logPath, splitter);
-    m_note = m_results->Note();
     m_logTable = m_results->LogTable();
     SetControlId(m_logTable, kLogTableId);
     SetControlId(m_results->LogPath(), kLogPathId);
@@ -192,6 +191,8 @@ QWidget* CCloneStationDlg::makeSessionPart() {
             m_session->control.Release(port.toStdString());
         }
     });
+    // Room for the header and two rows however small the window.
+    m_stations->setMinimumHeight(m_stations->fontMetrics().lineSpacing() * 6);
     layout->addWidget(m_stations, 1);
     return part;
 }
@@ -286,21 +287,21 @@ void CCloneStationDlg::start() {
             Qt::QueuedConnection);
     connect(
         relay, &StationRelay::logFailed, this,
-        [this] { m_note->setText(tr("The clone log could not be written.")); },
+        [this] { m_results->SetNote(tr("The clone log could not be written.")); },
         Qt::QueuedConnection);
     connect(
         relay, &StationRelay::historyFailed, this,
         [this](const QString& message) {
-            m_note->setText(tr("A radio read before writing could not be kept in the radio "
-                               "history: %1")
-                                .arg(message));
+            m_results->SetNote(
+                tr("A radio read before writing could not be kept in the radio history: %1")
+                    .arg(message));
         },
         Qt::QueuedConnection);
 
     m_stations->SetPorts(ports);
     m_logTable->setRowCount(0);
     m_results->SetSummary(QString());
-    m_note->clear();
+    m_results->SetNote(QString());
     m_stopAsked = false;
     CloneJob job{.image = image->image,
                  .safety = {.readFirst = m_readFirst->isChecked(), .verify = m_verify->isChecked()},

@@ -147,6 +147,5 @@ private:
     QPushButton* m_stop;
     StationTable* m_stations;
     CloneResultsPane* m_results;
-    QLabel* m_note;
     QTableWidget* m_logTable;
 };

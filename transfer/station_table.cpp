@@ -8,6 +8,13 @@
 #include <QStyle>
 #include <algorithm>
 
+namespace {
+
+// The lines of a state's words a row shows.
+constexpr int kMostStateLines = 3;
+
+} // namespace
+
 StationTable::StationTable(QWidget* parent)
     : QTableWidget(0, ColumnCount, parent),
       m_goodIcon(style()->standardIcon(QStyle::SP_DialogApplyButton)),
@@ -137,6 +144,10 @@ void StationTable::showRow(const QString& port) {
     item(row, FailedColumn)->setText(QString::number(line.Failed()));
     NextButton(row)->setEnabled(line.AwaitsRelease());
     resizeRowToContents(row);
+    // A long message takes a few lines at most, so that every row stays in
+    // sight; the session's log below holds it whole.
+    const int most = fontMetrics().lineSpacing() * kMostStateLines + fontMetrics().descent() * 2;
+    setRowHeight(row, std::min(rowHeight(row), most));
 }
 
 void StationTable::keyPressEvent(QKeyEvent* event) {
