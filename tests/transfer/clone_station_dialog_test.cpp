@@ -4,152 +4,36 @@
 // the window shows, never for a time; a gate in the link holds a station in
 // the middle of a write for as long as a test needs it there.
 
-#include "link_qt/qt_serial_link.h"
-#include "model/language.h"
-#include "model/program_document.h"
-#include "sim/simulated_radio.h"
-#include "tests/transfer/gated_link.h"
-#include "tests/ui/message_recorder.h"
-#include "transfer/clone_station_dialog.h"
+#include "tests/transfer/clone_station_fixture.h"
 #include "transfer/station_table.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QCryptographicHash>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QTemporaryDir>
+#include <QTableWidget>
 #include <QTimer>
 #include <QtTest>
 
-#include <memory>
-
-namespace {
-
-using namespace std::chrono_literals;
-
-// Generous: a station's radio takes a moment, more under the sanitizers.
-constexpr int kRadioTimeoutMs = 120000;
-
-// A new document with a channel of its own.
-RadioImage FleetImage() {
-    RadioImage image;
-    FillNewDocumentImage(image, kDefaultBandCode);
-    for (std::size_t i = 0; i < 8; ++i) {
-        image[i] = static_cast<std::uint8_t>(0x10 + i);
-    }
-    return image;
-}
-
-} // namespace
-
-class CloneStationDialogTest : public QObject {
+class CloneStationDialogTest : public CloneStationFixture {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
+    void init() { setUp(); }
+    void cleanup() { tearDown(); }
 
     void twoStationsCompleteAndShowDoneWithTheirCounts();
     void nextAndSpaceReleaseOnlyTheirOwnStation();
     void closingWhileWritingAsksAndNoKeepsItRunning();
     void stopAsksWhileARadioIsInHandAndSpeaksOfWritingOnlyWhileWriting();
     void opensOnTheDeviceAndNamesTheImageByCaptionAndShortSha();
-    void aPortNotAvailableSaysItTriesAgainUntilItOpens();
-
-private:
-    SimulatedRadio& addRadio(const SimOptions& options = InstantReplies());
-    // Types the device into the window and adds it, checked.
-    void addPort(const QString& device);
-    QString stateOf(int row) const;
-    QString cell(int row, int column) const;
-    // The state of the row bears the icon of the mark.
-    bool marked(int row, LineMark mark) const;
-    bool unmarked(int row) const;
-
-    QTemporaryDir m_dir;
-    WriteSafety m_safety;
-    std::optional<CloneImage> m_image;
-    Gate m_gate;     // block writes
-    Gate m_readGate; // block reads
-    std::vector<std::unique_ptr<SimulatedRadio>> m_radios;
-    std::unique_ptr<MessageRecorder> m_messages;
-    std::unique_ptr<CCloneStationDlg> m_dialog;
 };
-
-void CloneStationDialogTest::init() {
-    g_bChinese = 0;
-    QVERIFY(m_dir.isValid());
-    m_safety = {.readFirst = false, .verify = false};
-    m_image = CloneImage{QStringLiteral("fleet.dat*"), FleetImage()};
-    m_messages = std::make_unique<MessageRecorder>();
-    CloneStationSetup setup;
-    setup.shownImage = [this] { return m_image; };
-    setup.image = [this](QString&) { return m_image; };
-    setup.safety = [this] { return m_safety; };
-    setup.setSafety = [this](const WriteSafety& safety) { m_safety = safety; };
-    setup.ports = [] { return std::vector<PortChoice>{}; };
-    setup.logPath = m_dir.filePath(QStringLiteral("clone-log.csv"));
-    setup.historyFolder = m_dir.filePath(QStringLiteral("history"));
-    setup.makeLink = [this] {
-        return std::make_unique<GatedLink>(
-            std::make_unique<GatedLink>(std::make_unique<QtSerialLink>(), m_gate), m_readGate,
-            'R');
-    };
-    setup.attemptInterval = 5ms;
-    m_dialog = std::make_unique<CCloneStationDlg>(std::move(setup));
-    m_dialog->resize(900, 700);
-    m_dialog->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_dialog.get()));
-}
-
-void CloneStationDialogTest::cleanup() {
-    m_gate.Open();
-    m_readGate.Open();
-    m_dialog.reset();
-    m_radios.clear();
-    m_messages.reset();
-}
-
-SimulatedRadio& CloneStationDialogTest::addRadio(const SimOptions& options) {
-    m_radios.push_back(std::make_unique<SimulatedRadio>(options));
-    std::string error;
-    if (!m_radios.back()->Start(&error)) {
-        qFatal("no pseudo-terminal: %s", error.c_str());
-    }
-    return *m_radios.back();
-}
-
-void CloneStationDialogTest::addPort(const QString& device) {
-    // Enter in the field adds the device, as Add does; it closes nothing.
-    m_dialog->Ports()->DeviceEdit()->setFocus();
-    m_dialog->Ports()->DeviceEdit()->setText(device);
-    QTest::keyClick(m_dialog->Ports()->DeviceEdit(), Qt::Key_Return);
-    QVERIFY(m_dialog->isVisible());
-    QVERIFY(m_dialog->Ports()->DeviceEdit()->text().isEmpty());
-}
-
-QString CloneStationDialogTest::cell(int row, int column) const {
-    const QTableWidgetItem* item = m_dialog->Stations()->item(row, column);
-    return item ? item->text() : QString();
-}
-
-QString CloneStationDialogTest::stateOf(int row) const {
-    return cell(row, StationTable::StateColumn);
-}
-
-bool CloneStationDialogTest::marked(int row, LineMark mark) const {
-    const QIcon shown = m_dialog->Stations()->item(row, StationTable::StateColumn)->icon();
-    return !shown.isNull() && shown.cacheKey() == m_dialog->Stations()->MarkIcon(mark).cacheKey();
-}
-
-bool CloneStationDialogTest::unmarked(int row) const {
-    return m_dialog->Stations()->item(row, StationTable::StateColumn)->icon().isNull();
-}
 
 void CloneStationDialogTest::twoStationsCompleteAndShowDoneWithTheirCounts() {
     // The Setup menu's settings show, and a change goes back to them.
@@ -412,40 +296,6 @@ void CloneStationDialogTest::opensOnTheDeviceAndNamesTheImageByCaptionAndShortSh
     QVERIFY(m_messages->seen[0].defaultAnswer == MessageAnswer::No);
     QVERIFY(m_messages->seen[0].text.contains(QStringLiteral("blank.dat")));
     QVERIFY(!m_dialog->Running());
-}
-
-void CloneStationDialogTest::aPortNotAvailableSaysItTriesAgainUntilItOpens() {
-    // The station's port is missing until the test links it to a radio, as
-    // a cable plugged back in; the radio is silent, so that the station,
-    // once the port opens, stays waiting for it.
-    SimOptions silent = InstantReplies();
-    silent.fault.kind = SimFaultKind::Silent;
-    SimulatedRadio& radio = addRadio(silent);
-    const QString port = m_dir.filePath(QStringLiteral("cable"));
-    addPort(port);
-    QTest::mouseClick(m_dialog->StartButton(), Qt::LeftButton);
-
-    QTRY_COMPARE_WITH_TIMEOUT(stateOf(0), QStringLiteral("port not available, trying again"),
-                              kRadioTimeoutMs);
-    QVERIFY(marked(0, LineMark::Retrying));
-    const QTableWidgetItem* state = m_dialog->Stations()->item(0, StationTable::StateColumn);
-    QVERIFY2(state->toolTip().startsWith(QStringLiteral("Could not Open")),
-             qPrintable(state->toolTip()));
-    QCOMPARE(cell(0, StationTable::FailedColumn), QStringLiteral("1"));
-    QCOMPARE(m_dialog->LogTable()->rowCount(), 1);
-    QVERIFY(!m_dialog->Stations()->NextButton(0)->isEnabled());
-
-    QVERIFY(QFile::link(QString::fromStdString(radio.DevicePath()), port));
-    QTRY_COMPARE_WITH_TIMEOUT(stateOf(0), QStringLiteral("waiting for a radio"), kRadioTimeoutMs);
-    QVERIFY(unmarked(0));
-    QVERIFY(state->toolTip().isEmpty());
-    // The retries were no radios: one failure, one log row.
-    QCOMPARE(cell(0, StationTable::FailedColumn), QStringLiteral("1"));
-    QCOMPARE(m_dialog->LogTable()->rowCount(), 1);
-
-    QTest::mouseClick(m_dialog->StopButton(), Qt::LeftButton);
-    QTRY_VERIFY_WITH_TIMEOUT(!m_dialog->Running(), kRadioTimeoutMs);
-    QVERIFY(m_messages->seen.empty());
 }
 
 QTEST_MAIN(CloneStationDialogTest)
