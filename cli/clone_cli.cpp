@@ -28,6 +28,15 @@ void CliStationObserver::OnState(const std::string& port, StationState state) {
         return;
     }
     const std::lock_guard<std::mutex> lock(m_mutex);
+    // A port that cannot be opened is said once, by its failed radio's line;
+    // its retries and its opening again pass quietly, as the waiting does.
+    if (state == StationState::PortUnavailable) {
+        m_portsDown.insert(port);
+        return;
+    }
+    if (m_portsDown.erase(port) > 0 && state == StationState::WaitingForRadio) {
+        return;
+    }
     std::cerr << port << ": " << StateText(state, m_texts);
     if (state == StationState::WaitingForRelease) {
         std::cerr << m_texts.Tr("CloneCommand", " (press Enter)");

@@ -8,6 +8,7 @@
 #include "station/radio_report.h"
 
 #include <mutex>
+#include <set>
 #include <string>
 
 // The line printed for a radio (the catalogue's language), without its line end.
@@ -27,4 +28,6 @@ private:
     bool m_bell;
     CloneRecorder& m_recorder;
     const TextCatalogue& m_texts;
+    // The ports whose station found them not available at the last attempt.
+    std::set<std::string> m_portsDown;
 };

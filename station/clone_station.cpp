@@ -21,9 +21,11 @@ constexpr std::uint8_t kProgramRequestStart = 0x02;
 // each step of the safe write begins.
 class RadioRun : public TransferObserver, public ForwardingLink {
 public:
+    // portDown: the port could not be opened at the station's last attempt.
     RadioRun(SerialLink& link, const std::string& port, const CloneJob& job, CloneControl& control,
-             StationObserver& observer)
-        : ForwardingLink(link), m_port(port), m_job(job), m_control(control), m_observer(observer) {}
+             StationObserver& observer, bool portDown)
+        : ForwardingLink(link), m_port(port), m_job(job), m_control(control), m_observer(observer),
+          m_portDown(portDown) {}
 
     SafeWriteResult Run() {
         return RunSafeWrite(*this, *this, m_cancel, m_port, m_job.image, m_job.safety);
@@ -32,6 +34,8 @@ public:
     // Whether a radio answered, and whether it is one the station may write
     // (the session's count not yet reached by others).
     bool Answered() const { return m_answeredAt.has_value(); }
+    // The port was down before this run and did not open in it.
+    bool PortDown() const { return m_portDown; }
     bool Taken() const { return m_taken; }
     double Seconds() const {
         return m_answeredAt ? std::chrono::duration<double>(Clock::now() - *m_answeredAt).count()
@@ -77,6 +81,15 @@ public:
     }
 
     // SerialLink
+    // A port that was down and opens again: the station waits for a radio.
+    bool Open(const std::string& portName) override {
+        const bool opened = ForwardingLink::Open(portName);
+        if (opened && m_portDown) {
+            m_portDown = false;
+            m_observer.OnState(m_port, StationState::WaitingForRadio);
+        }
+        return opened;
+    }
     bool Write(const std::uint8_t* data, std::size_t size) override {
         if (!Answered() && size == 1 && data[0] == kProgramRequestStart) {
             m_attemptStart = Clock::now(); // an attempt to reach a radio begins
@@ -126,6 +139,7 @@ private:
     std::optional<Clock::time_point> m_attemptStart;
     std::optional<Clock::time_point> m_answeredAt;
     bool m_taken = false;
+    bool m_portDown;
 };
 
 } // namespace
@@ -170,8 +184,9 @@ void CloneStations::RunStation(const std::string& port) {
         if (!portDown) {
             m_observer.OnState(port, StationState::WaitingForRadio);
         }
-        RadioRun run(*link, port, m_job, m_control, m_observer);
+        RadioRun run(*link, port, m_job, m_control, m_observer, portDown);
         const SafeWriteResult written = run.Run();
+        portDown = run.PortDown();
         if (!run.Answered()) {
             // No radio reached: the session ended while waiting, or the port
             // could not be opened; then the station tries again, paced as
@@ -182,6 +197,7 @@ void CloneStations::RunStation(const std::string& port) {
             if (!portDown) {
                 portDown = true;
                 ReportPortFailure(port, number, written);
+                m_observer.OnState(port, StationState::PortUnavailable);
             } else {
                 --number;
             }
@@ -190,7 +206,6 @@ void CloneStations::RunStation(const std::string& port) {
             }
             continue;
         }
-        portDown = false;
         if (!run.Taken()) {
             break;
         }

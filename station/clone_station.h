@@ -10,9 +10,10 @@
 // that a radio left on the cable is never written twice. A radio that refuses
 // (band type, password) or fails is reported and the station goes on. A port
 // that cannot be opened is reported once as a failed radio, and the station
-// keeps trying it as it tries to reach a radio, until it opens again. The
-// session's count, cancel and release are shared through a CloneControl; a
-// cancel stops each station at its next cancel point of the transfer.
+// keeps trying it as it tries to reach a radio, its state saying so, until it
+// opens again and the station waits for a radio. The session's count, cancel
+// and release are shared through a CloneControl; a cancel stops each station
+// at its next cancel point of the transfer.
 
 #include "link/serial_link.h"
 #include "link/write_safety.h"

@@ -36,6 +36,8 @@ std::string StateText(StationState state, const TextCatalogue& texts) {
     switch (state) {
     case StationState::WaitingForRadio:
         return texts.Tr("CloneStation", "waiting for a radio");
+    case StationState::PortUnavailable:
+        return texts.Tr("CloneStation", "port not available, trying again");
     case StationState::ReadingFirst:
         return texts.Tr("CloneStation", "reading first");
     case StationState::Writing:

@@ -20,6 +20,7 @@ enum class RadioResult {
 
 enum class StationState {
     WaitingForRadio,   // trying to reach a radio, about once a second
+    PortUnavailable,   // the port cannot be opened; tried again as radios are
     ReadingFirst,      // reading the radio before writing
     Writing,           // progress: rows written
     Verifying,         // reading the radio back

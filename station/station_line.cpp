@@ -1,13 +1,12 @@
 #include "station/station_line.h"
 
-
 void StationLine::OnState(StationState state) {
     if (state != m_state) {
         m_percent = 0;
     }
     m_state = state;
-    if (HasRadioInHand()) {
-        m_portFailure.reset(); // the port opened again
+    if (state != StationState::PortUnavailable) {
+        m_portFailure.clear(); // the port opened again, or the station ended
     }
 }
 
@@ -53,11 +52,24 @@ std::string StationLine::OutcomeText(const TextCatalogue& texts) const {
     return text;
 }
 
-std::string StationLine::Text(const TextCatalogue& texts) const {
-    if (m_portFailure) {
-        return FormatText(texts.Tr("StationLine", "%1: %2"),
-                          {ResultText(RadioResult::Failed, texts), *m_portFailure});
+LineMark StationLine::Mark() const {
+    if (m_state == StationState::PortUnavailable) {
+        return LineMark::Retrying;
     }
+    if (!m_lastResult ||
+        (m_state != StationState::WaitingForRelease && m_state != StationState::Stopped)) {
+        return LineMark::None;
+    }
+    if (IsGood(*m_lastResult)) {
+        // After the stop the row says "stopped" alone: no mark of a radio.
+        return m_state == StationState::WaitingForRelease ? LineMark::Good : LineMark::None;
+    }
+    // A radio cancelled before anything was written is no failure.
+    const bool cancelledUntouched = *m_lastResult == RadioResult::Cancelled && !m_lastPartlyWritten;
+    return cancelledUntouched ? LineMark::None : LineMark::Bad;
+}
+
+std::string StationLine::Text(const TextCatalogue& texts) const {
     switch (m_state) {
     case StationState::ReadingFirst:
     case StationState::Writing:
@@ -73,6 +85,7 @@ std::string StationLine::Text(const TextCatalogue& texts) const {
         }
         break;
     case StationState::WaitingForRadio:
+    case StationState::PortUnavailable:
         break;
     }
     return StateText(m_state, texts);

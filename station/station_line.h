@@ -9,6 +9,11 @@
 #include <optional>
 #include <string>
 
+// The mark a row carries beside its words, so that how a station stands is
+// seen at a glance: its last radio good, its last radio not good (failed,
+// refused or partly written), or its port not available.
+enum class LineMark { None, Good, Bad, Retrying };
+
 class StationLine {
 public:
     void OnState(StationState state);
@@ -17,9 +22,13 @@ public:
     void OnPortFailed(const std::string& message);
 
     // The state in words, in the catalogue's language: "waiting for a radio",
-    // "writing 45 %", "done", "failed: ...", "partly written: ...",
-    // "stopped", ...
+    // "port not available, trying again", "writing 45 %", "done",
+    // "failed: ...", "partly written: ...", "stopped", ...
     std::string Text(const TextCatalogue& texts) const;
+    LineMark Mark() const;
+    // Why the port is not available (its message), while it is not; empty
+    // otherwise.
+    const std::string& PortFailure() const { return m_portFailure; }
     StationState State() const { return m_state; }
     // A radio is on the cable and being read or written: stopping now
     // leaves it with part of the new data, or unverified.
@@ -41,7 +50,7 @@ private:
     std::optional<RadioResult> m_lastResult;
     bool m_lastPartlyWritten = false;
     std::string m_lastMessage;
-    std::optional<std::string> m_portFailure;
+    std::string m_portFailure;
     int m_done = 0;
     int m_failed = 0;
 };

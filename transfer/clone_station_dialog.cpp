@@ -3,6 +3,7 @@
 #include "link_qt/qt_serial_link.h"
 #include "station/clone_recorder.h"
 #include "texts_qt/qt_catalogue.h"
+#include "transfer/clone_results_pane.h"
 #include "transfer/station_relay.h"
 #include "transfer/station_table.h"
 #include "ui/dialog_frame.h"
@@ -19,12 +20,13 @@
 #include <QDir>
 #include <QEvent>
 #include <QFile>
+#include <QFrame>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSplitter>
 #include <QStandardPaths>
 #include <QTableWidget>
@@ -46,8 +48,6 @@ struct CCloneStationDlg::Session {
 };
 
 namespace {
-
-enum LogColumn { TimeColumn, PortColumn, RadioColumn, ResultColumn, SecondsColumn, MessageColumn };
 
 using binding::SetControlId;
 
@@ -72,30 +72,29 @@ CCloneStationDlg::CCloneStationDlg(CloneStationSetup setup, QWidget* parent)
     }
     setWindowTitle(tr("Clone Station"));
     SetControlId(this, kDialogId);
-    auto* splitter = new QSplitter(Qt::Vertical, this);
+    // The stations' rows above what the session came to; the operator moves
+    // the line between them, and neither is squeezed away.
+    auto* splitter = new QSplitter(Qt::Vertical);
+    splitter->setChildrenCollapsible(false);
     splitter->addWidget(makeSessionPart());
-    auto* logPart = new QWidget(splitter);
-    auto* logLayout = new QVBoxLayout(logPart);
-    logLayout->setContentsMargins(0, 0, 0, 0);
-    logLayout->addWidget(new QLabel(tr("Log of this session:"), logPart));
-    m_logTable = new QTableWidget(0, MessageColumn + 1, logPart);
-    m_logTable->setHorizontalHeaderLabels(
-        {tr("Time"), tr("Port"), tr("Radio"), tr("Result"), tr("Seconds"), tr("Message")});
-    m_logTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_logTable->verticalHeader()->hide();
-    for (int column = TimeColumn; column < MessageColumn; ++column) {
-        m_logTable->horizontalHeader()->setSectionResizeMode(column, QHeaderView::ResizeToContents);
-    }
-    m_logTable->horizontalHeader()->setStretchLastSection(true);
+    m_results = new CloneResultsPane(m_setup.logPath, splitter);
+    m_logTable = m_results->LogTable();
     SetControlId(m_logTable, kLogTableId);
-    logLayout->addWidget(m_logTable);
-    m_logPath = new QLabel(
-        tr("Appended to the log file %1").arg(QDir::toNativeSeparators(m_setup.logPath)), logPart);
-    m_logPath->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    m_logPath->setWordWrap(true);
-    SetControlId(m_logPath, kLogPathId);
-    logLayout->addWidget(m_logPath);
-    splitter->addWidget(logPart);
+    SetControlId(m_results->LogPath(), kLogPathId);
+    splitter->addWidget(m_results);
+    splitter->setStretchFactor(0, 3);
+    splitter->setStretchFactor(1, 2);
+    // On a small screen (1024 x 768 at scale 2) the window's parts scroll
+    // within it rather than reach beyond the screen.
+    auto* content = new QWidget;
+    auto* contentLayout = new QVBoxLayout(content);
+    contentLayout->setContentsMargins(0, 0, 0, 0);
+    contentLayout->addWidget(makeSetupPart());
+    contentLayout->addWidget(splitter, 1);
+    auto* scroll = new QScrollArea(this);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidget(content);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     buttons->button(QDialogButtonBox::Close)->setText(tr("Close"));
@@ -103,8 +102,7 @@ CCloneStationDlg::CCloneStationDlg(CloneStationSetup setup, QWidget* parent)
     connect(buttons, &QDialogButtonBox::rejected, this, &CCloneStationDlg::reject);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(makeSetupPart());
-    layout->addWidget(splitter, 1);
+    layout->addWidget(scroll, 1);
     layout->addWidget(buttons);
     // Enter belongs to the field it is typed in (Other device adds its
     // device); no button of the window takes it.
@@ -146,7 +144,10 @@ QWidget* CCloneStationDlg::makeSetupPart() {
     layout->addWidget(m_ports);
 
     auto* options = new QHBoxLayout;
-    // The Setup menu's items, in its words.
+    auto* boxes = new QVBoxLayout;
+    options->addLayout(boxes);
+    // The Setup menu's items, in its words, one above the other so that the
+    // window stays narrow.
     m_verify =
         new QCheckBox(QCoreApplication::translate("CMainFrame", "Verify after writing"), part);
     SetControlId(m_verify, kVerifyId);
@@ -155,7 +156,7 @@ QWidget* CCloneStationDlg::makeSetupPart() {
     SetControlId(m_readFirst, kReadFirstId);
     for (QCheckBox* box : {m_verify, m_readFirst}) {
         connect(box, &QCheckBox::toggled, this, &CCloneStationDlg::storeSafety);
-        options->addWidget(box);
+        boxes->addWidget(box);
     }
     options->addStretch(1);
     m_start = new QPushButton(tr("Start"), part);
@@ -178,9 +179,11 @@ QWidget* CCloneStationDlg::makeSessionPart() {
     auto* part = new QWidget(this);
     auto* layout = new QVBoxLayout(part);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(new QLabel(
+    auto* hint = new QLabel(
         tr("After a radio, swap it and press Next on its row (or Space on the selected row)."),
-        part));
+        part);
+    hint->setWordWrap(true);
+    layout->addWidget(hint);
     m_stations = new StationTable(part);
     SetControlId(m_stations, kStationTableId);
     connect(m_stations, &StationTable::nextRequested, this, [this](const QString& port) {
@@ -188,13 +191,9 @@ QWidget* CCloneStationDlg::makeSessionPart() {
             m_session->control.Release(port.toStdString());
         }
     });
+    // Room for the header and two rows however small the window.
+    m_stations->setMinimumHeight(m_stations->fontMetrics().lineSpacing() * 6);
     layout->addWidget(m_stations, 1);
-    m_summary = new QLabel(part);
-    m_summary->setWordWrap(true);
-    layout->addWidget(m_summary);
-    m_note = new QLabel(part);
-    m_note->setWordWrap(true);
-    layout->addWidget(m_note);
     return part;
 }
 
@@ -288,21 +287,21 @@ void CCloneStationDlg::start() {
             Qt::QueuedConnection);
     connect(
         relay, &StationRelay::logFailed, this,
-        [this] { m_note->setText(tr("The clone log could not be written.")); },
+        [this] { m_results->SetNote(tr("The clone log could not be written.")); },
         Qt::QueuedConnection);
     connect(
         relay, &StationRelay::historyFailed, this,
         [this](const QString& message) {
-            m_note->setText(tr("A radio read before writing could not be kept in the radio "
-                               "history: %1")
-                                .arg(message));
+            m_results->SetNote(
+                tr("A radio read before writing could not be kept in the radio history: %1")
+                    .arg(message));
         },
         Qt::QueuedConnection);
 
     m_stations->SetPorts(ports);
     m_logTable->setRowCount(0);
-    m_summary->clear();
-    m_note->clear();
+    m_results->SetSummary(QString());
+    m_results->SetNote(QString());
     m_stopAsked = false;
     CloneJob job{.image = image->image,
                  .safety = {.readFirst = m_readFirst->isChecked(), .verify = m_verify->isChecked()},
@@ -343,7 +342,7 @@ void CCloneStationDlg::onRadio(const RadioReport& report) {
 }
 
 void CCloneStationDlg::endSession() {
-    m_summary->setText(
+    m_results->SetSummary(
         QString::fromStdString(SummaryText(m_session->tally, m_stopAsked, AppTexts())).trimmed());
     // Every station has said its last word; their threads are ending.
     m_session.reset();

@@ -18,6 +18,7 @@
 #include "model/radio_image.h"
 #include "station/clone_station.h"
 #include "station/radio_report.h"
+#include "transfer/clone_results_pane.h"
 #include "transfer/port_choice_list.h"
 
 #include <QDialog>
@@ -114,8 +115,8 @@ public:
     QPushButton* StopButton() const { return m_stop; }
     StationTable* Stations() const { return m_stations; }
     QTableWidget* LogTable() const { return m_logTable; }
-    QLabel* LogPathLabel() const { return m_logPath; }
-    QLabel* SummaryLabel() const { return m_summary; }
+    QLabel* LogPathLabel() const { return m_results->LogPath(); }
+    QLabel* SummaryLabel() const { return m_results->Summary(); }
 
     void reject() override;
 
@@ -145,8 +146,6 @@ private:
     QPushButton* m_start;
     QPushButton* m_stop;
     StationTable* m_stations;
-    QLabel* m_summary;
-    QLabel* m_note;
+    CloneResultsPane* m_results;
     QTableWidget* m_logTable;
-    QLabel* m_logPath;
 };

@@ -5,9 +5,21 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QPushButton>
+#include <QStyle>
 #include <algorithm>
 
-StationTable::StationTable(QWidget* parent) : QTableWidget(0, ColumnCount, parent) {
+namespace {
+
+// The lines of a state's words a row shows.
+constexpr int kMostStateLines = 3;
+
+} // namespace
+
+StationTable::StationTable(QWidget* parent)
+    : QTableWidget(0, ColumnCount, parent),
+      m_goodIcon(style()->standardIcon(QStyle::SP_DialogApplyButton)),
+      m_badIcon(style()->standardIcon(QStyle::SP_MessageBoxCritical)),
+      m_retryingIcon(style()->standardIcon(QStyle::SP_MessageBoxWarning)) {
     setHorizontalHeaderLabels({tr("Port"), tr("State"), tr("Done"), tr("Failed"), QString()});
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -108,14 +120,34 @@ bool StationTable::AllStopped() const {
                        [](const auto& line) { return line.second.Stopped(); });
 }
 
+QIcon StationTable::MarkIcon(LineMark mark) const {
+    switch (mark) {
+    case LineMark::Good:
+        return m_goodIcon;
+    case LineMark::Bad:
+        return m_badIcon;
+    case LineMark::Retrying:
+        return m_retryingIcon;
+    case LineMark::None:
+        break;
+    }
+    return {};
+}
+
 void StationTable::showRow(const QString& port) {
     const int row = RowOf(port);
     const StationLine& line = m_lines.at(port);
     item(row, StateColumn)->setText(QString::fromStdString(line.Text(AppTexts())));
+    item(row, StateColumn)->setIcon(MarkIcon(line.Mark()));
+    item(row, StateColumn)->setToolTip(QString::fromStdString(line.PortFailure()));
     item(row, DoneColumn)->setText(QString::number(line.Done()));
     item(row, FailedColumn)->setText(QString::number(line.Failed()));
     NextButton(row)->setEnabled(line.AwaitsRelease());
     resizeRowToContents(row);
+    // A long message takes a few lines at most, so that every row stays in
+    // sight; the session's log below holds it whole.
+    const int most = fontMetrics().lineSpacing() * kMostStateLines + fontMetrics().descent() * 2;
+    setRowHeight(row, std::min(rowHeight(row), most));
 }
 
 void StationTable::keyPressEvent(QKeyEvent* event) {

@@ -1,11 +1,14 @@
 #pragma once
 // The rows of the Clone Station window, one per station: its port, its state
-// in words, its radios done and failed, and a Next button that releases the
-// station once it is done with a radio and waits for the operator. Space on
-// the selected row does as its Next button.
+// in words with a mark of how it stands, its radios done and failed, and a
+// Next button that releases the station once it is done with a radio and
+// waits for the operator. Space on the selected row does as its Next button.
+// The port's message shows as the state's tool tip while the port is not
+// available.
 
 #include "station/station_line.h"
 
+#include <QIcon>
 #include <QString>
 #include <QTableWidget>
 #include <map>
@@ -38,6 +41,11 @@ public:
     bool AnyWriting() const;
     // Every station has stopped (or there are none).
     bool AllStopped() const;
+    // The style's icon beside the state for a row's mark: a tick for a good
+    // radio, the critical sign for one that is not, the warning sign for a
+    // port not available; none otherwise. The words beside it say the same,
+    // for those who see no icon.
+    QIcon MarkIcon(LineMark mark) const;
 
 signals:
     // The operator released the station of the port.
@@ -51,4 +59,7 @@ private:
 
     std::vector<QString> m_ports;
     std::map<QString, StationLine> m_lines;
+    QIcon m_goodIcon;
+    QIcon m_badIcon;
+    QIcon m_retryingIcon;
 };

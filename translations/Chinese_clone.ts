@@ -8,38 +8,6 @@
         <translation>克隆工作站</translation>
     </message>
     <message>
-        <source>Log of this session:</source>
-        <translation>本次日志：</translation>
-    </message>
-    <message>
-        <source>Time</source>
-        <translation>时间</translation>
-    </message>
-    <message>
-        <source>Port</source>
-        <translation>端口</translation>
-    </message>
-    <message>
-        <source>Radio</source>
-        <translation>对讲机</translation>
-    </message>
-    <message>
-        <source>Result</source>
-        <translation>结果</translation>
-    </message>
-    <message>
-        <source>Seconds</source>
-        <translation>秒数</translation>
-    </message>
-    <message>
-        <source>Message</source>
-        <translation>消息</translation>
-    </message>
-    <message>
-        <source>Appended to the log file %1</source>
-        <translation>同时追加写入日志文件 %1</translation>
-    </message>
-    <message>
         <source>Close</source>
         <translation>关闭</translation>
     </message>
@@ -96,6 +64,41 @@ A radio stopped while it is being written holds part of the new data and must be
     <message>
         <source>The image %1 has no channels. Write it into the radios all the same?</source>
         <translation>映像 %1 中没有任何信道。仍要将它写入对讲机吗？</translation>
+    </message>
+</context>
+<context>
+    <name>CloneResultsPane</name>
+    <message>
+        <source>Log of this session:</source>
+        <translation>本次日志：</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>时间</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>端口</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>对讲机</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>结果</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>秒数</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>消息</translation>
+    </message>
+    <message>
+        <source>Appended to the log file %1</source>
+        <translation>同时追加写入日志文件 %1</translation>
     </message>
 </context>
 <context>

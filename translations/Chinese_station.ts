@@ -47,6 +47,10 @@
         <translation>等待对讲机</translation>
     </message>
     <message>
+        <source>port not available, trying again</source>
+        <translation>端口不可用，正在重试</translation>
+    </message>
+    <message>
         <source>reading first</source>
         <translation>写入前读取</translation>
     </message>

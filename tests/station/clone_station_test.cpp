@@ -11,6 +11,7 @@
 #include "station/clone_station.h"
 #include "tests/link/link_test_support.h"
 
+#include <algorithm>
 #include <condition_variable>
 #include <filesystem>
 #include <functional>
@@ -369,10 +370,24 @@ TEST(CloneStations, APortThatFailsToOpenIsLoggedOnceAndTriedAgainUntilItOpens) {
     const std::string port = (folder / "radio").string();
     session.extraPorts.push_back(port);
     session.Start();
-    ASSERT_TRUE(
-        session.observer.WaitUntil([&] { return session.observer.portFailures.count(port) > 0; }));
+    // The station says that it tries again, and only then is the port there.
+    ASSERT_TRUE(session.observer.WaitUntil(
+        [&] { return session.observer.states[port] == StationState::PortUnavailable; }));
+    EXPECT_EQ(session.observer.portFailures.count(port), 1u);
     std::filesystem::create_symlink(radio->DevicePath(), port);
     session.Finish();
+    // Waiting, not available (said once, however often it was tried), and
+    // waiting again once it opened, before the radio is written.
+    std::vector<StationState> states;
+    for (const RecordingStations::Step& step : session.observer.history[port]) {
+        states.push_back(step.state);
+    }
+    ASSERT_GE(states.size(), 4u);
+    EXPECT_EQ(
+        std::vector<StationState>(states.begin(), states.begin() + 4),
+        std::vector<StationState>({StationState::WaitingForRadio, StationState::PortUnavailable,
+                                   StationState::WaitingForRadio, StationState::Writing}));
+    EXPECT_EQ(std::count(states.begin(), states.end(), StationState::PortUnavailable), 1);
     std::filesystem::remove_all(folder);
     ASSERT_EQ(session.reports.size(), 2u);
     const RadioReport& failed = session.reports[0];

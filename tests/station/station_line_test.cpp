@@ -53,40 +53,52 @@ struct LineCase {
     int done;
     int failed;
     bool inHand;
+    LineMark mark;
 };
 
 TEST(StationLine, SaysTheStateTheProgressAndHowTheLastRadioEnded) {
     const std::string partly = "The radio now holds part of the new data.";
     const LineCase cases[] = {
-        {"waiting", {}, StationState::WaitingForRadio, "waiting for a radio", 0, 0, false},
+        {"waiting",
+         {},
+         StationState::WaitingForRadio,
+         "waiting for a radio",
+         0,
+         0,
+         false,
+         LineMark::None},
         {"good radio",
          {Report(RadioResult::Verified)},
          StationState::WaitingForRelease,
          "done",
          1,
          0,
-         false},
+         false,
+         LineMark::Good},
         {"refused",
          {Report(RadioResult::Refused, false, "Band Type Error")},
          StationState::WaitingForRelease,
          "refused: Band Type Error",
          0,
          1,
-         false},
+         false,
+         LineMark::Bad},
         {"failed part-way",
          {Report(RadioResult::Written), Report(RadioResult::Failed, true, partly)},
          StationState::WaitingForRelease,
          "partly written: " + partly,
          1,
          1,
-         false},
+         false,
+         LineMark::Bad},
         {"failed before writing",
          {Report(RadioResult::Failed, false, "Communication Error")},
          StationState::WaitingForRelease,
          "failed: Communication Error",
          0,
          1,
-         false},
+         false,
+         LineMark::Bad},
         // A cancelled radio counts neither way, and stays in sight once stopped.
         {"stopped while writing",
          {Report(RadioResult::Cancelled, true, partly)},
@@ -94,15 +106,25 @@ TEST(StationLine, SaysTheStateTheProgressAndHowTheLastRadioEnded) {
          "stopped; partly written: " + partly,
          0,
          0,
-         false},
+         false,
+         LineMark::Bad},
+        {"stopped before anything was written",
+         {Report(RadioResult::Cancelled)},
+         StationState::Stopped,
+         "stopped; cancelled",
+         0,
+         0,
+         false,
+         LineMark::None},
         {"stopped after a good radio",
          {Report(RadioResult::Written)},
          StationState::Stopped,
          "stopped",
          1,
          0,
-         false},
-        {"verifying", {}, StationState::Verifying, "verifying 45 %", 0, 0, true},
+         false,
+         LineMark::None},
+        {"verifying", {}, StationState::Verifying, "verifying 45 %", 0, 0, true, LineMark::None},
     };
     for (const LineCase& c : cases) {
         SCOPED_TRACE(c.what);
@@ -118,20 +140,42 @@ TEST(StationLine, SaysTheStateTheProgressAndHowTheLastRadioEnded) {
         EXPECT_EQ(line.Failed(), c.failed);
         EXPECT_EQ(line.HasRadioInHand(), c.inHand);
         EXPECT_EQ(line.AwaitsRelease(), c.state == StationState::WaitingForRelease);
+        EXPECT_EQ(line.Mark(), c.mark);
     }
 }
 
-TEST(StationLine, AStepStartsAtNoughtAndAPortThatFailedSaysWhy) {
+TEST(StationLine, AStepStartsAtNoughtAndAPortNotAvailableSaysSoUntilItOpens) {
     StationLine line;
     line.OnState(StationState::ReadingFirst);
     line.OnProgress(192, 192);
     EXPECT_EQ(line.Text(SourceTexts()), "reading first 100 %");
     line.OnState(StationState::Writing);
     EXPECT_EQ(line.Text(SourceTexts()), "writing 0 %");
-    line.OnPortFailed("Could not Open the Port");
-    line.OnState(StationState::Stopped);
-    EXPECT_EQ(line.Text(SourceTexts()), "failed: Could not Open the Port");
-    EXPECT_EQ(line.Text(ChineseTexts()), "失败：Could not Open the Port");
+
+    // The port fails to open: its message, the failed radio, then the state
+    // of the station that tries again.
+    StationLine down;
+    down.OnPortFailed("Could not Open the Port");
+    down.OnRadio(Report(RadioResult::Failed, false, "Could not Open the Port"));
+    down.OnState(StationState::PortUnavailable);
+    EXPECT_EQ(down.Text(SourceTexts()), "port not available, trying again");
+    EXPECT_EQ(down.Text(ChineseTexts()), "端口不可用，正在重试");
+    EXPECT_EQ(down.PortFailure(), "Could not Open the Port");
+    EXPECT_EQ(down.Mark(), LineMark::Retrying);
+    EXPECT_EQ(down.Failed(), 1);
+    EXPECT_FALSE(down.AwaitsRelease());
+    // It opens: the station waits for a radio, with no trace of the failure
+    // but its count.
+    down.OnState(StationState::WaitingForRadio);
+    EXPECT_EQ(down.Text(SourceTexts()), "waiting for a radio");
+    EXPECT_EQ(down.PortFailure(), "");
+    EXPECT_EQ(down.Mark(), LineMark::None);
+    EXPECT_EQ(down.Failed(), 1);
+    // Stopped while the port was not available: the failure stays in sight.
+    down.OnState(StationState::PortUnavailable);
+    down.OnState(StationState::Stopped);
+    EXPECT_EQ(down.Text(SourceTexts()), "stopped; failed: Could not Open the Port");
+    EXPECT_EQ(down.Mark(), LineMark::Bad);
 }
 
 TEST(CloneRecorder, CountsEveryRadioAndTellsTheFirstLogFailureOnce) {
