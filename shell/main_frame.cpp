@@ -8,10 +8,10 @@
 #include "shell/background_painter.h"
 #include "shell/child_frame.h"
 #include "shell/command_bars.h"
-#include "shell/navigation_bar.h"
 #include "shell/recent_files.h"
 #include "ui/help_service.h"
 #include "ui/language_text.h"
+#include "ui/navigation_bar.h"
 
 #include <QCursor>
 #include <QDockWidget>
