@@ -4,7 +4,6 @@
 #include "shell/main_frame.h"
 
 #include "settings/program_context.h"
-#include "ui/user_store.h"
 #include "shell/background_painter.h"
 #include "shell/child_frame.h"
 #include "shell/command_bars.h"
@@ -56,7 +55,7 @@ CMainFrame::CMainFrame(const CommandOptions& options, ProgramContext& context, Q
             [this] { UpdateCommandUI(); });
     CreateStatusBar();
     CreateNavigation();
-    m_recent = new RecentFiles(UserStore::CurrentAppName(m_context.Profile()), this);
+    m_recent = new RecentFiles(m_context.AppName(), this);
     connect(m_recent, &RecentFiles::chosen, this, &CMainFrame::OnRecentFileChosen);
     // The lists of the File and Window menus are made when they open.
     for (const bool documentMenus : {false, true}) {
