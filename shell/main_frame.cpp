@@ -72,12 +72,10 @@ CMainFrame::CMainFrame(const CommandOptions& options, ProgramContext& context, Q
 
 CMainFrame::~CMainFrame() {
     // The document windows go first, while the frame they report to exists;
-    // a window being destroyed is no longer activated (its caption is not
-    // read from a half-destroyed object).
+    // a window being destroyed is no longer activated.
     disconnect(m_mdi, &QMdiArea::subWindowActivated, this, nullptr);
-    m_activeChild = nullptr;
     for (CChildFrame* child : Children()) {
-        delete child;
+        DeleteChild(child);
     }
 }
 
