@@ -14,6 +14,10 @@
 
 #include <string>
 
+// [Setup] "AppName" of a settings file: the name the per-user store keeps a
+// program's values under ("" when the file names none).
+std::string AppNameIn(const CProfileFile& profile);
+
 struct ProgramContext {
     // The band code and band limits of this program (one plan per program).
     BandPlan band;
@@ -27,6 +31,8 @@ struct ProgramContext {
     // written only by SaveProfile, never when the context goes away.
     CProfileFile& Profile() { return m_profile; }
     const CProfileFile& Profile() const { return m_profile; }
+    // The name the per-user store keeps this program's values under.
+    std::string AppName() const { return AppNameIn(m_profile); }
 
     // Writes the settings file when a value changed since it was loaded (with
     // a backup when its Load asked for one). False only when writing failed;

@@ -1,6 +1,7 @@
 #include "shell/help_window.h"
 
-#include "shell/help_topics.h"
+#include "help_ui/help_topics.h"
+#include "shell/command_table.h"
 #include "ui/field_binding.h"
 #include "ui/screen_fit.h"
 
@@ -149,6 +150,23 @@ void CHelpWindow::BuildSideTabs() {
     connect(results, &QHelpSearchResultWidget::requestShowLink, m_browser,
             [this](const QUrl& url) { m_browser->setSource(url); });
     m_tabs->addTab(searchPage, tr("Search"));
+}
+
+const char* FindHelpTopic(int window, int context) {
+    if (const Command* command = window == kMainWindowHelp ? FindCommand(context) : nullptr) {
+        return command->helpTopic;
+    }
+    return FindTableTopic(window, context);
+}
+
+const char* HelpTopicFor(int window, int context) {
+    if (const char* topic = FindHelpTopic(window, context)) {
+        return topic;
+    }
+    if (const char* topic = FindHelpTopic(window, window)) {
+        return topic;
+    }
+    return kHelpContentsPage;
 }
 
 void CHelpWindow::ShowTopic(HelpCommand command, int asking, int context) {

@@ -4,7 +4,7 @@
 // index and full-text search at the side, the page in a browser with back
 // and forward. HelpViewer answers the help requests of the program: it opens
 // the window of the requested file, made at the file's first request, at the
-// default topic or at the topic of a context number (shell/help_topics.h). A
+// default topic or at the topic of a context number (help_ui/help_topics.h). A
 // help file that does not exist opens nothing and shows nothing. Help asked
 // for while a modal dialog is open opens above that dialog and takes mouse
 // and keys while the dialog stays open; Escape closes the help window.
@@ -17,6 +17,14 @@
 #include <map>
 #include <memory>
 #include <string>
+
+// The topic of a context asked for from window: for the main window a
+// command's own (its row of the command table), else the help topic table's;
+// null when neither names it.
+const char* FindHelpTopic(int window, int context);
+// The topic a request opens: its own; else the topic of the asking dialog
+// itself; else the contents.
+const char* HelpTopicFor(int window, int context);
 
 class QHelpEngine;
 class QTabWidget;
@@ -32,7 +40,7 @@ public:
 
     bool IsValid() const { return m_engine != nullptr; }
     // Shows the window at the default topic or at the topic of a context
-    // asked for from the window with the id asking (shell/help_topics.h).
+    // asked for from the window with the id asking (HelpTopicFor).
     void ShowTopic(HelpCommand command, int asking, int context);
     // Makes the window one of dialog's own (null: a window of its own): it
     // stays above the dialog and the dialog's modality does not block it.

@@ -4,14 +4,13 @@
 #include "shell/main_frame.h"
 
 #include "settings/program_context.h"
-#include "ui/user_store.h"
 #include "shell/background_painter.h"
 #include "shell/child_frame.h"
 #include "shell/command_bars.h"
-#include "shell/navigation_bar.h"
 #include "shell/recent_files.h"
 #include "ui/help_service.h"
 #include "ui/language_text.h"
+#include "ui/navigation_bar.h"
 
 #include <QCursor>
 #include <QDockWidget>
@@ -56,7 +55,7 @@ CMainFrame::CMainFrame(const CommandOptions& options, ProgramContext& context, Q
             [this] { UpdateCommandUI(); });
     CreateStatusBar();
     CreateNavigation();
-    m_recent = new RecentFiles(UserStore::CurrentAppName(m_context.Profile()), this);
+    m_recent = new RecentFiles(m_context.AppName(), this);
     connect(m_recent, &RecentFiles::chosen, this, &CMainFrame::OnRecentFileChosen);
     // The lists of the File and Window menus are made when they open.
     for (const bool documentMenus : {false, true}) {
@@ -73,12 +72,10 @@ CMainFrame::CMainFrame(const CommandOptions& options, ProgramContext& context, Q
 
 CMainFrame::~CMainFrame() {
     // The document windows go first, while the frame they report to exists;
-    // a window being destroyed is no longer activated (its caption is not
-    // read from a half-destroyed object).
+    // a window being destroyed is no longer activated.
     disconnect(m_mdi, &QMdiArea::subWindowActivated, this, nullptr);
-    m_activeChild = nullptr;
     for (CChildFrame* child : Children()) {
-        delete child;
+        DeleteChild(child);
     }
 }
 

@@ -192,6 +192,11 @@ private:
     void UpdateCommandUI();
     void OnTreeSelectionChanged();
     void OnChildActivated(QWidget* window);
+    // Deletes a document window, forgetting it first when it is the active
+    // one: while it is destroyed the workspace may announce another
+    // activation or its hiding, and the caption must not be read from the
+    // window half-way through.
+    void DeleteChild(CChildFrame* child);
     void OnTransferEnded(TransferOutcome outcome, int channels, const QString& resultLine);
     // No document window is larger than the workspace that holds it.
     void FitChildrenToWorkspace();

@@ -93,13 +93,15 @@ bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
-void CMainFrame::DestroyChild(CChildFrame* child) {
-    // While it is destroyed the workspace may announce another activation;
-    // the caption must not be read from the window half-way through.
+void CMainFrame::DeleteChild(CChildFrame* child) {
     if (m_activeChild == child) {
         m_activeChild = nullptr;
     }
     delete child;
+}
+
+void CMainFrame::DestroyChild(CChildFrame* child) {
+    DeleteChild(child);
     ShowMenuSet(!Children().empty());
     UpdateCaption();
     UpdateCommandUI();

@@ -8,7 +8,6 @@
 #include "session/document_history.h"
 #include "session/program_view.h"
 #include "settings/program_context.h"
-#include "ui/user_store.h"
 #include "shell/child_frame.h"
 #include "texts_qt/qt_catalogue.h"
 #include "ui/cell_message.h"
@@ -49,7 +48,7 @@ QStringList SkippedList(const std::vector<exchange::ImportNote>& skipped) {
 CMainFrame::ChannelListChoice CMainFrame::AskChannelList(bool forExport) {
     ChannelListChoice choice = m_askChannelList ? m_askChannelList(forExport)
                                                 : AskChannelListFile(forExport);
-    FileDialogs::KeepFolderOf(UserStore::CurrentAppName(m_context.Profile()), choice.path);
+    FileDialogs::KeepFolderOf(m_context.AppName(), choice.path);
     return choice;
 }
 
@@ -58,16 +57,14 @@ CMainFrame::ChannelListChoice CMainFrame::AskChannelListFile(bool forExport) {
     const QString genericFilter = tr("Channel list, columns of other programming tools (*.csv)");
     ChannelListChoice choice;
     if (!forExport) {
-        choice.path = FileDialogs::AskOpen(this, UserStore::CurrentAppName(m_context.Profile()),
-                                           tr("Import Channels"),
+        choice.path = FileDialogs::AskOpen(this, m_context.AppName(), tr("Import Channels"),
                                            tr("Channel lists (*.csv *.txt);;All files (*)"));
         return choice;
     }
     QString filter = programFilter;
-    choice.path = FileDialogs::AskSave(this, UserStore::CurrentAppName(m_context.Profile()),
-                                       tr("Export Channels"), {},
-                                       programFilter + QStringLiteral(";;") + genericFilter,
-                                       &filter);
+    choice.path =
+        FileDialogs::AskSave(this, m_context.AppName(), tr("Export Channels"), {},
+                             programFilter + QStringLiteral(";;") + genericFilter, &filter);
     choice.layout =
         filter == genericFilter ? exchange::CsvLayout::Generic : exchange::CsvLayout::Program;
     return choice;

@@ -14,7 +14,6 @@
 #include "shell/compare_places.h"
 #include "shell/compare_show.h"
 #include "ui/message_service.h"
-#include "ui/user_store.h"
 #include "ui/writable_paths.h"
 
 #include <QFile>
@@ -24,8 +23,7 @@ QString CMainFrame::ChooseFromHistory(CRadioHistoryDlg::Purpose purpose) {
     if (m_chooseHistory) {
         return m_chooseHistory(purpose);
     }
-    CRadioHistoryDlg dialog(RadioHistoryDir(), purpose,
-                            UserStore::CurrentAppName(m_context.Profile()), this);
+    CRadioHistoryDlg dialog(RadioHistoryDir(), purpose, m_context.AppName(), this);
     return dialog.exec() == QDialog::Accepted ? dialog.ChosenPath() : QString();
 }
 
@@ -62,8 +60,7 @@ void CMainFrame::OnCompareWith() {
     view.EncodeChannels();
     RoundTripAsOpened(other);
     CCompareDlg dialog(compare::CompareImages(m_activeChild->Document().Image(), other),
-                       QFileInfo(path).fileName(), ComparePlaceText,
-                       UserStore::CurrentAppName(m_context.Profile()), this);
+                       QFileInfo(path).fileName(), ComparePlaceText, m_context.AppName(), this);
     connect(&dialog, &CCompareDlg::showRequested, this,
             [this, &view, &dialog](const compare::Difference& difference) {
                 ShowDifference(*this, view, dialog, difference);

@@ -13,7 +13,6 @@
 #include "transfer/clone_station_dialog.h"
 #include "ui/file_dialogs.h"
 #include "ui/message_service.h"
-#include "ui/user_store.h"
 
 #include <QCloseEvent>
 #include <QFileInfo>
@@ -63,7 +62,7 @@ bool CMainFrame::SaveDocumentOf(CChildFrame* child, bool askName) {
 QString CMainFrame::AskSaveFileName(const QString& suggested) {
     // A document without a file of its own (a new one is named after the
     // AppName) is offered in the folder last used, not the program's.
-    const std::string appName = UserStore::CurrentAppName(m_context.Profile());
+    const std::string appName = m_context.AppName();
     const QString start = FileDialogs::StartPath(appName, suggested);
     const QString path = m_askSaveFileName ? m_askSaveFileName(start)
                                            : FileDialogs::AskSave(this, appName, tr("Save As"),

@@ -2,6 +2,7 @@
 
 #include "model/gbk.h"
 #include "settings/profile_file.h"
+#include "settings/program_context.h"
 
 #include <QByteArray>
 #include <QFileInfo>
@@ -138,7 +139,7 @@ bool UserStore::WriteDialogSize(const std::string& appName, const QString& dialo
 }
 
 std::string UserStore::CurrentAppName(const CProfileFile& profile) {
-    return profile.GetValue("Setup", "AppName", "");
+    return AppNameIn(profile);
 }
 
 int UserStore::Type(const CProfileFile& profile) {

@@ -89,8 +89,7 @@ private slots:
         QVERIFY2(in(openedIn[0], documents), qPrintable(openedIn[0]));
         QVERIFY2(in(openedIn[1], elsewhere.path()), qPrintable(openedIn[1]));
         // Kept in the per-user store for the next run.
-        QCOMPARE(UserStore::ReadFileFolder(
-                     UserStore::CurrentAppName(m_program.App().Context().Profile())), elsewhere.path());
+        QCOMPARE(UserStore::ReadFileFolder(m_program.App().Context().AppName()), elsewhere.path());
     }
 
     // A folder to start in opens with no name, at the nearest folder that

@@ -82,8 +82,7 @@ class LanguageSwitchTest : public QObject {
         options.restartArguments = m_arguments;
         options.startProgram = [this](const QString& program, const QStringList& arguments) {
             m_started.push_back(
-                {program, arguments, Settings(),
-                 UserStore::ReadField(UserStore::CurrentAppName(m_app->Context().Profile()))});
+                {program, arguments, Settings(), UserStore::ReadField(m_app->Context().AppName())});
             return m_startSucceeds;
         };
         QVERIFY(m_app->InitInstance(options));

@@ -50,7 +50,7 @@ private:
 };
 
 std::optional<std::uint32_t> storedPort(const ProgramContext& context) {
-    return UserStore::ReadPortNumber(UserStore::CurrentAppName(context.Profile()));
+    return UserStore::ReadPortNumber(context.AppName());
 }
 
 } // namespace
@@ -280,8 +280,8 @@ void PortSettingDialogTest::sessionLoadsStoredPort() {
     QFETCH(int, stored);
     QFETCH(QString, expectedName);
     if (stored >= 0) {
-        QVERIFY(UserStore::WritePortNumber(UserStore::CurrentAppName(m_context->Profile()),
-                                           static_cast<std::uint32_t>(stored)));
+        QVERIFY(
+            UserStore::WritePortNumber(m_context->AppName(), static_cast<std::uint32_t>(stored)));
     }
     m_context->portName = "/dev/null";
     auto doc = std::make_unique<CProgramDoc>();

@@ -1,4 +1,4 @@
-#include "shell/navigation_bar.h"
+#include "ui/navigation_bar.h"
 
 #include "ui/language_text.h"
 

@@ -1,4 +1,4 @@
-#include "shell/help_topics.h"
+#include "help_ui/help_topics.h"
 
 #include "dialogs/compare_dialog.h"
 #include "dialogs/dtmf_call_list_page.h"
@@ -20,7 +20,6 @@
 #include "model/fields/two_tone_fields.h"
 #include "print/print_list_dialog.h"
 #include "session/program_view.h"
-#include "shell/command_table.h"
 #include "transfer/clone_station_dialog.h"
 #include "transfer/port_setting_dialog.h"
 #include "transfer/process_dialog.h"
@@ -292,23 +291,10 @@ std::span<const HelpTopicRow> HelpTopicTable() {
     return rows;
 }
 
-const char* FindHelpTopic(int window, int context) {
-    if (const Command* command = window == kMain ? FindCommand(context) : nullptr) {
-        return command->helpTopic;
-    }
+const char* FindTableTopic(int window, int context) {
     const std::span<const HelpTopicRow> rows = HelpTopicTable();
     const auto it = std::find_if(rows.begin(), rows.end(), [=](const HelpTopicRow& row) {
         return row.window == window && row.first <= context && context <= row.last;
     });
     return it == rows.end() ? nullptr : it->topic;
-}
-
-const char* HelpTopicFor(int window, int context) {
-    if (const char* topic = FindHelpTopic(window, context)) {
-        return topic;
-    }
-    if (const char* topic = FindHelpTopic(window, window)) {
-        return topic;
-    }
-    return kHelpContentsPage;
 }

@@ -3,9 +3,10 @@
 // number: a command id (F1 on a menu item), the id of the control that has
 // the focus in a dialog (after the dialog's own remapping), one of the
 // channel grid's numbers, or the main window's own help number. A command
-// names its page in its row of the command table; the table here names a
-// settings field by its group and name, and its controls by the field. Control ids repeat from
-// one dialog to the next, so the table here names the window that asks
+// names its page in its row of the command table (the help window looks
+// there first, shell/help_window.h); the table here names a settings field
+// by its group and name, and its controls by the field. Control ids repeat
+// from one dialog to the next, so the table here names the window that asks
 // beside the number: the dialog's own id, or kMainWindowHelp for the main
 // window and the channel grids in it.
 //
@@ -31,9 +32,6 @@ struct HelpTopicRow {
 
 std::span<const HelpTopicRow> HelpTopicTable();
 
-// The topic of a context asked for from window (a command's own for the
-// main window); null when no row names it.
-const char* FindHelpTopic(int window, int context);
-// The topic a request opens: its row; else the topic of the asking dialog
-// itself; else the contents.
-const char* HelpTopicFor(int window, int context);
+// The topic the table names for a context asked for from window; null when
+// no row names it.
+const char* FindTableTopic(int window, int context);

@@ -2,8 +2,8 @@
 // tooltip, resize drag with its limits.
 
 #include "settings/profile_file.h"
-#include "shell/navigation_bar.h"
 #include "ui/app_globals.h"
+#include "ui/navigation_bar.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -113,8 +113,8 @@ private slots:
         m_bar->setGeometry(0, 0, m_bar->BarWidth(), 600);
         QApplication::processEvents();
         // The label's text ends inside the tree's cell area.
-        const int textEnd = tree->visualItemRect(item).x() +
-                            tree->fontMetrics().horizontalAdvance(label);
+        const int textEnd =
+            tree->visualItemRect(item).x() + tree->fontMetrics().horizontalAdvance(label);
         QVERIFY2(textEnd <= tree->viewport()->width(),
                  qPrintable(QStringLiteral("%1 > %2").arg(textEnd).arg(tree->viewport()->width())));
     }
