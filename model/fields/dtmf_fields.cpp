@@ -36,14 +36,12 @@ int SpeedCode(int speed) {
 }
 
 // An encode page edit with its spin, normalised when left and stored.
-FieldSpec EncodeEdit(std::string name, fields::Label label, int id, int spinId, int limit,
+FieldSpec EncodeEdit(std::string name, fields::Label label, int limit,
                      std::string (*normalise)(std::string_view),
                      std::string (*spin)(std::string_view, int), std::size_t offset, bool isSpeed) {
     FieldSpec spec;
     spec.name = std::move(name);
     spec.label = label;
-    spec.id = id;
-    spec.pairedId = spinId;
     spec.kind = FieldKind::Edit;
     spec.edit = EditRule{limit, kDigits, false, normalise, spin};
     spec.load = [offset, isSpeed](const RadioImage& image) {
@@ -66,30 +64,28 @@ FieldSpec EncodeEdit(std::string name, fields::Label label, int id, int spinId, 
 FieldPage MakeEncodePage() {
     FieldPage page{"encode", {}};
     page.fields.push_back(EncodeEdit("speed", FieldLabel("CDtmfEncodePage", "DTMF Speed(digit/s)"),
-                                     1084, 1241, 2, NormaliseSpeed, SpinSpeed, layout::kDtmfSpeed, true));
+                                     2, NormaliseSpeed, SpinSpeed, layout::kDtmfSpeed, true));
     page.fields.push_back(
         EncodeEdit("first_digit_delay", FieldLabel("CDtmfEncodePage", "First Digit Delay Time(ms)"),
-                   1085, 1242, 0, NormaliseDelay, SpinDelay, layout::kDtmfFirstDigitDelay, false));
+                   0, NormaliseDelay, SpinDelay, layout::kDtmfFirstDigitDelay, false));
     page.fields.push_back(
-        EncodeEdit("first_digit_time", FieldLabel("CDtmfEncodePage", "First Digit Time(ms)"), 1086,
-                   1243, 4, NormaliseDigitTime, SpinDigitTime, layout::kDtmfFirstDigitTime, false));
+        EncodeEdit("first_digit_time", FieldLabel("CDtmfEncodePage", "First Digit Time(ms)"), 4,
+                   NormaliseDigitTime, SpinDigitTime, layout::kDtmfFirstDigitTime, false));
     page.fields.push_back(
-        EncodeEdit("star_hash_time", FieldLabel("CDtmfEncodePage", "* and # Digit Time(ms)"), 1087,
-                   1044, 4, NormaliseDigitTime, SpinDigitTime, layout::kDtmfStarHashTime, false));
+        EncodeEdit("star_hash_time", FieldLabel("CDtmfEncodePage", "* and # Digit Time(ms)"), 4,
+                   NormaliseDigitTime, SpinDigitTime, layout::kDtmfStarHashTime, false));
     page.fields.push_back(fields::CheckOnBit("side_tone", FieldLabel("CDtmfEncodePage", "SideTone"),
-                                             1088, layout::kFlagByte, 6));
+                                             layout::kFlagByte, 6));
     return page;
 }
 
 // An edit whose text is picked from a drop-down list of items. The first item
 // may stand for a byte value of its own (group code "Off" = 0xFF).
-FieldSpec PickEdit(std::string name, fields::Label label, int id, int listId,
+FieldSpec PickEdit(std::string name, fields::Label label,
                    const std::vector<fields::ItemText>& items) {
     FieldSpec spec;
     spec.name = std::move(name);
     spec.label = label;
-    spec.id = id;
-    spec.pairedId = listId;
     spec.kind = FieldKind::PickEdit;
     spec.items = items;
     return spec;
@@ -118,8 +114,8 @@ std::uint8_t GroupCodeByte(std::string_view text) {
 }
 
 FieldSpec GroupCodeField() {
-    FieldSpec spec = PickEdit("group_code", FieldLabel("CDtmfDecodePage", "Group Code"),
-                              kGroupCodeEditId, kGroupCodeListId, GroupCodeItems());
+    FieldSpec spec =
+        PickEdit("group_code", FieldLabel("CDtmfDecodePage", "Group Code"), GroupCodeItems());
     spec.load = [](const RadioImage& image) {
         FieldValue value;
         const std::uint8_t code = image[layout::kDtmfGroupCode];
@@ -140,8 +136,8 @@ FieldSpec GroupCodeField() {
 }
 
 FieldSpec StunTypeField() {
-    FieldSpec spec = PickEdit("stun_type", FieldLabel("CDtmfDecodePage", "Stun Type"),
-                              kStunTypeEditId, kStunTypeListId, StunTypeItems());
+    FieldSpec spec =
+        PickEdit("stun_type", FieldLabel("CDtmfDecodePage", "Stun Type"), StunTypeItems());
     const fields::BitField bit = fields::Bit(layout::kFlagByte, 5);
     spec.load = [bit](const RadioImage& image) {
         FieldValue value;
@@ -158,15 +154,14 @@ FieldSpec StunTypeField() {
 FieldPage MakeDecodePage() {
     FieldPage page{"decode", {}};
     page.fields.push_back(
-        fields::TextOnField("id_code", FieldLabel("CDtmfDecodePage", "ID Code"), 1080,
+        fields::TextOnField("id_code", FieldLabel("CDtmfDecodePage", "ID Code"),
                             {layout::kDtmfIdCode, layout::kDtmfCodeSize},
                             EditRule{static_cast<int>(layout::kDtmfCodeSize), "", true, {}, {}}));
     page.fields.push_back(GroupCodeField());
-    page.fields.push_back(fields::CheckOnBit("stun_activation",
-                                             FieldLabel("CDtmfDecodePage", "Stun Activation"),
-                                             kStunActivationId, layout::kFlagByte, 4));
+    page.fields.push_back(fields::CheckOnBit(
+        "stun_activation", FieldLabel("CDtmfDecodePage", "Stun Activation"), layout::kFlagByte, 4));
     page.fields.push_back(fields::TextOnField(
-        "stun_code", FieldLabel("CDtmfDecodePage", "Stun Code"), kStunCodeEditId,
+        "stun_code", FieldLabel("CDtmfDecodePage", "Stun Code"),
         {layout::kDtmfStunCode, layout::kDtmfCodeSize},
         EditRule{static_cast<int>(layout::kDtmfCodeSize), kDtmfCharacters, true, {}, {}}));
     page.fields.push_back(StunTypeField());
@@ -178,7 +173,7 @@ FieldPage MakeCallListPage() {
     for (int r = 1; r <= layout::kDtmfCallListCount; ++r) {
         // The entries are rows of the call list grid, numbered, without labels.
         FieldSpec spec = fields::TextOnField(
-            "call_list." + std::to_string(r), {}, kCallListGridId,
+            "call_list." + std::to_string(r), {},
             {layout::DtmfCallEntry(r), layout::kDtmfCallEntrySize},
             EditRule{static_cast<int>(layout::kDtmfCallEntrySize), kDtmfCharacters, true, {}, {}});
         spec.kind = FieldKind::Cell;
