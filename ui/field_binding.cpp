@@ -204,7 +204,7 @@ QWidget* FindControl(const QWidget* root, int id) {
 }
 
 QString LabelText(const FieldSpec& spec) {
-    return *spec.label.text ? QCoreApplication::translate(spec.label.context, spec.label.text)
+    return *spec.label.source ? QCoreApplication::translate(spec.label.context, spec.label.source)
                             : QString();
 }
 

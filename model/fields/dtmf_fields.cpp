@@ -11,7 +11,6 @@ namespace {
 
 using fields::EditRule;
 using fields::FieldKind;
-using fields::FieldLabel;
 using fields::FieldPage;
 using fields::FieldSpec;
 using fields::FieldValue;
@@ -36,7 +35,7 @@ int SpeedCode(int speed) {
 }
 
 // An encode page edit with its spin, normalised when left and stored.
-FieldSpec EncodeEdit(std::string name, fields::Label label, int limit,
+FieldSpec EncodeEdit(std::string name, TextId label, int limit,
                      std::string (*normalise)(std::string_view),
                      std::string (*spin)(std::string_view, int), std::size_t offset, bool isSpeed) {
     FieldSpec spec;
@@ -63,26 +62,25 @@ FieldSpec EncodeEdit(std::string name, fields::Label label, int limit,
 
 FieldPage MakeEncodePage() {
     FieldPage page{"encode", {}};
-    page.fields.push_back(EncodeEdit("speed", FieldLabel("CDtmfEncodePage", "DTMF Speed(digit/s)"),
-                                     2, NormaliseSpeed, SpinSpeed, layout::kDtmfSpeed, true));
+    page.fields.push_back(EncodeEdit("speed", TEXT_ID("DtmfFields", "DTMF Speed(digit/s)"), 2,
+                                     NormaliseSpeed, SpinSpeed, layout::kDtmfSpeed, true));
     page.fields.push_back(
-        EncodeEdit("first_digit_delay", FieldLabel("CDtmfEncodePage", "First Digit Delay Time(ms)"),
-                   0, NormaliseDelay, SpinDelay, layout::kDtmfFirstDigitDelay, false));
+        EncodeEdit("first_digit_delay", TEXT_ID("DtmfFields", "First Digit Delay Time(ms)"), 0,
+                   NormaliseDelay, SpinDelay, layout::kDtmfFirstDigitDelay, false));
     page.fields.push_back(
-        EncodeEdit("first_digit_time", FieldLabel("CDtmfEncodePage", "First Digit Time(ms)"), 4,
+        EncodeEdit("first_digit_time", TEXT_ID("DtmfFields", "First Digit Time(ms)"), 4,
                    NormaliseDigitTime, SpinDigitTime, layout::kDtmfFirstDigitTime, false));
     page.fields.push_back(
-        EncodeEdit("star_hash_time", FieldLabel("CDtmfEncodePage", "* and # Digit Time(ms)"), 4,
+        EncodeEdit("star_hash_time", TEXT_ID("DtmfFields", "* and # Digit Time(ms)"), 4,
                    NormaliseDigitTime, SpinDigitTime, layout::kDtmfStarHashTime, false));
-    page.fields.push_back(fields::CheckOnBit("side_tone", FieldLabel("CDtmfEncodePage", "SideTone"),
-                                             layout::kFlagByte, 6));
+    page.fields.push_back(
+        fields::CheckOnBit("side_tone", TEXT_ID("DtmfFields", "SideTone"), layout::kFlagByte, 6));
     return page;
 }
 
 // An edit whose text is picked from a drop-down list of items. The first item
 // may stand for a byte value of its own (group code "Off" = 0xFF).
-FieldSpec PickEdit(std::string name, fields::Label label,
-                   const std::vector<fields::ItemText>& items) {
+FieldSpec PickEdit(std::string name, TextId label, const std::vector<fields::ItemText>& items) {
     FieldSpec spec;
     spec.name = std::move(name);
     spec.label = label;
@@ -114,8 +112,7 @@ std::uint8_t GroupCodeByte(std::string_view text) {
 }
 
 FieldSpec GroupCodeField() {
-    FieldSpec spec =
-        PickEdit("group_code", FieldLabel("CDtmfDecodePage", "Group Code"), GroupCodeItems());
+    FieldSpec spec = PickEdit("group_code", TEXT_ID("DtmfFields", "Group Code"), GroupCodeItems());
     spec.load = [](const RadioImage& image) {
         FieldValue value;
         const std::uint8_t code = image[layout::kDtmfGroupCode];
@@ -136,8 +133,7 @@ FieldSpec GroupCodeField() {
 }
 
 FieldSpec StunTypeField() {
-    FieldSpec spec =
-        PickEdit("stun_type", FieldLabel("CDtmfDecodePage", "Stun Type"), StunTypeItems());
+    FieldSpec spec = PickEdit("stun_type", TEXT_ID("DtmfFields", "Stun Type"), StunTypeItems());
     const fields::BitField bit = fields::Bit(layout::kFlagByte, 5);
     spec.load = [bit](const RadioImage& image) {
         FieldValue value;
@@ -153,15 +149,14 @@ FieldSpec StunTypeField() {
 
 FieldPage MakeDecodePage() {
     FieldPage page{"decode", {}};
-    page.fields.push_back(
-        fields::TextOnField("id_code", FieldLabel("CDtmfDecodePage", "ID Code"),
-                            {layout::kDtmfIdCode, layout::kDtmfCodeSize},
-                            EditRule{static_cast<int>(layout::kDtmfCodeSize), "", true, {}, {}}));
+    page.fields.push_back(fields::TextOnField(
+        "id_code", TEXT_ID("DtmfFields", "ID Code"), {layout::kDtmfIdCode, layout::kDtmfCodeSize},
+        EditRule{static_cast<int>(layout::kDtmfCodeSize), "", true, {}, {}}));
     page.fields.push_back(GroupCodeField());
     page.fields.push_back(fields::CheckOnBit(
-        "stun_activation", FieldLabel("CDtmfDecodePage", "Stun Activation"), layout::kFlagByte, 4));
+        "stun_activation", TEXT_ID("DtmfFields", "Stun Activation"), layout::kFlagByte, 4));
     page.fields.push_back(fields::TextOnField(
-        "stun_code", FieldLabel("CDtmfDecodePage", "Stun Code"),
+        "stun_code", TEXT_ID("DtmfFields", "Stun Code"),
         {layout::kDtmfStunCode, layout::kDtmfCodeSize},
         EditRule{static_cast<int>(layout::kDtmfCodeSize), kDtmfCharacters, true, {}, {}}));
     page.fields.push_back(StunTypeField());

@@ -187,7 +187,7 @@ std::string AllowedText(const FieldSpec& spec) {
     return text;
 }
 
-FieldSpec ListOnByte(std::string name, Label label, std::vector<ItemText> items,
+FieldSpec ListOnByte(std::string name, TextId label, std::vector<ItemText> items,
                      std::size_t offset) {
     FieldSpec spec;
     spec.name = std::move(name);
@@ -207,7 +207,7 @@ FieldSpec ListOnByte(std::string name, Label label, std::vector<ItemText> items,
     return spec;
 }
 
-FieldSpec ListOnBits(std::string name, Label label, std::vector<ItemText> items, BitField bits,
+FieldSpec ListOnBits(std::string name, TextId label, std::vector<ItemText> items, BitField bits,
                      std::vector<int> codes, std::vector<int> shows) {
     FieldSpec spec;
     spec.name = std::move(name);
@@ -228,7 +228,7 @@ FieldSpec ListOnBits(std::string name, Label label, std::vector<ItemText> items,
     return spec;
 }
 
-FieldSpec TextOnField(std::string name, Label label, TextField field, EditRule rule) {
+FieldSpec TextOnField(std::string name, TextId label, TextField field, EditRule rule) {
     FieldSpec spec;
     spec.name = std::move(name);
     spec.label = label;
@@ -245,7 +245,7 @@ FieldSpec TextOnField(std::string name, Label label, TextField field, EditRule r
     return spec;
 }
 
-FieldSpec CheckOnBit(std::string name, Label label, std::size_t offset, int bit, bool inverted) {
+FieldSpec CheckOnBit(std::string name, TextId label, std::size_t offset, int bit, bool inverted) {
     FieldSpec spec;
     spec.name = std::move(name);
     spec.label = label;

@@ -7,7 +7,7 @@ namespace {
 
 // An ID of four hexadecimal digits in capitals: the ID code edit (row 0) or
 // call list entry `row` of the grid.
-fields::FieldSpec IdField(std::string name, fields::Label label, int row, std::size_t start) {
+fields::FieldSpec IdField(std::string name, TextId label, int row, std::size_t start) {
     fields::EditRule rule;
     rule.maxLength = static_cast<int>(layout::kMskIdSize);
     rule.allowed = kHexCharacters;
@@ -27,8 +27,7 @@ fields::FieldSpec IdField(std::string name, fields::Label label, int row, std::s
 const fields::FieldPage& Page() {
     static const fields::FieldPage page = [] {
         fields::FieldPage built{
-            "msk",
-            {IdField("id_code", fields::FieldLabel("CMskDlg", "ID Code"), 0, layout::kMskIds)}};
+            "msk", {IdField("id_code", TEXT_ID("MskFields", "ID Code"), 0, layout::kMskIds)}};
         // The entries are rows of the call list grid, numbered, without labels.
         for (int r = 1; r <= layout::kMskCallListCount; ++r) {
             built.fields.push_back(

@@ -21,7 +21,7 @@ constexpr std::size_t kBandFieldCount = std::size(kBandNames);
 FieldSpec ModelField() {
     FieldSpec spec;
     spec.name = "model";
-    spec.label = fields::FieldLabel("CProductInfoDlg", "Model");
+    spec.label = TEXT_ID("ProductFields", "Model");
     spec.kind = FieldKind::List;
     spec.load = [](const RadioImage& image) {
         FieldValue value;
@@ -40,7 +40,7 @@ FieldSpec BandField(int which) {
     spec.name = kBandNames[which];
     // One label, "Field", stands before the two rows of limits.
     if (which == 0) {
-        spec.label = fields::FieldLabel("CProductInfoDlg", "Field");
+        spec.label = TEXT_ID("ProductFields", "Field");
     }
     spec.kind = FieldKind::Edit;
     // The limits belong to the band plan, not to the image.

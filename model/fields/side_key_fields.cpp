@@ -11,7 +11,7 @@ constexpr int kLastPosition = 3;
 fields::FieldPage MakePage() {
     fields::FieldSpec spec;
     spec.name = "side_key";
-    spec.label = fields::FieldLabel("CKeyAssignDlg", "Side Key");
+    spec.label = TEXT_ID("SideKeyFields", "Side Key");
     spec.kind = fields::FieldKind::Choice;
     spec.items = {{"Option Singalling Call", "选择信令呼叫"},
                   {"Emergency Call", "紧急呼叫"},

@@ -7,13 +7,13 @@ namespace {
 
 struct Level {
     const char* name;
-    fields::Label label;
+    TextId label;
 };
 constexpr Level kLevels[layout::kSquelchLevelCount] = {
-    {"v_wide", fields::FieldLabel("CSquelchTuningDlg", "V Wide Squelch Tuning")},
-    {"v_narrow", fields::FieldLabel("CSquelchTuningDlg", "V Narrow Squelch Tuning")},
-    {"u_wide", fields::FieldLabel("CSquelchTuningDlg", "U Wide Squelch Tuning")},
-    {"u_narrow", fields::FieldLabel("CSquelchTuningDlg", "U Narrow Squelch Tuning")}};
+    {"v_wide", TEXT_ID("SquelchFields", "V Wide Squelch Tuning")},
+    {"v_narrow", TEXT_ID("SquelchFields", "V Narrow Squelch Tuning")},
+    {"u_wide", TEXT_ID("SquelchFields", "U Wide Squelch Tuning")},
+    {"u_narrow", TEXT_ID("SquelchFields", "U Narrow Squelch Tuning")}};
 
 fields::FieldSpec LevelField(int level) {
     const std::size_t at = layout::kSquelchLevels + static_cast<std::size_t>(level);

@@ -19,13 +19,13 @@ constexpr ValueRule kRiseDelayRule{0.10, 1.00, 0.05, 2, 3};
 constexpr const char* kNumberCharacters = "0123456789.";
 
 // The labels of a decode set's edits, in the order of kDecodeFieldNames.
-constexpr fields::Label kDecodeLabels[] = {
-    fields::FieldLabel("CTwoToneDlg", "A Tone(HZ)"),
-    fields::FieldLabel("CTwoToneDlg", "B Tone(HZ)"),
-    fields::FieldLabel("CTwoToneDlg", "The first delay time(s)"),
-    fields::FieldLabel("CTwoToneDlg", "The second delay time(s)"),
-    fields::FieldLabel("CTwoToneDlg", "Interval time(s)"),
-    fields::FieldLabel("CTwoToneDlg", "Long tone delay time(s)"),
+constexpr TextId kDecodeLabels[] = {
+    TEXT_ID("TwoToneFields", "A Tone(HZ)"),
+    TEXT_ID("TwoToneFields", "B Tone(HZ)"),
+    TEXT_ID("TwoToneFields", "The first delay time(s)"),
+    TEXT_ID("TwoToneFields", "The second delay time(s)"),
+    TEXT_ID("TwoToneFields", "Interval time(s)"),
+    TEXT_ID("TwoToneFields", "Long tone delay time(s)"),
 };
 
 // Range tests allow for the last bit of binary arithmetic, so that a step
@@ -65,7 +65,7 @@ FieldValue TextValue(std::string text) {
     return value;
 }
 
-FieldSpec NumberEdit(std::string name, fields::Label label, int limit, ValueKind kind) {
+FieldSpec NumberEdit(std::string name, TextId label, int limit, ValueKind kind) {
     FieldSpec spec;
     spec.name = std::move(name);
     spec.label = label;
@@ -80,7 +80,7 @@ FieldSpec NumberEdit(std::string name, fields::Label label, int limit, ValueKind
 }
 
 // A duration of the encode timing: shown byte x 10, radio byte x 20.
-FieldSpec EncodeDuration(std::string name, fields::Label label, std::size_t at) {
+FieldSpec EncodeDuration(std::string name, TextId label, std::size_t at) {
     FieldSpec spec = NumberEdit(std::move(name), label, 4, ValueKind::Duration);
     spec.load = [at](const RadioImage& image) {
         return TextValue(
@@ -94,7 +94,7 @@ FieldSpec EncodeDuration(std::string name, fields::Label label, std::size_t at) 
 }
 
 // Tone interval and rise delay: BE16 of value x 20 in both forms.
-FieldSpec EncodeTwentieths(std::string name, fields::Label label, int limit, ValueKind kind,
+FieldSpec EncodeTwentieths(std::string name, TextId label, int limit, ValueKind kind,
                            std::size_t at) {
     FieldSpec spec = NumberEdit(std::move(name), label, limit, kind);
     spec.load = [kind, at](const RadioImage& image) {
@@ -112,7 +112,7 @@ FieldSpec EncodeTwentieths(std::string name, fields::Label label, int limit, Val
 FieldSpec ShortBeep() {
     FieldSpec spec;
     spec.name = "short_beep";
-    spec.label = fields::FieldLabel("CTwoToneDlg", "Short beep tone");
+    spec.label = TEXT_ID("TwoToneFields", "Short beep tone");
     spec.kind = FieldKind::Check;
     spec.load = [](const RadioImage& image) {
         FieldValue value;
@@ -190,19 +190,15 @@ FieldSpec DecodeTime(int set, int index, int limit, ValueKind kind) {
 fields::FieldPage BuildEncodePage() {
     fields::FieldPage page{"encode", {}};
     page.fields = {
-        EncodeDuration("first_delay", fields::FieldLabel("CTwoToneDlg", "The first delay time(s)"),
+        EncodeDuration("first_delay", TEXT_ID("TwoToneFields", "The first delay time(s)"),
                        layout::kTimingFirstDelay),
-        EncodeDuration("second_delay",
-                       fields::FieldLabel("CTwoToneDlg", "The second delay time(s)"),
+        EncodeDuration("second_delay", TEXT_ID("TwoToneFields", "The second delay time(s)"),
                        layout::kTimingSecondDelay),
-        EncodeDuration("long_tone_delay",
-                       fields::FieldLabel("CTwoToneDlg", "Long tone delay time(s)"),
+        EncodeDuration("long_tone_delay", TEXT_ID("TwoToneFields", "Long tone delay time(s)"),
                        layout::kTimingLongToneDelay),
-        EncodeTwentieths("tone_interval",
-                         fields::FieldLabel("CTwoToneDlg", "Tone interval time(ms)"), 3,
+        EncodeTwentieths("tone_interval", TEXT_ID("TwoToneFields", "Tone interval time(ms)"), 3,
                          ValueKind::Interval, layout::kTimingToneInterval),
-        EncodeTwentieths("tx_rise_delay",
-                         fields::FieldLabel("CTwoToneDlg", "Tx rise delay time(ms)"), 4,
+        EncodeTwentieths("tx_rise_delay", TEXT_ID("TwoToneFields", "Tx rise delay time(ms)"), 4,
                          ValueKind::RiseDelay, layout::kTimingRiseDelay),
         ShortBeep(),
     };

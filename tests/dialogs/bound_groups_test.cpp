@@ -98,7 +98,7 @@ void CheckGroup(const CBoundDialog& dialog, const fields::SettingsGroup& group) 
             const QString where = pageName + "." + QString::fromStdString(spec.name);
             names.insert(QString::fromStdString(spec.name));
             CheckControl(widget, spec, table, where);
-            if (*spec.label.text) {
+            if (*spec.label.source) {
                 const QWidget* label = binding::FieldLabel(widget, spec.name);
                 QVERIFY2(label, qPrintable(where + ": no label"));
                 QCOMPARE(ShownLabel(label), binding::LabelText(spec));
