@@ -1,5 +1,6 @@
 #include "dialogs/bound_dialog.h"
 
+#include "dialogs/field_control_ids.h"
 #include "ui/field_binding.h"
 
 #include <QCloseEvent>
@@ -56,6 +57,10 @@ void CBoundDialog::OnOK() {
 bool CBoundDialog::StoreOnOk(RadioImage& image) {
     StoreControls(image);
     return true;
+}
+
+const binding::ControlIdTable& CBoundDialog::ControlIds() const {
+    return GroupControlIds(m_group.name);
 }
 
 QWidget* CBoundDialog::PageWidget(std::string_view name) const {

@@ -21,6 +21,7 @@
 // DestroyPages, after the dialog ended.
 
 #include "model/fields/settings_groups.h"
+#include "ui/field_binding.h"
 #include "ui/image_dialog.h"
 
 #include <QPointer>
@@ -60,6 +61,8 @@ public:
     void OnOK();
 
     const fields::SettingsGroup& Group() const { return m_group; }
+    // The ids of the group's controls (dialogs/field_control_ids.h).
+    const binding::ControlIdTable& ControlIds() const;
     // The widget bound to the page called name; null when none is.
     QWidget* PageWidget(std::string_view name) const;
 

@@ -30,7 +30,7 @@ bool Swallowed(const QKeyEvent& key) {
 
 CDtmfCallListPage::CDtmfCallListPage(const fields::FieldPage& fields, QWidget* parent)
     : CDtmfPage(fields, parent),
-      m_grid(new CellEditGrid(dtmf::kCallListGridId, layout::kDtmfCallListCount,
+      m_grid(new CellEditGrid(kGridId, layout::kDtmfCallListCount,
                               {QCoreApplication::translate("CDtmfCallListPage", "Num"),
                                QCoreApplication::translate("CDtmfCallListPage", "Fast Call List")},
                               kCellEditId, static_cast<int>(layout::kDtmfCallEntrySize), this)) {

@@ -16,7 +16,8 @@ class CDtmfCallListPage : public CDtmfPage {
     Q_OBJECT
 public:
     static constexpr int kDialogId = 142;
-    // The edit of a call list cell.
+    // The call list grid and the edit of its cells.
+    static constexpr int kGridId = 1022;
     static constexpr int kCellEditId = 1125;
 
     CDtmfCallListPage(const fields::FieldPage& fields, QWidget* parent);

@@ -1,5 +1,6 @@
 #include "dialogs/dtmf_decode_page.h"
 
+#include "dialogs/field_control_ids.h"
 #include "model/fields/dtmf_fields.h"
 #include "ui/dialog_keys.h"
 #include "ui/field_binding.h"
@@ -33,24 +34,26 @@ CDtmfDecodePage::CDtmfDecodePage(const fields::FieldPage& fields, QWidget* paren
     : CDtmfPage(fields, parent) {
     binding::SetControlId(this, kDialogId);
     const fields::FieldPage& page = Fields();
+    const binding::ControlIdTable& ids = GroupControlIds("dtmf");
     auto* top = new QGridLayout;
     int row = 0;
     for (const char* name : {"id_code", "group_code"}) {
         top->addWidget(binding::CreateFieldLabel(page.Field(name), this), row, 0);
-        top->addWidget(binding::CreateFieldControl(page.Field(name), this), row, 1);
+        top->addWidget(binding::CreateFieldControl(page.Field(name), ids, this), row, 1);
         ++row;
     }
 
     auto* stun = new QGroupBox(tr("Stun"), this);
     auto* grid = new QGridLayout(stun);
-    grid->addWidget(binding::CreateFieldControl(page.Field("stun_activation"), stun), 0, 0, 1, 2);
+    grid->addWidget(binding::CreateFieldControl(page.Field("stun_activation"), ids, stun), 0, 0, 1,
+                    2);
     row = 1;
     for (const auto& [name, labelId] :
          {std::pair{"stun_code", kStunCodeLabelId}, std::pair{"stun_type", kStunTypeLabelId}}) {
         QLabel* label = binding::CreateFieldLabel(page.Field(name), stun);
         binding::SetControlId(label, labelId);
         grid->addWidget(label, row, 0);
-        grid->addWidget(binding::CreateFieldControl(page.Field(name), stun), row, 1);
+        grid->addWidget(binding::CreateFieldControl(page.Field(name), ids, stun), row, 1);
         ++row;
     }
 
@@ -68,7 +71,7 @@ CDtmfDecodePage::CDtmfDecodePage(const fields::FieldPage& fields, QWidget* paren
         auto* list = new QComboBox(edit->parentWidget());
         list->setEditable(false);
         list->setMaxVisibleItems(9);
-        binding::SetControlId(list, spec.pairedId);
+        binding::SetControlId(list, binding::IdsOf(ids, name).pairedId);
         for (const fields::ItemText& item : spec.items) {
             list->addItem(binding::ToQString(fields::ItemInLanguage(item)));
         }
@@ -86,8 +89,9 @@ CDtmfDecodePage::CDtmfDecodePage(const fields::FieldPage& fields, QWidget* paren
     connect(static_cast<QCheckBox*>(binding::FieldControl(this, page.Field("stun_activation"))),
             &QCheckBox::clicked, this, &CDtmfDecodePage::UpdateStunControls);
 
-    InstallKeyFilter([](QWidget* target, const QKeyEvent& key) {
-        return binding::ControlIdOf(target) == dtmf::kStunCodeEditId && StunCodeSwallows(key);
+    const int stunCodeId = binding::IdsOf(ids, "stun_code").id;
+    InstallKeyFilter([stunCodeId](QWidget* target, const QKeyEvent& key) {
+        return binding::ControlIdOf(target) == stunCodeId && StunCodeSwallows(key);
     });
 }
 

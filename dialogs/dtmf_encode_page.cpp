@@ -1,5 +1,6 @@
 #include "dialogs/dtmf_encode_page.h"
 
+#include "dialogs/field_control_ids.h"
 #include "ui/dialog_keys.h"
 #include "ui/field_binding.h"
 #include "ui/spin_buttons.h"
@@ -22,14 +23,15 @@ CDtmfEncodePage::CDtmfEncodePage(const fields::FieldPage& fields, QWidget* paren
     : CDtmfPage(fields, parent) {
     binding::SetControlId(this, kDialogId);
     auto* grid = new QGridLayout(this);
+    const binding::ControlIdTable& ids = GroupControlIds("dtmf");
     int row = 0;
     for (const fields::FieldSpec& spec : Fields().fields) {
         if (spec.kind == fields::FieldKind::Check) {
-            grid->addWidget(binding::CreateFieldControl(spec, this), row, 0, 1, 3);
+            grid->addWidget(binding::CreateFieldControl(spec, ids, this), row, 0, 1, 3);
         } else {
             grid->addWidget(binding::CreateFieldLabel(spec, this), row, 0);
-            grid->addWidget(binding::CreateFieldControl(spec, this), row, 1);
-            grid->addWidget(binding::CreateSpinButtons(spec, this), row, 2);
+            grid->addWidget(binding::CreateFieldControl(spec, ids, this), row, 1);
+            grid->addWidget(binding::CreateSpinButtons(spec, ids, this), row, 2);
         }
         ++row;
     }

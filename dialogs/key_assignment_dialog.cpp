@@ -19,11 +19,11 @@ CKeyAssignDlg::CKeyAssignDlg(QWidget* parent) : CBoundDialog(fields::Group("side
     binding::SetControlId(this, kDialogId);
     const fields::FieldSpec& sideKey = Group().Page("side_key").Field("side_key");
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(binding::CreateFieldControl(sideKey, this));
+    layout->addWidget(binding::CreateFieldControl(sideKey, ControlIds(), this));
     layout->addWidget(CreateOkCancel());
     BindPage(this, "side_key");
 
-    const std::vector<int> buttonIds = sideKey.itemIds;
+    const std::vector<int> buttonIds = binding::IdsOf(ControlIds(), sideKey.name).itemIds;
     auto* keys = new DialogKeyHook(this, {}, [buttonIds](int id) {
         return std::find(buttonIds.begin(), buttonIds.end(), id) != buttonIds.end() ? kCommandId
                                                                                     : id;

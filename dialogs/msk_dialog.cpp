@@ -50,11 +50,11 @@ CMskDlg::CMskDlg(QWidget* parent) : CBoundDialog(fields::Group("msk"), parent) {
     binding::SetControlId(this, kDialogId);
     const fields::FieldPage& page = Group().Page("msk");
     const fields::FieldSpec& idCode = page.Field("id_code");
-    m_idCode = static_cast<QLineEdit*>(binding::CreateFieldControl(idCode, this));
+    m_idCode = static_cast<QLineEdit*>(binding::CreateFieldControl(idCode, ControlIds(), this));
     m_idCode->installEventFilter(this);
 
     auto* group = new QGroupBox(tr("Call List"), this);
-    m_callList = new CellEditGrid(msk::kCallListGridId, layout::kMskCallListCount,
+    m_callList = new CellEditGrid(kCallListGridId, layout::kMskCallListCount,
                                   {QCoreApplication::translate("CMskDlg", "Num"),
                                    QCoreApplication::translate("CMskDlg", "Call List")},
                                   kCellEditId, static_cast<int>(layout::kMskIdSize), group);

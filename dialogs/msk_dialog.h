@@ -18,7 +18,8 @@ class CMskDlg : public CBoundDialog {
     Q_OBJECT
 public:
     static constexpr int kDialogId = 162;
-    // The edit of a call list cell.
+    // The call list grid and the edit of its cells.
+    static constexpr int kCallListGridId = 1349;
     static constexpr int kCellEditId = 1123;
 
     explicit CMskDlg(QWidget* parent = nullptr);

@@ -25,7 +25,7 @@ COptionalFeaturesDlg::COptionalFeaturesDlg(QWidget* parent)
     auto* grid = new QGridLayout;
     int index = 0;
     for (const fields::FieldSpec& spec : page.fields) {
-        QWidget* control = binding::CreateFieldControl(spec, this);
+        QWidget* control = binding::CreateFieldControl(spec, ControlIds(), this);
         // A check box shows its label itself.
         QLabel* label =
             spec.kind == fields::FieldKind::Check ? nullptr : binding::CreateFieldLabel(spec, this);

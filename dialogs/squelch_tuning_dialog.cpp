@@ -19,7 +19,8 @@ CSquelchTuningDlg::CSquelchTuningDlg(const ProgramContext& context, QWidget* par
     const fields::FieldTable& table = Group().Page("squelch").fields;
     for (int level = 0; level < layout::kSquelchLevelCount; ++level) {
         const fields::FieldSpec& spec = table[static_cast<std::size_t>(level)];
-        m_lists[level] = static_cast<QComboBox*>(binding::CreateFieldControl(spec, this));
+        m_lists[level] =
+            static_cast<QComboBox*>(binding::CreateFieldControl(spec, ControlIds(), this));
         grid->addWidget(binding::CreateFieldLabel(spec, this), level, 0);
         grid->addWidget(m_lists[level], level, 1);
     }

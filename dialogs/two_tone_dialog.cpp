@@ -33,10 +33,11 @@ bool SwallowKey(QWidget*, const QKeyEvent& key) {
 }
 
 // A row of the form: label, edit, spin buttons of an Edit field.
-void AddEditRow(QGridLayout* grid, int row, const fields::FieldSpec& spec, QWidget* page) {
+void AddEditRow(QGridLayout* grid, int row, const fields::FieldSpec& spec,
+                const binding::ControlIdTable& ids, QWidget* page) {
     grid->addWidget(binding::CreateFieldLabel(spec, page), row, 0);
-    grid->addWidget(binding::CreateFieldControl(spec, page), row, 1);
-    grid->addWidget(binding::CreateSpinButtons(spec, page), row, 2);
+    grid->addWidget(binding::CreateFieldControl(spec, ids, page), row, 1);
+    grid->addWidget(binding::CreateSpinButtons(spec, ids, page), row, 2);
 }
 
 // The column widths of the encode grid: the number column 0.51 and the tone
@@ -102,13 +103,13 @@ QWidget* CTwoToneDlg::CreateEncodePage() {
     int row = 0;
     for (const fields::FieldSpec& spec : fields.fields) {
         if (spec.kind == fields::FieldKind::Edit) {
-            AddEditRow(form, row, spec, page);
+            AddEditRow(form, row, spec, ControlIds(), page);
             ++row;
         } else if (spec.kind == fields::FieldKind::Check) {
-            form->addWidget(binding::CreateFieldControl(spec, page), row, 0, 1, 3);
+            form->addWidget(binding::CreateFieldControl(spec, ControlIds(), page), row, 0, 1, 3);
         }
     }
-    m_grid = new CellEditGrid(two_tone::kEncodeGridId, layout::kTwoToneEncodeCount,
+    m_grid = new CellEditGrid(kEncodeGridId, layout::kTwoToneEncodeCount,
                               {QCoreApplication::translate("CTwoToneDlg", "Num"),
                                QCoreApplication::translate("CTwoToneDlg", "Tone1 Fre"),
                                QCoreApplication::translate("CTwoToneDlg", "Tone2 Fre")},
@@ -136,7 +137,7 @@ QWidget* CTwoToneDlg::CreateDecodePage(int set) {
     auto* page = new QWidget;
     auto* form = new QGridLayout(page);
     for (std::size_t i = 0; i < fields.fields.size(); ++i) {
-        AddEditRow(form, static_cast<int>(i), fields.fields[i], page);
+        AddEditRow(form, static_cast<int>(i), fields.fields[i], ControlIds(), page);
     }
     binding::ConnectEditRules(fields.fields, page);
     new DialogKeyHook(page, SwallowKey);

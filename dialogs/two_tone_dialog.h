@@ -22,9 +22,10 @@ class CTwoToneDlg : public CBoundDialog {
 public:
     static constexpr int kDialogId = 155;
     // The tabs of the encode and decode pages, the tabs of the decode sets,
-    // and the edit of a tone list cell.
+    // the tone list grid and the edit of its cells.
     static constexpr int kTabId = 1074;
     static constexpr int kDecodeTabId = 1075;
+    static constexpr int kEncodeGridId = 1060;
     static constexpr int kCellEditId = 1135;
 
     explicit CTwoToneDlg(QWidget* parent = nullptr);

@@ -5,6 +5,7 @@
 #include "dialogs/dtmf_decode_page.h"
 #include "dialogs/dtmf_dialog.h"
 #include "dialogs/dtmf_encode_page.h"
+#include "dialogs/field_control_ids.h"
 #include "dialogs/key_assignment_dialog.h"
 #include "dialogs/language_dialog.h"
 #include "dialogs/msk_dialog.h"
@@ -14,10 +15,6 @@
 #include "dialogs/squelch_tuning_dialog.h"
 #include "dialogs/two_tone_dialog.h"
 #include "grid/cell_editors.h"
-#include "model/fields/dtmf_fields.h"
-#include "model/fields/msk_fields.h"
-#include "model/fields/settings_groups.h"
-#include "model/fields/two_tone_fields.h"
 #include "print/print_list_dialog.h"
 #include "session/program_view.h"
 #include "transfer/clone_station_dialog.h"
@@ -26,9 +23,6 @@
 
 #include <algorithm>
 #include <array>
-#include <stdexcept>
-#include <string>
-#include <string_view>
 #include <vector>
 
 namespace {
@@ -67,8 +61,9 @@ constexpr HelpTopicRow One(int window, int context, const char* topic) {
 }
 
 // The help of a field of a settings group (model/fields/settings_groups.h),
-// asked for from window: its control, the spin buttons or drop-down list
-// paired with it and the buttons of its group.
+// asked for from window: by the ids its dialog gives its control, the spin
+// buttons or drop-down list paired with it and the buttons of its group
+// (dialogs/field_control_ids.h).
 struct FieldTopicRow {
     int window;
     const char* group;
@@ -176,20 +171,20 @@ constexpr std::array kRows{
     One(kDtmf, CDtmfDecodePage::kStunCodeLabelId, "dtmf.html#stun-code"),
     One(kDtmf, CDtmfDecodePage::kStunTypeLabelId, "dtmf.html#stun-type"),
     One(kDtmf, kDtmfCallList, "dtmf.html#call-list"),
-    One(kDtmf, dtmf::kCallListGridId, "dtmf.html#call-list"),
+    One(kDtmf, CDtmfCallListPage::kGridId, "dtmf.html#call-list"),
     One(kDtmf, CDtmfCallListPage::kCellEditId, "dtmf.html#call-list"),
     HelpTopicRow{kDtmf, kOk, kCancel, "dtmf.html"},
 
     // 2-Tone.
     One(kTwoTone, kTwoTone, "two-tone.html"),
     HelpTopicRow{kTwoTone, CTwoToneDlg::kTabId, CTwoToneDlg::kDecodeTabId, "two-tone.html"},
-    One(kTwoTone, two_tone::kEncodeGridId, "two-tone.html#tone-list"),
+    One(kTwoTone, CTwoToneDlg::kEncodeGridId, "two-tone.html#tone-list"),
     One(kTwoTone, CTwoToneDlg::kCellEditId, "two-tone.html#tone-list"),
     HelpTopicRow{kTwoTone, kOk, kCancel, "two-tone.html"},
 
     // MSK.
     One(kMsk, kMsk, "msk.html"),
-    One(kMsk, msk::kCallListGridId, "msk.html#call-list"),
+    One(kMsk, CMskDlg::kCallListGridId, "msk.html#call-list"),
     One(kMsk, CMskDlg::kCellEditId, "msk.html#call-list"),
     HelpTopicRow{kMsk, kOk, kCancel, "msk.html"},
 
@@ -256,25 +251,17 @@ constexpr std::array kRows{
     HelpTopicRow{kLanguage, kOk, kCancel, "language.html"},
 };
 
-// The field called name in a page of the group; a name the group does not
-// have throws std::out_of_range.
-const fields::FieldSpec& GroupField(std::string_view group, std::string_view name) {
-    for (const fields::FieldPage* page : fields::Group(group).pages) {
-        if (const fields::FieldSpec* spec = fields::FindField(page->fields, name)) {
-            return *spec;
-        }
-    }
-    throw std::out_of_range("no field " + std::string(name) + " in " + std::string(group));
-}
-
+// A field's name the dialog has no ids for throws std::out_of_range.
 std::vector<HelpTopicRow> MakeRows() {
     std::vector<HelpTopicRow> rows;
     for (const FieldTopicRow& row : kFieldRows) {
-        const fields::FieldSpec& spec = GroupField(row.group, row.field);
-        std::vector<int> ids = spec.itemIds;
-        ids.push_back(spec.id);
-        if (spec.pairedId != 0) {
-            ids.push_back(spec.pairedId);
+        const binding::FieldControlIds& field =
+            binding::IdsOf(GroupControlIds(row.group), row.field);
+        std::vector<int> ids = field.itemIds;
+        for (const int id : {field.id, field.pairedId}) {
+            if (id != 0) {
+                ids.push_back(id);
+            }
         }
         for (const int id : ids) {
             rows.push_back(One(row.window, id, row.topic));

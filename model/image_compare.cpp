@@ -19,7 +19,7 @@ namespace {
 struct NamedValue {
     std::string group;
     std::string field;
-    fields::Label label;
+    TextId label;
     std::function<std::string(const RadioImage&)> text;
     // The entry's row of a list grid (a call list); 0 for other fields.
     int row = 0;
@@ -74,10 +74,9 @@ const std::vector<NamedValue>& NamedValues() {
         }
         // Product Information shows the band as its "Field" limits and the
         // model by its "Model" list.
-        all.push_back({"product", "band_code", fields::FieldLabel("CProductInfoDlg", "Field"),
-                       BandRangeText});
+        all.push_back({"product", "band_code", TEXT_ID("ProductFields", "Field"), BandRangeText});
         all.push_back(
-            {"product", "model_index", fields::FieldLabel("CProductInfoDlg", "Model"),
+            {"product", "model_index", TEXT_ID("ProductFields", "Model"),
              [](const RadioImage& image) { return std::to_string(image[layout::kModelIndex]); }});
         return all;
     }();

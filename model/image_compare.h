@@ -35,7 +35,7 @@ struct Difference {
     // model index: Product Information's "Field" and "Model").
     std::string group;
     std::string field;
-    fields::Label label;
+    TextId label;
     // What each image shows (UTF-8); Bytes: the bytes as hex pairs.
     std::string first;
     std::string second;

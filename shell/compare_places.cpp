@@ -25,8 +25,8 @@ QString Translate(const char* source) {
 
 // The field as its dialog labels it; a call list entry by its row.
 QString FieldText(const compare::Difference& difference) {
-    if (*difference.label.text != '\0') {
-        return QCoreApplication::translate(difference.label.context, difference.label.text);
+    if (*difference.label.source != '\0') {
+        return QCoreApplication::translate(difference.label.context, difference.label.source);
     }
     return Translate(QT_TRANSLATE_NOOP("ComparePlaces", "Call List %1")).arg(difference.row);
 }

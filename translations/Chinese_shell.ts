@@ -238,14 +238,6 @@
         <source>Model Info</source>
         <translation>机型信息</translation>
     </message>
-    <message>
-        <source>Model</source>
-        <translation>机型</translation>
-    </message>
-    <message>
-        <source>Field</source>
-        <translation>频段</translation>
-    </message>
 </context>
 <context>
     <name>CProgramApp</name>

@@ -18,12 +18,14 @@
 #include <QVariant>
 
 #include <algorithm>
+#include <stdexcept>
 
 namespace binding {
 namespace {
 
 constexpr const char* kNameProperty = "fieldName";
 constexpr const char* kLabelProperty = "fieldLabel";
+constexpr const char* kSpinProperty = "fieldSpin";
 // The name of the field a grid cell shows.
 constexpr int kCellNameRole = Qt::UserRole + 1;
 
@@ -76,12 +78,10 @@ QTableWidgetItem* CellItem(const FieldSpec& spec, const QWidget* root) {
     return nullptr;
 }
 
-// The button of a Choice field at position index.
-QAbstractButton* ChoiceButton(const FieldSpec& spec, const QWidget* root, std::size_t index) {
-    const QWidget* group = NamedControl<QWidget>(root, spec);
-    return group && index < spec.itemIds.size()
-               ? FindControlAs<QAbstractButton>(group, spec.itemIds[index])
-               : nullptr;
+// The buttons of a Choice field, each by its item's position.
+const QButtonGroup* ChoiceButtons(const FieldSpec& spec, const QWidget* root) {
+    const QWidget* box = NamedControl<QWidget>(root, spec);
+    return box ? box->findChild<QButtonGroup*>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
 }
 
 // Puts text into the edit of a field. The field's text limit stops typing
@@ -114,8 +114,10 @@ void ShowValue(const FieldSpec& spec, const FieldValue& value, QWidget* root) {
         }
         return;
     case FieldKind::Choice:
-        if (auto* button = ChoiceButton(spec, root, static_cast<std::size_t>(value.index))) {
-            button->setChecked(true);
+        if (const QButtonGroup* buttons = ChoiceButtons(spec, root)) {
+            if (QAbstractButton* button = buttons->button(value.index)) {
+                button->setChecked(true);
+            }
         }
         return;
     case FieldKind::Cell:
@@ -147,11 +149,8 @@ FieldValue ReadValue(const FieldSpec& spec, const QWidget* root) {
         }
         break;
     case FieldKind::Choice:
-        for (std::size_t i = 0; i < spec.itemIds.size(); ++i) {
-            const QAbstractButton* button = ChoiceButton(spec, root, i);
-            if (button && button->isChecked()) {
-                value.index = static_cast<int>(i);
-            }
+        if (const QButtonGroup* buttons = ChoiceButtons(spec, root)) {
+            value.index = buttons->checkedId();
         }
         break;
     case FieldKind::Cell:
@@ -164,6 +163,15 @@ FieldValue ReadValue(const FieldSpec& spec, const QWidget* root) {
 }
 
 } // namespace
+
+const FieldControlIds& IdsOf(const ControlIdTable& table, std::string_view field) {
+    for (const FieldControlIds& ids : table) {
+        if (ids.field == field) {
+            return ids;
+        }
+    }
+    throw std::out_of_range("no control ids for field \"" + std::string(field) + "\"");
+}
 
 QValidator::State UpperCaseValidator::validate(QString& input, int&) const {
     for (QChar& c : input) {
@@ -196,11 +204,11 @@ QWidget* FindControl(const QWidget* root, int id) {
 }
 
 QString LabelText(const FieldSpec& spec) {
-    return *spec.label.text ? QCoreApplication::translate(spec.label.context, spec.label.text)
+    return *spec.label.source ? QCoreApplication::translate(spec.label.context, spec.label.source)
                             : QString();
 }
 
-QWidget* CreateFieldControl(const FieldSpec& spec, QWidget* parent) {
+QWidget* CreateFieldControl(const FieldSpec& spec, const ControlIdTable& table, QWidget* parent) {
     QWidget* control = nullptr;
     switch (spec.kind) {
     case FieldKind::List: {
@@ -240,9 +248,10 @@ QWidget* CreateFieldControl(const FieldSpec& spec, QWidget* parent) {
         box->setProperty(kLabelProperty, ToQString(spec.name));
         auto* layout = new QVBoxLayout(box);
         auto* buttons = new QButtonGroup(box);
-        for (std::size_t i = 0; i < spec.items.size() && i < spec.itemIds.size(); ++i) {
+        const std::vector<int>& itemIds = IdsOf(table, spec.name).itemIds;
+        for (std::size_t i = 0; i < spec.items.size() && i < itemIds.size(); ++i) {
             auto* button = new QRadioButton(ToQString(fields::ItemInLanguage(spec.items[i])), box);
-            SetControlId(button, spec.itemIds[i]);
+            SetControlId(button, itemIds[i]);
             buttons->addButton(button, static_cast<int>(i));
             layout->addWidget(button);
         }
@@ -251,7 +260,7 @@ QWidget* CreateFieldControl(const FieldSpec& spec, QWidget* parent) {
     case FieldKind::Cell:
         return nullptr;
     }
-    SetControlId(control, spec.id);
+    SetControlId(control, IdsOf(table, spec.name).id);
     control->setProperty(kNameProperty, ToQString(spec.name));
     FillItems(spec, control);
     return control;
@@ -263,16 +272,16 @@ QLabel* CreateFieldLabel(const FieldSpec& spec, QWidget* parent) {
     return label;
 }
 
-SpinButtons* CreateSpinButtons(const FieldSpec& spec, QWidget* parent) {
+SpinButtons* CreateSpinButtons(const FieldSpec& spec, const ControlIdTable& ids, QWidget* parent) {
     auto* spin = new SpinButtons(parent);
-    SetControlId(spin, spec.pairedId);
+    SetControlId(spin, IdsOf(ids, spec.name).pairedId);
+    spin->setProperty(kSpinProperty, ToQString(spec.name));
     return spin;
 }
 
 void TagCells(QTableWidget* grid, const fields::FieldTable& table) {
-    const int gridId = ControlIdOf(grid);
     for (const FieldSpec& spec : table) {
-        if (spec.kind != FieldKind::Cell || spec.id != gridId) {
+        if (spec.kind != FieldKind::Cell) {
             continue;
         }
         QTableWidgetItem* item = grid->item(spec.row, spec.column);
@@ -319,7 +328,7 @@ void ConnectEditRules(const fields::FieldTable& table, QWidget* root) {
                 SetEditText(edit, limit, ToQString(normalise(ToStdString(edit->text()))));
             });
         }
-        auto* spin = FindControlAs<SpinButtons>(root, spec.pairedId);
+        auto* spin = qobject_cast<SpinButtons*>(FindNamed(root, kSpinProperty, spec.name));
         if (const auto rule = spec.edit.spin; spin && rule) {
             QObject::connect(spin, &SpinButtons::Stepped, edit, [edit, limit, rule](int delta) {
                 SetEditText(edit, limit, ToQString(rule(ToStdString(edit->text()), delta)));

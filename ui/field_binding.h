@@ -3,16 +3,17 @@
 // controls and their labels are made from the fields' descriptions (items in
 // the language in use, text limits, capitals, label texts) and found again by
 // the field's NAME, and the values move between a page of fields and its
-// controls in one loop each way.
+// controls in one loop each way. The model knows a field by its name only;
+// the ids its controls carry are the dialog's (a ControlIdTable).
 //
 // Every control carries its id as objectName and as the property
 // "controlId", and its field's name as the property "fieldName"; whatever
-// shows a field's label carries the name as "fieldLabel". Kinds and
-// controls: List - QComboBox; Edit, PickEdit - QLineEdit; Check - QCheckBox
-// showing the label; Choice - a QGroupBox titled by the label holding one
-// QRadioButton per item (ids of spec.itemIds); Cell - a cell (spec.row,
-// spec.column) of a QTableWidget, named by TagCells. Texts of the model are
-// UTF-8.
+// shows a field's label carries the name as "fieldLabel", spin buttons
+// carry it as "fieldSpin". Kinds and controls: List - QComboBox; Edit,
+// PickEdit - QLineEdit; Check - QCheckBox showing the label; Choice - a
+// QGroupBox titled by the label holding one QRadioButton per item (ids
+// itemIds); Cell - a cell (spec.row, spec.column) of a QTableWidget, named
+// by TagCells. Texts of the model are UTF-8.
 
 #include "model/fields/field_table.h"
 
@@ -21,6 +22,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 class QLabel;
 class QTableWidget;
@@ -28,6 +30,22 @@ class QWidget;
 class SpinButtons;
 
 namespace binding {
+
+// The ids a dialog gives the controls of the field called field: the
+// control's own, the spin buttons (Edit) or drop-down list (PickEdit) paired
+// with it, and one per item for the buttons of a Choice field. A Cell field
+// has none: its grid has the dialog's id.
+struct FieldControlIds {
+    std::string field;
+    int id = 0;
+    int pairedId = 0;
+    std::vector<int> itemIds = {};
+};
+using ControlIdTable = std::vector<FieldControlIds>;
+
+// The ids of the field called field; a name the table lacks throws
+// std::out_of_range, so that a field left out fails where it is bound.
+const FieldControlIds& IdsOf(const ControlIdTable& table, std::string_view field);
 
 void SetControlId(QWidget* widget, int id);
 // The id of widget or of its nearest ancestor that has one; 0 when none.
@@ -49,15 +67,17 @@ public:
 QString LabelText(const fields::FieldSpec& spec);
 
 // The control of a field (List, Edit, PickEdit, Check, Choice), made with its
-// id, name and rules. Cell fields belong to a grid the dialog lays out
-// itself (TagCells); for them this returns null.
-QWidget* CreateFieldControl(const fields::FieldSpec& spec, QWidget* parent);
+// ids from ids, its name and rules. Cell fields belong to a grid the dialog
+// lays out itself (TagCells); for them this returns null.
+QWidget* CreateFieldControl(const fields::FieldSpec& spec, const ControlIdTable& ids,
+                            QWidget* parent);
 // The label shown beside a field's control.
 QLabel* CreateFieldLabel(const fields::FieldSpec& spec, QWidget* parent);
-// The spin buttons beside an Edit field's edit (id spec.pairedId).
-SpinButtons* CreateSpinButtons(const fields::FieldSpec& spec, QWidget* parent);
-// Names the cells of the table's Cell fields on grid, the grid of their id
-// (making the cells that are missing).
+// The spin buttons beside an Edit field's edit (its paired id from ids).
+SpinButtons* CreateSpinButtons(const fields::FieldSpec& spec, const ControlIdTable& ids,
+                               QWidget* parent);
+// Names the cells of the table's Cell fields on grid, the one grid of the
+// page (making the cells that are missing).
 void TagCells(QTableWidget* grid, const fields::FieldTable& table);
 
 // The control of the field under root (root included): the widget of a

@@ -11,7 +11,6 @@ namespace {
 
 using fields::EditRule;
 using fields::FieldKind;
-using fields::FieldLabel;
 using fields::FieldPage;
 using fields::FieldSpec;
 using fields::FieldValue;
@@ -36,14 +35,12 @@ int SpeedCode(int speed) {
 }
 
 // An encode page edit with its spin, normalised when left and stored.
-FieldSpec EncodeEdit(std::string name, fields::Label label, int id, int spinId, int limit,
+FieldSpec EncodeEdit(std::string name, TextId label, int limit,
                      std::string (*normalise)(std::string_view),
                      std::string (*spin)(std::string_view, int), std::size_t offset, bool isSpeed) {
     FieldSpec spec;
     spec.name = std::move(name);
     spec.label = label;
-    spec.id = id;
-    spec.pairedId = spinId;
     spec.kind = FieldKind::Edit;
     spec.edit = EditRule{limit, kDigits, false, normalise, spin};
     spec.load = [offset, isSpeed](const RadioImage& image) {
@@ -65,31 +62,28 @@ FieldSpec EncodeEdit(std::string name, fields::Label label, int id, int spinId, 
 
 FieldPage MakeEncodePage() {
     FieldPage page{"encode", {}};
-    page.fields.push_back(EncodeEdit("speed", FieldLabel("CDtmfEncodePage", "DTMF Speed(digit/s)"),
-                                     1084, 1241, 2, NormaliseSpeed, SpinSpeed, layout::kDtmfSpeed, true));
+    page.fields.push_back(EncodeEdit("speed", TEXT_ID("DtmfFields", "DTMF Speed(digit/s)"), 2,
+                                     NormaliseSpeed, SpinSpeed, layout::kDtmfSpeed, true));
     page.fields.push_back(
-        EncodeEdit("first_digit_delay", FieldLabel("CDtmfEncodePage", "First Digit Delay Time(ms)"),
-                   1085, 1242, 0, NormaliseDelay, SpinDelay, layout::kDtmfFirstDigitDelay, false));
+        EncodeEdit("first_digit_delay", TEXT_ID("DtmfFields", "First Digit Delay Time(ms)"), 0,
+                   NormaliseDelay, SpinDelay, layout::kDtmfFirstDigitDelay, false));
     page.fields.push_back(
-        EncodeEdit("first_digit_time", FieldLabel("CDtmfEncodePage", "First Digit Time(ms)"), 1086,
-                   1243, 4, NormaliseDigitTime, SpinDigitTime, layout::kDtmfFirstDigitTime, false));
+        EncodeEdit("first_digit_time", TEXT_ID("DtmfFields", "First Digit Time(ms)"), 4,
+                   NormaliseDigitTime, SpinDigitTime, layout::kDtmfFirstDigitTime, false));
     page.fields.push_back(
-        EncodeEdit("star_hash_time", FieldLabel("CDtmfEncodePage", "* and # Digit Time(ms)"), 1087,
-                   1044, 4, NormaliseDigitTime, SpinDigitTime, layout::kDtmfStarHashTime, false));
-    page.fields.push_back(fields::CheckOnBit("side_tone", FieldLabel("CDtmfEncodePage", "SideTone"),
-                                             1088, layout::kFlagByte, 6));
+        EncodeEdit("star_hash_time", TEXT_ID("DtmfFields", "* and # Digit Time(ms)"), 4,
+                   NormaliseDigitTime, SpinDigitTime, layout::kDtmfStarHashTime, false));
+    page.fields.push_back(
+        fields::CheckOnBit("side_tone", TEXT_ID("DtmfFields", "SideTone"), layout::kFlagByte, 6));
     return page;
 }
 
 // An edit whose text is picked from a drop-down list of items. The first item
 // may stand for a byte value of its own (group code "Off" = 0xFF).
-FieldSpec PickEdit(std::string name, fields::Label label, int id, int listId,
-                   const std::vector<fields::ItemText>& items) {
+FieldSpec PickEdit(std::string name, TextId label, const std::vector<fields::ItemText>& items) {
     FieldSpec spec;
     spec.name = std::move(name);
     spec.label = label;
-    spec.id = id;
-    spec.pairedId = listId;
     spec.kind = FieldKind::PickEdit;
     spec.items = items;
     return spec;
@@ -118,8 +112,7 @@ std::uint8_t GroupCodeByte(std::string_view text) {
 }
 
 FieldSpec GroupCodeField() {
-    FieldSpec spec = PickEdit("group_code", FieldLabel("CDtmfDecodePage", "Group Code"),
-                              kGroupCodeEditId, kGroupCodeListId, GroupCodeItems());
+    FieldSpec spec = PickEdit("group_code", TEXT_ID("DtmfFields", "Group Code"), GroupCodeItems());
     spec.load = [](const RadioImage& image) {
         FieldValue value;
         const std::uint8_t code = image[layout::kDtmfGroupCode];
@@ -140,8 +133,7 @@ FieldSpec GroupCodeField() {
 }
 
 FieldSpec StunTypeField() {
-    FieldSpec spec = PickEdit("stun_type", FieldLabel("CDtmfDecodePage", "Stun Type"),
-                              kStunTypeEditId, kStunTypeListId, StunTypeItems());
+    FieldSpec spec = PickEdit("stun_type", TEXT_ID("DtmfFields", "Stun Type"), StunTypeItems());
     const fields::BitField bit = fields::Bit(layout::kFlagByte, 5);
     spec.load = [bit](const RadioImage& image) {
         FieldValue value;
@@ -157,16 +149,14 @@ FieldSpec StunTypeField() {
 
 FieldPage MakeDecodePage() {
     FieldPage page{"decode", {}};
-    page.fields.push_back(
-        fields::TextOnField("id_code", FieldLabel("CDtmfDecodePage", "ID Code"), 1080,
-                            {layout::kDtmfIdCode, layout::kDtmfCodeSize},
-                            EditRule{static_cast<int>(layout::kDtmfCodeSize), "", true, {}, {}}));
-    page.fields.push_back(GroupCodeField());
-    page.fields.push_back(fields::CheckOnBit("stun_activation",
-                                             FieldLabel("CDtmfDecodePage", "Stun Activation"),
-                                             kStunActivationId, layout::kFlagByte, 4));
     page.fields.push_back(fields::TextOnField(
-        "stun_code", FieldLabel("CDtmfDecodePage", "Stun Code"), kStunCodeEditId,
+        "id_code", TEXT_ID("DtmfFields", "ID Code"), {layout::kDtmfIdCode, layout::kDtmfCodeSize},
+        EditRule{static_cast<int>(layout::kDtmfCodeSize), "", true, {}, {}}));
+    page.fields.push_back(GroupCodeField());
+    page.fields.push_back(fields::CheckOnBit(
+        "stun_activation", TEXT_ID("DtmfFields", "Stun Activation"), layout::kFlagByte, 4));
+    page.fields.push_back(fields::TextOnField(
+        "stun_code", TEXT_ID("DtmfFields", "Stun Code"),
         {layout::kDtmfStunCode, layout::kDtmfCodeSize},
         EditRule{static_cast<int>(layout::kDtmfCodeSize), kDtmfCharacters, true, {}, {}}));
     page.fields.push_back(StunTypeField());
@@ -178,7 +168,7 @@ FieldPage MakeCallListPage() {
     for (int r = 1; r <= layout::kDtmfCallListCount; ++r) {
         // The entries are rows of the call list grid, numbered, without labels.
         FieldSpec spec = fields::TextOnField(
-            "call_list." + std::to_string(r), {}, kCallListGridId,
+            "call_list." + std::to_string(r), {},
             {layout::DtmfCallEntry(r), layout::kDtmfCallEntrySize},
             EditRule{static_cast<int>(layout::kDtmfCallEntrySize), kDtmfCharacters, true, {}, {}});
         spec.kind = FieldKind::Cell;

@@ -22,15 +22,6 @@
 
 namespace dtmf {
 
-// Control ids of the fields.
-inline constexpr int kGroupCodeEditId = 1081;
-inline constexpr int kGroupCodeListId = 1124;
-inline constexpr int kStunActivationId = 1103;
-inline constexpr int kStunCodeEditId = 1082;
-inline constexpr int kStunTypeEditId = 1083;
-inline constexpr int kStunTypeListId = 1136;
-inline constexpr int kCallListGridId = 1022;
-
 // Characters of a DTMF code: what the stun code and call list filters pass.
 inline constexpr const char* kDtmfCharacters = "0123456789ABCD*#";
 

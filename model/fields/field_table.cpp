@@ -187,12 +187,11 @@ std::string AllowedText(const FieldSpec& spec) {
     return text;
 }
 
-FieldSpec ListOnByte(std::string name, Label label, int id, std::vector<ItemText> items,
+FieldSpec ListOnByte(std::string name, TextId label, std::vector<ItemText> items,
                      std::size_t offset) {
     FieldSpec spec;
     spec.name = std::move(name);
     spec.label = label;
-    spec.id = id;
     spec.kind = FieldKind::List;
     const int count = static_cast<int>(items.size());
     spec.items = std::move(items);
@@ -208,12 +207,11 @@ FieldSpec ListOnByte(std::string name, Label label, int id, std::vector<ItemText
     return spec;
 }
 
-FieldSpec ListOnBits(std::string name, Label label, int id, std::vector<ItemText> items,
-                     BitField bits, std::vector<int> codes, std::vector<int> shows) {
+FieldSpec ListOnBits(std::string name, TextId label, std::vector<ItemText> items, BitField bits,
+                     std::vector<int> codes, std::vector<int> shows) {
     FieldSpec spec;
     spec.name = std::move(name);
     spec.label = label;
-    spec.id = id;
     spec.kind = FieldKind::List;
     spec.items = std::move(items);
     spec.load = [bits, shows = std::move(shows)](const RadioImage& image) {
@@ -230,11 +228,10 @@ FieldSpec ListOnBits(std::string name, Label label, int id, std::vector<ItemText
     return spec;
 }
 
-FieldSpec TextOnField(std::string name, Label label, int id, TextField field, EditRule rule) {
+FieldSpec TextOnField(std::string name, TextId label, TextField field, EditRule rule) {
     FieldSpec spec;
     spec.name = std::move(name);
     spec.label = label;
-    spec.id = id;
     spec.kind = FieldKind::Edit;
     spec.edit = std::move(rule);
     spec.load = [field](const RadioImage& image) {
@@ -248,12 +245,10 @@ FieldSpec TextOnField(std::string name, Label label, int id, TextField field, Ed
     return spec;
 }
 
-FieldSpec CheckOnBit(std::string name, Label label, int id, std::size_t offset, int bit,
-                     bool inverted) {
+FieldSpec CheckOnBit(std::string name, TextId label, std::size_t offset, int bit, bool inverted) {
     FieldSpec spec;
     spec.name = std::move(name);
     spec.label = label;
-    spec.id = id;
     spec.kind = FieldKind::Check;
     spec.load = [offset, bit, inverted](const RadioImage& image) {
         FieldValue value;

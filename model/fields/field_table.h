@@ -1,8 +1,9 @@
 #pragma once
 // A settings dialog described as a table of fields: for each control, its
-// name (the key of the command line's show and set), its control id, its
-// kind, its items in both languages, the rules of its edit, and the two
-// functions that load it from the image and store it back. The dialogs bind
+// name (the key of the command line's show and set; the dialogs give the
+// control its ids by this name), its kind, its items in both languages, the
+// rules of its edit, and the two functions that load it from the image and
+// store it back. The dialogs bind
 // their controls through such a table with one loop each way, and the command
 // line shows and sets the same fields through it, so both see exactly what
 // the dialog's controls would.
@@ -14,6 +15,7 @@
 
 #include "model/fields/field_codec.h"
 #include "model/radio_image.h"
+#include "model/text_catalogue.h"
 
 #include <functional>
 #include <optional>
@@ -38,19 +40,6 @@ struct ItemText {
     std::string english;
     std::string chinese;
 };
-
-// The text that labels a control (a label beside it, a check box's own text,
-// the title of a button group): English, looked up in the translation sets
-// under context, the class of the dialog or page that shows it. Written as
-// FieldLabel("Context", "Text") so that the translation check of the window
-// code finds every label and its Chinese text.
-struct Label {
-    const char* context = "";
-    const char* text = "";
-};
-constexpr Label FieldLabel(const char* context, const char* text) {
-    return {context, text};
-}
 
 // What one control shows.
 struct FieldValue {
@@ -77,12 +66,12 @@ struct EditRule {
 
 struct FieldSpec {
     std::string name;
-    Label label;      // none: the control has no label of its own
-    int id = 0;       // the control's id (Cell: the grid's id)
-    int pairedId = 0; // Edit: its spin button; PickEdit: its drop-down list
+    // The text that labels the control (a label beside it, a check box's own
+    // text, the title of a button group), marked for the catalogue; none: the
+    // control has no label of its own.
+    TextId label;
     FieldKind kind = FieldKind::Edit;
     std::vector<ItemText> items; // List, Choice, PickEdit
-    std::vector<int> itemIds;    // Choice: the id of each button
     int row = 0;                 // Cell
     int column = 0;              // Cell
     EditRule edit;               // Edit, Cell
@@ -139,17 +128,17 @@ std::string AllowedText(const FieldSpec& spec);
 
 // A list whose position is stored as a whole byte; a byte beyond the last
 // item shows the first item; no selection stores 0.
-FieldSpec ListOnByte(std::string name, Label label, int id, std::vector<ItemText> items,
+FieldSpec ListOnByte(std::string name, TextId label, std::vector<ItemText> items,
                      std::size_t offset);
 // A list stored as a code in a group of bits: codes[i] is the code of item i;
 // a code no item stores shows item shows[code] (shows has one entry per code).
-FieldSpec ListOnBits(std::string name, Label label, int id, std::vector<ItemText> items,
-                     BitField bits, std::vector<int> codes, std::vector<int> shows);
+FieldSpec ListOnBits(std::string name, TextId label, std::vector<ItemText> items, BitField bits,
+                     std::vector<int> codes, std::vector<int> shows);
 // A text edit on a character field. The interface's UTF-8 text is stored as
 // GBK character codes, cut between characters to the field's length.
-FieldSpec TextOnField(std::string name, Label label, int id, TextField field, EditRule rule);
+FieldSpec TextOnField(std::string name, TextId label, TextField field, EditRule rule);
 // A check box on one bit; inverted: a clear bit is checked.
-FieldSpec CheckOnBit(std::string name, Label label, int id, std::size_t offset, int bit,
+FieldSpec CheckOnBit(std::string name, TextId label, std::size_t offset, int bit,
                      bool inverted = false);
 
 } // namespace fields

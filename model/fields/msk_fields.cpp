@@ -7,14 +7,13 @@ namespace {
 
 // An ID of four hexadecimal digits in capitals: the ID code edit (row 0) or
 // call list entry `row` of the grid.
-fields::FieldSpec IdField(std::string name, fields::Label label, int id, int row,
-                          std::size_t start) {
+fields::FieldSpec IdField(std::string name, TextId label, int row, std::size_t start) {
     fields::EditRule rule;
     rule.maxLength = static_cast<int>(layout::kMskIdSize);
     rule.allowed = kHexCharacters;
     rule.upperCase = true;
     fields::FieldSpec spec = fields::TextOnField(
-        std::move(name), label, id, {start, layout::kMskIdSize, true}, std::move(rule));
+        std::move(name), label, {start, layout::kMskIdSize, true}, std::move(rule));
     if (row > 0) {
         spec.kind = fields::FieldKind::Cell;
         spec.row = row;
@@ -27,13 +26,12 @@ fields::FieldSpec IdField(std::string name, fields::Label label, int id, int row
 
 const fields::FieldPage& Page() {
     static const fields::FieldPage page = [] {
-        fields::FieldPage built{"msk",
-                                {IdField("id_code", fields::FieldLabel("CMskDlg", "ID Code"),
-                                         kIdCodeEditId, 0, layout::kMskIds)}};
+        fields::FieldPage built{
+            "msk", {IdField("id_code", TEXT_ID("MskFields", "ID Code"), 0, layout::kMskIds)}};
         // The entries are rows of the call list grid, numbered, without labels.
         for (int r = 1; r <= layout::kMskCallListCount; ++r) {
-            built.fields.push_back(IdField("call_list." + std::to_string(r), {}, kCallListGridId, r,
-                                           layout::MskCallListEntry(r)));
+            built.fields.push_back(
+                IdField("call_list." + std::to_string(r), {}, r, layout::MskCallListEntry(r)));
         }
         return built;
     }();

@@ -13,9 +13,6 @@
 
 namespace msk {
 
-inline constexpr int kIdCodeEditId = 1048;
-inline constexpr int kCallListGridId = 1349;
-
 // What the ID edits and the key filter take.
 inline constexpr const char* kHexCharacters = "0123456789ABCDEF";
 

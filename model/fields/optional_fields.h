@@ -13,12 +13,6 @@
 
 namespace optional_features {
 
-// The three controls the dialog loads and stores but does not show.
-inline constexpr int kMskTypeId = 1132;
-inline constexpr int kKeypadLockId = 1134;
-inline constexpr int kRepeaterMskInvertId = 1135;
-inline constexpr int kPasswordId = 1133;
-
 // The dialog's one page, "optional": every control of the dialog, in order;
 // names are the keys of "optional".
 const fields::FieldPage& Page();

@@ -21,8 +21,7 @@ constexpr std::size_t kBandFieldCount = std::size(kBandNames);
 FieldSpec ModelField() {
     FieldSpec spec;
     spec.name = "model";
-    spec.label = fields::FieldLabel("CProductInfoDlg", "Model");
-    spec.id = kModelListId;
+    spec.label = TEXT_ID("ProductFields", "Model");
     spec.kind = FieldKind::List;
     spec.load = [](const RadioImage& image) {
         FieldValue value;
@@ -36,14 +35,13 @@ FieldSpec ModelField() {
     return spec;
 }
 
-FieldSpec BandField(int which, int id) {
+FieldSpec BandField(int which) {
     FieldSpec spec;
     spec.name = kBandNames[which];
     // One label, "Field", stands before the two rows of limits.
     if (which == 0) {
-        spec.label = fields::FieldLabel("CProductInfoDlg", "Field");
+        spec.label = TEXT_ID("ProductFields", "Field");
     }
-    spec.id = id;
     spec.kind = FieldKind::Edit;
     // The limits belong to the band plan, not to the image.
     spec.load = [](const RadioImage&) { return FieldValue{}; };
@@ -55,10 +53,8 @@ FieldSpec BandField(int which, int id) {
 } // namespace
 
 const fields::FieldPage& Page() {
-    static const fields::FieldPage page{"product",
-                                        {ModelField(), BandField(0, kBand1LowId),
-                                         BandField(1, kBand1HighId), BandField(2, kBand2LowId),
-                                         BandField(3, kBand2HighId)}};
+    static const fields::FieldPage page{
+        "product", {ModelField(), BandField(0), BandField(1), BandField(2), BandField(3)}};
     return page;
 }
 

@@ -13,11 +13,6 @@ struct BandPlan;
 
 namespace product {
 
-inline constexpr int kModelListId = 1013;
-inline constexpr int kBand1LowId = 1113;
-inline constexpr int kBand1HighId = 1114;
-inline constexpr int kBand2LowId = 1115;
-inline constexpr int kBand2HighId = 1116;
 // The names of the band limit fields: band 1 low and high, band 2 low and high.
 inline constexpr const char* kBandNames[4] = {"band1_low", "band1_high", "band2_low", "band2_high"};
 

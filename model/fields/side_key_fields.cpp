@@ -11,14 +11,12 @@ constexpr int kLastPosition = 3;
 fields::FieldPage MakePage() {
     fields::FieldSpec spec;
     spec.name = "side_key";
-    spec.label = fields::FieldLabel("CKeyAssignDlg", "Side Key");
-    spec.id = kGroupId;
+    spec.label = TEXT_ID("SideKeyFields", "Side Key");
     spec.kind = fields::FieldKind::Choice;
     spec.items = {{"Option Singalling Call", "选择信令呼叫"},
                   {"Emergency Call", "紧急呼叫"},
                   {"Send 1750Hz Singal", "发射1750Hz信号"},
                   {"Squelch Off Momentary", "瞬间静噪关闭"}};
-    spec.itemIds = {1076, 1077, 1078, 1079};
     spec.load = [](const RadioImage& image) {
         fields::FieldValue value;
         value.index = kLastPosition - fields::ReadBits(image, kCode);

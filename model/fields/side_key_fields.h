@@ -7,10 +7,8 @@
 
 namespace side_key {
 
-inline constexpr int kGroupId = 1076; // the first button starts the group
-
 // The dialog's one page, "side_key", with one field, "side_key": a group of
-// four buttons (ids 1076..1079) titled "Side Key".
+// four buttons titled "Side Key".
 const fields::FieldPage& Page();
 
 } // namespace side_key

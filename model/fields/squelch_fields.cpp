@@ -7,14 +7,13 @@ namespace {
 
 struct Level {
     const char* name;
-    fields::Label label;
-    int listId;
+    TextId label;
 };
 constexpr Level kLevels[layout::kSquelchLevelCount] = {
-    {"v_wide", fields::FieldLabel("CSquelchTuningDlg", "V Wide Squelch Tuning"), 1136},
-    {"v_narrow", fields::FieldLabel("CSquelchTuningDlg", "V Narrow Squelch Tuning"), 1137},
-    {"u_wide", fields::FieldLabel("CSquelchTuningDlg", "U Wide Squelch Tuning"), 1138},
-    {"u_narrow", fields::FieldLabel("CSquelchTuningDlg", "U Narrow Squelch Tuning"), 1139}};
+    {"v_wide", TEXT_ID("SquelchFields", "V Wide Squelch Tuning")},
+    {"v_narrow", TEXT_ID("SquelchFields", "V Narrow Squelch Tuning")},
+    {"u_wide", TEXT_ID("SquelchFields", "U Wide Squelch Tuning")},
+    {"u_narrow", TEXT_ID("SquelchFields", "U Narrow Squelch Tuning")}};
 
 fields::FieldSpec LevelField(int level) {
     const std::size_t at = layout::kSquelchLevels + static_cast<std::size_t>(level);
@@ -22,7 +21,6 @@ fields::FieldSpec LevelField(int level) {
     fields::FieldSpec spec;
     spec.name = kLevels[level].name;
     spec.label = kLevels[level].label;
-    spec.id = kLevels[level].listId;
     spec.kind = fields::FieldKind::List;
     spec.items = fields::NumberedItems({}, kLowestStored - kShownOffset, kItemCount);
     spec.load = [at, fallback](const RadioImage& image) {

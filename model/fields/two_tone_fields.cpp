@@ -19,13 +19,13 @@ constexpr ValueRule kRiseDelayRule{0.10, 1.00, 0.05, 2, 3};
 constexpr const char* kNumberCharacters = "0123456789.";
 
 // The labels of a decode set's edits, in the order of kDecodeFieldNames.
-constexpr fields::Label kDecodeLabels[] = {
-    fields::FieldLabel("CTwoToneDlg", "A Tone(HZ)"),
-    fields::FieldLabel("CTwoToneDlg", "B Tone(HZ)"),
-    fields::FieldLabel("CTwoToneDlg", "The first delay time(s)"),
-    fields::FieldLabel("CTwoToneDlg", "The second delay time(s)"),
-    fields::FieldLabel("CTwoToneDlg", "Interval time(s)"),
-    fields::FieldLabel("CTwoToneDlg", "Long tone delay time(s)"),
+constexpr TextId kDecodeLabels[] = {
+    TEXT_ID("TwoToneFields", "A Tone(HZ)"),
+    TEXT_ID("TwoToneFields", "B Tone(HZ)"),
+    TEXT_ID("TwoToneFields", "The first delay time(s)"),
+    TEXT_ID("TwoToneFields", "The second delay time(s)"),
+    TEXT_ID("TwoToneFields", "Interval time(s)"),
+    TEXT_ID("TwoToneFields", "Long tone delay time(s)"),
 };
 
 // Range tests allow for the last bit of binary arithmetic, so that a step
@@ -65,13 +65,10 @@ FieldValue TextValue(std::string text) {
     return value;
 }
 
-FieldSpec NumberEdit(std::string name, fields::Label label, int id, int spinId, int limit,
-                     ValueKind kind) {
+FieldSpec NumberEdit(std::string name, TextId label, int limit, ValueKind kind) {
     FieldSpec spec;
     spec.name = std::move(name);
     spec.label = label;
-    spec.id = id;
-    spec.pairedId = spinId;
     spec.kind = FieldKind::Edit;
     spec.edit.maxLength = limit;
     spec.edit.allowed = kNumberCharacters;
@@ -83,9 +80,8 @@ FieldSpec NumberEdit(std::string name, fields::Label label, int id, int spinId, 
 }
 
 // A duration of the encode timing: shown byte x 10, radio byte x 20.
-FieldSpec EncodeDuration(std::string name, fields::Label label, int id, int spinId,
-                         std::size_t at) {
-    FieldSpec spec = NumberEdit(std::move(name), label, id, spinId, 4, ValueKind::Duration);
+FieldSpec EncodeDuration(std::string name, TextId label, std::size_t at) {
+    FieldSpec spec = NumberEdit(std::move(name), label, 4, ValueKind::Duration);
     spec.load = [at](const RadioImage& image) {
         return TextValue(
             FormatValue(ValueKind::Duration, image[layout::kTwoToneTimingShown + at] / 10.0));
@@ -98,9 +94,9 @@ FieldSpec EncodeDuration(std::string name, fields::Label label, int id, int spin
 }
 
 // Tone interval and rise delay: BE16 of value x 20 in both forms.
-FieldSpec EncodeTwentieths(std::string name, fields::Label label, int id, int spinId, int limit,
-                           ValueKind kind, std::size_t at) {
-    FieldSpec spec = NumberEdit(std::move(name), label, id, spinId, limit, kind);
+FieldSpec EncodeTwentieths(std::string name, TextId label, int limit, ValueKind kind,
+                           std::size_t at) {
+    FieldSpec spec = NumberEdit(std::move(name), label, limit, kind);
     spec.load = [kind, at](const RadioImage& image) {
         return TextValue(
             FormatValue(kind, fields::ReadBE16(image, layout::kTwoToneTimingShown + at) / 20.0));
@@ -116,8 +112,7 @@ FieldSpec EncodeTwentieths(std::string name, fields::Label label, int id, int sp
 FieldSpec ShortBeep() {
     FieldSpec spec;
     spec.name = "short_beep";
-    spec.label = fields::FieldLabel("CTwoToneDlg", "Short beep tone");
-    spec.id = kShortBeepId;
+    spec.label = TEXT_ID("TwoToneFields", "Short beep tone");
     spec.kind = FieldKind::Check;
     spec.load = [](const RadioImage& image) {
         FieldValue value;
@@ -137,7 +132,6 @@ FieldSpec EncodeTone(int entry, int tone) {
                            layout::kTwoToneToneSize * static_cast<std::size_t>(tone);
     FieldSpec spec;
     spec.name = EncodeCellName(entry + 1, tone + 1);
-    spec.id = kEncodeGridId;
     spec.kind = FieldKind::Cell;
     spec.row = entry + 1;
     spec.column = tone + 1;
@@ -162,11 +156,11 @@ FieldSpec EncodeTone(int entry, int tone) {
 }
 
 // A tone of a decode set: shown BE16 x 10, radio the rounded decode divisor.
-FieldSpec DecodeTone(int set, int index, int id, int spinId) {
+FieldSpec DecodeTone(int set, int index) {
     const std::size_t at =
         layout::TwoToneDecodeSet(set) + layout::kTwoToneToneSize * static_cast<std::size_t>(index);
     FieldSpec spec = NumberEdit(DecodeFieldName(set, kDecodeFieldNames[index]),
-                                kDecodeLabels[index], id, spinId, 6, ValueKind::Tone);
+                                kDecodeLabels[index], 6, ValueKind::Tone);
     spec.load = [at](const RadioImage& image) {
         return TextValue(FormatValue(ValueKind::Tone, fields::ReadBE16(image, at) / 10.0));
     };
@@ -178,11 +172,11 @@ FieldSpec DecodeTone(int set, int index, int id, int spinId) {
 }
 
 // A time of a decode set (after the two tones): shown x 10, radio x 1000 / 50.
-FieldSpec DecodeTime(int set, int index, int id, int spinId, int limit, ValueKind kind) {
+FieldSpec DecodeTime(int set, int index, int limit, ValueKind kind) {
     const std::size_t at = layout::TwoToneDecodeSet(set) + layout::kTwoToneDecodeTimes +
                            static_cast<std::size_t>(index);
     FieldSpec spec = NumberEdit(DecodeFieldName(set, kDecodeFieldNames[2 + index]),
-                                kDecodeLabels[2 + index], id, spinId, limit, kind);
+                                kDecodeLabels[2 + index], limit, kind);
     spec.load = [kind, at](const RadioImage& image) {
         return TextValue(FormatValue(kind, image[at] / 10.0));
     };
@@ -196,19 +190,15 @@ FieldSpec DecodeTime(int set, int index, int id, int spinId, int limit, ValueKin
 fields::FieldPage BuildEncodePage() {
     fields::FieldPage page{"encode", {}};
     page.fields = {
-        EncodeDuration("first_delay", fields::FieldLabel("CTwoToneDlg", "The first delay time(s)"),
-                       1250, 1055, layout::kTimingFirstDelay),
-        EncodeDuration("second_delay",
-                       fields::FieldLabel("CTwoToneDlg", "The second delay time(s)"), 1251, 1056,
+        EncodeDuration("first_delay", TEXT_ID("TwoToneFields", "The first delay time(s)"),
+                       layout::kTimingFirstDelay),
+        EncodeDuration("second_delay", TEXT_ID("TwoToneFields", "The second delay time(s)"),
                        layout::kTimingSecondDelay),
-        EncodeDuration("long_tone_delay",
-                       fields::FieldLabel("CTwoToneDlg", "Long tone delay time(s)"), 1252, 1057,
+        EncodeDuration("long_tone_delay", TEXT_ID("TwoToneFields", "Long tone delay time(s)"),
                        layout::kTimingLongToneDelay),
-        EncodeTwentieths("tone_interval",
-                         fields::FieldLabel("CTwoToneDlg", "Tone interval time(ms)"), 1253, 1058, 3,
+        EncodeTwentieths("tone_interval", TEXT_ID("TwoToneFields", "Tone interval time(ms)"), 3,
                          ValueKind::Interval, layout::kTimingToneInterval),
-        EncodeTwentieths("tx_rise_delay",
-                         fields::FieldLabel("CTwoToneDlg", "Tx rise delay time(ms)"), 1054, 1059, 4,
+        EncodeTwentieths("tx_rise_delay", TEXT_ID("TwoToneFields", "Tx rise delay time(ms)"), 4,
                          ValueKind::RiseDelay, layout::kTimingRiseDelay),
         ShortBeep(),
     };
@@ -223,12 +213,12 @@ fields::FieldPage BuildDecodePage(int set) {
     // A decode set also stores when the dialog ends with it loaded.
     fields::FieldPage page{"decode." + std::to_string(set), {}, true};
     page.fields = {
-        DecodeTone(set, 0, 1037, 1068),
-        DecodeTone(set, 1, 1038, 1069),
-        DecodeTime(set, 0, 1039, 1070, 4, ValueKind::Duration),
-        DecodeTime(set, 1, 1040, 1071, 4, ValueKind::Duration),
-        DecodeTime(set, 2, 1041, 1072, 3, ValueKind::Interval),
-        DecodeTime(set, 3, 1042, 1073, 4, ValueKind::Duration),
+        DecodeTone(set, 0),
+        DecodeTone(set, 1),
+        DecodeTime(set, 0, 4, ValueKind::Duration),
+        DecodeTime(set, 1, 4, ValueKind::Duration),
+        DecodeTime(set, 2, 3, ValueKind::Interval),
+        DecodeTime(set, 3, 4, ValueKind::Duration),
     };
     return page;
 }

@@ -27,10 +27,6 @@ namespace two_tone {
 inline constexpr double kEncodeDividend = 111957.0;
 inline constexpr double kDecodeDividend = 895658.0;
 
-// Control ids of the fields.
-inline constexpr int kEncodeGridId = 1060;
-inline constexpr int kShortBeepId = 1061;
-
 enum class ValueKind { Tone, Duration, Interval, RiseDelay };
 
 // Range, spin step and text form of one kind of value.

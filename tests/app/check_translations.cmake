@@ -1,5 +1,6 @@
-# Every text that the windows mark for translation, and every label of the
-# settings fields, has a Chinese translation:
+# Every text that the windows mark for translation has a Chinese translation
+# (the marks of the toolkit-free layers, the settings fields' labels among
+# them, are checked by the catalogue test):
 # the Chinese sets of translations/ are merged, brought up to date with the
 # sources, and any text left without a translation is listed.
 #   cmake -DLCONVERT=... -DLUPDATE=... -DSOURCE_DIR=... -DWORK_DIR=... -P check_translations.cmake
@@ -10,14 +11,11 @@ execute_process(COMMAND ${LCONVERT} -i ${chinese_sets} -o ${merged} RESULT_VARIA
 if(NOT converted EQUAL 0)
     message(FATAL_ERROR "lconvert could not merge the Chinese translation sets")
 endif()
-# The labels of the settings fields are marked in the model with
-# fields::FieldLabel(context, text), read here as QT_TRANSLATE_NOOP.
 set(source_dirs)
-foreach(dir ui grid transfer dialogs print session shell app link_qt model/fields)
+foreach(dir ui grid transfer dialogs print session shell app link_qt)
     list(APPEND source_dirs ${SOURCE_DIR}/${dir})
 endforeach()
 execute_process(COMMAND ${LUPDATE} -silent -no-obsolete -locations none -extensions cpp,h
-                        -tr-function-alias QT_TRANSLATE_NOOP+=FieldLabel
                         ${source_dirs} -ts ${merged}
                 RESULT_VARIABLE updated OUTPUT_QUIET ERROR_QUIET)
 if(NOT updated EQUAL 0)

@@ -113,10 +113,10 @@ private slots:
         m_context->band.SetLimitsMhz({136, 174, 400, 520});
         CProductInfoDlg dialog(*m_context);
         dialog.OnInitDialog(m_image);
-        const std::pair<int, QString> shown[] = {{product::kBand1LowId, QStringLiteral("136")},
-                                                 {product::kBand1HighId, QStringLiteral("174")},
-                                                 {product::kBand2LowId, QStringLiteral("400")},
-                                                 {product::kBand2HighId, QStringLiteral("520")}};
+        const std::pair<int, QString> shown[] = {{1113, QStringLiteral("136")},
+                                                 {1114, QStringLiteral("174")},
+                                                 {1115, QStringLiteral("400")},
+                                                 {1116, QStringLiteral("520")}};
         for (const auto& [id, text] : shown) {
             QCOMPARE(dialog.BandEdit(id)->text(), text);
             QVERIFY(!dialog.BandEdit(id)->isEnabled());

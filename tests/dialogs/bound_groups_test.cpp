@@ -1,9 +1,10 @@
 // Every settings group of the registry against the dialog that edits it:
 // each page is bound, each field's control and label are found by the
 // field's name (and are that field's, by id and text), and nothing in the
-// dialog names a field the group does not have.
+// dialog or its table of control ids names a field the group does not have.
 
 #include "dialogs/dtmf_dialog.h"
+#include "dialogs/field_control_ids.h"
 #include "dialogs/key_assignment_dialog.h"
 #include "dialogs/msk_dialog.h"
 #include "dialogs/optional_features_dialog.h"
@@ -65,21 +66,29 @@ QString ShownLabel(const QWidget* widget) {
     return {};
 }
 
-// The control of spec under page is the field's own: it carries the
-// field's id (a group of buttons: each button its item's id).
-void CheckControl(const QWidget* page, const fields::FieldSpec& spec, const QString& where) {
+// The control of spec under page is the field's own: it carries the id the
+// dialog's table gives the field (a group of buttons: each button its item's
+// id; the cell of a list grid: its grid's).
+void CheckControl(const QWidget* page, const fields::FieldSpec& spec,
+                  const binding::ControlIdTable& table, const QString& where) {
     const QWidget* control = binding::FieldControl(page, spec);
     QVERIFY2(control, qPrintable(where + ": no control"));
-    if (spec.kind != fields::FieldKind::Choice) {
-        QVERIFY2(binding::ControlIdOf(control) == spec.id, qPrintable(where + ": wrong control"));
+    if (spec.kind == fields::FieldKind::Cell) {
         return;
     }
-    for (const int id : spec.itemIds) {
+    const binding::FieldControlIds& ids = binding::IdsOf(table, spec.name);
+    if (spec.kind != fields::FieldKind::Choice) {
+        QVERIFY2(binding::ControlIdOf(control) == ids.id, qPrintable(where + ": wrong control"));
+        return;
+    }
+    QCOMPARE(ids.itemIds.size(), spec.items.size());
+    for (const int id : ids.itemIds) {
         QVERIFY2(binding::FindControl(control, id), qPrintable(where + ": a button is missing"));
     }
 }
 
 void CheckGroup(const CBoundDialog& dialog, const fields::SettingsGroup& group) {
+    const binding::ControlIdTable& table = GroupControlIds(group.name);
     std::set<QString> names;
     for (const fields::FieldPage* page : group.pages) {
         const QString pageName = QString::fromStdString(group.name + "/" + page->name);
@@ -88,17 +97,23 @@ void CheckGroup(const CBoundDialog& dialog, const fields::SettingsGroup& group) 
         for (const fields::FieldSpec& spec : page->fields) {
             const QString where = pageName + "." + QString::fromStdString(spec.name);
             names.insert(QString::fromStdString(spec.name));
-            CheckControl(widget, spec, where);
-            if (*spec.label.text) {
+            CheckControl(widget, spec, table, where);
+            if (*spec.label.source) {
                 const QWidget* label = binding::FieldLabel(widget, spec.name);
                 QVERIFY2(label, qPrintable(where + ": no label"));
                 QCOMPARE(ShownLabel(label), binding::LabelText(spec));
             }
         }
     }
-    // Whatever is named after a field names one of the group.
+    // Whatever is named after a field names one of the group: a control, a
+    // label, spin buttons, an entry of the table of ids.
+    for (const binding::FieldControlIds& ids : table) {
+        QVERIFY2(names.count(QString::fromStdString(ids.field)) == 1,
+                 qPrintable(QString::fromStdString(group.name + ": the ids of " + ids.field +
+                                                   " are no field's of the group")));
+    }
     for (const QWidget* widget : dialog.findChildren<QWidget*>()) {
-        for (const char* property : {"fieldName", "fieldLabel"}) {
+        for (const char* property : {"fieldName", "fieldLabel", "fieldSpin"}) {
             const QVariant name = widget->property(property);
             QVERIFY2(!name.isValid() || names.count(name.toString()) == 1,
                      qPrintable(QString::fromStdString(group.name) + ": " + property + " " +

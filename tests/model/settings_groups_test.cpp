@@ -26,7 +26,7 @@ TEST(SettingsGroups, FieldNamesAreUniqueInEachGroupAndLabelsHaveAContext) {
                 EXPECT_TRUE(names.insert(spec.name).second) << group.name << "." << spec.name;
                 // A label without its context would be looked up in no
                 // translation set.
-                EXPECT_EQ(std::string(spec.label.text).empty(),
+                EXPECT_EQ(std::string(spec.label.source).empty(),
                           std::string(spec.label.context).empty())
                     << group.name << "." << spec.name;
             }
@@ -36,7 +36,7 @@ TEST(SettingsGroups, FieldNamesAreUniqueInEachGroupAndLabelsHaveAContext) {
 
 TEST(SettingsGroups, MissingNamesThrowInsteadOfFindingAnotherField) {
     const fields::SettingsGroup& dtmf = fields::Group("dtmf");
-    EXPECT_EQ(dtmf.Page("decode").Field("stun_code").id, 1082);
+    EXPECT_STREQ(dtmf.Page("decode").Field("stun_code").label.source, "Stun Code");
     EXPECT_EQ(fields::FindGroup("dtmf"), &dtmf);
     EXPECT_EQ(fields::FindGroup("channels"), nullptr);
     EXPECT_THROW(fields::Group("channels"), std::out_of_range);
