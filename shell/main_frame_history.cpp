@@ -47,8 +47,8 @@ void CMainFrame::OnCompareWith() {
     RadioImage other;
     if (const FileResult read = ReadDatFile(QFile::encodeName(path).toStdString(), other);
         !read.Ok()) {
-        MessageService::Show(this, QString::fromStdString(read.message), MessageButtons::Ok,
-                             MessageIcon::Exclamation);
+        MessageService::Show(this, QString::fromStdString(read.Message(m_context.Texts())),
+                             MessageButtons::Ok, MessageIcon::Exclamation);
         return;
     }
     // What the grid shows is what the document holds; the other file is
@@ -61,9 +61,13 @@ void CMainFrame::OnCompareWith() {
     }
     view.EncodeChannels();
     RoundTripAsOpened(other);
-    CCompareDlg dialog(compare::CompareImages(m_activeChild->Document().Image(), other),
-                       QFileInfo(path).fileName(), ComparePlaceText,
-                       UserStore::CurrentAppName(m_context.Profile()), this);
+    CCompareDlg dialog(
+        compare::CompareImages(m_activeChild->Document().Image(), other, m_context.Texts()),
+        QFileInfo(path).fileName(),
+        [this](const compare::Difference& difference) {
+            return ComparePlaceText(difference, m_context.Texts());
+        },
+        UserStore::CurrentAppName(m_context.Profile()), this);
     connect(&dialog, &CCompareDlg::showRequested, this,
             [this, &view, &dialog](const compare::Difference& difference) {
                 ShowDifference(*this, view, dialog, difference);

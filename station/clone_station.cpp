@@ -26,7 +26,8 @@ public:
         : ForwardingLink(link), m_port(port), m_job(job), m_control(control), m_observer(observer) {}
 
     SafeWriteResult Run() {
-        return RunSafeWrite(*this, *this, m_cancel, m_port, m_job.image, m_job.safety);
+        return RunSafeWrite(*this, *this, m_cancel, m_port, m_job.image, m_job.safety,
+                            *m_job.texts);
     }
 
     // Whether a radio answered, and whether it is one the station may write

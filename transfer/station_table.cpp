@@ -1,13 +1,12 @@
 #include "transfer/station_table.h"
 
-#include "texts_qt/qt_catalogue.h"
-
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QPushButton>
 #include <algorithm>
 
-StationTable::StationTable(QWidget* parent) : QTableWidget(0, ColumnCount, parent) {
+StationTable::StationTable(const TextCatalogue& texts, QWidget* parent)
+    : QTableWidget(0, ColumnCount, parent), m_texts(texts) {
     setHorizontalHeaderLabels({tr("Port"), tr("State"), tr("Done"), tr("Failed"), QString()});
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -111,7 +110,7 @@ bool StationTable::AllStopped() const {
 void StationTable::showRow(const QString& port) {
     const int row = RowOf(port);
     const StationLine& line = m_lines.at(port);
-    item(row, StateColumn)->setText(QString::fromStdString(line.Text(AppTexts())));
+    item(row, StateColumn)->setText(QString::fromStdString(line.Text(m_texts)));
     item(row, DoneColumn)->setText(QString::number(line.Done()));
     item(row, FailedColumn)->setText(QString::number(line.Failed()));
     NextButton(row)->setEnabled(line.AwaitsRelease());
