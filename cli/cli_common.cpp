@@ -97,7 +97,7 @@ bool ParseFileEditArgs(const CommandArgs& args, const char* usage, FileEditArgs&
 
 int CheckOutputPath(const std::string& path) {
     const FileResult r = CheckSaveTarget(path);
-    return r.Ok() ? kExitOk : Fail(kExitFile, r.message);
+    return r.Ok() ? kExitOk : Fail(kExitFile, r.Message(SourceTexts()));
 }
 
 std::string ProgramFolder() {
@@ -120,11 +120,14 @@ const TextCatalogue* LanguageOption(const std::string& value) {
     } else {
         return nullptr;
     }
+    // The radio's word tables (display words, list items) still choose by
+    // the process-wide flag; the rest is handed the catalogue.
     g_bChinese = texts->bChinese() ? 1 : 0;
     return texts;
 }
 
-CliDocument::CliDocument(BandPlan& bands) : m_bands(bands) {
+CliDocument::CliDocument(BandPlan& bands, const TextCatalogue& texts)
+    : m_bands(bands), m_texts(texts) {
     m_doc.SetOpenHook([this](RadioImage& image) { DecodeChannels(image, m_table, m_bands); });
     m_doc.SetSaveHook([this](RadioImage& image) { EncodeChannels(m_table, image, m_bands); });
 }
@@ -136,12 +139,12 @@ void CliDocument::New() {
 
 int CliDocument::Open(const std::string& path) {
     const FileResult r = m_doc.OnOpenDocument(path);
-    return r.Ok() ? kExitOk : Fail(kExitFile, r.message);
+    return r.Ok() ? kExitOk : Fail(kExitFile, r.Message(m_texts));
 }
 
 int CliDocument::Save(const std::string& path) {
     const FileResult r = m_doc.OnSaveDocument(path);
-    return r.Ok() ? kExitOk : Fail(kExitFile, r.message);
+    return r.Ok() ? kExitOk : Fail(kExitFile, r.Message(m_texts));
 }
 
 std::string UserDataFolder() {

@@ -70,8 +70,9 @@ std::string UserDataFolder();
 // A document with the channel table its window would show.
 class CliDocument {
 public:
-    // bands: the band plan the decodes, checks and encodes use.
-    explicit CliDocument(BandPlan& bands);
+    // bands: the band plan the decodes, checks and encodes use; texts: the
+    // catalogue of the command's language (its file messages and its table).
+    explicit CliDocument(BandPlan& bands, const TextCatalogue& texts = SourceTexts());
     // New document, then the view's decode.
     void New();
     // Reads path and decodes it. On failure prints the error and returns
@@ -86,6 +87,7 @@ public:
 
 private:
     BandPlan& m_bands;
+    const TextCatalogue& m_texts;
     CProgramDoc m_doc;
     ChannelTable m_table;
 };

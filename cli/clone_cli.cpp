@@ -51,7 +51,7 @@ void CliStationObserver::OnRadio(const RadioReport& report) {
                   << m_texts.Tr("CloneCommand", "the clone log could not be written") << '\n';
     }
     if (report.before) {
-        KeepInHistory(*report.before, "radio before writing");
+        KeepInHistory(*report.before, "radio before writing", m_texts);
     }
     for (const VerifyMismatch& mismatch : report.mismatches) {
         std::cerr << "  " << EscapeControls(MismatchLine(mismatch, m_texts)) << '\n';

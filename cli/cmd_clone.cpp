@@ -10,7 +10,6 @@
 #include "cli/transfer_cli.h"
 #include "link_qt/qt_serial_link.h"
 #include "model/channel_codec.h"
-#include "model/language.h"
 #include "settings/program_context.h"
 #include "station/clone_station.h"
 
@@ -157,7 +156,7 @@ int CmdClone(ProgramContext& context, const CommandArgs& args) {
     if (!options) {
         return kExitUsage;
     }
-    CliDocument doc(context.band);
+    CliDocument doc(context.band, *options->texts);
     if (const int opened = doc.Open(options->image); opened != kExitOk) {
         return opened;
     }

@@ -75,11 +75,12 @@ int CmdDiff(ProgramContext& /*context*/, const CommandArgs& args) {
     for (int i = 0; i < 2; ++i) {
         if (const FileResult read = ReadDatFile(files[static_cast<std::size_t>(i)], images[i]);
             !read.Ok()) {
-            Fail(kExitFile, read.message);
+            Fail(kExitFile, read.Message(SourceTexts()));
             return kTrouble;
         }
     }
-    const std::vector<compare::Difference> found = compare::CompareImages(images[0], images[1]);
+    const std::vector<compare::Difference> found =
+        compare::CompareImages(images[0], images[1], SourceTexts());
     if (json) {
         QJsonArray list;
         for (const compare::Difference& d : found) {

@@ -41,10 +41,10 @@ int CmdExport(ProgramContext& context, const CommandArgs& args) {
     }
     if (file.empty() || out.empty())
         return UsageFail(file.empty() ? "no file given" : "-o OUT.csv is missing", kUsage);
-    CliDocument doc(context.band);
+    CliDocument doc(context.band, *texts);
     if (const int rc = doc.Open(file); rc != kExitOk)
         return rc;
     const FileResult r =
         exchange::WriteCsvFile(out, exchange::WriteChannelCsv(doc.Table(), layout, *texts));
-    return r.Ok() ? kExitOk : Fail(kExitFile, r.message);
+    return r.Ok() ? kExitOk : Fail(kExitFile, r.Message(*texts));
 }

@@ -65,7 +65,7 @@ int CmdImport(ProgramContext& context, const CommandArgs& args) {
         return rc;
     std::string text;
     if (const FileResult r = exchange::ReadCsvFile(csv, text); !r.Ok())
-        return Fail(kExitFile, r.message);
+        return Fail(kExitFile, r.Message(SourceTexts()));
     const exchange::ChannelImport import = exchange::ReadChannelCsv(text, doc.Bands(), texts);
     if (!import.ok) {
         PrintNotes(csv, import.warnings, import.skipped, texts);

@@ -42,7 +42,7 @@ int CmdRead(ProgramContext& context, const CommandArgs& args) {
     // The history keeps the image as the radio sent it, before the decode
     // rewrites its band code.
     if (!options->noHistory) {
-        KeepInHistory(doc.Doc().Image(), "read");
+        KeepInHistory(doc.Doc().Image(), "read", SourceTexts());
     }
     DecodeChannels(doc.Doc().Image(), doc.Table(), doc.Bands());
     return SaveReadDocument(doc, options->output);

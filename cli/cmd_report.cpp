@@ -96,7 +96,7 @@ int CmdReport(ProgramContext& context, const CommandArgs& args) {
     if (const auto usage = Parse(args, parsed)) {
         return *usage;
     }
-    CliDocument doc(context.band);
+    CliDocument doc(context.band, *parsed.texts);
     if (const int rc = doc.Open(parsed.file); rc != kExitOk) {
         return rc;
     }
@@ -119,7 +119,7 @@ int CmdReport(ProgramContext& context, const CommandArgs& args) {
     const FileResult result = report_qt::WriteReportPdf(parsed.out, input, parsed.sections,
                                                         parsed.page);
     if (!result.Ok()) {
-        return Fail(kExitFile, result.message);
+        return Fail(kExitFile, result.Message(*parsed.texts));
     }
     return kExitOk;
 }

@@ -77,7 +77,7 @@ int CmdSet(ProgramContext& /*context*/, const CommandArgs& args) {
     }
     RadioImage image;
     if (const FileResult r = ReadDatFile(file, image); !r.Ok()) {
-        return Fail(kExitFile, r.message);
+        return Fail(kExitFile, r.Message(SourceTexts()));
     }
 
     // Each dialog is opened once, from the image as read, in the order of
@@ -105,7 +105,7 @@ int CmdSet(ProgramContext& /*context*/, const CommandArgs& args) {
         group.second.Store(image);
     }
     if (const FileResult r = WriteDatFile(out.empty() ? file : out, image); !r.Ok()) {
-        return Fail(kExitFile, r.message);
+        return Fail(kExitFile, r.Message(SourceTexts()));
     }
     return kExitOk;
 }

@@ -115,7 +115,7 @@ int CmdShow(ProgramContext& context, const CommandArgs& args) {
     if (path.empty()) {
         return UsageFail("no file given", kUsage);
     }
-    CliDocument doc(context.band);
+    CliDocument doc(context.band, *texts);
     if (const int rc = doc.Open(path); rc != kExitOk) {
         return rc;
     }

@@ -85,7 +85,7 @@ int CmdSimulate(ProgramContext& /*context*/, const CommandArgs& args) {
         RadioImage image;
         const FileResult read = ReadDatFile(datPath, image);
         if (!read.Ok()) {
-            return Fail(kExitFile, read.message);
+            return Fail(kExitFile, read.Message(SourceTexts()));
         }
         radio.LoadImage(image);
     } else {

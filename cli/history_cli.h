@@ -3,6 +3,7 @@
 // program keeps it in (its per-user data folder).
 
 #include "model/radio_image.h"
+#include "model/text_catalogue.h"
 
 #include <string>
 
@@ -11,6 +12,6 @@ std::string HistoryFolder();
 
 // Keeps image in the history as a read that completed now, and says where
 // on stderr (what names the read: "read", "radio before writing"). A file
-// error is printed and returns false; the caller goes on, since the read
-// itself is sound.
-bool KeepInHistory(const RadioImage& image, const std::string& what);
+// error is printed (in texts' language) and returns false; the caller goes
+// on, since the read itself is sound.
+bool KeepInHistory(const RadioImage& image, const std::string& what, const TextCatalogue& texts);

@@ -215,7 +215,7 @@ int WithLink(const TransferOptions& options, int progressTotal, Body body) {
 void ReportWriteSafety(const SafeWriteResult& written, const WriteSafety& safety,
                        const TextCatalogue& texts) {
     if (written.before) {
-        KeepInHistory(*written.before, "radio before writing");
+        KeepInHistory(*written.before, "radio before writing", texts);
     } else if (safety.readFirst && written.stage == WriteStage::ReadFirst) {
         // Ctrl+C or a termination is no fault of the read (the prompt
         // --retry leaves unanswered is one, as in Finish). A cancelled job's
@@ -246,7 +246,7 @@ int RunCloneCommand(TransferDirection direction, const TransferOptions& options,
             TransferResult result;
             if (direction == TransferDirection::Write) {
                 written = RunSafeWrite(link, observer, InterruptAsCancel::Flag(), port, image,
-                                       options.safety);
+                                       options.safety, *options.texts);
                 result = written.result;
             } else {
                 result = CloneEngine(link, observer, InterruptAsCancel::Flag())

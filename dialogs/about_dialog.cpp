@@ -52,11 +52,10 @@ CAboutDlg::CAboutDlg(const ProgramContext& context, QWidget* parent)
     layout->addLayout(texts, 0, 1);
     layout->addWidget(buttons, 1, 0, 1, 2);
 
-    const CProfileFile& profile = context.Profile();
-    setWindowTitle(LanguageText(profile, "About Title"));
-    m_version->setText(LanguageText(profile, "Version"));
-    m_copyrights->setText(LanguageText(profile, "Copyrights"));
-    m_owner->setText(LanguageText(profile, "Copyrights Owner"));
+    setWindowTitle(LanguageText(context, "About Title"));
+    m_version->setText(LanguageText(context, "Version"));
+    m_copyrights->setText(LanguageText(context, "Copyrights"));
+    m_owner->setText(LanguageText(context, "Copyrights Owner"));
 
     // "title.ico" at its own size, when it loads.
     const QIcon brand(QString::fromStdString(context.strAppDir) + QStringLiteral("title.ico"));

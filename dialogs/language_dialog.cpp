@@ -1,6 +1,5 @@
 #include "dialogs/language_dialog.h"
 
-#include "model/language.h"
 #include "ui/dialog_keys.h"
 #include "ui/field_binding.h"
 
@@ -10,7 +9,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-CLanguageDlg::CLanguageDlg(QWidget* parent) : QDialog(parent) {
+CLanguageDlg::CLanguageDlg(bool chinese, QWidget* parent) : QDialog(parent) {
     setWindowTitle(tr("Language"));
     binding::SetControlId(this, kDialogId);
     // Each language is named in its own script, whichever is in use: the
@@ -37,7 +36,7 @@ CLanguageDlg::CLanguageDlg(QWidget* parent) : QDialog(parent) {
     layout->addWidget(m_chinese);
     layout->addWidget(buttons);
 
-    m_choice = g_bChinese == 1 ? 1 : 0;
+    m_choice = chinese ? 1 : 0;
     (m_choice == 1 ? m_chinese : m_english)->setChecked(true);
 
     new DialogKeyHook(

@@ -16,7 +16,8 @@ public:
     static constexpr int kChineseId = 1077;
     static constexpr int kCommandId = 32799;
 
-    explicit CLanguageDlg(QWidget* parent = nullptr);
+    // chinese: the language in use, chosen when the dialog opens.
+    explicit CLanguageDlg(bool chinese = false, QWidget* parent = nullptr);
 
     // The chosen language: 0 English, 1 Chinese; -1 before the dialog was
     // built. OK reads the buttons into it.

@@ -12,7 +12,8 @@
 #include <QPushButton>
 
 CSquelchTuningDlg::CSquelchTuningDlg(const ProgramContext& context, QWidget* parent)
-    : CBoundDialog(fields::Group("squelch"), parent), m_context(context) {
+    : CBoundDialog(fields::Group("squelch"), parent), m_context(context),
+      m_runner(context.Texts()) {
     setWindowTitle(tr("Squelch Tuning"));
     binding::SetControlId(this, kDialogId);
     auto* grid = new QGridLayout(this);

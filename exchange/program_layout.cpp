@@ -16,6 +16,9 @@ struct ColumnNames {
     const char* other; // a further spelling a header may use: the grid's own
 };
 
+// The column names stay here in both languages, not in the catalogue: an
+// import recognises a header in either language whatever the language in
+// use, and a third language's catalogue must not change which files read.
 const ColumnNames kColumns[kChannelColumns + 1] = {
     {"CH", "信道", "CH"},
     {"Rx Frequency", "接收频率", "Rx Frequency"},

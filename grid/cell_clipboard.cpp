@@ -2,20 +2,19 @@
 
 #include "exchange/csv_text.h"
 #include "exchange/program_layout.h"
-#include "texts_qt/qt_catalogue.h"
 
 #include <QCoreApplication>
 #include <QMimeData>
 
 namespace {
 
-ClipboardBlock Read(const QByteArray& utf8, char separator) {
+ClipboardBlock Read(const QByteArray& utf8, char separator, const TextCatalogue& texts) {
     ClipboardBlock result;
     const exchange::CsvReadResult read = exchange::ReadCsv(
         std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())), separator);
     if (!read.Ok()) {
         result.error =
-            QString::fromStdString(exchange::CsvErrorText(read.error, read.errorLine, AppTexts()));
+            QString::fromStdString(exchange::CsvErrorText(read.error, read.errorLine, texts));
         return result;
     }
     CellBlock block;
@@ -36,14 +35,14 @@ QMimeData* CellBlockMimeData(const CellBlock& cells, const CellBlock& programLay
     return data;
 }
 
-ClipboardBlock CellBlockFromMimeData(const QMimeData& data) {
+ClipboardBlock CellBlockFromMimeData(const QMimeData& data, const TextCatalogue& texts) {
     const QString csv = QString::fromLatin1(kCsvMimeType);
     if (data.hasFormat(csv)) {
-        return Read(data.data(csv), ',');
+        return Read(data.data(csv), ',', texts);
     }
     if (data.hasText()) {
         const QString text = data.text();
-        return Read(text.toUtf8(), text.contains(QLatin1Char('\t')) ? '\t' : ',');
+        return Read(text.toUtf8(), text.contains(QLatin1Char('\t')) ? '\t' : ',', texts);
     }
     ClipboardBlock none;
     none.error = QCoreApplication::translate("CellClipboard", "The clipboard holds no text.");

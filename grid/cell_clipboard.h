@@ -8,6 +8,7 @@
 // Both use RFC 4180 quoting, so names holding quotes or commas survive.
 
 #include "model/cell_block.h"
+#include "model/text_catalogue.h"
 
 #include <QString>
 
@@ -25,5 +26,6 @@ struct ClipboardBlock {
     CellBlock block;
     QString error; // why the text could not be read (empty when read)
 };
-// The block that mime data holds; an error when it holds no readable text.
-ClipboardBlock CellBlockFromMimeData(const QMimeData& data);
+// The block that mime data holds; an error (in texts' language) when it
+// holds no readable text.
+ClipboardBlock CellBlockFromMimeData(const QMimeData& data, const TextCatalogue& texts);

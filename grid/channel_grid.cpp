@@ -1,7 +1,6 @@
 #include "grid/channel_grid.h"
 
 #include "grid/channel_grid_model.h"
-#include "texts_qt/qt_catalogue.h"
 #include "ui/current_cell_look.h"
 #include "ui/list_grid_look.h"
 
@@ -58,7 +57,8 @@ private:
     bool m_refused = false;
 };
 
-ChannelGrid::ChannelGrid(ChannelGridModel* model, QWidget* parent) : QTableView(parent) {
+ChannelGrid::ChannelGrid(ChannelGridModel* model, QWidget* parent)
+    : QTableView(parent), m_texts(model->Texts()) {
     setModel(model);
     m_selection = new GuardedSelection(this, model);
     setSelectionModel(m_selection);
@@ -152,8 +152,8 @@ void ChannelGrid::SelectRowsQuietly(const std::vector<int>& rows) {
     m_selection->quiet = false;
 }
 
-QString ChannelGrid::CornerText() {
-    return QString::fromStdString(AppTexts().Tr(ColumnHeader(0)));
+QString ChannelGrid::CornerText() const {
+    return QString::fromStdString(m_texts.Tr(ColumnHeader(0)));
 }
 
 bool ChannelGrid::eventFilter(QObject* watched, QEvent* event) {

@@ -19,6 +19,7 @@
 // to the next and the previous cell.
 
 #include "model/cell_block.h"
+#include "model/text_catalogue.h"
 
 #include <QItemSelectionModel>
 #include <QTableView>
@@ -49,7 +50,7 @@ public:
     // Selects whole rows (1..129), the first of them current, quietly.
     void SelectRowsQuietly(const std::vector<int>& rows);
     // Title of the label column, drawn in the corner above the row labels.
-    static QString CornerText();
+    QString CornerText() const;
 
 signals:
     void MouseDown();
@@ -72,4 +73,5 @@ private:
     // The last right click was refused by the cell being left.
     bool m_menuRefused = false;
     QWidget* m_corner = nullptr;
+    const TextCatalogue& m_texts;
 };

@@ -1,12 +1,11 @@
 #include "grid/channel_grid_model.h"
 
-#include "model/language.h"
-#include "texts_qt/qt_catalogue.h"
 #include "ui/list_grid_look.h"
 
 #include <QBrush>
 
-ChannelGridModel::ChannelGridModel(QObject* parent) : QAbstractTableModel(parent) {}
+ChannelGridModel::ChannelGridModel(const TextCatalogue& texts, QObject* parent)
+    : QAbstractTableModel(parent), m_texts(texts) {}
 
 int ChannelGridModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : kChannelRows;
@@ -39,7 +38,7 @@ QVariant ChannelGridModel::headerData(int section, Qt::Orientation orientation, 
     switch (role) {
     case Qt::DisplayRole:
         if (orientation == Qt::Horizontal) {
-            return QString::fromStdString(AppTexts().Tr(ColumnHeader(section + 1)));
+            return QString::fromStdString(m_texts.Tr(ColumnHeader(section + 1)));
         }
         return section + 1 < kChannelRows ? QString::number(section + 1) : QStringLiteral("Fr");
     case Qt::ForegroundRole:

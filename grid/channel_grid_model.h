@@ -7,6 +7,7 @@
 
 #include "model/channel_columns.h"
 #include "model/channel_table.h"
+#include "model/text_catalogue.h"
 
 #include <QAbstractTableModel>
 #include <QColor>
@@ -17,7 +18,10 @@ inline const QColor kFixedCellColour(0, 51, 240);
 class ChannelGridModel : public QAbstractTableModel {
     Q_OBJECT
 public:
-    explicit ChannelGridModel(QObject* parent = nullptr);
+    // texts: the program's catalogue, in which the headers are shown.
+    explicit ChannelGridModel(const TextCatalogue& texts, QObject* parent = nullptr);
+
+    const TextCatalogue& Texts() const { return m_texts; }
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -40,5 +44,6 @@ public:
     QModelIndex CellIndex(int row, int col) const { return index(row - 1, col - 1); }
 
 private:
+    const TextCatalogue& m_texts;
     ChannelTable m_table;
 };

@@ -48,7 +48,7 @@ ColumnWidths ColumnTextWidths(const ChannelGrid& grid, const CellEditors& editor
     ColumnWidths widths{};
     const QHeaderView* header = grid.horizontalHeader();
     widths[0] = std::max(grid.verticalHeader()->sizeHint().width(),
-                         HeaderTextWidth(header, ChannelGrid::CornerText()));
+                         HeaderTextWidth(header, grid.CornerText()));
     for (int col = 1; col < static_cast<int>(widths.size()); ++col) {
         const QString text = grid.model()->headerData(col - 1, Qt::Horizontal).toString();
         widths[static_cast<std::size_t>(col)] =

@@ -4,6 +4,7 @@
 // own message where the commit rules refused it. Every row is listed.
 
 #include "model/cell_block.h"
+#include "model/text_catalogue.h"
 
 #include <QString>
 #include <QStringList>
@@ -14,4 +15,4 @@ struct PasteReportText {
     QStringList lines;
 };
 
-PasteReportText PasteReport(const std::vector<RefusedCell>& refused);
+PasteReportText PasteReport(const std::vector<RefusedCell>& refused, const TextCatalogue& texts);

@@ -53,7 +53,8 @@ const TextId kVerifyStatus = TEXT_ID("WriteSafety", "Reading the radio back to v
 const TextId kReadFirstFailed = TEXT_ID(
     "WriteSafety", "The radio could not be read before writing. Nothing was written to the radio.");
 
-std::vector<VerifyMismatch> CompareWritten(const RadioImage& written, const RadioImage& readBack) {
+std::vector<VerifyMismatch> CompareWritten(const RadioImage& written, const RadioImage& readBack,
+                                           const TextCatalogue& texts) {
     // What the radio holds where the write sent blocks, laid over what was
     // sent: only written bytes can differ.
     RadioImage held = written;
@@ -64,7 +65,7 @@ std::vector<VerifyMismatch> CompareWritten(const RadioImage& written, const Radi
         }
     }
     std::vector<VerifyMismatch> mismatches;
-    for (compare::Difference& d : compare::CompareImages(written, held)) {
+    for (compare::Difference& d : compare::CompareImages(written, held, texts)) {
         mismatches.push_back({RadioAddressOfImageOffset(d.offset), std::move(d)});
     }
     const std::size_t bandOffset = ImageOffsetOfRadioAddress(kBandTypeAddress);
@@ -84,7 +85,8 @@ std::vector<VerifyMismatch> CompareWritten(const RadioImage& written, const Radi
 
 SafeWriteResult RunSafeWrite(SerialLink& link, TransferObserver& observer,
                              const std::atomic<bool>& cancel, const std::string& portName,
-                             const RadioImage& image, WriteSafety safety) {
+                             const RadioImage& image, WriteSafety safety,
+                             const TextCatalogue& texts) {
     SafeWriteResult out;
     HeldPort port(link);
     CloneEngine engine(port, observer, cancel);
@@ -125,7 +127,7 @@ SafeWriteResult RunSafeWrite(SerialLink& link, TransferObserver& observer,
         observer.OnEnded(out.result);
         return out;
     }
-    out.mismatches = CompareWritten(image, readBack);
+    out.mismatches = CompareWritten(image, readBack, texts);
     if (!out.mismatches.empty()) {
         out.result.outcome = TransferOutcome::Failed;
         out.result.fault = LinkFault::VerifyMismatch;

@@ -57,12 +57,16 @@ extern const TextId kVerifyStatus;
 extern const TextId kReadFirstFailed;
 
 // The read-back compared with what was written: the differences of the
-// written blocks, then the closing band byte when it is not 0x03.
-std::vector<VerifyMismatch> CompareWritten(const RadioImage& written, const RadioImage& readBack);
+// written blocks, then the closing band byte when it is not 0x03; what each
+// shows in texts' language.
+std::vector<VerifyMismatch> CompareWritten(const RadioImage& written, const RadioImage& readBack,
+                                           const TextCatalogue& texts);
 
+// texts: the catalogue the mismatches of the verify are shown in.
 SafeWriteResult RunSafeWrite(SerialLink& link, TransferObserver& observer,
                              const std::atomic<bool>& cancel, const std::string& portName,
-                             const RadioImage& image, WriteSafety safety);
+                             const RadioImage& image, WriteSafety safety,
+                             const TextCatalogue& texts);
 
 // A one-line account of a verify failure for the user (the catalogue's
 // language): how many differences and where the first lies.

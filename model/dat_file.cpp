@@ -1,7 +1,5 @@
 #include "model/dat_file.h"
 
-#include "model/language.h"
-
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
@@ -14,7 +12,8 @@
 namespace {
 
 FileResult WriteFailure(const std::string& path, int err) {
-    return FileFailure(FileError::CannotWrite, path, "Cannot write the file", "无法写入文件", err);
+    return FileFailure(FileError::CannotWrite, path, TEXT_ID("FileResult", "Cannot write the file"),
+                       err);
 }
 
 // Closes fd when it goes out of scope.
@@ -116,8 +115,8 @@ FileResult CheckReplaceable(const std::string& path) {
     if (S_ISDIR(st.st_mode)) {
         return WriteFailure(path, EISDIR);
     }
-    return FileFailure(FileError::CannotWrite, path, "Not a regular file, nothing was saved",
-                       "不是普通文件，未保存");
+    return FileFailure(FileError::CannotWrite, path,
+                       TEXT_ID("FileResult", "Not a regular file, nothing was saved"));
 }
 
 // The first steps of a save, shared by the save and the check before work.
@@ -157,15 +156,24 @@ SaveStart StartSave(const std::string& path) {
 
 } // namespace
 
-FileResult FileFailure(FileError error, const std::string& path, const char* english,
-                       const char* chinese, int err) {
+FileResult FileFailure(FileError error, const std::string& path, TextId words, int err) {
     FileResult r;
     r.error = error;
-    r.message = std::string(Tr2(english, chinese)) + ": " + path;
-    if (err != 0) {
-        r.message += " (" + std::string(std::strerror(err)) + ")";
-    }
+    r.words = words;
+    r.path = path;
+    r.err = err;
     return r;
+}
+
+std::string FileResult::Message(const TextCatalogue& texts) const {
+    if (Ok()) {
+        return {};
+    }
+    std::string message = texts.Tr(words) + ": " + path;
+    if (err != 0) {
+        message += " (" + std::string(std::strerror(err)) + ")";
+    }
+    return message;
 }
 
 FileResult ReadDatFile(const std::string& path, RadioImage& image) {
@@ -173,20 +181,20 @@ FileResult ReadDatFile(const std::string& path, RadioImage& image) {
     if (fd < 0) {
         const int err = errno;
         if (err == ENOENT) {
-            return FileFailure(FileError::NotFound, path, "File not found", "文件不存在");
+            return FileFailure(FileError::NotFound, path, TEXT_ID("FileResult", "File not found"));
         }
-        return FileFailure(FileError::Unreadable, path, "Cannot read the file", "无法读取文件",
-                           err);
+        return FileFailure(FileError::Unreadable, path,
+                           TEXT_ID("FileResult", "Cannot read the file"), err);
     }
     FdGuard guard(fd);
     struct stat st {};
     if (::fstat(fd, &st) != 0) {
-        return FileFailure(FileError::Unreadable, path, "Cannot read the file", "无法读取文件",
-                           errno);
+        return FileFailure(FileError::Unreadable, path,
+                           TEXT_ID("FileResult", "Cannot read the file"), errno);
     }
     if (S_ISDIR(st.st_mode)) {
-        return FileFailure(FileError::IsDirectory, path, "Is a folder, not a file",
-                           "是文件夹而不是文件");
+        return FileFailure(FileError::IsDirectory, path,
+                           TEXT_ID("FileResult", "Is a folder, not a file"));
     }
     RadioImage::Bytes bytes{};
     std::size_t got = 0;
@@ -196,8 +204,8 @@ FileResult ReadDatFile(const std::string& path, RadioImage& image) {
             continue;
         }
         if (n < 0) {
-            return FileFailure(FileError::Unreadable, path, "Cannot read the file", "无法读取文件",
-                               errno);
+            return FileFailure(FileError::Unreadable, path,
+                               TEXT_ID("FileResult", "Cannot read the file"), errno);
         }
         if (n == 0) {
             break;
@@ -205,9 +213,9 @@ FileResult ReadDatFile(const std::string& path, RadioImage& image) {
         got += static_cast<std::size_t>(n);
     }
     if (got < bytes.size()) {
-        return FileFailure(FileError::TooShort, path,
-                           "File too short: a document file holds 6144 bytes",
-                           "文件太短:文档文件应有6144字节");
+        return FileFailure(
+            FileError::TooShort, path,
+            TEXT_ID("FileResult", "File too short: a document file holds 6144 bytes"));
     }
     image.bytes() = bytes;
     return {};

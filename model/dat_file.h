@@ -2,6 +2,7 @@
 // The document file: exactly the 6144 bytes of the image, no header.
 
 #include "model/radio_image.h"
+#include "model/text_catalogue.h"
 
 #include <string>
 
@@ -16,14 +17,19 @@ enum class FileError {
 
 struct FileResult {
     FileError error = FileError::None;
-    std::string message; // one line, language in use; empty on success
+    // A failure: what went wrong (a marked text), the path it concerns and
+    // the system's error number (0: none).
+    TextId words;
+    std::string path;
+    int err = 0;
     bool Ok() const { return error == FileError::None; }
+    // One line in the catalogue's language: the words, ": " and the path,
+    // then the system's reason in brackets when err is not 0; empty on
+    // success.
+    std::string Message(const TextCatalogue& texts) const;
 };
 
-// A failure on path: the message in the language in use, then ": " and path,
-// then the system's reason in brackets when err is not 0.
-FileResult FileFailure(FileError error, const std::string& path, const char* english,
-                       const char* chinese, int err = 0);
+FileResult FileFailure(FileError error, const std::string& path, TextId words, int err = 0);
 
 // Reads the first 6144 bytes of path into image. A shorter file, a directory
 // or an unreadable path is an error and leaves image untouched; bytes after

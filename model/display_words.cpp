@@ -9,7 +9,9 @@ struct WordPair {
     const char* chinese;
 };
 
-// Indexed by Word.
+// Indexed by Word. The words stay here in both languages, not in the
+// catalogue: they are values that a typed cell, a paste, an import and a
+// set command accept in either language whatever the language in use.
 constexpr WordPair kWords[] = {
     {"None", "无"}, {"High", "高"}, {"Low", "低"}, {"Wide", "宽"},      {"Narrow", "窄"},
     {"Yes", "是"},  {"No", "否"},   {"Off", "关"}, {"Carrier", "载波"}, {"QT/DQT", "QT/DQT"},

@@ -5,7 +5,6 @@
 #include "model/channel_columns.h"
 #include "model/fields/settings_groups.h"
 #include "model/image_layout.h"
-#include "model/language.h"
 
 #include <functional>
 #include <optional>
@@ -20,7 +19,7 @@ struct NamedValue {
     std::string group;
     std::string field;
     TextId label;
-    std::function<std::string(const RadioImage&)> text;
+    std::function<std::string(const RadioImage&, const TextCatalogue&)> text;
     // The entry's row of a list grid (a call list); 0 for other fields.
     int row = 0;
 };
@@ -39,12 +38,14 @@ bool CodeInNoList(const fields::FieldSpec& spec, const fields::FieldValue& value
 
 // The text a control shows, its list items in the language in use; a code
 // in no list as its raw value, which the control would show as some item.
-std::string FieldText(const fields::FieldSpec& spec, const RadioImage& image) {
+std::string FieldText(const fields::FieldSpec& spec, const RadioImage& image,
+                      const TextCatalogue& texts) {
     const fields::FieldValue value = spec.load(image);
     const bool listed =
         spec.kind == fields::FieldKind::List || spec.kind == fields::FieldKind::Choice;
     if (listed && CodeInNoList(spec, value, image)) {
-        return std::to_string(spec.code(image)) + Tr2(" (not in the list)", "（不在列表中）");
+        return std::to_string(spec.code(image)) +
+               texts.Tr(TEXT_ID("ImageCompare", " (not in the list)"));
     }
     if (listed && value.index >= 0 && static_cast<std::size_t>(value.index) < spec.items.size()) {
         return fields::ItemInLanguage(spec.items[static_cast<std::size_t>(value.index)]);
@@ -65,19 +66,23 @@ const std::vector<NamedValue>& NamedValues() {
             }
             for (const fields::FieldPage* page : group.pages) {
                 for (const fields::FieldSpec& spec : page->fields) {
-                    all.push_back(
-                        {group.name, spec.name, spec.label,
-                         [&spec](const RadioImage& image) { return FieldText(spec, image); },
-                         spec.kind == fields::FieldKind::Cell ? spec.row : 0});
+                    all.push_back({group.name, spec.name, spec.label,
+                                   [&spec](const RadioImage& image, const TextCatalogue& texts) {
+                                       return FieldText(spec, image, texts);
+                                   },
+                                   spec.kind == fields::FieldKind::Cell ? spec.row : 0});
                 }
             }
         }
         // Product Information shows the band as its "Field" limits and the
         // model by its "Model" list.
-        all.push_back({"product", "band_code", TEXT_ID("ProductFields", "Field"), BandRangeText});
         all.push_back(
-            {"product", "model_index", TEXT_ID("ProductFields", "Model"),
-             [](const RadioImage& image) { return std::to_string(image[layout::kModelIndex]); }});
+            {"product", "band_code", TEXT_ID("ProductFields", "Field"),
+             [](const RadioImage& image, const TextCatalogue&) { return BandRangeText(image); }});
+        all.push_back({"product", "model_index", TEXT_ID("ProductFields", "Model"),
+                       [](const RadioImage& image, const TextCatalogue&) {
+                           return std::to_string(image[layout::kModelIndex]);
+                       }});
         return all;
     }();
     return values;
@@ -132,17 +137,20 @@ void CompareChannels(const RadioImage& first, const RadioImage& second,
 }
 
 void CompareNamedValues(const RadioImage& first, const RadioImage& second,
-                        const std::vector<std::size_t>& differing, std::vector<Difference>& out,
-                        std::set<std::size_t>& shown) {
+                        const std::vector<std::size_t>& differing, const TextCatalogue& texts,
+                        std::vector<Difference>& out, std::set<std::size_t>& shown) {
     for (const NamedValue& value : NamedValues()) {
-        const std::string a = value.text(first);
-        const std::string b = value.text(second);
+        const auto text = [&value, &texts](const RadioImage& image) {
+            return value.text(image, texts);
+        };
+        const std::string a = text(first);
+        const std::string b = text(second);
         if (a == b) {
             continue;
         }
         std::optional<std::size_t> firstOffset;
         for (const std::size_t offset : differing) {
-            if (offset >= layout::kChannelsEnd && ShowsByte(value.text, first, second, offset)) {
+            if (offset >= layout::kChannelsEnd && ShowsByte(text, first, second, offset)) {
                 shown.insert(offset);
                 firstOffset = firstOffset.value_or(offset);
             }
@@ -184,7 +192,8 @@ std::string HexBytes(const std::uint8_t* bytes, std::size_t size) {
     return text;
 }
 
-std::vector<Difference> CompareImages(const RadioImage& first, const RadioImage& second) {
+std::vector<Difference> CompareImages(const RadioImage& first, const RadioImage& second,
+                                      const TextCatalogue& texts) {
     std::vector<std::size_t> differing;
     for (std::size_t offset = 0; offset < layout::kImageSize; ++offset) {
         if (first[offset] != second[offset]) {
@@ -197,7 +206,7 @@ std::vector<Difference> CompareImages(const RadioImage& first, const RadioImage&
     }
     std::set<std::size_t> shown;
     CompareChannels(first, second, out, shown);
-    CompareNamedValues(first, second, differing, out, shown);
+    CompareNamedValues(first, second, differing, texts, out, shown);
     // The rest as runs of consecutive offsets.
     for (std::size_t i = 0; i < differing.size();) {
         if (shown.count(differing[i]) != 0) {

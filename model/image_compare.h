@@ -47,8 +47,10 @@ struct Difference {
 
 // Every difference between first and second: channel cells in row and
 // column order, then fields in registry order, then byte runs in offset
-// order. Empty when the images are equal byte for byte.
-std::vector<Difference> CompareImages(const RadioImage& first, const RadioImage& second);
+// order. Empty when the images are equal byte for byte. The texts shown are
+// those of texts' language.
+std::vector<Difference> CompareImages(const RadioImage& first, const RadioImage& second,
+                                      const TextCatalogue& texts);
 
 // Where a difference lies (words in the catalogue's language): "channel 12 Rx
 // Frequency", "channel Fr Chnnel Name", "optional.tot", "0x1268..0x1269".

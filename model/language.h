@@ -1,10 +1,7 @@
 #pragma once
-// The process-wide language flag, fixed at start-up: 1 = Chinese, 0 = English.
-// Every text built in code picks its English or Chinese wording by it.
+// The language flag, 1 = Chinese, 0 = English, set by each program's start
+// from the language it chose. Only the radio's word tables still choose by
+// it (the display words of the channel codec and the cell commit, and the
+// fields' list items); everything else is handed the program's catalogue.
 
 extern unsigned char g_bChinese;
-
-// Picks the wording of the language in use from a literal pair.
-inline const char* Tr2(const char* english, const char* chinese) {
-    return g_bChinese ? chinese : english;
-}

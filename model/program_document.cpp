@@ -2,7 +2,6 @@
 
 #include "model/band.h"
 #include "model/image_layout.h"
-#include "model/language.h"
 
 #include <algorithm>
 #include <initializer_list>

@@ -3,10 +3,8 @@
 #include "model/program_document.h"
 #include "report_qt/report_painter.h"
 #include "report_qt/report_pdf.h"
-#include "settings/profile_file.h"
-#include "texts_qt/qt_catalogue.h"
+#include "settings/program_context.h"
 #include "ui/file_dialogs.h"
-#include "ui/app_globals.h"
 #include "ui/message_service.h"
 #include "ui/user_store.h"
 
@@ -19,8 +17,9 @@
 namespace {
 
 report::ReportInput InputOf(const RadioImage& image, const ChannelTable& channels,
-                            const CProfileFile& profile) {
-    return {image, channels, AppTexts(), profile.GetValue(g_strLanguage, "Copyrights Owner", "")};
+                            const ProgramContext& context) {
+    return {image, channels, context.Texts(),
+            context.Profile().GetValue(context.strLanguage, "Copyrights Owner", "")};
 }
 
 // The document's file beside it with ".pdf" in place of its extension; for
@@ -35,8 +34,8 @@ QString SuggestedPdfName(const CProgramDoc& document) {
 
 } // namespace
 
-ReportCommands::ReportCommands(const CProfileFile& profile, QWidget* parent)
-    : m_profile(profile), m_parent(parent), m_printList(new CPrintListDlg(parent)) {}
+ReportCommands::ReportCommands(const ProgramContext& context, QWidget* parent)
+    : m_context(context), m_parent(parent), m_printList(new CPrintListDlg(parent)) {}
 
 std::optional<std::pair<report::SectionFlags, int>>
 ReportCommands::ChooseSections(const ChannelTable& channels) {
@@ -75,7 +74,7 @@ void ReportCommands::Print(QPrinter& printer, const RadioImage& image,
     }
     const bool range = printer.printRange() == QPrinter::PageRange;
     m_lastJobPages =
-        report_qt::PaintReport(printer, InputOf(image, channels, m_profile), job->first,
+        report_qt::PaintReport(printer, InputOf(image, channels, m_context), job->first,
                                range ? printer.fromPage() : 0, range ? printer.toPage() : 0);
     if (m_lastJobPages == 0) {
         MessageService::Show(m_parent, tr("The printer could not be started; nothing was printed."),
@@ -89,7 +88,7 @@ void ReportCommands::Preview(QPrinter& printer, const RadioImage& image,
     if (!job) {
         return;
     }
-    const report::ReportInput input = InputOf(image, channels, m_profile);
+    const report::ReportInput input = InputOf(image, channels, m_context);
     const report::SectionFlags selected = job->first;
     QPrintPreviewDialog preview(&printer, m_parent);
     connect(&preview, &QPrintPreviewDialog::paintRequested, this,
@@ -102,7 +101,7 @@ void ReportCommands::Preview(QPrinter& printer, const RadioImage& image,
 QString ReportCommands::AskPdfFileName(const QString& suggested) {
     // A name without a folder (a new document's) is offered in the folder
     // last used.
-    const std::string appName = UserStore::CurrentAppName(m_profile);
+    const std::string appName = m_context.AppName();
     const QString start = FileDialogs::StartPath(appName, suggested);
     const QString path =
         m_askPdfName ? m_askPdfName(start)
@@ -126,11 +125,11 @@ QString ReportCommands::ExportPdf(const QPrinter& printer, const CProgramDoc& do
         path += QStringLiteral(".pdf");
     }
     const FileResult result = report_qt::WriteReportPdf(
-        path.toStdString(), InputOf(document.Image(), channels, m_profile), job->first,
+        path.toStdString(), InputOf(document.Image(), channels, m_context), job->first,
         printer.pageLayout().pageSize(), QString::fromStdString(document.Title()));
     if (!result.Ok()) {
-        MessageService::Show(m_parent, QString::fromStdString(result.message), MessageButtons::Ok,
-                             MessageIcon::Exclamation);
+        MessageService::Show(m_parent, QString::fromStdString(result.Message(m_context.Texts())),
+                             MessageButtons::Ok, MessageIcon::Exclamation);
         return {};
     }
     m_lastJobPages = job->second;

@@ -20,14 +20,15 @@ class CProgramDoc;
 class QPrinter;
 class QWidget;
 
-class CProfileFile;
+struct ProgramContext;
 class ReportCommands : public QObject {
     Q_OBJECT
 public:
     // Dialogs and messages are shown over parent, which owns the PrintList
     // dialog.
-    // profile: the program's settings file (the report's copyright owner).
-    ReportCommands(const CProfileFile& profile, QWidget* parent);
+    // context: the program's catalogue, settings file and language (the
+    // report's texts and its copyright owner).
+    ReportCommands(const ProgramContext& context, QWidget* parent);
 
     void Print(QPrinter& printer, const RadioImage& image, const ChannelTable& channels);
     void Preview(QPrinter& printer, const RadioImage& image, const ChannelTable& channels);
@@ -61,7 +62,7 @@ private:
     bool RunPrintDialog(QPrinter& printer, int pages);
     QString AskPdfFileName(const QString& suggested);
 
-    const CProfileFile& m_profile;
+    const ProgramContext& m_context;
     QWidget* m_parent;
     QPointer<CPrintListDlg> m_printList;
     int m_lastJobPages = 0;

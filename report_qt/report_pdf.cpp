@@ -45,7 +45,8 @@ FileResult WriteReportPdf(const std::string& path, const report::ReportInput& in
     const QByteArray bytes = ReportPdfBytes(input, selected, pageSize, title);
     if (bytes.isEmpty()) {
         // Nothing was painted: the file is not written, and that is no success.
-        return FileFailure(FileError::CannotWrite, path, "Cannot write the file", "无法写入文件");
+        return FileFailure(FileError::CannotWrite, path,
+                           TEXT_ID("FileResult", "Cannot write the file"));
     }
     return WriteFileAtomically(path, bytes.constData(), static_cast<std::size_t>(bytes.size()));
 }

@@ -14,7 +14,8 @@ DocumentSession::DocumentSession(std::unique_ptr<CProgramDoc> doc, ChannelWorkin
                                  QWidget& window, ProgramContext& context)
     : m_doc(std::move(doc)), m_channels(channels), m_window(window), m_context(context),
       m_history(new DocumentHistory(*m_doc, channels, context.band, this)),
-      m_pProcessDlg(new CProcessDlg(&window)), m_runner(std::make_unique<TransferRunner>()) {
+      m_pProcessDlg(new CProcessDlg(context.Texts(), &window)),
+      m_runner(std::make_unique<TransferRunner>(context.Texts())) {
     // Saving moves what the grid shows into the image first, including an
     // entry still open in a cell editor (Ctrl+S and the toolbar leave the
     // editor open, and its text would otherwise be missing from the file).

@@ -10,7 +10,6 @@
 #include "model/channel_codec.h"
 #include "model/program_document.h"
 #include "settings/program_context.h"
-#include "texts_qt/qt_catalogue.h"
 #include "ui/cell_message.h"
 #include "ui/field_binding.h"
 #include "ui/help_service.h"
@@ -31,8 +30,8 @@
 #include <algorithm>
 
 CProgramView::CProgramView(RadioImage& image, ProgramContext& context, QWidget* parent)
-    : QWidget(parent), m_image(image), m_context(context), m_model(new ChannelGridModel(this)),
-      m_grid(new ChannelGrid(m_model, this)),
+    : QWidget(parent), m_image(image), m_context(context),
+      m_model(new ChannelGridModel(context.Texts(), this)), m_grid(new ChannelGrid(m_model, this)),
       m_editors(std::make_unique<CellEditors>(m_grid->viewport())) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -58,7 +57,7 @@ CProgramView::CProgramView(RadioImage& image, ProgramContext& context, QWidget* 
     // between cells go to the grid.
     new CellNavigationKeys(m_grid, *m_editors);
 
-    setWindowTitle(QString::fromStdString(AppTexts().Tr(ChannelWindowTitle())));
+    setWindowTitle(QString::fromStdString(m_context.Texts().Tr(ChannelWindowTitle())));
 }
 
 CProgramView::~CProgramView() = default;

@@ -11,7 +11,6 @@
 #include "model/row_operations.h"
 #include "session/program_view.h"
 #include "settings/program_context.h"
-#include "texts_qt/qt_catalogue.h"
 #include "ui/message_service.h"
 
 #include <QApplication>
@@ -53,7 +52,7 @@ void CProgramView::copySelection() {
     const CellBlock block = CopyCells(m_model->Table(), selection);
     if (!block.empty()) {
         QApplication::clipboard()->setMimeData(CellBlockMimeData(
-            block, exchange::ProgramLayoutBlock(m_model->Table(), selection, AppTexts())));
+            block, exchange::ProgramLayoutBlock(m_model->Table(), selection, m_context.Texts())));
     }
 }
 
@@ -91,7 +90,7 @@ void CProgramView::OnEditPaste() {
     if (selection.empty() || clipboard == nullptr) {
         return;
     }
-    const ClipboardBlock read = CellBlockFromMimeData(*clipboard);
+    const ClipboardBlock read = CellBlockFromMimeData(*clipboard, m_context.Texts());
     if (!read.error.isEmpty()) {
         MessageService::Show(this, read.error, MessageButtons::Ok, MessageIcon::Exclamation);
         return;
@@ -107,7 +106,7 @@ void CProgramView::OnEditPaste() {
         PasteCells(channels, m_context.band, selection.front().row, col, read.block);
     replaceChannels(channels, tr("Paste"));
     if (!result.refused.empty()) {
-        const PasteReportText report = PasteReport(result.refused);
+        const PasteReportText report = PasteReport(result.refused, m_context.Texts());
         MessageService::ShowList(this, report.summary, report.lines, MessageButtons::Ok,
                                  MessageIcon::Exclamation);
     }
@@ -120,7 +119,7 @@ void CProgramView::OnInsertRow() {
     ChannelTable channels = m_model->Table();
     const RowOperationResult result = InsertRow(channels, m_grid->Row());
     if (!result.Done()) {
-        showRefusal(AppTexts().Tr(RowRefusalWords(result.refusal)).c_str());
+        showRefusal(m_context.Texts().Tr(RowRefusalWords(result.refusal)).c_str());
         return;
     }
     replaceChannels(channels, tr("Insert Row"));
@@ -134,7 +133,7 @@ void CProgramView::OnRemoveRows() {
     ChannelTable channels = m_model->Table();
     const RowOperationResult result = RemoveRows(channels, m_grid->SelectedRows());
     if (!result.Done()) {
-        showRefusal(AppTexts().Tr(RowRefusalWords(result.refusal)).c_str());
+        showRefusal(m_context.Texts().Tr(RowRefusalWords(result.refusal)).c_str());
         return;
     }
     replaceChannels(channels, tr("Remove Row"));
@@ -156,7 +155,7 @@ void CProgramView::moveRows(int delta, const QString& step) {
     ChannelTable channels = m_model->Table();
     const RowOperationResult result = MoveRows(channels, m_grid->SelectedRows(), delta);
     if (!result.Done()) {
-        showRefusal(AppTexts().Tr(RowRefusalWords(result.refusal)).c_str());
+        showRefusal(m_context.Texts().Tr(RowRefusalWords(result.refusal)).c_str());
         return;
     }
     replaceChannels(channels, step);

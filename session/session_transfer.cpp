@@ -11,7 +11,6 @@
 #include "session/document_session.h"
 #include "session/write_safety_settings.h"
 #include "settings/program_context.h"
-#include "texts_qt/qt_catalogue.h"
 #include "transfer/port_setting_dialog.h"
 #include "transfer/process_dialog.h"
 #include "transfer/transfer_runner.h"
@@ -70,10 +69,12 @@ void DocumentSession::onRadioTransfer() {
     const std::shared_ptr<TransferControl> control = m_pProcessDlg->Control();
     m_runner->Start(
         [direction = m_runningDirection, port = m_context.portName, control, safety = m_writeSafety,
-         written = m_safeWrite](SerialLink& link, TransferObserver& observer, RadioImage& image) {
+         written = m_safeWrite, texts = &m_context.Texts()](
+            SerialLink& link, TransferObserver& observer, RadioImage& image) {
             if (direction == TransferDirection::Write) {
                 // The result is read on the window thread once the worker is gone.
-                *written = RunSafeWrite(link, observer, control->CancelFlag(), port, image, safety);
+                *written = RunSafeWrite(link, observer, control->CancelFlag(), port, image, safety,
+                                        *texts);
                 return written->result;
             }
             return CloneEngine(link, observer, control->CancelFlag()).Run(direction, port, image);
@@ -102,7 +103,7 @@ void DocumentSession::onTransferFinished(const TransferResult& result) {
         m_runningDirection == TransferDirection::Read ? TransferStep::Read : m_safeWrite->stage;
     const QString resultLine = QString::fromStdString(
         ResultLine(endedIn, result, static_cast<double>(m_transferClock.elapsed()) / 1000.0,
-                   AppTexts()));
+                   m_context.Texts()));
     if (m_runningDirection == TransferDirection::Write) {
         reportWriteSafety(result);
     }
@@ -118,16 +119,18 @@ void DocumentSession::reportWriteSafety(const TransferResult& result) {
                result.outcome == TransferOutcome::Failed) {
         // A read first that the user cancelled is no fault: the result line
         // in the status bar says that nothing was written.
-        MessageService::Show(&m_window, QString::fromStdString(AppTexts().Tr(kReadFirstFailed)),
+        MessageService::Show(&m_window,
+                             QString::fromStdString(m_context.Texts().Tr(kReadFirstFailed)),
                              MessageButtons::Ok, MessageIcon::Stop);
     }
     if (!written.mismatches.empty()) {
-        QString text = QString::fromStdString(VerifyFailureText(written.mismatches, AppTexts()));
+        QString text =
+            QString::fromStdString(VerifyFailureText(written.mismatches, m_context.Texts()));
         // The first few in the box; all of them in the command line's output.
         constexpr std::size_t kShown = 10;
         for (std::size_t i = 1; i < std::min(kShown, written.mismatches.size()); ++i) {
             text += QLatin1Char('\n') +
-                    QString::fromStdString(MismatchLine(written.mismatches[i], AppTexts()));
+                    QString::fromStdString(MismatchLine(written.mismatches[i], m_context.Texts()));
         }
         MessageService::Show(&m_window, text, MessageButtons::Ok, MessageIcon::Stop);
     }
@@ -138,8 +141,8 @@ void DocumentSession::keepInHistory(const RadioImage& image) {
     const FileResult kept = history::SaveRead(QFile::encodeName(RadioHistoryDir()).toStdString(),
                                               image, history::Clock::now(), saved);
     if (!kept.Ok()) {
-        MessageService::Show(&m_window, QString::fromStdString(kept.message), MessageButtons::Ok,
-                             MessageIcon::Exclamation);
+        MessageService::Show(&m_window, QString::fromStdString(kept.Message(m_context.Texts())),
+                             MessageButtons::Ok, MessageIcon::Exclamation);
     }
 }
 

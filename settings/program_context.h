@@ -6,10 +6,12 @@
 //
 // The members keep the names the rest of the documentation gives them:
 // band.bandCode and band.band1Low .. band.band2High (g_bandCode and the band
-// limits), Profile() (g_Profile, "Program.ini"), strAppDir (g_strAppDir) and
-// portName (g_portName).
+// limits), Profile() (g_Profile, "Program.ini"), strAppDir (g_strAppDir),
+// portName (g_portName), strLanguage and strHelpFile (g_strLanguage and
+// g_strHelpFile), and Texts(), the catalogue of the language in use.
 
 #include "model/band.h"
+#include "model/text_catalogue.h"
 #include "settings/profile_file.h"
 
 #include <string>
@@ -26,6 +28,17 @@ struct ProgramContext {
     std::string strAppDir;
     // The port every transfer opens: "COM1" until the stored choice is loaded.
     std::string portName = "COM1";
+    // [Setup] "Language": also the name of the section with that language's
+    // texts in the settings file and the base name of its translation file.
+    std::string strLanguage;
+    // The help set of the language: "chHelp.qch" in Chinese, else "enHelp.qch".
+    std::string strHelpFile = "enHelp.qch";
+
+    // The catalogue every text of this program is rendered through: the
+    // source texts until the program hands its language's catalogue over
+    // (which must outlive the context's use of it).
+    const TextCatalogue& Texts() const { return *m_texts; }
+    void SetTexts(const TextCatalogue& texts) { m_texts = &texts; }
 
     // The application's settings file "Program.ini", loaded at start-up. It is
     // written only by SaveProfile, never when the context goes away.
@@ -41,4 +54,5 @@ struct ProgramContext {
 
 private:
     CProfileFile m_profile{4};
+    const TextCatalogue* m_texts = &SourceTexts();
 };

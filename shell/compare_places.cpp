@@ -2,7 +2,6 @@
 
 #include "model/channel_columns.h"
 #include "shell/command_table.h"
-#include "texts_qt/qt_catalogue.h"
 
 #include <QCoreApplication>
 
@@ -42,12 +41,12 @@ int GroupCommandId(std::string_view group) {
     return 0;
 }
 
-QString ComparePlaceText(const compare::Difference& difference) {
+QString ComparePlaceText(const compare::Difference& difference, const TextCatalogue& texts) {
     switch (difference.kind) {
     case compare::DifferenceKind::Channel:
         return Translate(QT_TRANSLATE_NOOP("ComparePlaces", "Channel %1, %2"))
             .arg(QString::fromStdString(ChannelRowLabel(difference.row)),
-                 QString::fromStdString(AppTexts().Tr(ColumnHeader(difference.column))).trimmed());
+                 QString::fromStdString(texts.Tr(ColumnHeader(difference.column))).trimmed());
     case compare::DifferenceKind::Field: {
         const Command* command = FindCommand(GroupCommandId(difference.group));
         if (command == nullptr) {
@@ -60,5 +59,5 @@ QString ComparePlaceText(const compare::Difference& difference) {
         break;
     }
     return Translate(QT_TRANSLATE_NOOP("ComparePlaces", "Other bytes: %1"))
-        .arg(QString::fromStdString(compare::DifferencePlace(difference, AppTexts())));
+        .arg(QString::fromStdString(compare::DifferencePlace(difference, texts)));
 }

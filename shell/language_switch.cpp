@@ -1,7 +1,6 @@
 #include "shell/language_switch.h"
 
-#include "model/language.h"
-#include "settings/profile_file.h"
+#include "settings/program_context.h"
 #include "ui/language_text.h"
 #include "ui/message_service.h"
 
@@ -23,12 +22,14 @@ bool CloseKeepingLoop(QWidget& window) {
 
 } // namespace
 
-LanguageSwitch SwitchLanguage(QWidget& mainWindow, CProfileFile& profile, int choice,
+LanguageSwitch SwitchLanguage(QWidget& mainWindow, ProgramContext& context, int choice,
                               const RestartCommand& restart) {
-    if (choice == g_bChinese) {
+    const bool chinese = context.Texts().bChinese();
+    if (choice == (chinese ? 1 : 0)) {
         return LanguageSwitch::Unchanged;
     }
-    profile.SetValue("Setup", "Language", g_bChinese ? "English" : "Chinese");
+    CProfileFile& profile = context.Profile();
+    profile.SetValue("Setup", "Language", chinese ? "English" : "Chinese");
     // On disk now, whole: the new instance reads it at its start, long
     // before this one ends.
     if (profile.SaveChanges(false) == CProfileFile::SaveOutcome::Failed) {

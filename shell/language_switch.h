@@ -17,7 +17,7 @@
 #include <QStringList>
 #include <functional>
 
-class CProfileFile;
+struct ProgramContext;
 class QWidget;
 
 // Starts program with arguments as a process of its own; false when it
@@ -40,8 +40,8 @@ enum class LanguageSwitch {
     NotSaved     // the settings file could not be written: the user is told, nothing closes
 };
 
-// Switches to choice (0 English, 1 Chinese) as described above, writing the
-// choice into profile (the program's settings file); mainWindow is closed
-// through its close event.
-LanguageSwitch SwitchLanguage(QWidget& mainWindow, CProfileFile& profile, int choice,
+// Switches to choice (0 English, 1 Chinese) as described above from the
+// language of context's catalogue, writing the choice into its settings
+// file; mainWindow is closed through its close event.
+LanguageSwitch SwitchLanguage(QWidget& mainWindow, ProgramContext& context, int choice,
                               const RestartCommand& restart);

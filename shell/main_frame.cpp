@@ -37,8 +37,7 @@ constexpr int kMenuDocument = 129;
 } // namespace
 
 CMainFrame::CMainFrame(const CommandOptions& options, ProgramContext& context, QWidget* parent)
-    : QMainWindow(parent), m_context(context),
-      m_appTitle(LanguageText(context.Profile(), "Title")) {
+    : QMainWindow(parent), m_context(context), m_appTitle(LanguageText(context, "Title")) {
     m_mdi = new QMdiArea(this);
     m_mdi->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_mdi->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -130,7 +129,7 @@ void CMainFrame::CreateNavigation() {
     // than the invalid one that would make the dock's minimum height -1.
     (new QHBoxLayout(noTitle))->setContentsMargins(0, 0, 0, 0);
     dock->setTitleBarWidget(noTitle);
-    auto* bar = new CNavigationBar(m_context.Profile(), dock);
+    auto* bar = new CNavigationBar(m_context, dock);
     dock->setWidget(bar);
     addDockWidget(Qt::LeftDockWidgetArea, dock);
     m_navigation = dock;
@@ -139,7 +138,7 @@ void CMainFrame::CreateNavigation() {
     m_tree = bar->Tree();
     m_tree->setRootIsDecorated(true);
 
-    m_root = new QTreeWidgetItem(m_tree, QStringList(LanguageText(m_context.Profile(), "Company")));
+    m_root = new QTreeWidgetItem(m_tree, QStringList(LanguageText(m_context, "Company")));
     m_commands->AddTreeItems(*m_root);
     m_root->setExpanded(true);
     m_tree->setCurrentItem(m_root);

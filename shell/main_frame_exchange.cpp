@@ -9,10 +9,10 @@
 #include "session/program_view.h"
 #include "settings/program_context.h"
 #include "shell/child_frame.h"
-#include "texts_qt/qt_catalogue.h"
 #include "ui/cell_message.h"
 #include "ui/file_dialogs.h"
 #include "ui/message_service.h"
+#include "ui/user_store.h"
 
 #include <QFileInfo>
 
@@ -89,12 +89,12 @@ void CMainFrame::ImportChannels(exchange::Placement placement) {
     }
     std::string text;
     if (const FileResult read = exchange::ReadCsvFile(path.toStdString(), text); !read.Ok()) {
-        MessageService::Show(this, QString::fromStdString(read.message), MessageButtons::Ok,
-                             MessageIcon::Exclamation);
+        MessageService::Show(this, QString::fromStdString(read.Message(m_context.Texts())),
+                             MessageButtons::Ok, MessageIcon::Exclamation);
         return;
     }
     const exchange::ChannelImport import =
-        exchange::ReadChannelCsv(text, m_context.band, AppTexts());
+        exchange::ReadChannelCsv(text, m_context.band, m_context.Texts());
     if (!import.ok) {
         MessageService::ShowList(this, QString::fromStdString(import.error),
                                  SkippedList(import.skipped), MessageButtons::Ok,
@@ -103,7 +103,7 @@ void CMainFrame::ImportChannels(exchange::Placement placement) {
     }
     CProgramView& view = child->View();
     const exchange::PlacedChannels placed =
-        exchange::PlaceChannels(view.Channels(), import, placement, AppTexts());
+        exchange::PlaceChannels(view.Channels(), import, placement, m_context.Texts());
     const QString summary =
         tr("Import channels from %1?").arg(QFileInfo(path).fileName()) + QStringLiteral("\n\n") +
         (placement == exchange::Placement::Replace
@@ -135,10 +135,10 @@ void CMainFrame::OnExportChannels() {
     }
     const FileResult written = exchange::WriteCsvFile(
         choice.path.toStdString(),
-        exchange::WriteChannelCsv(child->View().Channels(), choice.layout, AppTexts()));
+        exchange::WriteChannelCsv(child->View().Channels(), choice.layout, m_context.Texts()));
     if (!written.Ok()) {
-        MessageService::Show(this, QString::fromStdString(written.message), MessageButtons::Ok,
-                             MessageIcon::Exclamation);
+        MessageService::Show(this, QString::fromStdString(written.Message(m_context.Texts())),
+                             MessageButtons::Ok, MessageIcon::Exclamation);
         return;
     }
     SetStatusMessage(tr("Channels exported to %1").arg(QFileInfo(choice.path).fileName()));

@@ -45,8 +45,8 @@ void CMainFrame::OnCompareWith() {
     RadioImage other;
     if (const FileResult read = ReadDatFile(QFile::encodeName(path).toStdString(), other);
         !read.Ok()) {
-        MessageService::Show(this, QString::fromStdString(read.message), MessageButtons::Ok,
-                             MessageIcon::Exclamation);
+        MessageService::Show(this, QString::fromStdString(read.Message(m_context.Texts())),
+                             MessageButtons::Ok, MessageIcon::Exclamation);
         return;
     }
     // What the grid shows is what the document holds; the other file is
@@ -59,8 +59,13 @@ void CMainFrame::OnCompareWith() {
     }
     view.EncodeChannels();
     RoundTripAsOpened(other);
-    CCompareDlg dialog(compare::CompareImages(m_activeChild->Document().Image(), other),
-                       QFileInfo(path).fileName(), ComparePlaceText, m_context.AppName(), this);
+    CCompareDlg dialog(
+        compare::CompareImages(m_activeChild->Document().Image(), other, m_context.Texts()),
+        QFileInfo(path).fileName(),
+        [this](const compare::Difference& difference) {
+            return ComparePlaceText(difference, m_context.Texts());
+        },
+        m_context.AppName(), this);
     connect(&dialog, &CCompareDlg::showRequested, this,
             [this, &view, &dialog](const compare::Difference& difference) {
                 ShowDifference(*this, view, dialog, difference);

@@ -48,8 +48,8 @@ bool CMainFrame::SaveDocumentOf(CChildFrame* child, bool askName) {
     }
     const FileResult result = doc.OnSaveDocument(path.toStdString());
     if (!result.Ok()) {
-        MessageService::Show(this, QString::fromStdString(result.message), MessageButtons::Ok,
-                             MessageIcon::Exclamation);
+        MessageService::Show(this, QString::fromStdString(result.Message(m_context.Texts())),
+                             MessageButtons::Ok, MessageIcon::Exclamation);
         return false;
     }
     child->History().MarkClean();

@@ -65,6 +65,7 @@ void CMainFrame::OnCloneStation() {
             UpdateCommandUI();
         };
         setup.historyFolder = RadioHistoryDir();
+        setup.texts = &m_context.Texts();
         m_cloneStation = new CCloneStationDlg(std::move(setup), this);
     }
     m_cloneStation->show();

@@ -19,7 +19,6 @@
 #include "shell/recent_files.h"
 #include "shell/splash_wnd.h"
 #include "texts_qt/qt_catalogue.h"
-#include "ui/app_globals.h"
 #include "ui/file_dialogs.h"
 #include "ui/help_service.h"
 #include "ui/language_text.h"
@@ -75,6 +74,14 @@ std::string WireLogPath(const QString& commandLine, const QString& programDir,
     return QFile::encodeName(path).toStdString();
 }
 
+// What is said when the catalogue of the language cannot be loaded. It is
+// the one text that cannot come from that catalogue, so its two wordings
+// stay here, each in its own script as the Language dialog names them.
+QString LanguageLoadFailure(const std::string& language) {
+    return language == "Chinese" ? QString::fromUtf8("加载语言链接库失败")
+                                 : QStringLiteral("Load language DLL fail");
+}
+
 } // namespace
 
 CProgramApp::CProgramApp() = default;
@@ -93,9 +100,12 @@ bool CProgramApp::InitInstance(const StartupOptions& options) {
     QCoreApplication::setApplicationName(QStringLiteral(PROGRAM_COMMAND));
     QGuiApplication::setDesktopFileName(QStringLiteral(PROGRAM_APP_ID));
     profile.Load(SettingsFilePath(dir).toStdString(), true, true, false);
-    g_strLanguage = profile.GetValue("Setup", "Language", "");
-    g_bChinese = g_strLanguage == "Chinese" ? 1 : 0;
-    g_strHelpFile = g_bChinese ? "chHelp.qch" : "enHelp.qch";
+    m_context.strLanguage = profile.GetValue("Setup", "Language", "");
+    const bool chinese = m_context.strLanguage == "Chinese";
+    // The radio's word tables (display words, list items) still choose by
+    // the process-wide flag; everything else takes the context's catalogue.
+    g_bChinese = chinese ? 1 : 0;
+    m_context.strHelpFile = chinese ? "chHelp.qch" : "enHelp.qch";
     m_wireLog = WireLogPath(options.wireLog, dir, profile);
     m_restartArguments = options.restartArguments;
     m_startProgram = options.startProgram;
@@ -107,8 +117,7 @@ bool CProgramApp::InitInstance(const StartupOptions& options) {
     }
 
     if (!LoadLanguage(dir)) {
-        MessageService::Show(nullptr,
-                             QString::fromUtf8(Tr2("Load language DLL fail", "加载语言链接库失败")),
+        MessageService::Show(nullptr, LanguageLoadFailure(m_context.strLanguage),
                              MessageButtons::Ok, MessageIcon::Stop);
         return false;
     }
@@ -127,7 +136,8 @@ bool CProgramApp::InitInstance(const StartupOptions& options) {
     m_help = std::make_unique<HelpViewer>(m_context.strAppDir);
     HelpService::SetViewer(
         [help = m_help.get()](QWidget* owner, HelpCommand command, int data,
-                              const std::string& file) { help->Show(owner, command, data, file); });
+                              const std::string& file) { help->Show(owner, command, data, file); },
+        m_context.strHelpFile);
 
     CommandOptions commands;
     commands.showLanguage = SetupInteger(profile, "ShowLang") != 0;
@@ -152,7 +162,7 @@ bool CProgramApp::InitInstance(const StartupOptions& options) {
     if (const QIcon icon(dir + QStringLiteral("title.ico")); !icon.isNull()) {
         m_mainFrame->setWindowIcon(icon);
     }
-    MessageService::SetDisplayName(LanguageText(profile, "Company"));
+    MessageService::SetDisplayName(LanguageText(m_context, "Company"));
     if (options.demoRadio) {
         StartDemoRadio(options.demoRadio);
     }
@@ -161,16 +171,17 @@ bool CProgramApp::InitInstance(const StartupOptions& options) {
 }
 
 bool CProgramApp::LoadLanguage(const QString& programDir) {
-    auto catalogue = std::make_unique<QtCatalogue>(programDir, g_strLanguage);
+    auto catalogue = std::make_unique<QtCatalogue>(programDir, m_context.strLanguage);
     if (!catalogue->Loaded()) {
         return false;
     }
     catalogue->Install();
     m_catalogue = std::move(catalogue);
+    m_context.SetTexts(*m_catalogue);
     // Qt's own texts (standard buttons, file and print dialogs, the help
     // window's search) in Chinese too; without Qt's translations they stay
     // English.
-    if (g_bChinese) {
+    if (m_catalogue->bChinese()) {
         for (const char* name : {"qtbase_zh_CN", "qt_help_zh_CN"}) {
             auto qtTexts = std::make_unique<QTranslator>();
             if (qtTexts->load(QString::fromLatin1(name),
@@ -184,7 +195,7 @@ bool CProgramApp::LoadLanguage(const QString& programDir) {
 }
 
 void CProgramApp::StartDemoRadio(const std::function<std::string(const BandCodeBytes&)>& start) {
-    if (UserStore::ReadPortNumber(UserStore::CurrentAppName(m_context.Profile())).has_value()) {
+    if (UserStore::ReadPortNumber(m_context.AppName()).has_value()) {
         return;
     }
     m_demoDevice = start(m_context.band.bandCode);
@@ -200,7 +211,7 @@ void CProgramApp::KeepDemoPort() {
     // A new channel view loads the stored port choice; while none is stored
     // the transfers keep going to the simulated radio.
     if (!m_demoDevice.empty() &&
-        !UserStore::ReadPortNumber(UserStore::CurrentAppName(m_context.Profile())).has_value()) {
+        !UserStore::ReadPortNumber(m_context.AppName()).has_value()) {
         m_context.portName = m_demoDevice;
     }
 }
@@ -225,11 +236,12 @@ void CProgramApp::ExitInstance() {
     m_help.reset();
     // Kept for the next run while the translations are still there to word
     // a settings file that cannot be written.
-    UserStore::WriteField(UserStore::CurrentAppName(m_context.Profile()), m_context.band.bandCode);
+    UserStore::WriteField(m_context.AppName(), m_context.band.bandCode);
     if (!m_context.SaveProfile()) {
         ReportSettingsNotSaved(nullptr, m_context.Profile().FilePath());
     }
     // The catalogue takes its set out of the application as it goes.
+    m_context.SetTexts(SourceTexts());
     m_catalogue.reset();
     for (const std::unique_ptr<QTranslator>& translator : m_qtTranslators) {
         QCoreApplication::removeTranslator(translator.get());
@@ -262,7 +274,7 @@ bool CProgramApp::NewDocument() {
     }
     auto doc = std::make_unique<CProgramDoc>();
     doc->OnNewDocument(m_context.Profile().GetValue("Setup", "AppName", ""), m_context.band,
-                       AppTexts());
+                       m_context.Texts());
     AddDocumentWindow(std::move(doc));
     return true;
 }
@@ -270,7 +282,7 @@ bool CProgramApp::NewDocument() {
 void CProgramApp::OnFileOpen() {
     // The dialog opens in the folder last used (the user's documents at
     // first), which the choice then replaces.
-    const std::string appName = UserStore::CurrentAppName(m_context.Profile());
+    const std::string appName = m_context.AppName();
     const QString folder = FileDialogs::StartPath(appName);
     const QString path = m_askOpenFileName
                              ? m_askOpenFileName(folder)
@@ -288,7 +300,8 @@ bool CProgramApp::OpenDocumentFile(const QString& path) {
     auto doc = std::make_unique<CProgramDoc>();
     const FileResult result = doc->OnOpenDocument(file.toStdString());
     if (!result.Ok()) {
-        MessageService::Show(m_mainFrame.get(), QString::fromStdString(result.message),
+        MessageService::Show(m_mainFrame.get(),
+                             QString::fromStdString(result.Message(m_context.Texts())),
                              MessageButtons::Ok, MessageIcon::Exclamation);
         return false;
     }
@@ -309,7 +322,7 @@ QPrinter& CProgramApp::Printer() {
 
 ReportCommands& CProgramApp::Reports() {
     if (!m_reports) {
-        m_reports = std::make_unique<ReportCommands>(m_context.Profile(), m_mainFrame.get());
+        m_reports = std::make_unique<ReportCommands>(m_context, m_mainFrame.get());
     }
     return *m_reports;
 }
@@ -355,19 +368,19 @@ void CProgramApp::OnAppAbout() {
 }
 
 void CProgramApp::OnLanguage() {
-    CLanguageDlg dialog(m_mainFrame.get());
+    CLanguageDlg dialog(m_context.Texts().bChinese(), m_mainFrame.get());
     if (dialog.exec() != QDialog::Accepted) {
         return;
     }
     // What this instance keeps for the next one is stored before the next
     // one starts and reads it.
     const ProcessStarter start = [this](const QString& program, const QStringList& arguments) {
-        UserStore::WriteField(UserStore::CurrentAppName(m_context.Profile()),
+        UserStore::WriteField(m_context.AppName(),
                               m_context.band.bandCode);
         return m_startProgram ? m_startProgram(program, arguments)
                               : QProcess::startDetached(program, arguments);
     };
     SwitchLanguage(
-        *m_mainFrame, m_context.Profile(), dialog.Choice(),
+        *m_mainFrame, m_context, dialog.Choice(),
         RestartCommand{QCoreApplication::applicationFilePath(), m_restartArguments, start});
 }

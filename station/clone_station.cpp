@@ -28,7 +28,8 @@ public:
           m_portDown(portDown) {}
 
     SafeWriteResult Run() {
-        return RunSafeWrite(*this, *this, m_cancel, m_port, m_job.image, m_job.safety);
+        return RunSafeWrite(*this, *this, m_cancel, m_port, m_job.image, m_job.safety,
+                            *m_job.texts);
     }
 
     // Whether a radio answered, and whether it is one the station may write

@@ -3,12 +3,6 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 
-namespace {
-
-const TextCatalogue* installedCatalogue = nullptr;
-
-} // namespace
-
 QtCatalogue::QtCatalogue(const QString& folder, const std::string& language)
     : TextCatalogue(language == "Chinese"), m_translator(std::make_unique<QTranslator>()) {
     const QString file =
@@ -23,19 +17,12 @@ std::string QtCatalogue::Translate(const char* context, const char* source,
 }
 
 QtCatalogue::~QtCatalogue() {
-    if (installedCatalogue == this) {
-        if (QCoreApplication::instance() != nullptr) {
-            QCoreApplication::removeTranslator(m_translator.get());
-        }
-        installedCatalogue = nullptr;
+    if (m_installed && QCoreApplication::instance() != nullptr) {
+        QCoreApplication::removeTranslator(m_translator.get());
     }
 }
 
 void QtCatalogue::Install() {
     QCoreApplication::installTranslator(m_translator.get());
-    installedCatalogue = this;
-}
-
-const TextCatalogue& AppTexts() {
-    return installedCatalogue != nullptr ? *installedCatalogue : SourceTexts();
+    m_installed = true;
 }

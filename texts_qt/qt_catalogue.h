@@ -19,8 +19,8 @@ public:
     QtCatalogue(const QString& folder, const std::string& language);
 
     bool Loaded() const { return m_loaded; }
-    // Makes this the window's catalogue: its set serves Qt's tr() of the
-    // windows too, and AppTexts() is this catalogue until it is destroyed.
+    // Makes its set serve Qt's tr() of the windows too, until it is
+    // destroyed. The program hands the catalogue itself down (its context).
     void Install();
     ~QtCatalogue() override;
 
@@ -30,8 +30,5 @@ public:
 private:
     std::unique_ptr<QTranslator> m_translator;
     bool m_loaded = false;
+    bool m_installed = false;
 };
-
-// The catalogue the window program installed; the source texts before that
-// (and in the command line, which hands its catalogue down instead).
-const TextCatalogue& AppTexts();

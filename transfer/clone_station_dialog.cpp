@@ -2,7 +2,6 @@
 
 #include "link_qt/qt_serial_link.h"
 #include "station/clone_recorder.h"
-#include "texts_qt/qt_catalogue.h"
 #include "transfer/clone_results_pane.h"
 #include "transfer/station_relay.h"
 #include "transfer/station_table.h"
@@ -35,9 +34,10 @@
 // Everything of one run of the stations; the stations go first, so that no
 // thread reports to what is gone.
 struct CCloneStationDlg::Session {
-    Session(const std::vector<std::string>& ports, const QByteArray& sha256, QString historyFolder)
+    Session(const std::vector<std::string>& ports, const QByteArray& sha256, QString historyFolder,
+            const TextCatalogue& texts)
         : tally(ports), recorder(log, sha256.toStdString(), tally),
-          relay(recorder, QFile::encodeName(historyFolder).toStdString()) {}
+          relay(recorder, QFile::encodeName(historyFolder).toStdString(), texts) {}
 
     CloneLog log;
     CloneTally tally;
@@ -184,7 +184,7 @@ QWidget* CCloneStationDlg::makeSessionPart() {
         part);
     hint->setWordWrap(true);
     layout->addWidget(hint);
-    m_stations = new StationTable(part);
+    m_stations = new StationTable(*m_setup.texts, part);
     SetControlId(m_stations, kStationTableId);
     connect(m_stations, &StationTable::nextRequested, this, [this](const QString& port) {
         if (m_session) {
@@ -268,7 +268,7 @@ void CCloneStationDlg::start() {
                            static_cast<qsizetype>(image->image.size()));
     auto session = std::make_unique<Session>(
         names, QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex(),
-        m_setup.historyFolder);
+        m_setup.historyFolder, *m_setup.texts);
     if (std::string error;
         !session->log.Open(QFile::encodeName(m_setup.logPath).toStdString(), error)) {
         MessageService::Show(
@@ -306,7 +306,7 @@ void CCloneStationDlg::start() {
     CloneJob job{.image = image->image,
                  .safety = {.readFirst = m_readFirst->isChecked(), .verify = m_verify->isChecked()},
                  .attemptInterval = m_setup.attemptInterval,
-                 .texts = &AppTexts()};
+                 .texts = m_setup.texts};
     m_image->setText(tr("Image: %1").arg(CloneImageText(*image)));
     session->stations =
         std::make_unique<CloneStations>(job, session->control, session->relay, m_setup.makeLink);
@@ -331,7 +331,7 @@ void CCloneStationDlg::onRadio(const RadioReport& report) {
         QDateTime::currentDateTime().toString(QStringLiteral("HH:mm:ss")),
         QString::fromStdString(report.port),
         QString::number(report.radioNumber),
-        QString::fromStdString(ResultText(report.result, AppTexts())),
+        QString::fromStdString(ResultText(report.result, *m_setup.texts)),
         QString::number(report.seconds, 'f', 1),
         QString::fromStdString(report.message),
     };
@@ -343,7 +343,8 @@ void CCloneStationDlg::onRadio(const RadioReport& report) {
 
 void CCloneStationDlg::endSession() {
     m_results->SetSummary(
-        QString::fromStdString(SummaryText(m_session->tally, m_stopAsked, AppTexts())).trimmed());
+        QString::fromStdString(SummaryText(m_session->tally, m_stopAsked, *m_setup.texts))
+            .trimmed());
     // Every station has said its last word; their threads are ending.
     m_session.reset();
     updateButtons();

@@ -70,6 +70,8 @@ struct CloneStationSetup {
     QString historyFolder;
     LinkFactory makeLink;
     std::chrono::milliseconds attemptInterval{1000};
+    // The program's catalogue: the states, results and summary in its words.
+    const TextCatalogue* texts = &SourceTexts();
 };
 
 class CCloneStationDlg : public QDialog {

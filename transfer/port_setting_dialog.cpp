@@ -3,7 +3,6 @@
 #include "link/port_name.h"
 #include "link_qt/port_probe.h"
 #include "settings/program_context.h"
-#include "texts_qt/qt_catalogue.h"
 #include "transfer/port_store.h"
 #include "ui/dialog_frame.h"
 #include "ui/dialog_keys.h"
@@ -27,8 +26,9 @@ constexpr int kPortColumns = 4;
 } // namespace
 
 PortAccess PortAccess::System() {
-    return {ProbePort, SystemSerialPorts,
-            [](const std::string& port) { return BusyPortHoldersText(port, AppTexts()); }};
+    return {ProbePort, SystemSerialPorts, [](const std::string& port, const TextCatalogue& texts) {
+                return BusyPortHoldersText(port, texts);
+            }};
 }
 
 QString PortButtonText(int number, const std::optional<PortDetails>& details) {
@@ -130,7 +130,7 @@ void CPortSettingDlg::probePorts() {
         const bool opens = m_access.probe(name);
         PortButton(number)->setEnabled(opens);
         if (!opens && m_shown.count(number) != 0 && m_access.holders) {
-            m_holders[number] = m_access.holders(name);
+            m_holders[number] = m_access.holders(name, m_context.Texts());
         }
     }
 }

@@ -33,10 +33,11 @@ struct PortAccess {
     std::function<bool(const std::string& portName)> probe;
     // The system's ports by COM number, shown beside the COM names.
     std::function<std::map<int, PortDetails>()> ports;
-    // For a listed port that did not open: what holds it, in the language in
-    // use, shown under its name; empty when nothing is known. Not asked when
-    // null.
-    std::function<std::string(const std::string& portName)> holders = {};
+    // For a listed port that did not open: what holds it, in the language of
+    // texts (the program's catalogue), shown under its name; empty when
+    // nothing is known. Not asked when null.
+    std::function<std::string(const std::string& portName, const TextCatalogue& texts)> holders =
+        {};
 
     static PortAccess System();
 };

@@ -1,7 +1,6 @@
 #include "transfer/process_dialog.h"
 
 #include "link/clone_engine.h"
-#include "texts_qt/qt_catalogue.h"
 #include "ui/dialog_frame.h"
 #include "ui/dialog_keys.h"
 #include "ui/help_service.h"
@@ -15,8 +14,8 @@
 #include <QPushButton>
 #include <QShortcut>
 
-CProcessDlg::CProcessDlg(QWidget* owner)
-    : QDialog(owner, kDialogFrame), m_control(std::make_shared<TransferControl>()),
+CProcessDlg::CProcessDlg(const TextCatalogue& texts, QWidget* owner)
+    : QDialog(owner, kDialogFrame), m_texts(texts), m_control(std::make_shared<TransferControl>()),
       m_start(new QPushButton(tr("Start"), this)), m_cancel(new QPushButton(tr("Cancel"), this)),
       m_progress(new QProgressBar(this)), m_status(new QLabel(this)), m_phaseText(new QLabel(this)),
       m_document(new QLabel(this)), m_readKey(new QShortcut(this)), m_writeKey(new QShortcut(this)) {
@@ -105,7 +104,7 @@ void CProcessDlg::Close() {
 
 void CProcessDlg::SetPhase(const TransferPhase& phase) {
     m_phase = phase;
-    m_phaseText->setText(QString::fromStdString(PhaseText(phase, AppTexts())));
+    m_phaseText->setText(QString::fromStdString(PhaseText(phase, m_texts)));
     m_progress->setRange(0, phase.rowsTotal);
     m_progress->setValue(phase.rowsBefore);
 }

@@ -13,6 +13,7 @@
 #include "link/transfer_control.h"
 #include "link/transfer_phase.h"
 #include "link/transfer_result.h"
+#include "model/text_catalogue.h"
 
 #include <QDialog>
 #include <memory>
@@ -33,7 +34,8 @@ enum ProcessDialogId : int {
 class CProcessDlg : public QDialog {
     Q_OBJECT
 public:
-    explicit CProcessDlg(QWidget* owner);
+    // texts: the program's catalogue, in which the steps are named.
+    CProcessDlg(const TextCatalogue& texts, QWidget* owner);
 
     // The title that names the direction the coming Start runs, shown at
     // once when the window is open.
@@ -89,6 +91,7 @@ private:
     // The close box and Escape: Cancel, after asking during the write step.
     void onClose();
 
+    const TextCatalogue& m_texts;
     QString m_strTitle;
     std::shared_ptr<TransferControl> m_control;
     bool m_open = false;

@@ -2,8 +2,10 @@
 
 #include "model/read_history.h"
 
-StationRelay::StationRelay(CloneRecorder& recorder, std::string historyFolder, QObject* parent)
-    : QObject(parent), m_recorder(recorder), m_historyFolder(std::move(historyFolder)) {
+StationRelay::StationRelay(CloneRecorder& recorder, std::string historyFolder,
+                           const TextCatalogue& texts, QObject* parent)
+    : QObject(parent), m_recorder(recorder), m_historyFolder(std::move(historyFolder)),
+      m_texts(texts) {
     qRegisterMetaType<StationState>();
     qRegisterMetaType<RadioReport>();
 }
@@ -26,7 +28,7 @@ void StationRelay::OnRadio(const RadioReport& report) {
         const FileResult kept =
             history::SaveRead(m_historyFolder, *report.before, history::Clock::now(), saved);
         if (!kept.Ok()) {
-            emit historyFailed(QString::fromStdString(kept.message));
+            emit historyFailed(QString::fromStdString(kept.Message(m_texts)));
         }
     }
     emit radioReported(report);

@@ -5,6 +5,7 @@
 // every report on as a signal, which reaches the window queued, so that the
 // stations never wait for the window.
 
+#include "model/text_catalogue.h"
 #include "station/clone_recorder.h"
 #include "station/radio_report.h"
 
@@ -19,8 +20,10 @@ Q_DECLARE_METATYPE(RadioReport)
 class StationRelay : public QObject, public StationObserver {
     Q_OBJECT
 public:
-    // historyFolder: where the radios read before writing are kept.
-    StationRelay(CloneRecorder& recorder, std::string historyFolder, QObject* parent = nullptr);
+    // historyFolder: where the radios read before writing are kept; texts:
+    // the catalogue a failure to keep one is told in.
+    StationRelay(CloneRecorder& recorder, std::string historyFolder, const TextCatalogue& texts,
+                 QObject* parent = nullptr);
 
     void OnState(const std::string& port, StationState state) override;
     void OnProgress(const std::string& port, int position, int total) override;
@@ -40,6 +43,7 @@ signals:
 private:
     CloneRecorder& m_recorder;
     const std::string m_historyFolder;
+    const TextCatalogue& m_texts;
     // Two stations may keep a radio in the history at once.
     std::mutex m_historyMutex;
 };

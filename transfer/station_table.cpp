@@ -1,7 +1,5 @@
 #include "transfer/station_table.h"
 
-#include "texts_qt/qt_catalogue.h"
-
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QPushButton>
@@ -15,8 +13,8 @@ constexpr int kMostStateLines = 3;
 
 } // namespace
 
-StationTable::StationTable(QWidget* parent)
-    : QTableWidget(0, ColumnCount, parent),
+StationTable::StationTable(const TextCatalogue& texts, QWidget* parent)
+    : QTableWidget(0, ColumnCount, parent), m_texts(texts),
       m_goodIcon(style()->standardIcon(QStyle::SP_DialogApplyButton)),
       m_badIcon(style()->standardIcon(QStyle::SP_MessageBoxCritical)),
       m_retryingIcon(style()->standardIcon(QStyle::SP_MessageBoxWarning)) {
@@ -137,7 +135,7 @@ QIcon StationTable::MarkIcon(LineMark mark) const {
 void StationTable::showRow(const QString& port) {
     const int row = RowOf(port);
     const StationLine& line = m_lines.at(port);
-    item(row, StateColumn)->setText(QString::fromStdString(line.Text(AppTexts())));
+    item(row, StateColumn)->setText(QString::fromStdString(line.Text(m_texts)));
     item(row, StateColumn)->setIcon(MarkIcon(line.Mark()));
     item(row, StateColumn)->setToolTip(QString::fromStdString(line.PortFailure()));
     item(row, DoneColumn)->setText(QString::number(line.Done()));

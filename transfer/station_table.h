@@ -21,7 +21,8 @@ class StationTable : public QTableWidget {
 public:
     enum Column { PortColumn, StateColumn, DoneColumn, FailedColumn, NextColumn, ColumnCount };
 
-    explicit StationTable(QWidget* parent = nullptr);
+    // texts: the program's catalogue, in which the states are worded.
+    explicit StationTable(const TextCatalogue& texts, QWidget* parent = nullptr);
 
     // One row for each port, all waiting for a radio.
     void SetPorts(const std::vector<QString>& ports);
@@ -57,6 +58,7 @@ protected:
 private:
     void showRow(const QString& port);
 
+    const TextCatalogue& m_texts;
     std::vector<QString> m_ports;
     std::map<QString, StationLine> m_lines;
     QIcon m_goodIcon;

@@ -6,19 +6,22 @@
 
 #include "link/fault_messages.h"
 #include "link/transfer_observer.h"
+#include "model/text_catalogue.h"
 
 #include <QString>
 
 class QWidget;
 
 // A transfer message in the language in use: string-table messages through
-// the translation set (context "StringTable"), the others through the catalogue;
-// its follow-up sentence and detail line after it.
-QString LinkMessageString(const LinkMessage& message);
+// the translation set (context "StringTable"), the others through texts (the
+// program's catalogue); its follow-up sentence and detail line after it.
+QString LinkMessageString(const LinkMessage& message, const TextCatalogue& texts);
 
 // The "Communication Error" prompt over parent (none when null), naming the
 // programs seen holding the port: Retry or Cancel.
-PromptAnswer AskCommunicationError(QWidget* parent, const PortHolders& holders);
+PromptAnswer AskCommunicationError(QWidget* parent, const PortHolders& holders,
+                                   const TextCatalogue& texts);
 // The message of a transfer's end with an OK button over parent (none when
 // null), with the icon of the outcome's kind.
-void ShowEndMessage(QWidget* parent, const LinkMessage& message, TransferOutcome outcome);
+void ShowEndMessage(QWidget* parent, const LinkMessage& message, TransferOutcome outcome,
+                    const TextCatalogue& texts);

@@ -2,7 +2,6 @@
 
 #include "link/wire_log_link.h"
 #include "link_qt/qt_serial_link.h"
-#include "texts_qt/qt_catalogue.h"
 #include "transfer/prompt_request.h"
 #include "transfer/transfer_messages.h"
 
@@ -17,7 +16,7 @@
 class TransferRunner::Observer : public TransferObserver {
 public:
     Observer(TransferRunner* runner, QWidget* messageParent)
-        : m_runner(runner), m_parent(messageParent) {}
+        : m_runner(runner), m_texts(runner->m_texts), m_parent(messageParent) {}
 
     void OnPhase(const TransferPhase& phase) override {
         QMetaObject::invokeMethod(
@@ -40,17 +39,27 @@ public:
             Qt::QueuedConnection);
     }
 
-    void OnStatusWords(const TextId& words) override { OnStatus(AppTexts().Tr(words)); }
+    // The marked words (static texts) are worded on the window thread.
+    void OnStatusWords(const TextId& words) override {
+        QMetaObject::invokeMethod(
+            m_runner,
+            [runner = m_runner, texts = &m_texts, words] {
+                emit runner->Status(QString::fromStdString(texts->Tr(words)));
+            },
+            Qt::QueuedConnection);
+    }
 
     PromptAnswer OnCommunicationError(const PortHolders& holders) override {
-        return ask([holders](QWidget* parent) { return AskCommunicationError(parent, holders); });
+        return ask([holders, texts = &m_texts](QWidget* parent) {
+            return AskCommunicationError(parent, holders, *texts);
+        });
     }
 
     void OnEnded(const TransferResult& result) override {
         // Only an end with words waits for the window.
         if (const std::optional<LinkMessage> message = EndMessage(result)) {
-            ask([message = *message, outcome = result.outcome](QWidget* parent) {
-                ShowEndMessage(parent, message, outcome);
+            ask([message = *message, outcome = result.outcome, texts = &m_texts](QWidget* parent) {
+                ShowEndMessage(parent, message, outcome, *texts);
                 return PromptAnswer::Cancel; // an OK box: the worker only waits for it
             });
         }
@@ -79,13 +88,16 @@ private:
     }
 
     TransferRunner* m_runner;
+    // The program's catalogue, read on the window thread only.
+    const TextCatalogue& m_texts;
     // Read on the window thread only; a parent gone leaves the boxes
     // without one.
     QPointer<QWidget> m_parent;
     PromptChannel m_requests;
 };
 
-TransferRunner::TransferRunner(QObject* parent) : QObject(parent) {}
+TransferRunner::TransferRunner(const TextCatalogue& texts, QObject* parent)
+    : QObject(parent), m_texts(texts) {}
 
 TransferRunner::~TransferRunner() {
     if (!m_thread) {

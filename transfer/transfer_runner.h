@@ -16,6 +16,7 @@
 #include "link/transfer_observer.h"
 #include "link/transfer_result.h"
 #include "model/radio_image.h"
+#include "model/text_catalogue.h"
 
 #include <QObject>
 #include <QThread>
@@ -34,7 +35,9 @@ public:
     using Job = std::function<TransferResult(SerialLink& link, TransferObserver& observer,
                                              RadioImage& image)>;
 
-    explicit TransferRunner(QObject* parent = nullptr);
+    // texts: the program's catalogue; the window thread words the worker's
+    // status and messages through it.
+    explicit TransferRunner(const TextCatalogue& texts, QObject* parent = nullptr);
     // Asks a running transfer to stop (when it has a control), answers a
     // prompt or message it waits for, and any later one, with Cancel, and
     // joins its thread. Finished is not emitted then.
@@ -67,6 +70,7 @@ private:
     class Observer;
     void onThreadDone(const TransferResult& result);
 
+    const TextCatalogue& m_texts;
     std::string m_wireLog;
     RadioImage m_image;
     std::shared_ptr<TransferControl> m_control;

@@ -107,6 +107,45 @@
         <source>channel %1 %2</source>
         <translation>信道 %1 %2</translation>
     </message>
+    <message>
+        <source> (not in the list)</source>
+        <translation>（不在列表中）</translation>
+    </message>
+</context>
+<context>
+    <name>FileResult</name>
+    <message>
+        <source>Cannot write the file</source>
+        <translation>无法写入文件</translation>
+    </message>
+    <message>
+        <source>Not a regular file, nothing was saved</source>
+        <translation>不是普通文件，未保存</translation>
+    </message>
+    <message>
+        <source>File not found</source>
+        <translation>文件不存在</translation>
+    </message>
+    <message>
+        <source>Cannot read the file</source>
+        <translation>无法读取文件</translation>
+    </message>
+    <message>
+        <source>Is a folder, not a file</source>
+        <translation>是文件夹而不是文件</translation>
+    </message>
+    <message>
+        <source>File too short: a document file holds 6144 bytes</source>
+        <translation>文件太短:文档文件应有6144字节</translation>
+    </message>
+    <message>
+        <source>This is not a regular file</source>
+        <translation>这不是普通文件</translation>
+    </message>
+    <message>
+        <source>The file is too large for a channel list</source>
+        <translation>文件太大，不是信道列表</translation>
+    </message>
 </context>
 <context>
     <name>ProgramDocument</name>

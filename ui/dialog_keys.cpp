@@ -1,6 +1,5 @@
 #include "ui/dialog_keys.h"
 
-#include "ui/app_globals.h"
 #include "ui/field_binding.h"
 #include "ui/help_service.h"
 
@@ -41,8 +40,7 @@ bool DialogKeyHook::eventFilter(QObject* watched, QEvent* event) {
     if (key.key() == Qt::Key_F1) {
         QWidget* focus = QApplication::focusWidget();
         const int id = binding::ControlIdOf(focus && m_root->isAncestorOf(focus) ? focus : target);
-        HelpService::ShowContext(m_root->window(), m_remap ? m_remap(id) : id,
-                                 m_helpFile.empty() ? g_strHelpFile : m_helpFile);
+        HelpService::ShowContext(m_root->window(), m_remap ? m_remap(id) : id, m_helpFile);
         m_lastSwallowed = false;
         return false;
     }

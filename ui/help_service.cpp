@@ -7,16 +7,22 @@ HelpService::Handler& handler() {
     return h;
 }
 
-HelpService::Viewer& viewer() {
-    static HelpService::Viewer v;
+struct ViewerOfProgram {
+    HelpService::Viewer viewer;
+    std::string languageFile;
+};
+
+ViewerOfProgram& viewer() {
+    static ViewerOfProgram v;
     return v;
 }
 
-void request(QWidget* owner, HelpCommand command, int data, const std::string& file) {
+void request(QWidget* owner, HelpCommand command, int data, const std::string& named) {
+    const std::string& file = named.empty() ? viewer().languageFile : named;
     if (handler()) {
         handler()(command, data, file);
-    } else if (viewer()) {
-        viewer()(owner, command, data, file);
+    } else if (viewer().viewer) {
+        viewer().viewer(owner, command, data, file);
     }
 }
 
@@ -30,8 +36,8 @@ void HelpService::ShowContext(QWidget* owner, int contextId, const std::string& 
     request(owner, HelpCommand::HelpContext, contextId, file);
 }
 
-void HelpService::SetViewer(Viewer v) {
-    viewer() = std::move(v);
+void HelpService::SetViewer(Viewer v, std::string languageFile) {
+    viewer() = {std::move(v), std::move(languageFile)};
 }
 
 void HelpService::SetHandler(Handler h) {

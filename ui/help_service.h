@@ -1,9 +1,7 @@
 #pragma once
 // The single entry into the help system: a help file opened at its default
 // topic or at a context number. The file is the help set of the language in
-// use (g_strHelpFile) unless the caller names another one.
-
-#include "ui/app_globals.h"
+// use (the one the viewer was set with) unless the caller names another one.
 
 #include <functional>
 #include <string>
@@ -21,15 +19,16 @@ public:
     using Handler = std::function<void(HelpCommand command, int data, const std::string& file)>;
 
     // Opens the help file at its default topic (Help Topics).
-    static void DisplayTopic(QWidget* owner, const std::string& file = g_strHelpFile);
+    static void DisplayTopic(QWidget* owner, const std::string& file = {});
     // Opens the help file at a context number (F1 on a control or a command).
-    static void ShowContext(QWidget* owner, int contextId, const std::string& file = g_strHelpFile);
+    static void ShowContext(QWidget* owner, int contextId, const std::string& file = {});
 
-    // The program's help viewer, told the window that asks as well; without
-    // one a request does nothing.
-    using Viewer = std::function<void(QWidget* owner, HelpCommand command, int data,
-                                      const std::string& file)>;
-    static void SetViewer(Viewer viewer);
+    // The program's help viewer, told the window that asks as well, and the
+    // help set of the program's language, which a request naming no file
+    // opens; without a viewer a request does nothing.
+    using Viewer =
+        std::function<void(QWidget* owner, HelpCommand command, int data, const std::string& file)>;
+    static void SetViewer(Viewer viewer, std::string languageFile = {});
     // Observes help requests instead of the viewer (tests); an empty handler
     // restores the viewer.
     static void SetHandler(Handler handler);

@@ -2,7 +2,7 @@
 
 #include "model/gbk.h"
 #include "settings/profile_file.h"
-#include "ui/app_globals.h"
+#include "settings/program_context.h"
 #include "ui/message_service.h"
 
 #include <QCoreApplication>
@@ -17,8 +17,8 @@ QString ProfileBytesToText(const std::string& bytes) {
     return QString::fromStdString(GbkToUtf8(bytes));
 }
 
-QString LanguageText(const CProfileFile& profile, const std::string& key) {
-    return ProfileBytesToText(profile.GetValue(g_strLanguage, key, ""));
+QString LanguageText(const ProgramContext& context, const std::string& key) {
+    return ProfileBytesToText(context.Profile().GetValue(context.strLanguage, key, ""));
 }
 
 int SetupInteger(const CProfileFile& profile, const std::string& key) {

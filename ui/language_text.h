@@ -5,6 +5,7 @@
 #include <string>
 
 class CProfileFile;
+struct ProgramContext;
 class QWidget;
 
 // A stored settings value as text: UTF-8 as it stands, anything else read as
@@ -12,9 +13,9 @@ class QWidget;
 QString ProfileBytesToText(const std::string& bytes);
 
 // The value of `key` in the program's settings file, in the section of the
-// language in use (g_strLanguage), empty when missing: "Company", "Title",
+// program's language (strLanguage), empty when missing: "Company", "Title",
 // "About Title" ...
-QString LanguageText(const CProfileFile& profile, const std::string& key);
+QString LanguageText(const ProgramContext& context, const std::string& key);
 
 // A [Setup] value read as a decimal integer by its leading digits, the way
 // "ShowLang" is read: missing, empty or letters count as 0.

@@ -34,8 +34,8 @@ QColor greyText(const QWidget& w) {
 
 } // namespace
 
-CNavigationBar::CNavigationBar(const CProfileFile& profile, QWidget* parent)
-    : QWidget(parent), m_caption(LanguageText(profile, "company")) {
+CNavigationBar::CNavigationBar(const ProgramContext& context, QWidget* parent)
+    : QWidget(parent), m_caption(LanguageText(context, "company")) {
     setWindowTitle(QStringLiteral("IE Control Bar"));
     setObjectName(QStringLiteral("CNavigationBar"));
     setMouseTracking(true);

@@ -18,7 +18,7 @@
 
 #include <optional>
 
-class CProfileFile;
+struct ProgramContext;
 
 class QTreeWidget;
 
@@ -32,7 +32,7 @@ public:
 
     // Reads the caption text ("company" of the language section of profile,
     // the program's settings file).
-    explicit CNavigationBar(const CProfileFile& profile, QWidget* parent = nullptr);
+    explicit CNavigationBar(const ProgramContext& context, QWidget* parent = nullptr);
 
     // The navigation tree (object name "1030"), owned by the bar.
     QTreeWidget* Tree() const { return m_tree; }

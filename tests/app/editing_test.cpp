@@ -113,18 +113,19 @@ private slots:
             for (const ChannelTexts& row : source) {
                 expected.emplace_back(row.begin(), row.end());
             }
-            QVERIFY(CellBlockFromMimeData(*copied).block == expected);
+            QVERIFY(CellBlockFromMimeData(*copied, SourceTexts()).block == expected);
             QMimeData plain;
             plain.setText(copied->text());
-            QVERIFY(CellBlockFromMimeData(plain).block == expected);
+            QVERIFY(CellBlockFromMimeData(plain, SourceTexts()).block == expected);
             QCOMPARE(copied->text().count(QLatin1Char('\t')), kChannelRows * (kChannelColumns - 1));
             // The comma-separated form is the program's CSV layout, which an
             // import reads back into the same table.
+            const ProgramContext& context = Frame().Context();
             const exchange::ChannelImport imported = exchange::ReadChannelCsv(
-                copied->data(kCsvMimeType).toStdString(), Frame().Context().band, AppTexts());
+                copied->data(kCsvMimeType).toStdString(), context.band, context.Texts());
             QVERIFY(imported.ok);
             QVERIFY(exchange::PlaceChannels(ChannelTable(), imported, exchange::Placement::Replace,
-                                            AppTexts())
+                                            context.Texts())
                         .table == source);
 
             // Delete empties every row; one undo step brings them back.

@@ -62,6 +62,11 @@
 
 namespace {
 
+// The place of a difference in a Compare With list that shows none.
+QString NoPlace(const compare::Difference& /*difference*/) {
+    return {};
+}
+
 constexpr int kMain = kMainWindowHelp;
 const char* const kHelpFiles[] = {"enHelp.qch", "chHelp.qch"};
 
@@ -200,7 +205,7 @@ private slots:
         asked.insert({CLanguageDlg::kDialogId, CLanguageDlg::kCommandId, QStringLiteral("remap")});
         const CPortSettingDlg port(Frame().Context());
         AddControls(&port, binding::ControlIdOf(&port), asked);
-        const CProcessDlg process(&Frame());
+        const CProcessDlg process(SourceTexts(), &Frame());
         AddControls(&process, binding::ControlIdOf(&process), asked);
         const CPrintListDlg printList;
         AddControls(&printList, binding::ControlIdOf(&printList), asked);
@@ -208,7 +213,7 @@ private slots:
         const QTemporaryDir noReads;
         const CRadioHistoryDlg history(noReads.path(), CRadioHistoryDlg::Purpose::Compare, {});
         AddControls(&history, binding::ControlIdOf(&history), asked);
-        const CCompareDlg compare({}, QStringLiteral("other.dat"), ComparePlaceText, "");
+        const CCompareDlg compare({}, QStringLiteral("other.dat"), NoPlace, "");
         AddControls(&compare, binding::ControlIdOf(&compare), asked);
         CloneStationSetup cloneSetup;
         cloneSetup.ports = [] { return std::vector<PortChoice>{}; };
@@ -308,7 +313,7 @@ private slots:
         QCOMPARE(ShownTopic("enHelp.qch"), QStringLiteral("optional-features.html#beep"));
 
         // F1 on the list of differences, in a shown Compare With dialog.
-        CCompareDlg compare({}, QStringLiteral("other.dat"), ComparePlaceText, "", &Frame());
+        CCompareDlg compare({}, QStringLiteral("other.dat"), NoPlace, "", &Frame());
         compare.show();
         QVERIFY(QTest::qWaitForWindowActive(&compare));
         compare.Table()->setFocus();

@@ -5,7 +5,6 @@
 #include "app/demo_radio.h"
 #include "link/port_name.h"
 #include "model/band.h"
-#include "model/language.h"
 #include "model/program_document.h"
 #include "session/document_session.h"
 #include "session/program_view.h"
@@ -16,7 +15,6 @@
 #include "tests/app/app_fixture.h"
 #include "tests/app/edit_menu_texts.h"
 #include "transfer/process_dialog.h"
-#include "ui/app_globals.h"
 #include "ui/user_store.h"
 
 #include <QAction>
@@ -71,8 +69,6 @@ class StartupTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() { g_bChinese = 0; }
-
     void missingLanguageFileEndsTheProgram_data() {
         QTest::addColumn<bool>("chinese");
         QTest::addColumn<QString>("message");
@@ -98,8 +94,7 @@ private slots:
         QVERIFY(!app.InitInstance(TestOptions(dir)));
         QCOMPARE(dir.MessageTexts(), QStringList{QStringLiteral("Load language DLL fail")});
         QVERIFY(QFile::exists(dir.FilePath(QStringLiteral("Program.ini"))));
-        QCOMPARE(g_bChinese, 0);
-        QCOMPARE(g_strHelpFile, std::string("enHelp.qch"));
+        QCOMPARE(app.Context().strHelpFile, std::string("enHelp.qch"));
     }
 
     void languageNameDecidesFlagFileAndSection() {
@@ -113,8 +108,8 @@ private slots:
                     dir.FilePath(QStringLiteral("chinese.qm")));
         CProgramApp app;
         QVERIFY(app.InitInstance(TestOptions(dir)));
-        QCOMPARE(g_bChinese, 0);
-        QCOMPARE(g_strHelpFile, std::string("enHelp.qch"));
+        QVERIFY(!app.Context().Texts().bChinese());
+        QCOMPARE(app.Context().strHelpFile, std::string("enHelp.qch"));
         QCOMPARE(MessageService::DisplayName(), QStringLiteral("中文公司"));
         // The program's title, then the active document's caption.
         QCOMPARE(app.MainFrame()->windowTitle(),
@@ -149,8 +144,8 @@ private slots:
         dir.CopyTranslations();
         CProgramApp app;
         QVERIFY(app.InitInstance(TestOptions(dir)));
-        QCOMPARE(g_bChinese, chinese ? 1 : 0);
-        QCOMPARE(g_strHelpFile, std::string(chinese ? "chHelp.qch" : "enHelp.qch"));
+        QCOMPARE(app.Context().Texts().bChinese(), chinese);
+        QCOMPARE(app.Context().strHelpFile, std::string(chinese ? "chHelp.qch" : "enHelp.qch"));
         QCOMPARE(MessageService::DisplayName(), company);
         const QTreeWidget* tree = app.MainFrame()->NavigationTree();
         QCOMPARE(tree->topLevelItemCount(), 1);

@@ -313,7 +313,7 @@ class TextsWholeTest : public QObject {
         const QHeaderView* labels = view.findChild<ChannelGrid*>()->verticalHeader();
         QStyleOptionHeader corner;
         corner.initFrom(labels);
-        corner.text = ChannelGrid::CornerText();
+        corner.text = view.findChild<ChannelGrid*>()->CornerText();
         cut.Need(labels, corner.text, labels->width(),
                  labels->style()
                      ->sizeFromContents(QStyle::CT_HeaderSection, &corner, QSize(), labels)

@@ -3,7 +3,6 @@
 
 #include "dialogs/about_dialog.h"
 #include "settings/program_context.h"
-#include "ui/app_globals.h"
 
 #include <QImage>
 #include <QLabel>
@@ -25,7 +24,7 @@ private:
         const std::string path = m_dir.filePath(QStringLiteral("Program.ini")).toStdString();
         std::ofstream(path, std::ios::binary | std::ios::trunc) << text;
         m_context->Profile().Load(path, false, true, false);
-        g_strLanguage = language;
+        m_context->strLanguage = language;
         m_context->strAppDir = m_dir.path().toStdString() + "/";
     }
 

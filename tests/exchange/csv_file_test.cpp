@@ -33,13 +33,15 @@ TEST(CsvFileTest, ReadsRegularFilesWithinTheLimitOnly) {
         const std::string path = c.name.empty() ? dir.Path().string() : dir.File(c.name);
         std::string text = "untouched";
         const FileResult r = ReadCsvFile(path, text);
-        EXPECT_EQ(r.error, c.error) << c.name << ": " << r.message;
-        EXPECT_NE(r.message.find(c.message), std::string::npos) << r.message;
+        EXPECT_EQ(r.error, c.error) << c.name << ": " << r.Message(SourceTexts());
+        EXPECT_NE(r.Message(SourceTexts()).find(c.message), std::string::npos)
+            << r.Message(SourceTexts());
         if (r.Ok()) {
             EXPECT_EQ(text, ReadFile(path)) << c.name;
         } else {
             EXPECT_EQ(text, "untouched") << c.name;
-            EXPECT_NE(r.message.find(path), std::string::npos) << r.message;
+            EXPECT_NE(r.Message(SourceTexts()).find(path), std::string::npos)
+                << r.Message(SourceTexts());
         }
     }
 }

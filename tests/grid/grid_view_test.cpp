@@ -117,6 +117,10 @@ private:
     QStringList rowTexts(int row) const;
     QString cell(int row, int col) const { return rowTexts(row).at(col - 1); }
 
+    // A new view in Chinese: the catalogue is the context's until cleanup.
+    void makeChineseView();
+
+    std::unique_ptr<QtCatalogue> m_chinese;
     ProgramContext m_context;
     RadioImage m_image;
     std::unique_ptr<CProgramView> m_view;
@@ -129,6 +133,8 @@ void GridViewTest::init() {
 
 void GridViewTest::cleanup() {
     m_view.reset();
+    m_context.SetTexts(SourceTexts());
+    m_chinese.reset();
     g_bChinese = 0;
     HelpService::SetHandler({});
 }
@@ -143,6 +149,13 @@ void GridViewTest::makeView() {
     m_view->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(m_view.get()));
     m_view->OnInitialUpdate();
+}
+
+void GridViewTest::makeChineseView() {
+    m_chinese = InstallChinese();
+    m_context.SetTexts(*m_chinese);
+    g_bChinese = 1;
+    makeView();
 }
 
 void GridViewTest::click(int row, int col) {
@@ -181,7 +194,7 @@ void GridViewTest::headersLabelsAndLook() {
     for (int col = 0; col < 9; ++col) {
         QCOMPARE(model->headerData(col, Qt::Horizontal).toString(), headers.at(col));
     }
-    QCOMPARE(ChannelGrid::CornerText(), QString("CH"));
+    QCOMPARE(grid()->CornerText(), QString("CH"));
     QCOMPARE(model->headerData(0, Qt::Vertical).toString(), QString("1"));
     QCOMPARE(model->headerData(127, Qt::Vertical).toString(), QString("128"));
     QCOMPARE(model->headerData(128, Qt::Vertical).toString(), QString("Fr"));
@@ -974,13 +987,11 @@ void GridViewTest::rowHeightFollowsTheFont() {
 }
 
 void GridViewTest::chineseTexts() {
-    g_bChinese = 1;
-    const std::unique_ptr<QtCatalogue> chinese = InstallChinese();
-    makeView();
+    makeChineseView();
     QAbstractItemModel* model = grid()->model();
     QCOMPARE(model->headerData(0, Qt::Horizontal).toString(), QString::fromUtf8("接收频率"));
     QCOMPARE(model->headerData(6, Qt::Horizontal).toString(), QString::fromUtf8("宽/窄"));
-    QCOMPARE(ChannelGrid::CornerText(), QString::fromUtf8("信道"));
+    QCOMPARE(grid()->CornerText(), QString::fromUtf8("信道"));
     QCOMPARE(list("powerList")->itemText(0), QString::fromUtf8("低"));
     QCOMPARE(list("busyList")->itemText(1), QString::fromUtf8("载波"));
     QCOMPARE(list("toneList")->itemText(0), QString::fromUtf8("无"));
@@ -990,9 +1001,7 @@ void GridViewTest::chineseTexts() {
 }
 
 void GridViewTest::chineseMessagesAndWindows() {
-    const std::unique_ptr<QtCatalogue> chinese = InstallChinese();
-    g_bChinese = 1;
-    makeView();
+    makeChineseView();
     MessageRecorder messages;
     typeFrequency(1, 1, "50");
     click(1, 2);

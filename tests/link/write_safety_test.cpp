@@ -43,7 +43,8 @@ struct SafetyRig {
     }
 
     SafeWriteResult Run(WriteSafety safety) {
-        return RunSafeWrite(link, observer, cancel, radio->DevicePath(), image, safety);
+        return RunSafeWrite(link, observer, cancel, radio->DevicePath(), image, safety,
+                            SourceTexts());
     }
 
     std::unique_ptr<SimulatedRadio> radio;
@@ -162,16 +163,16 @@ TEST(WriteSafety, TheClosingBandByteIsChecked) {
     RadioImage written;
     RadioImage readBack = written;
     readBack[ImageOffsetOfRadioAddress(kBandTypeAddress)] = kClosingBandValue;
-    EXPECT_TRUE(CompareWritten(written, readBack).empty());
+    EXPECT_TRUE(CompareWritten(written, readBack, SourceTexts()).empty());
     readBack[ImageOffsetOfRadioAddress(kBandTypeAddress)] = 0x05;
-    const std::vector<VerifyMismatch> found = CompareWritten(written, readBack);
+    const std::vector<VerifyMismatch> found = CompareWritten(written, readBack, SourceTexts());
     ASSERT_EQ(found.size(), 1u);
     EXPECT_EQ(MismatchLine(found[0], SourceTexts()), "0x0FD1 product.band_type: \"3\" -> \"5\"");
     // Bytes a write never sends are not compared.
     readBack[ImageOffsetOfRadioAddress(kBandTypeAddress)] = kClosingBandValue;
     readBack[ImageOffsetOfRadioAddress(kBandCodeBlockAddress)] = 0x00;
     readBack[ImageOffsetOfRadioAddress(0x0FD8)] = 0x00;
-    EXPECT_TRUE(CompareWritten(written, readBack).empty());
+    EXPECT_TRUE(CompareWritten(written, readBack, SourceTexts()).empty());
 }
 
 TEST(WriteSafety, WrittenAddressesAreTheBlocksTheWriteSends) {

@@ -47,8 +47,8 @@ TEST(DatFile, ShortFilesAreRefusedAndLeaveTheImageAlone) {
         RadioImage image = PatternImage();
         const FileResult r = ReadDatFile(path, image);
         EXPECT_EQ(r.error, FileError::TooShort) << size;
-        EXPECT_NE(r.message.find(path), std::string::npos);
-        EXPECT_EQ(r.message.find('\n'), std::string::npos);
+        EXPECT_NE(r.Message(SourceTexts()).find(path), std::string::npos);
+        EXPECT_EQ(r.Message(SourceTexts()).find('\n'), std::string::npos);
         EXPECT_EQ(image, PatternImage());
     }
 }
@@ -84,7 +84,7 @@ TEST(DatFile, PathsThatAreNoReadableFileAreRefused) {
         RadioImage image;
         const FileResult r = ReadDatFile(c.path, image);
         EXPECT_EQ(r.error, c.error) << c.path;
-        EXPECT_FALSE(r.message.empty());
+        EXPECT_FALSE(r.Message(SourceTexts()).empty());
         EXPECT_EQ(image, RadioImage());
     }
 }
@@ -133,7 +133,7 @@ TEST(DatFile, FailedSaveReportsAndLeavesNothingBehind) {
     for (const std::string& path : cases) {
         const FileResult r = WriteDatFile(path, PatternImage());
         EXPECT_EQ(r.error, FileError::CannotWrite) << path;
-        EXPECT_FALSE(r.message.empty());
+        EXPECT_FALSE(r.Message(SourceTexts()).empty());
     }
     EXPECT_TRUE(fs::is_directory(dir.File("folder.dat")));
     EXPECT_TRUE(OtherEntries(dir, {"folder.dat"}).empty());
@@ -171,7 +171,8 @@ TEST(DatFile, SaveTargetIsCheckedBeforeWork) {
          {dir.File("missing/x.dat"), dir.File("plain.dat/x.dat"), dir.Path().string()}) {
         const FileResult result = CheckSaveTarget(bad);
         EXPECT_EQ(result.error, FileError::CannotWrite) << bad;
-        EXPECT_NE(result.message.find(bad), std::string::npos) << result.message;
+        EXPECT_NE(result.Message(SourceTexts()).find(bad), std::string::npos)
+            << result.Message(SourceTexts());
     }
     EXPECT_TRUE(OtherEntries(dir, {"plain.dat"}).empty());
 }
@@ -191,7 +192,8 @@ TEST(DatFile, SaveOverSomethingElseThanARegularFileIsRefused) {
         for (const FileResult& result :
              {CheckSaveTarget(path), WriteDatFile(path, PatternImage())}) {
             EXPECT_EQ(result.error, FileError::CannotWrite) << path;
-            EXPECT_EQ(result.message, "Not a regular file, nothing was saved: " + path);
+            EXPECT_EQ(result.Message(SourceTexts()),
+                      "Not a regular file, nothing was saved: " + path);
         }
     }
     EXPECT_TRUE(fs::is_fifo(pipe));
@@ -239,7 +241,7 @@ TEST(DatFile, SaveIntoAFolderThatCannotBeWritten) {
     const std::string denied = std::strerror(EACCES);
     const int messageStep = RunUnprivileged([&] {
         const FileResult result = WriteDatFile(missing, PatternImage());
-        return result.message.find(denied) != std::string::npos ? 0 : 1;
+        return result.Message(SourceTexts()).find(denied) != std::string::npos ? 0 : 1;
     });
     EXPECT_EQ(messageStep, 0);
     EXPECT_TRUE(OtherEntries(dir, {"writable.dat", "locked.dat"}).empty());
@@ -260,7 +262,7 @@ TEST(DatFile, ReadOnlyFileInAWritableFolderIsNotReplaced) {
         if (result.error != FileError::CannotWrite) {
             return 1;
         }
-        if (result.message.find(denied) == std::string::npos) {
+        if (result.Message(SourceTexts()).find(denied) == std::string::npos) {
             return 2;
         }
         return ReadFile(locked) == "old contents" ? 0 : 3;

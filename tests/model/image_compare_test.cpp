@@ -92,13 +92,13 @@ TEST_F(ImageCompare, EachChangeIsListedOnceWhereTheUserWouldLook) {
     for (const Case& c : cases) {
         RadioImage changed = base;
         c.change(changed);
-        const std::vector<Difference> found = compare::CompareImages(base, changed);
+        const std::vector<Difference> found = compare::CompareImages(base, changed, SourceTexts());
         ASSERT_EQ(found.size(), 1u) << c.what;
         EXPECT_EQ(compare::DifferencePlace(found[0], SourceTexts()), c.place) << c.what;
         EXPECT_EQ(found[0].first, c.first) << c.what;
         EXPECT_EQ(found[0].second, c.second) << c.what;
         // The other way round the texts swap and the place stays.
-        const std::vector<Difference> back = compare::CompareImages(changed, base);
+        const std::vector<Difference> back = compare::CompareImages(changed, base, SourceTexts());
         ASSERT_EQ(back.size(), 1u) << c.what;
         EXPECT_EQ(back[0].first, c.second) << c.what;
         EXPECT_EQ(compare::DifferencePlace(back[0], SourceTexts()), c.place) << c.what;
@@ -106,15 +106,15 @@ TEST_F(ImageCompare, EachChangeIsListedOnceWhereTheUserWouldLook) {
 }
 
 TEST_F(ImageCompare, EqualImagesHaveNoDifference) {
-    EXPECT_TRUE(compare::CompareImages(base, base).empty());
-    EXPECT_TRUE(compare::CompareImages(RadioImage(), RadioImage()).empty());
+    EXPECT_TRUE(compare::CompareImages(base, base, SourceTexts()).empty());
+    EXPECT_TRUE(compare::CompareImages(RadioImage(), RadioImage(), SourceTexts()).empty());
 }
 
 TEST_F(ImageCompare, AChannelFilledInListsItsCellsAndNoBytes) {
     RadioImage changed = base;
     SetChannel(changed, 1,
                {"145.50000", "145.50000", "None", "None", "", "Low", "Narrow", "No", "Off"});
-    const std::vector<Difference> found = compare::CompareImages(base, changed);
+    const std::vector<Difference> found = compare::CompareImages(base, changed, SourceTexts());
     ASSERT_FALSE(found.empty());
     for (const Difference& d : found) {
         EXPECT_EQ(d.kind, DifferenceKind::Channel) << compare::DescribeDifference(d, SourceTexts());
@@ -146,7 +146,7 @@ TEST_F(ImageCompare, RunsStopAtAnUnchangedByteAndAtAByteAFieldShows) {
             changed[offset] = value;
         }
         std::vector<std::string> lines;
-        for (const Difference& d : compare::CompareImages(base, changed)) {
+        for (const Difference& d : compare::CompareImages(base, changed, SourceTexts())) {
             lines.push_back(compare::DescribeDifference(d, SourceTexts()));
         }
         EXPECT_EQ(lines, c.lines);
@@ -174,7 +174,7 @@ TEST_F(ImageCompare, ACodeInNoListIsShownAsItIs) {
         first[layout::kTot] = c.from;
         RadioImage second = base;
         second[layout::kTot] = c.to;
-        const std::vector<Difference> found = compare::CompareImages(first, second);
+        const std::vector<Difference> found = compare::CompareImages(first, second, SourceTexts());
         ASSERT_EQ(found.size(), 1u) << int{c.to};
         EXPECT_EQ(compare::DifferencePlace(found[0], SourceTexts()), "optional.tot");
         EXPECT_EQ(found[0].first, c.first);
@@ -183,7 +183,8 @@ TEST_F(ImageCompare, ACodeInNoListIsShownAsItIs) {
     g_bChinese = 1;
     RadioImage changed = base;
     changed[layout::kTot] = 0x7F;
-    EXPECT_EQ(compare::CompareImages(base, changed).at(0).second, "127（不在列表中）");
+    EXPECT_EQ(compare::CompareImages(base, changed, ChineseTexts()).at(0).second,
+              "127（不在列表中）");
 }
 
 TEST_F(ImageCompare, OrderIsChannelsThenFieldsThenBytes) {
@@ -192,7 +193,7 @@ TEST_F(ImageCompare, OrderIsChannelsThenFieldsThenBytes) {
     SetField(changed, "optional", "password", "9");
     SetChannel(changed, 3,
                {"438.00000", "438.00000", "67.0", "None", "XYZ", "High", "Wide", "Yes", "Off"});
-    const std::vector<Difference> found = compare::CompareImages(base, changed);
+    const std::vector<Difference> found = compare::CompareImages(base, changed, SourceTexts());
     ASSERT_EQ(found.size(), 3u);
     EXPECT_EQ(found[0].kind, DifferenceKind::Channel);
     EXPECT_EQ(found[1].kind, DifferenceKind::Field);
@@ -207,7 +208,7 @@ TEST_F(ImageCompare, ChineseTextsFollowTheLanguage) {
     RadioImage changed = base;
     SetChannel(changed, 3,
                {"438.00000", "438.00000", "67.0", "None", "ABC", "Low", "Wide", "Yes", "Off"});
-    const std::vector<Difference> found = compare::CompareImages(base, changed);
+    const std::vector<Difference> found = compare::CompareImages(base, changed, ChineseTexts());
     ASSERT_EQ(found.size(), 1u);
     EXPECT_EQ(compare::DifferencePlace(found[0], ChineseTexts()), "信道 3 功率");
     EXPECT_NE(found[0].first, "High");
@@ -221,8 +222,8 @@ TEST_F(ImageCompare, OpeningAndSavingRewritesOnlyFlagsBytesAndTheBandCode) {
     RoundTripAsOpened(opened);
     // What the encode rewrites shows in no cell: byte runs in the records'
     // flag bytes only, and the band code the decode leaves.
-    ASSERT_FALSE(compare::CompareImages(raw, opened).empty());
-    for (const Difference& d : compare::CompareImages(raw, opened)) {
+    ASSERT_FALSE(compare::CompareImages(raw, opened, SourceTexts()).empty());
+    for (const Difference& d : compare::CompareImages(raw, opened, SourceTexts())) {
         if (d.kind == DifferenceKind::Field) {
             EXPECT_LT(d.offset - layout::kBandCode, layout::kBandCodeSize); // unsigned: below wraps
         } else {

@@ -129,7 +129,7 @@ void ReportPainterTest::aJobWithoutPagesWritesNoFileAndFails() {
     const FileResult result = report_qt::WriteReportPdf(
         path.toStdString(), input, report::SectionFlags{}, QPageSize(QPageSize::A4));
     QVERIFY(!result.Ok());
-    QVERIFY(!result.message.empty());
+    QVERIFY(!result.Message(SourceTexts()).empty());
     QVERIFY(!QFile::exists(path));
 }
 

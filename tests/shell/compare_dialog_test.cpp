@@ -21,6 +21,11 @@
 
 namespace {
 
+// The places in the source texts.
+QString Place(const compare::Difference& difference) {
+    return ComparePlaceText(difference, SourceTexts());
+}
+
 // A new document's image against one with a difference of every kind: a
 // settings field, a call list entry, the band code, the model index, the
 // flags of an empty channel (no cell shows them) and a byte nothing shows.
@@ -34,7 +39,7 @@ std::vector<compare::Difference> DifferencesOfEveryKind() {
     b[layout::kBandCode + 4] = 0x52;
     b[layout::kModelIndex] = static_cast<std::uint8_t>(a[layout::kModelIndex] + 1);
     b[0x0C30] = 0x00;
-    return compare::CompareImages(a, b);
+    return compare::CompareImages(a, b, SourceTexts());
 }
 
 QStringList ShownPlaces(const QTableWidget& table) {
@@ -65,7 +70,7 @@ private slots:
         const std::vector<compare::Difference> found = DifferencesOfEveryKind();
         QStringList places;
         for (const compare::Difference& d : found) {
-            const QString place = ComparePlaceText(d);
+            const QString place = Place(d);
             places << place;
             // The command line's names stay out of the window.
             if (d.kind == compare::DifferenceKind::Field) {
@@ -82,21 +87,20 @@ private slots:
         cell.kind = compare::DifferenceKind::Channel;
         cell.row = 129;
         cell.column = kColWidth;
-        QCOMPARE(ComparePlaceText(cell), QStringLiteral("Channel Fr, W/N"));
+        QCOMPARE(Place(cell), QStringLiteral("Channel Fr, W/N"));
 
-        CCompareDlg dialog(found, QStringLiteral("other.dat"), ComparePlaceText, "");
+        CCompareDlg dialog(found, QStringLiteral("other.dat"), Place, "");
         QCOMPARE(ShownPlaces(*dialog.Table()), places);
         QCOMPARE(dialog.Table()->horizontalHeaderItem(2)->text(), QStringLiteral("other.dat"));
         QCOMPARE(dialog.Table()->item(0, 1)->text(), QStringLiteral("4"));
         QCOMPARE(dialog.Table()->item(0, 2)->text(), QStringLiteral("2"));
-        CCompareDlg same({}, QStringLiteral("other.dat"), ComparePlaceText, "");
+        CCompareDlg same({}, QStringLiteral("other.dat"), Place, "");
         QCOMPARE(same.Summary()->text(),
                  QStringLiteral("The document and other.dat hold the same data."));
     }
 
     void filterNarrowsAndCopyTakesTheShownRows() {
-        CCompareDlg dialog(DifferencesOfEveryKind(), QStringLiteral("other.dat"), ComparePlaceText,
-                           "");
+        CCompareDlg dialog(DifferencesOfEveryKind(), QStringLiteral("other.dat"), Place, "");
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         QTableWidget& table = *dialog.Table();
@@ -134,7 +138,7 @@ private slots:
             many[i].column = kColName;
         }
         {
-            CCompareDlg dialog(many, QStringLiteral("other.dat"), ComparePlaceText, "");
+            CCompareDlg dialog(many, QStringLiteral("other.dat"), Place, "");
             dialog.show();
             QVERIFY(QTest::qWaitForWindowExposed(&dialog));
             // Fits a 1280x900 screen with its frame, and shows 20 rows or more.
@@ -145,7 +149,7 @@ private slots:
             dialog.resize(700, 480);
             dialog.reject();
         }
-        CCompareDlg again(many, QStringLiteral("other.dat"), ComparePlaceText, "");
+        CCompareDlg again(many, QStringLiteral("other.dat"), Place, "");
         QCOMPARE(again.size(), QSize(700, 480));
     }
 
@@ -156,7 +160,7 @@ private slots:
         cell.row = 7;
         cell.column = kColName;
         found.insert(found.begin(), cell);
-        CCompareDlg dialog(found, QStringLiteral("other.dat"), ComparePlaceText, "");
+        CCompareDlg dialog(found, QStringLiteral("other.dat"), Place, "");
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         std::vector<compare::Difference> asked;

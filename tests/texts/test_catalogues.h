@@ -12,8 +12,8 @@
 
 const TextCatalogue& ChineseTexts();
 const TextCatalogue& PseudoTexts();
-// The Chinese catalogue installed as the window's (Qt's tr() and AppTexts())
-// for as long as it lives.
+// The Chinese catalogue installed for Qt's tr() for as long as it lives;
+// what takes a catalogue is handed this one.
 std::unique_ptr<QtCatalogue> InstallChinese();
 // The pseudo-language's translation set (Pseudo.qm).
 std::string PseudoSetPath();

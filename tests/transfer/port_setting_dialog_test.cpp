@@ -195,7 +195,7 @@ void PortSettingDialogTest::currentPortInUse() {
     QVERIFY(otherProgram.Open(m_ptys[3]->Device()));
     PortAccess ports = access();
     std::vector<std::string> asked;
-    ports.holders = [&asked](const std::string& name) {
+    ports.holders = [&asked](const std::string& name, const TextCatalogue&) {
         asked.push_back(name);
         return std::string("The port is open in minicom (process 4242).");
     };

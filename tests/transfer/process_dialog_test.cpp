@@ -260,8 +260,9 @@ void ProcessDialogTest::writeStoppedPartWaySaysSo() {
     QFETCH(bool, cancel);
     QFETCH(bool, chinese);
     QFETCH(QString, message);
-    g_bChinese = chinese ? 1 : 0;
-    const std::unique_ptr<QtCatalogue> texts = chinese ? InstallChinese() : nullptr;
+    if (chinese) {
+        useChinese();
+    }
     SimOptions options = InstantReplies();
     if (cancel) {
         options.wireTime = true;
@@ -350,8 +351,9 @@ void ProcessDialogTest::directionChangesWhileWaiting() {
     QFETCH(QString, commands);
     QFETCH(bool, keysInWindow);
     QFETCH(QString, title);
-    g_bChinese = chinese ? 1 : 0;
-    const std::unique_ptr<QtCatalogue> texts = chinese ? InstallChinese() : nullptr;
+    if (chinese) {
+        useChinese();
+    }
     startRadio();
     MessageRecorder messages;
     for (const QChar command : commands) {

@@ -4,6 +4,7 @@
 #include "model/channel_codec.h"
 #include "model/language.h"
 #include "model/program_document.h"
+#include "tests/texts/test_catalogues.h"
 #include "transfer/process_dialog.h"
 #include "ui/user_store.h"
 
@@ -42,11 +43,22 @@ void ProcessFixture::setUpSession() {
     m_view->OnInitialUpdate();
 }
 
+void ProcessFixture::useChinese() {
+    m_session.reset();
+    m_view.reset();
+    m_chinese = InstallChinese();
+    m_context.SetTexts(*m_chinese);
+    setUpSession();
+    g_bChinese = 1;
+}
+
 void ProcessFixture::tearDown() {
     g_bChinese = 0;
     m_session.reset();
     m_view.reset();
     m_radio.reset();
+    m_context.SetTexts(SourceTexts());
+    m_chinese.reset();
 }
 
 void ProcessFixture::startRadio(SimOptions options) {

@@ -10,6 +10,7 @@
 #include "session/program_view.h"
 #include "settings/program_context.h"
 #include "sim/simulated_radio.h"
+#include "texts_qt/qt_catalogue.h"
 
 #include <QObject>
 #include <QString>
@@ -32,6 +33,9 @@ protected:
     // Before each test: English, a new document shown in its view, the
     // session's window with the main window's Read and Write keys.
     void setUpSession();
+    // The session again in Chinese: the Chinese catalogue is the context's
+    // (and Qt's) until tearDown.
+    void useChinese();
     void tearDown();
 
     // A radio holding RadioChannels(), on the port every transfer uses.
@@ -46,6 +50,7 @@ protected:
     void startSlowRead();
 
     QTemporaryDir m_store;
+    std::unique_ptr<QtCatalogue> m_chinese;
     ProgramContext m_context;
     std::unique_ptr<CProgramView> m_view;
     std::unique_ptr<DocumentSession> m_session;

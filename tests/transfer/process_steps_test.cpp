@@ -89,8 +89,9 @@ void ProcessStepsTest::stepsInOrderOnOneBar() {
     QFETCH(QString, result);
     SetSafetySetting(m_context.Profile(), SafetySetting::ReadBeforeWrite, readFirst);
     SetSafetySetting(m_context.Profile(), SafetySetting::VerifyAfterWrite, verify);
-    g_bChinese = chinese ? 1 : 0;
-    const std::unique_ptr<QtCatalogue> texts = chinese ? InstallChinese() : nullptr;
+    if (chinese) {
+        useChinese();
+    }
     startRadio();
     MessageRecorder messages;
     write ? m_session->OnProgramWrite() : m_session->OnProgramRead();

@@ -88,7 +88,7 @@ void TransferRunnerTest::promptsAndEndsReachTheWindow() {
     MessageRecorder messages;
     messages.Answer(MessageAnswer::Retry);
     QWidget parent;
-    TransferRunner runner;
+    TransferRunner runner(SourceTexts());
     QSignalSpy finished(&runner, &TransferRunner::Finished);
     std::vector<PromptAnswer> answers;
     QVERIFY(runner.Start(
@@ -120,7 +120,7 @@ void TransferRunnerTest::runnerGoneReleasesItsWaitingWorker() {
     // is released with Cancel, asked nothing more, told to stop and joined;
     // no box is shown and Finished never comes.
     MessageRecorder messages;
-    auto runner = std::make_unique<TransferRunner>();
+    auto runner = std::make_unique<TransferRunner>(SourceTexts());
     QSignalSpy finished(runner.get(), &TransferRunner::Finished);
     auto control = std::make_shared<TransferControl>();
     QVERIFY(control->Start());

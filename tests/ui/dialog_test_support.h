@@ -6,7 +6,6 @@
 
 #include "model/program_document.h"
 #include "model/radio_image.h"
-#include "ui/app_globals.h"
 #include "ui/help_service.h"
 
 #include <QDialog>

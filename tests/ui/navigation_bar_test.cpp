@@ -1,8 +1,7 @@
 // The navigation bar driven with real mouse events: caption, close button,
 // tooltip, resize drag with its limits.
 
-#include "settings/profile_file.h"
-#include "ui/app_globals.h"
+#include "settings/program_context.h"
 #include "ui/navigation_bar.h"
 
 #include <QApplication>
@@ -46,22 +45,22 @@ class NavigationBarTest : public QObject {
 
 private:
     QTemporaryDir m_dir;
-    CProfileFile m_profile{4};
+    ProgramContext m_context;
     std::unique_ptr<QWidget> m_host;
     CNavigationBar* m_bar = nullptr;
 
     void loadSettings(const char* text) {
         const std::string path = m_dir.filePath(QStringLiteral("Program.ini")).toStdString();
         std::ofstream(path, std::ios::binary | std::ios::trunc) << text;
-        m_profile.Load(path, false, true, false);
-        g_strLanguage = "English";
+        m_context.Profile().Load(path, false, true, false);
+        m_context.strLanguage = "English";
     }
 
     // A bar at the left of an 800 x 600 window: half the window is 400.
     void makeBar() {
         m_host = std::make_unique<QWidget>();
         m_host->resize(800, 600);
-        m_bar = new CNavigationBar(m_profile, m_host.get());
+        m_bar = new CNavigationBar(m_context, m_host.get());
         m_bar->setGeometry(0, 0, m_bar->BarWidth(), 600);
         m_host->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_host.get()));
@@ -77,7 +76,7 @@ private slots:
     }
     void cleanup() {
         m_host.reset();
-        m_profile.Clear();
+        m_context.Profile().Clear();
     }
 
     void startsWithItsSizesCaptionAndTree() {
