@@ -1,17 +1,15 @@
 // The transfer window end to end: Read and Write of a document session
 // (over its channel view) through the real serial backend on a
-// pseudo-terminal, against the simulated radio; Start, Cancel before and during a transfer, the prompts
-// and the failure messages.
+// pseudo-terminal, against the simulated radio; the window at each opening,
+// its direction while it waits, one transfer at a time, and the session
+// closed during a transfer.
 
 #include "grid/channel_grid.h"
-#include "link/link_messages.h"
-#include "link/port_name.h"
 #include "link_qt/port_probe.h"
 #include "model/language.h"
-#include "model/string_table.h"
+#include "tests/texts/test_catalogues.h"
 #include "tests/transfer/process_fixture.h"
 #include "tests/ui/message_recorder.h"
-#include "tests/texts/test_catalogues.h"
 #include "transfer/process_dialog.h"
 
 #include <QLabel>
@@ -37,39 +35,18 @@ class ProcessDialogTest : public ProcessFixture {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void init();
-    void cleanup();
+    void initTestCase() { setUpStore(); }
+    void init() { setUpSession(); }
+    void cleanup() { tearDown(); }
 
     void readEndToEnd();
     void writeEndToEndCommitsPendingEdit();
-    void cancelBeforeStartOpensNoPort();
-    void cancelDuringTransfer();
-    void failuresEndWithTheirMessage_data();
-    void failuresEndWithTheirMessage();
-    void communicationErrorPrompt();
-    void writeStoppedPartWaySaysSo_data();
-    void writeStoppedPartWaySaysSo();
     void noSecondTransferWhileRunning();
     void directionChangesWhileWaiting_data();
     void directionChangesWhileWaiting();
     void startIsTheDefaultAtEveryOpening();
-    void closeBoxAndEscapeAskBeforeStoppingAWrite_data();
-    void closeBoxAndEscapeAskBeforeStoppingAWrite();
     void sessionClosedDuringTransfer();
 };
-
-void ProcessDialogTest::initTestCase() {
-    setUpStore();
-}
-
-void ProcessDialogTest::init() {
-    setUpSession();
-}
-
-void ProcessDialogTest::cleanup() {
-    tearDown();
-}
 
 void ProcessDialogTest::readEndToEnd() {
     startRadio();
@@ -132,187 +109,6 @@ void ProcessDialogTest::writeEndToEndCommitsPendingEdit() {
     // Record 2 holds 438.00625 MHz as 25 06 80 43.
     QCOMPARE(int(radio[48]), 0x25);
     QCOMPARE(int(radio[51]), 0x43);
-}
-
-void ProcessDialogTest::cancelBeforeStartOpensNoPort() {
-    startRadio();
-    MessageRecorder messages;
-    m_session->OnProgramRead();
-    QVERIFY(dialog()->isVisible());
-    QTest::mouseClick(dialog()->CancelButton(), Qt::LeftButton);
-    QVERIFY(!dialog()->isVisible());
-    QVERIFY(!m_session->IsTransferRunning());
-    QCoreApplication::processEvents();
-    QVERIFY(m_radio->ReceivedBytes().empty());
-    QVERIFY(messages.seen.empty());
-    // The same object opens again, fresh, for the next command; Esc cancels too.
-    m_session->OnProgramWrite();
-    QVERIFY(dialog()->isVisible());
-    QVERIFY(dialog()->StartButton()->isEnabled());
-    QCOMPARE(dialog()->StatusLabel()->text(), QString("Not start yet"));
-    QTest::keyClick(dialog(), Qt::Key_Escape);
-    QVERIFY(!dialog()->isVisible());
-    QCoreApplication::processEvents();
-    QVERIFY(m_radio->ReceivedBytes().empty());
-}
-
-void ProcessDialogTest::cancelDuringTransfer() {
-    SimOptions options = InstantReplies();
-    options.wireTime = true;
-    startRadio(options);
-    MessageRecorder messages;
-    QSignalSpy read(m_session.get(), &DocumentSession::ChannelsRead);
-    m_session->OnProgramRead();
-    pressStart();
-    QTRY_VERIFY_WITH_TIMEOUT(dialog()->ProgressBar()->value() >= 3, kTransferTimeoutMs);
-    QTest::mouseClick(dialog()->CancelButton(), Qt::LeftButton);
-    // The window stays until the transfer has stopped.
-    QVERIFY(dialog()->isVisible());
-    waitUntilEnded();
-
-    QVERIFY(messages.seen.empty());
-    QCOMPARE(m_resultLine, QString("Read cancelled"));
-    QCOMPARE(read.count(), 0);
-    QVERIFY(dialog()->ProgressBar()->value() < 191);
-    QVERIFY(m_radio->Stats().blocksRead < 512);
-    QVERIFY(ProbePort(m_context.portName));
-    // Rows received before the stop are in the image; the grid still shows
-    // what it showed before.
-    const RadioImage radio = m_radio->MemoryAsImage();
-    for (std::size_t offset = 0; offset < 24; ++offset) {
-        QCOMPARE(int(image()[offset]), int(radio[offset]));
-    }
-    QCOMPARE(m_view->Channels()[0][0], std::string());
-}
-
-void ProcessDialogTest::failuresEndWithTheirMessage_data() {
-    QTest::addColumn<bool>("write");
-    QTest::addColumn<bool>("openablePort");
-    QTest::addColumn<int>("bandType");
-    QTest::addColumn<QString>("password");
-    QTest::addColumn<int>("shortReplyAt");
-    QTest::addColumn<QString>("message");
-    const QString programInterrupt = StringTableText(IDS_PROGRAM_INTERRUPT);
-    // The reason the system gives follows on a line of its own.
-    QTest::newRow("port cannot be opened")
-        << false << false << 3 << "" << -1
-        << QString(StringTableText(IDS_COULD_NOT_OPEN_PORT)) + "\nReason: no such device (" +
-               m_store.filePath("no-such-port") + ").";
-    QTest::newRow("band type 5") << false << true << 5 << "" << -1 << "Band type error";
-    QTest::newRow("band type 1 on a write") << true << true << 1 << "" << -1 << "Band type error";
-    QTest::newRow("password differs") << false << true << 3 << "12345" << -1 << "Password Error!";
-    QTest::newRow("11-byte reply") << false << true << 3 << "" << 0x0100 << programInterrupt;
-}
-
-void ProcessDialogTest::failuresEndWithTheirMessage() {
-    QFETCH(bool, write);
-    QFETCH(bool, openablePort);
-    QFETCH(int, bandType);
-    QFETCH(QString, password);
-    QFETCH(int, shortReplyAt);
-    QFETCH(QString, message);
-    SimOptions options = InstantReplies();
-    options.bandType = static_cast<std::uint8_t>(bandType);
-    if (!password.isEmpty()) {
-        options.password = password.toStdString();
-    }
-    if (shortReplyAt >= 0) {
-        options.fault.kind = SimFaultKind::ShortReply;
-        options.fault.address = shortReplyAt;
-        options.fault.shortLength = 11;
-    }
-    startRadio(options);
-    if (!openablePort) {
-        m_context.portName = m_store.filePath("no-such-port").toStdString();
-    }
-    MessageRecorder messages;
-    QSignalSpy read(m_session.get(), &DocumentSession::ChannelsRead);
-    write ? m_session->OnProgramWrite() : m_session->OnProgramRead();
-    pressStart();
-    waitUntilEnded();
-
-    QCOMPARE(messages.seen.size(), std::size_t{1});
-    QCOMPARE(messages.seen[0].text, message);
-    QVERIFY(messages.seen[0].buttons == MessageButtons::Ok);
-    QVERIFY(messages.seen[0].icon == MessageIcon::Stop);
-    QCOMPARE(read.count(), 0);
-    QCOMPARE(m_radio->Stats().blocksWritten, 0);
-    QVERIFY(ProbePort(m_radio->DevicePath()));
-}
-
-void ProcessDialogTest::writeStoppedPartWaySaysSo_data() {
-    QTest::addColumn<bool>("cancel");
-    QTest::addColumn<bool>("chinese");
-    QTest::addColumn<QString>("message");
-    const QString partly =
-        "The radio now holds part of the new data and must be written again before use.";
-    // Two sentences: the first one closed before the second begins.
-    QTest::newRow("no ACK mid-write")
-        << false << false << QString(StringTableText(IDS_PROGRAM_INTERRUPT)) + ". " + partly;
-    QTest::newRow("cancel mid-write") << true << false << partly;
-    QTest::newRow("cancel mid-write, Chinese")
-        << true << true << QString::fromUtf8("对讲机中现在只有部分新数据，使用前必须重新写入。");
-}
-
-// Once data blocks went out, the radio holds a mixture of old and new data:
-// a failed write says so after its message, a cancelled one on its own.
-void ProcessDialogTest::writeStoppedPartWaySaysSo() {
-    QFETCH(bool, cancel);
-    QFETCH(bool, chinese);
-    QFETCH(QString, message);
-    if (chinese) {
-        useChinese();
-    }
-    SimOptions options = InstantReplies();
-    if (cancel) {
-        options.wireTime = true;
-    } else {
-        options.fault.kind = SimFaultKind::NoAck;
-        options.fault.address = 0x0800;
-    }
-    startRadio(options);
-    MessageRecorder messages;
-    m_session->OnProgramWrite();
-    pressStart();
-    if (cancel) {
-        QTRY_VERIFY_WITH_TIMEOUT(dialog()->ProgressBar()->value() >= 3, kTransferTimeoutMs);
-        QTest::mouseClick(dialog()->CancelButton(), Qt::LeftButton);
-    }
-    waitUntilEnded();
-    g_bChinese = 0;
-
-    QCOMPARE(messages.seen.size(), std::size_t{1});
-    QCOMPARE(messages.seen[0].text, message);
-    QVERIFY(messages.seen[0].buttons == MessageButtons::Ok);
-    // A fault is an error; the note after a cancel a caution.
-    QVERIFY(messages.seen[0].icon == (cancel ? MessageIcon::Exclamation : MessageIcon::Stop));
-    QVERIFY(m_radio->Stats().blocksWritten > 0);
-    QCOMPARE(m_radio->Stats().closingBandWrites, 0);
-}
-
-void ProcessDialogTest::communicationErrorPrompt() {
-    // A radio that never answers: after 15 attempts the prompt; Retry starts
-    // 15 more, Cancel ends the transfer with the port closed.
-    SimOptions options = InstantReplies();
-    options.fault.kind = SimFaultKind::Silent;
-    startRadio(options);
-    MessageRecorder messages;
-    messages.Answer(MessageAnswer::Retry);
-    messages.Answer(MessageAnswer::Cancel);
-    QSignalSpy read(m_session.get(), &DocumentSession::ChannelsRead);
-    m_session->OnProgramRead();
-    pressStart();
-    waitUntilEnded();
-
-    QCOMPARE(messages.seen.size(), std::size_t{2});
-    for (const MessageRequest& prompt : messages.seen) {
-        QCOMPARE(prompt.text, QString(StringTableText(IDS_COMMUNICATION_ERROR)));
-        QVERIFY(prompt.buttons == MessageButtons::RetryCancel);
-        QVERIFY(prompt.icon == MessageIcon::Stop);
-    }
-    QCOMPARE(read.count(), 0);
-    QCOMPARE(m_radio->Stats().programModeRequests, 30);
-    QVERIFY(ProbePort(m_context.portName));
 }
 
 void ProcessDialogTest::noSecondTransferWhileRunning() {
@@ -398,64 +194,6 @@ void ProcessDialogTest::startIsTheDefaultAtEveryOpening() {
     }
     QVERIFY(messages.seen.empty());
     QCOMPARE(m_radio->Stats().blocksRead, 2 * (512 + 3));
-}
-
-void ProcessDialogTest::closeBoxAndEscapeAskBeforeStoppingAWrite_data() {
-    QTest::addColumn<bool>("write");
-    QTest::addColumn<QString>("stop");
-    QTest::addColumn<bool>("asks");
-    QTest::newRow("write, Escape") << true << "Escape" << true;
-    QTest::newRow("write, close box") << true << "close box" << true;
-    QTest::newRow("write, Cancel button") << true << "Cancel" << false;
-    QTest::newRow("read, Escape") << false << "Escape" << false;
-    QTest::newRow("read, close box") << false << "close box" << false;
-}
-
-void ProcessDialogTest::closeBoxAndEscapeAskBeforeStoppingAWrite() {
-    QFETCH(bool, write);
-    QFETCH(QString, stop);
-    QFETCH(bool, asks);
-    SimOptions options = InstantReplies();
-    options.wireTime = true;
-    startRadio(options);
-    MessageRecorder messages;
-    write ? m_session->OnProgramWrite() : m_session->OnProgramRead();
-    pressStart();
-    QTRY_VERIFY_WITH_TIMEOUT(dialog()->ProgressBar()->value() >= 1, kTransferTimeoutMs);
-    const auto askToStop = [this, &stop] {
-        if (stop == "Escape") {
-            QTest::keyClick(dialog(), Qt::Key_Escape);
-        } else if (stop == "close box") {
-            dialog()->close();
-        } else {
-            QTest::mouseClick(dialog()->CancelButton(), Qt::LeftButton);
-        }
-    };
-    if (asks) {
-        // Answered Cancel: the write goes on.
-        messages.Answer(MessageAnswer::Cancel);
-        askToStop();
-        QCOMPARE(messages.seen.size(), std::size_t{1});
-        QCOMPARE(messages.seen[0].text,
-                 QString("Stop writing? The radio will then hold part of the new data and must "
-                         "be written again before use."));
-        QVERIFY(messages.seen[0].buttons == MessageButtons::OkCancel);
-        QVERIFY(messages.seen[0].icon == MessageIcon::Question);
-        QVERIFY(!dialog()->Control()->CancelFlag().load());
-        QVERIFY(dialog()->isVisible());
-        messages.seen.clear();
-    }
-    // Answered OK where it asks: the transfer stops.
-    askToStop();
-    waitUntilEnded();
-    QCOMPARE(messages.seen.size(), std::size_t{asks ? 2u : write ? 1u : 0u});
-    if (write) {
-        QCOMPARE(messages.seen.back().text,
-                 QString::fromStdString(LinkMessageText(kMsgRadioPartlyWritten, SourceTexts())));
-        QVERIFY(m_radio->Stats().blocksWritten < 508);
-    } else {
-        QVERIFY(m_radio->Stats().blocksRead < 512);
-    }
 }
 
 void ProcessDialogTest::sessionClosedDuringTransfer() {
