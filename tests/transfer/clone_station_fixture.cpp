@@ -34,9 +34,9 @@ void CloneStationFixture::setUp() {
     setup.logPath = m_dir.filePath(QStringLiteral("clone-log.csv"));
     setup.historyFolder = m_dir.filePath(QStringLiteral("history"));
     setup.makeLink = [this] {
-        return std::make_unique<GatedLink>(
+        return std::make_unique<PatientLink>(std::make_unique<GatedLink>(
             std::make_unique<GatedLink>(std::make_unique<QtSerialLink>(), m_gate), m_readGate,
-            'R');
+            'R'));
     };
     setup.attemptInterval = 5ms;
     m_dialog = std::make_unique<CCloneStationDlg>(std::move(setup));

@@ -53,3 +53,23 @@ private:
     Gate& m_gate;
     const char m_command;
 };
+
+// These tests look at what the window shows, not at the protocol's timing:
+// the port waits ten times as long as a transfer asks, so that a reply
+// delayed by a busy machine is not taken for a silent radio.
+class PatientLink : public ForwardingLink {
+public:
+    explicit PatientLink(std::unique_ptr<SerialLink> inner)
+        : ForwardingLink(*inner), m_inner(std::move(inner)) {}
+    void SetTimeouts(const LinkTimeouts& timeouts) override {
+        constexpr int kPatience = 10;
+        ForwardingLink::SetTimeouts({.readGapMs = timeouts.readGapMs * kPatience,
+                                     .readPerByteMs = timeouts.readPerByteMs * kPatience,
+                                     .readTotalMs = timeouts.readTotalMs * kPatience,
+                                     .writePerByteMs = timeouts.writePerByteMs * kPatience,
+                                     .writeTotalMs = timeouts.writeTotalMs * kPatience});
+    }
+
+private:
+    std::unique_ptr<SerialLink> m_inner;
+};
