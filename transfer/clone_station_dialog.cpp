@@ -28,7 +28,6 @@
 #include <QScrollArea>
 #include <QSplitter>
 #include <QStandardPaths>
-#include <QTableWidget>
 #include <QVBoxLayout>
 
 // Everything of one run of the stations; the stations go first, so that no

@@ -7,9 +7,9 @@
 #include "link/transfer_steps.h"
 #include "link_qt/qt_serial_link.h"
 #include "model/image_layout.h"
-#include "model/language.h"
 #include "station/clone_station.h"
 #include "tests/link/link_test_support.h"
+#include "tests/settings/temp_dir.h"
 
 #include <algorithm>
 #include <condition_variable>
@@ -18,7 +18,6 @@
 #include <gtest/gtest.h>
 #include <map>
 #include <mutex>
-#include <unistd.h>
 
 namespace {
 
@@ -363,11 +362,8 @@ TEST(CloneStations, APortThatFailsToOpenIsLoggedOnceAndTriedAgainUntilItOpens) {
     const std::unique_ptr<SimulatedRadio> radio = StartRadio(InstantReplies());
     // The station's port: missing until the test links it to the radio, as
     // a cable plugged back in.
-    const std::filesystem::path folder = std::filesystem::temp_directory_path() /
-                                         ("clone-station-" + std::to_string(::getpid()));
-    std::filesystem::remove_all(folder);
-    std::filesystem::create_directories(folder);
-    const std::string port = (folder / "radio").string();
+    const TempDir folder;
+    const std::string port = folder.File("radio");
     session.extraPorts.push_back(port);
     session.Start();
     // The station says that it tries again, and only then is the port there.
@@ -388,7 +384,6 @@ TEST(CloneStations, APortThatFailsToOpenIsLoggedOnceAndTriedAgainUntilItOpens) {
         std::vector<StationState>({StationState::WaitingForRadio, StationState::PortUnavailable,
                                    StationState::WaitingForRadio, StationState::Writing}));
     EXPECT_EQ(std::count(states.begin(), states.end(), StationState::PortUnavailable), 1);
-    std::filesystem::remove_all(folder);
     ASSERT_EQ(session.reports.size(), 2u);
     const RadioReport& failed = session.reports[0];
     EXPECT_EQ(failed.port, port);
