@@ -4,6 +4,7 @@
 #include "cli/cli_common.h"
 #include "cli/commands.h"
 #include "cli/show_sections.h"
+#include "model/blank_text.h"
 #include "model/channel_columns.h"
 #include "model/gbk.h"
 #include "settings/program_context.h"
@@ -49,12 +50,11 @@ std::string Pad(const std::string& text, std::size_t width) {
 
 void PrintTable(const ChannelTable& table, const QJsonObject& sections,
                 const TextCatalogue& texts) {
-    const std::string headers[kChannelColumns + 1] = {
-        texts.Tr("ShowCommand", "CH"),           texts.Tr("ShowCommand", "Rx Frequency"),
-        texts.Tr("ShowCommand", "Tx Frequency"), texts.Tr("ShowCommand", "QT/DQT Dec"),
-        texts.Tr("ShowCommand", "QT/DQT Enc"),   texts.Tr("ShowCommand", "Chnnel Name"),
-        texts.Tr("ShowCommand", "Power"),        texts.Tr("ShowCommand", "W/N"),
-        texts.Tr("ShowCommand", "Scan Add"),     texts.Tr("ShowCommand", "Busy Lock")};
+    // The grid's column headers, without the blanks that pad " W/N ".
+    std::string headers[kChannelColumns + 1];
+    for (int c = 0; c <= kChannelColumns; ++c) {
+        headers[c] = std::string(TrimBlanks(texts.Tr(ColumnHeader(c))));
+    }
     // A channel name may hold control characters: shown escaped, as the JSON does.
     const auto cellText = [&table](int row, int c) {
         return c == 0 ? ChannelRowLabel(row) : EscapeControls(Cell(table, row, c));

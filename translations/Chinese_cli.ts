@@ -29,49 +29,6 @@
     </message>
 </context>
 <context>
-    <name>ShowCommand</name>
-    <message>
-        <source>CH</source>
-        <translation>信道</translation>
-    </message>
-    <message>
-        <source>Rx Frequency</source>
-        <translation>接收频率</translation>
-    </message>
-    <message>
-        <source>Tx Frequency</source>
-        <translation>发射频率</translation>
-    </message>
-    <message>
-        <source>QT/DQT Dec</source>
-        <translation>QT/DQT解码</translation>
-    </message>
-    <message>
-        <source>QT/DQT Enc</source>
-        <translation>QT/DQT编码</translation>
-    </message>
-    <message>
-        <source>Chnnel Name</source>
-        <translation>信道名字</translation>
-    </message>
-    <message>
-        <source>Power</source>
-        <translation>功率</translation>
-    </message>
-    <message>
-        <source>W/N</source>
-        <translation>宽/窄</translation>
-    </message>
-    <message>
-        <source>Scan Add</source>
-        <translation>扫描添加</translation>
-    </message>
-    <message>
-        <source>Busy Lock</source>
-        <translation>繁忙锁定</translation>
-    </message>
-</context>
-<context>
     <name>ImportCommand</name>
     <message>
         <source>warning</source>
