@@ -11,6 +11,7 @@
 #include "session/document_session.h"
 #include "session/program_view.h"
 #include "settings/profile_file.h"
+#include "settings/program_context.h"
 #include "shell/child_frame.h"
 #include "shell/command_table.h"
 #include "shell/help_window.h"
@@ -111,7 +112,7 @@ bool CProgramApp::InitInstance(const StartupOptions& options) {
     m_startProgram = options.startProgram;
 
     // The band bytes of the last run; missing ones leave bandCode all zero.
-    if (const auto field = UserStore::ReadField(UserStore::CurrentAppName(profile))) {
+    if (const auto field = UserStore::ReadField(AppNameIn(profile))) {
         m_context.band.bandCode = *field;
         NormalizeBandCode(m_context.band.bandCode);
     }

@@ -138,12 +138,8 @@ bool UserStore::WriteDialogSize(const std::string& appName, const QString& dialo
     return writeValue(appName, dialog + QStringLiteral("Size"), size);
 }
 
-std::string UserStore::CurrentAppName(const CProfileFile& profile) {
-    return AppNameIn(profile);
-}
-
 int UserStore::Type(const CProfileFile& profile) {
-    return ReadModelType(CurrentAppName(profile)).value_or(0);
+    return ReadModelType(AppNameIn(profile)).value_or(0);
 }
 
 void UserStore::SetBaseDirectory(const QString& directory) {

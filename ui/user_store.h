@@ -52,9 +52,6 @@ public:
     static std::optional<QSize> ReadDialogSize(const std::string& appName, const QString& dialog);
     static bool WriteDialogSize(const std::string& appName, const QString& dialog, QSize size);
 
-    // [Setup] "AppName" of the application's settings file (profile):
-    // AppNameIn (settings/program_context.h), the context's AppName().
-    static std::string CurrentAppName(const CProfileFile& profile);
     // "Type" under the current AppName, 0 when missing.
     static int Type(const CProfileFile& profile);
 

@@ -36,13 +36,13 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     CProfileFile& settings = program.Context().Profile();
-    const auto port = UserStore::ReadPortNumber(UserStore::CurrentAppName(settings));
+    const auto port = UserStore::ReadPortNumber(AppNameIn(settings));
     std::cout << "settings=" << settings.FilePath() << '\n'
               << "language=" << settings.GetValue("Setup", "Language", "") << '\n'
               << "port=" << (port ? std::to_string(*port) : std::string("none")) << '\n';
     if (argc == 3) {
         settings.SetValue("Setup", "Language", argv[1]);
-        if (!UserStore::WritePortNumber(UserStore::CurrentAppName(settings), std::stoul(argv[2]))) {
+        if (!UserStore::WritePortNumber(AppNameIn(settings), std::stoul(argv[2]))) {
             return 2;
         }
     }

@@ -2,6 +2,7 @@
 // without regard to case, kept in a temporary folder instead of the user's.
 
 #include "settings/profile_file.h"
+#include "settings/program_context.h"
 #include "ui/user_store.h"
 
 #include <QDir>
@@ -111,7 +112,7 @@ private slots:
     void typeOfTheCurrentAppNameDefaultsToZero() {
         // A settings store without a file: AppName is empty.
         const CProfileFile profile(4);
-        QCOMPARE(UserStore::CurrentAppName(profile), std::string());
+        QCOMPARE(AppNameIn(profile), std::string());
         QCOMPARE(UserStore::Type(profile), 0);
         raw(QString())->setValue(QStringLiteral("Type"), 2);
         QCOMPARE(UserStore::Type(profile), 2);
