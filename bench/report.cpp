@@ -51,7 +51,7 @@ int main(int argc, char** argv) {
     }
     ChannelTable table;
     BandPlan bands;
-    DecodeChannels(image, table, bands);
+    DecodeChannels(image, table, bands, false);
     const report::ReportInput input{image, table, SourceTexts(), "Owner"};
     const report::SectionFlags all = {true, true, true, true, true};
     const QPageSize a4(QPageSize::A4);

@@ -2,7 +2,6 @@
 
 #include "model/channel_codec.h"
 #include "model/dat_file.h"
-#include "model/language.h"
 #include "texts_qt/qt_catalogue.h"
 
 #include <QCoreApplication>
@@ -120,21 +119,19 @@ const TextCatalogue* LanguageOption(const std::string& value) {
     } else {
         return nullptr;
     }
-    // The radio's word tables (display words, list items) still choose by
-    // the process-wide flag; the rest is handed the catalogue.
-    g_bChinese = texts->bChinese() ? 1 : 0;
     return texts;
 }
 
 CliDocument::CliDocument(BandPlan& bands, const TextCatalogue& texts)
     : m_bands(bands), m_texts(texts) {
-    m_doc.SetOpenHook([this](RadioImage& image) { DecodeChannels(image, m_table, m_bands); });
+    m_doc.SetOpenHook(
+        [this](RadioImage& image) { DecodeChannels(image, m_table, m_bands, m_texts.bChinese()); });
     m_doc.SetSaveHook([this](RadioImage& image) { EncodeChannels(m_table, image, m_bands); });
 }
 
 void CliDocument::New() {
     m_doc.OnNewDocument("", m_bands, SourceTexts());
-    DecodeChannels(m_doc.Image(), m_table, m_bands);
+    DecodeChannels(m_doc.Image(), m_table, m_bands, m_texts.bChinese());
 }
 
 int CliDocument::Open(const std::string& path) {

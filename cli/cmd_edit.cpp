@@ -44,7 +44,8 @@ EntryParse ParseEntry(const std::string& arg, CellEntry& entry, std::string& err
         error = "\"" + arg + "\": ROW must be 1..129 and COL 1..9";
         return EntryParse::BadForm;
     }
-    const EditorInput input = EditorInputFor(entry.col, view.substr(equals + 1));
+    // The file keeps no words, only their codes: English words will do.
+    const EditorInput input = EditorInputFor(entry.col, view.substr(equals + 1), false);
     if (!input.ok) {
         error = "\"" + arg + "\": " + SourceTexts().Tr(input.reason);
         return EntryParse::NotHeld;
@@ -79,7 +80,8 @@ int CmdEdit(ProgramContext& context, const CommandArgs& args) {
         return rc;
     }
     for (const CellEntry& e : entries) {
-        const CommitResult r = CommitCellEdit(doc.Table(), doc.Bands(), e.row, e.col, e.text);
+        const CommitResult r =
+            CommitCellEdit(doc.Table(), doc.Bands(), e.row, e.col, e.text, false);
         if (r.Refused()) {
             std::cerr << StringTableText(r.messageId) << '\n';
             return kExitRefused;

@@ -44,6 +44,6 @@ int CmdRead(ProgramContext& context, const CommandArgs& args) {
     if (!options->noHistory) {
         KeepInHistory(doc.Doc().Image(), "read", SourceTexts());
     }
-    DecodeChannels(doc.Doc().Image(), doc.Table(), doc.Bands());
+    DecodeChannels(doc.Doc().Image(), doc.Table(), doc.Bands(), options->texts->bChinese());
     return SaveReadDocument(doc, options->output);
 }

@@ -31,12 +31,12 @@ QJsonArray ChannelsJson(const ChannelTable& table) {
     return rows;
 }
 
-QJsonObject SectionsJson(const RadioImage& image, const BandPlan& bands) {
+QJsonObject SectionsJson(const RadioImage& image, const BandPlan& bands, bool bChinese) {
     QJsonObject out;
     ShowBandSection(image, bands, out);
     for (const fields::SettingsGroup& group : fields::SettingsGroups()) {
         if (group.onCommandLine) {
-            ShowGroupSection(group, image, out);
+            ShowGroupSection(group, image, bChinese, out);
         }
     }
     return out;
@@ -119,7 +119,7 @@ int CmdShow(ProgramContext& context, const CommandArgs& args) {
     if (const int rc = doc.Open(path); rc != kExitOk) {
         return rc;
     }
-    QJsonObject sections = SectionsJson(doc.Doc().Image(), doc.Bands());
+    QJsonObject sections = SectionsJson(doc.Doc().Image(), doc.Bands(), texts->bChinese());
     if (json) {
         sections.insert("channels", ChannelsJson(doc.Table()));
         const QByteArray text = QJsonDocument(sections).toJson(QJsonDocument::Indented);

@@ -2,7 +2,8 @@
 
 SetGroup::SetGroup(const fields::SettingsGroup& group, const RadioImage& image) : m_group(group) {
     for (const fields::FieldPage* page : m_group.pages) {
-        m_values.push_back(fields::LoadFields(page->fields, image));
+        // Loaded only to be stored again, which takes an item in either language.
+        m_values.push_back(fields::LoadFields(page->fields, image, false));
         m_changed.push_back(false);
     }
 }

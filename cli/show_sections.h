@@ -18,16 +18,17 @@ void ShowBandSection(const RadioImage& image, const BandPlan& bands, QJsonObject
 // The group's section, named like the group: what the controls of its dialog
 // show right after loading the image. Lists and button groups give the
 // selected item's English text ("" with none), check boxes true/false, edits
-// and cells their text; fields named "NAME.N" form the array NAME. A group
-// whose one field is named like the group is that field's value
-// ("side_key"); "two_tone" has a shape of its own (ShowTwoToneSection).
-void ShowGroupSection(const fields::SettingsGroup& group, const RadioImage& image,
+// and cells their text (an edit's item picked from its list in Chinese when
+// bChinese); fields named "NAME.N" form the array NAME. A group whose one
+// field is named like the group is that field's value ("side_key");
+// "two_tone" has a shape of its own (ShowTwoToneSection).
+void ShowGroupSection(const fields::SettingsGroup& group, const RadioImage& image, bool bChinese,
                       QJsonObject& out);
 
 // "two_tone": the encode page's timing and short beep, "encode" as 32 pairs
 // [tone1, tone2] and "decode" as eight objects {a, b, first, second,
 // interval, long}.
-void ShowTwoToneSection(const RadioImage& image, QJsonObject& out);
+void ShowTwoToneSection(const RadioImage& image, bool bChinese, QJsonObject& out);
 
 // What one control shows: true/false for a check box, otherwise its text.
 QJsonValue FieldJson(const fields::FieldSpec& spec, const fields::FieldValue& value);

@@ -4,10 +4,10 @@
 
 #include <QJsonArray>
 
-void ShowTwoToneSection(const RadioImage& image, QJsonObject& out) {
+void ShowTwoToneSection(const RadioImage& image, bool bChinese, QJsonObject& out) {
     QJsonObject section;
     const fields::FieldTable& encode = two_tone::EncodePage().fields;
-    const fields::FieldValues values = fields::LoadFields(encode, image);
+    const fields::FieldValues values = fields::LoadFields(encode, image, bChinese);
     QJsonArray pairs;
     for (std::size_t i = 0; i < encode.size(); ++i) {
         const fields::FieldSpec& spec = encode[i];
@@ -28,7 +28,7 @@ void ShowTwoToneSection(const RadioImage& image, QJsonObject& out) {
     QJsonArray sets;
     for (int set = 1; set <= layout::kTwoToneDecodeCount; ++set) {
         const fields::FieldTable& table = two_tone::DecodePage(set).fields;
-        const fields::FieldValues setValues = fields::LoadFields(table, image);
+        const fields::FieldValues setValues = fields::LoadFields(table, image, bChinese);
         QJsonObject object;
         for (std::size_t i = 0; i < table.size(); ++i) {
             object.insert(two_tone::kDecodeFieldNames[i], FieldJson(table[i], setValues[i]));

@@ -8,8 +8,8 @@
 #include <QKeyEvent>
 #include <QPushButton>
 
-CBoundDialog::CBoundDialog(const fields::SettingsGroup& group, QWidget* parent)
-    : ImageDialog(parent), m_group(group) {}
+CBoundDialog::CBoundDialog(const fields::SettingsGroup& group, QWidget* parent, bool bChinese)
+    : ImageDialog(parent), m_group(group), m_bChinese(bChinese) {}
 
 int CBoundDialog::DoModal(RadioImage& image) {
     OnInitDialog(image);
@@ -88,7 +88,7 @@ void CBoundDialog::LoadPageNow(QWidget* widget) {
 void CBoundDialog::FillLists() {
     for (const Binding& binding : m_bindings) {
         for (const fields::FieldSpec& spec : binding.page->fields) {
-            binding::FillItems(spec, binding.widget);
+            binding::FillItems(spec, binding.widget, m_bChinese);
         }
     }
 }
@@ -164,7 +164,8 @@ void CBoundDialog::Load(Binding& binding) {
         return;
     }
     const fields::FieldTable& table = binding.page->fields;
-    binding::ShowFieldValues(table, fields::LoadFields(table, *m_image), binding.widget);
+    binding::ShowFieldValues(table, fields::LoadFields(table, *m_image, m_bChinese),
+                             binding.widget);
     if (binding.hooks.afterLoad) {
         binding.hooks.afterLoad();
     }

@@ -42,7 +42,9 @@ struct PageHooks {
 class CBoundDialog : public ImageDialog {
     Q_OBJECT
 public:
-    CBoundDialog(const fields::SettingsGroup& group, QWidget* parent);
+    // bChinese: the window's language flag; the lists and buttons show their
+    // items in Chinese when it is set, else in English.
+    CBoundDialog(const fields::SettingsGroup& group, QWidget* parent, bool bChinese);
 
     // Opens on image, runs modally and ends the opening; the image is edited
     // by the group's policy. Returns Accepted or Rejected.
@@ -61,6 +63,7 @@ public:
     void OnOK();
 
     const fields::SettingsGroup& Group() const { return m_group; }
+    bool bChinese() const { return m_bChinese; }
     // The ids of the group's controls (dialogs/field_control_ids.h).
     const binding::ControlIdTable& ControlIds() const;
     // The widget bound to the page called name; null when none is.
@@ -76,7 +79,7 @@ protected:
 
     virtual void CreatePages() {}
     virtual void DestroyPages() {}
-    // Refills every List field of the bound pages in the language in use.
+    // Refills every List field of the bound pages (items as bChinese says).
     virtual void FillLists();
 
     // The image of the current opening; null between openings.
@@ -109,6 +112,7 @@ private:
     void StorePending(Binding& binding);
 
     const fields::SettingsGroup& m_group;
+    bool m_bChinese;
     RadioImage* m_image = nullptr;
     std::vector<Binding> m_bindings;
 };

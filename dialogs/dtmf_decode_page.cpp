@@ -30,7 +30,7 @@ bool StunCodeSwallows(const QKeyEvent& key) {
 
 } // namespace
 
-CDtmfDecodePage::CDtmfDecodePage(const fields::FieldPage& fields, QWidget* parent)
+CDtmfDecodePage::CDtmfDecodePage(const fields::FieldPage& fields, QWidget* parent, bool bChinese)
     : CDtmfPage(fields, parent) {
     binding::SetControlId(this, kDialogId);
     const fields::FieldPage& page = Fields();
@@ -39,21 +39,21 @@ CDtmfDecodePage::CDtmfDecodePage(const fields::FieldPage& fields, QWidget* paren
     int row = 0;
     for (const char* name : {"id_code", "group_code"}) {
         top->addWidget(binding::CreateFieldLabel(page.Field(name), this), row, 0);
-        top->addWidget(binding::CreateFieldControl(page.Field(name), ids, this), row, 1);
+        top->addWidget(binding::CreateFieldControl(page.Field(name), ids, this, bChinese), row, 1);
         ++row;
     }
 
     auto* stun = new QGroupBox(tr("Stun"), this);
     auto* grid = new QGridLayout(stun);
-    grid->addWidget(binding::CreateFieldControl(page.Field("stun_activation"), ids, stun), 0, 0, 1,
-                    2);
+    grid->addWidget(binding::CreateFieldControl(page.Field("stun_activation"), ids, stun, bChinese),
+                    0, 0, 1, 2);
     row = 1;
     for (const auto& [name, labelId] :
          {std::pair{"stun_code", kStunCodeLabelId}, std::pair{"stun_type", kStunTypeLabelId}}) {
         QLabel* label = binding::CreateFieldLabel(page.Field(name), stun);
         binding::SetControlId(label, labelId);
         grid->addWidget(label, row, 0);
-        grid->addWidget(binding::CreateFieldControl(page.Field(name), ids, stun), row, 1);
+        grid->addWidget(binding::CreateFieldControl(page.Field(name), ids, stun, bChinese), row, 1);
         ++row;
     }
 
@@ -73,7 +73,7 @@ CDtmfDecodePage::CDtmfDecodePage(const fields::FieldPage& fields, QWidget* paren
         list->setMaxVisibleItems(9);
         binding::SetControlId(list, binding::IdsOf(ids, name).pairedId);
         for (const fields::ItemText& item : spec.items) {
-            list->addItem(binding::ToQString(fields::ItemInLanguage(item)));
+            list->addItem(binding::ToQString(fields::ItemInLanguage(item, bChinese)));
         }
         list->hide();
         ClosePopupWhenFocusLeaves(list);

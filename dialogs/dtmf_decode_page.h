@@ -23,7 +23,8 @@ public:
     static constexpr int kStunCodeLabelId = 1107;
     static constexpr int kStunTypeLabelId = 1108;
 
-    CDtmfDecodePage(const fields::FieldPage& fields, QWidget* parent);
+    // bChinese: the window's language flag (the items of its lists).
+    CDtmfDecodePage(const fields::FieldPage& fields, QWidget* parent, bool bChinese);
 
     // Enables the stun controls to match "Stun Activation" (after loading).
     void UpdateStunControls();

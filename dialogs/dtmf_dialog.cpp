@@ -11,7 +11,8 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-CDtmfDlg::CDtmfDlg(QWidget* parent) : CBoundDialog(fields::Group("dtmf"), parent) {
+CDtmfDlg::CDtmfDlg(QWidget* parent, bool bChinese)
+    : CBoundDialog(fields::Group("dtmf"), parent, bChinese) {
     setWindowTitle(tr("DTMF"));
     binding::SetControlId(this, kDialogId);
     new QVBoxLayout(this);
@@ -20,8 +21,8 @@ CDtmfDlg::CDtmfDlg(QWidget* parent) : CBoundDialog(fields::Group("dtmf"), parent
 void CDtmfDlg::CreatePages() {
     m_tabs = new QTabWidget(this);
     binding::SetControlId(m_tabs, kTabId);
-    m_encode = new CDtmfEncodePage(Group().Page("encode"), m_tabs);
-    m_decode = new CDtmfDecodePage(Group().Page("decode"), m_tabs);
+    m_encode = new CDtmfEncodePage(Group().Page("encode"), m_tabs, bChinese());
+    m_decode = new CDtmfDecodePage(Group().Page("decode"), m_tabs, bChinese());
     m_callList = new CDtmfCallListPage(Group().Page("call_list"), m_tabs);
     BindPage(m_encode, "encode");
     BindPage(m_decode, "decode",

@@ -22,7 +22,8 @@ public:
     // The tab control of the three pages.
     static constexpr int kTabId = 1036;
 
-    explicit CDtmfDlg(QWidget* parent = nullptr);
+    // bChinese: the window's language flag (items of the lists in Chinese).
+    explicit CDtmfDlg(QWidget* parent = nullptr, bool bChinese = false);
 
     // While the dialog runs (null otherwise).
     QTabWidget* Tabs() const { return m_tabs; }

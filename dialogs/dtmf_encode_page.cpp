@@ -19,7 +19,7 @@ bool Swallowed(const QKeyEvent& key) {
 
 } // namespace
 
-CDtmfEncodePage::CDtmfEncodePage(const fields::FieldPage& fields, QWidget* parent)
+CDtmfEncodePage::CDtmfEncodePage(const fields::FieldPage& fields, QWidget* parent, bool bChinese)
     : CDtmfPage(fields, parent) {
     binding::SetControlId(this, kDialogId);
     auto* grid = new QGridLayout(this);
@@ -27,10 +27,10 @@ CDtmfEncodePage::CDtmfEncodePage(const fields::FieldPage& fields, QWidget* paren
     int row = 0;
     for (const fields::FieldSpec& spec : Fields().fields) {
         if (spec.kind == fields::FieldKind::Check) {
-            grid->addWidget(binding::CreateFieldControl(spec, ids, this), row, 0, 1, 3);
+            grid->addWidget(binding::CreateFieldControl(spec, ids, this, bChinese), row, 0, 1, 3);
         } else {
             grid->addWidget(binding::CreateFieldLabel(spec, this), row, 0);
-            grid->addWidget(binding::CreateFieldControl(spec, ids, this), row, 1);
+            grid->addWidget(binding::CreateFieldControl(spec, ids, this, bChinese), row, 1);
             grid->addWidget(binding::CreateSpinButtons(spec, ids, this), row, 2);
         }
         ++row;

@@ -12,5 +12,6 @@ class CDtmfEncodePage : public CDtmfPage {
 public:
     static constexpr int kDialogId = 143;
 
-    CDtmfEncodePage(const fields::FieldPage& fields, QWidget* parent);
+    // bChinese: the window's language flag (the items of its lists).
+    CDtmfEncodePage(const fields::FieldPage& fields, QWidget* parent, bool bChinese);
 };

@@ -14,12 +14,13 @@ constexpr const char* kHelpFile = "enHelp.qch";
 
 } // namespace
 
-CKeyAssignDlg::CKeyAssignDlg(QWidget* parent) : CBoundDialog(fields::Group("side_key"), parent) {
+CKeyAssignDlg::CKeyAssignDlg(QWidget* parent, bool bChinese)
+    : CBoundDialog(fields::Group("side_key"), parent, bChinese) {
     setWindowTitle(tr("Key Assignment"));
     binding::SetControlId(this, kDialogId);
     const fields::FieldSpec& sideKey = Group().Page("side_key").Field("side_key");
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(binding::CreateFieldControl(sideKey, ControlIds(), this));
+    layout->addWidget(binding::CreateFieldControl(sideKey, ControlIds(), this, bChinese));
     layout->addWidget(CreateOkCancel());
     BindPage(this, "side_key");
 

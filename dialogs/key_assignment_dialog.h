@@ -15,5 +15,6 @@ public:
     static constexpr int kDialogId = 202;
     static constexpr int kCommandId = 32800;
 
-    explicit CKeyAssignDlg(QWidget* parent = nullptr);
+    // bChinese: the window's language flag (items of the lists in Chinese).
+    explicit CKeyAssignDlg(QWidget* parent = nullptr, bool bChinese = false);
 };

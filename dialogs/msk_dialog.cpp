@@ -45,12 +45,14 @@ void SetColumnWidths(CellEditGrid* grid) {
 
 } // namespace
 
-CMskDlg::CMskDlg(QWidget* parent) : CBoundDialog(fields::Group("msk"), parent) {
+CMskDlg::CMskDlg(QWidget* parent, bool bChinese)
+    : CBoundDialog(fields::Group("msk"), parent, bChinese) {
     setWindowTitle(tr("MSK"));
     binding::SetControlId(this, kDialogId);
     const fields::FieldPage& page = Group().Page("msk");
     const fields::FieldSpec& idCode = page.Field("id_code");
-    m_idCode = static_cast<QLineEdit*>(binding::CreateFieldControl(idCode, ControlIds(), this));
+    m_idCode =
+        static_cast<QLineEdit*>(binding::CreateFieldControl(idCode, ControlIds(), this, bChinese));
     m_idCode->installEventFilter(this);
 
     auto* group = new QGroupBox(tr("Call List"), this);

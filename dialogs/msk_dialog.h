@@ -22,7 +22,8 @@ public:
     static constexpr int kCallListGridId = 1349;
     static constexpr int kCellEditId = 1123;
 
-    explicit CMskDlg(QWidget* parent = nullptr);
+    // bChinese: the window's language flag (items of the lists in Chinese).
+    explicit CMskDlg(QWidget* parent = nullptr, bool bChinese = false);
 
     // Closing hides the in-place edit, so the next opening starts without it.
     void done(int result) override;

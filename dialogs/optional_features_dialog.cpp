@@ -17,15 +17,15 @@ constexpr int kShownControls = 2 * kRowsPerColumn;
 
 } // namespace
 
-COptionalFeaturesDlg::COptionalFeaturesDlg(QWidget* parent)
-    : CBoundDialog(fields::Group("optional"), parent) {
+COptionalFeaturesDlg::COptionalFeaturesDlg(QWidget* parent, bool bChinese)
+    : CBoundDialog(fields::Group("optional"), parent, bChinese) {
     setWindowTitle(tr("Optional Features"));
     binding::SetControlId(this, kDialogId);
     const fields::FieldPage& page = Group().Page("optional");
     auto* grid = new QGridLayout;
     int index = 0;
     for (const fields::FieldSpec& spec : page.fields) {
-        QWidget* control = binding::CreateFieldControl(spec, ControlIds(), this);
+        QWidget* control = binding::CreateFieldControl(spec, ControlIds(), this, bChinese);
         // A check box shows its label itself.
         QLabel* label =
             spec.kind == fields::FieldKind::Check ? nullptr : binding::CreateFieldLabel(spec, this);

@@ -17,5 +17,6 @@ class COptionalFeaturesDlg : public CBoundDialog {
 public:
     static constexpr int kDialogId = 133;
 
-    explicit COptionalFeaturesDlg(QWidget* parent = nullptr);
+    // bChinese: the window's language flag (items of the lists in Chinese).
+    explicit COptionalFeaturesDlg(QWidget* parent = nullptr, bool bChinese = false);
 };

@@ -18,20 +18,22 @@
 #include <QVBoxLayout>
 
 CProductInfoDlg::CProductInfoDlg(ProgramContext& context, QWidget* parent)
-    : CBoundDialog(fields::Group("product"), parent), m_context(context) {
+    : CBoundDialog(fields::Group("product"), parent, context.Texts().bChinese()),
+      m_context(context) {
     setWindowTitle(tr("Product Information"));
     binding::SetControlId(this, kDialogId);
     const fields::FieldPage& page = Group().Page("product");
     auto* group = new QGroupBox(tr("Model Info"), this);
     auto* grid = new QGridLayout(group);
     const fields::FieldSpec& model = page.Field("model");
-    m_model = static_cast<QComboBox*>(binding::CreateFieldControl(model, ControlIds(), group));
+    m_model = static_cast<QComboBox*>(
+        binding::CreateFieldControl(model, ControlIds(), group, bChinese()));
     grid->addWidget(binding::CreateFieldLabel(model, group), 0, 0);
     grid->addWidget(m_model, 0, 1, 1, 3);
     grid->addWidget(binding::CreateFieldLabel(page.Field(product::kBandNames[0]), group), 1, 0);
     for (int i = 0; i < 4; ++i) {
-        m_band[i] = static_cast<QLineEdit*>(
-            binding::CreateFieldControl(page.Field(product::kBandNames[i]), ControlIds(), group));
+        m_band[i] = static_cast<QLineEdit*>(binding::CreateFieldControl(
+            page.Field(product::kBandNames[i]), ControlIds(), group, bChinese()));
         // The limits are shown, not edited.
         m_band[i]->setEnabled(false);
         const int row = 1 + i / 2;

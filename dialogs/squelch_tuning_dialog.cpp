@@ -12,16 +12,16 @@
 #include <QPushButton>
 
 CSquelchTuningDlg::CSquelchTuningDlg(const ProgramContext& context, QWidget* parent)
-    : CBoundDialog(fields::Group("squelch"), parent), m_context(context),
-      m_runner(context.Texts()) {
+    : CBoundDialog(fields::Group("squelch"), parent, context.Texts().bChinese()),
+      m_context(context), m_runner(context.Texts()) {
     setWindowTitle(tr("Squelch Tuning"));
     binding::SetControlId(this, kDialogId);
     auto* grid = new QGridLayout(this);
     const fields::FieldTable& table = Group().Page("squelch").fields;
     for (int level = 0; level < layout::kSquelchLevelCount; ++level) {
         const fields::FieldSpec& spec = table[static_cast<std::size_t>(level)];
-        m_lists[level] =
-            static_cast<QComboBox*>(binding::CreateFieldControl(spec, ControlIds(), this));
+        m_lists[level] = static_cast<QComboBox*>(
+            binding::CreateFieldControl(spec, ControlIds(), this, bChinese()));
         grid->addWidget(binding::CreateFieldLabel(spec, this), level, 0);
         grid->addWidget(m_lists[level], level, 1);
     }

@@ -32,11 +32,12 @@ bool SwallowKey(QWidget*, const QKeyEvent& key) {
     return !passes || keys::ShiftHeld(key);
 }
 
-// A row of the form: label, edit, spin buttons of an Edit field.
+// A row of the form: label, edit, spin buttons of an Edit field (an edit has
+// no items, so the language flag does not matter to it).
 void AddEditRow(QGridLayout* grid, int row, const fields::FieldSpec& spec,
                 const binding::ControlIdTable& ids, QWidget* page) {
     grid->addWidget(binding::CreateFieldLabel(spec, page), row, 0);
-    grid->addWidget(binding::CreateFieldControl(spec, ids, page), row, 1);
+    grid->addWidget(binding::CreateFieldControl(spec, ids, page, false), row, 1);
     grid->addWidget(binding::CreateSpinButtons(spec, ids, page), row, 2);
 }
 
@@ -53,7 +54,8 @@ void SetEncodeColumnWidths(CellEditGrid* grid) {
 
 } // namespace
 
-CTwoToneDlg::CTwoToneDlg(QWidget* parent) : CBoundDialog(fields::Group("two_tone"), parent) {
+CTwoToneDlg::CTwoToneDlg(QWidget* parent, bool bChinese)
+    : CBoundDialog(fields::Group("two_tone"), parent, bChinese) {
     setWindowTitle(tr("2-Tone"));
     binding::SetControlId(this, kDialogId);
     new QVBoxLayout(this);
@@ -106,7 +108,8 @@ QWidget* CTwoToneDlg::CreateEncodePage() {
             AddEditRow(form, row, spec, ControlIds(), page);
             ++row;
         } else if (spec.kind == fields::FieldKind::Check) {
-            form->addWidget(binding::CreateFieldControl(spec, ControlIds(), page), row, 0, 1, 3);
+            form->addWidget(binding::CreateFieldControl(spec, ControlIds(), page, bChinese()), row,
+                            0, 1, 3);
         }
     }
     m_grid = new CellEditGrid(kEncodeGridId, layout::kTwoToneEncodeCount,

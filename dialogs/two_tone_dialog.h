@@ -28,7 +28,8 @@ public:
     static constexpr int kEncodeGridId = 1060;
     static constexpr int kCellEditId = 1135;
 
-    explicit CTwoToneDlg(QWidget* parent = nullptr);
+    // bChinese: the window's language flag (items of the lists in Chinese).
+    explicit CTwoToneDlg(QWidget* parent = nullptr, bool bChinese = false);
 
     // The controls of the current opening (null outside one).
     QTabWidget* Tabs() const { return m_tabs; }

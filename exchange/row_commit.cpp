@@ -31,7 +31,7 @@ bool RowCommitter::CellInput(int col, const std::string& text, std::string& inpu
     const auto key = std::make_pair(col, text);
     auto it = listInputs_.find(key);
     if (it == listInputs_.end()) {
-        const EditorInput in = EditorInputFor(col, text);
+        const EditorInput in = EditorInputFor(col, text, texts_.bChinese());
         const auto outcome = std::make_pair(in.ok, in.ok ? in.text : texts_.Tr(in.reason));
         if (!list) {
             (in.ok ? input : reason) = outcome.second;
@@ -61,7 +61,7 @@ std::optional<ChannelTexts> RowCommitter::Commit(const ChannelTexts& proposed,
             Refuse(refusal, col, text, reason, texts_);
             return std::nullopt;
         }
-        const CommitResult r = CommitCellEdit(scratch_, bands_, 1, col, input);
+        const CommitResult r = CommitCellEdit(scratch_, bands_, 1, col, input, texts_.bChinese());
         if (r.Refused() && col == kColTx) {
             // Named with its value: an offset in the file may have put it there.
             Refuse(refusal, col, text, texts_.Tr("RowCommit", "outside the radio's bands"), texts_);

@@ -14,7 +14,7 @@ namespace {
 // The list's entries after its no-tone word; they are the same in both languages.
 const std::vector<std::string>& ToneEntries() {
     static const std::vector<std::string> entries = [] {
-        std::vector<std::string> list = ToneList();
+        std::vector<std::string> list = ToneList(false);
         list.erase(list.begin());
         return list;
     }();

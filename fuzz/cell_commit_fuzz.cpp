@@ -8,7 +8,6 @@
 #include "model/band.h"
 #include "model/cell_commit.h"
 #include "model/channel_codec.h"
-#include "model/language.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -18,12 +17,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (size < 3) {
         return 0;
     }
-    g_bChinese = data[2] & 1;
+    const bool bChinese = (data[2] & 1) != 0;
     BandPlan bands;
     bands.SetLimitsMhz({136, 174, 400, 520});
     ChannelTable table;
-    table[0] = NewChannelDefaults("145.12500");
-    table[1] = NewChannelDefaults("438.00625");
+    table[0] = NewChannelDefaults("145.12500", bChinese);
+    table[1] = NewChannelDefaults("438.00625", bChinese);
     table[1][kColTx - 1] = "";
 
     const int row = data[0] % 131; // 0 and 130 lie outside the grid
@@ -32,7 +31,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string text(reinterpret_cast<const char*>(data + 3), size - 3);
 
     const ChannelTable before = table;
-    const CommitResult r = CommitCellEdit(table, bands, row, col, text, trigger);
+    const CommitResult r = CommitCellEdit(table, bands, row, col, text, bChinese, trigger);
     if (r.editorVisible) {
         FUZZ_CHECK(r.Refused());
     }
@@ -45,7 +44,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FUZZ_CHECK(table == before);
     }
     const bool frequencySet = (col == kColRx || col == kColTx) && r.effect != CommitEffect::None &&
-                              r.effect != CommitEffect::RowCleared && !table[row - 1][col - 1].empty();
+                              r.effect != CommitEffect::RowCleared &&
+                              !table[row - 1][col - 1].empty();
     if (frequencySet) {
         const std::int32_t v = FrequencyToUnits(table[row - 1][col - 1]);
         FUZZ_CHECK(bands.InBands(v));
@@ -54,6 +54,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     RadioImage image;
     EncodeChannels(table, image, bands);
     ChannelTable decoded;
-    DecodeChannels(image, decoded, bands);
+    DecodeChannels(image, decoded, bands, bChinese);
     return 0;
 }

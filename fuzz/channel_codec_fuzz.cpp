@@ -9,7 +9,6 @@
 #include "model/channel_codec.h"
 #include "model/gbk.h"
 #include "model/image_layout.h"
-#include "model/language.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -67,14 +66,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (size == 0) {
         return 0;
     }
-    g_bChinese = data[0] & 1;
     BandPlan bands;
     RadioImage image;
     std::copy_n(data + 1, std::min(size - 1, RadioImage::size()), image.data());
     const RadioImage original = image;
 
     ChannelTable table;
-    DecodeChannels(image, table, bands);
+    DecodeChannels(image, table, bands, (data[0] & 1) != 0);
     FUZZ_CHECK(ImageBandCode(image) == kDecodedBandCode);
     BandCodeBytes normalised = bands.bandCode;
     NormalizeBandCode(normalised);

@@ -12,7 +12,6 @@
 #include "model/cell_commit.h"
 #include "model/channel_codec.h"
 #include "model/gbk.h"
-#include "model/language.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -61,8 +60,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (size < 1) {
         return 0;
     }
-    g_bChinese = data[0] & 1;
-    const FuzzTexts texts(g_bChinese != 0);
+    const FuzzTexts texts((data[0] & 1) != 0);
     BandPlan bands;
     bands.SetLimitsMhz({136, 174, 400, 520});
     const std::string_view text(reinterpret_cast<const char*>(data + 1), size - 1);
@@ -85,9 +83,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                import.channels.size());
     for (const exchange::CsvLayout layout :
          {exchange::CsvLayout::Program, exchange::CsvLayout::Generic}) {
-        const exchange::ChannelImport again =
-            exchange::ReadChannelCsv(exchange::WriteChannelCsv(placed.table, layout, texts), bands,
-                                     texts);
+        const exchange::ChannelImport again = exchange::ReadChannelCsv(
+            exchange::WriteChannelCsv(placed.table, layout, texts), bands, texts);
         FUZZ_CHECK(again.ok && again.skipped.empty());
         const exchange::PlacedChannels back =
             exchange::PlaceChannels(empty, again, exchange::Placement::Replace, texts);

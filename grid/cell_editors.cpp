@@ -12,10 +12,10 @@
 
 namespace {
 
-QComboBox* makeList(QWidget* parent, CellEditor editor, int controlId) {
+QComboBox* makeList(QWidget* parent, CellEditor editor, int controlId, bool bChinese) {
     auto* list = new QComboBox(parent);
     list->setEditable(false);
-    for (const std::string& item : EditorListItems(editor)) {
+    for (const std::string& item : EditorListItems(editor, bChinese)) {
         list->addItem(QString::fromStdString(item));
     }
     list->setProperty(kControlIdProperty, controlId);
@@ -46,14 +46,14 @@ QLineEdit* makeEdit(QWidget* parent, int controlId, CellEditor editor) {
 
 } // namespace
 
-CellEditors::CellEditors(QWidget* parent)
+CellEditors::CellEditors(QWidget* parent, bool bChinese)
     : m_frequency(makeEdit(parent, IDC_EDIT_FREQUENCY, CellEditor::Frequency)),
       m_name(makeEdit(parent, IDC_EDIT_NAME, CellEditor::Name)),
-      m_tone(makeList(parent, CellEditor::ToneList, IDC_COMBO_TONE)),
-      m_power(makeList(parent, CellEditor::PowerList, IDC_COMBO_POWER)),
-      m_width(makeList(parent, CellEditor::WidthList, IDC_COMBO_WIDTH)),
-      m_scan(makeList(parent, CellEditor::ScanList, IDC_COMBO_SCAN)),
-      m_busy(makeList(parent, CellEditor::BusyList, IDC_COMBO_BUSY)) {
+      m_tone(makeList(parent, CellEditor::ToneList, IDC_COMBO_TONE, bChinese)),
+      m_power(makeList(parent, CellEditor::PowerList, IDC_COMBO_POWER, bChinese)),
+      m_width(makeList(parent, CellEditor::WidthList, IDC_COMBO_WIDTH, bChinese)),
+      m_scan(makeList(parent, CellEditor::ScanList, IDC_COMBO_SCAN, bChinese)),
+      m_busy(makeList(parent, CellEditor::BusyList, IDC_COMBO_BUSY, bChinese)) {
     m_frequency->setObjectName(QStringLiteral("frequencyEdit"));
     m_frequency->setMaxLength(kFrequencyEditMaxChars);
     m_name->setObjectName(QStringLiteral("nameEdit"));

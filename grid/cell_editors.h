@@ -28,8 +28,9 @@ enum CellEditorId : int {
 class CellEditors {
 public:
     // Creates the seven editors hidden, as children of parent, with their
-    // items in the language in use and their length limits.
-    explicit CellEditors(QWidget* parent);
+    // items in Chinese when bChinese (the window's language flag), else in
+    // English, and their length limits.
+    CellEditors(QWidget* parent, bool bChinese);
 
     QWidget* ForColumn(int col) const;
     QLineEdit* FrequencyEdit() const { return m_frequency; }

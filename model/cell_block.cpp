@@ -27,8 +27,8 @@ std::string_view Trimmed(std::string_view text, int col) {
 }
 
 // Commits one pasted text into its cell; false, with why filled in, when refused.
-bool PasteOne(ChannelTable& table, const BandPlan& bands, int row, int col, std::string_view text,
-              RefusedCell& why) {
+bool PasteOne(ChannelTable& table, const BandPlan& bands, bool bChinese, int row, int col,
+              std::string_view text, RefusedCell& why) {
     why = RefusedCell{row, col, 0, {}};
     if (!InGrid(row, col)) {
         why.reason = TEXT_ID("CellBlock", "the cell lies outside the grid");
@@ -41,14 +41,14 @@ bool PasteOne(ChannelTable& table, const BandPlan& bands, int row, int col, std:
         why.reason = TEXT_ID("CellBlock", "the row holds no channel (no receive frequency)");
         return false;
     }
-    const EditorInput input = EditorInputFor(col, text);
+    const EditorInput input = EditorInputFor(col, text, bChinese);
     if (!input.ok) {
         why.reason = input.reason;
         return false;
     }
     // Committed as with Enter: a refused frequency leaves the row as it was.
     const CommitResult result =
-        CommitCellEdit(table, bands, row, col, input.text, CommitTrigger::Enter);
+        CommitCellEdit(table, bands, row, col, input.text, bChinese, CommitTrigger::Enter);
     if (result.Refused()) {
         why.messageId = result.messageId;
         return false;
@@ -80,15 +80,15 @@ CellBlock CopyCells(const ChannelTable& table, const std::vector<GridCell>& sele
 }
 
 PasteResult PasteCells(ChannelTable& table, const BandPlan& bands, int row, int col,
-                       const CellBlock& block) {
+                       const CellBlock& block, bool bChinese) {
     PasteResult result;
     for (std::size_t r = 0; r < block.size(); ++r) {
         for (std::size_t c = 0; c < block[r].size(); ++c) {
             RefusedCell why;
             const int targetRow = row + static_cast<int>(r);
             const int targetCol = col + static_cast<int>(c);
-            if (PasteOne(table, bands, targetRow, targetCol, Trimmed(block[r][c], targetCol),
-                         why)) {
+            if (PasteOne(table, bands, bChinese, targetRow, targetCol,
+                         Trimmed(block[r][c], targetCol), why)) {
                 ++result.accepted;
             } else {
                 result.refused.push_back(std::move(why));
@@ -103,7 +103,8 @@ int EmptyCells(ChannelTable& table, const BandPlan& bands, const std::vector<Gri
     for (const GridCell& cell : selection) {
         if (InGrid(cell.row, cell.col) && (cell.col == kColRx || cell.col == kColName) &&
             HasFrequencies(table, cell.row)) {
-            CommitCellEdit(table, bands, cell.row, cell.col, "");
+            // An emptied cell gets no word, so the words' language is moot.
+            CommitCellEdit(table, bands, cell.row, cell.col, "", false);
         }
     }
     int changed = 0;

@@ -47,9 +47,10 @@ struct PasteResult {
 // does not empty its row here: only that cell is refused) and the paste goes
 // on. Frequencies are checked against the limits of bands. Texts for cells
 // beyond the grid are refused; empty texts for a row without frequencies are
-// accepted silently (they change nothing).
+// accepted silently (they change nothing). Words (either language) are kept
+// in Chinese when bChinese, else in English, as the grid's lists show them.
 PasteResult PasteCells(ChannelTable& table, const BandPlan& bands, int row, int col,
-                       const CellBlock& block);
+                       const CellBlock& block, bool bChinese);
 
 // Empties the selected cells as emptying their editor would: an emptied
 // receive frequency deletes its channel and an emptied name clears the name;

@@ -4,7 +4,6 @@
 #include "model/channel_codec.h"
 #include "model/display_words.h"
 #include "model/gbk.h"
-#include "model/language.h"
 #include "model/string_table.h"
 
 #include <algorithm>
@@ -76,7 +75,7 @@ CommitResult Refused(int id, CellMessageIcon icon, CommitTrigger trigger, bool k
 }
 
 CommitResult CommitRx(ChannelTexts& row, const BandPlan& bands, std::string_view editorText,
-                      CommitTrigger trigger) {
+                      bool bChinese, CommitTrigger trigger) {
     CommitResult r;
     if (editorText.empty()) {
         ClearRow(row);
@@ -99,7 +98,7 @@ CommitResult CommitRx(ChannelTexts& row, const BandPlan& bands, std::string_view
         row[kColRx - 1] = t;
         r.effect = CommitEffect::CellSet;
     } else {
-        row = NewChannelDefaults(t);
+        row = NewChannelDefaults(t, bChinese);
         r.effect = CommitEffect::NewChannel;
     }
     return r;
@@ -156,11 +155,11 @@ bool IsListEditor(CellEditor editor) {
     return editor != CellEditor::Frequency && editor != CellEditor::Name;
 }
 
-std::vector<std::string> EditorListItems(CellEditor editor) {
+std::vector<std::string> EditorListItems(CellEditor editor, bool bChinese) {
     if (editor == CellEditor::ToneList) {
-        return ToneList();
+        return ToneList(bChinese);
     }
-    return ListItems(editor, g_bChinese != 0);
+    return ListItems(editor, bChinese);
 }
 
 int ListSelectionForText(const std::vector<std::string>& items, std::string_view text) {
@@ -186,7 +185,7 @@ TextId EditorLengthLimit(CellEditor editor) {
     }
 }
 
-EditorInput EditorInputFor(int col, std::string_view typed) {
+EditorInput EditorInputFor(int col, std::string_view typed, bool bChinese) {
     EditorInput in;
     const CellEditor editor = EditorOfColumn(col);
     if (editor == CellEditor::Frequency) {
@@ -219,13 +218,12 @@ EditorInput EditorInputFor(int col, std::string_view typed) {
         }
         return in;
     }
-    // A list: an item of the language in use, or the same item in the other
+    // A list: an item of the language shown, or the same item in the other
     // language, case ignored.
-    const std::vector<std::string> items = EditorListItems(editor);
+    const std::vector<std::string> items = EditorListItems(editor, bChinese);
     const std::vector<std::string> other =
-        editor == CellEditor::ToneList
-            ? std::vector<std::string>{WordText(Word::NoTone, g_bChinese == 0)}
-            : ListItems(editor, g_bChinese == 0);
+        editor == CellEditor::ToneList ? std::vector<std::string>{WordText(Word::NoTone, !bChinese)}
+                                       : ListItems(editor, !bChinese);
     for (std::size_t i = 0; i < items.size(); ++i) {
         const bool sameItem = EqualsIgnoringCase(items[i], typed) ||
                               (i < other.size() && EqualsIgnoringCase(other[i], typed));
@@ -243,26 +241,26 @@ std::string NormalizeFrequencyText(std::string_view text) {
     return FormatMhz(ParseAtof(text));
 }
 
-ChannelTexts NewChannelDefaults(const std::string& freq) {
+ChannelTexts NewChannelDefaults(const std::string& freq, bool bChinese) {
     return {freq,
             freq,
-            CurrentWord(Word::NoTone),
-            CurrentWord(Word::NoTone),
+            WordText(Word::NoTone, bChinese),
+            WordText(Word::NoTone, bChinese),
             "",
-            CurrentWord(Word::High),
-            CurrentWord(Word::Wide),
-            CurrentWord(Word::Yes),
-            CurrentWord(Word::Off)};
+            WordText(Word::High, bChinese),
+            WordText(Word::Wide, bChinese),
+            WordText(Word::Yes, bChinese),
+            WordText(Word::Off, bChinese)};
 }
 
 CommitResult CommitCellEdit(ChannelTable& table, const BandPlan& bands, int row, int col,
-                            std::string_view editorText, CommitTrigger trigger) {
+                            std::string_view editorText, bool bChinese, CommitTrigger trigger) {
     if (row < 1 || row > kChannelRows || col < 1 || col > kChannelColumns) {
         return {};
     }
     ChannelTexts& texts = table[static_cast<std::size_t>(row - 1)];
     if (col == kColRx) {
-        return CommitRx(texts, bands, editorText, trigger);
+        return CommitRx(texts, bands, editorText, bChinese, trigger);
     }
     if (col == kColTx) {
         return CommitTx(texts, bands, editorText, trigger);

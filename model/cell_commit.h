@@ -28,8 +28,9 @@ inline constexpr int kNameEditMaxBytes = 7;
 // Editor of grid column col (1..9).
 CellEditor EditorOfColumn(int col);
 bool IsListEditor(CellEditor editor);
-// Items of a list editor in the language in use (empty for the two edits).
-std::vector<std::string> EditorListItems(CellEditor editor);
+// Items of a list editor in Chinese (bChinese, the language flag) or English;
+// empty for the two edits.
+std::vector<std::string> EditorListItems(CellEditor editor, bool bChinese);
 // Index of the item a list selects when an edit of a cell holding text begins:
 // the first item that begins with text, case ignored; else 0.
 int ListSelectionForText(const std::vector<std::string>& items, std::string_view text);
@@ -43,20 +44,21 @@ TextId EditorLengthLimit(CellEditor editor);
 
 // What the editor of column col holds after the user typed or chose text.
 // For the edits the text must fit (allowed characters, length limit); for the
-// lists it must be one of the items (case ignored; either language).
+// lists it must be one of the items (case ignored; either language), and the
+// editor holds the item in the language shown (bChinese).
 struct EditorInput {
     bool ok = false;
     std::string text; // the editor's text when ok
     TextId reason;    // why not, when not ok
 };
-EditorInput EditorInputFor(int col, std::string_view typed);
+EditorInput EditorInputFor(int col, std::string_view typed, bool bChinese);
 
 // "%3.5f" of the atof value of a frequency text.
 std::string NormalizeFrequencyText(std::string_view text);
 
 // A new channel's row: Rx and Tx freq, no tone, no tone, no name, high power,
-// wide, scan add on, busy lock off (words of the language in use).
-ChannelTexts NewChannelDefaults(const std::string& freq);
+// wide, scan add on, busy lock off (words in Chinese when bChinese, else English).
+ChannelTexts NewChannelDefaults(const std::string& freq, bool bChinese);
 
 enum class CommitTrigger {
     LeaveCell, // the grid leaves the cell
@@ -84,8 +86,9 @@ struct CommitResult {
 };
 
 // Commits editorText into cell (row 1..129, col 1..9) of table; frequencies
-// are checked against the limits of bands. Call it only while the editor of
-// that column is visible; rows and columns out of range change nothing.
+// are checked against the limits of bands, and a new channel's words are in
+// Chinese when bChinese. Call it only while the editor of that column is
+// visible; rows and columns out of range change nothing.
 CommitResult CommitCellEdit(ChannelTable& table, const BandPlan& bands, int row, int col,
-                            std::string_view editorText,
+                            std::string_view editorText, bool bChinese,
                             CommitTrigger trigger = CommitTrigger::LeaveCell);

@@ -191,9 +191,9 @@ ToneCode ToneTextToCode(std::string_view text) {
     return {ToBcd(v % 100), ToBcd(v / 100)};
 }
 
-std::string ToneCodeToText(ToneCode code, bool emptyChannel) {
+std::string ToneCodeToText(ToneCode code, bool bChinese, bool emptyChannel) {
     if (NotSet(code.high)) {
-        return emptyChannel ? std::string() : std::string(CurrentWord(Word::NoTone));
+        return emptyChannel ? std::string() : std::string(WordText(Word::NoTone, bChinese));
     }
     if (code.high >= 0x80) {
         const bool inverted = code.high >= 0xC0;
@@ -205,10 +205,10 @@ std::string ToneCodeToText(ToneCode code, bool emptyChannel) {
     return FormatFixed(v / 10.0, 1);
 }
 
-std::vector<std::string> ToneList() {
+std::vector<std::string> ToneList(bool bChinese) {
     std::vector<std::string> list;
     list.reserve(kToneListSize);
-    list.emplace_back(CurrentWord(Word::NoTone));
+    list.emplace_back(WordText(Word::NoTone, bChinese));
     for (const char* tone : kCtcssTones) {
         list.emplace_back(tone);
     }
@@ -220,14 +220,14 @@ std::vector<std::string> ToneList() {
     return list;
 }
 
-ChannelTexts DecodeRecord(const std::uint8_t* rec) {
+ChannelTexts DecodeRecord(const std::uint8_t* rec, bool bChinese) {
     ChannelTexts texts;
     texts[kColRx - 1] = FrequencyBytesToText(ReadFrequency(rec + layout::kRecRx));
     texts[kColTx - 1] = FrequencyBytesToText(ReadFrequency(rec + layout::kRecTx));
     constexpr std::size_t kTop = layout::kRecFrequencySize - 1;
     const bool empty = NotSet(rec[layout::kRecRx + kTop]) || NotSet(rec[layout::kRecTx + kTop]);
-    const auto tone = [rec, empty](std::size_t at) {
-        return ToneCodeToText({rec[at], rec[at + 1]}, empty);
+    const auto tone = [rec, bChinese, empty](std::size_t at) {
+        return ToneCodeToText({rec[at], rec[at + 1]}, bChinese, empty);
     };
     texts[kColDecodeTone - 1] = tone(layout::kRecDecTone);
     texts[kColEncodeTone - 1] = tone(layout::kRecEncTone);
@@ -244,13 +244,12 @@ ChannelTexts DecodeRecord(const std::uint8_t* rec) {
     }
     texts[kColName - 1] = GbkToUtf8(name);
     const std::uint8_t flags = rec[layout::kRecFlags];
-    texts[kColPower - 1] = CurrentWord((flags & 0x20) ? Word::High : Word::Low);
-    texts[kColWidth - 1] = CurrentWord((flags & 0x10) ? Word::Wide : Word::Narrow);
-    texts[kColScan - 1] = CurrentWord((flags & 0x08) ? Word::Yes : Word::No);
+    texts[kColPower - 1] = WordText((flags & 0x20) ? Word::High : Word::Low, bChinese);
+    texts[kColWidth - 1] = WordText((flags & 0x10) ? Word::Wide : Word::Narrow, bChinese);
+    texts[kColScan - 1] = WordText((flags & 0x08) ? Word::Yes : Word::No, bChinese);
     const int busy = (flags >> 1) & 3;
-    texts[kColBusy - 1] = CurrentWord(busy == 0   ? Word::Off
-                                      : busy == 1 ? Word::Carrier
-                                                  : Word::ToneLock);
+    const Word busyWord = busy == 0 ? Word::Off : busy == 1 ? Word::Carrier : Word::ToneLock;
+    texts[kColBusy - 1] = WordText(busyWord, bChinese);
     return texts;
 }
 
@@ -300,9 +299,9 @@ void EncodeRecord(const ChannelTexts& texts, std::uint8_t* rec) {
     rec[layout::kRecFlags] = flags;
 }
 
-void DecodeChannels(RadioImage& image, ChannelTable& table, BandPlan& bands) {
+void DecodeChannels(RadioImage& image, ChannelTable& table, BandPlan& bands, bool bChinese) {
     for (std::size_t n = 0; n < table.size(); ++n) {
-        table[n] = DecodeRecord(image.data() + layout::ChannelRecord(n));
+        table[n] = DecodeRecord(image.data() + layout::ChannelRecord(n), bChinese);
     }
     RefreshBandAfterDecode(image, bands);
 }
@@ -317,6 +316,7 @@ void EncodeChannels(const ChannelTable& table, RadioImage& image, const BandPlan
 void RoundTripAsOpened(RadioImage& image) {
     ChannelTable table;
     BandPlan bands;
-    DecodeChannels(image, table, bands);
+    // The words' language does not matter: the encode takes either.
+    DecodeChannels(image, table, bands, false);
     EncodeChannels(table, image, bands);
 }

@@ -42,16 +42,18 @@ struct ToneCode {
 };
 // Tone text ("67.0", "D023N", "D754I", "None", "无", "") to its code.
 ToneCode ToneTextToCode(std::string_view text);
-// Tone code to text; no tone gives the no-tone word of the language in use,
-// or "" when emptyChannel is true.
-std::string ToneCodeToText(ToneCode code, bool emptyChannel = false);
+// Tone code to text; no tone gives the no-tone word in Chinese (bChinese, the
+// language flag) or English, or "" when emptyChannel is true.
+std::string ToneCodeToText(ToneCode code, bool bChinese, bool emptyChannel = false);
 
-// The 261 texts of the tone drop-down, in the language in use.
-std::vector<std::string> ToneList();
+// The 261 texts of the tone drop-down, its first word in Chinese (bChinese)
+// or English.
+std::vector<std::string> ToneList(bool bChinese);
 inline constexpr int kToneListSize = 261;
 
-// Decodes one record (24 bytes at record) into its nine texts.
-ChannelTexts DecodeRecord(const std::uint8_t* record);
+// Decodes one record (24 bytes at record) into its nine texts, the words
+// (tones, power, width, scan, busy lock) in Chinese (bChinese) or English.
+ChannelTexts DecodeRecord(const std::uint8_t* record, bool bChinese);
 // Encodes nine texts into one record, keeping bytes 12, 14, 15 and bit 0 of byte 13.
 void EncodeRecord(const ChannelTexts& texts, std::uint8_t* record);
 
@@ -62,7 +64,8 @@ void EncodeRecord(const ChannelTexts& texts, std::uint8_t* record);
 // the band code becomes the one every decode leaves; nothing else changes.
 void RoundTripAsOpened(RadioImage& image);
 
-// Image to texts for all 129 records, then the band refresh of the plan (see band.h).
-void DecodeChannels(RadioImage& image, ChannelTable& table, BandPlan& bands);
+// Image to texts for all 129 records (words as DecodeRecord), then the band
+// refresh of the plan (see band.h).
+void DecodeChannels(RadioImage& image, ChannelTable& table, BandPlan& bands, bool bChinese);
 // The band write of the plan (see band.h), then texts to records for all 129 rows.
 void EncodeChannels(const ChannelTable& table, RadioImage& image, const BandPlan& bands);

@@ -1,7 +1,5 @@
 #include "model/display_words.h"
 
-#include "model/language.h"
-
 namespace {
 
 struct WordPair {
@@ -22,10 +20,6 @@ constexpr WordPair kWords[] = {
 const char* WordText(Word word, bool chinese) {
     const WordPair& pair = kWords[static_cast<int>(word)];
     return chinese ? pair.chinese : pair.english;
-}
-
-const char* CurrentWord(Word word) {
-    return WordText(word, g_bChinese != 0);
 }
 
 bool IsWord(std::string_view text, Word word) {

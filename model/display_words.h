@@ -1,6 +1,7 @@
 #pragma once
 // The words the channel table shows, in English and Chinese. The decode writes
-// the word of the language in use; the encode accepts either language's word.
+// the word of the language it is handed; the encode accepts either language's
+// word, so a table written in one language reads back in the other.
 
 #include <string>
 #include <string_view>
@@ -20,7 +21,5 @@ enum class Word {
 
 // The word in English (chinese false) or Chinese (chinese true), UTF-8.
 const char* WordText(Word word, bool chinese);
-// The word in the language in use (g_bChinese).
-const char* CurrentWord(Word word);
 // True when text is exactly the English or the Chinese word (case-sensitive).
 bool IsWord(std::string_view text, Word word);

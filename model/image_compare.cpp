@@ -40,7 +40,7 @@ bool CodeInNoList(const fields::FieldSpec& spec, const fields::FieldValue& value
 // in no list as its raw value, which the control would show as some item.
 std::string FieldText(const fields::FieldSpec& spec, const RadioImage& image,
                       const TextCatalogue& texts) {
-    const fields::FieldValue value = spec.load(image);
+    const fields::FieldValue value = fields::LoadField(spec, image, texts.bChinese());
     const bool listed =
         spec.kind == fields::FieldKind::List || spec.kind == fields::FieldKind::Choice;
     if (listed && CodeInNoList(spec, value, image)) {
@@ -48,7 +48,8 @@ std::string FieldText(const fields::FieldSpec& spec, const RadioImage& image,
                texts.Tr(TEXT_ID("ImageCompare", " (not in the list)"));
     }
     if (listed && value.index >= 0 && static_cast<std::size_t>(value.index) < spec.items.size()) {
-        return fields::ItemInLanguage(spec.items[static_cast<std::size_t>(value.index)]);
+        return fields::ItemInLanguage(spec.items[static_cast<std::size_t>(value.index)],
+                                      texts.bChinese());
     }
     return fields::ShownText(spec, value);
 }
@@ -103,18 +104,18 @@ bool ShowsByte(const std::function<std::string(const RadioImage&)>& shown, const
            shown(WithByteOf(second, first, offset)) != shown(second);
 }
 
-void CompareChannels(const RadioImage& first, const RadioImage& second,
+void CompareChannels(const RadioImage& first, const RadioImage& second, bool bChinese,
                      std::vector<Difference>& out, std::set<std::size_t>& shown) {
     for (int n = 0; n < layout::kChannelRecordCount; ++n) {
         const std::size_t start = layout::ChannelRecord(static_cast<std::size_t>(n));
-        const ChannelTexts a = DecodeRecord(first.data() + start);
-        const ChannelTexts b = DecodeRecord(second.data() + start);
+        const ChannelTexts a = DecodeRecord(first.data() + start, bChinese);
+        const ChannelTexts b = DecodeRecord(second.data() + start, bChinese);
         for (int col = 1; col <= kChannelColumns; ++col) {
             if (a[col - 1] == b[col - 1]) {
                 continue;
             }
-            const auto cell = [start, col](const RadioImage& image) {
-                return DecodeRecord(image.data() + start)[col - 1];
+            const auto cell = [start, col, bChinese](const RadioImage& image) {
+                return DecodeRecord(image.data() + start, bChinese)[col - 1];
             };
             std::optional<std::size_t> firstOffset;
             for (std::size_t i = 0; i < layout::kChannelRecordSize; ++i) {
@@ -205,7 +206,7 @@ std::vector<Difference> CompareImages(const RadioImage& first, const RadioImage&
         return out;
     }
     std::set<std::size_t> shown;
-    CompareChannels(first, second, out, shown);
+    CompareChannels(first, second, texts.bChinese(), out, shown);
     CompareNamedValues(first, second, differing, texts, out, shown);
     // The rest as runs of consecutive offsets.
     for (std::size_t i = 0; i < differing.size();) {

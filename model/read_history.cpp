@@ -87,8 +87,9 @@ std::optional<Clock::time_point> HistoryFileTime(const std::string& name) {
 int ChannelsInUse(const RadioImage& image) {
     int count = 0;
     for (int n = 0; n < layout::kChannelRecordCount - 1; ++n) {
+        // Only whether the channel is in use counts, not its words' language.
         const ChannelTexts texts =
-            DecodeRecord(image.data() + layout::ChannelRecord(static_cast<std::size_t>(n)));
+            DecodeRecord(image.data() + layout::ChannelRecord(static_cast<std::size_t>(n)), false);
         count += texts[kColRx - 1].empty() ? 0 : 1;
     }
     return count;

@@ -43,9 +43,9 @@ public:
     }
     std::string Tr(const TextId& id) const { return Translate(id.context, id.source, nullptr); }
 
-    // True for the Chinese catalogue: the process-wide language flag of the
-    // window (1 = Chinese). Tables that keep the words of both languages side
-    // by side (the radio's lists, the display words) choose by it.
+    // True for the Chinese catalogue: the language flag bChinese. Tables that
+    // keep the words of both languages side by side (the radio's lists, the
+    // display words) are handed it as a parameter to choose by.
     bool bChinese() const { return m_bChinese; }
 
 protected:

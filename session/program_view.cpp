@@ -32,7 +32,7 @@
 CProgramView::CProgramView(RadioImage& image, ProgramContext& context, QWidget* parent)
     : QWidget(parent), m_image(image), m_context(context),
       m_model(new ChannelGridModel(context.Texts(), this)), m_grid(new ChannelGrid(m_model, this)),
-      m_editors(std::make_unique<CellEditors>(m_grid->viewport())) {
+      m_editors(std::make_unique<CellEditors>(m_grid->viewport(), m_context.Texts().bChinese())) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_grid);
@@ -161,7 +161,7 @@ void CProgramView::SetChannels(const ChannelTable& channels) {
 void CProgramView::DecodeChannels() {
     // An edit begun on the old texts must not be committed over the new ones.
     hideEditors();
-    ::DecodeChannels(m_image, m_model->Table(), m_context.band);
+    ::DecodeChannels(m_image, m_model->Table(), m_context.band, m_context.Texts().bChinese());
     m_model->TableReplaced();
 }
 
@@ -190,7 +190,8 @@ bool CProgramView::commit(CommitTrigger trigger) {
     QWidget* editor = m_editors->ForColumn(col);
     const ChannelTexts before = m_model->Table()[static_cast<std::size_t>(row - 1)];
     const CommitResult result =
-        ::CommitCellEdit(m_model->Table(), m_context.band, row, col, m_editors->Text(col), trigger);
+        ::CommitCellEdit(m_model->Table(), m_context.band, row, col, m_editors->Text(col),
+                         m_context.Texts().bChinese(), trigger);
     if (result.effect != CommitEffect::None) {
         m_model->RowChanged(row);
     }

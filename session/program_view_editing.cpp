@@ -102,8 +102,8 @@ void CProgramView::OnEditPaste() {
         col = std::min(col, cell.col);
     }
     ChannelTable channels = m_model->Table();
-    const PasteResult result =
-        PasteCells(channels, m_context.band, selection.front().row, col, read.block);
+    const PasteResult result = PasteCells(channels, m_context.band, selection.front().row, col,
+                                          read.block, m_context.Texts().bChinese());
     replaceChannels(channels, tr("Paste"));
     if (!result.refused.empty()) {
         const PasteReportText report = PasteReport(result.refused, m_context.Texts());

@@ -74,7 +74,7 @@ ImageDialog* MakeEditor(QWidget* parent, ProgramContext& context, const std::str
     if constexpr (std::is_constructible_v<Dialog, ProgramContext&, QWidget*>) {
         dialog = new Dialog(context, parent);
     } else {
-        dialog = new Dialog(parent);
+        dialog = new Dialog(parent, context.Texts().bChinese());
     }
     if constexpr (requires { dialog->SetWireLog(wireLog); }) {
         dialog->SetWireLog(wireLog);

@@ -4,7 +4,6 @@
 #include "dialogs/language_dialog.h"
 #include "link/port_name.h"
 #include "model/band.h"
-#include "model/language.h"
 #include "model/program_document.h"
 #include "model/string_table.h"
 #include "print/report_commands.h"
@@ -103,9 +102,6 @@ bool CProgramApp::InitInstance(const StartupOptions& options) {
     profile.Load(SettingsFilePath(dir).toStdString(), true, true, false);
     m_context.strLanguage = profile.GetValue("Setup", "Language", "");
     const bool chinese = m_context.strLanguage == "Chinese";
-    // The radio's word tables (display words, list items) still choose by
-    // the process-wide flag; everything else takes the context's catalogue.
-    g_bChinese = chinese ? 1 : 0;
     m_context.strHelpFile = chinese ? "chHelp.qch" : "enHelp.qch";
     m_wireLog = WireLogPath(options.wireLog, dir, profile);
     m_restartArguments = options.restartArguments;
@@ -211,8 +207,7 @@ void CProgramApp::StartDemoRadio(const std::function<std::string(const BandCodeB
 void CProgramApp::KeepDemoPort() {
     // A new channel view loads the stored port choice; while none is stored
     // the transfers keep going to the simulated radio.
-    if (!m_demoDevice.empty() &&
-        !UserStore::ReadPortNumber(m_context.AppName()).has_value()) {
+    if (!m_demoDevice.empty() && !UserStore::ReadPortNumber(m_context.AppName()).has_value()) {
         m_context.portName = m_demoDevice;
     }
 }
@@ -376,8 +371,7 @@ void CProgramApp::OnLanguage() {
     // What this instance keeps for the next one is stored before the next
     // one starts and reads it.
     const ProcessStarter start = [this](const QString& program, const QStringList& arguments) {
-        UserStore::WriteField(m_context.AppName(),
-                              m_context.band.bandCode);
+        UserStore::WriteField(m_context.AppName(), m_context.band.bandCode);
         return m_startProgram ? m_startProgram(program, arguments)
                               : QProcess::startDetached(program, arguments);
     };

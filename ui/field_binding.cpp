@@ -205,10 +205,11 @@ QWidget* FindControl(const QWidget* root, int id) {
 
 QString LabelText(const FieldSpec& spec) {
     return *spec.label.source ? QCoreApplication::translate(spec.label.context, spec.label.source)
-                            : QString();
+                              : QString();
 }
 
-QWidget* CreateFieldControl(const FieldSpec& spec, const ControlIdTable& table, QWidget* parent) {
+QWidget* CreateFieldControl(const FieldSpec& spec, const ControlIdTable& table, QWidget* parent,
+                            bool bChinese) {
     QWidget* control = nullptr;
     switch (spec.kind) {
     case FieldKind::List: {
@@ -250,7 +251,8 @@ QWidget* CreateFieldControl(const FieldSpec& spec, const ControlIdTable& table, 
         auto* buttons = new QButtonGroup(box);
         const std::vector<int>& itemIds = IdsOf(table, spec.name).itemIds;
         for (std::size_t i = 0; i < spec.items.size() && i < itemIds.size(); ++i) {
-            auto* button = new QRadioButton(ToQString(fields::ItemInLanguage(spec.items[i])), box);
+            auto* button =
+                new QRadioButton(ToQString(fields::ItemInLanguage(spec.items[i], bChinese)), box);
             SetControlId(button, itemIds[i]);
             buttons->addButton(button, static_cast<int>(i));
             layout->addWidget(button);
@@ -262,7 +264,7 @@ QWidget* CreateFieldControl(const FieldSpec& spec, const ControlIdTable& table, 
     }
     SetControlId(control, IdsOf(table, spec.name).id);
     control->setProperty(kNameProperty, ToQString(spec.name));
-    FillItems(spec, control);
+    FillItems(spec, control, bChinese);
     return control;
 }
 
@@ -305,14 +307,14 @@ QWidget* FieldLabel(const QWidget* root, std::string_view name) {
     return FindNamed(root, kLabelProperty, name);
 }
 
-void FillItems(const FieldSpec& spec, QWidget* root) {
+void FillItems(const FieldSpec& spec, QWidget* root, bool bChinese) {
     auto* list = spec.kind == FieldKind::List ? NamedControl<QComboBox>(root, spec) : nullptr;
     if (!list) {
         return;
     }
     list->clear();
     for (const fields::ItemText& item : spec.items) {
-        list->addItem(ToQString(fields::ItemInLanguage(item)));
+        list->addItem(ToQString(fields::ItemInLanguage(item, bChinese)));
     }
 }
 

@@ -67,10 +67,11 @@ public:
 QString LabelText(const fields::FieldSpec& spec);
 
 // The control of a field (List, Edit, PickEdit, Check, Choice), made with its
-// ids from ids, its name and rules. Cell fields belong to a grid the dialog
-// lays out itself (TagCells); for them this returns null.
+// ids from ids, its name and rules, its items in Chinese when bChinese (the
+// window's language flag), else in English. Cell fields belong to a grid the
+// dialog lays out itself (TagCells); for them this returns null.
 QWidget* CreateFieldControl(const fields::FieldSpec& spec, const ControlIdTable& ids,
-                            QWidget* parent);
+                            QWidget* parent, bool bChinese);
 // The label shown beside a field's control.
 QLabel* CreateFieldLabel(const fields::FieldSpec& spec, QWidget* parent);
 // The spin buttons beside an Edit field's edit (its paired id from ids).
@@ -87,8 +88,9 @@ QWidget* FieldControl(const QWidget* root, const fields::FieldSpec& spec);
 // What shows the label of the field called name under root; null when none.
 QWidget* FieldLabel(const QWidget* root, std::string_view name);
 
-// Refills a List field's control with its items in the language in use.
-void FillItems(const fields::FieldSpec& spec, QWidget* root);
+// Refills a List field's control with its items in Chinese when bChinese,
+// else in English.
+void FillItems(const fields::FieldSpec& spec, QWidget* root, bool bChinese);
 
 // Connects the Edit fields' rules found under root: leaving an edit rewrites
 // it by spec.edit.normalise; its spin buttons step its text by spec.edit.spin.

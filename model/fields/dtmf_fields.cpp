@@ -1,7 +1,6 @@
 #include "model/fields/dtmf_fields.h"
 
 #include "model/image_layout.h"
-#include "model/language.h"
 
 #include <array>
 #include <cctype>
@@ -117,7 +116,7 @@ FieldSpec GroupCodeField() {
         FieldValue value;
         const std::uint8_t code = image[layout::kDtmfGroupCode];
         if (code == fields::kUnset) {
-            value.text = fields::ItemInLanguage(GroupCodeItems().front());
+            value.text = GroupCodeItems().front().english;
         } else if (code != 0x00) {
             value.text = GroupCodeText(code);
         }
@@ -137,7 +136,7 @@ FieldSpec StunTypeField() {
     const fields::BitField bit = fields::Bit(layout::kFlagByte, 5);
     spec.load = [bit](const RadioImage& image) {
         FieldValue value;
-        value.text = fields::ItemInLanguage(StunTypeItems()[fields::ReadBits(image, bit) ? 0 : 1]);
+        value.text = StunTypeItems()[fields::ReadBits(image, bit) ? 0 : 1].english;
         return value;
     };
     spec.store = [bit](const FieldValue& value, RadioImage& image) {

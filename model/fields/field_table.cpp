@@ -1,18 +1,27 @@
 #include "model/fields/field_table.h"
 
 #include "model/gbk.h"
-#include "model/language.h"
 
 #include <cctype>
 #include <utility>
 
 namespace fields {
 
-FieldValues LoadFields(const FieldTable& table, const RadioImage& image) {
+FieldValue LoadField(const FieldSpec& spec, const RadioImage& image, bool bChinese) {
+    FieldValue value = spec.load(image);
+    if (spec.kind == FieldKind::PickEdit) {
+        if (const int index = ItemIndex(spec.items, value.text); index >= 0) {
+            value.text = ItemInLanguage(spec.items[static_cast<std::size_t>(index)], bChinese);
+        }
+    }
+    return value;
+}
+
+FieldValues LoadFields(const FieldTable& table, const RadioImage& image, bool bChinese) {
     FieldValues values;
     values.reserve(table.size());
     for (const FieldSpec& spec : table) {
-        values.push_back(spec.load(image));
+        values.push_back(LoadField(spec, image, bChinese));
     }
     return values;
 }
@@ -40,8 +49,8 @@ const FieldSpec* FindField(const FieldTable& table, std::string_view name) {
     return nullptr;
 }
 
-const std::string& ItemInLanguage(const ItemText& item) {
-    return g_bChinese ? item.chinese : item.english;
+const std::string& ItemInLanguage(const ItemText& item, bool bChinese) {
+    return bChinese ? item.chinese : item.english;
 }
 
 int ItemIndex(const std::vector<ItemText>& items, std::string_view text) {
@@ -142,7 +151,7 @@ std::optional<FieldValue> AcceptInput(const FieldSpec& spec, std::string_view in
         if (index < 0) {
             return std::nullopt;
         }
-        value.text = ItemInLanguage(spec.items[static_cast<std::size_t>(index)]);
+        value.text = spec.items[static_cast<std::size_t>(index)].english;
         return value;
     }
     case FieldKind::Check:

@@ -75,6 +75,8 @@ struct FieldSpec {
     int row = 0;                 // Cell
     int column = 0;              // Cell
     EditRule edit;               // Edit, Cell
+    // A PickEdit's load gives its item's English text; LoadField shows it in
+    // the language of the window.
     std::function<FieldValue(const RadioImage&)> load;
     std::function<void(const FieldValue&, RadioImage&)> store;
     // List, Choice: the code the image holds for the field (its byte or its
@@ -98,14 +100,18 @@ struct FieldPage {
     const FieldSpec& Field(std::string_view name) const;
 };
 
-FieldValues LoadFields(const FieldTable& table, const RadioImage& image);
+// What the control of spec shows for image: its load, with a PickEdit's item
+// in Chinese when bChinese (the language flag), else in English.
+FieldValue LoadField(const FieldSpec& spec, const RadioImage& image, bool bChinese);
+// LoadField of every field of the table.
+FieldValues LoadFields(const FieldTable& table, const RadioImage& image, bool bChinese);
 // Stores every field; values holds one value per field of the table.
 void StoreFields(const FieldTable& table, const FieldValues& values, RadioImage& image);
 
 const FieldSpec* FindField(const FieldTable& table, std::string_view name);
 
-// Text of an item in the language in use (g_bChinese).
-const std::string& ItemInLanguage(const ItemText& item);
+// Text of an item in Chinese when bChinese, else in English.
+const std::string& ItemInLanguage(const ItemText& item, bool bChinese);
 // Position of the item whose English or Chinese text is exactly text; -1 none.
 int ItemIndex(const std::vector<ItemText>& items, std::string_view text);
 // "Off", "1" ... "9": a first item followed by numbers (step apart, from first).
@@ -118,8 +124,9 @@ std::string ShownText(const FieldSpec& spec, const FieldValue& value);
 // The value a control ends up with when the user sets it to input: a list
 // or button group takes one of its items in either language, a check box
 // "true"/"false" (or "1"/"0"), an edit the text as its key filter, text limit
-// and capitals make it, then normalised as leaving the edit does. Nothing
-// when no control would accept the input.
+// and capitals make it, then normalised as leaving the edit does; a picked
+// item is held as its English text. Nothing when no control would accept
+// the input.
 std::optional<FieldValue> AcceptInput(const FieldSpec& spec, std::string_view input);
 // What the control accepts, for a message to the user.
 std::string AllowedText(const FieldSpec& spec);

@@ -62,7 +62,7 @@ private:
     void Type(int row, const std::vector<std::pair<int, std::string>>& cells) {
         ChannelTable table = View().Channels();
         for (const auto& [col, text] : cells) {
-            CommitCellEdit(table, Frame().Context().band, row, col, text);
+            CommitCellEdit(table, Frame().Context().band, row, col, text, false);
         }
         Frame().ActiveChild()->History().Change("Type", [&] { View().SetChannels(table); });
     }
@@ -146,7 +146,9 @@ private slots:
     void refusedFilesChangeNothing_data() {
         QTest::addColumn<QByteArray>("text");
         QTest::addColumn<QString>("message");
-        QTest::newRow("not a channel list") << QByteArray("a,b\n1,2\n") << "columns this program reads. This program's layout has the columns CH, Rx Frequency";
+        QTest::newRow("not a channel list")
+            << QByteArray("a,b\n1,2\n")
+            << "columns this program reads. This program's layout has the columns CH, Rx Frequency";
         QTest::newRow("empty") << QByteArray() << "The file is empty.";
         QTest::newRow("only a header") << QByteArray("Location,Frequency\r\n") << "no channels";
         QTest::newRow("binary") << QByteArray("Frequency\n\0\0", 12) << "NUL byte";
@@ -166,8 +168,8 @@ private slots:
         QCOMPARE(Messages().size(), std::size_t{1});
         QCOMPARE(Messages().back().buttons, MessageButtons::Ok);
         // The message with the list below it.
-        const QString shown = (QStringList{Messages().back().text} + Messages().back().lines)
-                                  .join(QLatin1Char('\n'));
+        const QString shown =
+            (QStringList{Messages().back().text} + Messages().back().lines).join(QLatin1Char('\n'));
         QVERIFY2(shown.contains(message), qPrintable(shown));
         QVERIFY(View().Channels() == before);
         QVERIFY(!Document().IsModified());
@@ -208,7 +210,8 @@ private slots:
         Choose(ID_FILE_EXPORT_CHANNELS);
         QVERIFY(QFile::exists(m_path + ".csv"));
         QVERIFY(Frame().StatusMessage().contains("out.csv"));
-        Frame().ActiveChild()->History().Change("Clear", [this] { View().SetChannels(ChannelTable()); });
+        Frame().ActiveChild()->History().Change("Clear",
+                                                [this] { View().SetChannels(ChannelTable()); });
         m_path += ".csv";
         Choose(ID_FILE_IMPORT_CHANNELS);
         QVERIFY(View().Channels() == before);

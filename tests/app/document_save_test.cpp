@@ -107,7 +107,7 @@ private slots:
         std::copy(saved.begin(), saved.end(), image.data());
         ChannelTable table;
         BandPlan bands;
-        DecodeChannels(image, table, bands);
+        DecodeChannels(image, table, bands, false);
         QCOMPARE(Cell(table, 1, kColRx), std::string("145.12500"));
         QCOMPARE(Cell(table, 1, kColTx), std::string("145.12500"));
     }

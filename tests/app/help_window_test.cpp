@@ -15,7 +15,6 @@
 #include "dialogs/two_tone_dialog.h"
 #include "grid/channel_grid.h"
 #include "help_ui/help_topics.h"
-#include "model/language.h"
 #include "print/print_list_dialog.h"
 #include "session/document_session.h"
 #include "session/program_view.h"

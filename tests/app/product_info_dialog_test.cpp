@@ -6,7 +6,6 @@
 #include "model/band.h"
 #include "model/fields/product_fields.h"
 #include "model/image_layout.h"
-#include "model/language.h"
 #include "model/program_document.h"
 #include "settings/program_context.h"
 #include "tests/app/app_fixture.h"
@@ -57,7 +56,6 @@ private slots:
     void init() {
         m_dir = std::make_unique<ProgramDirFixture>();
         m_context = std::make_unique<ProgramContext>();
-        g_bChinese = 0;
         FillNewDocumentImage(m_image, kDefaultBandCode);
     }
     void cleanup() {
@@ -157,8 +155,10 @@ private slots:
         QFETCH(bool, chinese);
         QFETCH(BandLimitsMhz, limits);
         QFETCH(QString, message);
-        g_bChinese = chinese ? 1 : 0;
         const std::unique_ptr<QtCatalogue> texts = chinese ? InstallChinese() : nullptr;
+        if (texts) {
+            m_context->SetTexts(*texts);
+        }
         LoadSettings("Type1=A\r\nType2=B\r\n");
         StoreType(1);
         m_context->band.SetLimitsMhz(limits);

@@ -7,7 +7,6 @@
 #include "dialogs/dtmf_dialog.h"
 #include "dialogs/key_assignment_dialog.h"
 #include "dialogs/optional_features_dialog.h"
-#include "model/language.h"
 #include "tests/texts/test_catalogues.h"
 #include "tests/ui/dialog_test_support.h"
 
@@ -205,14 +204,12 @@ void FeatureDialogsTest::keyAssignmentHelpUsesTheEnglishSet() {
 }
 
 void FeatureDialogsTest::chineseItemsAreStoredAsTheirCodes() {
-    g_bChinese = 1;
-    const auto english = qScopeGuard([] { g_bChinese = 0; });
     const std::unique_ptr<QtCatalogue> chinese = InstallChinese();
     RadioImage image = NewImage();
     image[0x132F] = 0xFF;
     image[0x12A8] = 0xDD; // stun type bit 5 clear: transceiver inhibit
     const RadioImage before = image;
-    CDtmfDlg dtmf;
+    CDtmfDlg dtmf(nullptr, true);
     RunWith(dtmf, image, [&] {
         QCOMPARE(dtmf.Tabs()->tabText(2), QStringLiteral("呼叫列表"));
         dtmf.Tabs()->setCurrentIndex(1);
@@ -230,7 +227,7 @@ void FeatureDialogsTest::chineseItemsAreStoredAsTheirCodes() {
     expected[0x12A8] = 0xFD;
     QVERIFY(image == expected);
 
-    COptionalFeaturesDlg optional;
+    COptionalFeaturesDlg optional(nullptr, true);
     RunWith(optional, image, [&] {
         QCOMPARE(Control<QComboBox>(&optional, 1125)->itemText(0), QStringLiteral("关闭"));
         QCOMPARE(Control<QComboBox>(&optional, 1117)->currentText(), QStringLiteral("频率信道"));

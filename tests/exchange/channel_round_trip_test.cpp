@@ -114,11 +114,11 @@ TEST_F(PlacementTest, MoreChannelsThanRowsAreReportedNotDropped) {
 
 // A random channel table as the grid makes it: each channel typed in through
 // the commit rules, with empty rows between.
-ChannelTable RandomTable(std::mt19937& random, const BandPlan& bands) {
+ChannelTable RandomTable(std::mt19937& random, const BandPlan& bands, bool bChinese) {
     const auto pick = [&random](int n) {
         return static_cast<int>(random() % static_cast<unsigned>(n));
     };
-    const std::vector<std::string> tones = ToneList();
+    const std::vector<std::string> tones = ToneList(bChinese);
     const char* const nameParts[] = {"A", "z", "0", " ", "-", ",", "\"", "中", "文"};
     ChannelTable table;
     for (int row = 1; row <= kChannelRows; ++row) {
@@ -133,7 +133,7 @@ ChannelTable RandomTable(std::mt19937& random, const BandPlan& bands) {
         std::string name;
         for (int k = pick(6); k > 0; --k) {
             const std::string part = nameParts[pick(std::size(nameParts))];
-            if (EditorInputFor(kColName, name + part).ok)
+            if (EditorInputFor(kColName, name + part, false).ok)
                 name += part;
         }
         const std::string texts[] = {
@@ -142,13 +142,13 @@ ChannelTable RandomTable(std::mt19937& random, const BandPlan& bands) {
             tones[static_cast<std::size_t>(pick(kToneListSize))],
             tones[static_cast<std::size_t>(pick(kToneListSize))],
             name,
-            EditorListItems(CellEditor::PowerList)[static_cast<std::size_t>(pick(2))],
-            EditorListItems(CellEditor::WidthList)[static_cast<std::size_t>(pick(2))],
-            EditorListItems(CellEditor::ScanList)[static_cast<std::size_t>(pick(2))],
-            EditorListItems(CellEditor::BusyList)[static_cast<std::size_t>(pick(3))],
+            EditorListItems(CellEditor::PowerList, bChinese)[static_cast<std::size_t>(pick(2))],
+            EditorListItems(CellEditor::WidthList, bChinese)[static_cast<std::size_t>(pick(2))],
+            EditorListItems(CellEditor::ScanList, bChinese)[static_cast<std::size_t>(pick(2))],
+            EditorListItems(CellEditor::BusyList, bChinese)[static_cast<std::size_t>(pick(3))],
         };
         for (int col = 1; col <= kChannelColumns; ++col) {
-            const CommitResult r = CommitCellEdit(table, bands, row, col, texts[col - 1]);
+            const CommitResult r = CommitCellEdit(table, bands, row, col, texts[col - 1], bChinese);
             EXPECT_FALSE(r.Refused()) << row << ":" << col << " " << texts[col - 1];
         }
     }
@@ -167,11 +167,10 @@ using RoundTripTest = ExchangeTest;
 TEST_F(RoundTripTest, ExportThenImportGivesTheSameTableByteForByte) {
     std::mt19937 random(2024);
     for (const CsvLayout layout : {CsvLayout::Program, CsvLayout::Generic}) {
-        for (const unsigned char chinese : {0, 1}) {
-            g_bChinese = chinese;
+        for (const bool chinese : {false, true}) {
             const TextCatalogue& texts = chinese ? ChineseTexts() : SourceTexts();
             for (int trial = 0; trial < 10; ++trial) {
-                const ChannelTable table = RandomTable(random, bands);
+                const ChannelTable table = RandomTable(random, bands, chinese);
                 const std::string text = WriteChannelCsv(table, layout, texts);
                 EXPECT_EQ(text.find('\n'), text.find("\r\n") + 1);
                 const ChannelImport import = ReadList(text, texts);

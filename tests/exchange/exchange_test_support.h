@@ -4,14 +4,14 @@
 
 #include "exchange/channel_import.h"
 #include "tests/model/decoded_bands.h"
-#include "tests/model/model_globals.h"
 #include "tests/texts/test_catalogues.h"
+#include <gtest/gtest.h>
 
 #include <string>
 
 namespace exchange {
 
-class ExchangeTest : public ModelGlobalsTest {
+class ExchangeTest : public ::testing::Test {
 protected:
     // A channel list read with the tests' band plan, worded in texts.
     ChannelImport ReadList(std::string_view text,

@@ -209,7 +209,6 @@ TEST_F(GenericLayoutTest, LocationNamesTheRowInThisProgramsFilesOnly) {
 }
 
 TEST_F(GenericLayoutTest, ChineseWordsWhenChineseIsInUse) {
-    g_bChinese = 1;
     const ChannelImport import =
         ReadList(std::string(kWideHeader) + "\n" +
                      "1,,145.500000,,0,Tone,88.5,88.5,023,NN,,,NFM,,S,Low,,,,,\n",

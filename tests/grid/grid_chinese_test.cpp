@@ -1,6 +1,5 @@
 // The channel grid, its messages and the windows it opens, in Chinese.
 
-#include "model/language.h"
 #include "model/program_document.h"
 #include "session/document_session.h"
 #include "tests/grid/grid_view_fixture.h"

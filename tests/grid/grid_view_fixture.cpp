@@ -1,6 +1,5 @@
 #include "tests/grid/grid_view_fixture.h"
 
-#include "model/language.h"
 #include "model/program_document.h"
 #include "tests/texts/test_catalogues.h"
 #include "ui/help_service.h"
@@ -20,7 +19,6 @@ const QStringList kNewChannel145{"145.12500", "145.12500", "None", "None", "",
                                  "High",      "Wide",      "Yes",  "Off"};
 
 void GridViewFixture::setUpView() {
-    g_bChinese = 0;
     makeView();
 }
 
@@ -28,7 +26,6 @@ void GridViewFixture::tearDown() {
     m_view.reset();
     m_context.SetTexts(SourceTexts());
     m_chinese.reset();
-    g_bChinese = 0;
     HelpService::SetHandler({});
 }
 
@@ -47,7 +44,6 @@ void GridViewFixture::makeView() {
 void GridViewFixture::makeChineseView() {
     m_chinese = InstallChinese();
     m_context.SetTexts(*m_chinese);
-    g_bChinese = 1;
     makeView();
 }
 

@@ -1,8 +1,8 @@
 #include "model/cell_block.h"
 #include "model/string_table.h"
 #include "tests/model/decoded_bands.h"
-#include "tests/model/model_globals.h"
 #include "tests/model/random_channels.h"
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -20,10 +20,10 @@ std::vector<GridCell> WholeRows(int first, int last) {
     return cells;
 }
 
-class CellBlockTest : public ModelGlobalsTest {
+class CellBlockTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        ModelGlobalsTest::SetUp();
+
         table[9] = kFilled; // row 10
     }
     ChannelTable table;
@@ -82,7 +82,7 @@ TEST_F(CellBlockTest, PasteRefusesWhatTheCellsRefuse) {
         SCOPED_TRACE(c.what);
         table[9] = kFilled;
         table[10] = {};
-        const PasteResult r = PasteCells(table, bands, c.row, c.col, {{c.text}});
+        const PasteResult r = PasteCells(table, bands, c.row, c.col, {{c.text}}, false);
         const bool refused = c.messageId != 0 || c.withReason;
         ASSERT_EQ(r.refused.size(), refused ? 1U : 0U);
         EXPECT_EQ(r.accepted, refused ? 0 : 1);
@@ -104,7 +104,7 @@ TEST_F(CellBlockTest, PasteGoesOnPastRefusedCellsAndAcrossRows) {
     const CellBlock block{{"145.125", "146.5", "67.0", "None", "R1", "Low"},
                           {"145.0031", "", "", "", "", "High"},
                           {"438.5"}};
-    const PasteResult r = PasteCells(table, bands, 1, kColRx, block);
+    const PasteResult r = PasteCells(table, bands, 1, kColRx, block, false);
     EXPECT_EQ(table[0], (ChannelTexts{"145.12500", "146.50000", "67.0", "None", "R1", "Low", "Wide",
                                       "Yes", "Off"}));
     EXPECT_EQ(table[1], ChannelTexts{});
@@ -137,19 +137,18 @@ TEST_F(CellBlockTest, EmptyCellsDeletesChannelsAndClearsNames) {
 
 TEST_F(CellBlockTest, CopyPasteRoundTripOfRandomTables) {
     for (const bool chinese : {false, true}) {
-        g_bChinese = chinese ? 1 : 0;
         for (unsigned seed = 1; seed <= 20; ++seed) {
             SCOPED_TRACE(seed);
-            const ChannelTable source = RandomChannelTable(seed);
+            const ChannelTable source = RandomChannelTable(seed, chinese);
             const CellBlock block = CopyCells(source, WholeRows(1, kChannelRows));
             ChannelTable target;
-            const PasteResult r = PasteCells(target, bands, 1, 1, block);
+            const PasteResult r = PasteCells(target, bands, 1, 1, block, chinese);
             EXPECT_TRUE(r.refused.empty());
             EXPECT_EQ(target, source);
             // Pasting over a different table gives the same result: empty
             // source rows delete the channels under them.
-            ChannelTable over = RandomChannelTable(seed + 100);
-            PasteCells(over, bands, 1, 1, block);
+            ChannelTable over = RandomChannelTable(seed + 100, chinese);
+            PasteCells(over, bands, 1, 1, block, chinese);
             EXPECT_EQ(over, source);
         }
     }

@@ -2,7 +2,7 @@
 #include "model/channel_codec.h"
 #include "model/string_table.h"
 #include "tests/model/decoded_bands.h"
-#include "tests/model/model_globals.h"
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -11,10 +11,10 @@ const ChannelTexts kEnglishNew{"145.12500", "145.12500", "None", "None", "",
 const ChannelTexts kFilled{"438.00625", "438.50000", "67.0", "D023N",  "AB",
                            "Low",       "Narrow",    "No",   "Carrier"};
 
-class CellCommitTest : public ModelGlobalsTest {
+class CellCommitTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        ModelGlobalsTest::SetUp();
+
         table[9] = kFilled; // row 10
     }
     ChannelTable table;
@@ -22,20 +22,19 @@ protected:
 };
 
 TEST_F(CellCommitTest, NewChannelGetsTheDefaultsInTheLanguageInUse) {
-    const CommitResult r = CommitCellEdit(table, bands, 1, kColRx, "145.125");
+    const CommitResult r = CommitCellEdit(table, bands, 1, kColRx, "145.125", false);
     EXPECT_EQ(r.effect, CommitEffect::NewChannel);
     EXPECT_FALSE(r.Refused());
     EXPECT_FALSE(r.editorVisible);
     EXPECT_EQ(table[0], kEnglishNew);
 
-    g_bChinese = 1;
-    CommitCellEdit(table, bands, 129, kColRx, "145.125");
+    CommitCellEdit(table, bands, 129, kColRx, "145.125", true);
     EXPECT_EQ(table[128],
               (ChannelTexts{"145.12500", "145.12500", "无", "无", "", "高", "宽", "是", "关"}));
 }
 
 TEST_F(CellCommitTest, RxOfAnExistingChannelChangesOnlyThatCell) {
-    const CommitResult r = CommitCellEdit(table, bands, 10, kColRx, "145.125");
+    const CommitResult r = CommitCellEdit(table, bands, 10, kColRx, "145.125", false);
     EXPECT_EQ(r.effect, CommitEffect::CellSet);
     ChannelTexts expected = kFilled;
     expected[0] = "145.12500";
@@ -62,7 +61,7 @@ TEST_F(CellCommitTest, RxRefusalsOnLeavingTheCell) {
     };
     for (const Case& c : cases) {
         table[9] = kFilled;
-        const CommitResult r = CommitCellEdit(table, bands, 10, kColRx, c.text);
+        const CommitResult r = CommitCellEdit(table, bands, 10, kColRx, c.text, false);
         EXPECT_EQ(r.messageId, c.message) << c.text;
         EXPECT_EQ(r.captionId, IDS_CAUTION);
         EXPECT_EQ(r.icon, c.icon) << c.text;
@@ -77,7 +76,8 @@ TEST_F(CellCommitTest, RxRefusalsOnLeavingTheCell) {
 TEST_F(CellCommitTest, RxRefusalsWithEnterClearTheEditAndKeepTheRow) {
     for (const char* text : {"66.99375", "145.0031", "600"}) {
         table[9] = kFilled;
-        const CommitResult r = CommitCellEdit(table, bands, 10, kColRx, text, CommitTrigger::Enter);
+        const CommitResult r =
+            CommitCellEdit(table, bands, 10, kColRx, text, false, CommitTrigger::Enter);
         EXPECT_TRUE(r.Refused()) << text;
         EXPECT_TRUE(r.editorVisible);
         EXPECT_TRUE(r.clearEditText);
@@ -85,7 +85,7 @@ TEST_F(CellCommitTest, RxRefusalsWithEnterClearTheEditAndKeepTheRow) {
         EXPECT_EQ(table[9], kFilled) << text;
     }
     const CommitResult ok =
-        CommitCellEdit(table, bands, 1, kColRx, "145.125", CommitTrigger::Enter);
+        CommitCellEdit(table, bands, 1, kColRx, "145.125", false, CommitTrigger::Enter);
     EXPECT_FALSE(ok.editorVisible);
     EXPECT_EQ(table[0], kEnglishNew);
 }
@@ -102,7 +102,7 @@ TEST_F(CellCommitTest, RxAcceptsStepsAndBandEnds) {
     };
     for (const Case& c : cases) {
         table[0] = {};
-        const CommitResult r = CommitCellEdit(table, bands, 1, kColRx, c.text);
+        const CommitResult r = CommitCellEdit(table, bands, 1, kColRx, c.text, false);
         EXPECT_FALSE(r.Refused()) << c.text;
         EXPECT_EQ(table[0][0], c.stored);
         EXPECT_EQ(table[0][1], c.stored);
@@ -110,7 +110,7 @@ TEST_F(CellCommitTest, RxAcceptsStepsAndBandEnds) {
 }
 
 TEST_F(CellCommitTest, EmptyRxDeletesTheChannel) {
-    const CommitResult r = CommitCellEdit(table, bands, 10, kColRx, "");
+    const CommitResult r = CommitCellEdit(table, bands, 10, kColRx, "", false);
     EXPECT_EQ(r.effect, CommitEffect::RowCleared);
     EXPECT_FALSE(r.Refused());
     EXPECT_EQ(table[9], ChannelTexts{});
@@ -129,15 +129,14 @@ TEST_F(CellCommitTest, TxOutsideTheBandsIsRefusedAndTheCellKept) {
         const char* stored; // nullptr: refused, the cell keeps its value
     };
     const Case cases[] = {
-        {"480", "480.00000"}, {"145.0031", "145.00310"}, {"174", "174.00000"},
-        {"300", nullptr},     {"", nullptr},             {"abc", nullptr},
-        {"174.00001", nullptr},
+        {"480", "480.00000"}, {"145.0031", "145.00310"}, {"174", "174.00000"},   {"300", nullptr},
+        {"", nullptr},        {"abc", nullptr},          {"174.00001", nullptr},
     };
     for (const Case& c : cases) {
         for (const CommitTrigger trigger : {CommitTrigger::LeaveCell, CommitTrigger::Enter}) {
             const bool enter = trigger == CommitTrigger::Enter;
             table[9] = kFilled;
-            const CommitResult r = CommitCellEdit(table, bands, 10, kColTx, c.text, trigger);
+            const CommitResult r = CommitCellEdit(table, bands, 10, kColTx, c.text, false, trigger);
             EXPECT_EQ(table[9][1], c.stored ? c.stored : kFilled[1]) << c.text;
             EXPECT_EQ(table[9][0], kFilled[0]);
             if (c.stored) {
@@ -157,10 +156,9 @@ TEST_F(CellCommitTest, TxOutsideTheBandsIsRefusedAndTheCellKept) {
         // emptied edit empties the cell.
         table[0] = {};
         table[0][1] = "145.00000";
-        const CommitResult r = CommitCellEdit(table, bands, 1, kColTx, c.text);
+        const CommitResult r = CommitCellEdit(table, bands, 1, kColTx, c.text, false);
         const bool typed = *c.text != '\0';
-        EXPECT_EQ(r.messageId,
-                  !typed ? 0 : (c.stored ? IDS_RX_FREQUENCY_FIRST : IDS_OUT_OF_RANGE))
+        EXPECT_EQ(r.messageId, !typed ? 0 : (c.stored ? IDS_RX_FREQUENCY_FIRST : IDS_OUT_OF_RANGE))
             << c.text;
         EXPECT_EQ(table[0][1], typed ? "145.00000" : "") << c.text;
         EXPECT_FALSE(r.editorVisible) << c.text;
@@ -177,15 +175,15 @@ TEST_F(CellCommitTest, SettingsNeedAFrequency) {
                           {kColBusy, "Carrier"}};
     for (const Case& c : cases) {
         table[0] = {};
-        CommitCellEdit(table, bands, 1, c.col, c.text);
+        CommitCellEdit(table, bands, 1, c.col, c.text, false);
         EXPECT_EQ(table[0], ChannelTexts{}) << c.col;
 
         table[1] = {"", "145.00000", "", "", "", "", "", "", ""};
-        CommitCellEdit(table, bands, 2, c.col, c.text);
+        CommitCellEdit(table, bands, 2, c.col, c.text, false);
         EXPECT_EQ(table[1][c.col - 1], c.text) << c.col;
 
         table[9] = kFilled;
-        const CommitResult r = CommitCellEdit(table, bands, 10, c.col, c.text);
+        const CommitResult r = CommitCellEdit(table, bands, 10, c.col, c.text, false);
         EXPECT_EQ(r.effect, CommitEffect::CellSet);
         EXPECT_EQ(table[9][c.col - 1], c.text);
     }
@@ -194,7 +192,8 @@ TEST_F(CellCommitTest, SettingsNeedAFrequency) {
 TEST_F(CellCommitTest, CellsOutsideTheGridChangeNothing) {
     const ChannelTable before = table;
     for (auto [row, col] : {std::pair{0, 1}, {130, 1}, {1, 0}, {1, 10}, {-1, -1}}) {
-        EXPECT_EQ(CommitCellEdit(table, bands, row, col, "145.125").effect, CommitEffect::None);
+        EXPECT_EQ(CommitCellEdit(table, bands, row, col, "145.125", false).effect,
+                  CommitEffect::None);
     }
     EXPECT_EQ(table, before);
 }
@@ -220,11 +219,10 @@ TEST_F(CellCommitTest, ListSelectsTheFirstItemBeginningWithTheText) {
         {kColBusy, "Carrierx", 0},
     };
     for (const Case& c : cases) {
-        const auto items = EditorListItems(EditorOfColumn(c.col));
+        const auto items = EditorListItems(EditorOfColumn(c.col), false);
         EXPECT_EQ(ListSelectionForText(items, c.text), c.index) << c.text;
     }
-    g_bChinese = 1;
-    EXPECT_EQ(ListSelectionForText(EditorListItems(CellEditor::BusyList), "载波"), 1);
+    EXPECT_EQ(ListSelectionForText(EditorListItems(CellEditor::BusyList, true), "载波"), 1);
 }
 
 TEST_F(CellCommitTest, EditorInputFollowsTheEditorsLimits) {
@@ -257,7 +255,7 @@ TEST_F(CellCommitTest, EditorInputFollowsTheEditorsLimits) {
         {kColScan, "否", true, "No"},
     };
     for (const Case& c : cases) {
-        const EditorInput in = EditorInputFor(c.col, c.typed);
+        const EditorInput in = EditorInputFor(c.col, c.typed, false);
         EXPECT_EQ(in.ok, c.ok) << c.typed;
         if (c.ok) {
             EXPECT_EQ(in.text, c.held);

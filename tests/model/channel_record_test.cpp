@@ -5,7 +5,7 @@
 #include "model/band.h"
 #include "model/channel_codec.h"
 #include "model/image_layout.h"
-#include "tests/model/model_globals.h"
+#include <gtest/gtest.h>
 
 #include <array>
 #include <vector>
@@ -20,8 +20,8 @@ Record EmptyRecord() {
     return r;
 }
 
-ChannelTexts Decode(const Record& r) {
-    return DecodeRecord(r.data());
+ChannelTexts Decode(const Record& r, bool bChinese = false) {
+    return DecodeRecord(r.data(), bChinese);
 }
 
 Record Encode(const ChannelTexts& texts, Record r) {
@@ -29,7 +29,7 @@ Record Encode(const ChannelTexts& texts, Record r) {
     return r;
 }
 
-using CodecTest = ModelGlobalsTest;
+using CodecTest = ::testing::Test;
 
 TEST_F(CodecTest, EmptyRecordDecodesEmptyAndEncodesWithBusyLockBitsOnly) {
     Record r = EmptyRecord();
@@ -156,9 +156,8 @@ TEST_F(CodecTest, FlagBitsDecodeToTheWordsOfTheLanguageInUse) {
         {0xC1, {"Low", "Narrow", "No", "Off"}, {"低", "窄", "否", "关"}},
     };
     for (const Case& c : cases) {
-        for (unsigned char chinese : {0, 1}) {
-            g_bChinese = chinese;
-            const ChannelTexts texts = Decode(SetRecord({}, c.flags));
+        for (bool chinese : {false, true}) {
+            const ChannelTexts texts = Decode(SetRecord({}, c.flags), chinese);
             const auto& words = chinese ? c.chinese : c.english;
             for (int i = 0; i < 4; ++i) {
                 EXPECT_EQ(texts[kColPower - 1 + i], words[i]) << int(c.flags) << ' ' << i;
@@ -216,7 +215,7 @@ TEST_F(CodecTest, DecodeRefreshesTheBandAndKeepsTheCodeRead) {
     SetImageBandCode(image, kDefaultBandCode); // 136..174, 400..480
     ChannelTable table;
     BandPlan bands;
-    DecodeChannels(image, table, bands);
+    DecodeChannels(image, table, bands, false);
     EXPECT_EQ(bands.bandCode, kDefaultBandCode);
     EXPECT_EQ(ImageBandCode(image), kDecodedBandCode);
     EXPECT_TRUE(bands.InBands(51000000));
@@ -240,7 +239,7 @@ TEST_F(CodecTest, WholeTableRoundTripsAndLeavesOtherBytesAlone) {
     const RadioImage original = image;
     ChannelTable table;
     BandPlan bands;
-    DecodeChannels(image, table, bands);
+    DecodeChannels(image, table, bands, false);
     EXPECT_EQ(table[5], (ChannelTexts{"438.00625", "145.12500", "67.0", "D754I", "中A", "High",
                                       "Narrow", "Yes", "Carrier"}));
     EXPECT_EQ(table[128], table[5]);
@@ -260,14 +259,13 @@ TEST_F(CodecTest, WholeTableRoundTripsAndLeavesOtherBytesAlone) {
 }
 
 TEST_F(CodecTest, DecodeWritesChineseWordsWhenChinese) {
-    g_bChinese = 1;
     RadioImage image;
     const std::uint8_t bytes[] = {0x00, 0x25, 0x51, 0x14, 0x00, 0x25, 0x51, 0x14};
     std::copy(std::begin(bytes), std::end(bytes), image.data());
     image[13] = 0x38;
     ChannelTable table;
     BandPlan bands;
-    DecodeChannels(image, table, bands);
+    DecodeChannels(image, table, bands, true);
     EXPECT_EQ(table[0],
               (ChannelTexts{"145.12500", "145.12500", "无", "无", "", "高", "宽", "是", "关"}));
 }

@@ -3,7 +3,7 @@
 
 #include "model/band.h"
 #include "model/channel_codec.h"
-#include "tests/model/model_globals.h"
+#include <gtest/gtest.h>
 
 #include <clocale>
 #include <limits>
@@ -11,7 +11,7 @@
 
 namespace {
 
-using CodecTest = ModelGlobalsTest;
+using CodecTest = ::testing::Test;
 
 TEST(FrequencyToUnits, ReadsTextLikeAtofAndScalesExactly) {
     struct Case {
@@ -117,18 +117,15 @@ TEST_F(CodecTest, ToneCodesDecodeToTheirTexts) {
         {{0x12, 0x00}, "None", "无", ""},          {{0x00, 0x01}, "10.0", "10.0", "10.0"},
     };
     for (const Case& c : cases) {
-        g_bChinese = 0;
-        EXPECT_EQ(ToneCodeToText(c.code), c.english);
-        EXPECT_EQ(ToneCodeToText(c.code, true), c.emptyChannel);
-        g_bChinese = 1;
-        EXPECT_EQ(ToneCodeToText(c.code), c.chinese);
+        EXPECT_EQ(ToneCodeToText(c.code, false), c.english);
+        EXPECT_EQ(ToneCodeToText(c.code, false, true), c.emptyChannel);
+        EXPECT_EQ(ToneCodeToText(c.code, true), c.chinese);
     }
 }
 
 TEST_F(CodecTest, ToneListHasEveryTextOnceAndEachRoundTrips) {
-    for (unsigned char chinese : {0, 1}) {
-        g_bChinese = chinese;
-        const std::vector<std::string> list = ToneList();
+    for (const bool chinese : {false, true}) {
+        const std::vector<std::string> list = ToneList(chinese);
         ASSERT_EQ(list.size(), 261u);
         EXPECT_EQ(list[0], chinese ? "无" : "None");
         EXPECT_EQ(list[1], "67.0");
@@ -138,7 +135,7 @@ TEST_F(CodecTest, ToneListHasEveryTextOnceAndEachRoundTrips) {
         EXPECT_EQ(list[156], "D023I");
         EXPECT_EQ(list[260], "D754I");
         for (std::size_t i = 0; i < list.size(); ++i) {
-            EXPECT_EQ(ToneCodeToText(ToneTextToCode(list[i])), list[i]) << i;
+            EXPECT_EQ(ToneCodeToText(ToneTextToCode(list[i]), chinese), list[i]) << i;
             for (std::size_t j = 0; j < i; ++j) {
                 ASSERT_NE(list[i], list[j]);
             }

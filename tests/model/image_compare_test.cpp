@@ -6,8 +6,8 @@
 #include "model/fields/settings_groups.h"
 #include "model/image_compare.h"
 #include "model/program_document.h"
-#include "tests/model/model_globals.h"
 #include "tests/texts/test_catalogues.h"
+#include <gtest/gtest.h>
 
 #include <gtest/gtest.h>
 
@@ -18,10 +18,10 @@ namespace {
 using compare::Difference;
 using compare::DifferenceKind;
 
-class ImageCompare : public ModelGlobalsTest {
+class ImageCompare : public ::testing::Test {
 protected:
     void SetUp() override {
-        ModelGlobalsTest::SetUp();
+
         FillNewDocumentImage(base, kDefaultBandCode);
         SetChannel(base, 3,
                    {"438.00000", "438.00000", "67.0", "None", "ABC", "High", "Wide", "Yes", "Off"});
@@ -180,7 +180,6 @@ TEST_F(ImageCompare, ACodeInNoListIsShownAsItIs) {
         EXPECT_EQ(found[0].first, c.first);
         EXPECT_EQ(found[0].second, c.second);
     }
-    g_bChinese = 1;
     RadioImage changed = base;
     changed[layout::kTot] = 0x7F;
     EXPECT_EQ(compare::CompareImages(base, changed, ChineseTexts()).at(0).second,
@@ -204,7 +203,6 @@ TEST_F(ImageCompare, OrderIsChannelsThenFieldsThenBytes) {
 }
 
 TEST_F(ImageCompare, ChineseTextsFollowTheLanguage) {
-    g_bChinese = 1;
     RadioImage changed = base;
     SetChannel(changed, 3,
                {"438.00000", "438.00000", "67.0", "None", "ABC", "Low", "Wide", "Yes", "Off"});

@@ -1,9 +1,9 @@
 #include "model/channel_codec.h"
 #include "model/image_layout.h"
 #include "model/program_document.h"
-#include "tests/model/model_globals.h"
 #include "tests/settings/temp_dir.h"
 #include "tests/texts/test_catalogues.h"
+#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <string>
@@ -28,7 +28,7 @@ RadioImage ExpectedNewImage(const BandCodeBytes& band) {
     return image;
 }
 
-using DocumentTest = ModelGlobalsTest;
+using DocumentTest = ::testing::Test;
 
 TEST_F(DocumentTest, NewDocumentHoldsEveryDefaultByte) {
     struct Case {
@@ -53,7 +53,6 @@ TEST_F(DocumentTest, NewDocumentHoldsEveryDefaultByte) {
         EXPECT_EQ(doc.Title(), "Channel Information");
         EXPECT_FALSE(doc.IsModified());
     }
-    g_bChinese = 1;
     CProgramDoc chinese;
     BandPlan bands;
     chinese.OnNewDocument("", bands, ChineseTexts());
@@ -65,7 +64,7 @@ TEST_F(DocumentTest, NewDocumentHoldsEveryDefaultByte) {
 class WiredDocument {
 public:
     WiredDocument() {
-        doc.SetOpenHook([this](RadioImage& image) { DecodeChannels(image, table, bands); });
+        doc.SetOpenHook([this](RadioImage& image) { DecodeChannels(image, table, bands, false); });
         doc.SetSaveHook([this](RadioImage& image) { EncodeChannels(table, image, bands); });
     }
     BandPlan bands;
@@ -77,7 +76,7 @@ TEST_F(DocumentTest, SavingANewDocumentWithoutEditsGivesTheDefaultsAndTheDecoded
     TempDir dir;
     WiredDocument w;
     w.doc.OnNewDocument("", w.bands, SourceTexts());
-    DecodeChannels(w.doc.Image(), w.table, w.bands); // the view's first display
+    DecodeChannels(w.doc.Image(), w.table, w.bands, false); // the view's first display
     ASSERT_TRUE(w.doc.OnSaveDocument(dir.File("new.dat")).Ok());
     RadioImage expected = ExpectedNewImage(kDecodedBandCode);
     for (std::size_t n = 0; n < 129; ++n) {
@@ -134,7 +133,7 @@ TEST_F(DocumentTest, FailedSaveKeepsThePathAndTheEncodedImage) {
     TempDir dir;
     WiredDocument w;
     w.doc.OnNewDocument("App", w.bands, SourceTexts());
-    DecodeChannels(w.doc.Image(), w.table, w.bands);
+    DecodeChannels(w.doc.Image(), w.table, w.bands, false);
     w.table[0] = {"145.12500", "145.12500", "None", "None", "", "High", "Wide", "Yes", "Off"};
     EXPECT_EQ(w.doc.OnSaveDocument(dir.File("no/dir/x.dat")).error, FileError::CannotWrite);
     EXPECT_EQ(w.doc.Path(), "App");

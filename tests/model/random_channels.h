@@ -1,8 +1,8 @@
 #pragma once
 // Random channel tables that the grid's commit rules accept as they stand:
 // frequencies on a step inside the bands 136..174 and 400..520 MHz, tones of
-// the tone list, GBK names of at most 7 bytes, list words of the language in
-// use, and empty rows between the channels. Same seed, same table.
+// the tone list, GBK names of at most 7 bytes, list words in Chinese when
+// bChinese, else in English, and empty rows between the channels. Same seed, same table.
 
 #include "model/channel_codec.h"
 #include "model/channel_table.h"
@@ -12,12 +12,12 @@
 #include <string>
 #include <vector>
 
-inline ChannelTable RandomChannelTable(unsigned seed) {
+inline ChannelTable RandomChannelTable(unsigned seed, bool bChinese = false) {
     std::mt19937 rng(seed);
     auto pick = [&rng](int low, int high) {
         return std::uniform_int_distribution<int>(low, high)(rng);
     };
-    const std::vector<std::string> tones = ToneList();
+    const std::vector<std::string> tones = ToneList(bChinese);
     const char* const names[] = {"", "A", "RPT 1", "Base-7", "中继", "甲乙丙", "x\"y,z"};
     auto frequency = [&] {
         // 136..174 or 400..520 MHz on a 5 kHz or 6.25 kHz step, in 10 Hz units.
@@ -38,12 +38,13 @@ inline ChannelTable RandomChannelTable(unsigned seed) {
                tones[static_cast<std::size_t>(pick(0, static_cast<int>(tones.size()) - 1))],
                tones[static_cast<std::size_t>(pick(0, static_cast<int>(tones.size()) - 1))],
                names[pick(0, 6)],
-               CurrentWord(pick(0, 1) ? Word::High : Word::Low),
-               CurrentWord(pick(0, 1) ? Word::Wide : Word::Narrow),
-               CurrentWord(pick(0, 1) ? Word::Yes : Word::No),
-               CurrentWord(pick(0, 2) == 0   ? Word::Off
-                           : pick(0, 1) == 0 ? Word::Carrier
-                                             : Word::ToneLock)};
+               WordText(pick(0, 1) ? Word::High : Word::Low, bChinese),
+               WordText(pick(0, 1) ? Word::Wide : Word::Narrow, bChinese),
+               WordText(pick(0, 1) ? Word::Yes : Word::No, bChinese),
+               WordText(pick(0, 2) == 0   ? Word::Off
+                        : pick(0, 1) == 0 ? Word::Carrier
+                                          : Word::ToneLock,
+                        bChinese)};
     }
     return table;
 }

@@ -4,8 +4,8 @@
 #include "model/channel_codec.h"
 #include "model/program_document.h"
 #include "model/read_history.h"
-#include "tests/model/model_globals.h"
 #include "tests/settings/temp_dir.h"
+#include <gtest/gtest.h>
 
 #include <gtest/gtest.h>
 
@@ -20,7 +20,7 @@ using std::chrono::seconds;
 // 2026-12-07 20:20:33.123 UTC.
 const Clock::time_point kTime = Clock::from_time_t(1796674833) + milliseconds(123);
 
-class ReadHistory : public ModelGlobalsTest {};
+class ReadHistory : public ::testing::Test {};
 
 TEST_F(ReadHistory, FileNamesCarryTheTimeInUtcAndReadBack) {
     EXPECT_EQ(history::HistoryFileName(kTime), "read-20261207-202033-123.dat");

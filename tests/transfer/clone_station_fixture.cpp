@@ -1,7 +1,6 @@
 #include "tests/transfer/clone_station_fixture.h"
 
 #include "link_qt/qt_serial_link.h"
-#include "model/language.h"
 #include "model/program_document.h"
 #include "transfer/station_table.h"
 
@@ -20,7 +19,6 @@ RadioImage FleetImage() {
 }
 
 void CloneStationFixture::setUp() {
-    g_bChinese = 0;
     QVERIFY(m_dir.isValid());
     m_safety = {.readFirst = false, .verify = false};
     m_image = CloneImage{QStringLiteral("fleet.dat*"), FleetImage()};

@@ -6,7 +6,6 @@
 
 #include "grid/channel_grid.h"
 #include "link_qt/port_probe.h"
-#include "model/language.h"
 #include "tests/texts/test_catalogues.h"
 #include "tests/transfer/process_fixture.h"
 #include "tests/ui/message_recorder.h"

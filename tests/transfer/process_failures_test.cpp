@@ -5,7 +5,6 @@
 #include "link/link_messages.h"
 #include "link/port_name.h"
 #include "link_qt/port_probe.h"
-#include "model/language.h"
 #include "model/string_table.h"
 #include "tests/texts/test_catalogues.h"
 #include "tests/transfer/process_fixture.h"
@@ -127,7 +126,6 @@ void ProcessFailuresTest::writeStoppedPartWaySaysSo() {
         QTest::mouseClick(dialog()->CancelButton(), Qt::LeftButton);
     }
     waitUntilEnded();
-    g_bChinese = 0;
 
     QCOMPARE(messages.seen.size(), std::size_t{1});
     QCOMPARE(messages.seen[0].text, message);

@@ -2,7 +2,6 @@
 
 #include "link/port_name.h"
 #include "model/channel_codec.h"
-#include "model/language.h"
 #include "model/program_document.h"
 #include "tests/texts/test_catalogues.h"
 #include "transfer/process_dialog.h"
@@ -25,7 +24,6 @@ void ProcessFixture::setUpStore() {
 }
 
 void ProcessFixture::setUpSession() {
-    g_bChinese = 0;
     auto doc = std::make_unique<CProgramDoc>();
     FillNewDocumentImage(doc->Image(), kDefaultBandCode);
     m_view = std::make_unique<CProgramView>(doc->Image(), m_context);
@@ -49,11 +47,9 @@ void ProcessFixture::useChinese() {
     m_chinese = InstallChinese();
     m_context.SetTexts(*m_chinese);
     setUpSession();
-    g_bChinese = 1;
 }
 
 void ProcessFixture::tearDown() {
-    g_bChinese = 0;
     m_session.reset();
     m_view.reset();
     m_radio.reset();

@@ -7,7 +7,6 @@
 // being read stops that read without asking about a write.
 
 #include "link/write_safety.h"
-#include "model/language.h"
 #include "session/write_safety_settings.h"
 #include "settings/profile_file.h"
 #include "tests/texts/test_catalogues.h"
@@ -30,7 +29,8 @@ private slots:
         QFile ini(m_store.filePath("Program.ini"));
         QVERIFY(ini.open(QIODevice::WriteOnly));
         ini.close();
-        QVERIFY(m_context.Profile().Load(m_store.filePath("Program.ini").toStdString(), false, true, false));
+        QVERIFY(m_context.Profile().Load(m_store.filePath("Program.ini").toStdString(), false, true,
+                                         false));
     }
     void init() { setUpSession(); }
     void cleanup() {

@@ -1,3 +1,0 @@
-#include "model/language.h"
-
-unsigned char g_bChinese = 0;
