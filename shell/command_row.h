@@ -8,6 +8,7 @@
 // that place the command.
 
 #include "session/write_safety_settings.h"
+#include "settings/program_context.h"
 
 #include <QKeySequence>
 #include <QList>
@@ -23,7 +24,6 @@ class CProgramView;
 class DocumentSession;
 class ImageDialog;
 class QWidget;
-struct ProgramContext;
 
 // The pop-up menus of the menu bar, in the order in which they stand there.
 // A menu bar holds the pop-ups that have at least one item in it.

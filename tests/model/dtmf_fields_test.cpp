@@ -27,10 +27,10 @@ const FieldPage& Page(const std::string& name) {
     throw std::runtime_error("no page " + name);
 }
 
-std::map<std::string, std::string> Shown(const RadioImage& image) {
+std::map<std::string, std::string> Shown(const RadioImage& image, bool bChinese = false) {
     std::map<std::string, std::string> shown;
     for (const FieldPage& page : dtmf::Pages()) {
-        const FieldValues values = fields::LoadFields(page.fields, image);
+        const FieldValues values = fields::LoadFields(page.fields, image, bChinese);
         for (std::size_t i = 0; i < page.fields.size(); ++i) {
             shown[page.fields[i].name] = fields::ShownText(page.fields[i], values[i]);
         }
@@ -42,7 +42,7 @@ std::map<std::string, std::string> Shown(const RadioImage& image) {
 void SetAndHide(RadioImage& image, const std::string& pageName, const std::string& field,
                 const std::string& input) {
     const FieldPage& page = Page(pageName);
-    FieldValues values = fields::LoadFields(page.fields, image);
+    FieldValues values = fields::LoadFields(page.fields, image, false);
     for (std::size_t i = 0; i < page.fields.size(); ++i) {
         if (page.fields[i].name == field) {
             const auto value = fields::AcceptInput(page.fields[i], input);
@@ -228,6 +228,15 @@ TEST(DtmfFields, GroupCodeAndStunType) {
     EXPECT_EQ(image[0x12A8], 0xFF);
     SetAndHide(image, "decode", "stun_type", "Transceiver inhibit");
     EXPECT_EQ(image[0x12A8], 0xDF);
+
+    // In Chinese the picked items show in Chinese and store back unchanged.
+    image[0x132F] = 0xFF;
+    EXPECT_EQ(Shown(image, true)["group_code"], "关");
+    EXPECT_EQ(Shown(image, true)["stun_type"], "禁止收发");
+    const RadioImage before = image;
+    const FieldPage& decode = Page("decode");
+    fields::StoreFields(decode.fields, fields::LoadFields(decode.fields, image, true), image);
+    EXPECT_EQ(image, before);
 }
 
 TEST(DtmfFields, UncheckingStunActivationClearsOnlyBit4) {
@@ -326,7 +335,7 @@ TEST(DtmfFields, EachPageStoresExactlyItsBytes) {
         for (unsigned seed = 0; seed < 8; ++seed) {
             RadioImage image = field_test::PatternImage(seed);
             const RadioImage before = image;
-            FieldValues values = fields::LoadFields(page.fields, image);
+            FieldValues values = fields::LoadFields(page.fields, image, false);
             for (std::size_t i = 0; i < values.size(); ++i) {
                 values[i] = field_test::OtherValue(page.fields[i], values[i]);
             }
@@ -334,7 +343,7 @@ TEST(DtmfFields, EachPageStoresExactlyItsBytes) {
             EXPECT_EQ(field_test::ChangedOutside(before, image, owned[page.name]),
                       std::vector<std::size_t>{})
                 << page.name;
-            EXPECT_EQ(fields::LoadFields(page.fields, image), values) << page.name;
+            EXPECT_EQ(fields::LoadFields(page.fields, image, false), values) << page.name;
         }
     }
 }

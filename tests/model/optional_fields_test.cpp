@@ -17,7 +17,7 @@ using optional_features::Page;
 
 std::map<std::string, std::string> Shown(const RadioImage& image) {
     std::map<std::string, std::string> shown;
-    const FieldValues values = fields::LoadFields(Page().fields, image);
+    const FieldValues values = fields::LoadFields(Page().fields, image, false);
     for (std::size_t i = 0; i < Page().fields.size(); ++i) {
         shown[Page().fields[i].name] = fields::ShownText(Page().fields[i], values[i]);
     }
@@ -26,7 +26,7 @@ std::map<std::string, std::string> Shown(const RadioImage& image) {
 
 // Open and OK without changes.
 void OpenAndOk(RadioImage& image) {
-    fields::StoreFields(Page().fields, fields::LoadFields(Page().fields, image), image);
+    fields::StoreFields(Page().fields, fields::LoadFields(Page().fields, image, false), image);
 }
 
 RadioImage NewImage() {
@@ -213,13 +213,14 @@ TEST(OptionalFields, OkEditsExactlyTheDialogsBytes) {
     for (unsigned seed = 0; seed < 8; ++seed) {
         RadioImage image = field_test::PatternImage(seed);
         const RadioImage before = image;
-        FieldValues values = fields::LoadFields(Page().fields, image);
+        FieldValues values = fields::LoadFields(Page().fields, image, false);
         for (std::size_t i = 0; i < values.size(); ++i) {
             values[i] = field_test::OtherValue(Page().fields[i], values[i]);
         }
         fields::StoreFields(Page().fields, values, image);
         EXPECT_EQ(field_test::ChangedOutside(before, image, owned), std::vector<std::size_t>{});
-        EXPECT_EQ(fields::LoadFields(Page().fields, image), values) << "every change is stored";
+        EXPECT_EQ(fields::LoadFields(Page().fields, image, false), values)
+            << "every change is stored";
     }
 }
 

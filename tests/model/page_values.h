@@ -12,7 +12,7 @@
 class PageValues {
 public:
     PageValues(const fields::FieldPage& page, const RadioImage& image)
-        : m_page(page), m_values(fields::LoadFields(page.fields, image)) {}
+        : m_page(page), m_values(fields::LoadFields(page.fields, image, false)) {}
 
     // What the control shows, as the command line's show writes it.
     std::string Shown(std::string_view name) const {

@@ -50,7 +50,7 @@ class ProductFields : public ::testing::Test {};
 
 fields::FieldValues Values(const std::string& a, const std::string& b, const std::string& c,
                            const std::string& d) {
-    fields::FieldValues values = fields::LoadFields(product::Page().fields, RadioImage());
+    fields::FieldValues values = fields::LoadFields(product::Page().fields, RadioImage(), false);
     const std::string texts[] = {a, b, c, d};
     for (int i = 0; i < 4; ++i) {
         values[static_cast<std::size_t>(1 + i)].text = texts[i];
