@@ -7,6 +7,7 @@
 #include "ui/text_room.h"
 
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -110,6 +111,13 @@ void CellEditGrid::HideEditor() {
 }
 
 bool CellEditGrid::eventFilter(QObject* watched, QEvent* event) {
+    // Escape in the open edit takes back what was typed and leaves the
+    // dialog open; only an Escape on the grid itself reaches the dialog.
+    if (watched == m_edit && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+        DiscardEditor();
+        return true;
+    }
     if (watched == m_edit && event->type() == QEvent::FocusOut) {
         const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
         if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason) {

@@ -3,8 +3,8 @@
 // numbering the rows "1", "2", ..., text cells elsewhere, and one in-place
 // edit laid over the current cell. Entering a cell (or a mouse press) opens
 // the edit on it with the cell's text selected; leaving the cell commits the
-// edit's text to the cell through the commit rule; scrolling hides the edit
-// and discards what was typed. Tab into the grid opens the edit on the
+// edit's text to the cell through the commit rule; Escape in the edit and
+// scrolling hide the edit and discard what was typed. Tab into the grid opens the edit on the
 // current cell (the first one when there is none); Tab or Shift+Tab out of
 // the edit commits it, so that the keyboard moves through the list as the
 // mouse does. Field bindings address cells as

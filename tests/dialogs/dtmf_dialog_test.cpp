@@ -232,6 +232,16 @@ void DtmfDialogTest::dtmfCallListInPlaceEdit() {
         QTest::keyClick(dialog.Tabs()->tabBar(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), edit);
         QCOMPARE(grid->currentRow(), 4);
+        // Escape takes back the typing and keeps the dialog, which would
+        // store on closing; a click opens the entry again.
+        QTest::keyClicks(edit, QStringLiteral("5"));
+        QTest::keyClick(edit, Qt::Key_Escape);
+        QVERIFY(edit->isHidden());
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(grid->item(4, 1)->text(), QStringLiteral("7"));
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
+                          grid->visualItemRect(grid->item(4, 1)).center());
+        QVERIFY(edit->isVisible());
         QTest::keyClicks(edit, QStringLiteral("0123456789ABCD*#9")); // 16 fit
         dialog.close(); // the store commits the open edit
     });
