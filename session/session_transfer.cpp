@@ -46,6 +46,14 @@ void DocumentSession::openProcessDialog(bool writeMode) {
     // Which document the transfer reads into or writes from: with several
     // open, the key pressed does not say.
     m_pProcessDlg->SetDocumentTitle(QString::fromStdString(m_doc->Title()));
+    // A read replaces the whole document: changes not yet saved are named
+    // before Start rather than lost in silence.
+    m_pProcessDlg->SetWaitingNote(
+        !writeMode && m_doc->IsModified()
+            ? QCoreApplication::translate("DocumentSession",
+                                          "Reading replaces the changes not yet saved in this "
+                                          "document; Edit > Undo takes the read back.")
+            : QString());
     if (m_pProcessDlg->IsOpen()) {
         return;
     }

@@ -32,6 +32,7 @@ CProcessDlg::CProcessDlg(const TextCatalogue& texts, QWidget* owner)
     m_status->setObjectName(QStringLiteral("statusText"));
     m_status->setProperty(kControlIdProperty, static_cast<int>(IDC_PROCESS_STATUS));
     m_phaseText->setObjectName(QStringLiteral("phaseText"));
+    m_phaseText->setWordWrap(true);
     m_document->setObjectName(QStringLiteral("documentText"));
     m_document->setTextFormat(Qt::PlainText);
 
@@ -67,7 +68,7 @@ void CProcessDlg::SetDirectionKeys(const QKeySequence& read, const QKeySequence&
 void CProcessDlg::Open() {
     m_control = std::make_shared<TransferControl>();
     m_phase = {};
-    m_phaseText->clear();
+    m_phaseText->setText(m_waitingNote);
     m_progress->setRange(0, kProgressRange);
     m_progress->setValue(0);
     m_status->setText(tr("Not start yet"));
@@ -95,6 +96,13 @@ void CProcessDlg::SetTitle(const QString& title) {
 
 void CProcessDlg::SetDocumentTitle(const QString& title) {
     m_document->setText(tr("Document: %1").arg(title));
+}
+
+void CProcessDlg::SetWaitingNote(const QString& note) {
+    m_waitingNote = note;
+    if (m_open && m_start->isEnabled()) {
+        m_phaseText->setText(note);
+    }
 }
 
 void CProcessDlg::Close() {

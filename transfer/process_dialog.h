@@ -44,6 +44,9 @@ public:
     // The document the transfer reads into or writes from, named (as its
     // window's caption names it) on the window's first line.
     void SetDocumentTitle(const QString& title);
+    // A note shown on the step line until Start (empty for none): what the
+    // coming transfer does to the document that the user may not expect.
+    void SetWaitingNote(const QString& note);
     // The keys that choose the direction (the main window's Read and Write
     // keys), which work while this window has the focus too: DirectionChosen.
     void SetDirectionKeys(const QKeySequence& read, const QKeySequence& write);
@@ -102,6 +105,7 @@ private:
     QLabel* m_status;
     QLabel* m_phaseText;
     QLabel* m_document;
+    QString m_waitingNote;
     QShortcut* m_readKey;
     QShortcut* m_writeKey;
 };

@@ -57,6 +57,10 @@
         <source>Read</source>
         <translation>读取</translation>
     </message>
+    <message>
+        <source>Reading replaces the changes not yet saved in this document; Edit &gt; Undo takes the read back.</source>
+        <translation>读取将替换本文档中尚未保存的修改；“编辑 &gt; 撤销”可撤回这次读取。</translation>
+    </message>
 </context>
 <context>
     <name>CProgramView</name>

@@ -77,6 +77,19 @@ void ProcessDialogTest::readEndToEnd() {
     QCOMPARE(m_radio->Stats().blocksWritten, 0);
     // The port is free again.
     QVERIFY(ProbePort(m_context.portName));
+
+    // Waiting to read into a document with changes not saved, the window
+    // says that the read replaces them; waiting to write, it does not.
+    QVERIFY(!m_session->Document().IsModified());
+    m_session->OnProgramRead();
+    QCOMPARE(dialog()->PhaseLabel()->text(), QString());
+    m_session->OnProgramWrite();
+    m_session->Document().SetModified(true);
+    m_session->OnProgramRead();
+    QVERIFY2(dialog()->PhaseLabel()->text().startsWith("Reading replaces the changes not yet saved"),
+             qPrintable(dialog()->PhaseLabel()->text()));
+    m_session->OnProgramWrite();
+    QCOMPARE(dialog()->PhaseLabel()->text(), QString());
 }
 
 void ProcessDialogTest::writeEndToEndCommitsPendingEdit() {
