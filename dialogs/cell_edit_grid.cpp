@@ -7,8 +7,8 @@
 #include "ui/text_room.h"
 
 #include <QFocusEvent>
-#include <QKeyEvent>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <algorithm>
