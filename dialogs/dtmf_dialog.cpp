@@ -4,6 +4,7 @@
 #include "dialogs/dtmf_decode_page.h"
 #include "dialogs/dtmf_encode_page.h"
 #include "model/fields/dtmf_fields.h"
+#include "ui/dialog_keys.h"
 #include "ui/field_binding.h"
 
 #include <QCoreApplication>
@@ -21,6 +22,8 @@ CDtmfDlg::CDtmfDlg(QWidget* parent, bool bChinese)
 void CDtmfDlg::CreatePages() {
     m_tabs = new QTabWidget(this);
     binding::SetControlId(m_tabs, kTabId);
+    // F1 on the tab bar, which lies outside the pages, opens the dialog's help.
+    new DialogKeyHook(m_tabs->tabBar(), {});
     m_encode = new CDtmfEncodePage(Group().Page("encode"), m_tabs, bChinese());
     m_decode = new CDtmfDecodePage(Group().Page("decode"), m_tabs, bChinese());
     m_callList = new CDtmfCallListPage(Group().Page("call_list"), m_tabs);

@@ -71,6 +71,10 @@ void CTwoToneDlg::CreatePages() {
     auto* decode = new QWidget;
     m_decodeTabs = new QTabWidget(decode);
     binding::SetControlId(m_decodeTabs, kDecodeTabId);
+    // F1 on a tab bar, which lies outside the pages, opens the dialog's help.
+    for (QTabWidget* tabs : {m_tabs, m_decodeTabs}) {
+        new DialogKeyHook(tabs->tabBar(), {});
+    }
     for (int set = 1; set <= layout::kTwoToneDecodeCount; ++set) {
         m_decodeTabs->addTab(CreateDecodePage(set), QStringLiteral("2-Tone%1").arg(set));
     }

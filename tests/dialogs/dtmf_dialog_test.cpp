@@ -202,6 +202,7 @@ void DtmfDialogTest::dtmfDecodeDropDownsAndStun() {
 void DtmfDialogTest::dtmfCallListInPlaceEdit() {
     RadioImage image = NewImage();
     const RadioImage before = image;
+    HelpRecorder help;
     CDtmfDlg dialog;
     RunWith(dialog, image, [&] {
         dialog.Tabs()->setCurrentIndex(2);
@@ -229,6 +230,7 @@ void DtmfDialogTest::dtmfCallListInPlaceEdit() {
         QWidget* left = QApplication::focusWidget();
         QVERIFY(left != nullptr && left != grid && dialog.isAncestorOf(left));
         dialog.Tabs()->tabBar()->setFocus(Qt::OtherFocusReason);
+        QTest::keyClick(dialog.Tabs()->tabBar(), Qt::Key_F1); // the tabs' help
         QTest::keyClick(dialog.Tabs()->tabBar(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), edit);
         QCOMPARE(grid->currentRow(), 4);
@@ -251,6 +253,7 @@ void DtmfDialogTest::dtmfCallListInPlaceEdit() {
         QCOMPARE(image[0x13C8 + i], std::uint8_t("0123456789ABCD*#"[i]));
     }
     QVERIFY(OnlyOwnedChanged(before, image, DtmfOwned()));
+    QCOMPARE(help.contexts, std::vector<int>{1036});
 }
 
 QTEST_MAIN(DtmfDialogTest)
