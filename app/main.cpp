@@ -19,7 +19,7 @@ struct OptionHelp {
 
 // The command line as "--help" shows it, one row per option.
 const OptionHelp kOptionHelp[] = {
-    {"FILE.dat", "opens the file as the first document"},
+    {"FILE.dat ...", "opens each file as a document, the last one in front"},
     {"--demo-radio", "answers transfers from a simulated radio while no port is set up"},
     {"--wire-log FILE", "appends every byte of each transfer to FILE"},
     {"--version", "prints the version and exits"},
@@ -27,7 +27,7 @@ const OptionHelp kOptionHelp[] = {
 };
 
 void PrintHelp() {
-    std::cout << "usage: " PROGRAM_COMMAND " [--demo-radio] [--wire-log FILE] [FILE.dat]\n";
+    std::cout << "usage: " PROGRAM_COMMAND " [--demo-radio] [--wire-log FILE] [FILE.dat ...]\n";
     for (const OptionHelp& row : kOptionHelp) {
         std::cout << "  " << std::left << std::setw(17) << row.option << row.meaning << '\n';
     }
@@ -60,8 +60,6 @@ int main(int argc, char* argv[]) {
     StartupOptions options;
     options.programDir = QCoreApplication::applicationDirPath();
     QStringList arguments = QCoreApplication::arguments().mid(1);
-    // A restart after a language change gets the command line as it stands.
-    options.restartArguments = arguments;
     // Only the demo (scripts/run) asks for the simulated radio: a program
     // started by its user never sends a read or a write to a made-up radio.
     // The demo radio outlives the application object, which talks to it
@@ -81,6 +79,12 @@ int main(int argc, char* argv[]) {
         arguments.removeAt(at);
     }
     options.arguments = arguments;
+    // A restart after a language change gets the options as they stand; the
+    // files it opens are those open at the switch.
+    options.restartArguments = QCoreApplication::arguments().mid(1);
+    for (const QString& file : arguments) {
+        options.restartArguments.removeOne(file);
+    }
 
     CProgramApp app;
     if (!app.InitInstance(options)) {

@@ -59,6 +59,7 @@ void CProgramDoc::OnNewDocument(const std::string& appName, BandPlan& bands,
     m_title = texts.Tr(ChannelWindowTitle());
     m_path = appName;
     m_modified = false;
+    m_hasFile = false;
 }
 
 FileResult CProgramDoc::OnOpenDocument(const std::string& path) {
@@ -69,6 +70,7 @@ FileResult CProgramDoc::OnOpenDocument(const std::string& path) {
     m_path = path;
     m_title = FileNameOf(path);
     m_modified = false;
+    m_hasFile = true;
     if (m_openHook) {
         m_openHook(m_image);
     }
@@ -84,6 +86,7 @@ FileResult CProgramDoc::OnSaveDocument(const std::string& path) {
         m_path = path;
         m_title = FileNameOf(path);
         m_modified = false;
+        m_hasFile = true;
     }
     return r;
 }

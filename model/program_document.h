@@ -33,6 +33,9 @@ public:
 
     // Never set by the document itself; the window layer decides.
     bool IsModified() const { return m_modified; }
+    // True once the document was read from or written to its path (a new
+    // document's path is only the name its first save suggests).
+    bool HasFile() const { return m_hasFile; }
     void SetModified(bool modified) { m_modified = modified; }
 
     // Runs after a file has been read into the image (the view decodes there).
@@ -57,6 +60,7 @@ private:
     std::string m_title;
     std::string m_path;
     bool m_modified = false;
+    bool m_hasFile = false;
     ImageHook m_openHook;
     ImageHook m_saveHook;
 };

@@ -20,6 +20,7 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <QStringList>
 #include <functional>
 #include <map>
 #include <memory>
@@ -71,6 +72,9 @@ public:
     CChildFrame* ActiveChild() const { return m_activeChild; }
     CProgramDoc* ActiveDocument() const;
     std::vector<CChildFrame*> Children() const;
+    // The files of the open documents that have one (a new document has
+    // none), the active document's last.
+    QStringList OpenFilePaths() const;
     // Shows a new document window for the document and decodes it.
     CChildFrame* AddDocumentWindow(std::unique_ptr<CProgramDoc> doc);
     // Destroys a document window and with it its document.

@@ -30,6 +30,27 @@ std::vector<CChildFrame*> CMainFrame::Children() const {
     return children;
 }
 
+QStringList CMainFrame::OpenFilePaths() const {
+    QStringList paths;
+    QString active;
+    for (CChildFrame* child : Children()) {
+        const CProgramDoc& doc = child->Document();
+        if (!doc.HasFile()) {
+            continue;
+        }
+        const QString path = QString::fromStdString(doc.Path());
+        if (child == m_activeChild) {
+            active = path;
+        } else {
+            paths.append(path);
+        }
+    }
+    if (!active.isEmpty()) {
+        paths.append(active);
+    }
+    return paths;
+}
+
 CChildFrame* CMainFrame::AddDocumentWindow(std::unique_ptr<CProgramDoc> doc) {
     auto* child = new CChildFrame(std::move(doc), m_context);
     m_mdi->addSubWindow(child);

@@ -147,8 +147,12 @@ bool CProgramApp::InitInstance(const StartupOptions& options) {
     connect(m_mainFrame.get(), &CMainFrame::openDocumentRequested, this,
             &CProgramApp::OpenDocumentFile);
 
-    const bool opened =
-        options.arguments.isEmpty() ? NewDocument() : OpenDocumentFile(options.arguments.first());
+    // Start-up ends only when none of the named files can be read (each
+    // failure was told).
+    bool opened = options.arguments.isEmpty() && NewDocument();
+    for (const QString& path : options.arguments) {
+        opened = OpenDocumentFile(path) || opened;
+    }
     if (!opened) {
         return false;
     }
@@ -375,7 +379,8 @@ void CProgramApp::OnLanguage() {
         return m_startProgram ? m_startProgram(program, arguments)
                               : QProcess::startDetached(program, arguments);
     };
-    SwitchLanguage(
-        *m_mainFrame, m_context, dialog.Choice(),
-        RestartCommand{QCoreApplication::applicationFilePath(), m_restartArguments, start});
+    // The new instance opens the files open now, the one in front last.
+    SwitchLanguage(*m_mainFrame, m_context, dialog.Choice(),
+                   RestartCommand{QCoreApplication::applicationFilePath(),
+                                  m_restartArguments + m_mainFrame->OpenFilePaths(), start});
 }

@@ -28,7 +28,8 @@ struct StartupOptions {
     // Directory of the program: "Program.ini", the translation files and the
     // branding pictures are read from here.
     QString programDir;
-    // Command-line arguments after the program name; a file name opens it.
+    // The files named on the command line, opened in order (the last one in
+    // front); none: a new document.
     QStringList arguments;
     // Shows the splash window (and waits while it is up).
     bool splash = true;
@@ -43,8 +44,8 @@ struct StartupOptions {
     // command line's "--wire-log FILE"); it wins over [Setup] "WireLog".
     // Empty: the settings file decides.
     QString wireLog;
-    // The command line after the program name as the user gave it: a
-    // restart after a language change passes it on unchanged.
+    // The options of the command line (the files left out): a restart after
+    // a language change passes them on, followed by the files then open.
     QStringList restartArguments;
     // Starts the new instance after a language change (tests observe it
     // here); unset: a detached process.

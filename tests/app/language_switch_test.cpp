@@ -142,6 +142,19 @@ private slots:
         QVERIFY(m_dir->Messages().empty());
     }
 
+    void theRestartOpensTheFilesOpenAtTheSwitch() {
+        Start(0);
+        // Beside the new document, which has no file: a.dat, then b.dat in
+        // front of it.
+        const QString a = WriteDat(*m_dir, QStringLiteral("a.dat"), 0x10);
+        const QString b = WriteDat(*m_dir, QStringLiteral("b.dat"), 0x20);
+        QVERIFY(m_app->OpenDocumentFile(a));
+        QVERIFY(m_app->OpenDocumentFile(b));
+        ChooseLanguage(1);
+        QCOMPARE(m_started.size(), std::size_t{1});
+        QCOMPARE(m_started[0].arguments, (m_arguments + QStringList{a, b}));
+    }
+
     void choosingTheLanguageInUseChangesNothing_data() {
         QTest::addColumn<int>("language");
         QTest::addColumn<bool>("cancel");

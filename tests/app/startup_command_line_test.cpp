@@ -1,6 +1,6 @@
-// The window program's command line: the file named opens, or ends the
-// start-up when it cannot be read, and the demo radio answers while no port
-// is set up.
+// The window program's command line: the files named open in order, start-up
+// ends when none of them can be read, and the demo radio answers while no
+// port is set up.
 
 #include "app/demo_radio.h"
 #include "link/port_name.h"
@@ -136,17 +136,45 @@ private slots:
         app.ExitInstance();
     }
 
-    void commandLineFileThatCannotBeReadEndsStartUp() {
+    void commandLineFilesOpenInOrder_data() {
+        QTest::addColumn<QStringList>("files");
+        QTest::addColumn<bool>("started");
+        QTest::addColumn<int>("messages");
+        QTest::addColumn<QString>("inFront");
+        QTest::newRow("one file that cannot be read ends start-up")
+            << QStringList{"short.dat"} << false << 1 << QString();
+        QTest::newRow("one unreadable of two is told, the other opens")
+            << QStringList{"short.dat", "a.dat"} << true << 1 << "a.dat";
+        QTest::newRow("two files: both open, the last in front")
+            << QStringList{"a.dat", "b.dat"} << true << 0 << "b.dat";
+    }
+
+    void commandLineFilesOpenInOrder() {
+        QFETCH(QStringList, files);
+        QFETCH(bool, started);
+        QFETCH(int, messages);
+        QFETCH(QString, inFront);
         ProgramDirFixture dir;
         dir.WriteSettings(EnglishSettings(""));
         dir.CopyTranslations();
-        const QString path = dir.FilePath(QStringLiteral("short.dat"));
-        std::ofstream(path.toStdString(), std::ios::binary) << "too short";
+        std::ofstream(dir.FilePath(QStringLiteral("short.dat")).toStdString(), std::ios::binary)
+            << "too short";
+        WriteDat(dir, QStringLiteral("a.dat"), 0x10);
+        WriteDat(dir, QStringLiteral("b.dat"), 0x20);
         StartupOptions options = TestOptions(dir);
-        options.arguments = {path};
+        for (const QString& file : files) {
+            options.arguments.append(dir.FilePath(file));
+        }
         CProgramApp app;
-        QVERIFY(!app.InitInstance(options));
-        QCOMPARE(dir.Messages().size(), std::size_t{1});
+        QCOMPARE(app.InitInstance(options), started);
+        QCOMPARE(dir.Messages().size(), std::size_t(messages));
+        if (started) {
+            const std::size_t opened = std::size_t(files.size() - messages);
+            QCOMPARE(app.MainFrame()->Children().size(), opened);
+            QCOMPARE(QString::fromStdString(app.MainFrame()->ActiveDocument()->Path()),
+                     dir.FilePath(inFront));
+            app.ExitInstance();
+        }
     }
 };
 
